@@ -1,0 +1,59 @@
+#pragma once
+// Numbers of the unit's USB protocol and the byte layout of one command slot.
+
+#include <array>
+#include <cstdint>
+
+namespace norva {
+
+constexpr uint16_t kVendorId = 0x04D8;   // 1240
+constexpr uint16_t kProductId = 0xFB59;  // 64345
+constexpr int kReportLength = 65;        // report ID 0 + 64 data bytes, both directions
+constexpr int kReadTimeoutMs = 6000;     // silence after which the unit counts as lost
+
+constexpr uint8_t kSync1 = 222;
+constexpr uint8_t kSync2 = 223;
+constexpr uint8_t kFunctionKey = 112;   // terminal key press, V = key code
+constexpr uint8_t kFunctionRead = 113;  // read request, V = image address
+
+constexpr int kSlotCount = 6;
+constexpr int kSlotSize = 5;
+constexpr int kModeByte = 30;   // 0 no change, 1 operating mode, 2 USB power
+constexpr int kModeValue = 31;  // see kModeByte
+constexpr uint8_t kModeOperating = 1;
+constexpr uint8_t kModeUsbPower = 2;
+constexpr uint8_t kOperatingNormal = 0;
+constexpr uint8_t kOperatingDownload = 1;
+
+// Calibration cells take a checksum one higher than the ordinary rule.
+constexpr int kFirstCalibrationCell = 241;
+constexpr int kLastCalibrationCell = 243;
+
+// Terminal key codes as the unit knows them.
+enum class TerminalKey : uint8_t { DataUp = 65, DataDown = 66, MenuUp = 67, MenuDown = 68 };
+
+// (A + V) mod 256: the 16-bit sum never exceeds 510, so one subtraction is enough.
+constexpr uint8_t Checksum(uint8_t a, uint8_t v) {
+    int s = a + v;
+    if (s > 255) s -= 256;
+    return static_cast<uint8_t>(s);
+}
+
+constexpr uint8_t CalibrationChecksum(uint8_t a, uint8_t v) {
+    return static_cast<uint8_t>((a + v + 1) % 256);
+}
+
+using SlotBytes = std::array<uint8_t, kSlotSize>;
+
+constexpr SlotBytes CommandSlot(uint8_t a, uint8_t v) { return {kSync1, kSync2, a, v, Checksum(a, v)}; }
+
+constexpr SlotBytes CalibrationSlot(uint8_t a, uint8_t v) {
+    return {kSync1, kSync2, a, v, CalibrationChecksum(a, v)};
+}
+
+// Byte 30/31 of the key frames: the Menu keys also ask for normal mode, the Data keys don't.
+constexpr bool KeySetsNormalMode(TerminalKey key) {
+    return key == TerminalKey::MenuUp || key == TerminalKey::MenuDown;
+}
+
+}  // namespace norva

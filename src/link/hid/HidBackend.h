@@ -1,0 +1,53 @@
+#pragma once
+// How bytes reach a unit: the few HID operations the session needs, whatever carries them.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace norva {
+
+using HidHandle = int;
+constexpr HidHandle kInvalidHandle = -1;
+
+struct HidIdentity {
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
+};
+
+// Lengths include the report-ID byte, as the session counts them.
+struct HidReportLengths {
+    int input = 0;
+    int output = 0;
+};
+
+enum class HidOpenMode { Write, Read };
+
+enum class HidReadResult {
+    Report,  // one whole input report was copied into the buffer
+    None,    // nothing has arrived yet
+    Failed,  // the device is gone or the handle is broken
+};
+
+class HidBackend {
+public:
+    virtual ~HidBackend() = default;
+
+    // Paths of the present HID interfaces, in enumeration order.
+    virtual std::vector<std::string> enumerate() = 0;
+    // kInvalidHandle when the path cannot be opened.
+    virtual HidHandle open(const std::string& path, HidOpenMode mode) = 0;
+    virtual std::optional<HidIdentity> identity(HidHandle handle) = 0;
+    virtual std::optional<HidReportLengths> reportLengths(HidHandle handle) = 0;
+    // One whole output report, byte 0 the report ID; false when it did not go out.
+    virtual bool write(HidHandle handle, std::span<const uint8_t> report) = 0;
+    // Never blocks. On Report, buffer holds the report with byte 0 the report ID.
+    virtual HidReadResult read(HidHandle handle, std::span<uint8_t> buffer) = 0;
+    // Drops a read in progress; nothing to do for backends that never block.
+    virtual void cancel(HidHandle) {}
+    virtual void close(HidHandle handle) = 0;
+};
+
+}  // namespace norva

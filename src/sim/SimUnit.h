@@ -1,0 +1,61 @@
+#pragma once
+// A simulated NORVA unit: configuration memory, terminal menu, engine model, run log and
+// download mode, speaking the same 65-byte reports as the real one. Time moves only through
+// advanceTo(), so tests can drive it exactly and the backends drive it from a clock.
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <span>
+#include <string>
+
+namespace norva::sim {
+
+struct SimOptions {
+    bool falling = false;  // a downward unit: streams its image in falling address order
+    int rate = 50;         // input reports per second, 1..1000
+    uint32_t seed = 1;     // for the nonsense-report fault and the engine's small noise
+};
+
+class SimUnit {
+public:
+    static constexpr int kMaxRate = 1000;
+    static constexpr size_t kQueueCapacity = 256;  // like a kernel report buffer: oldest dropped
+
+    explicit SimUnit(SimOptions options = {});
+
+    // Generates every report due up to nowMs (monotonic). The first call sets time zero.
+    void advanceTo(int64_t nowMs);
+    // Takes the oldest queued input report (byte 0 = report ID 0); false when none waits.
+    bool takeReport(std::span<uint8_t> out);
+    size_t pendingReports() const;
+
+    // One output report exactly as the program wrote it (byte 0 = report ID).
+    void receive(std::span<const uint8_t> report);
+
+    // Fault switches.
+    void setSilent(bool on);     // stays enumerated but sends nothing
+    void setUnplugged(bool on);  // gone from the bus: not enumerated, reads and writes fail
+    void setGarbage(bool on);    // reports with random content
+    void setNoUnit(bool on);     // byte 3 = 255: an interface with no unit behind it
+    bool silent() const;
+    bool unplugged() const;
+
+    int rate() const;
+    void setRate(int reportsPerSecond);
+    bool falling() const;
+
+    // Inspection for tests and the server.
+    const std::array<uint8_t, 256>& memory() const;
+    bool downloadMode() const;
+    bool usbPower() const;
+    std::string terminalLine(int line) const;  // line 0 or 1, 16 characters
+    uint64_t reportsGenerated() const;
+    uint64_t reportsDropped() const;
+
+private:
+    struct Impl;
+    // The implementation keeps its state here; see SimUnit.cpp.
+};
+
+}  // namespace norva::sim
