@@ -45,7 +45,9 @@ constexpr uint8_t CalibrationChecksum(uint8_t a, uint8_t v) {
 
 using SlotBytes = std::array<uint8_t, kSlotSize>;
 
-constexpr SlotBytes CommandSlot(uint8_t a, uint8_t v) { return {kSync1, kSync2, a, v, Checksum(a, v)}; }
+constexpr SlotBytes CommandSlot(uint8_t a, uint8_t v) {
+    return {kSync1, kSync2, a, v, Checksum(a, v)};
+}
 
 constexpr SlotBytes CalibrationSlot(uint8_t a, uint8_t v) {
     return {kSync1, kSync2, a, v, CalibrationChecksum(a, v)};

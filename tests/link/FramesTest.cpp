@@ -1,13 +1,110 @@
 #include <gtest/gtest.h>
 
 #include "link/Frames.h"
+#include "link/LinkFixture.h"
 
 using namespace norva;
+using namespace norva::testing;
 
 TEST(Frames, ChecksumWrapsOnce) {
     EXPECT_EQ(Checksum(113, 200), 57);
     EXPECT_EQ(Checksum(255, 255), 254);
     EXPECT_EQ(Checksum(112, 65), 177);
     EXPECT_EQ(Checksum(113, 47), 160);
+    EXPECT_EQ(Checksum(0, 0), 0);
+    EXPECT_EQ(Checksum(200, 56), 0);
     EXPECT_EQ(CalibrationChecksum(241, 22), 8);
+    EXPECT_EQ(CalibrationChecksum(242, 217), 204);
+}
+
+class FrameTest : public LinkTest {
+  protected:
+    void SetUp() override {
+        bus.add("unit");
+        tick();  // finds and opens the unit
+        ASSERT_TRUE(link.DeviceDetected);
+        bus.writes.clear();
+    }
+    std::vector<uint8_t> lastWrite() const { return bus.writes.back(); }
+};
+
+TEST_F(FrameTest, TerminalKeysCarryTheirCodeAndModePair) {
+    struct Row {
+        TerminalKey key;
+        uint8_t code, sum, byte30;
+    };
+    const Row table[] = {{TerminalKey::MenuUp, 67, 179, 1},
+                         {TerminalKey::MenuDown, 68, 180, 1},
+                         {TerminalKey::DataUp, 65, 177, 0},
+                         {TerminalKey::DataDown, 66, 178, 0}};
+    for (const Row& row : table) {
+        link.OutputReportData.fill(0x77);  // keys clear whatever was there
+        link.PressKey(row.key);
+        std::vector<uint8_t> expected(kReportLength, 0);
+        expected[1] = 222;
+        expected[2] = 223;
+        expected[3] = 112;
+        expected[4] = row.code;
+        expected[5] = row.sum;
+        expected[31] = row.byte30;
+        EXPECT_EQ(lastWrite(), expected) << int(row.code);
+    }
+    EXPECT_EQ(bus.writes.size(), 4u);
+}
+
+TEST_F(FrameTest, ReportIsIdZeroThenTheFirst64BytesOfTheBuffer) {
+    for (int i = 0; i < kReportLength; ++i) link.OutputReportData[i] = static_cast<uint8_t>(i + 1);
+    link.WriteReport();
+    const auto w = lastWrite();
+    ASSERT_EQ(w.size(), 65u);
+    EXPECT_EQ(w[0], 0);
+    for (int i = 0; i < 64; ++i) EXPECT_EQ(w[i + 1], i + 1);
+}
+
+TEST_F(FrameTest, ModeFramesAndUsbPower) {
+    link.Mode0();
+    std::vector<uint8_t> normal(kReportLength, 0);
+    normal[31] = 1;
+    EXPECT_EQ(lastWrite(), normal);
+
+    link.SetUsbPower(true);
+    std::vector<uint8_t> on(kReportLength, 0);
+    on[31] = 2;
+    on[32] = 1;
+    EXPECT_EQ(lastWrite(), on);
+    link.SetUsbPower(false);
+    on[32] = 0;
+    EXPECT_EQ(lastWrite(), on);
+}
+
+TEST_F(FrameTest, SlotFiveAloneLeavesTheOthersZero) {
+    link.OutputReportDataClear();
+    link.SetSlot(5, CommandSlot(79, 1));
+    link.SetMode(1, 1);
+    link.WriteReport();
+    const auto w = lastWrite();
+    for (int i = 1; i <= 25; ++i) EXPECT_EQ(w[i], 0) << i;
+    EXPECT_EQ(std::vector<uint8_t>(w.begin() + 26, w.begin() + 33),
+              (std::vector<uint8_t>{222, 223, 79, 1, 80, 1, 1}));
+}
+
+TEST_F(FrameTest, PendingCommandGoesOutAsSlotZeroOfACleanReport) {
+    link.OutputReportData.fill(9);
+    link.PendingCommand = std::string{char(222), char(223), char(113), char(47), char(160)};
+    link.Transmet();
+    std::vector<uint8_t> expected(kReportLength, 0);
+    expected[1] = 222;
+    expected[2] = 223;
+    expected[3] = 113;
+    expected[4] = 47;
+    expected[5] = 160;
+    EXPECT_EQ(lastWrite(), expected);
+}
+
+TEST(FramesNoUnit, KeyPressWithoutUnitSendsNothing) {
+    FakeBackend bus;
+    Link link(bus);
+    link.PressKey(TerminalKey::DataUp);
+    link.Mode0();
+    EXPECT_TRUE(bus.writes.empty());
 }

@@ -1,0 +1,83 @@
+// Finding the unit, opening it twice (writes and reads), and noticing when it is gone.
+#include "link/Link.h"
+
+namespace norva {
+
+namespace {
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 255, 0);
+}  // namespace
+
+bool Link::FindTheHid() {
+    DeviceDetected = false;
+    const std::vector<std::string> paths = backend_.enumerate();
+    for (const std::string& path : paths) {
+        HIDHandle = backend_.open(path, HidOpenMode::Write);
+        if (HIDHandle == kInvalidHandle) continue;  // a failed open is simply no match
+        const std::optional<HidIdentity> id = backend_.identity(HIDHandle);
+        if (id && id->vendorId == kVendorId && id->productId == kProductId) {
+            // Frames and dispatch are built for 65-byte reports; anything else is not our unit.
+            ReadDeviceCapabilities();
+            if (InputReportByteLength == kReportLength && OutputReportByteLength == kReportLength) {
+                DevicePath = path;
+                DeviceDetected = true;
+                break;
+            }
+        }
+        backend_.close(HIDHandle);
+        HIDHandle = kInvalidHandle;
+    }
+    if (!DeviceDetected) return false;
+
+    ReadHandle = backend_.open(DevicePath, HidOpenMode::Read);
+    if (ReadHandle == kInvalidHandle) {
+        // Without a read handle every read would fail at once; try again next tick.
+        backend_.close(HIDHandle);
+        HIDHandle = kInvalidHandle;
+        DeviceDetected = false;
+        return false;
+    }
+    // The silence that marks a lost unit counts from the moment it was found.
+    lastReportMs_ = clock_();
+    return true;
+}
+
+void Link::ReadDeviceCapabilities() {
+    const std::optional<HidReportLengths> lengths = backend_.reportLengths(HIDHandle);
+    InputReportByteLength = lengths ? lengths->input : 0;
+    OutputReportByteLength = lengths ? lengths->output : 0;
+}
+
+void Link::SetConnectionCaption(const QString& caption, const QColor& colour) {
+    if (caption == ConnectionCaption && colour == ConnectionColour) return;
+    ConnectionCaption = caption;
+    ConnectionColour = colour;
+    emit connectionChanged(ConnectionCaption, ConnectionColour);
+}
+
+void Link::PollDevice() {
+    if (!DeviceDetected) {
+        SetConnectionCaption(QStringLiteral("Disconnected"), kRed);
+        DeviceDetected = FindTheHid();
+    }
+    if (DeviceDetected) {
+        SetConnectionCaption(QStringLiteral("Connected"), kGreen);
+        ReceiveReport();
+    }
+}
+
+void Link::CloseDeviceHandles() {
+    if (HIDHandle != kInvalidHandle) backend_.close(HIDHandle);
+    if (ReadHandle != kInvalidHandle) backend_.close(ReadHandle);
+    HIDHandle = kInvalidHandle;
+    ReadHandle = kInvalidHandle;
+}
+
+void Link::LostUnit() {
+    // Handles are closed on every kind of loss so the next enumeration starts clean.
+    if (ReadHandle != kInvalidHandle) backend_.cancel(ReadHandle);
+    CloseDeviceHandles();
+    DeviceDetected = false;
+}
+
+}  // namespace norva

@@ -1,0 +1,34 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include "link/FakeBackend.h"
+#include "link/Link.h"
+
+namespace norva::testing {
+
+// A link on a scripted bus with a hand-moved clock; tick() runs one poll tick.
+class LinkTest : public ::testing::Test {
+  protected:
+    FakeBackend bus;
+    int64_t now = 1000;
+    Link link{bus, [this] { return now; }};
+
+    void tick() { link.PollTick(); }
+    // Queues the reports on the unit "unit" (added when missing) and runs one tick.
+    void feed(const std::vector<Report>& reports) {
+        FakeDevice* d = bus.find("unit");
+        if (!d) d = &bus.add("unit");
+        for (const auto& r : reports) d->reports.push_back(r);
+        tick();
+    }
+    void feedStream(int first, int count, bool falling = false) {
+        std::vector<Report> reports;
+        for (int i = 0; i < count; ++i) {
+            const int a = ((falling ? first - i : first + i) % 256 + 256) % 256;
+            reports.push_back(StreamReport(a, a ^ 0x5A));
+        }
+        feed(reports);
+    }
+};
+
+}  // namespace norva::testing

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "link/LinkFixture.h"
+
+using namespace norva;
+using namespace norva::testing;
+
+TEST_F(LinkTest, CaptionGoesFromNotConnectedToDisconnectedToConnected) {
+    EXPECT_EQ(link.ConnectionCaption, "Not connected");
+    EXPECT_EQ(link.ConnectionColour, QColor(255, 0, 0));
+    tick();
+    EXPECT_EQ(link.ConnectionCaption, "Disconnected");
+    EXPECT_EQ(link.ConnectionColour, QColor(255, 0, 0));
+    EXPECT_FALSE(link.DeviceDetected);
+    bus.add("unit");
+    tick();
+    EXPECT_TRUE(link.DeviceDetected);
+    EXPECT_EQ(link.ConnectionCaption, "Connected");
+    EXPECT_EQ(link.ConnectionColour, QColor(0, 255, 0));
+}
+
+TEST_F(LinkTest, AbsentUnitMeansOneFullEnumerationPerTick) {
+    bus.add("keyboard").identity = {0x046D, 0xC31C};
+    for (int i = 0; i < 5; ++i) tick();
+    EXPECT_EQ(bus.enumerations, 5);
+    EXPECT_EQ(bus.opened.size(), 5u);
+    EXPECT_EQ(bus.closed, bus.opened);  // every non-matching open closed again
+    EXPECT_EQ(bus.openHandles(), 0);
+}
+
+TEST_F(LinkTest, PollIntervalIsTheDesignOneUntilTheFirstTick) {
+    link.start();
+    EXPECT_EQ(link.Timer3.interval(), 200);
+    EXPECT_TRUE(link.Timer3.isActive());
+    tick();
+    EXPECT_EQ(link.Timer3.interval(), 15);
+}
+
+TEST_F(LinkTest, NonMatchingDevicesAreOpenedExaminedAndClosed) {
+    bus.add("other-product").identity = {kVendorId, 0x0001};
+    bus.add("locked").openable = false;
+    bus.add("unit");
+    tick();
+    ASSERT_TRUE(link.DeviceDetected);
+    EXPECT_EQ(link.DevicePath, "unit");
+    // other-product opened and closed; unit opened twice (writes, then reads).
+    EXPECT_EQ(bus.opened, (std::vector<std::string>{"other-product", "unit", "unit"}));
+    EXPECT_EQ(bus.closed, (std::vector<std::string>{"other-product"}));
+    EXPECT_EQ(link.InputReportByteLength, 65);
+    EXPECT_EQ(link.OutputReportByteLength, 65);
+}
+
+TEST_F(LinkTest, FirstOfTwoUnitsWins) {
+    bus.add("first");
+    bus.add("second");
+    tick();
+    EXPECT_EQ(link.DevicePath, "first");
+    EXPECT_EQ(std::count(bus.opened.begin(), bus.opened.end(), "second"), 0);
+}
+
+TEST_F(LinkTest, UnitWithOtherReportLengthsIsNotUsed) {
+    bus.add("short").lengths = {9, 9};
+    tick();
+    EXPECT_FALSE(link.DeviceDetected);
+    EXPECT_EQ(bus.openHandles(), 0);
+    bus.add("unit");
+    tick();
+    EXPECT_EQ(link.DevicePath, "unit");
+}
+
+TEST_F(LinkTest, SilenceOf6000MsIsALostUnitWithoutEverBlocking) {
+    feedStream(0, 3);
+    ASSERT_TRUE(link.DeviceDetected);
+    link.ReportText.assign(62, 'x');
+    link.EngineSpeed = 99;
+    now += 5999;
+    tick();
+    EXPECT_TRUE(link.DeviceDetected);  // not yet
+    EXPECT_EQ(link.EngineSpeed, 99);   // nothing dispatched on an empty tick
+    now += 1;
+    tick();
+    EXPECT_FALSE(link.DeviceDetected);
+    EXPECT_EQ(bus.cancels, 1);
+    EXPECT_EQ(bus.openHandles(), 0);  // both handles closed
+    EXPECT_EQ(link.HIDHandle, kInvalidHandle);
+    EXPECT_EQ(link.ReadHandle, kInvalidHandle);
+    // The zero-filled buffer was dispatched: blank lines, live values 0.
+    EXPECT_EQ(link.ReportText, std::string(62, '\0'));
+    EXPECT_EQ(link.EngineSpeed, 0);
+    // The caption turns on the next tick, which looks for the unit again and finds it.
+    EXPECT_EQ(link.ConnectionCaption, "Connected");
+    tick();
+    EXPECT_TRUE(link.DeviceDetected);
+    EXPECT_EQ(link.ConnectionCaption, "Connected");
+}
+
+TEST_F(LinkTest, ReadFailureIsDisconnectedAtOnceAndFoundAgainWhenBack) {
+    feedStream(0, 300);
+    ASSERT_GE(link.BackupByteCount, 255);
+    const auto image = link.BackupImage;
+    const int count = link.BackupByteCount;
+    const size_t writesBefore = bus.writes.size();
+    QSignalSpy captions(&link, &Link::connectionChanged);
+
+    bus.find("unit")->failReads = true;
+    tick();
+    EXPECT_FALSE(link.DeviceDetected);
+    EXPECT_EQ(link.ConnectionCaption, "Disconnected");
+    EXPECT_EQ(bus.openHandles(), 0);
+    EXPECT_EQ(link.EngineSpeed, 0);
+    // The zero-filled dispatch stored address 0 and broke the sequence (1 was expected).
+    EXPECT_EQ(link.BackupImage[0], 0);
+    EXPECT_EQ(link.BackupByteCount, 0);
+
+    bus.unplug("unit");
+    tick();
+    EXPECT_FALSE(link.DeviceDetected);
+    auto& back = bus.add("unit");
+    for (int a = 1; a < 10; ++a) back.reports.push_back(StreamReport(a, image[a]));
+    tick();
+    EXPECT_TRUE(link.DeviceDetected);
+    EXPECT_EQ(link.InputReportByteLength, 65);
+    // The image survived; the stream continues and Mode0 is not sent again.
+    for (int a = 10; a < 256; ++a) EXPECT_EQ(link.BackupImage[a], image[a]) << a;
+    EXPECT_GT(link.BackupByteCount, 0);
+    EXPECT_LT(link.BackupByteCount, count);
+    EXPECT_EQ(bus.writes.size(), writesBefore);
+    ASSERT_GE(captions.count(), 2);
+    EXPECT_EQ(captions.last().at(0).toString(), "Connected");
+}
+
+TEST_F(LinkTest, Mode0IsSentOnceAfterTheFirstReport) {
+    feedStream(0, 5);
+    feedStream(5, 5);
+    ASSERT_EQ(bus.writes.size(), 1u);
+    std::vector<uint8_t> normal(kReportLength, 0);
+    normal[31] = 1;
+    EXPECT_EQ(bus.writes[0], normal);
+    EXPECT_TRUE(link.Mode0Sent);
+}
+
+TEST_F(LinkTest, CloseDeviceHandlesClosesBoth) {
+    feedStream(0, 1);
+    EXPECT_EQ(bus.openHandles(), 2);
+    link.CloseDeviceHandles();
+    EXPECT_EQ(bus.openHandles(), 0);
+    link.CloseDeviceHandles();  // twice is harmless
+    EXPECT_EQ(bus.closed.size(), 2u);
+}
