@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# NORVA System on Debian 12: installs the packages that are missing, then builds.
+#   ./setup.sh          build the program into build/
+#   ./setup.sh --test   build with AddressSanitizer and UndefinedBehaviorSanitizer into
+#                       build-test/ and run every test
+# Safe to run again: it installs and rebuilds only what is missing or changed.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=run
+case "${1:-}" in
+    "") ;;
+    --test) mode=test ;;
+    *) echo "usage: ./setup.sh [--test]" >&2; exit 2 ;;
+esac
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libhidapi-dev libgtest-dev libgmock-dev
+          libbenchmark-dev libsimpleini-dev fonts-liberation2)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    if [ "$(id -u)" -eq 0 ]; then
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    else
+        echo "These packages are missing. Install them with:" >&2
+        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+if [ "$mode" = test ]; then
+    cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNORVA_SANITIZE=ON \
+          -DNORVA_BENCH=OFF >/dev/null
+    cmake --build build-test -j "$jobs"
+    export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+    export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+    export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+    ctest --test-dir build-test --output-on-failure -j "$jobs" --timeout 300
+else
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build -j "$jobs"
+fi

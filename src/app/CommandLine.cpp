@@ -1,0 +1,78 @@
+#include "app/CommandLine.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace norva {
+
+std::string Usage() {
+    return "usage: norva [--device SPEC] [monitor [--reports N | --seconds S] [--csv]]\n"
+           "  --device SPEC   hid (default), sim, sim:falling, sim:rate=N or tcp:HOST:PORT\n"
+           "  monitor         print one line per report from the unit, without windows\n"
+           "    --reports N   stop after N lines\n"
+           "    --seconds S   stop after S seconds\n"
+           "    --csv         comma-separated values with a header line\n";
+}
+
+namespace {
+bool ToPositive(const std::string& text, double& out) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, out);
+    return !text.empty() && ec == std::errc() && ptr == end && std::isfinite(out) && out > 0;
+}
+}  // namespace
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            std::string& error) {
+    CommandLine line;
+    bool reportsGiven = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        std::string text;
+        if (arg == "--help" || arg == "-h") {
+            line.help = true;
+        } else if (arg == "--device") {
+            if (!value(text)) return std::nullopt;
+            auto spec = ParseDeviceSpec(text, error);
+            if (!spec) return std::nullopt;
+            line.device = *spec;
+        } else if (arg == "monitor" && !line.monitor) {
+            line.monitor = true;
+        } else if (line.monitor && arg == "--csv") {
+            line.monitorOptions.csv = true;
+        } else if (line.monitor && (arg == "--reports" || arg == "--seconds")) {
+            if (!value(text)) return std::nullopt;
+            double number = 0;
+            const bool reports = arg == "--reports";
+            if (!ToPositive(text, number) || (reports && number != std::floor(number))) {
+                error = arg + " needs a positive " + (reports ? "whole number" : "number") +
+                        ", not '" + text + "'";
+                return std::nullopt;
+            }
+            if (reports) {
+                line.monitorOptions.reports = static_cast<long long>(number);
+                reportsGiven = true;
+            } else {
+                line.monitorOptions.seconds = number;
+            }
+        } else {
+            error = "unknown argument '" + arg + "'";
+            return std::nullopt;
+        }
+    }
+    if (reportsGiven && line.monitorOptions.seconds > 0) {
+        error = "give either --reports or --seconds, not both";
+        return std::nullopt;
+    }
+    return line;
+}
+
+}  // namespace norva

@@ -1,0 +1,145 @@
+#include "app/Monitor.h"
+
+#include <QCoreApplication>
+#include <array>
+#include <atomic>
+#include <charconv>
+#include <csignal>
+#include <cstring>
+
+namespace norva {
+
+namespace {
+std::atomic<bool> gInterrupted{false};
+extern "C" void OnInterrupt(int) { gInterrupted = true; }
+
+// Shortest text that reads back as the same value, always with a period.
+void AppendNumber(std::string& out, float value) {
+    std::array<char, 32> buf;
+    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value);
+    out.append(buf.data(), ec == std::errc() ? end : buf.data());
+}
+
+void AppendNumber(std::string& out, int value) { out += std::to_string(value); }
+
+void AppendCsvField(std::string& out, const std::string& field) {
+    const bool quote = field.find_first_of(",\"\r\n") != std::string::npos;
+    if (!quote) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+}  // namespace
+
+std::string TerminalLine(const Link& link, int line) {
+    std::string text;
+    text.reserve(32);
+    for (int i = 0; i < 16; ++i) {
+        const auto c = static_cast<uint8_t>(link.ReportText[line * 16 + i]);
+        if (c == 0) {
+            text += ' ';
+        } else if (c < 0x80) {
+            text += static_cast<char>(c);
+        } else {  // the unit's character set is Latin-1; the output is UTF-8
+            text += static_cast<char>(0xC0 | (c >> 6));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return text;
+}
+
+std::string MonitorCsvHeader() {
+    return "t_ms,connected,line1,line2,EngineSpeed,Egt,PumpPower,StickPosition,BatteryVoltage,"
+           "BatteryCurrent,Pressure,PressureRaw,ReceiverPulse,ReplyAddress,ReplyValue,"
+           "BackupByteCount,BackupDescending";
+}
+
+std::string MonitorCsvRow(const Link& link, int64_t elapsedMs) {
+    std::string row = std::to_string(elapsedMs);
+    row += link.DeviceDetected ? ",1," : ",0,";
+    AppendCsvField(row, TerminalLine(link, 0));
+    row += ',';
+    AppendCsvField(row, TerminalLine(link, 1));
+    const float floats[] = {link.EngineSpeed, link.Egt, link.PumpPower};
+    for (float v : floats) AppendNumber(row += ',', v);
+    AppendNumber(row += ',', int(link.StickPosition));
+    AppendNumber(row += ',', link.BatteryVoltage);
+    AppendNumber(row += ',', int(link.BatteryCurrent));
+    AppendNumber(row += ',', link.Pressure);
+    AppendNumber(row += ',', int(link.PressureRaw));
+    AppendNumber(row += ',', link.ReceiverPulse);
+    AppendNumber(row += ',', link.ReplyAddress);
+    AppendNumber(row += ',', link.ReplyValue);
+    AppendNumber(row += ',', link.BackupByteCount);
+    row += link.BackupDescending ? ",1" : ",0";
+    return row;
+}
+
+std::string MonitorTextRow(const Link& link, int64_t elapsedMs) {
+    char values[200];
+    std::snprintf(values, sizeof values,
+                  "%7.1f krpm  EGT %4.0f C  pump %3.0f %%  stick %3d %%  %5.2f V  %4.1f A  "
+                  "backup %s %d",
+                  link.EngineSpeed, link.Egt, link.PumpPower, link.StickPosition,
+                  link.BatteryVoltage, link.BatteryCurrent / 10.0,
+                  link.BackupDescending ? "down" : "up", link.BackupByteCount);
+    char head[32];
+    std::snprintf(head, sizeof head, "%8lld ms ", static_cast<long long>(elapsedMs));
+    return std::string(head) + (link.DeviceDetected ? " " : "!") + "|" + TerminalLine(link, 0) +
+           "|" + TerminalLine(link, 1) + "|  " + values;
+}
+
+Monitor::Monitor(Link& link, MonitorOptions options, std::FILE* out, std::FILE* status)
+    : link_(link), options_(options), out_(out), status_(status) {
+    connect(&link_, &Link::dispatched, this, &Monitor::onDispatched);
+    connect(&link_, &Link::connectionChanged, this, [this](const QString& caption) {
+        std::fprintf(status_, "norva: %s\n", caption.toUtf8().constData());
+    });
+    interruptCheck_.setInterval(100);
+    connect(&interruptCheck_, &QTimer::timeout, this, [this] {
+        if (gInterrupted) finish();
+    });
+}
+
+int Monitor::run() {
+    gInterrupted = false;
+    std::signal(SIGINT, OnInterrupt);
+    std::signal(SIGTERM, OnInterrupt);
+    startMs_ = link_.nowMs();
+    if (options_.csv) std::fprintf(out_, "%s\n", MonitorCsvHeader().c_str());
+    if (options_.seconds > 0)
+        QTimer::singleShot(static_cast<int>(options_.seconds * 1000), this, &Monitor::finish);
+    interruptCheck_.start();
+    link_.start();
+    QCoreApplication::exec();
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    link_.Timer3.stop();
+    link_.CloseDeviceHandles();
+    std::fflush(out_);
+    return 0;
+}
+
+void Monitor::onDispatched() {
+    if (options_.reports > 0 && lines_ >= options_.reports) return;
+    const int64_t elapsed = link_.nowMs() - startMs_;
+    const std::string row =
+        options_.csv ? MonitorCsvRow(link_, elapsed) : MonitorTextRow(link_, elapsed);
+    std::fwrite(row.data(), 1, row.size(), out_);
+    std::fputc('\n', out_);
+    ++lines_;
+    if (options_.reports > 0 && lines_ >= options_.reports) finish();
+}
+
+void Monitor::finish() {
+    link_.Timer3.stop();
+    QCoreApplication::quit();
+}
+
+}  // namespace norva

@@ -1,0 +1,48 @@
+#pragma once
+// The headless monitor: the same poll and dispatch as the window, one printed line per
+// normal dispatch, as readable text or as CSV for a spreadsheet.
+
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "link/Link.h"
+
+namespace norva {
+
+struct MonitorOptions {
+    long long reports = 0;  // stop after this many lines; 0 = no limit
+    double seconds = 0;     // stop after this long; 0 = no limit
+    bool csv = false;
+};
+
+std::string MonitorCsvHeader();
+std::string MonitorCsvRow(const Link& link, int64_t elapsedMs);
+std::string MonitorTextRow(const Link& link, int64_t elapsedMs);
+// A terminal line as printed: 16 characters, code 0 as a blank, bytes as Latin-1.
+std::string TerminalLine(const Link& link, int line);
+
+class Monitor : public QObject {
+    Q_OBJECT
+public:
+    Monitor(Link& link, MonitorOptions options, std::FILE* out, std::FILE* status);
+    // Runs the event loop until a limit is reached or the user interrupts; the exit code.
+    int run();
+    long long lines() const { return lines_; }
+
+private:
+    void onDispatched();
+    void finish();
+
+    Link& link_;
+    MonitorOptions options_;
+    std::FILE* out_;
+    std::FILE* status_;
+    int64_t startMs_ = 0;
+    long long lines_ = 0;
+    QTimer interruptCheck_;
+};
+
+}  // namespace norva

@@ -1,0 +1,82 @@
+#include "link/hid/DeviceSpec.h"
+
+#include <charconv>
+#include <sstream>
+#include <vector>
+
+#include "link/hid/HidapiBackend.h"
+#include "link/hid/SimBackend.h"
+#include "link/hid/TcpBackend.h"
+
+namespace norva {
+
+namespace {
+std::optional<long> ToNumber(const std::string& text) {
+    long value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+    return value;
+}
+}  // namespace
+
+std::optional<DeviceSpec> ParseDeviceSpec(const std::string& text, std::string& error) {
+    DeviceSpec spec;
+    if (text == "hid") return spec;
+    if (text == "sim" || text.rfind("sim:", 0) == 0) {
+        spec.kind = DeviceSpec::Kind::Sim;
+        std::stringstream rest(text.size() > 3 ? text.substr(4) : std::string());
+        std::string part;
+        while (std::getline(rest, part, ':')) {
+            if (part == "falling") {
+                spec.falling = true;
+            } else if (part == "rising") {
+                spec.falling = false;
+            } else if (part.rfind("rate=", 0) == 0) {
+                const auto rate = ToNumber(part.substr(5));
+                if (!rate || *rate < 1 || *rate > 1000) {
+                    error = "device " + text + ": the rate must be 1 to 1000 reports per second";
+                    return std::nullopt;
+                }
+                spec.rate = static_cast<int>(*rate);
+            } else {
+                error = "device " + text + ": unknown simulated-unit option '" + part + "'";
+                return std::nullopt;
+            }
+        }
+        return spec;
+    }
+    if (text.rfind("tcp:", 0) == 0) {
+        const std::string rest = text.substr(4);
+        const size_t colon = rest.rfind(':');
+        const auto port = colon == std::string::npos ? std::nullopt : ToNumber(rest.substr(colon + 1));
+        if (colon == 0 || !port || *port < 1 || *port > 65535) {
+            error = "device " + text + ": expected tcp:HOST:PORT with a port of 1 to 65535";
+            return std::nullopt;
+        }
+        spec.kind = DeviceSpec::Kind::Tcp;
+        spec.host = rest.substr(0, colon);
+        spec.port = static_cast<uint16_t>(*port);
+        return spec;
+    }
+    error = "unknown device '" + text + "': use hid, sim, sim:falling or tcp:HOST:PORT";
+    return std::nullopt;
+}
+
+std::unique_ptr<HidBackend> MakeBackend(const DeviceSpec& spec, MsClock clock) {
+    switch (spec.kind) {
+        case DeviceSpec::Kind::Sim: {
+            sim::SimOptions options;
+            options.falling = spec.falling;
+            options.rate = spec.rate;
+            return std::make_unique<SimBackend>(options, std::move(clock));
+        }
+        case DeviceSpec::Kind::Tcp:
+            return std::make_unique<TcpBackend>(spec.host, spec.port);
+        case DeviceSpec::Kind::Hid:
+            break;
+    }
+    return std::make_unique<HidapiBackend>();
+}
+
+}  // namespace norva

@@ -1,0 +1,30 @@
+#pragma once
+// --device SPEC: which way the program reaches a unit.
+//   hid                      the unit on USB (default)
+//   sim[:falling][:rate=N]   the simulated unit in this process
+//   tcp:HOST:PORT            a unit played by another process over TCP
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "base/Clock.h"
+#include "link/hid/HidBackend.h"
+
+namespace norva {
+
+struct DeviceSpec {
+    enum class Kind { Hid, Sim, Tcp };
+    Kind kind = Kind::Hid;
+    bool falling = false;  // sim
+    int rate = 50;         // sim, reports per second
+    std::string host;      // tcp
+    uint16_t port = 0;     // tcp
+};
+
+// nullopt with a message in error when the text is not a device spec.
+std::optional<DeviceSpec> ParseDeviceSpec(const std::string& text, std::string& error);
+std::unique_ptr<HidBackend> MakeBackend(const DeviceSpec& spec, MsClock clock = SteadyMs);
+
+}  // namespace norva

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+
+using namespace norva;
+
+namespace {
+std::optional<CommandLine> Parse(std::vector<std::string> args, std::string* error = nullptr) {
+    std::string e;
+    auto line = ParseCommandLine(args, e);
+    if (error) *error = e;
+    return line;
+}
+}  // namespace
+
+TEST(CommandLine, DefaultsToTheUsbUnit) {
+    auto line = Parse({});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->device.kind, DeviceSpec::Kind::Hid);
+    EXPECT_FALSE(line->monitor);
+}
+
+TEST(CommandLine, MonitorOptions) {
+    auto line = Parse({"--device", "sim:falling", "monitor", "--reports", "20", "--csv"});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->device.kind, DeviceSpec::Kind::Sim);
+    EXPECT_TRUE(line->device.falling);
+    EXPECT_TRUE(line->monitor);
+    EXPECT_EQ(line->monitorOptions.reports, 20);
+    EXPECT_TRUE(line->monitorOptions.csv);
+    line = Parse({"monitor", "--seconds", "2.5"});
+    ASSERT_TRUE(line);
+    EXPECT_DOUBLE_EQ(line->monitorOptions.seconds, 2.5);
+}
+
+TEST(CommandLine, BadArgumentsSayWhatIsWrong) {
+    std::string error;
+    EXPECT_FALSE(Parse({"monitor", "--reports", "2.5"}, &error));
+    EXPECT_NE(error.find("--reports"), std::string::npos);
+    EXPECT_FALSE(Parse({"monitor", "--reports", "0"}, &error));
+    EXPECT_FALSE(Parse({"monitor", "--seconds", "-1"}, &error));
+    EXPECT_FALSE(Parse({"monitor", "--seconds", "nan"}, &error));
+    EXPECT_FALSE(Parse({"monitor", "--reports", "5", "--seconds", "1"}, &error));
+    EXPECT_NE(error.find("not both"), std::string::npos);
+    EXPECT_FALSE(Parse({"--csv"}, &error));  // only after monitor
+    EXPECT_FALSE(Parse({"--device"}, &error));
+    EXPECT_NE(error.find("needs a value"), std::string::npos);
+    EXPECT_FALSE(Parse({"--device", "usb"}, &error));
+    EXPECT_NE(error.find("unknown device 'usb'"), std::string::npos);
+}
+
+TEST(DeviceSpec, AllThreeWaysToReachAUnit) {
+    std::string error;
+    auto spec = ParseDeviceSpec("tcp:127.0.0.1:5050", error);
+    ASSERT_TRUE(spec);
+    EXPECT_EQ(spec->kind, DeviceSpec::Kind::Tcp);
+    EXPECT_EQ(spec->host, "127.0.0.1");
+    EXPECT_EQ(spec->port, 5050);
+    spec = ParseDeviceSpec("sim:rate=1000", error);
+    ASSERT_TRUE(spec);
+    EXPECT_EQ(spec->rate, 1000);
+    EXPECT_FALSE(spec->falling);
+    spec = ParseDeviceSpec("sim", error);
+    ASSERT_TRUE(spec);
+    EXPECT_EQ(spec->rate, 50);
+    for (const char* bad : {"tcp:host", "tcp::80", "tcp:host:0", "tcp:host:70000", "tcp:host:x",
+                            "sim:rate=0", "sim:rate=1001", "sim:upside", "hidraw"}) {
+        EXPECT_FALSE(ParseDeviceSpec(bad, error)) << bad;
+        EXPECT_NE(error.find(bad), std::string::npos) << error;
+    }
+}

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+
+#include "app/Monitor.h"
+#include "link/FakeBackend.h"
+#include "link/hid/SimBackend.h"
+
+using namespace norva;
+using namespace norva::testing;
+
+TEST(MonitorCsv, HeaderIsExact) {
+    EXPECT_EQ(MonitorCsvHeader(),
+              "t_ms,connected,line1,line2,EngineSpeed,Egt,PumpPower,StickPosition,"
+              "BatteryVoltage,BatteryCurrent,Pressure,PressureRaw,ReceiverPulse,ReplyAddress,"
+              "ReplyValue,BackupByteCount,BackupDescending");
+}
+
+TEST(MonitorCsv, RowQuotesTerminalLinesAndWritesPlainNumbers) {
+    FakeBackend bus;
+    int64_t now = 0;
+    Link link(bus, [&] { return now; });
+    Report r{};
+    const char* line1 = "Idle, \"ok\"  35k";  // a comma and quotes need RFC 4180 quoting
+    std::copy_n(line1, 16, r.begin() + 3);
+    std::copy_n("EGT 640", 7, r.begin() + 19);  // the rest of line 2 is NUL
+    r[35] = 7;
+    r[36] = 47;
+    r[38] = 42;
+    r[41] = 0xDC;
+    r[42] = 0x05;
+    r[43] = 128;
+    r[44] = 100;
+    r[45] = 255;
+    r[46] = 160;
+    r[47] = 206;
+    r[49] = 0xD3;  // 1235 hundreds of RPM
+    r[50] = 0x04;
+    bus.add("unit").reports.push_back(r);
+    link.PollTick();
+    EXPECT_EQ(MonitorCsvRow(link, 1234),
+              "1234,1,\"Idle, \"\"ok\"\"  35k\",EGT 640         ,123.5,640,50,100,12.36,42,0.9,"
+              "100,1500,47,7,0,1");
+}
+
+TEST(MonitorCsv, UnitWithoutConnectionAndLatin1Text) {
+    FakeBackend bus;
+    Link link(bus);
+    link.ReportText.assign(62, '\0');
+    link.ReportText[0] = static_cast<char>(0xB0);  // degree sign
+    EXPECT_EQ(TerminalLine(link, 0), "\xC2\xB0" + std::string(15, ' '));
+    EXPECT_EQ(MonitorCsvRow(link, 0).substr(0, 4), "0,0,");
+}
+
+TEST(MonitorRun, PrintsOneLinePerReportFromTheSimulatedUnit) {
+    SimBackend backend(sim::SimOptions{false, 1000, 1});
+    Link link(backend);
+    std::FILE* out = std::tmpfile();
+    std::FILE* status = std::tmpfile();
+    MonitorOptions options;
+    options.reports = 40;
+    options.csv = true;
+    Monitor monitor(link, options, out, status);
+    EXPECT_EQ(monitor.run(), 0);
+    EXPECT_EQ(monitor.lines(), 40);
+    std::rewind(out);
+    std::string text;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, out)) > 0) text.append(buf, n);
+    std::fclose(out);
+    std::fclose(status);
+    std::istringstream lines(text);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, MonitorCsvHeader());
+    int rows = 0;
+    while (std::getline(lines, line)) {
+        ++rows;
+        EXPECT_EQ(line.substr(line.find(',') + 1, 2), "1,") << line;
+    }
+    EXPECT_EQ(rows, 40);
+}
