@@ -1,0 +1,355 @@
+#include "sim/SimUnit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <deque>
+#include <vector>
+
+#include "link/Frames.h"
+#include "sim/Rng.h"
+#include "sim/SimEngine.h"
+#include "sim/SimMemory.h"
+#include "sim/SimRunLog.h"
+#include "sim/SimTerminal.h"
+
+namespace norva::sim {
+
+namespace {
+
+using Report = std::array<uint8_t, kReportLength>;
+
+constexpr int kEngineStepMs = 20;
+constexpr size_t kMaxPendingReads = 16;
+constexpr uint8_t kDownloadFiller = 255;
+constexpr int kDownloadChunk = 32;
+
+// Battery current drawn during each hardware-test step, tenths of an ampere, on top of the
+// unit's own consumption.
+constexpr int kTestCurrent[] = {0, 8, 24, 14, 6};
+constexpr int kOwnCurrent = 3;
+
+// Normal-mode report bytes.
+constexpr int kLine1 = 3;
+constexpr int kLine2 = 19;
+constexpr int kStreamValue = 35;
+constexpr int kStreamAddress = 36;
+constexpr int kCurrent = 38;
+constexpr int kPulseLow = 41;
+constexpr int kPump = 43;
+constexpr int kPressure = 44;
+constexpr int kStick = 45;
+constexpr int kEgt = 46;
+constexpr int kVoltage = 47;
+constexpr int kSpeedLow = 49;
+constexpr uint8_t kNoUnitMarker = 255;
+
+}  // namespace
+
+struct SimUnit::Impl {
+    explicit Impl(const SimOptions& o)
+        : options(o),
+          memory(DefaultMemory(o.falling)),
+          rng(o.seed),
+          noise(o.seed ^ 0x5EED5EEDu),
+          terminal(o.falling),
+          demo(DemoScript(), true) {
+        options.rate = std::clamp(o.rate, 1, kMaxRate);
+        Rng history(o.seed + 7);
+        PrefillHistory(memory, log, history);
+        streamAddress = o.falling ? 255 : 0;
+    }
+
+    SimOptions options;
+    Memory memory;
+    Rng rng;    // nonsense reports
+    Rng noise;  // engine sensors
+    Terminal terminal;
+    RunLog log;
+    EngineRunner demo;
+
+    bool started = false;
+    int64_t zeroMs = 0;
+    int64_t nowMs = 0;
+    int64_t rateOriginMs = 0;
+    int64_t nextIndex = 0;  // of the report due next, counted from rateOriginMs
+    int64_t engineMs = 0;   // engine simulated up to here, relative to zeroMs
+    bool welcomeDismissed = false;
+
+    int streamAddress;
+    std::deque<uint8_t> pendingReads;
+
+    bool download = false;
+    bool usbPower = false;
+    std::vector<uint8_t> downloadStream;
+    size_t downloadPos = 0;
+    int testStep = 0;
+
+    bool silent = false;
+    bool unplugged = false;
+    bool garbage = false;
+    bool noUnit = false;
+
+    std::deque<Report> queue;
+    uint64_t generated = 0;
+    uint64_t dropped = 0;
+
+    void stepEngineTo(int64_t relMs) {
+        while (engineMs + kEngineStepMs <= relMs) {
+            demo.step(kEngineStepMs, memory, log, noise);
+            engineMs += kEngineStepMs;
+        }
+    }
+
+    int64_t dueMs(int64_t index) const { return rateOriginMs + index * 1000 / options.rate; }
+
+    bool welcomeShowing() const { return !welcomeDismissed && engineMs < kWelcomeMs; }
+
+    int batteryCurrent() const {
+        if (testStep > 0) return kOwnCurrent + kTestCurrent[testStep];
+        const Controls& c = demo.engine().controls();
+        return kOwnCurrent + c.starter * 150 / 255 + (c.glow ? 40 : 0) +
+               demo.engine().pump() * 50 / 255;
+    }
+
+    double batteryVolts(int current) const { return 8.2 - current * 0.003; }
+
+    Terminal::Lines lines() const {
+        if (welcomeShowing()) return Terminal::welcome(memory);
+        StatusView status;
+        status.state = PhaseText(demo.phase());
+        status.rpmK = demo.engine().seenRpm();
+        status.egtC = demo.engine().seenEgt();
+        status.volts = batteryVolts(batteryCurrent());
+        return terminal.render(memory, status);
+    }
+
+    void fillNormal(Report& r) {
+        const auto text = lines();
+        std::copy(text[0].begin(), text[0].end(), r.begin() + kLine1);
+        std::copy(text[1].begin(), text[1].end(), r.begin() + kLine2);
+
+        // A read request takes this report's stream slot; the stream resumes where it was.
+        if (!pendingReads.empty()) {
+            const uint8_t a = pendingReads.front();
+            pendingReads.pop_front();
+            r[kStreamAddress] = a;
+            r[kStreamValue] = memory[a];
+        } else {
+            r[kStreamAddress] = static_cast<uint8_t>(streamAddress);
+            r[kStreamValue] = memory[streamAddress];
+            streamAddress = (streamAddress + (options.falling ? 255 : 1)) % 256;
+        }
+
+        const Engine& e = demo.engine();
+        const int current = std::min(255, batteryCurrent());
+        r[kCurrent] = static_cast<uint8_t>(current);
+        const int p0 = PulseMicros(memory, cell::kPulse0High);
+        const int p100 = PulseMicros(memory, cell::kPulse100High);
+        const int pulse = std::clamp(p0 + e.controls().stick * (p100 - p0) / 255, 0, 0xFFFF);
+        r[kPulseLow] = pulse & 255;
+        r[kPulseLow + 1] = pulse >> 8;
+        r[kPump] = static_cast<uint8_t>(e.pump());
+        r[kPressure] = static_cast<uint8_t>(e.pressureRaw(memory));
+        r[kStick] = static_cast<uint8_t>(e.controls().stick);
+        r[kEgt] = static_cast<uint8_t>(std::clamp(std::lround(e.seenEgt() / 4), 0L, 255L));
+        const long volts = std::lround(batteryVolts(current) / 0.06 + 0.3 * noise.symmetric());
+        r[kVoltage] = static_cast<uint8_t>(std::clamp(volts, 0L, 255L));
+        const long speed = std::clamp(std::lround(e.seenRpm() * 10), 0L, 65535L);
+        r[kSpeedLow] = speed & 255;
+        r[kSpeedLow + 1] = static_cast<uint8_t>(speed >> 8);
+        if (noUnit) r[kLine1] = kNoUnitMarker;
+    }
+
+    void fillDownload(Report& r) {
+        for (int i = 0; i < kDownloadChunk; ++i, ++downloadPos) {
+            r[1 + i] =
+                downloadPos < downloadStream.size() ? downloadStream[downloadPos] : kDownloadFiller;
+        }
+    }
+
+    void emit() {
+        Report r{};
+        if (garbage) {
+            for (size_t i = 1; i < r.size(); ++i) r[i] = rng.byte();
+        } else if (download) {
+            fillDownload(r);
+        } else {
+            fillNormal(r);
+        }
+        queue.push_back(r);
+        ++generated;
+        if (queue.size() > kQueueCapacity) {
+            queue.pop_front();
+            ++dropped;
+        }
+    }
+
+    void apply(uint8_t a, uint8_t v) {
+        if (a == kFunctionKey) {
+            welcomeDismissed = true;
+            terminal.press(v, memory);
+        } else if (a == kFunctionRead) {
+            if (pendingReads.size() < kMaxPendingReads) pendingReads.push_back(v);
+        } else {
+            memory[a] = v;
+            if (a == TestCell(options.falling)) testStep = (v >= 1 && v <= 4) ? v : 0;
+        }
+    }
+
+    void setMode(uint8_t modeByte, uint8_t value) {
+        if (modeByte == kModeUsbPower) {
+            usbPower = value != 0;
+        } else if (modeByte == kModeOperating && value == kOperatingDownload) {
+            download = true;
+            downloadStream = log.downloadStream();
+            downloadPos = 0;
+            // The download request carries (79, 1), which a downward unit would otherwise
+            // take as a test step; the unit is busy sending its log instead.
+            testStep = 0;
+            // Reports from before the request would shift the log past what the program reads.
+            queue.clear();
+        } else if (modeByte == kModeOperating && value == kOperatingNormal && download) {
+            download = false;
+            downloadStream.clear();
+            queue.clear();  // leftover log filler would read as a broken stream
+        }
+    }
+};
+
+SimUnit::SimUnit(SimOptions options) : d_(std::make_unique<Impl>(options)) {}
+SimUnit::~SimUnit() = default;
+SimUnit::SimUnit(SimUnit&&) noexcept = default;
+SimUnit& SimUnit::operator=(SimUnit&&) noexcept = default;
+
+void SimUnit::advanceTo(int64_t nowMs) {
+    Impl& d = *d_;
+    if (!d.started) {
+        d.started = true;
+        d.zeroMs = d.nowMs = d.rateOriginMs = nowMs;
+        d.nextIndex = 0;
+    }
+    if (nowMs < d.nowMs) return;  // time never runs backwards
+    d.nowMs = nowMs;
+    for (int64_t due = d.dueMs(d.nextIndex); due <= nowMs; due = d.dueMs(++d.nextIndex)) {
+        d.stepEngineTo(due - d.zeroMs);
+        if (!d.silent && !d.unplugged) d.emit();
+    }
+    d.stepEngineTo(nowMs - d.zeroMs);
+}
+
+bool SimUnit::takeReport(std::span<uint8_t> out) {
+    if (d_->queue.empty()) return false;
+    const Report& r = d_->queue.front();
+    const size_t n = std::min(out.size(), r.size());
+    std::copy_n(r.begin(), n, out.begin());
+    std::fill(out.begin() + n, out.end(), 0);
+    d_->queue.pop_front();
+    return true;
+}
+
+size_t SimUnit::pendingReports() const {
+    return d_->queue.size();
+}
+
+void SimUnit::receive(std::span<const uint8_t> report) {
+    Impl& d = *d_;
+    if (d.unplugged) return;
+    for (int k = 0; k < kSlotCount; ++k) {
+        const size_t base = 1 + static_cast<size_t>(k * kSlotSize);
+        if (report.size() < base + kSlotSize) break;
+        const uint8_t* s = &report[base];
+        if (s[0] != kSync1 || s[1] != kSync2) continue;
+        const uint8_t a = s[2];
+        const uint8_t v = s[3];
+        const bool calibration = a >= kFirstCalibrationCell && a <= kLastCalibrationCell;
+        const uint8_t expected = calibration ? CalibrationChecksum(a, v) : Checksum(a, v);
+        if (s[4] == expected) d.apply(a, v);
+    }
+    if (report.size() > 1 + static_cast<size_t>(kModeValue)) {
+        d.setMode(report[1 + kModeByte], report[1 + kModeValue]);
+    }
+}
+
+void SimUnit::setSilent(bool on) {
+    d_->silent = on;
+}
+
+void SimUnit::setUnplugged(bool on) {
+    d_->unplugged = on;
+    if (on) d_->queue.clear();
+}
+
+void SimUnit::setGarbage(bool on) {
+    d_->garbage = on;
+}
+void SimUnit::setNoUnit(bool on) {
+    d_->noUnit = on;
+}
+bool SimUnit::silent() const {
+    return d_->silent;
+}
+bool SimUnit::unplugged() const {
+    return d_->unplugged;
+}
+int SimUnit::rate() const {
+    return d_->options.rate;
+}
+
+void SimUnit::setRate(int reportsPerSecond) {
+    Impl& d = *d_;
+    d.options.rate = std::clamp(reportsPerSecond, 1, kMaxRate);
+    if (d.started) {
+        // The next report is one new period after now.
+        d.rateOriginMs = d.nowMs;
+        d.nextIndex = 1;
+    }
+}
+
+bool SimUnit::falling() const {
+    return d_->options.falling;
+}
+const std::array<uint8_t, 256>& SimUnit::memory() const {
+    return d_->memory;
+}
+bool SimUnit::downloadMode() const {
+    return d_->download;
+}
+bool SimUnit::usbPower() const {
+    return d_->usbPower;
+}
+
+std::string SimUnit::terminalLine(int line) const {
+    return d_->lines()[std::clamp(line, 0, 1)];
+}
+
+uint64_t SimUnit::reportsGenerated() const {
+    return d_->generated;
+}
+uint64_t SimUnit::reportsDropped() const {
+    return d_->dropped;
+}
+int64_t SimUnit::elapsedMs() const {
+    return d_->started ? d_->nowMs - d_->zeroMs : 0;
+}
+double SimUnit::engineRpm() const {
+    return d_->demo.engine().rpm();
+}
+double SimUnit::engineEgt() const {
+    return d_->demo.engine().egt();
+}
+bool SimUnit::engineRunning() const {
+    return d_->demo.engine().lit();
+}
+int SimUnit::testStep() const {
+    return d_->testStep;
+}
+
+std::array<uint8_t, 32> SimUnit::runLogPage(int index) const {
+    return d_->log.page(std::clamp(index, 0, RunLog::kPages - 1));
+}
+
+int SimUnit::runLogNextPage() const {
+    return d_->log.nextPage();
+}
+
+}  // namespace norva::sim

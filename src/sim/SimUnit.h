@@ -5,7 +5,7 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -18,11 +18,20 @@ struct SimOptions {
 };
 
 class SimUnit {
-public:
+  public:
     static constexpr int kMaxRate = 1000;
     static constexpr size_t kQueueCapacity = 256;  // like a kernel report buffer: oldest dropped
 
+    // How long one demonstration cycle (stopped, start, full speed, idle, shutdown, cooling)
+    // lasts; it repeats for as long as time moves.
+    static constexpr int kDemoCycleMs = 80000;
+    // The welcome text shows this long after the first advanceTo(), or until a key press.
+    static constexpr int kWelcomeMs = 3000;
+
     explicit SimUnit(SimOptions options = {});
+    ~SimUnit();
+    SimUnit(SimUnit&&) noexcept;
+    SimUnit& operator=(SimUnit&&) noexcept;
 
     // Generates every report due up to nowMs (monotonic). The first call sets time zero.
     void advanceTo(int64_t nowMs);
@@ -52,10 +61,20 @@ public:
     std::string terminalLine(int line) const;  // line 0 or 1, 16 characters
     uint64_t reportsGenerated() const;
     uint64_t reportsDropped() const;
+    // Milliseconds since time zero (the first advanceTo), 0 before it.
+    int64_t elapsedMs() const;
+    // Demonstration engine as the unit measures it.
+    double engineRpm() const;  // thousands
+    double engineEgt() const;  // °C
+    bool engineRunning() const;
+    int testStep() const;  // hardware-test step in progress, 0 when none
+    // Run-log pages as stored (32 bytes each) and the page the next one will replace.
+    std::array<uint8_t, 32> runLogPage(int index) const;
+    int runLogNextPage() const;
 
-private:
+  private:
     struct Impl;
-    // The implementation keeps its state here; see SimUnit.cpp.
+    std::unique_ptr<Impl> d_;
 };
 
 }  // namespace norva::sim

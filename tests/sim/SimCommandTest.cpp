@@ -1,0 +1,197 @@
+// What the simulated unit does with the program's output reports: writes, checksums, terminal
+// keys, read requests, the mode pair and the hardware-test cell.
+#include <gtest/gtest.h>
+
+#include "SimTestSupport.h"
+
+using namespace norva;
+using namespace norva::simtest;
+using sim::SimOptions;
+using sim::SimUnit;
+
+namespace {
+
+SimUnit FastUnit(bool falling = false) {
+    SimUnit unit(SimOptions{.falling = falling, .rate = 1000});
+    unit.advanceTo(0);
+    Drain(unit);
+    return unit;
+}
+
+// The value the stream carries for an address within the next full pass.
+int Streamed(SimUnit& unit, int address) {
+    for (const Report& r : Next(unit, 256)) {
+        if (StreamAddress(r) == address) return StreamValue(r);
+    }
+    return -1;
+}
+
+}  // namespace
+
+TEST(SimWrite, GoodSlotsAreStoredAndStreamed) {
+    SimUnit unit = FastUnit();
+    unit.receive(Frame({CommandSlot(100, 42), CommandSlot(101, 200), CommandSlot(102, 0),
+                        CommandSlot(103, 255), CommandSlot(104, 1), CommandSlot(105, 2)}));
+    EXPECT_EQ(unit.memory()[100], 42);
+    EXPECT_EQ(unit.memory()[103], 255);
+    EXPECT_EQ(unit.memory()[105], 2);
+    EXPECT_EQ(Streamed(unit, 101), 200);
+}
+
+TEST(SimWrite, BadChecksumOrSyncIsIgnored) {
+    SimUnit unit = FastUnit();
+    const uint8_t before = unit.memory()[100];
+    SlotBytes wrongSum = CommandSlot(100, 42);
+    wrongSum[4] += 1;
+    SlotBytes wrongSync = CommandSlot(100, 43);
+    wrongSync[0] = 0;
+    unit.receive(Frame({wrongSum, wrongSync, SlotBytes{}}));
+    EXPECT_EQ(unit.memory()[100], before);
+    const uint8_t zeroCell = unit.memory()[0];
+    unit.receive(Frame({}));  // an all-zero slot is not a write of 0 to address 0
+    EXPECT_EQ(unit.memory()[0], zeroCell);
+}
+
+TEST(SimWrite, CalibrationCellsNeedTheirOwnChecksum) {
+    SimUnit unit = FastUnit();
+    unit.receive(Frame({CommandSlot(241, 22), CommandSlot(242, 217)}));
+    EXPECT_EQ(unit.memory()[241], 0);
+    EXPECT_EQ(unit.memory()[242], 0);
+    unit.receive(
+        Frame({CalibrationSlot(241, 22), CalibrationSlot(242, 217), CalibrationSlot(243, 9)}));
+    EXPECT_EQ(unit.memory()[241], 22);
+    EXPECT_EQ(unit.memory()[242], 217);
+    EXPECT_EQ(unit.memory()[243], 9);
+    unit.receive(Frame({CalibrationSlot(100, 5)}));  // ordinary cells keep the ordinary rule
+    EXPECT_NE(unit.memory()[100], 5);
+}
+
+TEST(SimTerminal, WelcomeTextFirstThenStatus) {
+    SimUnit unit(SimOptions{.rate = 1000});
+    unit.advanceTo(0);
+    unit.advanceTo(1000);
+    EXPECT_EQ(unit.terminalLine(0), "  NORVA SYSTEM  ");
+    EXPECT_EQ(unit.terminalLine(1), " SIMULATED UNIT ");
+    unit.advanceTo(SimUnit::kWelcomeMs + 100);
+    EXPECT_EQ(unit.terminalLine(0).substr(0, 8), "TRIM LOW");
+    EXPECT_EQ(unit.terminalLine(1).size(), 16u);
+}
+
+TEST(SimTerminal, KeysChangeASettingThatTheStreamThenCarries) {
+    for (bool falling : {false, true}) {
+        SimUnit unit = FastUnit(falling);
+        unit.receive(Key(TerminalKey::MenuUp));
+        EXPECT_EQ(unit.terminalLine(0).substr(0, 8), "IDLE RPM");
+        EXPECT_NE(unit.terminalLine(1).find("35000"), std::string::npos);
+        unit.receive(Key(TerminalKey::DataUp));
+        unit.receive(Key(TerminalKey::DataUp));
+        unit.receive(Key(TerminalKey::DataDown));
+        EXPECT_EQ(unit.memory()[50], 36);
+        EXPECT_NE(unit.terminalLine(1).find("36000"), std::string::npos);
+        EXPECT_EQ(Streamed(unit, 50), 36);
+
+        unit.receive(Key(TerminalKey::MenuUp));
+        EXPECT_EQ(unit.terminalLine(0).substr(0, 7), "MAX RPM");
+        unit.receive(Key(TerminalKey::MenuDown));
+        unit.receive(Key(TerminalKey::MenuDown));
+        EXPECT_NE(unit.terminalLine(1).find("R:"), std::string::npos);  // status again
+        unit.receive(Key(TerminalKey::DataUp));                         // nothing to change
+        EXPECT_EQ(unit.memory()[50], 36);
+    }
+}
+
+TEST(SimTerminal, MenuWrapsAndEnumeratedSettingsShowTheirText) {
+    SimUnit unit = FastUnit();
+    unit.receive(Key(TerminalKey::MenuDown));  // last entry
+    EXPECT_EQ(unit.terminalLine(0).substr(0, 14), "THROTTLE CURVE");
+    EXPECT_NE(unit.terminalLine(1).find("RPM LINEAL"), std::string::npos);
+    unit.receive(Key(TerminalKey::DataUp));
+    EXPECT_EQ(unit.memory()[93], 1);
+    unit.receive(Key(TerminalKey::DataUp));
+    unit.receive(Key(TerminalKey::DataUp));  // stays at the last choice
+    EXPECT_EQ(unit.memory()[93], 2);
+    unit.receive(Key(TerminalKey::MenuDown));
+    unit.receive(Key(TerminalKey::MenuDown));
+    EXPECT_EQ(unit.terminalLine(0).substr(0, 10), "START MODE");
+    EXPECT_NE(unit.terminalLine(1).find("AUTO-GAS"), std::string::npos);
+}
+
+TEST(SimTerminal, RestrictedAccessOffersFewerSettings) {
+    SimUnit unit = FastUnit();
+    unit.receive(Frame({CommandSlot(47, 0)}));
+    unit.receive(Key(TerminalKey::MenuUp));
+    EXPECT_EQ(unit.terminalLine(0).substr(0, 11), "LOW BATTERY");
+    unit.receive(Key(TerminalKey::MenuUp));
+    unit.receive(Key(TerminalKey::MenuUp));
+    EXPECT_NE(unit.terminalLine(1).find("R:"), std::string::npos);
+}
+
+TEST(SimRead, ReadRequestIsAnsweredInTheNextReportThenTheStreamResumes) {
+    for (bool falling : {false, true}) {
+        SimUnit unit = FastUnit(falling);
+        const int before = StreamAddress(Next(unit, 10).back());
+        const int access = falling ? 55 : 47;
+        unit.receive(Frame({CommandSlot(kFunctionRead, static_cast<uint8_t>(access))}));
+        const auto reports = Next(unit, 2);
+        EXPECT_EQ(StreamAddress(reports[0]), access);
+        EXPECT_EQ(StreamValue(reports[0]), 7);
+        EXPECT_EQ(StreamAddress(reports[1]), (before + (falling ? 255 : 1)) % 256);
+    }
+}
+
+TEST(SimMode, ModePairSwitchesDownloadAndUsbPower) {
+    SimUnit unit = FastUnit();
+    unit.receive(Frame({}, kModeOperating, kOperatingDownload));
+    EXPECT_TRUE(unit.downloadMode());
+    Report r = Next(unit, 1).back();
+    for (int i = 33; i < 65; ++i) EXPECT_EQ(r[i], 0);
+    EXPECT_NE(r[1], 0);  // the log's preamble
+    unit.receive(Frame({}, kModeOperating, kOperatingNormal));
+    EXPECT_FALSE(unit.downloadMode());
+    r = Next(unit, 1).back();
+    EXPECT_EQ(std::string(r.begin() + 3, r.begin() + 19), unit.terminalLine(0));
+
+    EXPECT_FALSE(unit.usbPower());
+    unit.receive(Frame({}, kModeUsbPower, 1));
+    EXPECT_TRUE(unit.usbPower());
+    EXPECT_FALSE(unit.downloadMode());
+    unit.receive(Frame({}, kModeUsbPower, 0));
+    EXPECT_FALSE(unit.usbPower());
+}
+
+TEST(SimHardwareTest, TestCellDrawsCurrentOnBothKinds) {
+    for (bool falling : {false, true}) {
+        SimUnit unit = FastUnit(falling);
+        const uint8_t cellAddress = falling ? 79 : 88;
+        const int rest = BatteryCurrent(Next(unit, 1).back());
+        unit.receive(Frame({CommandSlot(cellAddress, 2)}));
+        EXPECT_EQ(unit.testStep(), 2);
+        const int drawn = BatteryCurrent(Next(unit, 1).back());
+        EXPECT_GE(drawn, 20);
+        EXPECT_LE(drawn, 30);
+        unit.receive(Frame({CommandSlot(cellAddress, falling ? 255 : 0)}));
+        EXPECT_EQ(unit.testStep(), 0);
+        EXPECT_EQ(BatteryCurrent(Next(unit, 1).back()), rest);
+    }
+}
+
+TEST(SimHardwareTest, OtherKindsCellIsOrdinaryMemory) {
+    SimUnit rising = FastUnit(false);
+    rising.receive(Frame({CommandSlot(79, 2)}));
+    EXPECT_EQ(rising.testStep(), 0);
+    SimUnit falling = FastUnit(true);
+    falling.receive(Frame({CommandSlot(88, 2)}));
+    EXPECT_EQ(falling.testStep(), 0);
+}
+
+TEST(SimHardwareTest, DownloadRequestDoesNotStartATestStep) {
+    SimUnit unit = FastUnit(true);
+    Report frame{};
+    const SlotBytes start = CommandSlot(79, 1);
+    std::copy(start.begin(), start.end(), frame.begin() + 1 + 5 * kSlotSize);
+    frame[1 + kModeByte] = kModeOperating;
+    frame[1 + kModeValue] = kOperatingDownload;
+    unit.receive(frame);
+    EXPECT_TRUE(unit.downloadMode());
+    EXPECT_EQ(unit.testStep(), 0);
+}

@@ -1,0 +1,70 @@
+#pragma once
+// Shared bits of the simulated-unit tests: output frames as the program builds them and
+// input reports as the program reads them.
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+#include "link/Frames.h"
+#include "sim/SimUnit.h"
+
+namespace norva::simtest {
+
+using Report = std::array<uint8_t, kReportLength>;
+
+// One output report: slots from slot 0 upward, then the mode pair.
+inline Report Frame(std::initializer_list<SlotBytes> slots, uint8_t modeByte = 0,
+                    uint8_t modeValue = 0) {
+    Report r{};
+    int k = 0;
+    for (const SlotBytes& s : slots) {
+        for (int i = 0; i < kSlotSize; ++i) r[1 + k * kSlotSize + i] = s[i];
+        ++k;
+    }
+    r[1 + kModeByte] = modeByte;
+    r[1 + kModeValue] = modeValue;
+    return r;
+}
+
+inline Report Key(TerminalKey key) {
+    const bool mode = KeySetsNormalMode(key);
+    return Frame({CommandSlot(kFunctionKey, static_cast<uint8_t>(key))}, mode ? 1 : 0, 0);
+}
+
+// All queued reports, oldest first.
+inline std::vector<Report> Drain(sim::SimUnit& unit) {
+    std::vector<Report> out;
+    Report r;
+    while (unit.takeReport(r)) out.push_back(r);
+    return out;
+}
+
+// Moves time on by one report period at a time and returns the reports that arrive.
+inline std::vector<Report> Next(sim::SimUnit& unit, int count) {
+    std::vector<Report> out;
+    while (static_cast<int>(out.size()) < count) {
+        unit.advanceTo(unit.elapsedMs() + 1);
+        for (const Report& r : Drain(unit)) out.push_back(r);
+    }
+    return out;
+}
+
+inline int StreamAddress(const Report& r) {
+    return r[36];
+}
+inline int StreamValue(const Report& r) {
+    return r[35];
+}
+inline int BatteryCurrent(const Report& r) {
+    return r[38];
+}
+inline double EngineSpeed(const Report& r) {
+    return (r[50] * 256 + r[49]) / 10.0;
+}
+inline int Egt(const Report& r) {
+    return r[46] * 4;
+}
+
+}  // namespace norva::simtest
