@@ -1,0 +1,161 @@
+#include "link/hid/HidapiBackend.h"
+
+#include <fcntl.h>
+#include <hidapi/hidapi.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <iostream>
+#include <mutex>
+#include <vector>
+
+#include "base/Posix.h"
+#include "link/Frames.h"
+
+#if defined(__linux__)
+#include <linux/hidraw.h>
+#include <sys/ioctl.h>
+#endif
+
+namespace norva {
+
+namespace {
+
+void InitHidapiOnce() {
+    static std::once_flag once;
+    // hid_exit is never called: the library lives as long as the process.
+    std::call_once(once, [] { hid_init(); });
+}
+
+std::optional<ReportDescriptorSummary> DescriptorOf(const std::string& path) {
+#if defined(__linux__)
+    UniqueFd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
+    if (!fd.valid()) fd = UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid()) return std::nullopt;
+    int size = 0;
+    if (::ioctl(fd.get(), HIDIOCGRDESCSIZE, &size) < 0 || size <= 0 ||
+        size > HID_MAX_DESCRIPTOR_SIZE)
+        return std::nullopt;
+    hidraw_report_descriptor descriptor{};
+    descriptor.size = static_cast<uint32_t>(size);
+    if (::ioctl(fd.get(), HIDIOCGRDESC, &descriptor) < 0) return std::nullopt;
+    return ParseReportDescriptor(std::span<const uint8_t>(descriptor.value, descriptor.size));
+#else
+    (void)path;
+    return std::nullopt;
+#endif
+}
+
+// True when the node exists but this account may not open it for reading and writing.
+bool LacksPermission(const std::string& path) {
+    UniqueFd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
+    return !fd.valid() && errno == EACCES;
+}
+
+std::atomic<bool> permissionAdviceShown{false};
+
+}  // namespace
+
+std::string PermissionHelpText(const std::string& devicePath) {
+    return "NORVA unit found at " + devicePath +
+           ", but this user may not open it (permission denied).\n"
+           "To allow it, as root:\n"
+           "  cp packaging/70-norva.rules /etc/udev/rules.d/\n"
+           "  udevadm control --reload-rules && udevadm trigger\n"
+           "then unplug the unit and plug it in again.\n";
+}
+
+bool ReportPermissionProblemOnce(std::atomic<bool>& alreadyShown, std::ostream& out,
+                                 const std::string& devicePath) {
+    if (alreadyShown.exchange(true)) return false;
+    out << PermissionHelpText(devicePath) << std::flush;
+    return true;
+}
+
+HidapiBackend::HidapiBackend() {
+    InitHidapiOnce();
+}
+
+HidapiBackend::~HidapiBackend() {
+    for (auto& [handle, dev] : open_) hid_close(dev.device);
+}
+
+std::vector<std::string> HidapiBackend::enumerate() {
+    std::vector<std::string> paths;
+    seen_.clear();
+    hid_device_info* list = hid_enumerate(0, 0);
+    for (hid_device_info* d = list; d; d = d->next) {
+        if (!d->path) continue;
+        paths.emplace_back(d->path);
+        seen_[d->path] = {d->vendor_id, d->product_id};
+    }
+    hid_free_enumeration(list);
+    return paths;
+}
+
+HidHandle HidapiBackend::open(const std::string& path, HidOpenMode) {
+    hid_device* device = hid_open_path(path.c_str());
+    if (!device) {
+        auto it = seen_.find(path);
+        bool isUnit = it != seen_.end() && it->second.vendorId == kVendorId &&
+                      it->second.productId == kProductId;
+        if (isUnit && LacksPermission(path))
+            ReportPermissionProblemOnce(permissionAdviceShown, std::cerr, path);
+        return kInvalidHandle;
+    }
+    // Reads must never wait: the session polls.
+    hid_set_nonblocking(device, 1);
+    HidHandle h = nextHandle_++;
+    open_[h] = Open{device, path, DescriptorOf(path)};
+    return h;
+}
+
+HidapiBackend::Open* HidapiBackend::find(HidHandle handle) {
+    auto it = open_.find(handle);
+    return it == open_.end() ? nullptr : &it->second;
+}
+
+std::optional<HidIdentity> HidapiBackend::identity(HidHandle handle) {
+    Open* dev = find(handle);
+    if (!dev) return std::nullopt;
+    // A path opened without a fresh listing is looked up in a new one.
+    if (!seen_.count(dev->path)) enumerate();
+    auto it = seen_.find(dev->path);
+    if (it == seen_.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<HidReportLengths> HidapiBackend::reportLengths(HidHandle handle) {
+    Open* dev = find(handle);
+    if (!dev || !dev->descriptor) return std::nullopt;
+    return dev->descriptor->lengths;
+}
+
+bool HidapiBackend::write(HidHandle handle, std::span<const uint8_t> report) {
+    Open* dev = find(handle);
+    if (!dev || report.empty()) return false;
+    return hid_write(dev->device, report.data(), report.size()) >= 0;
+}
+
+HidReadResult HidapiBackend::read(HidHandle handle, std::span<uint8_t> buffer) {
+    Open* dev = find(handle);
+    if (!dev || buffer.empty()) return HidReadResult::Failed;
+    int n;
+    if (dev->descriptor && dev->descriptor->numberedReports) {
+        n = hid_read_timeout(dev->device, buffer.data(), buffer.size(), 0);
+    } else {
+        n = hid_read_timeout(dev->device, buffer.data() + 1, buffer.size() - 1, 0);
+        if (n > 0) buffer[0] = 0;
+    }
+    if (n < 0) return HidReadResult::Failed;
+    return n == 0 ? HidReadResult::None : HidReadResult::Report;
+}
+
+void HidapiBackend::close(HidHandle handle) {
+    auto it = open_.find(handle);
+    if (it == open_.end()) return;
+    hid_close(it->second.device);
+    open_.erase(it);
+}
+
+}  // namespace norva
