@@ -40,7 +40,7 @@ TEST(MonitorCsv, RowQuotesTerminalLinesAndWritesPlainNumbers) {
     bus.add("unit").reports.push_back(r);
     link.PollTick();
     EXPECT_EQ(MonitorCsvRow(link, 1234),
-              "1234,1,\"Idle, \"\"ok\"\"  35k\",EGT 640         ,123.5,640,50,100,12.36,42,0.9,"
+              "1234,1,\"Idle, \"\"ok\"\"  35k \",EGT 640         ,123.5,640,50,100,12.36,42,0.9,"
               "100,1500,47,7,0,1");
 }
 
