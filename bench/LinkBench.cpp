@@ -15,7 +15,7 @@ using namespace norva;
 
 namespace {
 class NullBackend : public HidBackend {
-public:
+  public:
     std::vector<std::string> enumerate() override { return {}; }
     HidHandle open(const std::string&, HidOpenMode) override { return kInvalidHandle; }
     std::optional<HidIdentity> identity(HidHandle) override { return std::nullopt; }
@@ -93,7 +93,10 @@ static void BM_SimulatedUnitSoak1000PerSecond(benchmark::State& state) {
         state.counters["cpu_percent"] = 100.0 * cpu / 10.0;
     }
 }
-BENCHMARK(BM_SimulatedUnitSoak1000PerSecond)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(BM_SimulatedUnitSoak1000PerSecond)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -11,7 +11,9 @@ namespace norva {
 
 namespace {
 std::atomic<bool> gInterrupted{false};
-extern "C" void OnInterrupt(int) { gInterrupted = true; }
+extern "C" void OnInterrupt(int) {
+    gInterrupted = true;
+}
 
 // Shortest text that reads back as the same value, always with a period.
 void AppendNumber(std::string& out, float value) {
@@ -20,7 +22,9 @@ void AppendNumber(std::string& out, float value) {
     out.append(buf.data(), ec == std::errc() ? end : buf.data());
 }
 
-void AppendNumber(std::string& out, int value) { out += std::to_string(value); }
+void AppendNumber(std::string& out, int value) {
+    out += std::to_string(value);
+}
 
 void AppendCsvField(std::string& out, const std::string& field) {
     const bool quote = field.find_first_of(",\"\r\n") != std::string::npos;

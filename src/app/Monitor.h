@@ -26,13 +26,13 @@ std::string TerminalLine(const Link& link, int line);
 
 class Monitor : public QObject {
     Q_OBJECT
-public:
+  public:
     Monitor(Link& link, MonitorOptions options, std::FILE* out, std::FILE* status);
     // Runs the event loop until a limit is reached or the user interrupts; the exit code.
     int run();
     long long lines() const { return lines_; }
 
-private:
+  private:
     void onDispatched();
     void finish();
 

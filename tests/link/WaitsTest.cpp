@@ -27,7 +27,7 @@ Task YieldTwice(Link& link, int& passes) {
 }  // namespace
 
 class WaitTest : public LinkTest {
-protected:
+  protected:
     void SetUp() override {
         feedStream(0, 2);
         bus.writes.clear();

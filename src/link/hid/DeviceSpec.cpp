@@ -49,7 +49,8 @@ std::optional<DeviceSpec> ParseDeviceSpec(const std::string& text, std::string& 
     if (text.rfind("tcp:", 0) == 0) {
         const std::string rest = text.substr(4);
         const size_t colon = rest.rfind(':');
-        const auto port = colon == std::string::npos ? std::nullopt : ToNumber(rest.substr(colon + 1));
+        const auto port =
+            colon == std::string::npos ? std::nullopt : ToNumber(rest.substr(colon + 1));
         if (colon == 0 || !port || *port < 1 || *port > 65535) {
             error = "device " + text + ": expected tcp:HOST:PORT with a port of 1 to 65535";
             return std::nullopt;
