@@ -208,6 +208,8 @@ void EngineRunner::step(int dtMs, Memory& m, RunLog& log, Rng& rng) {
     if (finished_) return;
     const int before = t_;
     t_ += dtMs;
+    // The values at shutdown are those of the last moment with fuel.
+    if (logging_ && !shutDown_ && t_ >= script_.shutdownMs) shutDown(m);
     engine_.step(dtMs, drive(m), m, rng);
 
     if (before < kStartMs && t_ >= kStartMs) {
@@ -219,17 +221,6 @@ void EngineRunner::step(int dtMs, Memory& m, RunLog& log, Rng& rng) {
         shutDown_ = false;
     }
     if (logging_ && litAtMs_ < 0 && engine_.lit()) litAtMs_ = t_;
-    if (logging_ && !shutDown_ && t_ >= script_.shutdownMs) {
-        shutDown_ = true;
-        m[cell::kShutdownCause] = kCauseUserOff;
-        m[cell::kShutdownEgt] = Byte(engine_.egt() / 4);
-        m[cell::kShutdownRpm] = Byte(engine_.rpm());
-        m[cell::kShutdownPump] = static_cast<uint8_t>(engine_.pump());
-        m[cell::kCycles] = cycle_;
-        const int runSeconds = litAtMs_ < 0 ? 0 : (t_ - litAtMs_) / 1000;
-        SetLastRunSeconds(m, runSeconds);
-        SetTotalSeconds(m, TotalSeconds(m) + runSeconds);
-    }
     if (logging_) {
         sampleMs_ += dtMs;
         while (sampleMs_ >= kSampleMs) {
@@ -253,6 +244,18 @@ void EngineRunner::step(int dtMs, Memory& m, RunLog& log, Rng& rng) {
             finished_ = true;
         }
     }
+}
+
+void EngineRunner::shutDown(Memory& m) {
+    shutDown_ = true;
+    m[cell::kShutdownCause] = kCauseUserOff;
+    m[cell::kShutdownEgt] = Byte(engine_.egt() / 4);
+    m[cell::kShutdownRpm] = Byte(engine_.rpm());
+    m[cell::kShutdownPump] = static_cast<uint8_t>(engine_.pump());
+    m[cell::kCycles] = cycle_;
+    const int runSeconds = litAtMs_ < 0 ? 0 : (t_ - litAtMs_) / 1000;
+    SetLastRunSeconds(m, runSeconds);
+    SetTotalSeconds(m, TotalSeconds(m) + runSeconds);
 }
 
 void PrefillHistory(Memory& m, RunLog& log, Rng& rng) {

@@ -74,6 +74,7 @@ class EngineRunner {
 
   private:
     Controls drive(const Memory& m);
+    void shutDown(Memory& m);
 
     Script script_;
     bool repeat_;

@@ -167,6 +167,29 @@ struct SimUnit::Impl {
         }
     }
 
+    // Index of the last report due at or before nowMs: k * 1000 / rate <= now - origin.
+    int64_t lastDueIndex(int64_t nowMs) const {
+        const int64_t span = nowMs - rateOriginMs;
+        return ((span + 1) * options.rate + 999) / 1000 - 1;
+    }
+
+    // The effect of sending n reports that nobody will ever read.
+    void skip(int64_t n) {
+        if (n <= 0) return;
+        generated += n;
+        dropped += n;
+        if (garbage) return;
+        if (download) {
+            downloadPos += static_cast<size_t>(n) * kDownloadChunk;
+            return;
+        }
+        const int64_t answered = std::min<int64_t>(n, pendingReads.size());
+        pendingReads.erase(pendingReads.begin(), pendingReads.begin() + answered);
+        const int64_t streamed = (n - answered) % 256;
+        const int64_t delta = options.falling ? 256 - streamed : streamed;
+        streamAddress = static_cast<int>((streamAddress + delta) % 256);
+    }
+
     void emit() {
         Report r{};
         if (garbage) {
@@ -230,9 +253,19 @@ void SimUnit::advanceTo(int64_t nowMs) {
     }
     if (nowMs < d.nowMs) return;  // time never runs backwards
     d.nowMs = nowMs;
-    for (int64_t due = d.dueMs(d.nextIndex); due <= nowMs; due = d.dueMs(++d.nextIndex)) {
-        d.stepEngineTo(due - d.zeroMs);
-        if (!d.silent && !d.unplugged) d.emit();
+    const int64_t last = d.lastDueIndex(nowMs);
+    if (d.silent || d.unplugged) {
+        d.nextIndex = std::max(d.nextIndex, last + 1);
+    } else if (last >= d.nextIndex) {
+        // After a long gap only the newest reports survive the queue; the others just move
+        // the stream on and count as dropped.
+        const int64_t skip = std::max<int64_t>(0, last + 1 - d.nextIndex - kQueueCapacity);
+        d.skip(skip);
+        d.nextIndex += skip;
+        for (; d.nextIndex <= last; ++d.nextIndex) {
+            d.stepEngineTo(d.dueMs(d.nextIndex) - d.zeroMs);
+            d.emit();
+        }
     }
     d.stepEngineTo(nowMs - d.zeroMs);
 }

@@ -163,6 +163,21 @@ TEST(SimQueue, HoldsTheNewest256Reports) {
     EXPECT_FALSE(unit.takeReport(spare));
 }
 
+TEST(SimQueue, AnHourUnreadKeepsTheStreamInStep) {
+    for (bool falling : {false, true}) {
+        SimUnit unit = FastUnit(falling);
+        Drain(unit);
+        unit.advanceTo(3600000);
+        EXPECT_EQ(unit.reportsGenerated(), 3600001u);
+        EXPECT_EQ(unit.reportsDropped(), 3600000u - 256u);
+        const auto reports = Drain(unit);
+        ASSERT_EQ(reports.size(), 256u);
+        const int expected = falling ? (255 - 3600000 % 256 + 256) % 256 : 3600000 % 256;
+        EXPECT_EQ(StreamAddress(reports.back()), expected);
+        EXPECT_EQ(StreamAddress(Next(unit, 1).back()), (expected + (falling ? 255 : 1)) % 256);
+    }
+}
+
 TEST(SimFaults, SilentUnitSendsNothingAndResumesWithoutABurst) {
     SimUnit unit;
     unit.advanceTo(0);

@@ -1,0 +1,234 @@
+// The run log as the program gets it: the download stream decoded the way the download window
+// decodes it, and the demonstration cycle leaving its trace in the log and in memory.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "SimTestSupport.h"
+
+using namespace norva;
+using namespace norva::simtest;
+using sim::SimOptions;
+using sim::SimUnit;
+
+namespace {
+
+constexpr int kPages = 1024;
+constexpr int kTakenBytes = 33300;
+
+struct DecodedPage {
+    int cycle = 0;
+    int page = 0;
+    std::array<std::array<int, 5>, 6> samples{};  // aux, temp °C, rpm, throttle ‰, pump ‰
+};
+
+// The download window's conversion: ten zeros after a non-zero, up to a 252, then 253 and the
+// pages. Empty when the markers are not where they should be.
+std::optional<std::vector<DecodedPage>> Convert(const std::vector<uint8_t>& raw) {
+    size_t i = 0;
+    bool seenNonZero = false;
+    int zeros = 0;
+    for (; i < raw.size() && zeros < 10; ++i) {
+        if (raw[i] != 0) {
+            seenNonZero = true;
+            zeros = 0;
+        } else if (seenNonZero) {
+            ++zeros;
+        }
+    }
+    while (i < raw.size() && raw[i] != 252) ++i;
+    if (i + 1 >= raw.size() || raw[i + 1] != 253) return std::nullopt;
+    i += 2;
+    if (i + kPages * 32 > raw.size()) return std::nullopt;
+    std::vector<DecodedPage> pages(kPages);
+    for (DecodedPage& p : pages) {
+        p.cycle = raw[i++];
+        p.page = raw[i++];
+        for (auto& s : p.samples) {
+            s[0] = raw[i++];
+            s[1] = raw[i++] * 4;
+            s[2] = raw[i++] * 1000;
+            s[3] = static_cast<int>(raw[i++] * 10 / 2.55);
+            s[4] = static_cast<int>(raw[i++] * 10 / 2.55);
+        }
+    }
+    return pages;
+}
+
+// Index of the page holding the oldest line: first occurrence of the smallest cycle below 255.
+int OldestPage(const std::vector<DecodedPage>& pages) {
+    int best = 0;
+    int smallest = 255;
+    for (int p = 0; p < kPages; ++p) {
+        if (pages[p].cycle < smallest) {
+            smallest = pages[p].cycle;
+            best = p;
+        }
+    }
+    return best;
+}
+
+// What the program takes after sending the start frame: 1041 reports, 33300 bytes.
+std::vector<uint8_t> Download(SimUnit& unit) {
+    unit.receive(
+        Frame({{}, {}, {}, {}, {}, CommandSlot(79, 1)}, kModeOperating, kOperatingDownload));
+    std::vector<uint8_t> raw;
+    for (const Report& r : Next(unit, 1041)) raw.insert(raw.end(), r.begin() + 1, r.begin() + 33);
+    raw.resize(kTakenBytes);
+    unit.receive(Frame({}, kModeOperating, kOperatingNormal));
+    return raw;
+}
+
+}  // namespace
+
+TEST(SimDownload, StreamConvertsToAWrappedRingOfEarlierRuns) {
+    SimUnit unit(SimOptions{.rate = 1000});
+    unit.advanceTo(0);
+    const auto pages = Convert(Download(unit));
+    ASSERT_TRUE(pages.has_value());
+
+    const int oldest = OldestPage(*pages);
+    EXPECT_GT(oldest, 0);  // the ring has wrapped: the oldest sample is not at page 0
+    EXPECT_EQ(oldest, unit.runLogNextPage());
+
+    // Read from the oldest page on, cycles never go back and end at the unit's cycle count.
+    int previous = -1;
+    int runs = 0;
+    for (int k = 0; k < kPages; ++k) {
+        const DecodedPage& p = (*pages)[(oldest + k) % kPages];
+        ASSERT_LT(p.cycle, 255);
+        ASSERT_GE(p.cycle, previous);
+        if (p.cycle != previous) {
+            ++runs;
+            if (previous >= 0) {
+                EXPECT_EQ(p.page, 0);
+            }
+        }
+        previous = p.cycle;
+    }
+    EXPECT_EQ(previous, unit.memory()[64]);
+    EXPECT_GE(runs, 3);
+
+    int hot = 0;
+    int fast = 0;
+    for (const DecodedPage& p : *pages) {
+        for (const auto& s : p.samples) {
+            EXPECT_LE(s[1], 1000);  // EGT, °C
+            EXPECT_LE(s[2], unit.memory()[51] * 1000 + 2000);
+            EXPECT_LE(s[3], 1000);
+            EXPECT_LE(s[4], 1000);
+            hot += s[1] > 500;
+            fast += s[2] > 100000;
+        }
+    }
+    EXPECT_GT(hot, 1000);
+    EXPECT_GT(fast, 100);
+}
+
+TEST(SimDownload, StaleReportsDoNotShiftTheLog) {
+    SimUnit unit(SimOptions{.rate = 1000});
+    unit.advanceTo(0);
+    unit.advanceTo(2000);  // a full queue of normal reports nobody read
+    ASSERT_EQ(unit.pendingReports(), SimUnit::kQueueCapacity);
+    EXPECT_TRUE(Convert(Download(unit)).has_value());
+}
+
+TEST(SimDownload, NormalReportsFollowTheDownload) {
+    SimUnit unit(SimOptions{.rate = 1000});
+    unit.advanceTo(0);
+    Download(unit);
+    EXPECT_FALSE(unit.downloadMode());
+    const auto reports = Next(unit, 2);
+    EXPECT_EQ((StreamAddress(reports[0]) + 1) % 256, StreamAddress(reports[1]));
+    EXPECT_EQ(reports[0][64], 0);
+}
+
+TEST(SimDemoCycle, OneCycleMovesEveryLiveValue) {
+    SimUnit unit(SimOptions{.rate = 50});
+    unit.advanceTo(0);
+    int maxRpm = 0, maxEgt = 0, maxPump = 0, maxCurrent = 0, maxPressure = 0;
+    int minStick = 255, maxStick = 0, minPulse = 9999, maxPulse = 0;
+    int minVolt = 255, maxVolt = 0;
+    bool sawRunning = false, sawStart = false;
+    for (int t = 0; t < SimUnit::kDemoCycleMs; t += 100) {
+        unit.advanceTo(t);
+        for (const Report& r : Drain(unit)) {
+            maxRpm = std::max(maxRpm, static_cast<int>(EngineSpeed(r)));
+            maxEgt = std::max(maxEgt, Egt(r));
+            maxPump = std::max<int>(maxPump, r[43]);
+            maxCurrent = std::max(maxCurrent, BatteryCurrent(r));
+            maxPressure = std::max<int>(maxPressure, r[44]);
+            minStick = std::min<int>(minStick, r[45]);
+            maxStick = std::max<int>(maxStick, r[45]);
+            minPulse = std::min(minPulse, r[41] + r[42] * 256);
+            maxPulse = std::max(maxPulse, r[41] + r[42] * 256);
+            minVolt = std::min<int>(minVolt, r[47]);
+            maxVolt = std::max<int>(maxVolt, r[47]);
+        }
+        const std::string status = unit.terminalLine(0);
+        sawRunning |= status.rfind("RUNNING", 0) == 0;
+        sawStart |= status.rfind("IGNITION", 0) == 0 || status.rfind("STARTING", 0) == 0;
+    }
+    EXPECT_GE(maxRpm, 115);
+    EXPECT_GT(maxEgt, 600);
+    EXPECT_LT(maxEgt, 900);
+    EXPECT_GT(maxPump, 100);
+    EXPECT_GT(maxCurrent, 50);  // starter
+    EXPECT_GT(maxPressure, 150);
+    EXPECT_EQ(minStick, 0);
+    EXPECT_EQ(maxStick, 255);
+    EXPECT_EQ(minPulse, 1100);
+    EXPECT_EQ(maxPulse, 1900);
+    EXPECT_LT(minVolt, maxVolt);  // the battery sags under load
+    EXPECT_TRUE(sawRunning);
+    EXPECT_TRUE(sawStart);
+    EXPECT_FALSE(unit.engineRunning());
+    EXPECT_LT(unit.engineEgt(), 100);  // cooled down again
+}
+
+TEST(SimDemoCycle, EachRunIsCountedTimedAndLogged) {
+    SimUnit unit(SimOptions{.rate = 10});
+    unit.advanceTo(0);
+    const auto before = unit.memory();
+    const int firstNewPage = unit.runLogNextPage();
+    const auto seconds = [](const std::array<uint8_t, 256>& m) {
+        return m[67] + m[68] * 256 + m[69] * 65536;
+    };
+
+    unit.advanceTo(SimUnit::kDemoCycleMs);
+    const auto& m = unit.memory();
+    EXPECT_EQ(m[64], before[64] + 1);
+    const int lastRun = m[65] + m[66] * 256;
+    EXPECT_GE(lastRun, 30);
+    EXPECT_LE(lastRun, 60);
+    EXPECT_EQ(seconds(m), seconds(before) + lastRun);
+    EXPECT_EQ(m[3], 16);          // stopped by the pilot
+    EXPECT_NEAR(m[5], m[50], 2);  // from idle
+    EXPECT_GT(m[4] * 4, 400);
+    EXPECT_GT(m[6], 0);
+
+    const int newPages = (unit.runLogNextPage() - firstNewPage + 1024) % 1024;
+    EXPECT_GE(newPages, 15);  // about a minute at six samples a page every three seconds
+    EXPECT_LE(newPages, 25);
+    for (int k = 0; k < newPages; ++k) {
+        const auto page = unit.runLogPage((firstNewPage + k) % 1024);
+        EXPECT_EQ(page[0], m[64]);
+        EXPECT_EQ(page[1], k);
+    }
+
+    unit.advanceTo(2 * SimUnit::kDemoCycleMs);
+    EXPECT_EQ(unit.memory()[64], before[64] + 2);
+}
+
+TEST(SimDemoCycle, SameSeedSameUnit) {
+    SimUnit a(SimOptions{.seed = 9});
+    SimUnit b(SimOptions{.seed = 9});
+    SimUnit c(SimOptions{.seed = 10});
+    a.advanceTo(0);
+    b.advanceTo(0);
+    a.advanceTo(30000);
+    b.advanceTo(30000);
+    EXPECT_EQ(Drain(a), Drain(b));
+    EXPECT_NE(a.runLogPage(5), c.runLogPage(5));
+}
