@@ -150,8 +150,11 @@ void SimServer::flushClient() {
         dropClient();
         return;
     }
-    if (outgoingSent_ == outgoing_.size()) {
-        outgoing_.clear();
+    // Forget what went out, so a client that reads steadily but never quite catches up does
+    // not make the buffer grow.
+    if (outgoingSent_ == outgoing_.size() || outgoingSent_ >= kSendBacklogReports * kReportBytes) {
+        outgoing_.erase(outgoing_.begin(),
+                        outgoing_.begin() + static_cast<std::ptrdiff_t>(outgoingSent_));
         outgoingSent_ = 0;
     }
 }
