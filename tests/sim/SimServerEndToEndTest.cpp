@@ -26,7 +26,8 @@ TEST(SimServerEndToEnd, ProgramSideMeetsTheSimulatedUnit) {
         ServerThread running(server);
         ASSERT_TRUE(running.listening());
         TcpBackend backend("127.0.0.1", server.port());
-        auto paths = backend.enumerate();
+        std::vector<std::string> paths;
+        for (int tries = 0; tries < 10 && paths.empty(); ++tries) paths = backend.enumerate();
         ASSERT_EQ(paths.size(), 1u);
         HidHandle writer = backend.open(paths[0], HidOpenMode::Write);
         HidHandle reader = backend.open(paths[0], HidOpenMode::Read);

@@ -35,8 +35,10 @@ struct Opened {
     HidHandle reader = kInvalidHandle;
 };
 
+// A few attempts: on a loaded machine the server thread may miss one short hello wait.
 Opened Open(TcpBackend& backend) {
-    auto paths = backend.enumerate();
+    std::vector<std::string> paths;
+    for (int attempt = 0; attempt < 10 && paths.empty(); ++attempt) paths = backend.enumerate();
     if (paths.size() != 1) return {};
     return {backend.open(paths[0], HidOpenMode::Write), backend.open(paths[0], HidOpenMode::Read)};
 }
