@@ -1,1 +1,64 @@
-int main() { return 0; }
+// norva-sim: a simulated unit for the program's "tcp:HOST:PORT" device, or for any tool that
+// speaks the same wire form.
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "sim/ServerOptions.h"
+
+#if NORVA_HAVE_SIM_UNIT
+#include "sim/ServedSimUnit.h"
+#include "sim/SimServer.h"
+#include "sim/SimUnit.h"
+
+namespace {
+
+norva::sim::SimServer* runningServer = nullptr;
+
+extern "C" void OnStopSignal(int) {
+    if (runningServer) runningServer->stop();
+}
+
+}  // namespace
+#endif
+
+int main(int argc, char** argv) {
+    using namespace norva::sim;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    auto options = ParseServerArgs(args);
+    if (!options) {
+        std::fprintf(stderr, "%s\n", kServerUsage);
+        return 2;
+    }
+#if NORVA_HAVE_SIM_UNIT
+    SimOptions simOptions;
+    simOptions.falling = options->falling;
+    simOptions.rate = options->rate;
+    SimUnit unit(simOptions);
+    ServedSimUnit served(unit);
+    SimServer server(served, options->host, options->port);
+    if (!server.listen()) {
+        std::fprintf(stderr, "norva-sim: cannot listen on tcp:%s:%u: %s\n", options->host.c_str(),
+                     static_cast<unsigned>(options->port), std::strerror(errno));
+        return 1;
+    }
+    runningServer = &server;
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+
+    std::fprintf(stderr, "norva-sim: %s unit listening on tcp:%s:%u\n",
+                 options->falling ? "downward" : "upward", server.host().c_str(),
+                 static_cast<unsigned>(server.port()));
+    server.run();
+    runningServer = nullptr;
+    return 0;
+#else
+    std::fprintf(stderr, "norva-sim: built without the simulated unit\n");
+    return 1;
+#endif
+}

@@ -1,0 +1,56 @@
+#include "sim/ServerOptions.h"
+
+#include <charconv>
+
+namespace norva::sim {
+
+namespace {
+
+template <class T>
+std::optional<T> WholeNumber(std::string_view text) {
+    T value{};
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::pair<std::string, uint16_t>> ParseTcpAddress(std::string_view text) {
+    constexpr std::string_view kScheme = "tcp:";
+    if (text.substr(0, kScheme.size()) != kScheme) return std::nullopt;
+    text.remove_prefix(kScheme.size());
+    const size_t colon = text.rfind(':');
+    if (colon == std::string_view::npos || colon == 0) return std::nullopt;
+    auto port = WholeNumber<uint16_t>(text.substr(colon + 1));
+    if (!port) return std::nullopt;
+    return std::pair{std::string(text.substr(0, colon)), *port};
+}
+
+std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& args) {
+    ServerOptions options;
+    bool haveListen = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--listen" && hasValue) {
+            auto address = ParseTcpAddress(args[++i]);
+            if (!address) return std::nullopt;
+            options.host = address->first;
+            options.port = address->second;
+            haveListen = true;
+        } else if (arg == "--rate" && hasValue) {
+            auto rate = WholeNumber<int>(args[++i]);
+            if (!rate || *rate < 1 || *rate > 1000) return std::nullopt;
+            options.rate = *rate;
+        } else if (arg == "--falling") {
+            options.falling = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!haveListen) return std::nullopt;
+    return options;
+}
+
+}  // namespace norva::sim

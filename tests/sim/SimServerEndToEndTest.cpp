@@ -1,0 +1,74 @@
+// The program's side (TcpBackend) against the whole simulated unit behind the server.
+#include <gtest/gtest.h>
+
+#if NORVA_HAVE_SIM_UNIT
+#include "link/hid/LoopbackPeer.h"
+#include "link/hid/TcpBackend.h"
+#include "sim/ServedSimUnit.h"
+#include "sim/ServedUnitFake.h"
+#include "sim/SimUnit.h"
+#endif
+
+namespace norva {
+namespace {
+
+#if NORVA_HAVE_SIM_UNIT
+
+using namespace norva::testing;
+
+TEST(SimServerEndToEnd, ProgramSideMeetsTheSimulatedUnit) {
+    sim::SimOptions options;
+    options.rate = 200;
+    sim::SimUnit unit(options);
+    sim::ServedSimUnit served(unit);
+    sim::SimServer server(served, "127.0.0.1", 0);
+    {
+        ServerThread running(server);
+        ASSERT_TRUE(running.listening());
+        TcpBackend backend("127.0.0.1", server.port());
+        std::vector<std::string> paths;
+        for (int tries = 0; tries < 10 && paths.empty(); ++tries) paths = backend.enumerate();
+        ASSERT_EQ(paths.size(), 1u);
+        HidHandle writer = backend.open(paths[0], HidOpenMode::Write);
+        HidHandle reader = backend.open(paths[0], HidOpenMode::Read);
+        ASSERT_EQ(backend.identity(writer)->vendorId, kVendorId);
+        ASSERT_EQ(backend.identity(writer)->productId, kProductId);
+        ASSERT_EQ(backend.reportLengths(reader)->input, kReportLength);
+        ASSERT_EQ(backend.reportLengths(reader)->output, kReportLength);
+
+        std::vector<uint8_t> buffer(kReportLength, 0xEE);
+        for (int i = 0; i < 3; ++i) {
+            HidReadResult r = HidReadResult::None;
+            for (int tries = 0; tries < kPeerWaitMs && r == HidReadResult::None; ++tries) {
+                r = backend.read(reader, buffer);
+                if (r == HidReadResult::None) Pause(1);
+            }
+            ASSERT_EQ(r, HidReadResult::Report);
+            EXPECT_EQ(buffer[0], 0);  // report ID
+        }
+
+        std::vector<uint8_t> command(kReportLength, 0);
+        command[kModeByte] = kModeOperating;
+        command[kModeValue] = kOperatingDownload;
+        ASSERT_TRUE(backend.write(writer, command));
+        backend.close(writer);
+        backend.close(reader);
+        // The server takes a new client only after reading the old one to its end, so being
+        // let in again means the command has reached the unit.
+        bool again = false;
+        for (int tries = 0; tries < 20 && !again; ++tries) again = backend.enumerate().size() == 1;
+        ASSERT_TRUE(again);
+    }
+    EXPECT_TRUE(unit.downloadMode());
+}
+
+#else
+
+TEST(SimServerEndToEnd, ProgramSideMeetsTheSimulatedUnit) {
+    GTEST_SKIP() << "built without the simulated unit";
+}
+
+#endif
+
+}  // namespace
+}  // namespace norva
