@@ -8,7 +8,6 @@
 
 #include "sim/ServerOptions.h"
 
-#if NORVA_HAVE_SIM_UNIT
 #include "sim/ServedSimUnit.h"
 #include "sim/SimServer.h"
 #include "sim/SimUnit.h"
@@ -22,7 +21,6 @@ extern "C" void OnStopSignal(int) {
 }
 
 }  // namespace
-#endif
 
 int main(int argc, char** argv) {
     using namespace norva::sim;
@@ -32,7 +30,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", kServerUsage);
         return 2;
     }
-#if NORVA_HAVE_SIM_UNIT
     SimOptions simOptions;
     simOptions.falling = options->falling;
     simOptions.rate = options->rate;
@@ -57,8 +54,4 @@ int main(int argc, char** argv) {
     server.run();
     runningServer = nullptr;
     return 0;
-#else
-    std::fprintf(stderr, "norva-sim: built without the simulated unit\n");
-    return 1;
-#endif
 }

@@ -32,7 +32,7 @@ enum class HidReadResult {
 };
 
 class HidBackend {
-public:
+  public:
     virtual ~HidBackend() = default;
 
     // Paths of the present HID interfaces, in enumeration order.
