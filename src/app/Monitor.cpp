@@ -118,7 +118,8 @@ int Monitor::run() {
     startMs_ = link_.nowMs();
     if (options_.csv) std::fprintf(out_, "%s\n", MonitorCsvHeader().c_str());
     if (options_.seconds > 0)
-        QTimer::singleShot(static_cast<int>(options_.seconds * 1000), this, &Monitor::finish);
+        QTimer::singleShot(static_cast<int>(options_.seconds * 1000), Qt::PreciseTimer, this,
+                           &Monitor::finish);
     interruptCheck_.start();
     link_.start();
     QCoreApplication::exec();
