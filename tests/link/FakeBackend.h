@@ -5,6 +5,7 @@
 #include <array>
 #include <deque>
 #include <map>
+#include <string_view>
 #include <vector>
 
 #include "link/Frames.h"
@@ -104,6 +105,26 @@ inline Report StreamReport(int address, int value) {
     Report r{};
     r[35] = static_cast<uint8_t>(value);
     r[36] = static_cast<uint8_t>(address);
+    return r;
+}
+
+// A normal-mode report with every live value set: 4.2 A, receiver 1500 us, pump byte 128,
+// pressure byte 100, stick 255, EGT 640 C, 12.36 V, 120.0 thousand RPM; terminal lines as given
+// (each up to 16 characters, the rest NUL).
+inline Report LiveReport(std::string_view line1, std::string_view line2) {
+    Report r{};
+    std::copy_n(line1.begin(), std::min<size_t>(line1.size(), 16), r.begin() + 3);
+    std::copy_n(line2.begin(), std::min<size_t>(line2.size(), 16), r.begin() + 19);
+    r[38] = 42;
+    r[41] = 0xDC;
+    r[42] = 0x05;
+    r[43] = 128;
+    r[44] = 100;
+    r[45] = 255;
+    r[46] = 160;
+    r[47] = 206;
+    r[49] = 0xB0;
+    r[50] = 0x04;
     return r;
 }
 
