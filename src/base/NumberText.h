@@ -39,7 +39,8 @@ std::string PlainNumberText(float x);
 // decimal digits (15 significant for doubles, 7 for singles), so 2.675 gives 2.68 at two
 // places. A picture without required integer digits prints nothing before the point ("###"
 // of 0 is empty, "##.0" of 0.5 is ".5"); a point with no digits after it is left out
-// ("0.##" of 2 is "2"). A value that rounds to zero loses its minus sign.
+// ("0.##" of 2 is "2"). A value that rounds to zero loses its minus sign. Other picture
+// characters are not needed by any window and are ignored.
 std::string FormatNumber(double value, std::string_view picture);
 std::string FormatNumber(float value, std::string_view picture);
 template <std::integral T>

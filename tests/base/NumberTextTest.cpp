@@ -15,6 +15,7 @@ TEST(NumberText, ValueLinesOfTheSummary) {
     EXPECT_EQ(NumberText(-0.5), "-.5");
     EXPECT_EQ(NumberText(-42), "-42");
     EXPECT_EQ(NumberText(-0.0), " 0");
+    EXPECT_EQ(NumberText(45) + "%", " 45%");  // stick and pump boxes
     EXPECT_EQ("Max  RPM= " + NumberText(uint8_t{120}) + ".000", "Max  RPM=  120.000");
     // Tenths of an hour and volts from byte products.
     EXPECT_EQ(NumberText(1234 / 10.0), " 123.4");
@@ -76,7 +77,9 @@ TEST(FormatNumber, DialLabels) {
                   std::to_string(300 - 50 * k));
         EXPECT_EQ(FormatNumber(960 - 160 * k, "##0"), std::to_string(960 - 160 * k));
     }
-    EXPECT_EQ(FormatNumber(120 * 1.2f - 4 * (120 * 1.2f / 6), "##0"), "48");
+    const char* fast[] = {"144", "120", "96", "72", "48", "24", "0"};
+    for (int k = 0; k <= 6; ++k)
+        EXPECT_EQ(FormatNumber(120 * 1.2f - k * (120 * 1.2f / 6), "##0"), fast[k]) << k;
     EXPECT_EQ(FormatNumber(0, "##0"), "0");
 }
 
@@ -116,10 +119,9 @@ TEST(FormatNumber, ChartAxisLabels) {
     const char* speeds[] = {"0", "10", "20", "29", "39", "49", "59", "69", "78", "88", "98"};
     for (int i = 0; i <= 10; ++i) EXPECT_EQ(FormatNumber(i * (98.0f / 10), "#0"), speeds[i]) << i;
     // Minutes 10 to 12 in tenths of the span.
-    for (int i = 1; i <= 9; ++i) {
-        const float label = 10 + i * (12.0f - 10) / 10;
-        EXPECT_EQ(FormatNumber(label, "###.#"), NumberText(label).substr(1)) << i;
-    }
+    const char* minutes[] = {"10.2", "10.4", "10.6", "10.8", "11", "11.2", "11.4", "11.6", "11.8"};
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_EQ(FormatNumber(10 + i * (12.0f - 10) / 10, "###.#"), minutes[i - 1]) << i;
     EXPECT_EQ(FormatNumber(10.2f, "###.#"), "10.2");
     EXPECT_EQ(FormatNumber(0.5, "###.#"), ".5");
     EXPECT_EQ(FormatNumber(3.0, "###.#"), "3");
