@@ -1,0 +1,163 @@
+#include "base/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace norva {
+
+namespace {
+
+std::string_view Trimmed(std::string_view s) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// The section name of a header line, or nothing for any other line.
+std::optional<std::string_view> HeaderName(std::string_view line) {
+    line = Trimmed(line);
+    if (line.empty() || line.front() != '[') return std::nullopt;
+    line.remove_prefix(1);
+    const std::size_t close = line.find(']');
+    return Trimmed(line.substr(0, close));
+}
+
+struct KeyLine {
+    std::string_view key;
+    std::string_view value;
+};
+
+std::optional<KeyLine> ParseKeyLine(std::string_view line) {
+    const std::string_view trimmed = Trimmed(line);
+    if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[') return std::nullopt;
+    const std::size_t eq = trimmed.find('=');
+    if (eq == std::string_view::npos) return std::nullopt;
+    KeyLine kl{Trimmed(trimmed.substr(0, eq)), Trimmed(trimmed.substr(eq + 1))};
+    const std::string_view v = kl.value;
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        kl.value = v.substr(1, v.size() - 2);
+    return kl;
+}
+
+}  // namespace
+
+std::optional<IniFile> IniFile::Load(const QString& path) {
+    IniFile ini;
+    QFile file(path);
+    if (!file.exists()) return ini;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+
+    const std::string_view all(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    std::size_t pos = 0;
+    while (pos < all.size()) {
+        const std::size_t nl = all.find('\n', pos);
+        Line line;
+        if (nl == std::string_view::npos) {
+            line.text = all.substr(pos);
+            pos = all.size();
+        } else {
+            line.text = all.substr(pos, nl - pos);
+            line.eol = "\n";
+            if (!line.text.empty() && line.text.back() == '\r') {
+                line.text.pop_back();
+                line.eol = "\r\n";
+            }
+            pos = nl + 1;
+        }
+        ini.lines_.push_back(std::move(line));
+    }
+    return ini;
+}
+
+std::optional<IniFile::Range> IniFile::FindSection(std::string_view section) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto name = HeaderName(lines_[i].text);
+        if (!name || !SameName(*name, section)) continue;
+        std::size_t end = i + 1;
+        while (end < lines_.size() && !HeaderName(lines_[end].text)) ++end;
+        return Range{i, end};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> IniFile::FindKey(const Range& range, std::string_view key) const {
+    for (std::size_t i = range.header + 1; i < range.end; ++i) {
+        const auto kl = ParseKeyLine(lines_[i].text);
+        if (kl && SameName(kl->key, key)) return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
+    const auto range = FindSection(section);
+    if (!range) return std::nullopt;
+    const auto at = FindKey(*range, key);
+    if (!at) return std::nullopt;
+    return std::string(ParseKeyLine(lines_[*at].text)->value);
+}
+
+std::string IniFile::NewLineEnding() const {
+    for (const Line& line : lines_)
+        if (!line.eol.empty()) return line.eol;
+    return "\r\n";  // the form the file has always had
+}
+
+void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+    value = value.substr(0, value.find_first_of("\r\n"));
+    const std::string eol = NewLineEnding();
+
+    if (const auto range = FindSection(section)) {
+        if (const auto at = FindKey(*range, key)) {
+            // Keep the key as the file spells it.
+            const std::string spelled(ParseKeyLine(lines_[*at].text)->key);
+            lines_[*at].text = spelled + "=" + std::string(value);
+            return;
+        }
+        // New key after the section's last key, so that blank lines and comments leading to
+        // the next section stay with it.
+        std::size_t at = range->end;
+        while (at > range->header + 1 && !ParseKeyLine(lines_[at - 1].text)) --at;
+        if (lines_[at - 1].eol.empty()) lines_[at - 1].eol = eol;
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
+                      Line{std::string(key) + "=" + std::string(value), eol});
+        return;
+    }
+
+    if (!lines_.empty() && lines_.back().eol.empty()) lines_.back().eol = eol;
+    lines_.push_back(Line{"[" + std::string(section) + "]", eol});
+    lines_.push_back(Line{std::string(key) + "=" + std::string(value), eol});
+}
+
+std::string IniFile::Text() const {
+    std::string text;
+    for (const Line& line : lines_) text += line.text + line.eol;
+    return text;
+}
+
+bool IniFile::Save(const QString& path) const {
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath())) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const std::string text = Text();
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+        static_cast<qint64>(text.size()))
+        return false;  // the destructor throws the temporary file away
+    return file.commit();
+}
+
+}  // namespace norva
