@@ -1,0 +1,99 @@
+#include "ui/ScriptedDialogs.h"
+
+#include <QPrinter>
+#include <algorithm>
+
+namespace norva {
+
+using Kind = DialogCall::Kind;
+
+std::vector<DialogCall> ScriptedDialogs::calls(Kind kind) const {
+    std::vector<DialogCall> out;
+    std::copy_if(calls_.begin(), calls_.end(), std::back_inserter(out),
+                 [kind](const DialogCall& c) { return c.kind == kind; });
+    return out;
+}
+
+std::vector<QString> ScriptedDialogs::messages() const {
+    std::vector<QString> out;
+    for (const DialogCall& c : calls_) {
+        if (c.kind == Kind::Message) out.push_back(c.text);
+    }
+    return out;
+}
+
+int ScriptedDialogs::unanswered() const {
+    return static_cast<int>(std::count_if(calls_.begin(), calls_.end(),
+                                          [](const DialogCall& c) { return !c.answered; }));
+}
+
+bool ScriptedDialogs::allAnswered() const {
+    return opens_.empty() && saves_.empty() && inputs_.empty() && printers_.empty();
+}
+
+DialogCall& ScriptedDialogs::record(Kind kind, const QString& title, const QString& text) {
+    DialogCall& call = calls_.emplace_back();
+    call.kind = kind;
+    call.title = title;
+    call.text = text;
+    return call;
+}
+
+QString ScriptedDialogs::file(Kind kind, std::deque<QString>& answers, const FileRequest& request) {
+    DialogCall& call = record(kind, request.title, {});
+    call.filter = request.filter;
+    call.defaultText = request.initialName;
+    call.defaultExtension = request.defaultExtension;
+    call.overwritePrompt = request.overwritePrompt;
+    call.answered = !answers.empty();
+    if (call.answered) {
+        call.answer = WithDefaultExtension(answers.front(), request.defaultExtension);
+        answers.pop_front();
+    }
+    return call.answer;
+}
+
+QString ScriptedDialogs::openFile(const FileRequest& request) {
+    return file(Kind::OpenFile, opens_, request);
+}
+
+QString ScriptedDialogs::saveFile(const FileRequest& request) {
+    return file(Kind::SaveFile, saves_, request);
+}
+
+QString ScriptedDialogs::inputBox(const QString& title, const QString& prompt,
+                                  const QString& defaultText) {
+    DialogCall& call = record(Kind::Input, title, prompt);
+    call.defaultText = defaultText;
+    call.answered = !inputs_.empty();
+    if (call.answered) {
+        call.answer = inputs_.front();
+        inputs_.pop_front();
+    }
+    return call.answer;
+}
+
+void ScriptedDialogs::message(const QString& text, const QString& title, MessageIcon icon) {
+    DialogCall& call = record(Kind::Message, title.isEmpty() ? kProgramTitle : title, text);
+    call.icon = icon;
+    if (echo_) {
+        std::fprintf(echo_, "%s: %s\n", qPrintable(call.title), qPrintable(text));
+        std::fflush(echo_);
+    }
+}
+
+std::unique_ptr<QPrinter> ScriptedDialogs::selectPrinter() {
+    DialogCall& call = record(Kind::Printer, {}, {});
+    call.answered = !printers_.empty();
+    if (!call.answered) return nullptr;
+    auto make = std::move(printers_.front());
+    printers_.pop_front();
+    return make();
+}
+
+void ScriptedDialogs::setBusy(bool busy) {
+    busy_ = busy;
+    record(Kind::Busy, {}, busy ? QStringLiteral("busy") : QStringLiteral("normal"));
+}
+
+}  // namespace norva

@@ -1,0 +1,72 @@
+#pragma once
+// Dialogs answered from a script: queued answers for each kind of question, and a record of
+// every question asked and every message shown. A question without a queued answer is
+// answered as if the user cancelled, and is recorded as unanswered. On the command line the
+// messages can also be echoed to a stream.
+
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "ui/Dialogs.h"
+
+namespace norva {
+
+struct DialogCall {
+    enum class Kind { OpenFile, SaveFile, Input, Message, Printer, Busy };
+    Kind kind = Kind::Message;
+    QString title;
+    QString text;         // the prompt or message; for Busy "busy" or "normal"
+    QString filter;       // file questions: as the program wrote it
+    QString defaultText;  // input default, or the file's initial name
+    QString defaultExtension;
+    bool overwritePrompt = false;
+    MessageIcon icon = MessageIcon::Information;
+    bool answered = true;
+    QString answer;
+};
+
+class ScriptedDialogs : public Dialogs {
+  public:
+    explicit ScriptedDialogs(std::FILE* echo = nullptr) : echo_(echo) {}
+
+    // An empty answer is a cancel.
+    void answerOpenFile(const QString& path) { opens_.push_back(path); }
+    void answerSaveFile(const QString& path) { saves_.push_back(path); }
+    void answerInput(const QString& text) { inputs_.push_back(text); }
+    // Makes the printer to hand back; returning nothing is a cancel.
+    void answerPrinter(std::function<std::unique_ptr<QPrinter>()> make) {
+        printers_.push_back(std::move(make));
+    }
+
+    const std::vector<DialogCall>& calls() const { return calls_; }
+    std::vector<DialogCall> calls(DialogCall::Kind kind) const;
+    std::vector<QString> messages() const;
+    int unanswered() const;
+    bool busy() const { return busy_; }
+    // True when every queued answer was used.
+    bool allAnswered() const;
+
+    QString openFile(const FileRequest& request) override;
+    QString saveFile(const FileRequest& request) override;
+    QString inputBox(const QString& title, const QString& prompt,
+                     const QString& defaultText) override;
+    void message(const QString& text, const QString& title, MessageIcon icon) override;
+    std::unique_ptr<QPrinter> selectPrinter() override;
+    void setBusy(bool busy) override;
+
+  private:
+    DialogCall& record(DialogCall::Kind kind, const QString& title, const QString& text);
+    QString file(DialogCall::Kind kind, std::deque<QString>& answers, const FileRequest& request);
+
+    std::FILE* echo_;
+    std::deque<QString> opens_;
+    std::deque<QString> saves_;
+    std::deque<QString> inputs_;
+    std::deque<std::function<std::unique_ptr<QPrinter>()>> printers_;
+    std::vector<DialogCall> calls_;
+    bool busy_ = false;
+};
+
+}  // namespace norva

@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "ui/PainterCanvas.h"
+#include "ui/RecordingCanvas.h"
+
+using namespace norva;
+using Kind = CanvasOp::Kind;
+
+namespace {
+
+// A dial face in small: a grey ring dot, a thick arc dot, a dotted tick, a label.
+void DrawSmallDial(Canvas& c) {
+    c.setBackColor(Qt::black);
+    c.clear();
+    c.scale(-100, -100, 200, 200);
+    c.setLineWidth(2);
+    c.point(95, 0, QColor(128, 128, 128));
+    c.setLineWidth(4);
+    c.point(0, -60, Qt::red);
+    c.setLineWidth(1);
+    c.setLineStyle(LineStyle::Dot);
+    c.line(70, 0, 60, 0, Qt::white);
+    c.setForeColor(Qt::yellow);
+    c.setFont({"Tahoma", 9, true});
+    c.point(-90, -90, Qt::black);
+    c.print("300");
+}
+
+}  // namespace
+
+TEST(CanvasRecording, KeepsCoordinatesStylesAndColoursAsDrawn) {
+    RecordingCanvas c;
+    DrawSmallDial(c);
+    const auto& ops = c.ops();
+    ASSERT_EQ(ops.size(), 7u);
+    EXPECT_EQ(ops[0].kind, Kind::Clear);
+    EXPECT_EQ(ops[0].pen.color, QColor(Qt::black));
+    EXPECT_EQ(ops[1].kind, Kind::Scale);
+    EXPECT_EQ(ops[1].a, QPointF(-100, -100));
+    EXPECT_EQ(ops[1].b, QPointF(200, 200));
+    EXPECT_EQ(ops[2].a, QPointF(95, 0));
+    EXPECT_EQ(ops[2].pen, (CanvasPen{QColor(128, 128, 128), 2, LineStyle::Solid}));
+    EXPECT_EQ(ops[3].pen, (CanvasPen{Qt::red, 4, LineStyle::Solid}));
+    EXPECT_EQ(ops[4].kind, Kind::Line);
+    EXPECT_EQ(ops[4].a, QPointF(70, 0));
+    EXPECT_EQ(ops[4].b, QPointF(60, 0));
+    EXPECT_EQ(ops[4].pen, (CanvasPen{Qt::white, 1, LineStyle::Dot}));
+    const CanvasOp& text = ops[6];
+    EXPECT_EQ(text.kind, Kind::Text);
+    EXPECT_EQ(text.text, "300");
+    EXPECT_EQ(text.a, QPointF(-90, -90));
+    EXPECT_EQ(text.pen.color, QColor(Qt::yellow));
+    EXPECT_EQ(text.font, (CanvasFont{"Tahoma", 9, true}));
+    // A coloured point or line leaves the foreground colour alone.
+    EXPECT_EQ(c.foreColor(), QColor(Qt::yellow));
+}
+
+TEST(CanvasRecording, CurrentPositionFollowsPointsLinesAndBoxes) {
+    RecordingCanvas c;
+    c.scale(0, 0, 100, 100);
+    c.point(10, 20);
+    c.lineTo(30, 40);
+    c.lineTo(50, 40, Qt::blue);
+    EXPECT_EQ(c.currentPosition(), QPointF(50, 40));
+    c.box(0, 5, 25, 26);
+    EXPECT_EQ(c.currentPosition(), QPointF(25, 26));
+    c.filledBox(0, 100, 200, 55, Qt::red);
+    c.moveTo(7, 8);
+    c.lineTo(9, 9);
+    c.clear();
+    EXPECT_EQ(c.currentPosition(), QPointF(0, 0));
+
+    const auto lines = c.ops(Kind::Line);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].a, QPointF(10, 20));
+    EXPECT_EQ(lines[0].b, QPointF(30, 40));
+    EXPECT_EQ(lines[1].a, QPointF(30, 40));
+    EXPECT_EQ(lines[1].pen.color, QColor(Qt::blue));
+    EXPECT_EQ(lines[2].a, QPointF(7, 8));
+    const auto fills = c.ops(Kind::FilledBox);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].b, QPointF(200, 55));
+    EXPECT_EQ(fills[0].pen.color, QColor(Qt::red));
+    EXPECT_EQ(c.count(Kind::Box), 1);
+}
+
+TEST(CanvasRecording, DottedOnlyOnThinLines) {
+    RecordingCanvas c;
+    c.setLineStyle(LineStyle::Dot);
+    c.line(0, 0, 1, 1);
+    c.setLineWidth(2);
+    c.line(0, 0, 1, 1);
+    const auto lines = c.ops(Kind::Line);
+    EXPECT_EQ(lines[0].pen.style, LineStyle::Dot);
+    EXPECT_EQ(lines[1].pen.style, LineStyle::Solid);
+    EXPECT_EQ(c.lineStyle(), LineStyle::Dot);  // the setting stays for the next thin line
+}
+
+TEST(CanvasRecording, PrintMovesToTheNextLineAndPrintOnAlongIt) {
+    RecordingCanvas c({310, 300});
+    c.scale(-20, -10, 310, 300);
+    c.moveTo(40, 50);
+    const double h = c.textHeight("100");
+    const double w = c.textWidth("100");
+    EXPECT_GT(h, 0);
+    EXPECT_GT(w, 0);
+    c.printOn("100");
+    EXPECT_DOUBLE_EQ(c.currentPosition().x(), 40 + w);
+    EXPECT_DOUBLE_EQ(c.currentPosition().y(), 50);
+    c.print("x");
+    EXPECT_DOUBLE_EQ(c.currentPosition().x(), -20);
+    EXPECT_DOUBLE_EQ(c.currentPosition().y(), 50 + h);
+
+    // With the y axis running upwards the next line is lower on the area, so y decreases;
+    // sizes stay positive.
+    c.scale(0, 300, 310, -300);
+    c.moveTo(0, 200);
+    EXPECT_DOUBLE_EQ(c.textHeight("x"), h);
+    c.print("x");
+    EXPECT_DOUBLE_EQ(c.currentPosition().y(), 200 - h);
+}
+
+TEST(CanvasRecording, BiggerFontsMeasureLarger) {
+    RecordingCanvas c;
+    const double small = c.textWidth("1000");
+    c.setFontSize(18);
+    EXPECT_GT(c.textWidth("1000"), small * 1.5);
+    c.setFontBold(true);
+    EXPECT_GT(c.textHeight("1000"), 0);
+}
+
+TEST(CanvasRecording, ZeroScaleIsRefused) {
+    RecordingCanvas c;
+    c.scale(0, 0, 200, 100);
+    c.scale(0, 0, 0, 100);
+    EXPECT_EQ(c.userScale(), (UserScale{0, 0, 200, 100}));
+    EXPECT_EQ(c.count(Kind::Scale), 1);
+}
+
+TEST(CanvasPainter, FilledBoxLineAndPointLandWhereTheScaleSays) {
+    ImageCanvas c(QSize(200, 100));
+    c.setBackColor(Qt::white);
+    c.clear();
+    // y runs upwards: user y 0 is the bottom row.
+    c.scale(0, 100, 200, -100);
+    c.filledBox(0, 0, 50, 20, Qt::red);
+    c.setLineWidth(3);
+    c.line(100, 50, 190, 50, Qt::blue);
+    c.setLineWidth(4);
+    c.point(20, 80, Qt::green);
+    const QImage& img = c.image();
+    EXPECT_EQ(img.pixelColor(25, 90), QColor(Qt::red));
+    EXPECT_EQ(img.pixelColor(25, 10), QColor(Qt::white));  // top left is empty
+    EXPECT_EQ(img.pixelColor(150, 49), QColor(Qt::blue));
+    EXPECT_EQ(img.pixelColor(150, 56), QColor(Qt::white));
+    EXPECT_EQ(img.pixelColor(20, 20), QColor(Qt::green));
+}
+
+TEST(CanvasPainter, NegativeWidthRunsRightToLeft) {
+    ImageCanvas c(QSize(100, 100));
+    c.clear();
+    c.scale(100, 0, -100, 100);
+    c.filledBox(0, 0, 30, 100, Qt::black);
+    EXPECT_EQ(c.image().pixelColor(85, 50), QColor(Qt::black));
+    EXPECT_EQ(c.image().pixelColor(15, 50), QColor(Qt::white));
+}
+
+TEST(CanvasPainter, EmptyBarDrawsNothing) {
+    ImageCanvas c(QSize(20, 100));
+    c.clear();
+    c.scale(0, 0, 200, 100);
+    c.filledBox(0, 100, 200, 100, Qt::red);
+    EXPECT_EQ(c.image().pixelColor(10, 99), QColor(Qt::white));
+    c.filledBox(0, 100, 200, 0, Qt::red);
+    EXPECT_EQ(c.image().pixelColor(10, 0), QColor(Qt::red));
+}
+
+TEST(CanvasPainter, HighDpiImageKeepsLogicalCoordinates) {
+    ImageCanvas c(QSize(100, 50), 2);
+    c.clear();
+    c.scale(0, 0, 100, 50);
+    c.filledBox(50, 0, 100, 50, Qt::black);
+    const QImage& img = c.image();
+    EXPECT_EQ(img.size(), QSize(200, 100));
+    EXPECT_EQ(img.pixelColor(150, 50), QColor(Qt::black));
+    EXPECT_EQ(img.pixelColor(90, 50), QColor(Qt::white));
+}
+
+TEST(CanvasPrinting, PenAndTextScaleWithTheResolution) {
+    // One inch square: 96 screen pixels, 1200 device pixels.
+    QImage page(1200, 1200, QImage::Format_ARGB32_Premultiplied);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    PainterCanvas paper(painter, QSizeF(1200, 1200), 12.5);
+    paper.scale(0, 0, 100, 100);
+    paper.setLineWidth(2);  // 2 screen pixels = 25 device pixels
+    paper.line(50, 0, 50, 100, Qt::black);
+    painter.end();
+    EXPECT_EQ(page.pixelColor(600 - 10, 600), QColor(Qt::black));
+    EXPECT_EQ(page.pixelColor(600 + 10, 600), QColor(Qt::black));
+    EXPECT_EQ(page.pixelColor(600 - 16, 600), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(600 + 16, 600), QColor(Qt::white));
+
+    ImageCanvas screen(QSize(96, 96));
+    screen.scale(0, 0, 100, 100);
+    QImage other(1200, 1200, QImage::Format_ARGB32_Premultiplied);
+    QPainter p2(&other);
+    PainterCanvas paper2(p2, QSizeF(1200, 1200), 12.5);
+    paper2.scale(0, 0, 100, 100);
+    for (Canvas* c : {static_cast<Canvas*>(&screen), static_cast<Canvas*>(&paper2)}) {
+        c->setFont({"Arial", 10, false});
+    }
+    // The same text takes the same share of the page as of the screen area.
+    EXPECT_NEAR(paper2.textHeight("NORVA System"), screen.textHeight("NORVA System"),
+                screen.textHeight("NORVA System") * 0.15);
+    EXPECT_NEAR(paper2.textWidth("NORVA System"), screen.textWidth("NORVA System"),
+                screen.textWidth("NORVA System") * 0.15);
+}
+
+TEST(CanvasPrinting, PdfPrinterTakesItsResolution) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("chart.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setResolution(1200);
+    {
+        QPainter painter(&printer);
+        PainterCanvas page(painter);
+        EXPECT_DOUBLE_EQ(page.unitPixels(), 12.5);
+        page.scale(-500, -500, 3500, 8000);
+        page.setFont({"Arial", 18, false});
+        page.moveTo(150, -300);
+        page.print("NORVA System");
+        page.setLineWidth(2);
+        page.box(0, 50, 2380, 2600);
+        // Text is as tall on paper as on a screen: 18 points is a quarter inch.
+        const double inches = page.textHeight("N") / 8000 * printer.height() / 1200.0;
+        EXPECT_GT(inches, 0.2);
+        EXPECT_LT(inches, 0.45);
+    }
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+}
