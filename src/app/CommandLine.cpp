@@ -6,8 +6,12 @@
 namespace norva {
 
 std::string Usage() {
-    return "usage: norva [--device SPEC] [monitor [--reports N | --seconds S] [--csv]]\n"
+    return "usage: norva [--device SPEC] [--config FILE] [--screenshot PNG]\n"
+           "       norva [--device SPEC] monitor [--reports N | --seconds S] [--csv]\n"
            "  --device SPEC   hid (default), sim, sim:falling, sim:rate=N or tcp:HOST:PORT\n"
+           "  --config FILE   settings file instead of the user's norva10.ini\n"
+           "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
+           "                  most 5 s), save a picture of the window and exit\n"
            "  monitor         print one line per report from the unit, without windows\n"
            "    --reports N   stop after N lines\n"
            "    --seconds S   stop after S seconds\n"
@@ -44,6 +48,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             auto spec = ParseDeviceSpec(text, error);
             if (!spec) return std::nullopt;
             line.device = *spec;
+        } else if (arg == "--config") {
+            if (!value(line.config)) return std::nullopt;
+        } else if (arg == "--screenshot") {
+            if (!value(line.screenshot)) return std::nullopt;
         } else if (arg == "monitor" && !line.monitor) {
             line.monitor = true;
         } else if (line.monitor && arg == "--csv") {
@@ -67,6 +75,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             error = "unknown argument '" + arg + "'";
             return std::nullopt;
         }
+    }
+    if (line.monitor && !line.screenshot.empty()) {
+        error = "--screenshot is for the main window, not the monitor";
+        return std::nullopt;
     }
     if (reportsGiven && line.monitorOptions.seconds > 0) {
         error = "give either --reports or --seconds, not both";

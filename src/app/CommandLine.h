@@ -1,5 +1,5 @@
 #pragma once
-// The program's command line: norva [--device SPEC] [monitor ...]
+// The program's command line: norva [--device SPEC] [--config FILE] [--screenshot PNG] [monitor ...]
 
 #include <optional>
 #include <string>
@@ -12,6 +12,8 @@ namespace norva {
 
 struct CommandLine {
     DeviceSpec device;
+    std::string config;      // settings file; empty = the user's norva10.ini
+    std::string screenshot;  // render the main window to this PNG and exit
     bool monitor = false;
     bool help = false;
     MonitorOptions monitorOptions;

@@ -1,4 +1,5 @@
 // norva: the ground-support program for a NORVA engine control unit.
+#include <QApplication>
 #include <QCoreApplication>
 #include <cstdio>
 #include <string>
@@ -6,7 +7,37 @@
 
 #include "app/CommandLine.h"
 #include "app/Monitor.h"
+#include "app/Screenshot.h"
 #include "link/Link.h"
+#include "mainwin/Config.h"
+#include "mainwin/MainWindow.h"
+#include "ui/QtDialogs.h"
+
+namespace {
+int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("norva"));
+    auto backend = norva::MakeBackend(line.device);
+    norva::Link link(*backend);
+    norva::QtDialogs dialogs;
+    const QString config = line.config.empty() ? norva::DefaultConfigPath()
+                                               : QString::fromStdString(line.config);
+    norva::MainWindow window(link, dialogs, config);
+    window.show();
+    norva::Screenshot screenshot(window, link, QString::fromStdString(line.screenshot));
+    if (!line.screenshot.empty()) screenshot.start();
+    return QApplication::exec();
+}
+
+int RunMonitor(int argc, char** argv, const norva::CommandLine& line) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("norva"));
+    auto backend = norva::MakeBackend(line.device);
+    norva::Link link(*backend);
+    norva::Monitor monitor(link, line.monitorOptions, stdout, stderr);
+    return monitor.run();
+}
+}  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -20,11 +51,5 @@ int main(int argc, char** argv) {
         std::fputs(norva::Usage().c_str(), stdout);
         return 0;
     }
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("norva");
-    auto backend = norva::MakeBackend(line->device);
-    norva::Link link(*backend);
-    // Until the main window exists the program runs as the headless monitor.
-    norva::Monitor monitor(link, line->monitorOptions, stdout, stderr);
-    return monitor.run();
+    return line->monitor ? RunMonitor(argc, argv, *line) : RunWindow(argc, argv, *line);
 }

@@ -1,0 +1,92 @@
+#include "mainwin/Gauges.h"
+
+#include "base/NumberText.h"
+#include "link/Link.h"
+#include "mainwin/GaugeGeometry.h"
+
+namespace norva {
+
+namespace {
+const QColor kGrey(128, 128, 128);
+const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
+const QColor kRed(255, 0, 0);
+const QColor kPaleYellow(255, 255, 128);
+// Left to us: a dark face so the white arc and ticks read well, light numbers, orange needle.
+const QColor kDialBack(0, 0, 0);
+const QColor kScaleText(255, 255, 255);
+const QColor kNeedle(255, 140, 0);
+constexpr double kNeedleWidth = 3;
+const QColor kBarBack(48, 48, 48);
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+}  // namespace
+
+void DrawDial(Canvas& canvas, DialKind kind, float fullSpeed) {
+    const bool temperature = kind == DialKind::Temperature;
+    canvas.setBackColor(kDialBack);
+    canvas.clear();
+    canvas.scale(-100, -100, 200, 200);
+    canvas.setLineWidth(2);
+    for (int a = 0; a <= 360; ++a) {
+        const QPointF p = DialPoint(a, 95);
+        canvas.point(p.x(), p.y(), kGrey);
+    }
+    canvas.setLineWidth(4);
+    for (int a = kScaleEnd; a <= kScaleStart; ++a) {
+        const QPointF p = DialPoint(a, 60);
+        canvas.point(p.x(), p.y(), ArcColour(a, temperature));
+    }
+    canvas.setLineWidth(1);
+    for (int a : kTickAngles) {
+        const QPointF outer = DialPoint(a, 70);
+        const QPointF inner = DialPoint(a, 60);
+        canvas.line(outer.x(), outer.y(), inner.x(), inner.y(), kWhite);
+    }
+    const auto numbers = temperature ? TemperatureScaleNumbers() : SpeedScaleNumbers(fullSpeed);
+    canvas.setForeColor(kScaleText);
+    for (size_t i = 0; i < kTickAngles.size(); ++i) {
+        const QPointF p = DialPoint(kTickAngles[i], 80);
+        canvas.point(p.x() - 10, p.y() - 10, kBlack);
+        canvas.printOn(FromStd(FormatNumber(numbers[i], "##0")));
+    }
+}
+
+void DrawNeedle(Canvas& canvas, int angle) {
+    const QPointF tip = DialPoint(angle, kNeedleRadius);
+    canvas.setLineWidth(kNeedleWidth);
+    canvas.line(0, 0, tip.x(), tip.y(), kNeedle);
+}
+
+void DrawBar(Canvas& canvas, double percent, const QColor& colour) {
+    canvas.setBackColor(kBarBack);
+    canvas.clear();
+    canvas.scale(0, 0, 200, 100);
+    canvas.setLineWidth(1);
+    canvas.filledBox(0, 100, 200, 100 - percent, colour);
+}
+
+QColor StickBarColour(int stickPosition, uint8_t idlePositionByte) {
+    return idlePositionByte / 2.55 <= stickPosition ? kRed : kPaleYellow;
+}
+
+QString TerminalText(const std::string& reportText, int line) {
+    QString text = QString::fromLatin1(reportText.data() + line * 16, 16);
+    text.replace(QChar(0), QChar(' '));
+    return text;
+}
+
+LiveTexts MakeLiveTexts(const Link& link) {
+    LiveTexts t;
+    t.speed = FromStd(FormatNumber(link.EngineSpeed * 1000.0f, "###,##0"));
+    t.temperature = FromStd(FormatNumber(link.Egt, "###")) + QStringLiteral("ºC");
+    t.stick = FromStd(Str(link.StickPosition)) + QLatin1Char('%');
+    t.pump = FromStd(Str(link.PumpPower)) + QLatin1Char('%');
+    t.current = FromStd(FormatNumber(link.BatteryCurrent / 10.0, "#0.0")) + QLatin1Char('A');
+    t.voltage = FromStd(FormatNumber(link.BatteryVoltage, "##.0")) + QLatin1Char('V');
+    t.line1 = TerminalText(link.ReportText, 0);
+    t.line2 = TerminalText(link.ReportText, 1);
+    return t;
+}
+
+}  // namespace norva

@@ -1,0 +1,44 @@
+#pragma once
+// Drawing the dials and bars of the main window, and the texts of its value labels. Pure
+// functions of the live values, so the window only hands them a canvas and a label.
+
+#include <QColor>
+#include <QString>
+#include <cstdint>
+
+#include "ui/Canvas.h"
+
+namespace norva {
+
+class Link;
+
+enum class DialKind { Speed, Temperature };
+
+// The face: ring, coloured arc, ticks and scale numbers.
+void DrawDial(Canvas& canvas, DialKind kind, float fullSpeed);
+// The needle from the centre to radius 60, on a canvas already scaled as the face.
+void DrawNeedle(Canvas& canvas, int angle);
+// A bar of 0..100 on a 200 x 100 area, filled from the bottom.
+void DrawBar(Canvas& canvas, double percent, const QColor& colour);
+
+// Red when the stick stands at or above its idle position (image byte 59), pale yellow below.
+QColor StickBarColour(int stickPosition, uint8_t idlePositionByte);
+
+// The value labels, as the main window shows them.
+struct LiveTexts {
+    QString speed;        // Label5, "###,##0"
+    QString temperature;  // Label9, "###" and "ºC"
+    QString stick;        // Text1
+    QString pump;         // Text2
+    QString current;      // Label6, "#0.0" and "A"
+    QString voltage;      // Label7, "##.0" and "V"
+    QString line1;        // Label11
+    QString line2;        // Label2
+};
+LiveTexts MakeLiveTexts(const Link& link);
+
+// One of the unit's 16-character terminal lines; the unit's character set is Latin-1 and a
+// NUL shows as a blank.
+QString TerminalText(const std::string& reportText, int line);
+
+}  // namespace norva

@@ -1,0 +1,300 @@
+#include "mainwin/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "link/Link.h"
+#include "mainwin/GaugeGeometry.h"
+#include "mainwin/Gauges.h"
+#include "ui/Dialogs.h"
+
+namespace norva {
+
+namespace {
+// Metric-compatible stand-ins for the design fonts.
+const QString kSans = QStringLiteral("Liberation Sans");  // Arial, Tahoma
+const QString kMono = QStringLiteral("Liberation Mono");  // Courier New
+const QString kSerif = QStringLiteral("Liberation Serif");  // Times New Roman, the window's own
+
+const QString kTitleStyle = QStringLiteral("color: rgb(255,255,0); background: black;");
+const QString kValueStyle = QStringLiteral("color: rgb(0,255,0); background: black;");
+const QString kFrameStyle = QStringLiteral(
+    "QGroupBox { color: rgb(255,255,0); background: black; border: 1px solid rgb(96,96,96);"
+    " margin-top: 0.6em; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 4px; padding: 0 2px; }");
+const QString kKeyStyle = QStringLiteral(
+    "QPushButton { background: rgb(255,255,128); color: black; border: 1px solid gray; }"
+    "QPushButton:pressed { background: rgb(220,220,100); }");
+
+// The central area reports its own resizes: the layout rule measures the inner size.
+class Surface : public QWidget {
+public:
+    std::function<void()> resized;
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        if (resized) resized();
+    }
+};
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& style,
+                  const QString& family = kSans) {
+    auto* label = new QLabel(text, parent);
+    label->setStyleSheet(style);
+    label->setFont(QFont(family));
+    return label;
+}
+}  // namespace
+
+MainWindow::MainWindow(Link& link, Dialogs& dialogs, QString configPath, QWidget* parent)
+    : QMainWindow(parent),
+      link_(link),
+      dialogs_(dialogs),
+      configPath_(std::move(configPath)),
+      layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
+    setWindowTitle(QStringLiteral("NORVA System"));
+    setFont(QFont(kSerif));
+    // Start-up: full scale 250 until the unit says otherwise, then the settings.
+    link_.GaugeFullSpeed = kDefaultGaugeFullSpeed;
+    config_ = ReadConfig(configPath_);
+    link_.PressureFactor = config_.PressureFactor;
+    buildControls();
+    buildMenus();
+    applyGeometry();
+    applyAccessLevel();
+
+    connect(&link_, &Link::liveValuesChanged, this, &MainWindow::ShowLiveValues);
+    connect(&link_, &Link::gaugeFullSpeedChanged, this, &MainWindow::DrawDials);
+    connect(&link_, &Link::connectionChanged, this, [this](const QString& caption, QColor c) {
+        Label1->setText(caption);
+        Label1->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(c.name()));
+    });
+    connect(&link_, &Link::backupProgressChanged, Label14, &QLabel::setText);
+    connect(&link_, &Link::fileMenuVisibilityChanged, this, [this](bool visible) {
+        Save->setVisible(visible);
+        WriteP->setVisible(visible);
+    });
+    connect(&link_, &Link::autostartVisibilityChanged, Autostart, &QAction::setVisible);
+    link_.start();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls() {
+    auto* surface = new Surface;
+    surface->setAutoFillBackground(true);
+    surface->setStyleSheet(QStringLiteral("background: black;"));
+    setCentralWidget(surface);
+    QWidget* s = surface;
+
+    Picture4 = new CanvasWidget(s);
+    Picture3 = new CanvasWidget(s);
+    Picture1 = new CanvasWidget(s);
+    Picture2 = new CanvasWidget(s);
+    Picture4->setFaceDrawing([this](Canvas& c) {
+        c.setFont({kSans, 7 * layout_.factors().kf, false});
+        DrawDial(c, DialKind::Speed, link_.GaugeFullSpeed);
+    });
+    Picture3->setFaceDrawing([this](Canvas& c) {
+        c.setFont({kSans, 7 * layout_.factors().kf, false});
+        DrawDial(c, DialKind::Temperature, link_.GaugeFullSpeed);
+    });
+    Picture4->setOverlayDrawing([this](Canvas& c) { DrawNeedle(c, speedAngle_); });
+    Picture3->setOverlayDrawing([this](Canvas& c) { DrawNeedle(c, temperatureAngle_); });
+    Picture1->setFaceDrawing([](Canvas& c) { DrawBar(c, 0, Qt::black); });
+    Picture2->setFaceDrawing([](Canvas& c) { DrawBar(c, 0, Qt::black); });
+    Picture1->setOverlayDrawing(
+        [this](Canvas& c) { DrawBar(c, shownStick_, stickColour_); });
+    Picture2->setOverlayDrawing(
+        [this](Canvas& c) { DrawBar(c, shownPump_, QColor(255, 0, 0)); });
+
+    Label3 = MakeLabel(s, QStringLiteral("R.P.M."), kTitleStyle);
+    Label4 = MakeLabel(s, QStringLiteral("E.G.T."), kTitleStyle);
+    Label5 = MakeLabel(s, QStringLiteral("RPM"), kValueStyle);
+    Label9 = MakeLabel(s, QStringLiteral("ºC"), kValueStyle);
+    for (QLabel* l : {Label3, Label4, Label5, Label9}) l->setAlignment(Qt::AlignCenter);
+    Text1 = new QLineEdit(QStringLiteral("Text1"), s);
+    Text2 = new QLineEdit(QStringLiteral("Text2"), s);
+    for (QLineEdit* t : {Text1, Text2}) {
+        t->setReadOnly(true);
+        t->setFont(QFont(kSans));
+        t->setAlignment(Qt::AlignCenter);
+        t->setStyleSheet(QStringLiteral("background: white; color: black;"));
+    }
+    Label12 = MakeLabel(s, QStringLiteral("Stick position"), kTitleStyle);
+    Label13 = MakeLabel(s, QStringLiteral("Pump Power"), kTitleStyle);
+    for (QLabel* l : {Label12, Label13}) {
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setWordWrap(true);
+    }
+    Frame1 = new QGroupBox(QStringLiteral("Battery Amperage"), s);
+    Frame2 = new QGroupBox(QStringLiteral("Battery Voltage"), s);
+    Frame3 = new QGroupBox(QStringLiteral("USB Connection"), s);
+    for (QGroupBox* f : {Frame1, Frame2, Frame3}) {
+        f->setStyleSheet(kFrameStyle);
+        f->setFont(QFont(kSans));
+    }
+    Label6 = MakeLabel(Frame1, QString(), kValueStyle);
+    Label7 = MakeLabel(Frame2, QString(), kValueStyle);
+    Label1 = MakeLabel(Frame3, link_.ConnectionCaption,
+                       QStringLiteral("color: rgb(255,0,0); background: black;"));
+    Label11 = MakeLabel(s, QStringLiteral("1234567890123456"), kValueStyle, kMono);
+    Label2 = MakeLabel(s, QStringLiteral("1234567890123456"), kValueStyle, kMono);
+
+    Command1 = new QPushButton(QStringLiteral("Menu UP"), s);
+    Command2 = new QPushButton(QStringLiteral("Menu down"), s);
+    Command3 = new QPushButton(QStringLiteral("Data UP"), s);
+    Command4 = new QPushButton(QStringLiteral("Data Down"), s);
+    const std::pair<QPushButton*, TerminalKey> keys[] = {{Command1, TerminalKey::MenuUp},
+                                                         {Command2, TerminalKey::MenuDown},
+                                                         {Command3, TerminalKey::DataUp},
+                                                         {Command4, TerminalKey::DataDown}};
+    for (const auto& [button, key] : keys) {
+        button->setStyleSheet(kKeyStyle);
+        button->setFont(QFont(kSans));
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, key = key] { link_.PressKey(key); });
+    }
+    Check1 = new QCheckBox(QStringLiteral("Norva Power from USB"), s);
+    Check1->setStyleSheet(QStringLiteral("color: rgb(255,255,0); background: black;"));
+    Check1->setFont(QFont(kSans));
+    connect(Check1, &QCheckBox::clicked, this, [this](bool on) { link_.SetUsbPower(on); });
+    Label14 = MakeLabel(s, QString(), kTitleStyle);
+    Label16 = MakeLabel(s, QStringLiteral("Saving Parameters"),
+                        QStringLiteral("color: rgb(255,0,0); background: rgb(255,255,192);"));
+    Label16->setAlignment(Qt::AlignCenter);
+    Label16->hide();  // shown by the file operations while they run
+    ProgressLabel = Label16;
+
+    struct Place {
+        QWidget* w;
+        TwipRect r;
+        double font;
+    };
+    const Place places[] = {
+        {Picture4, {624, 240, 1812, 1812}, 0},  {Picture3, {5280, 240, 1812, 1812}, 0},
+        {Picture1, {3000, 240, 500, 1740}, 0},  {Picture2, {4300, 240, 500, 1740}, 0},
+        {Label5, {624, 2496, 1812, 492}, 18},   {Label9, {5280, 2496, 1812, 492}, 18},
+        {Label3, {1000, 2100, 1176, 300}, 9},   {Label4, {5600, 2100, 1176, 300}, 9},
+        {Text1, {2900, 2000, 730, 300}, 8},     {Text2, {4200, 2000, 730, 300}, 8},
+        {Label12, {2900, 2300, 732, 396}, 8},   {Label13, {4200, 2300, 732, 396}, 8},
+        {Frame1, {5040, 3216, 2124, 700}, 8},   {Frame2, {5040, 4080, 2124, 700}, 8},
+        {Frame3, {5040, 4848, 2124, 700}, 8},   {Label6, {48, 240, 1836, 348}, 8},
+        {Label7, {120, 240, 1836, 348}, 8},     {Label1, {120, 240, 1836, 348}, 9},
+        {Label11, {624, 3300, 3200, 400}, 14},  {Label2, {624, 3700, 3200, 400}, 14},
+        {Command2, {624, 4100, 800, 400}, 8},   {Command1, {1424, 4100, 800, 400}, 8},
+        {Command4, {2224, 4100, 800, 400}, 8},  {Command3, {3024, 4100, 800, 400}, 8},
+        {Label14, {624, 4600, 1200, 220}, 6},   {Label16, {1800, 5000, 1692, 612}, 10},
+    };
+    for (const Place& p : places) layout_.add(p.w, p.r, p.font);
+    layout_.add(Check1, {2200, 4600, 2000, 220}, 6, TwipMode::VerticalOnly);
+
+    surface->resized = [this] { layoutControls(); };
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    File = bar->addMenu(QStringLiteral("&File"));
+    File->setObjectName(QStringLiteral("File"));
+    Save = File->addAction(QStringLiteral("Save parameters to a file"));
+    WriteP = File->addAction(QStringLiteral("&Write parameters from a file"));
+    exit = File->addAction(QStringLiteral("&Exit"));
+    Grafic = bar->addMenu(QStringLiteral("&Charts"));
+    PGraph = Grafic->addAction(QStringLiteral("&Performance Graph"));
+    TGraph = Grafic->addAction(QStringLiteral("&Time Graph"));
+    Autostart = bar->addAction(QStringLiteral("&Parameters"));
+    Rampas = bar->addAction(QStringLiteral("&Ramps"));
+    credit = bar->addAction(QStringLiteral("&Credits"));
+    Donw = bar->addAction(QStringLiteral("&Download "));
+    manu = bar->addMenu(QStringLiteral("&Manufacturer"));
+    Saveall = manu->addAction(QStringLiteral("Save all"));
+    Writeall = manu->addAction(QStringLiteral("Write all (clone)"));
+    Cleartimer = manu->addAction(QStringLiteral("Clear all timers"));
+    ClearService = manu->addAction(QStringLiteral("Clear Service Timer"));
+    SerNum = manu->addAction(QStringLiteral("Set Serial Number"));
+    Advanced = manu->addAction(QStringLiteral("&Advanced"));
+    Versio = bar->addAction(QStringLiteral("V1.1"));
+
+    // The windows and operations behind these arrive in later steps; until then the items are
+    // shown but cannot be chosen.
+    for (QAction* a : {Save, WriteP, PGraph, TGraph, Autostart, Rampas, credit, Donw, Saveall,
+                       Writeall, Cleartimer, ClearService, SerNum, Advanced})
+        a->setEnabled(false);
+    connect(exit, &QAction::triggered, this, &MainWindow::Exit);
+}
+
+void MainWindow::applyAccessLevel() {
+    const int level = config_.AccessLevel;
+    manu->menuAction()->setVisible(level >= 741 && level <= 743);
+    credit->setVisible(level >= 741 && level <= 743);
+    Rampas->setVisible(level == 742 || level == 743);
+}
+
+void MainWindow::applyGeometry() {
+    const Geometry g = ReadMainGeometry(configPath_);
+    resize(TwipsToPixels(g.Width), TwipsToPixels(g.Height));
+    move(TwipsToPixels(g.Left), TwipsToPixels(g.Top));
+}
+
+void MainWindow::saveGeometry() {
+    const auto twips = [](int pixels) { return static_cast<int>(pixels * kTwipsPerPixel); };
+    WriteGeometry(configPath_, "Form1",
+                  Geometry{twips(width()), twips(height()), twips(x()), twips(y())});
+}
+
+void MainWindow::layoutControls() {
+    layout_.apply(centralWidget()->size());
+    DrawDials();
+    ShowLiveValues();
+}
+
+void MainWindow::DrawDials() {
+    Picture3->redrawFace();
+    Picture4->redrawFace();
+}
+
+void MainWindow::ShowLiveValues() {
+    if (config_.CommPort == 0) return;  // the display stays as it was
+    speedAngle_ = SpeedNeedleAngle(link_.EngineSpeed, link_.GaugeFullSpeed);
+    temperatureAngle_ = TemperatureNeedleAngle(link_.Egt);
+    Picture4->updateOverlay();
+    Picture3->updateOverlay();
+    const LiveTexts t = MakeLiveTexts(link_);
+    Label5->setText(t.speed);
+    Label9->setText(t.temperature);
+    shownStick_ = link_.StickPosition;
+    shownPump_ = link_.PumpPower;
+    stickColour_ = StickBarColour(link_.StickPosition, link_.BackupImage[59]);
+    Picture1->updateOverlay();
+    Picture2->updateOverlay();
+    Text1->setText(t.stick);
+    Text2->setText(t.pump);
+    Label6->setText(t.current);
+    Label7->setText(t.voltage);
+    Label11->setText(t.line1);
+    Label2->setText(t.line2);
+}
+
+void MainWindow::Exit() {
+    GuardaConfig(configPath_, config_, link_.GaugeFullSpeed);
+    saveGeometry();
+    link_.Operation.cancel();
+    link_.Timer3.stop();
+    link_.CloseDeviceHandles();
+    exiting_ = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exiting_) {
+        link_.Operation.cancel();
+        link_.Timer3.stop();
+        link_.CloseDeviceHandles();
+        saveGeometry();
+    }
+    event->accept();
+}
+
+}  // namespace norva
