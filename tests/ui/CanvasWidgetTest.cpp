@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cmath>
 
 #include "ui/CanvasWidget.h"
 

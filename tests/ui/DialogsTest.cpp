@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
