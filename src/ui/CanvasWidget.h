@@ -21,6 +21,9 @@ class CanvasWidget : public QWidget {
 
     explicit CanvasWidget(QWidget* parent = nullptr);
 
+    // The drawing gets the persistent face canvas: after a resize it starts on a blank image
+    // in the background colour, on redrawFace() on the previous picture, so it usually
+    // begins with clear().
     void setFaceDrawing(Drawing drawing);
     // The overlay canvas starts with the face's scale, colours and pen.
     void setOverlayDrawing(Drawing drawing);

@@ -1,6 +1,7 @@
 #include "ui/Dialogs.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace norva {
 

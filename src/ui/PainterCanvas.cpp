@@ -27,11 +27,15 @@ PainterCanvas::PainterCanvas(QPainter& painter, QSizeF area, double unitPixels)
 PainterCanvas::PainterCanvas(QPainter& painter) : painter_(&painter) {
     prepare(painter);
     const QPaintDevice* dev = painter.device();
-    const QSizeF pixels(dev->width(), dev->height());
+    const QSizeF size(dev->width(), dev->height());
     if (dynamic_cast<const QPagedPaintDevice*>(dev)) {
-        setDeviceArea(pixels, dev->logicalDpiX() / kScreenDpi);
+        setDeviceArea(size, dev->logicalDpiX() / kScreenDpi);
+    } else if (dev->devType() == QInternal::Image || dev->devType() == QInternal::Pixmap) {
+        // Images and pixmaps give their size in device pixels, the painter works in logical
+        // ones.
+        setDeviceArea(size / dev->devicePixelRatioF(), 1);
     } else {
-        setDeviceArea(pixels / dev->devicePixelRatioF(), 1);
+        setDeviceArea(size, 1);
     }
 }
 

@@ -19,7 +19,8 @@ class QtDialogs : public Dialogs {
     QString saveFile(const FileRequest& request) override;
     QString inputBox(const QString& title, const QString& prompt,
                      const QString& defaultText) override;
-    void message(const QString& text, const QString& title, MessageIcon icon) override;
+    void message(const QString& text, const QString& title = {},
+                 MessageIcon icon = MessageIcon::Information) override;
     std::unique_ptr<QPrinter> selectPrinter() override;
     void setBusy(bool busy) override;
 

@@ -191,6 +191,20 @@ TEST(CanvasPainter, HighDpiImageKeepsLogicalCoordinates) {
     EXPECT_EQ(img.pixelColor(90, 50), QColor(Qt::white));
 }
 
+TEST(CanvasPainter, TakesTheLogicalSizeOfAnImageItIsGiven) {
+    QImage image(200, 100, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PainterCanvas c(painter);
+    EXPECT_EQ(c.areaPixels(), QSizeF(100, 50));
+    c.scale(0, 0, 1, 1);
+    c.filledBox(0.5, 0, 1, 1, Qt::black);
+    painter.end();
+    EXPECT_EQ(image.pixelColor(150, 50), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(50, 50), QColor(Qt::white));
+}
+
 TEST(CanvasPrinting, PenAndTextScaleWithTheResolution) {
     // One inch square: 96 screen pixels, 1200 device pixels.
     QImage page(1200, 1200, QImage::Format_ARGB32_Premultiplied);

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+
+#include "ui/CanvasWidget.h"
+
+using namespace norva;
+
+namespace {
+
+struct Dial {
+    int faceDraws = 0;
+    double needleAngle = 0;  // degrees, 0 pointing right
+
+    void face(Canvas& c) {
+        ++faceDraws;
+        c.setBackColor(Qt::black);
+        c.clear();
+        c.scale(-100, -100, 200, 200);
+        c.setLineWidth(4);
+        c.filledBox(-100, 90, 100, 100, Qt::yellow);  // a band along the bottom edge
+    }
+    void needle(Canvas& c) const {
+        c.setLineWidth(6);
+        const double a = needleAngle * 3.1416 / 180;
+        c.line(0, 0, 60 * std::cos(a), -60 * std::sin(a), Qt::red);
+    }
+};
+
+}  // namespace
+
+TEST(CanvasWidget, FaceIsDrawnOnceForEachSizeAndNeedlesOnTop) {
+    Dial dial;
+    CanvasWidget w;
+    w.resize(200, 200);
+    w.setFaceDrawing([&](Canvas& c) { dial.face(c); });
+    w.setOverlayDrawing([&](Canvas& c) { dial.needle(c); });
+    const int draws = dial.faceDraws;
+    EXPECT_GE(draws, 1);
+
+    QImage shown = w.snapshot();
+    EXPECT_EQ(shown.pixelColor(100 + 50, 100), QColor(Qt::red));  // needle pointing right
+    EXPECT_EQ(shown.pixelColor(100, 100 - 50), QColor(Qt::black));
+    EXPECT_EQ(shown.pixelColor(100, 197), QColor(Qt::yellow));
+
+    // Moving the needle repaints the overlay only.
+    dial.needleAngle = 90;
+    w.updateOverlay();
+    shown = w.snapshot();
+    EXPECT_EQ(dial.faceDraws, draws);
+    EXPECT_EQ(shown.pixelColor(100, 100 - 50), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(100 + 50, 100), QColor(Qt::black));
+    EXPECT_EQ(w.faceImage().pixelColor(100, 50), QColor(Qt::black));  // the face is untouched
+
+    // A hidden widget gets its new face when it is next looked at.
+    w.resize(300, 100);
+    EXPECT_EQ(w.faceImage().size(), QSize(300, 100) * w.devicePixelRatioF());
+    EXPECT_EQ(w.snapshot().pixelColor(150, 97), QColor(Qt::yellow));
+    EXPECT_EQ(dial.faceDraws, draws + 1);
+}
+
+TEST(CanvasWidget, RedrawFaceOnRequest) {
+    Dial dial;
+    CanvasWidget w;
+    w.resize(100, 100);
+    w.setFaceDrawing([&](Canvas& c) { dial.face(c); });
+    const int draws = dial.faceDraws;
+    w.redrawFace();
+    EXPECT_EQ(dial.faceDraws, draws + 1);
+}
+
+TEST(CanvasWidget, PiecesDrawnOnTheFaceStay) {
+    CanvasWidget w;
+    w.resize(100, 100);
+    Canvas& chart = w.face();
+    chart.clear();
+    chart.scale(0, 0, 10, 10);
+    chart.setLineWidth(3);
+    chart.point(2, 2, Qt::blue);
+    chart.point(7, 7, Qt::blue);  // a later point, drawn after a repaint could have happened
+    (void)w.snapshot();
+    chart.point(5, 5, Qt::red);
+    const QImage img = w.snapshot();
+    EXPECT_EQ(img.pixelColor(20, 20), QColor(Qt::blue));
+    EXPECT_EQ(img.pixelColor(70, 70), QColor(Qt::blue));
+    EXPECT_EQ(img.pixelColor(50, 50), QColor(Qt::red));
+}
+
+TEST(CanvasWidget, ShowsOnScreenWithoutComplaint) {
+    Dial dial;
+    CanvasWidget w;
+    w.setFaceDrawing([&](Canvas& c) { dial.face(c); });
+    w.setOverlayDrawing([&](Canvas& c) { dial.needle(c); });
+    w.resize(120, 120);
+    w.show();
+    const QImage grabbed = w.grab().toImage();
+    EXPECT_EQ(grabbed.pixelColor(grabbed.width() / 2 + 30, grabbed.height() / 2), QColor(Qt::red));
+}

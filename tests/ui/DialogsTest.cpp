@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "ui/QtDialogs.h"
+#include "ui/ScriptedDialogs.h"
+
+using namespace norva;
+using Kind = DialogCall::Kind;
+
+TEST(DialogFilters, ClassicFiltersBecomeQtFilters) {
+    EXPECT_EQ(QtFileFilter("Norva Measures(*.nvm)|*.nvm"), "Norva Measures (*.nvm)");
+    EXPECT_EQ(QtFileFilter("Text files|*.txt|All(*.*)|*.*"), "Text files (*.txt);;All (*.*)");
+    EXPECT_EQ(QtFileFilter("Logs|*.txt;*.log"), "Logs (*.txt *.log)");
+    // The patterns after the bar are the ones that count.
+    EXPECT_EQ(QtFileFilter("Ramps(*.xyz)|*.rmp"), "Ramps (*.rmp)");
+    EXPECT_EQ(QtFileFilter(""), "");
+}
+
+TEST(DialogFilters, DefaultExtensionOnlyWhenNoneWasTyped) {
+    EXPECT_EQ(WithDefaultExtension("/tmp/engine1", "nrv"), "/tmp/engine1.nrv");
+    EXPECT_EQ(WithDefaultExtension("/tmp/engine1", ".nrv"), "/tmp/engine1.nrv");
+    EXPECT_EQ(WithDefaultExtension("/tmp/engine1.txt", "nrv"), "/tmp/engine1.txt");
+    EXPECT_EQ(WithDefaultExtension("/tmp/v1.2/engine1", "nrv"), "/tmp/v1.2/engine1.nrv");
+    EXPECT_EQ(WithDefaultExtension("C:\\runs\\first", "txt"), "C:\\runs\\first.txt");
+    EXPECT_EQ(WithDefaultExtension("engine1", ""), "engine1");
+    EXPECT_EQ(WithDefaultExtension("", "nrv"), "");  // a cancel stays a cancel
+}
+
+TEST(ScriptedDialogs, AnswersInOrderAndRecordsWhatWasAsked) {
+    ScriptedDialogs dialogs;
+    dialogs.answerSaveFile("clone");
+    dialogs.answerOpenFile("/data/a.nvm");
+    dialogs.answerOpenFile("");
+    dialogs.answerInput("1234");
+
+    EXPECT_EQ(dialogs.saveFile({"Save all", "Norva Clone(*.nvc)|*.nvc", "nvc", "", true}),
+              "clone.nvc");
+    EXPECT_EQ(dialogs.openFile({"", "Norva Measures(*.nvm)|*.nvm", "nvm", "", false}),
+              "/data/a.nvm");
+    EXPECT_EQ(dialogs.openFile({"", "Norva Measures(*.nvm)|*.nvm", "nvm", "", false}), "");
+    EXPECT_EQ(dialogs.inputBox("Serial", "Serial number?", "0"), "1234");
+    EXPECT_TRUE(dialogs.allAnswered());
+    EXPECT_EQ(dialogs.unanswered(), 0);
+
+    const auto saves = dialogs.calls(Kind::SaveFile);
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].title, "Save all");
+    EXPECT_EQ(saves[0].filter, "Norva Clone(*.nvc)|*.nvc");
+    EXPECT_TRUE(saves[0].overwritePrompt);
+    const auto inputs = dialogs.calls(Kind::Input);
+    EXPECT_EQ(inputs[0].text, "Serial number?");
+    EXPECT_EQ(inputs[0].defaultText, "0");
+    EXPECT_EQ(dialogs.calls().size(), 4u);
+}
+
+TEST(ScriptedDialogs, UnexpectedQuestionsAreCancelledAndRecorded) {
+    ScriptedDialogs dialogs;
+    dialogs.answerInput("not for files");
+    EXPECT_EQ(dialogs.openFile({"", "Ramp(*.rmp)|*.rmp", "rmp", "", false}), "");
+    EXPECT_EQ(dialogs.selectPrinter(), nullptr);
+    EXPECT_EQ(dialogs.unanswered(), 2);
+    EXPECT_FALSE(dialogs.calls()[0].answered);
+    EXPECT_EQ(dialogs.calls()[0].filter, "Ramp(*.rmp)|*.rmp");
+    EXPECT_FALSE(dialogs.allAnswered());  // the input answer was never asked for
+}
+
+TEST(ScriptedDialogs, MessagesKeepTextTitleAndIconAndCanBeEchoed) {
+    std::FILE* echo = std::tmpfile();
+    ScriptedDialogs dialogs(echo);
+    dialogs.message("Backup data not available, please wait");
+    dialogs.message("Norva Write Protected", "error", MessageIcon::Critical);
+    const auto messages = dialogs.calls(Kind::Message);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].title, "NORVA System");
+    EXPECT_EQ(messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(messages[1].title, "error");
+    EXPECT_EQ(messages[1].icon, MessageIcon::Critical);
+    EXPECT_EQ(dialogs.messages(), (std::vector<QString>{"Backup data not available, please wait",
+                                                        "Norva Write Protected"}));
+    std::rewind(echo);
+    char line[128] = {};
+    ASSERT_NE(std::fgets(line, sizeof line, echo), nullptr);
+    EXPECT_STREQ(line, "NORVA System: Backup data not available, please wait\n");
+    std::fclose(echo);
+}
+
+TEST(ScriptedDialogs, PrinterAndBusyPointer) {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    dialogs.answerPrinter([&] {
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(dir.filePath("page.pdf"));
+        return printer;
+    });
+    auto printer = dialogs.selectPrinter();
+    ASSERT_NE(printer, nullptr);
+    EXPECT_EQ(printer->outputFileName(), dir.filePath("page.pdf"));
+
+    dialogs.setBusy(true);
+    EXPECT_TRUE(dialogs.busy());
+    dialogs.setBusy(false);
+    EXPECT_FALSE(dialogs.busy());
+    const auto busy = dialogs.calls(Kind::Busy);
+    ASSERT_EQ(busy.size(), 2u);
+    EXPECT_EQ(busy[1].text, "normal");
+}
+
+namespace {
+
+// Waits for the modal file dialog, types a name into it and accepts it.
+void TypeIntoFileDialog(const QString& name) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, name] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->stop();
+        timer->deleteLater();
+        dialog->selectFile(name);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    timer->start(10);
+}
+
+}  // namespace
+
+TEST(QtDialogs, SaveDialogAddsTheDefaultExtension) {
+    QTemporaryDir dir;
+    QtDialogs dialogs;
+    TypeIntoFileDialog(dir.filePath("engine1"));
+    const QString chosen =
+        dialogs.saveFile({"Save", "Norva Parameters(*.nrv)|*.nrv", "nrv", "", true});
+    EXPECT_EQ(QDir::cleanPath(chosen), QDir::cleanPath(dir.filePath("engine1.nrv")));
+}
+
+TEST(QtDialogs, BusyPointerIsSetOnceAndRestored) {
+    QtDialogs dialogs;
+    dialogs.setBusy(true);
+    dialogs.setBusy(true);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    dialogs.setBusy(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}

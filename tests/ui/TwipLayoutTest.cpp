@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QWidget>
+
+#include "ui/TwipLayout.h"
+
+using namespace norva;
+
+namespace {
+
+// The main window's design size and a few of its controls.
+const QSizeF kMainDesign(8000, 5940);
+const TwipRect kPicture4{624, 240, 1812, 1812};
+const TwipRect kLabel5{624, 2496, 1812, 492};
+const TwipRect kCheck1{2200, 4600, 2000, 220};
+
+TwipFactors Main(double widthTwips, double heightTwips) {
+    return LayoutFactors({widthTwips, heightTwips}, kMainDesign, FontRule::Smaller);
+}
+
+}  // namespace
+
+TEST(TwipLayoutArithmetic, DesignSizePlacesControlsAtTheirDesignPixels) {
+    const TwipFactors k = Main(8000, 5940);
+    EXPECT_DOUBLE_EQ(k.kx, 1);
+    EXPECT_DOUBLE_EQ(k.ky, 1);
+    EXPECT_DOUBLE_EQ(k.kf, 1);
+    const PlacedControl dial = PlaceControl(kPicture4, 0, TwipMode::Both, k);
+    EXPECT_EQ(dial.rect, QRect(42, 16, 120, 121));  // 624/15 = 41.6, right edge 2436/15 = 162.4
+    EXPECT_EQ(dial.pointSize, 0);
+    EXPECT_DOUBLE_EQ(PlaceControl(kLabel5, 18, TwipMode::Both, k).pointSize, 18);
+}
+
+TEST(TwipLayoutArithmetic, DoubleWidthStretchesAllButTheCheckBox) {
+    const TwipFactors k = Main(16000, 5940);
+    EXPECT_DOUBLE_EQ(k.kx, 2);
+    EXPECT_DOUBLE_EQ(k.ky, 1);
+    EXPECT_DOUBLE_EQ(k.kf, 1);
+    EXPECT_EQ(PlaceControl(kPicture4, 0, TwipMode::Both, k).rect, QRect(83, 16, 242, 121));
+    const PlacedControl speed = PlaceControl(kLabel5, 18, TwipMode::Both, k);
+    EXPECT_EQ(speed.rect, QRect(83, 166, 242, 33));
+    EXPECT_DOUBLE_EQ(speed.pointSize, 18);
+    // The check box keeps its design place, size and font.
+    const TwipFactors design = Main(8000, 5940);
+    const PlacedControl check = PlaceControl(kCheck1, 6, TwipMode::VerticalOnly, k);
+    EXPECT_EQ(check.rect, PlaceControl(kCheck1, 6, TwipMode::Both, design).rect);
+    EXPECT_EQ(check.rect, QRect(147, 307, 133, 14));
+    EXPECT_DOUBLE_EQ(check.pointSize, 6);
+}
+
+TEST(TwipLayoutArithmetic, AFifthIsTheSmallestScale) {
+    const TwipFactors fifth = Main(1600, 1188);
+    EXPECT_DOUBLE_EQ(fifth.kx, 0.2);
+    EXPECT_DOUBLE_EQ(fifth.ky, 0.2);
+    const TwipFactors tenth = Main(800, 594);
+    EXPECT_DOUBLE_EQ(tenth.kx, 0.2);
+    EXPECT_DOUBLE_EQ(tenth.ky, 0.2);
+    EXPECT_DOUBLE_EQ(tenth.kf, 0.2);
+    for (const TwipFactors& k : {fifth, tenth}) {
+        EXPECT_EQ(PlaceControl(kPicture4, 0, TwipMode::Both, k).rect, QRect(8, 3, 24, 24));
+        EXPECT_NEAR(PlaceControl(kLabel5, 18, TwipMode::Both, k).pointSize, 3.6, 1e-9);
+        EXPECT_EQ(PlaceControl(kCheck1, 6, TwipMode::VerticalOnly, k).rect, QRect(29, 61, 27, 3));
+    }
+    // Even a window with no height at all keeps the floor.
+    EXPECT_DOUBLE_EQ(Main(0, 0).ky, 0.2);
+}
+
+TEST(TwipLayoutArithmetic, FontFactorFollowsTheWindowsRule) {
+    EXPECT_DOUBLE_EQ(Main(16000, 2970).kf, 0.5);
+    const TwipFactors chart = LayoutFactors({18800, 3000}, {9400, 6000}, FontRule::Horizontal);
+    EXPECT_DOUBLE_EQ(chart.kx, 2);
+    EXPECT_DOUBLE_EQ(chart.ky, 0.5);
+    EXPECT_DOUBLE_EQ(chart.kf, 2);
+}
+
+TEST(TwipLayoutArithmetic, KeysThatMeetAtDesignStillMeetWhenScaled) {
+    // Four keys 800 twips apart, 800 wide: edge rounding leaves no gap or overlap.
+    for (double width : {8000.0, 9100.0, 12345.0, 1700.0}) {
+        const TwipFactors k = Main(width, 5940);
+        for (int i = 0; i < 3; ++i) {
+            const QRect a =
+                PlaceControl({624.0 + 800 * i, 4100, 800, 400}, 8, TwipMode::Both, k).rect;
+            const QRect b =
+                PlaceControl({624.0 + 800 * (i + 1), 4100, 800, 400}, 8, TwipMode::Both, k).rect;
+            EXPECT_EQ(a.right() + 1, b.left()) << "width " << width << " key " << i;
+        }
+    }
+}
+
+TEST(TwipLayoutWidgets, MovesResizesAndSetsFonts) {
+    QWidget window;
+    auto* label = new QLabel("R.P.M.", &window);
+    auto* check = new QCheckBox("Power", &window);
+    TwipLayout layout(QSizeF(6000, 3000));
+    layout.add(label, {1500, 300, 3000, 600}, 10);
+    layout.add(check, {1500, 1500, 1500, 300}, 8, TwipMode::VerticalOnly);
+
+    const TwipFactors k = layout.apply(QSize(800, 200));  // 12000 x 3000 twips
+    EXPECT_DOUBLE_EQ(k.kx, 2);
+    EXPECT_DOUBLE_EQ(k.ky, 1);
+    EXPECT_EQ(label->geometry(), QRect(200, 20, 400, 40));
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 10);
+    EXPECT_EQ(check->geometry(), QRect(100, 100, 100, 20));
+    EXPECT_DOUBLE_EQ(check->font().pointSizeF(), 8);
+
+    layout.apply(QSize(40, 20));
+    EXPECT_DOUBLE_EQ(layout.factors().kx, 0.2);
+    EXPECT_EQ(label->geometry(), QRect(20, 4, 40, 8));
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 2);
+    EXPECT_DOUBLE_EQ(check->font().pointSizeF(), 1.6);
+}
+
+TEST(TwipLayoutWidgets, ControlsWithoutFontKeepTheirsAndGoneControlsAreSkipped) {
+    QWidget window;
+    auto* area = new QWidget(&window);
+    QFont font = area->font();
+    font.setPointSizeF(11);
+    area->setFont(font);
+    auto* gone = new QLabel(&window);
+    TwipLayout layout(QSizeF(1500, 1500), FontRule::Horizontal);
+    layout.add(area, {0, 0, 750, 750});
+    layout.add(gone, {0, 0, 750, 750}, 9);
+    delete gone;
+    layout.apply(QSize(200, 200));
+    EXPECT_EQ(area->geometry(), QRect(0, 0, 100, 100));
+    EXPECT_DOUBLE_EQ(area->font().pointSizeF(), 11);
+}
