@@ -13,8 +13,8 @@ namespace norva {
 
 namespace {
 // Metric-compatible stand-ins for the design fonts.
-const QString kSans = QStringLiteral("Liberation Sans");  // Arial, Tahoma
-const QString kMono = QStringLiteral("Liberation Mono");  // Courier New
+const QString kSans = QStringLiteral("Liberation Sans");    // Arial, Tahoma
+const QString kMono = QStringLiteral("Liberation Mono");    // Courier New
 const QString kSerif = QStringLiteral("Liberation Serif");  // Times New Roman, the window's own
 
 const QString kTitleStyle = QStringLiteral("color: rgb(255,255,0); background: black;");
@@ -29,10 +29,10 @@ const QString kKeyStyle = QStringLiteral(
 
 // The central area reports its own resizes: the layout rule measures the inner size.
 class Surface : public QWidget {
-public:
+  public:
     std::function<void()> resized;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent*) override {
         if (resized) resized();
     }
@@ -104,10 +104,8 @@ void MainWindow::buildControls() {
     Picture3->setOverlayDrawing([this](Canvas& c) { DrawNeedle(c, temperatureAngle_); });
     Picture1->setFaceDrawing([](Canvas& c) { DrawBar(c, 0, Qt::black); });
     Picture2->setFaceDrawing([](Canvas& c) { DrawBar(c, 0, Qt::black); });
-    Picture1->setOverlayDrawing(
-        [this](Canvas& c) { DrawBar(c, shownStick_, stickColour_); });
-    Picture2->setOverlayDrawing(
-        [this](Canvas& c) { DrawBar(c, shownPump_, QColor(255, 0, 0)); });
+    Picture1->setOverlayDrawing([this](Canvas& c) { DrawBar(c, shownStick_, stickColour_); });
+    Picture2->setOverlayDrawing([this](Canvas& c) { DrawBar(c, shownPump_, QColor(255, 0, 0)); });
 
     Label3 = MakeLabel(s, QStringLiteral("R.P.M."), kTitleStyle);
     Label4 = MakeLabel(s, QStringLiteral("E.G.T."), kTitleStyle);
@@ -173,24 +171,24 @@ void MainWindow::buildControls() {
         double font;
     };
     const Place places[] = {
-        {Picture4, {624, 240, 1812, 1812}, 0},  {Picture3, {5280, 240, 1812, 1812}, 0},
-        {Picture1, {3000, 240, 500, 1740}, 0},  {Picture2, {4300, 240, 500, 1740}, 0},
-        {Label5, {624, 2496, 1812, 492}, 18},   {Label9, {5280, 2496, 1812, 492}, 18},
-        {Label3, {1000, 2100, 1176, 300}, 9},   {Label4, {5600, 2100, 1176, 300}, 9},
-        {Text1, {2900, 2000, 730, 300}, 8},     {Text2, {4200, 2000, 730, 300}, 8},
-        {Label12, {2900, 2300, 732, 396}, 8},   {Label13, {4200, 2300, 732, 396}, 8},
-        {Frame1, {5040, 3216, 2124, 700}, 8},   {Frame2, {5040, 4080, 2124, 700}, 8},
-        {Frame3, {5040, 4848, 2124, 700}, 8},   {Label6, {48, 240, 1836, 348}, 8},
-        {Label7, {120, 240, 1836, 348}, 8},     {Label1, {120, 240, 1836, 348}, 9},
-        {Label11, {624, 3300, 3200, 400}, 14},  {Label2, {624, 3700, 3200, 400}, 14},
-        {Command2, {624, 4100, 800, 400}, 8},   {Command1, {1424, 4100, 800, 400}, 8},
-        {Command4, {2224, 4100, 800, 400}, 8},  {Command3, {3024, 4100, 800, 400}, 8},
-        {Label14, {624, 4600, 1200, 220}, 6},   {Label16, {1800, 5000, 1692, 612}, 10},
+        {Picture4, {624, 240, 1812, 1812}, 0}, {Picture3, {5280, 240, 1812, 1812}, 0},
+        {Picture1, {3000, 240, 500, 1740}, 0}, {Picture2, {4300, 240, 500, 1740}, 0},
+        {Label5, {624, 2496, 1812, 492}, 18},  {Label9, {5280, 2496, 1812, 492}, 18},
+        {Label3, {1000, 2100, 1176, 300}, 9},  {Label4, {5600, 2100, 1176, 300}, 9},
+        {Text1, {2900, 2000, 730, 300}, 8},    {Text2, {4200, 2000, 730, 300}, 8},
+        {Label12, {2900, 2300, 732, 396}, 8},  {Label13, {4200, 2300, 732, 396}, 8},
+        {Frame1, {5040, 3216, 2124, 700}, 8},  {Frame2, {5040, 4080, 2124, 700}, 8},
+        {Frame3, {5040, 4848, 2124, 700}, 8},  {Label6, {48, 240, 1836, 348}, 8},
+        {Label7, {120, 240, 1836, 348}, 8},    {Label1, {120, 240, 1836, 348}, 9},
+        {Label11, {624, 3300, 3200, 400}, 14}, {Label2, {624, 3700, 3200, 400}, 14},
+        {Command2, {624, 4100, 800, 400}, 8},  {Command1, {1424, 4100, 800, 400}, 8},
+        {Command4, {2224, 4100, 800, 400}, 8}, {Command3, {3024, 4100, 800, 400}, 8},
+        {Label14, {624, 4600, 1200, 220}, 6},  {Label16, {1800, 5000, 1692, 612}, 10},
     };
     for (const Place& p : places) layout_.add(p.w, p.r, p.font);
     layout_.add(Check1, {2200, 4600, 2000, 220}, 6, TwipMode::VerticalOnly);
 
-    surface->resized = [this] { layoutControls(); };
+    surface->resized = [this, surface] { LayoutControls(surface->size()); };
 }
 
 void MainWindow::buildMenus() {
@@ -232,19 +230,28 @@ void MainWindow::applyAccessLevel() {
 }
 
 void MainWindow::applyGeometry() {
-    const Geometry g = ReadMainGeometry(configPath_);
-    resize(TwipsToPixels(g.Width), TwipsToPixels(g.Height));
-    move(TwipsToPixels(g.Left), TwipsToPixels(g.Top));
+    readGeometry_ = ReadMainGeometry(configPath_);
+    const Geometry& g = readGeometry_;
+    appliedPixels_ = QRect(TwipsToPixels(g.Left), TwipsToPixels(g.Top), TwipsToPixels(g.Width),
+                           TwipsToPixels(g.Height));
+    resize(appliedPixels_.size());
+    move(appliedPixels_.topLeft());
 }
 
 void MainWindow::saveGeometry() {
-    const auto twips = [](int pixels) { return static_cast<int>(pixels * kTwipsPerPixel); };
-    WriteGeometry(configPath_, "Form1",
-                  Geometry{twips(width()), twips(height()), twips(x()), twips(y())});
+    const auto twips = [](int pixels, int applied, int read) {
+        return pixels == applied ? read : static_cast<int>(pixels * kTwipsPerPixel);
+    };
+    const QRect& a = appliedPixels_;
+    const Geometry& r = readGeometry_;
+    WriteGeometry(
+        configPath_, "Form1",
+        Geometry{twips(width(), a.width(), r.Width), twips(height(), a.height(), r.Height),
+                 twips(x(), a.x(), r.Left), twips(y(), a.y(), r.Top)});
 }
 
-void MainWindow::layoutControls() {
-    layout_.apply(centralWidget()->size());
+void MainWindow::LayoutControls(QSize inner) {
+    layout_.apply(inner);
     DrawDials();
     ShowLiveValues();
 }

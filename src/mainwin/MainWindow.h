@@ -23,7 +23,7 @@ class Dialogs;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     static constexpr double kDesignWidthTwips = 8000;
     static constexpr double kDesignHeightTwips = 5940;
 
@@ -53,17 +53,19 @@ public:
 
     // "&Exit": settings and geometry saved, unit closed, program ended.
     void Exit();
+    // The layout rule for an inner (client) size in logical pixels: controls placed, dials
+    // redrawn, values shown again. Runs on every resize of the client area.
+    void LayoutControls(QSize inner);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void buildMenus();
     void applyAccessLevel();
     void applyGeometry();
     void saveGeometry();
-    void layoutControls();
 
     Link& link_;
     Dialogs& dialogs_;
@@ -78,6 +80,10 @@ private:
     double shownPump_ = 0;
     QColor stickColour_;
     bool exiting_ = false;
+    // The geometry as read, so an unchanged window writes back exactly what it was given
+    // rather than its size rounded to whole pixels.
+    Geometry readGeometry_;
+    QRect appliedPixels_;
 };
 
 }  // namespace norva

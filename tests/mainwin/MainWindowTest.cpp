@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "link/FakeBackend.h"
+#include "link/Link.h"
+#include "mainwin/MainWindow.h"
+#include "ui/ScriptedDialogs.h"
+
+using namespace norva;
+using namespace norva::testing;
+
+namespace {
+class MainWindowTest : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString ini = dir.filePath("norva10.ini");
+    FakeBackend bus;
+    int64_t now = 0;
+    Link link{bus, [this] { return now; }};
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    void writeIni(const QByteArray& text) {
+        QFile f(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    void open() {
+        window = std::make_unique<MainWindow>(link, dialogs, ini);
+        link.Timer3.stop();  // the tests tick by hand
+    }
+    QString iniText() {
+        QFile f(ini);
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        return QString::fromLatin1(f.readAll());
+    }
+    // Lays the window out for an inner (client) size given in twips.
+    void layOut(int widthTwips, int heightTwips) {
+        window->LayoutControls(QSize(widthTwips / 15, heightTwips / 15));
+    }
+    static QRect px(int l, int t, int w, int h) {
+        return QRect(qRound(l / 15.0), qRound(t / 15.0), qRound(w / 15.0), qRound(h / 15.0));
+    }
+    // Design twips never land on whole pixels exactly: each edge may be one pixel off.
+    static ::testing::AssertionResult Near(const QRect& got, const QRect& want) {
+        const bool ok = std::abs(got.left() - want.left()) <= 1 &&
+                        std::abs(got.top() - want.top()) <= 1 &&
+                        std::abs(got.right() - want.right()) <= 1 &&
+                        std::abs(got.bottom() - want.bottom()) <= 1;
+        if (ok) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << "got " << got.x() << "," << got.y() << " " << got.width() << "x" << got.height()
+               << ", want " << want.x() << "," << want.y() << " " << want.width() << "x"
+               << want.height();
+    }
+};
+}  // namespace
+
+TEST_F(MainWindowTest, FreshMachineOpensAtTheDesignSizeWithTheFactoryMenusHidden) {
+    open();
+    EXPECT_EQ(window->windowTitle(), "NORVA System");
+    EXPECT_NEAR(window->width() * 15, 9400, 7.5);  // to the nearest pixel
+    EXPECT_NEAR(window->height() * 15, 6000, 7.5);
+    EXPECT_NEAR(window->x() * 15, 1000, 7.5);
+    EXPECT_NEAR(window->y() * 15, 1000, 7.5);
+    EXPECT_FALSE(window->manu->menuAction()->isVisible());
+    EXPECT_FALSE(window->credit->isVisible());
+    EXPECT_FALSE(window->Rampas->isVisible());
+    EXPECT_TRUE(window->Save->isVisible());  // before the first report
+    EXPECT_TRUE(window->WriteP->isVisible());
+    EXPECT_TRUE(window->Autostart->isVisible());
+    EXPECT_FALSE(QFile::exists(ini));  // reading never creates the file
+    EXPECT_EQ(window->Label1->text(), "Not connected");
+    EXPECT_EQ(window->exit->text(), "&Exit");
+    EXPECT_EQ(window->Donw->text(), "&Download ");
+}
+
+TEST_F(MainWindowTest, StoredGeometryIsKeptWithinItsLimits) {
+    writeIni("[FormSize]\r\nForm1W=12000\r\nForm1H=4000\r\nForm1L=500\r\nForm1T=3000\r\n");
+    open();
+    EXPECT_NEAR(window->width() * 15, 10000, 7.5);
+    EXPECT_NEAR(window->height() * 15, 5000, 7.5);
+    EXPECT_NEAR(window->x() * 15, 1000, 7.5);
+    EXPECT_NEAR(window->y() * 15, 3000, 7.5);
+    window.reset();
+    writeIni("[FormSize]\r\nForm1W=3000\r\n");
+    open();
+    EXPECT_NEAR(window->width() * 15, 4000, 7.5);
+}
+
+TEST_F(MainWindowTest, AccessLevelOpensTheFactoryMenus) {
+    writeIni("[Color]\r\nActual=741\r\n");
+    open();
+    EXPECT_TRUE(window->manu->menuAction()->isVisible());
+    EXPECT_TRUE(window->credit->isVisible());
+    EXPECT_FALSE(window->Rampas->isVisible());
+    window.reset();
+    writeIni("[Color]\r\nActual=742\r\n");
+    open();
+    EXPECT_TRUE(window->manu->menuAction()->isVisible());
+    EXPECT_TRUE(window->credit->isVisible());
+    EXPECT_TRUE(window->Rampas->isVisible());
+}
+
+TEST_F(MainWindowTest, MenusFollowTheStream) {
+    open();
+    bus.add("unit").reports.push_back(StreamReport(47, 0));
+    link.PollTick();
+    EXPECT_FALSE(window->Save->isVisible());
+    EXPECT_FALSE(window->WriteP->isVisible());
+    bus.find("unit")->reports.push_back(StreamReport(47, 7));
+    link.PollTick();
+    EXPECT_TRUE(window->Save->isVisible());
+    EXPECT_TRUE(window->WriteP->isVisible());
+    // A falling stream hides "&Parameters".
+    for (int a : {46, 45, 44}) bus.find("unit")->reports.push_back(StreamReport(a, 0));
+    link.PollTick();
+    EXPECT_TRUE(link.BackupDescending);
+    EXPECT_FALSE(window->Autostart->isVisible());
+    EXPECT_EQ(window->Label1->text(), "Connected");
+    EXPECT_TRUE(window->Label14->text().startsWith("Data Backup= "));
+}
+
+TEST_F(MainWindowTest, KeysAndUsbPowerSendTheirFrames) {
+    open();
+    bus.add("unit").reports.push_back(StreamReport(0, 0));
+    link.PollTick();
+    bus.writes.clear();
+    window->Command2->click();
+    ASSERT_EQ(bus.writes.size(), 1u);
+    EXPECT_EQ(bus.writes[0][3], 112);
+    EXPECT_EQ(bus.writes[0][4], 68);  // Menu down
+    EXPECT_EQ(bus.writes[0][31], 1);
+    window->Check1->click();
+    window->Check1->click();
+    ASSERT_EQ(bus.writes.size(), 3u);
+    for (int i : {1, 2}) {
+        std::vector<uint8_t> expected(65, 0);
+        expected[31] = 2;
+        expected[32] = i == 1 ? 1 : 0;
+        EXPECT_EQ(bus.writes[i], expected);
+    }
+}
+
+TEST_F(MainWindowTest, ExitSavesSettingsAndGeometry) {
+    open();
+    window->Exit();
+    const QString text = iniText();
+    EXPECT_TRUE(text.contains("R.P.M.Max=250")) << text.toStdString();
+    EXPECT_TRUE(text.contains("[Pressure_Factor]\r\nValue=0.009")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Form1W= 9400")) << text.toStdString();
+    EXPECT_FALSE(bus.openHandles());
+}
+
+TEST_F(MainWindowTest, ClosingSavesTheGeometryOnly) {
+    open();
+    bus.add("unit").reports.push_back(StreamReport(0, 0));
+    link.PollTick();
+    window->close();
+    const QString text = iniText();
+    EXPECT_TRUE(text.contains("Form1W= 9400"));
+    EXPECT_TRUE(text.contains("Form1L= 1000"));
+    EXPECT_FALSE(text.contains("Pressure_Factor"));
+    EXPECT_EQ(bus.openHandles(), 0);
+}
+
+TEST_F(MainWindowTest, LayoutScalesWithTheInnerSize) {
+    open();
+    layOut(8000, 5940);
+    EXPECT_TRUE(Near(window->Picture4->geometry(), px(624, 240, 1812, 1812)));
+    EXPECT_TRUE(Near(window->Check1->geometry(), px(2200, 4600, 2000, 220)));
+    EXPECT_TRUE(Near(window->Label6->geometry(), px(48, 240, 1836, 348)));  // inside its frame
+    EXPECT_NEAR(window->Label11->font().pointSizeF(), 14, 0.01);
+    // kx 2, ky 1: left edges and widths double, except the check box; fonts keep their size.
+    layOut(16000, 5940);
+    EXPECT_TRUE(Near(window->Picture4->geometry(), px(1248, 240, 3624, 1812)));
+    EXPECT_TRUE(Near(window->Command3->geometry(), px(6048, 4100, 1600, 400)));
+    EXPECT_TRUE(Near(window->Check1->geometry(), px(2200, 4600, 2000, 220)));
+    EXPECT_NEAR(window->Label11->font().pointSizeF(), 14, 0.01);
+    // A fifth of the design size or less keeps everything at 0.2 of it.
+    layOut(1000, 900);
+    EXPECT_TRUE(Near(window->Picture3->geometry(), px(1056, 48, 362, 362)));
+    EXPECT_NEAR(window->Label5->font().pointSizeF(), 3.6, 0.01);
+}
+
+TEST_F(MainWindowTest, ShownWindowLaysItselfOutAndWritesWhereItWasMoved) {
+    open();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_GT(window->Picture4->width(), 50);
+    EXPECT_EQ(window->Picture4->width(), window->Picture4->height() *
+                                             window->centralWidget()->width() * 5940 /
+                                             (window->centralWidget()->height() * 8000));
+    window->move(200, 100);
+    window->close();
+    EXPECT_TRUE(iniText().contains("Form1L= 3000")) << iniText().toStdString();
+}
+
+TEST_F(MainWindowTest, LiveValuesReachTheLabels) {
+    open();
+    bus.add("unit").reports.push_back(LiveReport("TRIM LOW", "RPM 0"));
+    link.PollTick();
+    EXPECT_EQ(window->Label5->text(), "120,000");
+    EXPECT_EQ(window->Label9->text(), "640ºC");
+    EXPECT_EQ(window->Text1->text(), " 100%");
+    EXPECT_EQ(window->Text2->text(), " 50%");
+    EXPECT_EQ(window->Label6->text(), "4.2A");
+    EXPECT_EQ(window->Label7->text(), "12.4V");
+    EXPECT_EQ(window->Label11->text(), "TRIM LOW        ");
+    EXPECT_EQ(window->Label2->text(), "RPM 0           ");
+}
+
+TEST_F(MainWindowTest, CommPortZeroFreezesTheDisplay) {
+    writeIni("[Comm]\r\nActual=0\r\n");
+    open();
+    bus.add("unit").reports.push_back(LiveReport("TRIM LOW", "RPM 0"));
+    link.PollTick();
+    EXPECT_EQ(window->Label5->text(), "RPM");
+    EXPECT_EQ(window->Label11->text(), "1234567890123456");
+}
