@@ -1,37 +1,20 @@
 // Link benchmarks: the cost of one dispatch, and a 10-second soak of the simulated unit at
 // 1000 reports per second through the monitor.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <QCoreApplication>
 #include <array>
 #include <cstdio>
 
+#include "BenchSupport.h"
 #include "app/Monitor.h"
 #include "link/Link.h"
 #include "link/hid/SimBackend.h"
 
 using namespace norva;
 
-namespace {
-class NullBackend : public HidBackend {
-  public:
-    std::vector<std::string> enumerate() override { return {}; }
-    HidHandle open(const std::string&, HidOpenMode) override { return kInvalidHandle; }
-    std::optional<HidIdentity> identity(HidHandle) override { return std::nullopt; }
-    std::optional<HidReportLengths> reportLengths(HidHandle) override { return std::nullopt; }
-    bool write(HidHandle, std::span<const uint8_t>) override { return true; }
-    HidReadResult read(HidHandle, std::span<uint8_t>) override { return HidReadResult::None; }
-    void close(HidHandle) override {}
-};
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-}  // namespace
+using bench::NullBackend;
+using bench::ProcessCpuSeconds;
 
 // Dispatch and decode of one normal-mode report: terminal text, image byte, sequence,
 // progress label, live values.
@@ -79,9 +62,9 @@ static void BM_SimulatedUnitSoak1000PerSecond(benchmark::State& state) {
         monitorOptions.seconds = 10;
         monitorOptions.csv = true;
         Monitor monitor(link, monitorOptions, sink, sink);
-        const double cpuBefore = CpuSeconds();
+        const double cpuBefore = ProcessCpuSeconds();
         monitor.run();
-        const double cpu = CpuSeconds() - cpuBefore;
+        const double cpu = ProcessCpuSeconds() - cpuBefore;
         std::fclose(sink);
         const auto generated = static_cast<long long>(backend.unit().reportsGenerated());
         const auto pending = static_cast<long long>(backend.unit().pendingReports());
@@ -98,11 +81,3 @@ BENCHMARK(BM_SimulatedUnitSoak1000PerSecond)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
