@@ -8,7 +8,7 @@
 namespace norva::bench {
 
 class NullBackend : public HidBackend {
-public:
+  public:
     std::vector<std::string> enumerate() override { return {}; }
     HidHandle open(const std::string&, HidOpenMode) override { return kInvalidHandle; }
     std::optional<HidIdentity> identity(HidHandle) override { return std::nullopt; }

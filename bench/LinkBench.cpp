@@ -80,4 +80,3 @@ BENCHMARK(BM_SimulatedUnitSoak1000PerSecond)
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
-

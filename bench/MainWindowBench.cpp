@@ -35,7 +35,10 @@ static void BM_ShowLiveValues(benchmark::State& state) {
         window.ShowLiveValues();
     }
 }
-BENCHMARK(BM_ShowLiveValues)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ShowLiveValues)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 
 // Everything on the user-interface thread: polls, dispatches, label updates and painting.
 static void BM_MainWindowSimulatedUnit1000PerSecond(benchmark::State& state) {

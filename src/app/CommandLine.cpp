@@ -45,7 +45,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.help = true;
         } else if (arg == "--device") {
             if (!value(text)) return std::nullopt;
-            auto spec = ParseDeviceSpec(text, error);
+            auto spec = ParseDevice(text, error);
             if (!spec) return std::nullopt;
             line.device = *spec;
         } else if (arg == "--config") {

@@ -1,17 +1,18 @@
 #pragma once
-// The program's command line: norva [--device SPEC] [--config FILE] [--screenshot PNG] [monitor ...]
+// The program's command line: norva [--device SPEC] [--config FILE] [--screenshot PNG] [monitor
+// ...]
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/Monitor.h"
-#include "link/hid/DeviceSpec.h"
+#include "link/hid/DeviceChoice.h"
 
 namespace norva {
 
 struct CommandLine {
-    DeviceSpec device;
+    DeviceChoice device;
     std::string config;      // settings file; empty = the user's norva10.ini
     std::string screenshot;  // render the main window to this PNG and exit
     bool monitor = false;

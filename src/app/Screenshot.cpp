@@ -26,8 +26,7 @@ void Screenshot::check() {
     if (!complete && link_.nowMs() - startMs_ < kWaitMs) return;
     timer_.stop();
     const bool saved = window_.grab().save(path_, "PNG");
-    if (!saved)
-        std::fprintf(stderr, "norva: cannot write the picture %s\n", qPrintable(path_));
+    if (!saved) std::fprintf(stderr, "norva: cannot write the picture %s\n", qPrintable(path_));
     QCoreApplication::exit(saved ? 0 : 1);
 }
 

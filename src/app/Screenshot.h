@@ -11,14 +11,14 @@ class Link;
 
 class Screenshot : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWaitMs = 5000;
 
     Screenshot(QWidget& window, Link& link, QString path);
     // Ends the event loop with 0 when the picture was saved, 1 when it could not be.
     void start();
 
-private:
+  private:
     void check();
 
     QWidget& window_;

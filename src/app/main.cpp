@@ -20,8 +20,8 @@ int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
     auto backend = norva::MakeBackend(line.device);
     norva::Link link(*backend);
     norva::QtDialogs dialogs;
-    const QString config = line.config.empty() ? norva::DefaultConfigPath()
-                                               : QString::fromStdString(line.config);
+    const QString config =
+        line.config.empty() ? norva::DefaultConfigPath() : QString::fromStdString(line.config);
     norva::MainWindow window(link, dialogs, config);
     window.show();
     norva::Screenshot screenshot(window, link, QString::fromStdString(line.screenshot));

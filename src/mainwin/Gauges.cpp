@@ -19,7 +19,9 @@ const QColor kNeedle(255, 140, 0);
 constexpr double kNeedleWidth = 3;
 const QColor kBarBack(48, 48, 48);
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
 }  // namespace
 
 void DrawDial(Canvas& canvas, DialKind kind, float fullSpeed) {

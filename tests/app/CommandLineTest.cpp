@@ -16,14 +16,14 @@ std::optional<CommandLine> Parse(std::vector<std::string> args, std::string* err
 TEST(CommandLine, DefaultsToTheUsbUnit) {
     auto line = Parse({});
     ASSERT_TRUE(line);
-    EXPECT_EQ(line->device.kind, DeviceSpec::Kind::Hid);
+    EXPECT_EQ(line->device.kind, DeviceChoice::Kind::Hid);
     EXPECT_FALSE(line->monitor);
 }
 
 TEST(CommandLine, MonitorOptions) {
     auto line = Parse({"--device", "sim:falling", "monitor", "--reports", "20", "--csv"});
     ASSERT_TRUE(line);
-    EXPECT_EQ(line->device.kind, DeviceSpec::Kind::Sim);
+    EXPECT_EQ(line->device.kind, DeviceChoice::Kind::Sim);
     EXPECT_TRUE(line->device.falling);
     EXPECT_TRUE(line->monitor);
     EXPECT_EQ(line->monitorOptions.reports, 20);
@@ -49,23 +49,23 @@ TEST(CommandLine, BadArgumentsSayWhatIsWrong) {
     EXPECT_NE(error.find("unknown device 'usb'"), std::string::npos);
 }
 
-TEST(DeviceSpec, AllThreeWaysToReachAUnit) {
+TEST(DeviceChoice, AllThreeWaysToReachAUnit) {
     std::string error;
-    auto spec = ParseDeviceSpec("tcp:127.0.0.1:5050", error);
+    auto spec = ParseDevice("tcp:127.0.0.1:5050", error);
     ASSERT_TRUE(spec);
-    EXPECT_EQ(spec->kind, DeviceSpec::Kind::Tcp);
+    EXPECT_EQ(spec->kind, DeviceChoice::Kind::Tcp);
     EXPECT_EQ(spec->host, "127.0.0.1");
     EXPECT_EQ(spec->port, 5050);
-    spec = ParseDeviceSpec("sim:rate=1000", error);
+    spec = ParseDevice("sim:rate=1000", error);
     ASSERT_TRUE(spec);
     EXPECT_EQ(spec->rate, 1000);
     EXPECT_FALSE(spec->falling);
-    spec = ParseDeviceSpec("sim", error);
+    spec = ParseDevice("sim", error);
     ASSERT_TRUE(spec);
     EXPECT_EQ(spec->rate, 50);
     for (const char* bad : {"tcp:host", "tcp::80", "tcp:host:0", "tcp:host:70000", "tcp:host:x",
                             "sim:rate=0", "sim:rate=1001", "sim:upside", "hidraw"}) {
-        EXPECT_FALSE(ParseDeviceSpec(bad, error)) << bad;
+        EXPECT_FALSE(ParseDevice(bad, error)) << bad;
         EXPECT_NE(error.find(bad), std::string::npos) << error;
     }
 }

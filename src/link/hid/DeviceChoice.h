@@ -14,7 +14,7 @@
 
 namespace norva {
 
-struct DeviceSpec {
+struct DeviceChoice {
     enum class Kind { Hid, Sim, Tcp };
     Kind kind = Kind::Hid;
     bool falling = false;  // sim
@@ -24,7 +24,7 @@ struct DeviceSpec {
 };
 
 // nullopt with a message in error when the text is not a device spec.
-std::optional<DeviceSpec> ParseDeviceSpec(const std::string& text, std::string& error);
-std::unique_ptr<HidBackend> MakeBackend(const DeviceSpec& spec, MsClock clock = SteadyMs);
+std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& error);
+std::unique_ptr<HidBackend> MakeBackend(const DeviceChoice& spec, MsClock clock = SteadyMs);
 
 }  // namespace norva

@@ -1,4 +1,4 @@
-#include "link/hid/DeviceSpec.h"
+#include "link/hid/DeviceChoice.h"
 
 #include <charconv>
 #include <sstream>
@@ -20,11 +20,11 @@ std::optional<long> ToNumber(const std::string& text) {
 }
 }  // namespace
 
-std::optional<DeviceSpec> ParseDeviceSpec(const std::string& text, std::string& error) {
-    DeviceSpec spec;
+std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& error) {
+    DeviceChoice spec;
     if (text == "hid") return spec;
     if (text == "sim" || text.rfind("sim:", 0) == 0) {
-        spec.kind = DeviceSpec::Kind::Sim;
+        spec.kind = DeviceChoice::Kind::Sim;
         std::stringstream rest(text.size() > 3 ? text.substr(4) : std::string());
         std::string part;
         while (std::getline(rest, part, ':')) {
@@ -55,7 +55,7 @@ std::optional<DeviceSpec> ParseDeviceSpec(const std::string& text, std::string& 
             error = "device " + text + ": expected tcp:HOST:PORT with a port of 1 to 65535";
             return std::nullopt;
         }
-        spec.kind = DeviceSpec::Kind::Tcp;
+        spec.kind = DeviceChoice::Kind::Tcp;
         spec.host = rest.substr(0, colon);
         spec.port = static_cast<uint16_t>(*port);
         return spec;
@@ -64,17 +64,17 @@ std::optional<DeviceSpec> ParseDeviceSpec(const std::string& text, std::string& 
     return std::nullopt;
 }
 
-std::unique_ptr<HidBackend> MakeBackend(const DeviceSpec& spec, MsClock clock) {
+std::unique_ptr<HidBackend> MakeBackend(const DeviceChoice& spec, MsClock clock) {
     switch (spec.kind) {
-        case DeviceSpec::Kind::Sim: {
+        case DeviceChoice::Kind::Sim: {
             sim::SimOptions options;
             options.falling = spec.falling;
             options.rate = spec.rate;
             return std::make_unique<SimBackend>(options, std::move(clock));
         }
-        case DeviceSpec::Kind::Tcp:
+        case DeviceChoice::Kind::Tcp:
             return std::make_unique<TcpBackend>(spec.host, spec.port);
-        case DeviceSpec::Kind::Hid:
+        case DeviceChoice::Kind::Hid:
             break;
     }
     return std::make_unique<HidapiBackend>();
