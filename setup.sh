@@ -15,7 +15,7 @@ case "${1:-}" in
 esac
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libhidapi-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libsimpleini-dev fonts-liberation2)
+          libbenchmark-dev fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
