@@ -17,9 +17,11 @@ namespace {
 int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norva"));
+    // The dialogs outlive the link: an operation cancelled when the link goes still restores
+    // the mouse pointer through them.
+    norva::QtDialogs dialogs;
     auto backend = norva::MakeBackend(line.device);
     norva::Link link(*backend);
-    norva::QtDialogs dialogs;
     const QString config =
         line.config.empty() ? norva::DefaultConfigPath() : QString::fromStdString(line.config);
     norva::MainWindow window(link, dialogs, config);

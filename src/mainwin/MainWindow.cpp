@@ -7,6 +7,7 @@
 #include "link/Link.h"
 #include "mainwin/GaugeGeometry.h"
 #include "mainwin/Gauges.h"
+#include "params/WelcomeTextWindow.h"
 #include "ui/Dialogs.h"
 
 namespace norva {
@@ -216,10 +217,19 @@ void MainWindow::buildMenus() {
 
     // The windows and operations behind these arrive in later steps; until then the items are
     // shown but cannot be chosen.
-    for (QAction* a : {Save, WriteP, PGraph, TGraph, Autostart, Rampas, credit, Donw, Saveall,
-                       Writeall, Cleartimer, ClearService, SerNum, Advanced})
+    for (QAction* a : {Save, WriteP, PGraph, TGraph, Autostart, Rampas, Donw, Saveall, Writeall,
+                       Cleartimer, ClearService, SerNum, Advanced})
         a->setEnabled(false);
     connect(exit, &QAction::triggered, this, &MainWindow::Exit);
+    connect(credit, &QAction::triggered, this, &MainWindow::ShowWelcomeText);
+}
+
+void MainWindow::ShowWelcomeText() {
+    // Created on first use, then kept: it lives as long as this window.
+    if (!welcomeWindow_) welcomeWindow_ = new WelcomeTextWindow(link_, dialogs_, this);
+    welcomeWindow_->show();
+    welcomeWindow_->raise();
+    welcomeWindow_->activateWindow();
 }
 
 void MainWindow::applyAccessLevel() {

@@ -20,6 +20,7 @@ namespace norva {
 
 class Link;
 class Dialogs;
+class WelcomeTextWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -56,6 +57,9 @@ class MainWindow : public QMainWindow {
     // The layout rule for an inner (client) size in logical pixels: controls placed, dials
     // redrawn, values shown again. Runs on every resize of the client area.
     void LayoutControls(QSize inner);
+    // "&Credits": the welcome-text window.
+    void ShowWelcomeText();
+    WelcomeTextWindow* welcomeWindow() const { return welcomeWindow_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +88,7 @@ class MainWindow : public QMainWindow {
     // rather than its size rounded to whole pixels.
     Geometry readGeometry_;
     QRect appliedPixels_;
+    WelcomeTextWindow* welcomeWindow_ = nullptr;  // a child window, owned by this one
 };
 
 }  // namespace norva

@@ -123,3 +123,25 @@ TEST(WaitLifetime, LinkDestroyedBeforeItsOperation) {
     }
     EXPECT_EQ(log.size(), 1u);  // task destroyed afterwards without touching the link
 }
+
+namespace {
+Task Outer(Link& link, std::vector<std::string>& log) {
+    log.push_back("outer start");
+    co_await SendAndWait(link, 2, log);
+    log.push_back("outer done");
+}
+}  // namespace
+
+TEST_F(WaitTest, AnOperationCanAwaitAnother) {
+    std::vector<std::string> log;
+    Task task = Outer(link, log);
+    EXPECT_EQ(log, (std::vector<std::string>{"outer start", "start"}));
+    feedStream(2, 3);
+    EXPECT_EQ(log.back(), "outer done");
+    EXPECT_TRUE(task.done());
+    // Destroying the outer operation cancels the inner one.
+    log.clear();
+    { Task cancelled = Outer(link, log); }
+    feedStream(5, 5);
+    EXPECT_EQ(log, (std::vector<std::string>{"outer start", "start"}));
+}

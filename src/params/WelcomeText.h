@@ -1,0 +1,35 @@
+#pragma once
+// The unit's two-line welcome screen: 2 x 16 one-byte characters at image addresses 176..207,
+// in the Windows-1252 character set, read from the image and written with six paced reports.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "link/Task.h"
+
+namespace norva {
+
+class Link;
+
+constexpr int kWelcomeFirstAddress = 176;
+constexpr int kWelcomeLineLength = 16;
+constexpr int kWelcomeLength = 2 * kWelcomeLineLength;
+
+using WelcomeBytes = std::array<uint8_t, kWelcomeLength>;
+
+// One line of the image as text; a zero byte adds no character.
+QString WelcomeLine(std::span<const uint8_t> image, int line);
+
+// Both lines padded with blanks (and cut) to 16 characters each, as the unit stores them.
+// Nothing when a character has no Windows-1252 byte; `bad` then holds the first such one.
+std::optional<WelcomeBytes> EncodeWelcome(const QString& line1, const QString& line2,
+                                          QString* bad = nullptr);
+
+// Sends the 32 bytes in six reports of up to six write slots, two input reports waited before
+// each, then clears BackupByteCount so the image is assembled afresh with the new text.
+Task WriteWelcome(Link& link, WelcomeBytes bytes);
+
+}  // namespace norva
