@@ -8,6 +8,7 @@
 #include "link/FakeBackend.h"
 #include "link/Link.h"
 #include "mainwin/MainWindow.h"
+#include "params/WelcomeTextWindow.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
@@ -221,4 +222,17 @@ TEST_F(MainWindowTest, CommPortZeroFreezesTheDisplay) {
     link.PollTick();
     EXPECT_EQ(window->Label5->text(), "RPM");
     EXPECT_EQ(window->Label11->text(), "1234567890123456");
+}
+
+TEST_F(MainWindowTest, CreditsOpensOneWelcomeTextWindow) {
+    writeIni("[Color]\r\nActual=741\r\n");
+    open();
+    EXPECT_TRUE(window->credit->isEnabled());
+    window->credit->trigger();
+    ASSERT_NE(window->welcomeWindow(), nullptr);
+    EXPECT_TRUE(window->welcomeWindow()->isVisible());
+    EXPECT_EQ(window->welcomeWindow()->windowTitle(), "Credits");
+    auto* first = window->welcomeWindow();
+    window->credit->trigger();
+    EXPECT_EQ(window->welcomeWindow(), first);
 }
