@@ -1,0 +1,247 @@
+#include "params/Summary.h"
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "base/NumberText.h"
+#include "mainwin/StatusCodes.h"
+#include "params/ImageLayout.h"
+
+namespace norva::params {
+
+namespace {
+
+constexpr int kCompleteCount = 256;
+
+// How a line turns its field into text after the caption.
+enum class Show {
+    Value,            // N(stored × scale) + suffix
+    ValueAndPercent,  // N(raw) + " (" + N(floor(raw / 2.55)) + "%)"
+    AutoPlus,
+    StartMode,
+    ThrottleCurve,
+    ShutdownCause,
+    TotalHours,
+    IdlePulse,
+    LivePulse,
+    CommandedSpeed,
+    Welcome1,
+    Welcome2,
+    PumpIdle,
+    PumpMax,
+};
+
+struct LineSpec {
+    const char* id;
+    const char* control;
+    Frame frame;
+    Field field;
+    Show show;
+    const char* suffix;
+    bool hiddenReduced;
+    const char* caption = nullptr;  // lines of derived values; the rest take the field's
+};
+
+constexpr const char* kThousand = ".000";
+constexpr const char* kDegrees = "\u00BAC";  // the masculine ordinal, as the window has it
+constexpr bool kHide = true;
+constexpr bool kKeep = false;
+
+using enum Frame;
+using F = Field;
+using S = Show;
+
+// The window's fill order; within a frame it is also top to bottom.
+// clang-format off
+constexpr LineSpec kLines[] = {
+    {"U1", "Label1",  Run,      F::FullSpeed,             S::Value,           kThousand, kKeep},
+    {"U2", "Label2",  Run,      F::IdleSpeed,             S::Value,           kThousand, kKeep},
+    {"U3", "Label3",  Run,      F::StopSpeed,             S::Value,           kThousand, kKeep},
+    {"U4", "Label4",  Run,      F::MinEgt,                S::Value,           kDegrees,  kKeep},
+    {"U5", "Label5",  Run,      F::MaxEgt,                S::Value,           kDegrees,  kKeep},
+    {"U6", "Label6",  Run,      F::AccelDelay,            S::Value,           "",        kKeep},
+    {"U7", "Label7",  Run,      F::DecelDelay,            S::Value,           "",        kKeep},
+    {"U8", "Label8",  Run,      F::StabilityDelay,        S::Value,           "",        kHide},
+    {"U9", "Label9",  Run,      F::PumpLimit,             S::Value,           "",        kKeep},
+    {"S1", "Label10", Start,    F::PumpStartPoint,        S::AutoPlus,        "",        kKeep},
+    {"S2", "Label11", Start,    F::PumpStartRamp,         S::Value,           "",        kKeep},
+    {"S3", "Label12", Start,    F::LowBattery,            S::Value,           "V",       kHide},
+    {"S4", "Label13", Start,    F::StarterPowerIgnition,  S::ValueAndPercent, "",        kKeep},
+    {"S5", "Label14", Start,    F::StarterPowerFuelRamp,  S::ValueAndPercent, "",        kKeep},
+    {"S6", "Label15", Start,    F::StarterOffSpeed,       S::Value,           kThousand, kKeep},
+    {"S7", "Label16", Start,    F::StarterFullPowerSpeed, S::Value,           kThousand, kKeep},
+    {"S8", "Label17", Start,    F::StarterReconnectSpeed, S::Value,           kThousand, kKeep},
+    {"S9", "Label18", Start,    F::StartMode,             S::StartMode,       "",        kHide},
+    {"G1", "Label19", GasStart, F::GasGlowPlug,           S::Value,           "V",       kKeep},
+    {"G2", "Label20", GasStart, F::GasStartFlow,          S::Value,           "%",       kKeep},
+    {"G3", "Label21", GasStart, F::GasIgnitionMinSpeed,   S::Value,           kThousand, kKeep},
+    {"G4", "Label25", GasStart, F::GasIgnitionMaxSpeed,   S::Value,           kThousand, kKeep},
+    {"G5", "Label26", GasStart, F::GasPreheatTime,        S::Value,           "s",       kKeep},
+    {"G6", "Label27", GasStart, F::GasOffSpeed,           S::Value,           kThousand, kKeep},
+    {"K1", "Label22", Kerosene, F::KeroGlowPlug,          S::Value,           "V",       kKeep},
+    {"K2", "Label23", Kerosene, F::KeroIgnitionSpeed,     S::Value,           kThousand, kKeep},
+    {"K3", "Label24", Kerosene, F::KeroPumpPowerIgnition, S::Value,           "",        kHide},
+    {"K4", "Label28", Kerosene, F::IgnitionTimeout,       S::Value,           "s",       kHide},
+    {"K5", "Label29", Kerosene, F::EngineFuelPreheat,     S::Value,           "%",       kHide},
+    {"K6", "Label30", Kerosene, F::PreheatSpeed,          S::Value,           kThousand, kKeep},
+    {"K7", "Label31", Kerosene, F::EndPreheatEgt,         S::Value,           kDegrees,  kHide},
+    {"K8", "Label32", Kerosene, F::SwitchOverFlow,        S::Value,           "%",       kHide},
+    {"K9", "Label33", Kerosene, F::FuelRampSpeed,         S::Value,           kThousand, kKeep},
+    {"R1", "Label34", Radio,    F::Pulse100,              S::Value,           "uS",      kKeep},
+    {"R2", "Label35", Radio,    F::Pulse0,                S::Value,           "uS",      kKeep},
+    {"R3", "Label36", Radio,    F::IdleStick,             S::IdlePulse,       "uS",      kKeep, "Idle Position= "},
+    {"R4", "Label37", Radio,    F::IdleStick,             S::LivePulse,       "%",       kHide, "RC Pulse Current="},
+    {"R5", "Label38", Radio,    F::IdleStick,             S::CommandedSpeed,  "",        kHide, "Command RPM= "},
+    {"R6", "Label39", Radio,    F::ThrottleCurve,         S::ThrottleCurve,   "",        kKeep},
+    {"W1", "Label40", Welcome,  F::WelcomeLine1,          S::Welcome1,        "",        kKeep},
+    {"W2", "Label41", Welcome,  F::WelcomeLine2,          S::Welcome2,        "",        kKeep},
+    {"L1", "Label42", LastRun,  F::Cycles,                S::Value,           "",        kKeep},
+    {"L2", "Label43", LastRun,  F::LastRunTime,           S::Value,           " s",      kKeep},
+    {"L3", "Label44", LastRun,  F::TotalTime,             S::TotalHours,      " hours",  kKeep},
+    {"L4", "Label45", LastRun,  F::ShutdownCause,         S::ShutdownCause,   "",        kKeep},
+    {"L5", "Label46", LastRun,  F::ShutdownSpeed,         S::Value,           kThousand, kKeep},
+    {"L6", "Label47", LastRun,  F::ShutdownEgt,           S::Value,           kDegrees,  kKeep},
+    {"L7", "Label48", LastRun,  F::ShutdownPump,          S::Value,           "",        kKeep},
+    {"L8", "Label49", LastRun,  F::RxErrors,              S::Value,           "",        kKeep},
+    {"L9", "Label50", LastRun,  F::RxErrorTime,           S::Value,           " s",      kKeep},
+    {"P1", "Label51", Pump,     F::PumpCurve,             S::PumpIdle,        "",        kKeep, "Pump Idle Pw= "},
+    {"P2", "Label52", Pump,     F::PumpCurve,             S::PumpMax,         "",        kKeep, "Pump Max Pw= "},
+};
+// clang-format on
+
+QString N(double x) {
+    return QString::fromStdString(NumberText(x));
+}
+
+QString StatusText(int count) {
+    if (count >= kCompleteCount) return QStringLiteral("Data Read OK");
+    return QStringLiteral("Reading data= ") + N(std::floor(count / 2.55)) + QStringLiteral("%");
+}
+
+QString ValueText(const LineSpec& spec, const SummaryInput& in, UnitKind kind) {
+    const auto image = in.image;
+    // The window reads every line from its upward address; only the scale depends on the
+    // kind (the hidden lines of a downward unit are filled all the same).
+    const uint32_t stored = Stored(image, spec.field);
+    switch (spec.show) {
+        case S::Value:
+            return N(stored * ScaleOf(spec.field, kind));
+        case S::ValueAndPercent:
+            return N(stored) + QStringLiteral(" (") + N(std::floor(stored / 2.55)) +
+                   QStringLiteral("%)");
+        case S::AutoPlus:
+            return PumpStartPointText(static_cast<uint8_t>(stored));
+        case S::StartMode:
+            return StartModeText(static_cast<uint8_t>(stored));
+        case S::ThrottleCurve:
+            return ThrottleCurveText(static_cast<uint8_t>(stored));
+        case S::ShutdownCause:
+            return QString::fromStdString(ShutdownCauseText(int(stored)));
+        case S::TotalHours:
+            return N(TotalEngineHours(image));
+        case S::IdlePulse:
+            return N(static_cast<double>(IdlePulse(image)));
+        case S::LivePulse:
+            return QString::fromStdString(NumberText(in.receiverPulse)) + QStringLiteral("uS") +
+                   N(in.stickPosition);
+        case S::CommandedSpeed:
+            return CommandedSpeedText(int(stored), int(Stored(image, F::IdleSpeed)),
+                                      int(Stored(image, F::FullSpeed)), in.stickPosition);
+        case S::Welcome1:
+            return WelcomeLine(image, 1);
+        case S::Welcome2:
+            return WelcomeLine(image, 2);
+        case S::PumpIdle:
+        case S::PumpMax: {
+            const int first = AddressOf(F::PumpCurve, UnitKind::Upward);
+            const int point = spec.show == S::PumpIdle ? 0 : kPumpCurvePoints - 1;
+            const uint8_t value = first + point < int(image.size()) ? image[first + point] : 0;
+            return N(PumpPower(value, static_cast<uint8_t>(Stored(image, F::PumpLimit))));
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+QString FrameCaption(Frame frame) {
+    switch (frame) {
+        case Status:
+            return QStringLiteral("Status");
+        case Welcome:
+            return QStringLiteral("Welcome Screen");
+        case Start:
+            return QStringLiteral("Start");
+        case GasStart:
+            return QStringLiteral("Gas Start");
+        case LastRun:
+            return QStringLiteral("Last run");
+        case Kerosene:
+            return QStringLiteral("Kerosene Start");
+        case Radio:
+            return QStringLiteral("Radio");
+        case Pump:
+            return QStringLiteral("Pump Performance");
+        case Run:
+            return QStringLiteral("Run");
+    }
+    return {};
+}
+
+const SummaryLine* Summary::line(const char* id) const {
+    for (const SummaryLine& l : lines)
+        if (std::strcmp(l.id, id) == 0) return &l;
+    return nullptr;
+}
+
+Summary MakeSummary(const SummaryInput& input) {
+    Summary summary;
+    summary.reduced = input.descending;
+    summary.complete = input.backupByteCount >= kCompleteCount;
+    summary.status = StatusText(input.backupByteCount);
+    summary.statusColour = summary.complete ? QColor(0, 255, 0) : QColor(255, 255, 0);
+    for (int f = 0; f < kFrameCount; ++f) {
+        const auto frame = static_cast<Frame>(f);
+        summary.frameVisible[f] =
+            frame == Status || (summary.complete && !(frame == GasStart && summary.reduced));
+    }
+    const UnitKind kind = KindOf(input.descending);
+    summary.lines.reserve(std::size(kLines));
+    for (const LineSpec& spec : kLines) {
+        const char* caption = spec.caption ? spec.caption : Info(spec.field).caption;
+        SummaryLine line{spec.id, spec.control, spec.frame, {}, false};
+        line.text = QString::fromUtf8(caption) + ValueText(spec, input, kind) +
+                    QString::fromUtf8(spec.suffix);
+        line.hidden = summary.reduced && spec.hiddenReduced;
+        summary.lines.push_back(line);
+    }
+    return summary;
+}
+
+QString CommandedSpeedText(int idlePositionByte, int idleSpeed, int fullSpeed, int stick) {
+    const double x = idlePositionByte / 2.0 / 2.55;
+    const double y = idlePositionByte / 2.55;
+    const double z = idlePositionByte / 2.54;
+    const double s = stick;
+    const QString idle = N(idleSpeed) + QString::fromUtf8(kThousand);
+    QString text = QStringLiteral("No Data");
+    if (x > s) text = QStringLiteral("OFF");
+    if (x < s && y > s) text = idle;
+    if (z <= s) {
+        if (z == 100) {
+            // Idle position 254: at full stick the span has no width; the stick is at idle.
+            text = idle;
+        } else if (fullSpeed < idleSpeed) {
+            // A full speed below idle speed is a configuration the unit cannot fly by; a
+            // speed falling as the stick advances would mislead, so none is claimed.
+            text = QStringLiteral("No Data");
+        } else {
+            text = N(std::floor(idleSpeed + (fullSpeed - idleSpeed) * (s - z) / (100 - z))) +
+                   QString::fromUtf8(kThousand);
+        }
+    }
+    return text;
+}
+
+}  // namespace norva::params
