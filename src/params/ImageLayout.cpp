@@ -21,69 +21,101 @@ using enum Field;
 using enum ByteOrder;
 using enum Coding;
 
+// Row builders, so that each row says only what sets its field apart.
+constexpr FieldInfo One(Field f, int address, double scale, const char* unit, const char* caption,
+                        bool shown = kBoth, Coding coding = Number) {
+    return {f, address, address, 1, Single, scale, scale, coding, unit, caption, shown};
+}
+constexpr FieldInfo Shown(Field f, int address, Coding coding, const char* caption,
+                          bool shown = kBoth) {
+    return One(f, address, 1, "", caption, shown, coding);
+}
+constexpr FieldInfo Wide(Field f, int address, int width, ByteOrder order, const char* unit,
+                         const char* caption) {
+    return {f, address, address, width, order, 1, 1, Number, unit, caption, kBoth};
+}
+constexpr FieldInfo Block(Field f, int address, int width, Coding coding) {
+    return {f, address, address, width, Single, 1, 1, coding, "", "", kBoth};
+}
+constexpr FieldInfo Written(Field f, int address, const char* unit = "") {
+    return One(f, address, 1, unit, "", kBoth, WriteOnly);
+}
+// Where the kinds differ: the downward unit's cell and scale.
+constexpr FieldInfo Downward(FieldInfo info, int address, double scale) {
+    info.downwardAddress = address;
+    info.downwardScale = scale;
+    return info;
+}
+
 // clang-format off
 constexpr FieldInfo kFields[] = {
-    {TempCalibration1,      1,   1,   1,  Single,    1,     1,          WriteOnly,      "",         "",                          kBoth},
-    {TempCalibration2,      2,   2,   1,  Single,    1,     1,          WriteOnly,      "",         "",                          kBoth},
-    {ShutdownCause,         3,   3,   1,  Single,    1,     1,          StatusCode,     "",         "Last shutdown cause= ",     kBoth},
-    {ShutdownEgt,           4,   4,   1,  Single,    4,     4,          Number,         kCelsius,   "Last shutdown EGT= ",       kBoth},
-    {ShutdownSpeed,         5,   5,   1,  Single,    1,     1,          Number,         kSpeed,     "Last shutdown RPM= ",       kBoth},
-    {ShutdownPump,          6,   6,   1,  Single,    4,     4,          Number,         kPumpUnits, "Last shutdown Pump= ",      kBoth},
-    {RxErrorTime,           9,   9,   1,  Single,    1,     1,          Number,         "s",        "RX Error time= ",           kBoth},
-    {RxErrors,              9,   9,   2,  LowFirst,  1,     1,          Number,         "",         "RX Errors= ",               kBoth},
-    {StarterPowerIgnition,  17,  17,  1,  Single,    1,     1,          Number,         "",         "Starter Power Ignition= ",  kBoth},
-    {GasIgnitionMaxSpeed,   18,  18,  1,  Single,    1,     1,          Number,         kSpeed,     "Ignition Max RPM= ",        kUpward},
-    {GasIgnitionMinSpeed,   19,  19,  1,  Single,    1,     1,          Number,         kSpeed,     "Ignition Min RPM= ",        kUpward},
-    {GasPreheatTime,        20,  20,  1,  Single,    0.5,   0.5,        Number,         "s",        "Preheat Time= ",            kUpward},
-    {GasOffSpeed,           22,  22,  1,  Single,    1,     1,          Number,         kSpeed,     "Gas OFF RPM= ",             kUpward},
-    {StarterOffSpeed,       23,  23,  1,  Single,    1,     1,          Number,         kSpeed,     "RPM OFF Starter= ",         kBoth},
-    {StarterPowerFuelRamp,  24,  24,  1,  Single,    1,     1,          Number,         "",         "Starter Power Fuel Ramp= ", kBoth},
-    {StarterFullPowerSpeed, 25,  25,  1,  Single,    1,     1,          Number,         kSpeed,     "RPM 100% Starter Power= ",  kBoth},
-    {StarterReconnectSpeed, 31,  31,  1,  Single,    1,     1,          Number,         kSpeed,     "RPM Reconnect Starter= ",   kBoth},
-    {IgnitionTimeout,       33,  33,  1,  Single,    0.5,   0.5,        Number,         "s",        "Ignition Timeout= ",        kUpward},
-    {MenuAccess,            47,  55,  1,  Single,    1,     1,          WriteOnly,      "",         "",                          kBoth},
-    {MaxAuthorizedSpeed,    48,  48,  1,  Single,    1,     1,          WriteOnly,      kSpeed,     "",                          kBoth},
-    {DecelDelay,            49,  49,  1,  Single,    1,     1,          Number,         "",         "Decel Delay= ",             kBoth},
-    {IdleSpeed,             50,  50,  1,  Single,    1,     1,          Number,         kSpeed,     "Idle RPM= ",                kBoth},
-    {FullSpeed,             51,  51,  1,  Single,    1,     1,          Number,         kSpeed,     "Max  RPM= ",                kBoth},
-    {MinEgt,                52,  52,  1,  Single,    4,     4,          Number,         kCelsius,   "Min EGT= ",                 kBoth},
-    {MaxEgt,                53,  53,  1,  Single,    4,     4,          Number,         kCelsius,   "Max EGT= ",                 kBoth},
-    {PumpStartPoint,        54,  54,  1,  Single,    1,     1,          AutoPlus,       "",         "Pump Start Point= ",        kBoth},
-    {StabilityDelay,        55,  kNoAddress, 1, Single, 1,  1,          Number,         "",         "Stability Delay= ",         kUpward},
-    {AccelDelay,            56,  56,  1,  Single,    1,     1,          Number,         "",         "Accel Delay= ",             kBoth},
-    {StopSpeed,             57,  57,  1,  Single,    1,     1,          Number,         kSpeed,     "Stop RPM= ",                kBoth},
-    {PumpStartRamp,         58,  58,  1,  Single,    1,     1,          Number,         "",         "Pump Start Ramp= ",         kBoth},
-    {IdleStick,             59,  59,  1,  Single,    1,     1,          Number,         "/256",     "",                          kBoth},
-    {Pulse100,              60,  60,  2,  HighFirst, 1,     1,          Number,         "µs",       "RC Pulse 100%=",            kBoth},
-    {Pulse0,                62,  62,  2,  HighFirst, 1,     1,          Number,         "µs",       "RC Pulse 0%=",              kBoth},
-    {Cycles,                64,  64,  1,  Single,    1,     1,          Number,         "",         "Cycle= ",                   kBoth},
-    {LastRunTime,           65,  65,  2,  LowFirst,  1,     1,          Number,         "s",        "Last Run time= ",           kBoth},
-    {TotalTime,             67,  67,  3,  LowFirst,  1,     1,          Number,         "s",        "Total engine time= ",       kBoth},
-    {GasGlowPlug,           70,  70,  1,  Single,    kVolts, kVoltsDown, Number,        "V",        "Glow Plug Volts= ",         kUpward},
-    {GasStartFlow,          75,  75,  1,  Single,    1,     1,          Number,         "%",        "Start Gas Flow= ",          kUpward},
-    {HardwareTest,          88,  79,  1,  Single,    1,     1,          WriteOnly,      "",         "",                          kBoth},
-    {PumpLimit,             80,  80,  1,  Single,    4,     4,          Number,         kPumpUnits, "Pump Limit= ",              kBoth},
-    {LowBattery,            81,  81,  1,  Single,    kVolts, kVolts,    Number,         "V",        "Low Batt Volts= ",          kUpward},
-    {KeroIgnitionSpeed,     82,  82,  1,  Single,    1,     1,          Number,         kSpeed,     "RPM Ignition = ",           kBoth},
-    {KeroPumpPowerIgnition, 83,  83,  1,  Single,    1,     1,          Number,         "",         "Pump Power Ignition= ",     kUpward},
-    {SwitchOverFlow,        84,  84,  1,  Single,    1,     1,          Number,         "%",        "Flow to Engine S/O= ",      kUpward},
-    {EndPreheatEgt,         85,  85,  1,  Single,    4,     4,          Number,         kCelsius,   "EGT End Preheat= ",         kUpward},
-    {PreheatSpeed,          86,  86,  1,  Single,    1,     1,          Number,         kSpeed,     "Preheat RPM= ",             kBoth},
-    {StartMode,             87,  87,  1,  Single,    1,     1,          StartModeName,  "",         "Start Mode= ",              kUpward},
-    {FuelRampSpeed,         89,  89,  1,  Single,    1,     1,          Number,         kSpeed,     "Fuel Ramp RPM= ",           kBoth},
-    {EngineFuelPreheat,     91,  91,  1,  Single,    1,     1,          Number,         "%",        "Engine Fuel Preheat= ",     kUpward},
-    {ThrottleCurve,         93,  93,  1,  Single,    1,     1,          ThrottleCurveName,"",         "Throttle curve= ",          kBoth},
-    {KeroGlowPlug,          94,  94,  1,  Single,    kVolts, kVoltsDown, Number,        "V",        "Glow Plug Volts= ",         kBoth},
-    {AccelRamp,             144, 144, 16, Single,    1,     1,          Table,          "",         "",                          kBoth},
-    {DecelRamp,             160, 160, 16, Single,    1,     1,          Table,          "",         "",                          kBoth},
-    {WelcomeLine1,          176, 176, 16, Single,    1,     1,          Text,           "",         "",                          kBoth},
-    {WelcomeLine2,          192, 192, 16, Single,    1,     1,          Text,           "",         "",                          kBoth},
-    {PumpCurve,             208, 208, 32, Single,    1,     1,          Table,          "",         "",                          kBoth},
-    {CurrentOffset,         241, 241, 1,  Single,    1,     1,          WriteOnly,      "",         "",                          kBoth},
-    {CurrentFactor,         242, 242, 1,  Single,    1,     1,          WriteOnly,      "",         "",                          kBoth},
-    {CalibrationClear,      243, 243, 1,  Single,    1,     1,          WriteOnly,      "",         "",                          kBoth},
+    Written(TempCalibration1, 1),
+    Written(TempCalibration2, 2),
+    Shown(ShutdownCause,          3,  StatusCode, "Last shutdown cause= "),
+    One(ShutdownEgt,              4,  4,   kCelsius,   "Last shutdown EGT= "),
+    One(ShutdownSpeed,            5,  1,   kSpeed,     "Last shutdown RPM= "),
+    One(ShutdownPump,             6,  4,   kPumpUnits, "Last shutdown Pump= "),
+    One(RxErrorTime,              9,  1,   "s",        "RX Error time= "),
+    Wide(RxErrors,                9,  2,   LowFirst,   "", "RX Errors= "),
+    One(StarterPowerIgnition,     17, 1,   "",         "Starter Power Ignition= "),
+    One(GasIgnitionMaxSpeed,      18, 1,   kSpeed,     "Ignition Max RPM= ", kUpward),
+    One(GasIgnitionMinSpeed,      19, 1,   kSpeed,     "Ignition Min RPM= ", kUpward),
+    One(GasPreheatTime,           20, 0.5, "s",        "Preheat Time= ", kUpward),
+    One(GasOffSpeed,              22, 1,   kSpeed,     "Gas OFF RPM= ", kUpward),
+    One(StarterOffSpeed,          23, 1,   kSpeed,     "RPM OFF Starter= "),
+    One(StarterPowerFuelRamp,     24, 1,   "",         "Starter Power Fuel Ramp= "),
+    One(StarterFullPowerSpeed,    25, 1,   kSpeed,     "RPM 100% Starter Power= "),
+    One(StarterReconnectSpeed,    31, 1,   kSpeed,     "RPM Reconnect Starter= "),
+    One(IgnitionTimeout,          33, 0.5, "s",        "Ignition Timeout= ", kUpward),
+    Downward(Written(MenuAccess, 47), 55, 1),
+    Written(MaxAuthorizedSpeed,   48, kSpeed),
+    One(DecelDelay,               49, 1,   "",         "Decel Delay= "),
+    One(IdleSpeed,                50, 1,   kSpeed,     "Idle RPM= "),
+    One(FullSpeed,                51, 1,   kSpeed,     "Max  RPM= "),
+    One(MinEgt,                   52, 4,   kCelsius,   "Min EGT= "),
+    One(MaxEgt,                   53, 4,   kCelsius,   "Max EGT= "),
+    Shown(PumpStartPoint,         54, AutoPlus, "Pump Start Point= "),
+    // A downward unit keeps its access level in this cell.
+    Downward(One(StabilityDelay,  55, 1,   "", "Stability Delay= ", kUpward), kNoAddress, 1),
+    One(AccelDelay,               56, 1,   "",         "Accel Delay= "),
+    One(StopSpeed,                57, 1,   kSpeed,     "Stop RPM= "),
+    One(PumpStartRamp,            58, 1,   "",         "Pump Start Ramp= "),
+    One(IdleStick,                59, 1,   "/256",     ""),
+    Wide(Pulse100,                60, 2,   HighFirst,  "µs", "RC Pulse 100%="),
+    Wide(Pulse0,                  62, 2,   HighFirst,  "µs", "RC Pulse 0%="),
+    One(Cycles,                   64, 1,   "",         "Cycle= "),
+    Wide(LastRunTime,             65, 2,   LowFirst,   "s", "Last Run time= "),
+    Wide(TotalTime,               67, 3,   LowFirst,   "s", "Total engine time= "),
+    Downward(One(GasGlowPlug,     70, kVolts, "V", "Glow Plug Volts= ", kUpward), 70, kVoltsDown),
+    One(GasStartFlow,             75, 1,   "%",        "Start Gas Flow= ", kUpward),
+    Downward(Written(HardwareTest, 88), 79, 1),
+    One(PumpLimit,                80, 4,   kPumpUnits, "Pump Limit= "),
+    One(LowBattery,               81, kVolts, "V",     "Low Batt Volts= ", kUpward),
+    One(KeroIgnitionSpeed,        82, 1,   kSpeed,     "RPM Ignition = "),
+    One(KeroPumpPowerIgnition,    83, 1,   "",         "Pump Power Ignition= ", kUpward),
+    One(SwitchOverFlow,           84, 1,   "%",        "Flow to Engine S/O= ", kUpward),
+    One(EndPreheatEgt,            85, 4,   kCelsius,   "EGT End Preheat= ", kUpward),
+    One(PreheatSpeed,             86, 1,   kSpeed,     "Preheat RPM= "),
+    Shown(StartMode,              87, StartModeName, "Start Mode= ", kUpward),
+    One(FuelRampSpeed,            89, 1,   kSpeed,     "Fuel Ramp RPM= "),
+    One(EngineFuelPreheat,        91, 1,   "%",        "Engine Fuel Preheat= ", kUpward),
+    Shown(ThrottleCurve,          93, ThrottleCurveName, "Throttle curve= "),
+    Downward(One(KeroGlowPlug,    94, kVolts, "V",     "Glow Plug Volts= "), 94, kVoltsDown),
+    Block(AccelRamp,              144, 16, Table),
+    Block(DecelRamp,              160, 16, Table),
+    Block(WelcomeLine1,           176, 16, Text),
+    Block(WelcomeLine2,           192, 16, Text),
+    Block(PumpCurve,              208, 32, Table),
+    Written(CurrentOffset,        241),
+    Written(CurrentFactor,        242),
+    Written(CalibrationClear,     243),
 };
 // clang-format on
+static_assert([] {
+    for (int i = 0; i < kFieldCount; ++i)
+        if (static_cast<int>(kFields[i].field) != i) return false;
+    return true;
+}());
 static_assert(std::size(kFields) == kFieldCount);
 
 // Cells beyond a short image read as zero rather than past its end.

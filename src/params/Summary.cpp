@@ -16,16 +16,16 @@ constexpr int kCompleteCount = 256;
 
 // How a line turns its field into text after the caption.
 enum class Show {
-    Value,            // N(stored × scale) + suffix
-    ValueAndPercent,  // N(raw) + " (" + N(floor(raw / 2.55)) + "%)"
+    Value,        // N(stored × scale) + suffix
+    WithPercent,  // N(raw) + " (" + N(floor(raw / 2.55)) + "%)"
     AutoPlus,
-    StartMode,
-    ThrottleCurve,
-    ShutdownCause,
+    ModeText,
+    CurveText,
+    CauseText,
     TotalHours,
     IdlePulse,
     LivePulse,
-    CommandedSpeed,
+    Commanded,
     Welcome1,
     Welcome2,
     PumpIdle,
@@ -45,68 +45,76 @@ struct LineSpec {
 
 constexpr const char* kThousand = ".000";
 constexpr const char* kDegrees = "\u00BAC";  // the masculine ordinal, as the window has it
+// Captions of the lines that show derived values rather than one field.
+constexpr const char* kIdlePos = "Idle Position= ";
+constexpr const char* kLive = "RC Pulse Current=";
+constexpr const char* kCommand = "Command RPM= ";
+constexpr const char* kPumpIdle = "Pump Idle Pw= ";
+constexpr const char* kPumpMax = "Pump Max Pw= ";
 constexpr bool kHide = true;
 constexpr bool kKeep = false;
 
 using enum Frame;
+using enum Field;
+using enum Show;
 using F = Field;
 using S = Show;
 
 // The window's fill order; within a frame it is also top to bottom.
 // clang-format off
 constexpr LineSpec kLines[] = {
-    {"U1", "Label1",  Run,      F::FullSpeed,             S::Value,           kThousand, kKeep},
-    {"U2", "Label2",  Run,      F::IdleSpeed,             S::Value,           kThousand, kKeep},
-    {"U3", "Label3",  Run,      F::StopSpeed,             S::Value,           kThousand, kKeep},
-    {"U4", "Label4",  Run,      F::MinEgt,                S::Value,           kDegrees,  kKeep},
-    {"U5", "Label5",  Run,      F::MaxEgt,                S::Value,           kDegrees,  kKeep},
-    {"U6", "Label6",  Run,      F::AccelDelay,            S::Value,           "",        kKeep},
-    {"U7", "Label7",  Run,      F::DecelDelay,            S::Value,           "",        kKeep},
-    {"U8", "Label8",  Run,      F::StabilityDelay,        S::Value,           "",        kHide},
-    {"U9", "Label9",  Run,      F::PumpLimit,             S::Value,           "",        kKeep},
-    {"S1", "Label10", Start,    F::PumpStartPoint,        S::AutoPlus,        "",        kKeep},
-    {"S2", "Label11", Start,    F::PumpStartRamp,         S::Value,           "",        kKeep},
-    {"S3", "Label12", Start,    F::LowBattery,            S::Value,           "V",       kHide},
-    {"S4", "Label13", Start,    F::StarterPowerIgnition,  S::ValueAndPercent, "",        kKeep},
-    {"S5", "Label14", Start,    F::StarterPowerFuelRamp,  S::ValueAndPercent, "",        kKeep},
-    {"S6", "Label15", Start,    F::StarterOffSpeed,       S::Value,           kThousand, kKeep},
-    {"S7", "Label16", Start,    F::StarterFullPowerSpeed, S::Value,           kThousand, kKeep},
-    {"S8", "Label17", Start,    F::StarterReconnectSpeed, S::Value,           kThousand, kKeep},
-    {"S9", "Label18", Start,    F::StartMode,             S::StartMode,       "",        kHide},
-    {"G1", "Label19", GasStart, F::GasGlowPlug,           S::Value,           "V",       kKeep},
-    {"G2", "Label20", GasStart, F::GasStartFlow,          S::Value,           "%",       kKeep},
-    {"G3", "Label21", GasStart, F::GasIgnitionMinSpeed,   S::Value,           kThousand, kKeep},
-    {"G4", "Label25", GasStart, F::GasIgnitionMaxSpeed,   S::Value,           kThousand, kKeep},
-    {"G5", "Label26", GasStart, F::GasPreheatTime,        S::Value,           "s",       kKeep},
-    {"G6", "Label27", GasStart, F::GasOffSpeed,           S::Value,           kThousand, kKeep},
-    {"K1", "Label22", Kerosene, F::KeroGlowPlug,          S::Value,           "V",       kKeep},
-    {"K2", "Label23", Kerosene, F::KeroIgnitionSpeed,     S::Value,           kThousand, kKeep},
-    {"K3", "Label24", Kerosene, F::KeroPumpPowerIgnition, S::Value,           "",        kHide},
-    {"K4", "Label28", Kerosene, F::IgnitionTimeout,       S::Value,           "s",       kHide},
-    {"K5", "Label29", Kerosene, F::EngineFuelPreheat,     S::Value,           "%",       kHide},
-    {"K6", "Label30", Kerosene, F::PreheatSpeed,          S::Value,           kThousand, kKeep},
-    {"K7", "Label31", Kerosene, F::EndPreheatEgt,         S::Value,           kDegrees,  kHide},
-    {"K8", "Label32", Kerosene, F::SwitchOverFlow,        S::Value,           "%",       kHide},
-    {"K9", "Label33", Kerosene, F::FuelRampSpeed,         S::Value,           kThousand, kKeep},
-    {"R1", "Label34", Radio,    F::Pulse100,              S::Value,           "uS",      kKeep},
-    {"R2", "Label35", Radio,    F::Pulse0,                S::Value,           "uS",      kKeep},
-    {"R3", "Label36", Radio,    F::IdleStick,             S::IdlePulse,       "uS",      kKeep, "Idle Position= "},
-    {"R4", "Label37", Radio,    F::IdleStick,             S::LivePulse,       "%",       kHide, "RC Pulse Current="},
-    {"R5", "Label38", Radio,    F::IdleStick,             S::CommandedSpeed,  "",        kHide, "Command RPM= "},
-    {"R6", "Label39", Radio,    F::ThrottleCurve,         S::ThrottleCurve,   "",        kKeep},
-    {"W1", "Label40", Welcome,  F::WelcomeLine1,          S::Welcome1,        "",        kKeep},
-    {"W2", "Label41", Welcome,  F::WelcomeLine2,          S::Welcome2,        "",        kKeep},
-    {"L1", "Label42", LastRun,  F::Cycles,                S::Value,           "",        kKeep},
-    {"L2", "Label43", LastRun,  F::LastRunTime,           S::Value,           " s",      kKeep},
-    {"L3", "Label44", LastRun,  F::TotalTime,             S::TotalHours,      " hours",  kKeep},
-    {"L4", "Label45", LastRun,  F::ShutdownCause,         S::ShutdownCause,   "",        kKeep},
-    {"L5", "Label46", LastRun,  F::ShutdownSpeed,         S::Value,           kThousand, kKeep},
-    {"L6", "Label47", LastRun,  F::ShutdownEgt,           S::Value,           kDegrees,  kKeep},
-    {"L7", "Label48", LastRun,  F::ShutdownPump,          S::Value,           "",        kKeep},
-    {"L8", "Label49", LastRun,  F::RxErrors,              S::Value,           "",        kKeep},
-    {"L9", "Label50", LastRun,  F::RxErrorTime,           S::Value,           " s",      kKeep},
-    {"P1", "Label51", Pump,     F::PumpCurve,             S::PumpIdle,        "",        kKeep, "Pump Idle Pw= "},
-    {"P2", "Label52", Pump,     F::PumpCurve,             S::PumpMax,         "",        kKeep, "Pump Max Pw= "},
+    {"U1", "Label1",  Run,      FullSpeed,             Value,       kThousand, kKeep},
+    {"U2", "Label2",  Run,      IdleSpeed,             Value,       kThousand, kKeep},
+    {"U3", "Label3",  Run,      StopSpeed,             Value,       kThousand, kKeep},
+    {"U4", "Label4",  Run,      MinEgt,                Value,       kDegrees,  kKeep},
+    {"U5", "Label5",  Run,      MaxEgt,                Value,       kDegrees,  kKeep},
+    {"U6", "Label6",  Run,      AccelDelay,            Value,       "",        kKeep},
+    {"U7", "Label7",  Run,      DecelDelay,            Value,       "",        kKeep},
+    {"U8", "Label8",  Run,      StabilityDelay,        Value,       "",        kHide},
+    {"U9", "Label9",  Run,      PumpLimit,             Value,       "",        kKeep},
+    {"S1", "Label10", Start,    PumpStartPoint,        AutoPlus,    "",        kKeep},
+    {"S2", "Label11", Start,    PumpStartRamp,         Value,       "",        kKeep},
+    {"S3", "Label12", Start,    LowBattery,            Value,       "V",       kHide},
+    {"S4", "Label13", Start,    StarterPowerIgnition,  WithPercent, "",        kKeep},
+    {"S5", "Label14", Start,    StarterPowerFuelRamp,  WithPercent, "",        kKeep},
+    {"S6", "Label15", Start,    StarterOffSpeed,       Value,       kThousand, kKeep},
+    {"S7", "Label16", Start,    StarterFullPowerSpeed, Value,       kThousand, kKeep},
+    {"S8", "Label17", Start,    StarterReconnectSpeed, Value,       kThousand, kKeep},
+    {"S9", "Label18", Start,    StartMode,             ModeText,    "",        kHide},
+    {"G1", "Label19", GasStart, GasGlowPlug,           Value,       "V",       kKeep},
+    {"G2", "Label20", GasStart, GasStartFlow,          Value,       "%",       kKeep},
+    {"G3", "Label21", GasStart, GasIgnitionMinSpeed,   Value,       kThousand, kKeep},
+    {"G4", "Label25", GasStart, GasIgnitionMaxSpeed,   Value,       kThousand, kKeep},
+    {"G5", "Label26", GasStart, GasPreheatTime,        Value,       "s",       kKeep},
+    {"G6", "Label27", GasStart, GasOffSpeed,           Value,       kThousand, kKeep},
+    {"K1", "Label22", Kerosene, KeroGlowPlug,          Value,       "V",       kKeep},
+    {"K2", "Label23", Kerosene, KeroIgnitionSpeed,     Value,       kThousand, kKeep},
+    {"K3", "Label24", Kerosene, KeroPumpPowerIgnition, Value,       "",        kHide},
+    {"K4", "Label28", Kerosene, IgnitionTimeout,       Value,       "s",       kHide},
+    {"K5", "Label29", Kerosene, EngineFuelPreheat,     Value,       "%",       kHide},
+    {"K6", "Label30", Kerosene, PreheatSpeed,          Value,       kThousand, kKeep},
+    {"K7", "Label31", Kerosene, EndPreheatEgt,         Value,       kDegrees,  kHide},
+    {"K8", "Label32", Kerosene, SwitchOverFlow,        Value,       "%",       kHide},
+    {"K9", "Label33", Kerosene, FuelRampSpeed,         Value,       kThousand, kKeep},
+    {"R1", "Label34", Radio,    Pulse100,              Value,       "uS",      kKeep},
+    {"R2", "Label35", Radio,    Pulse0,                Value,       "uS",      kKeep},
+    {"R3", "Label36", Radio,    IdleStick,             IdlePulse,   "uS",      kKeep, kIdlePos},
+    {"R4", "Label37", Radio,    IdleStick,             LivePulse,   "%",       kHide, kLive},
+    {"R5", "Label38", Radio,    IdleStick,             Commanded,   "",        kHide, kCommand},
+    {"R6", "Label39", Radio,    ThrottleCurve,         CurveText,   "",        kKeep},
+    {"W1", "Label40", Welcome,  WelcomeLine1,          Welcome1,    "",        kKeep},
+    {"W2", "Label41", Welcome,  WelcomeLine2,          Welcome2,    "",        kKeep},
+    {"L1", "Label42", LastRun,  Cycles,                Value,       "",        kKeep},
+    {"L2", "Label43", LastRun,  LastRunTime,           Value,       " s",      kKeep},
+    {"L3", "Label44", LastRun,  TotalTime,             TotalHours,  " hours",  kKeep},
+    {"L4", "Label45", LastRun,  ShutdownCause,         CauseText,   "",        kKeep},
+    {"L5", "Label46", LastRun,  ShutdownSpeed,         Value,       kThousand, kKeep},
+    {"L6", "Label47", LastRun,  ShutdownEgt,           Value,       kDegrees,  kKeep},
+    {"L7", "Label48", LastRun,  ShutdownPump,          Value,       "",        kKeep},
+    {"L8", "Label49", LastRun,  RxErrors,              Value,       "",        kKeep},
+    {"L9", "Label50", LastRun,  RxErrorTime,           Value,       " s",      kKeep},
+    {"P1", "Label51", Pump,     PumpCurve,             PumpIdle,    "",        kKeep, kPumpIdle},
+    {"P2", "Label52", Pump,     PumpCurve,             PumpMax,     "",        kKeep, kPumpMax},
 };
 // clang-format on
 
@@ -127,25 +135,25 @@ QString ValueText(const LineSpec& spec, const SummaryInput& in, UnitKind kind) {
     switch (spec.show) {
         case S::Value:
             return N(stored * ScaleOf(spec.field, kind));
-        case S::ValueAndPercent:
+        case S::WithPercent:
             return N(stored) + QStringLiteral(" (") + N(std::floor(stored / 2.55)) +
                    QStringLiteral("%)");
         case S::AutoPlus:
             return PumpStartPointText(static_cast<uint8_t>(stored));
-        case S::StartMode:
+        case S::ModeText:
             return StartModeText(static_cast<uint8_t>(stored));
-        case S::ThrottleCurve:
+        case S::CurveText:
             return ThrottleCurveText(static_cast<uint8_t>(stored));
-        case S::ShutdownCause:
+        case S::CauseText:
             return QString::fromStdString(ShutdownCauseText(int(stored)));
         case S::TotalHours:
             return N(TotalEngineHours(image));
         case S::IdlePulse:
-            return N(static_cast<double>(IdlePulse(image)));
+            return N(static_cast<double>(params::IdlePulse(image)));
         case S::LivePulse:
             return QString::fromStdString(NumberText(in.receiverPulse)) + QStringLiteral("uS") +
                    N(in.stickPosition);
-        case S::CommandedSpeed:
+        case S::Commanded:
             return CommandedSpeedText(int(stored), int(Stored(image, F::IdleSpeed)),
                                       int(Stored(image, F::FullSpeed)), in.stickPosition);
         case S::Welcome1:
