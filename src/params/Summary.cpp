@@ -32,7 +32,7 @@ enum class Show {
     PumpMax,
 };
 
-struct LineSpec {
+struct LineRow {
     const char* id;
     const char* control;
     Frame frame;
@@ -62,7 +62,7 @@ using S = Show;
 
 // The window's fill order; within a frame it is also top to bottom.
 // clang-format off
-constexpr LineSpec kLines[] = {
+constexpr LineRow kLines[] = {
     {"U1", "Label1",  Run,      FullSpeed,             Value,       kThousand, kKeep},
     {"U2", "Label2",  Run,      IdleSpeed,             Value,       kThousand, kKeep},
     {"U3", "Label3",  Run,      StopSpeed,             Value,       kThousand, kKeep},
@@ -127,14 +127,14 @@ QString StatusText(int count) {
     return QStringLiteral("Reading data= ") + N(std::floor(count / 2.55)) + QStringLiteral("%");
 }
 
-QString ValueText(const LineSpec& spec, const SummaryInput& in, UnitKind kind) {
+QString ValueText(const LineRow& row, const SummaryInput& in, UnitKind kind) {
     const auto image = in.image;
     // The window reads every line from its upward address; only the scale depends on the
     // kind (the hidden lines of a downward unit are filled all the same).
-    const uint32_t stored = Stored(image, spec.field);
-    switch (spec.show) {
+    const uint32_t stored = Stored(image, row.field);
+    switch (row.show) {
         case S::Value:
-            return N(stored * ScaleOf(spec.field, kind));
+            return N(stored * ScaleOf(row.field, kind));
         case S::WithPercent:
             return N(stored) + QStringLiteral(" (") + N(std::floor(stored / 2.55)) +
                    QStringLiteral("%)");
@@ -163,7 +163,7 @@ QString ValueText(const LineSpec& spec, const SummaryInput& in, UnitKind kind) {
         case S::PumpIdle:
         case S::PumpMax: {
             const int first = AddressOf(F::PumpCurve, UnitKind::Upward);
-            const int point = spec.show == S::PumpIdle ? 0 : kPumpCurvePoints - 1;
+            const int point = row.show == S::PumpIdle ? 0 : kPumpCurvePoints - 1;
             const uint8_t value = first + point < int(image.size()) ? image[first + point] : 0;
             return N(PumpPower(value, static_cast<uint8_t>(Stored(image, F::PumpLimit))));
         }
@@ -216,12 +216,12 @@ Summary MakeSummary(const SummaryInput& input) {
     }
     const UnitKind kind = KindOf(input.descending);
     summary.lines.reserve(std::size(kLines));
-    for (const LineSpec& spec : kLines) {
-        const char* caption = spec.caption ? spec.caption : Info(spec.field).caption;
-        SummaryLine line{spec.id, spec.control, spec.frame, {}, false};
-        line.text = QString::fromUtf8(caption) + ValueText(spec, input, kind) +
-                    QString::fromUtf8(spec.suffix);
-        line.hidden = summary.reduced && spec.hiddenReduced;
+    for (const LineRow& row : kLines) {
+        const char* caption = row.caption ? row.caption : Info(row.field).caption;
+        SummaryLine line{row.id, row.control, row.frame, {}, false};
+        line.text = QString::fromUtf8(caption) + ValueText(row, input, kind) +
+                    QString::fromUtf8(row.suffix);
+        line.hidden = summary.reduced && row.hiddenReduced;
         summary.lines.push_back(line);
     }
     return summary;
