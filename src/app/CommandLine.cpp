@@ -8,6 +8,8 @@ namespace norva {
 std::string Usage() {
     return "usage: norva [--device SPEC] [--config FILE] [--screenshot PNG]\n"
            "       norva [--device SPEC] monitor [--reports N | --seconds S] [--csv]\n"
+           "       norva [--device SPEC] summary\n"
+           "       norva summary --image FILE.nvc\n"
            "  --device SPEC   hid (default), sim, sim:falling, sim:rate=N or tcp:HOST:PORT\n"
            "  --config FILE   settings file instead of the user's norva10.ini\n"
            "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
@@ -15,7 +17,10 @@ std::string Usage() {
            "  monitor         print one line per report from the unit, without windows\n"
            "    --reports N   stop after N lines\n"
            "    --seconds S   stop after S seconds\n"
-           "    --csv         comma-separated values with a header line\n";
+           "    --csv         comma-separated values with a header line\n"
+           "  summary         wait for the unit's configuration (at most 30 s) and print the\n"
+           "                  parameter summary, frame by frame\n"
+           "    --image FILE  summarise a clone file instead of a unit\n";
 }
 
 namespace {
@@ -30,6 +35,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                                             std::string& error) {
     CommandLine line;
     bool reportsGiven = false;
+    bool deviceGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](std::string& out) {
@@ -48,12 +54,17 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             auto spec = ParseDevice(text, error);
             if (!spec) return std::nullopt;
             line.device = *spec;
+            deviceGiven = true;
         } else if (arg == "--config") {
             if (!value(line.config)) return std::nullopt;
         } else if (arg == "--screenshot") {
             if (!value(line.screenshot)) return std::nullopt;
-        } else if (arg == "monitor" && !line.monitor) {
+        } else if (arg == "monitor" && !line.monitor && !line.summary) {
             line.monitor = true;
+        } else if (arg == "summary" && !line.monitor && !line.summary) {
+            line.summary = true;
+        } else if (line.summary && arg == "--image") {
+            if (!value(line.summaryImage)) return std::nullopt;
         } else if (line.monitor && arg == "--csv") {
             line.monitorOptions.csv = true;
         } else if (line.monitor && (arg == "--reports" || arg == "--seconds")) {
@@ -78,6 +89,14 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     }
     if (line.monitor && !line.screenshot.empty()) {
         error = "--screenshot is for the main window, not the monitor";
+        return std::nullopt;
+    }
+    if (line.summary && !line.screenshot.empty()) {
+        error = "--screenshot is for the main window, not the summary";
+        return std::nullopt;
+    }
+    if (!line.summaryImage.empty() && deviceGiven) {
+        error = "summary --image reads a file, not a unit: leave out --device";
         return std::nullopt;
     }
     if (reportsGiven && line.monitorOptions.seconds > 0) {

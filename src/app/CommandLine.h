@@ -1,6 +1,6 @@
 #pragma once
-// The program's command line: norva [--device SPEC] [--config FILE] [--screenshot PNG] [monitor
-// ...]
+// The program's command line: norva [--device SPEC] [--config FILE] [--screenshot PNG]
+// [monitor ... | summary [--image FILE]]
 
 #include <optional>
 #include <string>
@@ -18,6 +18,8 @@ struct CommandLine {
     bool monitor = false;
     bool help = false;
     MonitorOptions monitorOptions;
+    bool summary = false;
+    std::string summaryImage;  // a clone file to summarise instead of a unit
 };
 
 std::string Usage();

@@ -8,6 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/Monitor.h"
 #include "app/Screenshot.h"
+#include "app/SummaryCommand.h"
 #include "link/Link.h"
 #include "mainwin/Config.h"
 #include "mainwin/MainWindow.h"
@@ -39,6 +40,16 @@ int RunMonitor(int argc, char** argv, const norva::CommandLine& line) {
     norva::Monitor monitor(link, line.monitorOptions, stdout, stderr);
     return monitor.run();
 }
+
+int RunSummaryCommand(int argc, char** argv, const norva::CommandLine& line) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("norva"));
+    if (!line.summaryImage.empty())
+        return norva::PrintCloneSummary(line.summaryImage, stdout, stderr);
+    auto backend = norva::MakeBackend(line.device);
+    norva::Link link(*backend);
+    return norva::RunSummary(link, stdout, stderr);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,5 +64,7 @@ int main(int argc, char** argv) {
         std::fputs(norva::Usage().c_str(), stdout);
         return 0;
     }
-    return line->monitor ? RunMonitor(argc, argv, *line) : RunWindow(argc, argv, *line);
+    if (line->monitor) return RunMonitor(argc, argv, *line);
+    if (line->summary) return RunSummaryCommand(argc, argv, *line);
+    return RunWindow(argc, argv, *line);
 }

@@ -37,7 +37,7 @@ struct SummaryLine {
 struct Summary {
     bool complete = false;  // BackupByteCount >= 256
     bool reduced = false;
-    QString status;      // "Data Read OK" or "Reading data= …%"
+    QString status;       // "Data Read OK" or "Reading data= …%"
     QColor statusColour;  // green when complete, yellow while reading
     std::array<bool, kFrameCount> frameVisible{};
     // In the order the window fills them: U1..U9, S1..S9, G1..G6, K1..K9, R1..R6, W1, W2,

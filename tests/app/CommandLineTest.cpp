@@ -69,3 +69,22 @@ TEST(DeviceChoice, AllThreeWaysToReachAUnit) {
         EXPECT_NE(error.find(bad), std::string::npos) << error;
     }
 }
+
+TEST(CommandLine, SummaryOfAUnitOrOfAFile) {
+    auto line = Parse({"--device", "sim:falling", "summary"});
+    ASSERT_TRUE(line);
+    EXPECT_TRUE(line->summary);
+    EXPECT_TRUE(line->device.falling);
+    EXPECT_TRUE(line->summaryImage.empty());
+    line = Parse({"summary", "--image", "unit.nvc"});
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->summaryImage, "unit.nvc");
+
+    std::string error;
+    EXPECT_FALSE(Parse({"--device", "sim", "summary", "--image", "unit.nvc"}, &error));
+    EXPECT_NE(error.find("--device"), std::string::npos);
+    EXPECT_FALSE(Parse({"--image", "unit.nvc"}, &error));
+    EXPECT_FALSE(Parse({"summary", "--image"}, &error));
+    EXPECT_FALSE(Parse({"monitor", "summary"}, &error));
+    EXPECT_FALSE(Parse({"--screenshot", "a.png", "summary"}, &error));
+}

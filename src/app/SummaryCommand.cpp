@@ -1,0 +1,82 @@
+#include "app/SummaryCommand.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QTimer>
+
+#include "base/NumberText.h"
+#include "link/Link.h"
+#include "params/CloneImage.h"
+
+namespace norva {
+
+namespace {
+
+constexpr int kCompleteCount = 256;  // the summary, unlike the files, waits for 256
+
+void Write(std::FILE* out, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), out);
+    std::fflush(out);
+}
+
+}  // namespace
+
+std::string SummaryReport(const params::Summary& summary) {
+    std::string text;
+    for (int f = 0; f < params::kFrameCount; ++f) {
+        if (!summary.frameVisible[f]) continue;
+        const auto frame = static_cast<params::Frame>(f);
+        text += "[" + params::FrameCaption(frame).toStdString() + "]\n";
+        if (frame == params::Frame::Status) text += summary.status.toStdString() + "\n";
+        for (const params::SummaryLine& line : summary.lines)
+            if (line.frame == frame && !line.hidden) text += line.text.toStdString() + "\n";
+        text += "\n";
+    }
+    return text;
+}
+
+int RunSummary(Link& link, std::FILE* out, std::FILE* err, int timeoutMs) {
+    {
+        QObject context;  // ends both connections when the wait is over
+        QObject::connect(&link, &Link::dispatched, &context, [&link] {
+            if (link.BackupByteCount >= kCompleteCount) QCoreApplication::quit();
+        });
+        QTimer::singleShot(timeoutMs, &context, [] { QCoreApplication::quit(); });
+        link.start();
+        QCoreApplication::exec();
+        link.Timer3.stop();
+    }
+    const bool complete = link.BackupByteCount >= kCompleteCount;
+    if (!complete) {
+        Write(err, "norva: the unit's configuration did not arrive within " +
+                       FormatNumber(timeoutMs / 1000.0, "0.###") + " s (" +
+                       std::to_string(link.BackupByteCount) + " of 256 bytes; " +
+                       link.ConnectionCaption.toStdString() + ")\n");
+    } else {
+        params::SummaryInput input;
+        input.image = link.BackupImage;
+        input.backupByteCount = link.BackupByteCount;
+        input.descending = link.BackupDescending;
+        input.stickPosition = link.StickPosition;
+        input.receiverPulse = link.ReceiverPulse;
+        Write(out, SummaryReport(params::MakeSummary(input)));
+    }
+    link.CloseDeviceHandles();
+    return complete ? 0 : 2;
+}
+
+int PrintCloneSummary(const std::string& path, std::FILE* out, std::FILE* err) {
+    std::string error;
+    const auto image = params::ReadCloneFile(path, error);
+    if (!image) {
+        Write(err, "norva: " + error + "\n");
+        return 2;
+    }
+    params::SummaryInput input;
+    input.image = *image;
+    input.backupByteCount = kCompleteCount;
+    Write(out, SummaryReport(params::MakeSummary(input)));
+    return 0;
+}
+
+}  // namespace norva

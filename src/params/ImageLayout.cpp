@@ -1,0 +1,243 @@
+#include "params/ImageLayout.h"
+
+#include <array>
+#include <cmath>
+
+#include "base/NumberText.h"
+
+namespace norva::params {
+
+namespace {
+
+constexpr const char* kSpeed = "thousand RPM";
+constexpr const char* kCelsius = "°C";
+constexpr const char* kPumpUnits = "pump units";
+constexpr bool kBoth = true;        // shown for both kinds
+constexpr bool kUpward = false;     // downward units hide it
+constexpr double kVolts = 0.06;     // per step, upward units
+constexpr double kVoltsDown = 0.1;  // per step, downward units
+
+using enum Field;
+using enum ByteOrder;
+using enum Coding;
+
+// Row builders, so that each row says only what sets its field apart.
+constexpr FieldInfo One(Field f, int address, double scale, const char* unit, const char* caption,
+                        bool shown = kBoth, Coding coding = Number) {
+    return {f, address, address, 1, Single, scale, scale, coding, unit, caption, shown};
+}
+constexpr FieldInfo Shown(Field f, int address, Coding coding, const char* caption,
+                          bool shown = kBoth) {
+    return One(f, address, 1, "", caption, shown, coding);
+}
+constexpr FieldInfo Wide(Field f, int address, int width, ByteOrder order, const char* unit,
+                         const char* caption) {
+    return {f, address, address, width, order, 1, 1, Number, unit, caption, kBoth};
+}
+constexpr FieldInfo Block(Field f, int address, int width, Coding coding) {
+    return {f, address, address, width, Single, 1, 1, coding, "", "", kBoth};
+}
+constexpr FieldInfo Written(Field f, int address, const char* unit = "") {
+    return One(f, address, 1, unit, "", kBoth, WriteOnly);
+}
+// Where the kinds differ: the downward unit's cell and scale.
+constexpr FieldInfo Downward(FieldInfo info, int address, double scale) {
+    info.downwardAddress = address;
+    info.downwardScale = scale;
+    return info;
+}
+
+// clang-format off
+constexpr FieldInfo kFields[] = {
+    Written(TempCalibration1, 1),
+    Written(TempCalibration2, 2),
+    Shown(ShutdownCause,          3,  StatusCode, "Last shutdown cause= "),
+    One(ShutdownEgt,              4,  4,   kCelsius,   "Last shutdown EGT= "),
+    One(ShutdownSpeed,            5,  1,   kSpeed,     "Last shutdown RPM= "),
+    One(ShutdownPump,             6,  4,   kPumpUnits, "Last shutdown Pump= "),
+    One(RxErrorTime,              9,  1,   "s",        "RX Error time= "),
+    Wide(RxErrors,                9,  2,   LowFirst,   "", "RX Errors= "),
+    One(StarterPowerIgnition,     17, 1,   "",         "Starter Power Ignition= "),
+    One(GasIgnitionMaxSpeed,      18, 1,   kSpeed,     "Ignition Max RPM= ", kUpward),
+    One(GasIgnitionMinSpeed,      19, 1,   kSpeed,     "Ignition Min RPM= ", kUpward),
+    One(GasPreheatTime,           20, 0.5, "s",        "Preheat Time= ", kUpward),
+    One(GasOffSpeed,              22, 1,   kSpeed,     "Gas OFF RPM= ", kUpward),
+    One(StarterOffSpeed,          23, 1,   kSpeed,     "RPM OFF Starter= "),
+    One(StarterPowerFuelRamp,     24, 1,   "",         "Starter Power Fuel Ramp= "),
+    One(StarterFullPowerSpeed,    25, 1,   kSpeed,     "RPM 100% Starter Power= "),
+    One(StarterReconnectSpeed,    31, 1,   kSpeed,     "RPM Reconnect Starter= "),
+    One(IgnitionTimeout,          33, 0.5, "s",        "Ignition Timeout= ", kUpward),
+    Downward(Written(MenuAccess, 47), 55, 1),
+    Written(MaxAuthorizedSpeed,   48, kSpeed),
+    One(DecelDelay,               49, 1,   "",         "Decel Delay= "),
+    One(IdleSpeed,                50, 1,   kSpeed,     "Idle RPM= "),
+    One(FullSpeed,                51, 1,   kSpeed,     "Max  RPM= "),
+    One(MinEgt,                   52, 4,   kCelsius,   "Min EGT= "),
+    One(MaxEgt,                   53, 4,   kCelsius,   "Max EGT= "),
+    Shown(PumpStartPoint,         54, AutoPlus, "Pump Start Point= "),
+    // A downward unit keeps its access level in this cell.
+    Downward(One(StabilityDelay,  55, 1,   "", "Stability Delay= ", kUpward), kNoAddress, 1),
+    One(AccelDelay,               56, 1,   "",         "Accel Delay= "),
+    One(StopSpeed,                57, 1,   kSpeed,     "Stop RPM= "),
+    One(PumpStartRamp,            58, 1,   "",         "Pump Start Ramp= "),
+    One(IdleStick,                59, 1,   "/256",     ""),
+    Wide(Pulse100,                60, 2,   HighFirst,  "µs", "RC Pulse 100%="),
+    Wide(Pulse0,                  62, 2,   HighFirst,  "µs", "RC Pulse 0%="),
+    One(Cycles,                   64, 1,   "",         "Cycle= "),
+    Wide(LastRunTime,             65, 2,   LowFirst,   "s", "Last Run time= "),
+    Wide(TotalTime,               67, 3,   LowFirst,   "s", "Total engine time= "),
+    Downward(One(GasGlowPlug,     70, kVolts, "V", "Glow Plug Volts= ", kUpward), 70, kVoltsDown),
+    One(GasStartFlow,             75, 1,   "%",        "Start Gas Flow= ", kUpward),
+    Downward(Written(HardwareTest, 88), 79, 1),
+    One(PumpLimit,                80, 4,   kPumpUnits, "Pump Limit= "),
+    One(LowBattery,               81, kVolts, "V",     "Low Batt Volts= ", kUpward),
+    One(KeroIgnitionSpeed,        82, 1,   kSpeed,     "RPM Ignition = "),
+    One(KeroPumpPowerIgnition,    83, 1,   "",         "Pump Power Ignition= ", kUpward),
+    One(SwitchOverFlow,           84, 1,   "%",        "Flow to Engine S/O= ", kUpward),
+    One(EndPreheatEgt,            85, 4,   kCelsius,   "EGT End Preheat= ", kUpward),
+    One(PreheatSpeed,             86, 1,   kSpeed,     "Preheat RPM= "),
+    Shown(StartMode,              87, StartModeName, "Start Mode= ", kUpward),
+    One(FuelRampSpeed,            89, 1,   kSpeed,     "Fuel Ramp RPM= "),
+    One(EngineFuelPreheat,        91, 1,   "%",        "Engine Fuel Preheat= ", kUpward),
+    Shown(ThrottleCurve,          93, ThrottleCurveName, "Throttle curve= "),
+    Downward(One(KeroGlowPlug,    94, kVolts, "V",     "Glow Plug Volts= "), 94, kVoltsDown),
+    Block(AccelRamp,              144, 16, Table),
+    Block(DecelRamp,              160, 16, Table),
+    Block(WelcomeLine1,           176, 16, Text),
+    Block(WelcomeLine2,           192, 16, Text),
+    Block(PumpCurve,              208, 32, Table),
+    Written(CurrentOffset,        241),
+    Written(CurrentFactor,        242),
+    Written(CalibrationClear,     243),
+};
+// clang-format on
+static_assert([] {
+    for (int i = 0; i < kFieldCount; ++i)
+        if (static_cast<int>(kFields[i].field) != i) return false;
+    return true;
+}());
+static_assert(std::size(kFields) == kFieldCount);
+
+// Cells beyond a short image read as zero rather than past its end.
+uint8_t Cell(std::span<const uint8_t> image, int address) {
+    return address >= 0 && static_cast<size_t>(address) < image.size() ? image[address] : 0;
+}
+
+// Windows-1252 where it differs from Latin-1; its five unassigned codes keep their C1 code
+// points, as the system conversion does.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+std::span<const FieldInfo> Fields() {
+    return kFields;
+}
+
+const FieldInfo& Info(Field field) {
+    return kFields[static_cast<int>(field)];
+}
+
+int AddressOf(Field field, UnitKind kind) {
+    const FieldInfo& info = Info(field);
+    return kind == UnitKind::Downward ? info.downwardAddress : info.address;
+}
+
+double ScaleOf(Field field, UnitKind kind) {
+    const FieldInfo& info = Info(field);
+    return kind == UnitKind::Downward ? info.downwardScale : info.scale;
+}
+
+const FieldInfo* FieldAt(int address, UnitKind kind) {
+    for (const FieldInfo& info : kFields) {
+        const int first = AddressOf(info.field, kind);
+        if (first != kNoAddress && address >= first && address < first + info.width) return &info;
+    }
+    return nullptr;
+}
+
+uint32_t Stored(std::span<const uint8_t> image, Field field, UnitKind kind) {
+    const FieldInfo& info = Info(field);
+    const int first = AddressOf(field, kind);
+    if (first == kNoAddress) return 0;
+    if (info.order == ByteOrder::Single || info.width > 3) return Cell(image, first);
+    uint32_t value = 0;
+    for (int i = 0; i < info.width; ++i) {
+        const int address =
+            info.order == ByteOrder::HighFirst ? first + i : first + info.width - 1 - i;
+        value = value * 256 + Cell(image, address);
+    }
+    return value;
+}
+
+double Value(std::span<const uint8_t> image, Field field, UnitKind kind) {
+    return Stored(image, field, kind) * ScaleOf(field, kind);
+}
+
+QString StartModeText(uint8_t value) {
+    switch (value) {
+        case 1:
+            return QStringLiteral("AUTO-GAS");
+        case 2:
+            return QStringLiteral("AUTO-KERO");
+        default:
+            return QStringLiteral("MANUAL");
+    }
+}
+
+QString ThrottleCurveText(uint8_t value) {
+    switch (value) {
+        case 1:
+            return QStringLiteral("Thrust Lineal");
+        case 2:
+            return QStringLiteral("HALF EXPO");
+        default:
+            return QStringLiteral("RPM LINEAL");
+    }
+}
+
+QString PumpStartPointText(uint8_t value) {
+    const QString number = QString::fromStdString(NumberText(value));
+    return value < 9 ? QStringLiteral("AUTO+") + number : number;
+}
+
+int64_t IdlePulse(std::span<const uint8_t> image) {
+    const int64_t p100 = Stored(image, Field::Pulse100);
+    const int64_t p0 = Stored(image, Field::Pulse0);
+    const int64_t share = Stored(image, Field::IdleStick);
+    // Exact in doubles; floor, not truncation, when the 100 % pulse is the shorter one.
+    return static_cast<int64_t>(std::floor(p0 + share * (p100 - p0) / 256.0));
+}
+
+double TotalEngineHours(std::span<const uint8_t> image) {
+    return (Stored(image, Field::TotalTime) / 360) / 10.0;
+}
+
+int PumpPower(uint8_t pointValue, uint8_t pumpLimitByte) {
+    // floor(v × b80 / 1000 × 16) in whole numbers: the same value without rounding doubts.
+    return pointValue * pumpLimitByte * 16 / 1000;
+}
+
+CurvePoint PumpCurvePoint(std::span<const uint8_t> image, int k) {
+    const int first = AddressOf(Field::PumpCurve, UnitKind::Upward);
+    const double value = Cell(image, first + k);
+    return {7.0 + 8.0 * k, value * Stored(image, Field::PumpLimit) / 256.0};
+}
+
+char16_t AnsiChar(uint8_t byte) {
+    return byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : char16_t(byte);
+}
+
+QString WelcomeLine(std::span<const uint8_t> image, int line) {
+    const FieldInfo& info = Info(line == 1 ? Field::WelcomeLine1 : Field::WelcomeLine2);
+    QString text;
+    for (int i = 0; i < info.width; ++i) {
+        const uint8_t byte = Cell(image, info.address + i);
+        if (byte != 0) text += QChar(AnsiChar(byte));
+    }
+    return text;
+}
+
+}  // namespace norva::params

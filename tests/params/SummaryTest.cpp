@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "params/ImageLayout.h"
+#include "params/Summary.h"
+
+using namespace norva::params;
+
+namespace {
+
+using Image = std::array<uint8_t, kImageSize>;
+
+// A summary of an otherwise zero image with the given cells set.
+struct Case {
+    Image image{};
+    SummaryInput input;
+    Case(std::initializer_list<std::pair<int, uint8_t>> cells, bool descending = false) {
+        for (auto [address, value] : cells) image[address] = value;
+        input.image = image;
+        input.backupByteCount = 256;
+        input.descending = descending;
+    }
+    std::string text(const char* id) const {
+        const Summary summary = MakeSummary(input);
+        const SummaryLine* line = summary.line(id);
+        return line ? line->text.toStdString() : "<no line " + std::string(id) + ">";
+    }
+};
+
+std::string Status(int count) {
+    SummaryInput input;
+    Image image{};
+    input.image = image;
+    input.backupByteCount = count;
+    return MakeSummary(input).status.toStdString();
+}
+
+}  // namespace
+
+TEST(SummaryStatus, ProgressUntilTheWholeImageIsIn) {
+    EXPECT_EQ(Status(0), "Reading data=  0%");
+    EXPECT_EQ(Status(128), "Reading data=  50%");
+    EXPECT_EQ(Status(255), "Reading data=  100%");
+    EXPECT_EQ(Status(256), "Data Read OK");
+    EXPECT_EQ(Status(1000), "Data Read OK");
+
+    Image image{};
+    SummaryInput input{image, 255, false, 0, 0};
+    Summary reading = MakeSummary(input);
+    EXPECT_FALSE(reading.complete);
+    EXPECT_EQ(reading.statusColour, QColor(255, 255, 0));
+    for (int f = 0; f < kFrameCount; ++f)
+        EXPECT_EQ(reading.frameVisible[f], f == int(Frame::Status)) << f;
+    EXPECT_EQ(reading.lines.size(), 52u);  // filled even while hidden
+
+    input.backupByteCount = 256;
+    Summary done = MakeSummary(input);
+    EXPECT_EQ(done.statusColour, QColor(0, 255, 0));
+    for (bool visible : done.frameVisible) EXPECT_TRUE(visible);
+}
+
+TEST(SummaryLines, RunFrame) {
+    Case c{{51, 120}, {50, 35}, {57, 30}, {52, 75}, {53, 190}, {56, 14}, {49, 12}, {55, 10}};
+    EXPECT_EQ(c.text("U1"), "Max  RPM=  120.000");
+    EXPECT_EQ(c.text("U2"), "Idle RPM=  35.000");
+    EXPECT_EQ(c.text("U3"), "Stop RPM=  30.000");
+    EXPECT_EQ(c.text("U4"), "Min EGT=  300\u00BAC");
+    EXPECT_EQ(c.text("U5"), "Max EGT=  760\u00BAC");
+    EXPECT_EQ(c.text("U6"), "Accel Delay=  14");
+    EXPECT_EQ(c.text("U7"), "Decel Delay=  12");
+    EXPECT_EQ(c.text("U8"), "Stability Delay=  10");
+    EXPECT_EQ(Case({{80, 200}}).text("U9"), "Pump Limit=  800");
+}
+
+TEST(SummaryLines, StartAndGasStartFrames) {
+    EXPECT_EQ(Case({{54, 3}}).text("S1"), "Pump Start Point= AUTO+ 3");
+    EXPECT_EQ(Case({{54, 20}}).text("S1"), "Pump Start Point=  20");
+    EXPECT_EQ(Case({{81, 117}}).text("S3"), "Low Batt Volts=  7.02V");
+    EXPECT_EQ(Case({{17, 200}}).text("S4"), "Starter Power Ignition=  200 ( 78%)");
+    EXPECT_EQ(Case({{24, 255}}).text("S5"), "Starter Power Fuel Ramp=  255 ( 100%)");
+    EXPECT_EQ(Case({{25, 26}}).text("S7"), "RPM 100% Starter Power=  26.000");
+    EXPECT_EQ(Case({{87, 2}}).text("S9"), "Start Mode= AUTO-KERO");
+    EXPECT_EQ(Case({{87, 5}}).text("S9"), "Start Mode= MANUAL");
+    EXPECT_EQ(Case({{20, 1}}).text("G5"), "Preheat Time=  .5s");
+    EXPECT_EQ(Case({{70, 117}}).text("G1"), "Glow Plug Volts=  7.02V");
+    EXPECT_EQ(Case({{75, 40}}).text("G2"), "Start Gas Flow=  40%");
+    Case ignition{{18, 9}, {19, 6}, {22, 50}};
+    EXPECT_EQ(ignition.text("G3"), "Ignition Min RPM=  6.000");
+    EXPECT_EQ(ignition.text("G4"), "Ignition Max RPM=  9.000");
+    EXPECT_EQ(ignition.text("G6"), "Gas OFF RPM=  50.000");
+}
+
+TEST(SummaryLines, KeroseneFrame) {
+    Case c{{94, 25}, {82, 8}, {83, 60}, {33, 21}, {91, 30}, {86, 12}, {85, 50}, {84, 45}, {89, 15}};
+    EXPECT_EQ(c.text("K1"), "Glow Plug Volts=  1.5V");
+    EXPECT_EQ(c.text("K2"), "RPM Ignition =  8.000");
+    EXPECT_EQ(c.text("K3"), "Pump Power Ignition=  60");
+    EXPECT_EQ(c.text("K4"), "Ignition Timeout=  10.5s");
+    EXPECT_EQ(c.text("K5"), "Engine Fuel Preheat=  30%");
+    EXPECT_EQ(c.text("K6"), "Preheat RPM=  12.000");
+    EXPECT_EQ(c.text("K7"), "EGT End Preheat=  200\u00BAC");
+    EXPECT_EQ(c.text("K8"), "Flow to Engine S/O=  45%");
+    EXPECT_EQ(c.text("K9"), "Fuel Ramp RPM=  15.000");
+}
+
+TEST(SummaryLines, RadioFrame) {
+    Case c{{60, 0x07}, {61, 0x6C}, {62, 0x04}, {63, 0x4C}, {59, 51}, {93, 2}};
+    c.input.receiverPulse = 1523.4f;
+    c.input.stickPosition = 42;
+    EXPECT_EQ(c.text("R1"), "RC Pulse 100%= 1900uS");
+    EXPECT_EQ(c.text("R2"), "RC Pulse 0%= 1100uS");
+    EXPECT_EQ(c.text("R3"), "Idle Position=  1259uS");  // 1100 + 51 × 800 / 256 = 1259.4
+    EXPECT_EQ(c.text("R4"), "RC Pulse Current= 1523.4uS 42%");
+    EXPECT_EQ(c.text("R5"), "Command RPM=  0.000");
+    EXPECT_EQ(c.text("R6"), "Throttle curve= HALF EXPO");
+    EXPECT_EQ(Case({{93, 7}}).text("R6"), "Throttle curve= RPM LINEAL");
+}
+
+TEST(SummaryLines, LastRunFrame) {
+    Case c{{64, 54}, {65, 0x72}, {66, 0x01}, {67, 0x40}, {68, 0x9C}, {3, 29},
+           {5, 35},  {4, 140},   {6, 31},    {9, 0x05},  {10, 0x01}};
+    EXPECT_EQ(c.text("L1"), "Cycle=  54");
+    EXPECT_EQ(c.text("L2"), "Last Run time=  370 s");
+    EXPECT_EQ(c.text("L3"), "Total engine time=  11.1 hours");
+    EXPECT_EQ(c.text("L4"), "Last shutdown cause= PrimeVap");
+    EXPECT_EQ(c.text("L5"), "Last shutdown RPM=  35.000");
+    EXPECT_EQ(c.text("L6"), "Last shutdown EGT=  560\u00BAC");
+    EXPECT_EQ(c.text("L7"), "Last shutdown Pump=  124");
+    EXPECT_EQ(c.text("L8"), "RX Errors=  261");
+    EXPECT_EQ(c.text("L9"), "RX Error time=  5 s");
+    EXPECT_EQ(Case({{3, 30}}).text("L4"), "Last shutdown cause= Unknown");
+    EXPECT_EQ(Case({{3, 0}}).text("L4"), "Last shutdown cause= TempHigh");
+    EXPECT_EQ(Case({{67, 0x18}, {68, 0x15}}).text("L3"), "Total engine time=  1.5 hours");
+}
+
+TEST(SummaryLines, LargestMultiByteValues) {
+    Case c{{60, 255}, {61, 255}, {66, 255}, {65, 255}, {67, 255},
+           {68, 255}, {69, 255}, {9, 255},  {10, 255}};
+    EXPECT_EQ(c.text("R1"), "RC Pulse 100%= 65535uS");
+    EXPECT_EQ(c.text("L2"), "Last Run time=  65535 s");
+    EXPECT_EQ(c.text("L3"), "Total engine time=  4660.3 hours");
+    EXPECT_EQ(c.text("L8"), "RX Errors=  65535");
+}
+
+TEST(SummaryLines, WelcomeAndPumpFrames) {
+    Case c{{176, 'N'},  {177, 'O'}, {178, 0},   {179, 0x80}, {192, ' '},
+           {193, 0xBA}, {80, 250},  {208, 100}, {239, 255}};
+    EXPECT_EQ(c.text("W1"), "NO\u20AC");
+    EXPECT_EQ(c.text("W2"), " \u00BA");
+    EXPECT_EQ(c.text("P1"), "Pump Idle Pw=  400");
+    EXPECT_EQ(c.text("P2"), "Pump Max Pw=  1020");
+}
+
+TEST(SummaryLines, FillOrderAndControls) {
+    Case c{};
+    const Summary summary = MakeSummary(c.input);
+    std::string order;
+    for (const SummaryLine& line : summary.lines) order += std::string(line.id) + " ";
+    EXPECT_EQ(order,
+              "U1 U2 U3 U4 U5 U6 U7 U8 U9 S1 S2 S3 S4 S5 S6 S7 S8 S9 G1 G2 G3 G4 G5 G6 "
+              "K1 K2 K3 K4 K5 K6 K7 K8 K9 R1 R2 R3 R4 R5 R6 W1 W2 L1 L2 L3 L4 L5 L6 L7 L8 L9 "
+              "P1 P2 ");
+    EXPECT_STREQ(summary.line("G4")->control, "Label25");
+    EXPECT_STREQ(summary.line("P2")->control, "Label52");
+    EXPECT_EQ(summary.line("K7")->frame, Frame::Kerosene);
+    EXPECT_EQ(summary.line("X1"), nullptr);
+    EXPECT_EQ(FrameCaption(Frame::Pump), "Pump Performance");
+    EXPECT_EQ(FrameCaption(Frame::LastRun), "Last run");
+}
+
+TEST(SummaryLayouts, ReducedLayoutHidesTenLinesAndTheGasStartFrame) {
+    Case full{{70, 70}, {94, 25}};
+    Case reduced{{70, 70}, {94, 25}};
+    reduced.input.descending = true;
+    const Summary fullSummary = MakeSummary(full.input);
+    const Summary reducedSummary = MakeSummary(reduced.input);
+    std::string hidden;
+    for (const SummaryLine& line : reducedSummary.lines)
+        if (line.hidden) hidden += std::string(line.id) + " ";
+    EXPECT_EQ(hidden, "U8 S3 S9 K3 K4 K5 K7 K8 R4 R5 ");
+    for (const SummaryLine& line : fullSummary.lines) EXPECT_FALSE(line.hidden) << line.id;
+    EXPECT_FALSE(reducedSummary.frameVisible[int(Frame::GasStart)]);
+    EXPECT_TRUE(reducedSummary.frameVisible[int(Frame::Kerosene)]);
+    EXPECT_TRUE(fullSummary.frameVisible[int(Frame::GasStart)]);
+    EXPECT_TRUE(reducedSummary.reduced);
+
+    // Glow plug volts: 0.06 V a step on upward units, 0.1 V on downward ones.
+    EXPECT_EQ(full.text("G1"), "Glow Plug Volts=  4.2V");
+    EXPECT_EQ(reduced.text("G1"), "Glow Plug Volts=  7V");
+    EXPECT_EQ(full.text("K1"), "Glow Plug Volts=  1.5V");
+    EXPECT_EQ(reduced.text("K1"), "Glow Plug Volts=  2.5V");
+}
+
+TEST(CommandedSpeed, FromOffThroughIdleToFullSpeed) {
+    // Idle position 51: off below 10 %, idle up to 20 %, rising from 20.08 % to full stick.
+    EXPECT_EQ(CommandedSpeedText(51, 35, 120, 5), "OFF");
+    EXPECT_EQ(CommandedSpeedText(51, 35, 120, 10), "No Data");  // exactly half the idle position
+    EXPECT_EQ(CommandedSpeedText(51, 35, 120, 15), " 35.000");
+    EXPECT_EQ(CommandedSpeedText(51, 35, 120, 20), "No Data");  // between the two divisors
+    EXPECT_EQ(CommandedSpeedText(51, 35, 120, 60), " 77.000");
+    EXPECT_EQ(CommandedSpeedText(51, 35, 120, 100), " 120.000");
+    EXPECT_EQ(CommandedSpeedText(0, 35, 120, 0), " 35.000");
+}
+
+TEST(CommandedSpeed, IdlePosition254AtFullStickIsIdle) {
+    EXPECT_EQ(CommandedSpeedText(254, 35, 120, 100), " 35.000");
+    EXPECT_EQ(CommandedSpeedText(254, 35, 120, 99), " 35.000");
+    EXPECT_EQ(CommandedSpeedText(254, 35, 120, 40), "OFF");
+}
+
+TEST(CommandedSpeed, FullSpeedBelowIdleClaimsNoSpeed) {
+    EXPECT_EQ(CommandedSpeedText(51, 120, 35, 60), "No Data");
+    EXPECT_EQ(CommandedSpeedText(51, 120, 35, 100), "No Data");
+    EXPECT_EQ(CommandedSpeedText(51, 120, 35, 5), "OFF");
+    EXPECT_EQ(CommandedSpeedText(51, 120, 35, 15), " 120.000");
+    EXPECT_EQ(CommandedSpeedText(51, 60, 60, 60), " 60.000");  // equal speeds are fine
+}
