@@ -7,6 +7,7 @@
 #include "link/Link.h"
 #include "mainwin/GaugeGeometry.h"
 #include "mainwin/Gauges.h"
+#include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
 #include "ui/Dialogs.h"
 
@@ -217,10 +218,11 @@ void MainWindow::buildMenus() {
 
     // The windows and operations behind these arrive in later steps; until then the items are
     // shown but cannot be chosen.
-    for (QAction* a : {Save, WriteP, PGraph, TGraph, Autostart, Rampas, Donw, Saveall, Writeall,
-                       Cleartimer, ClearService, SerNum, Advanced})
+    for (QAction* a : {Save, WriteP, PGraph, TGraph, Rampas, Donw, Saveall, Writeall, Cleartimer,
+                       ClearService, SerNum, Advanced})
         a->setEnabled(false);
     connect(exit, &QAction::triggered, this, &MainWindow::Exit);
+    connect(Autostart, &QAction::triggered, this, &MainWindow::ShowParameters);
     connect(credit, &QAction::triggered, this, &MainWindow::ShowWelcomeText);
 }
 
@@ -291,6 +293,20 @@ void MainWindow::ShowLiveValues() {
     Label7->setText(t.voltage);
     Label11->setText(t.line1);
     Label2->setText(t.line2);
+}
+
+void MainWindow::ShowParameters() {
+    if (!parameters_) {
+        parameters_ = new params::ParametersWindow(link_, this);
+        parameters_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    parameters_->show();
+    parameters_->raise();
+    parameters_->activateWindow();
+}
+
+params::ParametersWindow* MainWindow::parametersWindow() const {
+    return parameters_.data();
 }
 
 void MainWindow::Exit() {

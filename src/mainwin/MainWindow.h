@@ -9,12 +9,17 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <memory>
 
 #include "mainwin/Config.h"
 #include "ui/CanvasWidget.h"
 #include "ui/TwipLayout.h"
+
+namespace norva::params {
+class ParametersWindow;
+}
 
 namespace norva {
 
@@ -51,6 +56,11 @@ class MainWindow : public QMainWindow {
     QMenu *File, *Grafic, *manu;
     QAction *Save, *WriteP, *exit, *PGraph, *TGraph, *Autostart, *Rampas, *credit, *Donw;
     QAction *Saveall, *Writeall, *Cleartimer, *ClearService, *SerNum, *Advanced, *Versio;
+
+    // "&Parameters": a new parameters window, or the open one brought to the front.
+    void ShowParameters();
+    // The open parameters window; null when none is open.
+    params::ParametersWindow* parametersWindow() const;
 
     // "&Exit": settings and geometry saved, unit closed, program ended.
     void Exit();
@@ -89,6 +99,8 @@ class MainWindow : public QMainWindow {
     Geometry readGeometry_;
     QRect appliedPixels_;
     WelcomeTextWindow* welcomeWindow_ = nullptr;  // a child window, owned by this one
+    // Deleted on close, so the next opening builds it afresh.
+    QPointer<params::ParametersWindow> parameters_;
 };
 
 }  // namespace norva

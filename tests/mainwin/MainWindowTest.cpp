@@ -8,6 +8,7 @@
 #include "link/FakeBackend.h"
 #include "link/Link.h"
 #include "mainwin/MainWindow.h"
+#include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
 #include "ui/ScriptedDialogs.h"
 
@@ -235,4 +236,29 @@ TEST_F(MainWindowTest, CreditsOpensOneWelcomeTextWindow) {
     auto* first = window->welcomeWindow();
     window->credit->trigger();
     EXPECT_EQ(window->welcomeWindow(), first);
+}
+
+TEST_F(MainWindowTest, ParametersItemOpensOneWindowAndANewOneAfterClosing) {
+    open();
+    EXPECT_TRUE(window->Autostart->isEnabled());
+    EXPECT_EQ(window->parametersWindow(), nullptr);
+    window->Autostart->trigger();
+    QPointer<params::ParametersWindow> first = window->parametersWindow();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->windowTitle(), "Parameters");
+    EXPECT_TRUE(first->isWindow());
+
+    // Chosen again while open: the same window comes to the front.
+    window->Autostart->trigger();
+    EXPECT_EQ(window->parametersWindow(), first.data());
+
+    // Closed, it is gone; the next choice builds it afresh.
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(window->parametersWindow(), nullptr);
+    window->Autostart->trigger();
+    ASSERT_NE(window->parametersWindow(), nullptr);
+    EXPECT_TRUE(window->parametersWindow()->isVisible());
 }

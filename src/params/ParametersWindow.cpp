@@ -1,0 +1,167 @@
+#include "params/ParametersWindow.h"
+
+#include <QResizeEvent>
+
+#include "link/Link.h"
+#include "params/PumpCurve.h"
+
+namespace norva::params {
+
+namespace {
+// Metric-compatible stand-in for the design's sans-serif font.
+const QString kSans = QStringLiteral("Liberation Sans");
+constexpr double kLinePoints = 8;
+constexpr double kLargePoints = 14;  // status and welcome lines
+constexpr double kChartPoints = 7;   // chart labels: three digits fit between grid lines
+
+// The caption sits in the frame's top edge, as in the design, so the first line at 240 twips
+// clears the border rather than running into it.
+const QString kFrameStyle = QStringLiteral(
+    "QGroupBox { border: 1px solid rgb(160,160,160); margin-top: 0.5em; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
+
+constexpr double kLineLeft = 120;
+constexpr double kLineHeight = 252;
+constexpr double kLineStep = 240;
+constexpr double kFirstLineTop = 240;
+constexpr double kLargeHeight = 372;
+
+struct FramePlace {
+    Frame frame;
+    TwipRect rect;
+};
+const FramePlace kFrames[] = {
+    {Frame::Status, {120, 120, 3372, 1452}},   {Frame::Welcome, {120, 1680, 3372, 1092}},
+    {Frame::Start, {120, 3000, 3132, 2652}},   {Frame::GasStart, {120, 5880, 3132, 1932}},
+    {Frame::LastRun, {3600, 120, 2772, 2652}}, {Frame::Kerosene, {3600, 3000, 2772, 2652}},
+    {Frame::Radio, {6600, 120, 2652, 2652}},   {Frame::Pump, {6600, 3000, 5652, 4812}},
+    {Frame::Run, {9480, 120, 2772, 2652}},
+};
+
+// The ordinary lines of each frame, top to bottom, one line step apart.
+struct FrameLines {
+    Frame frame;
+    std::initializer_list<const char*> controls;
+};
+const FrameLines kLines[] = {
+    {Frame::Run,
+     {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9"}},
+    {Frame::Start,
+     {"Label10", "Label11", "Label12", "Label13", "Label14", "Label15", "Label16", "Label17",
+      "Label18"}},
+    {Frame::GasStart, {"Label19", "Label20", "Label21", "Label25", "Label26", "Label27"}},
+    {Frame::Kerosene,
+     {"Label22", "Label23", "Label24", "Label28", "Label29", "Label30", "Label31", "Label32",
+      "Label33"}},
+    {Frame::Radio, {"Label34", "Label35", "Label36", "Label37", "Label38", "Label39"}},
+    {Frame::LastRun,
+     {"Label42", "Label43", "Label44", "Label45", "Label46", "Label47", "Label48", "Label49",
+      "Label50"}},
+};
+
+const TwipRect& FrameRect(Frame frame) {
+    for (const FramePlace& p : kFrames)
+        if (p.frame == frame) return p.rect;
+    return kFrames[0].rect;
+}
+}  // namespace
+
+ParametersWindow::ParametersWindow(Link& link, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      link_(link),
+      layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
+    setWindowTitle(QStringLiteral("Parameters"));
+    setFont(QFont(kSans));
+    setStyleSheet(kFrameStyle);
+    buildControls();
+    resize(TwipsToPixels(kDesignWidthTwips), TwipsToPixels(kDesignHeightTwips));
+    layout_.apply(size());
+
+    Timer1.setInterval(kRefreshMs);
+    connect(&Timer1, &QTimer::timeout, this, &ParametersWindow::Refresh);
+    Refresh();
+    Timer1.start();
+}
+
+ParametersWindow::~ParametersWindow() = default;
+
+QLabel* ParametersWindow::addLine(Frame frame, const char* control, const TwipRect& place,
+                                  double points) {
+    auto* label = new QLabel(this->frame(frame));
+    label->setObjectName(QString::fromLatin1(control));
+    label->setFont(QFont(kSans));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    labels_.insert(label->objectName(), label);
+    layout_.add(label, place, points);
+    return label;
+}
+
+void ParametersWindow::buildControls() {
+    for (const FramePlace& p : kFrames) {
+        auto* box = new QGroupBox(FrameCaption(p.frame), this);
+        box->setFont(QFont(kSans));
+        frames_[static_cast<int>(p.frame)] = box;
+        layout_.add(box, p.rect, kLinePoints);
+    }
+
+    Label61 = addLine(Frame::Status, "Label61", {120, 480, 3132, kLargeHeight}, kLargePoints);
+    // The status colour fills the line behind its text.
+    Label61->setAutoFillBackground(true);
+    Label40 = addLine(Frame::Welcome, "Label40", {120, 240, 3204, kLargeHeight}, kLargePoints);
+    Label41 = addLine(Frame::Welcome, "Label41", {120, 600, 3204, kLargeHeight}, kLargePoints);
+
+    for (const FrameLines& f : kLines) {
+        const double width = FrameRect(f.frame).width - 2 * kLineLeft;
+        double top = kFirstLineTop;
+        for (const char* control : f.controls) {
+            addLine(f.frame, control, {kLineLeft, top, width, kLineHeight}, kLinePoints);
+            top += kLineStep;
+        }
+    }
+    addLine(Frame::Pump, "Label51", {480, 360, 1932, kLineHeight}, kLinePoints);
+    addLine(Frame::Pump, "Label52", {2400, 360, 1932, kLineHeight}, kLinePoints);
+
+    Picture1 = new CanvasWidget(frame(Frame::Pump));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    layout_.add(Picture1, {240, 720, 4692, 3732});
+    Picture1->setFaceDrawing([this](Canvas& c) {
+        c.setBackColor(Qt::white);
+        c.setFont({kSans, kChartPoints * layout_.factors().kf, false});
+        PintaPump(c, link_.BackupImage);
+    });
+}
+
+void ParametersWindow::Refresh() {
+    SummaryInput input;
+    input.image = link_.BackupImage;
+    input.backupByteCount = link_.BackupByteCount;
+    input.descending = link_.BackupDescending;
+    input.stickPosition = link_.StickPosition;
+    input.receiverPulse = link_.ReceiverPulse;
+    const Summary summary = MakeSummary(input);
+
+    Label61->setText(summary.status);
+    QPalette palette = Label61->palette();
+    palette.setColor(QPalette::Window, summary.statusColour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    Label61->setPalette(palette);
+    for (int f = 0; f < kFrameCount; ++f)
+        if (static_cast<Frame>(f) != Frame::Status) frames_[f]->setVisible(summary.frameVisible[f]);
+
+    for (const SummaryLine& line : summary.lines) {
+        QLabel* shown = label(QString::fromLatin1(line.control));
+        if (!shown) continue;
+        shown->setText(line.text);
+        // Never shown again: a hidden line stays hidden while the window is open.
+        if (summary.reduced && line.hidden) shown->hide();
+    }
+
+    Picture1->redrawFace();
+}
+
+void ParametersWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layout_.apply(event->size());
+}
+
+}  // namespace norva::params

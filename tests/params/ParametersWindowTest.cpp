@@ -1,0 +1,208 @@
+// The parameters window over a link: status and frames while the image streams in, every line
+// in its label, the reduced layout, the design places, the chart and the refresh.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QTest>
+#include <memory>
+
+#include "link/FakeBackend.h"
+#include "link/Link.h"
+#include "link/hid/SimBackend.h"
+#include "params/ParametersWindow.h"
+
+using namespace norva;
+using namespace norva::params;
+using norva::testing::FakeBackend;
+
+namespace {
+const QColor kGreen(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kBlue(0, 0, 255);
+
+// The ten lines the reduced layout hides.
+const char* const kReducedHides[] = {"Label8",  "Label12", "Label18", "Label24", "Label28",
+                                     "Label29", "Label31", "Label32", "Label37", "Label38"};
+
+class ParametersWindowTest : public ::testing::Test {
+  protected:
+    FakeBackend bus;
+    int64_t now = 0;
+    Link link{bus, [this] { return now; }};
+    std::unique_ptr<ParametersWindow> window;
+
+    void SetUp() override {
+        // A plausible image: every byte different, a readable welcome text.
+        for (int a = 0; a < 256; ++a) link.BackupImage[a] = static_cast<uint8_t>(a * 7 + 3);
+        const char welcome[] = "  NORVA TURBINE   READY TO START";
+        for (int i = 0; i < 32; ++i) link.BackupImage[176 + i] = static_cast<uint8_t>(welcome[i]);
+    }
+    void open(int byteCount, bool descending = false) {
+        link.BackupByteCount = byteCount;
+        link.BackupDescending = descending;
+        window = std::make_unique<ParametersWindow>(link);
+    }
+    Summary expected() const {
+        SummaryInput input;
+        input.image = link.BackupImage;
+        input.backupByteCount = link.BackupByteCount;
+        input.descending = link.BackupDescending;
+        input.stickPosition = link.StickPosition;
+        input.receiverPulse = link.ReceiverPulse;
+        return MakeSummary(input);
+    }
+    QColor statusColour() const { return window->Label61->palette().color(QPalette::Window); }
+    static QRect px(double l, double t, double w, double h) {
+        return QRect(qRound(l / 15), qRound(t / 15), qRound((l + w) / 15) - qRound(l / 15),
+                     qRound((t + h) / 15) - qRound(t / 15));
+    }
+    // The window's whole pixels are a few twips short of the design: edges may be one off.
+    static ::testing::AssertionResult Near(const QRect& got, const QRect& want) {
+        if (std::abs(got.left() - want.left()) <= 1 && std::abs(got.top() - want.top()) <= 1 &&
+            std::abs(got.right() - want.right()) <= 1 &&
+            std::abs(got.bottom() - want.bottom()) <= 1)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << "got " << got.x() << "," << got.y() << " " << got.width() << "x" << got.height()
+               << ", want " << want.x() << "," << want.y() << " " << want.width() << "x"
+               << want.height();
+    }
+};
+}  // namespace
+
+TEST_F(ParametersWindowTest, WhileReadingOnlyTheYellowProgressLineShows) {
+    open(128);
+    EXPECT_EQ(window->windowTitle(), "Parameters");
+    EXPECT_EQ(window->Label61->text(), expected().status);
+    EXPECT_TRUE(window->Label61->text().startsWith("Reading data= "));
+    EXPECT_EQ(statusColour(), kYellow);
+    EXPECT_FALSE(window->frame(Frame::Status)->isHidden());
+    for (int f = 1; f < kFrameCount; ++f)
+        EXPECT_TRUE(window->frame(static_cast<Frame>(f))->isHidden()) << f;
+    // The lines are filled all the same, ready for when the frames appear.
+    EXPECT_EQ(window->label("Label1")->text(), expected().line("U1")->text);
+}
+
+TEST_F(ParametersWindowTest, CompleteImageTurnsGreenAndShowsEveryFrame) {
+    open(255);
+    EXPECT_EQ(statusColour(), kYellow);  // one byte short is still reading
+    link.BackupByteCount = 256;
+    window->Refresh();
+    EXPECT_EQ(window->Label61->text(), expected().status);
+    EXPECT_EQ(statusColour(), kGreen);
+    for (int f = 0; f < kFrameCount; ++f)
+        EXPECT_FALSE(window->frame(static_cast<Frame>(f))->isHidden()) << f;
+    for (QLabel* label : window->findChildren<QLabel*>()) EXPECT_FALSE(label->isHidden());
+}
+
+TEST_F(ParametersWindowTest, EveryLineLandsInItsLabelInsideItsFrame) {
+    open(256);
+    const Summary summary = expected();
+    ASSERT_FALSE(summary.lines.empty());
+    for (const SummaryLine& line : summary.lines) {
+        QLabel* label = window->label(QString::fromLatin1(line.control));
+        ASSERT_NE(label, nullptr) << line.control;
+        EXPECT_EQ(label->text(), line.text) << line.id;
+        EXPECT_EQ(label->parentWidget(), window->frame(line.frame)) << line.id;
+    }
+}
+
+TEST_F(ParametersWindowTest, ReducedLayoutHidesGasStartAndItsTenLinesForGood) {
+    open(256, true);
+    EXPECT_TRUE(window->frame(Frame::GasStart)->isHidden());
+    EXPECT_FALSE(window->frame(Frame::Run)->isHidden());
+    for (const char* control : kReducedHides)
+        EXPECT_TRUE(window->label(control)->isHidden()) << control;
+    for (const SummaryLine& line : expected().lines) {
+        QLabel* label = window->label(QString::fromLatin1(line.control));
+        EXPECT_EQ(label->isHidden(), line.hidden) << line.id;
+    }
+    EXPECT_FALSE(window->label("Label1")->isHidden());
+
+    // Once hidden, a line stays hidden while the window is open, whatever the image says.
+    link.BackupDescending = false;
+    window->Refresh();
+    EXPECT_FALSE(window->frame(Frame::GasStart)->isHidden());
+    for (const char* control : kReducedHides)
+        EXPECT_TRUE(window->label(control)->isHidden()) << control;
+}
+
+TEST_F(ParametersWindowTest, FullLayoutHidesNoLine) {
+    open(256, false);
+    for (const char* control : kReducedHides) EXPECT_FALSE(window->label(control)->isHidden());
+}
+
+TEST_F(ParametersWindowTest, ControlsSitAtTheirDesignPlacesAndScaleWithTheWindow) {
+    open(256);
+    EXPECT_EQ(window->size(), QSize(830, 598));  // 12456 x 8976 twips
+    EXPECT_TRUE(Near(window->frame(Frame::Pump)->geometry(), px(6600, 3000, 5652, 4812)));
+    EXPECT_TRUE(Near(window->frame(Frame::Run)->geometry(), px(9480, 120, 2772, 2652)));
+    EXPECT_TRUE(Near(window->frame(Frame::GasStart)->geometry(), px(120, 5880, 3132, 1932)));
+    EXPECT_TRUE(Near(window->Picture1->geometry(), px(240, 720, 4692, 3732)));
+    EXPECT_EQ(window->Picture1->parentWidget(), window->frame(Frame::Pump));
+    EXPECT_TRUE(Near(window->Label61->geometry(), px(120, 480, 3132, 372)));
+    EXPECT_TRUE(Near(window->Label41->geometry(), px(120, 600, 3204, 372)));
+    EXPECT_TRUE(Near(window->label("Label1")->geometry(), px(120, 240, 2772 - 240, 252)));
+    EXPECT_TRUE(Near(window->label("Label9")->geometry(), px(120, 2160, 2772 - 240, 252)));
+    EXPECT_TRUE(Near(window->label("Label52")->geometry(), px(2400, 360, 1932, 252)));
+    EXPECT_NEAR(window->Label61->font().pointSizeF(), 14, 0.05);
+    EXPECT_NEAR(window->Label40->font().pointSizeF(), 14, 0.05);
+    EXPECT_NEAR(window->label("Label1")->font().pointSizeF(), 8, 0.05);
+
+    window->resize(1660, 1196);  // twice the design size
+    QResizeEvent resized(window->size(), QSize(830, 598));
+    QCoreApplication::sendEvent(window.get(), &resized);
+    EXPECT_TRUE(Near(window->frame(Frame::Pump)->geometry(), px(13200, 6000, 11304, 9624)));
+    EXPECT_NEAR(window->label("Label1")->font().pointSizeF(), 16, 0.05);
+}
+
+TEST_F(ParametersWindowTest, ChartShowsTheBlueCurve) {
+    link.BackupImage[80] = 255;
+    for (int k = 0; k < 32; ++k) link.BackupImage[208 + k] = 128;
+    open(256);
+    const QImage face = window->Picture1->faceImage();
+    ASSERT_FALSE(face.isNull());
+    // The curve runs across the middle at y = 128 of the chart's -10..290.
+    const int row = qRound((128.0 + 10) / 300 * face.height());
+    int blue = 0;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int x = 0; x < face.width(); ++x)
+            if (face.pixelColor(x, row + dy) == kBlue) ++blue;
+    EXPECT_GT(blue, face.width() / 2);
+    EXPECT_EQ(face.pixelColor(2, 2), QColor(Qt::white));
+}
+
+TEST_F(ParametersWindowTest, RefreshesEverySecondWhileOpen) {
+    open(100);
+    EXPECT_EQ(window->Timer1.interval(), 1000);
+    EXPECT_TRUE(window->Timer1.isActive());
+    // The window follows the image on its own.
+    link.BackupByteCount = 256;
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window->Label61->text() == expected().status; }, 2000));
+    EXPECT_EQ(statusColour(), kGreen);
+}
+
+// The window as the user sees it, filled from the simulated unit. Set NORVA_SHOTS to a
+// folder to keep the picture for a look.
+TEST(ParametersWindowSim, FillsFromTheSimulatedUnit) {
+    int64_t now = 0;
+    sim::SimOptions options;
+    options.rate = 1000;
+    SimBackend backend(options, [&] { return now; });
+    Link link(backend, [&] { return now; });
+    for (int t = 0; t < 1000; t += Link::kPollMs) {
+        now += Link::kPollMs;
+        link.PollTick();
+    }
+    ASSERT_GE(link.BackupByteCount, 256);
+    ParametersWindow window(link);
+    window.show();
+    const QImage shot = window.grab().toImage();
+    EXPECT_EQ(shot.size(), window.size() * window.devicePixelRatioF());
+    EXPECT_EQ(window.Label61->palette().color(QPalette::Window), kGreen);
+    EXPECT_FALSE(window.frame(Frame::Pump)->isHidden());
+    if (const QByteArray dir = qgetenv("NORVA_SHOTS"); !dir.isEmpty())
+        shot.save(QDir(QString::fromLocal8Bit(dir)).filePath("parameters.png"));
+}
