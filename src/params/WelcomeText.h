@@ -1,6 +1,7 @@
 #pragma once
-// The unit's two-line welcome screen: 2 x 16 one-byte characters at image addresses 176..207,
-// in the Windows-1252 character set, read from the image and written with six paced reports.
+// Writing the unit's two-line welcome screen: 2 x 16 one-byte characters at image addresses
+// 176..207 in the Windows-1252 character set, sent with six paced reports. Reading it back is
+// params::WelcomeLine.
 
 #include <QString>
 #include <array>
@@ -19,9 +20,6 @@ constexpr int kWelcomeLineLength = 16;
 constexpr int kWelcomeLength = 2 * kWelcomeLineLength;
 
 using WelcomeBytes = std::array<uint8_t, kWelcomeLength>;
-
-// One line of the image as text; a zero byte adds no character.
-QString WelcomeLine(std::span<const uint8_t> image, int line);
 
 // Both lines padded with blanks (and cut) to 16 characters each, as the unit stores them.
 // Nothing when a character has no Windows-1252 byte; `bad` then holds the first such one.

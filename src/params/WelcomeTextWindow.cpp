@@ -1,6 +1,7 @@
 #include "params/WelcomeTextWindow.h"
 
 #include "link/Link.h"
+#include "params/ImageLayout.h"
 #include "params/WelcomeText.h"
 #include "ui/Dialogs.h"
 
@@ -56,8 +57,8 @@ void WelcomeTextWindow::Read() {
         dialogs_.message(kNotAvailable, kProgramTitle);
         return;
     }
-    Text1->setText(WelcomeLine(link_.BackupImage, 0));
-    Text2->setText(WelcomeLine(link_.BackupImage, 1));
+    Text1->setText(params::WelcomeLine(link_.BackupImage, 1));
+    Text2->setText(params::WelcomeLine(link_.BackupImage, 2));
 }
 
 void WelcomeTextWindow::Write() {

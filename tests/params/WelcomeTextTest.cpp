@@ -27,16 +27,6 @@ TEST(WelcomeText, LinesArePaddedCutAndEncodedAsWindows1252) {
     EXPECT_EQ(bad, QStringLiteral("Ł"));
 }
 
-TEST(WelcomeText, ReadingSkipsZeroBytes) {
-    std::array<uint8_t, 257> image{};
-    const char* text = "HELLO";
-    for (int i = 0; i < 5; ++i) image[176 + i] = static_cast<uint8_t>(text[i]);
-    image[192] = 0x80;
-    image[194] = 'x';
-    EXPECT_EQ(WelcomeLine(image, 0), "HELLO");
-    EXPECT_EQ(WelcomeLine(image, 1), QStringLiteral("€x"));
-}
-
 namespace {
 class WelcomeWrite : public LinkTest {
   protected:
