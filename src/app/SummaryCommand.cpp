@@ -53,13 +53,7 @@ int RunSummary(Link& link, std::FILE* out, std::FILE* err, int timeoutMs) {
                        std::to_string(link.BackupByteCount) + " of 256 bytes; " +
                        link.ConnectionCaption.toStdString() + ")\n");
     } else {
-        params::SummaryInput input;
-        input.image = link.BackupImage;
-        input.backupByteCount = link.BackupByteCount;
-        input.descending = link.BackupDescending;
-        input.stickPosition = link.StickPosition;
-        input.receiverPulse = link.ReceiverPulse;
-        Write(out, SummaryReport(params::MakeSummary(input)));
+        Write(out, SummaryReport(params::MakeSummary(params::SummaryInputOf(link))));
     }
     link.CloseDeviceHandles();
     return complete ? 0 : 2;

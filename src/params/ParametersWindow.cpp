@@ -38,27 +38,6 @@ const FramePlace kFrames[] = {
     {Frame::Run, {9480, 120, 2772, 2652}},
 };
 
-// The ordinary lines of each frame, top to bottom, one line step apart.
-struct FrameLines {
-    Frame frame;
-    std::initializer_list<const char*> controls;
-};
-const FrameLines kLines[] = {
-    {Frame::Run,
-     {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9"}},
-    {Frame::Start,
-     {"Label10", "Label11", "Label12", "Label13", "Label14", "Label15", "Label16", "Label17",
-      "Label18"}},
-    {Frame::GasStart, {"Label19", "Label20", "Label21", "Label25", "Label26", "Label27"}},
-    {Frame::Kerosene,
-     {"Label22", "Label23", "Label24", "Label28", "Label29", "Label30", "Label31", "Label32",
-      "Label33"}},
-    {Frame::Radio, {"Label34", "Label35", "Label36", "Label37", "Label38", "Label39"}},
-    {Frame::LastRun,
-     {"Label42", "Label43", "Label44", "Label45", "Label46", "Label47", "Label48", "Label49",
-      "Label50"}},
-};
-
 const TwipRect& FrameRect(Frame frame) {
     for (const FramePlace& p : kFrames)
         if (p.frame == frame) return p.rect;
@@ -110,16 +89,18 @@ void ParametersWindow::buildControls() {
     Label40 = addLine(Frame::Welcome, "Label40", {120, 240, 3204, kLargeHeight}, kLargePoints);
     Label41 = addLine(Frame::Welcome, "Label41", {120, 600, 3204, kLargeHeight}, kLargePoints);
 
-    for (const FrameLines& f : kLines) {
-        const double width = FrameRect(f.frame).width - 2 * kLineLeft;
-        double top = kFirstLineTop;
-        for (const char* control : f.controls) {
-            addLine(f.frame, control, {kLineLeft, top, width, kLineHeight}, kLinePoints);
-            top += kLineStep;
-        }
-    }
     addLine(Frame::Pump, "Label51", {480, 360, 1932, kLineHeight}, kLinePoints);
     addLine(Frame::Pump, "Label52", {2400, 360, 1932, kLineHeight}, kLinePoints);
+    // The ordinary lines stack down their frame, one line step apart, in the summary's order.
+    std::array<double, kFrameCount> top;
+    top.fill(kFirstLineTop);
+    for (const LinePlace& line : SummaryLinePlaces()) {
+        if (labels_.contains(QString::fromLatin1(line.control))) continue;  // placed above
+        const double width = FrameRect(line.frame).width - 2 * kLineLeft;
+        double& y = top[static_cast<int>(line.frame)];
+        addLine(line.frame, line.control, {kLineLeft, y, width, kLineHeight}, kLinePoints);
+        y += kLineStep;
+    }
 
     Picture1 = new CanvasWidget(frame(Frame::Pump));
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -132,13 +113,7 @@ void ParametersWindow::buildControls() {
 }
 
 void ParametersWindow::Refresh() {
-    SummaryInput input;
-    input.image = link_.BackupImage;
-    input.backupByteCount = link_.BackupByteCount;
-    input.descending = link_.BackupDescending;
-    input.stickPosition = link_.StickPosition;
-    input.receiverPulse = link_.ReceiverPulse;
-    const Summary summary = MakeSummary(input);
+    const Summary summary = MakeSummary(SummaryInputOf(link_));
 
     Label61->setText(summary.status);
     QPalette palette = Label61->palette();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/NumberText.h"
+#include "link/Link.h"
 #include "mainwin/StatusCodes.h"
 #include "params/ImageLayout.h"
 
@@ -201,6 +202,25 @@ const SummaryLine* Summary::line(const char* id) const {
     for (const SummaryLine& l : lines)
         if (std::strcmp(l.id, id) == 0) return &l;
     return nullptr;
+}
+
+SummaryInput SummaryInputOf(const Link& link) {
+    SummaryInput input;
+    input.image = link.BackupImage;
+    input.backupByteCount = link.BackupByteCount;
+    input.descending = link.BackupDescending;
+    input.stickPosition = link.StickPosition;
+    input.receiverPulse = link.ReceiverPulse;
+    return input;
+}
+
+std::span<const LinePlace> SummaryLinePlaces() {
+    static const std::vector<LinePlace> places = [] {
+        std::vector<LinePlace> v;
+        for (const LineRow& row : kLines) v.push_back({row.id, row.control, row.frame});
+        return v;
+    }();
+    return places;
 }
 
 Summary MakeSummary(const SummaryInput& input) {

@@ -10,6 +10,10 @@
 #include <span>
 #include <vector>
 
+namespace norva {
+class Link;
+}
+
 namespace norva::params {
 
 // The frames, in the order the summary command prints them.
@@ -25,6 +29,18 @@ struct SummaryInput {
     int stickPosition = 0;    // percent, live
     float receiverPulse = 0;  // microseconds, live
 };
+
+// What the summary reads of the device link: the image and the two live receiver values.
+SummaryInput SummaryInputOf(const Link& link);
+
+// Where a line lives in the window.
+struct LinePlace {
+    const char* id;
+    const char* control;
+    Frame frame;
+};
+// Every line, in the order MakeSummary fills them; within a frame that is top to bottom.
+std::span<const LinePlace> SummaryLinePlaces();
 
 struct SummaryLine {
     const char* id;       // "U1", "S3", "W1", "P2", ...
