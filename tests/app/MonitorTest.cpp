@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "app/Drain.h"
 #include "app/Monitor.h"
 #include "link/FakeBackend.h"
 #include "link/hid/SimBackend.h"
@@ -54,13 +55,8 @@ TEST(MonitorRun, PrintsOneLinePerReportFromTheSimulatedUnit) {
     Monitor monitor(link, options, out, status);
     EXPECT_EQ(monitor.run(), 0);
     EXPECT_EQ(monitor.lines(), 40);
-    std::rewind(out);
-    std::string text;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, out)) > 0) text.append(buf, n);
-    std::fclose(out);
-    std::fclose(status);
+    const std::string text = Drain(out);
+    Drain(status);
     std::istringstream lines(text);
     std::string line;
     std::getline(lines, line);

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/Drain.h"
 #include "app/SummaryCommand.h"
 #include "link/FakeBackend.h"
 #include "link/Link.h"
@@ -12,19 +13,9 @@
 #include "params/ImageLayout.h"
 
 using namespace norva;
+using norva::testing::Drain;
 
 namespace {
-
-// Everything written to a temporary stream, then closed.
-std::string Drain(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, file)) > 0) text.append(buf, n);
-    std::fclose(file);
-    return text;
-}
 
 struct Printed {
     int status;

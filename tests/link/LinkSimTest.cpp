@@ -1,31 +1,24 @@
 // The link against the simulated unit: the whole path from key press to the image byte.
 #include <gtest/gtest.h>
 
-#include "link/Link.h"
-#include "link/hid/SimBackend.h"
+#include "link/SimRig.h"
 
 using namespace norva;
+using norva::testing::SimRig;
 
 namespace {
 class LinkSim : public ::testing::Test {
   protected:
-    int64_t now = 0;
-    std::unique_ptr<SimBackend> backend;
-    std::unique_ptr<Link> link;
+    std::unique_ptr<SimRig> rig;
+    SimBackend* backend = nullptr;
+    Link* link = nullptr;
 
     void make(bool falling, int rate = 1000) {
-        sim::SimOptions options;
-        options.falling = falling;
-        options.rate = rate;
-        backend = std::make_unique<SimBackend>(options, [this] { return now; });
-        link = std::make_unique<Link>(*backend, [this] { return now; });
+        rig = std::make_unique<SimRig>(falling, rate);
+        backend = &rig->backend;
+        link = &rig->link;
     }
-    void run(int ms) {
-        for (int t = 0; t < ms; t += Link::kPollMs) {
-            now += Link::kPollMs;
-            link->PollTick();
-        }
-    }
+    void run(int ms) { rig->run(ms); }
     void expectImageMatchesUnit() {
         const auto& memory = backend->unit().memory();
         for (int a = 0; a < 256; ++a) ASSERT_EQ(link->BackupImage[a], memory[a]) << a;
@@ -91,10 +84,10 @@ TEST_F(LinkSim, UnplugAndSilenceAreLostUnitsFoundAgain) {
     // A silent unit stays enumerated: lost after six seconds, found again at the next tick,
     // and every tick in between stays short.
     backend->unit().setSilent(true);
-    const int64_t silentFrom = now;
-    while (link->DeviceDetected && now - silentFrom < 10000) run(Link::kPollMs);
-    EXPECT_GE(now - silentFrom, kReadTimeoutMs);
-    EXPECT_LE(now - silentFrom, kReadTimeoutMs + 2 * Link::kPollMs);
+    const int64_t silentFrom = rig->now;
+    while (link->DeviceDetected && rig->now - silentFrom < 10000) run(Link::kPollMs);
+    EXPECT_GE(rig->now - silentFrom, kReadTimeoutMs);
+    EXPECT_LE(rig->now - silentFrom, kReadTimeoutMs + 2 * Link::kPollMs);
     EXPECT_EQ(link->EngineSpeed, 0);  // the zero-filled dispatch
     run(Link::kPollMs);
     EXPECT_TRUE(link->DeviceDetected);

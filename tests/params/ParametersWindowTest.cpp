@@ -9,7 +9,7 @@
 
 #include "link/FakeBackend.h"
 #include "link/Link.h"
-#include "link/hid/SimBackend.h"
+#include "link/SimRig.h"
 #include "params/ParametersWindow.h"
 
 using namespace norva;
@@ -187,15 +187,9 @@ TEST_F(ParametersWindowTest, RefreshesEverySecondWhileOpen) {
 // The window as the user sees it, filled from the simulated unit. Set NORVA_SHOTS to a
 // folder to keep the picture for a look.
 TEST(ParametersWindowSim, FillsFromTheSimulatedUnit) {
-    int64_t now = 0;
-    sim::SimOptions options;
-    options.rate = 1000;
-    SimBackend backend(options, [&] { return now; });
-    Link link(backend, [&] { return now; });
-    for (int t = 0; t < 1000; t += Link::kPollMs) {
-        now += Link::kPollMs;
-        link.PollTick();
-    }
+    norva::testing::SimRig rig;
+    Link& link = rig.link;
+    rig.run(1000);
     ASSERT_GE(link.BackupByteCount, 256);
     ParametersWindow window(link);
     window.show();

@@ -2,7 +2,7 @@
 
 #include "link/Link.h"
 #include "link/LinkFixture.h"
-#include "link/hid/SimBackend.h"
+#include "link/SimRig.h"
 #include "params/WelcomeText.h"
 #include "params/WelcomeTextWindow.h"
 #include "ui/ScriptedDialogs.h"
@@ -119,29 +119,20 @@ TEST_F(WelcomeWrite, ReadNeedsTheImage) {
 }
 
 TEST(WelcomeTextSim, WrittenTextComesBackThroughTheStream) {
-    int64_t now = 0;
-    sim::SimOptions options;
-    options.rate = 1000;
-    SimBackend backend(options, [&] { return now; });
-    Link link(backend, [&] { return now; });
+    SimRig rig;
+    Link& link = rig.link;
     ScriptedDialogs dialogs;
     WelcomeTextWindow window(link, dialogs);
-    auto run = [&](int ms) {
-        for (int t = 0; t < ms; t += Link::kPollMs) {
-            now += Link::kPollMs;
-            link.PollTick();
-        }
-    };
-    run(400);
+    rig.run(400);
     window.Text1->setText(QStringLiteral("FIELD TEST"));
     window.Text2->setText(QStringLiteral("Señal OK"));
     window.Write();
-    run(100);
+    rig.run(100);
     EXPECT_FALSE(link.Operation.busy());
-    EXPECT_EQ(backend.unit().memory()[176], 'F');
-    EXPECT_EQ(backend.unit().memory()[194], 0xF1);  // ñ
-    EXPECT_LT(link.BackupByteCount, 255);           // the image is being assembled afresh
-    run(400);
+    EXPECT_EQ(rig.unit().memory()[176], 'F');
+    EXPECT_EQ(rig.unit().memory()[194], 0xF1);  // ñ
+    EXPECT_LT(link.BackupByteCount, 255);       // the image is being assembled afresh
+    rig.run(400);
     window.Read();
     EXPECT_EQ(window.Text1->text(), "FIELD TEST      ");
     EXPECT_EQ(window.Text2->text(), QStringLiteral("Señal OK        "));

@@ -1,0 +1,37 @@
+#pragma once
+// A link on the simulated unit with one hand-moved clock for both, so a test can let exact
+// stretches of time pass in poll ticks.
+
+#include "link/Link.h"
+#include "link/hid/SimBackend.h"
+
+namespace norva::testing {
+
+struct SimRig {
+    int64_t now = 0;
+    SimBackend backend;
+    Link link;
+
+    explicit SimRig(bool falling = false, int rate = 1000)
+        : backend(Options(falling, rate), [this] { return now; }),
+          link(backend, [this] { return now; }) {}
+
+    sim::SimUnit& unit() { return backend.unit(); }
+    // Lets `ms` pass, one poll tick at a time.
+    void run(int ms) {
+        for (int t = 0; t < ms; t += Link::kPollMs) {
+            now += Link::kPollMs;
+            link.PollTick();
+        }
+    }
+
+  private:
+    static sim::SimOptions Options(bool falling, int rate) {
+        sim::SimOptions options;
+        options.falling = falling;
+        options.rate = rate;
+        return options;
+    }
+};
+
+}  // namespace norva::testing
