@@ -3,7 +3,10 @@
 #include <sys/resource.h>
 #include <time.h>
 
+#include <benchmark/benchmark.h>
+
 #include "link/hid/HidBackend.h"
+#include "link/hid/SimBackend.h"
 
 namespace norva::bench {
 
@@ -30,6 +33,16 @@ inline double ThreadCpuSeconds() {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return t.tv_sec + t.tv_nsec / 1e9;
+}
+
+// What became of the reports the simulated unit sent: "lost" are those neither dispatched nor
+// still waiting to be read.
+inline void CountDelivery(benchmark::State& state, SimBackend& backend, long long dispatched) {
+    const auto generated = static_cast<long long>(backend.unit().reportsGenerated());
+    const auto pending = static_cast<long long>(backend.unit().pendingReports());
+    state.counters["generated"] = double(generated);
+    state.counters["dispatched"] = double(dispatched);
+    state.counters["lost"] = double(generated - pending - dispatched);
 }
 
 }  // namespace norva::bench

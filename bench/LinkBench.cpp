@@ -66,11 +66,7 @@ static void BM_SimulatedUnitSoak1000PerSecond(benchmark::State& state) {
         monitor.run();
         const double cpu = ProcessCpuSeconds() - cpuBefore;
         std::fclose(sink);
-        const auto generated = static_cast<long long>(backend.unit().reportsGenerated());
-        const auto pending = static_cast<long long>(backend.unit().pendingReports());
-        state.counters["generated"] = double(generated);
-        state.counters["dispatched"] = double(dispatched);
-        state.counters["lost"] = double(generated - pending - dispatched);
+        bench::CountDelivery(state, backend, dispatched);
         state.counters["dropped_by_unit"] = double(backend.unit().reportsDropped());
         state.counters["sequence_breaks"] = double(breaks);
         state.counters["cpu_percent"] = 100.0 * cpu / 10.0;

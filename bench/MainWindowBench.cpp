@@ -58,11 +58,7 @@ static void BM_MainWindowSimulatedUnit1000PerSecond(benchmark::State& state) {
         QApplication::exec();
         const double cpu = bench::ThreadCpuSeconds() - cpuBefore;
         link.Timer3.stop();
-        const auto generated = static_cast<long long>(backend.unit().reportsGenerated());
-        const auto pending = static_cast<long long>(backend.unit().pendingReports());
-        state.counters["generated"] = double(generated);
-        state.counters["dispatched"] = double(dispatched);
-        state.counters["lost"] = double(generated - pending - dispatched);
+        bench::CountDelivery(state, backend, dispatched);
         state.counters["ui_thread_cpu_percent"] = 100.0 * cpu / 10.0;
     }
 }
