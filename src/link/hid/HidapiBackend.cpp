@@ -106,7 +106,7 @@ HidHandle HidapiBackend::open(const std::string& path, HidOpenMode) {
     // Reads must never wait: the session polls.
     hid_set_nonblocking(device, 1);
     HidHandle h = nextHandle_++;
-    open_[h] = Open{device, path, DescriptorOf(path)};
+    open_[h] = Open{device, path, std::nullopt, false};
     return h;
 }
 
@@ -125,10 +125,18 @@ std::optional<HidIdentity> HidapiBackend::identity(HidHandle handle) {
     return it->second;
 }
 
+const std::optional<ReportDescriptorSummary>& HidapiBackend::descriptorOf(Open& dev) {
+    if (!dev.descriptorRead) {
+        dev.descriptor = DescriptorOf(dev.path);
+        dev.descriptorRead = true;
+    }
+    return dev.descriptor;
+}
+
 std::optional<HidReportLengths> HidapiBackend::reportLengths(HidHandle handle) {
     Open* dev = find(handle);
-    if (!dev || !dev->descriptor) return std::nullopt;
-    return dev->descriptor->lengths;
+    if (!dev || !descriptorOf(*dev)) return std::nullopt;
+    return descriptorOf(*dev)->lengths;
 }
 
 bool HidapiBackend::write(HidHandle handle, std::span<const uint8_t> report) {
@@ -141,7 +149,8 @@ HidReadResult HidapiBackend::read(HidHandle handle, std::span<uint8_t> buffer) {
     Open* dev = find(handle);
     if (!dev || buffer.empty()) return HidReadResult::Failed;
     int n;
-    if (dev->descriptor && dev->descriptor->numberedReports) {
+    const auto& descriptor = descriptorOf(*dev);
+    if (descriptor && descriptor->numberedReports) {
         n = hid_read_timeout(dev->device, buffer.data(), buffer.size(), 0);
     } else {
         n = hid_read_timeout(dev->device, buffer.data() + 1, buffer.size() - 1, 0);

@@ -41,11 +41,15 @@ class HidapiBackend : public HidBackend {
     struct Open {
         hid_device_* device = nullptr;
         std::string path;
-        // Read once at open: the lengths, and whether reports are numbered (hidraw hands
-        // reports of unnumbered devices over without the leading ID byte).
+        // Read on first need, not at open: while the unit is looked for, every other HID
+        // device is opened and closed again on each tick. It gives the lengths, and whether
+        // reports are numbered (hidraw hands reports of unnumbered devices over without the
+        // leading ID byte).
         std::optional<ReportDescriptorSummary> descriptor;
+        bool descriptorRead = false;
     };
     Open* find(HidHandle handle);
+    static const std::optional<ReportDescriptorSummary>& descriptorOf(Open& dev);
 
     std::map<std::string, HidIdentity> seen_;  // identity of each path last enumerated
     std::map<HidHandle, Open> open_;
