@@ -42,20 +42,7 @@ void AppendCsvField(std::string& out, const std::string& field) {
 }  // namespace
 
 std::string TerminalLine(const Link& link, int line) {
-    std::string text;
-    text.reserve(32);
-    for (int i = 0; i < 16; ++i) {
-        const auto c = static_cast<uint8_t>(link.ReportText[line * 16 + i]);
-        if (c == 0) {
-            text += ' ';
-        } else if (c < 0x80) {
-            text += static_cast<char>(c);
-        } else {  // the unit's character set is Latin-1; the output is UTF-8
-            text += static_cast<char>(0xC0 | (c >> 6));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return text;
+    return link.TerminalLine(line).toStdString();  // UTF-8
 }
 
 std::string MonitorCsvHeader() {

@@ -158,6 +158,12 @@ void Link::NormalDispatch(std::span<const uint8_t> report) {
     emit dispatched();
 }
 
+QString Link::TerminalLine(int line) const {
+    QString text = QString::fromLatin1(ReportText.data() + line * 16, 16);
+    text.replace(QChar(0), QChar(' '));
+    return text;
+}
+
 void Link::UpdateBackupProgress() {
     // 255 bytes read 100% with the blank of a number, a complete image without it.
     const int percent = BackupByteCount < 256 ? BackupByteCount * 100 / 255 : 1000;

@@ -125,6 +125,10 @@ class Link : public QObject {
     std::optional<bool> FileMenuVisible;   // Save and WriteP
     std::optional<bool> AutostartVisible;  // the "&Parameters" menu item
 
+    // Terminal line 0 or 1 as shown: 16 characters of ReportText, read as Latin-1, with a NUL
+    // shown as a blank.
+    QString TerminalLine(int line) const;
+
     void ReceiveReport();
     // Routes one report to the download or to the normal dispatch; true for the latter.
     bool Dispatch(std::span<const uint8_t> report);

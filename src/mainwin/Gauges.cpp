@@ -72,12 +72,6 @@ QColor StickBarColour(int stickPosition, uint8_t idlePositionByte) {
     return idlePositionByte / 2.55 <= stickPosition ? kRed : kPaleYellow;
 }
 
-QString TerminalText(const std::string& reportText, int line) {
-    QString text = QString::fromLatin1(reportText.data() + line * 16, 16);
-    text.replace(QChar(0), QChar(' '));
-    return text;
-}
-
 LiveTexts MakeLiveTexts(const Link& link) {
     LiveTexts t;
     t.speed = FromStd(FormatNumber(link.EngineSpeed * 1000.0f, "###,##0"));
@@ -86,8 +80,8 @@ LiveTexts MakeLiveTexts(const Link& link) {
     t.pump = FromStd(Str(link.PumpPower)) + QLatin1Char('%');
     t.current = FromStd(FormatNumber(link.BatteryCurrent / 10.0, "#0.0")) + QLatin1Char('A');
     t.voltage = FromStd(FormatNumber(link.BatteryVoltage, "##.0")) + QLatin1Char('V');
-    t.line1 = TerminalText(link.ReportText, 0);
-    t.line2 = TerminalText(link.ReportText, 1);
+    t.line1 = link.TerminalLine(0);
+    t.line2 = link.TerminalLine(1);
     return t;
 }
 

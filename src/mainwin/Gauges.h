@@ -37,8 +37,4 @@ struct LiveTexts {
 };
 LiveTexts MakeLiveTexts(const Link& link);
 
-// One of the unit's 16-character terminal lines; the unit's character set is Latin-1 and a
-// NUL shows as a blank.
-QString TerminalText(const std::string& reportText, int line);
-
 }  // namespace norva
