@@ -12,8 +12,6 @@ namespace norva {
 
 namespace {
 
-constexpr int kCompleteCount = 256;  // the summary, unlike the files, waits for 256
-
 void Write(std::FILE* out, const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), out);
     std::fflush(out);
@@ -39,14 +37,14 @@ int RunSummary(Link& link, std::FILE* out, std::FILE* err, int timeoutMs) {
     {
         QObject context;  // ends both connections when the wait is over
         QObject::connect(&link, &Link::dispatched, &context, [&link] {
-            if (link.BackupByteCount >= kCompleteCount) QCoreApplication::quit();
+            if (link.BackupByteCount >= params::kSummaryCompleteCount) QCoreApplication::quit();
         });
         QTimer::singleShot(timeoutMs, &context, [] { QCoreApplication::quit(); });
         link.start();
         QCoreApplication::exec();
         link.Timer3.stop();
     }
-    const bool complete = link.BackupByteCount >= kCompleteCount;
+    const bool complete = link.BackupByteCount >= params::kSummaryCompleteCount;
     if (!complete) {
         Write(err, "norva: the unit's configuration did not arrive within " +
                        FormatNumber(timeoutMs / 1000.0, "0.###") + " s (" +
@@ -68,7 +66,7 @@ int PrintCloneSummary(const std::string& path, std::FILE* out, std::FILE* err) {
     }
     params::SummaryInput input;
     input.image = *image;
-    input.backupByteCount = kCompleteCount;
+    input.backupByteCount = params::kSummaryCompleteCount;
     Write(out, SummaryReport(params::MakeSummary(input)));
     return 0;
 }

@@ -13,8 +13,6 @@ namespace norva::params {
 
 namespace {
 
-constexpr int kCompleteCount = 256;
-
 // How a line turns its field into text after the caption.
 enum class Show {
     Value,        // N(stored × scale) + suffix
@@ -124,7 +122,7 @@ QString N(double x) {
 }
 
 QString StatusText(int count) {
-    if (count >= kCompleteCount) return QStringLiteral("Data Read OK");
+    if (count >= kSummaryCompleteCount) return QStringLiteral("Data Read OK");
     return QStringLiteral("Reading data= ") + N(std::floor(count / 2.55)) + QStringLiteral("%");
 }
 
@@ -226,7 +224,7 @@ std::span<const LinePlace> SummaryLinePlaces() {
 Summary MakeSummary(const SummaryInput& input) {
     Summary summary;
     summary.reduced = input.descending;
-    summary.complete = input.backupByteCount >= kCompleteCount;
+    summary.complete = input.backupByteCount >= kSummaryCompleteCount;
     summary.status = StatusText(input.backupByteCount);
     summary.statusColour = summary.complete ? QColor(0, 255, 0) : QColor(255, 255, 0);
     for (int f = 0; f < kFrameCount; ++f) {

@@ -20,7 +20,10 @@ namespace norva::params {
 enum class Frame { Status, Welcome, Start, GasStart, LastRun, Kerosene, Radio, Pump, Run };
 constexpr int kFrameCount = 9;
 
-QString FrameCaption(Frame frame);  // "Status", "Welcome Screen", "Start", "Gas Start", ...
+QString FrameCaption(Frame frame);
+
+// The summary counts the image complete one byte later than the files do.
+constexpr int kSummaryCompleteCount = 256;  // "Status", "Welcome Screen", "Start", "Gas Start", ...
 
 struct SummaryInput {
     std::span<const uint8_t> image;  // at least 256 bytes: BackupImage
