@@ -38,8 +38,9 @@ void IniciaGrafic(Canvas& canvas, std::span<const uint8_t> image) {
     canvas.box(kFrameLeft, kFrameTop, kFrameRight, kFrameBottom);
 
     canvas.setLineWidth(1);
-    const double step = (image[kFullSpeedAddress] - image[kIdleSpeedAddress]) / 10.0;
-    double value = image[kIdleSpeedAddress];
+    const double idle = Stored(image, Field::IdleSpeed);
+    const double step = (Stored(image, Field::FullSpeed) - idle) / 10.0;
+    double value = idle;
     canvas.setLineStyle(LineStyle::Dot);
 
     // Speed labels under the frame, idle at the left edge; a grid line at each one after it.
@@ -64,19 +65,26 @@ void IniciaGrafic(Canvas& canvas, std::span<const uint8_t> image) {
     canvas.setLineWidth(2);
 }
 
+namespace {
+// nearbyint in the default rounding mode: halves go to the even neighbour.
+double ChartY(double height) {
+    return std::nearbyint(kBaseline - height);
+}
+}  // namespace
+
 double PumpCurveHeight(int value, int pumpLimit) {
-    // nearbyint in the default rounding mode: halves go to the even neighbour.
-    return std::nearbyint(kBaseline - static_cast<double>(value) * pumpLimit / 256.0);
+    return ChartY(static_cast<double>(value) * pumpLimit / 256.0);
 }
 
 void PintaPump(Canvas& canvas, std::span<const uint8_t> image) {
     IniciaGrafic(canvas, image);
-    const int limit = image[kPumpLimitAddress];
     // A flat start from the left edge to the first point, at the first point's height.
-    canvas.moveTo(0, PumpCurveHeight(image[kPumpCurveAddress], limit));
+    canvas.moveTo(0, ChartY(PumpCurvePoint(image, 0).height));
     canvas.setLineWidth(2);
-    for (int k = 0; k < kPumpCurvePoints; ++k)
-        canvas.lineTo(7 + 8 * k, PumpCurveHeight(image[kPumpCurveAddress + k], limit), kCurveBlue);
+    for (int k = 0; k < kPumpCurvePoints; ++k) {
+        const CurvePoint p = PumpCurvePoint(image, k);
+        canvas.lineTo(p.x, ChartY(p.height), kCurveBlue);
+    }
 }
 
 }  // namespace norva::params

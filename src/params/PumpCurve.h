@@ -7,16 +7,10 @@
 #include <cstdint>
 #include <span>
 
+#include "params/ImageLayout.h"
 #include "ui/Canvas.h"
 
 namespace norva::params {
-
-// Configuration image addresses the chart reads.
-constexpr int kIdleSpeedAddress = 50;
-constexpr int kFullSpeedAddress = 51;
-constexpr int kPumpLimitAddress = 80;
-constexpr int kPumpCurveAddress = 208;
-constexpr int kPumpCurvePoints = 32;
 
 // The chart's user coordinates: x from -20 to 290, y from -10 down to 290. The plot frame runs
 // from (0, 5) to (255, 260); speed spans x 0..255 and the power baseline is y = 255.

@@ -11,6 +11,12 @@ using namespace norva::params;
 using Kind = CanvasOp::Kind;
 
 namespace {
+// Image addresses the chart reads.
+constexpr int kIdleSpeedAddress = 50;
+constexpr int kFullSpeedAddress = 51;
+constexpr int kPumpLimitAddress = 80;
+constexpr int kPumpCurveAddress = 208;
+
 class PumpCurveTest : public ::testing::Test {
   protected:
     std::array<uint8_t, 257> image{};
