@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "BenchSupport.h"
+#include "app/App.h"
 #include "link/Link.h"
 #include "link/hid/SimBackend.h"
 #include "mainwin/MainWindow.h"
@@ -14,12 +15,21 @@
 
 using namespace norva;
 
+namespace {
+// The program with its main window, on the given unit, with a settings file of its own.
+std::unique_ptr<App> MakeApp(std::unique_ptr<HidBackend> backend, const QTemporaryDir& dir) {
+    AppOptions options;
+    options.settingsPath = dir.filePath("norva10.ini");
+    options.dialogs = std::make_unique<ScriptedDialogs>();
+    return std::make_unique<App>(std::move(backend), std::move(options));
+}
+}  // namespace
+
 static void BM_ShowLiveValues(benchmark::State& state) {
-    bench::NullBackend backend;
-    Link link(backend);
-    ScriptedDialogs dialogs;
     QTemporaryDir dir;
-    MainWindow window(link, dialogs, dir.filePath("norva10.ini"));
+    auto app = MakeApp(std::make_unique<bench::NullBackend>(), dir);
+    Link& link = app->link();
+    MainWindow& window = *app->mainWindow();
     link.Timer3.stop();
     window.show();
     QApplication::processEvents();
@@ -45,12 +55,11 @@ static void BM_MainWindowSimulatedUnit1000PerSecond(benchmark::State& state) {
     for (auto _ : state) {
         sim::SimOptions options;
         options.rate = 1000;
-        SimBackend backend(options);
-        Link link(backend);
-        ScriptedDialogs dialogs;
         QTemporaryDir dir;
-        MainWindow window(link, dialogs, dir.filePath("norva10.ini"));
-        window.show();
+        auto app = MakeApp(std::make_unique<SimBackend>(options), dir);
+        auto& backend = static_cast<SimBackend&>(app->backend());
+        Link& link = app->link();
+        app->mainWindow()->show();
         long long dispatched = 0;
         QObject::connect(&link, &Link::dispatched, [&] { ++dispatched; });
         QTimer::singleShot(10000, Qt::PreciseTimer, [] { QApplication::quit(); });

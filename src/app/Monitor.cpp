@@ -7,6 +7,8 @@
 #include <csignal>
 #include <cstring>
 
+#include "mainwin/Gauges.h"
+
 namespace norva {
 
 namespace {
@@ -89,8 +91,8 @@ std::string MonitorTextRow(const Link& link, int64_t elapsedMs) {
 Monitor::Monitor(Link& link, MonitorOptions options, std::FILE* out, std::FILE* status)
     : link_(link), options_(options), out_(out), status_(status) {
     connect(&link_, &Link::dispatched, this, &Monitor::onDispatched);
-    connect(&link_, &Link::connectionChanged, this, [this](const QString& caption) {
-        std::fprintf(status_, "norva: %s\n", caption.toUtf8().constData());
+    connect(&link_, &Link::stateChanged, this, [this](LinkState state) {
+        std::fprintf(status_, "norva: %s\n", ConnectionCaption(state).toUtf8().constData());
     });
     interruptCheck_.setInterval(100);
     connect(&interruptCheck_, &QTimer::timeout, this, [this] {
@@ -112,8 +114,7 @@ int Monitor::run() {
     QCoreApplication::exec();
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
-    link_.Timer3.stop();
-    link_.CloseDeviceHandles();
+    link_.stop();
     std::fflush(out_);
     return 0;
 }

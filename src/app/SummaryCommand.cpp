@@ -6,6 +6,7 @@
 
 #include "base/NumberText.h"
 #include "link/Link.h"
+#include "mainwin/Gauges.h"
 #include "params/CloneImage.h"
 
 namespace norva {
@@ -49,11 +50,11 @@ int RunSummary(Link& link, std::FILE* out, std::FILE* err, int timeoutMs) {
         Write(err, "norva: the unit's configuration did not arrive within " +
                        FormatNumber(timeoutMs / 1000.0, "0.###") + " s (" +
                        std::to_string(link.BackupByteCount) + " of 256 bytes; " +
-                       link.ConnectionCaption.toStdString() + ")\n");
+                       ConnectionCaption(link.State).toStdString() + ")\n");
     } else {
         Write(out, SummaryReport(params::MakeSummary(params::SummaryInputOf(link))));
     }
-    link.CloseDeviceHandles();
+    link.stop();
     return complete ? 0 : 2;
 }
 

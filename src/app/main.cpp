@@ -5,50 +5,43 @@
 #include <string>
 #include <vector>
 
+#include "app/App.h"
 #include "app/CommandLine.h"
 #include "app/Monitor.h"
 #include "app/Screenshot.h"
 #include "app/SummaryCommand.h"
-#include "link/Link.h"
-#include "mainwin/Config.h"
 #include "mainwin/MainWindow.h"
-#include "ui/QtDialogs.h"
 
 namespace {
+norva::AppOptions Options(const norva::CommandLine& line, bool windows) {
+    norva::AppOptions options;
+    options.settingsPath = QString::fromStdString(line.config);
+    options.windows = windows;
+    return options;
+}
+
 int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
-    QApplication app(argc, argv);
+    QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norva"));
-    // The dialogs outlive the link: an operation cancelled when the link goes still restores
-    // the mouse pointer through them.
-    norva::QtDialogs dialogs;
-    auto backend = norva::MakeBackend(line.device);
-    norva::Link link(*backend);
-    const QString config =
-        line.config.empty() ? norva::DefaultConfigPath() : QString::fromStdString(line.config);
-    norva::MainWindow window(link, dialogs, config);
-    window.show();
-    norva::Screenshot screenshot(window, link, QString::fromStdString(line.screenshot));
+    norva::App app(norva::MakeBackend(line.device), Options(line, true));
+    app.mainWindow()->show();
+    norva::Screenshot screenshot(*app.mainWindow(), app.link(),
+                                 QString::fromStdString(line.screenshot));
     if (!line.screenshot.empty()) screenshot.start();
     return QApplication::exec();
 }
 
-int RunMonitor(int argc, char** argv, const norva::CommandLine& line) {
-    QCoreApplication app(argc, argv);
+int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
+    QCoreApplication qt(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("norva"));
-    auto backend = norva::MakeBackend(line.device);
-    norva::Link link(*backend);
-    norva::Monitor monitor(link, line.monitorOptions, stdout, stderr);
-    return monitor.run();
-}
-
-int RunSummaryCommand(int argc, char** argv, const norva::CommandLine& line) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("norva"));
-    if (!line.summaryImage.empty())
+    if (line.summary && !line.summaryImage.empty())
         return norva::PrintCloneSummary(line.summaryImage, stdout, stderr);
-    auto backend = norva::MakeBackend(line.device);
-    norva::Link link(*backend);
-    return norva::RunSummary(link, stdout, stderr);
+    norva::App app(norva::MakeBackend(line.device), Options(line, false));
+    if (line.monitor) {
+        norva::Monitor monitor(app.link(), line.monitorOptions, stdout, stderr);
+        return monitor.run();
+    }
+    return norva::RunSummary(app.link(), stdout, stderr);
 }
 }  // namespace
 
@@ -64,7 +57,6 @@ int main(int argc, char** argv) {
         std::fputs(norva::Usage().c_str(), stdout);
         return 0;
     }
-    if (line->monitor) return RunMonitor(argc, argv, *line);
-    if (line->summary) return RunSummaryCommand(argc, argv, *line);
+    if (line->monitor || line->summary) return RunCommand(argc, argv, *line);
     return RunWindow(argc, argv, *line);
 }

@@ -7,14 +7,7 @@
 namespace norva {
 
 namespace {
-// Byte positions of a normal-mode input report (byte 0 is the report ID).
-constexpr int kNotFoundMarker = 3;  // 255: an interface with no unit behind it
-constexpr int kTextFirst = 3;
-constexpr int kBackupValue = 35;
-constexpr int kBackupAddress = 36;
-constexpr int kFullSpeedAddress = 51;    // image byte: the unit's full-throttle speed
-constexpr int kAccessLevelAddress = 47;  // image byte: 7 = full menu access
-constexpr int kFullAccess = 7;
+constexpr int kFullSpeedAddress = 51;  // image byte: the unit's full-throttle speed
 
 // What the terminal shows when byte 3 says there is no unit: 15 + 18 blanks + 29 NULs.
 std::string NotFoundText() {
@@ -24,9 +17,9 @@ std::string NotFoundText() {
     return text;
 }
 
-// ReportText position p stands for report byte p + 2.
-inline int At(const std::string& text, int position) {
-    return static_cast<uint8_t>(text[position - 1]);
+// The report byte that ReportText holds at its position p is byte p + 2.
+inline int At(const std::string& text, int reportByte) {
+    return static_cast<uint8_t>(text[reportByte - in::kText]);
 }
 
 // Int(b / 2.55) for a byte, without the rounding doubt of the decimal divisor.
@@ -43,30 +36,27 @@ Link::Link(HidBackend& backend, MsClock clock, QObject* parent)
 }
 
 Link::~Link() {
-    // Operations still waiting are cancelled before the state they wait on goes away.
-    Operation.cancel();
+    // The operation goes before the state it waits on.
+    Operation.abort();
     for (LinkWait* wait : waits_) wait->registered_ = false;
     CloseDeviceHandles();
 }
 
 void Link::start() {
+    stopped_ = false;
     Timer3.setInterval(kDesignPollMs);
     Timer3.start();
 }
 
 void Link::PollTick() {
+    if (polling_) return;
+    // An operation whose wait just ended goes on first, with the state its report left.
+    if (resumeScheduled_) return;
+    polling_ = true;
     Timer3.setInterval(kPollMs);
     PollDevice();
-    // The "&Parameters" menu item: hidden for downward units, shown once the stream runs.
-    std::optional<bool> autostart = AutostartVisible;
-    if (BackupDescending)
-        autostart = false;
-    else if (BackupByteCount > 3)
-        autostart = true;
-    if (autostart != AutostartVisible) {
-        AutostartVisible = autostart;
-        emit autostartVisibilityChanged(*autostart);
-    }
+    polling_ = false;
+    emit polled();
 }
 
 void Link::ReceiveReport() {
@@ -80,15 +70,17 @@ void Link::ReceiveReport() {
         if (result == HidReadResult::None) break;
         if (result == HidReadResult::Failed) {
             LostUnit();
-            SetConnectionCaption(QStringLiteral("Disconnected"), QColor(255, 0, 0));
             DispatchZeroFilled();
             return;
         }
         ++received;
         lastReportMs_ = clock_();
-        if (Dispatch(buffer)) ResumeReportWaits();
-        // A resumed operation may have closed the unit.
-        if (!DeviceDetected || ReadHandle == kInvalidHandle) return;
+        Dispatch(buffer);
+        // An operation whose wait this report ended goes on before the next report.
+        if (resumeScheduled_) {
+            pollCutShort_ = true;
+            return;
+        }
     }
     if (received == 0 && clock_() - lastReportMs_ >= kReadTimeoutMs) {
         LostUnit();
@@ -97,16 +89,28 @@ void Link::ReceiveReport() {
 }
 
 void Link::DispatchZeroFilled() {
+    // The display shows the loss; no wait counts this as a report, and no run log takes it.
     std::fill(readBuffer_.begin(), readBuffer_.end(), uint8_t{0});
-    if (Dispatch(readBuffer_)) ResumeReportWaits();
+    if (DownloadActive != 1) NormalDispatch(readBuffer_);
 }
 
 bool Link::Dispatch(std::span<const uint8_t> report) {
     if (DownloadActive == 1) {
-        if (downloadReceiver_) downloadReceiver_->downloadStep(report);
+        const size_t first = std::min<size_t>(in::kDownloadFirst, report.size());
+        const size_t count = std::min<size_t>(in::kDownloadBytes, report.size() - first);
+        DownloadData.insert(DownloadData.end(), report.begin() + first,
+                            report.begin() + first + count);
+        DownloadData.resize(DownloadData.size() + (in::kDownloadBytes - count), 0);
+        DownloadByteCount += in::kDownloadBytes;
+        SetState(LinkState::Downloading);
+        for (LinkWait* wait : waits_)
+            if (wait->kind_ == LinkWait::Kind::Download && wait->endSerial_ == 0 &&
+                DownloadByteCount >= wait->count_)
+                EndWait(wait, Outcome::Done);
         return false;
     }
     NormalDispatch(report);
+    CountReport();
     return true;
 }
 
@@ -115,20 +119,14 @@ void Link::NormalDispatch(std::span<const uint8_t> report) {
     std::array<uint8_t, kReportLength> r{};
     std::copy_n(report.begin(), std::min<size_t>(report.size(), r.size()), r.begin());
 
-    ReportText.assign(reinterpret_cast<const char*>(r.data() + kTextFirst), kReportTextLength);
+    ReportText.assign(reinterpret_cast<const char*>(r.data() + in::kText), kReportTextLength);
     InputReportReceived = true;
 
-    const int address = r[kBackupAddress];
-    BackupImage[address] = r[kBackupValue];
+    const int address = r[in::kStreamAddress];
+    BackupImage[address] = r[in::kStreamValue];
     if (address == kFullSpeedAddress && GaugeFullSpeed != BackupImage[kFullSpeedAddress]) {
         GaugeFullSpeed = BackupImage[kFullSpeedAddress];
         emit gaugeFullSpeedChanged(GaugeFullSpeed);
-    }
-
-    const bool fileMenu = BackupImage[kAccessLevelAddress] == kFullAccess;
-    if (FileMenuVisible != fileMenu) {
-        FileMenuVisible = fileMenu;
-        emit fileMenuVisibilityChanged(fileMenu);
     }
 
     if (BackupDescending) {
@@ -146,15 +144,13 @@ void Link::NormalDispatch(std::span<const uint8_t> report) {
         BackupByteCount = 0;
         BackupExpectedAddress = address;
     }
-    UpdateBackupProgress();
 
     if (!Mode0Sent) {
         Mode0();
         Mode0Sent = true;
     }
-    if (r[kNotFoundMarker] == 255) ReportText = NotFoundText();
+    if (r[in::kLine1] == in::kNoUnitMarker) ReportText = NotFoundText();
     DecodeTelemetry();
-    emit liveValuesChanged();
     emit dispatched();
 }
 
@@ -164,31 +160,21 @@ QString Link::TerminalLine(int line) const {
     return text;
 }
 
-void Link::UpdateBackupProgress() {
-    // 255 bytes read 100% with the blank of a number, a complete image without it.
-    const int percent = BackupByteCount < 256 ? BackupByteCount * 100 / 255 : 1000;
-    if (percent == shownBackupPercent_) return;
-    shownBackupPercent_ = percent;
-    // The number is written with a leading blank below 100% and without one at 100%.
-    BackupProgressText = BackupByteCount < 256 ? QStringLiteral("Data Backup=  %1%").arg(percent)
-                                               : QStringLiteral("Data Backup= 100%");
-    emit backupProgressChanged(BackupProgressText);
-}
-
 void Link::DecodeTelemetry() {
     const std::string& t = ReportText;
     // Computed in double and stored in single precision, as the values are kept.
-    EngineSpeed = static_cast<float>((At(t, 48) * 256 + At(t, 47)) / 10.0);
-    Pressure = static_cast<float>(At(t, 42) * PressureFactor);
-    Egt = static_cast<float>(At(t, 44) * 4);
-    BatteryCurrent = static_cast<int16_t>(At(t, 36));
-    BatteryVoltage = static_cast<float>(At(t, 45) * 6 / 100.0);
-    StickPosition = Percent(At(t, 43));
-    PumpPower = Percent(At(t, 41));
-    PressureRaw = static_cast<int16_t>(At(t, 42));
-    ReceiverPulse = static_cast<float>(At(t, 40) * 256 + At(t, 39));
-    ReplyAddress = static_cast<float>(At(t, 34));
-    ReplyValue = static_cast<float>(At(t, 33));
+    using namespace in;
+    EngineSpeed = static_cast<float>((At(t, kSpeedLow + 1) * 256 + At(t, kSpeedLow)) / 10.0);
+    Pressure = static_cast<float>(At(t, kPressure) * PressureFactor);
+    Egt = static_cast<float>(At(t, kEgt) * 4);
+    BatteryCurrent = static_cast<int16_t>(At(t, kCurrent));
+    BatteryVoltage = static_cast<float>(At(t, kVoltage) * 6 / 100.0);
+    StickPosition = Percent(At(t, kStick));
+    PumpPower = Percent(At(t, kPump));
+    PressureRaw = static_cast<int16_t>(At(t, kPressure));
+    ReceiverPulse = static_cast<float>(At(t, kPulseLow + 1) * 256 + At(t, kPulseLow));
+    ReplyAddress = static_cast<float>(At(t, kStreamAddress));
+    ReplyValue = static_cast<float>(At(t, kStreamValue));
 }
 
 }  // namespace norva

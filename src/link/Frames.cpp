@@ -36,17 +36,40 @@ void Link::Mode0() {
 }
 
 void Link::Transmet() {
-    // The prepared slot goes out alone, as slot 0 of a cleared report with no mode change.
-    OutputReportDataClear();
+    SlotBytes command{};
     for (int i = 0; i < kSlotSize && i < static_cast<int>(PendingCommand.size()); ++i)
-        OutputReportData[i] = static_cast<uint8_t>(PendingCommand[i]);
-    WriteReport();
+        command[i] = static_cast<uint8_t>(PendingCommand[i]);
+    send({command});
 }
 
-void Link::PressKey(TerminalKey key) {
-    const auto code = static_cast<uint8_t>(key);
+bool Link::Transmet(const SlotBytes& command) {
+    PendingCommand.assign(command.begin(), command.end());
+    return send({command});
+}
+
+bool Link::send(std::span<const SlotBytes> commands, ModePair mode, int first) {
     OutputReportDataClear();
-    SetSlot(0, CommandSlot(kFunctionKey, code));
+    SetMode(mode.byte, mode.value);
+    return sendKeeping(commands, first);
+}
+
+bool Link::sendKeeping(std::span<const SlotBytes> commands, int first) {
+    if (!DeviceDetected || HIDHandle == kInvalidHandle) return false;
+    // Nothing of an operation begun with one unit ever reaches another.
+    if (Operation.busy() && Operation.connection() != 0 &&
+        Operation.connection() != ConnectionNumber)
+        return false;
+    for (size_t i = 0; i < commands.size() && first + static_cast<int>(i) < kSlotCount; ++i)
+        SetSlot(first + static_cast<int>(i), commands[i]);
+    WriteReport();
+    return true;
+}
+
+// The keys and the check box are the user's own, not an operation's: they reach whatever
+// unit is connected now.
+void Link::PressKey(TerminalKey key) {
+    OutputReportDataClear();
+    SetSlot(0, CommandSlot(kFunctionKey, static_cast<uint8_t>(key)));
     if (KeySetsNormalMode(key)) SetMode(kModeOperating, kOperatingNormal);
     WriteReport();
 }

@@ -1,61 +1,85 @@
 #pragma once
 // The one object that talks to the unit. It holds the unit state every window reads, under the
 // names the rest of the program uses, builds and sends the command frames, keeps the HID
-// session, and polls and dispatches the input reports. No globals: a test builds as many as
-// it likes.
+// session, polls and dispatches the input reports, and lets operations wait for the unit. No
+// globals: a test builds as many as it likes.
 
-#include <QColor>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <array>
 #include <coroutine>
 #include <cstdint>
-#include <optional>
+#include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "base/Clock.h"
-#include "link/Frames.h"
-#include "link/Task.h"
+#include "base/Task.h"
+#include "link/Operations.h"
 #include "link/hid/HidBackend.h"
+#include "protocol/Frames.h"
 
 namespace norva {
 
-// The run-log download takes every report while DownloadActive is 1.
-class DownloadReceiver {
-  public:
-    virtual ~DownloadReceiver() = default;
-    virtual void downloadStep(std::span<const uint8_t> report) = 0;
-};
-
 class Link;
 
-// A coroutine suspended in Link::reports() or Link::yield(). It lives in the coroutine frame,
-// so destroying the task removes it from the link.
+// How a wait ended. Anything but Done means the operation must stop there and say how far it
+// got.
+struct [[nodiscard]] Outcome {
+    enum Kind {
+        Done,
+        UnitLost,   // the unit went away (or another one came) before the wait was over
+        Cancelled,  // the user cancelled the operation
+        NoAnswer,   // the reports a wait allowed came and went without what it waited for
+    };
+    Kind kind = Done;
+    explicit operator bool() const { return kind == Done; }
+    bool operator==(const Outcome&) const = default;
+};
+
+// A coroutine suspended in one of the link's waits. It lives in the coroutine frame, so
+// destroying the task removes it from the link. Waits end inside the poll but are resumed only
+// after it, from the event loop.
 class LinkWait {
   public:
     LinkWait(const LinkWait&) = delete;
     LinkWait& operator=(const LinkWait&) = delete;
     ~LinkWait();
 
-    bool await_ready() const noexcept { return kind_ == Kind::Reports && remaining_ <= 0; }
+    bool await_ready();
     void await_suspend(std::coroutine_handle<> handle);
-    void await_resume() const noexcept {}
+    Outcome await_resume() const { return {ended_}; }
 
   private:
     friend class Link;
-    enum class Kind { Reports, Yield };
-    LinkWait(Link& link, Kind kind, int count) : link_(link), kind_(kind), remaining_(count) {}
+    enum class Kind { Reports, Until, Download, Yield };
+    LinkWait(Link& link, Kind kind, int64_t count, std::function<bool()> predicate = {});
 
     Link& link_;
     Kind kind_;
-    int remaining_;           // reports still to come
-    uint64_t yieldPass_ = 0;  // the event-loop pass that resumes a yield
+    int64_t count_;  // reports still to come; for Download the byte count to reach
+    std::function<bool()> predicate_;
+    uint64_t connection_;  // the connection it must end on
+    Outcome::Kind ended_ = Outcome::Done;
+    uint64_t endSerial_ = 0;  // 0 while it still waits
     std::coroutine_handle<> handle_;
     bool registered_ = false;
 };
+
+// What the connection label says.
+enum class LinkState { NotConnected, Disconnected, Connected, Downloading };
+
+// The mode pair of an output report (bytes 30 and 31).
+struct ModePair {
+    uint8_t byte = 0;
+    uint8_t value = 0;
+};
+constexpr ModePair kNoModeChange{0, 0};
+constexpr ModePair kNormalMode{kModeOperating, kOperatingNormal};
+constexpr ModePair kDownloadMode{kModeOperating, kOperatingDownload};
 
 class Link : public QObject {
     Q_OBJECT
@@ -77,9 +101,21 @@ class Link : public QObject {
     void OutputReportDataClear();
     void WriteReport();
     void Mode0();
+    // Sends PendingCommand alone, as slot 0 of a cleared report with no mode change.
     void Transmet();
-    void SetSlot(int slot, const SlotBytes& bytes);
-    void SetMode(uint8_t modeByte, uint8_t modeValue);
+    // Prepares `command` as PendingCommand and sends it; false when nothing went out.
+    bool Transmet(const SlotBytes& command);
+    // One report: a cleared buffer, the command slots from slot `first` upwards, the mode pair.
+    // False when nothing went out: no unit, or an operation still runs that began on an earlier
+    // connection.
+    bool send(std::span<const SlotBytes> commands, ModePair mode = kNoModeChange, int first = 0);
+    bool send(std::initializer_list<SlotBytes> commands, ModePair mode = kNoModeChange,
+              int first = 0) {
+        return send(std::span(commands.begin(), commands.size()), mode, first);
+    }
+    // The same without clearing: the buffer's other bytes (the mode pair among them) go out as
+    // the previous report left them.
+    bool sendKeeping(std::span<const SlotBytes> commands, int first = 0);
     void PressKey(TerminalKey key);  // one terminal key frame
     void SetUsbPower(bool on);       // the "Norva Power from USB" check box
 
@@ -90,14 +126,16 @@ class Link : public QObject {
     int InputReportByteLength = 0;
     int OutputReportByteLength = 0;
     std::string DevicePath;
-    QString ConnectionCaption = QStringLiteral("Not connected");
-    QColor ConnectionColour = QColor(255, 0, 0);
+    // Counts the connections made: an operation stays with the one it began on.
+    uint64_t ConnectionNumber = 0;
+    LinkState State = LinkState::NotConnected;
 
     bool FindTheHid();
     void ReadDeviceCapabilities();
     void PollDevice();
     void CloseDeviceHandles();
-    void SetConnectionCaption(const QString& caption, const QColor& colour);
+    // Quitting: the running operation ends, the poll stops, the handles close.
+    void stop();
 
     // ---- Dispatch
     std::string ReportText;
@@ -119,11 +157,11 @@ class Link : public QObject {
     float ReceiverPulse = 0;
     float GaugeFullSpeed = 250;  // the speed dial's full scale until image byte 51 arrives
     bool Mode0Sent = false;
+    double PressureFactor = 0.009;  // from the configuration file
+    // The run log: while DownloadActive is 1 every report brings 32 bytes of it.
     float DownloadActive = 0;
-    double PressureFactor = 0.009;         // from the configuration file
-    QString BackupProgressText;            // caption of the backup progress label
-    std::optional<bool> FileMenuVisible;   // Save and WriteP
-    std::optional<bool> AutostartVisible;  // the "&Parameters" menu item
+    int64_t DownloadByteCount = 0;
+    std::vector<uint8_t> DownloadData;
 
     // Terminal line 0 or 1 as shown: 16 characters of ReportText, read as Latin-1, with a NUL
     // shown as a blank.
@@ -134,50 +172,64 @@ class Link : public QObject {
     bool Dispatch(std::span<const uint8_t> report);
     void NormalDispatch(std::span<const uint8_t> report);
     void DecodeTelemetry();
-    void setDownloadReceiver(DownloadReceiver* receiver) { downloadReceiver_ = receiver; }
 
     // ---- Poll timer
     QTimer Timer3;
     void start();  // enables the poll timer at its design interval
     void PollTick();
 
-    // ---- Waits for operations
-    // Lets n normal dispatches happen, clearing InputReportReceived before each, as a sender
-    // that waits for reports one by one would.
+    // ---- Waits for operations; each ends early when the unit is lost or the operation is
+    // cancelled, and a report of the zero-filled dispatch after a loss never counts.
+    // n normal dispatches, InputReportReceived cleared before each, as a sender that waits
+    // for reports one by one would.
     [[nodiscard]] LinkWait reports(int n) { return LinkWait(*this, LinkWait::Kind::Reports, n); }
-    // Gives the event loop one pass.
+    // Normal dispatches until `done` holds after one of them; NoAnswer after maxReports
+    // without.
+    [[nodiscard]] LinkWait until(std::function<bool()> done, int maxReports) {
+        return LinkWait(*this, LinkWait::Kind::Until, maxReports, std::move(done));
+    }
+    // Until DownloadByteCount has reached `bytes`.
+    [[nodiscard]] LinkWait downloaded(int64_t bytes) {
+        return LinkWait(*this, LinkWait::Kind::Download, bytes);
+    }
+    // One pass of the event loop.
     [[nodiscard]] LinkWait yield() { return LinkWait(*this, LinkWait::Kind::Yield, 0); }
-    OperationSlot Operation;
+    Operations Operation{*this};
+    // A wait has ended and its operation is still to be resumed, from the event loop.
+    bool resumePending() const { return resumeScheduled_; }
 
     HidBackend& backend() { return backend_; }
     int64_t nowMs() const { return clock_(); }
 
   signals:
-    void connectionChanged(const QString& caption, const QColor& colour);
-    void backupProgressChanged(const QString& text);
-    void fileMenuVisibilityChanged(bool visible);
-    void autostartVisibilityChanged(bool visible);
+    void stateChanged(LinkState state);
     void gaugeFullSpeedChanged(float fullSpeed);  // the speed dial must be rescaled
-    void liveValuesChanged();                     // redraw needles, bars, labels, terminal
     void dispatched();                            // after every normal dispatch
+    void polled();                                // after every poll tick
 
   private:
     friend class LinkWait;
+    friend class Operations;
+    void SetSlot(int slot, const SlotBytes& bytes);
+    void SetMode(uint8_t modeByte, uint8_t modeValue);
+    void SetState(LinkState state);
     void LostUnit();
     void DispatchZeroFilled();
-    void ResumeReportWaits();
-    void ResumeYields();
-    void UpdateBackupProgress();
+    void CountReport();
+    void EndWait(LinkWait* wait, Outcome::Kind how);
+    void EndAllWaits(Outcome::Kind how);
+    void ResumeEnded();
 
     HidBackend& backend_;
     MsClock clock_;
-    DownloadReceiver* downloadReceiver_ = nullptr;
     std::vector<uint8_t> readBuffer_;
     int64_t lastReportMs_ = 0;
-    int shownBackupPercent_ = -1;
     std::vector<LinkWait*> waits_;
-    uint64_t yieldPass_ = 0;
-    bool yieldScheduled_ = false;
+    uint64_t endSerial_ = 0;
+    bool resumeScheduled_ = false;
+    bool pollCutShort_ = false;  // reports may be waiting behind the one that ended a wait
+    bool polling_ = false;       // a tick never runs inside another
+    bool stopped_ = false;       // stop() was called: nothing polls until start()
 };
 
 }  // namespace norva

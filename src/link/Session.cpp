@@ -3,11 +3,6 @@
 
 namespace norva {
 
-namespace {
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 255, 0);
-}  // namespace
-
 bool Link::FindTheHid() {
     DeviceDetected = false;
     const std::vector<std::string> paths = backend_.enumerate();
@@ -39,6 +34,7 @@ bool Link::FindTheHid() {
     }
     // The silence that marks a lost unit counts from the moment it was found.
     lastReportMs_ = clock_();
+    ++ConnectionNumber;
     return true;
 }
 
@@ -48,20 +44,19 @@ void Link::ReadDeviceCapabilities() {
     OutputReportByteLength = lengths ? lengths->output : 0;
 }
 
-void Link::SetConnectionCaption(const QString& caption, const QColor& colour) {
-    if (caption == ConnectionCaption && colour == ConnectionColour) return;
-    ConnectionCaption = caption;
-    ConnectionColour = colour;
-    emit connectionChanged(ConnectionCaption, ConnectionColour);
+void Link::SetState(LinkState state) {
+    if (state == State) return;
+    State = state;
+    emit stateChanged(State);
 }
 
 void Link::PollDevice() {
     if (!DeviceDetected) {
-        SetConnectionCaption(QStringLiteral("Disconnected"), kRed);
+        SetState(LinkState::Disconnected);
         DeviceDetected = FindTheHid();
     }
     if (DeviceDetected) {
-        SetConnectionCaption(QStringLiteral("Connected"), kGreen);
+        SetState(DownloadActive == 1 ? LinkState::Downloading : LinkState::Connected);
         ReceiveReport();
     }
 }
@@ -75,6 +70,17 @@ void Link::CloseDeviceHandles() {
 
 void Link::LostUnit() {
     // Handles are closed on every kind of loss so the next enumeration starts clean.
+    if (ReadHandle != kInvalidHandle) backend_.cancel(ReadHandle);
+    CloseDeviceHandles();
+    DeviceDetected = false;
+    SetState(LinkState::Disconnected);
+    EndAllWaits(Outcome::UnitLost);
+}
+
+void Link::stop() {
+    Operation.abort();
+    stopped_ = true;
+    Timer3.stop();
     if (ReadHandle != kInvalidHandle) backend_.cancel(ReadHandle);
     CloseDeviceHandles();
     DeviceDetected = false;

@@ -1,9 +1,22 @@
-// Waits of the operations: resumed from the poll, never from inside a dispatch.
+// Waits of the operations. They are counted inside the poll, report by report, but resumed
+// only after it, from the event loop: an operation that goes on to show a dialog must never
+// run it inside a poll tick.
+#include <QMetaObject>
 #include <algorithm>
 
 #include "link/Link.h"
 
 namespace norva {
+
+LinkWait::LinkWait(Link& link, Kind kind, int64_t count, std::function<bool()> predicate)
+    : link_(link),
+      kind_(kind),
+      count_(count),
+      predicate_(std::move(predicate)),
+      // An operation's waits belong to the connection it began on.
+      connection_(link.Operation.busy() && link.Operation.connection() != 0
+                      ? link.Operation.connection()
+                      : link.ConnectionNumber) {}
 
 LinkWait::~LinkWait() {
     if (!registered_) return;
@@ -11,52 +24,81 @@ LinkWait::~LinkWait() {
     waits.erase(std::remove(waits.begin(), waits.end(), this), waits.end());
 }
 
+bool LinkWait::await_ready() {
+    if (link_.Operation.cancelling()) {
+        ended_ = Outcome::Cancelled;
+        return true;
+    }
+    if (kind_ == Kind::Yield) return false;
+    if (!link_.DeviceDetected || link_.ConnectionNumber != connection_) {
+        ended_ = Outcome::UnitLost;
+        return true;
+    }
+    if (kind_ == Kind::Reports && count_ <= 0) return true;
+    if (kind_ == Kind::Download && link_.DownloadByteCount >= count_) return true;
+    return false;
+}
+
 void LinkWait::await_suspend(std::coroutine_handle<> handle) {
     handle_ = handle;
     registered_ = true;
     link_.waits_.push_back(this);
-    if (kind_ == Kind::Reports) {
-        link_.InputReportReceived = false;
-    } else {
-        yieldPass_ = link_.yieldPass_ + 1;
-        if (!link_.yieldScheduled_) {
-            link_.yieldScheduled_ = true;
-            QTimer::singleShot(0, &link_, &Link::ResumeYields);
+    if (kind_ == Kind::Reports) link_.InputReportReceived = false;
+    if (kind_ == Kind::Yield) link_.EndWait(this, Outcome::Done);
+}
+
+void Link::CountReport() {
+    for (LinkWait* wait : waits_) {
+        if (wait->endSerial_ != 0) continue;
+        if (wait->kind_ == LinkWait::Kind::Reports) {
+            if (--wait->count_ > 0)
+                InputReportReceived = false;  // the wait for the next one
+            else
+                EndWait(wait, Outcome::Done);
+        } else if (wait->kind_ == LinkWait::Kind::Until) {
+            if (wait->predicate_())
+                EndWait(wait, Outcome::Done);
+            else if (--wait->count_ <= 0)
+                EndWait(wait, Outcome::NoAnswer);
         }
     }
 }
 
-void Link::ResumeReportWaits() {
-    // Each normal dispatch counts once for every waiting operation.
-    for (LinkWait* wait : waits_) {
-        if (wait->kind_ != LinkWait::Kind::Reports || wait->remaining_ <= 0) continue;
-        if (--wait->remaining_ > 0) InputReportReceived = false;  // the wait for the next one
-    }
-    // Resume one at a time: a resumed operation may cancel or start others.
-    for (;;) {
-        auto it = std::find_if(waits_.begin(), waits_.end(), [](const LinkWait* w) {
-            return w->kind_ == LinkWait::Kind::Reports && w->remaining_ <= 0;
-        });
-        if (it == waits_.end()) break;
-        LinkWait* wait = *it;
-        waits_.erase(it);
-        wait->registered_ = false;
-        wait->handle_.resume();
-    }
+void Link::EndWait(LinkWait* wait, Outcome::Kind how) {
+    wait->ended_ = how;
+    wait->endSerial_ = ++endSerial_;
+    if (resumeScheduled_) return;
+    resumeScheduled_ = true;
+    QMetaObject::invokeMethod(this, &Link::ResumeEnded, Qt::QueuedConnection);
 }
 
-void Link::ResumeYields() {
-    yieldScheduled_ = false;
-    const uint64_t pass = ++yieldPass_;
+void Link::EndAllWaits(Outcome::Kind how) {
+    for (LinkWait* wait : waits_)
+        if (wait->endSerial_ == 0 && wait->kind_ != LinkWait::Kind::Yield) EndWait(wait, how);
+}
+
+void Link::ResumeEnded() {
+    resumeScheduled_ = false;
+    // Only what ended before this pass: a yield made while resuming waits for the next one.
+    const uint64_t last = endSerial_;
     for (;;) {
-        auto it = std::find_if(waits_.begin(), waits_.end(), [pass](const LinkWait* w) {
-            return w->kind_ == LinkWait::Kind::Yield && w->yieldPass_ <= pass;
+        auto it = std::find_if(waits_.begin(), waits_.end(), [last](const LinkWait* w) {
+            return w->endSerial_ != 0 && w->endSerial_ <= last;
         });
         if (it == waits_.end()) break;
+        // One at a time: a resumed operation may end, cancel or start others.
         LinkWait* wait = *it;
         waits_.erase(it);
         wait->registered_ = false;
+        if (wait->kind_ == LinkWait::Kind::Yield && Operation.cancelling())
+            wait->ended_ = Outcome::Cancelled;
         wait->handle_.resume();
+    }
+    // The poll stopped at the report that ended a wait; what arrived after it is read now,
+    // not a whole poll interval later. This runs from the event loop, never inside a poll.
+    if (pollCutShort_ && !stopped_) {
+        pollCutShort_ = false;
+        PollTick();
     }
 }
 

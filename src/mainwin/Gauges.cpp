@@ -1,7 +1,6 @@
 #include "mainwin/Gauges.h"
 
 #include "base/NumberText.h"
-#include "link/Link.h"
 #include "mainwin/GaugeGeometry.h"
 
 namespace norva {
@@ -83,6 +82,39 @@ LiveTexts MakeLiveTexts(const Link& link) {
     t.line1 = link.TerminalLine(0);
     t.line2 = link.TerminalLine(1);
     return t;
+}
+
+QString ConnectionCaption(LinkState state) {
+    switch (state) {
+        case LinkState::Disconnected:
+            return QStringLiteral("Disconnected");
+        case LinkState::Connected:
+            return QStringLiteral("Connected");
+        case LinkState::Downloading:
+            return QStringLiteral("Downloading");
+        case LinkState::NotConnected:
+            break;
+    }
+    return QStringLiteral("Not connected");
+}
+
+QColor ConnectionColour(LinkState state) {
+    switch (state) {
+        case LinkState::Connected:
+            return QColor(0, 255, 0);
+        case LinkState::Downloading:
+            return QColor(0, 0, 255);
+        case LinkState::NotConnected:
+        case LinkState::Disconnected:
+            break;
+    }
+    return kRed;
+}
+
+QString BackupProgressText(int backupByteCount) {
+    if (backupByteCount >= 256) return QStringLiteral("Data Backup= 100%");
+    return QStringLiteral("Data Backup= ") + FromStd(Str(backupByteCount * 100 / 255)) +
+           QLatin1Char('%');
 }
 
 }  // namespace norva

@@ -6,11 +6,10 @@
 #include <QString>
 #include <cstdint>
 
+#include "link/Link.h"
 #include "ui/Canvas.h"
 
 namespace norva {
-
-class Link;
 
 enum class DialKind { Speed, Temperature };
 
@@ -36,5 +35,14 @@ struct LiveTexts {
     QString line2;        // Label2
 };
 LiveTexts MakeLiveTexts(const Link& link);
+
+// The connection label: "Not connected" until the first poll, then "Disconnected" (red),
+// "Connected" (green) or "Downloading" (blue).
+QString ConnectionCaption(LinkState state);
+QColor ConnectionColour(LinkState state);
+
+// The backup progress label: "Data Backup= " and the share of the image in sequence,
+// Str-style with its leading blank below 100 %, "Data Backup= 100%" once complete.
+QString BackupProgressText(int backupByteCount);
 
 }  // namespace norva

@@ -7,9 +7,6 @@
 #include "link/Link.h"
 #include "mainwin/GaugeGeometry.h"
 #include "mainwin/Gauges.h"
-#include "params/ParametersWindow.h"
-#include "params/WelcomeTextWindow.h"
-#include "ui/Dialogs.h"
 
 namespace norva {
 
@@ -28,6 +25,10 @@ const QString kFrameStyle = QStringLiteral(
 const QString kKeyStyle = QStringLiteral(
     "QPushButton { background: rgb(255,255,128); color: black; border: 1px solid gray; }"
     "QPushButton:pressed { background: rgb(220,220,100); }");
+
+// Image byte 47 is 7 on a unit whose parameters may be read and written from files.
+constexpr int kWriteAccessAddress = 47;
+constexpr uint8_t kFullAccess = 7;
 
 // The central area reports its own resizes: the layout rule measures the inner size.
 class Surface : public QWidget {
@@ -49,36 +50,57 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& style,
 }
 }  // namespace
 
-MainWindow::MainWindow(Link& link, Dialogs& dialogs, QString configPath, QWidget* parent)
+MainWindow::MainWindow(Link& link, Dialogs& dialogs, Config& settings, QString settingsPath,
+                       QWidget* parent)
     : QMainWindow(parent),
       link_(link),
       dialogs_(dialogs),
-      configPath_(std::move(configPath)),
+      settings_(settings),
+      settingsPath_(std::move(settingsPath)),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
     setWindowTitle(QStringLiteral("NORVA System"));
     setFont(QFont(kSerif));
-    // Start-up: full scale 250 until the unit says otherwise, then the settings.
+    // Full scale 250 until the unit says otherwise.
     link_.GaugeFullSpeed = kDefaultGaugeFullSpeed;
-    config_ = ReadConfig(configPath_);
-    link_.PressureFactor = config_.PressureFactor;
     buildControls();
+    progress_ = std::make_unique<WindowProgress>(ProgressLabel);
     buildMenus();
     applyGeometry();
     applyAccessLevel();
 
-    connect(&link_, &Link::liveValuesChanged, this, &MainWindow::ShowLiveValues);
+    connect(&link_, &Link::dispatched, this, &MainWindow::onDispatched);
+    connect(&link_, &Link::polled, this, &MainWindow::onPolled);
     connect(&link_, &Link::gaugeFullSpeedChanged, this, &MainWindow::DrawDials);
-    connect(&link_, &Link::connectionChanged, this, [this](const QString& caption, QColor c) {
-        Label1->setText(caption);
-        Label1->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(c.name()));
+    connect(&link_, &Link::stateChanged, this, [this](LinkState state) {
+        Label1->setText(ConnectionCaption(state));
+        Label1->setStyleSheet(
+            QStringLiteral("color: %1; background: black;").arg(ConnectionColour(state).name()));
     });
-    connect(&link_, &Link::backupProgressChanged, Label14, &QLabel::setText);
-    connect(&link_, &Link::fileMenuVisibilityChanged, this, [this](bool visible) {
-        Save->setVisible(visible);
-        WriteP->setVisible(visible);
-    });
-    connect(&link_, &Link::autostartVisibilityChanged, Autostart, &QAction::setVisible);
     link_.start();
+}
+
+void MainWindow::onDispatched() {
+    ShowLiveValues();
+    // "Save parameters to a file" and "&Write parameters from a file" need full menu access.
+    const bool fileItems = link_.BackupImage[kWriteAccessAddress] == kFullAccess;
+    if (Save->isVisible() != fileItems) {
+        Save->setVisible(fileItems);
+        WriteP->setVisible(fileItems);
+    }
+    // 255 bytes read " 100%", a complete image "100%": two different texts.
+    const int percent = link_.BackupByteCount >= 256 ? 1000 : link_.BackupByteCount * 100 / 255;
+    if (percent != shownBackupPercent_) {
+        shownBackupPercent_ = percent;
+        Label14->setText(BackupProgressText(link_.BackupByteCount));
+    }
+}
+
+void MainWindow::onPolled() {
+    // "&Parameters": hidden for downward units, shown once an upward stream runs.
+    if (link_.BackupDescending)
+        Autostart->setVisible(false);
+    else if (link_.BackupByteCount > 3)
+        Autostart->setVisible(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -137,7 +159,7 @@ void MainWindow::buildControls() {
     }
     Label6 = MakeLabel(Frame1, QString(), kValueStyle);
     Label7 = MakeLabel(Frame2, QString(), kValueStyle);
-    Label1 = MakeLabel(Frame3, link_.ConnectionCaption,
+    Label1 = MakeLabel(Frame3, ConnectionCaption(link_.State),
                        QStringLiteral("color: rgb(255,0,0); background: black;"));
     Label11 = MakeLabel(s, QStringLiteral("1234567890123456"), kValueStyle, kMono);
     Label2 = MakeLabel(s, QStringLiteral("1234567890123456"), kValueStyle, kMono);
@@ -221,28 +243,17 @@ void MainWindow::buildMenus() {
     for (QAction* a : {Save, WriteP, PGraph, TGraph, Rampas, Donw, Saveall, Writeall, Cleartimer,
                        ClearService, SerNum, Advanced})
         a->setEnabled(false);
-    connect(exit, &QAction::triggered, this, &MainWindow::Exit);
-    connect(Autostart, &QAction::triggered, this, &MainWindow::ShowParameters);
-    connect(credit, &QAction::triggered, this, &MainWindow::ShowWelcomeText);
-}
-
-void MainWindow::ShowWelcomeText() {
-    // Created on first use, then kept: it lives as long as this window.
-    if (!welcomeWindow_) welcomeWindow_ = new WelcomeTextWindow(link_, dialogs_, this);
-    welcomeWindow_->show();
-    welcomeWindow_->raise();
-    welcomeWindow_->activateWindow();
 }
 
 void MainWindow::applyAccessLevel() {
-    const int level = config_.AccessLevel;
+    const int level = settings_.AccessLevel;
     manu->menuAction()->setVisible(level >= 741 && level <= 743);
     credit->setVisible(level >= 741 && level <= 743);
     Rampas->setVisible(level == 742 || level == 743);
 }
 
 void MainWindow::applyGeometry() {
-    readGeometry_ = ReadMainGeometry(configPath_);
+    readGeometry_ = ReadMainGeometry(settingsPath_);
     const Geometry& g = readGeometry_;
     appliedPixels_ = QRect(TwipsToPixels(g.Left), TwipsToPixels(g.Top), TwipsToPixels(g.Width),
                            TwipsToPixels(g.Height));
@@ -257,7 +268,7 @@ void MainWindow::saveGeometry() {
     const QRect& a = appliedPixels_;
     const Geometry& r = readGeometry_;
     WriteGeometry(
-        configPath_, "Form1",
+        settingsPath_, "Form1",
         Geometry{twips(width(), a.width(), r.Width), twips(height(), a.height(), r.Height),
                  twips(x(), a.x(), r.Left), twips(y(), a.y(), r.Top)});
 }
@@ -274,7 +285,7 @@ void MainWindow::DrawDials() {
 }
 
 void MainWindow::ShowLiveValues() {
-    if (config_.CommPort == 0) return;  // the display stays as it was
+    if (settings_.CommPort == 0) return;  // the display stays as it was
     speedAngle_ = SpeedNeedleAngle(link_.EngineSpeed, link_.GaugeFullSpeed);
     temperatureAngle_ = TemperatureNeedleAngle(link_.Egt);
     Picture4->updateOverlay();
@@ -295,36 +306,15 @@ void MainWindow::ShowLiveValues() {
     Label2->setText(t.line2);
 }
 
-void MainWindow::ShowParameters() {
-    if (!parameters_) {
-        parameters_ = new params::ParametersWindow(link_, this);
-        parameters_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    parameters_->show();
-    parameters_->raise();
-    parameters_->activateWindow();
-}
-
-params::ParametersWindow* MainWindow::parametersWindow() const {
-    return parameters_.data();
-}
-
-void MainWindow::Exit() {
-    GuardaConfig(configPath_, config_, link_.GaugeFullSpeed);
-    saveGeometry();
-    link_.Operation.cancel();
-    link_.Timer3.stop();
-    link_.CloseDeviceHandles();
+void MainWindow::closeForExit() {
     exiting_ = true;
     close();
-    QCoreApplication::quit();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!exiting_) {
-        link_.Operation.cancel();
-        link_.Timer3.stop();
-        link_.CloseDeviceHandles();
+        exiting_ = true;
+        emit closing();  // the unit is closed first
         saveGeometry();
     }
     event->accept();

@@ -9,11 +9,11 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <memory>
 
-#include "mainwin/Config.h"
+#include "base/Settings.h"
+#include "mainwin/WindowProgress.h"
 #include "ui/CanvasWidget.h"
 #include "ui/TwipLayout.h"
 
@@ -33,15 +33,19 @@ class MainWindow : public QMainWindow {
     static constexpr double kDesignWidthTwips = 8000;
     static constexpr double kDesignHeightTwips = 5940;
 
-    // Reads the configuration at configPath (never creating it) and sets itself up from it.
-    MainWindow(Link& link, Dialogs& dialogs, QString configPath, QWidget* parent = nullptr);
+    // A view of the link and the settings (read by the caller); its geometry comes from the
+    // settings file at settingsPath. The caller binds the menu items that open other windows.
+    MainWindow(Link& link, Dialogs& dialogs, Config& settings, QString settingsPath,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     void ShowLiveValues();
     void DrawDials();
 
-    const Config& config() const { return config_; }
+    const Config& config() const { return settings_; }
     Link& link() { return link_; }
+    // The progress label and busy pointer, for the operations.
+    Progress& progress() { return *progress_; }
 
     // Controls under their design names, for the operations of later windows and for tests.
     CanvasWidget *Picture4, *Picture3, *Picture1, *Picture2;
@@ -57,19 +61,17 @@ class MainWindow : public QMainWindow {
     QAction *Save, *WriteP, *exit, *PGraph, *TGraph, *Autostart, *Rampas, *credit, *Donw;
     QAction *Saveall, *Writeall, *Cleartimer, *ClearService, *SerNum, *Advanced, *Versio;
 
-    // "&Parameters": a new parameters window, or the open one brought to the front.
-    void ShowParameters();
-    // The open parameters window; null when none is open.
-    params::ParametersWindow* parametersWindow() const;
-
-    // "&Exit": settings and geometry saved, unit closed, program ended.
-    void Exit();
     // The layout rule for an inner (client) size in logical pixels: controls placed, dials
     // redrawn, values shown again. Runs on every resize of the client area.
     void LayoutControls(QSize inner);
-    // "&Credits": the welcome-text window.
-    void ShowWelcomeText();
-    WelcomeTextWindow* welcomeWindow() const { return welcomeWindow_; }
+    // Writes [FormSize] Form1W/H/L/T.
+    void saveGeometry();
+    // Closes the window without a second shut-down ("&Exit" has done it).
+    void closeForExit();
+
+  signals:
+    // The window is being closed by the user: the program ends.
+    void closing();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,12 +81,14 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void applyAccessLevel();
     void applyGeometry();
-    void saveGeometry();
+    void onDispatched();
+    void onPolled();
 
     Link& link_;
     Dialogs& dialogs_;
-    QString configPath_;
-    Config config_;
+    Config& settings_;
+    QString settingsPath_;
+    std::unique_ptr<WindowProgress> progress_;
     TwipLayout layout_;
     int speedAngle_ = 0;
     int temperatureAngle_ = 0;
@@ -94,13 +98,11 @@ class MainWindow : public QMainWindow {
     double shownPump_ = 0;
     QColor stickColour_;
     bool exiting_ = false;
+    int shownBackupPercent_ = -1;
     // The geometry as read, so an unchanged window writes back exactly what it was given
     // rather than its size rounded to whole pixels.
     Geometry readGeometry_;
     QRect appliedPixels_;
-    WelcomeTextWindow* welcomeWindow_ = nullptr;  // a child window, owned by this one
-    // Deleted on close, so the next opening builds it afresh.
-    QPointer<params::ParametersWindow> parameters_;
 };
 
 }  // namespace norva

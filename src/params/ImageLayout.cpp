@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "base/Windows1252.h"
 
 namespace norva::params {
 
@@ -123,13 +124,6 @@ uint8_t Cell(std::span<const uint8_t> image, int address) {
     return address >= 0 && static_cast<size_t>(address) < image.size() ? image[address] : 0;
 }
 
-// Windows-1252 where it differs from Latin-1; its five unassigned codes keep their C1 code
-// points, as the system conversion does.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 }  // namespace
 
 std::span<const FieldInfo> Fields() {
@@ -224,10 +218,6 @@ CurvePoint PumpCurvePoint(std::span<const uint8_t> image, int k) {
     const int first = AddressOf(Field::PumpCurve, UnitKind::Upward);
     const double value = Cell(image, first + k);
     return {7.0 + 8.0 * k, value * Stored(image, Field::PumpLimit) / 256.0};
-}
-
-char16_t AnsiChar(uint8_t byte) {
-    return byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : char16_t(byte);
 }
 
 QString WelcomeLine(std::span<const uint8_t> image, int line) {

@@ -150,7 +150,5 @@ CurvePoint PumpCurvePoint(std::span<const uint8_t> image, int k);
 
 // Welcome line 1 or 2: its 16 cells as Windows-1252 characters; a zero cell adds nothing.
 QString WelcomeLine(std::span<const uint8_t> image, int line);
-// One byte of the unit's character set (Windows-1252) as Unicode.
-char16_t AnsiChar(uint8_t byte);
 
 }  // namespace norva::params

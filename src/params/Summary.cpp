@@ -5,8 +5,8 @@
 #include <string>
 
 #include "base/NumberText.h"
+#include "base/StatusCodes.h"
 #include "link/Link.h"
-#include "mainwin/StatusCodes.h"
 #include "params/ImageLayout.h"
 
 namespace norva::params {

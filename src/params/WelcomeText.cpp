@@ -1,23 +1,18 @@
 #include "params/WelcomeText.h"
 
+#include <vector>
+
+#include "base/Windows1252.h"
 #include "link/Link.h"
-#include "params/ImageLayout.h"
+#include "ops/Operation.h"
+#include "ui/Dialogs.h"
+#include "ui/Progress.h"
 
 namespace norva {
 
 namespace {
-constexpr int kSlotsPerReport = 6;
 constexpr int kReportsWaited = 2;
 
-// The byte of a character in the unit's character set (Windows-1252), if it has one. The
-// control characters of the 0x80..0x9F block are not characters anyone means to type.
-std::optional<uint8_t> ToByte(QChar c) {
-    const char16_t u = c.unicode();
-    if (u == 0 || (u >= 0x80 && u < 0xA0)) return std::nullopt;
-    for (int b = 1; b < 256; ++b)
-        if (params::AnsiChar(static_cast<uint8_t>(b)) == u) return static_cast<uint8_t>(b);
-    return std::nullopt;
-}
 }  // namespace
 
 std::optional<WelcomeBytes> EncodeWelcome(const QString& line1, const QString& line2,
@@ -27,7 +22,7 @@ std::optional<WelcomeBytes> EncodeWelcome(const QString& line1, const QString& l
     const QString lines[] = {line1.left(kWelcomeLineLength), line2.left(kWelcomeLineLength)};
     for (int l = 0; l < 2; ++l) {
         for (int i = 0; i < lines[l].size(); ++i) {
-            const auto b = ToByte(lines[l][i]);
+            const auto b = AnsiByte(lines[l][i]);
             if (!b) {
                 if (bad) *bad = lines[l][i];
                 return std::nullopt;
@@ -38,18 +33,32 @@ std::optional<WelcomeBytes> EncodeWelcome(const QString& line1, const QString& l
     return bytes;
 }
 
-Task WriteWelcome(Link& link, WelcomeBytes bytes) {
-    for (int first = 0; first < kWelcomeLength; first += kSlotsPerReport) {
-        co_await link.reports(kReportsWaited);
-        // Cleared after the wait, not before it: the poll may have used the buffer meanwhile.
-        link.OutputReportDataClear();
-        for (int j = 0; j < kSlotsPerReport && first + j < kWelcomeLength; ++j) {
-            const auto address = static_cast<uint8_t>(kWelcomeFirstAddress + first + j);
-            link.SetSlot(j, CommandSlot(address, bytes[first + j]));
+Task<bool> WriteWelcome(Link& link, Dialogs& dialogs, Progress& progress, WelcomeBytes bytes) {
+    constexpr int kReports = (kWelcomeLength + kSlotCount - 1) / kSlotCount;
+    int sent = 0;
+    Outcome outcome;
+    {
+        ProgressScope busy(progress);
+        for (int first = 0; first < kWelcomeLength && outcome; first += kSlotCount) {
+            outcome = co_await link.reports(kReportsWaited);
+            if (!outcome) break;
+            std::vector<SlotBytes> commands;
+            for (int j = 0; j < kSlotCount && first + j < kWelcomeLength; ++j) {
+                const auto address = static_cast<uint8_t>(kWelcomeFirstAddress + first + j);
+                commands.push_back(CommandSlot(address, bytes[first + j]));
+            }
+            link.send(commands);
+            ++sent;
         }
-        link.WriteReport();
+    }
+    if (!outcome) {
+        co_await dialogs.message(StopText(outcome, QStringLiteral("writing the welcome text"),
+                                          SentCount(sent, kReports)),
+                                 {}, MessageIcon::Warning);
+        co_return false;
     }
     link.BackupByteCount = 0;
+    co_return true;
 }
 
 }  // namespace norva

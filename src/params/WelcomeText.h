@@ -9,11 +9,13 @@
 #include <optional>
 #include <span>
 
-#include "link/Task.h"
+#include "base/Task.h"
 
 namespace norva {
 
 class Link;
+class Dialogs;
+class Progress;
 
 constexpr int kWelcomeFirstAddress = 176;
 constexpr int kWelcomeLineLength = 16;
@@ -27,7 +29,9 @@ std::optional<WelcomeBytes> EncodeWelcome(const QString& line1, const QString& l
                                           QString* bad = nullptr);
 
 // Sends the 32 bytes in six reports of up to six write slots, two input reports waited before
-// each, then clears BackupByteCount so the image is assembled afresh with the new text.
-Task WriteWelcome(Link& link, WelcomeBytes bytes);
+// each, then clears BackupByteCount so the image is assembled afresh with the new text. The
+// busy pointer shows meanwhile. When the unit is lost or the user cancels, it stops there and
+// says how many reports went out. True when all six did.
+Task<bool> WriteWelcome(Link& link, Dialogs& dialogs, Progress& progress, WelcomeBytes bytes);
 
 }  // namespace norva

@@ -1,6 +1,7 @@
 #include "params/WelcomeTextWindow.h"
 
 #include "link/Link.h"
+#include "ops/Operation.h"
 #include "params/ImageLayout.h"
 #include "params/WelcomeText.h"
 #include "ui/Dialogs.h"
@@ -9,23 +10,19 @@ namespace norva {
 
 namespace {
 const QString kNotAvailable = QStringLiteral("Backup data not available, please wait");
-const QString kBusy =
-    QStringLiteral("The unit is busy with another operation; write again when it has finished.");
-// The busy pointer shows for the whole write, however it ends (a cancelled write too).
-struct BusyPointer {
-    Dialogs& dialogs;
-    explicit BusyPointer(Dialogs& d) : dialogs(d) { dialogs.setBusy(true); }
-    ~BusyPointer() { dialogs.setBusy(false); }
-};
 
-Task WriteWithBusyPointer(Link& link, Dialogs& dialogs, WelcomeBytes bytes) {
-    BusyPointer busy(dialogs);
-    co_await WriteWelcome(link, bytes);
+Task<> WriteOperation(Link& link, Dialogs& dialogs, Progress& progress, WelcomeBytes bytes) {
+    co_await WriteWelcome(link, dialogs, progress, bytes);
 }
 }  // namespace
 
-WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), link_(link), dialogs_(dialogs), layout_(QSizeF(2676, 1440)) {
+WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& progress,
+                                     QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      link_(link),
+      dialogs_(dialogs),
+      progress_(progress),
+      layout_(QSizeF(2676, 1440)) {
     setWindowTitle(QStringLiteral("Credits"));
     QFont mono(QStringLiteral("Liberation Mono"));  // Courier New's stand-in
     mono.setBold(true);
@@ -43,6 +40,7 @@ WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, QWidget* pare
     layout_.add(Command2, {1440, 960, 1092, 372}, 8);
     connect(Command1, &QPushButton::clicked, this, &WelcomeTextWindow::Read);
     connect(Command2, &QPushButton::clicked, this, &WelcomeTextWindow::Write);
+    new CancelWithWindow(link_, this);
     resize(TwipsToPixels(2676) * 2, TwipsToPixels(1440) * 2);
 }
 
@@ -54,7 +52,7 @@ void WelcomeTextWindow::Read() {
     Text1->clear();
     Text2->clear();
     if (link_.BackupByteCount < 255) {
-        dialogs_.message(kNotAvailable, kProgramTitle);
+        dialogs_.notify(kNotAvailable);
         return;
     }
     Text1->setText(params::WelcomeLine(link_.BackupImage, 1));
@@ -65,19 +63,21 @@ void WelcomeTextWindow::Write() {
     QString bad;
     const auto bytes = EncodeWelcome(Text1->text(), Text2->text(), &bad);
     if (!bytes) {
-        dialogs_.message(QStringLiteral("The unit cannot show the character \"%1\"; nothing "
-                                        "was sent. Use letters, digits and common signs.")
-                             .arg(bad),
-                         kProgramTitle, MessageIcon::Warning);
+        dialogs_.notify(QStringLiteral("The unit cannot show the character \"%1\"; nothing "
+                                       "was sent. Use letters, digits and common signs.")
+                            .arg(bad),
+                        {}, MessageIcon::Warning);
         return;
     }
-    // The operation belongs to the link, not to this window: closing the window mid-write
-    // lets the write finish.
     Link& link = link_;
     Dialogs& dialogs = dialogs_;
-    const bool started = link_.Operation.start(
-        [&link, &dialogs, b = *bytes] { return WriteWithBusyPointer(link, dialogs, b); });
-    if (!started) dialogs_.message(kBusy, kProgramTitle, MessageIcon::Warning);
+    Progress& progress = progress_;
+    StartOperation(
+        link_, dialogs_,
+        [&link, &dialogs, &progress, b = *bytes] {
+            return WriteOperation(link, dialogs, progress, b);
+        },
+        true, this);
 }
 
 }  // namespace norva

@@ -11,14 +11,15 @@ namespace norva {
 
 class Link;
 class Dialogs;
+class Progress;
 
 class WelcomeTextWindow : public QWidget {
     Q_OBJECT
   public:
-    WelcomeTextWindow(Link& link, Dialogs& dialogs, QWidget* parent = nullptr);
+    WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& progress, QWidget* parent = nullptr);
 
     void Read();   // "Read NORVA"
-    void Write();  // "Write NORVA"
+    void Write();  // "Write NORVA"; Escape or closing the window cancels it
 
     QLineEdit *Text1, *Text2;
     QPushButton *Command1, *Command2;
@@ -29,6 +30,7 @@ class WelcomeTextWindow : public QWidget {
   private:
     Link& link_;
     Dialogs& dialogs_;
+    Progress& progress_;
     TwipLayout layout_;
 };
 

@@ -10,8 +10,8 @@
 
 #include <cerrno>
 
-#include "link/Frames.h"
-#include "link/hid/RemoteUnit.h"
+#include "protocol/Frames.h"
+#include "protocol/RemoteUnit.h"
 
 namespace norva::sim {
 

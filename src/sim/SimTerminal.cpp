@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "link/Frames.h"
+#include "protocol/Frames.h"
 
 namespace norva::sim {
 

@@ -5,7 +5,7 @@
 #include <deque>
 #include <vector>
 
-#include "link/Frames.h"
+#include "protocol/Frames.h"
 #include "sim/Rng.h"
 #include "sim/SimEngine.h"
 #include "sim/SimMemory.h"
@@ -21,27 +21,14 @@ using Report = std::array<uint8_t, kReportLength>;
 constexpr int kEngineStepMs = 20;
 constexpr size_t kMaxPendingReads = 16;
 constexpr uint8_t kDownloadFiller = 255;
-constexpr int kDownloadChunk = 32;
+constexpr int kDownloadChunk = in::kDownloadBytes;
 
 // Battery current drawn during each hardware-test step, tenths of an ampere, on top of the
 // unit's own consumption.
 constexpr int kTestCurrent[] = {0, 8, 24, 14, 6};
 constexpr int kOwnCurrent = 3;
 
-// Normal-mode report bytes.
-constexpr int kLine1 = 3;
-constexpr int kLine2 = 19;
-constexpr int kStreamValue = 35;
-constexpr int kStreamAddress = 36;
-constexpr int kCurrent = 38;
-constexpr int kPulseLow = 41;
-constexpr int kPump = 43;
-constexpr int kPressure = 44;
-constexpr int kStick = 45;
-constexpr int kEgt = 46;
-constexpr int kVoltage = 47;
-constexpr int kSpeedLow = 49;
-constexpr uint8_t kNoUnitMarker = 255;
+using namespace in;  // the normal-mode report bytes
 
 }  // namespace
 

@@ -1,10 +1,15 @@
 #pragma once
 // Every question the program asks and every message it shows goes through Dialogs: Qt's
 // dialogs in the program, scripted answers in tests and on the command line. An operation
-// then reads the same whether a person or a script answers it.
+// then reads the same whether a person or a script answers it. Questions are awaited
+// (`co_await dialogs.message(...)`): a dialog never runs an event loop of its own, so the
+// poll goes on exactly as before while it is open.
 
 #include <QString>
 #include <memory>
+#include <utility>
+
+#include "base/Task.h"
 
 class QPrinter;
 
@@ -12,7 +17,17 @@ namespace norva {
 
 enum class MessageIcon { Information, Warning, Critical };
 
+// Not an aggregate on purpose: GCC 12 destroys an aggregate temporary twice when it is built
+// inside a co_await expression that suspends, and a request is usually built right there.
 struct FileRequest {
+    FileRequest(QString title, QString filter, QString defaultExtension, QString initialName = {},
+                bool overwritePrompt = false)
+        : title(std::move(title)),
+          filter(std::move(filter)),
+          defaultExtension(std::move(defaultExtension)),
+          initialName(std::move(initialName)),
+          overwritePrompt(overwritePrompt) {}
+
     QString title;
     // Pairs of description and patterns, "Norva Measures(*.nvm)|*.nvm"; several patterns
     // in one pair are separated by ';'.
@@ -28,18 +43,20 @@ class Dialogs {
     virtual ~Dialogs() = default;
 
     // The chosen path, or empty when the user cancelled.
-    virtual QString openFile(const FileRequest& request) = 0;
-    virtual QString saveFile(const FileRequest& request) = 0;
+    virtual Task<QString> openFile(const FileRequest& request) = 0;
+    virtual Task<QString> saveFile(const FileRequest& request) = 0;
     // The text entered, or empty when the user cancelled.
-    virtual QString inputBox(const QString& title, const QString& prompt,
-                             const QString& defaultText) = 0;
-    // A message with an OK button. An empty title shows the program's name.
-    virtual void message(const QString& text, const QString& title = {},
-                         MessageIcon icon = MessageIcon::Information) = 0;
+    virtual Task<QString> inputBox(const QString& title, const QString& prompt,
+                                   const QString& defaultText) = 0;
+    // A message with an OK button, done when the user has closed it. An empty title shows the
+    // program's name.
+    virtual Task<> message(const QString& text, const QString& title = {},
+                           MessageIcon icon = MessageIcon::Information) = 0;
+    // The same message, shown without waiting for it: for a refusal in a click handler.
+    virtual void notify(const QString& text, const QString& title = {},
+                        MessageIcon icon = MessageIcon::Information) = 0;
     // The printer the user chose and set up, or nothing when the user cancelled.
-    virtual std::unique_ptr<QPrinter> selectPrinter() = 0;
-    // The busy mouse pointer while a long operation runs.
-    virtual void setBusy(bool busy) = 0;
+    virtual Task<std::unique_ptr<QPrinter>> selectPrinter() = 0;
 };
 
 inline const QString kProgramTitle = QStringLiteral("NORVA System");

@@ -6,79 +6,135 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <coroutine>
 
 namespace norva {
 
-QtDialogs::~QtDialogs() {
-    setBusy(false);
+namespace {
+
+// A dialog that the awaiting coroutine owns: deleted when the coroutine ends or is destroyed
+// while the dialog is still open (quitting). Qt may have deleted it first, with its parent.
+template <typename D>
+struct Owned {
+    QPointer<D> dialog;
+    explicit Owned(D* d) : dialog(d) {}
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    ~Owned() { delete dialog.data(); }
+    D* operator->() const { return dialog.data(); }
+};
+
+// Opens the dialog and suspends until it is finished. The result arrives queued, so the
+// coroutine never goes on inside the dialog's own signal.
+class Finished {
+  public:
+    explicit Finished(QDialog* dialog) : dialog_(dialog) {}
+    bool await_ready() const noexcept { return false; }
+    void await_suspend(std::coroutine_handle<> handle) {
+        QObject::connect(
+            dialog_, &QDialog::finished, &context_,
+            [this, handle](int result) {
+                result_ = result;
+                handle.resume();
+            },
+            Qt::QueuedConnection);
+        dialog_->open();
+    }
+    int await_resume() const noexcept { return result_; }
+
+  private:
+    QDialog* dialog_;
+    QObject context_;  // ends the connection, and any result still queued, with the wait
+    int result_ = QDialog::Rejected;
+};
+
+// The normal pointer over a dialog, whatever an operation has put up meanwhile.
+struct NormalPointer {
+    NormalPointer() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~NormalPointer() { QApplication::restoreOverrideCursor(); }
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
+};
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Information:
+            break;
+    }
+    return QMessageBox::Information;
 }
 
-QString QtDialogs::askFile(const FileRequest& request, bool save) {
-    QFileDialog dialog(parent_, request.title);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(QtFileFilter(request.filter));
+}  // namespace
+
+QWidget* QtDialogs::owner() const {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : parent_.data();
+}
+
+Task<QString> QtDialogs::askFile(FileRequest request, bool save) {
+    Owned<QFileDialog> dialog(new QFileDialog(owner(), request.title));
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setNameFilter(QtFileFilter(request.filter));
     QString suffix = request.defaultExtension;
     if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
-    dialog.setDefaultSuffix(suffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
-    if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
-    // The busy pointer would hide that the program waits for the user.
-    const bool wasBusy = busy_;
-    setBusy(false);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    setBusy(wasBusy);
-    if (!accepted || dialog.selectedFiles().isEmpty()) return {};
+    dialog->setDefaultSuffix(suffix);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    if (!request.initialName.isEmpty()) dialog->selectFile(request.initialName);
+    NormalPointer pointer;
+    const int result = co_await Finished(dialog.dialog);
+    if (!dialog.dialog || result != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        co_return QString();
     // Native dialogs may ignore the default suffix.
-    return WithDefaultExtension(dialog.selectedFiles().constFirst(), suffix);
+    co_return WithDefaultExtension(dialog->selectedFiles().constFirst(), suffix);
 }
 
-QString QtDialogs::openFile(const FileRequest& request) {
+Task<QString> QtDialogs::openFile(const FileRequest& request) {
     return askFile(request, false);
 }
 
-QString QtDialogs::saveFile(const FileRequest& request) {
+Task<QString> QtDialogs::saveFile(const FileRequest& request) {
     return askFile(request, true);
 }
 
-QString QtDialogs::inputBox(const QString& title, const QString& prompt,
-                            const QString& defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent_, title.isEmpty() ? kProgramTitle : title,
-                                               prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+Task<QString> QtDialogs::inputBox(const QString& title, const QString& prompt,
+                                  const QString& defaultText) {
+    Owned<QInputDialog> dialog(new QInputDialog(owner()));
+    dialog->setWindowTitle(title.isEmpty() ? kProgramTitle : title);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultText);
+    NormalPointer pointer;
+    const int result = co_await Finished(dialog.dialog);
+    co_return dialog.dialog&& result == QDialog::Accepted ? dialog->textValue() : QString();
 }
 
-void QtDialogs::message(const QString& text, const QString& title, MessageIcon icon) {
-    const QString caption = title.isEmpty() ? kProgramTitle : title;
-    switch (icon) {
-        case MessageIcon::Information:
-            QMessageBox::information(parent_, caption, text);
-            break;
-        case MessageIcon::Warning:
-            QMessageBox::warning(parent_, caption, text);
-            break;
-        case MessageIcon::Critical:
-            QMessageBox::critical(parent_, caption, text);
-            break;
-    }
+Task<> QtDialogs::message(const QString& text, const QString& title, MessageIcon icon) {
+    Owned<QMessageBox> box(new QMessageBox(BoxIcon(icon), title.isEmpty() ? kProgramTitle : title,
+                                           text, QMessageBox::Ok, owner()));
+    NormalPointer pointer;
+    co_await Finished(box.dialog);
 }
 
-std::unique_ptr<QPrinter> QtDialogs::selectPrinter() {
+void QtDialogs::notify(const QString& text, const QString& title, MessageIcon icon) {
+    auto* box = new QMessageBox(BoxIcon(icon), title.isEmpty() ? kProgramTitle : title, text,
+                                QMessageBox::Ok, owner());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+Task<std::unique_ptr<QPrinter>> QtDialogs::selectPrinter() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(printer.get(), parent_);
-    if (dialog.exec() != QDialog::Accepted) return nullptr;
-    return printer;
-}
-
-void QtDialogs::setBusy(bool busy) {
-    if (busy == busy_) return;
-    busy_ = busy;
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
+    {
+        Owned<QPrintDialog> dialog(new QPrintDialog(printer.get(), owner()));
+        NormalPointer pointer;
+        const int result = co_await Finished(dialog.dialog);
+        if (result != QDialog::Accepted) co_return nullptr;
     }
+    co_return printer;
 }
 
 }  // namespace norva

@@ -1,5 +1,6 @@
 #pragma once
-// The program's dialogs: Qt's standard modal file, input, message and printer dialogs.
+// The program's dialogs: Qt's standard file, input, message and printer dialogs, opened with
+// open() and awaited, never run with exec(). They appear over the active window.
 
 #include <QPointer>
 #include <QWidget>
@@ -11,24 +12,25 @@ namespace norva {
 class QtDialogs : public Dialogs {
   public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-    ~QtDialogs() override;
 
+    // The window dialogs belong to when no window of the program is active.
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    QString openFile(const FileRequest& request) override;
-    QString saveFile(const FileRequest& request) override;
-    QString inputBox(const QString& title, const QString& prompt,
-                     const QString& defaultText) override;
-    void message(const QString& text, const QString& title = {},
-                 MessageIcon icon = MessageIcon::Information) override;
-    std::unique_ptr<QPrinter> selectPrinter() override;
-    void setBusy(bool busy) override;
+    Task<QString> openFile(const FileRequest& request) override;
+    Task<QString> saveFile(const FileRequest& request) override;
+    Task<QString> inputBox(const QString& title, const QString& prompt,
+                           const QString& defaultText) override;
+    Task<> message(const QString& text, const QString& title = {},
+                   MessageIcon icon = MessageIcon::Information) override;
+    void notify(const QString& text, const QString& title = {},
+                MessageIcon icon = MessageIcon::Information) override;
+    Task<std::unique_ptr<QPrinter>> selectPrinter() override;
 
   private:
-    QString askFile(const FileRequest& request, bool save);
+    Task<QString> askFile(FileRequest request, bool save);
+    QWidget* owner() const;
 
     QPointer<QWidget> parent_;
-    bool busy_ = false;
 };
 
 }  // namespace norva

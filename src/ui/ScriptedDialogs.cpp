@@ -53,16 +53,16 @@ QString ScriptedDialogs::file(Kind kind, std::deque<QString>& answers, const Fil
     return call.answer;
 }
 
-QString ScriptedDialogs::openFile(const FileRequest& request) {
-    return file(Kind::OpenFile, opens_, request);
+Task<QString> ScriptedDialogs::openFile(const FileRequest& request) {
+    co_return file(Kind::OpenFile, opens_, request);
 }
 
-QString ScriptedDialogs::saveFile(const FileRequest& request) {
-    return file(Kind::SaveFile, saves_, request);
+Task<QString> ScriptedDialogs::saveFile(const FileRequest& request) {
+    co_return file(Kind::SaveFile, saves_, request);
 }
 
-QString ScriptedDialogs::inputBox(const QString& title, const QString& prompt,
-                                  const QString& defaultText) {
+Task<QString> ScriptedDialogs::inputBox(const QString& title, const QString& prompt,
+                                        const QString& defaultText) {
     DialogCall& call = record(Kind::Input, title, prompt);
     call.defaultText = defaultText;
     call.answered = !inputs_.empty();
@@ -70,30 +70,30 @@ QString ScriptedDialogs::inputBox(const QString& title, const QString& prompt,
         call.answer = inputs_.front();
         inputs_.pop_front();
     }
-    return call.answer;
+    co_return call.answer;
 }
 
-void ScriptedDialogs::message(const QString& text, const QString& title, MessageIcon icon) {
+Task<> ScriptedDialogs::message(const QString& text, const QString& title, MessageIcon icon) {
+    notify(text, title, icon);
+    co_return;
+}
+
+void ScriptedDialogs::notify(const QString& text, const QString& title, MessageIcon icon) {
     DialogCall& call = record(Kind::Message, title.isEmpty() ? kProgramTitle : title, text);
     call.icon = icon;
     if (echo_) {
-        std::fprintf(echo_, "%s: %s\n", qPrintable(call.title), qPrintable(text));
+        std::fprintf(echo_, "norva: %s\n", qPrintable(text));
         std::fflush(echo_);
     }
 }
 
-std::unique_ptr<QPrinter> ScriptedDialogs::selectPrinter() {
+Task<std::unique_ptr<QPrinter>> ScriptedDialogs::selectPrinter() {
     DialogCall& call = record(Kind::Printer, {}, {});
     call.answered = !printers_.empty();
-    if (!call.answered) return nullptr;
+    if (!call.answered) co_return nullptr;
     auto make = std::move(printers_.front());
     printers_.pop_front();
-    return make();
-}
-
-void ScriptedDialogs::setBusy(bool busy) {
-    busy_ = busy;
-    record(Kind::Busy, {}, busy ? QStringLiteral("busy") : QStringLiteral("normal"));
+    co_return make();
 }
 
 }  // namespace norva

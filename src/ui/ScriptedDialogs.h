@@ -1,8 +1,8 @@
 #pragma once
 // Dialogs answered from a script: queued answers for each kind of question, and a record of
-// every question asked and every message shown. A question without a queued answer is
-// answered as if the user cancelled, and is recorded as unanswered. On the command line the
-// messages can also be echoed to a stream.
+// every question asked and every message shown. Every question is answered at once. A
+// question without a queued answer is answered as if the user cancelled, and is recorded as
+// unanswered. On the command line the messages can also be echoed to a stream.
 
 #include <cstdio>
 #include <deque>
@@ -14,10 +14,10 @@
 namespace norva {
 
 struct DialogCall {
-    enum class Kind { OpenFile, SaveFile, Input, Message, Printer, Busy };
+    enum class Kind { OpenFile, SaveFile, Input, Message, Printer };
     Kind kind = Kind::Message;
     QString title;
-    QString text;         // the prompt or message; for Busy "busy" or "normal"
+    QString text;         // the prompt or message
     QString filter;       // file questions: as the program wrote it
     QString defaultText;  // input default, or the file's initial name
     QString defaultExtension;
@@ -44,18 +44,18 @@ class ScriptedDialogs : public Dialogs {
     std::vector<DialogCall> calls(DialogCall::Kind kind) const;
     std::vector<QString> messages() const;
     int unanswered() const;
-    bool busy() const { return busy_; }
     // True when every queued answer was used.
     bool allAnswered() const;
 
-    QString openFile(const FileRequest& request) override;
-    QString saveFile(const FileRequest& request) override;
-    QString inputBox(const QString& title, const QString& prompt,
-                     const QString& defaultText) override;
-    void message(const QString& text, const QString& title = {},
-                 MessageIcon icon = MessageIcon::Information) override;
-    std::unique_ptr<QPrinter> selectPrinter() override;
-    void setBusy(bool busy) override;
+    Task<QString> openFile(const FileRequest& request) override;
+    Task<QString> saveFile(const FileRequest& request) override;
+    Task<QString> inputBox(const QString& title, const QString& prompt,
+                           const QString& defaultText) override;
+    Task<> message(const QString& text, const QString& title = {},
+                   MessageIcon icon = MessageIcon::Information) override;
+    void notify(const QString& text, const QString& title = {},
+                MessageIcon icon = MessageIcon::Information) override;
+    Task<std::unique_ptr<QPrinter>> selectPrinter() override;
 
   private:
     DialogCall& record(DialogCall::Kind kind, const QString& title, const QString& text);
@@ -67,7 +67,6 @@ class ScriptedDialogs : public Dialogs {
     std::deque<QString> inputs_;
     std::deque<std::function<std::unique_ptr<QPrinter>()>> printers_;
     std::vector<DialogCall> calls_;
-    bool busy_ = false;
 };
 
 }  // namespace norva

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <sstream>
 
-#include "app/Drain.h"
 #include "app/Monitor.h"
-#include "link/FakeBackend.h"
 #include "link/hid/SimBackend.h"
+#include "support/Drain.h"
+#include "support/FakeBackend.h"
 
 using namespace norva;
 using namespace norva::testing;

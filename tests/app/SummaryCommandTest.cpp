@@ -5,12 +5,12 @@
 #include <fstream>
 #include <string>
 
-#include "app/Drain.h"
 #include "app/SummaryCommand.h"
-#include "link/FakeBackend.h"
 #include "link/Link.h"
 #include "link/hid/SimBackend.h"
 #include "params/ImageLayout.h"
+#include "support/Drain.h"
+#include "support/FakeBackend.h"
 
 using namespace norva;
 using norva::testing::Drain;

@@ -3,7 +3,7 @@
 #include <QSignalSpy>
 #include <random>
 
-#include "link/LinkFixture.h"
+#include "support/LinkFixture.h"
 
 using namespace norva;
 using namespace norva::testing;
@@ -72,47 +72,6 @@ TEST_F(LinkTest, FullSpeedRescalesTheSpeedGaugeOncePerNewValue) {
     EXPECT_EQ(rescale.count(), 2);
 }
 
-TEST_F(LinkTest, ImageByte47DecidesTheParameterFileMenuItems) {
-    QSignalSpy menu(&link, &Link::fileMenuVisibilityChanged);
-    feed({StreamReport(47, 7)});
-    EXPECT_EQ(link.FileMenuVisible, true);
-    feed({StreamReport(48, 7)});
-    feed({StreamReport(47, 0)});
-    EXPECT_EQ(link.FileMenuVisible, false);
-    feed({StreamReport(47, 6)});
-    ASSERT_EQ(menu.count(), 2);
-    EXPECT_TRUE(menu.at(0).at(0).toBool());
-    EXPECT_FALSE(menu.at(1).at(0).toBool());
-}
-
-TEST_F(LinkTest, ParametersMenuFollowsDirectionAndCount) {
-    feedStream(0, 2);
-    EXPECT_FALSE(link.AutostartVisible.has_value());  // left as it is until the count passes 3
-    feedStream(2, 4);
-    EXPECT_EQ(link.AutostartVisible, true);
-    FakeBackend other;
-    Link falling(other, [this] { return now; });
-    auto& d = other.add("unit");
-    d.reports.push_back(StreamReport(10, 0));
-    falling.PollTick();
-    EXPECT_TRUE(falling.BackupDescending);
-    EXPECT_EQ(falling.AutostartVisible, false);
-}
-
-TEST_F(LinkTest, BackupProgressLabel) {
-    EXPECT_TRUE(link.BackupProgressText.isEmpty());
-    feedStream(0, 2);
-    EXPECT_EQ(link.BackupProgressText, "Data Backup=  0%");
-    feedStream(2, 128);
-    EXPECT_EQ(link.BackupByteCount, 128);
-    EXPECT_EQ(link.BackupProgressText, "Data Backup=  50%");
-    feedStream(130, 127);
-    EXPECT_EQ(link.BackupByteCount, 255);
-    EXPECT_EQ(link.BackupProgressText, "Data Backup=  100%");
-    feedStream(257, 1);
-    EXPECT_EQ(link.BackupProgressText, "Data Backup= 100%");
-}
-
 TEST_F(LinkTest, NotFoundMarkerReplacesTheTerminalButKeepsTheImageByte) {
     Report r = StreamReport(5, 77);
     for (int i = 3; i <= 34; ++i) r[i] = 'A';
@@ -159,37 +118,29 @@ TEST_F(LinkTest, PercentagesFloorLikeTheUnit) {
     }
 }
 
-namespace {
-struct Recorder : DownloadReceiver {
-    std::vector<std::vector<uint8_t>> got;
-    void downloadStep(std::span<const uint8_t> report) override {
-        got.emplace_back(report.begin(), report.end());
-    }
-};
-}  // namespace
-
-TEST_F(LinkTest, DownloadModeHandsEveryReportToTheReceiverAndNothingElseMoves) {
-    Recorder recorder;
-    link.setDownloadReceiver(&recorder);
+TEST_F(LinkTest, DownloadModeTakesBytes1To32OfEveryReportAndNothingElseMoves) {
     feedStream(0, 5);
     const int count = link.BackupByteCount;
     const std::string text = link.ReportText;
     link.DownloadActive = 1;
     QSignalSpy dispatched(&link, &Link::dispatched);
     Report r{};
-    for (int i = 1; i <= 32; ++i) r[i] = static_cast<uint8_t>(i);
+    for (int i = 0; i < 65; ++i) r[i] = static_cast<uint8_t>(i);
     feed({r, r, r});
-    EXPECT_EQ(recorder.got.size(), 3u);
-    EXPECT_EQ(recorder.got[0], std::vector<uint8_t>(r.begin(), r.end()));
+    ASSERT_EQ(link.DownloadData.size(), 96u);
+    EXPECT_EQ(link.DownloadByteCount, 96);
+    EXPECT_EQ(link.DownloadData[0], 1);
+    EXPECT_EQ(link.DownloadData[31], 32);
+    EXPECT_EQ(link.DownloadData[32], 1);
+    EXPECT_EQ(link.State, LinkState::Downloading);
     EXPECT_EQ(dispatched.count(), 0);
     EXPECT_EQ(link.BackupByteCount, count);
     EXPECT_EQ(link.ReportText, text);
-    // A lost unit does not end the download: the zero buffer goes to the receiver too.
-    now += 6000;
+    // A lost unit adds no bytes of zeros to the run log.
+    now += kReadTimeoutMs;
     tick();
-    ASSERT_EQ(recorder.got.size(), 4u);
-    EXPECT_EQ(recorder.got[3], std::vector<uint8_t>(65, 0));
-    EXPECT_EQ(link.DownloadActive, 1);
+    EXPECT_EQ(link.DownloadByteCount, 96);
+    EXPECT_EQ(link.State, LinkState::Disconnected);
 }
 
 TEST_F(LinkTest, ReportsOfAnyContentAreSafe) {

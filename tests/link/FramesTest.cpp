@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "link/Frames.h"
-#include "link/LinkFixture.h"
+#include "protocol/Frames.h"
+#include "support/LinkFixture.h"
 
 using namespace norva;
 using namespace norva::testing;
@@ -78,10 +78,8 @@ TEST_F(FrameTest, ModeFramesAndUsbPower) {
 }
 
 TEST_F(FrameTest, SlotFiveAloneLeavesTheOthersZero) {
-    link.OutputReportDataClear();
-    link.SetSlot(5, CommandSlot(79, 1));
-    link.SetMode(1, 1);
-    link.WriteReport();
+    link.OutputReportData.fill(9);
+    EXPECT_TRUE(link.send({CommandSlot(79, 1)}, kDownloadMode, 5));
     const auto w = lastWrite();
     for (int i = 1; i <= 25; ++i) EXPECT_EQ(w[i], 0) << i;
     EXPECT_EQ(std::vector<uint8_t>(w.begin() + 26, w.begin() + 33),
@@ -99,6 +97,21 @@ TEST_F(FrameTest, PendingCommandGoesOutAsSlotZeroOfACleanReport) {
     expected[4] = 47;
     expected[5] = 160;
     EXPECT_EQ(lastWrite(), expected);
+    // The same prepared from a slot.
+    link.OutputReportData.fill(9);
+    EXPECT_TRUE(link.Transmet(CommandSlot(113, 47)));
+    EXPECT_EQ(lastWrite(), expected);
+    EXPECT_EQ(link.PendingCommand, std::string(expected.begin() + 1, expected.begin() + 6));
+}
+
+TEST_F(FrameTest, SendKeepingLeavesTheModePairOfTheLastReport) {
+    link.send({}, kNormalMode);
+    link.sendKeeping(std::vector<SlotBytes>{CommandSlot(144, 43), CommandSlot(145, 1)});
+    const auto w = lastWrite();
+    EXPECT_EQ(std::vector<uint8_t>(w.begin() + 1, w.begin() + 11),
+              (std::vector<uint8_t>{222, 223, 144, 43, 187, 222, 223, 145, 1, 146}));
+    EXPECT_EQ(w[31], 1);
+    EXPECT_EQ(w[32], 0);
 }
 
 TEST(FramesNoUnit, KeyPressWithoutUnitSendsNothing) {
@@ -106,5 +119,6 @@ TEST(FramesNoUnit, KeyPressWithoutUnitSendsNothing) {
     Link link(bus);
     link.PressKey(TerminalKey::DataUp);
     link.Mode0();
+    EXPECT_FALSE(link.send({CommandSlot(50, 1)}));
     EXPECT_TRUE(bus.writes.empty());
 }

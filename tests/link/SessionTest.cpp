@@ -2,23 +2,21 @@
 
 #include <QSignalSpy>
 
-#include "link/LinkFixture.h"
+#include "support/LinkFixture.h"
 
 using namespace norva;
 using namespace norva::testing;
 
-TEST_F(LinkTest, CaptionGoesFromNotConnectedToDisconnectedToConnected) {
-    EXPECT_EQ(link.ConnectionCaption, "Not connected");
-    EXPECT_EQ(link.ConnectionColour, QColor(255, 0, 0));
+TEST_F(LinkTest, StateGoesFromNotConnectedToDisconnectedToConnected) {
+    EXPECT_EQ(link.State, LinkState::NotConnected);
     tick();
-    EXPECT_EQ(link.ConnectionCaption, "Disconnected");
-    EXPECT_EQ(link.ConnectionColour, QColor(255, 0, 0));
+    EXPECT_EQ(link.State, LinkState::Disconnected);
     EXPECT_FALSE(link.DeviceDetected);
     bus.add("unit");
     tick();
     EXPECT_TRUE(link.DeviceDetected);
-    EXPECT_EQ(link.ConnectionCaption, "Connected");
-    EXPECT_EQ(link.ConnectionColour, QColor(0, 255, 0));
+    EXPECT_EQ(link.State, LinkState::Connected);
+    EXPECT_EQ(link.ConnectionNumber, 1u);
 }
 
 TEST_F(LinkTest, AbsentUnitMeansOneFullEnumerationPerTick) {
@@ -89,11 +87,10 @@ TEST_F(LinkTest, SilenceOf6000MsIsALostUnitWithoutEverBlocking) {
     // The zero-filled buffer was dispatched: blank lines, live values 0.
     EXPECT_EQ(link.ReportText, std::string(62, '\0'));
     EXPECT_EQ(link.EngineSpeed, 0);
-    // The caption turns on the next tick, which looks for the unit again and finds it.
-    EXPECT_EQ(link.ConnectionCaption, "Connected");
-    tick();
+    EXPECT_EQ(link.State, LinkState::Disconnected);
+    tick();  // looks for the unit again and finds it
     EXPECT_TRUE(link.DeviceDetected);
-    EXPECT_EQ(link.ConnectionCaption, "Connected");
+    EXPECT_EQ(link.State, LinkState::Connected);
 }
 
 TEST_F(LinkTest, ReadFailureIsDisconnectedAtOnceAndFoundAgainWhenBack) {
@@ -102,12 +99,12 @@ TEST_F(LinkTest, ReadFailureIsDisconnectedAtOnceAndFoundAgainWhenBack) {
     const auto image = link.BackupImage;
     const int count = link.BackupByteCount;
     const size_t writesBefore = bus.writes.size();
-    QSignalSpy captions(&link, &Link::connectionChanged);
+    QSignalSpy states(&link, &Link::stateChanged);
 
     bus.find("unit")->failReads = true;
     tick();
     EXPECT_FALSE(link.DeviceDetected);
-    EXPECT_EQ(link.ConnectionCaption, "Disconnected");
+    EXPECT_EQ(link.State, LinkState::Disconnected);
     EXPECT_EQ(bus.openHandles(), 0);
     EXPECT_EQ(link.EngineSpeed, 0);
     // The zero-filled dispatch stored address 0 and broke the sequence (1 was expected).
@@ -127,8 +124,8 @@ TEST_F(LinkTest, ReadFailureIsDisconnectedAtOnceAndFoundAgainWhenBack) {
     EXPECT_GT(link.BackupByteCount, 0);
     EXPECT_LT(link.BackupByteCount, count);
     EXPECT_EQ(bus.writes.size(), writesBefore);
-    ASSERT_GE(captions.count(), 2);
-    EXPECT_EQ(captions.last().at(0).toString(), "Connected");
+    ASSERT_GE(states.count(), 2);
+    EXPECT_EQ(states.last().at(0).value<LinkState>(), LinkState::Connected);
 }
 
 TEST_F(LinkTest, Mode0IsSentOnceAfterTheFirstReport) {

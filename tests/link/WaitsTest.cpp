@@ -2,26 +2,43 @@
 
 #include <QCoreApplication>
 
-#include "link/LinkFixture.h"
+#include "support/LinkFixture.h"
 
 using namespace norva;
 using namespace norva::testing;
 
 namespace {
-// An operation that sends a frame, waits, records what it saw, and goes on.
-Task SendAndWait(Link& link, int n, std::vector<std::string>& log) {
-    log.push_back("start");
-    link.PressKey(TerminalKey::DataUp);
-    co_await link.reports(n);
-    log.push_back("after " + std::to_string(n) + " at " + std::to_string(int(link.ReplyAddress)));
-    co_await link.reports(1);
-    log.push_back("done at " + std::to_string(int(link.ReplyAddress)));
+const char* Name(Outcome o) {
+    switch (o.kind) {
+        case Outcome::Done:
+            return "done";
+        case Outcome::UnitLost:
+            return "lost";
+        case Outcome::Cancelled:
+            return "cancelled";
+        case Outcome::NoAnswer:
+            return "no answer";
+    }
+    return "?";
 }
 
-Task YieldTwice(Link& link, int& passes) {
-    co_await link.yield();
+// An operation that sends a frame, waits, records what it saw, and goes on.
+Task<> SendAndWait(Link& link, int n, std::vector<std::string>& log) {
+    log.push_back("start");
+    link.send({CommandSlot(100, 1)});
+    Outcome w = co_await link.reports(n);
+    log.push_back(std::string(Name(w)) + " at " + std::to_string(int(link.ReplyAddress)));
+    if (!w) co_return;
+    const bool sent = link.send({CommandSlot(100, 2)});
+    w = co_await link.reports(1);
+    log.push_back(std::string(sent ? "sent, " : "") + Name(w) + " at " +
+                  std::to_string(int(link.ReplyAddress)));
+}
+
+Task<> YieldTwice(Link& link, int& passes) {
+    (void)co_await link.yield();
     ++passes;
-    co_await link.yield();
+    (void)co_await link.yield();
     ++passes;
 }
 }  // namespace
@@ -32,61 +49,153 @@ class WaitTest : public LinkTest {
         feedStream(0, 2);
         bus.writes.clear();
     }
+    std::vector<std::string> log;
 };
 
-TEST_F(WaitTest, ReportsResumesAfterExactlyNDispatchesEvenWithinOneTick) {
-    std::vector<std::string> log;
-    Task task = SendAndWait(link, 10, log);
+TEST_F(WaitTest, ReportsResumeAfterThePollAtTheReportThatEndsTheWait) {
+    Task<> task = SendAndWait(link, 10, log);
     EXPECT_EQ(log, (std::vector<std::string>{"start"}));
     EXPECT_FALSE(link.InputReportReceived);  // cleared by the wait
-    EXPECT_EQ(bus.writes.size(), 1u);
     feedStream(2, 9);
     EXPECT_EQ(log.size(), 1u);
     EXPECT_FALSE(link.InputReportReceived);  // cleared again for each report still to come
-    feedStream(11, 3);  // the 10th report is address 11; the next wait takes address 12
-    EXPECT_EQ(log, (std::vector<std::string>{"start", "after 10 at 11", "done at 12"}));
+    // The 10th report (address 11) ends the wait: the poll stops there, the operation goes on
+    // from the event loop with what that report left, and only then is the rest of the burst
+    // read. Nothing is lost or read twice.
+    std::vector<int> seen;
+    QObject::connect(&link, &Link::dispatched, [&] { seen.push_back(int(link.ReplyAddress)); });
+    for (int a : {11, 12, 13}) bus.find("unit")->reports.push_back(StreamReport(a, 0));
+    link.PollTick();
+    EXPECT_EQ(seen, (std::vector<int>{11}));
+    EXPECT_EQ(log.size(), 1u);  // not resumed inside the poll
+    Settle(link);
+    EXPECT_EQ(log, (std::vector<std::string>{"start", "done at 11", "sent, done at 12"}));
+    EXPECT_EQ(seen, (std::vector<int>{11, 12, 13}));
     EXPECT_TRUE(task.done());
-    EXPECT_TRUE(link.InputReportReceived);
 }
 
-TEST_F(WaitTest, ZeroFilledDispatchAfterTimeOutEndsAWait) {
-    std::vector<std::string> log;
-    Task task = SendAndWait(link, 1, log);
+TEST_F(WaitTest, ALostUnitEndsTheWaitAndTheZeroFilledReportNeverCounts) {
+    Task<> silent = SendAndWait(link, 1, log);
     now += kReadTimeoutMs;
     tick();
     EXPECT_FALSE(link.DeviceDetected);
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[1], "after 1 at 0");
+    EXPECT_EQ(log, (std::vector<std::string>{"start", "lost at 0"}));
+
+    // A read failure, and a wait begun with no unit at all, end the same way.
+    log.clear();
+    tick();  // found again
+    ASSERT_TRUE(link.DeviceDetected);
+    Task<> failing = SendAndWait(link, 3, log);
+    bus.find("unit")->failReads = true;
+    tick();
+    EXPECT_EQ(log.back(), "lost at 0");
+    log.clear();
+    Task<> none = SendAndWait(link, 3, log);
+    EXPECT_EQ(log.back(), "lost at 0");
 }
 
-TEST_F(WaitTest, DownloadReportsDoNotEndAWait) {
-    std::vector<std::string> log;
-    Task task = SendAndWait(link, 1, log);
+namespace {
+// Holds an operation still, as a dialog the user has not answered yet would.
+struct Gate {
+    std::coroutine_handle<> waiting;
+    bool await_ready() const noexcept { return false; }
+    void await_suspend(std::coroutine_handle<> h) { waiting = h; }
+    void await_resume() const noexcept {}
+};
+Task<> SendAskSend(Link& link, Gate& gate, std::vector<std::string>& log) {
+    link.send({CommandSlot(100, 1)});
+    co_await gate;
+    log.push_back(link.send({CommandSlot(100, 2)}) ? "sent" : "not sent");
+    const Outcome w = co_await link.reports(1);
+    log.push_back(Name(w));
+}
+}  // namespace
+
+TEST_F(WaitTest, AnOperationNeverReachesALaterConnection) {
+    Gate gate;
+    ASSERT_EQ(link.Operation.start([&] { return SendAskSend(link, gate, log); }),
+              Operations::Refusal::None);
+    // Unplugged and plugged in again while the operation waits for the user.
+    bus.unplug("unit");
+    tick();
+    bus.add("unit");
+    tick();
+    ASSERT_TRUE(link.DeviceDetected);
+    gate.waiting.resume();
+    EXPECT_EQ(log, (std::vector<std::string>{"not sent", "lost"}));
+    EXPECT_EQ(bus.writes.size(), 1u);  // only the first frame, on the first connection
+    // The user's own keys do reach the new unit.
+    link.PressKey(TerminalKey::DataUp);
+    EXPECT_EQ(bus.writes.size(), 2u);
+}
+
+TEST_F(WaitTest, UntilEndsWhenItsConditionHoldsOrItsReportsRunOut) {
+    Outcome got{Outcome::Cancelled};
+    int endedAt = -1;
+    auto waitFor = [](Link& l, int address, int max, Outcome& out, int& at) -> Task<> {
+        out = co_await l.until([&l, address] { return int(l.ReplyAddress) == address; }, max);
+        at = int(l.ReplyAddress);
+    };
+    Task<> found = waitFor(link, 7, 20, got, endedAt);
+    feedStream(2, 4);
+    EXPECT_FALSE(found.done());
+    feedStream(6, 2);
+    EXPECT_EQ(got, Outcome{Outcome::Done});
+    EXPECT_EQ(endedAt, 7);
+    Task<> missing = waitFor(link, 200, 5, got, endedAt);
+    feedStream(8, 10);
+    EXPECT_EQ(got, Outcome{Outcome::NoAnswer});
+    EXPECT_EQ(endedAt, 12);  // the fifth report was the last one allowed
+}
+
+TEST_F(WaitTest, DownloadedWaitsForTheRunLogByteCount) {
+    Outcome got{Outcome::Cancelled};
+    auto download = [](Link& l, Outcome& out) -> Task<> { out = co_await l.downloaded(96); };
     link.DownloadActive = 1;
-    feedStream(2, 5);
-    EXPECT_EQ(log.size(), 1u);
+    Task<> task = download(link, got);
+    feed({Report{}, Report{}});
+    EXPECT_FALSE(task.done());
+    feed({Report{}});
+    EXPECT_EQ(got, Outcome{Outcome::Done});
+    // Normal reports do not feed it, and a lost unit ends it.
     link.DownloadActive = 0;
-    feedStream(7, 1);
-    EXPECT_EQ(log.size(), 2u);
+    link.DownloadByteCount = 0;
+    Task<> lost = download(link, got);
+    feedStream(2, 5);
+    EXPECT_FALSE(lost.done());
+    bus.unplug("unit");
+    tick();
+    EXPECT_EQ(got, Outcome{Outcome::UnitLost});
 }
 
-TEST_F(WaitTest, DestroyingTheTaskCancelsIt) {
-    std::vector<std::string> log;
+TEST_F(WaitTest, CancelEndsTheCurrentWaitAndEveryLaterOne) {
+    link.Operation.start([&] { return SendAndWait(link, 5, log); });
+    feedStream(2, 2);
+    link.Operation.cancel();
+    EXPECT_TRUE(link.Operation.busy());  // it goes on to say how far it got
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.back(), "cancelled at 3");
+    EXPECT_FALSE(link.Operation.busy());
+    feedStream(4, 20);
+    EXPECT_EQ(bus.writes.size(), 1u);
+}
+
+TEST_F(WaitTest, DestroyingTheTaskEndsItWithoutAWord) {
     {
-        Task task = SendAndWait(link, 5, log);
+        Task<> task = SendAndWait(link, 5, log);
         feedStream(2, 2);
     }
     feedStream(4, 20);
     EXPECT_EQ(log, (std::vector<std::string>{"start"}));
     int passes = 0;
-    { Task y = YieldTwice(link, passes); }
+    { Task<> y = YieldTwice(link, passes); }
     QCoreApplication::processEvents();
     EXPECT_EQ(passes, 0);
 }
 
 TEST_F(WaitTest, YieldGivesTheEventLoopOnePass) {
     int passes = 0;
-    Task task = YieldTwice(link, passes);
+    Task<> task = YieldTwice(link, passes);
     EXPECT_EQ(passes, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(passes, 1);  // the second yield waits for the next pass
@@ -95,26 +204,29 @@ TEST_F(WaitTest, YieldGivesTheEventLoopOnePass) {
     EXPECT_TRUE(task.done());
 }
 
-TEST_F(WaitTest, OnlyOneOperationRunsAtATime) {
-    std::vector<std::string> first, second;
-    EXPECT_TRUE(link.Operation.start([&] { return SendAndWait(link, 3, first); }));
-    EXPECT_TRUE(link.Operation.busy());
-    EXPECT_FALSE(link.Operation.start([&] { return SendAndWait(link, 3, second); }));
+TEST_F(WaitTest, OneOperationAtATimeAndNoneWithoutAUnit) {
+    std::vector<std::string> second;
+    EXPECT_EQ(link.Operation.start([&] { return SendAndWait(link, 3, log); }),
+              Operations::Refusal::None);
+    EXPECT_EQ(link.Operation.start([&] { return SendAndWait(link, 3, second); }),
+              Operations::Refusal::Busy);
     EXPECT_TRUE(second.empty());
     feedStream(2, 4);
-    EXPECT_EQ(first.size(), 3u);
+    EXPECT_EQ(log.size(), 3u);
     EXPECT_FALSE(link.Operation.busy());
-    EXPECT_TRUE(link.Operation.start([&] { return SendAndWait(link, 3, second); }));
-    link.Operation.cancel();
-    EXPECT_FALSE(link.Operation.busy());
-    feedStream(6, 10);
-    EXPECT_EQ(second.size(), 1u);
+    link.Operation.abort();  // nothing to do
+    bus.unplug("unit");
+    tick();
+    EXPECT_EQ(link.Operation.start([&] { return SendAndWait(link, 3, second); }),
+              Operations::Refusal::NoUnit);
+    EXPECT_EQ(Operations::RefusalText(Operations::Refusal::NoUnit), "No unit is connected.");
+    EXPECT_TRUE(second.empty());
 }
 
 TEST(WaitLifetime, LinkDestroyedBeforeItsOperation) {
     FakeBackend bus;
     std::vector<std::string> log;
-    Task task;
+    Task<> task;
     {
         Link link(bus);
         bus.add("unit").reports.push_back(StreamReport(0, 0));
@@ -125,23 +237,27 @@ TEST(WaitLifetime, LinkDestroyedBeforeItsOperation) {
 }
 
 namespace {
-Task Outer(Link& link, std::vector<std::string>& log) {
-    log.push_back("outer start");
+Task<int> Inner(Link& link, std::vector<std::string>& log) {
     co_await SendAndWait(link, 2, log);
-    log.push_back("outer done");
+    co_return 42;
+}
+Task<> Outer(Link& link, std::vector<std::string>& log) {
+    log.push_back("outer start");
+    const int value = co_await Inner(link, log);
+    log.push_back("outer got " + std::to_string(value));
 }
 }  // namespace
 
-TEST_F(WaitTest, AnOperationCanAwaitAnother) {
-    std::vector<std::string> log;
-    Task task = Outer(link, log);
+TEST_F(WaitTest, AnOperationCanAwaitAnotherAndItsValue) {
+    Task<> task = Outer(link, log);
     EXPECT_EQ(log, (std::vector<std::string>{"outer start", "start"}));
-    feedStream(2, 3);
-    EXPECT_EQ(log.back(), "outer done");
+    feedStream(2, 2);
+    feedStream(4, 1);
+    EXPECT_EQ(log.back(), "outer got 42");
     EXPECT_TRUE(task.done());
-    // Destroying the outer operation cancels the inner one.
+    // Destroying the outer operation destroys the inner one.
     log.clear();
-    { Task cancelled = Outer(link, log); }
+    { Task<> cancelled = Outer(link, log); }
     feedStream(5, 5);
     EXPECT_EQ(log, (std::vector<std::string>{"outer start", "start"}));
 }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "link/FakeBackend.h"
 #include "link/Link.h"
 #include "mainwin/GaugeGeometry.h"
 #include "mainwin/Gauges.h"
+#include "support/FakeBackend.h"
 #include "ui/CanvasWidget.h"
 #include "ui/RecordingCanvas.h"
 

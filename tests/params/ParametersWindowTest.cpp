@@ -7,10 +7,10 @@
 #include <QTest>
 #include <memory>
 
-#include "link/FakeBackend.h"
 #include "link/Link.h"
-#include "link/SimRig.h"
 #include "params/ParametersWindow.h"
+#include "support/FakeBackend.h"
+#include "support/SimRig.h"
 
 using namespace norva;
 using namespace norva::params;

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+
 #include "link/Link.h"
-#include "link/LinkFixture.h"
-#include "link/SimRig.h"
 #include "params/WelcomeText.h"
 #include "params/WelcomeTextWindow.h"
+#include "support/LinkFixture.h"
+#include "support/RecordingProgress.h"
+#include "support/SimRig.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
@@ -31,13 +35,14 @@ namespace {
 class WelcomeWrite : public LinkTest {
   protected:
     ScriptedDialogs dialogs;
-    WelcomeTextWindow window{link, dialogs};
+    RecordingProgress progress;
+    WelcomeTextWindow window{link, dialogs, progress};
 
     void SetUp() override {
         feedStream(0, 2);
         bus.writes.clear();
     }
-    void TearDown() override { link.Operation.cancel(); }  // while the dialogs still exist
+    void TearDown() override { link.Operation.abort(); }  // while the dialogs still exist
     std::vector<uint8_t> slot(int address, int value) {
         return {222, 223, uint8_t(address), uint8_t(value), uint8_t((address + value) % 256)};
     }
@@ -49,7 +54,7 @@ TEST_F(WelcomeWrite, SixPacedReportsByteForByte) {
     window.Text2->setText(QStringLiteral("0123456789abcdez"));
     window.Write();
     EXPECT_TRUE(bus.writes.empty());  // two reports first
-    EXPECT_TRUE(dialogs.busy());
+    EXPECT_TRUE(progress.busy);
     feedStream(2, 1);
     EXPECT_TRUE(bus.writes.empty());
     feedStream(3, 1);
@@ -73,26 +78,58 @@ TEST_F(WelcomeWrite, SixPacedReportsByteForByte) {
         (std::vector<uint8_t>{222, 223, 206, 'e', (206 + 'e') % 256, 222, 223, 207, 'z', 73}));
     for (int i = 11; i < 65; ++i) EXPECT_EQ(last[i], 0) << i;  // bytes 10..29 and the mode pair
     EXPECT_EQ(link.BackupByteCount, 0);
-    EXPECT_FALSE(dialogs.busy());
+    EXPECT_FALSE(progress.busy);
     EXPECT_FALSE(link.Operation.busy());
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
-TEST_F(WelcomeWrite, CancelledWriteRestoresThePointer) {
+TEST_F(WelcomeWrite, EscapeCancelsSaysHowFarItGotAndRestoresThePointer) {
     window.Write();
     feedStream(2, 4);
-    EXPECT_TRUE(dialogs.busy());
-    link.Operation.cancel();
-    EXPECT_FALSE(dialogs.busy());
+    EXPECT_TRUE(progress.busy);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(progress.busy);
+    EXPECT_FALSE(link.Operation.busy());
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0],
+              "Cancelled while writing the welcome text: 2 of 6 reports were sent.");
     feedStream(6, 20);
     EXPECT_EQ(bus.writes.size(), 2u);
 }
 
-TEST_F(WelcomeWrite, SecondWriteWhileOneRunsIsRefused) {
+TEST_F(WelcomeWrite, ALostUnitStopsTheWriteAndALaterUnitGetsNothing) {
+    window.Write();
+    feedStream(2, 6);
+    ASSERT_EQ(bus.writes.size(), 3u);
+    bus.unplug("unit");
+    tick();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0],
+              "The unit was lost while writing the welcome text: 3 of 6 reports were sent.");
+    EXPECT_FALSE(progress.busy);
+    bus.add("unit");
+    feedStream(8, 20);
+    EXPECT_EQ(bus.writes.size(), 3u);
+    EXPECT_NE(link.BackupByteCount, 0);  // not cleared: the write did not finish
+}
+
+TEST_F(WelcomeWrite, RefusedWithoutAUnitOrWhileAnotherOperationRuns) {
     window.Write();
     window.Write();
     ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0], Operations::RefusalText(Operations::Refusal::Busy));
     feedStream(2, 20);
     EXPECT_EQ(bus.writes.size(), 6u);  // the first write only
+    bus.unplug("unit");
+    tick();
+    window.Write();
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[1], "No unit is connected.");
+    bus.add("unit");
+    feedStream(0, 20);
+    EXPECT_EQ(bus.writes.size(), 6u);
 }
 
 TEST_F(WelcomeWrite, CharacterTheUnitCannotShowSendsNothing) {
@@ -122,7 +159,8 @@ TEST(WelcomeTextSim, WrittenTextComesBackThroughTheStream) {
     SimRig rig;
     Link& link = rig.link;
     ScriptedDialogs dialogs;
-    WelcomeTextWindow window(link, dialogs);
+    NoProgress progress;
+    WelcomeTextWindow window(link, dialogs, progress);
     rig.run(400);
     window.Text1->setText(QStringLiteral("FIELD TEST"));
     window.Text2->setText(QStringLiteral("Señal OK"));

@@ -2,7 +2,7 @@
 // keys, read requests, the mode pair and the hardware-test cell.
 #include <gtest/gtest.h>
 
-#include "SimTestSupport.h"
+#include "support/SimTestSupport.h"
 
 using namespace norva;
 using namespace norva::simtest;

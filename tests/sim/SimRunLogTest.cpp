@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "SimTestSupport.h"
+#include "support/SimTestSupport.h"
 
 using namespace norva;
 using namespace norva::simtest;

@@ -1,11 +1,11 @@
 // The program's side (TcpBackend) against the whole simulated unit behind the server.
 #include <gtest/gtest.h>
 
-#include "link/hid/LoopbackPeer.h"
 #include "link/hid/TcpBackend.h"
 #include "sim/ServedSimUnit.h"
-#include "sim/ServedUnitFake.h"
 #include "sim/SimUnit.h"
+#include "support/LoopbackPeer.h"
+#include "support/ServedUnitFake.h"
 
 namespace norva {
 namespace {

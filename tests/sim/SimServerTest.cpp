@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 
-#include "link/hid/LoopbackPeer.h"
 #include "link/hid/TcpBackend.h"
-#include "sim/ServedUnitFake.h"
+#include "support/LoopbackPeer.h"
+#include "support/ServedUnitFake.h"
 
 namespace norva {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "SimTestSupport.h"
+#include "support/SimTestSupport.h"
 
 using namespace norva;
 using namespace norva::simtest;

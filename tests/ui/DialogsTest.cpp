@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -13,6 +14,15 @@
 
 using namespace norva;
 using Kind = DialogCall::Kind;
+
+namespace {
+// Scripted dialogs answer at once: the value of a question already answered.
+template <typename T>
+T Answer(Task<T> task) {
+    EXPECT_TRUE(task.done());
+    return task.result() ? std::move(const_cast<std::optional<T>&>(task.result()).value()) : T{};
+}
+}  // namespace
 
 TEST(DialogFilters, ClassicFiltersBecomeQtFilters) {
     EXPECT_EQ(QtFileFilter("Norva Measures(*.nvm)|*.nvm"), "Norva Measures (*.nvm)");
@@ -40,12 +50,12 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsWhatWasAsked) {
     dialogs.answerOpenFile("");
     dialogs.answerInput("1234");
 
-    EXPECT_EQ(dialogs.saveFile({"Save all", "Norva Clone(*.nvc)|*.nvc", "nvc", "", true}),
+    EXPECT_EQ(Answer(dialogs.saveFile({"Save all", "Norva Clone(*.nvc)|*.nvc", "nvc", "", true})),
               "clone.nvc");
-    EXPECT_EQ(dialogs.openFile({"", "Norva Measures(*.nvm)|*.nvm", "nvm", "", false}),
+    EXPECT_EQ(Answer(dialogs.openFile({"", "Norva Measures(*.nvm)|*.nvm", "nvm", "", false})),
               "/data/a.nvm");
-    EXPECT_EQ(dialogs.openFile({"", "Norva Measures(*.nvm)|*.nvm", "nvm", "", false}), "");
-    EXPECT_EQ(dialogs.inputBox("Serial", "Serial number?", "0"), "1234");
+    EXPECT_EQ(Answer(dialogs.openFile({"", "Norva Measures(*.nvm)|*.nvm", "nvm", "", false})), "");
+    EXPECT_EQ(Answer(dialogs.inputBox("Serial", "Serial number?", "0")), "1234");
     EXPECT_TRUE(dialogs.allAnswered());
     EXPECT_EQ(dialogs.unanswered(), 0);
 
@@ -63,8 +73,8 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsWhatWasAsked) {
 TEST(ScriptedDialogs, UnexpectedQuestionsAreCancelledAndRecorded) {
     ScriptedDialogs dialogs;
     dialogs.answerInput("not for files");
-    EXPECT_EQ(dialogs.openFile({"", "Ramp(*.rmp)|*.rmp", "rmp", "", false}), "");
-    EXPECT_EQ(dialogs.selectPrinter(), nullptr);
+    EXPECT_EQ(Answer(dialogs.openFile({"", "Ramp(*.rmp)|*.rmp", "rmp", "", false})), "");
+    EXPECT_EQ(Answer(dialogs.selectPrinter()), nullptr);
     EXPECT_EQ(dialogs.unanswered(), 2);
     EXPECT_FALSE(dialogs.calls()[0].answered);
     EXPECT_EQ(dialogs.calls()[0].filter, "Ramp(*.rmp)|*.rmp");
@@ -74,8 +84,8 @@ TEST(ScriptedDialogs, UnexpectedQuestionsAreCancelledAndRecorded) {
 TEST(ScriptedDialogs, MessagesKeepTextTitleAndIconAndCanBeEchoed) {
     std::FILE* echo = std::tmpfile();
     ScriptedDialogs dialogs(echo);
-    dialogs.message("Backup data not available, please wait");
-    dialogs.message("Norva Write Protected", "error", MessageIcon::Critical);
+    EXPECT_TRUE(dialogs.message("Backup data not available, please wait").done());
+    dialogs.notify("Norva Write Protected", "error", MessageIcon::Critical);
     const auto messages = dialogs.calls(Kind::Message);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].title, "NORVA System");
@@ -87,11 +97,11 @@ TEST(ScriptedDialogs, MessagesKeepTextTitleAndIconAndCanBeEchoed) {
     std::rewind(echo);
     char line[128] = {};
     ASSERT_NE(std::fgets(line, sizeof line, echo), nullptr);
-    EXPECT_STREQ(line, "NORVA System: Backup data not available, please wait\n");
+    EXPECT_STREQ(line, "norva: Backup data not available, please wait\n");
     std::fclose(echo);
 }
 
-TEST(ScriptedDialogs, PrinterAndBusyPointer) {
+TEST(ScriptedDialogs, PrinterIsMadeByTheScript) {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     dialogs.answerPrinter([&] {
@@ -100,52 +110,59 @@ TEST(ScriptedDialogs, PrinterAndBusyPointer) {
         printer->setOutputFileName(dir.filePath("page.pdf"));
         return printer;
     });
-    auto printer = dialogs.selectPrinter();
+    auto printer = Answer(dialogs.selectPrinter());
     ASSERT_NE(printer, nullptr);
     EXPECT_EQ(printer->outputFileName(), dir.filePath("page.pdf"));
-
-    dialogs.setBusy(true);
-    EXPECT_TRUE(dialogs.busy());
-    dialogs.setBusy(false);
-    EXPECT_FALSE(dialogs.busy());
-    const auto busy = dialogs.calls(Kind::Busy);
-    ASSERT_EQ(busy.size(), 2u);
-    EXPECT_EQ(busy[1].text, "normal");
 }
 
 namespace {
-
-// Waits for the modal file dialog, types a name into it and accepts it.
-void TypeIntoFileDialog(const QString& name) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, name] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        timer->stop();
-        timer->deleteLater();
-        dialog->selectFile(name);
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    timer->start(10);
+template <typename D>
+D* OpenDialog() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<D*>(w); d && d->isVisible()) return d;
+    return nullptr;
 }
 
+Task<> AskFile(QtDialogs& dialogs, QString& chosen) {
+    chosen = co_await dialogs.saveFile({"Save", "Norva Parameters(*.nrv)|*.nrv", "nrv", "", true});
+}
+
+Task<> Tell(QtDialogs& dialogs, bool& told) {
+    co_await dialogs.message("Norva Write Protected");
+    told = true;
+}
 }  // namespace
 
-TEST(QtDialogs, SaveDialogAddsTheDefaultExtension) {
+TEST(QtDialogs, SaveDialogIsAwaitedAndAddsTheDefaultExtension) {
     QTemporaryDir dir;
     QtDialogs dialogs;
-    TypeIntoFileDialog(dir.filePath("engine1"));
-    const QString chosen =
-        dialogs.saveFile({"Save", "Norva Parameters(*.nrv)|*.nrv", "nrv", "", true});
+    QString chosen = "unset";
+    Task<> task = AskFile(dialogs, chosen);
+    auto* dialog = OpenDialog<QFileDialog>();
+    ASSERT_NE(dialog, nullptr);  // opened, not run: this test's code goes on meanwhile
+    EXPECT_FALSE(task.done());
+    dialog->selectFile(dir.filePath("engine1"));
+    static_cast<QDialog*>(dialog)->accept();
+    EXPECT_FALSE(task.done());  // the answer arrives from the event loop, never inside Qt's
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(task.done());
     EXPECT_EQ(QDir::cleanPath(chosen), QDir::cleanPath(dir.filePath("engine1.nrv")));
+    EXPECT_EQ(OpenDialog<QFileDialog>(), nullptr);
 }
 
-TEST(QtDialogs, BusyPointerIsSetOnceAndRestored) {
+TEST(QtDialogs, AMessageOpenWhenItsOperationEndsIsClosedWithIt) {
     QtDialogs dialogs;
-    dialogs.setBusy(true);
-    dialogs.setBusy(true);
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    dialogs.setBusy(false);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    bool told = false;
+    {
+        Task<> task = Tell(dialogs, told);
+        ASSERT_NE(OpenDialog<QMessageBox>(), nullptr);
+    }
+    // Destroyed with the operation: nothing left open, nothing leaked, and it never resumes.
+    EXPECT_EQ(OpenDialog<QMessageBox>(), nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(told);
+    Task<> answered = Tell(dialogs, told);
+    OpenDialog<QMessageBox>()->accept();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(told);
 }

@@ -7,21 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "protocol/Identity.h"
+
 namespace norva {
 
 using HidHandle = int;
 constexpr HidHandle kInvalidHandle = -1;
-
-struct HidIdentity {
-    uint16_t vendorId = 0;
-    uint16_t productId = 0;
-};
-
-// Lengths include the report-ID byte, as the session counts them.
-struct HidReportLengths {
-    int input = 0;
-    int output = 0;
-};
 
 enum class HidOpenMode { Write, Read };
 

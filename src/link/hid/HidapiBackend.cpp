@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/Posix.h"
-#include "link/Frames.h"
+#include "protocol/Frames.h"
 
 #if defined(__linux__)
 #include <linux/hidraw.h>

@@ -1,6 +1,6 @@
 #include "link/hid/SimBackend.h"
 
-#include "link/Frames.h"
+#include "protocol/Frames.h"
 
 namespace norva {
 

@@ -10,7 +10,7 @@
 
 #include "base/Posix.h"
 #include "link/hid/HidBackend.h"
-#include "link/hid/RemoteUnit.h"
+#include "protocol/RemoteUnit.h"
 
 namespace norva {
 

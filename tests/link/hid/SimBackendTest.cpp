@@ -5,8 +5,8 @@
 #include <array>
 #include <memory>
 
-#include "link/Frames.h"
 #include "link/hid/SimBackend.h"
+#include "protocol/Frames.h"
 
 using namespace norva;
 

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <string>
 
-#include "link/hid/LoopbackPeer.h"
+#include "support/LoopbackPeer.h"
 
 namespace norva {
 namespace {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "link/Frames.h"
 #include "link/hid/HidBackend.h"
+#include "protocol/Frames.h"
 
 namespace norva::testing {
 

@@ -1,19 +1,32 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "link/FakeBackend.h"
+#include <QCoreApplication>
+
 #include "link/Link.h"
+#include "support/FakeBackend.h"
 
 namespace norva::testing {
 
-// A link on a scripted bus with a hand-moved clock; tick() runs one poll tick.
+// Lets the event loop run until every operation whose wait ended has gone on, and the reports
+// that waited behind it have been read.
+inline void Settle(Link& link) {
+    do QCoreApplication::processEvents();
+    while (link.resumePending());
+}
+
+// A link on a scripted bus with a hand-moved clock; tick() runs one poll tick and then lets
+// the event loop resume the operations whose waits it ended.
 class LinkTest : public ::testing::Test {
   protected:
     FakeBackend bus;
     int64_t now = 1000;
     Link link{bus, [this] { return now; }};
 
-    void tick() { link.PollTick(); }
+    void tick() {
+        link.PollTick();
+        Settle(link);
+    }
     // Queues the reports on the unit "unit" (added when missing) and runs one tick.
     void feed(const std::vector<Report>& reports) {
         FakeDevice* d = bus.find("unit");

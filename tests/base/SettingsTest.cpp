@@ -9,7 +9,7 @@
 using namespace std::string_literals;
 
 #include "base/IniFile.h"
-#include "mainwin/Config.h"
+#include "base/Settings.h"
 
 using namespace norva;
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "link/Frames.h"
+#include "protocol/Frames.h"
 #include "sim/SimServer.h"
 
 namespace norva::testing {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <span>
 
-#include "link/hid/HidBackend.h"
+#include "protocol/Identity.h"
 
 namespace norva {
 

@@ -1,5 +1,6 @@
 #pragma once
-// Numbers of the unit's USB protocol and the byte layout of one command slot.
+// Numbers of the unit's USB protocol: identity, report lengths, the byte layout of the input
+// report and of one command slot, the mode pair.
 
 #include <array>
 #include <cstdint>
@@ -10,6 +11,28 @@ constexpr uint16_t kVendorId = 0x04D8;   // 1240
 constexpr uint16_t kProductId = 0xFB59;  // 64345
 constexpr int kReportLength = 65;        // report ID 0 + 64 data bytes, both directions
 constexpr int kReadTimeoutMs = 6000;     // silence after which the unit counts as lost
+
+// Byte positions of a normal-mode input report (byte 0 is the report ID).
+namespace in {
+constexpr int kLine1 = 3;   // 16 characters; 255 in its first byte: no unit behind the interface
+constexpr int kLine2 = 19;  // 16 characters
+constexpr int kLineLength = 16;
+constexpr int kText = 3;  // bytes 3..64 are kept as the report text
+constexpr int kStreamValue = 35;
+constexpr int kStreamAddress = 36;
+constexpr int kCurrent = 38;   // tenths of an ampere
+constexpr int kPulseLow = 41;  // receiver pulse, then its high byte
+constexpr int kPump = 43;      // 0..255
+constexpr int kPressure = 44;  // raw
+constexpr int kStick = 45;     // 0..255
+constexpr int kEgt = 46;       // degrees C / 4
+constexpr int kVoltage = 47;   // units of 0.06 V
+constexpr int kSpeedLow = 49;  // hundreds of RPM, then its high byte
+constexpr uint8_t kNoUnitMarker = 255;
+// Download mode: bytes 1..32 are the next 32 bytes of the run log.
+constexpr int kDownloadFirst = 1;
+constexpr int kDownloadBytes = 32;
+}  // namespace in
 
 constexpr uint8_t kSync1 = 222;
 constexpr uint8_t kSync2 = 223;

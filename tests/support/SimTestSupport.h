@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "link/Frames.h"
+#include "protocol/Frames.h"
 #include "sim/SimUnit.h"
 
 namespace norva::simtest {

@@ -1,9 +1,11 @@
 #pragma once
 // A link on the simulated unit with one hand-moved clock for both, so a test can let exact
-// stretches of time pass in poll ticks.
+// stretches of time pass in poll ticks (each followed by one pass of the event loop, which
+// resumes the operations whose waits the tick ended).
 
 #include "link/Link.h"
 #include "link/hid/SimBackend.h"
+#include "support/LinkFixture.h"
 
 namespace norva::testing {
 
@@ -22,6 +24,7 @@ struct SimRig {
         for (int t = 0; t < ms; t += Link::kPollMs) {
             now += Link::kPollMs;
             link.PollTick();
+            Settle(link);
         }
     }
 

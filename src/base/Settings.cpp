@@ -1,4 +1,4 @@
-#include "mainwin/Config.h"
+#include "base/Settings.h"
 
 #include <QStandardPaths>
 #include <algorithm>

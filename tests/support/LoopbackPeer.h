@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "base/Posix.h"
-#include "link/Frames.h"
-#include "link/hid/RemoteUnit.h"
+#include "protocol/Frames.h"
+#include "protocol/RemoteUnit.h"
 
 namespace norva::testing {
 

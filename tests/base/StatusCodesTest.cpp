@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "mainwin/StatusCodes.h"
+#include "base/StatusCodes.h"
 
 using namespace norva;
 

@@ -5,11 +5,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "link/FakeBackend.h"
+#include "app/App.h"
 #include "link/Link.h"
 #include "mainwin/MainWindow.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
+#include "support/FakeBackend.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
@@ -20,11 +21,12 @@ class MainWindowTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     QString ini = dir.filePath("norva10.ini");
-    FakeBackend bus;
+    std::unique_ptr<App> app;
+    FakeBackend* bus = nullptr;
+    MainWindow* window = nullptr;
     int64_t now = 0;
-    Link link{bus, [this] { return now; }};
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
+
+    Link& link() { return app->link(); }
 
     void writeIni(const QByteArray& text) {
         QFile f(ini);
@@ -32,8 +34,16 @@ class MainWindowTest : public ::testing::Test {
         f.write(text);
     }
     void open() {
-        window = std::make_unique<MainWindow>(link, dialogs, ini);
-        link.Timer3.stop();  // the tests tick by hand
+        app.reset();
+        auto backend = std::make_unique<FakeBackend>();
+        bus = backend.get();
+        AppOptions options;
+        options.settingsPath = ini;
+        options.dialogs = std::make_unique<ScriptedDialogs>();
+        options.clock = [this] { return now; };
+        app = std::make_unique<App>(std::move(backend), std::move(options));
+        window = app->mainWindow();
+        link().Timer3.stop();  // the tests tick by hand
     }
     QString iniText() {
         QFile f(ini);
@@ -88,7 +98,7 @@ TEST_F(MainWindowTest, StoredGeometryIsKeptWithinItsLimits) {
     EXPECT_NEAR(window->height() * 15, 5000, 7.5);
     EXPECT_NEAR(window->x() * 15, 1000, 7.5);
     EXPECT_NEAR(window->y() * 15, 3000, 7.5);
-    window.reset();
+    app.reset();
     writeIni("[FormSize]\r\nForm1W=3000\r\n");
     open();
     EXPECT_NEAR(window->width() * 15, 4000, 7.5);
@@ -100,7 +110,7 @@ TEST_F(MainWindowTest, AccessLevelOpensTheFactoryMenus) {
     EXPECT_TRUE(window->manu->menuAction()->isVisible());
     EXPECT_TRUE(window->credit->isVisible());
     EXPECT_FALSE(window->Rampas->isVisible());
-    window.reset();
+    app.reset();
     writeIni("[Color]\r\nActual=742\r\n");
     open();
     EXPECT_TRUE(window->manu->menuAction()->isVisible());
@@ -110,18 +120,18 @@ TEST_F(MainWindowTest, AccessLevelOpensTheFactoryMenus) {
 
 TEST_F(MainWindowTest, MenusFollowTheStream) {
     open();
-    bus.add("unit").reports.push_back(StreamReport(47, 0));
-    link.PollTick();
+    bus->add("unit").reports.push_back(StreamReport(47, 0));
+    link().PollTick();
     EXPECT_FALSE(window->Save->isVisible());
     EXPECT_FALSE(window->WriteP->isVisible());
-    bus.find("unit")->reports.push_back(StreamReport(47, 7));
-    link.PollTick();
+    bus->find("unit")->reports.push_back(StreamReport(47, 7));
+    link().PollTick();
     EXPECT_TRUE(window->Save->isVisible());
     EXPECT_TRUE(window->WriteP->isVisible());
     // A falling stream hides "&Parameters".
-    for (int a : {46, 45, 44}) bus.find("unit")->reports.push_back(StreamReport(a, 0));
-    link.PollTick();
-    EXPECT_TRUE(link.BackupDescending);
+    for (int a : {46, 45, 44}) bus->find("unit")->reports.push_back(StreamReport(a, 0));
+    link().PollTick();
+    EXPECT_TRUE(link().BackupDescending);
     EXPECT_FALSE(window->Autostart->isVisible());
     EXPECT_EQ(window->Label1->text(), "Connected");
     EXPECT_TRUE(window->Label14->text().startsWith("Data Backup= "));
@@ -129,45 +139,45 @@ TEST_F(MainWindowTest, MenusFollowTheStream) {
 
 TEST_F(MainWindowTest, KeysAndUsbPowerSendTheirFrames) {
     open();
-    bus.add("unit").reports.push_back(StreamReport(0, 0));
-    link.PollTick();
-    bus.writes.clear();
+    bus->add("unit").reports.push_back(StreamReport(0, 0));
+    link().PollTick();
+    bus->writes.clear();
     window->Command2->click();
-    ASSERT_EQ(bus.writes.size(), 1u);
-    EXPECT_EQ(bus.writes[0][3], 112);
-    EXPECT_EQ(bus.writes[0][4], 68);  // Menu down
-    EXPECT_EQ(bus.writes[0][31], 1);
+    ASSERT_EQ(bus->writes.size(), 1u);
+    EXPECT_EQ(bus->writes[0][3], 112);
+    EXPECT_EQ(bus->writes[0][4], 68);  // Menu down
+    EXPECT_EQ(bus->writes[0][31], 1);
     window->Check1->click();
     window->Check1->click();
-    ASSERT_EQ(bus.writes.size(), 3u);
+    ASSERT_EQ(bus->writes.size(), 3u);
     for (int i : {1, 2}) {
         std::vector<uint8_t> expected(65, 0);
         expected[31] = 2;
         expected[32] = i == 1 ? 1 : 0;
-        EXPECT_EQ(bus.writes[i], expected);
+        EXPECT_EQ(bus->writes[i], expected);
     }
 }
 
 TEST_F(MainWindowTest, ExitSavesSettingsAndGeometry) {
     open();
-    window->Exit();
+    app->Exit();
     const QString text = iniText();
     EXPECT_TRUE(text.contains("R.P.M.Max=250")) << text.toStdString();
     EXPECT_TRUE(text.contains("[Pressure_Factor]\r\nValue=0.009")) << text.toStdString();
     EXPECT_TRUE(text.contains("Form1W= 9400")) << text.toStdString();
-    EXPECT_FALSE(bus.openHandles());
+    EXPECT_FALSE(bus->openHandles());
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheGeometryOnly) {
     open();
-    bus.add("unit").reports.push_back(StreamReport(0, 0));
-    link.PollTick();
+    bus->add("unit").reports.push_back(StreamReport(0, 0));
+    link().PollTick();
     window->close();
     const QString text = iniText();
     EXPECT_TRUE(text.contains("Form1W= 9400"));
     EXPECT_TRUE(text.contains("Form1L= 1000"));
     EXPECT_FALSE(text.contains("Pressure_Factor"));
-    EXPECT_EQ(bus.openHandles(), 0);
+    EXPECT_EQ(bus->openHandles(), 0);
 }
 
 TEST_F(MainWindowTest, LayoutScalesWithTheInnerSize) {
@@ -192,7 +202,7 @@ TEST_F(MainWindowTest, LayoutScalesWithTheInnerSize) {
 TEST_F(MainWindowTest, ShownWindowLaysItselfOutAndWritesWhereItWasMoved) {
     open();
     window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     EXPECT_GT(window->Picture4->width(), 50);
     EXPECT_EQ(window->Picture4->width(), window->Picture4->height() *
                                              window->centralWidget()->width() * 5940 /
@@ -204,8 +214,8 @@ TEST_F(MainWindowTest, ShownWindowLaysItselfOutAndWritesWhereItWasMoved) {
 
 TEST_F(MainWindowTest, LiveValuesReachTheLabels) {
     open();
-    bus.add("unit").reports.push_back(LiveReport("TRIM LOW", "RPM 0"));
-    link.PollTick();
+    bus->add("unit").reports.push_back(LiveReport("TRIM LOW", "RPM 0"));
+    link().PollTick();
     EXPECT_EQ(window->Label5->text(), "120,000");
     EXPECT_EQ(window->Label9->text(), "640ºC");
     EXPECT_EQ(window->Text1->text(), " 100%");
@@ -219,8 +229,8 @@ TEST_F(MainWindowTest, LiveValuesReachTheLabels) {
 TEST_F(MainWindowTest, CommPortZeroFreezesTheDisplay) {
     writeIni("[Comm]\r\nActual=0\r\n");
     open();
-    bus.add("unit").reports.push_back(LiveReport("TRIM LOW", "RPM 0"));
-    link.PollTick();
+    bus->add("unit").reports.push_back(LiveReport("TRIM LOW", "RPM 0"));
+    link().PollTick();
     EXPECT_EQ(window->Label5->text(), "RPM");
     EXPECT_EQ(window->Label11->text(), "1234567890123456");
 }
@@ -230,20 +240,20 @@ TEST_F(MainWindowTest, CreditsOpensOneWelcomeTextWindow) {
     open();
     EXPECT_TRUE(window->credit->isEnabled());
     window->credit->trigger();
-    ASSERT_NE(window->welcomeWindow(), nullptr);
-    EXPECT_TRUE(window->welcomeWindow()->isVisible());
-    EXPECT_EQ(window->welcomeWindow()->windowTitle(), "Credits");
-    auto* first = window->welcomeWindow();
+    ASSERT_NE(app->welcomeWindow(), nullptr);
+    EXPECT_TRUE(app->welcomeWindow()->isVisible());
+    EXPECT_EQ(app->welcomeWindow()->windowTitle(), "Credits");
+    auto* first = app->welcomeWindow();
     window->credit->trigger();
-    EXPECT_EQ(window->welcomeWindow(), first);
+    EXPECT_EQ(app->welcomeWindow(), first);
 }
 
 TEST_F(MainWindowTest, ParametersItemOpensOneWindowAndANewOneAfterClosing) {
     open();
     EXPECT_TRUE(window->Autostart->isEnabled());
-    EXPECT_EQ(window->parametersWindow(), nullptr);
+    EXPECT_EQ(app->parametersWindow(), nullptr);
     window->Autostart->trigger();
-    QPointer<params::ParametersWindow> first = window->parametersWindow();
+    QPointer<params::ParametersWindow> first = app->parametersWindow();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->windowTitle(), "Parameters");
@@ -251,14 +261,14 @@ TEST_F(MainWindowTest, ParametersItemOpensOneWindowAndANewOneAfterClosing) {
 
     // Chosen again while open: the same window comes to the front.
     window->Autostart->trigger();
-    EXPECT_EQ(window->parametersWindow(), first.data());
+    EXPECT_EQ(app->parametersWindow(), first.data());
 
     // Closed, it is gone; the next choice builds it afresh.
     first->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(window->parametersWindow(), nullptr);
+    EXPECT_EQ(app->parametersWindow(), nullptr);
     window->Autostart->trigger();
-    ASSERT_NE(window->parametersWindow(), nullptr);
-    EXPECT_TRUE(window->parametersWindow()->isVisible());
+    ASSERT_NE(app->parametersWindow(), nullptr);
+    EXPECT_TRUE(app->parametersWindow()->isVisible());
 }

@@ -1,4 +1,4 @@
-#include "mainwin/StatusCodes.h"
+#include "base/StatusCodes.h"
 
 #include <array>
 #include <string_view>

@@ -1,0 +1,90 @@
+#include "app/App.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "app/TerminalProgress.h"
+#include "mainwin/MainWindow.h"
+#include "params/ParametersWindow.h"
+#include "params/WelcomeTextWindow.h"
+#include "ui/QtDialogs.h"
+#include "ui/ScriptedDialogs.h"
+
+namespace norva {
+
+App::App(std::unique_ptr<HidBackend> backend, AppOptions options)
+    : backend_(std::move(backend)),
+      settingsPath_(options.settingsPath.isEmpty() ? DefaultConfigPath() : options.settingsPath),
+      dialogs_(std::move(options.dialogs)),
+      progress_(std::move(options.progress)) {
+    settings_ = ReadConfig(settingsPath_);
+    if (!dialogs_) {
+        if (options.windows)
+            dialogs_ = std::make_unique<QtDialogs>();
+        else
+            dialogs_ = std::make_unique<ScriptedDialogs>(stderr);
+    }
+    if (!progress_ && !options.windows) progress_ = std::make_unique<TerminalProgress>(stderr);
+    link_ = std::make_unique<Link>(*backend_, options.clock);
+    link_->PressureFactor = settings_.PressureFactor;
+    if (!options.windows) return;
+
+    mainWindow_ = std::make_unique<MainWindow>(*link_, *dialogs_, settings_, settingsPath_);
+    if (auto* qt = dynamic_cast<QtDialogs*>(dialogs_.get())) qt->setParent(mainWindow_.get());
+    bindMenus();
+    connect(mainWindow_.get(), &MainWindow::closing, this, &App::onMainWindowClosing);
+}
+
+App::~App() {
+    // The operation goes first: it may be showing progress on a window.
+    link_->stop();
+}
+
+Progress& App::progress() {
+    if (progress_) return *progress_;
+    return mainWindow_->progress();
+}
+
+void App::bindMenus() {
+    MainWindow* w = mainWindow_.get();
+    connect(w->exit, &QAction::triggered, this, &App::Exit);
+    connect(w->Autostart, &QAction::triggered, this, &App::ShowParameters);
+    connect(w->credit, &QAction::triggered, this, &App::ShowWelcomeText);
+}
+
+void App::ShowParameters() {
+    if (!parameters_) {
+        parameters_ = new params::ParametersWindow(*link_, mainWindow_.get());
+        parameters_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    parameters_->show();
+    parameters_->raise();
+    parameters_->activateWindow();
+}
+
+params::ParametersWindow* App::parametersWindow() const {
+    return parameters_.data();
+}
+
+void App::ShowWelcomeText() {
+    if (!welcomeWindow_)
+        welcomeWindow_ = new WelcomeTextWindow(*link_, *dialogs_, progress(), mainWindow_.get());
+    welcomeWindow_->show();
+    welcomeWindow_->raise();
+    welcomeWindow_->activateWindow();
+}
+
+void App::Exit() {
+    GuardaConfig(settingsPath_, settings_, link_->GaugeFullSpeed);
+    if (mainWindow_) mainWindow_->saveGeometry();
+    link_->stop();
+    if (mainWindow_) mainWindow_->closeForExit();
+    QCoreApplication::quit();
+}
+
+void App::onMainWindowClosing() {
+    link_->stop();
+    QCoreApplication::quit();
+}
+
+}  // namespace norva

@@ -1,0 +1,79 @@
+#pragma once
+// The program as one object: it owns the link to the unit, the settings, the dialogs, the
+// progress display and the windows. The main window is a view of it; the command line builds
+// the same App without windows, with scripted dialogs and progress on standard error.
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+#include "base/Clock.h"
+#include "base/Settings.h"
+#include "link/Link.h"
+#include "link/hid/HidBackend.h"
+#include "ui/Dialogs.h"
+#include "ui/Progress.h"
+
+namespace norva {
+
+class MainWindow;
+class WelcomeTextWindow;
+namespace params {
+class ParametersWindow;
+}
+
+struct AppOptions {
+    QString settingsPath;  // empty: the user's norva10.ini
+    bool windows = true;   // false: the command line
+    // Empty: Qt's dialogs with windows; without, messages on standard error and every
+    // question answered as cancelled.
+    std::unique_ptr<Dialogs> dialogs;
+    // Empty: the main window's progress label with windows, standard error without.
+    std::unique_ptr<Progress> progress;
+    MsClock clock = SteadyMs;
+};
+
+class App : public QObject {
+    Q_OBJECT
+  public:
+    App(std::unique_ptr<HidBackend> backend, AppOptions options);
+    ~App() override;
+
+    Link& link() { return *link_; }
+    Config& settings() { return settings_; }
+    const QString& settingsPath() const { return settingsPath_; }
+    Dialogs& dialogs() { return *dialogs_; }
+    Progress& progress();
+    HidBackend& backend() { return *backend_; }
+
+    // Null on the command line.
+    MainWindow* mainWindow() const { return mainWindow_.get(); }
+    // "&Parameters": a new parameters window, or the open one brought to the front.
+    void ShowParameters();
+    params::ParametersWindow* parametersWindow() const;
+    // "&Credits": the welcome-text window, made on first use and then kept.
+    void ShowWelcomeText();
+    WelcomeTextWindow* welcomeWindow() const { return welcomeWindow_; }
+
+    // "&Exit": settings and geometry saved, unit closed, program ended.
+    void Exit();
+
+  private:
+    void bindMenus();
+    void onMainWindowClosing();
+
+    std::unique_ptr<HidBackend> backend_;
+    QString settingsPath_;
+    Config settings_;
+    std::unique_ptr<Dialogs> dialogs_;
+    std::unique_ptr<Progress> progress_;
+    // After the dialogs and the progress: the running operation, which uses them, goes first.
+    std::unique_ptr<Link> link_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    WelcomeTextWindow* welcomeWindow_ = nullptr;  // a child window of the main window
+    // Deleted on close, so the next opening builds it afresh.
+    QPointer<params::ParametersWindow> parameters_;
+};
+
+}  // namespace norva

@@ -1,0 +1,34 @@
+#pragma once
+// Progress on the command line: one line on standard error, rewritten in place, when that is a
+// terminal; nothing otherwise, so a script's log stays clean.
+
+#include <cstdio>
+#include <string>
+
+#include "ui/Progress.h"
+
+namespace norva {
+
+class TerminalProgress : public Progress {
+  public:
+    // `terminal` decides whether anything is written; by default whether `out` is a terminal.
+    explicit TerminalProgress(std::FILE* out = stderr);
+    TerminalProgress(std::FILE* out, bool terminal) : out_(out), terminal_(terminal) {}
+    ~TerminalProgress() override { hide(); }
+
+    void show(const QString& text, bool blinking = false) override;
+    void setPercent(int percent) override;
+    void hide() override;
+    void setBusy(bool) override {}
+
+  private:
+    void write();
+
+    std::FILE* out_;
+    bool terminal_;
+    std::string text_;
+    int percent_ = -1;
+    bool shown_ = false;
+};
+
+}  // namespace norva

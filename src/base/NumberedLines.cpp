@@ -1,0 +1,149 @@
+#include "base/NumberedLines.h"
+
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "base/NumberText.h"
+
+namespace norva {
+
+std::string Where(const std::string& name, std::size_t line) {
+    return name + ":" + std::to_string(line) + ": ";
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error,
+                                         std::size_t maxBytes) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = path + ": cannot be read: " + std::strerror(errno);
+        return std::nullopt;
+    }
+    std::string text(maxBytes + 1, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(maxBytes + 1));
+    if (file.bad()) {
+        error = path + ": cannot be read";
+        return std::nullopt;
+    }
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    if (text.size() > maxBytes) {
+        error = path + ": too large for this kind of file";
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kShown = 24;
+    std::string shown;
+    for (char c : text.substr(0, kShown))
+        shown += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
+    if (text.size() > kShown) shown += "...";
+    return "'" + shown + "'";
+}
+
+namespace {
+// A whole number of digits, with a minus sign when negative numbers are allowed.
+std::optional<long> WholeNumber(std::string_view line, bool negative) {
+    bool minus = false;
+    if (negative && !line.empty() && line.front() == '-') {
+        minus = true;
+        line.remove_prefix(1);
+    }
+    if (line.empty() || line.size() > 9) return std::nullopt;
+    long value = 0;
+    for (char c : line) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return minus ? -value : value;
+}
+}  // namespace
+
+std::optional<std::vector<long>> ParseNumberLines(std::string_view text, const std::string& name,
+                                                  const NumberLines& shape, std::string& error) {
+    const std::vector<std::string_view> lines = SplitLines(text);
+    const auto range = [&] {
+        return "a whole number from " + std::to_string(shape.min) + " to " +
+               std::to_string(shape.max);
+    };
+    std::vector<long> values;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i >= shape.count) {
+            if (lines[i].empty()) continue;
+            error = Where(name, i + 1) + "more than " + std::to_string(shape.count) +
+                    " values; this file holds " + std::to_string(shape.count);
+            return std::nullopt;
+        }
+        const auto value = WholeNumber(lines[i], shape.min < 0);
+        if (!value || *value < shape.min || *value > shape.max) {
+            error = Where(name, i + 1) + "expected " + range() + " for " + shape.meaning(i) +
+                    ", found " + Quoted(lines[i]);
+            return std::nullopt;
+        }
+        values.push_back(*value);
+    }
+    if (values.size() < shape.count) {
+        error = Where(name, lines.size() + 1) + "the file ends after " +
+                std::to_string(values.size()) + " values; it must hold " +
+                std::to_string(shape.count);
+        return std::nullopt;
+    }
+    return values;
+}
+
+std::optional<std::vector<LineValue>> ParseValues(std::string_view text, const std::string& name,
+                                                  std::string& error) {
+    std::vector<LineValue> values;
+    const std::vector<std::string_view> lines = SplitLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string_view rest = lines[i];
+        if (rest.empty()) continue;
+        for (;;) {
+            const std::size_t comma = rest.find(',');
+            const std::string_view field = rest.substr(0, comma);
+            const auto value = ParseNumber(field);
+            if (!value) {
+                error = Where(name, i + 1) + "expected a number, found " + Quoted(field);
+                return std::nullopt;
+            }
+            values.push_back({*value, i + 1});
+            if (comma == std::string_view::npos) break;
+            rest.remove_prefix(comma + 1);
+        }
+    }
+    return values;
+}
+
+bool WriteLines(const QString& path, const std::vector<std::string>& lines, std::string& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = path.toStdString() + ": cannot be written: " + file.errorString().toStdString();
+        return false;
+    }
+    for (const std::string& line : lines) {
+        file.write(line.data(), static_cast<qint64>(line.size()));
+        file.write("\r\n", 2);
+    }
+    if (!file.commit()) {
+        error = path.toStdString() + ": cannot be written: " + file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace norva

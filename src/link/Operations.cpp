@@ -1,0 +1,68 @@
+#include "link/Operations.h"
+
+#include <QMetaObject>
+
+#include "link/Link.h"
+
+namespace norva {
+
+Operations::~Operations() {
+    abort();
+}
+
+Operations::Refusal Operations::start(const std::function<Task<>()>& make, bool needsUnit,
+                                      const QObject* owner) {
+    if (busy()) return Refusal::Busy;
+    if (needsUnit && !link_.DeviceDetected) return Refusal::NoUnit;
+    task_ = Task<>();  // a finished one is released here
+    cancelling_ = false;
+    owner_ = owner;
+    connection_ = link_.DeviceDetected ? link_.ConnectionNumber : 0;
+    starting_ = true;
+    Task<> started = Run(make());
+    starting_ = false;
+    task_ = std::move(started);
+    return Refusal::None;
+}
+
+Task<> Operations::Run(Task<> operation) {
+    co_await std::move(operation);
+    cancelling_ = false;
+    notifyFinished();
+}
+
+void Operations::notifyFinished() {
+    // Queued: whoever listens may start the next operation, which must not happen while this
+    // one's frame is still running.
+    QMetaObject::invokeMethod(
+        this, [this] { emit finished(); }, Qt::QueuedConnection);
+}
+
+void Operations::cancel() {
+    if (!busy()) return;
+    cancelling_ = true;
+    link_.EndAllWaits(Outcome::Cancelled);
+}
+
+void Operations::abort() {
+    if (!busy()) return;
+    task_ = Task<>();
+    cancelling_ = false;
+    notifyFinished();
+}
+
+QString Operations::RefusalText(Refusal refusal) {
+    switch (refusal) {
+        case Refusal::Busy:
+            return QStringLiteral(
+                "Another operation is still running. Wait until it has finished, or cancel it "
+                "with Escape in its window.");
+        case Refusal::NoUnit:
+            return QStringLiteral("No unit is connected.");
+        case Refusal::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace norva

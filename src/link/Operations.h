@@ -1,0 +1,65 @@
+#pragma once
+// The one multi-step operation that may talk to the unit at a time (a file write, a download, a
+// hardware test, ...). It is started here, cancelled here (Escape, closing its window) and
+// aborted here (quitting). An operation that needs the unit begins on the connection that is
+// open when it starts and never sends over a later one.
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "base/Task.h"
+
+namespace norva {
+
+class Link;
+
+class Operations : public QObject {
+    Q_OBJECT
+  public:
+    enum class Refusal { None, Busy, NoUnit };
+
+    explicit Operations(Link& link) : link_(link) {}
+    ~Operations() override;
+
+    // Starts the operation that `make` returns, unless another one still runs or it needs the
+    // unit and none is connected. `make` must call a coroutine function, not be a capturing
+    // coroutine lambda itself: its captures die when start() returns, while a coroutine's
+    // parameters live in its frame.
+    // `owner` is the window that runs it: Escape there, or closing it, cancels it.
+    Refusal start(const std::function<Task<>()>& make, bool needsUnit = true,
+                  const QObject* owner = nullptr);
+    bool busy() const { return starting_ || !task_.done(); }
+    const QObject* owner() const { return busy() ? owner_ : nullptr; }
+
+    // Asks the running operation to stop: the wait it is in, and every later one, ends as
+    // cancelled, so the operation says how far it got and ends by itself.
+    void cancel();
+    // Ends the running operation at once, without a word (quitting).
+    void abort();
+
+    bool cancelling() const { return cancelling_; }
+    // The connection the running operation began on; 0 when it began without one.
+    uint64_t connection() const { return connection_; }
+
+    // What the user is told when a start is refused.
+    static QString RefusalText(Refusal refusal);
+
+  signals:
+    // After an operation has ended, however it ended; never from inside it.
+    void finished();
+
+  private:
+    Task<> Run(Task<> operation);
+    void notifyFinished();
+
+    Link& link_;
+    Task<> task_;
+    bool starting_ = false;  // the new operation runs its first steps inside start()
+    bool cancelling_ = false;
+    uint64_t connection_ = 0;
+    const QObject* owner_ = nullptr;
+};
+
+}  // namespace norva

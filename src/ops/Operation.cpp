@@ -1,0 +1,48 @@
+#include "ops/Operation.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+
+#include "ui/Dialogs.h"
+
+namespace norva {
+
+bool StartOperation(Link& link, Dialogs& dialogs, const std::function<Task<>()>& make,
+                    bool needsUnit, const QObject* owner) {
+    const Operations::Refusal refusal = link.Operation.start(make, needsUnit, owner);
+    if (refusal == Operations::Refusal::None) return true;
+    dialogs.notify(Operations::RefusalText(refusal), {}, MessageIcon::Warning);
+    return false;
+}
+
+QString StopText(Outcome outcome, const QString& doing, const QString& howFar) {
+    switch (outcome.kind) {
+        case Outcome::UnitLost:
+            return QStringLiteral("The unit was lost while %1: %2.").arg(doing, howFar);
+        case Outcome::Cancelled:
+            return QStringLiteral("Cancelled while %1: %2.").arg(doing, howFar);
+        case Outcome::NoAnswer:
+            return QStringLiteral("The unit did not answer while %1: %2.").arg(doing, howFar);
+        case Outcome::Done:
+            break;
+    }
+    return {};
+}
+
+QString SentCount(int sent, int total) {
+    return QStringLiteral("%1 of %2 reports were sent").arg(sent).arg(total);
+}
+
+CancelWithWindow::CancelWithWindow(Link& link, QObject* window) : QObject(window), link_(link) {
+    window->installEventFilter(this);
+}
+
+bool CancelWithWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool escape = event->type() == QEvent::KeyPress &&
+                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    if ((escape || event->type() == QEvent::Close) && link_.Operation.owner() == watched)
+        link_.Operation.cancel();
+    return false;
+}
+
+}  // namespace norva

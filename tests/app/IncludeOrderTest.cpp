@@ -1,0 +1,105 @@
+// The folders include one another one way only: base <- protocol <- link/hid <- link <-
+// windows and operations <- app, with ui beside base and the simulated unit on protocol.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <map>
+#include <set>
+
+namespace {
+
+const QString kSource = QStringLiteral(NORVA_SOURCE_DIR "/src");
+
+// A file's folder as the rules name it: "link/hid", "link", "params", ...
+QString FolderOf(const QString& path) {
+    QString folder = QFileInfo(path).path();
+    return folder == "." ? QString() : folder;
+}
+
+bool IsFeature(const QString& folder) {
+    static const std::set<QString> base = {"base", "ui",       "protocol", "sim",
+                                           "link", "link/hid", "app"};
+    return !folder.isEmpty() && !base.count(folder);
+}
+
+// May files in `from` include files in `to`?
+bool Allowed(const QString& from, const QString& to) {
+    if (from == to || from == "app") return true;
+    static const std::map<QString, std::set<QString>> below = {
+        {"base", {}},
+        {"ui", {"base"}},
+        {"protocol", {"base"}},
+        {"sim", {"base", "protocol"}},
+        {"link/hid", {"base", "protocol", "sim"}},
+        {"link", {"base", "protocol", "link/hid"}},
+    };
+    if (auto it = below.find(from); it != below.end()) return it->second.count(to) != 0;
+    // Windows and operations: everything below them but the ways bytes reach a unit, and
+    // one another without a cycle (checked apart).
+    static const std::set<QString> forFeatures = {"base", "ui", "protocol", "link"};
+    return forFeatures.count(to) != 0 || IsFeature(to);
+}
+
+struct Include {
+    QString file;
+    int line;
+    QString target;
+};
+
+std::vector<Include> AllIncludes() {
+    std::vector<Include> out;
+    static const QRegularExpression include(QStringLiteral(R"re(^\s*#\s*include\s+"([^"]+)")re"));
+    QDirIterator it(kSource, {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        int line = 0;
+        while (!file.atEnd()) {
+            ++line;
+            const auto match = include.match(QString::fromUtf8(file.readLine()));
+            if (match.hasMatch())
+                out.push_back({QDir(kSource).relativeFilePath(path), line, match.captured(1)});
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(IncludeOrder, EveryIncludeRunsDownwards) {
+    const auto includes = AllIncludes();
+    ASSERT_GT(includes.size(), 100u);  // the tree was found
+    for (const Include& inc : includes) {
+        const QString from = FolderOf(inc.file);
+        const QString to = FolderOf(inc.target);
+        if (to.isEmpty()) continue;  // a file beside it
+        EXPECT_TRUE(Allowed(from, to)) << inc.file.toStdString() << ":" << inc.line << " includes "
+                                       << inc.target.toStdString();
+    }
+}
+
+TEST(IncludeOrder, WindowFoldersDoNotIncludeEachOtherInACircle) {
+    std::map<QString, std::set<QString>> uses;
+    for (const Include& inc : AllIncludes()) {
+        const QString from = FolderOf(inc.file);
+        const QString to = FolderOf(inc.target);
+        if (IsFeature(from) && IsFeature(to) && from != to) uses[from].insert(to);
+    }
+    // Depth-first search for a way back to where it started.
+    std::function<bool(const QString&, const QString&, std::set<QString>&)> reaches =
+        [&](const QString& from, const QString& goal, std::set<QString>& seen) {
+            for (const QString& next : uses[from]) {
+                if (next == goal) return true;
+                if (seen.insert(next).second && reaches(next, goal, seen)) return true;
+            }
+            return false;
+        };
+    for (const auto& [folder, _] : uses) {
+        std::set<QString> seen;
+        EXPECT_FALSE(reaches(folder, folder, seen)) << folder.toStdString() << " includes itself";
+    }
+}
