@@ -51,9 +51,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.help = true;
         } else if (arg == "--device") {
             if (!value(text)) return std::nullopt;
-            auto spec = ParseDevice(text, error);
-            if (!spec) return std::nullopt;
-            line.device = *spec;
+            auto choice = ParseDevice(text, error);
+            if (!choice) return std::nullopt;
+            line.device = *choice;
             deviceGiven = true;
         } else if (arg == "--config") {
             if (!value(line.config)) return std::nullopt;

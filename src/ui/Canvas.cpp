@@ -6,7 +6,7 @@
 namespace norva {
 
 void Canvas::scale(double left, double top, double width, double height) {
-    // A zero extent would divide by zero in every mapping; the picture box refuses it too.
+    // A zero extent would divide by zero in every mapping: refused, the old scale stays.
     if (width == 0 || height == 0) return;
     scale_ = {left, top, width, height};
     scaled_ = true;

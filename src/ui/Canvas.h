@@ -1,9 +1,9 @@
 #pragma once
-// The drawing surface every chart and dial uses: a user coordinate system over an area, in
-// the manner of a classic picture box. The drawing code states coordinates, colours and pen
-// once; a back end turns them into pixels on screen, an image, a printed page, or a record.
+// The drawing surface every chart and dial uses: a user coordinate system over an area. The
+// drawing code states coordinates, colours and pen once; a back end turns them into pixels on
+// screen, an image, a printed page, or a record.
 //
-// Conventions kept from the picture box the windows were designed around:
+// Conventions the charts and dials are drawn in:
 // - scale(left, top, width, height): the area's left edge is `left`, its top edge `top`; a
 //   negative width or height runs that axis the other way. Before any scale() the units are
 //   screen pixels from the top left.

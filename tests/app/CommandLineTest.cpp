@@ -51,18 +51,18 @@ TEST(CommandLine, BadArgumentsSayWhatIsWrong) {
 
 TEST(DeviceChoice, AllThreeWaysToReachAUnit) {
     std::string error;
-    auto spec = ParseDevice("tcp:127.0.0.1:5050", error);
-    ASSERT_TRUE(spec);
-    EXPECT_EQ(spec->kind, DeviceChoice::Kind::Tcp);
-    EXPECT_EQ(spec->host, "127.0.0.1");
-    EXPECT_EQ(spec->port, 5050);
-    spec = ParseDevice("sim:rate=1000", error);
-    ASSERT_TRUE(spec);
-    EXPECT_EQ(spec->rate, 1000);
-    EXPECT_FALSE(spec->falling);
-    spec = ParseDevice("sim", error);
-    ASSERT_TRUE(spec);
-    EXPECT_EQ(spec->rate, 50);
+    auto choice = ParseDevice("tcp:127.0.0.1:5050", error);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->kind, DeviceChoice::Kind::Tcp);
+    EXPECT_EQ(choice->host, "127.0.0.1");
+    EXPECT_EQ(choice->port, 5050);
+    choice = ParseDevice("sim:rate=1000", error);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->rate, 1000);
+    EXPECT_FALSE(choice->falling);
+    choice = ParseDevice("sim", error);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->rate, 50);
     for (const char* bad : {"tcp:host", "tcp::80", "tcp:host:0", "tcp:host:70000", "tcp:host:x",
                             "sim:rate=0", "sim:rate=1001", "sim:upside", "hidraw"}) {
         EXPECT_FALSE(ParseDevice(bad, error)) << bad;

@@ -21,30 +21,30 @@ std::optional<long> ToNumber(const std::string& text) {
 }  // namespace
 
 std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& error) {
-    DeviceChoice spec;
-    if (text == "hid") return spec;
+    DeviceChoice choice;
+    if (text == "hid") return choice;
     if (text == "sim" || text.rfind("sim:", 0) == 0) {
-        spec.kind = DeviceChoice::Kind::Sim;
+        choice.kind = DeviceChoice::Kind::Sim;
         std::stringstream rest(text.size() > 3 ? text.substr(4) : std::string());
         std::string part;
         while (std::getline(rest, part, ':')) {
             if (part == "falling") {
-                spec.falling = true;
+                choice.falling = true;
             } else if (part == "rising") {
-                spec.falling = false;
+                choice.falling = false;
             } else if (part.rfind("rate=", 0) == 0) {
                 const auto rate = ToNumber(part.substr(5));
                 if (!rate || *rate < 1 || *rate > 1000) {
                     error = "device " + text + ": the rate must be 1 to 1000 reports per second";
                     return std::nullopt;
                 }
-                spec.rate = static_cast<int>(*rate);
+                choice.rate = static_cast<int>(*rate);
             } else {
                 error = "device " + text + ": unknown simulated-unit option '" + part + "'";
                 return std::nullopt;
             }
         }
-        return spec;
+        return choice;
     }
     if (text.rfind("tcp:", 0) == 0) {
         const std::string rest = text.substr(4);
@@ -55,25 +55,25 @@ std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& er
             error = "device " + text + ": expected tcp:HOST:PORT with a port of 1 to 65535";
             return std::nullopt;
         }
-        spec.kind = DeviceChoice::Kind::Tcp;
-        spec.host = rest.substr(0, colon);
-        spec.port = static_cast<uint16_t>(*port);
-        return spec;
+        choice.kind = DeviceChoice::Kind::Tcp;
+        choice.host = rest.substr(0, colon);
+        choice.port = static_cast<uint16_t>(*port);
+        return choice;
     }
     error = "unknown device '" + text + "': use hid, sim, sim:falling or tcp:HOST:PORT";
     return std::nullopt;
 }
 
-std::unique_ptr<HidBackend> MakeBackend(const DeviceChoice& spec, MsClock clock) {
-    switch (spec.kind) {
+std::unique_ptr<HidBackend> MakeBackend(const DeviceChoice& choice, MsClock clock) {
+    switch (choice.kind) {
         case DeviceChoice::Kind::Sim: {
             sim::SimOptions options;
-            options.falling = spec.falling;
-            options.rate = spec.rate;
+            options.falling = choice.falling;
+            options.rate = choice.rate;
             return std::make_unique<SimBackend>(options, std::move(clock));
         }
         case DeviceChoice::Kind::Tcp:
-            return std::make_unique<TcpBackend>(spec.host, spec.port);
+            return std::make_unique<TcpBackend>(choice.host, choice.port);
         case DeviceChoice::Kind::Hid:
             break;
     }

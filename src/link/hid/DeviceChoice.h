@@ -23,8 +23,8 @@ struct DeviceChoice {
     uint16_t port = 0;     // tcp
 };
 
-// nullopt with a message in error when the text is not a device spec.
+// nullopt with a message in error when the text is not a device choice.
 std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& error);
-std::unique_ptr<HidBackend> MakeBackend(const DeviceChoice& spec, MsClock clock = SteadyMs);
+std::unique_ptr<HidBackend> MakeBackend(const DeviceChoice& choice, MsClock clock = SteadyMs);
 
 }  // namespace norva

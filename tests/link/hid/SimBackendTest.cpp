@@ -39,29 +39,6 @@ TEST(SimBackend, EnumeratesOneDeviceNamedByItsKind) {
     EXPECT_TRUE(falling.backend.enumerate().empty());
 }
 
-TEST(SimBackend, OpenGivesFreshHandlesWithTheUnitsIdentity) {
-    Fixture f;
-    const HidHandle w = f.backend.open("sim:rising", HidOpenMode::Write);
-    const HidHandle r = f.backend.open("sim:rising", HidOpenMode::Read);
-    ASSERT_GE(w, 0);
-    ASSERT_GE(r, 0);
-    EXPECT_NE(w, r);
-    const auto id = f.backend.identity(r);
-    ASSERT_TRUE(id.has_value());
-    EXPECT_EQ(id->vendorId, 0x04D8);
-    EXPECT_EQ(id->productId, 0xFB59);
-    const auto lengths = f.backend.reportLengths(w);
-    ASSERT_TRUE(lengths.has_value());
-    EXPECT_EQ(lengths->input, 65);
-    EXPECT_EQ(lengths->output, 65);
-
-    EXPECT_EQ(f.backend.open("sim:falling", HidOpenMode::Read), kInvalidHandle);
-    EXPECT_EQ(f.backend.open("/dev/hidraw0", HidOpenMode::Read), kInvalidHandle);
-    EXPECT_FALSE(f.backend.identity(12345).has_value());
-    f.backend.unit().setUnplugged(true);
-    EXPECT_EQ(f.backend.open("sim:rising", HidOpenMode::Read), kInvalidHandle);
-}
-
 TEST(SimBackend, ReadsFollowTheClockAndNeverBlock) {
     Fixture f;
     const HidHandle h = f.backend.open("sim:rising", HidOpenMode::Read);
@@ -103,22 +80,4 @@ TEST(SimBackend, UnpluggedOrClosedHandlesFail) {
     f.backend.close(h);
     EXPECT_EQ(f.backend.read(h, buffer), HidReadResult::Failed);
     EXPECT_FALSE(f.backend.write(h, WriteFrame(120, 1)));
-}
-
-TEST(SimBackend, SilentUnitStaysEnumeratedButSendsNothing) {
-    Fixture f;
-    f.backend.unit().setSilent(true);
-    EXPECT_EQ(f.backend.enumerate().size(), 1u);
-    const HidHandle h = f.backend.open("sim:rising", HidOpenMode::Read);
-    ASSERT_GE(h, 0);
-    std::array<uint8_t, kReportLength> buffer{};
-    *f.now += 7000;
-    EXPECT_EQ(f.backend.read(h, buffer), HidReadResult::None);
-}
-
-TEST(SimBackend, DefaultClockIsTheSteadyClock) {
-    SimBackend backend;
-    const HidHandle h = backend.open("sim:rising", HidOpenMode::Read);
-    std::array<uint8_t, kReportLength> buffer{};
-    EXPECT_EQ(backend.read(h, buffer), HidReadResult::Report);
 }
