@@ -11,6 +11,7 @@
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
 #include "support/FakeBackend.h"
+#include "support/Geometry.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
@@ -53,21 +54,6 @@ class MainWindowTest : public ::testing::Test {
     // Lays the window out for an inner (client) size given in twips.
     void layOut(int widthTwips, int heightTwips) {
         window->LayoutControls(QSize(widthTwips / 15, heightTwips / 15));
-    }
-    static QRect px(int l, int t, int w, int h) {
-        return QRect(qRound(l / 15.0), qRound(t / 15.0), qRound(w / 15.0), qRound(h / 15.0));
-    }
-    // Design twips never land on whole pixels exactly: each edge may be one pixel off.
-    static ::testing::AssertionResult Near(const QRect& got, const QRect& want) {
-        const bool ok = std::abs(got.left() - want.left()) <= 1 &&
-                        std::abs(got.top() - want.top()) <= 1 &&
-                        std::abs(got.right() - want.right()) <= 1 &&
-                        std::abs(got.bottom() - want.bottom()) <= 1;
-        if (ok) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure()
-               << "got " << got.x() << "," << got.y() << " " << got.width() << "x" << got.height()
-               << ", want " << want.x() << "," << want.y() << " " << want.width() << "x"
-               << want.height();
     }
 };
 }  // namespace
@@ -183,19 +169,19 @@ TEST_F(MainWindowTest, ClosingSavesTheGeometryOnly) {
 TEST_F(MainWindowTest, LayoutScalesWithTheInnerSize) {
     open();
     layOut(8000, 5940);
-    EXPECT_TRUE(Near(window->Picture4->geometry(), px(624, 240, 1812, 1812)));
-    EXPECT_TRUE(Near(window->Check1->geometry(), px(2200, 4600, 2000, 220)));
-    EXPECT_TRUE(Near(window->Label6->geometry(), px(48, 240, 1836, 348)));  // inside its frame
+    EXPECT_TRUE(Near(window->Picture4->geometry(), Px(624, 240, 1812, 1812)));
+    EXPECT_TRUE(Near(window->Check1->geometry(), Px(2200, 4600, 2000, 220)));
+    EXPECT_TRUE(Near(window->Label6->geometry(), Px(48, 240, 1836, 348)));  // inside its frame
     EXPECT_NEAR(window->Label11->font().pointSizeF(), 14, 0.01);
     // kx 2, ky 1: left edges and widths double, except the check box; fonts keep their size.
     layOut(16000, 5940);
-    EXPECT_TRUE(Near(window->Picture4->geometry(), px(1248, 240, 3624, 1812)));
-    EXPECT_TRUE(Near(window->Command3->geometry(), px(6048, 4100, 1600, 400)));
-    EXPECT_TRUE(Near(window->Check1->geometry(), px(2200, 4600, 2000, 220)));
+    EXPECT_TRUE(Near(window->Picture4->geometry(), Px(1248, 240, 3624, 1812)));
+    EXPECT_TRUE(Near(window->Command3->geometry(), Px(6048, 4100, 1600, 400)));
+    EXPECT_TRUE(Near(window->Check1->geometry(), Px(2200, 4600, 2000, 220)));
     EXPECT_NEAR(window->Label11->font().pointSizeF(), 14, 0.01);
     // A fifth of the design size or less keeps everything at 0.2 of it.
     layOut(1000, 900);
-    EXPECT_TRUE(Near(window->Picture3->geometry(), px(1056, 48, 362, 362)));
+    EXPECT_TRUE(Near(window->Picture3->geometry(), Px(1056, 48, 362, 362)));
     EXPECT_NEAR(window->Label5->font().pointSizeF(), 3.6, 0.01);
 }
 

@@ -10,11 +10,12 @@
 #include "link/Link.h"
 #include "params/ParametersWindow.h"
 #include "support/FakeBackend.h"
+#include "support/Geometry.h"
 #include "support/SimRig.h"
 
 using namespace norva;
 using namespace norva::params;
-using norva::testing::FakeBackend;
+using namespace norva::testing;
 
 namespace {
 const QColor kGreen(0, 255, 0);
@@ -53,21 +54,6 @@ class ParametersWindowTest : public ::testing::Test {
         return MakeSummary(input);
     }
     QColor statusColour() const { return window->Label61->palette().color(QPalette::Window); }
-    static QRect px(double l, double t, double w, double h) {
-        return QRect(qRound(l / 15), qRound(t / 15), qRound((l + w) / 15) - qRound(l / 15),
-                     qRound((t + h) / 15) - qRound(t / 15));
-    }
-    // The window's whole pixels are a few twips short of the design: edges may be one off.
-    static ::testing::AssertionResult Near(const QRect& got, const QRect& want) {
-        if (std::abs(got.left() - want.left()) <= 1 && std::abs(got.top() - want.top()) <= 1 &&
-            std::abs(got.right() - want.right()) <= 1 &&
-            std::abs(got.bottom() - want.bottom()) <= 1)
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure()
-               << "got " << got.x() << "," << got.y() << " " << got.width() << "x" << got.height()
-               << ", want " << want.x() << "," << want.y() << " " << want.width() << "x"
-               << want.height();
-    }
 };
 }  // namespace
 
@@ -135,16 +121,16 @@ TEST_F(ParametersWindowTest, FullLayoutHidesNoLine) {
 TEST_F(ParametersWindowTest, ControlsSitAtTheirDesignPlacesAndScaleWithTheWindow) {
     open(256);
     EXPECT_EQ(window->size(), QSize(830, 598));  // 12456 x 8976 twips
-    EXPECT_TRUE(Near(window->frame(Frame::Pump)->geometry(), px(6600, 3000, 5652, 4812)));
-    EXPECT_TRUE(Near(window->frame(Frame::Run)->geometry(), px(9480, 120, 2772, 2652)));
-    EXPECT_TRUE(Near(window->frame(Frame::GasStart)->geometry(), px(120, 5880, 3132, 1932)));
-    EXPECT_TRUE(Near(window->Picture1->geometry(), px(240, 720, 4692, 3732)));
+    EXPECT_TRUE(Near(window->frame(Frame::Pump)->geometry(), Px(6600, 3000, 5652, 4812)));
+    EXPECT_TRUE(Near(window->frame(Frame::Run)->geometry(), Px(9480, 120, 2772, 2652)));
+    EXPECT_TRUE(Near(window->frame(Frame::GasStart)->geometry(), Px(120, 5880, 3132, 1932)));
+    EXPECT_TRUE(Near(window->Picture1->geometry(), Px(240, 720, 4692, 3732)));
     EXPECT_EQ(window->Picture1->parentWidget(), window->frame(Frame::Pump));
-    EXPECT_TRUE(Near(window->Label61->geometry(), px(120, 480, 3132, 372)));
-    EXPECT_TRUE(Near(window->Label41->geometry(), px(120, 600, 3204, 372)));
-    EXPECT_TRUE(Near(window->label("Label1")->geometry(), px(120, 240, 2772 - 240, 252)));
-    EXPECT_TRUE(Near(window->label("Label9")->geometry(), px(120, 2160, 2772 - 240, 252)));
-    EXPECT_TRUE(Near(window->label("Label52")->geometry(), px(2400, 360, 1932, 252)));
+    EXPECT_TRUE(Near(window->Label61->geometry(), Px(120, 480, 3132, 372)));
+    EXPECT_TRUE(Near(window->Label41->geometry(), Px(120, 600, 3204, 372)));
+    EXPECT_TRUE(Near(window->label("Label1")->geometry(), Px(120, 240, 2772 - 240, 252)));
+    EXPECT_TRUE(Near(window->label("Label9")->geometry(), Px(120, 2160, 2772 - 240, 252)));
+    EXPECT_TRUE(Near(window->label("Label52")->geometry(), Px(2400, 360, 1932, 252)));
     EXPECT_NEAR(window->Label61->font().pointSizeF(), 14, 0.05);
     EXPECT_NEAR(window->Label40->font().pointSizeF(), 14, 0.05);
     EXPECT_NEAR(window->label("Label1")->font().pointSizeF(), 8, 0.05);
@@ -152,7 +138,7 @@ TEST_F(ParametersWindowTest, ControlsSitAtTheirDesignPlacesAndScaleWithTheWindow
     window->resize(1660, 1196);  // twice the design size
     QResizeEvent resized(window->size(), QSize(830, 598));
     QCoreApplication::sendEvent(window.get(), &resized);
-    EXPECT_TRUE(Near(window->frame(Frame::Pump)->geometry(), px(13200, 6000, 11304, 9624)));
+    EXPECT_TRUE(Near(window->frame(Frame::Pump)->geometry(), Px(13200, 6000, 11304, 9624)));
     EXPECT_NEAR(window->label("Label1")->font().pointSizeF(), 16, 0.05);
 }
 
