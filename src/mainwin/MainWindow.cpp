@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "link/Link.h"
 #include "mainwin/GaugeGeometry.h"
@@ -179,7 +180,12 @@ void MainWindow::buildControls() {
         connect(button, &QPushButton::clicked, this, [this, key = key] { link_.PressKey(key); });
     }
     Check1 = new QCheckBox(QStringLiteral("Norva Power from USB"), s);
-    Check1->setStyleSheet(QStringLiteral("color: rgb(255,255,0); background: black;"));
+    // A box that shows on the black window in both states: a yellow outline, filled when on.
+    Check1->setStyleSheet(QStringLiteral(
+        "QCheckBox { color: rgb(255,255,0); background: black; spacing: 0.4em; }"
+        "QCheckBox::indicator { width: 0.9em; height: 0.9em; border: 1px solid rgb(255,255,0);"
+        " background: black; }"
+        "QCheckBox::indicator:checked { background: rgb(255,255,0); }"));
     Check1->setFont(QFont(kSans));
     connect(Check1, &QCheckBox::clicked, this, [this](bool on) { link_.SetUsbPower(on); });
     Label14 = MakeLabel(s, QString(), kTitleStyle);
@@ -275,8 +281,30 @@ void MainWindow::saveGeometry() {
 
 void MainWindow::LayoutControls(QSize inner) {
     layout_.apply(inner);
+    FitCheckBox(inner);
     DrawDials();
     ShowLiveValues();
+}
+
+void MainWindow::FitCheckBox(QSize inner) {
+    // Its design place scales with the height alone, so on a wide or narrow window it meets
+    // other controls or the edge: it keeps its whole text, stays inside the window, clear of
+    // the frames where there is room, and above the labels it still meets.
+    const QSize least = Check1->sizeHint();
+    QRect box = Check1->geometry();
+    box.setSize(box.size().expandedTo(least));
+    const auto meets = [&](const QRect& r) {
+        return r.right() >= inner.width() || r.intersects(Frame1->geometry()) ||
+               r.intersects(Frame2->geometry()) || r.intersects(Frame3->geometry());
+    };
+    if (meets(box)) box.setWidth(least.width());  // no wider than its text where space is short
+    for (const QGroupBox* frame : {Frame1, Frame2, Frame3})
+        if (box.intersects(frame->geometry()) && frame->x() >= box.width())
+            box.moveRight(frame->x() - 1);
+    box.moveLeft(std::max(0, std::min(box.left(), inner.width() - box.width())));
+    box.moveTop(std::max(0, std::min(box.top(), inner.height() - box.height())));
+    Check1->setGeometry(box);
+    Check1->raise();
 }
 
 void MainWindow::DrawDials() {

@@ -81,6 +81,7 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void applyAccessLevel();
     void applyGeometry();
+    void FitCheckBox(QSize inner);
     void onDispatched();
     void onPolled();
 

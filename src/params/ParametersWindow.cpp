@@ -127,8 +127,9 @@ void ParametersWindow::Refresh() {
         QLabel* shown = label(QString::fromLatin1(line.control));
         if (!shown) continue;
         shown->setText(line.text);
-        // Never shown again: a hidden line stays hidden while the window is open.
-        if (summary.reduced && line.hidden) shown->hide();
+        // The layout follows the unit's kind both ways: a unit plugged in after another, or
+        // a stream whose direction is found again after a loss, must not leave gaps.
+        shown->setHidden(line.hidden);
     }
 
     Picture1->redrawFace();

@@ -258,3 +258,36 @@ TEST_F(MainWindowTest, ParametersItemOpensOneWindowAndANewOneAfterClosing) {
     ASSERT_NE(app->parametersWindow(), nullptr);
     EXPECT_TRUE(app->parametersWindow()->isVisible());
 }
+
+TEST_F(MainWindowTest, UsbPowerBoxIsWholeVisibleAndClickableAtAnySize) {
+    open();
+    bus->add("unit").reports.push_back(StreamReport(0, 0));
+    link().PollTick();
+    QWidget* surface = window->centralWidget();
+    for (QSize inner : {QSize(533, 396), QSize(1300, 400), QSize(667, 333), QSize(400, 900)}) {
+        SCOPED_TRACE(inner.width());
+        surface->resize(inner);
+        window->LayoutControls(inner);
+        const QRect box = window->Check1->geometry();
+        EXPECT_TRUE(QRect(QPoint(0, 0), inner).contains(box));
+        EXPECT_GE(box.width(), window->Check1->sizeHint().width());  // the whole text
+        EXPECT_NEAR(window->Check1->font().pointSizeF(), 6 * inner.height() * 15 / 5940.0, 0.01);
+        for (const QGroupBox* frame : {window->Frame1, window->Frame2, window->Frame3})
+            EXPECT_FALSE(box.intersects(frame->geometry()));
+        // Nothing lies over it: a click on the box or its text reaches it.
+        EXPECT_EQ(surface->childAt(box.left() + 3, box.center().y()), window->Check1);
+        EXPECT_EQ(surface->childAt(box.center()), window->Check1);
+        bus->writes.clear();
+        QTest::mouseClick(window->Check1, Qt::LeftButton, {}, QPoint(4, box.height() / 2));
+        ASSERT_EQ(bus->writes.size(), 1u);
+        EXPECT_EQ(bus->writes[0][31], 2);
+    }
+    // The box shows unchecked too: yellow outline pixels left of the text.
+    window->Check1->setChecked(false);
+    const QImage unchecked = window->Check1->grab().toImage();
+    int yellow = 0;
+    for (int y = 0; y < unchecked.height(); ++y)
+        for (int x = 0; x < unchecked.height(); ++x)
+            yellow += unchecked.pixelColor(x, y) == QColor(255, 255, 0);
+    EXPECT_GT(yellow, 8);
+}

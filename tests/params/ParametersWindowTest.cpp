@@ -104,18 +104,22 @@ TEST_F(ParametersWindowTest, ReducedLayoutHidesGasStartAndItsTenLinesForGood) {
         EXPECT_EQ(label->isHidden(), line.hidden) << line.id;
     }
     EXPECT_FALSE(window->label("Label1")->isHidden());
+}
 
-    // Once hidden, a line stays hidden while the window is open, whatever the image says.
+TEST_F(ParametersWindowTest, LayoutFollowsTheUnitsKindBothWaysAtEveryRefresh) {
+    open(256, false);
+    for (const char* control : kReducedHides) EXPECT_FALSE(window->label(control)->isHidden());
+    // The stream's direction is found again after a loss, or another kind of unit comes.
+    link.BackupDescending = true;
+    window->Refresh();
+    EXPECT_TRUE(window->frame(Frame::GasStart)->isHidden());
+    for (const char* control : kReducedHides)
+        EXPECT_TRUE(window->label(control)->isHidden()) << control;
     link.BackupDescending = false;
     window->Refresh();
     EXPECT_FALSE(window->frame(Frame::GasStart)->isHidden());
     for (const char* control : kReducedHides)
-        EXPECT_TRUE(window->label(control)->isHidden()) << control;
-}
-
-TEST_F(ParametersWindowTest, FullLayoutHidesNoLine) {
-    open(256, false);
-    for (const char* control : kReducedHides) EXPECT_FALSE(window->label(control)->isHidden());
+        EXPECT_FALSE(window->label(control)->isHidden()) << control;
 }
 
 TEST_F(ParametersWindowTest, ControlsSitAtTheirDesignPlacesAndScaleWithTheWindow) {
