@@ -1,17 +1,21 @@
 #include "app/Screenshot.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
-#include <cstdio>
 
 #include "link/Link.h"
 
 namespace norva {
 
-Screenshot::Screenshot(QWidget& window, Link& link, QString path)
-    : window_(window), link_(link), path_(std::move(path)) {
+namespace {
+// What the window calls complete: "Data Backup= 100%".
+constexpr int kCompleteCount = 256;
+}  // namespace
+
+Screenshot::Screenshot(QWidget& window, Link& link, QString path, std::function<void(int)> done,
+                       std::FILE* err)
+    : window_(window), link_(link), path_(std::move(path)), done_(std::move(done)), err_(err) {
     timer_.setInterval(100);
     connect(&timer_, &QTimer::timeout, this, &Screenshot::check);
 }
@@ -22,12 +26,26 @@ void Screenshot::start() {
 }
 
 void Screenshot::check() {
-    const bool complete = link_.BackupByteCount >= 255;
+    const bool complete = link_.BackupByteCount >= kCompleteCount;
     if (!complete && link_.nowMs() - startMs_ < kWaitMs) return;
     timer_.stop();
-    const bool saved = window_.grab().save(path_, "PNG");
-    if (!saved) std::fprintf(stderr, "norva: cannot write the picture %s\n", qPrintable(path_));
-    QCoreApplication::exit(saved ? 0 : 1);
+    if (link_.ConnectionNumber == 0) {
+        std::fprintf(err_, "norva: no unit was reached within %d s; no picture was saved\n",
+                     kWaitMs / 1000);
+        return finish(2);
+    }
+    if (!complete)
+        std::fprintf(err_, "norva: the unit's configuration was still incomplete (%d of 256)\n",
+                     link_.BackupByteCount);
+    if (!window_.grab().save(path_, "PNG")) {
+        std::fprintf(err_, "norva: cannot write the picture %s\n", qPrintable(path_));
+        return finish(1);
+    }
+    finish(0);
+}
+
+void Screenshot::finish(int status) {
+    if (done_) done_(status);
 }
 
 }  // namespace norva

@@ -68,6 +68,7 @@ int PrintCloneSummary(const std::string& path, std::FILE* out, std::FILE* err) {
     params::SummaryInput input;
     input.image = *image;
     input.backupByteCount = params::kSummaryCompleteCount;
+    input.cloneFile = true;
     Write(out, SummaryReport(params::MakeSummary(input)));
     return 0;
 }

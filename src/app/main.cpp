@@ -26,7 +26,8 @@ int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
     norva::App app(norva::MakeBackend(line.device), Options(line, true));
     app.mainWindow()->show();
     norva::Screenshot screenshot(*app.mainWindow(), app.link(),
-                                 QString::fromStdString(line.screenshot));
+                                 QString::fromStdString(line.screenshot),
+                                 [](int status) { QCoreApplication::exit(status); });
     if (!line.screenshot.empty()) screenshot.start();
     return QApplication::exec();
 }

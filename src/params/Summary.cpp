@@ -50,6 +50,8 @@ constexpr const char* kLive = "RC Pulse Current=";
 constexpr const char* kCommand = "Command RPM= ";
 constexpr const char* kPumpIdle = "Pump Idle Pw= ";
 constexpr const char* kPumpMax = "Pump Max Pw= ";
+// Cells below this are the unit's own record (last shutdown, receiver errors), never in a file.
+constexpr int kFirstStoredAddress = 16;
 constexpr bool kHide = true;
 constexpr bool kKeep = false;
 
@@ -237,8 +239,11 @@ Summary MakeSummary(const SummaryInput& input) {
     for (const LineRow& row : kLines) {
         const char* caption = row.caption ? row.caption : Info(row.field).caption;
         SummaryLine line{row.id, row.control, row.frame, {}, false};
-        line.text = QString::fromUtf8(caption) + ValueText(row, input, kind) +
-                    QString::fromUtf8(row.suffix);
+        const bool unknown = input.cloneFile && (Info(row.field).address < kFirstStoredAddress ||
+                                                 row.show == LivePulse || row.show == Commanded);
+        line.text = QString::fromUtf8(caption) +
+                    (unknown ? QStringLiteral(" n/a")
+                             : ValueText(row, input, kind) + QString::fromUtf8(row.suffix));
         line.hidden = summary.reduced && row.hiddenReduced;
         summary.lines.push_back(line);
     }

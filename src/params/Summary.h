@@ -31,6 +31,9 @@ struct SummaryInput {
     bool descending = false;  // a downward unit: the reduced layout
     int stickPosition = 0;    // percent, live
     float receiverPulse = 0;  // microseconds, live
+    // A clone file: it holds neither cells 0..15 (last shutdown, receiver errors) nor live
+    // values, so their lines say "n/a" rather than show what is not there.
+    bool cloneFile = false;
 };
 
 // What the summary reads of the device link: the image and the two live receiver values.

@@ -16,21 +16,31 @@ constexpr int kReportsWaited = 2;
 }  // namespace
 
 std::optional<WelcomeBytes> EncodeWelcome(const QString& line1, const QString& line2,
-                                          QString* bad) {
+                                          char32_t* bad) {
     WelcomeBytes bytes;
     bytes.fill(' ');
-    const QString lines[] = {line1.left(kWelcomeLineLength), line2.left(kWelcomeLineLength)};
+    const QString* lines[] = {&line1, &line2};
     for (int l = 0; l < 2; ++l) {
-        for (int i = 0; i < lines[l].size(); ++i) {
-            const auto b = AnsiByte(lines[l][i]);
+        // By characters, not UTF-16 units: a character outside the BMP is one character.
+        const QList<uint> characters = lines[l]->toUcs4();
+        for (int i = 0; i < kWelcomeLineLength && i < characters.size(); ++i) {
+            const char32_t c = characters[i];
+            const auto b = c > 0xFFFF ? std::nullopt : AnsiByte(QChar(char16_t(c)));
             if (!b) {
-                if (bad) *bad = lines[l][i];
+                if (bad) *bad = c;
                 return std::nullopt;
             }
             bytes[l * kWelcomeLineLength + i] = *b;
         }
     }
     return bytes;
+}
+
+QString CannotShowText(char32_t c) {
+    const QString code = QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    return QStringLiteral("The unit cannot show the character \"%1\" (U+%2); nothing was sent. "
+                          "Use letters, digits and common signs.")
+        .arg(QString::fromUcs4(&c, 1), code);
 }
 
 Task<bool> WriteWelcome(Link& link, Dialogs& dialogs, Progress& progress, WelcomeBytes bytes) {
@@ -40,6 +50,7 @@ Task<bool> WriteWelcome(Link& link, Dialogs& dialogs, Progress& progress, Welcom
     {
         ProgressScope busy(progress);
         for (int first = 0; first < kWelcomeLength && outcome; first += kSlotCount) {
+            busy.setText(QStringLiteral("Writing %1 of %2").arg(sent + 1).arg(kReports));
             outcome = co_await link.reports(kReportsWaited);
             if (!outcome) break;
             std::vector<SlotBytes> commands;

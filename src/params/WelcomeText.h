@@ -26,11 +26,13 @@ using WelcomeBytes = std::array<uint8_t, kWelcomeLength>;
 // Both lines padded with blanks (and cut) to 16 characters each, as the unit stores them.
 // Nothing when a character has no Windows-1252 byte; `bad` then holds the first such one.
 std::optional<WelcomeBytes> EncodeWelcome(const QString& line1, const QString& line2,
-                                          QString* bad = nullptr);
+                                          char32_t* bad = nullptr);
+// The refusal of such a character, named and with its code: "... "😀" (U+1F600) ...".
+QString CannotShowText(char32_t c);
 
 // Sends the 32 bytes in six reports of up to six write slots, two input reports waited before
 // each, then clears BackupByteCount so the image is assembled afresh with the new text. The
-// busy pointer shows meanwhile. When the unit is lost or the user cancels, it stops there and
+// busy pointer and "Writing k of 6" show meanwhile. When the unit is lost or the user cancels, it stops there and
 // says how many reports went out. True when all six did.
 Task<bool> WriteWelcome(Link& link, Dialogs& dialogs, Progress& progress, WelcomeBytes bytes);
 

@@ -5,16 +5,37 @@
 #include "params/ImageLayout.h"
 #include "params/WelcomeText.h"
 #include "ui/Dialogs.h"
+#include "ui/Progress.h"
 
 namespace norva {
 
 namespace {
 const QString kNotAvailable = QStringLiteral("Backup data not available, please wait");
+const QString kWriteCaption = QStringLiteral("Write NORVA");
+constexpr int kWrittenShownMs = 3000;
 
-Task<> WriteOperation(Link& link, Dialogs& dialogs, Progress& progress, WelcomeBytes bytes) {
-    co_await WriteWelcome(link, dialogs, progress, bytes);
+Task<> WriteOperation(Link& link, Dialogs& dialogs, Progress& progress, WelcomeBytes bytes,
+                      QPointer<WelcomeTextWindow> window) {
+    const bool written = co_await WriteWelcome(link, dialogs, progress, bytes);
+    if (window) window->WriteFinished(written);
 }
 }  // namespace
+
+// The write's progress on the window itself, on the Write button; the busy pointer is the
+// program's.
+class WelcomeTextWindow::ButtonProgress : public Progress {
+  public:
+    ButtonProgress(WelcomeTextWindow& window, Progress& pointer)
+        : window_(window), pointer_(pointer) {}
+    void show(const QString& text, bool) override { window_.Command2->setText(text); }
+    void setPercent(int) override {}
+    void hide() override {}
+    void setBusy(bool busy) override { pointer_.setBusy(busy); }
+
+  private:
+    WelcomeTextWindow& window_;
+    Progress& pointer_;
+};
 
 WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& progress,
                                      QWidget* parent)
@@ -33,7 +54,7 @@ WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& pro
         t->setFont(mono);
     }
     Command1 = new QPushButton(QStringLiteral("Read NORVA"), this);
-    Command2 = new QPushButton(QStringLiteral("Write NORVA"), this);
+    Command2 = new QPushButton(kWriteCaption, this);
     layout_.add(Text1, {120, 120, 2412, 396}, 12);
     layout_.add(Text2, {120, 480, 2412, 396}, 12);
     layout_.add(Command1, {120, 960, 1092, 372}, 8);
@@ -41,8 +62,14 @@ WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& pro
     connect(Command1, &QPushButton::clicked, this, &WelcomeTextWindow::Read);
     connect(Command2, &QPushButton::clicked, this, &WelcomeTextWindow::Write);
     new CancelWithWindow(link_, this);
+    buttonProgress_ = std::make_unique<ButtonProgress>(*this, progress_);
+    restoreCaption_.setSingleShot(true);
+    restoreCaption_.setInterval(kWrittenShownMs);
+    connect(&restoreCaption_, &QTimer::timeout, this, [this] { Command2->setText(kWriteCaption); });
     resize(TwipsToPixels(2676) * 2, TwipsToPixels(1440) * 2);
 }
+
+WelcomeTextWindow::~WelcomeTextWindow() = default;
 
 void WelcomeTextWindow::resizeEvent(QResizeEvent*) {
     layout_.apply(size());
@@ -60,24 +87,36 @@ void WelcomeTextWindow::Read() {
 }
 
 void WelcomeTextWindow::Write() {
-    QString bad;
+    char32_t bad = 0;
     const auto bytes = EncodeWelcome(Text1->text(), Text2->text(), &bad);
     if (!bytes) {
-        dialogs_.notify(QStringLiteral("The unit cannot show the character \"%1\"; nothing "
-                                       "was sent. Use letters, digits and common signs.")
-                            .arg(bad),
-                        {}, MessageIcon::Warning);
+        dialogs_.notify(CannotShowText(bad), {}, MessageIcon::Warning);
         return;
     }
     Link& link = link_;
     Dialogs& dialogs = dialogs_;
-    Progress& progress = progress_;
-    StartOperation(
+    Progress& progress = *buttonProgress_;
+    QPointer<WelcomeTextWindow> self(this);
+    restoreCaption_.stop();
+    Command1->setEnabled(false);
+    Command2->setEnabled(false);
+    const bool started = StartOperation(
         link_, dialogs_,
-        [&link, &dialogs, &progress, b = *bytes] {
-            return WriteOperation(link, dialogs, progress, b);
+        [&link, &dialogs, &progress, self, b = *bytes] {
+            return WriteOperation(link, dialogs, progress, b, self);
         },
         true, this);
+    if (!started) {
+        Command1->setEnabled(true);
+        Command2->setEnabled(true);
+    }
+}
+
+void WelcomeTextWindow::WriteFinished(bool written) {
+    Command1->setEnabled(true);
+    Command2->setEnabled(true);
+    Command2->setText(written ? QStringLiteral("Written") : kWriteCaption);
+    if (written) restoreCaption_.start();
 }
 
 }  // namespace norva

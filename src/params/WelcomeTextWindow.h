@@ -3,7 +3,9 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
+#include <memory>
 
 #include "ui/TwipLayout.h"
 
@@ -17,9 +19,14 @@ class WelcomeTextWindow : public QWidget {
     Q_OBJECT
   public:
     WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& progress, QWidget* parent = nullptr);
+    ~WelcomeTextWindow() override;
 
     void Read();   // "Read NORVA"
-    void Write();  // "Write NORVA"; Escape or closing the window cancels it
+    // "Write NORVA": its progress shows on the button ("Writing 3 of 6", then "Written"),
+    // both buttons wait meanwhile; Escape or closing the window cancels it.
+    void Write();
+    // The end of a write: the buttons back, "Written" for a while when it went through.
+    void WriteFinished(bool written);
 
     QLineEdit *Text1, *Text2;
     QPushButton *Command1, *Command2;
@@ -28,10 +35,14 @@ class WelcomeTextWindow : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    class ButtonProgress;
+
     Link& link_;
     Dialogs& dialogs_;
     Progress& progress_;
     TwipLayout layout_;
+    std::unique_ptr<Progress> buttonProgress_;
+    QTimer restoreCaption_;  // "Written" shows for a while, then the caption is back
 };
 
 }  // namespace norva

@@ -79,7 +79,7 @@ TEST(SummaryCommand, PrintsACloneFileFrameByFrame) {
     const Printed printed = PrintClone(path);
     EXPECT_EQ(printed.status, 0);
     EXPECT_EQ(printed.err, "");
-    // Cell 3 lies below the file's range: the cause reads as code 0.
+    // Cells 0..15 and the live values are not in a file: their lines say so.
     EXPECT_EQ(printed.out,
               "[Status]\nData Read OK\n\n"
               "[Welcome Screen]\n  NORVA SYSTEM  \nCaf\u00E9 \u20AC 12\n\n"
@@ -91,15 +91,15 @@ TEST(SummaryCommand, PrintsACloneFileFrameByFrame) {
               "Ignition Min RPM=  6.000\nIgnition Max RPM=  9.000\nPreheat Time=  .5s\n"
               "Gas OFF RPM=  50.000\n\n"
               "[Last run]\nCycle=  54\nLast Run time=  370 s\nTotal engine time=  11.1 hours\n"
-              "Last shutdown cause= TempHigh\nLast shutdown RPM=  0.000\n"
-              "Last shutdown EGT=  0\u00BAC\nLast shutdown Pump=  0\nRX Errors=  0\n"
-              "RX Error time=  0 s\n\n"
+              "Last shutdown cause=  n/a\nLast shutdown RPM=  n/a\n"
+              "Last shutdown EGT=  n/a\nLast shutdown Pump=  n/a\nRX Errors=  n/a\n"
+              "RX Error time=  n/a\n\n"
               "[Kerosene Start]\nGlow Plug Volts=  1.5V\nRPM Ignition =  8.000\n"
               "Pump Power Ignition=  60\nIgnition Timeout=  10.5s\nEngine Fuel Preheat=  30%\n"
               "Preheat RPM=  12.000\nEGT End Preheat=  200\u00BAC\nFlow to Engine S/O=  45%\n"
               "Fuel Ramp RPM=  15.000\n\n"
               "[Radio]\nRC Pulse 100%= 1900uS\nRC Pulse 0%= 1100uS\nIdle Position=  1259uS\n"
-              "RC Pulse Current= 0uS 0%\nCommand RPM= OFF\nThrottle curve= Thrust Lineal\n\n"
+              "RC Pulse Current= n/a\nCommand RPM=  n/a\nThrottle curve= Thrust Lineal\n\n"
               "[Pump Performance]\nPump Idle Pw=  320\nPump Max Pw=  816\n\n"
               "[Run]\nMax  RPM=  120.000\nIdle RPM=  35.000\nStop RPM=  30.000\n"
               "Min EGT=  300\u00BAC\nMax EGT=  760\u00BAC\nAccel Delay=  14\nDecel Delay=  12\n"

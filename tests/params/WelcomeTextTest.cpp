@@ -26,9 +26,15 @@ TEST(WelcomeText, LinesArePaddedCutAndEncodedAsWindows1252) {
     EXPECT_EQ((*bytes)[16], 0x80);
     EXPECT_EQ((*bytes)[18], 0xE9);
     EXPECT_EQ((*bytes)[22], 0xBA);
-    QString bad;
+    char32_t bad = 0;
     EXPECT_FALSE(EncodeWelcome(QStringLiteral("Łódź"), QString(), &bad));
-    EXPECT_EQ(bad, QStringLiteral("Ł"));
+    EXPECT_EQ(bad, U'Ł');
+    // A character outside the BMP is one character, named whole and by its code.
+    EXPECT_FALSE(EncodeWelcome(QStringLiteral("OK"), QString::fromUtf8("ready \U0001F600"), &bad));
+    EXPECT_EQ(bad, U'\U0001F600');
+    EXPECT_TRUE(CannotShowText(bad).contains(
+        QString::fromUtf8("cannot show the character \"\U0001F600\" (U+1F600)")));
+    EXPECT_TRUE(CannotShowText(U'Ł').contains(QString::fromUtf8("\"Ł\" (U+0141)")));
 }
 
 namespace {
@@ -55,6 +61,9 @@ TEST_F(WelcomeWrite, SixPacedReportsByteForByte) {
     window.Write();
     EXPECT_TRUE(bus.writes.empty());  // two reports first
     EXPECT_TRUE(progress.busy);
+    EXPECT_FALSE(window.Command1->isEnabled());
+    EXPECT_FALSE(window.Command2->isEnabled());
+    EXPECT_EQ(window.Command2->text(), "Writing 1 of 6");
     feedStream(2, 1);
     EXPECT_TRUE(bus.writes.empty());
     feedStream(3, 1);
@@ -70,8 +79,12 @@ TEST_F(WelcomeWrite, SixPacedReportsByteForByte) {
     EXPECT_EQ(first, expected);
     EXPECT_EQ(std::vector<uint8_t>(first.begin() + 1, first.begin() + 6),
               (std::vector<uint8_t>{222, 223, 176, 65, 241}));
+    EXPECT_EQ(window.Command2->text(), "Writing 2 of 6");
     for (int r = 0; r < 5; ++r) feedStream(4 + 2 * r, 2);
     ASSERT_EQ(bus.writes.size(), 6u);
+    EXPECT_EQ(window.Command2->text(), "Written");
+    EXPECT_TRUE(window.Command1->isEnabled());
+    EXPECT_TRUE(window.Command2->isEnabled());
     const auto& last = bus.writes[5];
     EXPECT_EQ(
         std::vector<uint8_t>(last.begin() + 1, last.begin() + 11),
@@ -95,6 +108,8 @@ TEST_F(WelcomeWrite, EscapeCancelsSaysHowFarItGotAndRestoresThePointer) {
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0],
               "Cancelled while writing the welcome text: 2 of 6 reports were sent.");
+    EXPECT_EQ(window.Command2->text(), "Write NORVA");
+    EXPECT_TRUE(window.Command2->isEnabled());
     feedStream(6, 20);
     EXPECT_EQ(bus.writes.size(), 2u);
 }
