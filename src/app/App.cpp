@@ -75,9 +75,22 @@ void App::ShowWelcomeText() {
 }
 
 void App::Exit() {
-    GuardaConfig(settingsPath_, settings_, link_->GaugeFullSpeed);
-    if (mainWindow_) mainWindow_->saveGeometry();
+    if (!exiting_.done()) return;
+    std::string error;
+    bool saved = GuardaConfig(settingsPath_, settings_, link_->GaugeFullSpeed, &error);
+    if (saved && mainWindow_) saved = mainWindow_->saveGeometry(&error);
     link_->stop();
+    if (saved) return finishExit();
+    exiting_ = TellThenExit(QStringLiteral("The settings could not be saved: %1.")
+                                .arg(QString::fromStdString(error)));
+}
+
+Task<> App::TellThenExit(QString text) {
+    co_await dialogs_->message(text, {}, MessageIcon::Warning);
+    finishExit();
+}
+
+void App::finishExit() {
     if (mainWindow_) mainWindow_->closeForExit();
     QCoreApplication::quit();
 }

@@ -56,12 +56,15 @@ class App : public QObject {
     void ShowWelcomeText();
     WelcomeTextWindow* welcomeWindow() const { return welcomeWindow_; }
 
-    // "&Exit": settings and geometry saved, unit closed, program ended.
+    // "&Exit": settings and geometry saved, unit closed, program ended. Settings that could
+    // not be saved are named in a message first.
     void Exit();
 
   private:
     void bindMenus();
     void onMainWindowClosing();
+    void finishExit();
+    Task<> TellThenExit(QString text);
 
     std::unique_ptr<HidBackend> backend_;
     QString settingsPath_;
@@ -74,6 +77,7 @@ class App : public QObject {
     WelcomeTextWindow* welcomeWindow_ = nullptr;  // a child window of the main window
     // Deleted on close, so the next opening builds it afresh.
     QPointer<params::ParametersWindow> parameters_;
+    Task<> exiting_;
 };
 
 }  // namespace norva

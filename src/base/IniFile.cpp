@@ -5,6 +5,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace norva {
 
 namespace {
@@ -148,16 +153,33 @@ std::string IniFile::Text() const {
     return text;
 }
 
-bool IniFile::Save(const QString& path) const {
+bool IniFile::Save(const QString& path, std::string* error) const {
+    const auto fail = [&](const QString& why) {
+        if (error) *error = (path + QStringLiteral(": ") + why).toStdString();
+        return false;
+    };
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath())) return false;
+    if (!QDir().mkpath(info.absolutePath())) return fail(QStringLiteral("the folder cannot be made"));
+    constexpr auto kWritable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & kWritable)))
+        return fail(QStringLiteral("the file is read-only"));
+#ifdef Q_OS_UNIX
+    struct stat before {};
+    const bool existed = ::stat(QFile::encodeName(path).constData(), &before) == 0;
+#endif
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
     const std::string text = Text();
     if (file.write(text.data(), static_cast<qint64>(text.size())) !=
         static_cast<qint64>(text.size()))
-        return false;  // the destructor throws the temporary file away
-    return file.commit();
+        return fail(file.errorString());  // the destructor throws the temporary file away
+    if (!file.commit()) return fail(file.errorString());
+#ifdef Q_OS_UNIX
+    // The renamed file is the process's; give it back its owner and group where allowed.
+    if (existed) (void)::chown(QFile::encodeName(path).constData(), before.st_uid, before.st_gid);
+#endif
+    return true;
 }
 
 }  // namespace norva

@@ -25,8 +25,10 @@ class IniFile {
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     // Writes a temporary file beside the target and renames it over, creating the folder if
-    // needed. Returns false, leaving any old file untouched, when that fails.
-    bool Save(const QString& path) const;
+    // needed; a folder that cannot take a temporary file gets the file written in place. The
+    // file keeps its owner and group. A read-only file is left alone. False, with "PATH: why"
+    // in error, when it could not be saved.
+    bool Save(const QString& path, std::string* error = nullptr) const;
 
     std::string Text() const;
 

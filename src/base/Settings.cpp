@@ -120,8 +120,17 @@ Config ReadConfig(const QString& path) {
     return c;
 }
 
-bool GuardaConfig(const QString& path, const Config& config, float gaugeFullSpeed) {
+namespace {
+std::optional<IniFile> LoadForSaving(const QString& path, std::string* error) {
     auto ini = IniFile::Load(path);
+    if (!ini && error) *error = path.toStdString() + ": the file cannot be read";
+    return ini;
+}
+}  // namespace
+
+bool GuardaConfig(const QString& path, const Config& config, float gaugeFullSpeed,
+                  std::string* error) {
+    auto ini = LoadForSaving(path, error);
     if (!ini) return false;
     ini->Set("Comm", "Actual", std::to_string(config.CommPort));
     ini->Set("Color", "Actual", std::to_string(config.AccessLevel));
@@ -133,7 +142,7 @@ bool GuardaConfig(const QString& path, const Config& config, float gaugeFullSpee
     ini->Set("Norva_type", "Type", config.NorvaType);
     ini->Set("Thrust", "Calibration", PlainNumberText(config.ThrustCalibration));
     ini->Set("Thrust", "Zero", PlainNumberText(config.ThrustZero));
-    return ini->Save(path);
+    return ini->Save(path, error);
 }
 
 Geometry ReadMainGeometry(const QString& path) {
@@ -154,15 +163,16 @@ Geometry ReadChartGeometry(const QString& path) {
     return g;
 }
 
-bool WriteGeometry(const QString& path, std::string_view form, const Geometry& geometry) {
-    auto ini = IniFile::Load(path);
+bool WriteGeometry(const QString& path, std::string_view form, const Geometry& geometry,
+                   std::string* error) {
+    auto ini = LoadForSaving(path, error);
     if (!ini) return false;
     const auto key = [&](char c) { return std::string(form) + c; };
     ini->Set(kFormSize, key('W'), NumberText(geometry.Width));
     ini->Set(kFormSize, key('H'), NumberText(geometry.Height));
     ini->Set(kFormSize, key('L'), NumberText(geometry.Left));
     ini->Set(kFormSize, key('T'), NumberText(geometry.Top));
-    return ini->Save(path);
+    return ini->Save(path, error);
 }
 
 }  // namespace norva

@@ -3,8 +3,7 @@
 // and the window geometry kept beside them in [FormSize].
 //
 // Reading never creates the file; writing creates it (and its folder) on first use. A write
-// that fails changes nothing and is otherwise ignored, as the settings are not worth a
-// message to the user.
+// that fails changes nothing and says why, for the program to tell the user on "&Exit".
 
 #include <QString>
 #include <cstddef>
@@ -65,9 +64,10 @@ std::string ReadProfileString(const QString& path, std::string_view section, std
 Config ReadConfig(const QString& path);
 
 // Writes the settings keys in their customary order; gaugeFullSpeed goes to
-// [Gauges] R.P.M.Max for information. Returns false when the file could not be written.
+// [Gauges] R.P.M.Max for information. False, with "PATH: why" in error, when the file could
+// not be written.
 bool GuardaConfig(const QString& path, const Config& config,
-                  float gaugeFullSpeed = kDefaultGaugeFullSpeed);
+                  float gaugeFullSpeed = kDefaultGaugeFullSpeed, std::string* error = nullptr);
 
 // Main window (Form1): width 4000..10000, height at least 5000, left and top at least 1000.
 Geometry ReadMainGeometry(const QString& path);
@@ -77,6 +77,7 @@ Geometry ReadChartGeometry(const QString& path);
 
 // Writes [FormSize] <form>W, H, L and T, each with a leading blank unless negative (" 9400").
 // form is "Form1", "Form4" or "Form5".
-bool WriteGeometry(const QString& path, std::string_view form, const Geometry& geometry);
+bool WriteGeometry(const QString& path, std::string_view form, const Geometry& geometry,
+                   std::string* error = nullptr);
 
 }  // namespace norva

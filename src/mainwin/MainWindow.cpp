@@ -267,16 +267,17 @@ void MainWindow::applyGeometry() {
     move(appliedPixels_.topLeft());
 }
 
-void MainWindow::saveGeometry() {
+bool MainWindow::saveGeometry(std::string* error) {
     const auto twips = [](int pixels, int applied, int read) {
         return pixels == applied ? read : static_cast<int>(pixels * kTwipsPerPixel);
     };
     const QRect& a = appliedPixels_;
     const Geometry& r = readGeometry_;
-    WriteGeometry(
+    return WriteGeometry(
         settingsPath_, "Form1",
         Geometry{twips(width(), a.width(), r.Width), twips(height(), a.height(), r.Height),
-                 twips(x(), a.x(), r.Left), twips(y(), a.y(), r.Top)});
+                 twips(x(), a.x(), r.Left), twips(y(), a.y(), r.Top)},
+        error);
 }
 
 void MainWindow::LayoutControls(QSize inner) {

@@ -64,8 +64,8 @@ class MainWindow : public QMainWindow {
     // The layout rule for an inner (client) size in logical pixels: controls placed, dials
     // redrawn, values shown again. Runs on every resize of the client area.
     void LayoutControls(QSize inner);
-    // Writes [FormSize] Form1W/H/L/T.
-    void saveGeometry();
+    // Writes [FormSize] Form1W/H/L/T; false, with the reason in error, when it could not.
+    bool saveGeometry(std::string* error = nullptr);
     // Closes the window without a second shut-down ("&Exit" has done it).
     void closeForExit();
 

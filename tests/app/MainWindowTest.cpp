@@ -28,6 +28,7 @@ class MainWindowTest : public ::testing::Test {
     int64_t now = 0;
 
     Link& link() { return app->link(); }
+    ScriptedDialogs& dialogs() { return static_cast<ScriptedDialogs&>(app->dialogs()); }
 
     void writeIni(const QByteArray& text) {
         QFile f(ini);
@@ -152,6 +153,20 @@ TEST_F(MainWindowTest, ExitSavesSettingsAndGeometry) {
     EXPECT_TRUE(text.contains("[Pressure_Factor]\r\nValue=0.009")) << text.toStdString();
     EXPECT_TRUE(text.contains("Form1W= 9400")) << text.toStdString();
     EXPECT_FALSE(bus->openHandles());
+    EXPECT_TRUE(dialogs().messages().empty());
+}
+
+TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreNamedOnExit) {
+    writeIni("[Color]\r\nActual=741\r\n");
+    QFile::setPermissions(ini, QFile::ReadOwner);
+    open();
+    app->Exit();
+    QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_EQ(dialogs().messages().size(), 1u);
+    EXPECT_EQ(dialogs().messages()[0],
+              "The settings could not be saved: " + ini + ": the file is read-only.");
+    EXPECT_EQ(iniText(), "[Color]\r\nActual=741\r\n");
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheGeometryOnly) {

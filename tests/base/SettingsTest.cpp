@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace std::string_literals;
 
 #include "base/IniFile.h"
@@ -192,14 +196,16 @@ TEST_F(ConfigTest, AnExistingKeyIsChangedWhereItStands) {
     EXPECT_EQ(text.rfind("[Comm]\nActual=7\n\n[Thrust]\nZero=1.5\nCalibration=1\n", 0), 0u) << text;
 }
 
-TEST_F(ConfigTest, AFailedWriteIsIgnored) {
+TEST_F(ConfigTest, AFailedWriteChangesNothingAndSaysWhy) {
     // A plain file where the folder should be: nothing can be written below it.
     {
         QFile f(dir.filePath("plain-file"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
     const QString blocked = dir.filePath("plain-file/norva10.ini");
-    EXPECT_FALSE(GuardaConfig(blocked, Config{}));
+    std::string error;
+    EXPECT_FALSE(GuardaConfig(blocked, Config{}, 250, &error));
+    EXPECT_EQ(error, blocked.toStdString() + ": the folder cannot be made");
     EXPECT_FALSE(WriteGeometry(blocked, "Form1", Geometry{}));
     EXPECT_EQ(ReadConfig(blocked).CommPort, 2);
     EXPECT_EQ(QFileInfo(dir.filePath("plain-file")).size(), 0);
@@ -210,6 +216,60 @@ TEST_F(ConfigTest, AFailedWriteIsIgnored) {
     EXPECT_TRUE(QFileInfo(path()).isDir());
     EXPECT_EQ(ReadConfig(path()).ChartRefresh, 250.0f);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 2);
+    QDir(dir.path()).rmdir("norva10.ini");
+
+    // A read-only file is the user's say: left as it is, even for a superuser.
+    write("[Comm]\nActual=5\n");
+    ASSERT_TRUE(QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadGroup));
+    EXPECT_FALSE(GuardaConfig(path(), Config{}, 250, &error));
+    EXPECT_EQ(error, path().toStdString() + ": the file is read-only");
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(contents(), "[Comm]\nActual=5\n");
+}
+
+TEST_F(ConfigTest, SavingKeepsTheFilesOwnerAndGroup) {
+    write("[Comm]\nActual=5\n");
+    // Another group of the user's, or (as superuser) another owner altogether.
+    const uid_t uid = ::geteuid() == 0 ? 65534 : ::geteuid();
+    gid_t groups[64];
+    const int n = ::getgroups(64, groups);
+    gid_t gid = ::getegid();
+    for (int i = 0; i < n; ++i)
+        if (groups[i] != ::getegid()) gid = groups[i];
+    if (::geteuid() == 0) gid = 65534;
+    if (gid == ::getegid() && uid == ::geteuid()) GTEST_SKIP() << "no other group to try";
+    ASSERT_EQ(::chown(QFile::encodeName(path()).constData(), uid, gid), 0);
+    ASSERT_TRUE(GuardaConfig(path(), Config{}));
+    struct stat after {};
+    ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &after), 0);
+    EXPECT_EQ(after.st_uid, uid);
+    EXPECT_EQ(after.st_gid, gid);
+    EXPECT_NE(contents().find("Actual=2"), std::string::npos);
+}
+
+TEST_F(ConfigTest, AFolderThatCannotTakeATemporaryFileGetsTheFileWrittenInPlace) {
+    write("[Comm]\nActual=5\n");
+    ASSERT_TRUE(QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ReadOther | QFile::WriteOther));
+    const QFile::Permissions folder = QFile::permissions(dir.path());
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner |
+                                                      QFile::ReadOther | QFile::ExeOther));
+    int status = -1;
+    if (::geteuid() == 0) {
+        // The superuser writes anywhere: try as nobody, in a child process.
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+            ::_exit(dropped && GuardaConfig(path(), Config{}) ? 0 : 1);
+        }
+        ::waitpid(child, &status, 0);
+        status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    } else {
+        status = GuardaConfig(path(), Config{}) ? 0 : 1;
+    }
+    QFile::setPermissions(dir.path(), folder);
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(contents().find("[Comm]\nActual=2"), std::string::npos) << contents();
 }
 
 TEST_F(ConfigTest, MainWindowGeometryIsKeptOnScreen) {
