@@ -13,7 +13,7 @@ std::string Usage() {
            "  --device SPEC   hid (default), sim, sim:falling, sim:rate=N or tcp:HOST:PORT\n"
            "  --config FILE   settings file instead of the user's norva10.ini\n"
            "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
-           "                  most 5 s), save a picture of the window and exit\n"
+           "                  most 15 s), save a picture of the window and exit\n"
            "  monitor         print one line per report from the unit, without windows\n"
            "    --reports N   stop after N lines\n"
            "    --seconds S   stop after S seconds\n"

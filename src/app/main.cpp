@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
     std::string error;
     const auto line = norva::ParseCommandLine(args, error);
     if (!line) {
-        std::fprintf(stderr, "norva: %s\n%s", error.c_str(), norva::Usage().c_str());
+        // One line that says what is wrong, not the whole usage under it.
+        std::fprintf(stderr, "norva: %s\nTry 'norva --help'.\n", error.c_str());
         return 2;
     }
     if (line->help) {

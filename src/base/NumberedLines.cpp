@@ -1,9 +1,13 @@
 #include "base/NumberedLines.h"
 
 #include <QSaveFile>
+#include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "base/NumberText.h"
 
@@ -13,20 +17,48 @@ std::string Where(const std::string& name, std::size_t line) {
     return name + ":" + std::to_string(line) + ": ";
 }
 
+namespace {
+// Why a file could not be read, as a user would say it.
+std::string Reason(int number) {
+    switch (number) {
+        case ENOENT:
+            return "no such file";
+        case EACCES:
+        case EPERM:
+            return "permission denied";
+        case EISDIR:
+            return "is a directory";
+        default:
+            break;
+    }
+    std::string text = std::strerror(number);
+    if (!text.empty()) text[0] = static_cast<char>(std::tolower(text[0]));
+    return text;
+}
+}  // namespace
+
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error,
                                          std::size_t maxBytes) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = path + ": cannot be read: " + std::strerror(errno);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = path + ": " + Reason(errno);
         return std::nullopt;
     }
     std::string text(maxBytes + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(maxBytes + 1));
-    if (file.bad()) {
-        error = path + ": cannot be read";
-        return std::nullopt;
+    std::size_t got = 0;
+    while (got < text.size()) {
+        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            error = path + ": " + Reason(errno);
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
     }
-    text.resize(static_cast<std::size_t>(file.gcount()));
+    ::close(fd);
+    text.resize(got);
     if (text.size() > maxBytes) {
         error = path + ": too large for this kind of file";
         return std::nullopt;
@@ -50,8 +82,17 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 std::string Quoted(std::string_view text) {
     constexpr std::size_t kShown = 24;
     std::string shown;
-    for (char c : text.substr(0, kShown))
-        shown += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
+    // Anything but printable ASCII is shown escaped: a terminal never gets a file's raw bytes.
+    for (char c : text.substr(0, kShown)) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b < 0x7F && c != '\\') {
+            shown += c;
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", b);
+            shown += escaped;
+        }
+    }
     if (text.size() > kShown) shown += "...";
     return "'" + shown + "'";
 }

@@ -32,6 +32,8 @@ class MainWindow : public QMainWindow {
   public:
     static constexpr double kDesignWidthTwips = 8000;
     static constexpr double kDesignHeightTwips = 5940;
+    // How long no unit may be found before the window says how to go on.
+    static constexpr int kNoUnitHintMs = 3000;
 
     // A view of the link and the settings (read by the caller); its geometry comes from the
     // settings file at settingsPath. The caller binds the menu items that open other windows.
@@ -56,6 +58,7 @@ class MainWindow : public QMainWindow {
     QPushButton *Command1, *Command2, *Command3, *Command4;
     QCheckBox* Check1;
     QLabel* ProgressLabel;  // Label16
+    QLabel* NoUnitHint;     // over the terminal lines while no unit has been found for a while
 
     QMenu *File, *Grafic, *manu;
     QAction *Save, *WriteP, *exit, *PGraph, *TGraph, *Autostart, *Rampas, *credit, *Donw;
@@ -100,6 +103,7 @@ class MainWindow : public QMainWindow {
     QColor stickColour_;
     bool exiting_ = false;
     int shownBackupPercent_ = -1;
+    int64_t unitMissingSinceMs_ = -1;  // since when no unit is connected; -1 while one is
     // The geometry as read, so an unchanged window writes back exactly what it was given
     // rather than its size rounded to whole pixels.
     Geometry readGeometry_;

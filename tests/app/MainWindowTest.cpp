@@ -306,3 +306,17 @@ TEST_F(MainWindowTest, UsbPowerBoxIsWholeVisibleAndClickableAtAnySize) {
             yellow += unchecked.pixelColor(x, y) == QColor(255, 255, 0);
     EXPECT_GT(yellow, 8);
 }
+
+TEST_F(MainWindowTest, NoUnitForAFewSecondsSaysHowToGoOn) {
+    open();
+    for (; now < MainWindow::kNoUnitHintMs; now += 500) link().PollTick();
+    EXPECT_TRUE(window->NoUnitHint->isHidden());
+    now += 500;
+    link().PollTick();
+    EXPECT_FALSE(window->NoUnitHint->isHidden());
+    EXPECT_TRUE(window->NoUnitHint->text().contains("--device sim"));
+    EXPECT_TRUE(window->NoUnitHint->text().contains("udev rule"));
+    bus->add("unit").reports.push_back(StreamReport(0, 0));
+    link().PollTick();
+    EXPECT_TRUE(window->NoUnitHint->isHidden());
+}
