@@ -14,8 +14,9 @@ case "${1:-}" in
     *) echo "usage: ./setup.sh [--test]" >&2; exit 2 ;;
 esac
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libhidapi-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation2)
+# Clang builds the program: GCC 12 miscompiles some C++20 coroutines, which every operation is.
+packages=(cmake ninja-build clang libclang-rt-14-dev g++ pkg-config qt6-base-dev libhidapi-dev
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -34,14 +35,15 @@ fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
 if [ "$mode" = test ]; then
-    cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNORVA_SANITIZE=ON \
-          -DNORVA_BENCH=OFF >/dev/null
+    cmake -S . -B build-test -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+          -DNORVA_SANITIZE=ON -DNORVA_BENCH=OFF >/dev/null
     cmake --build build-test -j "$jobs"
     export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
     export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
     export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
     ctest --test-dir build-test --output-on-failure -j "$jobs" --timeout 300
 else
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+          >/dev/null
     cmake --build build -j "$jobs"
 fi

@@ -5,6 +5,9 @@
 
 #include "app/TerminalProgress.h"
 #include "mainwin/MainWindow.h"
+#include "mainwin/Maintenance.h"
+#include "mainwin/ParameterFile.h"
+#include "ops/Operation.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
 #include "ui/QtDialogs.h"
@@ -15,6 +18,7 @@ namespace norva {
 App::App(std::unique_ptr<HidBackend> backend, AppOptions options)
     : backend_(std::move(backend)),
       settingsPath_(options.settingsPath.isEmpty() ? DefaultConfigPath() : options.settingsPath),
+      backupFolder_(options.backupFolder),
       dialogs_(std::move(options.dialogs)),
       progress_(std::move(options.progress)) {
     settings_ = ReadConfig(settingsPath_);
@@ -32,6 +36,7 @@ App::App(std::unique_ptr<HidBackend> backend, AppOptions options)
     mainWindow_ = std::make_unique<MainWindow>(*link_, *dialogs_, settings_, settingsPath_);
     if (auto* qt = dynamic_cast<QtDialogs*>(dialogs_.get())) qt->setParent(mainWindow_.get());
     bindMenus();
+    new CancelWithWindow(*link_, mainWindow_.get());
     connect(mainWindow_.get(), &MainWindow::closing, this, &App::onMainWindowClosing);
 }
 
@@ -45,11 +50,39 @@ Progress& App::progress() {
     return mainWindow_->progress();
 }
 
+namespace {
+Task<> Ended(Task<OpStatus> operation) {
+    co_await std::move(operation);
+}
+}  // namespace
+
+void App::startFromMenu(std::function<Task<OpStatus>(Services)> operation, bool needsUnit) {
+    const Services s = services();
+    StartOperation(
+        *link_, *dialogs_, [s, operation] { return Ended(operation(s)); }, needsUnit,
+        mainWindow_.get());
+}
+
 void App::bindMenus() {
     MainWindow* w = mainWindow_.get();
     connect(w->exit, &QAction::triggered, this, &App::Exit);
     connect(w->Autostart, &QAction::triggered, this, &App::ShowParameters);
     connect(w->credit, &QAction::triggered, this, &App::ShowWelcomeText);
+    const auto bind = [this](QAction* item, std::function<Task<OpStatus>(Services)> operation,
+                             bool needsUnit = true) {
+        item->setEnabled(true);
+        connect(item, &QAction::triggered, this,
+                [this, operation, needsUnit] { startFromMenu(operation, needsUnit); });
+    };
+    bind(w->Save, SaveParameterFile);
+    bind(w->WriteP, [this](Services s) { return WriteParameterFile(s, writeOptions()); });
+    // The image the program holds is saved, with or without the unit still there.
+    bind(w->Saveall, SaveCloneFile, false);
+    bind(w->Writeall,
+         [this](Services s) { return WriteCloneFile(s, cloneHandover_, writeOptions()); });
+    bind(w->SerNum, SetSerialNumber);
+    bind(w->ClearService, ClearServiceTimer);
+    bind(w->Cleartimer, ClearAllTimers);
 }
 
 void App::ShowParameters() {
@@ -81,8 +114,8 @@ void App::Exit() {
     if (saved && mainWindow_) saved = mainWindow_->saveGeometry(&error);
     link_->stop();
     if (saved) return finishExit();
-    exiting_ = TellThenExit(QStringLiteral("The settings could not be saved: %1.")
-                                .arg(QString::fromStdString(error)));
+    exiting_ = TellThenExit(
+        QStringLiteral("The settings could not be saved: %1.").arg(QString::fromStdString(error)));
 }
 
 Task<> App::TellThenExit(QString text) {

@@ -6,12 +6,15 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "base/Clock.h"
 #include "base/Settings.h"
 #include "link/Link.h"
 #include "link/hid/HidBackend.h"
+#include "mainwin/CloneFile.h"
+#include "mainwin/SafetyBackup.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
 
@@ -32,6 +35,8 @@ struct AppOptions {
     // Empty: the main window's progress label with windows, standard error without.
     std::unique_ptr<Progress> progress;
     MsClock clock = SteadyMs;
+    // Where writes of many cells keep the unit's configuration first.
+    QString backupFolder = DefaultBackupFolder();
 };
 
 class App : public QObject {
@@ -46,6 +51,10 @@ class App : public QObject {
     Dialogs& dialogs() { return *dialogs_; }
     Progress& progress();
     HidBackend& backend() { return *backend_; }
+    // What an operation works with.
+    Services services() { return Services(*link_, *dialogs_, progress()); }
+    CloneHandover& cloneHandover() { return cloneHandover_; }
+    WriteOptions writeOptions(bool backup = true) const { return {backupFolder_, backup}; }
 
     // Null on the command line.
     MainWindow* mainWindow() const { return mainWindow_.get(); }
@@ -62,6 +71,8 @@ class App : public QObject {
 
   private:
     void bindMenus();
+    // Runs the operation from a menu item of the main window: Escape there cancels it.
+    void startFromMenu(std::function<Task<OpStatus>(Services)> operation, bool needsUnit = true);
     void onMainWindowClosing();
     void finishExit();
     Task<> TellThenExit(QString text);
@@ -69,6 +80,8 @@ class App : public QObject {
     std::unique_ptr<HidBackend> backend_;
     QString settingsPath_;
     Config settings_;
+    QString backupFolder_;
+    CloneHandover cloneHandover_;
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<Progress> progress_;
     // After the dialogs and the progress: the running operation, which uses them, goes first.

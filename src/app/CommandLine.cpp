@@ -10,6 +10,12 @@ std::string Usage() {
            "       norva [--device SPEC] monitor [--reports N | --seconds S] [--csv]\n"
            "       norva [--device SPEC] summary\n"
            "       norva summary --image FILE.nvc\n"
+           "       norva [--device SPEC] clone save FILE.nvc\n"
+           "       norva [--device SPEC] clone write FILE.nvc [--no-backup]\n"
+           "       norva [--device SPEC] params save FILE.nrv\n"
+           "       norva [--device SPEC] params write FILE.nrv [--no-backup]\n"
+           "       norva [--device SPEC] serial N\n"
+           "       norva [--device SPEC] timers clear-all | clear-service\n"
            "  --device SPEC   hid (default), sim, sim:falling, sim:rate=N or tcp:HOST:PORT\n"
            "  --config FILE   settings file instead of the user's norva10.ini\n"
            "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
@@ -20,7 +26,17 @@ std::string Usage() {
            "    --csv         comma-separated values with a header line\n"
            "  summary         wait for the unit's configuration (at most 30 s) and print the\n"
            "                  parameter summary, frame by frame\n"
-           "    --image FILE  summarise a clone file instead of a unit\n";
+           "    --image FILE  summarise a clone file instead of a unit\n"
+           "  clone save      the unit's whole configuration (addresses 16..255) to a file\n"
+           "  clone write     a clone file into the unit\n"
+           "  params save     the unit's 71 parameters to a file\n"
+           "  params write    a parameter file into the unit\n"
+           "    --no-backup   write without first keeping the unit's configuration in\n"
+           "                  ~/.local/share/norva/backups\n"
+           "  serial N        set the engine serial number (downward units)\n"
+           "  timers          clear all timers or the service timer (downward units)\n"
+           "Exit status: 0 done, 2 no unit, unit lost or no answer, 3 bad file or entry,\n"
+           "4 refused by the unit (write protected, or the other kind of unit).\n";
 }
 
 namespace {
@@ -29,13 +45,35 @@ bool ToPositive(const std::string& text, double& out) {
     auto [ptr, ec] = std::from_chars(text.data(), end, out);
     return !text.empty() && ec == std::errc() && ptr == end && std::isfinite(out) && out > 0;
 }
+
+// The commands that are two words, and what they take after them.
+struct Verb {
+    const char* first;
+    const char* second;  // nullptr: one word
+    Command command;
+    bool takesFile;
+};
+constexpr Verb kVerbs[] = {
+    {"monitor", nullptr, Command::Monitor, false},
+    {"summary", nullptr, Command::Summary, false},
+    {"clone", "save", Command::CloneSave, true},
+    {"clone", "write", Command::CloneWrite, true},
+    {"params", "save", Command::ParamsSave, true},
+    {"params", "write", Command::ParamsWrite, true},
+    {"serial", nullptr, Command::Serial, true},
+    {"timers", "clear-all", Command::TimersClearAll, false},
+    {"timers", "clear-service", Command::TimersClearService, false},
+};
 }  // namespace
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             std::string& error) {
     CommandLine line;
     bool reportsGiven = false;
-    bool deviceGiven = false;
+    const auto fail = [&](std::string why) {
+        error = std::move(why);
+        return std::nullopt;
+    };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](std::string& out) {
@@ -46,7 +84,12 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             out = args[++i];
             return true;
         };
+        const Command c = line.command;
         std::string text;
+        const Verb* verb = nullptr;
+        for (const Verb& v : kVerbs)
+            if (arg == v.first && (!v.second || (i + 1 < args.size() && args[i + 1] == v.second)))
+                verb = &v;
         if (arg == "--help" || arg == "-h") {
             line.help = true;
         } else if (arg == "--device") {
@@ -54,28 +97,39 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             auto choice = ParseDevice(text, error);
             if (!choice) return std::nullopt;
             line.device = *choice;
-            deviceGiven = true;
+            line.deviceGiven = true;
         } else if (arg == "--config") {
             if (!value(line.config)) return std::nullopt;
         } else if (arg == "--screenshot") {
             if (!value(line.screenshot)) return std::nullopt;
-        } else if (arg == "monitor" && !line.monitor && !line.summary) {
-            line.monitor = true;
-        } else if (arg == "summary" && !line.monitor && !line.summary) {
-            line.summary = true;
-        } else if (line.summary && arg == "--image") {
+        } else if (verb && c == Command::Window) {
+            line.command = verb->command;
+            if (verb->second) ++i;
+            if (verb->takesFile) {
+                if (i + 1 >= args.size())
+                    return fail(
+                        arg + (verb->second ? std::string(" ") + verb->second : "") +
+                        (verb->command == Command::Serial ? " needs the number" : " needs a file"));
+                line.file = args[++i];
+            }
+        } else if (arg == "timers" && c == Command::Window) {
+            return fail("timers needs clear-all or clear-service");
+        } else if ((arg == "clone" || arg == "params") && c == Command::Window) {
+            return fail(arg + " needs save or write");
+        } else if (c == Command::Summary && arg == "--image") {
             if (!value(line.summaryImage)) return std::nullopt;
-        } else if (line.monitor && arg == "--csv") {
+        } else if ((c == Command::CloneWrite || c == Command::ParamsWrite) &&
+                   arg == "--no-backup") {
+            line.backup = false;
+        } else if (c == Command::Monitor && arg == "--csv") {
             line.monitorOptions.csv = true;
-        } else if (line.monitor && (arg == "--reports" || arg == "--seconds")) {
+        } else if (c == Command::Monitor && (arg == "--reports" || arg == "--seconds")) {
             if (!value(text)) return std::nullopt;
             double number = 0;
             const bool reports = arg == "--reports";
-            if (!ToPositive(text, number) || (reports && number != std::floor(number))) {
-                error = arg + " needs a positive " + (reports ? "whole number" : "number") +
-                        ", not '" + text + "'";
-                return std::nullopt;
-            }
+            if (!ToPositive(text, number) || (reports && number != std::floor(number)))
+                return fail(arg + " needs a positive " + (reports ? "whole number" : "number") +
+                            ", not '" + text + "'");
             if (reports) {
                 line.monitorOptions.reports = static_cast<long long>(number);
                 reportsGiven = true;
@@ -83,26 +137,15 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                 line.monitorOptions.seconds = number;
             }
         } else {
-            error = "unknown argument '" + arg + "'";
-            return std::nullopt;
+            return fail("unknown argument '" + arg + "'");
         }
     }
-    if (line.monitor && !line.screenshot.empty()) {
-        error = "--screenshot is for the main window, not the monitor";
-        return std::nullopt;
-    }
-    if (line.summary && !line.screenshot.empty()) {
-        error = "--screenshot is for the main window, not the summary";
-        return std::nullopt;
-    }
-    if (!line.summaryImage.empty() && deviceGiven) {
-        error = "summary --image reads a file, not a unit: leave out --device";
-        return std::nullopt;
-    }
-    if (reportsGiven && line.monitorOptions.seconds > 0) {
-        error = "give either --reports or --seconds, not both";
-        return std::nullopt;
-    }
+    if (line.command != Command::Window && !line.screenshot.empty())
+        return fail("--screenshot is for the main window only");
+    if (!line.summaryImage.empty() && line.deviceGiven)
+        return fail("summary --image reads a file, not a unit: leave out --device");
+    if (reportsGiven && line.monitorOptions.seconds > 0)
+        return fail("give either --reports or --seconds, not both");
     return line;
 }
 

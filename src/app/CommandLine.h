@@ -1,6 +1,5 @@
 #pragma once
-// The program's command line: norva [--device SPEC] [--config FILE] [--screenshot PNG]
-// [monitor ... | summary [--image FILE]]
+// The program's command line: the main window, or one command without windows.
 
 #include <optional>
 #include <string>
@@ -11,15 +10,30 @@
 
 namespace norva {
 
+enum class Command {
+    Window,
+    Monitor,
+    Summary,
+    CloneSave,
+    CloneWrite,
+    ParamsSave,
+    ParamsWrite,
+    Serial,
+    TimersClearAll,
+    TimersClearService,
+};
+
 struct CommandLine {
+    Command command = Command::Window;
     DeviceChoice device;
+    bool deviceGiven = false;
     std::string config;      // settings file; empty = the user's norva10.ini
     std::string screenshot;  // render the main window to this PNG and exit
-    bool monitor = false;
     bool help = false;
     MonitorOptions monitorOptions;
-    bool summary = false;
     std::string summaryImage;  // a clone file to summarise instead of a unit
+    std::string file;          // clone and params: the file; serial: the number
+    bool backup = true;        // false: --no-backup
 };
 
 std::string Usage();

@@ -2,21 +2,15 @@
 
 #include <QCoreApplication>
 #include <array>
-#include <atomic>
 #include <charconv>
-#include <csignal>
 #include <cstring>
 
+#include "app/Interrupt.h"
 #include "mainwin/Gauges.h"
 
 namespace norva {
 
 namespace {
-std::atomic<bool> gInterrupted{false};
-extern "C" void OnInterrupt(int) {
-    gInterrupted = true;
-}
-
 // Shortest text that reads back as the same value, always with a period.
 void AppendNumber(std::string& out, float value) {
     std::array<char, 32> buf;
@@ -96,14 +90,12 @@ Monitor::Monitor(Link& link, MonitorOptions options, std::FILE* out, std::FILE* 
     });
     interruptCheck_.setInterval(100);
     connect(&interruptCheck_, &QTimer::timeout, this, [this] {
-        if (gInterrupted) finish();
+        if (InterruptWatch::take()) finish();
     });
 }
 
 int Monitor::run() {
-    gInterrupted = false;
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
+    const InterruptWatch watch;
     startMs_ = link_.nowMs();
     if (options_.csv) std::fprintf(out_, "%s\n", MonitorCsvHeader().c_str());
     if (options_.seconds > 0)
@@ -112,8 +104,6 @@ int Monitor::run() {
     interruptCheck_.start();
     link_.start();
     QCoreApplication::exec();
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
     link_.stop();
     std::fflush(out_);
     return 0;

@@ -10,6 +10,7 @@
 #include "app/Monitor.h"
 #include "app/Screenshot.h"
 #include "app/SummaryCommand.h"
+#include "app/UnitCommand.h"
 #include "mainwin/MainWindow.h"
 
 namespace {
@@ -35,14 +36,17 @@ int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
 int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
     QCoreApplication qt(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("norva"));
-    if (line.summary && !line.summaryImage.empty())
+    if (line.command == norva::Command::Summary && !line.summaryImage.empty())
         return norva::PrintCloneSummary(line.summaryImage, stdout, stderr);
     norva::App app(norva::MakeBackend(line.device), Options(line, false));
-    if (line.monitor) {
+    if (line.command == norva::Command::Monitor) {
         norva::Monitor monitor(app.link(), line.monitorOptions, stdout, stderr);
         return monitor.run();
     }
-    return norva::RunSummary(app.link(), stdout, stderr);
+    if (line.command == norva::Command::Summary)
+        return norva::RunSummary(app.link(), stdout, stderr);
+    norva::UnitCommand command(app, line);
+    return command.run();
 }
 }  // namespace
 
@@ -59,6 +63,6 @@ int main(int argc, char** argv) {
         std::fputs(norva::Usage().c_str(), stdout);
         return 0;
     }
-    if (line->monitor || line->summary) return RunCommand(argc, argv, *line);
+    if (line->command != norva::Command::Window) return RunCommand(argc, argv, *line);
     return RunWindow(argc, argv, *line);
 }

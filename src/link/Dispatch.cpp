@@ -53,7 +53,7 @@ void Link::PollTick() {
     // An operation whose wait just ended goes on first, with the state its report left.
     if (resumeScheduled_) return;
     polling_ = true;
-    Timer3.setInterval(kPollMs);
+    PacePoll();
     PollDevice();
     polling_ = false;
     emit polled();

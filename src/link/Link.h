@@ -86,8 +86,13 @@ class Link : public QObject {
   public:
     static constexpr int kReportTextLength = 62;
     static constexpr int kBackupCountLimit = 1000;
+    // BackupByteCount from which the image counts as complete for files, ramps and texts.
+    static constexpr int kImageComplete = 255;
     static constexpr int kDesignPollMs = 200;
     static constexpr int kPollMs = 15;
+    // While an operation waits for the unit the poll looks every millisecond, so the time an
+    // operation takes is the unit's, not the poll's.
+    static constexpr int kWaitPollMs = 1;
     // A burst larger than this waits for the next tick rather than starving the window.
     static constexpr int kMaxReportsPerTick = 512;
 
@@ -213,6 +218,7 @@ class Link : public QObject {
     void SetSlot(int slot, const SlotBytes& bytes);
     void SetMode(uint8_t modeByte, uint8_t modeValue);
     void SetState(LinkState state);
+    void PacePoll();
     void LostUnit();
     void DispatchZeroFilled();
     void CountReport();

@@ -45,6 +45,15 @@ void LinkWait::await_suspend(std::coroutine_handle<> handle) {
     link_.waits_.push_back(this);
     if (kind_ == Kind::Reports) link_.InputReportReceived = false;
     if (kind_ == Kind::Yield) link_.EndWait(this, Outcome::Done);
+    link_.PacePoll();
+}
+
+void Link::PacePoll() {
+    const bool waiting = std::any_of(waits_.begin(), waits_.end(), [](const LinkWait* w) {
+        return w->kind_ != LinkWait::Kind::Yield;
+    });
+    const int interval = waiting ? kWaitPollMs : kPollMs;
+    if (Timer3.interval() != interval) Timer3.setInterval(interval);
 }
 
 void Link::CountReport() {

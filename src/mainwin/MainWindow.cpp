@@ -269,9 +269,7 @@ void MainWindow::buildMenus() {
 
     // The windows and operations behind these arrive in later steps; until then the items are
     // shown but cannot be chosen.
-    for (QAction* a : {Save, WriteP, PGraph, TGraph, Rampas, Donw, Saveall, Writeall, Cleartimer,
-                       ClearService, SerNum, Advanced})
-        a->setEnabled(false);
+    for (QAction* a : {PGraph, TGraph, Rampas, Donw, Advanced}) a->setEnabled(false);
 }
 
 void MainWindow::applyAccessLevel() {

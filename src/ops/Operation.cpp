@@ -33,6 +33,21 @@ QString SentCount(int sent, int total) {
     return QStringLiteral("%1 of %2 reports were sent").arg(sent).arg(total);
 }
 
+int ExitCode(OpStatus status) {
+    return static_cast<int>(status);
+}
+
+Task<OpStatus> Stop(Dialogs& dialogs, Outcome outcome, QString doing, QString howFar) {
+    const QString text = StopText(outcome, doing, howFar);
+    co_await dialogs.message(text, {}, MessageIcon::Warning);
+    co_return OpStatus::Stopped;
+}
+
+Task<OpStatus> Refuse(Dialogs& dialogs, QString text, OpStatus status, MessageIcon icon) {
+    co_await dialogs.message(text, {}, icon);
+    co_return status;
+}
+
 CancelWithWindow::CancelWithWindow(Link& link, QObject* window) : QObject(window), link_(link) {
     window->installEventFilter(this);
 }

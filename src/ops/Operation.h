@@ -9,10 +9,29 @@
 
 #include "base/Task.h"
 #include "link/Link.h"
+#include "ui/Dialogs.h"
 
 namespace norva {
 
-class Dialogs;
+class Progress;
+
+// What an operation works with: the unit, the user, the progress display.
+struct Services {
+    Services(Link& l, Dialogs& d, Progress& p) : link(l), dialogs(d), progress(p) {}
+    Link& link;
+    Dialogs& dialogs;
+    Progress& progress;
+};
+
+// How an operation ended; on the command line, its exit status.
+enum class OpStatus {
+    Done,       // 0: all of it
+    Abandoned,  // 1: the user cancelled a question; nothing was done
+    Stopped,    // 2: the unit was lost, did not answer, or the user cancelled midway
+    BadInput,   // 3: a file or an entry was refused; nothing was sent
+    Refused,    // 4: the unit refused (write protected, or the other kind of unit)
+};
+int ExitCode(OpStatus status);
 
 // Starts the operation on link.Operation; a refusal is told through dialogs. True when it
 // started.
@@ -25,6 +44,13 @@ QString StopText(Outcome outcome, const QString& doing, const QString& howFar);
 
 // "3 of 6 reports were sent"
 QString SentCount(int sent, int total);
+
+// Tells the user why the operation stopped and how far it got; Stopped.
+Task<OpStatus> Stop(Dialogs& dialogs, Outcome outcome, QString doing, QString howFar);
+
+// Tells the user why nothing was done; the status given.
+Task<OpStatus> Refuse(Dialogs& dialogs, QString text, OpStatus status,
+                      MessageIcon icon = MessageIcon::Warning);
 
 // Watches a window: Escape in it, or closing it, cancels the operation it runs.
 class CancelWithWindow : public QObject {

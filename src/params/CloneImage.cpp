@@ -26,4 +26,11 @@ std::optional<Image> ReadCloneFile(const std::string& path, std::string& error) 
     return ParseCloneText(*text, path, error);
 }
 
+std::vector<std::string> CloneLines(std::span<const uint8_t> image) {
+    std::vector<std::string> lines;
+    for (int a = kCloneFirstAddress; a < kImageSize; ++a)
+        lines.push_back(std::to_string(a < int(image.size()) ? image[a] : 0));
+    return lines;
+}
+
 }  // namespace norva::params

@@ -1,13 +1,15 @@
 #pragma once
-// Reading a clone file (.nvc) back into a configuration image: one decimal value per line for
-// addresses 16 to 255, nothing else. Checked whole before anything uses it, so a bad file is
+// Clone files (.nvc): one decimal value per line for addresses 16 to 255 of the configuration
+// image, nothing else. Read back checked whole before anything uses it, so a bad file is
 // refused with its name and line rather than half read.
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "params/ImageLayout.h"
 
@@ -23,5 +25,8 @@ using Image = std::array<uint8_t, kImageSize>;
 std::optional<Image> ParseCloneText(std::string_view text, const std::string& name,
                                     std::string& error);
 std::optional<Image> ReadCloneFile(const std::string& path, std::string& error);
+
+// The 240 lines of a clone file of the image, addresses 16 to 255.
+std::vector<std::string> CloneLines(std::span<const uint8_t> image);
 
 }  // namespace norva::params

@@ -78,7 +78,7 @@ void WelcomeTextWindow::resizeEvent(QResizeEvent*) {
 void WelcomeTextWindow::Read() {
     Text1->clear();
     Text2->clear();
-    if (link_.BackupByteCount < 255) {
+    if (link_.BackupByteCount < Link::kImageComplete) {
         dialogs_.notify(kNotAvailable);
         return;
     }

@@ -20,6 +20,9 @@ using Report = std::array<uint8_t, kReportLength>;
 
 constexpr int kEngineStepMs = 20;
 constexpr size_t kMaxPendingReads = 16;
+// A read request is answered in the stream slot of this many reports in a row, so that a
+// sender which looks at the reply after a few reports still finds it.
+constexpr int kReplyReports = 4;
 constexpr uint8_t kDownloadFiller = 255;
 constexpr int kDownloadChunk = in::kDownloadBytes;
 
@@ -64,6 +67,7 @@ struct SimUnit::Impl {
 
     int streamAddress;
     std::deque<uint8_t> pendingReads;
+    int replyReportsLeft = kReplyReports;  // of the front read
 
     bool download = false;
     bool usbPower = false;
@@ -118,7 +122,10 @@ struct SimUnit::Impl {
         // A read request takes this report's stream slot; the stream resumes where it was.
         if (!pendingReads.empty()) {
             const uint8_t a = pendingReads.front();
-            pendingReads.pop_front();
+            if (--replyReportsLeft == 0) {
+                pendingReads.pop_front();
+                replyReportsLeft = kReplyReports;
+            }
             r[kStreamAddress] = a;
             r[kStreamValue] = memory[a];
         } else {
@@ -170,8 +177,16 @@ struct SimUnit::Impl {
             downloadPos += static_cast<size_t>(n) * kDownloadChunk;
             return;
         }
-        const int64_t answered = std::min<int64_t>(n, pendingReads.size());
-        pendingReads.erase(pendingReads.begin(), pendingReads.begin() + answered);
+        int64_t answered = 0;
+        while (!pendingReads.empty() && answered < n) {
+            const int64_t take = std::min<int64_t>(n - answered, replyReportsLeft);
+            answered += take;
+            replyReportsLeft -= static_cast<int>(take);
+            if (replyReportsLeft == 0) {
+                pendingReads.pop_front();
+                replyReportsLeft = kReplyReports;
+            }
+        }
         const int64_t streamed = (n - answered) % 256;
         const int64_t delta = options.falling ? 256 - streamed : streamed;
         streamAddress = static_cast<int>((streamAddress + delta) % 256);

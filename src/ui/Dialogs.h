@@ -17,8 +17,6 @@ namespace norva {
 
 enum class MessageIcon { Information, Warning, Critical };
 
-// Not an aggregate on purpose: GCC 12 destroys an aggregate temporary twice when it is built
-// inside a co_await expression that suspends, and a request is usually built right there.
 struct FileRequest {
     FileRequest(QString title, QString filter, QString defaultExtension, QString initialName = {},
                 bool overwritePrompt = false)

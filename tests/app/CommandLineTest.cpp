@@ -17,7 +17,7 @@ TEST(CommandLine, DefaultsToTheUsbUnit) {
     auto line = Parse({});
     ASSERT_TRUE(line);
     EXPECT_EQ(line->device.kind, DeviceChoice::Kind::Hid);
-    EXPECT_FALSE(line->monitor);
+    EXPECT_EQ(line->command, Command::Window);
 }
 
 TEST(CommandLine, MonitorOptions) {
@@ -25,7 +25,7 @@ TEST(CommandLine, MonitorOptions) {
     ASSERT_TRUE(line);
     EXPECT_EQ(line->device.kind, DeviceChoice::Kind::Sim);
     EXPECT_TRUE(line->device.falling);
-    EXPECT_TRUE(line->monitor);
+    EXPECT_EQ(line->command, Command::Monitor);
     EXPECT_EQ(line->monitorOptions.reports, 20);
     EXPECT_TRUE(line->monitorOptions.csv);
     line = Parse({"monitor", "--seconds", "2.5"});
@@ -73,7 +73,7 @@ TEST(DeviceChoice, AllThreeWaysToReachAUnit) {
 TEST(CommandLine, SummaryOfAUnitOrOfAFile) {
     auto line = Parse({"--device", "sim:falling", "summary"});
     ASSERT_TRUE(line);
-    EXPECT_TRUE(line->summary);
+    EXPECT_EQ(line->command, Command::Summary);
     EXPECT_TRUE(line->device.falling);
     EXPECT_TRUE(line->summaryImage.empty());
     line = Parse({"summary", "--image", "unit.nvc"});

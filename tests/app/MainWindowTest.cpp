@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "params/WelcomeTextWindow.h"
 #include "support/FakeBackend.h"
 #include "support/Geometry.h"
+#include "support/LinkFixture.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
@@ -43,6 +45,7 @@ class MainWindowTest : public ::testing::Test {
         options.settingsPath = ini;
         options.dialogs = std::make_unique<ScriptedDialogs>();
         options.clock = [this] { return now; };
+        options.backupFolder = dir.filePath("backups");
         app = std::make_unique<App>(std::move(backend), std::move(options));
         window = app->mainWindow();
         link().Timer3.stop();  // the tests tick by hand
@@ -319,4 +322,33 @@ TEST_F(MainWindowTest, NoUnitForAFewSecondsSaysHowToGoOn) {
     bus->add("unit").reports.push_back(StreamReport(0, 0));
     link().PollTick();
     EXPECT_TRUE(window->NoUnitHint->isHidden());
+}
+
+TEST_F(MainWindowTest, FileMenusRunTheirOperationsAndEscapeCancelsThem) {
+    writeIni("[Color]\r\nActual=742\r\n");
+    open();
+    auto& unit = bus->add("unit");
+    for (int a = 1; a <= 300; ++a) unit.reports.push_back(StreamReport(a % 256, 7));
+    link().PollTick();
+    Settle(link());
+    for (QAction* item : {window->Save, window->WriteP, window->Saveall, window->Writeall,
+                          window->SerNum, window->ClearService, window->Cleartimer})
+        EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
+
+    QTemporaryDir files;
+    dialogs().answerSaveFile(files.filePath("all.nvc"));
+    window->Saveall->trigger();
+    Settle(link());
+    EXPECT_TRUE(QFile::exists(files.filePath("all.nvc")));
+
+    dialogs().answerOpenFile(files.filePath("all.nvc"));
+    window->Writeall->trigger();
+    ASSERT_TRUE(link().Operation.busy());
+    EXPECT_EQ(app->cloneHandover().path, files.filePath("all.nvc"));
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &escape);
+    Settle(link());
+    EXPECT_FALSE(link().Operation.busy());
+    EXPECT_EQ(dialogs().messages().back(),
+              "Cancelled while programming: 0 of 40 reports were sent.");
 }

@@ -126,16 +126,18 @@ TEST(SimTerminal, RestrictedAccessOffersFewerSettings) {
     EXPECT_NE(unit.terminalLine(1).find("R:"), std::string::npos);
 }
 
-TEST(SimRead, ReadRequestIsAnsweredInTheNextReportThenTheStreamResumes) {
+TEST(SimRead, ReadRequestIsAnsweredInTheNextFourReportsThenTheStreamResumes) {
     for (bool falling : {false, true}) {
         SimUnit unit = FastUnit(falling);
         const int before = StreamAddress(Next(unit, 10).back());
         const int access = falling ? 55 : 47;
         unit.receive(Frame({CommandSlot(kFunctionRead, static_cast<uint8_t>(access))}));
-        const auto reports = Next(unit, 2);
-        EXPECT_EQ(StreamAddress(reports[0]), access);
-        EXPECT_EQ(StreamValue(reports[0]), 7);
-        EXPECT_EQ(StreamAddress(reports[1]), (before + (falling ? 255 : 1)) % 256);
+        const auto reports = Next(unit, 5);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(StreamAddress(reports[i]), access);
+            EXPECT_EQ(StreamValue(reports[i]), 7);
+        }
+        EXPECT_EQ(StreamAddress(reports[4]), (before + (falling ? 255 : 1)) % 256);
     }
 }
 

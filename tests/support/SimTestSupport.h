@@ -15,11 +15,11 @@ namespace norva::simtest {
 using Report = std::array<uint8_t, kReportLength>;
 
 // One output report: slots from slot 0 upward, then the mode pair.
-inline Report Frame(std::initializer_list<SlotBytes> slots, uint8_t modeByte = 0,
+inline Report Frame(std::initializer_list<SlotBytes> commands, uint8_t modeByte = 0,
                     uint8_t modeValue = 0) {
     Report r{};
     int k = 0;
-    for (const SlotBytes& s : slots) {
+    for (const SlotBytes& s : commands) {
         for (int i = 0; i < kSlotSize; ++i) r[1 + k * kSlotSize + i] = s[i];
         ++k;
     }

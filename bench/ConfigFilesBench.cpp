@@ -1,0 +1,124 @@
+// Configuration files against the simulated unit at 1000 reports per second: the time a clone
+// write (80 reports waited) and a parameter save (284 reports waited) take, and the longest
+// time the user-interface thread was kept from its event loop meanwhile.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/App.h"
+#include "link/hid/SimBackend.h"
+#include "mainwin/CloneFile.h"
+#include "mainwin/ParameterFile.h"
+#include "ui/ScriptedDialogs.h"
+
+using namespace norva;
+
+namespace {
+
+Task<> Keep(Task<OpStatus> operation, OpStatus& status, bool& ended) {
+    status = co_await std::move(operation);
+    ended = true;
+}
+
+// Runs the event loop until `done` holds or the time is up.
+void RunUntil(const std::function<bool()>& done, int ms) {
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (done()) loop.quit();
+    });
+    check.start(2);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+struct Measured {
+    double seconds = 0;
+    double longestBlockMs = 0;
+    OpStatus status = OpStatus::Stopped;
+};
+
+// Runs the program without windows on a fast simulated unit until its image is complete,
+// then the operation, timing it and watching how late a 1 ms timer gets.
+Measured Run(const std::function<void(ScriptedDialogs&)>& answers,
+             const std::function<Task<OpStatus>(App&, Services)>& operation) {
+    sim::SimOptions sim;
+    sim.rate = 1000;
+    QTemporaryDir dir;
+    AppOptions options;
+    options.settingsPath = dir.filePath("norva10.ini");
+    options.windows = false;
+    options.backupFolder = dir.filePath("backups");
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    answers(*dialogs);
+    options.dialogs = std::move(dialogs);
+    options.progress = std::make_unique<NoProgress>();
+    App app(std::make_unique<SimBackend>(sim), std::move(options));
+    Link& link = app.link();
+    link.start();
+    RunUntil([&] { return link.BackupByteCount >= Link::kImageComplete; }, 10000);
+
+    Measured m;
+    bool ended = false;
+    QElapsedTimer tick;
+    QTimer watch;
+    watch.setTimerType(Qt::PreciseTimer);
+    watch.setInterval(1);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        m.longestBlockMs = std::max(m.longestBlockMs, tick.nsecsElapsed() / 1e6 - 1);
+        tick.restart();
+    });
+    const Services s = app.services();
+    QElapsedTimer clock;
+    clock.start();
+    tick.start();
+    watch.start();
+    link.Operation.start([&] { return Keep(operation(app, s), m.status, ended); });
+    RunUntil([&] { return ended; }, 10000);
+    m.seconds = clock.nsecsElapsed() / 1e9;
+    watch.stop();
+    link.stop();
+    return m;
+}
+
+void Report(benchmark::State& state, const Measured& m) {
+    state.SetIterationTime(m.seconds);
+    state.counters["seconds"] = m.seconds;
+    state.counters["longest_block_ms"] = m.longestBlockMs;
+    state.counters["done"] = m.status == OpStatus::Done ? 1 : 0;
+}
+
+}  // namespace
+
+static void BM_CloneWriteSimulatedUnit1000PerSecond(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("unit.nvc");
+    Run([&](ScriptedDialogs& d) { d.answerSaveFile(file); },
+        [](App&, Services s) { return SaveCloneFile(s); });
+    for (auto _ : state) {
+        Report(state, Run([&](ScriptedDialogs& d) { d.answerOpenFile(file); },
+                          [](App& app, Services s) {
+                              return WriteCloneFile(s, app.cloneHandover(), app.writeOptions());
+                          }));
+    }
+}
+BENCHMARK(BM_CloneWriteSimulatedUnit1000PerSecond)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+static void BM_ParameterSaveSimulatedUnit1000PerSecond(benchmark::State& state) {
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        Report(state, Run([&](ScriptedDialogs& d) { d.answerSaveFile(dir.filePath("e.nrv")); },
+                          [](App&, Services s) { return SaveParameterFile(s); }));
+    }
+}
+BENCHMARK(BM_ParameterSaveSimulatedUnit1000PerSecond)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);

@@ -1,0 +1,152 @@
+#include "app/UnitCommand.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include "app/App.h"
+#include "app/Interrupt.h"
+#include "mainwin/CloneFile.h"
+#include "mainwin/Maintenance.h"
+#include "mainwin/ParameterFile.h"
+#include "ui/ScriptedDialogs.h"
+
+namespace norva {
+
+namespace {
+constexpr int kCheckMs = 20;
+// Reports in sequence from which the stream's direction, and so the kind of unit, is known.
+constexpr int kSettledCount = 4;
+
+Task<> Keep(Task<OpStatus> operation, OpStatus& status) {
+    status = co_await std::move(operation);
+}
+
+bool ForDownwardUnits(Command c) {
+    return c == Command::Serial || c == Command::TimersClearAll || c == Command::TimersClearService;
+}
+}  // namespace
+
+UnitCommand::UnitCommand(App& app, CommandLine line, std::FILE* err)
+    : app_(app), line_(std::move(line)), err_(err) {
+    timer_.setInterval(kCheckMs);
+    connect(&timer_, &QTimer::timeout, this, &UnitCommand::check);
+    connect(&app_.link().Operation, &Operations::finished, this, [this] {
+        if (started_) finish(ExitCode(status_));
+    });
+}
+
+int UnitCommand::run() {
+    const InterruptWatch watch;
+    startMs_ = app_.link().nowMs();
+    app_.link().start();
+    timer_.start();
+    return QCoreApplication::exec();
+}
+
+bool UnitCommand::needsCompleteImage() const {
+    switch (line_.command) {
+        case Command::CloneSave:
+            return true;
+        case Command::CloneWrite:
+        case Command::ParamsWrite:
+            return line_.backup;  // for the backup taken before writing
+        default:
+            return false;
+    }
+}
+
+void UnitCommand::check() {
+    Link& link = app_.link();
+    if (InterruptWatch::take()) {
+        if (started_) return link.Operation.cancel();  // it stops and says how far it got
+        return finish(2);
+    }
+    if (started_) return;
+    const int64_t now = link.nowMs();
+    if (foundMs_ < 0) {
+        if (link.DeviceDetected) {
+            foundMs_ = now;
+        } else if (now - startMs_ >= kUnitWaitMs) {
+            std::fprintf(err_, "norva: no unit was found within %d s\n", kUnitWaitMs / 1000);
+            return finish(2);
+        }
+        return;
+    }
+    const int needed = needsCompleteImage()              ? Link::kImageComplete
+                       : ForDownwardUnits(line_.command) ? kSettledCount
+                                                         : 0;
+    if (link.BackupByteCount < needed) {
+        if (now - foundMs_ >= kImageWaitMs) {
+            std::fprintf(err_,
+                         "norva: the unit's configuration did not arrive within %d s (%d of 255 "
+                         "bytes)\n",
+                         kImageWaitMs / 1000, link.BackupByteCount);
+            finish(2);
+        }
+        return;
+    }
+    if (ForDownwardUnits(line_.command) && !link.BackupDescending) {
+        std::fprintf(err_,
+                     "norva: the serial number and the timers are set on downward units only; "
+                     "this unit streams upwards\n");
+        return finish(4);
+    }
+    startOperation();
+}
+
+void UnitCommand::startOperation() {
+    auto& dialogs = static_cast<ScriptedDialogs&>(app_.dialogs());
+    const QString file = QString::fromStdString(line_.file);
+    const Services s = app_.services();
+    std::function<Task<OpStatus>()> operation;
+    switch (line_.command) {
+        case Command::CloneSave:
+            dialogs.answerSaveFile(file);
+            operation = [s] { return SaveCloneFile(s); };
+            break;
+        case Command::CloneWrite:
+            dialogs.answerOpenFile(file);
+            operation = [this, s] {
+                return WriteCloneFile(s, app_.cloneHandover(), app_.writeOptions(line_.backup));
+            };
+            break;
+        case Command::ParamsSave:
+            dialogs.answerSaveFile(file);
+            operation = [s] { return SaveParameterFile(s); };
+            break;
+        case Command::ParamsWrite:
+            dialogs.answerOpenFile(file);
+            operation = [this, s] {
+                return WriteParameterFile(s, app_.writeOptions(line_.backup));
+            };
+            break;
+        case Command::Serial:
+            dialogs.answerInput(file);
+            operation = [s] { return SetSerialNumber(s); };
+            break;
+        case Command::TimersClearAll:
+            operation = [s] { return ClearAllTimers(s); };
+            break;
+        case Command::TimersClearService:
+            operation = [s] { return ClearServiceTimer(s); };
+            break;
+        default:
+            return finish(2);
+    }
+    started_ = true;
+    const auto refusal =
+        app_.link().Operation.start([this, operation] { return Keep(operation(), status_); },
+                                    line_.command != Command::CloneSave);
+    if (refusal != Operations::Refusal::None) {
+        std::fprintf(err_, "norva: %s\n", qPrintable(Operations::RefusalText(refusal)));
+        finish(2);
+    }
+}
+
+void UnitCommand::finish(int status) {
+    timer_.stop();
+    app_.link().stop();
+    QCoreApplication::exit(status);
+}
+
+}  // namespace norva

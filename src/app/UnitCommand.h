@@ -1,0 +1,44 @@
+#pragma once
+// The configuration-file and maintenance commands without windows: connect, wait for the unit
+// and for what the operation needs, run the same operation the menus run, with the file or
+// number of the command line as the answer to its question, and end with its exit status.
+
+#include <QObject>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/CommandLine.h"
+#include "ops/Operation.h"
+
+namespace norva {
+
+class App;
+
+class UnitCommand : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr int kUnitWaitMs = 10000;   // for the unit to be found
+    static constexpr int kImageWaitMs = 30000;  // for its image, or its stream's direction
+
+    // `app` must be built without windows, with scripted dialogs.
+    UnitCommand(App& app, CommandLine line, std::FILE* err = stderr);
+    // Runs the event loop until the command has ended; its exit status.
+    int run();
+
+  private:
+    void check();
+    void startOperation();
+    void finish(int status);
+    bool needsCompleteImage() const;
+
+    App& app_;
+    CommandLine line_;
+    std::FILE* err_;
+    QTimer timer_;
+    int64_t startMs_ = 0;
+    int64_t foundMs_ = -1;
+    bool started_ = false;
+    OpStatus status_ = OpStatus::Stopped;
+};
+
+}  // namespace norva

@@ -1,0 +1,53 @@
+#pragma once
+// Clone files (.nvc): the whole configuration image from address 16 to 255. "Save all" writes
+// the image the program holds; "Write all (clone)" writes a file into a unit, six cells to a
+// report. The factory's way of giving one unit another's configuration.
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "base/Task.h"
+#include "mainwin/SafetyBackup.h"
+#include "ops/Operation.h"
+#include "params/CloneImage.h"
+#include "protocol/Frames.h"
+
+namespace norva {
+
+// What a clone write leaves for the factory window: the file it wrote, and whether the fast
+// setup (writing that file again) is offered.
+class CloneHandover : public QObject {
+    Q_OBJECT
+  public:
+    QString path;  // the factory window's file label
+    bool fastSetupOffered = false;
+
+    void choose(const QString& file);
+    void offerFastSetup();
+
+  signals:
+    void changed();
+};
+
+// One report of a clone write: its six command slots as they go out (slots it does not fill keep
+// what the report before it left), and the address it starts at, for the progress text.
+struct CloneReport {
+    std::array<SlotBytes, kSlotCount> commands{};
+    int firstAddress = 0;
+};
+
+// The 40 reports a complete image takes: six cells to a report from address 16, never 79, 88
+// or 255; the last one fills three slots and repeats the three before.
+std::vector<CloneReport> ClonePlan(const params::Image& image);
+
+// "Save all": the image the program holds (complete, or refused with "Backup data not
+// available, please wait") to a file asked for, whole, with the progress text of each cell.
+Task<OpStatus> SaveCloneFile(Services s);
+
+// "Write all (clone)": the file asked for, checked whole, the unit's configuration backed up,
+// then the plan's reports, two input reports waited before each.
+Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions options = {});
+
+}  // namespace norva

@@ -1,0 +1,89 @@
+#include "mainwin/Maintenance.h"
+
+#include <cmath>
+#include <vector>
+
+#include "base/NumberText.h"
+#include "link/Link.h"
+#include "ui/Dialogs.h"
+#include "ui/Progress.h"
+
+namespace norva {
+
+namespace {
+
+constexpr int kSerialHigh = 60;
+constexpr int kSerialLow = 59;
+
+// Zero writes of `count` cells from `first`, each with its own address as checksum.
+std::vector<SlotBytes> Zeros(int first, int count) {
+    std::vector<SlotBytes> commands;
+    for (int a = first; a < first + count; ++a) commands.push_back(CommandSlot(uint8_t(a), 0));
+    return commands;
+}
+
+// The reports of one maintenance write, one report waited before each. These writes leave
+// the rest of the output buffer as the previous command left it.
+Task<OpStatus> WriteReports(Services s, std::vector<std::vector<SlotBytes>> reports,
+                            QString doing) {
+    if (!s.link.BackupDescending) co_return OpStatus::Refused;
+    int sent = 0;
+    Outcome outcome;
+    {
+        ProgressScope busy(s.progress);
+        for (const auto& commands : reports) {
+            outcome = co_await s.link.reports(1);
+            if (!outcome) break;
+            if (!s.link.sendKeeping(commands)) {
+                outcome = Outcome{Outcome::UnitLost};
+                break;
+            }
+            ++sent;
+        }
+    }
+    if (!outcome)
+        co_return co_await Stop(s.dialogs, outcome, doing,
+                                SentCount(sent, static_cast<int>(reports.size())));
+    co_return OpStatus::Done;
+}
+
+}  // namespace
+
+std::optional<uint16_t> SerialNumberValue(const QString& text) {
+    const auto number = ParseNumber(text.toStdString());
+    if (!number || *number != std::floor(*number)) return std::nullopt;
+    const double value = std::fabs(*number);
+    if (value > 65535) return std::nullopt;
+    return static_cast<uint16_t>(value);
+}
+
+Task<OpStatus> SetSerialNumber(Services s) {
+    if (!s.link.BackupDescending) co_return OpStatus::Refused;
+    const QString text = co_await s.dialogs.inputBox(
+        QStringLiteral("Serial Number"), QStringLiteral("Set engine serial number"), QString());
+    if (text.isEmpty()) co_return OpStatus::Abandoned;
+    const auto value = SerialNumberValue(text);
+    if (!value)
+        co_return co_await Refuse(s.dialogs,
+                                  QStringLiteral("\"%1\" is no serial number: give a whole number "
+                                                 "from 0 to 65535. Nothing was sent.")
+                                      .arg(text),
+                                  OpStatus::BadInput);
+    const auto high = static_cast<uint8_t>(*value / 256);
+    const auto low = static_cast<uint8_t>(*value % 256);
+    co_return co_await WriteReports(
+        s, {{CommandSlot(kSerialHigh, high), CommandSlot(kSerialLow, low)}},
+        QStringLiteral("setting the serial number"));
+}
+
+Task<OpStatus> ClearServiceTimer(Services s) {
+    co_return co_await WriteReports(s, {Zeros(34, 5)},
+                                    QStringLiteral("clearing the service timer"));
+}
+
+Task<OpStatus> ClearAllTimers(Services s) {
+    co_return co_await WriteReports(s, {Zeros(32, 6), Zeros(38, 6), Zeros(64, 6)},
+                                    QStringLiteral("clearing the timers"));
+}
+
+}  // namespace norva

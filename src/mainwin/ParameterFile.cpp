@@ -1,0 +1,166 @@
+#include "mainwin/ParameterFile.h"
+
+#include "base/NumberedLines.h"
+#include "link/Link.h"
+#include "ui/Dialogs.h"
+#include "ui/Progress.h"
+
+namespace norva {
+
+namespace {
+
+constexpr std::array<int, kNrvCount> kAddresses = [] {
+    std::array<int, kNrvCount> a{};
+    int i = 0;
+    for (int x = 16; x <= 31; ++x) a[i++] = x;
+    for (int x = 48; x <= 70; ++x) a[i++] = x;
+    for (int x = 208; x <= 239; ++x) a[i++] = x;
+    return a;
+}();
+
+const QString kFilter = QStringLiteral("Norva Parameters(*.nrv)|*.nrv");
+const QString kExtension = QStringLiteral("nrv");
+constexpr int kAccessAddress = 47;
+constexpr int kFullAccess = 7;
+constexpr int kReportsPerRead = 4;
+// When the answer is late: this many more reports, then the question once more and as many.
+constexpr int kLateReports = 10;
+
+struct CellReply {
+    Outcome outcome;
+    uint8_t value = 0;
+};
+
+// One cell read from the unit: the read command, four reports, and the answer then in the
+// reply bytes. A unit whose answer has not come by then gets more time and the question again.
+Task<CellReply> ReadCell(Link& link, int address) {
+    const SlotBytes question = CommandSlot(kFunctionRead, static_cast<uint8_t>(address));
+    const auto answered = [&link, address] { return int(link.ReplyAddress) == address; };
+    link.Transmet(question);
+    Outcome w = co_await link.reports(kReportsPerRead);
+    if (w && !answered()) {
+        w = co_await link.until(answered, kLateReports);
+        if (w.kind == Outcome::NoAnswer) {
+            link.Transmet(question);
+            w = co_await link.until(answered, kLateReports);
+        }
+    }
+    CellReply reply;
+    reply.outcome = w;
+    reply.value = static_cast<uint8_t>(link.ReplyValue);
+    co_return reply;
+}
+
+QString ValuesRead(int read) {
+    return QStringLiteral("%1 of %2 values were read; no file was written")
+        .arg(read)
+        .arg(kNrvCount);
+}
+
+}  // namespace
+
+std::span<const int> NrvAddresses() {
+    return kAddresses;
+}
+
+std::optional<std::vector<long>> ReadParameterFile(const std::string& path, std::string& error) {
+    constexpr std::size_t kMaxBytes = 64 * 1024;
+    const auto text = ReadWholeFile(path, error, kMaxBytes);
+    if (!text) return std::nullopt;
+    return ParseNumberLines(
+        *text, path,
+        {kNrvCount, 0, 255,
+         [](std::size_t i) { return "address " + std::to_string(kAddresses[i]); }},
+        error);
+}
+
+Task<OpStatus> SaveParameterFile(Services s) {
+    const FileRequest request(QString(), kFilter, kExtension, {}, true);
+    const QString path = co_await s.dialogs.saveFile(request);
+    if (path.isEmpty()) co_return OpStatus::Abandoned;
+
+    std::vector<std::string> lines;
+    Outcome outcome;
+    int failedAddress = 0;
+    {
+        ProgressScope shown(s.progress, QStringLiteral("Saving Parameters"), true);
+        outcome = co_await s.link.reports(kReportsPerRead);
+        for (int address : kAddresses) {
+            if (!outcome) break;
+            shown.setPercent(static_cast<int>(lines.size()) * 100 / kNrvCount);
+            const CellReply reply = co_await ReadCell(s.link, address);
+            outcome = reply.outcome;
+            failedAddress = address;
+            if (outcome) lines.push_back(std::to_string(reply.value));
+        }
+    }
+    if (!outcome) {
+        const QString doing = QStringLiteral("reading address %1").arg(failedAddress);
+        co_return co_await Stop(s.dialogs, outcome, doing, ValuesRead(int(lines.size())));
+    }
+    std::string error;
+    if (!WriteLines(path, lines, error))
+        co_return co_await Refuse(s.dialogs, QString::fromStdString(error), OpStatus::BadInput);
+    co_return OpStatus::Done;
+}
+
+Task<std::optional<int>> CheckRights(Link& link) {
+    link.Transmet(CommandSlot(kFunctionRead, kAccessAddress));
+    const auto answered = [&link] { return int(link.ReplyAddress) == kAccessAddress; };
+    const Outcome w = co_await link.until(answered, 3);
+    if (w.kind == Outcome::NoAnswer) co_return 0;
+    if (!w) co_return std::nullopt;
+    co_return static_cast<int>(link.ReplyValue);
+}
+
+Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
+    const std::optional<UnitImage> before = CompleteImage(s.link);
+    std::optional<int> rights;
+    {
+        ProgressScope busy(s.progress);
+        rights = co_await CheckRights(s.link);
+    }
+    if (!rights) {
+        const Outcome why = s.link.Operation.cancelling() ? Outcome{Outcome::Cancelled}
+                                                          : Outcome{Outcome::UnitLost};
+        co_return co_await Stop(s.dialogs, why, QStringLiteral("reading its access level"),
+                                QStringLiteral("nothing was written"));
+    }
+    if (*rights != kFullAccess)
+        co_return co_await Refuse(s.dialogs, QStringLiteral("Norva Write Protected"),
+                                  OpStatus::Refused, MessageIcon::Critical);
+
+    const FileRequest request(QString(), kFilter, kExtension, {}, true);
+    const QString path = co_await s.dialogs.openFile(request);
+    if (path.isEmpty()) co_return OpStatus::Abandoned;
+    std::string error;
+    const auto values = ReadParameterFile(path.toStdString(), error);
+    if (!values)
+        co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
+                                  OpStatus::BadInput);
+    if (!co_await BackUpBeforeWriting(s, options, before)) co_return OpStatus::Stopped;
+
+    int sent = 0;
+    Outcome outcome;
+    {
+        ProgressScope shown(s.progress, QStringLiteral("Programming the NORVA"), true);
+        for (int i = 0; i < kNrvCount && outcome; ++i) {
+            shown.setPercent(i * 100 / kNrvCount);
+            // One pass of the event loop between the writes, as the unit takes them.
+            outcome = co_await s.link.yield();
+            if (!outcome) break;
+            const auto address = static_cast<uint8_t>(kAddresses[i]);
+            if (!s.link.Transmet(CommandSlot(address, static_cast<uint8_t>((*values)[i])))) {
+                outcome = Outcome{Outcome::UnitLost};
+                break;
+            }
+            ++sent;
+        }
+    }
+    if (!outcome)
+        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("programming"),
+                                SentCount(sent, kNrvCount));
+    co_return OpStatus::Done;
+}
+
+}  // namespace norva

@@ -1,0 +1,94 @@
+// The configuration commands run from the outside against the simulated unit: exit status,
+// what they print and what they leave on disk.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "support/Program.h"
+
+using namespace norva::testing;
+
+namespace {
+std::string Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+}
+int LineCount(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+}  // namespace
+
+TEST(UnitCommand, BackupAndRestoreOnBothKindsOfUnit) {
+    QTemporaryDir dir;
+    for (const char* unit : {"sim:rate=1000", "sim:falling:rate=1000"}) {
+        SCOPED_TRACE(unit);
+        const QString clone = dir.filePath("unit.nvc");
+        Ran ran = RunNorva({"--device", unit, "clone", "save", clone});
+        ASSERT_EQ(ran.status, 0) << ran.err;
+        const std::string saved = Read(clone);
+        EXPECT_EQ(LineCount(saved), 240);
+        EXPECT_EQ(saved.find('\n'), saved.find("\r\n") + 1);  // CR LF lines
+        ran = RunNorva({"--device", unit, "clone", "write", clone});
+        ASSERT_EQ(ran.status, 0) << ran.err;
+        // The unit's configuration was kept before the write, where the message says.
+        const std::string kept = "norva: The unit's configuration before this write is kept in ";
+        ASSERT_EQ(ran.err.rfind(kept, 0), 0u) << ran.err;
+        const QString backup =
+            QString::fromStdString(ran.err.substr(kept.size(), ran.err.find('\n') - kept.size()));
+        EXPECT_EQ(Read(backup), saved);
+        ran = RunNorva({"--device", unit, "clone", "write", clone, "--no-backup"});
+        EXPECT_EQ(ran.status, 0);
+        EXPECT_EQ(ran.err, "");
+    }
+}
+
+TEST(UnitCommand, ParametersOfAnUpwardUnitAndWriteProtectionOfADownwardOne) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("engine.nrv");
+    Ran ran = RunNorva({"--device", "sim:rate=1000", "params", "save", file});
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(LineCount(Read(file)), 71);
+    ran = RunNorva({"--device", "sim:rate=1000", "params", "write", file, "--no-backup"});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    // A downward unit keeps its access level elsewhere: address 47 does not say 7.
+    ran = RunNorva({"--device", "sim:falling:rate=1000", "params", "write", file});
+    EXPECT_EQ(ran.status, 4);
+    EXPECT_EQ(ran.err, "norva: Norva Write Protected\n");
+}
+
+TEST(UnitCommand, RefusalsHaveTheirExitStatus) {
+    QTemporaryDir dir;
+    const QString bad = dir.filePath("bad.nvc");
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("12\r\n300\r\n");
+    f.close();
+    Ran ran = RunNorva({"--device", "sim:rate=1000", "clone", "write", bad, "--no-backup"});
+    EXPECT_EQ(ran.status, 3);
+    EXPECT_EQ(ran.err, "norva: " + bad.toStdString() +
+                           ":2: expected a whole number from 0 to 255 for address 17, found "
+                           "'300'. Nothing was sent.\n");
+    ran = RunNorva({"--device", "sim:rate=1000", "serial", "1000"});
+    EXPECT_EQ(ran.status, 4);
+    EXPECT_EQ(ran.err,
+              "norva: the serial number and the timers are set on downward units only; this "
+              "unit streams upwards\n");
+    ran = RunNorva({"--device", "sim:falling:rate=1000", "serial", "70000"});
+    EXPECT_EQ(ran.status, 3);
+    ran = RunNorva({"--device", "sim:falling:rate=1000", "serial", "-1000"});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    ran = RunNorva({"--device", "sim:falling:rate=1000", "timers", "clear-all"});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    ran = RunNorva({"timers", "reset"});
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(ran.err, "norva: timers needs clear-all or clear-service\nTry 'norva --help'.\n");
+}
+
+TEST(UnitCommand, NoUnitWithinTenSeconds) {
+    // Nothing listens on port 1: the unit is looked for and never found.
+    const Ran ran = RunNorva({"--device", "tcp:127.0.0.1:1", "params", "save", "x.nrv"});
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(ran.err, "norva: no unit was found within 10 s\n");
+}

@@ -1,0 +1,438 @@
+// Parameter and clone files and the maintenance writes, frame by frame against a scripted
+// unit: what goes out, when, and what lands on disk; and what happens when things go wrong.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+
+#include "mainwin/CloneFile.h"
+#include "mainwin/Maintenance.h"
+#include "mainwin/ParameterFile.h"
+#include "support/LinkFixture.h"
+#include "support/OperationRig.h"
+#include "support/SimRig.h"
+#include "support/SimTestSupport.h"
+
+using namespace norva;
+using namespace norva::testing;
+
+namespace {
+
+std::string Lines(const std::vector<int>& values) {
+    std::string text;
+    for (int v : values) text += std::to_string(v) + "\r\n";
+    return text;
+}
+
+std::vector<uint8_t> SlotAt(const std::vector<uint8_t>& report, int k) {
+    return {report.begin() + 1 + 5 * k, report.begin() + 6 + 5 * k};
+}
+
+std::vector<uint8_t> Slot(int a, int v, int s) {
+    return {222, 223, uint8_t(a), uint8_t(v), uint8_t(s)};
+}
+
+class FileOps : public LinkTest {
+  protected:
+    OperationRig rig{link};
+    int next = 0;  // the next address of the unit's stream
+    WriteOptions noBackup{QString(), false};
+
+    void SetUp() override {
+        stream(300);  // a complete image
+        bus.writes.clear();
+    }
+    void TearDown() override { link.Operation.abort(); }
+    void stream(int n) {
+        feedStream(next, n);
+        next += n;
+    }
+    // Reports whose stream byte answers a read of `address`, as the unit sends them.
+    void answer(int address, int value, int times = 4) {
+        feed(std::vector<Report>(times, StreamReport(address, value)));
+    }
+    // The bytes of the last output report.
+    const std::vector<uint8_t>& last() const { return bus.writes.back(); }
+    static bool IsRead(const std::vector<uint8_t>& w, int address) {
+        return SlotAt(w, 0) == Slot(113, address, (113 + address) % 256);
+    }
+};
+
+}  // namespace
+
+TEST_F(FileOps, CloneWriteSendsFortyReportsByteForByteTwoReportsApart) {
+    std::vector<int> values;
+    for (int a = 16; a < 256; ++a) values.push_back(a == 16 ? 250 : (a * 3) % 256);
+    rig.write("unit.nvc", Lines(values));
+    rig.dialogs.answerOpenFile(rig.path("unit.nvc"));
+    CloneHandover handover;
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
+    for (size_t r = 0; r < 40; ++r) {
+        stream(1);
+        ASSERT_EQ(bus.writes.size(), r) << "sent before its second report";
+        stream(1);
+        ASSERT_EQ(bus.writes.size(), r + 1);
+    }
+    ASSERT_EQ(rig.status, OpStatus::Done);
+    const auto v = [](int a) { return a == 16 ? 250 : (a * 3) % 256; };
+    const auto expect = [&](const std::vector<uint8_t>& w, std::vector<int> addresses) {
+        for (int k = 0; k < 6; ++k)
+            EXPECT_EQ(SlotAt(w, k),
+                      Slot(addresses[k], v(addresses[k]), (addresses[k] + v(addresses[k])) % 256));
+        EXPECT_EQ(w[31], 0);  // mode pair untouched
+        EXPECT_EQ(w[32], 0);
+    };
+    EXPECT_EQ(SlotAt(bus.writes[0], 0), Slot(16, 250, 10));
+    expect(bus.writes[0], {16, 17, 18, 19, 20, 21});
+    expect(bus.writes[10], {76, 77, 78, 80, 81, 82});
+    expect(bus.writes[11], {83, 84, 85, 86, 87, 89});
+    // The last report fills three slots; the other three still hold the report before.
+    expect(bus.writes[39], {252, 253, 254, 249, 250, 251});
+    for (const auto& w : bus.writes)
+        for (int k = 0; k < 6; ++k) {
+            EXPECT_NE(w[3 + 5 * k], 79);
+            EXPECT_NE(w[3 + 5 * k], 88);
+            EXPECT_NE(w[3 + 5 * k], 255);
+        }
+    EXPECT_EQ(rig.progress.texts[1], "Programming the NORVA 6%");
+    EXPECT_EQ(rig.progress.texts.back(), "Programming the NORVA 98%");
+    EXPECT_FALSE(rig.progress.shown);
+    EXPECT_FALSE(rig.progress.busy);
+    EXPECT_EQ(handover.path, rig.path("unit.nvc"));
+    EXPECT_TRUE(handover.fastSetupOffered);
+}
+
+TEST_F(FileOps, CloneSaveWritesTheImageAndNeedsItComplete) {
+    link.BackupByteCount = 254;
+    rig.dialogs.answerSaveFile(rig.path("all"));
+    ASSERT_TRUE(rig.start(SaveCloneFile));
+    Settle(link);
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    EXPECT_EQ(rig.lastMessage(), "Backup data not available, please wait");
+    EXPECT_TRUE(rig.dialogs.calls(DialogCall::Kind::SaveFile).empty());
+
+    link.BackupByteCount = 255;
+    ASSERT_TRUE(rig.start(SaveCloneFile));
+    Settle(link);
+    ASSERT_EQ(rig.status, OpStatus::Done);
+    std::vector<int> image;
+    for (int a = 16; a < 256; ++a) image.push_back(link.BackupImage[a]);
+    EXPECT_EQ(rig.file("all.nvc"), Lines(image));  // the default extension added
+    EXPECT_EQ(rig.progress.texts[1], "Saving Parameters 6%");
+    EXPECT_EQ(rig.progress.texts.back(), "Saving Parameters 106%");
+    const DialogCall ask = rig.dialogs.calls(DialogCall::Kind::SaveFile).back();
+    EXPECT_EQ(ask.filter, "Norva Clone Parameters(*.nvc)|*.nvc");
+    EXPECT_TRUE(ask.overwritePrompt);
+}
+
+TEST_F(FileOps, ParameterSaveAsksEveryAddressAndTakesItsAnswer) {
+    rig.dialogs.answerSaveFile(rig.path("engine"));
+    ASSERT_TRUE(rig.start(SaveParameterFile));
+    stream(3);
+    EXPECT_TRUE(bus.writes.empty());  // four reports before the first question
+    stream(1);
+    std::vector<int> values;
+    for (int address : NrvAddresses()) {
+        ASSERT_EQ(bus.writes.size(), values.size() + 1);
+        EXPECT_TRUE(IsRead(last(), address)) << address;
+        EXPECT_EQ(last()[31], 0);
+        values.push_back(address ^ 0xA5);
+        answer(address, address ^ 0xA5, 3);
+        ASSERT_EQ(bus.writes.size(), values.size()) << "asked again before four reports";
+        answer(address, address ^ 0xA5, 1);
+    }
+    ASSERT_EQ(rig.status, OpStatus::Done);
+    EXPECT_EQ(rig.file("engine.nrv"), Lines(values));
+    EXPECT_TRUE(rig.dialogs.messages().empty());
+    EXPECT_EQ(NrvAddresses()[16], 48);
+    EXPECT_EQ(NrvAddresses()[39], 208);
+}
+
+TEST_F(FileOps, ALateAnswerIsWaitedForAndNoAnswerWritesNoFile) {
+    rig.write("engine.nrv", "kept\r\n");
+    rig.dialogs.answerSaveFile(rig.path("engine.nrv"));
+    ASSERT_TRUE(rig.start(SaveParameterFile));
+    stream(4);
+    stream(7);  // the unit is slow: its answer comes with the eighth report
+    ASSERT_EQ(bus.writes.size(), 1u);
+    answer(16, 77);
+    ASSERT_EQ(bus.writes.size(), 2u);
+    ASSERT_TRUE(IsRead(last(), 17));
+    // No answer: ten more reports, the question again, ten more, then it gives up.
+    stream(14);
+    ASSERT_EQ(bus.writes.size(), 3u);
+    EXPECT_TRUE(IsRead(last(), 17));
+    stream(10);
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    EXPECT_EQ(rig.lastMessage(),
+              "The unit did not answer while reading address 17: 1 of 71 values were read; no "
+              "file was written.");
+    EXPECT_EQ(rig.file("engine.nrv"), "kept\r\n");  // the earlier file is untouched
+}
+
+TEST_F(FileOps, WriteParametersNeedsFullAccessThenSendsEveryValue) {
+    std::vector<int> values;
+    for (int address : NrvAddresses()) values.push_back(address == 60 ? 200 : address % 100);
+    rig.write("engine.nrv", Lines(values));
+    rig.dialogs.answerOpenFile(rig.path("engine.nrv"));
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteParameterFile(s, noBackup); }));
+    ASSERT_EQ(bus.writes.size(), 1u);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(113, 47, 160));
+    answer(47, 7, 1);
+    ASSERT_EQ(rig.status, OpStatus::Done);
+    ASSERT_EQ(bus.writes.size(), 72u);
+    for (int i = 0; i < 71; ++i) {
+        const int a = NrvAddresses()[i];
+        EXPECT_EQ(SlotAt(bus.writes[i + 1], 0), Slot(a, values[i], (a + values[i]) % 256));
+    }
+    const auto at60 = std::find(NrvAddresses().begin(), NrvAddresses().end(), 60);
+    EXPECT_EQ(SlotAt(bus.writes[1 + (at60 - NrvAddresses().begin())], 0), Slot(60, 200, 4));
+}
+
+TEST_F(FileOps, WriteProtectedOrSilentUnitsGetNothing) {
+    for (int rights : {0, -1}) {
+        bus.writes.clear();
+        rig.write("engine.nrv", Lines(std::vector<int>(71, 1)));
+        rig.dialogs.answerOpenFile(rig.path("engine.nrv"));
+        ASSERT_TRUE(rig.start([&](Services s) { return WriteParameterFile(s, noBackup); }));
+        if (rights >= 0)
+            answer(47, rights, 1);
+        else
+            stream(3);  // no answer at all
+        ASSERT_EQ(rig.status, OpStatus::Refused);
+        EXPECT_EQ(rig.lastMessage(), "Norva Write Protected");
+        EXPECT_EQ(rig.dialogs.calls(DialogCall::Kind::Message).back().icon, MessageIcon::Critical);
+        EXPECT_EQ(bus.writes.size(), 1u);  // the question only
+    }
+}
+
+TEST_F(FileOps, BadFilesAreRefusedNamingFileAndLineAndNothingIsSent) {
+    for (const bool clone : {true, false}) {
+        const int n = clone ? 240 : 71;
+        const auto ones = [](int count) { return Lines(std::vector<int>(count, 1)); };
+        const std::pair<std::string, std::string> cases[] = {
+            {"short", "1\r\n2\r\n"},
+            {"long", ones(n + 1)},
+            {"256", "256\r\n" + ones(n - 1)},
+            {"minus", "-1\r\n" + ones(n - 1)},
+            {"text", "ten\r\n" + ones(n - 1)},
+            {"empty", ""},
+            {"binary", std::string("\x00\xff\x1b", 3) + ones(n - 1)},
+        };
+        for (const auto& [stem, text] : cases) {
+            const std::string file = stem + (clone ? ".nvc" : ".nrv");
+            const char* name = file.c_str();
+            SCOPED_TRACE(file);
+            bus.writes.clear();
+            rig.write(name, text);
+            rig.dialogs.answerOpenFile(rig.path(name));
+            CloneHandover handover;
+            ASSERT_TRUE(rig.start([&](Services s) {
+                return clone ? WriteCloneFile(s, handover, noBackup)
+                             : WriteParameterFile(s, noBackup);
+            }));
+            if (!clone) answer(47, 7, 1);
+            ASSERT_EQ(rig.status, OpStatus::BadInput);
+            const std::string message = rig.lastMessage().toStdString();
+            EXPECT_EQ(message.rfind(rig.path(name).toStdString() + ":", 0), 0u) << message;
+            EXPECT_NE(message.find("Nothing was sent"), std::string::npos) << message;
+            EXPECT_EQ(bus.writes.size(), clone ? 0u : 1u);  // at most the access question
+            EXPECT_FALSE(handover.fastSetupOffered);
+        }
+    }
+    rig.dialogs.answerOpenFile(rig.path("missing.nvc"));
+    CloneHandover handover;
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
+    EXPECT_EQ(rig.lastMessage(), rig.path("missing.nvc") + ": no such file. Nothing was sent.");
+}
+
+TEST_F(FileOps, AUnitLostMidwayStopsTheOperationAndSaysHowFarItGot) {
+    std::string text;
+    for (int i = 0; i < 240; ++i) text += "9\r\n";
+    rig.write("unit.nvc", text);
+    rig.dialogs.answerOpenFile(rig.path("unit.nvc"));
+    CloneHandover handover;
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
+    stream(20);
+    ASSERT_EQ(bus.writes.size(), 10u);
+    bus.unplug("unit");
+    tick();
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    EXPECT_EQ(rig.lastMessage(),
+              "The unit was lost while programming: 10 of 40 reports were sent.");
+    EXPECT_FALSE(handover.fastSetupOffered);
+    EXPECT_FALSE(rig.progress.shown);
+    EXPECT_FALSE(rig.progress.busy);
+
+    // A save stopped by a lost unit leaves any earlier file as it was.
+    bus.add("unit");
+    stream(300);
+    rig.write("engine.nrv", "kept\r\n");
+    rig.dialogs.answerSaveFile(rig.path("engine.nrv"));
+    ASSERT_TRUE(rig.start(SaveParameterFile));
+    stream(4);
+    answer(16, 1);
+    bus.unplug("unit");
+    tick();
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    EXPECT_EQ(rig.lastMessage(),
+              "The unit was lost while reading address 17: 1 of 71 values were read; no file was "
+              "written.");
+    EXPECT_EQ(rig.file("engine.nrv"), "kept\r\n");
+}
+
+TEST_F(FileOps, CancelStopsWhereItIsAndASecondOperationIsRefused) {
+    std::string text;
+    for (int i = 0; i < 240; ++i) text += "9\r\n";
+    rig.write("unit.nvc", text);
+    rig.dialogs.answerOpenFile(rig.path("unit.nvc"));
+    CloneHandover handover;
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
+    stream(6);
+    EXPECT_EQ(link.Operation.start([] { return Task<>(); }), Operations::Refusal::Busy);
+    link.Operation.cancel();
+    Settle(link);
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    EXPECT_EQ(rig.lastMessage(), "Cancelled while programming: 3 of 40 reports were sent.");
+    stream(20);
+    EXPECT_EQ(bus.writes.size(), 3u);
+}
+
+TEST_F(FileOps, SerialNumberAndTimersOnADownwardUnit) {
+    const auto run = [&](std::function<Task<OpStatus>(Services)> op, const char* input) {
+        bus.writes.clear();
+        if (input) rig.dialogs.answerInput(input);
+        EXPECT_TRUE(rig.start(op));
+    };
+    // An upward unit: nothing, not even a question.
+    run(SetSerialNumber, nullptr);
+    EXPECT_EQ(rig.status, OpStatus::Refused);
+    run(ClearAllTimers, nullptr);
+    EXPECT_EQ(rig.status, OpStatus::Refused);
+    EXPECT_TRUE(rig.dialogs.calls(DialogCall::Kind::Input).empty());
+
+    int down = 200;  // the downward stream goes on from here
+    const auto falling = [&](int n) {
+        feedStream(down, n, true);
+        down -= n;
+    };
+    falling(10);
+    ASSERT_TRUE(link.BackupDescending);
+    link.PressKey(TerminalKey::MenuUp);  // leaves the mode pair 1, 0 in the buffer
+    for (const auto& [typed, high, low] : std::vector<std::tuple<const char*, int, int>>{
+             {"1000", 3, 232}, {"-1000", 3, 232}, {"256", 1, 0}, {"65535", 255, 255}}) {
+        run(SetSerialNumber, typed);
+        EXPECT_TRUE(bus.writes.empty());
+        falling(1);
+        ASSERT_EQ(bus.writes.size(), 1u) << typed;
+        EXPECT_EQ(SlotAt(last(), 0), Slot(60, high, (60 + high) % 256));
+        EXPECT_EQ(SlotAt(last(), 1), Slot(59, low, (59 + low) % 256));
+        EXPECT_EQ(last()[31], 1);  // not cleared: what the key left
+        EXPECT_EQ(rig.dialogs.calls(DialogCall::Kind::Input).back().title, "Serial Number");
+    }
+    for (const char* typed : {"65536", "12.5", "serial"}) {
+        run(SetSerialNumber, typed);
+        EXPECT_EQ(rig.status, OpStatus::BadInput) << typed;
+        falling(2);
+        EXPECT_TRUE(bus.writes.empty());
+    }
+    run(ClearAllTimers, nullptr);
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_EQ(bus.writes.size(), size_t(r));
+        falling(1);
+    }
+    ASSERT_EQ(bus.writes.size(), 3u);
+    EXPECT_EQ(SlotAt(bus.writes[0], 0), Slot(32, 0, 32));
+    EXPECT_EQ(SlotAt(bus.writes[1], 5), Slot(43, 0, 43));
+    EXPECT_EQ(SlotAt(bus.writes[2], 0), Slot(64, 0, 64));
+    run(ClearServiceTimer, nullptr);
+    falling(1);
+    ASSERT_EQ(bus.writes.size(), 1u);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(34, 0, 34));
+    EXPECT_EQ(SlotAt(last(), 4), Slot(38, 0, 38));
+}
+
+TEST(SafetyBackup, TheUnitsImageByTimeAndSerialNewestFiftyKept) {
+    QTemporaryDir dir;
+    std::array<uint8_t, 256> image{};
+    for (int a = 0; a < 256; ++a) image[a] = uint8_t(a);
+    image[60] = 3;
+    image[59] = 232;
+    std::string error;
+    const QDateTime first(QDate(2026, 12, 6), QTime(21, 30, 5));
+    const auto path = SaveSafetyBackup(image, true, dir.path(), first, error);
+    ASSERT_TRUE(path) << error;
+    EXPECT_EQ(QFileInfo(*path).fileName(), "2026-12-06_21-30-05_sn1000.nvc");
+    std::string error2;
+    EXPECT_EQ(params::ReadCloneFile(path->toStdString(), error2).value()[200], 200);
+    for (int i = 1; i <= 55; ++i)
+        ASSERT_TRUE(SaveSafetyBackup(image, false, dir.path(), first.addSecs(i), error));
+    const QStringList kept = QDir(dir.path()).entryList({"*.nvc"}, QDir::Files, QDir::Name);
+    EXPECT_EQ(kept.size(), kBackupsKept);
+    EXPECT_EQ(kept.back(), "2026-12-06_21-31-00.nvc");  // upward units have no serial
+}
+
+namespace {
+// Runs the simulated unit until the operation has ended (at most a minute of its time).
+void RunUntilEnded(SimRig& sim, OperationRig& rig) {
+    for (int ms = 0; ms < 60000 && !rig.status; ms += Link::kPollMs) sim.run(Link::kPollMs);
+}
+}  // namespace
+
+TEST(FileOpsSim, AFileSavedFromOneUnitIsWrittenIntoAnother) {
+    for (const bool falling : {false, true}) {
+        SCOPED_TRACE(falling ? "downward" : "upward");
+        SimRig a(falling), b(falling);
+        OperationRig rigA(a.link), rigB(b.link);
+        const WriteOptions noBackup{QString(), false};
+        a.unit().receive(simtest::Frame({CommandSlot(100, 42), CommandSlot(79, 9)}));
+        a.run(400);
+        b.run(400);
+        rigA.dialogs.answerSaveFile(rigA.path("a.nvc"));
+        ASSERT_TRUE(rigA.start(SaveCloneFile));
+        RunUntilEnded(a, rigA);
+        ASSERT_EQ(rigA.status, OpStatus::Done);
+
+        rigB.dialogs.answerOpenFile(rigA.path("a.nvc"));
+        CloneHandover handover;
+        ASSERT_TRUE(rigB.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
+        RunUntilEnded(b, rigB);
+        ASSERT_EQ(rigB.status, OpStatus::Done);
+        for (int addr = 16; addr < 256; ++addr) {
+            if (addr == 79 || addr == 88 || addr == 255 || (addr >= 64 && addr <= 69)) continue;
+            EXPECT_EQ(b.unit().memory()[addr], a.unit().memory()[addr]) << addr;
+        }
+        EXPECT_EQ(b.unit().memory()[100], 42);
+        EXPECT_NE(b.unit().memory()[79], 9);  // never written by a clone
+    }
+}
+
+TEST(FileOpsSim, ParametersRoundTripThroughAnUpwardUnit) {
+    SimRig sim;
+    OperationRig rig(sim.link);
+    sim.run(400);
+    rig.dialogs.answerSaveFile(rig.path("engine.nrv"));
+    ASSERT_TRUE(rig.start(SaveParameterFile));
+    RunUntilEnded(sim, rig);
+    ASSERT_EQ(rig.status, OpStatus::Done);
+    std::string text = rig.file("engine.nrv");
+    for (int address : NrvAddresses()) {
+        const size_t end = text.find("\r\n");
+        EXPECT_EQ(std::stoi(text.substr(0, end)), sim.unit().memory()[address]) << address;
+        text.erase(0, end + 2);
+    }
+    // Written back changed: every value one more.
+    std::string changed;
+    for (int address : NrvAddresses())
+        changed += std::to_string((sim.unit().memory()[address] + 1) % 256) + "\r\n";
+    const auto expected = sim.unit().memory();
+    rig.write("changed.nrv", changed);
+    rig.dialogs.answerOpenFile(rig.path("changed.nrv"));
+    ASSERT_TRUE(rig.start([](Services s) { return WriteParameterFile(s, {QString(), false}); }));
+    RunUntilEnded(sim, rig);
+    ASSERT_EQ(rig.status, OpStatus::Done);
+    for (int address : NrvAddresses())
+        if (address < 64 || address > 69)  // the engine's own timers move by themselves
+            EXPECT_EQ(sim.unit().memory()[address], (expected[address] + 1) % 256) << address;
+}
