@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/TerminalProgress.h"
+#include "factory/FactorySetupWindow.h"
 #include "mainwin/MainWindow.h"
 #include "mainwin/Maintenance.h"
 #include "mainwin/ParameterFile.h"
@@ -68,6 +69,8 @@ void App::bindMenus() {
     connect(w->exit, &QAction::triggered, this, &App::Exit);
     connect(w->Autostart, &QAction::triggered, this, &App::ShowParameters);
     connect(w->credit, &QAction::triggered, this, &App::ShowWelcomeText);
+    w->Advanced->setEnabled(true);
+    connect(w->Advanced, &QAction::triggered, this, &App::ShowFactorySetup);
     const auto bind = [this](QAction* item, std::function<Task<OpStatus>(Services)> operation,
                              bool needsUnit = true) {
         item->setEnabled(true);
@@ -105,6 +108,15 @@ void App::ShowWelcomeText() {
     welcomeWindow_->show();
     welcomeWindow_->raise();
     welcomeWindow_->activateWindow();
+}
+
+void App::ShowFactorySetup() {
+    if (!factoryWindow_)
+        factoryWindow_ =
+            new FactorySetupWindow(services(), settings_, cloneHandover_, mainWindow_.get());
+    factoryWindow_->show();
+    factoryWindow_->raise();
+    factoryWindow_->activateWindow();
 }
 
 void App::Exit() {

@@ -22,6 +22,7 @@ namespace norva {
 
 class MainWindow;
 class WelcomeTextWindow;
+class FactorySetupWindow;
 namespace params {
 class ParametersWindow;
 }
@@ -64,6 +65,9 @@ class App : public QObject {
     // "&Credits": the welcome-text window, made on first use and then kept.
     void ShowWelcomeText();
     WelcomeTextWindow* welcomeWindow() const { return welcomeWindow_; }
+    // "&Advanced": the factory setup window, made on first use and then kept.
+    void ShowFactorySetup();
+    FactorySetupWindow* factoryWindow() const { return factoryWindow_; }
 
     // "&Exit": settings and geometry saved, unit closed, program ended. Settings that could
     // not be saved are named in a message first.
@@ -87,7 +91,8 @@ class App : public QObject {
     // After the dialogs and the progress: the running operation, which uses them, goes first.
     std::unique_ptr<Link> link_;
     std::unique_ptr<MainWindow> mainWindow_;
-    WelcomeTextWindow* welcomeWindow_ = nullptr;  // a child window of the main window
+    WelcomeTextWindow* welcomeWindow_ = nullptr;   // a child window of the main window
+    FactorySetupWindow* factoryWindow_ = nullptr;  // likewise
     // Deleted on close, so the next opening builds it afresh.
     QPointer<params::ParametersWindow> parameters_;
     Task<> exiting_;

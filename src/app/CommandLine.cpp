@@ -16,6 +16,12 @@ std::string Usage() {
            "       norva [--device SPEC] params write FILE.nrv [--no-backup]\n"
            "       norva [--device SPEC] serial N\n"
            "       norva [--device SPEC] timers clear-all | clear-service\n"
+           "       norva [--device SPEC] factory max-rpm N\n"
+           "       norva [--device SPEC] factory menus restricted | full\n"
+           "       norva [--device SPEC] factory start-mode manual | gas | kero\n"
+           "       norva [--device SPEC] factory cal-temp [AMBIENT]\n"
+           "       norva [--device SPEC] factory fast-setup FILE.nvc\n"
+           "       norva [--device SPEC] factory hardware-test\n"
            "  --device SPEC   hid (default), sim, sim:falling, sim:rate=N or tcp:HOST:PORT\n"
            "  --config FILE   settings file instead of the user's norva10.ini\n"
            "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
@@ -35,6 +41,10 @@ std::string Usage() {
            "                  ~/.local/share/norva/backups\n"
            "  serial N        set the engine serial number (downward units)\n"
            "  timers          clear all timers or the service timer (downward units)\n"
+           "  factory         the factory's commands: the maximum authorized speed (thousands\n"
+           "                  of RPM), the terminal's menu access, the start mode, the\n"
+           "                  temperature calibration (ambient 22 C unless given), the fast\n"
+           "                  setup from a clone file, the hardware test (prints its result)\n"
            "Exit status: 0 done, 2 no unit, unit lost or no answer, 3 bad file or entry,\n"
            "4 refused by the unit (write protected, or the other kind of unit).\n";
 }
@@ -46,24 +56,50 @@ bool ToPositive(const std::string& text, double& out) {
     return !text.empty() && ec == std::errc() && ptr == end && std::isfinite(out) && out > 0;
 }
 
-// The commands that are two words, and what they take after them.
+// The commands of one or two words, and what they take after them.
+enum class Takes { Nothing, Required, Optional };
 struct Verb {
     const char* first;
     const char* second;  // nullptr: one word
     Command command;
-    bool takesFile;
+    Takes takes = Takes::Nothing;
+    const char* what = "";        // what it needs, for the message when it is missing
+    const char* choices[4] = {};  // the only values it takes, when it has a list
 };
 constexpr Verb kVerbs[] = {
-    {"monitor", nullptr, Command::Monitor, false},
-    {"summary", nullptr, Command::Summary, false},
-    {"clone", "save", Command::CloneSave, true},
-    {"clone", "write", Command::CloneWrite, true},
-    {"params", "save", Command::ParamsSave, true},
-    {"params", "write", Command::ParamsWrite, true},
-    {"serial", nullptr, Command::Serial, true},
-    {"timers", "clear-all", Command::TimersClearAll, false},
-    {"timers", "clear-service", Command::TimersClearService, false},
+    {"monitor", nullptr, Command::Monitor},
+    {"summary", nullptr, Command::Summary},
+    {"clone", "save", Command::CloneSave, Takes::Required, "a file"},
+    {"clone", "write", Command::CloneWrite, Takes::Required, "a file"},
+    {"params", "save", Command::ParamsSave, Takes::Required, "a file"},
+    {"params", "write", Command::ParamsWrite, Takes::Required, "a file"},
+    {"serial", nullptr, Command::Serial, Takes::Required, "the number"},
+    {"timers", "clear-all", Command::TimersClearAll},
+    {"timers", "clear-service", Command::TimersClearService},
+    {"factory", "max-rpm", Command::FactoryMaxRpm, Takes::Required, "the speed"},
+    {"factory",
+     "menus",
+     Command::FactoryMenus,
+     Takes::Required,
+     "restricted or full",
+     {"restricted", "full"}},
+    {"factory",
+     "start-mode",
+     Command::FactoryStartMode,
+     Takes::Required,
+     "manual, gas or kero",
+     {"manual", "gas", "kero"}},
+    {"factory", "cal-temp", Command::FactoryCalTemp, Takes::Optional},
+    {"factory", "fast-setup", Command::FactoryFastSetup, Takes::Required, "a file"},
+    {"factory", "hardware-test", Command::FactoryHardwareTest},
 };
+
+bool IsChoice(const Verb& verb, const std::string& value) {
+    if (!verb.choices[0]) return true;
+    for (const char* choice : verb.choices)
+        if (choice && value == choice) return true;
+    return false;
+}
 }  // namespace
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
@@ -104,18 +140,23 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             if (!value(line.screenshot)) return std::nullopt;
         } else if (verb && c == Command::Window) {
             line.command = verb->command;
+            const std::string name = arg + (verb->second ? std::string(" ") + verb->second : "");
             if (verb->second) ++i;
-            if (verb->takesFile) {
-                if (i + 1 >= args.size())
-                    return fail(
-                        arg + (verb->second ? std::string(" ") + verb->second : "") +
-                        (verb->command == Command::Serial ? " needs the number" : " needs a file"));
+            const bool more = i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0;
+            if (verb->takes == Takes::Required && !more) return fail(name + " needs " + verb->what);
+            if (verb->takes != Takes::Nothing && more) {
                 line.file = args[++i];
+                if (!IsChoice(*verb, line.file))
+                    return fail(name + " needs " + verb->what + ", not '" + line.file + "'");
             }
         } else if (arg == "timers" && c == Command::Window) {
             return fail("timers needs clear-all or clear-service");
         } else if ((arg == "clone" || arg == "params") && c == Command::Window) {
             return fail(arg + " needs save or write");
+        } else if (arg == "factory" && c == Command::Window) {
+            return fail(
+                "factory needs max-rpm, menus, start-mode, cal-temp, fast-setup or "
+                "hardware-test");
         } else if (c == Command::Summary && arg == "--image") {
             if (!value(line.summaryImage)) return std::nullopt;
         } else if ((c == Command::CloneWrite || c == Command::ParamsWrite) &&

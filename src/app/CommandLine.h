@@ -21,6 +21,12 @@ enum class Command {
     Serial,
     TimersClearAll,
     TimersClearService,
+    FactoryMaxRpm,
+    FactoryMenus,
+    FactoryStartMode,
+    FactoryCalTemp,
+    FactoryFastSetup,
+    FactoryHardwareTest,
 };
 
 struct CommandLine {
@@ -32,8 +38,10 @@ struct CommandLine {
     bool help = false;
     MonitorOptions monitorOptions;
     std::string summaryImage;  // a clone file to summarise instead of a unit
-    std::string file;          // clone and params: the file; serial: the number
-    bool backup = true;        // false: --no-backup
+    // clone, params and fast-setup: the file; serial and max-rpm: the number; menus and
+    // start-mode: the choice; cal-temp: the ambient temperature
+    std::string file;
+    bool backup = true;  // false: --no-backup
 };
 
 std::string Usage();

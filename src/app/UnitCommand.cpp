@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "app/Interrupt.h"
+#include "factory/FactoryCommands.h"
 #include "mainwin/CloneFile.h"
 #include "mainwin/Maintenance.h"
 #include "mainwin/ParameterFile.h"
@@ -23,6 +24,27 @@ Task<> Keep(Task<OpStatus> operation, OpStatus& status) {
 
 bool ForDownwardUnits(Command c) {
     return c == Command::Serial || c == Command::TimersClearAll || c == Command::TimersClearService;
+}
+
+// What depends on the kind of unit waits until the stream's direction has shown it.
+bool NeedsKind(Command c) {
+    switch (c) {
+        case Command::FactoryMaxRpm:
+        case Command::FactoryMenus:
+        case Command::FactoryStartMode:
+        case Command::FactoryCalTemp:
+        case Command::FactoryFastSetup:
+        case Command::FactoryHardwareTest:
+            return true;
+        default:
+            return ForDownwardUnits(c);
+    }
+}
+
+StartMode ModeNamed(const std::string& name) {
+    if (name == "gas") return StartMode::Gas;
+    if (name == "kero") return StartMode::Kero;
+    return StartMode::Manual;
 }
 }  // namespace
 
@@ -72,9 +94,9 @@ void UnitCommand::check() {
         }
         return;
     }
-    const int needed = needsCompleteImage()              ? Link::kImageComplete
-                       : ForDownwardUnits(line_.command) ? kSettledCount
-                                                         : 0;
+    const int needed = needsCompleteImage()       ? Link::kImageComplete
+                       : NeedsKind(line_.command) ? kSettledCount
+                                                  : 0;
     if (link.BackupByteCount < needed) {
         if (now - foundMs_ >= kImageWaitMs) {
             std::fprintf(err_,
@@ -130,6 +152,35 @@ void UnitCommand::startOperation() {
         case Command::TimersClearService:
             operation = [s] { return ClearServiceTimer(s); };
             break;
+        case Command::FactoryMaxRpm:
+            dialogs.answerInput(file);
+            operation = [s] { return SetMaxSpeed(s); };
+            break;
+        case Command::FactoryMenus: {
+            const uint8_t value = line_.file == "full" ? kFullMenus : kRestrictedMenus;
+            const int address = MenuAccessAddress(app_.link().BackupDescending);
+            operation = [s, address, value] { return WriteCell(s, address, value); };
+            break;
+        }
+        case Command::FactoryStartMode: {
+            const auto value = static_cast<uint8_t>(ModeNamed(line_.file));
+            operation = [s, value] { return WriteCell(s, kStartModeAddress, value); };
+            break;
+        }
+        case Command::FactoryCalTemp: {
+            const QString ambient = file.isEmpty() ? QStringLiteral("22") : file;
+            operation = [s, ambient] { return CalibrateTemperature(s, ambient); };
+            break;
+        }
+        case Command::FactoryFastSetup:
+            operation = [s, file] { return FastSetup(s, file, QStringLiteral("22")); };
+            break;
+        case Command::FactoryHardwareTest:
+            operation = [this, s] {
+                return HardwareTest(s, app_.settings(),
+                                    [this](const QString& text) { result_ = text; });
+            };
+            break;
         default:
             return finish(2);
     }
@@ -144,6 +195,7 @@ void UnitCommand::startOperation() {
 }
 
 void UnitCommand::finish(int status) {
+    if (!result_.isEmpty()) std::printf("%s\n", qPrintable(result_));
     timer_.stop();
     app_.link().stop();
     QCoreApplication::exit(status);

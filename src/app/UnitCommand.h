@@ -4,6 +4,7 @@
 // number of the command line as the answer to its question, and end with its exit status.
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 #include <cstdio>
 
@@ -39,6 +40,7 @@ class UnitCommand : public QObject {
     int64_t foundMs_ = -1;
     bool started_ = false;
     OpStatus status_ = OpStatus::Stopped;
+    QString result_;  // the hardware test's result, printed at the end
 };
 
 }  // namespace norva

@@ -92,3 +92,29 @@ TEST(UnitCommand, NoUnitWithinTenSeconds) {
     EXPECT_EQ(ran.status, 2);
     EXPECT_EQ(ran.err, "norva: no unit was found within 10 s\n");
 }
+
+TEST(UnitCommand, FactoryCommandsOnBothKindsOfUnit) {
+    Ran ran = RunNorva({"--device", "sim:rate=1000", "factory", "hardware-test"});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(ran.out, "offset= 14 Factor= 161\n");  // 3 and 27 tenths of an ampere
+    ran = RunNorva({"--device", "sim:falling:rate=1000", "factory", "hardware-test"});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(ran.out, "offset= 4 Factor= 237\n");
+    ran = RunNorva({"--device", "sim:rate=1000", "factory", "max-rpm", "120"});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    ran = RunNorva({"--device", "sim:rate=1000", "factory", "max-rpm", "fast"});
+    EXPECT_EQ(ran.status, 3);
+    ran = RunNorva({"--device", "sim:falling:rate=1000", "factory", "start-mode", "kero"});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    ran = RunNorva({"factory", "menus", "sideways"});
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(
+        ran.err,
+        "norva: factory menus needs restricted or full, not 'sideways'\nTry 'norva --help'.\n");
+    QTemporaryDir dir;
+    ran =
+        RunNorva({"--device", "sim:rate=1000", "factory", "fast-setup", dir.filePath("none.nvc")});
+    EXPECT_EQ(ran.status, 3);
+    EXPECT_EQ(ran.err, "norva: " + dir.filePath("none.nvc").toStdString() +
+                           ": no such file. Nothing was sent.\n");
+}

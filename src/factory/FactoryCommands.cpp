@@ -1,0 +1,267 @@
+#include "factory/FactoryCommands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "base/NumberText.h"
+#include "link/Link.h"
+#include "params/CloneImage.h"
+#include "ui/Dialogs.h"
+#include "ui/Progress.h"
+
+namespace norva {
+
+namespace {
+
+using Slots = std::array<SlotBytes, kSlotCount>;
+
+constexpr int kCalibration1 = 1;  // the two temperature calibration cells
+constexpr int kCalibration2 = 2;
+constexpr int kCalibrationReports = 4;
+constexpr int kUpwardTestCell = 88;
+constexpr int kDownwardTestCell = 79;
+constexpr int kOffsetCell = 241;
+constexpr int kFactorCell = 242;
+constexpr int kClearedCell = 243;
+constexpr int kGlowPlugCell = 70;
+constexpr int kMaxOffset = 80;
+constexpr int kDownwardReference = 25;
+
+QString N(double x) {
+    return QString::fromStdString(NumberText(x));
+}
+
+SlotBytes Cell(int address, int value) {
+    return CommandSlot(static_cast<uint8_t>(address), static_cast<uint8_t>(value));
+}
+
+SlotBytes Calibration(int address, int value) {
+    return CalibrationSlot(static_cast<uint8_t>(address), static_cast<uint8_t>(value));
+}
+
+// The test's sends, numbered, with every cell they wrote remembered for the message of a
+// test that stops half way.
+class TestSends {
+  public:
+    TestSends(Services s, ProgressScope& progress, int steps)
+        : s_(s), progress_(progress), steps_(steps) {}
+
+    bool send(const Slots& commands, ModePair mode) {
+        ++step_;
+        progress_.setText(QStringLiteral("Hardware test: step %1 of %2").arg(step_).arg(steps_));
+        if (!s_.link.send(commands, mode)) return false;
+        for (const SlotBytes& c : commands)
+            if (c[0] != 0) written_.push_back(QStringLiteral("%1=%2").arg(c[2]).arg(c[3]));
+        return true;
+    }
+    QString doing() const {
+        return QStringLiteral("testing the hardware (step %1 of %2)").arg(step_).arg(steps_);
+    }
+    QString written() const {
+        return written_.isEmpty()
+                   ? QStringLiteral("nothing was written")
+                   : QStringLiteral("the cells written so far were ") + written_.join(", ");
+    }
+
+  private:
+    Services s_;
+    ProgressScope& progress_;
+    int steps_;
+    int step_ = 0;
+    QStringList written_;
+};
+
+}  // namespace
+
+int MenuAccessAddress(bool descending) {
+    return descending ? 55 : 47;
+}
+
+Task<OpStatus> WriteCell(Services s, int address, uint8_t value) {
+    if (!s.link.send({Cell(address, value)}, kNormalMode))
+        co_return co_await Stop(s.dialogs, Outcome{Outcome::UnitLost},
+                                QStringLiteral("writing address %1").arg(address),
+                                QStringLiteral("nothing was written"));
+    co_return OpStatus::Done;
+}
+
+std::optional<uint8_t> MaxSpeedValue(const QString& text) {
+    const auto number = ParseNumber(text.toStdString());
+    if (!number || *number < 0 || !std::isfinite(*number)) return std::nullopt;
+    return static_cast<uint8_t>(std::min(std::floor(*number), 255.0));
+}
+
+Task<OpStatus> SetMaxSpeed(Services s) {
+    const QString text = co_await s.dialogs.inputBox(
+        QStringLiteral("Max. Authorized R.P.M."),
+        QStringLiteral("Input the desired Maximum Authorized R.P.M. value in thousands"),
+        QStringLiteral("0"));
+    if (text.isEmpty()) co_return OpStatus::Abandoned;
+    const auto value = MaxSpeedValue(text);
+    if (!value)
+        co_return co_await Refuse(s.dialogs,
+                                  QStringLiteral("\"%1\" is no speed: give the thousands of RPM "
+                                                 "as a number from 0 to 255. Nothing was sent.")
+                                      .arg(text),
+                                  OpStatus::BadInput);
+    co_return co_await WriteCell(s, kMaxSpeedAddress, *value);
+}
+
+CalibrationValue TemperatureCalibration(double egt, double ambient) {
+    const double v = egt / 2 - std::floor(std::fabs(ambient) / 2);
+    if (v < 0) return {0, true};
+    return {static_cast<int>(std::min(std::floor(v), 255.0)), false};
+}
+
+Task<OpStatus> CalibrateTemperature(Services s, QString ambient) {
+    Outcome outcome;
+    {
+        ProgressScope busy(s.progress);
+        // The unit reports its uncorrected temperature once both cells are cleared.
+        if (!s.link.send({Cell(kCalibration1, 0), Cell(kCalibration2, 0)}))
+            outcome = Outcome{Outcome::UnitLost};
+        else
+            outcome = co_await s.link.reports(kCalibrationReports);
+    }
+    if (!outcome)
+        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("calibrating the temperature"),
+                                QStringLiteral("both calibration cells were cleared"));
+    const double t = LeadingNumber(ambient.toStdString()).value_or(0);
+    const CalibrationValue v = TemperatureCalibration(s.link.Egt, t);
+    if (v.error) co_await s.dialogs.message(QStringLiteral("Error"));
+    if (!s.link.send({Cell(kCalibration1, v.value), Cell(kCalibration2, v.value)}))
+        co_return co_await Stop(s.dialogs, Outcome{Outcome::UnitLost},
+                                QStringLiteral("calibrating the temperature"),
+                                QStringLiteral("both calibration cells were cleared"));
+    co_return OpStatus::Done;
+}
+
+Task<OpStatus> FastSetup(Services s, QString path, QString ambient,
+                         std::function<void(bool)> running) {
+    std::string error;
+    const auto image = params::ReadCloneFile(path.toStdString(), error);
+    if (!image)
+        co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
+                                  OpStatus::BadInput);
+    if (running) running(true);
+    int sent = 0;
+    Outcome outcome;
+    {
+        ProgressScope shown(s.progress, QStringLiteral("Programming the NORVA"), true);
+        for (int a = params::kCloneFirstAddress; a < params::kImageSize && outcome; ++a) {
+            shown.setText(QStringLiteral("Programming the NORVA") + N(std::floor(a / 2.39)) +
+                              QLatin1Char('%'),
+                          true);
+            // One pass of the event loop between the commands, no report awaited.
+            outcome = co_await s.link.yield();
+            if (!outcome) break;
+            if (!s.link.Transmet(Cell(a, (*image)[a]))) {
+                outcome = Outcome{Outcome::UnitLost};
+                break;
+            }
+            ++sent;
+        }
+    }
+    OpStatus status = OpStatus::Stopped;
+    if (!outcome) {
+        status = co_await Stop(s.dialogs, outcome, QStringLiteral("programming"),
+                               QStringLiteral("%1 of 240 cells were written").arg(sent));
+    } else {
+        status = co_await CalibrateTemperature(s, ambient);
+    }
+    if (running) running(false);
+    co_return status;
+}
+
+int HardwareFactor(int reading, int reference, int lowClamp) {
+    const double c = reading;
+    const double r = reference;
+    double factor = 0;
+    if (c < r)
+        factor = std::min(r * 256 / c - 256, double(lowClamp));
+    else
+        factor = std::max(r / c * 256, 140.0);
+    return static_cast<int>(std::min(std::floor(factor), 255.0));
+}
+
+Task<OpStatus> HardwareTest(Services s, Config& settings,
+                            std::function<void(const QString&)> result) {
+    const bool downward = s.link.BackupDescending;
+    QString label;
+    const auto show = [&](const QString& text) {
+        label = text;
+        if (result) result(label);
+    };
+    Outcome outcome;
+    ProgressScope shown(s.progress);
+    TestSends sends(s, shown, downward ? 4 : 9);
+    const auto lost = Outcome{Outcome::UnitLost};
+
+    if (!downward) {
+        const int cell = kUpwardTestCell;
+        if (!sends.send({Cell(cell, 0), Cell(kStartModeAddress, 0), Calibration(kOffsetCell, 0),
+                         Calibration(kFactorCell, 0), Calibration(kClearedCell, 0)},
+                        kNormalMode))
+            outcome = lost;
+        if (outcome) outcome = co_await s.link.reports(10);
+        if (outcome) {
+            const int offset = std::min(s.link.BatteryCurrent * 4 + 2, kMaxOffset);
+            show(QStringLiteral("offset=") + N(offset));
+            if (!sends.send(
+                    {Calibration(kOffsetCell, offset), Cell(kGlowPlugCell, 80), Cell(cell, 2)},
+                    kNormalMode))
+                outcome = lost;
+        }
+        if (outcome) outcome = co_await s.link.reports(15);
+        if (outcome && s.link.BatteryCurrent != 0) {
+            const int factor = HardwareFactor(s.link.BatteryCurrent, settings.CalIntFactor, 41);
+            show(label + QStringLiteral(" Factor=") + N(factor));
+            if (!sends.send({Calibration(kFactorCell, factor), Cell(cell, 0),
+                             Cell(kGlowPlugCell, 40), Cell(cell, 1)},
+                            kNormalMode))
+                outcome = lost;
+            if (outcome) outcome = co_await s.link.reports(10);
+            // The unit's own test steps, each with its wait.
+            const std::pair<int, int> steps[] = {{0, 6}, {3, 16}, {0, 6}, {4, 6}, {0, 6}};
+            for (const auto& [value, wait] : steps) {
+                if (!outcome) break;
+                if (!sends.send({Cell(cell, value)}, kNormalMode)) {
+                    outcome = lost;
+                    break;
+                }
+                outcome = co_await s.link.reports(wait);
+            }
+            if (outcome && !sends.send({Cell(kStartModeAddress, 1)}, kNormalMode)) outcome = lost;
+        }
+    } else {
+        const int cell = kDownwardTestCell;
+        const SlotBytes none{};
+        show(QString());
+        if (!sends.send({none, none, Calibration(kOffsetCell, 0), Calibration(kFactorCell, 0),
+                         Calibration(kClearedCell, 0)},
+                        kNormalMode))
+            outcome = lost;
+        if (outcome) outcome = co_await s.link.reports(10);
+        if (outcome) {
+            const int offset = std::min(s.link.BatteryCurrent + 1, kMaxOffset);
+            show(QStringLiteral("offset=") + N(offset));
+            if (!sends.send({Calibration(kOffsetCell, offset), none, Cell(cell, 2)}, kNormalMode))
+                outcome = lost;
+        }
+        if (outcome) outcome = co_await s.link.reports(25);
+        if (outcome && s.link.BatteryCurrent != 0) {
+            settings.CalIntFactor = kDownwardReference;
+            const int factor = HardwareFactor(s.link.BatteryCurrent, kDownwardReference, 81);
+            show(label + QStringLiteral(" Factor=") + N(factor));
+            if (!sends.send({Calibration(kFactorCell, factor), Cell(cell, 3)}, kNoModeChange))
+                outcome = lost;
+            if (outcome) outcome = co_await s.link.reports(15);
+            if (outcome && !sends.send({none, Cell(cell, 255)}, kNoModeChange)) outcome = lost;
+        }
+    }
+    if (!outcome) co_return co_await Stop(s.dialogs, outcome, sends.doing(), sends.written());
+    co_return OpStatus::Done;
+}
+
+}  // namespace norva

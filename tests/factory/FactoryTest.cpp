@@ -1,0 +1,299 @@
+// The factory window's commands and the hardware test, frame by frame on both kinds of unit.
+#include <gtest/gtest.h>
+
+#include <QResizeEvent>
+
+#include "factory/FactoryCommands.h"
+#include "factory/FactorySetupWindow.h"
+#include "mainwin/CloneFile.h"
+#include "support/Geometry.h"
+#include "support/LinkFixture.h"
+#include "support/OperationRig.h"
+
+using namespace norva;
+using namespace norva::testing;
+
+namespace {
+
+std::vector<uint8_t> SlotAt(const std::vector<uint8_t>& report, int k) {
+    return {report.begin() + 1 + 5 * k, report.begin() + 6 + 5 * k};
+}
+std::vector<uint8_t> Slot(int a, int v, int s) {
+    return {222, 223, uint8_t(a), uint8_t(v), uint8_t(s)};
+}
+// A report with a live battery current (tenths of an ampere) and EGT byte.
+Report Live(int address, int current, int egtByte = 0) {
+    Report r = StreamReport(address, 0);
+    r[38] = uint8_t(current);
+    r[46] = uint8_t(egtByte);
+    return r;
+}
+
+class Factory : public LinkTest {
+  protected:
+    OperationRig rig{link};
+    Config settings;
+    CloneHandover handover;
+    int next = 0;
+    bool falling = false;
+
+    void SetUp() override {
+        stream(20);
+        bus.writes.clear();
+    }
+    void TearDown() override { link.Operation.abort(); }
+    void downward() {
+        falling = true;
+        next = 200;
+        stream(10);
+        ASSERT_TRUE(link.BackupDescending);
+        bus.writes.clear();
+    }
+    void stream(int n, int current = 3, int egtByte = 0) {
+        std::vector<Report> reports;
+        for (int i = 0; i < n; ++i) {
+            reports.push_back(Live(((next % 256) + 256) % 256, current, egtByte));
+            next += falling ? -1 : 1;
+        }
+        feed(reports);
+    }
+    std::unique_ptr<FactorySetupWindow> window() {
+        return std::make_unique<FactorySetupWindow>(rig.services(), settings, handover);
+    }
+    const std::vector<uint8_t>& last() const { return bus.writes.back(); }
+};
+
+}  // namespace
+
+TEST_F(Factory, SingleWritesGoOutAtOnceInSlotZeroWithNormalMode) {
+    auto w = window();
+    const auto click = [&](QPushButton* b) {
+        bus.writes.clear();
+        b->click();
+        Settle(link);
+    };
+    struct Typed {
+        const char* text;
+        int value;  // -1: nothing sent
+    };
+    for (const Typed& t :
+         {Typed{"120", 120}, Typed{"250", 250}, Typed{"300", 255}, Typed{"12.9", 12},
+          Typed{"208", 208}, Typed{"", -1}, Typed{"fast", -1}, Typed{"-5", -1}}) {
+        SCOPED_TRACE(t.text);
+        rig.dialogs.answerInput(t.text);
+        click(w->Command1);
+        if (t.value < 0) {
+            EXPECT_TRUE(bus.writes.empty());
+            continue;
+        }
+        ASSERT_EQ(bus.writes.size(), 1u);
+        EXPECT_EQ(SlotAt(last(), 0), Slot(48, t.value, (48 + t.value) % 256));
+        EXPECT_EQ(last()[31], 1);
+        EXPECT_EQ(last()[32], 0);
+        EXPECT_EQ(SlotAt(last(), 1), std::vector<uint8_t>(5, 0));
+    }
+    const DialogCall ask = rig.dialogs.calls(DialogCall::Kind::Input).front();
+    EXPECT_EQ(ask.title, "Max. Authorized R.P.M.");
+    EXPECT_EQ(ask.text, "Input the desired Maximum Authorized R.P.M. value in thousands");
+    EXPECT_EQ(ask.defaultText, "0");
+    EXPECT_EQ(rig.dialogs.messages().size(), 2u);  // "fast" and "-5" were refused
+
+    click(w->Command7);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(87, 1, 88));
+    click(w->Command6);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(87, 0, 87));
+    click(w->Command8);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(87, 2, 89));
+    click(w->Command2);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(47, 0, 47));
+    click(w->Command3);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(47, 7, 54));
+    downward();
+    click(w->Command2);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(55, 0, 55));
+    click(w->Command3);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(55, 7, 62));
+}
+
+TEST_F(Factory, TemperatureCalibrationReadsTheUncorrectedTemperature) {
+    EXPECT_EQ(TemperatureCalibration(60, 22).value, 19);
+    EXPECT_EQ(TemperatureCalibration(1020, 0).value, 255);
+    EXPECT_EQ(TemperatureCalibration(20, 22).value, 0);
+    EXPECT_TRUE(TemperatureCalibration(20, 22).error);
+    EXPECT_EQ(TemperatureCalibration(60, -23).value, 19);  // |T|
+
+    auto w = window();
+    w->Text1->setText("22 C");
+    w->Command4->click();
+    ASSERT_EQ(bus.writes.size(), 1u);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(1, 0, 1));
+    EXPECT_EQ(SlotAt(last(), 1), Slot(2, 0, 2));
+    EXPECT_EQ(last()[31], 0);
+    stream(3, 3, 15);  // 60 degrees C
+    EXPECT_EQ(bus.writes.size(), 1u);
+    stream(1, 3, 15);
+    ASSERT_EQ(bus.writes.size(), 2u);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(1, 19, 20));
+    EXPECT_EQ(SlotAt(last(), 1), Slot(2, 19, 21));
+
+    // Too cold for the ambient given: 0 is written after "Error"; 255 at the top.
+    bus.writes.clear();
+    w->Command4->click();
+    stream(4, 3, 5);  // 20 degrees C
+    ASSERT_EQ(bus.writes.size(), 2u);
+    EXPECT_EQ(rig.lastMessage(), "Error");
+    EXPECT_EQ(SlotAt(last(), 0), Slot(1, 0, 1));
+    bus.writes.clear();
+    w->Text1->setText("none");
+    w->Command4->click();
+    stream(4, 3, 255);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(1, 255, 0));
+    EXPECT_EQ(SlotAt(last(), 1), Slot(2, 255, 1));
+}
+
+TEST_F(Factory, FastSetupWritesEveryCellOfItsFileThenCalibrates) {
+    std::string text;
+    for (int a = 16; a < 256; ++a) text += std::to_string(a % 200) + "\r\n";
+    rig.write("unit.nvc", text);
+    auto w = window();
+    EXPECT_TRUE(w->Command5->isHidden());
+    handover.choose(rig.path("unit.nvc"));
+    handover.offerFastSetup();
+    EXPECT_FALSE(w->Command5->isHidden());
+    EXPECT_EQ(w->Label1->text(), rig.path("unit.nvc"));
+
+    w->Command5->click();
+    EXPECT_NE(w->Label1->styleSheet().indexOf("255,0,0"), -1);  // red while it writes
+    Settle(link);
+    ASSERT_EQ(bus.writes.size(), 241u);  // 240 cells and the calibration's first report
+    for (int a = 16; a < 256; ++a)
+        ASSERT_EQ(SlotAt(bus.writes[a - 16], 0), Slot(a, a % 200, (a + a % 200) % 256)) << a;
+    EXPECT_EQ(SlotAt(bus.writes[240], 0), Slot(1, 0, 1));
+    EXPECT_EQ(rig.progress.texts[1], "Programming the NORVA 6%");
+    stream(4, 3, 15);
+    EXPECT_EQ(bus.writes.size(), 242u);
+    EXPECT_TRUE(w->Label1->styleSheet().isEmpty());
+
+    // A bad file: nothing goes out.
+    bus.writes.clear();
+    rig.write("unit.nvc", "1\r\n2\r\n");
+    w->Command5->click();
+    Settle(link);
+    EXPECT_TRUE(bus.writes.empty());
+    EXPECT_EQ(rig.lastMessage().toStdString().rfind(rig.path("unit.nvc").toStdString() + ":3:", 0),
+              0u);
+}
+
+TEST(HardwareFactor, BelowAndAboveTheReference) {
+    EXPECT_EQ(HardwareFactor(20, 17, 41), 217);
+    EXPECT_EQ(HardwareFactor(16, 17, 41), 16);
+    EXPECT_EQ(HardwareFactor(8, 17, 41), 41);
+    EXPECT_EQ(HardwareFactor(40, 17, 41), 140);
+    EXPECT_EQ(HardwareFactor(10, 25, 81), 81);
+    EXPECT_EQ(HardwareFactor(17, 17, 41), 255);  // 256, at most 255
+}
+
+TEST_F(Factory, HardwareTestOfAnUpwardUnitStepByStep) {
+    settings.AccessLevel = 743;
+    auto w = window();
+    ASSERT_FALSE(w->Command9->isHidden());
+    w->Command9->click();
+    ASSERT_EQ(bus.writes.size(), 1u);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(88, 0, 88));
+    EXPECT_EQ(SlotAt(last(), 1), Slot(87, 0, 87));
+    EXPECT_EQ(SlotAt(last(), 2), Slot(241, 0, 242));  // calibration checksum A + V + 1
+    EXPECT_EQ(SlotAt(last(), 4), Slot(243, 0, 244));
+    stream(10, 5);
+    ASSERT_EQ(bus.writes.size(), 2u);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(241, 22, 8));
+    EXPECT_EQ(SlotAt(last(), 1), Slot(70, 80, 150));
+    EXPECT_EQ(SlotAt(last(), 2), Slot(88, 2, 90));
+    EXPECT_EQ(w->Label2->text(), "offset= 22");
+    stream(15, 20);
+    ASSERT_EQ(bus.writes.size(), 3u);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(242, 217, 204));
+    EXPECT_EQ(SlotAt(last(), 3), Slot(88, 1, 89));
+    EXPECT_EQ(w->Label2->text(), "offset= 22 Factor= 217");
+    const int waits[] = {10, 6, 16, 6, 6, 6};
+    const int cells[] = {0, 3, 0, 4, 0};
+    for (int k = 0; k < 6; ++k) {
+        stream(waits[k] - 1);
+        ASSERT_EQ(bus.writes.size(), size_t(3 + k)) << k;
+        stream(1);
+        ASSERT_EQ(bus.writes.size(), size_t(4 + k));
+        if (k < 5) EXPECT_EQ(SlotAt(last(), 0), Slot(88, cells[k], 88 + cells[k]));
+    }
+    EXPECT_EQ(SlotAt(last(), 0), Slot(87, 1, 88));
+    EXPECT_FALSE(link.Operation.busy());
+    EXPECT_EQ(rig.progress.texts.back(), "Hardware test: step 9 of 9");
+}
+
+TEST_F(Factory, HardwareTestOfADownwardUnitAndItsClamps) {
+    downward();
+    settings.CalIntFactor = 17;
+    ASSERT_TRUE(rig.start([&](Services s) { return HardwareTest(s, settings, {}); }));
+    ASSERT_EQ(bus.writes.size(), 1u);
+    EXPECT_EQ(SlotAt(last(), 0), std::vector<uint8_t>(5, 0));
+    EXPECT_EQ(SlotAt(last(), 2), Slot(241, 0, 242));
+    stream(10, 100);  // 100 + 1 is clamped to 80
+    ASSERT_EQ(bus.writes.size(), 2u);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(241, 80, 66));
+    EXPECT_EQ(SlotAt(last(), 2), Slot(79, 2, 81));
+    stream(25, 10);  // 25 x 256 / 10 - 256 = 384, clamped to 81
+    ASSERT_EQ(bus.writes.size(), 3u);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(242, 81, 68));
+    EXPECT_EQ(SlotAt(last(), 1), Slot(79, 3, 82));
+    EXPECT_EQ(last()[31], 0);  // no mode change from here on
+    EXPECT_EQ(settings.CalIntFactor, 25);
+    stream(15);
+    ASSERT_EQ(bus.writes.size(), 4u);
+    EXPECT_EQ(SlotAt(last(), 1), Slot(79, 255, 78));
+    EXPECT_EQ(rig.status, OpStatus::Done);
+}
+
+TEST_F(Factory, AZeroReadingEndsTheTestAndALostUnitNamesWhatWasWritten) {
+    ASSERT_TRUE(rig.start([&](Services s) { return HardwareTest(s, settings, {}); }));
+    stream(10, 30);  // 30 x 4 + 2 = 122, clamped to 80
+    EXPECT_EQ(SlotAt(last(), 0), Slot(241, 80, 66));
+    stream(15, 0);
+    EXPECT_EQ(rig.status, OpStatus::Done);
+    EXPECT_EQ(bus.writes.size(), 2u);  // no factor
+
+    bus.writes.clear();
+    ASSERT_TRUE(rig.start([&](Services s) { return HardwareTest(s, settings, {}); }));
+    stream(10, 5);
+    bus.unplug("unit");
+    tick();
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    EXPECT_EQ(rig.lastMessage(),
+              "The unit was lost while testing the hardware (step 2 of 9): the cells written so "
+              "far were 88=0, 87=0, 241=0, 242=0, 243=0, 241=22, 70=80, 88=2.");
+}
+
+TEST_F(Factory, WindowAtItsDesignPlacesAndTheTestForAccess743Only) {
+    auto w = window();
+    EXPECT_EQ(w->windowTitle(), "Factory Setup");
+    EXPECT_EQ(w->Frame10->title(), "Max.Authorized R.P.M.");
+    EXPECT_TRUE(w->Command9->isHidden());  // access 0
+    EXPECT_TRUE(w->Label1->isHidden());
+    w->resize(245, 342);
+    QResizeEvent design(QSize(245, 342), QSize());
+    QCoreApplication::sendEvent(w.get(), &design);
+    EXPECT_TRUE(Near(w->Command4->geometry(), Px(240, 1680, 2055, 375)));
+    EXPECT_TRUE(Near(w->Command1->geometry(), Px(840, 360, 636, 300)));  // inside its frame
+    EXPECT_TRUE(Near(w->Label2->geometry(), Px(120, 4560, 3372, 372)));
+    QResizeEvent twice(QSize(490, 684), QSize());
+    QCoreApplication::sendEvent(w.get(), &twice);
+    EXPECT_TRUE(Near(w->Command9->geometry(), Px(5520, 7680, 1710, 990)));
+    if (const QByteArray dir = qgetenv("NORVA_SHOTS"); !dir.isEmpty()) {
+        handover.choose("/home/factory/engine-1042.nvc");
+        handover.offerFastSetup();
+        w->Label2->setText("offset= 22 Factor= 217");
+        w->show();
+        w->grab().save(QString::fromLocal8Bit(dir) + "/factory.png");
+    }
+    settings.AccessLevel = 742;
+    EXPECT_TRUE(window()->Command9->isHidden());
+    settings.AccessLevel = 743;
+    EXPECT_FALSE(window()->Command9->isHidden());
+}
