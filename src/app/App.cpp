@@ -11,6 +11,7 @@
 #include "ops/Operation.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
+#include "ramps/RampsWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/ScriptedDialogs.h"
 
@@ -71,6 +72,8 @@ void App::bindMenus() {
     connect(w->credit, &QAction::triggered, this, &App::ShowWelcomeText);
     w->Advanced->setEnabled(true);
     connect(w->Advanced, &QAction::triggered, this, &App::ShowFactorySetup);
+    w->Rampas->setEnabled(true);
+    connect(w->Rampas, &QAction::triggered, this, &App::ShowRamps);
     const auto bind = [this](QAction* item, std::function<Task<OpStatus>(Services)> operation,
                              bool needsUnit = true) {
         item->setEnabled(true);
@@ -117,6 +120,13 @@ void App::ShowFactorySetup() {
     factoryWindow_->show();
     factoryWindow_->raise();
     factoryWindow_->activateWindow();
+}
+
+void App::ShowRamps() {
+    if (!rampsWindow_) rampsWindow_ = new RampsWindow(services(), mainWindow_.get());
+    rampsWindow_->show();
+    rampsWindow_->raise();
+    rampsWindow_->activateWindow();
 }
 
 void App::Exit() {

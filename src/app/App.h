@@ -23,6 +23,7 @@ namespace norva {
 class MainWindow;
 class WelcomeTextWindow;
 class FactorySetupWindow;
+class RampsWindow;
 namespace params {
 class ParametersWindow;
 }
@@ -68,6 +69,9 @@ class App : public QObject {
     // "&Advanced": the factory setup window, made on first use and then kept.
     void ShowFactorySetup();
     FactorySetupWindow* factoryWindow() const { return factoryWindow_; }
+    // "&Ramps": the ramp editor, made on first use and then kept.
+    void ShowRamps();
+    RampsWindow* rampsWindow() const { return rampsWindow_; }
 
     // "&Exit": settings and geometry saved, unit closed, program ended. Settings that could
     // not be saved are named in a message first.
@@ -93,6 +97,7 @@ class App : public QObject {
     std::unique_ptr<MainWindow> mainWindow_;
     WelcomeTextWindow* welcomeWindow_ = nullptr;   // a child window of the main window
     FactorySetupWindow* factoryWindow_ = nullptr;  // likewise
+    RampsWindow* rampsWindow_ = nullptr;           // likewise
     // Deleted on close, so the next opening builds it afresh.
     QPointer<params::ParametersWindow> parameters_;
     Task<> exiting_;

@@ -22,6 +22,8 @@ std::string Usage() {
            "       norva [--device SPEC] factory cal-temp [AMBIENT]\n"
            "       norva [--device SPEC] factory fast-setup FILE.nvc\n"
            "       norva [--device SPEC] factory hardware-test\n"
+           "       norva [--device SPEC] ramps read | write FILE.rmp\n"
+           "       norva ramps show FILE.rmp [--png OUT.png]\n"
            "  --device SPEC   hid (default), sim, sim:falling, sim:rate=N or tcp:HOST:PORT\n"
            "  --config FILE   settings file instead of the user's norva10.ini\n"
            "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
@@ -45,6 +47,10 @@ std::string Usage() {
            "                  of RPM), the terminal's menu access, the start mode, the\n"
            "                  temperature calibration (ambient 22 C unless given), the fast\n"
            "                  setup from a clone file, the hardware test (prints its result)\n"
+           "  ramps read      the unit's acceleration and deceleration ramps to a file\n"
+           "  ramps write     a ramp file into the unit, checked afterwards\n"
+           "  ramps show      a ramp file's table with its relative speeds, without a unit\n"
+           "    --png OUT     and its chart as a picture\n"
            "Exit status: 0 done, 2 no unit, unit lost or no answer, 3 bad file or entry,\n"
            "4 refused by the unit (write protected, or the other kind of unit).\n";
 }
@@ -92,6 +98,9 @@ constexpr Verb kVerbs[] = {
     {"factory", "cal-temp", Command::FactoryCalTemp, Takes::Optional},
     {"factory", "fast-setup", Command::FactoryFastSetup, Takes::Required, "a file"},
     {"factory", "hardware-test", Command::FactoryHardwareTest},
+    {"ramps", "read", Command::RampsRead, Takes::Required, "a file"},
+    {"ramps", "write", Command::RampsWrite, Takes::Required, "a file"},
+    {"ramps", "show", Command::RampsShow, Takes::Required, "a file"},
 };
 
 bool IsChoice(const Verb& verb, const std::string& value) {
@@ -153,6 +162,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             return fail("timers needs clear-all or clear-service");
         } else if ((arg == "clone" || arg == "params") && c == Command::Window) {
             return fail(arg + " needs save or write");
+        } else if (arg == "ramps" && c == Command::Window) {
+            return fail("ramps needs read, write or show");
+        } else if (c == Command::RampsShow && arg == "--png") {
+            if (!value(line.png)) return std::nullopt;
         } else if (arg == "factory" && c == Command::Window) {
             return fail(
                 "factory needs max-rpm, menus, start-mode, cal-temp, fast-setup or "
@@ -185,6 +198,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         return fail("--screenshot is for the main window only");
     if (!line.summaryImage.empty() && line.deviceGiven)
         return fail("summary --image reads a file, not a unit: leave out --device");
+    if (line.command == Command::RampsShow && line.deviceGiven)
+        return fail("ramps show reads a file, not a unit: leave out --device");
     if (reportsGiven && line.monitorOptions.seconds > 0)
         return fail("give either --reports or --seconds, not both");
     return line;

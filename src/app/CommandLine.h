@@ -27,6 +27,9 @@ enum class Command {
     FactoryCalTemp,
     FactoryFastSetup,
     FactoryHardwareTest,
+    RampsRead,
+    RampsWrite,
+    RampsShow,
 };
 
 struct CommandLine {
@@ -42,6 +45,7 @@ struct CommandLine {
     // start-mode: the choice; cal-temp: the ambient temperature
     std::string file;
     bool backup = true;  // false: --no-backup
+    std::string png;     // ramps show: the chart as a picture
 };
 
 std::string Usage();

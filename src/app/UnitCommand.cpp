@@ -9,6 +9,7 @@
 #include "mainwin/CloneFile.h"
 #include "mainwin/Maintenance.h"
 #include "mainwin/ParameterFile.h"
+#include "ramps/Ramps.h"
 #include "ui/ScriptedDialogs.h"
 
 namespace norva {
@@ -68,6 +69,7 @@ int UnitCommand::run() {
 bool UnitCommand::needsCompleteImage() const {
     switch (line_.command) {
         case Command::CloneSave:
+        case Command::RampsRead:
             return true;
         case Command::CloneWrite:
         case Command::ParamsWrite:
@@ -175,6 +177,12 @@ void UnitCommand::startOperation() {
         case Command::FactoryFastSetup:
             operation = [s, file] { return FastSetup(s, file, QStringLiteral("22")); };
             break;
+        case Command::RampsRead:
+            operation = [s, file] { return SaveRampsFromImage(s, file); };
+            break;
+        case Command::RampsWrite:
+            operation = [s, file] { return WriteRampFile(s, file); };
+            break;
         case Command::FactoryHardwareTest:
             operation = [this, s] {
                 return HardwareTest(s, app_.settings(),
@@ -185,9 +193,10 @@ void UnitCommand::startOperation() {
             return finish(2);
     }
     started_ = true;
-    const auto refusal =
-        app_.link().Operation.start([this, operation] { return Keep(operation(), status_); },
-                                    line_.command != Command::CloneSave);
+    const bool fromImage =
+        line_.command == Command::CloneSave || line_.command == Command::RampsRead;
+    const auto refusal = app_.link().Operation.start(
+        [this, operation] { return Keep(operation(), status_); }, !fromImage);
     if (refusal != Operations::Refusal::None) {
         std::fprintf(err_, "norva: %s\n", qPrintable(Operations::RefusalText(refusal)));
         finish(2);

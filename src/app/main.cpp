@@ -8,6 +8,7 @@
 #include "app/App.h"
 #include "app/CommandLine.h"
 #include "app/Monitor.h"
+#include "app/RampsShow.h"
 #include "app/Screenshot.h"
 #include "app/SummaryCommand.h"
 #include "app/UnitCommand.h"
@@ -38,6 +39,8 @@ int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
     QCoreApplication::setApplicationName(QStringLiteral("norva"));
     if (line.command == norva::Command::Summary && !line.summaryImage.empty())
         return norva::PrintCloneSummary(line.summaryImage, stdout, stderr);
+    if (line.command == norva::Command::RampsShow)
+        return norva::ShowRampFile(line.file, line.png, stdout, stderr);
     norva::App app(norva::MakeBackend(line.device), Options(line, false));
     if (line.command == norva::Command::Monitor) {
         norva::Monitor monitor(app.link(), line.monitorOptions, stdout, stderr);

@@ -44,12 +44,16 @@ Memory DefaultMemory(bool falling) {
     m[cell::kThrottleCurve] = 0;
     m[94] = falling ? 15 : 25;
 
-    // Ramps: eight pairs of (up-to speed, slope) with rising speeds.
+    // Ramps: eight pairs of (up-to speed, slope), speeds rising to full power, gentle at
+    // both ends; a little steeper than a new engine's.
+    const uint8_t upTo[8] = {40, 70, 95, 115, 160, 200, 225, 255};
+    const uint8_t accel[8] = {2, 3, 4, 6, 9, 14, 16, 4};
+    const uint8_t decel[8] = {2, 3, 4, 6, 9, 14, 19, 22};
     for (int i = 0; i < 8; ++i) {
-        m[cell::kAccelRamp + 2 * i] = static_cast<uint8_t>(45 + 12 * i);
-        m[cell::kAccelRamp + 2 * i + 1] = static_cast<uint8_t>(40 - 3 * i);
-        m[cell::kDecelRamp + 2 * i] = static_cast<uint8_t>(45 + 12 * i);
-        m[cell::kDecelRamp + 2 * i + 1] = static_cast<uint8_t>(50 - 4 * i);
+        m[cell::kAccelRamp + 2 * i] = upTo[i];
+        m[cell::kAccelRamp + 2 * i + 1] = accel[i];
+        m[cell::kDecelRamp + 2 * i] = upTo[i];
+        m[cell::kDecelRamp + 2 * i + 1] = decel[i];
     }
     PutText(m, cell::kWelcome, "  NORVA SYSTEM  ");
     PutText(m, cell::kWelcome + 16, " SIMULATED UNIT ");

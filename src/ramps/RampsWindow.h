@@ -1,0 +1,70 @@
+#pragma once
+// "Acceleration/Deceleration ramps": the two ramp tables as 34 fields, their relative speeds
+// and chart kept up to date at every change, and the four buttons: read from the unit's
+// image, write to the unit, load and save .rmp files.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "base/Task.h"
+#include "ops/Operation.h"
+#include "ramps/Ramps.h"
+#include "ui/CanvasWidget.h"
+#include "ui/TwipLayout.h"
+
+namespace norva {
+
+class RampsWindow : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr double kDesignWidthTwips = 9924;
+    static constexpr double kDesignHeightTwips = 5916;
+
+    explicit RampsWindow(Services services, QWidget* parent = nullptr);
+    ~RampsWindow() override;
+
+    // The recompute: relative speeds and chart from the fields, row 8 forced to 255. A field
+    // that is not a number is marked and leaves the column and the chart as they were.
+    void pinta();
+    void Read();   // "Read NORVA"
+    void Write();  // "Write to NORVA"
+    void Load();   // "Load File"
+    void Save();   // "Save File"
+
+    RampFields fields() const;
+    // Sets all 34 fields, then recomputes once.
+    void setFields(const RampFields& fields);
+    // Field n (1..50) as the design numbers them: 1..34 editable, 35..50 relative speeds.
+    QLineEdit* field(int n) const { return fields_[n - 1]; }
+
+    CanvasWidget* Picture1;                                  // the two ramps
+    QPlainTextEdit* Text51;                                  // help text
+    QLabel* Label11;                                         // "Please Wait"
+    QGroupBox *Frame1, *Frame2;                              // acceleration, deceleration
+    QPushButton *Command1, *Command2, *Command3, *Command4;  // load, save, read, write
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    class LabelProgress;
+    void buildControls();
+    void buildFrame(QGroupBox* frame, int firstField, int firstRelative, double width);
+
+    Services services_;
+    TwipLayout layout_;
+    std::array<QLineEdit*, 50> fields_{};
+    std::optional<RampView> view_;
+    bool filling_ = false;  // setFields: one recompute at the end
+    std::unique_ptr<Progress> labelProgress_;
+    Task<> fileTask_;  // a load or save, waiting for its dialog
+};
+
+}  // namespace norva

@@ -1,0 +1,286 @@
+// The ramp editor: its recompute and chart, its transfer to the unit frame by frame, and its
+// files.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QResizeEvent>
+#include <QTemporaryDir>
+
+#include "ramps/Ramps.h"
+#include "ramps/RampsWindow.h"
+#include "support/Geometry.h"
+#include "support/LinkFixture.h"
+#include "support/OperationRig.h"
+#include "support/SimRig.h"
+#include "ui/RecordingCanvas.h"
+
+using namespace norva;
+using namespace norva::testing;
+
+namespace {
+std::vector<uint8_t> SlotAt(const std::vector<uint8_t>& report, int k) {
+    return {report.begin() + 1 + 5 * k, report.begin() + 6 + 5 * k};
+}
+std::vector<uint8_t> Slot(int a, int v) {
+    return {222, 223, uint8_t(a), uint8_t(v), uint8_t((a + v) % 256)};
+}
+const char* const kDefaultLines =
+    "43\r\n1\r\n74\r\n2\r\n97\r\n3\r\n114\r\n5\r\n165\r\n8\r\n202\r\n13\r\n225\r\n20\r\n255\r\n"
+    "5\r\n43\r\n1\r\n74\r\n2\r\n97\r\n3\r\n114\r\n5\r\n165\r\n8\r\n202\r\n13\r\n225\r\n18\r\n"
+    "255\r\n20\r\n255\r\n0\r\n";
+}  // namespace
+
+TEST(Pinta, RelativeSpeedsByTheRule) {
+    RampFields f = DefaultRampFields();
+    auto view = Pinta(f);
+    ASSERT_TRUE(view);
+    for (int row = 0; row < 16; ++row) EXPECT_EQ(view->relative[row], view->fields[2 * row]);
+    f[0] = "128";
+    f[32] = "120";
+    f[33] = "35";
+    EXPECT_EQ(Pinta(f)->relative[0], "77");   // floor(42.67) + 35
+    EXPECT_EQ(Pinta(f)->relative[7], "120");  // row 8 reads full throttle
+    f[0] = "200";
+    f[32] = "35";
+    f[33] = "120";
+    EXPECT_EQ(Pinta(f)->relative[0], "53");  // floor(-66.67) + 120
+    f[32] = "80";
+    f[33] = "80";
+    const auto even = Pinta(f);
+    for (const QString& r : even->relative) EXPECT_EQ(r, "80");
+    f[33] = "35.5";
+    f[32] = "35.5";
+    EXPECT_EQ(Pinta(f)->relative[3], "35.5");
+}
+
+TEST(Pinta, RowEightIsForcedAndTheChartRunsAsTheFieldsSay) {
+    RampFields f = DefaultRampFields();
+    f[14] = "200";  // row 8's speed
+    f[2] = "20";    // row 2 runs backwards
+    f[3] = "40";    // a slope above the chart
+    int bad = -1;
+    auto view = Pinta(f, &bad);
+    ASSERT_TRUE(view);
+    EXPECT_EQ(view->fields[14], "255");
+    EXPECT_EQ(view->lines[0].front(), QPointF(0, 32));
+    EXPECT_EQ(view->lines[0][2], QPointF(20, -8));
+    RecordingCanvas canvas({186, 89});
+    DrawRamps(canvas, *view);
+    const auto lines = canvas.ops(CanvasOp::Kind::Line);
+    ASSERT_EQ(lines.size(), 16u);
+    EXPECT_EQ(lines[0].pen, (CanvasPen{QColor(255, 0, 0), 2, LineStyle::Solid}));
+    EXPECT_EQ(lines[8].pen.color, QColor(0, 0, 255));
+    EXPECT_EQ(lines[1].b, QPointF(20, -8));  // drawn where it falls, the edge clips it
+    EXPECT_EQ(lines[7].b, QPointF(255, 27));
+    EXPECT_EQ(canvas.ops(CanvasOp::Kind::Scale)[0].b, QPointF(255, 32));
+
+    f[7] = "x";
+    EXPECT_FALSE(Pinta(f, &bad));
+    EXPECT_EQ(bad, 8);
+    EXPECT_EQ(RampFieldName(8), "Acceleration row 4 slope");
+    EXPECT_EQ(RampFieldName(17), "Deceleration row 1 absolute speed");
+}
+
+TEST(RampFiles, TheDefaultsSaveAsTheirThirtyFourLinesAndLoadBack) {
+    std::string error;
+    const auto lines = RampFileLines(DefaultRampFields(), error);
+    ASSERT_TRUE(lines);
+    std::string text;
+    for (const auto& l : *lines) text += l + "\r\n";
+    EXPECT_EQ(text, kDefaultLines);
+    RampFields f = DefaultRampFields();
+    f[1] = "-3.5";
+    f[3] = "400";
+    EXPECT_EQ((*RampFileLines(f, error))[1], "-4");  // floored, not limited
+    EXPECT_EQ((*RampFileLines(f, error))[3], "400");
+    f[5] = "";
+    EXPECT_FALSE(RampFileLines(f, error));
+    EXPECT_EQ(error, "Acceleration row 3 slope is not a number: ''");
+
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, const char* content) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    };
+    struct {
+        QTemporaryDir& d;
+        QString path(const char* name) const { return d.filePath(name); }
+    } rig{dir};
+    write("d.rmp", kDefaultLines);
+    const auto read = ReadRampFile(rig.path("d.rmp").toStdString(), error);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(*read, DefaultRampFields());
+    write("commas.rmp",
+          "43,1,74,2\r\n97,3.25,114,5,165,8,202,13,225,20,255,5,43,1,74,2,97,3,"
+          "114,5,165,8,202,13,225,18,255,20,255,0\r\n");
+    EXPECT_EQ((*ReadRampFile(rig.path("commas.rmp").toStdString(), error))[5], "3.25");
+    write("short.rmp", "1\r\n2\r\n");
+    EXPECT_FALSE(ReadRampFile(rig.path("short.rmp").toStdString(), error));
+    EXPECT_EQ(error,
+              rig.path("short.rmp").toStdString() + ": holds 2 values; a ramp file holds 34");
+    write("text.rmp", "1\r\n2\r\nthree\r\n");
+    EXPECT_FALSE(ReadRampFile(rig.path("text.rmp").toStdString(), error));
+    EXPECT_EQ(error, rig.path("text.rmp").toStdString() + ":3: expected a number, found 'three'");
+}
+
+namespace {
+class RampsOps : public LinkTest {
+  protected:
+    OperationRig rig{link};
+    int next = 0;
+
+    void SetUp() override {
+        stream(300);
+        bus.writes.clear();
+    }
+    void TearDown() override { link.Operation.abort(); }
+    void stream(int n) {
+        feedStream(next, n);
+        next += n;
+    }
+};
+}  // namespace
+
+TEST_F(RampsOps, SixReportsPacedByteForByteThenChecked) {
+    RampFields f = DefaultRampFields();
+    f[0] = "0";                          // sent as 1
+    f[2] = "300";                        // sent as 255
+    f[4] = "12.9";                       // sent as 12
+    f[31] = "255";                       // address 175, checksum 174
+    link.PressKey(TerminalKey::MenuUp);  // leaves 1, 0 in bytes 30, 31
+    bus.writes.clear();
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteRamps(s, f); }));
+    ASSERT_EQ(bus.writes.size(), 1u);  // report 1 at once
+    stream(1);
+    ASSERT_EQ(bus.writes.size(), 3u);  // report 2 after one report, report 3 right after it
+    for (int r = 3; r < 6; ++r) {
+        stream(1);
+        ASSERT_EQ(bus.writes.size(), size_t(r + 1));
+    }
+    EXPECT_EQ(SlotAt(bus.writes[0], 0), Slot(144, 1));
+    EXPECT_EQ(SlotAt(bus.writes[0], 2), Slot(146, 255));
+    EXPECT_EQ(SlotAt(bus.writes[0], 4), Slot(148, 12));
+    for (int r = 0; r < 5; ++r) {
+        EXPECT_EQ(bus.writes[r][31], 1) << r;  // as the key left them
+        for (int k = 0; k < 6; ++k) EXPECT_EQ(bus.writes[r][3 + 5 * k], 144 + 6 * r + k);
+    }
+    const auto& last = bus.writes[5];
+    EXPECT_EQ(SlotAt(last, 0), Slot(174, 255));
+    EXPECT_EQ(SlotAt(last, 1), (std::vector<uint8_t>{222, 223, 175, 255, 174}));
+    EXPECT_EQ(SlotAt(last, 2), std::vector<uint8_t>(5, 0));
+    EXPECT_EQ(last[31], 1);
+    EXPECT_EQ(last[32], 0);
+    // The unit's stream brings the cells back; one of them differs.
+    const auto sent = [&](int k) {  // the value sent to address 144 + k
+        const int report = k < 30 ? k / 6 : 5;
+        const int slot = k < 30 ? k % 6 : k - 30;
+        return bus.writes[report][4 + 5 * slot];
+    };
+    std::vector<Report> back;
+    for (int k = 0; k < 32; ++k) back.push_back(StreamReport(144 + k, k == 6 ? 99 : sent(k)));
+    feed(back);
+    EXPECT_EQ(rig.status, OpStatus::Refused);
+    EXPECT_EQ(rig.lastMessage().toStdString(),
+              "The unit does not hold the ramps that were sent: address 150 holds 99 (114 was "
+              "sent).");
+}
+
+TEST_F(RampsOps, ABadFieldSendsNothingAndALostUnitSaysHowFarItGot) {
+    RampFields f = DefaultRampFields();
+    f[9] = "fast";
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteRamps(s, f); }));
+    EXPECT_EQ(rig.status, OpStatus::BadInput);
+    EXPECT_EQ(rig.lastMessage(),
+              "Acceleration row 5 slope is not a number: 'fast'. Nothing was sent.");
+    EXPECT_TRUE(bus.writes.empty());
+
+    ASSERT_TRUE(rig.start([](Services s) { return WriteRamps(s, DefaultRampFields()); }));
+    stream(1);
+    ASSERT_EQ(bus.writes.size(), 3u);
+    bus.unplug("unit");
+    tick();
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    EXPECT_EQ(rig.lastMessage(),
+              "The unit was lost while writing the ramps: 3 of 6 reports were sent.");
+}
+
+TEST_F(RampsOps, TheWindowReadsFromTheImageLoadsAndSaves) {
+    RampsWindow window(rig.services());
+    EXPECT_EQ(window.windowTitle(), "Acceleration/Deceleration ramps");
+    EXPECT_EQ(window.field(35)->text(), "43");  // drawn when it opens
+    EXPECT_TRUE(window.field(15)->isReadOnly());
+    EXPECT_TRUE(window.field(2)->isReadOnly());
+    EXPECT_TRUE(window.field(40)->isReadOnly());
+    EXPECT_TRUE(window.Text51->toPlainText().startsWith("-Enter the absolute speed value"));
+
+    link.BackupByteCount = 254;
+    window.Read();
+    EXPECT_EQ(rig.lastMessage(), "Backup data not available, please wait");
+    EXPECT_EQ(window.field(1)->text(), "43");
+    link.BackupByteCount = 255;
+    for (int a = 144; a < 176; ++a) link.BackupImage[a] = uint8_t(a - 100);
+    link.BackupImage[51] = 120;
+    link.BackupImage[50] = 35;
+    window.Read();
+    EXPECT_EQ(window.field(1)->text(), "44");
+    EXPECT_EQ(window.field(15)->text(), "255");  // forced, whatever the unit holds
+    EXPECT_EQ(window.field(33)->text(), "120");
+    EXPECT_EQ(window.field(35)->text(), "49");  // floor(44 / 255 x 85) + 35
+
+    // A field that is not a number is marked; the column waits.
+    window.field(34)->setText("idle");
+    EXPECT_FALSE(window.field(34)->styleSheet().isEmpty());
+    EXPECT_FALSE(window.field(34)->toolTip().isEmpty());
+    EXPECT_EQ(window.field(35)->text(), "49");
+    window.field(34)->setText("35");
+    EXPECT_TRUE(window.field(34)->styleSheet().isEmpty());
+
+    rig.write("bad.rmp", "1\r\n");
+    rig.dialogs.answerOpenFile(rig.path("bad.rmp"));
+    window.Load();
+    EXPECT_EQ(window.field(1)->text(), "44");  // unchanged
+    EXPECT_EQ(rig.lastMessage().toStdString(),
+              rig.path("bad.rmp").toStdString() + ": holds 1 values; a ramp file holds 34");
+    rig.write("d.rmp", kDefaultLines);
+    rig.dialogs.answerOpenFile(rig.path("d.rmp"));
+    window.Load();
+    EXPECT_EQ(window.fields(), DefaultRampFields());
+    rig.dialogs.answerSaveFile(rig.path("saved"));
+    window.Save();
+    EXPECT_EQ(rig.file("saved.rmp"), kDefaultLines);
+}
+
+TEST_F(RampsOps, WindowAtItsDesignPlaces) {
+    RampsWindow window(rig.services());
+    QResizeEvent design(QSize(662, 394), QSize());
+    QCoreApplication::sendEvent(&window, &design);
+    EXPECT_TRUE(Near(window.Picture1->geometry(), Px(360, 240, 2796, 1332)));
+    EXPECT_TRUE(Near(window.Frame2->geometry(), Px(7080, 240, 2412, 3972)));
+    EXPECT_TRUE(Near(window.Command4->geometry(), Px(6120, 5160, 1692, 492)));
+    EXPECT_NEAR(window.Label11->font().pointSizeF(), 18, 0.3);
+    if (const QByteArray dir = qgetenv("NORVA_SHOTS"); !dir.isEmpty()) {
+        window.show();
+        window.grab().save(QString::fromLocal8Bit(dir) + "/ramps.png");
+    }
+}
+
+TEST(RampsSim, ReadThenWriteThroughTheSimulatedUnit) {
+    SimRig sim;
+    OperationRig rig(sim.link);
+    sim.run(400);
+    RampsWindow window(rig.services());
+    window.Read();
+    for (int n = 1; n <= 32; ++n)
+        EXPECT_EQ(window.field(n)->text().toInt(), sim.unit().memory()[143 + n]) << n;
+    if (const QByteArray dir = qgetenv("NORVA_SHOTS"); !dir.isEmpty()) {
+        window.show();
+        window.grab().save(QString::fromLocal8Bit(dir) + "/ramps-sim.png");
+    }
+    window.field(4)->setText("7");  // acceleration row 2 slope
+    window.Write();
+    for (int ms = 0; ms < 10000 && sim.link.Operation.busy(); ms += 15) sim.run(15);
+    EXPECT_EQ(sim.unit().memory()[147], 7);
+    EXPECT_EQ(rig.lastMessage(), "Ramps verified");
+}
