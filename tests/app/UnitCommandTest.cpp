@@ -118,3 +118,21 @@ TEST(UnitCommand, FactoryCommandsOnBothKindsOfUnit) {
     EXPECT_EQ(ran.err, "norva: " + dir.filePath("none.nvc").toStdString() +
                            ": no such file. Nothing was sent.\n");
 }
+
+TEST(UnitCommand, RampsReadWriteAndShow) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("r.rmp");
+    Ran ran = RunNorva({"--device", "sim:rate=1000", "ramps", "read", file});
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(Read(file).substr(0, 8), "40\r\n2\r\n7");
+    ran = RunNorva({"--device", "sim:falling:rate=1000", "ramps", "write", file});
+    EXPECT_EQ(ran.status, 0);
+    EXPECT_EQ(ran.err, "norva: Ramps verified\n");
+    ran = RunNorva({"ramps", "show", file, "--png", dir.filePath("r.png")});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_NE(ran.out.find("  8             120             255      4\n"), std::string::npos)
+        << ran.out;
+    EXPECT_TRUE(QFile::exists(dir.filePath("r.png")));
+    ran = RunNorva({"ramps", "show", dir.filePath("none.rmp")});
+    EXPECT_EQ(ran.status, 3);
+}
