@@ -13,6 +13,7 @@
 #include "link/hid/SimBackend.h"
 #include "mainwin/CloneFile.h"
 #include "mainwin/ParameterFile.h"
+#include "runlog/Download.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
@@ -119,6 +120,22 @@ static void BM_ParameterSaveSimulatedUnit1000PerSecond(benchmark::State& state) 
     }
 }
 BENCHMARK(BM_ParameterSaveSimulatedUnit1000PerSecond)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+static void BM_RunLogDownloadSimulatedUnit1000PerSecond(benchmark::State& state) {
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        Report(state, Run([&](ScriptedDialogs& d) { d.answerSaveFile(dir.filePath("log.txt")); },
+                          [&](App&, Services s) {
+                              DownloadOptions options;
+                              options.workFolder = dir.filePath("work");
+                              return DownloadRunLog(s, options);
+                          }));
+    }
+}
+BENCHMARK(BM_RunLogDownloadSimulatedUnit1000PerSecond)
     ->Iterations(3)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

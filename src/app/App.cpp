@@ -12,6 +12,8 @@
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
 #include "ramps/RampsWindow.h"
+#include "runlog/DownloadWindow.h"
+#include "runlog/TimeChartWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/ScriptedDialogs.h"
 
@@ -74,6 +76,10 @@ void App::bindMenus() {
     connect(w->Advanced, &QAction::triggered, this, &App::ShowFactorySetup);
     w->Rampas->setEnabled(true);
     connect(w->Rampas, &QAction::triggered, this, &App::ShowRamps);
+    w->Donw->setEnabled(true);
+    connect(w->Donw, &QAction::triggered, this, &App::ShowDownload);
+    w->TGraph->setEnabled(true);
+    connect(w->TGraph, &QAction::triggered, this, [this] { ShowTimeChart(); });
     const auto bind = [this](QAction* item, std::function<Task<OpStatus>(Services)> operation,
                              bool needsUnit = true) {
         item->setEnabled(true);
@@ -127,6 +133,31 @@ void App::ShowRamps() {
     rampsWindow_->show();
     rampsWindow_->raise();
     rampsWindow_->activateWindow();
+}
+
+void App::ShowDownload() {
+    if (!downloadWindow_)
+        downloadWindow_ = new DownloadWindow(
+            services(), [this](const QString& file) { ShowTimeChart(file); }, mainWindow_.get());
+    downloadWindow_->show();
+    downloadWindow_->raise();
+    downloadWindow_->activateWindow();
+}
+
+TimeChartWindow* App::timeChartWindow() const {
+    return timeChart_.data();
+}
+
+void App::ShowTimeChart(const QString& file) {
+    if (!timeChart_) {
+        timeChart_ = new TimeChartWindow(*dialogs_, settingsPath_, mainWindow_.get());
+        timeChart_->setWindowFlag(Qt::Window);
+        timeChart_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (!file.isEmpty()) timeChart_->showFile(file);
+    timeChart_->show();
+    timeChart_->raise();
+    timeChart_->activateWindow();
 }
 
 void App::Exit() {

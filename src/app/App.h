@@ -24,6 +24,8 @@ class MainWindow;
 class WelcomeTextWindow;
 class FactorySetupWindow;
 class RampsWindow;
+class DownloadWindow;
+class TimeChartWindow;
 namespace params {
 class ParametersWindow;
 }
@@ -72,6 +74,12 @@ class App : public QObject {
     // "&Ramps": the ramp editor, made on first use and then kept.
     void ShowRamps();
     RampsWindow* rampsWindow() const { return rampsWindow_; }
+    // "&Download ": the run-log download window.
+    void ShowDownload();
+    DownloadWindow* downloadWindow() const { return downloadWindow_; }
+    // "&Time Graph", and after every export with the exported file.
+    void ShowTimeChart(const QString& file = {});
+    TimeChartWindow* timeChartWindow() const;
 
     // "&Exit": settings and geometry saved, unit closed, program ended. Settings that could
     // not be saved are named in a message first.
@@ -98,6 +106,9 @@ class App : public QObject {
     WelcomeTextWindow* welcomeWindow_ = nullptr;   // a child window of the main window
     FactorySetupWindow* factoryWindow_ = nullptr;  // likewise
     RampsWindow* rampsWindow_ = nullptr;           // likewise
+    DownloadWindow* downloadWindow_ = nullptr;     // likewise
+    // Deleted on close (it writes its geometry then), built afresh next time.
+    QPointer<TimeChartWindow> timeChart_;
     // Deleted on close, so the next opening builds it afresh.
     QPointer<params::ParametersWindow> parameters_;
     Task<> exiting_;

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/NumberText.h"
+
 namespace norva {
 
 std::string Usage() {
@@ -24,6 +26,9 @@ std::string Usage() {
            "       norva [--device SPEC] factory hardware-test\n"
            "       norva [--device SPEC] ramps read | write FILE.rmp\n"
            "       norva ramps show FILE.rmp [--png OUT.png]\n"
+           "       norva [--device SPEC] download OUT.txt\n"
+           "       norva timechart FILE.txt --png OUT.png | --pdf OUT.pdf [--from MIN] [--to MIN]\n"
+           "       norva runlog convert RAW OUT.txt\n"
            "  --device SPEC   hid (default), sim, sim:falling, sim:rate=N or tcp:HOST:PORT\n"
            "  --config FILE   settings file instead of the user's norva10.ini\n"
            "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
@@ -51,6 +56,11 @@ std::string Usage() {
            "  ramps write     a ramp file into the unit, checked afterwards\n"
            "  ramps show      a ramp file's table with its relative speeds, without a unit\n"
            "    --png OUT     and its chart as a picture\n"
+           "  download        the unit's run log (the last 51 minutes) to a text file, with its\n"
+           "                  configuration at the end\n"
+           "  timechart       an exported run log drawn as a picture or a PDF page, minutes\n"
+           "                  --from and --to (0 to 51.2 unless given)\n"
+           "  runlog convert  a raw run log (one byte a line) to an export file\n"
            "Exit status: 0 done, 2 no unit, unit lost or no answer, 3 bad file or entry,\n"
            "4 refused by the unit (write protected, or the other kind of unit).\n";
 }
@@ -101,6 +111,9 @@ constexpr Verb kVerbs[] = {
     {"ramps", "read", Command::RampsRead, Takes::Required, "a file"},
     {"ramps", "write", Command::RampsWrite, Takes::Required, "a file"},
     {"ramps", "show", Command::RampsShow, Takes::Required, "a file"},
+    {"download", nullptr, Command::Download, Takes::Required, "a file"},
+    {"timechart", nullptr, Command::TimeChart, Takes::Required, "a file"},
+    {"runlog", "convert", Command::RunLogConvert, Takes::Required, "a raw log and a file"},
 };
 
 bool IsChoice(const Verb& verb, const std::string& value) {
@@ -164,8 +177,19 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             return fail(arg + " needs save or write");
         } else if (arg == "ramps" && c == Command::Window) {
             return fail("ramps needs read, write or show");
-        } else if (c == Command::RampsShow && arg == "--png") {
+        } else if ((c == Command::RampsShow || c == Command::TimeChart) && arg == "--png") {
             if (!value(line.png)) return std::nullopt;
+        } else if (c == Command::TimeChart && arg == "--pdf") {
+            if (!value(line.pdf)) return std::nullopt;
+        } else if (c == Command::TimeChart && (arg == "--from" || arg == "--to")) {
+            if (!value(text)) return std::nullopt;
+            const auto minutes = ParseNumber(text);
+            if (!minutes) return fail(arg + " needs a number of minutes, not '" + text + "'");
+            (arg == "--from" ? line.from : line.to) = *minutes;
+        } else if (c == Command::RunLogConvert && line.out.empty() && arg.rfind("--", 0) != 0) {
+            line.out = arg;
+        } else if (arg == "runlog" && c == Command::Window) {
+            return fail("runlog needs convert");
         } else if (arg == "factory" && c == Command::Window) {
             return fail(
                 "factory needs max-rpm, menus, start-mode, cal-temp, fast-setup or "
@@ -198,8 +222,15 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         return fail("--screenshot is for the main window only");
     if (!line.summaryImage.empty() && line.deviceGiven)
         return fail("summary --image reads a file, not a unit: leave out --device");
-    if (line.command == Command::RampsShow && line.deviceGiven)
-        return fail("ramps show reads a file, not a unit: leave out --device");
+    const bool fileOnly = line.command == Command::RampsShow ||
+                          line.command == Command::TimeChart ||
+                          line.command == Command::RunLogConvert;
+    if (fileOnly && line.deviceGiven)
+        return fail("this command reads files, not a unit: leave out --device");
+    if (line.command == Command::TimeChart && line.png.empty() == line.pdf.empty())
+        return fail("timechart needs --png OUT.png or --pdf OUT.pdf");
+    if (line.command == Command::RunLogConvert && line.out.empty())
+        return fail("runlog convert needs a raw log and a file");
     if (reportsGiven && line.monitorOptions.seconds > 0)
         return fail("give either --reports or --seconds, not both");
     return line;

@@ -30,6 +30,9 @@ enum class Command {
     RampsRead,
     RampsWrite,
     RampsShow,
+    Download,
+    TimeChart,
+    RunLogConvert,
 };
 
 struct CommandLine {
@@ -45,7 +48,11 @@ struct CommandLine {
     // start-mode: the choice; cal-temp: the ambient temperature
     std::string file;
     bool backup = true;  // false: --no-backup
-    std::string png;     // ramps show: the chart as a picture
+    std::string png;     // ramps show, timechart: the chart as a picture
+    std::string pdf;     // timechart: the chart as a PDF page
+    std::string out;     // runlog convert: the export file
+    double from = 0;     // timechart: the minutes drawn
+    double to = 51.2;
 };
 
 std::string Usage();

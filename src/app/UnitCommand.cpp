@@ -10,6 +10,7 @@
 #include "mainwin/Maintenance.h"
 #include "mainwin/ParameterFile.h"
 #include "ramps/Ramps.h"
+#include "runlog/Download.h"
 #include "ui/ScriptedDialogs.h"
 
 namespace norva {
@@ -70,6 +71,7 @@ bool UnitCommand::needsCompleteImage() const {
     switch (line_.command) {
         case Command::CloneSave:
         case Command::RampsRead:
+        case Command::Download:  // the export's trailer
             return true;
         case Command::CloneWrite:
         case Command::ParamsWrite:
@@ -180,6 +182,13 @@ void UnitCommand::startOperation() {
         case Command::RampsRead:
             operation = [s, file] { return SaveRampsFromImage(s, file); };
             break;
+        case Command::Download: {
+            dialogs.answerSaveFile(file);
+            DownloadOptions options;
+            options.needsImage = true;
+            operation = [s, options] { return DownloadRunLog(s, options); };
+            break;
+        }
         case Command::RampsWrite:
             operation = [s, file] { return WriteRampFile(s, file); };
             break;

@@ -1,14 +1,15 @@
 // norva: the ground-support program for a NORVA engine control unit.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/App.h"
 #include "app/CommandLine.h"
+#include "app/FileCommands.h"
 #include "app/Monitor.h"
-#include "app/RampsShow.h"
 #include "app/Screenshot.h"
 #include "app/SummaryCommand.h"
 #include "app/UnitCommand.h"
@@ -34,13 +35,24 @@ int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
     return QApplication::exec();
 }
 
+// Pictures need fonts, so a GUI application, but never a display.
+int RunPictureCommand(int argc, char** argv, const norva::CommandLine& line) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication qt(argc, argv);
+    if (line.command == norva::Command::RampsShow)
+        return norva::ShowRampFile(line.file, line.png, stdout, stderr);
+    return norva::DrawTimeChartFile(line.file, line.png, line.pdf, line.from, line.to, stderr);
+}
+
 int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
+    if (line.command == norva::Command::RampsShow || line.command == norva::Command::TimeChart)
+        return RunPictureCommand(argc, argv, line);
     QCoreApplication qt(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("norva"));
     if (line.command == norva::Command::Summary && !line.summaryImage.empty())
         return norva::PrintCloneSummary(line.summaryImage, stdout, stderr);
-    if (line.command == norva::Command::RampsShow)
-        return norva::ShowRampFile(line.file, line.png, stdout, stderr);
+    if (line.command == norva::Command::RunLogConvert)
+        return norva::ConvertRawLog(line.file, line.out, stderr);
     norva::App app(norva::MakeBackend(line.device), Options(line, false));
     if (line.command == norva::Command::Monitor) {
         norva::Monitor monitor(app.link(), line.monitorOptions, stdout, stderr);

@@ -154,8 +154,8 @@ Geometry ReadMainGeometry(const QString& path) {
     return g;
 }
 
-Geometry ReadChartGeometry(const QString& path) {
-    Geometry g = ReadGeometry(path, "Form4");
+Geometry ReadChartGeometry(const QString& path, std::string_view form) {
+    Geometry g = ReadGeometry(path, form);
     g.Width = std::max(g.Width, 1000);
     g.Height = std::max(g.Height, 600);
     g.Left = std::max(g.Left, 0);

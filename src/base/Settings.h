@@ -72,8 +72,9 @@ bool GuardaConfig(const QString& path, const Config& config,
 // Main window (Form1): width 4000..10000, height at least 5000, left and top at least 1000.
 Geometry ReadMainGeometry(const QString& path);
 
-// Performance chart (Form4): width at least 1000, height at least 600, left and top at least 0.
-Geometry ReadChartGeometry(const QString& path);
+// Performance chart (Form4) and time chart (Form5): width at least 1000, height at least 600,
+// left and top at least 0.
+Geometry ReadChartGeometry(const QString& path, std::string_view form = "Form4");
 
 // Writes [FormSize] <form>W, H, L and T, each with a leading blank unless negative (" 9400").
 // form is "Form1", "Form4" or "Form5".

@@ -106,6 +106,9 @@ class Link : public QObject {
     void OutputReportDataClear();
     void WriteReport();
     void Mode0();
+    // Normal mode now, or as soon as the unit is connected again: a download that ended early
+    // must not leave the unit sending its log.
+    void Mode0WhenBack();
     // Sends PendingCommand alone, as slot 0 of a cleared report with no mode change.
     void Transmet();
     // Prepares `command` as PendingCommand and sends it; false when nothing went out.
@@ -233,9 +236,10 @@ class Link : public QObject {
     std::vector<LinkWait*> waits_;
     uint64_t endSerial_ = 0;
     bool resumeScheduled_ = false;
-    bool pollCutShort_ = false;  // reports may be waiting behind the one that ended a wait
-    bool polling_ = false;       // a tick never runs inside another
-    bool stopped_ = false;       // stop() was called: nothing polls until start()
+    bool pollCutShort_ = false;   // reports may be waiting behind the one that ended a wait
+    bool polling_ = false;        // a tick never runs inside another
+    bool stopped_ = false;        // stop() was called: nothing polls until start()
+    bool mode0WhenBack_ = false;  // a download ended early: normal mode at the next connection
 };
 
 }  // namespace norva

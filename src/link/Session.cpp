@@ -35,6 +35,10 @@ bool Link::FindTheHid() {
     // The silence that marks a lost unit counts from the moment it was found.
     lastReportMs_ = clock_();
     ++ConnectionNumber;
+    if (mode0WhenBack_) {
+        mode0WhenBack_ = false;
+        Mode0();
+    }
     return true;
 }
 
@@ -75,6 +79,13 @@ void Link::LostUnit() {
     DeviceDetected = false;
     SetState(LinkState::Disconnected);
     EndAllWaits(Outcome::UnitLost);
+}
+
+void Link::Mode0WhenBack() {
+    if (DeviceDetected && HIDHandle != kInvalidHandle)
+        Mode0();
+    else
+        mode0WhenBack_ = true;
 }
 
 void Link::stop() {

@@ -136,3 +136,44 @@ TEST(UnitCommand, RampsReadWriteAndShow) {
     ran = RunNorva({"ramps", "show", dir.filePath("none.rmp")});
     EXPECT_EQ(ran.status, 3);
 }
+
+TEST(UnitCommand, DownloadChartAndConvertARunLog) {
+    QTemporaryDir dir;
+    const QString log = dir.filePath("run.txt");
+    Ran ran = RunNorva({"--device", "sim:rate=1000", "download", log});
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    const std::string text = Read(log);
+    EXPECT_EQ(text.rfind("\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\",#", 0),
+              0u);
+    EXPECT_NE(text.find("Last Shutdown Cause:"), std::string::npos);  // with its trailer
+    // The first line is the oldest: its cycle is the smallest below 255.
+    const int first = std::stoi(text.substr(text.find("\r\n") + 2));
+    EXPECT_GT(first, 0);
+    ran =
+        RunNorva({"timechart", log, "--png", dir.filePath("c.png"), "--from", "10", "--to", "12"});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_GT(QFile(dir.filePath("c.png")).size(), 1000);
+    ran = RunNorva({"timechart", log, "--pdf", dir.filePath("c.pdf")});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(Read(dir.filePath("c.pdf")).rfind("%PDF", 0), 0u);
+    ran = RunNorva({"timechart", log});
+    EXPECT_EQ(ran.status, 2);
+
+    // A raw log captured elsewhere, one byte a line, blanks around it.
+    QFile raw(dir.filePath("bufer.buf"));
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+    raw.write(" 5 \r\n");
+    for (int i = 0; i < 10; ++i) raw.write(" 0 \r\n");
+    raw.write("252\r\n253\r\n");
+    for (int p = 0; p < 1024; ++p) {
+        raw.write(p < 100 ? "7\r\n" : "3\r\n");
+        raw.write(QByteArray::number(p % 256) + "\r\n");
+        for (int j = 0; j < 30; ++j) raw.write("128\r\n");
+    }
+    raw.close();
+    ran = RunNorva({"runlog", "convert", dir.filePath("bufer.buf"), dir.filePath("out.txt")});
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    const std::string out = Read(dir.filePath("out.txt"));
+    EXPECT_EQ(out.substr(out.find("\r\n") + 2, 24), "3,100,128,512,128000,501");
+    EXPECT_EQ(LineCount(out), 6145);
+}

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "runlog/RunLog.h"
 #include "support/SimTestSupport.h"
 
 using namespace norva;
@@ -14,59 +15,34 @@ using sim::SimUnit;
 
 namespace {
 
-constexpr int kPages = 1024;
 constexpr int kTakenBytes = 33300;
 
+// The pages as the program decodes them, page by page.
 struct DecodedPage {
     int cycle = 0;
     int page = 0;
     std::array<std::array<int, 5>, 6> samples{};  // aux, temp °C, rpm, throttle ‰, pump ‰
 };
-
-// The download window's conversion: ten zeros after a non-zero, up to a 252, then 253 and the
-// pages. Empty when the markers are not where they should be.
 std::optional<std::vector<DecodedPage>> Convert(const std::vector<uint8_t>& raw) {
-    size_t i = 0;
-    bool seenNonZero = false;
-    int zeros = 0;
-    for (; i < raw.size() && zeros < 10; ++i) {
-        if (raw[i] != 0) {
-            seenNonZero = true;
-            zeros = 0;
-        } else if (seenNonZero) {
-            ++zeros;
-        }
-    }
-    while (i < raw.size() && raw[i] != 252) ++i;
-    if (i + 1 >= raw.size() || raw[i + 1] != 253) return std::nullopt;
-    i += 2;
-    if (i + kPages * 32 > raw.size()) return std::nullopt;
-    std::vector<DecodedPage> pages(kPages);
-    for (DecodedPage& p : pages) {
-        p.cycle = raw[i++];
-        p.page = raw[i++];
-        for (auto& s : p.samples) {
-            s[0] = raw[i++];
-            s[1] = raw[i++] * 4;
-            s[2] = raw[i++] * 1000;
-            s[3] = static_cast<int>(raw[i++] * 10 / 2.55);
-            s[4] = static_cast<int>(raw[i++] * 10 / 2.55);
-        }
+    const auto lines = ConvertRunLog(raw);
+    if (!lines) return std::nullopt;
+    std::vector<DecodedPage> pages(kRunLogPages);
+    for (size_t k = 0; k < lines->size(); ++k) {
+        const RunLogLine& l = (*lines)[k];
+        DecodedPage& p = pages[k / 6];
+        p.cycle = l.cycle;
+        p.page = l.page;
+        p.samples[k % 6] = {l.aux, l.temp, l.rpm, l.throttle, l.pump};
     }
     return pages;
 }
 
-// Index of the page holding the oldest line: first occurrence of the smallest cycle below 255.
+// Index of the page holding the oldest line.
 int OldestPage(const std::vector<DecodedPage>& pages) {
-    int best = 0;
-    int smallest = 255;
-    for (int p = 0; p < kPages; ++p) {
-        if (pages[p].cycle < smallest) {
-            smallest = pages[p].cycle;
-            best = p;
-        }
-    }
-    return best;
+    std::vector<RunLogLine> lines;
+    for (const DecodedPage& p : pages)
+        for (int j = 0; j < 6; ++j) lines.push_back({p.cycle, p.page, 0, 0, 0, 0, 0});
+    return (OldestLine(lines) - 1) / 6;
 }
 
 // What the program takes after sending the start frame: 1041 reports, 33300 bytes.
@@ -95,8 +71,8 @@ TEST(SimDownload, StreamConvertsToAWrappedRingOfEarlierRuns) {
     // Read from the oldest page on, cycles never go back and end at the unit's cycle count.
     int previous = -1;
     int runs = 0;
-    for (int k = 0; k < kPages; ++k) {
-        const DecodedPage& p = (*pages)[(oldest + k) % kPages];
+    for (int k = 0; k < kRunLogPages; ++k) {
+        const DecodedPage& p = (*pages)[(oldest + k) % kRunLogPages];
         ASSERT_LT(p.cycle, 255);
         ASSERT_GE(p.cycle, previous);
         if (p.cycle != previous) {

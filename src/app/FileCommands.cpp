@@ -1,0 +1,101 @@
+#include "app/FileCommands.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+
+#include "base/NumberedLines.h"
+#include "ramps/Ramps.h"
+#include "runlog/RunLog.h"
+#include "runlog/TimeChart.h"
+#include "ui/PainterCanvas.h"
+
+namespace norva {
+
+namespace {
+// Three pixels for every pixel of the editor's chart (2796 x 1332 twips).
+const QSize kPictureSize(559, 266);
+// The time chart's box at twice its design size (8316 x 4440 twips).
+const QSize kTimeChartSize(1109, 592);
+}  // namespace
+
+int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out, std::FILE* err) {
+    std::string error;
+    const auto fields = ReadRampFile(path, error);
+    int bad = 0;
+    const auto view = fields ? Pinta(*fields, &bad) : std::nullopt;
+    if (fields && !view)
+        error = path + ": " + RampFieldName(bad).toStdString() + " is not a number";
+    if (!view) {
+        std::fprintf(err, "norva: %s\n", error.c_str());
+        return 3;
+    }
+    const std::string table = RampTable(*view);
+    std::fwrite(table.data(), 1, table.size(), out);
+    if (png.empty()) return 0;
+    ImageCanvas canvas(kPictureSize);
+    canvas.setBackColor(Qt::white);
+    DrawRamps(canvas, *view);
+    if (!canvas.image().save(QString::fromStdString(png), "PNG")) {
+        std::fprintf(err, "norva: cannot write the picture %s\n", png.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int DrawTimeChartFile(const std::string& path, const std::string& png, const std::string& pdf,
+                      double from, double to, std::FILE* err) {
+    std::string error;
+    const auto lines = ReadExportFile(path, error);
+    if (!lines) {
+        std::fprintf(err, "norva: %s\n", error.c_str());
+        return 3;
+    }
+    bool written = false;
+    if (!png.empty()) {
+        ImageCanvas canvas(kTimeChartSize);
+        canvas.setBackColor(Qt::white);
+        DrawTimeChart(canvas, *lines, from, to, 1);
+        written = canvas.image().save(QString::fromStdString(png), "PNG");
+    } else {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        QPainter painter;
+        if (painter.begin(&printer)) {
+            PainterCanvas canvas(painter);
+            canvas.setBackColor(Qt::white);
+            DrawTimeChart(canvas, *lines, from, to, 1);
+            written = painter.end();
+        }
+    }
+    if (!written) {
+        std::fprintf(err, "norva: cannot write %s\n", (png.empty() ? pdf : png).c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int ConvertRawLog(const std::string& raw, const std::string& out, std::FILE* err) {
+    std::string error;
+    const auto bytes = ReadRawLog(raw, error);
+    if (!bytes) {
+        std::fprintf(err, "norva: %s\n", error.c_str());
+        return 3;
+    }
+    const auto lines = ConvertRunLog(*bytes);
+    if (!lines) {
+        std::fprintf(err, "norva: %s: error\n", raw.c_str());
+        return 3;
+    }
+    if (!WriteLines(QString::fromStdString(out),
+                    ExportLines(*lines, QDateTime::currentDateTime(), nullptr), error)) {
+        std::fprintf(err, "norva: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace norva

@@ -1,0 +1,26 @@
+#pragma once
+// The commands that work on files alone, without a unit: showing a ramp file, drawing a run
+// log's time chart, converting a raw run log.
+
+#include <cstdio>
+#include <string>
+
+namespace norva {
+
+// Exit status 0, or 3 with a message on err for a file that is not a ramp file, 1 when the
+// picture cannot be written.
+// norva ramps show: the table with relative speeds on out, the chart as a picture.
+int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out, std::FILE* err);
+
+// norva timechart: the export file's chart from minute `from` to `to`, as a PNG picture or a
+// PDF page. Exit status 0, 3 for a file that cannot be read, 1 when the output cannot be
+// written.
+int DrawTimeChartFile(const std::string& path, const std::string& png, const std::string& pdf,
+                      double from, double to, std::FILE* err);
+
+// norva runlog convert: a raw log (one byte a line) to an export file, without a trailer.
+// Exit status 0, 3 for a raw log that is not one ("error" when its layout is wrong), 1 when
+// the export cannot be written.
+int ConvertRawLog(const std::string& raw, const std::string& out, std::FILE* err);
+
+}  // namespace norva

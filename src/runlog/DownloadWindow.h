@@ -1,0 +1,48 @@
+#pragma once
+// "Download measures": the explanation, the two download buttons and the progress of the
+// download (a red bar, the share received and the time left).
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+
+#include "ops/Operation.h"
+#include "ui/CanvasWidget.h"
+#include "ui/TwipLayout.h"
+
+namespace norva {
+
+class DownloadWindow : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr double kDesignWidthTwips = 6600;
+    static constexpr double kDesignHeightTwips = 4200;
+
+    // `exported` is told the file of every finished download (the time chart shows it).
+    DownloadWindow(Services services, std::function<void(const QString&)> exported,
+                   QWidget* parent = nullptr);
+
+    void Start(bool withConfiguration);  // the two buttons
+    // The share received so far, 0..100, and the seconds left.
+    void showReceived(int percent, int secondsLeft);
+
+    QPlainTextEdit* Text1;   // the explanation
+    QLabel* Label1;          // "Please Wait"
+    QLabel* Label2;          // share received and time left
+    CanvasWidget* Picture1;  // progress box
+    QPushButton* Command1;   // "Download measures and configuration"
+    QPushButton* Download;   // "Download Measures"
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    Services services_;
+    std::function<void(const QString&)> exported_;
+    TwipLayout layout_;
+    int percent_ = 0;
+};
+
+}  // namespace norva

@@ -1,0 +1,148 @@
+#include "runlog/RunLog.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "base/NumberText.h"
+#include "base/NumberedLines.h"
+#include "base/StatusCodes.h"
+
+namespace norva {
+
+namespace {
+
+constexpr int kMarkZeros = 10;
+constexpr uint8_t kMarkEnd = 252;
+constexpr uint8_t kPagesFollow = 253;
+constexpr int kFullAccess = 7;
+const std::string kStars(54, '*');
+
+// Int(byte x 10 / 2.55) in double precision: 255 gives 1000, 128 gives 501.
+int Tenths(uint8_t b) {
+    return static_cast<int>(std::floor(b * 10 / 2.55));
+}
+
+}  // namespace
+
+std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> raw) {
+    size_t i = 0;
+    // Ten zeros in a row after a byte that is not zero; zeros at the very start do not count.
+    bool seenNonZero = false;
+    int zeros = 0;
+    for (; i < raw.size() && zeros < kMarkZeros; ++i) {
+        if (raw[i] != 0) {
+            seenNonZero = true;
+            zeros = 0;
+        } else if (seenNonZero) {
+            ++zeros;
+        }
+    }
+    while (i < raw.size() && raw[i] != kMarkEnd) ++i;
+    if (i < raw.size()) ++i;  // the 252
+    if (i >= raw.size() || raw[i] != kPagesFollow) return std::nullopt;
+    ++i;
+    if (raw.size() - i < size_t(kRunLogPages) * kRunLogPageBytes) return std::nullopt;
+    std::vector<RunLogLine> lines;
+    lines.reserve(kRunLogLines);
+    for (int p = 0; p < kRunLogPages; ++p) {
+        const int cycle = raw[i++];
+        const int page = raw[i++];
+        for (int j = 0; j < kSamplesPerPage; ++j) {
+            RunLogLine line;
+            line.cycle = cycle;
+            line.page = page;
+            line.aux = raw[i++];
+            line.temp = raw[i++] * 4;
+            line.rpm = raw[i++] * 1000;
+            line.throttle = Tenths(raw[i++]);
+            line.pump = Tenths(raw[i++]);
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+int OldestLine(const std::vector<RunLogLine>& lines) {
+    int oldest = 1;
+    int smallest = 255;
+    for (size_t k = 0; k < lines.size(); ++k) {
+        if (lines[k].cycle < smallest) {
+            smallest = lines[k].cycle;
+            oldest = static_cast<int>(k) + 1;
+        }
+    }
+    return oldest;
+}
+
+std::string RunLogRecord(const RunLogLine& l) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%d,%d,%d,%d,%d,%d,%d", l.cycle, l.page, l.aux, l.temp, l.rpm,
+                  l.throttle, l.pump);
+    return text;
+}
+
+std::vector<std::string> ExportLines(const std::vector<RunLogLine>& lines, const QDateTime& moment,
+                                     const std::array<uint8_t, 257>* image) {
+    std::vector<std::string> out;
+    out.reserve(lines.size() + 300);
+    out.push_back("\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\",#" +
+                  moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toStdString() + "#");
+    const size_t o = static_cast<size_t>(OldestLine(lines)) - 1;
+    for (size_t k = 0; k < lines.size(); ++k)
+        out.push_back(RunLogRecord(lines[(o + k) % lines.size()]));
+    if (!image) return out;
+
+    const auto& b = *image;
+    const auto text = [&](int first) {
+        return std::string(b.begin() + first, b.begin() + first + 16);
+    };
+    out.insert(out.end(), {"", kStars, "", text(176), text(192), ""});
+    out.push_back("Last Shutdown Cause:" + EtiqNrv(static_cast<int16_t>(b[3])));
+    out.push_back("EGT at Shutdown:" + Str(b[4] * 4));
+    out.push_back("RPM at Shutdown:" + Str(b[5] * 1000));
+    out.push_back("Pump Power at Shutdown:" + Str(Tenths(b[6])));
+    const float minutes = static_cast<float>((b[69] * 256 + b[68]) * 256 + b[67]) / 60.0f;
+    out.push_back("Total Time: " + Str(minutes) + " Min.");
+    std::string cycles = "Cycles:";
+    cycles.resize(14, ' ');
+    out.push_back(cycles + " " + std::to_string(b[64]) + " ");
+    out.push_back("Last Run Time: " + Str(b[66] * 256 + b[65]) + " Sec.");
+    out.push_back("Last Run RX Errors and time: " + Str(b[10] * 256 + b[9]) + " Pulses " +
+                  Str(static_cast<float>(b[11]) / 2.0f) + " Sec.");
+    out.insert(out.end(), {"", "", kStars, ""});
+    const int last = b[47] == kFullAccess ? 255 : 15;
+    char cell[32];
+    for (int k = 0; k <= last; ++k) {
+        std::snprintf(cell, sizeof cell, "%d,\"%X\"", k, b[k]);
+        out.push_back(cell);
+    }
+    return out;
+}
+
+std::vector<std::string> RawLogLines(std::span<const uint8_t> raw) {
+    std::vector<std::string> lines;
+    lines.reserve(raw.size());
+    for (uint8_t b : raw) lines.push_back(" " + std::to_string(b) + " ");
+    return lines;
+}
+
+std::optional<std::vector<uint8_t>> ReadRawLog(const std::string& path, std::string& error) {
+    const auto text = ReadWholeFile(path, error);
+    if (!text) return std::nullopt;
+    const auto lines = SplitLines(*text);
+    std::vector<uint8_t> raw;
+    raw.reserve(lines.size());
+    for (size_t k = 0; k < lines.size(); ++k) {
+        const auto value = ParseNumber(lines[k]);
+        if (lines[k].find_first_not_of(" \t") == std::string_view::npos) continue;
+        if (!value || *value != std::floor(*value) || *value < 0 || *value > 255) {
+            error = Where(path, k + 1) + "expected a byte value from 0 to 255, found " +
+                    Quoted(lines[k]);
+            return std::nullopt;
+        }
+        raw.push_back(static_cast<uint8_t>(*value));
+    }
+    return raw;
+}
+
+}  // namespace norva

@@ -1,0 +1,58 @@
+#pragma once
+// The unit's run log: the last 51 minutes of engine running, 1024 pages of six half-second
+// samples, as the download brings it (a preamble, ten zeros, a 252, a 253, then the pages),
+// decoded, turned so that it starts with the oldest sample, and exported as a text file with
+// the configuration behind it.
+
+#include <QDateTime>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace norva {
+
+constexpr int kRunLogPages = 1024;
+constexpr int kSamplesPerPage = 6;
+constexpr int kRunLogLines = kRunLogPages * kSamplesPerPage;  // 6144
+constexpr int kRunLogPageBytes = 2 + 5 * kSamplesPerPage;     // 32
+constexpr int kDownloadBytes = 33300;                         // what a download takes
+
+// One half-second sample with its page's cycle and page numbers, decoded.
+struct RunLogLine {
+    int cycle = 0;
+    int page = 0;
+    int aux = 0;
+    int temp = 0;      // degrees C
+    int rpm = 0;       // revolutions per minute
+    int throttle = 0;  // tenths of a percent
+    int pump = 0;      // tenths of a percent
+
+    bool operator==(const RunLogLine&) const = default;
+};
+
+// The 6144 lines in raw order, or nothing when the 253 after the 252 is missing or the log
+// ends before its pages do.
+std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> raw);
+
+// The line the export starts with (1-based): the first occurrence of the smallest cycle
+// below 255; line 1 when no cycle is below 255.
+int OldestLine(const std::vector<RunLogLine>& lines);
+
+// "12,3,0,720,98000,392,450"
+std::string RunLogRecord(const RunLogLine& line);
+
+// The export file's lines: the header with the moment, the lines from the oldest on and round
+// to the one before it, and, given the unit's complete image, the trailer.
+std::vector<std::string> ExportLines(const std::vector<RunLogLine>& lines, const QDateTime& moment,
+                                     const std::array<uint8_t, 257>* image);
+
+// The raw log as the working file keeps it: one byte a line, " 12 " (a blank either side).
+std::vector<std::string> RawLogLines(std::span<const uint8_t> raw);
+// ... and read back: one decimal byte a line, blanks around it allowed. Nothing, with the file
+// and line in error, for anything else.
+std::optional<std::vector<uint8_t>> ReadRawLog(const std::string& path, std::string& error);
+
+}  // namespace norva

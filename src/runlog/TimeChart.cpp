@@ -1,0 +1,146 @@
+#include "runlog/TimeChart.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/NumberText.h"
+#include "base/NumberedLines.h"
+#include "ui/Canvas.h"
+
+namespace norva {
+
+namespace {
+
+constexpr double kBottom = 260;  // the zero line of every curve
+constexpr double kTop = 5;       // full scale
+constexpr double kWidth = 1000;
+constexpr int kIgnoredRpm = 252000;
+constexpr int kNoRpmScale = 254000;
+const QString kSans = QStringLiteral("Liberation Sans");
+constexpr double kChartPoints = 9;
+constexpr double kTimePoints = 8;
+
+QString Format(double value, const char* picture) {
+    return QString::fromStdString(FormatNumber(value, picture));
+}
+
+void TextAt(Canvas& canvas, double x, double y, const QString& text) {
+    canvas.moveTo(x, y);
+    canvas.print(text);
+}
+
+// y of a value already in chart units (0..255 above the zero line).
+double Y(double value) {
+    return kBottom - std::floor(value);
+}
+
+}  // namespace
+
+std::optional<std::vector<RunLogLine>> ReadExportFile(const std::string& path, std::string& error) {
+    const auto text = ReadWholeFile(path, error);
+    if (!text) return std::nullopt;
+    std::vector<RunLogLine> lines;
+    const auto all = SplitLines(*text);
+    for (size_t k = 1; k < all.size(); ++k) {
+        std::vector<std::string_view> fields;
+        std::string_view rest = all[k];
+        for (size_t comma; (comma = rest.find(',')) != std::string_view::npos;) {
+            fields.push_back(rest.substr(0, comma));
+            rest.remove_prefix(comma + 1);
+        }
+        fields.push_back(rest);
+        if (fields.size() != 7) break;  // the trailer
+        int v[7];
+        for (int f = 0; f < 7; ++f) v[f] = static_cast<int>(ParseNumber(fields[f]).value_or(0));
+        lines.push_back({v[0], v[1], v[2], v[3], v[4], v[5], v[6]});
+    }
+    return lines;
+}
+
+int MaxRpmScale(const std::vector<RunLogLine>& lines) {
+    int maximum = 0;
+    for (const RunLogLine& line : lines) {
+        if (line.rpm < kIgnoredRpm && line.rpm > maximum) maximum = line.rpm;
+        if (maximum == 0) maximum = kNoRpmScale;
+    }
+    if (lines.empty()) maximum = kNoRpmScale;
+    // A scale of 0 would divide by zero: a log that never turned shows 1 at full scale.
+    return std::max(1, static_cast<int>(std::lround(maximum / 1000.0)));
+}
+
+TimeWindow CorrectWindow(double start, double end) {
+    TimeWindow w;
+    w.start = std::clamp(start, 0.0, 50.0);
+    w.end = std::clamp(end, 1.0, 51.2);
+    w.count = static_cast<int>(std::nearbyint(w.end * kLinesPerMinute - w.start * kLinesPerMinute));
+    w.skip = static_cast<int>(std::nearbyint(w.start * kLinesPerMinute));
+    return w;
+}
+
+TimeWindow DrawTimeChart(Canvas& canvas, const std::vector<RunLogLine>& lines, double start,
+                         double end, double fontScale) {
+    const int scale = MaxRpmScale(lines);
+    canvas.clear();
+    canvas.scale(-50, -10, 1100, 300);
+    canvas.setFont({kSans, kChartPoints * fontScale, false});
+    canvas.setForeColor(Qt::black);
+    canvas.setLineWidth(1);
+    canvas.setLineStyle(LineStyle::Solid);
+    canvas.box(0, kTop, kWidth, kBottom);
+    canvas.setLineStyle(LineStyle::Dot);
+    // The grid's labels use the minutes as typed: it is drawn before their correction.
+    const char* timePicture = end - start < 10 ? "###.#" : "###";
+    for (int i = 1; i <= 9; ++i) {
+        const double x = 100.0 * i;
+        canvas.line(x, kTop, x, kBottom);
+        canvas.setFontSize(kTimePoints * fontScale);
+        TextAt(canvas, x - 3, 262, Format(start + i * (end - start) / 10, timePicture));
+        canvas.setFontSize(kChartPoints * fontScale);
+    }
+    for (int j = 0; j <= 10; ++j) {
+        const double y = kBottom - 25.5 * j;
+        canvas.line(0, y, kWidth, y);
+        TextAt(canvas, -40, y - 9, Format(scale / 10.0 * j, "#0"));
+        TextAt(canvas, 1010, y - 9, Format(10.0 * j, "#0"));
+    }
+    TextAt(canvas, 950, 278, QStringLiteral("<---Cycle"));
+    canvas.setLineStyle(LineStyle::Solid);
+
+    const TimeWindow w = CorrectWindow(start, end);
+    const QColor colours[4] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 0, 0),
+                               QColor(0, 192, 0)};
+    double previousY[4] = {kBottom, kBottom, kBottom, kBottom};
+    double previousX = 0;
+    double x = 0;
+    int lastCycle = 0;
+    for (int k = 1; k <= w.count; ++k) {
+        // The line after the skipped ones: start 10 draws from line 1202 on.
+        const size_t index = static_cast<size_t>(w.skip + k);
+        if (index >= lines.size()) break;  // past the log: nothing to draw
+        const RunLogLine& line = lines[index];
+        if (line.cycle != lastCycle) {
+            TextAt(canvas, x, 278, Format(line.cycle, "###"));
+            lastCycle = line.cycle;
+        }
+        const double y[4] = {Y(line.rpm / double(scale) / 1000 * 255), Y(line.temp * 0.255),
+                             Y(line.throttle * 0.255), Y(line.pump * 0.255)};
+        for (int c = 0; c < 4; ++c) {
+            canvas.line(previousX, previousY[c], x, y[c], colours[c]);
+            previousY[c] = y[c];
+        }
+        previousX = x;
+        x = std::floor(double(k) / w.count * kWidth);
+    }
+    return w;
+}
+
+std::optional<int> LineAt(const std::vector<RunLogLine>& lines, const TimeWindow& window,
+                          double x) {
+    if (window.count <= 0 || x < 0 || x > kWidth) return std::nullopt;
+    const int k = static_cast<int>(std::lround(x / kWidth * window.count));
+    const size_t index = static_cast<size_t>(window.skip + std::max(1, k));
+    if (index >= lines.size()) return std::nullopt;
+    return static_cast<int>(index);
+}
+
+}  // namespace norva

@@ -1,0 +1,47 @@
+#pragma once
+// The time chart of an exported run log: speed, temperature, throttle and pump over a chosen
+// stretch of the 51 minutes, with the engine runs' cycle numbers along the bottom.
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runlog/RunLog.h"
+
+namespace norva {
+
+class Canvas;
+
+constexpr int kLinesPerMinute = 120;
+
+// The data lines of an export file: after its header, every line of seven comma-separated
+// numbers up to the first that is not one (where the trailer begins). A field that is not a
+// number counts as 0. Nothing, with the reason in error, for a file that cannot be read.
+std::optional<std::vector<RunLogLine>> ReadExportFile(const std::string& path, std::string& error);
+
+// The speed scale in thousands of RPM: the file's largest RPM below 252000, or 254000 when
+// the first line reads 0.
+int MaxRpmScale(const std::vector<RunLogLine>& lines);
+
+// The stretch drawn: start and end corrected into 0..50 and 1..51.2, the lines skipped before
+// it (start x 120) and the points drawn (end x 120 - start x 120), both rounded half to even.
+struct TimeWindow {
+    double start = 0;
+    double end = 0;
+    int skip = 0;
+    int count = 0;
+};
+TimeWindow CorrectWindow(double start, double end);
+
+// Frame, grid and labels for the minutes typed (before correction, as the window draws them),
+// then the four curves and the cycle marks of the corrected window. `fontScale` multiplies
+// the design point sizes. The window actually drawn is returned.
+TimeWindow DrawTimeChart(Canvas& canvas, const std::vector<RunLogLine>& lines, double start,
+                         double end, double fontScale = 1);
+
+// The line under a chart x (0..1000) of a drawn window, for the cursor's readout; nothing
+// outside the data.
+std::optional<int> LineAt(const std::vector<RunLogLine>& lines, const TimeWindow& window, double x);
+
+}  // namespace norva

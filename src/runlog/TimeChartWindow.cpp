@@ -1,0 +1,280 @@
+#include "runlog/TimeChartWindow.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPrinter>
+
+#include "base/NumberText.h"
+#include "ui/Dialogs.h"
+#include "ui/PainterCanvas.h"
+
+namespace norva {
+
+namespace {
+
+const QString kSans = QStringLiteral("Liberation Sans");
+const QString kFilter = QStringLiteral("Norva Measures(*.txt)|*.txt");
+constexpr double kBoxPoints = 10;
+constexpr double kLegendPoints = 10;
+constexpr int kMinimumDragPixels = 4;
+
+double Minutes(const QString& text) {
+    return LeadingNumber(text.toStdString()).value_or(0);
+}
+
+QString MinutesText(double minutes) {
+    return QString::fromStdString(FormatNumber(minutes, "0.##"));
+}
+
+Task<> AskAndOpen(Dialogs& dialogs, QPointer<TimeChartWindow> window) {
+    const FileRequest request(QString(), kFilter, QStringLiteral("txt"));
+    const QString path = co_await dialogs.openFile(request);
+    if (path.isEmpty() || !window) co_return;
+    window->showFile(path, 0);
+}
+
+Task<> AskAndPrint(Dialogs& dialogs, QPointer<TimeChartWindow> window,
+                   std::function<void(QPainter&)> paint) {
+    auto printer = co_await dialogs.selectPrinter();
+    if (!printer || !window) co_return;
+    printer->setPageOrientation(QPageLayout::Landscape);
+    QPainter painter(printer.get());
+    paint(painter);
+}
+
+Task<> AskAndSave(Dialogs& dialogs, std::function<bool(const QString&)> save) {
+    const FileRequest request(QStringLiteral("Save picture"),
+                              QStringLiteral("PNG picture(*.png)|*.png|PDF document(*.pdf)|*.pdf"),
+                              QStringLiteral("png"), {}, true);
+    const QString path = co_await dialogs.saveFile(request);
+    if (path.isEmpty()) co_return;
+    if (!save(path))
+        co_await dialogs.message(QStringLiteral("The picture could not be written: %1").arg(path),
+                                 {}, MessageIcon::Warning);
+}
+
+}  // namespace
+
+TimeChartWindow::TimeChartWindow(Dialogs& dialogs, QString settingsPath, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      settingsPath_(std::move(settingsPath)),
+      layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips), FontRule::Horizontal) {
+    setWindowTitle(QStringLiteral("NORVA Time Graph"));
+    setFont(QFont(kSans));
+    buildControls();
+    const Geometry g = ReadChartGeometry(settingsPath_, "Form5");
+    resize(TwipsToPixels(g.Width), TwipsToPixels(g.Height));
+    move(TwipsToPixels(g.Left), TwipsToPixels(g.Top));
+}
+
+TimeChartWindow::~TimeChartWindow() = default;
+
+void TimeChartWindow::buildControls() {
+    auto* area = new QWidget;
+    setCentralWidget(area);
+    Picture1 = new CanvasWidget(area);
+    Picture1->setMouseTracking(true);
+    Picture1->installEventFilter(this);
+    Picture1->setFaceDrawing([this](Canvas& c) { drawOn(c, layout_.factors().kf); });
+    Picture1->setOverlayDrawing([this](Canvas& c) {
+        if (!cursor_) return;
+        c.setLineWidth(1);
+        c.line(*cursor_, 5, *cursor_, 260, QColor(128, 128, 128));
+    });
+    Text2 = new QLineEdit(QStringLiteral("1"), area);
+    Text1 = new QLineEdit(QStringLiteral("51"), area);
+    Command1 = new QPushButton(QStringLiteral("Refresh"), area);
+    Command2 = new QPushButton(QStringLiteral("Whole run"), area);
+    Readout = new QLabel(area);
+    auto* startLabel = new QLabel(QStringLiteral("Initial Time (m)"), area);
+    auto* endLabel = new QLabel(QStringLiteral("End time (m)"), area);
+    struct Legend {
+        const char* text;
+        QColor colour;
+    };
+    const Legend legends[] = {{"R.P.M.x1000", QColor(0, 0, 255)},
+                              {"E.G.T.(\u00BAC) x10", QColor(255, 0, 0)},
+                              {"Throttle (%)", QColor(0, 0, 0)},
+                              {"Pump (%)", QColor(0, 192, 0)},
+                              {"Thrust(N)", QColor(0, 0, 0)}};
+    for (int i = 0; i < 5; ++i) {
+        auto* label = new QLabel(QString::fromUtf8(legends[i].text), area);
+        label->setStyleSheet(QStringLiteral("color: %1;").arg(legends[i].colour.name()));
+        layout_.add(label, {192 + 1700.0 * i, 120, 1650, 300}, kLegendPoints);
+    }
+    layout_.add(Picture1, {192, 480, 8316, 4440});
+    layout_.add(Readout, {192, 4960, 8316, 300}, 8);
+    for (QLabel* label : {startLabel, endLabel})
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout_.add(startLabel, {0, 5425, 1440, 300}, kBoxPoints);
+    layout_.add(Text2, {1500, 5425, 500, 300}, kBoxPoints);
+    layout_.add(endLabel, {2040, 5425, 1200, 300}, kBoxPoints);
+    layout_.add(Text1, {3300, 5425, 500, 300}, kBoxPoints);
+    layout_.add(Command1, {4300, 5425, 1000, 300}, kBoxPoints);
+    layout_.add(Command2, {5500, 5425, 1200, 300}, kBoxPoints);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    connect(file->addAction(QStringLiteral("&Open")), &QAction::triggered, this,
+            &TimeChartWindow::Open);
+    connect(file->addAction(QStringLiteral("&Print")), &QAction::triggered, this,
+            &TimeChartWindow::Print);
+    connect(file->addAction(QStringLiteral("Save picture\u2026")), &QAction::triggered, this,
+            &TimeChartWindow::SavePicture);
+    connect(file->addAction(QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
+    connect(Command1, &QPushButton::clicked, this, &TimeChartWindow::draw);
+    connect(Command2, &QPushButton::clicked, this, &TimeChartWindow::wholeRun);
+    connect(Text1, &QLineEdit::returnPressed, this, &TimeChartWindow::draw);
+    connect(Text2, &QLineEdit::returnPressed, this, &TimeChartWindow::draw);
+}
+
+void TimeChartWindow::showFile(const QString& path, int startMinute) {
+    path_ = path;
+    Text2->setText(QString::number(startMinute));
+    Text1->setText(QStringLiteral("51"));
+    draw();
+}
+
+void TimeChartWindow::draw() {
+    std::string error;
+    // A file that cannot be read draws an empty grid, as a chart of nothing.
+    lines_ = ReadExportFile(path_.toStdString(), error).value_or(std::vector<RunLogLine>{});
+    typedStart_ = Minutes(Text2->text());
+    typedEnd_ = Minutes(Text1->text());
+    redraw();
+}
+
+void TimeChartWindow::redraw() {
+    drawn_ = CorrectWindow(typedStart_, typedEnd_);
+    cursor_.reset();
+    Readout->clear();
+    Picture1->redrawFace();
+    // The boxes show the minutes actually drawn.
+    if (drawn_.start != typedStart_) Text2->setText(MinutesText(drawn_.start));
+    if (drawn_.end != typedEnd_) Text1->setText(MinutesText(drawn_.end));
+}
+
+void TimeChartWindow::drawOn(Canvas& canvas, double fontScale) {
+    canvas.setBackColor(Qt::white);
+    drawn_ = DrawTimeChart(canvas, lines_, typedStart_, typedEnd_, fontScale);
+}
+
+void TimeChartWindow::wholeRun() {
+    Text2->setText(QStringLiteral("0"));
+    Text1->setText(QStringLiteral("51.2"));
+    draw();
+}
+
+void TimeChartWindow::zoom(double x1, double x2) {
+    const double a = std::clamp(std::min(x1, x2), 0.0, 1000.0) / 1000;
+    const double b = std::clamp(std::max(x1, x2), 0.0, 1000.0) / 1000;
+    const double span = drawn_.end - drawn_.start;
+    typedStart_ = drawn_.start + a * span;
+    typedEnd_ = drawn_.start + b * span;
+    Text2->setText(MinutesText(typedStart_));
+    Text1->setText(MinutesText(typedEnd_));
+    typedStart_ = Minutes(Text2->text());
+    typedEnd_ = Minutes(Text1->text());
+    redraw();
+}
+
+double TimeChartWindow::chartX(double pixelX) const {
+    return -50 + pixelX / std::max(1, Picture1->width()) * 1100;
+}
+
+void TimeChartWindow::showReadout(double x) {
+    const auto index = LineAt(lines_, drawn_, x);
+    if (!index) {
+        Readout->clear();
+        return;
+    }
+    const RunLogLine& l = lines_[static_cast<size_t>(*index)];
+    const double minute = double(*index) / kLinesPerMinute;
+    Readout->setText(QStringLiteral("%1 min   cycle %2   %3 RPM   %4 \u00BAC   throttle %5 %   "
+                                    "pump %6 %")
+                         .arg(QString::fromStdString(FormatNumber(minute, "0.0")))
+                         .arg(l.cycle)
+                         .arg(QString::fromStdString(FormatNumber(l.rpm, "###,##0")))
+                         .arg(l.temp)
+                         .arg(QString::fromStdString(FormatNumber(l.throttle / 10.0, "0.0")))
+                         .arg(QString::fromStdString(FormatNumber(l.pump / 10.0, "0.0"))));
+}
+
+bool TimeChartWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Picture1) return false;
+    const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (mouse()->button() == Qt::LeftButton) dragFrom_ = mouse()->position().x();
+            return true;
+        case QEvent::MouseMove: {
+            const double x = chartX(mouse()->position().x());
+            cursor_ = x;
+            showReadout(x);
+            Picture1->updateOverlay();
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            if (dragFrom_ && std::abs(mouse()->position().x() - *dragFrom_) >= kMinimumDragPixels)
+                zoom(chartX(*dragFrom_), chartX(mouse()->position().x()));
+            dragFrom_.reset();
+            return true;
+        case QEvent::Leave:
+            cursor_.reset();
+            Readout->clear();
+            Picture1->updateOverlay();
+            return false;
+        default:
+            return false;
+    }
+}
+
+void TimeChartWindow::Open() {
+    if (!dialogTask_.done()) return;
+    dialogTask_ = AskAndOpen(dialogs_, QPointer<TimeChartWindow>(this));
+}
+
+void TimeChartWindow::Print() {
+    if (!dialogTask_.done()) return;
+    dialogTask_ = AskAndPrint(dialogs_, QPointer<TimeChartWindow>(this), [this](QPainter& p) {
+        PainterCanvas canvas(p);
+        drawOn(canvas, 1);
+    });
+}
+
+void TimeChartWindow::SavePicture() {
+    if (!dialogTask_.done()) return;
+    dialogTask_ = AskAndSave(dialogs_, [this](const QString& path) {
+        if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            printer.setPageOrientation(QPageLayout::Landscape);
+            QPainter painter;
+            if (!painter.begin(&printer)) return false;
+            PainterCanvas canvas(painter);
+            drawOn(canvas, 1);
+            return painter.end();
+        }
+        const QImage picture = Picture1->faceImage();
+        return picture.save(path, "PNG");
+    });
+}
+
+void TimeChartWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The design measures the whole window; the chart is redrawn from what was read.
+    layout_.apply(centralWidget()->size());
+}
+
+void TimeChartWindow::closeEvent(QCloseEvent* event) {
+    WriteGeometry(settingsPath_, "Form5",
+                  Geometry{int(width() * kTwipsPerPixel), int(height() * kTwipsPerPixel),
+                           int(x() * kTwipsPerPixel), int(y() * kTwipsPerPixel)});
+    event->accept();
+}
+
+}  // namespace norva

@@ -1,0 +1,81 @@
+#pragma once
+// "NORVA Time Graph": an exported run log as four curves over the minutes chosen, with zoom by
+// dragging over the chart, a cursor that reads out the values under it, printing and saving
+// the chart as a picture.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <optional>
+#include <vector>
+
+#include "base/Settings.h"
+#include "base/Task.h"
+#include "runlog/TimeChart.h"
+#include "ui/CanvasWidget.h"
+#include "ui/TwipLayout.h"
+
+namespace norva {
+
+class Dialogs;
+
+class TimeChartWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    static constexpr double kDesignWidthTwips = 9400;
+    static constexpr double kDesignHeightTwips = 6000;
+
+    // The window's place and size come from the settings file, and go back there on closing.
+    TimeChartWindow(Dialogs& dialogs, QString settingsPath, QWidget* parent = nullptr);
+    ~TimeChartWindow() override;
+
+    // Draws a file from the minute given to 51: 1 after a download, 0 from "&Open".
+    void showFile(const QString& path, int startMinute = 1);
+    // "Refresh" and Enter in either box: the file read again and drawn with the boxes' minutes.
+    void draw();
+    // "Whole run": minutes 0 to 51.2.
+    void wholeRun();
+    // Zoom to the minutes under two chart x (0..1000) of the window drawn.
+    void zoom(double x1, double x2);
+    void Open();   // "&Open"
+    void Print();  // "&Print"
+    void SavePicture();
+
+    const std::vector<RunLogLine>& lines() const { return lines_; }
+    const TimeWindow& drawn() const { return drawn_; }
+    const QString& file() const { return path_; }
+
+    CanvasWidget* Picture1;  // the chart
+    QLineEdit* Text2;        // start minute, "Initial Time (m)"
+    QLineEdit* Text1;        // end minute, "End time (m)"
+    QPushButton* Command1;   // "Refresh"
+    QPushButton* Command2;   // "Whole run"
+    QLabel* Readout;         // the values under the cursor
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    void redraw();
+    void drawOn(Canvas& canvas, double fontScale);
+    double chartX(double pixelX) const;
+    void showReadout(double x);
+
+    Dialogs& dialogs_;
+    QString settingsPath_;
+    TwipLayout layout_;
+    QString path_;
+    std::vector<RunLogLine> lines_;
+    TimeWindow drawn_;
+    double typedStart_ = 1;
+    double typedEnd_ = 51;
+    std::optional<double> dragFrom_;  // chart x where a zoom drag began
+    std::optional<double> cursor_;    // chart x of the cursor line
+    Task<> dialogTask_;
+};
+
+}  // namespace norva

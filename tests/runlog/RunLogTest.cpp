@@ -1,0 +1,332 @@
+// The run log: conversion of the raw download, the export file, the download against a
+// scripted unit, and the time chart's arithmetic and drawing.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "base/NumberedLines.h"
+#include "runlog/Download.h"
+#include "runlog/RunLog.h"
+#include "runlog/TimeChart.h"
+#include "runlog/TimeChartWindow.h"
+#include "support/LinkFixture.h"
+#include "support/OperationRig.h"
+#include "ui/RecordingCanvas.h"
+
+using namespace norva;
+using namespace norva::testing;
+
+namespace {
+
+// A raw log: `lead` (the preamble), the ten zeros, 252, 253 and 1024 pages, each page's cycle
+// from `cycleOf`, every sample's bytes (aux, temp, rpm, throttle, pump) from `sample`.
+std::vector<uint8_t> Raw(std::vector<uint8_t> lead, int (*cycleOf)(int page),
+                         std::array<uint8_t, 5> sample = {1, 180, 98, 100, 128}) {
+    std::vector<uint8_t> raw = std::move(lead);
+    raw.insert(raw.end(), 10, 0);
+    raw.push_back(252);
+    raw.push_back(253);
+    for (int p = 0; p < kRunLogPages; ++p) {
+        raw.push_back(uint8_t(cycleOf(p)));
+        raw.push_back(uint8_t(p % 256));
+        for (int j = 0; j < kSamplesPerPage; ++j)
+            raw.insert(raw.end(), sample.begin(), sample.end());
+    }
+    raw.resize(std::max<size_t>(raw.size(), kDownloadBytes), 0);
+    return raw;
+}
+int SevenThenThree(int page) {
+    return page < 100 ? 7 : 3;
+}
+int AllNoCycle(int) {
+    return 255;
+}
+
+}  // namespace
+
+TEST(RunLogConversion, MarkersPagesAndDecodings) {
+    // Twenty zeros at the very start do not end the preamble; the ten after the 5 do.
+    std::vector<uint8_t> lead(20, 0);
+    lead.push_back(5);
+    auto lines = ConvertRunLog(Raw(lead, SevenThenThree, {9, 255, 255, 255, 128}));
+    ASSERT_TRUE(lines);
+    ASSERT_EQ(lines->size(), 6144u);
+    EXPECT_EQ((*lines)[0], (RunLogLine{7, 0, 9, 1020, 255000, 1000, 501}));
+    EXPECT_EQ((*lines)[600].cycle, 3);
+    EXPECT_EQ((*lines)[600].page, 100);
+
+    auto broken = Raw({5}, SevenThenThree);
+    broken[1 + 10 + 1] = 254;  // no 253 after the 252
+    EXPECT_FALSE(ConvertRunLog(broken));
+    EXPECT_FALSE(ConvertRunLog(std::vector<uint8_t>(100, 0)));  // ends before its markers
+}
+
+TEST(RunLogConversion, TheExportStartsWithTheOldestLine) {
+    const auto lines = *ConvertRunLog(Raw({5}, SevenThenThree));
+    EXPECT_EQ(OldestLine(lines), 601);
+    const QDateTime moment(QDate(2026, 12, 6), QTime(21, 5, 9));
+    const auto out = ExportLines(lines, moment, nullptr);
+    ASSERT_EQ(out.size(), 6145u);  // no trailer without the image
+    EXPECT_EQ(out[0],
+              "\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\",#2026-12-06 "
+              "21:05:09#");
+    EXPECT_EQ(out[1], "3,100,1,720,98000,392,501");    // line 601
+    EXPECT_EQ(out[6144], "7,99,1,720,98000,392,501");  // line 600
+    EXPECT_EQ(OldestLine(*ConvertRunLog(Raw({5}, AllNoCycle))), 1);
+}
+
+TEST(RunLogExport, TheTrailerSaysWhatTheImageHolds) {
+    const auto lines = *ConvertRunLog(Raw({5}, SevenThenThree));
+    std::array<uint8_t, 257> image{};
+    const char welcome[] = "  NORVA SYSTEM   SIMULATED UNIT ";
+    std::copy(welcome, welcome + 32, image.begin() + 176);
+    image[3] = 8;      // "Stop    "
+    image[4] = 160;    // 640 degrees
+    image[5] = 98;     // 98000 RPM
+    image[6] = 128;    // 501 tenths
+    image[67] = 0xA0;  // 100000 s: 1666.667 minutes
+    image[68] = 0x86;
+    image[69] = 0x01;
+    image[64] = 54;
+    image[65] = 0x72;  // 370 s
+    image[66] = 0x01;
+    image[9] = 3;
+    image[10] = 1;  // 259 pulses
+    image[11] = 5;  // 2.5 s
+    image[15] = 10;
+    auto out = ExportLines(lines, QDateTime::currentDateTime(), &image);
+    const std::vector<std::string> trailer(out.begin() + 6145, out.end());
+    const std::vector<std::string> expected = {"",
+                                               std::string(54, '*'),
+                                               "",
+                                               "  NORVA SYSTEM  ",
+                                               " SIMULATED UNIT ",
+                                               "",
+                                               "Last Shutdown Cause:Stop    ",
+                                               "EGT at Shutdown: 640",
+                                               "RPM at Shutdown: 98000",
+                                               "Pump Power at Shutdown: 501",
+                                               "Total Time:  1666.667 Min.",
+                                               "Cycles:        54 ",
+                                               "Last Run Time:  370 Sec.",
+                                               "Last Run RX Errors and time:  259 Pulses  2.5 Sec.",
+                                               "",
+                                               "",
+                                               std::string(54, '*'),
+                                               ""};
+    ASSERT_EQ(trailer.size(), expected.size() + 16);
+    for (size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(trailer[k], expected[k]) << k;
+    EXPECT_EQ(trailer[expected.size() + 15], "15,\"A\"");
+    image[47] = 7;  // full access: every cell
+    out = ExportLines(lines, QDateTime::currentDateTime(), &image);
+    EXPECT_EQ(out.size(), 6145u + expected.size() + 256);
+    EXPECT_EQ(out.back(), "255,\"0\"");
+}
+
+namespace {
+class DownloadTest : public LinkTest {
+  protected:
+    OperationRig rig{link};
+    QString exported;
+
+    void SetUp() override {
+        feedStream(0, 300);
+        bus.writes.clear();
+    }
+    void TearDown() override { link.Operation.abort(); }
+    bool start(bool needsImage = false) {
+        DownloadOptions options;
+        options.needsImage = needsImage;
+        options.workFolder = rig.path("work");
+        options.exported = [this](const QString& path) { exported = path; };
+        return rig.start([options](Services s) { return DownloadRunLog(s, options); });
+    }
+    // Download-mode reports carrying the raw log, `count` of them from report `first`.
+    void send(const std::vector<uint8_t>& raw, int first, int count) {
+        std::vector<Report> reports;
+        for (int r = first; r < first + count; ++r) {
+            Report report{};
+            for (int i = 0; i < 32; ++i)
+                report[1 + i] = size_t(32 * r + i) < raw.size() ? raw[32 * r + i] : 0;
+            reports.push_back(report);
+        }
+        feed(reports);
+    }
+};
+}  // namespace
+
+TEST_F(DownloadTest, TheStartFrameThe1041ReportsAndTheExport) {
+    rig.dialogs.answerSaveFile(rig.path("run"));
+    ASSERT_TRUE(start());
+    ASSERT_EQ(bus.writes.size(), 1u);
+    const auto& frame = bus.writes[0];
+    for (int i = 1; i <= 25; ++i) EXPECT_EQ(frame[i], 0) << i;
+    EXPECT_EQ(std::vector<uint8_t>(frame.begin() + 26, frame.begin() + 33),
+              (std::vector<uint8_t>{222, 223, 79, 1, 80, 1, 1}));
+    EXPECT_EQ(link.DownloadActive, 1);
+    const auto raw = Raw({5}, SevenThenThree);
+    send(raw, 0, 1040);
+    EXPECT_EQ(link.State, LinkState::Downloading);
+    EXPECT_FALSE(rig.status);
+    send(raw, 1040, 1);
+    ASSERT_EQ(rig.status, OpStatus::Done);
+    EXPECT_EQ(link.DownloadActive, 0);
+    // Normal mode after the log, and again at the end of the export.
+    ASSERT_EQ(bus.writes.size(), 3u);
+    EXPECT_EQ(bus.writes[1][31], 1);
+    EXPECT_EQ(bus.writes[1][32], 0);
+    EXPECT_EQ(exported, rig.path("run.txt"));
+    const std::string text = rig.file("run.txt");
+    EXPECT_NE(text.find("\r\n3,100,1,720,98000,392,501\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Last Shutdown Cause:"), std::string::npos);  // the image is complete
+    QFile work(rig.path("work/bufer.buf"));
+    ASSERT_TRUE(work.open(QIODevice::ReadOnly));
+    EXPECT_EQ(work.readLine(), " 5 \r\n");
+    EXPECT_TRUE(QFile::exists(rig.path("work/bufer1.buf")));
+    const auto percents = rig.progress.percents;
+    EXPECT_EQ(percents.back(), 100);
+}
+
+TEST_F(DownloadTest, ALostOrSilentUnitEndsItAndTheUnitIsPutBackInNormalMode) {
+    ASSERT_TRUE(start());
+    send(Raw({5}, SevenThenThree), 0, 500);
+    bus.unplug("unit");
+    tick();
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    EXPECT_EQ(rig.lastMessage(),
+              "The unit was lost while downloading: 16000 of 33300 bytes were received; nothing "
+              "was exported.");
+    EXPECT_EQ(link.DownloadActive, 0);
+    EXPECT_TRUE(exported.isEmpty());
+    bus.writes.clear();
+    bus.add("unit");
+    tick();
+    ASSERT_FALSE(bus.writes.empty());
+    EXPECT_EQ(bus.writes[0][31], 1);  // normal mode as soon as it is back
+    EXPECT_EQ(bus.writes[0][32], 0);
+
+    // A unit that stops sending ends it after the silence time-out: never stuck at a share.
+    feedStream(0, 300);
+    ASSERT_TRUE(start());
+    send(Raw({5}, SevenThenThree), 0, 10);
+    now += kReadTimeoutMs;
+    tick();
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    EXPECT_EQ(link.DownloadActive, 0);
+}
+
+TEST_F(DownloadTest, WithConfigurationWaitsForTheImageAndABadLogSaysError) {
+    link.BackupByteCount = 100;
+    ASSERT_TRUE(start(true));
+    EXPECT_EQ(rig.lastMessage(), "Backup data not available, please wait");
+    EXPECT_TRUE(bus.writes.empty());
+    link.BackupByteCount = 300;
+    ASSERT_TRUE(start(true));
+    send(std::vector<uint8_t>(kDownloadBytes, 7), 0, 1041);  // no markers
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    EXPECT_EQ(rig.lastMessage(), "error");
+    EXPECT_TRUE(rig.dialogs.calls(DialogCall::Kind::SaveFile).empty());
+}
+
+namespace {
+std::vector<RunLogLine> Flat(int rpm) {
+    std::vector<RunLogLine> lines(kRunLogLines, RunLogLine{5, 0, 0, 500, rpm, 500, 250});
+    for (int k = 3000; k < kRunLogLines; ++k) lines[k].cycle = 6;
+    return lines;
+}
+std::vector<QString> TextsAtY(const RecordingCanvas& canvas, double y) {
+    std::vector<QString> out;
+    for (const CanvasOp& op : canvas.ops(CanvasOp::Kind::Text))
+        if (op.a.y() == y) out.push_back(op.text);
+    return out;
+}
+}  // namespace
+
+TEST(TimeChart, WindowArithmeticLabelsAndCorrections) {
+    TimeWindow w = CorrectWindow(10, 12);
+    EXPECT_EQ(w.skip, 1200);
+    EXPECT_EQ(w.count, 240);
+    w = CorrectWindow(0, 51.2);
+    EXPECT_EQ(w.count, 6144);
+    w = CorrectWindow(-3, 60);
+    EXPECT_EQ(w.start, 0);
+    EXPECT_EQ(w.end, 51.2);
+    EXPECT_EQ(CorrectWindow(70, 51).start, 50);
+
+    auto lines = Flat(98000);
+    lines[1201].rpm = 49000;  // line 1202: the first drawn for start 10
+    RecordingCanvas canvas({554, 296});
+    DrawTimeChart(canvas, lines, 10, 12);
+    EXPECT_EQ(TextsAtY(canvas, 262), (std::vector<QString>{"10.2", "10.4", "10.6", "10.8", "11",
+                                                           "11.2", "11.4", "11.6", "11.8"}));
+    std::vector<QString> left;
+    for (const CanvasOp& op : canvas.ops(CanvasOp::Kind::Text))
+        if (op.a.x() == -40) left.push_back(op.text);
+    EXPECT_EQ(left, (std::vector<QString>{"0", "10", "20", "29", "39", "49", "59", "69", "78", "88",
+                                          "98"}));
+    const auto blue = [&] {
+        std::vector<CanvasOp> out;
+        for (const CanvasOp& op : canvas.ops(CanvasOp::Kind::Line))
+            if (op.pen.color == QColor(0, 0, 255)) out.push_back(op);
+        return out;
+    }();
+    ASSERT_EQ(blue.size(), 240u);
+    EXPECT_EQ(blue[0].b, QPointF(0, 260 - 127));  // 49000 of 98: half of 255
+    EXPECT_EQ(blue[1].b, QPointF(4, 5));
+    EXPECT_EQ(TextsAtY(canvas, 278), (std::vector<QString>{"<---Cycle", "5"}));
+
+    // The labels keep the minutes typed; the curves use the corrected ones.
+    RecordingCanvas wide({554, 296});
+    DrawTimeChart(wide, lines, -3, 60);
+    EXPECT_EQ(TextsAtY(wide, 262).front(), "3");  // -3 + 6.3, as typed
+    EXPECT_EQ(TextsAtY(wide, 278), (std::vector<QString>{"<---Cycle", "5", "6"}));
+}
+
+TEST(TimeChart, TheSpeedScaleComesFromTheFile) {
+    auto lines = Flat(98000);
+    lines[40].rpm = 253000;  // ignored
+    EXPECT_EQ(MaxRpmScale(lines), 98);
+    lines[0].rpm = 0;  // a first line at rest: the scale stays 254
+    EXPECT_EQ(MaxRpmScale(lines), 254);
+    EXPECT_EQ(MaxRpmScale({}), 254);
+}
+
+TEST(TimeChart, TheWindowReadsZoomsAndKeepsItsPlace) {
+    QTemporaryDir dir;
+    const auto raw = Raw({5}, SevenThenThree);
+    std::string error;
+    const QString file = dir.filePath("run.txt");
+    ASSERT_TRUE(WriteLines(file, ExportLines(*ConvertRunLog(raw), QDateTime(), nullptr), error));
+    const QString ini = dir.filePath("norva10.ini");
+    {
+        QFile f(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[FormSize]\r\nForm5W=12000\r\nForm5H=7500\r\nForm5L=300\r\nForm5T=600\r\n");
+    }
+    ScriptedDialogs dialogs;
+    TimeChartWindow window(dialogs, ini);
+    EXPECT_EQ(window.windowTitle(), "NORVA Time Graph");
+    EXPECT_EQ(window.width(), 800);  // 12000 twips, read back
+    window.showFile(file);
+    EXPECT_EQ(window.lines().size(), 6144u);
+    EXPECT_EQ(window.Text2->text(), "1");
+    window.Text1->setText("60");
+    window.draw();
+    EXPECT_EQ(window.Text1->text(), "51.2");  // corrected in the box
+    window.zoom(500, 250);
+    EXPECT_EQ(window.Text2->text(), "13.55");  // 1 + 0.25 x 50.2
+    EXPECT_EQ(window.Text1->text(), "26.1");
+    EXPECT_EQ(window.drawn().skip, 1626);
+    window.wholeRun();
+    EXPECT_EQ(window.drawn().count, 6144);
+    if (const QByteArray shots = qgetenv("NORVA_SHOTS"); !shots.isEmpty()) {
+        window.showFile(qEnvironmentVariable("NORVA_RUNLOG", file));
+        window.show();
+        window.grab().save(QString::fromLocal8Bit(shots) + "/timechart.png");
+    }
+    window.close();
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("Form5W= 12000"));
+}
