@@ -11,6 +11,7 @@
 #include "ops/Operation.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
+#include "perfchart/PerformanceChartWindow.h"
 #include "ramps/RampsWindow.h"
 #include "runlog/DownloadWindow.h"
 #include "runlog/TimeChartWindow.h"
@@ -80,6 +81,8 @@ void App::bindMenus() {
     connect(w->Donw, &QAction::triggered, this, &App::ShowDownload);
     w->TGraph->setEnabled(true);
     connect(w->TGraph, &QAction::triggered, this, [this] { ShowTimeChart(); });
+    w->PGraph->setEnabled(true);
+    connect(w->PGraph, &QAction::triggered, this, &App::ShowPerformanceChart);
     const auto bind = [this](QAction* item, std::function<Task<OpStatus>(Services)> operation,
                              bool needsUnit = true) {
         item->setEnabled(true);
@@ -158,6 +161,21 @@ void App::ShowTimeChart(const QString& file) {
     timeChart_->show();
     timeChart_->raise();
     timeChart_->activateWindow();
+}
+
+PerformanceChartWindow* App::performanceChartWindow() const {
+    return performanceChart_.data();
+}
+
+void App::ShowPerformanceChart() {
+    if (!performanceChart_) {
+        performanceChart_ = new PerformanceChartWindow(*link_, *dialogs_, settings_, settingsPath_);
+        performanceChart_->setParent(mainWindow_.get(), Qt::Window);
+        performanceChart_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    performanceChart_->show();
+    performanceChart_->raise();
+    performanceChart_->activateWindow();
 }
 
 void App::Exit() {

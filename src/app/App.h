@@ -26,6 +26,7 @@ class FactorySetupWindow;
 class RampsWindow;
 class DownloadWindow;
 class TimeChartWindow;
+class PerformanceChartWindow;
 namespace params {
 class ParametersWindow;
 }
@@ -79,6 +80,8 @@ class App : public QObject {
     DownloadWindow* downloadWindow() const { return downloadWindow_; }
     // "&Time Graph", and after every export with the exported file.
     void ShowTimeChart(const QString& file = {});
+    void ShowPerformanceChart();
+    PerformanceChartWindow* performanceChartWindow() const;
     TimeChartWindow* timeChartWindow() const;
 
     // "&Exit": settings and geometry saved, unit closed, program ended. Settings that could
@@ -109,6 +112,7 @@ class App : public QObject {
     DownloadWindow* downloadWindow_ = nullptr;     // likewise
     // Deleted on close (it writes its geometry then), built afresh next time.
     QPointer<TimeChartWindow> timeChart_;
+    QPointer<PerformanceChartWindow> performanceChart_;
     // Deleted on close, so the next opening builds it afresh.
     QPointer<params::ParametersWindow> parameters_;
     Task<> exiting_;

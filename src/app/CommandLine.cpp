@@ -29,6 +29,9 @@ std::string Usage() {
            "       norva [--device SPEC] download OUT.txt\n"
            "       norva timechart FILE.txt --png OUT.png | --pdf OUT.pdf [--from MIN] [--to MIN]\n"
            "       norva runlog convert RAW OUT.txt\n"
+           "       norva chart print FILE.nvm --pdf OUT.pdf\n"
+           "       norva chart show FILE.nvm --png OUT.png\n"
+           "       norva [--device SPEC] chart record OUT.nvm [--seconds S]\n"
            "  --device SPEC   hid (default), sim, sim:falling, sim:rate=N or tcp:HOST:PORT\n"
            "  --config FILE   settings file instead of the user's norva10.ini\n"
            "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
@@ -61,6 +64,11 @@ std::string Usage() {
            "  timechart       an exported run log drawn as a picture or a PDF page, minutes\n"
            "                  --from and --to (0 to 51.2 unless given)\n"
            "  runlog convert  a raw run log (one byte a line) to an export file\n"
+           "  chart print     a measure file's printed page, as a PDF\n"
+           "  chart show      a measure file drawn on the performance chart, as a picture\n"
+           "  chart record    record the performance chart's points while the engine is hot\n"
+           "                  (above 100 C), as the chart window does, until Ctrl-C\n"
+           "    --seconds S   or for S seconds\n"
            "Exit status: 0 done, 2 no unit, unit lost or no answer, 3 bad file or entry,\n"
            "4 refused by the unit (write protected, or the other kind of unit).\n";
 }
@@ -114,6 +122,9 @@ constexpr Verb kVerbs[] = {
     {"download", nullptr, Command::Download, Takes::Required, "a file"},
     {"timechart", nullptr, Command::TimeChart, Takes::Required, "a file"},
     {"runlog", "convert", Command::RunLogConvert, Takes::Required, "a raw log and a file"},
+    {"chart", "print", Command::ChartPrint, Takes::Required, "a file"},
+    {"chart", "show", Command::ChartShow, Takes::Required, "a file"},
+    {"chart", "record", Command::ChartRecord, Takes::Required, "a file"},
 };
 
 bool IsChoice(const Verb& verb, const std::string& value) {
@@ -177,9 +188,11 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             return fail(arg + " needs save or write");
         } else if (arg == "ramps" && c == Command::Window) {
             return fail("ramps needs read, write or show");
-        } else if ((c == Command::RampsShow || c == Command::TimeChart) && arg == "--png") {
+        } else if ((c == Command::RampsShow || c == Command::TimeChart ||
+                    c == Command::ChartShow) &&
+                   arg == "--png") {
             if (!value(line.png)) return std::nullopt;
-        } else if (c == Command::TimeChart && arg == "--pdf") {
+        } else if ((c == Command::TimeChart || c == Command::ChartPrint) && arg == "--pdf") {
             if (!value(line.pdf)) return std::nullopt;
         } else if (c == Command::TimeChart && (arg == "--from" || arg == "--to")) {
             if (!value(text)) return std::nullopt;
@@ -190,6 +203,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.out = arg;
         } else if (arg == "runlog" && c == Command::Window) {
             return fail("runlog needs convert");
+        } else if (arg == "chart" && c == Command::Window) {
+            return fail("chart needs print, show or record");
         } else if (arg == "factory" && c == Command::Window) {
             return fail(
                 "factory needs max-rpm, menus, start-mode, cal-temp, fast-setup or "
@@ -201,6 +216,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.backup = false;
         } else if (c == Command::Monitor && arg == "--csv") {
             line.monitorOptions.csv = true;
+        } else if (c == Command::ChartRecord && arg == "--seconds") {
+            if (!value(text)) return std::nullopt;
+            if (!ToPositive(text, line.seconds))
+                return fail("--seconds needs a positive number, not '" + text + "'");
         } else if (c == Command::Monitor && (arg == "--reports" || arg == "--seconds")) {
             if (!value(text)) return std::nullopt;
             double number = 0;
@@ -224,11 +243,16 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         return fail("summary --image reads a file, not a unit: leave out --device");
     const bool fileOnly = line.command == Command::RampsShow ||
                           line.command == Command::TimeChart ||
-                          line.command == Command::RunLogConvert;
+                          line.command == Command::RunLogConvert ||
+                          line.command == Command::ChartPrint || line.command == Command::ChartShow;
     if (fileOnly && line.deviceGiven)
         return fail("this command reads files, not a unit: leave out --device");
     if (line.command == Command::TimeChart && line.png.empty() == line.pdf.empty())
         return fail("timechart needs --png OUT.png or --pdf OUT.pdf");
+    if (line.command == Command::ChartPrint && line.pdf.empty())
+        return fail("chart print needs --pdf OUT.pdf");
+    if (line.command == Command::ChartShow && line.png.empty())
+        return fail("chart show needs --png OUT.png");
     if (line.command == Command::RunLogConvert && line.out.empty())
         return fail("runlog convert needs a raw log and a file");
     if (reportsGiven && line.monitorOptions.seconds > 0)

@@ -33,6 +33,9 @@ enum class Command {
     Download,
     TimeChart,
     RunLogConvert,
+    ChartPrint,
+    ChartShow,
+    ChartRecord,
 };
 
 struct CommandLine {
@@ -48,11 +51,12 @@ struct CommandLine {
     // start-mode: the choice; cal-temp: the ambient temperature
     std::string file;
     bool backup = true;  // false: --no-backup
-    std::string png;     // ramps show, timechart: the chart as a picture
-    std::string pdf;     // timechart: the chart as a PDF page
+    std::string png;     // ramps show, timechart, chart show: the chart as a picture
+    std::string pdf;     // timechart, chart print: the chart as a PDF page
     std::string out;     // runlog convert: the export file
     double from = 0;     // timechart: the minutes drawn
     double to = 51.2;
+    double seconds = 0;  // chart record: how long; 0 until Ctrl-C
 };
 
 std::string Usage();

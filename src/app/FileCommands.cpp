@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "base/NumberedLines.h"
+#include "perfchart/PerfChart.h"
 #include "ramps/Ramps.h"
 #include "runlog/RunLog.h"
 #include "runlog/TimeChart.h"
@@ -18,6 +19,13 @@ namespace {
 const QSize kPictureSize(559, 266);
 // The time chart's box at twice its design size (8316 x 4440 twips).
 const QSize kTimeChartSize(1109, 592);
+// The performance chart's box at its design size (8316 x 4440 twips).
+const QSize kPerformanceChartSize(554, 296);
+
+int CannotWrite(const std::string& path, std::FILE* err) {
+    std::fprintf(err, "norva: cannot write %s\n", path.c_str());
+    return 1;
+}
 }  // namespace
 
 int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out, std::FILE* err) {
@@ -71,10 +79,41 @@ int DrawTimeChartFile(const std::string& path, const std::string& png, const std
             written = painter.end();
         }
     }
-    if (!written) {
-        std::fprintf(err, "norva: cannot write %s\n", (png.empty() ? pdf : png).c_str());
-        return 1;
+    if (!written) return CannotWrite(png.empty() ? pdf : png, err);
+    return 0;
+}
+
+int PrintMeasureFile(const std::string& path, const std::string& pdf, std::FILE* err) {
+    std::string error;
+    const auto records = ReadMeasureFile(path, error);
+    if (!records) {
+        std::fprintf(err, "norva: %s\n", error.c_str());
+        return 3;
     }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    if (!PrintMeasurePage(printer, ChartScales{}, *records, QString::fromStdString(path)))
+        return CannotWrite(pdf, err);
+    return 0;
+}
+
+int ShowMeasureFile(const std::string& path, const std::string& png, bool pressureAxis,
+                    std::FILE* err) {
+    std::string error;
+    const auto records = ReadMeasureFile(path, error);
+    if (!records) {
+        std::fprintf(err, "norva: %s\n", error.c_str());
+        return 3;
+    }
+    ImageCanvas canvas(kPerformanceChartSize);
+    canvas.setBackColor(Qt::white);
+    canvas.setFont(ChartFont());
+    ChartScales scales;
+    scales.pressureAxis = pressureAxis;
+    PlotMemory memory;
+    ReplayChart(canvas, scales, memory, *records);
+    if (!canvas.image().save(QString::fromStdString(png), "PNG")) return CannotWrite(png, err);
     return 0;
 }
 

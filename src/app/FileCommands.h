@@ -1,6 +1,6 @@
 #pragma once
 // The commands that work on files alone, without a unit: showing a ramp file, drawing a run
-// log's time chart, converting a raw run log.
+// log's time chart, converting a raw run log, drawing and printing a measure file.
 
 #include <cstdio>
 #include <string>
@@ -17,6 +17,14 @@ int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out
 // written.
 int DrawTimeChartFile(const std::string& path, const std::string& png, const std::string& pdf,
                       double from, double to, std::FILE* err);
+
+// norva chart print: the measure file's printed page as a PDF. norva chart show: the file
+// replayed on the performance chart at its design size, as a PNG picture; `pressureAxis`
+// false draws it against speed. Exit status 0, 3 for a file that cannot be read, 1 when the
+// output cannot be written.
+int PrintMeasureFile(const std::string& path, const std::string& pdf, std::FILE* err);
+int ShowMeasureFile(const std::string& path, const std::string& png, bool pressureAxis,
+                    std::FILE* err);
 
 // norva runlog convert: a raw log (one byte a line) to an export file, without a trailer.
 // Exit status 0, 3 for a raw log that is not one ("error" when its layout is wrong), 1 when

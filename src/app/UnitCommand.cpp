@@ -9,6 +9,7 @@
 #include "mainwin/CloneFile.h"
 #include "mainwin/Maintenance.h"
 #include "mainwin/ParameterFile.h"
+#include "perfchart/ChartRun.h"
 #include "ramps/Ramps.h"
 #include "runlog/Download.h"
 #include "ui/ScriptedDialogs.h"
@@ -59,6 +60,8 @@ UnitCommand::UnitCommand(App& app, CommandLine line, std::FILE* err)
     });
 }
 
+UnitCommand::~UnitCommand() = default;
+
 int UnitCommand::run() {
     const InterruptWatch watch;
     startMs_ = app_.link().nowMs();
@@ -83,7 +86,9 @@ bool UnitCommand::needsCompleteImage() const {
 
 void UnitCommand::check() {
     Link& link = app_.link();
-    if (InterruptWatch::take()) {
+    const bool interrupted = InterruptWatch::take();
+    if (chart_) return checkRecording(interrupted);
+    if (interrupted) {
         if (started_) return link.Operation.cancel();  // it stops and says how far it got
         return finish(2);
     }
@@ -120,7 +125,39 @@ void UnitCommand::check() {
     startOperation();
 }
 
+// The chart's own timer records while the unit is there, until the time is up or Ctrl-C.
+void UnitCommand::startRecording() {
+    chart_ = std::make_unique<ChartRun>(app_.link(), app_.settings(),
+                                        QString::fromStdString(line_.file));
+    std::string error;
+    if (!chart_->newRun(error)) {
+        std::fprintf(err_, "norva: %s\n", error.c_str());
+        chart_.reset();
+        return finish(1);
+    }
+    connect(chart_.get(), &ChartRun::recordFailed, this, [this](const QString& error) {
+        std::fprintf(err_, "norva: %s\n", qPrintable(error));
+        finish(1);
+    });
+    started_ = true;
+    if (line_.seconds > 0)
+        recordEndMs_ = app_.link().nowMs() + static_cast<int64_t>(line_.seconds * 1000);
+    chart_->start();
+}
+
+void UnitCommand::checkRecording(bool interrupted) {
+    const bool lost = app_.link().State != LinkState::Connected;
+    if (!lost && !interrupted && (recordEndMs_ < 0 || app_.link().nowMs() < recordEndMs_)) return;
+    chart_->stop();
+    chart_->closeFile();
+    std::fprintf(err_, "norva: %s%lld points recorded in %s\n",
+                 lost ? "the unit was lost while recording the chart: " : "",
+                 static_cast<long long>(chart_->recorded()), line_.file.c_str());
+    finish(lost ? 2 : 0);
+}
+
 void UnitCommand::startOperation() {
+    if (line_.command == Command::ChartRecord) return startRecording();
     auto& dialogs = static_cast<ScriptedDialogs&>(app_.dialogs());
     const QString file = QString::fromStdString(line_.file);
     const Services s = app_.services();

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 #include "app/CommandLine.h"
 #include "ops/Operation.h"
@@ -14,6 +15,7 @@
 namespace norva {
 
 class App;
+class ChartRun;
 
 class UnitCommand : public QObject {
     Q_OBJECT
@@ -23,12 +25,15 @@ class UnitCommand : public QObject {
 
     // `app` must be built without windows, with scripted dialogs.
     UnitCommand(App& app, CommandLine line, std::FILE* err = stderr);
+    ~UnitCommand() override;
     // Runs the event loop until the command has ended; its exit status.
     int run();
 
   private:
     void check();
     void startOperation();
+    void startRecording();
+    void checkRecording(bool interrupted);
     void finish(int status);
     bool needsCompleteImage() const;
 
@@ -40,7 +45,9 @@ class UnitCommand : public QObject {
     int64_t foundMs_ = -1;
     bool started_ = false;
     OpStatus status_ = OpStatus::Stopped;
-    QString result_;  // the hardware test's result, printed at the end
+    QString result_;                   // the hardware test's result, printed at the end
+    std::unique_ptr<ChartRun> chart_;  // chart record: the run under way
+    int64_t recordEndMs_ = -1;         // when it ends by itself; -1 at Ctrl-C only
 };
 
 }  // namespace norva

@@ -13,6 +13,7 @@
 #include "app/Screenshot.h"
 #include "app/SummaryCommand.h"
 #include "app/UnitCommand.h"
+#include "base/Settings.h"
 #include "mainwin/MainWindow.h"
 
 namespace {
@@ -41,12 +42,28 @@ int RunPictureCommand(int argc, char** argv, const norva::CommandLine& line) {
     QGuiApplication qt(argc, argv);
     if (line.command == norva::Command::RampsShow)
         return norva::ShowRampFile(line.file, line.png, stdout, stderr);
+    if (line.command == norva::Command::ChartPrint)
+        return norva::PrintMeasureFile(line.file, line.pdf, stderr);
+    if (line.command == norva::Command::ChartShow) {
+        // The unit type of the settings chooses the x axis, as in the window.
+        const QString settings =
+            line.config.empty() ? norva::DefaultConfigPath() : QString::fromStdString(line.config);
+        return norva::ShowMeasureFile(line.file, line.png,
+                                      norva::ReadConfig(settings).NorvaType == "P", stderr);
+    }
     return norva::DrawTimeChartFile(line.file, line.png, line.pdf, line.from, line.to, stderr);
 }
 
 int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
-    if (line.command == norva::Command::RampsShow || line.command == norva::Command::TimeChart)
-        return RunPictureCommand(argc, argv, line);
+    switch (line.command) {
+        case norva::Command::RampsShow:
+        case norva::Command::TimeChart:
+        case norva::Command::ChartPrint:
+        case norva::Command::ChartShow:
+            return RunPictureCommand(argc, argv, line);
+        default:
+            break;
+    }
     QCoreApplication qt(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("norva"));
     if (line.command == norva::Command::Summary && !line.summaryImage.empty())

@@ -1,0 +1,370 @@
+// The performance chart: its scales and labels, how points join, the measure files, the
+// window's run and the printed page.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QResizeEvent>
+#include <QTemporaryDir>
+
+#include "link/Link.h"
+#include "perfchart/PerfChart.h"
+#include "perfchart/PerformanceChartWindow.h"
+#include "support/FakeBackend.h"
+#include "support/Program.h"
+#include "ui/RecordingCanvas.h"
+#include "ui/ScriptedDialogs.h"
+
+using namespace norva;
+using namespace norva::testing;
+using Kind = CanvasOp::Kind;
+
+namespace {
+std::vector<QString> TextsAt(const RecordingCanvas& c, double x) {
+    std::vector<QString> out;
+    for (const CanvasOp& op : c.ops(Kind::Text))
+        if (op.a.x() == x) out.push_back(op.text);
+    return out;
+}
+QString TextAt(const RecordingCanvas& c, QPointF at) {
+    for (const CanvasOp& op : c.ops(Kind::Text))
+        if (op.a == at) return op.text;
+    return "(none)";
+}
+// The drawing calls after the grid, in the colour given.
+std::vector<CanvasOp> InColour(const RecordingCanvas& c, Kind kind, const QColor& colour) {
+    std::vector<CanvasOp> out;
+    for (const CanvasOp& op : c.ops(kind))
+        if (op.pen.color == colour) out.push_back(op);
+    return out;
+}
+const QColor kBlue(0, 0, 255), kRed(255, 0, 0), kGreen(0, 255, 0);
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+}  // namespace
+
+TEST(PerformanceChart, GridAndLabelsForThePressureFactor) {
+    RecordingCanvas c({554, 296});
+    PlotMemory m{5, 1, 2, 3, 4};
+    IniciaGrafic(c, ChartScales{}, m);
+    EXPECT_EQ(c.ops(Kind::Scale).front().b, QPointF(300, 300));
+    const auto box = c.ops(Kind::Box);
+    ASSERT_EQ(box.size(), 1u);
+    EXPECT_EQ(box[0].pen.width, 2);
+    // Pressure along the bottom: 0.15 bar a line.
+    EXPECT_EQ(TextAt(c, {14, 265}), "0.15");
+    EXPECT_EQ(TextAt(c, {31, 265}), "0.3");
+    EXPECT_EQ(TextAt(c, {235, 265}), "2.1");
+    // Speed on the left, temperature and thrust on the right, bottom line first.
+    const std::vector<QString> speed = TextsAt(c, -13);
+    ASSERT_EQ(speed.size(), 14u);
+    EXPECT_EQ(speed.front(), "0");
+    EXPECT_EQ(speed.back(), "130");
+    EXPECT_EQ(TextsAt(c, 258).back(), "790");
+    // 10.5 N a line in whole numbers, from the unit's single-precision factor: 10, not 11.
+    const std::vector<QString> thrust = TextsAt(c, 272);
+    EXPECT_EQ(std::vector<QString>(thrust.begin(), thrust.begin() + 5),
+              (std::vector<QString>{"0", "10", "21", "31", "42"}));
+    EXPECT_EQ(TextAt(c, {254, 22}), "147");
+    int dotted = 0;
+    for (const CanvasOp& op : c.ops(Kind::Line)) dotted += op.pen.style == LineStyle::Dot;
+    EXPECT_EQ(dotted, 28);  // 14 each way
+    EXPECT_EQ(c.ops(Kind::Line).back().a, QPointF(0, 22));
+    EXPECT_EQ(m.prevRpmY, 260);
+    EXPECT_EQ(m.prevEgtY, 260);
+    EXPECT_EQ(m.prevThrustY, 260);
+}
+
+TEST(PerformanceChart, OtherUnitsPlotAgainstSpeedAndNothingWraps) {
+    RecordingCanvas c({554, 296});
+    ChartScales s{false, 0.009f, 150};
+    PlotMemory m;
+    IniciaGrafic(c, s, m);
+    EXPECT_EQ(TextAt(c, {14, 265}), "10");  // 150 / 15 a line
+    EXPECT_EQ(TextAt(c, {235, 265}), "140");
+    EXPECT_EQ(TextsAt(c, -13).back(), "790");  // temperature on the left
+    EXPECT_EQ(TextsAt(c, 258).back(), "137");  // thrust beside it
+    c.forget();
+    PintaPunt(c, s, m, {0, 75, 1e9f, 500});
+    EXPECT_EQ(InColour(c, Kind::Point, kBlue).at(0).a, QPointF(127, 133));  // half of 255
+    // An enormous typed thrust stays at the top edge.
+    EXPECT_EQ(InColour(c, Kind::Point, kGreen).at(0).a, QPointF(127, -10));
+}
+
+TEST(PerformanceChart, CloseNeighboursJoinOthersAreDots) {
+    RecordingCanvas c;
+    const ChartScales s;
+    PlotMemory m;
+    IniciaGrafic(c, s, m);
+    // 1 bar is x 113; 59 thousand RPM is y 160; 577 C is y 160.
+    PintaPunt(c, s, m, {1.0f, 59, 0, 577});
+    c.forget();
+    // x 3 further and y 5 higher still join.
+    PintaPunt(c, s, m, {1.0185f, 62.03f, 0, 585.7f});
+    ASSERT_EQ(InColour(c, Kind::Line, kBlue).size(), 1u);
+    EXPECT_EQ(InColour(c, Kind::Line, kBlue)[0].a, QPointF(113, 160));
+    EXPECT_EQ(InColour(c, Kind::Line, kBlue)[0].b, QPointF(116, 155));
+    EXPECT_EQ(InColour(c, Kind::Line, kRed).at(0).b, QPointF(116, 155));
+    c.forget();
+    // One more in y (speed) or in x (both) is a dot.
+    PintaPunt(c, s, m, {1.0185f, 65.56f, 0, 585.7f});
+    EXPECT_EQ(InColour(c, Kind::Point, kBlue).at(0).a, QPointF(116, 149));
+    EXPECT_EQ(InColour(c, Kind::Line, kRed).size(), 1u);
+    c.forget();
+    PintaPunt(c, s, m, {1.054f, 65.56f, 0, 585.7f});
+    EXPECT_EQ(InColour(c, Kind::Point, kBlue).at(0).a, QPointF(120, 149));
+    EXPECT_EQ(InColour(c, Kind::Point, kRed).size(), 1u);
+}
+
+TEST(PerformanceChart, ThrustIsDrawnOnceJoinedToTheLastThrust) {
+    RecordingCanvas c;
+    const ChartScales s;
+    PlotMemory m;
+    IniciaGrafic(c, s, m);
+    c.forget();
+    PintaPunt(c, s, m, {0.5f, 0, 0, 20});  // cold: nothing typed
+    EXPECT_TRUE(InColour(c, Kind::Point, kGreen).empty());
+    // The cold engine: speed on the bottom line, temperature below the box.
+    EXPECT_EQ(InColour(c, Kind::Point, kBlue).at(0).a.y(), 260);
+    EXPECT_GT(InColour(c, Kind::Point, kRed).at(0).a.y(), 260);
+    c.forget();
+    PintaPunt(c, s, m, {1.0f, 30, 42, 600});
+    const auto dot = InColour(c, Kind::Point, kGreen);
+    ASSERT_EQ(dot.size(), 1u);
+    EXPECT_EQ(dot[0].pen.width, 8);
+    EXPECT_EQ(dot[0].a, QPointF(113, 192));  // 42 N is 4 lines of 10.5 N
+    const auto line = InColour(c, Kind::Line, kGreen);
+    ASSERT_EQ(line.size(), 1u);
+    EXPECT_EQ(line[0].a, QPointF(0, 260));  // the first after a clear starts at the corner
+    EXPECT_EQ(line[0].pen.width, 2);
+    c.forget();
+    PintaPunt(c, s, m, {2.0f, 30, 84, 600});
+    EXPECT_EQ(InColour(c, Kind::Line, kGreen).at(0).a, QPointF(113, 192));
+}
+
+TEST(MeasureFile, WrittenAndReadBackExactly) {
+    EXPECT_EQ(MeasureLine({1.8f, 112.3f, 0, 656}), "1.8,112.3,0,656");
+    EXPECT_EQ(MeasureLine({0.009f, 1234.5678f, -3.5f, 0.5f}), "0.009,1234.568,-3.5,0.5");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("run.nvm");
+    WriteFile(path, "1.8,112.3,0,656\r\n.5,1e2,3,4\n7,8\r\n9,10\r\n");
+    std::string error;
+    const auto records = ReadMeasureFile(path.toStdString(), error);
+    ASSERT_TRUE(records) << error;
+    ASSERT_EQ(records->size(), 3u);
+    EXPECT_EQ((*records)[0], (MeasureRecord{1.8f, 112.3f, 0, 656}));
+    EXPECT_EQ((*records)[1], (MeasureRecord{0.5f, 100, 3, 4}));
+
+    WriteFile(path, "1,2,3,4\r\n5,6,7\r\n");
+    EXPECT_FALSE(ReadMeasureFile(path.toStdString(), error));
+    EXPECT_NE(error.find("run.nvm"), std::string::npos) << error;
+    EXPECT_NE(error.find("run.nvm:2: "), std::string::npos) << error;
+    WriteFile(path, "1,2,3,4\r\n5,six,7,8\r\n");
+    EXPECT_FALSE(ReadMeasureFile(path.toStdString(), error));
+    EXPECT_NE(error.find("run.nvm:2: "), std::string::npos) << error;
+    EXPECT_FALSE(ReadMeasureFile(dir.filePath("none.nvm").toStdString(), error));
+}
+
+TEST(PrintedChart, PageScalesLabelsAndJumps) {
+    RecordingCanvas page({794, 1123});
+    const std::vector<MeasureRecord> records = {
+        {1.0f, 60, 0, 600},   // x 1139, far from the left edge: dots
+        {1.03f, 62, 0, 610},  // 34 further: joined
+        {1.1f, 70, 50, 640},  // 80 further: dots, and a thrust cross
+        {2.5f, 80, 0, 700},   // beyond 2.1 bar: right of the box
+    };
+    PrintChartPage(page, ChartScales{}, records, "run.nvm", QDateTime({2026, 5, 1}, {14, 30}));
+    EXPECT_EQ(TextAt(page, {-100, 2600 - 170 * 9 + 120 - 170}), "90");
+    EXPECT_EQ(TextAt(page, {-130, 2600 - 170 * 10 + 120 - 170}), "100");
+    EXPECT_EQ(TextAt(page, {-130, 0}), "150");
+    EXPECT_EQ(TextAt(page, {140, 2650}), "0.15");
+    EXPECT_EQ(TextAt(page, {2350, 2650}), "2.1");
+    EXPECT_EQ(TextAt(page, {150, -300}), "NORVA System");
+    EXPECT_EQ(TextAt(page, {1000, -220}), "file:run.nvm     Date:2026-05-01 14:30");
+    const auto blueLines = InColour(page, Kind::Line, kBlue);
+    ASSERT_EQ(blueLines.size(), 1u);
+    EXPECT_EQ(blueLines[0].a.x(), 1139);
+    EXPECT_EQ(blueLines[0].b.x(), 1173);
+    EXPECT_EQ(InColour(page, Kind::Line, kRed).size(), 1u);
+    const auto blueDots = InColour(page, Kind::Point, kBlue);
+    ASSERT_EQ(blueDots.size(), 3u);
+    EXPECT_EQ(InColour(page, Kind::Point, kRed).size(), 3u);
+    EXPECT_GT(blueDots[2].a.x(), 2380);
+    const auto green = InColour(page, Kind::Line, kGreen);
+    ASSERT_EQ(green.size(), 1u);
+    EXPECT_EQ(green[0].a, QPointF(0, 2600));
+    EXPECT_EQ(InColour(page, Kind::Line, Qt::black).size() - 14 - 15, 2u);  // the cross
+}
+
+class ChartWindowTest : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    FakeBackend bus;
+    Link link{bus};
+    ScriptedDialogs dialogs;
+    Config settings;
+    PerformanceChartWindow window{link, dialogs, settings, dir.filePath("norva10.ini"),
+                                  dir.filePath("chart")};
+
+    void live(float pressure, float speed, float egt) {
+        link.Pressure = pressure;
+        link.EngineSpeed = speed;
+        link.Egt = egt;
+    }
+    QByteArray present() { return ReadFile(window.run().present()); }
+    int greenDots() { return InColourCount(kGreen); }
+    int InColourCount(const QColor& colour) {
+        const QImage image = window.Picture1->faceImage();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == colour;
+        return n;
+    }
+};
+
+TEST_F(ChartWindowTest, RecordsHotTicksOnlyAndTheTableOfStates) {
+    EXPECT_EQ(window.windowTitle(), "NORVA Graphic");
+    EXPECT_EQ(window.width(), 627);  // 9400 twips
+    EXPECT_TRUE(window.run().RecordingEnabled);
+    live(1.0f, 60, 90);  // cold: plotted, not recorded
+    window.run().tick();
+    live(1.0f, 60, 600);
+    window.run().ManualThrust = 42;
+    window.run().tick();
+    EXPECT_EQ(window.run().ManualThrust, 0);  // used once
+    window.run().tick();
+    EXPECT_EQ(present(), "1,60,42,600\r\n1,60,0,600\r\n");
+
+    // Saved: a copy, and recording goes on in the current file.
+    const QString saved = dir.filePath("saved.nvm");
+    dialogs.answerSaveFile(saved);
+    window.SaveMeasures();
+    EXPECT_EQ(ReadFile(saved), present());
+    EXPECT_TRUE(window.run().RecordingEnabled);
+    EXPECT_TRUE(window.run().running());
+
+    // Display stops recording, even when cancelled, and draws the file over the chart.
+    window.ClearGraph();
+    EXPECT_EQ(present(), "");
+    dialogs.answerOpenFile("");
+    window.DisplayMeasures();
+    EXPECT_FALSE(window.run().RecordingEnabled);
+    window.run().tick();
+    EXPECT_EQ(present(), "");
+    WriteFile(dir.filePath("bad.nvm"), "1,2,3\r\n");
+    dialogs.answerOpenFile(dir.filePath("bad.nvm"));
+    window.DisplayMeasures();
+    EXPECT_NE(dialogs.calls().back().text.indexOf("bad.nvm:1: "), -1)
+        << dialogs.calls().back().text.toStdString();
+    const int before = greenDots();
+    dialogs.answerOpenFile(saved);
+    window.DisplayMeasures();
+    EXPECT_GT(greenDots(), before);           // the saved thrust point
+    EXPECT_EQ(window.run().ManualThrust, 0);  // the last record had none
+    // A resize replays the current run only: the overlay goes, recording comes back.
+    window.resize(700, 450);
+    QResizeEvent event(window.size(), {627, 400});
+    QCoreApplication::sendEvent(&window, &event);
+    window.Picture1->faceImage();
+    EXPECT_EQ(greenDots(), 0);
+    EXPECT_TRUE(window.run().RecordingEnabled);
+
+    if (const QByteArray shots = qgetenv("NORVA_SHOTS"); !shots.isEmpty()) {
+        // A run recorded elsewhere, as the window shows it after a redraw.
+        window.run().closeFile();
+        QFile::remove(window.run().present());
+        QFile::copy(qEnvironmentVariable("NORVA_MEASURES", saved), window.run().present());
+        window.show();
+        window.resize(627, 400);
+        window.Picture1->redrawFace();
+        window.grab().save(QString::fromLocal8Bit(shots) + "/perfchart.png");
+    }
+}
+
+TEST_F(ChartWindowTest, ThrustMenuTypedThrustAndPrinting) {
+    dialogs.answerInput("1.25");
+    window.Calibrate();
+    EXPECT_EQ(settings.ThrustCalibration, 1.25f);
+    dialogs.answerInput("");  // cancelled
+    window.Calibrate();
+    dialogs.answerInput("much");
+    window.Calibrate();
+    EXPECT_EQ(settings.ThrustCalibration, 1.25f);
+    link.PressureRaw = 12;
+    window.Zero();
+    EXPECT_EQ(settings.ThrustZero, -12);
+    EXPECT_EQ(ReadConfig(dir.filePath("norva10.ini")).ThrustZero, -12);
+    EXPECT_EQ(ReadConfig(dir.filePath("norva10.ini")).ThrustCalibration, 1.25f);
+    // Typed thrust: the leading number.
+    window.Text1->setText("35.5 N");
+    QMetaObject::invokeMethod(window.Text1, "returnPressed");
+    EXPECT_EQ(window.run().ManualThrust, 35.5f);
+    EXPECT_EQ(window.Text1->text(), "");
+
+    const QString pdf = dir.filePath("page.pdf");
+    WriteFile(dir.filePath("run.nvm"), "1,60,0,600\r\n1.1,62,40,610\r\n");
+    dialogs.answerPrinter([pdf] {
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return printer;
+    });
+    dialogs.answerOpenFile(dir.filePath("run.nvm"));
+    window.PrintMeasures();
+    EXPECT_TRUE(ReadFile(pdf).startsWith("%PDF"));
+    EXPECT_FALSE(window.run().RecordingEnabled);
+}
+
+TEST(ChartCommands, ShowPrintAndRecordOnTheSimulatedUnit) {
+    QTemporaryDir dir;
+    const QString nvm = dir.filePath("bench.nvm");
+    Ran ran = RunNorva({"--device", "sim:rate=1000", "chart", "record", nvm, "--seconds", "4"});
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    EXPECT_NE(ran.err.find("points recorded in"), std::string::npos) << ran.err;
+    std::string error;
+    const auto records = ReadMeasureFile(nvm.toStdString(), error);
+    ASSERT_TRUE(records) << error;
+    for (const MeasureRecord& r : *records) EXPECT_GT(r.egt, 100);
+
+    // A file of our own with a real curve, drawn and printed.
+    QByteArray lines;
+    for (int i = 1; i <= 200; ++i)
+        lines += QByteArray::number(i * 0.01) + "," + QByteArray::number(30 + i * 0.5) + "," +
+                 (i % 50 ? "0" : QByteArray::number(i / 2)) + "," + QByteArray::number(500 + i) +
+                 "\r\n";
+    WriteFile(nvm, lines);
+    ran = RunNorva({"chart", "show", nvm, "--png", dir.filePath("c.png")});
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(QImage(dir.filePath("c.png")).size(), QSize(554, 296));
+    ran = RunNorva({"chart", "print", nvm, "--pdf", dir.filePath("c.pdf")});
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    ASSERT_EQ(QProcess::execute("pdftoppm", {"-png", "-r", "30", "-singlefile",
+                                             dir.filePath("c.pdf"), dir.filePath("page")}),
+              0);
+    const QImage page(dir.filePath("page.png"));
+    int blue = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor p = page.pixelColor(x, y);
+            blue += p.blue() > 200 && p.red() < 100 && p.green() < 100;
+        }
+    EXPECT_GT(blue, 20);
+
+    WriteFile(nvm, "1,2,3\r\n");
+    ran = RunNorva({"chart", "print", nvm, "--pdf", dir.filePath("d.pdf")});
+    EXPECT_EQ(ran.status, 3);
+    EXPECT_NE(ran.err.find("bench.nvm:1: "), std::string::npos) << ran.err;
+    EXPECT_FALSE(QFile::exists(dir.filePath("d.pdf")));
+    EXPECT_EQ(RunNorva({"chart", "show", nvm}).status, 2);
+}
