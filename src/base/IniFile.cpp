@@ -159,7 +159,8 @@ bool IniFile::Save(const QString& path, std::string* error) const {
         return false;
     };
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath())) return fail(QStringLiteral("the folder cannot be made"));
+    if (!QDir().mkpath(info.absolutePath()))
+        return fail(QStringLiteral("the folder cannot be made"));
     constexpr auto kWritable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (info.exists() && (!info.isWritable() || !(info.permissions() & kWritable)))
         return fail(QStringLiteral("the file is read-only"));

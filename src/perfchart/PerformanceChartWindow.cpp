@@ -69,18 +69,25 @@ Task<> SaveTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
     if (!copied) co_await dialogs.message(QString::fromStdString(error), {}, MessageIcon::Warning);
 }
 
+// The measure file the user chooses, read whole; nothing when cancelled or refused (told, with
+// what `refused` says was not done).
+Task<std::optional<std::vector<MeasureRecord>>> ChooseMeasureFile(Dialogs& dialogs, QString& path,
+                                                                  QString refused) {
+    path = co_await dialogs.openFile(FileRequest(QString(), kFilter, QStringLiteral("nvm")));
+    if (path.isEmpty()) co_return std::nullopt;
+    std::string error;
+    auto records = ReadMeasureFile(path.toStdString(), error);
+    if (!records)
+        co_await dialogs.message(QString::fromStdString(error) + refused, {}, MessageIcon::Warning);
+    co_return records;
+}
+
 Task<> DisplayTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
     window->run().closeFile();  // recording stays off, even when the dialog is cancelled
-    const FileRequest request(QString(), kFilter, QStringLiteral("nvm"));
-    const QString path = co_await dialogs.openFile(request);
-    if (path.isEmpty() || !window) co_return;
-    std::string error;
-    const auto records = ReadMeasureFile(path.toStdString(), error);
-    if (!records) {
-        co_await dialogs.message(QString::fromStdString(error) + ". Nothing of it was drawn.", {},
-                                 MessageIcon::Warning);
-        co_return;
-    }
+    QString path;
+    const auto records =
+        co_await ChooseMeasureFile(dialogs, path, QStringLiteral(". Nothing of it was drawn."));
+    if (!records || !window) co_return;
     PlotMemory& m = window->memory();
     m.prevRpmY = m.prevEgtY = m.prevThrustY = 260;
     m.prevThrustX = 0;
@@ -98,16 +105,10 @@ Task<> PrintTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
     // A cancelled printer choice prints on the default printer.
     if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     window->run().closeFile();
-    const FileRequest request(QString(), kFilter, QStringLiteral("nvm"));
-    const QString path = co_await dialogs.openFile(request);
-    if (path.isEmpty() || !window) co_return;
-    std::string error;
-    const auto records = ReadMeasureFile(path.toStdString(), error);
-    if (!records) {
-        co_await dialogs.message(QString::fromStdString(error) + ". Nothing was printed.", {},
-                                 MessageIcon::Warning);
-        co_return;
-    }
+    QString path;
+    const auto records =
+        co_await ChooseMeasureFile(dialogs, path, QStringLiteral(". Nothing was printed."));
+    if (!records || !window) co_return;
     bool printed = false;
     {
         const BusyPointer busy;

@@ -249,11 +249,11 @@ TEST_F(ConfigTest, SavingKeepsTheFilesOwnerAndGroup) {
 
 TEST_F(ConfigTest, AFolderThatCannotTakeATemporaryFileGetsTheFileWrittenInPlace) {
     write("[Comm]\nActual=5\n");
-    ASSERT_TRUE(QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                  QFile::ReadOther | QFile::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(
+        path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther));
     const QFile::Permissions folder = QFile::permissions(dir.path());
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner |
-                                                      QFile::ReadOther | QFile::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(
+        dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
     int status = -1;
     if (::geteuid() == 0) {
         // The superuser writes anywhere: try as nobody, in a child process.
