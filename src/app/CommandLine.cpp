@@ -32,6 +32,8 @@ std::string Usage() {
            "       norva chart print FILE.nvm --pdf OUT.pdf\n"
            "       norva chart show FILE.nvm --png OUT.png\n"
            "       norva [--device SPEC] chart record OUT.nvm [--seconds S]\n"
+           "       norva diff A.nvc B.nvc [--downward]\n"
+           "       norva [--device SPEC] diff FILE.nvc\n"
            "  --device SPEC   hid (default), sim, sim:falling, sim:rate=N or tcp:HOST:PORT\n"
            "  --config FILE   settings file instead of the user's norva10.ini\n"
            "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
@@ -69,6 +71,9 @@ std::string Usage() {
            "  chart record    record the performance chart's points while the engine is hot\n"
            "                  (above 100 C), as the chart window does, until Ctrl-C\n"
            "    --seconds S   or for S seconds\n"
+           "  diff            what differs between two clone files, or between the unit and a\n"
+           "                  clone file, one line a setting; exit 0 equal, 1 different\n"
+           "    --downward    the files come from a downward unit\n"
            "Exit status: 0 done, 2 no unit, unit lost or no answer, 3 bad file or entry,\n"
            "4 refused by the unit (write protected, or the other kind of unit).\n";
 }
@@ -125,6 +130,7 @@ constexpr Verb kVerbs[] = {
     {"chart", "print", Command::ChartPrint, Takes::Required, "a file"},
     {"chart", "show", Command::ChartShow, Takes::Required, "a file"},
     {"chart", "record", Command::ChartRecord, Takes::Required, "a file"},
+    {"diff", nullptr, Command::Diff, Takes::Required, "a file"},
 };
 
 bool IsChoice(const Verb& verb, const std::string& value) {
@@ -199,7 +205,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             const auto minutes = ParseNumber(text);
             if (!minutes) return fail(arg + " needs a number of minutes, not '" + text + "'");
             (arg == "--from" ? line.from : line.to) = *minutes;
-        } else if (c == Command::RunLogConvert && line.out.empty() && arg.rfind("--", 0) != 0) {
+        } else if (c == Command::Diff && arg == "--downward") {
+            line.downward = true;
+        } else if ((c == Command::RunLogConvert || c == Command::Diff) && line.out.empty() &&
+                   arg.rfind("--", 0) != 0) {
             line.out = arg;
         } else if (arg == "runlog" && c == Command::Window) {
             return fail("runlog needs convert");
@@ -249,6 +258,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         return fail("this command reads files, not a unit: leave out --device");
     if (line.command == Command::TimeChart && line.png.empty() == line.pdf.empty())
         return fail("timechart needs --png OUT.png or --pdf OUT.pdf");
+    if (line.command == Command::Diff && !line.out.empty() && line.deviceGiven)
+        return fail("diff of two files reads no unit: leave out --device");
+    if (line.command == Command::Diff && line.out.empty() && line.downward)
+        return fail("--downward is for two files; the unit says its own kind");
     if (line.command == Command::ChartPrint && line.pdf.empty())
         return fail("chart print needs --pdf OUT.pdf");
     if (line.command == Command::ChartShow && line.png.empty())

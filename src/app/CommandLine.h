@@ -36,6 +36,7 @@ enum class Command {
     ChartPrint,
     ChartShow,
     ChartRecord,
+    Diff,
 };
 
 struct CommandLine {
@@ -53,10 +54,11 @@ struct CommandLine {
     bool backup = true;  // false: --no-backup
     std::string png;     // ramps show, timechart, chart show: the chart as a picture
     std::string pdf;     // timechart, chart print: the chart as a PDF page
-    std::string out;     // runlog convert: the export file
+    std::string out;     // runlog convert: the export file; diff: the second file
     double from = 0;     // timechart: the minutes drawn
     double to = 51.2;
-    double seconds = 0;  // chart record: how long; 0 until Ctrl-C
+    double seconds = 0;     // chart record: how long; 0 until Ctrl-C
+    bool downward = false;  // diff of two files: they come from a downward unit
 };
 
 std::string Usage();

@@ -4,8 +4,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <numeric>
 
 #include "base/NumberedLines.h"
+#include "compare/ImageDiff.h"
+#include "params/CloneImage.h"
 #include "perfchart/PerfChart.h"
 #include "ramps/Ramps.h"
 #include "runlog/RunLog.h"
@@ -115,6 +118,29 @@ int ShowMeasureFile(const std::string& path, const std::string& png, bool pressu
     ReplayChart(canvas, scales, memory, *records);
     if (!canvas.image().save(QString::fromStdString(png), "PNG")) return CannotWrite(png, err);
     return 0;
+}
+
+int PrintDifferences(std::span<const uint8_t> a, std::span<const uint8_t> b, bool downward,
+                     std::FILE* out) {
+    // What a clone file holds; the cells below it are the unit's own record of its last run.
+    std::vector<int> cloned(params::kCloneLines);
+    std::iota(cloned.begin(), cloned.end(), params::kCloneFirstAddress);
+    const auto differences = CompareImages(
+        a, b, downward ? params::UnitKind::Downward : params::UnitKind::Upward, cloned);
+    for (const Difference& d : differences) std::fprintf(out, "%s\n", DifferenceLine(d).c_str());
+    return differences.empty() ? 0 : 1;
+}
+
+int DiffCloneFiles(const std::string& a, const std::string& b, bool downward, std::FILE* out,
+                   std::FILE* err) {
+    std::string error;
+    const auto first = params::ReadCloneFile(a, error);
+    const auto second = first ? params::ReadCloneFile(b, error) : std::nullopt;
+    if (!second) {
+        std::fprintf(err, "norva: %s\n", error.c_str());
+        return 3;
+    }
+    return PrintDifferences(*first, *second, downward, out);
 }
 
 int ConvertRawLog(const std::string& raw, const std::string& out, std::FILE* err) {

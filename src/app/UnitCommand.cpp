@@ -4,11 +4,13 @@
 #include <QString>
 
 #include "app/App.h"
+#include "app/FileCommands.h"
 #include "app/Interrupt.h"
 #include "factory/FactoryCommands.h"
 #include "mainwin/CloneFile.h"
 #include "mainwin/Maintenance.h"
 #include "mainwin/ParameterFile.h"
+#include "params/CloneImage.h"
 #include "perfchart/ChartRun.h"
 #include "ramps/Ramps.h"
 #include "runlog/Download.h"
@@ -75,6 +77,7 @@ bool UnitCommand::needsCompleteImage() const {
         case Command::CloneSave:
         case Command::RampsRead:
         case Command::Download:  // the export's trailer
+        case Command::Diff:
             return true;
         case Command::CloneWrite:
         case Command::ParamsWrite:
@@ -145,6 +148,19 @@ void UnitCommand::startRecording() {
     chart_->start();
 }
 
+// The unit's image, as it stands, against a clone file.
+void UnitCommand::compareWithFile() {
+    std::string error;
+    const auto file = params::ReadCloneFile(line_.file, error);
+    if (!file) {
+        std::fprintf(err_, "norva: %s\n", error.c_str());
+        return finish(3);
+    }
+    const Link& link = app_.link();
+    finish(PrintDifferences(std::span(link.BackupImage).first(params::kImageSize), *file,
+                            link.BackupDescending, stdout));
+}
+
 void UnitCommand::checkRecording(bool interrupted) {
     const bool lost = app_.link().State != LinkState::Connected;
     if (!lost && !interrupted && (recordEndMs_ < 0 || app_.link().nowMs() < recordEndMs_)) return;
@@ -158,6 +174,7 @@ void UnitCommand::checkRecording(bool interrupted) {
 
 void UnitCommand::startOperation() {
     if (line_.command == Command::ChartRecord) return startRecording();
+    if (line_.command == Command::Diff) return compareWithFile();
     auto& dialogs = static_cast<ScriptedDialogs&>(app_.dialogs());
     const QString file = QString::fromStdString(line_.file);
     const Services s = app_.services();

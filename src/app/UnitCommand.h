@@ -33,6 +33,7 @@ class UnitCommand : public QObject {
     void check();
     void startOperation();
     void startRecording();
+    void compareWithFile();
     void checkRecording(bool interrupted);
     void finish(int status);
     bool needsCompleteImage() const;

@@ -68,6 +68,8 @@ int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
     QCoreApplication::setApplicationName(QStringLiteral("norva"));
     if (line.command == norva::Command::Summary && !line.summaryImage.empty())
         return norva::PrintCloneSummary(line.summaryImage, stdout, stderr);
+    if (line.command == norva::Command::Diff && !line.out.empty())
+        return norva::DiffCloneFiles(line.file, line.out, line.downward, stdout, stderr);
     if (line.command == norva::Command::RunLogConvert)
         return norva::ConvertRawLog(line.file, line.out, stderr);
     norva::App app(norva::MakeBackend(line.device), Options(line, false));

@@ -1,0 +1,87 @@
+// Comparing configurations: one line a setting, named as the parameters window names it.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "compare/ImageDiff.h"
+#include "params/CloneImage.h"
+#include "support/Program.h"
+
+using namespace norva;
+using namespace norva::testing;
+using params::UnitKind;
+
+namespace {
+params::Image Base() {
+    params::Image image{};
+    for (int a = 16; a < params::kImageSize; ++a) image[a] = uint8_t(a * 7 % 200 + 20);
+    return image;
+}
+std::vector<std::string> Lines(const params::Image& a, const params::Image& b, UnitKind kind) {
+    std::vector<std::string> out;
+    for (const Difference& d : CompareImages(a, b, kind)) out.push_back(DifferenceLine(d));
+    return out;
+}
+}  // namespace
+
+TEST(ImageDiff, OneLineASettingForBothKinds) {
+    const params::Image a = Base();
+    EXPECT_TRUE(CompareImages(a, a, UnitKind::Upward).empty());
+    params::Image b = a;
+    b[61] = uint8_t(b[61] + 1);    // the low byte of a two-byte pulse width
+    b[50] = 40;                    // idle speed
+    b[177] = 'X';                  // welcome text
+    b[149] = uint8_t(b[149] + 3);  // acceleration row 3 slope
+    b[120] = uint8_t(b[120] + 1);  // a cell nothing names
+    const auto up = Lines(a, b, UnitKind::Upward);
+    ASSERT_EQ(up.size(), 5u);
+    EXPECT_EQ(up[0], "Idle RPM: " + std::to_string(a[50]) +
+                         " thousand RPM -> 40 thousand RPM "
+                         "(address 50)");
+    EXPECT_EQ(up[1], "RC Pulse 100%: " + std::to_string(a[60] * 256 + a[61]) + " µs -> " +
+                         std::to_string(a[60] * 256 + a[61] + 1) + " µs (addresses 60, 61)");
+    EXPECT_EQ(up[2].rfind("Acceleration row 3 slope: ", 0), 0u) << up[2];
+    EXPECT_NE(up[3].find("Welcome line 1: \""), std::string::npos) << up[3];
+    EXPECT_NE(up[3].find("X"), std::string::npos) << up[3];
+    EXPECT_EQ(up[4], "Address 120: " + std::to_string(a[120]) + " -> " +
+                         std::to_string(a[120] + 1) + " (address 120)");
+    // A downward unit keeps its menu access in cell 55: named so, not as a delay.
+    params::Image c = a;
+    c[55] = uint8_t(c[55] + 1);
+    EXPECT_EQ(Lines(a, c, UnitKind::Downward).at(0).rfind("Menu access: ", 0), 0u);
+    EXPECT_EQ(Lines(a, c, UnitKind::Upward).at(0).rfind("Stability Delay: ", 0), 0u);
+    // Only the addresses an operation writes.
+    const int only[] = {50};
+    EXPECT_EQ(CompareImages(a, b, UnitKind::Upward, only).size(), 1u);
+}
+
+TEST(ImageDiff, TheCommandLineAgainstFilesAndTheUnit) {
+    QTemporaryDir dir;
+    const QString unit = dir.filePath("unit.nvc");
+    Ran ran = RunNorva({"--device", "sim:rate=1000", "clone", "save", unit});
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    ran = RunNorva({"--device", "sim:rate=1000", "diff", unit});
+    EXPECT_EQ(ran.status, 0) << ran.err << ran.out;
+    EXPECT_EQ(ran.out, "");
+
+    std::string error;
+    params::Image image = *params::ReadCloneFile(unit.toStdString(), error);
+    image[50] = uint8_t(image[50] + 2);
+    const QString other = dir.filePath("other.nvc");
+    {
+        QFile f(other);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        for (const std::string& line : params::CloneLines(image)) f.write((line + "\r\n").c_str());
+    }
+    ran = RunNorva({"diff", unit, other});
+    EXPECT_EQ(ran.status, 1) << ran.err;
+    EXPECT_EQ(ran.out.rfind("Idle RPM: ", 0), 0u) << ran.out;
+    EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 1);
+    ran = RunNorva({"--device", "sim:rate=1000", "diff", other});
+    EXPECT_EQ(ran.status, 1) << ran.err;
+    EXPECT_EQ(ran.out.rfind("Idle RPM: ", 0), 0u) << ran.out;
+    ran = RunNorva({"diff", unit, dir.filePath("none.nvc")});
+    EXPECT_EQ(ran.status, 3);
+    EXPECT_NE(ran.err.find("none.nvc"), std::string::npos) << ran.err;
+}
