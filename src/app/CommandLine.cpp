@@ -9,6 +9,7 @@ namespace norva {
 
 std::string Usage() {
     return "usage: norva [--device SPEC] [--config FILE] [--screenshot PNG]\n"
+           "       norva --version\n"
            "       norva [--device SPEC] monitor [--reports N | --seconds S] [--csv]\n"
            "       norva [--device SPEC] summary\n"
            "       norva summary --image FILE.nvc\n"
@@ -167,6 +168,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                 verb = &v;
         if (arg == "--help" || arg == "-h") {
             line.help = true;
+        } else if (arg == "--version") {
+            line.version = true;
         } else if (arg == "--device") {
             if (!value(text)) return std::nullopt;
             auto choice = ParseDevice(text, error);

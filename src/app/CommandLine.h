@@ -46,6 +46,7 @@ struct CommandLine {
     std::string config;      // settings file; empty = the user's norva10.ini
     std::string screenshot;  // render the main window to this PNG and exit
     bool help = false;
+    bool version = false;
     MonitorOptions monitorOptions;
     std::string summaryImage;  // a clone file to summarise instead of a unit
     // clone, params and fast-setup: the file; serial and max-rpm: the number; menus and

@@ -93,6 +93,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "norva: %s\nTry 'norva --help'.\n", error.c_str());
         return 2;
     }
+    if (line->version) {
+        std::printf("norva %s\n", NORVA_VERSION);
+        return 0;
+    }
     if (line->help) {
         std::fputs(norva::Usage().c_str(), stdout);
         return 0;

@@ -17,6 +17,7 @@ TEST(Program, AWrongArgumentGetsOneLineAndAPointerToHelp) {
     const Ran help = RunNorva({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: norva", 0), 0u);
+    EXPECT_EQ(RunNorva({"--version"}).out, "norva 0.1\n");
 }
 
 TEST(Program, AFileThatCannotBeReadIsNamedWithTheReasonAndNoRawBytes) {
