@@ -43,7 +43,10 @@ bool CopyFile(const QString& from, const QString& to, std::string& error) {
     QSaveFile out(to);
     if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
         out.write(in.readAll()) < 0 || !out.commit()) {
-        error = to.toStdString() + ": the measures could not be copied there";
+        const QString why =
+            in.error() != QFileDevice::NoError ? in.errorString() : out.errorString();
+        error =
+            (to + QStringLiteral(": the measures could not be copied there: ") + why).toStdString();
         return false;
     }
     return true;
@@ -64,9 +67,10 @@ Task<> SaveTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
     std::string error;
     const bool copied = CopyFile(run.present(), path, error);
     std::string reopenError;
-    run.reopen(reopenError);
+    if (!run.reopen(reopenError)) error += (copied ? "" : "\n") + reopenError;
     run.start();
-    if (!copied) co_await dialogs.message(QString::fromStdString(error), {}, MessageIcon::Warning);
+    if (!error.empty())
+        co_await dialogs.message(QString::fromStdString(error), {}, MessageIcon::Warning);
 }
 
 // The measure file the user chooses, read whole; nothing when cancelled or refused (told, with

@@ -253,6 +253,11 @@ TEST_F(ChartWindowTest, RecordsHotTicksOnlyAndTheTableOfStates) {
     EXPECT_EQ(ReadFile(saved), present());
     EXPECT_TRUE(window.run().RecordingEnabled);
     EXPECT_TRUE(window.run().running());
+    dialogs.answerSaveFile(dir.filePath("no/such/folder/x.nvm"));
+    window.SaveMeasures();
+    EXPECT_NE(dialogs.messages().back().indexOf("x.nvm: the measures could not be copied there"),
+              -1);
+    EXPECT_TRUE(window.run().RecordingEnabled);
 
     // Display stops recording, even when cancelled, and draws the file over the chart.
     window.ClearGraph();
