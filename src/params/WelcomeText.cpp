@@ -38,8 +38,9 @@ std::optional<WelcomeBytes> EncodeWelcome(const QString& line1, const QString& l
 
 QString CannotShowText(char32_t c) {
     const QString code = QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
-    return QStringLiteral("The unit cannot show the character \"%1\" (U+%2); nothing was sent. "
-                          "Use letters, digits and common signs.")
+    return QStringLiteral(
+               "The unit cannot show the character \"%1\" (U+%2); nothing was sent. "
+               "Use letters, digits and common signs.")
         .arg(QString::fromUcs4(&c, 1), code);
 }
 

@@ -32,8 +32,8 @@ QString CannotShowText(char32_t c);
 
 // Sends the 32 bytes in six reports of up to six write slots, two input reports waited before
 // each, then clears BackupByteCount so the image is assembled afresh with the new text. The
-// busy pointer and "Writing k of 6" show meanwhile. When the unit is lost or the user cancels, it stops there and
-// says how many reports went out. True when all six did.
+// busy pointer and "Writing k of 6" show meanwhile. When the unit is lost or the user cancels, it
+// stops there and says how many reports went out. True when all six did.
 Task<bool> WriteWelcome(Link& link, Dialogs& dialogs, Progress& progress, WelcomeBytes bytes);
 
 }  // namespace norva

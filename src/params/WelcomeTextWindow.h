@@ -21,7 +21,7 @@ class WelcomeTextWindow : public QWidget {
     WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& progress, QWidget* parent = nullptr);
     ~WelcomeTextWindow() override;
 
-    void Read();   // "Read NORVA"
+    void Read();  // "Read NORVA"
     // "Write NORVA": its progress shows on the button ("Writing 3 of 6", then "Written"),
     // both buttons wait meanwhile; Escape or closing the window cancels it.
     void Write();

@@ -38,7 +38,8 @@ TEST(Screenshot, NoUnitNoPictureAndAReason) {
     QWidget window;
     int status = -1;
     std::FILE* err = std::tmpfile();
-    Screenshot shot(window, link, dir.filePath("shot.png"), [&](int s) { status = s; }, err);
+    Screenshot shot(
+        window, link, dir.filePath("shot.png"), [&](int s) { status = s; }, err);
     shot.start();
     link.PollTick();
     now = Screenshot::kWaitMs - 1;
