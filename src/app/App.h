@@ -59,7 +59,9 @@ class App : public QObject {
     // What an operation works with.
     Services services() { return Services(*link_, *dialogs_, progress()); }
     CloneHandover& cloneHandover() { return cloneHandover_; }
-    WriteOptions writeOptions(bool backup = true) const { return {backupFolder_, backup}; }
+    WriteOptions writeOptions(bool backup = true, bool dryRun = false) const {
+        return {backupFolder_, backup, dryRun};
+    }
 
     // Null on the command line.
     MainWindow* mainWindow() const { return mainWindow_.get(); }

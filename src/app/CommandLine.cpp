@@ -14,9 +14,9 @@ std::string Usage() {
            "       norva [--device SPEC] summary\n"
            "       norva summary --image FILE.nvc\n"
            "       norva [--device SPEC] clone save FILE.nvc\n"
-           "       norva [--device SPEC] clone write FILE.nvc [--no-backup]\n"
+           "       norva [--device SPEC] clone write FILE.nvc [--no-backup] [--dry-run]\n"
            "       norva [--device SPEC] params save FILE.nrv\n"
-           "       norva [--device SPEC] params write FILE.nrv [--no-backup]\n"
+           "       norva [--device SPEC] params write FILE.nrv [--no-backup] [--dry-run]\n"
            "       norva [--device SPEC] serial N\n"
            "       norva [--device SPEC] timers clear-all | clear-service\n"
            "       norva [--device SPEC] factory max-rpm N\n"
@@ -52,6 +52,7 @@ std::string Usage() {
            "  params write    a parameter file into the unit\n"
            "    --no-backup   write without first keeping the unit's configuration in\n"
            "                  ~/.local/share/norva/backups\n"
+           "    --dry-run     list what the write would change in the unit, send nothing\n"
            "  serial N        set the engine serial number (downward units)\n"
            "  timers          clear all timers or the service timer (downward units)\n"
            "  factory         the factory's commands: the maximum authorized speed (thousands\n"
@@ -226,6 +227,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         } else if ((c == Command::CloneWrite || c == Command::ParamsWrite) &&
                    arg == "--no-backup") {
             line.backup = false;
+        } else if ((c == Command::CloneWrite || c == Command::ParamsWrite) && arg == "--dry-run") {
+            line.dryRun = true;
         } else if (c == Command::Monitor && arg == "--csv") {
             line.monitorOptions.csv = true;
         } else if (c == Command::ChartRecord && arg == "--seconds") {

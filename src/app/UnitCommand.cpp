@@ -81,7 +81,8 @@ bool UnitCommand::needsCompleteImage() const {
             return true;
         case Command::CloneWrite:
         case Command::ParamsWrite:
-            return line_.backup;  // for the backup taken before writing
+            // For the list of changes and the backup taken before writing.
+            return line_.backup || line_.dryRun;
         default:
             return false;
     }
@@ -186,8 +187,10 @@ void UnitCommand::startOperation() {
             break;
         case Command::CloneWrite:
             dialogs.answerOpenFile(file);
+            dialogs.answerQuestion(true);  // the changes are listed, and written
             operation = [this, s] {
-                return WriteCloneFile(s, app_.cloneHandover(), app_.writeOptions(line_.backup));
+                return WriteCloneFile(s, app_.cloneHandover(),
+                                      app_.writeOptions(line_.backup, line_.dryRun));
             };
             break;
         case Command::ParamsSave:
@@ -196,8 +199,9 @@ void UnitCommand::startOperation() {
             break;
         case Command::ParamsWrite:
             dialogs.answerOpenFile(file);
+            dialogs.answerQuestion(true);
             operation = [this, s] {
-                return WriteParameterFile(s, app_.writeOptions(line_.backup));
+                return WriteParameterFile(s, app_.writeOptions(line_.backup, line_.dryRun));
             };
             break;
         case Command::Serial:

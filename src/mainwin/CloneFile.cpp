@@ -1,5 +1,6 @@
 #include "mainwin/CloneFile.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/NumberText.h"
@@ -62,6 +63,17 @@ std::vector<CloneReport> ClonePlan(const params::Image& image) {
     return plan;
 }
 
+std::vector<int> WrittenAddresses(const std::vector<CloneReport>& plan) {
+    std::vector<int> addresses;
+    for (const CloneReport& report : plan)
+        for (const SlotBytes& slot : report.commands)
+            if (slot[0] == kSync1 &&
+                std::find(addresses.begin(), addresses.end(), slot[2]) == addresses.end())
+                addresses.push_back(slot[2]);
+    std::sort(addresses.begin(), addresses.end());
+    return addresses;
+}
+
 Task<OpStatus> SaveCloneFile(Services s) {
     if (s.link.BackupByteCount < Link::kImageComplete)
         co_return co_await Refuse(s.dialogs,
@@ -100,10 +112,13 @@ Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions 
     if (!image)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
                                   OpStatus::BadInput);
+    const std::vector<CloneReport> plan = ClonePlan(*image);
+    if (const auto ended =
+            co_await PreviewChanges(s, options, before, *image, WrittenAddresses(plan)))
+        co_return *ended;
     if (!co_await BackUpBeforeWriting(s, options, before)) co_return OpStatus::Stopped;
     handover.choose(path);
 
-    const std::vector<CloneReport> plan = ClonePlan(*image);
     int sent = 0;
     Outcome outcome;
     {

@@ -41,6 +41,8 @@ struct CloneReport {
 // The 40 reports a complete image takes: six cells to a report from address 16, never 79, 88
 // or 255; the last one fills three slots and repeats the three before.
 std::vector<CloneReport> ClonePlan(const params::Image& image);
+// The addresses the plan writes, in order.
+std::vector<int> WrittenAddresses(const std::vector<CloneReport>& plan);
 
 // "Save all": the image the program holds (complete, or refused with "Backup data not
 // available, please wait") to a file asked for, whole, with the progress text of each cell.

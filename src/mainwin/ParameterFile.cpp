@@ -138,6 +138,17 @@ Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
     if (!values)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
                                   OpStatus::BadInput);
+    if (before) {
+        std::array<uint8_t, 256> after = before->image;
+        for (int i = 0; i < kNrvCount; ++i)
+            after[kAddresses[i]] = static_cast<uint8_t>((*values)[i]);
+        const std::span<const int> written = NrvAddresses();
+        if (const auto ended = co_await PreviewChanges(
+                s, options, before, after, std::vector<int>(written.begin(), written.end())))
+            co_return *ended;
+    } else if (const auto ended = co_await PreviewChanges(s, options, before, {}, {})) {
+        co_return *ended;  // a dry run without the unit's image
+    }
     if (!co_await BackUpBeforeWriting(s, options, before)) co_return OpStatus::Stopped;
 
     int sent = 0;

@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QStringList>
 #include <algorithm>
 
 #include "base/NumberedLines.h"
+#include "compare/ImageDiff.h"
 #include "link/Link.h"
 #include "params/CloneImage.h"
 
@@ -50,6 +52,37 @@ std::optional<UnitImage> CompleteImage(const Link& link) {
     std::copy_n(link.BackupImage.begin(), unit.image.size(), unit.image.begin());
     unit.descending = link.BackupDescending;
     return unit;
+}
+
+Task<std::optional<OpStatus>> PreviewChanges(Services s, WriteOptions options,
+                                             const std::optional<UnitImage>& unit,
+                                             std::span<const uint8_t> after,
+                                             std::vector<int> addresses) {
+    if (!unit && options.dryRun) {
+        co_await s.dialogs.message(QStringLiteral(
+            "The unit's configuration is not complete yet: there is nothing to compare with, "
+            "and nothing was sent."));
+        co_return OpStatus::Stopped;
+    }
+    if (!unit) co_return std::nullopt;  // nothing to compare with: written as before
+    const auto kind = params::KindOf(unit->descending);
+    const auto changes = CompareImages(unit->image, after, kind, addresses);
+    if (changes.empty()) {
+        co_await s.dialogs.message(
+            QStringLiteral("The unit already holds these values: nothing was sent."));
+        co_return OpStatus::Done;
+    }
+    QStringList lines;
+    for (const Difference& d : changes) lines << QString::fromStdString(DifferenceLine(d));
+    const QString question = QStringLiteral("Write these %1 changes?").arg(changes.size());
+    if (options.dryRun) {
+        co_await s.dialogs.message(
+            lines.join('\n') + QStringLiteral("\n") +
+            QStringLiteral("%1 changes; nothing was sent (dry run).").arg(changes.size()));
+        co_return OpStatus::Done;
+    }
+    if (!co_await s.dialogs.ask(question, lines.join('\n'))) co_return OpStatus::Abandoned;
+    co_return std::nullopt;
 }
 
 Task<bool> BackUpBeforeWriting(Services s, WriteOptions options, std::optional<UnitImage> unit) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "base/Task.h"
 #include "ops/Operation.h"
@@ -23,7 +24,8 @@ QString DefaultBackupFolder();
 // What an operation that writes many cells is told about the backup.
 struct WriteOptions {
     QString backupFolder = DefaultBackupFolder();
-    bool backup = true;  // false: --no-backup
+    bool backup = true;   // false: --no-backup
+    bool dryRun = false;  // --dry-run: the changes are shown and nothing is sent
 };
 
 // Writes the image as "2026-12-06_21-30-05_sn1000.nvc" (the serial number cells of a downward
@@ -46,5 +48,13 @@ std::optional<UnitImage> CompleteImage(const Link& link);
 // (without waiting for the user). False, after saying why, when it could not be saved: nothing
 // is to be written then.
 Task<bool> BackUpBeforeWriting(Services s, WriteOptions options, std::optional<UnitImage> unit);
+
+// Before a write, when the unit's image is known: the changes it would make at `addresses`,
+// shown and asked for ("Write these N changes?"). Nothing to change, a dry run, or No end the
+// operation with the status given; nothing means go on and write.
+Task<std::optional<OpStatus>> PreviewChanges(Services s, WriteOptions options,
+                                             const std::optional<UnitImage>& unit,
+                                             std::span<const uint8_t> after,
+                                             std::vector<int> addresses);
 
 }  // namespace norva

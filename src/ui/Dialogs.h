@@ -53,6 +53,10 @@ class Dialogs {
     // The same message, shown without waiting for it: for a refusal in a click handler.
     virtual void notify(const QString& text, const QString& title = {},
                         MessageIcon icon = MessageIcon::Information) = 0;
+    // A question answered Yes or No, with what it is about in `details` (shown scrollable when
+    // long). False for No, or when the user closed it.
+    virtual Task<bool> ask(const QString& question, const QString& details = {},
+                           const QString& title = {}) = 0;
     // The printer the user chose and set up, or nothing when the user cancelled.
     virtual Task<std::unique_ptr<QPrinter>> selectPrinter() = 0;
 };

@@ -126,6 +126,25 @@ void QtDialogs::notify(const QString& text, const QString& title, MessageIcon ic
     box->open();
 }
 
+Task<bool> QtDialogs::ask(const QString& question, const QString& details, const QString& title) {
+    Owned<QMessageBox> box(new QMessageBox(QMessageBox::Question,
+                                           title.isEmpty() ? kProgramTitle : title, question,
+                                           QMessageBox::Yes | QMessageBox::No, owner()));
+    box->setDefaultButton(QMessageBox::No);
+    // A short list is read at a glance; a long one scrolls in the details.
+    constexpr int kShownLines = 12;
+    const QStringList lines = details.split('\n');
+    if (lines.size() <= kShownLines) {
+        box->setInformativeText(details);
+    } else {
+        box->setInformativeText(lines.mid(0, kShownLines).join('\n') + QStringLiteral("\n…"));
+        box->setDetailedText(details);
+    }
+    NormalPointer pointer;
+    const int result = co_await Finished(box.dialog);
+    co_return box.dialog&& result == QMessageBox::Yes;
+}
+
 Task<std::unique_ptr<QPrinter>> QtDialogs::selectPrinter() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     {

@@ -24,6 +24,8 @@ class QtDialogs : public Dialogs {
                    MessageIcon icon = MessageIcon::Information) override;
     void notify(const QString& text, const QString& title = {},
                 MessageIcon icon = MessageIcon::Information) override;
+    Task<bool> ask(const QString& question, const QString& details = {},
+                   const QString& title = {}) override;
     Task<std::unique_ptr<QPrinter>> selectPrinter() override;
 
   private:

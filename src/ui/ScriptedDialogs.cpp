@@ -28,7 +28,8 @@ int ScriptedDialogs::unanswered() const {
 }
 
 bool ScriptedDialogs::allAnswered() const {
-    return opens_.empty() && saves_.empty() && inputs_.empty() && printers_.empty();
+    return opens_.empty() && saves_.empty() && inputs_.empty() && printers_.empty() &&
+           questions_.empty();
 }
 
 DialogCall& ScriptedDialogs::record(Kind kind, const QString& title, const QString& text) {
@@ -85,6 +86,22 @@ void ScriptedDialogs::notify(const QString& text, const QString& title, MessageI
         std::fprintf(echo_, "norva: %s\n", qPrintable(text));
         std::fflush(echo_);
     }
+}
+
+Task<bool> ScriptedDialogs::ask(const QString& question, const QString& details,
+                                const QString& title) {
+    DialogCall& call = record(Kind::Question, title.isEmpty() ? kProgramTitle : title, question);
+    call.defaultText = details;
+    call.answered = !questions_.empty();
+    const bool yes = call.answered && questions_.front();
+    if (call.answered) questions_.pop_front();
+    call.answer = yes ? QStringLiteral("Yes") : QStringLiteral("No");
+    if (echo_) {
+        if (!details.isEmpty()) std::fprintf(echo_, "%s\n", qPrintable(details));
+        std::fprintf(echo_, "norva: %s %s\n", qPrintable(question), qPrintable(call.answer));
+        std::fflush(echo_);
+    }
+    co_return yes;
 }
 
 Task<std::unique_ptr<QPrinter>> ScriptedDialogs::selectPrinter() {

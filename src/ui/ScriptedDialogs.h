@@ -14,12 +14,12 @@
 namespace norva {
 
 struct DialogCall {
-    enum class Kind { OpenFile, SaveFile, Input, Message, Printer };
+    enum class Kind { OpenFile, SaveFile, Input, Message, Printer, Question };
     Kind kind = Kind::Message;
     QString title;
     QString text;         // the prompt or message
     QString filter;       // file questions: as the program wrote it
-    QString defaultText;  // input default, or the file's initial name
+    QString defaultText;  // input default, the file's initial name, or a question's details
     QString defaultExtension;
     bool overwritePrompt = false;
     MessageIcon icon = MessageIcon::Information;
@@ -35,6 +35,7 @@ class ScriptedDialogs : public Dialogs {
     void answerOpenFile(const QString& path) { opens_.push_back(path); }
     void answerSaveFile(const QString& path) { saves_.push_back(path); }
     void answerInput(const QString& text) { inputs_.push_back(text); }
+    void answerQuestion(bool yes) { questions_.push_back(yes); }
     // Makes the printer to hand back; returning nothing is a cancel.
     void answerPrinter(std::function<std::unique_ptr<QPrinter>()> make) {
         printers_.push_back(std::move(make));
@@ -55,6 +56,8 @@ class ScriptedDialogs : public Dialogs {
                    MessageIcon icon = MessageIcon::Information) override;
     void notify(const QString& text, const QString& title = {},
                 MessageIcon icon = MessageIcon::Information) override;
+    Task<bool> ask(const QString& question, const QString& details = {},
+                   const QString& title = {}) override;
     Task<std::unique_ptr<QPrinter>> selectPrinter() override;
 
   private:
@@ -65,6 +68,7 @@ class ScriptedDialogs : public Dialogs {
     std::deque<QString> opens_;
     std::deque<QString> saves_;
     std::deque<QString> inputs_;
+    std::deque<bool> questions_;
     std::deque<std::function<std::unique_ptr<QPrinter>()>> printers_;
     std::vector<DialogCall> calls_;
 };

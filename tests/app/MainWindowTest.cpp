@@ -340,8 +340,18 @@ TEST_F(MainWindowTest, FileMenusRunTheirOperationsAndEscapeCancelsThem) {
     window->Saveall->trigger();
     Settle(link());
     EXPECT_TRUE(QFile::exists(files.filePath("all.nvc")));
+    {
+        // One value changed, so the write has something to do.
+        QFile f(files.filePath("all.nvc"));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        QByteArray text = f.readAll();
+        text[0] = '8';
+        f.seek(0);
+        f.write(text);
+    }
 
     dialogs().answerOpenFile(files.filePath("all.nvc"));
+    dialogs().answerQuestion(true);
     window->Writeall->trigger();
     ASSERT_TRUE(link().Operation.busy());
     EXPECT_EQ(app->cloneHandover().path, files.filePath("all.nvc"));

@@ -30,13 +30,37 @@ TEST(UnitCommand, BackupAndRestoreOnBothKindsOfUnit) {
         const std::string saved = Read(clone);
         EXPECT_EQ(LineCount(saved), 240);
         EXPECT_EQ(saved.find('\n'), saved.find("\r\n") + 1);  // CR LF lines
-        ran = RunNorva({"--device", unit, "clone", "write", clone});
+        ran = RunNorva({"--device", unit, "clone", "write", clone, "--dry-run"});
+        EXPECT_EQ(ran.status, 0) << ran.err;
+        EXPECT_EQ(ran.err, "norva: The unit already holds these values: nothing was sent.\n");
+        // One value changed: listed, then written after the unit's configuration was kept.
+        std::string changed = saved;
+        const size_t line34 = [&] {
+            size_t at = 0;
+            for (int i = 0; i < 34; ++i) at = changed.find('\n', at) + 1;
+            return at;
+        }();
+        changed.replace(line34, changed.find('\r', line34) - line34, "99");
+        const QString other = dir.filePath("changed.nvc");
+        {
+            QFile f(other);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(changed.c_str());
+        }
+        ran = RunNorva({"--device", unit, "clone", "write", other, "--dry-run"});
+        EXPECT_EQ(ran.status, 0) << ran.err;
+        EXPECT_EQ(ran.err.rfind("norva: Idle RPM: ", 0), 0u) << ran.err;
+        EXPECT_NE(ran.err.find("1 changes; nothing was sent (dry run)."), std::string::npos);
+        ran = RunNorva({"--device", unit, "clone", "write", other});
         ASSERT_EQ(ran.status, 0) << ran.err;
+        EXPECT_EQ(ran.err.rfind("Idle RPM: ", 0), 0u) << ran.err;
+        EXPECT_NE(ran.err.find("norva: Write these 1 changes? Yes\n"), std::string::npos);
         // The unit's configuration was kept before the write, where the message says.
         const std::string kept = "norva: The unit's configuration before this write is kept in ";
-        ASSERT_EQ(ran.err.rfind(kept, 0), 0u) << ran.err;
-        const QString backup =
-            QString::fromStdString(ran.err.substr(kept.size(), ran.err.find('\n') - kept.size()));
+        const size_t at = ran.err.find(kept);
+        ASSERT_NE(at, std::string::npos) << ran.err;
+        const QString backup = QString::fromStdString(
+            ran.err.substr(at + kept.size(), ran.err.find('\n', at) - at - kept.size()));
         EXPECT_EQ(Read(backup), saved);
         ran = RunNorva({"--device", unit, "clone", "write", clone, "--no-backup"});
         EXPECT_EQ(ran.status, 0);

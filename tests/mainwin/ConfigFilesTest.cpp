@@ -66,6 +66,7 @@ TEST_F(FileOps, CloneWriteSendsFortyReportsByteForByteTwoReportsApart) {
     for (int a = 16; a < 256; ++a) values.push_back(a == 16 ? 250 : (a * 3) % 256);
     rig.write("unit.nvc", Lines(values));
     rig.dialogs.answerOpenFile(rig.path("unit.nvc"));
+    rig.dialogs.answerQuestion(true);
     CloneHandover handover;
     ASSERT_TRUE(rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
     for (size_t r = 0; r < 40; ++r) {
@@ -176,6 +177,7 @@ TEST_F(FileOps, WriteParametersNeedsFullAccessThenSendsEveryValue) {
     for (int address : NrvAddresses()) values.push_back(address == 60 ? 200 : address % 100);
     rig.write("engine.nrv", Lines(values));
     rig.dialogs.answerOpenFile(rig.path("engine.nrv"));
+    rig.dialogs.answerQuestion(true);
     ASSERT_TRUE(rig.start([&](Services s) { return WriteParameterFile(s, noBackup); }));
     ASSERT_EQ(bus.writes.size(), 1u);
     EXPECT_EQ(SlotAt(last(), 0), Slot(113, 47, 160));
@@ -188,6 +190,45 @@ TEST_F(FileOps, WriteParametersNeedsFullAccessThenSendsEveryValue) {
     }
     const auto at60 = std::find(NrvAddresses().begin(), NrvAddresses().end(), 60);
     EXPECT_EQ(SlotAt(bus.writes[1 + (at60 - NrvAddresses().begin())], 0), Slot(60, 200, 4));
+}
+
+TEST_F(FileOps, AWriteListsTheChangesItMakesFirst) {
+    // The clone plan writes 16..254 but for 79 and 88: changes elsewhere are not listed.
+    std::vector<int> expected;
+    for (int a = 16; a < 255; ++a)
+        if (a != 79 && a != 88) expected.push_back(a);
+    EXPECT_EQ(WrittenAddresses(ClonePlan(params::Image{})), expected);
+
+    std::vector<int> values;
+    for (int a = 16; a < 256; ++a) values.push_back(a == 50 || a == 88 || a == 255 ? 1 : a ^ 0x5A);
+    rig.write("unit.nvc", Lines(values));
+    rig.dialogs.answerOpenFile(rig.path("unit.nvc"));
+    rig.dialogs.answerQuestion(false);
+    CloneHandover handover;
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
+    EXPECT_EQ(rig.status, OpStatus::Abandoned);
+    EXPECT_TRUE(bus.writes.empty());
+    const DialogCall& question = rig.dialogs.calls().back();
+    EXPECT_EQ(question.text, "Write these 1 changes?");
+    EXPECT_EQ(question.defaultText.toStdString(), "Idle RPM: " + std::to_string(50 ^ 0x5A) +
+                                                      " thousand RPM -> 1 thousand RPM "
+                                                      "(address 50)");
+
+    // A dry run of a parameter file: its changes are shown, nothing but the rights read sent.
+    std::vector<int> parameters;
+    for (int a : NrvAddresses()) parameters.push_back(a == 51 ? 3 : a ^ 0x5A);
+    rig.write("engine.nrv", Lines(parameters));
+    rig.dialogs.answerOpenFile(rig.path("engine.nrv"));
+    WriteOptions dryRun = noBackup;
+    dryRun.dryRun = true;
+    stream(300);
+    bus.writes.clear();
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteParameterFile(s, dryRun); }));
+    answer(47, 7, 1);
+    EXPECT_EQ(rig.status, OpStatus::Done);
+    EXPECT_EQ(bus.writes.size(), 1u);
+    EXPECT_NE(rig.lastMessage().indexOf("Max  RPM: "), -1) << rig.lastMessage().toStdString();
+    EXPECT_TRUE(rig.lastMessage().endsWith("1 changes; nothing was sent (dry run)."));
 }
 
 TEST_F(FileOps, WriteProtectedOrSilentUnitsGetNothing) {
@@ -252,6 +293,7 @@ TEST_F(FileOps, AUnitLostMidwayStopsTheOperationAndSaysHowFarItGot) {
     for (int i = 0; i < 240; ++i) text += "9\r\n";
     rig.write("unit.nvc", text);
     rig.dialogs.answerOpenFile(rig.path("unit.nvc"));
+    rig.dialogs.answerQuestion(true);
     CloneHandover handover;
     ASSERT_TRUE(rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
     stream(20);
@@ -287,6 +329,7 @@ TEST_F(FileOps, CancelStopsWhereItIsAndASecondOperationIsRefused) {
     for (int i = 0; i < 240; ++i) text += "9\r\n";
     rig.write("unit.nvc", text);
     rig.dialogs.answerOpenFile(rig.path("unit.nvc"));
+    rig.dialogs.answerQuestion(true);
     CloneHandover handover;
     ASSERT_TRUE(rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
     stream(6);
@@ -395,6 +438,7 @@ TEST(FileOpsSim, AFileSavedFromOneUnitIsWrittenIntoAnother) {
         ASSERT_EQ(rigA.status, OpStatus::Done);
 
         rigB.dialogs.answerOpenFile(rigA.path("a.nvc"));
+        rigB.dialogs.answerQuestion(true);
         CloneHandover handover;
         ASSERT_TRUE(rigB.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
         RunUntilEnded(b, rigB);
