@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/TerminalProgress.h"
+#include "compare/DifferencesWindow.h"
 #include "factory/FactorySetupWindow.h"
 #include "mainwin/MainWindow.h"
 #include "mainwin/Maintenance.h"
@@ -95,6 +96,16 @@ void App::bindMenus() {
     bind(w->Saveall, SaveCloneFile, false);
     bind(w->Writeall,
          [this](Services s) { return WriteCloneFile(s, cloneHandover_, writeOptions()); });
+    // The image the program holds is compared, with or without the unit still there.
+    bind(
+        w->Compare,
+        [this](Services s) {
+            return CompareWithFile(s, [this](const QString& file, const QStringList& lines) {
+                if (!differences_) differences_ = new DifferencesWindow(mainWindow_.get());
+                differences_->show(file, lines);
+            });
+        },
+        false);
     bind(w->SerNum, SetSerialNumber);
     bind(w->ClearService, ClearServiceTimer);
     bind(w->Cleartimer, ClearAllTimers);

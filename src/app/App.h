@@ -27,6 +27,7 @@ class RampsWindow;
 class DownloadWindow;
 class TimeChartWindow;
 class PerformanceChartWindow;
+class DifferencesWindow;
 namespace params {
 class ParametersWindow;
 }
@@ -115,6 +116,7 @@ class App : public QObject {
     // Deleted on close (it writes its geometry then), built afresh next time.
     QPointer<TimeChartWindow> timeChart_;
     QPointer<PerformanceChartWindow> performanceChart_;
+    QPointer<DifferencesWindow> differences_;
     // Deleted on close, so the next opening builds it afresh.
     QPointer<params::ParametersWindow> parameters_;
     Task<> exiting_;

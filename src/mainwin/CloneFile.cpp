@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "base/NumberText.h"
 #include "base/NumberedLines.h"
+#include "compare/ImageDiff.h"
 #include "link/Link.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
@@ -72,6 +74,29 @@ std::vector<int> WrittenAddresses(const std::vector<CloneReport>& plan) {
                 addresses.push_back(slot[2]);
     std::sort(addresses.begin(), addresses.end());
     return addresses;
+}
+
+Task<OpStatus> CompareWithFile(Services s,
+                               std::function<void(const QString&, const QStringList&)> show) {
+    const std::optional<UnitImage> unit = CompleteImage(s.link);
+    if (!unit)
+        co_return co_await Refuse(s.dialogs,
+                                  QStringLiteral("Backup data not available, please wait"),
+                                  OpStatus::Stopped, MessageIcon::Information);
+    const QString path = co_await s.dialogs.openFile(FileRequest(QString(), kFilter, kExtension));
+    if (path.isEmpty()) co_return OpStatus::Abandoned;
+    std::string error;
+    const auto file = params::ReadCloneFile(path.toStdString(), error);
+    if (!file)
+        co_return co_await Refuse(s.dialogs, QString::fromStdString(error), OpStatus::BadInput);
+    std::vector<int> cloned(params::kCloneLines);
+    std::iota(cloned.begin(), cloned.end(), params::kCloneFirstAddress);
+    QStringList lines;
+    for (const Difference& d :
+         CompareImages(unit->image, *file, params::KindOf(unit->descending), cloned))
+        lines << QString::fromStdString(DifferenceLine(d));
+    show(path, lines);
+    co_return OpStatus::Done;
 }
 
 Task<OpStatus> SaveCloneFile(Services s) {

@@ -5,7 +5,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "base/Task.h"
@@ -47,6 +49,11 @@ std::vector<int> WrittenAddresses(const std::vector<CloneReport>& plan);
 // "Save all": the image the program holds (complete, or refused with "Backup data not
 // available, please wait") to a file asked for, whole, with the progress text of each cell.
 Task<OpStatus> SaveCloneFile(Services s);
+
+// "Compare with file…": the unit's image (complete, or refused as "Save all" refuses) against a
+// clone file asked for, one line a differing setting, handed to `show` with the file's path.
+Task<OpStatus> CompareWithFile(Services s,
+                               std::function<void(const QString&, const QStringList&)> show);
 
 // "Write all (clone)": the file asked for, checked whole, the unit's configuration backed up,
 // then the plan's reports, two input reports waited before each.

@@ -261,6 +261,7 @@ void MainWindow::buildMenus() {
     manu = bar->addMenu(QStringLiteral("&Manufacturer"));
     Saveall = manu->addAction(QStringLiteral("Save all"));
     Writeall = manu->addAction(QStringLiteral("Write all (clone)"));
+    Compare = manu->addAction(QStringLiteral("Compare with file\u2026"));
     Cleartimer = manu->addAction(QStringLiteral("Clear all timers"));
     ClearService = manu->addAction(QStringLiteral("Clear Service Timer"));
     SerNum = manu->addAction(QStringLiteral("Set Serial Number"));
@@ -269,7 +270,7 @@ void MainWindow::buildMenus() {
 
     // The windows and operations behind these arrive in later steps; until then the items are
     // shown but cannot be chosen.
-    for (QAction* a : {PGraph, TGraph, Rampas, Donw, Advanced}) a->setEnabled(false);
+    for (QAction* a : {PGraph, TGraph, Rampas, Donw, Advanced, Compare}) a->setEnabled(false);
 }
 
 void MainWindow::applyAccessLevel() {

@@ -63,6 +63,7 @@ class MainWindow : public QMainWindow {
     QMenu *File, *Grafic, *manu;
     QAction *Save, *WriteP, *exit, *PGraph, *TGraph, *Autostart, *Rampas, *credit, *Donw;
     QAction *Saveall, *Writeall, *Cleartimer, *ClearService, *SerNum, *Advanced, *Versio;
+    QAction* Compare;  // "Compare with file…"
 
     // The layout rule for an inner (client) size in logical pixels: controls placed, dials
     // redrawn, values shown again. Runs on every resize of the client area.

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/App.h"
+#include "compare/DifferencesWindow.h"
 #include "link/Link.h"
 #include "mainwin/MainWindow.h"
 #include "params/ParametersWindow.h"
@@ -349,6 +350,18 @@ TEST_F(MainWindowTest, FileMenusRunTheirOperationsAndEscapeCancelsThem) {
         f.seek(0);
         f.write(text);
     }
+
+    // Compared first: the one changed value, in a window to copy from.
+    dialogs().answerOpenFile(files.filePath("all.nvc"));
+    window->Compare->trigger();
+    Settle(link());
+    auto* differences = window->findChild<DifferencesWindow*>();
+    ASSERT_TRUE(differences);
+    EXPECT_EQ(differences->text->toPlainText().count('\n'), 1)
+        << differences->text->toPlainText().toStdString();
+    EXPECT_TRUE(differences->text->toPlainText().contains("(address 16)"));
+    if (const QByteArray shots = qgetenv("NORVA_SHOTS"); !shots.isEmpty())
+        differences->grab().save(QString::fromLocal8Bit(shots) + "/differences.png");
 
     dialogs().answerOpenFile(files.filePath("all.nvc"));
     dialogs().answerQuestion(true);

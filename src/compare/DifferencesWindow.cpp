@@ -1,0 +1,44 @@
+#include "compare/DifferencesWindow.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace norva {
+
+DifferencesWindow::DifferencesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("Compare with file"));
+    text = new QPlainTextEdit(this);
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    copy = new QPushButton(QStringLiteral("&Copy"), this);
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(text->toPlainText()); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addLayout(buttons);
+    resize(720, 420);
+}
+
+void DifferencesWindow::show(const QString& file, const QStringList& lines) {
+    const QString name = QFileInfo(file).fileName();
+    setWindowTitle(QStringLiteral("Compare with file: %1").arg(name));
+    text->setPlainText(
+        lines.isEmpty()
+            ? QStringLiteral("The unit holds every value of %1.").arg(name)
+            : QStringLiteral("Unit -> %1, %2 differences:\n").arg(name).arg(lines.size()) +
+                  lines.join('\n'));
+    QWidget::show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace norva
