@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <numeric>
 
 #include "base/NumberedLines.h"
 #include "compare/ImageDiff.h"
@@ -120,17 +119,6 @@ int ShowMeasureFile(const std::string& path, const std::string& png, bool pressu
     return 0;
 }
 
-int PrintDifferences(std::span<const uint8_t> a, std::span<const uint8_t> b, bool downward,
-                     std::FILE* out) {
-    // What a clone file holds; the cells below it are the unit's own record of its last run.
-    std::vector<int> cloned(params::kCloneLines);
-    std::iota(cloned.begin(), cloned.end(), params::kCloneFirstAddress);
-    const auto differences = CompareImages(
-        a, b, downward ? params::UnitKind::Downward : params::UnitKind::Upward, cloned);
-    for (const Difference& d : differences) std::fprintf(out, "%s\n", DifferenceLine(d).c_str());
-    return differences.empty() ? 0 : 1;
-}
-
 int DiffCloneFiles(const std::string& a, const std::string& b, bool downward, std::FILE* out,
                    std::FILE* err) {
     std::string error;
@@ -140,7 +128,9 @@ int DiffCloneFiles(const std::string& a, const std::string& b, bool downward, st
         std::fprintf(err, "norva: %s\n", error.c_str());
         return 3;
     }
-    return PrintDifferences(*first, *second, downward, out);
+    const auto lines = CloneDifferenceLines(*first, *second, params::KindOf(downward));
+    for (const std::string& line : lines) std::fprintf(out, "%s\n", line.c_str());
+    return lines.empty() ? 0 : 1;
 }
 
 int ConvertRawLog(const std::string& raw, const std::string& out, std::FILE* err) {

@@ -2,9 +2,7 @@
 // The commands that work on files alone, without a unit: showing a ramp file, drawing a run
 // log's time chart, converting a raw run log, drawing and printing a measure file.
 
-#include <cstdint>
 #include <cstdio>
-#include <span>
 #include <string>
 
 namespace norva {
@@ -28,10 +26,8 @@ int PrintMeasureFile(const std::string& path, const std::string& pdf, std::FILE*
 int ShowMeasureFile(const std::string& path, const std::string& png, bool pressureAxis,
                     std::FILE* err);
 
-// norva diff: one line a differing setting on out; exit status 0 when equal, 1 when they differ.
-int PrintDifferences(std::span<const uint8_t> a, std::span<const uint8_t> b, bool downward,
-                     std::FILE* out);
-// norva diff A B: the same for two clone files; 3 for a file that cannot be read.
+// norva diff A B: one line a differing setting of two clone files on out; exit status 0 when
+// equal, 1 when they differ, 3 for a file that cannot be read.
 int DiffCloneFiles(const std::string& a, const std::string& b, bool downward, std::FILE* out,
                    std::FILE* err);
 

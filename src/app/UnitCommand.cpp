@@ -4,13 +4,11 @@
 #include <QString>
 
 #include "app/App.h"
-#include "app/FileCommands.h"
 #include "app/Interrupt.h"
 #include "factory/FactoryCommands.h"
 #include "mainwin/CloneFile.h"
 #include "mainwin/Maintenance.h"
 #include "mainwin/ParameterFile.h"
-#include "params/CloneImage.h"
 #include "perfchart/ChartRun.h"
 #include "ramps/Ramps.h"
 #include "runlog/Download.h"
@@ -58,7 +56,8 @@ UnitCommand::UnitCommand(App& app, CommandLine line, std::FILE* err)
     timer_.setInterval(kCheckMs);
     connect(&timer_, &QTimer::timeout, this, &UnitCommand::check);
     connect(&app_.link().Operation, &Operations::finished, this, [this] {
-        if (started_) finish(ExitCode(status_));
+        // diff exits 1 when the unit and the file differ, as diff does.
+        if (started_) finish(differs_ && status_ == OpStatus::Done ? 1 : ExitCode(status_));
     });
 }
 
@@ -149,19 +148,6 @@ void UnitCommand::startRecording() {
     chart_->start();
 }
 
-// The unit's image, as it stands, against a clone file.
-void UnitCommand::compareWithFile() {
-    std::string error;
-    const auto file = params::ReadCloneFile(line_.file, error);
-    if (!file) {
-        std::fprintf(err_, "norva: %s\n", error.c_str());
-        return finish(3);
-    }
-    const Link& link = app_.link();
-    finish(PrintDifferences(std::span(link.BackupImage).first(params::kImageSize), *file,
-                            link.BackupDescending, stdout));
-}
-
 void UnitCommand::checkRecording(bool interrupted) {
     const bool lost = app_.link().State != LinkState::Connected;
     if (!lost && !interrupted && (recordEndMs_ < 0 || app_.link().nowMs() < recordEndMs_)) return;
@@ -175,7 +161,6 @@ void UnitCommand::checkRecording(bool interrupted) {
 
 void UnitCommand::startOperation() {
     if (line_.command == Command::ChartRecord) return startRecording();
-    if (line_.command == Command::Diff) return compareWithFile();
     auto& dialogs = static_cast<ScriptedDialogs&>(app_.dialogs());
     const QString file = QString::fromStdString(line_.file);
     const Services s = app_.services();
@@ -247,6 +232,15 @@ void UnitCommand::startOperation() {
             operation = [s, options] { return DownloadRunLog(s, options); };
             break;
         }
+        case Command::Diff:
+            dialogs.answerOpenFile(file);
+            operation = [this, s] {
+                return CompareWithFile(s, [this](const QString&, const QStringList& lines) {
+                    for (const QString& line : lines) std::printf("%s\n", qPrintable(line));
+                    differs_ = !lines.isEmpty();
+                });
+            };
+            break;
         case Command::RampsWrite:
             operation = [s, file] { return WriteRampFile(s, file); };
             break;
@@ -260,8 +254,8 @@ void UnitCommand::startOperation() {
             return finish(2);
     }
     started_ = true;
-    const bool fromImage =
-        line_.command == Command::CloneSave || line_.command == Command::RampsRead;
+    const bool fromImage = line_.command == Command::CloneSave ||
+                           line_.command == Command::RampsRead || line_.command == Command::Diff;
     const auto refusal = app_.link().Operation.start(
         [this, operation] { return Keep(operation(), status_); }, !fromImage);
     if (refusal != Operations::Refusal::None) {

@@ -33,7 +33,6 @@ class UnitCommand : public QObject {
     void check();
     void startOperation();
     void startRecording();
-    void compareWithFile();
     void checkRecording(bool interrupted);
     void finish(int status);
     bool needsCompleteImage() const;
@@ -49,6 +48,7 @@ class UnitCommand : public QObject {
     QString result_;                   // the hardware test's result, printed at the end
     std::unique_ptr<ChartRun> chart_;  // chart record: the run under way
     int64_t recordEndMs_ = -1;         // when it ends by itself; -1 at Ctrl-C only
+    bool differs_ = false;             // diff: the unit and the file differ
 };
 
 }  // namespace norva

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "base/StatusCodes.h"
+#include "params/CloneImage.h"
 
 namespace norva {
 
@@ -137,6 +139,16 @@ std::string DifferenceLine(const Difference& d) {
     return (d.what + QStringLiteral(": ") + d.a + QStringLiteral(" -> ") + d.b +
             QStringLiteral(" (") + where + ')')
         .toStdString();
+}
+
+std::vector<std::string> CloneDifferenceLines(std::span<const uint8_t> a,
+                                              std::span<const uint8_t> b, UnitKind kind) {
+    std::vector<int> cloned(params::kCloneLines);
+    std::iota(cloned.begin(), cloned.end(), params::kCloneFirstAddress);
+    std::vector<std::string> lines;
+    for (const Difference& d : CompareImages(a, b, kind, cloned))
+        lines.push_back(DifferenceLine(d));
+    return lines;
 }
 
 }  // namespace norva

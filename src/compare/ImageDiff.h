@@ -29,4 +29,9 @@ std::vector<Difference> CompareImages(std::span<const uint8_t> a, std::span<cons
 // "Idle RPM: 35 thousand RPM -> 38 thousand RPM (address 50)"
 std::string DifferenceLine(const Difference& difference);
 
+// The lines for what a clone file holds, addresses 16 to 255: below them the unit keeps its own
+// record of its last run, which no file carries.
+std::vector<std::string> CloneDifferenceLines(std::span<const uint8_t> a,
+                                              std::span<const uint8_t> b, params::UnitKind kind);
+
 }  // namespace norva

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 #include "base/NumberText.h"
 #include "base/NumberedLines.h"
@@ -89,12 +88,10 @@ Task<OpStatus> CompareWithFile(Services s,
     const auto file = params::ReadCloneFile(path.toStdString(), error);
     if (!file)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error), OpStatus::BadInput);
-    std::vector<int> cloned(params::kCloneLines);
-    std::iota(cloned.begin(), cloned.end(), params::kCloneFirstAddress);
     QStringList lines;
-    for (const Difference& d :
-         CompareImages(unit->image, *file, params::KindOf(unit->descending), cloned))
-        lines << QString::fromStdString(DifferenceLine(d));
+    for (const std::string& line :
+         CloneDifferenceLines(unit->image, *file, params::KindOf(unit->descending)))
+        lines << QString::fromStdString(line);
     show(path, lines);
     co_return OpStatus::Done;
 }
