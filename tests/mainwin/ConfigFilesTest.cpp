@@ -52,6 +52,15 @@ class FileOps : public LinkTest {
     void answer(int address, int value, int times = 4) {
         feed(std::vector<Report>(times, StreamReport(address, value)));
     }
+    // A clone write of a file of 9s, its changes accepted, under way.
+    bool startCloneWriteOfNines(CloneHandover& handover) {
+        std::string text;
+        for (int i = 0; i < 240; ++i) text += "9\r\n";
+        rig.write("unit.nvc", text);
+        rig.dialogs.answerOpenFile(rig.path("unit.nvc"));
+        rig.dialogs.answerQuestion(true);
+        return rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); });
+    }
     // The bytes of the last output report.
     const std::vector<uint8_t>& last() const { return bus.writes.back(); }
     static bool IsRead(const std::vector<uint8_t>& w, int address) {
@@ -289,13 +298,8 @@ TEST_F(FileOps, BadFilesAreRefusedNamingFileAndLineAndNothingIsSent) {
 }
 
 TEST_F(FileOps, AUnitLostMidwayStopsTheOperationAndSaysHowFarItGot) {
-    std::string text;
-    for (int i = 0; i < 240; ++i) text += "9\r\n";
-    rig.write("unit.nvc", text);
-    rig.dialogs.answerOpenFile(rig.path("unit.nvc"));
-    rig.dialogs.answerQuestion(true);
     CloneHandover handover;
-    ASSERT_TRUE(rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
+    ASSERT_TRUE(startCloneWriteOfNines(handover));
     stream(20);
     ASSERT_EQ(bus.writes.size(), 10u);
     bus.unplug("unit");
@@ -325,13 +329,8 @@ TEST_F(FileOps, AUnitLostMidwayStopsTheOperationAndSaysHowFarItGot) {
 }
 
 TEST_F(FileOps, CancelStopsWhereItIsAndASecondOperationIsRefused) {
-    std::string text;
-    for (int i = 0; i < 240; ++i) text += "9\r\n";
-    rig.write("unit.nvc", text);
-    rig.dialogs.answerOpenFile(rig.path("unit.nvc"));
-    rig.dialogs.answerQuestion(true);
     CloneHandover handover;
-    ASSERT_TRUE(rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
+    ASSERT_TRUE(startCloneWriteOfNines(handover));
     stream(6);
     EXPECT_EQ(link.Operation.start([] { return Task<>(); }), Operations::Refusal::Busy);
     link.Operation.cancel();
