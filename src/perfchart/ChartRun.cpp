@@ -60,11 +60,6 @@ bool ChartRun::reopen(std::string& error) {
     return true;
 }
 
-std::optional<std::vector<MeasureRecord>> ChartRun::records(std::string& error) const {
-    if (!QFile::exists(present_)) return std::vector<MeasureRecord>{};
-    return ReadMeasureFile(present_.toStdString(), error);
-}
-
 MeasureRecord ChartRun::live() const {
     return {link_.Pressure, link_.EngineSpeed, ManualThrust, link_.Egt};
 }

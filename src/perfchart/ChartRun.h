@@ -46,8 +46,6 @@ class ChartRun : public QObject {
     void closeFile();
     // Opens the file again to go on recording; recording on.
     bool reopen(std::string& error);
-    // The current file's records, as they stand on disk.
-    std::optional<std::vector<MeasureRecord>> records(std::string& error) const;
     const QString& present() const { return present_; }
     // Records written since the last newRun().
     int64_t recorded() const { return recorded_; }

@@ -229,14 +229,16 @@ void PerformanceChartWindow::plot(const MeasureRecord& point) {
 }
 
 void PerformanceChartWindow::ClearGraph() {
-    Canvas& canvas = Picture1->face();
-    canvas.setBackColor(Qt::white);
-    canvas.setFont(ChartFont(layout_.factors().kf));
-    IniciaGrafic(canvas, scales(), memory_);
+    drawChart(Picture1->face(), {});
     std::string error;
     if (!run_.newRun(error))
         dialogs_.notify(QString::fromStdString(error), {}, MessageIcon::Warning);
-    memory_.prevThrustX = 0;
+}
+
+void PerformanceChartWindow::drawChart(Canvas& canvas, const std::vector<MeasureRecord>& records) {
+    canvas.setBackColor(Qt::white);
+    canvas.setFont(ChartFont(layout_.factors().kf));
+    ReplayChart(canvas, scales(), memory_, records);
 }
 
 void PerformanceChartWindow::Redibuixa(Canvas& canvas) {
@@ -252,11 +254,9 @@ void PerformanceChartWindow::Redibuixa(Canvas& canvas) {
     const QString dummy = workFile("dummy");
     QFile::remove(dummy);
     QFile::copy(run_.present(), dummy);
-    canvas.setBackColor(Qt::white);
-    canvas.setFont(ChartFont(layout_.factors().kf));
     std::string error;
-    const auto records = ReadMeasureFile(dummy.toStdString(), error);
-    ReplayChart(canvas, scales(), memory_, records.value_or(std::vector<MeasureRecord>{}));
+    drawChart(canvas,
+              ReadMeasureFile(dummy.toStdString(), error).value_or(std::vector<MeasureRecord>{}));
     run_.reopen(error);
     if (wasRunning) run_.start();
 }

@@ -56,6 +56,8 @@ class PerformanceChartWindow : public QMainWindow {
   private:
     void buildControls();
     void plot(const MeasureRecord& point);
+    // A fresh chart at the window's font size with `records` replayed on it.
+    void drawChart(Canvas& canvas, const std::vector<MeasureRecord>& records);
     QString workFile(const char* name) const;
 
     Link& link_;
