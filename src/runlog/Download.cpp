@@ -1,7 +1,6 @@
 #include "runlog/Download.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -41,8 +40,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
         outcome = Outcome{Outcome::UnitLost};
     {
         ProgressScope shown(s.progress, QStringLiteral("Downloading"));
-        QElapsedTimer clock;
-        clock.start();
+        const int64_t started = link.nowMs();
         while (outcome && link.DownloadByteCount < kDownloadBytes) {
             const int64_t next =
                 std::min<int64_t>(kDownloadBytes, link.DownloadByteCount + kStepBytes);
@@ -50,9 +48,9 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
             const int64_t got = std::min<int64_t>(link.DownloadByteCount, kDownloadBytes);
             const int percent = static_cast<int>(got * 100 / kDownloadBytes);
             // The unit's own pace decides the time left.
-            const int left =
-                got > 0 ? static_cast<int>(clock.elapsed() * (kDownloadBytes - got) / got / 1000)
-                        : 0;
+            const int left = got > 0 ? static_cast<int>((link.nowMs() - started) *
+                                                        (kDownloadBytes - got) / got / 1000)
+                                     : 0;
             shown.setPercent(percent);
             if (options.received) options.received(percent, left);
         }

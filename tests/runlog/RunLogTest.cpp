@@ -129,6 +129,7 @@ class DownloadTest : public LinkTest {
   protected:
     OperationRig rig{link};
     QString exported;
+    std::vector<int> secondsLeft;
 
     void SetUp() override {
         feedStream(0, 300);
@@ -140,6 +141,7 @@ class DownloadTest : public LinkTest {
         options.needsImage = needsImage;
         options.workFolder = rig.path("work");
         options.exported = [this](const QString& path) { exported = path; };
+        options.received = [this](int, int left) { secondsLeft.push_back(left); };
         return rig.start([options](Services s) { return DownloadRunLog(s, options); });
     }
     // Download-mode reports carrying the raw log, `count` of them from report `first`.
@@ -166,7 +168,11 @@ TEST_F(DownloadTest, TheStartFrameThe1041ReportsAndTheExport) {
               (std::vector<uint8_t>{222, 223, 79, 1, 80, 1, 1}));
     EXPECT_EQ(link.DownloadActive, 1);
     const auto raw = Raw({5}, SevenThenThree);
-    send(raw, 0, 1040);
+    now += 4500;  // half the log in 4.5 s of the unit's time: 4 s left, rounded down
+    send(raw, 0, 520);
+    ASSERT_FALSE(secondsLeft.empty());
+    EXPECT_EQ(secondsLeft.back(), 4);
+    send(raw, 520, 520);
     EXPECT_EQ(link.State, LinkState::Downloading);
     EXPECT_FALSE(rig.status);
     send(raw, 1040, 1);
