@@ -9,12 +9,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/App.h"
+#include "compare/DifferencesWindow.h"
 #include "factory/FactorySetupWindow.h"
 #include "link/hid/SimBackend.h"
 #include "mainwin/MainWindow.h"
@@ -102,6 +105,22 @@ class Shots {
         if (!take(ramps, "ramps-editor.png", [&] { return !ramps.field(1)->text().isEmpty(); }))
             return 1;
 
+        // Compare with file…: the unit against a copy of its configuration with the maximum
+        // and idle speeds changed.
+        const QString clone = work_.filePath("unit.nvc");
+        dialogs_->answerSaveFile(clone);
+        main.Saveall->trigger();
+        if (!until([&] { return !app_->link().Operation.busy(); }, 5000, "clone file") ||
+            !changeClone(clone, {{48, 10}, {50, 2}}))
+            return 1;
+        dialogs_->answerOpenFile(clone);
+        main.Compare->trigger();
+        const auto differences = [&] { return main.findChild<DifferencesWindow*>(); };
+        if (!until([&] { return differences() != nullptr; }, 5000, "differences") ||
+            !take(*differences(), "differences.png",
+                  [&] { return differences()->text->toPlainText().count('\n') == 2; }))
+            return 1;
+
         dialogs_->answerSaveFile(work_.filePath("run.txt"));
         app_->ShowDownload();
         DownloadWindow& download = *app_->downloadWindow();
@@ -117,6 +136,19 @@ class Shots {
     }
 
   private:
+    // Adds to cells of a clone file (one line a cell from address 16).
+    static bool changeClone(const QString& path, const std::vector<std::pair<int, int>>& changes) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        QList<QByteArray> lines = file.readAll().split('\n');
+        file.close();
+        for (const auto& [address, by] : changes) {
+            QByteArray& line = lines[address - 16];
+            line = QByteArray::number((line.trimmed().toInt() + by) % 256) + '\r';
+        }
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+        return file.write(lines.join('\n')) > 0;
+    }
     // Lets `ms` of the shared clock pass, one poll tick at a time.
     void pass(int64_t ms, const std::function<void()>& each = {}) {
         for (int64_t t = 0; t < ms; t += Link::kPollMs) step(each);

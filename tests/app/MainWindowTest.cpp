@@ -360,8 +360,6 @@ TEST_F(MainWindowTest, FileMenusRunTheirOperationsAndEscapeCancelsThem) {
     EXPECT_EQ(differences->text->toPlainText().count('\n'), 1)
         << differences->text->toPlainText().toStdString();
     EXPECT_TRUE(differences->text->toPlainText().contains("(address 16)"));
-    if (const QByteArray shots = qgetenv("NORVA_SHOTS"); !shots.isEmpty())
-        differences->grab().save(QString::fromLocal8Bit(shots) + "/differences.png");
 
     dialogs().answerOpenFile(files.filePath("all.nvc"));
     dialogs().answerQuestion(true);

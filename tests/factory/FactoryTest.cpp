@@ -285,13 +285,6 @@ TEST_F(Factory, WindowAtItsDesignPlacesAndTheTestForAccess743Only) {
     QResizeEvent twice(QSize(490, 684), QSize());
     QCoreApplication::sendEvent(w.get(), &twice);
     EXPECT_TRUE(Near(w->Command9->geometry(), Px(5520, 7680, 1710, 990)));
-    if (const QByteArray dir = qgetenv("NORVA_SHOTS"); !dir.isEmpty()) {
-        handover.choose("/home/factory/engine-1042.nvc");
-        handover.offerFastSetup();
-        w->Label2->setText("offset= 22 Factor= 217");
-        w->show();
-        w->grab().save(QString::fromLocal8Bit(dir) + "/factory.png");
-    }
     settings.AccessLevel = 742;
     EXPECT_TRUE(window()->Command9->isHidden());
     settings.AccessLevel = 743;

@@ -173,8 +173,6 @@ TEST_F(ParametersWindowTest, RefreshesEverySecondWhileOpen) {
     EXPECT_EQ(statusColour(), kGreen);
 }
 
-// The window as the user sees it, filled from the simulated unit. Set NORVA_SHOTS to a
-// folder to keep the picture for a look.
 TEST(ParametersWindowSim, FillsFromTheSimulatedUnit) {
     norva::testing::SimRig rig;
     Link& link = rig.link;
@@ -186,6 +184,4 @@ TEST(ParametersWindowSim, FillsFromTheSimulatedUnit) {
     EXPECT_EQ(shot.size(), window.size() * window.devicePixelRatioF());
     EXPECT_EQ(window.Label61->palette().color(QPalette::Window), kGreen);
     EXPECT_FALSE(window.frame(Frame::Pump)->isHidden());
-    if (const QByteArray dir = qgetenv("NORVA_SHOTS"); !dir.isEmpty())
-        shot.save(QDir(QString::fromLocal8Bit(dir)).filePath("parameters.png"));
 }

@@ -284,17 +284,6 @@ TEST_F(ChartWindowTest, RecordsHotTicksOnlyAndTheTableOfStates) {
     window.Picture1->faceImage();
     EXPECT_EQ(greenDots(), 0);
     EXPECT_TRUE(window.run().RecordingEnabled);
-
-    if (const QByteArray shots = qgetenv("NORVA_SHOTS"); !shots.isEmpty()) {
-        // A run recorded elsewhere, as the window shows it after a redraw.
-        window.run().closeFile();
-        QFile::remove(window.run().present());
-        QFile::copy(qEnvironmentVariable("NORVA_MEASURES", saved), window.run().present());
-        window.show();
-        window.resize(627, 400);
-        window.Picture1->redrawFace();
-        window.grab().save(QString::fromLocal8Bit(shots) + "/perfchart.png");
-    }
 }
 
 TEST_F(ChartWindowTest, ThrustMenuTypedThrustAndPrinting) {

@@ -260,10 +260,6 @@ TEST_F(RampsOps, WindowAtItsDesignPlaces) {
     EXPECT_TRUE(Near(window.Frame2->geometry(), Px(7080, 240, 2412, 3972)));
     EXPECT_TRUE(Near(window.Command4->geometry(), Px(6120, 5160, 1692, 492)));
     EXPECT_NEAR(window.Label11->font().pointSizeF(), 18, 0.3);
-    if (const QByteArray dir = qgetenv("NORVA_SHOTS"); !dir.isEmpty()) {
-        window.show();
-        window.grab().save(QString::fromLocal8Bit(dir) + "/ramps.png");
-    }
 }
 
 TEST(RampsSim, ReadThenWriteThroughTheSimulatedUnit) {
@@ -274,10 +270,6 @@ TEST(RampsSim, ReadThenWriteThroughTheSimulatedUnit) {
     window.Read();
     for (int n = 1; n <= 32; ++n)
         EXPECT_EQ(window.field(n)->text().toInt(), sim.unit().memory()[143 + n]) << n;
-    if (const QByteArray dir = qgetenv("NORVA_SHOTS"); !dir.isEmpty()) {
-        window.show();
-        window.grab().save(QString::fromLocal8Bit(dir) + "/ramps-sim.png");
-    }
     window.field(4)->setText("7");  // acceleration row 2 slope
     window.Write();
     for (int ms = 0; ms < 10000 && sim.link.Operation.busy(); ms += 15) sim.run(15);

@@ -326,11 +326,6 @@ TEST(TimeChart, TheWindowReadsZoomsAndKeepsItsPlace) {
     EXPECT_EQ(window.drawn().skip, 1626);
     window.wholeRun();
     EXPECT_EQ(window.drawn().count, 6144);
-    if (const QByteArray shots = qgetenv("NORVA_SHOTS"); !shots.isEmpty()) {
-        window.showFile(qEnvironmentVariable("NORVA_RUNLOG", file));
-        window.show();
-        window.grab().save(QString::fromLocal8Bit(shots) + "/timechart.png");
-    }
     window.close();
     QFile f(ini);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
