@@ -1,4 +1,5 @@
-// The run log's own work: converting and exporting a full log, and drawing all 51 minutes.
+// The run log's own work: converting and exporting a full log, drawing all 51 minutes, and
+// finding the runs of an export.
 #include <benchmark/benchmark.h>
 
 #include <QDateTime>
@@ -6,6 +7,7 @@
 
 #include "base/NumberedLines.h"
 #include "runlog/RunLog.h"
+#include "runlog/Runs.h"
 #include "runlog/TimeChart.h"
 #include "ui/PainterCanvas.h"
 
@@ -47,3 +49,21 @@ static void BM_TimeChartWhole51Minutes(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TimeChartWhole51Minutes)->Unit(benchmark::kMillisecond);
+
+// `runlog runs` on a full export with the whole configuration behind it: reading the file
+// strictly and finding the runs.
+static void BM_RunsOfAFullExport(benchmark::State& state) {
+    const auto lines = *ConvertRunLog(FullRawLog());
+    std::array<uint8_t, 257> image{};
+    image[47] = 7;  // full access: every cell in the trailer
+    image[50] = 35;
+    QTemporaryDir dir;
+    std::string error;
+    const QString path = dir.filePath("run.txt");
+    WriteLines(path, ExportLines(lines, QDateTime::currentDateTime(), &image), error);
+    for (auto _ : state) {
+        const auto file = ReadRunLogExport(path.toStdString(), error);
+        benchmark::DoNotOptimize(FindRuns(file->lines, IdleRpm(*file, std::nullopt)));
+    }
+}
+BENCHMARK(BM_RunsOfAFullExport)->Unit(benchmark::kMillisecond);

@@ -30,6 +30,7 @@ std::string Usage() {
            "       norva [--device SPEC] download OUT.txt\n"
            "       norva timechart FILE.txt --png OUT.png | --pdf OUT.pdf [--from MIN] [--to MIN]\n"
            "       norva runlog convert RAW OUT.txt\n"
+           "       norva runlog runs FILE.txt [--idle RPM] [--csv]\n"
            "       norva chart print FILE.nvm --pdf OUT.pdf\n"
            "       norva chart show FILE.nvm --png OUT.png\n"
            "       norva [--device SPEC] chart record OUT.nvm [--seconds S]\n"
@@ -68,6 +69,11 @@ std::string Usage() {
            "  timechart       an exported run log drawn as a picture or a PDF page, minutes\n"
            "                  --from and --to (0 to 51.2 unless given)\n"
            "  runlog convert  a raw run log (one byte a line) to an export file\n"
+           "  runlog runs     the engine runs of an export file, one line each: cycle, start\n"
+           "                  minute, seconds, time to idle, peak start EGT, largest RPM and\n"
+           "                  EGT, mean pump at or above idle (tenths of a percent)\n"
+           "    --idle RPM    the idle speed, for a file without the unit's configuration\n"
+           "    --csv         comma-separated values with a header line\n"
            "  chart print     a measure file's printed page, as a PDF\n"
            "  chart show      a measure file drawn on the performance chart, as a picture\n"
            "  chart record    record the performance chart's points while the engine is hot\n"
@@ -129,6 +135,7 @@ constexpr Verb kVerbs[] = {
     {"download", nullptr, Command::Download, Takes::Required, "a file"},
     {"timechart", nullptr, Command::TimeChart, Takes::Required, "a file"},
     {"runlog", "convert", Command::RunLogConvert, Takes::Required, "a raw log and a file"},
+    {"runlog", "runs", Command::RunLogRuns, Takes::Required, "a file"},
     {"chart", "print", Command::ChartPrint, Takes::Required, "a file"},
     {"chart", "show", Command::ChartShow, Takes::Required, "a file"},
     {"chart", "record", Command::ChartRecord, Takes::Required, "a file"},
@@ -215,7 +222,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                    arg.rfind("--", 0) != 0) {
             line.out = arg;
         } else if (arg == "runlog" && c == Command::Window) {
-            return fail("runlog needs convert");
+            return fail("runlog needs convert or runs");
         } else if (arg == "chart" && c == Command::Window) {
             return fail("chart needs print, show or record");
         } else if (arg == "factory" && c == Command::Window) {
@@ -229,6 +236,14 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.backup = false;
         } else if ((c == Command::CloneWrite || c == Command::ParamsWrite) && arg == "--dry-run") {
             line.dryRun = true;
+        } else if (c == Command::RunLogRuns && arg == "--csv") {
+            line.csv = true;
+        } else if (c == Command::RunLogRuns && arg == "--idle") {
+            if (!value(text)) return std::nullopt;
+            double rpm = 0;
+            if (!ToPositive(text, rpm) || rpm != std::floor(rpm) || rpm > 1e6)
+                return fail("--idle needs a speed in RPM, a whole number, not '" + text + "'");
+            line.idle = static_cast<int>(rpm);
         } else if (c == Command::Monitor && arg == "--csv") {
             line.monitorOptions.csv = true;
         } else if (c == Command::ChartRecord && arg == "--seconds") {
@@ -256,10 +271,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         return fail("--screenshot is for the main window only");
     if (!line.summaryImage.empty() && line.deviceGiven)
         return fail("summary --image reads a file, not a unit: leave out --device");
-    const bool fileOnly = line.command == Command::RampsShow ||
-                          line.command == Command::TimeChart ||
-                          line.command == Command::RunLogConvert ||
-                          line.command == Command::ChartPrint || line.command == Command::ChartShow;
+    const bool fileOnly =
+        line.command == Command::RampsShow || line.command == Command::TimeChart ||
+        line.command == Command::RunLogConvert || line.command == Command::RunLogRuns ||
+        line.command == Command::ChartPrint || line.command == Command::ChartShow;
     if (fileOnly && line.deviceGiven)
         return fail("this command reads files, not a unit: leave out --device");
     if (line.command == Command::TimeChart && line.png.empty() == line.pdf.empty())

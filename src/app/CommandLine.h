@@ -33,6 +33,7 @@ enum class Command {
     Download,
     TimeChart,
     RunLogConvert,
+    RunLogRuns,
     ChartPrint,
     ChartShow,
     ChartRecord,
@@ -59,8 +60,10 @@ struct CommandLine {
     std::string out;      // runlog convert: the export file; diff: the second file
     double from = 0;      // timechart: the minutes drawn
     double to = 51.2;
-    double seconds = 0;     // chart record: how long; 0 until Ctrl-C
-    bool downward = false;  // diff of two files: they come from a downward unit
+    double seconds = 0;       // chart record: how long; 0 until Ctrl-C
+    bool downward = false;    // diff of two files: they come from a downward unit
+    std::optional<int> idle;  // runlog runs: the idle speed when the file has no trailer
+    bool csv = false;         // runlog runs: comma-separated values
 };
 
 std::string Usage();

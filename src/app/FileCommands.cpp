@@ -11,6 +11,7 @@
 #include "perfchart/PerfChart.h"
 #include "ramps/Ramps.h"
 #include "runlog/RunLog.h"
+#include "runlog/Runs.h"
 #include "runlog/TimeChart.h"
 #include "ui/PainterCanvas.h"
 
@@ -150,6 +151,22 @@ int ConvertRawLog(const std::string& raw, const std::string& out, std::FILE* err
         std::fprintf(err, "norva: %s\n", error.c_str());
         return 1;
     }
+    return 0;
+}
+
+int PrintRuns(const std::string& file, std::optional<int> idleRpm, bool csv, std::FILE* out,
+              std::FILE* err) {
+    std::string error;
+    const auto log = ReadRunLogExport(file, error);
+    if (!log) {
+        std::fprintf(err, "norva: %s\n", error.c_str());
+        return 3;
+    }
+    const auto runs = FindRuns(log->lines, IdleRpm(*log, idleRpm));
+    if (csv) std::fprintf(out, "%s\n", kRunsCsvHeader);
+    for (const EngineRun& run : runs)
+        std::fprintf(out, "%s\n", (csv ? RunCsvLine(run) : RunText(run)).c_str());
+    if (runs.empty()) std::fprintf(err, "norva: %s: the engine did not run\n", file.c_str());
     return 0;
 }
 

@@ -3,6 +3,7 @@
 // log's time chart, converting a raw run log, drawing and printing a measure file.
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace norva {
@@ -35,5 +36,11 @@ int DiffCloneFiles(const std::string& a, const std::string& b, bool downward, st
 // Exit status 0, 3 for a raw log that is not one ("error" when its layout is wrong), 1 when
 // the export cannot be written.
 int ConvertRawLog(const std::string& raw, const std::string& out, std::FILE* err);
+
+// norva runlog runs: one line per engine run of an export file (with `csv`, a header line and
+// comma-separated values). The idle speed is the file's own when it has a trailer, else
+// `idleRpm`. Exit status 0, 3 for a file that is not an export.
+int PrintRuns(const std::string& file, std::optional<int> idleRpm, bool csv, std::FILE* out,
+              std::FILE* err);
 
 }  // namespace norva

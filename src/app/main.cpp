@@ -72,6 +72,8 @@ int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
         return norva::DiffCloneFiles(line.file, line.out, line.downward, stdout, stderr);
     if (line.command == norva::Command::RunLogConvert)
         return norva::ConvertRawLog(line.file, line.out, stderr);
+    if (line.command == norva::Command::RunLogRuns)
+        return norva::PrintRuns(line.file, line.idle, line.csv, stdout, stderr);
     norva::App app(norva::MakeBackend(line.device), Options(line, false));
     if (line.command == norva::Command::Monitor) {
         norva::Monitor monitor(app.link(), line.monitorOptions, stdout, stderr);

@@ -18,6 +18,8 @@ constexpr uint8_t kDownloadValue = 1;
 constexpr int kDownloadSlot = 5;  // the request goes alone in the last slot
 // The progress moves every ten reports.
 constexpr int64_t kStepBytes = 10 * 32;
+constexpr int kSerialHigh = 60;  // the engine serial number's cells
+constexpr int kSerialLow = 59;
 const QString kFilter = QStringLiteral("Norva Download(*.txt)|*.txt");
 }  // namespace
 
@@ -89,11 +91,20 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     // The trailer holds the image as it is at the moment of the export.
     const bool complete = link.BackupByteCount >= Link::kImageComplete;
     const auto image = link.BackupImage;
-    if (!WriteLines(path,
-                    ExportLines(*lines, QDateTime::currentDateTime(), complete ? &image : nullptr),
-                    error))
+    const QDateTime moment = QDateTime::currentDateTime();
+    const auto exported = ExportLines(*lines, moment, complete ? &image : nullptr);
+    if (!WriteLines(path, exported, error))
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error), OpStatus::BadInput);
     link.Mode0();
+    // The serial number is named when the trailer lists its cells.
+    const auto serial = complete && TrailerLastCell(image) >= kSerialHigh
+                            ? std::optional<int>(image[kSerialHigh] * 256 + image[kSerialLow])
+                            : std::nullopt;
+    if (KeepDownload(options.libraryFolder, KeptName(moment, serial), exported, error).isEmpty())
+        s.dialogs.notify(QStringLiteral("The run log was saved to %1, but could not be kept with "
+                                        "the recent downloads: %2")
+                             .arg(path, QString::fromStdString(error)),
+                         {}, MessageIcon::Warning);
     if (options.exported) options.exported(path);
     co_return OpStatus::Done;
 }

@@ -7,6 +7,7 @@
 
 #include "base/Task.h"
 #include "ops/Operation.h"
+#include "runlog/Library.h"
 
 namespace norva {
 
@@ -19,6 +20,8 @@ struct DownloadOptions {
     // export has its trailer.
     bool needsImage = false;
     QString workFolder = DefaultWorkFolder();
+    // Where every export is also kept, for the time chart's recent downloads.
+    QString libraryFolder = DefaultLibraryFolder();
     // Told the share received (0..100) and the seconds left, as the reports come in.
     std::function<void(int percent, int secondsLeft)> received;
     // Told the exported file's path.

@@ -110,13 +110,17 @@ std::vector<std::string> ExportLines(const std::vector<RunLogLine>& lines, const
     out.push_back("Last Run RX Errors and time: " + Str(b[10] * 256 + b[9]) + " Pulses " +
                   Str(static_cast<float>(b[11]) / 2.0f) + " Sec.");
     out.insert(out.end(), {"", "", kStars, ""});
-    const int last = b[47] == kFullAccess ? 255 : 15;
+    const int last = TrailerLastCell(b);
     char cell[32];
     for (int k = 0; k <= last; ++k) {
         std::snprintf(cell, sizeof cell, "%d,\"%X\"", k, b[k]);
         out.push_back(cell);
     }
     return out;
+}
+
+int TrailerLastCell(const std::array<uint8_t, 257>& image) {
+    return image[47] == kFullAccess ? 255 : 15;
 }
 
 std::vector<std::string> RawLogLines(std::span<const uint8_t> raw) {

@@ -17,6 +17,7 @@ namespace norva {
 constexpr int kRunLogPages = 1024;
 constexpr int kSamplesPerPage = 6;
 constexpr int kRunLogLines = kRunLogPages * kSamplesPerPage;  // 6144
+constexpr int kLinesPerMinute = 120;                          // one line every half second
 constexpr int kRunLogPageBytes = 2 + 5 * kSamplesPerPage;     // 32
 constexpr int kDownloadBytes = 33300;                         // what a download takes
 
@@ -48,6 +49,10 @@ std::string RunLogRecord(const RunLogLine& line);
 // to the one before it, and, given the unit's complete image, the trailer.
 std::vector<std::string> ExportLines(const std::vector<RunLogLine>& lines, const QDateTime& moment,
                                      const std::array<uint8_t, 257>* image);
+
+// The last image cell the trailer lists: every cell with full access (cell 47 = 7), else the
+// record of the last shutdown only (cells 0 to 15).
+int TrailerLastCell(const std::array<uint8_t, 257>& image);
 
 // The raw log as the working file keeps it: one byte a line, " 12 " (a blank either side).
 std::vector<std::string> RawLogLines(std::span<const uint8_t> raw);

@@ -78,10 +78,21 @@ TimeWindow CorrectWindow(double start, double end) {
 }
 
 TimeWindow DrawTimeChart(Canvas& canvas, const std::vector<RunLogLine>& lines, double start,
-                         double end, double fontScale) {
+                         double end, double fontScale, std::optional<ShadedLines> shaded) {
     const int scale = MaxRpmScale(lines);
+    const TimeWindow w = CorrectWindow(start, end);
     canvas.clear();
     canvas.scale(-50, -10, 1100, 300);
+    if (shaded && w.count > 0) {
+        // Line skip + k is drawn at the x of k - 1.
+        const auto x = [&](int index) {
+            return std::clamp(std::floor(double(index - w.skip - 1) / w.count * kWidth), 0.0,
+                              double(kWidth));
+        };
+        const double from = x(shaded->first);
+        const double to = x(shaded->last);
+        if (to > from) canvas.filledBox(from, kTop, to, kBottom, QColor(255, 228, 196));
+    }
     canvas.setFont({kSans, kChartPoints * fontScale, false});
     canvas.setForeColor(Qt::black);
     canvas.setLineWidth(1);
@@ -106,7 +117,6 @@ TimeWindow DrawTimeChart(Canvas& canvas, const std::vector<RunLogLine>& lines, d
     TextAt(canvas, 950, 278, QStringLiteral("<---Cycle"));
     canvas.setLineStyle(LineStyle::Solid);
 
-    const TimeWindow w = CorrectWindow(start, end);
     const QColor colours[4] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 0, 0),
                                QColor(0, 192, 0)};
     double previousY[4] = {kBottom, kBottom, kBottom, kBottom};

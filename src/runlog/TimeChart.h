@@ -13,8 +13,6 @@ namespace norva {
 
 class Canvas;
 
-constexpr int kLinesPerMinute = 120;
-
 // The data lines of an export file: after its header, every line of seven comma-separated
 // numbers up to the first that is not one (where the trailer begins). A field that is not a
 // number counts as 0. Nothing, with the reason in error, for a file that cannot be read.
@@ -34,11 +32,18 @@ struct TimeWindow {
 };
 TimeWindow CorrectWindow(double start, double end);
 
+// Lines (0-based, first and last) shaded lightly behind the grid: a run's start phase.
+struct ShadedLines {
+    int first = 0;
+    int last = 0;
+};
+
 // Frame, grid and labels for the minutes typed (before correction, as the window draws them),
 // then the four curves and the cycle marks of the corrected window. `fontScale` multiplies
 // the design point sizes. The window actually drawn is returned.
 TimeWindow DrawTimeChart(Canvas& canvas, const std::vector<RunLogLine>& lines, double start,
-                         double end, double fontScale = 1);
+                         double end, double fontScale = 1,
+                         std::optional<ShadedLines> shaded = std::nullopt);
 
 // The line under a chart x (0..1000) of a drawn window, for the cursor's readout; nothing
 // outside the data.

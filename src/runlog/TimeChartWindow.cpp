@@ -1,11 +1,15 @@
 #include "runlog/TimeChartWindow.h"
 
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
 #include "base/NumberText.h"
 #include "ui/Dialogs.h"
@@ -58,11 +62,13 @@ Task<> AskAndSave(Dialogs& dialogs, std::function<bool(const QString&)> save) {
 
 }  // namespace
 
-TimeChartWindow::TimeChartWindow(Dialogs& dialogs, QString settingsPath, QWidget* parent)
+TimeChartWindow::TimeChartWindow(Dialogs& dialogs, QString settingsPath, QWidget* parent,
+                                 QString library)
     : QMainWindow(parent),
       dialogs_(dialogs),
       settingsPath_(std::move(settingsPath)),
-      layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips), FontRule::Horizontal) {
+      layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips), FontRule::Horizontal),
+      library_(std::move(library)) {
     setWindowTitle(QStringLiteral("NORVA Time Graph"));
     setFont(QFont(kSans));
     buildControls();
@@ -120,6 +126,9 @@ void TimeChartWindow::buildControls() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     connect(file->addAction(QStringLiteral("&Open")), &QAction::triggered, this,
             &TimeChartWindow::Open);
+    recent_ = file->addMenu(QStringLiteral("Recent downloads"));
+    connect(recent_, &QMenu::aboutToShow, this, &TimeChartWindow::fillRecent);
+    fillRecent();
     connect(file->addAction(QStringLiteral("&Print")), &QAction::triggered, this,
             &TimeChartWindow::Print);
     connect(file->addAction(QStringLiteral("Save picture\u2026")), &QAction::triggered, this,
@@ -129,10 +138,122 @@ void TimeChartWindow::buildControls() {
     connect(Command2, &QPushButton::clicked, this, &TimeChartWindow::wholeRun);
     connect(Text1, &QLineEdit::returnPressed, this, &TimeChartWindow::draw);
     connect(Text2, &QLineEdit::returnPressed, this, &TimeChartWindow::draw);
+
+    auto* dock = new QDockWidget(QStringLiteral("Runs"), this);
+    dock->setObjectName(QStringLiteral("Runs"));
+    // Not closable: there would be no way to bring it back.
+    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    dock->setWidget(buildRunList());
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    // The design measures the chart's area, whatever the runs beside it take.
+    area->installEventFilter(this);
+}
+
+QWidget* TimeChartWindow::buildRunList() {
+    auto* box = new QWidget;
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(4, 0, 4, 4);
+    RunList = new QTreeWidget;
+    RunList->setRootIsDecorated(false);
+    RunList->setUniformRowHeights(true);
+    RunList->setAllColumnsShowFocus(true);
+    const char* headers[][2] = {{"Cycle", "The unit's cycle number"},
+                                {"Start", "Minute of the log the run starts at"},
+                                {"Length", "Seconds the engine turned"},
+                                {"To idle", "Seconds from the first turn to idle speed"},
+                                {"Start EGT", "Hottest EGT of the start, up to idle (\u00BAC)"},
+                                {"Max RPM", "Largest speed of the run"},
+                                {"Max EGT", "Largest EGT of the run (\u00BAC)"},
+                                {"Pump", "Mean pump at or above idle (tenths of a percent)"}};
+    auto* header = new QTreeWidgetItem;
+    for (int c = 0; c < 8; ++c) {
+        header->setText(c, QString::fromUtf8(headers[c][0]));
+        header->setToolTip(c, QString::fromUtf8(headers[c][1]));
+    }
+    RunList->setHeaderItem(header);
+    RunList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    RunList->header()->setStretchLastSection(false);
+    RunList->setMinimumWidth(220);
+    RunNote = new QLabel;
+    RunNote->setWordWrap(true);
+    column->addWidget(RunList);
+    column->addWidget(RunNote);
+    connect(RunList, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item) chooseRun(RunList->indexOfTopLevelItem(item));
+    });
+    return box;
+}
+
+void TimeChartWindow::fillRecent() {
+    recent_->clear();
+    const auto kept = KeptDownloads(library_);
+    if (kept.empty())
+        recent_->addAction(QStringLiteral("No downloads kept yet"))->setEnabled(false);
+    for (const KeptDownload& download : kept) {
+        QAction* item = recent_->addAction(download.title);
+        item->setToolTip(download.path);
+        connect(item, &QAction::triggered, this,
+                [this, path = download.path] { showFile(path, 0); });
+    }
+}
+
+void TimeChartWindow::findRuns() {
+    runs_.clear();
+    shaded_.reset();
+    const QSignalBlocker quiet(RunList);
+    RunList->clear();
+    RunNote->clear();
+    if (path_.isEmpty()) return;
+    std::string error;
+    const auto log = ReadRunLogExport(path_.toStdString(), error);
+    if (!log) {
+        RunNote->setText(QString::fromStdString(error));
+        return;
+    }
+    runs_ = FindRuns(log->lines, IdleRpm(*log, std::nullopt));
+    for (const EngineRun& run : runs_) {
+        auto* item = new QTreeWidgetItem(RunList);
+        const auto fields = RunFields(run);
+        for (int c = 0; c < 8; ++c) {
+            item->setText(c, QString::fromStdString(fields[static_cast<size_t>(c)]));
+            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    // The whole table in view, unless that would take most of the window.
+    if (auto* dock = findChild<QDockWidget*>(); dock && !runs_.empty() && !dock->isFloating())
+        resizeDocks({dock},
+                    {std::min(RunList->header()->length() +
+                                  RunList->verticalScrollBar()->sizeHint().width() + 16,
+                              width() / 2)},
+                    Qt::Horizontal);
+    if (runs_.empty())
+        RunNote->setText(QStringLiteral("The engine did not run."));
+    else if (!log->idleCell)
+        RunNote->setText(QStringLiteral("%1 runs. The file does not hold the unit's idle speed, "
+                                        "so the starts are not measured.")
+                             .arg(runs_.size()));
+    else
+        RunNote->setText(QStringLiteral("%1 runs. Choose one to see it.").arg(runs_.size()));
+}
+
+void TimeChartWindow::chooseRun(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= runs_.size()) return;
+    const EngineRun& run = runs_[static_cast<size_t>(index)];
+    shaded_.reset();
+    if (run.idleLine) shaded_ = ShadedLines{run.firstLine - 1, *run.idleLine - 1};
+    // Tenths of a minute are enough, and fit the boxes.
+    Text2->setText(MinutesText(std::floor((run.firstMinute() - 0.5) * 10) / 10));
+    Text1->setText(MinutesText(std::ceil((run.endMinute() + 0.5) * 10) / 10));
+    typedStart_ = Minutes(Text2->text());
+    typedEnd_ = Minutes(Text1->text());
+    redraw();
+    const QSignalBlocker quiet(RunList);
+    RunList->setCurrentItem(RunList->topLevelItem(index));
 }
 
 void TimeChartWindow::showFile(const QString& path, int startMinute) {
     path_ = path;
+    findRuns();
     Text2->setText(QString::number(startMinute));
     Text1->setText(QStringLiteral("51"));
     draw();
@@ -159,7 +280,7 @@ void TimeChartWindow::redraw() {
 
 void TimeChartWindow::drawOn(Canvas& canvas, double fontScale) {
     canvas.setBackColor(Qt::white);
-    drawn_ = DrawTimeChart(canvas, lines_, typedStart_, typedEnd_, fontScale);
+    drawn_ = DrawTimeChart(canvas, lines_, typedStart_, typedEnd_, fontScale, shaded_);
 }
 
 void TimeChartWindow::wholeRun() {
@@ -204,6 +325,11 @@ void TimeChartWindow::showReadout(double x) {
 }
 
 bool TimeChartWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        // The chart is redrawn from what was read.
+        layout_.apply(centralWidget()->size());
+        return false;
+    }
     if (watched != Picture1) return false;
     const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
     switch (event->type()) {
@@ -262,12 +388,6 @@ void TimeChartWindow::SavePicture() {
         const QImage picture = Picture1->faceImage();
         return picture.save(path, "PNG");
     });
-}
-
-void TimeChartWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    // The design measures the whole window; the chart is redrawn from what was read.
-    layout_.apply(centralWidget()->size());
 }
 
 void TimeChartWindow::closeEvent(QCloseEvent* event) {

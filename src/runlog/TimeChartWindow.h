@@ -1,17 +1,21 @@
 #pragma once
 // "NORVA Time Graph": an exported run log as four curves over the minutes chosen, with zoom by
 // dragging over the chart, a cursor that reads out the values under it, printing and saving
-// the chart as a picture.
+// the chart as a picture; beside it the engine runs of the file, and in "&File" the recent
+// downloads.
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <optional>
 #include <vector>
 
 #include "base/Settings.h"
 #include "base/Task.h"
+#include "runlog/Library.h"
+#include "runlog/Runs.h"
 #include "runlog/TimeChart.h"
 #include "ui/CanvasWidget.h"
 #include "ui/TwipLayout.h"
@@ -27,7 +31,9 @@ class TimeChartWindow : public QMainWindow {
     static constexpr double kDesignHeightTwips = 6000;
 
     // The window's place and size come from the settings file, and go back there on closing.
-    TimeChartWindow(Dialogs& dialogs, QString settingsPath, QWidget* parent = nullptr);
+    // The recent downloads are those kept in `library`.
+    TimeChartWindow(Dialogs& dialogs, QString settingsPath, QWidget* parent = nullptr,
+                    QString library = DefaultLibraryFolder());
     ~TimeChartWindow() override;
 
     // Draws a file from the minute given to 51: 1 after a download, 0 from "&Open".
@@ -38,6 +44,8 @@ class TimeChartWindow : public QMainWindow {
     void wholeRun();
     // Zoom to the minutes under two chart x (0..1000) of the window drawn.
     void zoom(double x1, double x2);
+    // A run of the list: its minutes with half a minute either side, its start phase shaded.
+    void chooseRun(int index);
     void Open();   // "&Open"
     void Print();  // "&Print"
     void SavePicture();
@@ -45,21 +53,28 @@ class TimeChartWindow : public QMainWindow {
     const std::vector<RunLogLine>& lines() const { return lines_; }
     const TimeWindow& drawn() const { return drawn_; }
     const QString& file() const { return path_; }
+    const std::vector<EngineRun>& runs() const { return runs_; }
+    // "Recent downloads", as the menu offers them now.
+    QMenu* recentMenu() const { return recent_; }
 
-    CanvasWidget* Picture1;  // the chart
-    QLineEdit* Text2;        // start minute, "Initial Time (m)"
-    QLineEdit* Text1;        // end minute, "End time (m)"
-    QPushButton* Command1;   // "Refresh"
-    QPushButton* Command2;   // "Whole run"
-    QLabel* Readout;         // the values under the cursor
+    CanvasWidget* Picture1 = nullptr;  // the chart
+    QLineEdit* Text2 = nullptr;        // start minute, "Initial Time (m)"
+    QLineEdit* Text1 = nullptr;        // end minute, "End time (m)"
+    QPushButton* Command1 = nullptr;   // "Refresh"
+    QPushButton* Command2 = nullptr;   // "Whole run"
+    QLabel* Readout = nullptr;         // the values under the cursor
+    QTreeWidget* RunList = nullptr;    // the runs, beside the chart
+    QLabel* RunNote = nullptr;         // how many runs, or why there are none
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildControls();
+    QWidget* buildRunList();
+    void fillRecent();
+    void findRuns();
     void redraw();
     void drawOn(Canvas& canvas, double fontScale);
     double chartX(double pixelX) const;
@@ -68,8 +83,12 @@ class TimeChartWindow : public QMainWindow {
     Dialogs& dialogs_;
     QString settingsPath_;
     TwipLayout layout_;
+    QString library_;
+    QMenu* recent_ = nullptr;
     QString path_;
     std::vector<RunLogLine> lines_;
+    std::vector<EngineRun> runs_;
+    std::optional<ShadedLines> shaded_;  // the chosen run's start phase
     TimeWindow drawn_;
     double typedStart_ = 1;
     double typedEnd_ = 51;

@@ -1,0 +1,179 @@
+#include "runlog/Runs.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+
+#include "base/NumberedLines.h"
+
+namespace norva {
+
+namespace {
+
+constexpr std::string_view kHeader =
+    "\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\"";
+
+std::string_view Trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<int> WholeNumber(std::string_view text, int base = 10) {
+    text = Trimmed(text);
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value, base);
+    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+    return value;
+}
+
+std::optional<RunLogLine> DataLine(std::string_view text) {
+    int v[7];
+    for (int f = 0; f < 7; ++f) {
+        const size_t comma = text.find(',');
+        if ((f < 6) == (comma == std::string_view::npos)) return std::nullopt;
+        const auto value = WholeNumber(text.substr(0, comma));
+        if (!value) return std::nullopt;
+        v[f] = *value;
+        text.remove_prefix(f < 6 ? comma + 1 : text.size());
+    }
+    return RunLogLine{v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+}
+
+// `50,"23"`: the trailer's image cell 50, in hexadecimal.
+std::optional<int> IdleCell(std::string_view line) {
+    line = Trimmed(line);
+    constexpr std::string_view kCell = "50,\"";
+    if (line.substr(0, kCell.size()) != kCell || line.size() < kCell.size() + 2 ||
+        line.back() != '"')
+        return std::nullopt;
+    const auto value = WholeNumber(line.substr(kCell.size(), line.size() - kCell.size() - 1), 16);
+    if (!value || *value < 0 || *value > 255) return std::nullopt;
+    return value;
+}
+
+// Tenths as "5.0".
+std::string Tenths(long long tenths) {
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+}  // namespace
+
+std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::string& error) {
+    const auto text = ReadWholeFile(path, error);
+    if (!text) return std::nullopt;
+    const auto all = SplitLines(*text);
+    if (all.empty() || all[0].substr(0, kHeader.size()) != kHeader) {
+        error = Where(path, 1) + "not a run-log export: the first line is not the header " +
+                std::string(kHeader);
+        return std::nullopt;
+    }
+    RunLogExport file;
+    size_t k = 1;
+    for (; k < all.size() && !Trimmed(all[k]).empty(); ++k) {
+        const auto line = DataLine(all[k]);
+        if (!line) {
+            error = Where(path, k + 1) +
+                    "expected seven whole numbers (Cycle,Page,Aux,Temp,RPM,Throttle,Pump), "
+                    "found " +
+                    Quoted(all[k]);
+            return std::nullopt;
+        }
+        file.lines.push_back(*line);
+    }
+    for (; k < all.size() && !file.idleCell; ++k) file.idleCell = IdleCell(all[k]);
+    return file;
+}
+
+std::optional<int> IdleRpm(const RunLogExport& file, std::optional<int> given) {
+    if (file.idleCell) return *file.idleCell * 1000;
+    return given;
+}
+
+std::vector<EngineRun> FindRuns(const std::vector<RunLogLine>& lines, std::optional<int> idleRpm) {
+    std::vector<EngineRun> runs;
+    long long pumpSum = 0;
+    int pumpCount = 0;
+    const auto close = [&] {
+        if (runs.empty() || pumpCount == 0) return;
+        // Rounded half away from zero, exactly.
+        const long long twice = 2 * pumpSum + (pumpSum < 0 ? -pumpCount : pumpCount);
+        runs.back().meanPump = static_cast<int>(twice / (2LL * pumpCount));
+    };
+    for (size_t k = 0; k < lines.size(); ++k) {
+        const RunLogLine& line = lines[k];
+        const int number = static_cast<int>(k) + 1;
+        if (line.rpm <= 0) continue;
+        const bool goesOn = k > 0 && !runs.empty() && runs.back().lastLine() == number - 1 &&
+                            runs.back().cycle == line.cycle;
+        if (!goesOn) {
+            close();
+            pumpSum = 0;
+            pumpCount = 0;
+            runs.push_back(
+                {line.cycle, number, 0, {}, {}, line.rpm, line.temp, {}, idleRpm.has_value()});
+        }
+        EngineRun& run = runs.back();
+        ++run.lineCount;
+        run.maxRpm = std::max(run.maxRpm, line.rpm);
+        run.maxEgt = std::max(run.maxEgt, line.temp);
+        if (!idleRpm) continue;
+        if (!run.idleLine)
+            run.peakStartEgt = std::max(run.peakStartEgt.value_or(line.temp), line.temp);
+        if (line.rpm >= *idleRpm) {
+            if (!run.idleLine) run.idleLine = number;
+            pumpSum += line.pump;
+            ++pumpCount;
+        }
+    }
+    close();
+    // A start that never reached idle has no peak start temperature.
+    for (EngineRun& run : runs)
+        if (!run.idleLine) run.peakStartEgt.reset();
+    return runs;
+}
+
+const char* const kRunsCsvHeader =
+    "cycle,start_min,duration_s,time_to_idle_s,peak_start_egt_c,max_rpm,max_egt_c,"
+    "mean_pump_permille";
+
+std::vector<std::string> RunFields(const EngineRun& run) {
+    const auto optional = [](const std::optional<int>& value) {
+        return value ? std::to_string(*value) : std::string();
+    };
+    return {std::to_string(run.cycle),
+            Tenths((run.firstLine - 1) * 10LL / kLinesPerMinute),
+            Tenths(run.lineCount * 5LL),
+            run.idleLine ? Tenths((*run.idleLine - run.firstLine) * 5LL) : std::string(),
+            optional(run.peakStartEgt),
+            std::to_string(run.maxRpm),
+            std::to_string(run.maxEgt),
+            optional(run.meanPump)};
+}
+
+std::string RunCsvLine(const EngineRun& run) {
+    std::string line;
+    for (const std::string& field : RunFields(run)) line += (line.empty() ? "" : ",") + field;
+    return line;
+}
+
+std::string RunText(const EngineRun& run) {
+    const auto f = RunFields(run);
+    std::string text = "cycle " + f[0] + "  minute " + f[1] + "  " + f[2] + " s  ";
+    if (run.idleLine)
+        text += "idle after " + f[3] + " s  start EGT " + f[4] + " C  ";
+    else
+        text += run.idleKnown ? "idle not reached  " : "idle speed unknown  ";
+    text += "max " + f[5] + " RPM  max EGT " + f[6] + " C";
+    if (run.meanPump) {
+        char pump[32];
+        std::snprintf(pump, sizeof pump, "  mean pump %d.%d %%", *run.meanPump / 10,
+                      std::abs(*run.meanPump % 10));
+        text += pump;
+    }
+    return text;
+}
+
+}  // namespace norva

@@ -1,0 +1,56 @@
+#pragma once
+// The engine runs of an exported run log: each stretch of turning engine within one cycle,
+// with how it started (time to idle, the hottest moment of the start) and how hard it worked.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runlog/RunLog.h"
+
+namespace norva {
+
+// An export file read strictly: the header on line 1, then data lines of seven whole numbers
+// up to the first empty line or the end; behind that the trailer, of which only the image
+// cell 50 (the idle speed in thousands of RPM) is read.
+struct RunLogExport {
+    std::vector<RunLogLine> lines;
+    std::optional<int> idleCell;  // nothing when there is no trailer or it lacks cell 50
+};
+// Nothing, with "FILE:LINE: why" in error, for a file that is not an export.
+std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::string& error);
+
+struct EngineRun {
+    int cycle = 0;
+    int firstLine = 0;  // data line numbers, 1-based in file order
+    int lineCount = 0;
+    std::optional<int> idleLine;  // the first line at or above idle speed
+    std::optional<int> peakStartEgt;
+    int maxRpm = 0;
+    int maxEgt = 0;
+    std::optional<int> meanPump;  // tenths of a percent
+
+    bool idleKnown = false;  // false: measured without an idle speed
+
+    int lastLine() const { return firstLine + lineCount - 1; }
+    // Where the run begins and ends on the time chart's minute scale.
+    double firstMinute() const { return (firstLine - 1) / double(kLinesPerMinute); }
+    double endMinute() const { return lastLine() / double(kLinesPerMinute); }
+};
+
+// The runs in file order: maximal stretches of lines with RPM above 0 and one cycle. Without
+// an idle speed the start values and the mean pump stay empty.
+std::vector<EngineRun> FindRuns(const std::vector<RunLogLine>& lines, std::optional<int> idleRpm);
+
+// The idle speed a file's runs are measured with: its trailer's, else the one given.
+std::optional<int> IdleRpm(const RunLogExport& file, std::optional<int> given);
+
+// The eight values in order, empty where a value is left empty: "3", "5.0", "30.0", "4.5",
+// "780", "120000", "690", "451".
+std::vector<std::string> RunFields(const EngineRun& run);
+extern const char* const kRunsCsvHeader;
+std::string RunCsvLine(const EngineRun& run);
+// One line for people: "cycle 3  at 5.0 min  30.0 s  idle after 4.5 s  ...".
+std::string RunText(const EngineRun& run);
+
+}  // namespace norva

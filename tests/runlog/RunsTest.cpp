@@ -1,0 +1,282 @@
+// The engine runs of an export: found on crafted files, printed by `runlog runs`, measured on
+// the simulated unit's own log, listed beside the time chart; and the library of downloads.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include "base/NumberedLines.h"
+#include "runlog/Download.h"
+#include "runlog/Library.h"
+#include "runlog/Runs.h"
+#include "runlog/TimeChartWindow.h"
+#include "support/OperationRig.h"
+#include "support/Program.h"
+#include "support/SimRig.h"
+#include "ui/ScriptedDialogs.h"
+
+using namespace norva;
+using namespace norva::testing;
+
+namespace {
+
+constexpr const char* kHeader =
+    "\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\",#2026-12-06 10:00:00#";
+
+// Data lines of (cycle, temp, rpm, pump); `stretch` repeats one line.
+struct Stretch {
+    int count;
+    int cycle;
+    int temp;
+    int rpm;
+    int pump;
+};
+std::vector<std::string> Lines(const std::vector<Stretch>& stretches) {
+    std::vector<std::string> lines;
+    for (const Stretch& s : stretches)
+        for (int k = 0; k < s.count; ++k)
+            lines.push_back(RunLogRecord({s.cycle, 0, 0, s.temp, s.rpm, 500, s.pump}));
+    return lines;
+}
+
+// An export of those lines, with a trailer naming the idle speed (thousands) when given.
+QString Export(const QTemporaryDir& dir, const std::vector<std::string>& data,
+               std::optional<int> idleThousands, const char* name = "run.txt") {
+    std::vector<std::string> lines{kHeader};
+    lines.insert(lines.end(), data.begin(), data.end());
+    if (idleThousands) {
+        lines.insert(lines.end(), {"", std::string(54, '*'), "", "Cycles:        7 "});
+        for (int k = 0; k <= 255; ++k) {
+            char cell[32];
+            std::snprintf(cell, sizeof cell, "%d,\"%X\"", k, k == 50 ? *idleThousands : 0);
+            lines.push_back(cell);
+        }
+    }
+    const QString path = dir.filePath(name);
+    std::string error;
+    EXPECT_TRUE(WriteLines(path, lines, error)) << error;
+    return path;
+}
+
+// A start (12 lines up to idle, hottest 780 at the 5th), 8 lines at idle and above, a stop.
+const std::vector<Stretch> kStart = {{4, 3, 300, 5000, 0},
+                                     {1, 3, 780, 15000, 50},
+                                     {7, 3, 650, 30000, 100},
+                                     {2, 3, 600, 35000, 450},
+                                     {6, 3, 690, 120000, 451}};
+
+}  // namespace
+
+TEST(Runs, SplitByStopsAndCyclesAndMeasuredAgainstIdle) {
+    std::vector<Stretch> log = {{6, 3, 20, 0, 0}};        // stopped: lines 1..6
+    log.insert(log.end(), kStart.begin(), kStart.end());  // run 1: lines 7..26
+    log.push_back({594, 3, 20, 0, 0});                    // stopped up to line 620
+    // Line 621 on: one cycle, then the next without a stop between (two runs), then a start
+    // that never reaches idle.
+    log.insert(log.end(), {{10, 3, 500, 40000, 300},
+                           {15, 4, 510, 41000, 301},
+                           {1, 4, 20, 0, 0},
+                           {25, 4, 400, 20000, 0}});
+    std::vector<RunLogLine> lines;
+    for (const std::string& text : Lines(log)) {
+        int v[7];
+        std::sscanf(text.c_str(), "%d,%d,%d,%d,%d,%d,%d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5],
+                    &v[6]);
+        lines.push_back({v[0], v[1], v[2], v[3], v[4], v[5], v[6]});
+    }
+
+    const auto runs = FindRuns(lines, 35000);
+    ASSERT_EQ(runs.size(), 4u);
+    // Start minute truncated: line 7 is 0.0, line 621 is 5.1; 20 lines are 10.0 s. To idle:
+    // 0.5 x (line 19 - line 7); the mean pump of 450 (x2) and 451 (x6) is 450.75 -> 451.
+    EXPECT_EQ(RunCsvLine(runs[0]), "3,0.0,10.0,6.0,780,120000,780,451");
+    EXPECT_EQ(RunCsvLine(runs[1]), "3,5.1,5.0,0.0,500,40000,500,300");
+    EXPECT_EQ(RunCsvLine(runs[2]), "4,5.2,7.5,0.0,510,41000,510,301");
+    EXPECT_EQ(RunCsvLine(runs[3]), "4,5.3,12.5,,,20000,400,");
+    EXPECT_EQ(RunText(runs[3]),
+              "cycle 4  minute 5.3  12.5 s  idle not reached  max 20000 RPM  max EGT 400 C");
+    EXPECT_EQ(RunText(runs[0]),
+              "cycle 3  minute 0.0  10.0 s  idle after 6.0 s  start EGT 780 C  max 120000 RPM  "
+              "max EGT 780 C  mean pump 45.1 %");
+
+    // Without an idle speed the start and the pump are left empty.
+    const auto unknown = FindRuns(lines, std::nullopt);
+    EXPECT_EQ(RunCsvLine(unknown[0]), "3,0.0,10.0,,,120000,780,");
+    EXPECT_NE(RunText(unknown[0]).find("idle speed unknown"), std::string::npos);
+
+    // Half away from zero: 450 and 451 give 450.5 -> 451.
+    const auto half =
+        FindRuns({{1, 0, 0, 500, 40000, 0, 450}, {1, 0, 0, 500, 40000, 0, 451}}, 35000);
+    EXPECT_EQ(half[0].meanPump, 451);
+    EXPECT_TRUE(FindRuns({{1, 0, 0, 20, 0, 0, 0}}, 35000).empty());
+}
+
+TEST(Runs, TheFileIsReadStrictlyAndOnlyCell50OfTheTrailer) {
+    QTemporaryDir dir;
+    std::string error;
+    auto file = ReadRunLogExport(Export(dir, Lines(kStart), 35).toStdString(), error);
+    ASSERT_TRUE(file) << error;
+    EXPECT_EQ(file->lines.size(), 20u);
+    EXPECT_EQ(file->idleCell, 35);            // written as "23", in hexadecimal
+    EXPECT_EQ(IdleRpm(*file, 20000), 35000);  // the file's own wins over the one given
+    file = ReadRunLogExport(Export(dir, Lines(kStart), std::nullopt).toStdString(), error);
+    ASSERT_TRUE(file);
+    EXPECT_FALSE(file->idleCell);
+    EXPECT_EQ(IdleRpm(*file, 20000), 20000);
+
+    auto bad = Lines(kStart);
+    bad[3] = "3,0,0,300,5000,500";  // six numbers on line 5
+    const QString path = Export(dir, bad, 35, "bad.txt");
+    EXPECT_FALSE(ReadRunLogExport(path.toStdString(), error));
+    EXPECT_EQ(error.rfind(path.toStdString() + ":5: expected seven whole numbers", 0), 0u) << error;
+    bad[3] = "3,0,0,300.5,5000,500,0";
+    EXPECT_FALSE(ReadRunLogExport(Export(dir, bad, 35, "bad.txt").toStdString(), error));
+    EXPECT_NE(error.find(":5: "), std::string::npos);
+    WriteLines(dir.filePath("plain.txt"), Lines(kStart), error);
+    EXPECT_FALSE(ReadRunLogExport(dir.filePath("plain.txt").toStdString(), error));
+    EXPECT_NE(error.find("plain.txt:1: not a run-log export"), std::string::npos) << error;
+}
+
+TEST(Runs, TheCommandPrintsOneLinePerRun) {
+    QTemporaryDir dir;
+    std::vector<Stretch> log = kStart;
+    log.push_back({3, 3, 20, 0, 0});
+    log.insert(log.end(), kStart.begin(), kStart.end());
+    const QString trailer = Export(dir, Lines(log), 0x23);  // idle 35 000 from the file
+    Ran ran = RunNorva({"runlog", "runs", trailer, "--csv", "--idle", "10000"});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(ran.out,
+              "cycle,start_min,duration_s,time_to_idle_s,peak_start_egt_c,max_rpm,max_egt_c,"
+              "mean_pump_permille\n"
+              "3,0.0,10.0,6.0,780,120000,780,451\n"
+              "3,0.1,10.0,6.0,780,120000,780,451\n");
+    const QString bare = Export(dir, Lines(log), std::nullopt, "bare.txt");
+    ran = RunNorva({"runlog", "runs", bare, "--idle", "15000"});
+    EXPECT_EQ(ran.status, 0);
+    EXPECT_EQ(ran.out.substr(0, ran.out.find('\n')),
+              "cycle 3  minute 0.0  10.0 s  idle after 2.0 s  start EGT 780 C  max 120000 RPM  "
+              "max EGT 780 C  mean pump 27.2 %");
+    EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 2);
+
+    const QString stopped = Export(dir, Lines({{40, 1, 20, 0, 0}}), 0x23, "stopped.txt");
+    ran = RunNorva({"runlog", "runs", stopped, "--csv"});
+    EXPECT_EQ(ran.status, 0);
+    EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 1);  // the header only
+    EXPECT_NE(ran.err.find("the engine did not run"), std::string::npos);
+
+    ran = RunNorva({"runlog", "runs", dir.filePath("none.txt")});
+    EXPECT_EQ(ran.status, 3);
+    EXPECT_NE(ran.err.find("none.txt"), std::string::npos);
+    EXPECT_EQ(RunNorva({"runlog", "runs", bare, "--idle", "fast"}).status, 2);
+}
+
+// The simulated unit's log, downloaded as the window does: each start it remembers reaches
+// idle in a few seconds with a hot but sane start, and the export is kept in the library
+// under its moment and the unit's serial number.
+TEST(Runs, TheSimulatedUnitsStartsAndTheLibrary) {
+    SimRig sim;
+    OperationRig rig(sim.link);
+    sim.run(1000);
+    rig.dialogs.answerSaveFile(rig.path("run"));
+    DownloadOptions options;
+    options.workFolder = rig.path("work");
+    options.libraryFolder = rig.path("library");
+    ASSERT_TRUE(rig.start([options](Services s) { return DownloadRunLog(s, options); }));
+    for (int ms = 0; ms < 5000 && !rig.status; ms += 100) sim.run(100);
+    ASSERT_EQ(rig.status, OpStatus::Done);
+
+    std::string error;
+    const auto file = ReadRunLogExport(rig.path("run.txt").toStdString(), error);
+    ASSERT_TRUE(file) << error;
+    ASSERT_EQ(file->idleCell, sim.unit().memory()[50]);
+    const auto runs = FindRuns(file->lines, IdleRpm(*file, std::nullopt));
+    ASSERT_GE(runs.size(), 3u);
+    for (const EngineRun& run : runs) {
+        if (run.firstLine == 1) continue;  // the oldest run may have lost its start to the ring
+        ASSERT_TRUE(run.idleLine) << RunText(run);
+        const double toIdle = (*run.idleLine - run.firstLine) * 0.5;
+        EXPECT_GE(toIdle, 3.0) << RunText(run);
+        EXPECT_LE(toIdle, 30.0) << RunText(run);
+        EXPECT_GE(*run.peakStartEgt, 400) << RunText(run);
+        EXPECT_LE(*run.peakStartEgt, 900) << RunText(run);
+        EXPECT_GT(run.maxRpm, *file->idleCell * 1000) << RunText(run);
+        EXPECT_GT(run.lineCount, *run.idleLine - run.firstLine) << RunText(run);
+    }
+
+    const auto kept = KeptDownloads(rig.path("library"));
+    ASSERT_EQ(kept.size(), 1u);
+    const auto& m = sim.unit().memory();
+    EXPECT_TRUE(kept[0].path.endsWith(QStringLiteral("_serial-%1.txt").arg(m[60] * 256 + m[59])))
+        << kept[0].path.toStdString();
+    QFile a(kept[0].path), b(rig.path("run.txt"));
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+}
+
+TEST(Runs, TheLibraryKeepsEveryDownloadAndOffersTheNewestFirst) {
+    QTemporaryDir dir;
+    const QDateTime monday(QDate(2026, 11, 30), QTime(9, 5, 0));
+    const QString name = KeptName(monday, std::nullopt);
+    EXPECT_EQ(name, "2026-11-30_09-05-00.txt");
+    std::string error;
+    const std::vector<std::string> lines{kHeader};
+    EXPECT_TRUE(KeepDownload(dir.path(), name, lines, error).endsWith("2026-11-30_09-05-00.txt"));
+    // A second download within the same second is kept beside the first.
+    EXPECT_TRUE(KeepDownload(dir.path(), name, lines, error).endsWith("2026-11-30_09-05-00-2.txt"));
+    KeepDownload(dir.path(), KeptName(monday.addDays(6), 1000), lines, error);
+    const auto kept = KeptDownloads(dir.path());
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[0].title, "2026-12-06 09:05:00  serial 1000");
+    EXPECT_EQ(kept[2].title, "2026-11-30 09:05:00");
+    EXPECT_EQ(KeptDownloads(dir.path(), 2).size(), 2u);
+    WriteLines(dir.filePath("file"), lines, error);
+    EXPECT_TRUE(KeepDownload(dir.filePath("file/below"), name, lines, error).isEmpty());
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(Runs, TheTimeChartListsTheRunsAndShowsTheChosenOne) {
+    QTemporaryDir dir;
+    std::vector<Stretch> log = {{600, 2, 20, 0, 0}};  // ten stopped minutes
+    log.insert(log.end(), kStart.begin(), kStart.end());
+    const QString path = Export(dir, Lines(log), 35);
+    ScriptedDialogs dialogs;
+    TimeChartWindow window(dialogs, dir.filePath("norva10.ini"), nullptr, dir.filePath("library"));
+    EXPECT_FALSE(window.recentMenu()->actions().first()->isEnabled());  // nothing kept yet
+    std::string error;
+    KeepDownload(dir.filePath("library"), "2026-12-06_10-00-00.txt",
+                 {kHeader, RunLogRecord({3, 0, 0, 500, 40000, 0, 0})}, error);
+    emit window.recentMenu()->aboutToShow();
+    ASSERT_EQ(window.recentMenu()->actions().size(), 1);
+    window.recentMenu()->actions().first()->trigger();
+    EXPECT_EQ(window.lines().size(), 1u);
+    EXPECT_EQ(window.RunList->topLevelItemCount(), 1);
+
+    window.showFile(path);
+    ASSERT_EQ(window.runs().size(), 1u);
+    EXPECT_EQ(window.RunList->topLevelItem(0)->text(3), "6.0");
+    window.RunList->setCurrentItem(window.RunList->topLevelItem(0));
+    // Lines 601..620 are minutes 5.0 to 5.17: half a minute either side, in tenths.
+    EXPECT_EQ(window.Text2->text(), "4.5");
+    EXPECT_EQ(window.Text1->text(), "5.7");
+    EXPECT_EQ(window.drawn().skip, 540);
+
+    // The start phase, lines 601 to 613, is shaded behind the curves: chart x 409 to 493
+    // (line skip + k at the x of k - 1, 144 lines drawn), under the full-speed part.
+    const QImage face = window.Picture1->faceImage();
+    const auto pixel = [&](double x, double y) {
+        return face.pixelColor(int((x + 50) / 1100 * face.width()),
+                               int((y + 10) / 300 * face.height()));
+    };
+    EXPECT_EQ(pixel(450, 20), QColor(255, 228, 196));
+    EXPECT_EQ(pixel(380, 20), QColor(Qt::white));
+    EXPECT_EQ(pixel(520, 20), QColor(Qt::white));
+
+    // A file that is not an export still draws; the list says why it is empty.
+    const QString plain = dir.filePath("plain.txt");
+    WriteLines(plain, {"1,2,3,4,5,6,7"}, error);
+    window.showFile(plain);
+    EXPECT_EQ(window.RunList->topLevelItemCount(), 0);
+    EXPECT_TRUE(window.RunNote->text().contains("plain.txt:1:"));
+}
