@@ -57,8 +57,15 @@ class Profile {
         return static_cast<int16_t>(r);
     }
 
+    // A settings file written under a comma locale holds "1,5": with no period in the text, a
+    // comma is the decimal mark.
     static std::optional<float> AsSingle(std::string_view text) {
-        const auto v = ParseNumber(text);
+        std::string decimal(text);
+        if (decimal.find('.') == std::string::npos) {
+            if (const size_t comma = decimal.find(','); comma != std::string::npos)
+                decimal[comma] = '.';
+        }
+        const auto v = ParseNumber(decimal);
         if (!v || std::fabs(*v) > std::numeric_limits<float>::max()) return std::nullopt;
         return static_cast<float>(*v);
     }

@@ -59,8 +59,9 @@ std::string NormString(std::string_view Cadena);
 std::string ReadProfileString(const QString& path, std::string_view section, std::string_view key,
                               std::string_view fallback);
 
-// All settings; PressureFactor is always kPressureFactor. Numbers are read with the C
-// locale's period as decimal mark; a text that is not a number gives the key's default.
+// All settings; PressureFactor is always kPressureFactor. Numbers are read with a period as
+// decimal mark, or a comma in a decimal value without a period ("1,5"); a text that is not a
+// number gives the key's default.
 Config ReadConfig(const QString& path);
 
 // Writes the settings keys in their customary order; gaugeFullSpeed goes to

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/Windows1252.h"
 #include "link/Link.h"
 
 namespace norva {
@@ -155,9 +156,9 @@ void Link::NormalDispatch(std::span<const uint8_t> report) {
 }
 
 QString Link::TerminalLine(int line) const {
-    QString text = QString::fromLatin1(ReportText.data() + line * 16, 16);
-    text.replace(QChar(0), QChar(' '));
-    return text;
+    // The unit's own character set, as in its text cells; a zero byte reads as a blank.
+    const auto* bytes = reinterpret_cast<const uint8_t*>(ReportText.data()) + line * 16;
+    return AnsiText({bytes, 16});
 }
 
 void Link::DecodeTelemetry() {

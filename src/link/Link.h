@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -171,8 +172,8 @@ class Link : public QObject {
     int64_t DownloadByteCount = 0;
     std::vector<uint8_t> DownloadData;
 
-    // Terminal line 0 or 1 as shown: 16 characters of ReportText, read as Latin-1, with a NUL
-    // shown as a blank.
+    // Terminal line 0 or 1 as shown: 16 characters of ReportText in the unit's character set
+    // (Windows-1252), with a NUL shown as a blank.
     QString TerminalLine(int line) const;
 
     void ReceiveReport();
@@ -236,9 +237,10 @@ class Link : public QObject {
     std::vector<LinkWait*> waits_;
     uint64_t endSerial_ = 0;
     bool resumeScheduled_ = false;
-    bool pollCutShort_ = false;   // reports may be waiting behind the one that ended a wait
-    bool polling_ = false;        // a tick never runs inside another
-    bool stopped_ = false;        // stop() was called: nothing polls until start()
+    bool pollCutShort_ = false;           // reports may be waiting behind the one that ended a wait
+    bool polling_ = false;                // a tick never runs inside another
+    std::set<std::string> skippedPaths_;  // units of other report lengths, already told
+    bool stopped_ = false;                // stop() was called: nothing polls until start()
     bool mode0WhenBack_ = false;  // a download ended early: normal mode at the next connection
 };
 

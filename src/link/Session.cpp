@@ -1,7 +1,18 @@
 // Finding the unit, opening it twice (writes and reads), and noticing when it is gone.
 #include "link/Link.h"
 
+#include <cstdio>
+#include <iostream>
+
 namespace norva {
+
+namespace {
+std::string Hex4(uint16_t value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04x", value);
+    return text;
+}
+}  // namespace
 
 bool Link::FindTheHid() {
     DeviceDetected = false;
@@ -18,6 +29,13 @@ bool Link::FindTheHid() {
                 DeviceDetected = true;
                 break;
             }
+            // Said once a path: the enumeration repeats every tick.
+            if (skippedPaths_.insert(path).second)
+                std::cerr << "norva: skipped a unit with vendor " << Hex4(id->vendorId)
+                          << " and product " << Hex4(id->productId) << " at " << path
+                          << ": its reports are " << InputReportByteLength << " and "
+                          << OutputReportByteLength << " bytes long, not " << kReportLength << ".\n"
+                          << std::flush;
         }
         backend_.close(HIDHandle);
         HIDHandle = kInvalidHandle;
@@ -43,9 +61,12 @@ bool Link::FindTheHid() {
 }
 
 void Link::ReadDeviceCapabilities() {
-    const std::optional<HidReportLengths> lengths = backend_.reportLengths(HIDHandle);
-    InputReportByteLength = lengths ? lengths->input : 0;
-    OutputReportByteLength = lengths ? lengths->output : 0;
+    // A unit whose report descriptor cannot be read (some kernels and sandboxes refuse it)
+    // still has the unit's own report lengths.
+    const HidReportLengths lengths =
+        backend_.reportLengths(HIDHandle).value_or(HidReportLengths{kReportLength, kReportLength});
+    InputReportByteLength = lengths.input;
+    OutputReportByteLength = lengths.output;
 }
 
 void Link::SetState(LinkState state) {

@@ -66,7 +66,8 @@ WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& pro
     restoreCaption_.setSingleShot(true);
     restoreCaption_.setInterval(kWrittenShownMs);
     connect(&restoreCaption_, &QTimer::timeout, this, [this] { Command2->setText(kWriteCaption); });
-    resize(TwipsToPixels(2676) * 2, TwipsToPixels(1440) * 2);
+    // The design size, like every other window; a larger window scales the layout.
+    resize(TwipsToPixels(2676), TwipsToPixels(1440));
 }
 
 WelcomeTextWindow::~WelcomeTextWindow() = default;

@@ -147,7 +147,6 @@ PerformanceChartWindow::PerformanceChartWindow(Link& link, Dialogs& dialogs, Con
       run_(link, settings, workFile("present")),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
     setWindowTitle(QStringLiteral("NORVA Graphic"));
-    setFont(QFont(kSans));
     RemoveStaleFiles(folder_);
     buildControls();
     const Geometry g = ReadChartGeometry(settingsPath_, "Form4");
@@ -178,6 +177,8 @@ ChartScales PerformanceChartWindow::scales() const {
 void PerformanceChartWindow::buildControls() {
     auto* area = new QWidget;
     setCentralWidget(area);
+    // The window's font is its controls'; the menus keep the system's menu font.
+    area->setFont(QFont(kSans));
     Picture1 = new CanvasWidget(area);
     Picture1->setFaceDrawing([this](Canvas& c) { Redibuixa(c); });
     Label2 = new QLabel(QStringLiteral("R.P.M.x1000"), area);

@@ -70,8 +70,9 @@ TimeChartWindow::TimeChartWindow(Dialogs& dialogs, QString settingsPath, QWidget
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips), FontRule::Horizontal),
       library_(std::move(library)) {
     setWindowTitle(QStringLiteral("NORVA Time Graph"));
-    setFont(QFont(kSans));
     buildControls();
+    // The window's font is its controls'; the menus keep the system's menu font.
+    centralWidget()->setFont(QFont(kSans));
     const Geometry g = ReadChartGeometry(settingsPath_, "Form5");
     resize(TwipsToPixels(g.Width), TwipsToPixels(g.Height));
     move(TwipsToPixels(g.Left), TwipsToPixels(g.Top));

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -202,6 +204,14 @@ TEST_F(MainWindowTest, LayoutScalesWithTheInnerSize) {
     layOut(1000, 900);
     EXPECT_TRUE(Near(window->Picture3->geometry(), Px(1056, 48, 362, 362)));
     EXPECT_NEAR(window->Label5->font().pointSizeF(), 3.6, 0.01);
+}
+
+TEST_F(MainWindowTest, TheMenusKeepTheSystemMenuFont) {
+    open();
+    EXPECT_EQ(window->centralWidget()->font().family(), "Liberation Serif");
+    EXPECT_EQ(window->menuBar()->font().family(), QApplication::font(window->menuBar()).family());
+    EXPECT_NE(window->menuBar()->font().family(), "Liberation Serif");
+    EXPECT_EQ(window->File->font().family(), window->menuBar()->font().family());
 }
 
 TEST_F(MainWindowTest, ShownWindowLaysItselfOutAndWritesWhereItWasMoved) {

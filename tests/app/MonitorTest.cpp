@@ -35,13 +35,17 @@ TEST(MonitorCsv, RowQuotesTerminalLinesAndWritesPlainNumbers) {
               "100,1500,47,7,0,1");
 }
 
-TEST(MonitorCsv, UnitWithoutConnectionAndLatin1Text) {
+TEST(MonitorCsv, UnitWithoutConnectionAndTheUnitsCharacterSet) {
     FakeBackend bus;
     Link link(bus);
     link.ReportText.assign(62, '\0');
-    link.ReportText[0] = static_cast<char>(0xB0);  // degree sign
-    EXPECT_EQ(TerminalLine(link, 0), "\xC2\xB0" + std::string(15, ' '));
-    EXPECT_EQ(MonitorCsvRow(link, 0).substr(0, 4), "0,0,");
+    link.ReportText[0] = static_cast<char>(0xB0);   // degree sign
+    link.ReportText[1] = static_cast<char>(0x80);   // euro sign, in Windows-1252 only
+    link.ReportText[16] = static_cast<char>(0x9C);  // oe
+    EXPECT_EQ(link.TerminalLine(0), QString::fromUtf8("°€") + QString(14, ' '));
+    EXPECT_EQ(TerminalLine(link, 0), "\xC2\xB0\xE2\x82\xAC" + std::string(14, ' '));
+    EXPECT_EQ(MonitorCsvRow(link, 0).substr(0, 4 + 5 + 14 + 1 + 2),
+              "0,0,\xC2\xB0\xE2\x82\xAC" + std::string(14, ' ') + ",\xC5\x93");
 }
 
 TEST(MonitorRun, PrintsOneLinePerReportFromTheSimulatedUnit) {

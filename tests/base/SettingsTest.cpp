@@ -92,12 +92,12 @@ TEST_F(ConfigTest, PresMaxTakesOnlyTheLeadingNumber) {
 TEST_F(ConfigTest, TextsThatAreNoNumberGiveTheDefault) {
     write(
         "[Comm]\nActual=COM1\n[Color]\nActual=70000\n[CalInt]\nFactor=\n"
-        "[Thrust]\nCalibration=1,5\nZero=x\n[Gauges]\nTemp.Max=1e99\n[Graphic]\nRefresh=fast\n");
+        "[Thrust]\nCalibration=1,5,0\nZero=x\n[Gauges]\nTemp.Max=1e99\n[Graphic]\nRefresh=fast\n");
     const Config c = ReadConfig(path());
     EXPECT_EQ(c.CommPort, 2);
     EXPECT_EQ(c.AccessLevel, 0);  // beyond 16 bits
     EXPECT_EQ(c.CalIntFactor, 17);
-    EXPECT_EQ(c.ThrustCalibration, 1.0f);  // the period is the decimal mark
+    EXPECT_EQ(c.ThrustCalibration, 1.0f);
     EXPECT_EQ(c.ThrustZero, 0.0f);
     EXPECT_EQ(c.TempMax, 800.0f);  // beyond a single
     EXPECT_EQ(c.ChartRefresh, 250.0f);
@@ -133,6 +133,20 @@ TEST(NormString, CutsAtTheFirstNul) {
     EXPECT_EQ(NormString(std::string_view("ab\0c", 4)), "ab");
     EXPECT_EQ(NormString(std::string_view("\0abc", 4)), "");
     EXPECT_EQ(NormString(""), "");
+}
+
+TEST_F(ConfigTest, ADecimalCommaIsReadAndAPeriodWrittenBack) {
+    write(
+        "[Thrust]\nCalibration=1,5\nZero=-0,25\n[Gauges]\nTemp.Max=850.5\nPres.Max=1,4\n"
+        "[Graphic]\nRefresh=1.000,5\n");
+    const Config c = ReadConfig(path());
+    EXPECT_EQ(c.ThrustCalibration, 1.5f);
+    EXPECT_EQ(c.ThrustZero, -0.25f);
+    EXPECT_EQ(c.TempMax, 850.5f);
+    EXPECT_EQ(c.PresMax, 1.0f);         // its own leading-number rule
+    EXPECT_EQ(c.ChartRefresh, 250.0f);  // a period and a comma: no number
+    ASSERT_TRUE(GuardaConfig(path(), c));
+    EXPECT_NE(contents().find("Calibration=1.5\nZero=-0.25\n"), std::string::npos) << contents();
 }
 
 TEST_F(ConfigTest, ExitOnAFreshMachineWritesEveryKeyInOrder) {

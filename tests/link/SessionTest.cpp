@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <iostream>
+#include <sstream>
 
 #include "support/LinkFixture.h"
 
@@ -58,14 +60,29 @@ TEST_F(LinkTest, FirstOfTwoUnitsWins) {
     EXPECT_EQ(std::count(bus.opened.begin(), bus.opened.end(), "second"), 0);
 }
 
-TEST_F(LinkTest, UnitWithOtherReportLengthsIsNotUsed) {
-    bus.add("short").lengths = {9, 9};
+TEST_F(LinkTest, UnitWithOtherReportLengthsIsNotUsedAndSaidOnce) {
+    bus.add("short").lengths = HidReportLengths{9, 9};
+    std::ostringstream said;
+    std::streambuf* was = std::cerr.rdbuf(said.rdbuf());
     tick();
+    tick();
+    std::cerr.rdbuf(was);
+    EXPECT_EQ(said.str(),
+              "norva: skipped a unit with vendor 04d8 and product fb59 at short: its reports "
+              "are 9 and 9 bytes long, not 65.\n");
     EXPECT_FALSE(link.DeviceDetected);
     EXPECT_EQ(bus.openHandles(), 0);
     bus.add("unit");
     tick();
     EXPECT_EQ(link.DevicePath, "unit");
+}
+
+TEST_F(LinkTest, AUnitWhoseDescriptorCannotBeReadHasTheUnitsLengths) {
+    bus.add("unit").lengths.reset();
+    tick();
+    EXPECT_TRUE(link.DeviceDetected);
+    EXPECT_EQ(link.InputReportByteLength, 65);
+    EXPECT_EQ(link.OutputReportByteLength, 65);
 }
 
 TEST_F(LinkTest, SilenceOf6000MsIsALostUnitWithoutEverBlocking) {

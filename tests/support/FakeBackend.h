@@ -18,7 +18,8 @@ using Report = std::array<uint8_t, kReportLength>;
 struct FakeDevice {
     std::string path;
     HidIdentity identity{kVendorId, kProductId};
-    HidReportLengths lengths{kReportLength, kReportLength};
+    // Nothing: its report descriptor cannot be read.
+    std::optional<HidReportLengths> lengths = HidReportLengths{kReportLength, kReportLength};
     bool openable = true;
     bool failReads = false;
     std::deque<Report> reports;
@@ -68,7 +69,7 @@ class FakeBackend : public HidBackend {
     }
     std::optional<HidReportLengths> reportLengths(HidHandle h) override {
         FakeDevice* d = device(h);
-        return d ? std::optional(d->lengths) : std::nullopt;
+        return d ? d->lengths : std::nullopt;
     }
     bool write(HidHandle h, std::span<const uint8_t> report) override {
         if (!device(h)) return false;
