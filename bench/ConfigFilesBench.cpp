@@ -131,6 +131,7 @@ static void BM_RunLogDownloadSimulatedUnit1000PerSecond(benchmark::State& state)
                           [&](App&, Services s) {
                               DownloadOptions options;
                               options.workFolder = dir.filePath("work");
+                              options.libraryFolder = dir.filePath("library");
                               return DownloadRunLog(s, options);
                           }));
     }

@@ -140,6 +140,7 @@ class DownloadTest : public LinkTest {
         DownloadOptions options;
         options.needsImage = needsImage;
         options.workFolder = rig.path("work");
+        options.libraryFolder = rig.path("library");
         options.exported = [this](const QString& path) { exported = path; };
         options.received = [this](int, int left) { secondsLeft.push_back(left); };
         return rig.start([options](Services s) { return DownloadRunLog(s, options); });
