@@ -10,16 +10,11 @@
 #include <unistd.h>
 #endif
 
+#include "base/NumberText.h"
+
 namespace norva {
 
 namespace {
-
-std::string_view Trimmed(std::string_view s) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-    return s;
-}
 
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

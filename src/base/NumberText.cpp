@@ -213,9 +213,14 @@ std::string FormatNumber(float value, std::string_view picture) {
     return Formatted(value, picture, kSingleDigits);
 }
 
-std::optional<double> ParseNumber(std::string_view text) {
+std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    text = Trimmed(text);
     if (ScanNumber(text) != text.size() || text.empty()) return std::nullopt;
     return Convert(text);
 }

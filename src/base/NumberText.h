@@ -48,6 +48,9 @@ std::string FormatNumber(T value, std::string_view picture) {
     return FormatNumber(static_cast<double>(value), picture);
 }
 
+// The text without the blanks and tabs around it.
+std::string_view Trimmed(std::string_view text);
+
 // The whole text (blanks around it allowed) as a decimal number: optional sign, digits with an
 // optional period, optional exponent. Anything else, including an empty text, is no number.
 std::optional<double> ParseNumber(std::string_view text);

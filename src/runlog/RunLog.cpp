@@ -85,7 +85,7 @@ std::vector<std::string> ExportLines(const std::vector<RunLogLine>& lines, const
                                      const std::array<uint8_t, 257>* image) {
     std::vector<std::string> out;
     out.reserve(lines.size() + 300);
-    out.push_back("\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\",#" +
+    out.push_back(std::string(kRunLogColumns) + ",#" +
                   moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toStdString() + "#");
     const size_t o = static_cast<size_t>(OldestLine(lines)) - 1;
     for (size_t k = 0; k < lines.size(); ++k)
@@ -138,7 +138,7 @@ std::optional<std::vector<uint8_t>> ReadRawLog(const std::string& path, std::str
     raw.reserve(lines.size());
     for (size_t k = 0; k < lines.size(); ++k) {
         const auto value = ParseNumber(lines[k]);
-        if (lines[k].find_first_not_of(" \t") == std::string_view::npos) continue;
+        if (Trimmed(lines[k]).empty()) continue;
         if (!value || *value != std::floor(*value) || *value < 0 || *value > 255) {
             error = Where(path, k + 1) + "expected a byte value from 0 to 255, found " +
                     Quoted(lines[k]);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace norva {
@@ -41,6 +42,10 @@ std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> ra
 // The line the export starts with (1-based): the first occurrence of the smallest cycle
 // below 255; line 1 when no cycle is below 255.
 int OldestLine(const std::vector<RunLogLine>& lines);
+
+// The export's first line begins with the column names; the moment of the export follows.
+constexpr std::string_view kRunLogColumns =
+    "\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\"";
 
 // "12,3,0,720,98000,392,450"
 std::string RunLogRecord(const RunLogLine& line);

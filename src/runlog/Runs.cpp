@@ -5,20 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/NumberText.h"
 #include "base/NumberedLines.h"
 
 namespace norva {
 
 namespace {
-
-constexpr std::string_view kHeader =
-    "\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\"";
-
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 std::optional<int> WholeNumber(std::string_view text, int base = 10) {
     text = Trimmed(text);
@@ -65,9 +57,9 @@ std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::strin
     const auto text = ReadWholeFile(path, error);
     if (!text) return std::nullopt;
     const auto all = SplitLines(*text);
-    if (all.empty() || all[0].substr(0, kHeader.size()) != kHeader) {
+    if (all.empty() || all[0].substr(0, kRunLogColumns.size()) != kRunLogColumns) {
         error = Where(path, 1) + "not a run-log export: the first line is not the header " +
-                std::string(kHeader);
+                std::string(kRunLogColumns);
         return std::nullopt;
     }
     RunLogExport file;
@@ -96,22 +88,26 @@ std::vector<EngineRun> FindRuns(const std::vector<RunLogLine>& lines, std::optio
     std::vector<EngineRun> runs;
     long long pumpSum = 0;
     int pumpCount = 0;
+    // Ends the last run: a start that never reached idle has no peak start temperature, and
+    // the mean pump is rounded half away from zero, exactly.
     const auto close = [&] {
-        if (runs.empty() || pumpCount == 0) return;
-        // Rounded half away from zero, exactly.
-        const long long twice = 2 * pumpSum + (pumpSum < 0 ? -pumpCount : pumpCount);
-        runs.back().meanPump = static_cast<int>(twice / (2LL * pumpCount));
+        if (runs.empty()) return;
+        if (!runs.back().idleLine) runs.back().peakStartEgt.reset();
+        if (pumpCount > 0) {
+            const long long twice = 2 * pumpSum + (pumpSum < 0 ? -pumpCount : pumpCount);
+            runs.back().meanPump = static_cast<int>(twice / (2LL * pumpCount));
+        }
+        pumpSum = 0;
+        pumpCount = 0;
     };
     for (size_t k = 0; k < lines.size(); ++k) {
         const RunLogLine& line = lines[k];
         const int number = static_cast<int>(k) + 1;
         if (line.rpm <= 0) continue;
-        const bool goesOn = k > 0 && !runs.empty() && runs.back().lastLine() == number - 1 &&
+        const bool goesOn = !runs.empty() && runs.back().lastLine() == number - 1 &&
                             runs.back().cycle == line.cycle;
         if (!goesOn) {
             close();
-            pumpSum = 0;
-            pumpCount = 0;
             runs.push_back(
                 {line.cycle, number, 0, {}, {}, line.rpm, line.temp, {}, idleRpm.has_value()});
         }
@@ -129,9 +125,6 @@ std::vector<EngineRun> FindRuns(const std::vector<RunLogLine>& lines, std::optio
         }
     }
     close();
-    // A start that never reached idle has no peak start temperature.
-    for (EngineRun& run : runs)
-        if (!run.idleLine) run.peakStartEgt.reset();
     return runs;
 }
 
