@@ -106,9 +106,9 @@ void App::bindMenus() {
             });
         },
         false);
-    bind(w->SerNum, SetSerialNumber);
-    bind(w->ClearService, ClearServiceTimer);
-    bind(w->Cleartimer, ClearAllTimers);
+    bind(w->SerNum, [this](Services s) { return SetSerialNumber(s, writeOptions()); });
+    bind(w->ClearService, [this](Services s) { return ClearServiceTimer(s, writeOptions()); });
+    bind(w->Cleartimer, [this](Services s) { return ClearAllTimers(s, writeOptions()); });
 }
 
 void App::ShowParameters() {
@@ -127,7 +127,8 @@ params::ParametersWindow* App::parametersWindow() const {
 
 void App::ShowWelcomeText() {
     if (!welcomeWindow_)
-        welcomeWindow_ = new WelcomeTextWindow(*link_, *dialogs_, progress(), mainWindow_.get());
+        welcomeWindow_ =
+            new WelcomeTextWindow(*link_, *dialogs_, progress(), writeOptions(), mainWindow_.get());
     welcomeWindow_->show();
     welcomeWindow_->raise();
     welcomeWindow_->activateWindow();
@@ -135,15 +136,16 @@ void App::ShowWelcomeText() {
 
 void App::ShowFactorySetup() {
     if (!factoryWindow_)
-        factoryWindow_ =
-            new FactorySetupWindow(services(), settings_, cloneHandover_, mainWindow_.get());
+        factoryWindow_ = new FactorySetupWindow(services(), settings_, cloneHandover_,
+                                                writeOptions(), mainWindow_.get());
     factoryWindow_->show();
     factoryWindow_->raise();
     factoryWindow_->activateWindow();
 }
 
 void App::ShowRamps() {
-    if (!rampsWindow_) rampsWindow_ = new RampsWindow(services(), mainWindow_.get());
+    if (!rampsWindow_)
+        rampsWindow_ = new RampsWindow(services(), writeOptions(), mainWindow_.get());
     rampsWindow_->show();
     rampsWindow_->raise();
     rampsWindow_->activateWindow();

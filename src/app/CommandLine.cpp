@@ -17,15 +17,16 @@ std::string Usage() {
            "       norva [--device SPEC] clone write FILE.nvc [--no-backup] [--dry-run]\n"
            "       norva [--device SPEC] params save FILE.nrv\n"
            "       norva [--device SPEC] params write FILE.nrv [--no-backup] [--dry-run]\n"
-           "       norva [--device SPEC] serial N\n"
-           "       norva [--device SPEC] timers clear-all | clear-service\n"
+           "       norva [--device SPEC] serial N [--no-backup]\n"
+           "       norva [--device SPEC] timers clear-all | clear-service [--no-backup]\n"
            "       norva [--device SPEC] factory max-rpm N\n"
            "       norva [--device SPEC] factory menus restricted | full\n"
            "       norva [--device SPEC] factory start-mode manual | gas | kero\n"
            "       norva [--device SPEC] factory cal-temp [AMBIENT]\n"
-           "       norva [--device SPEC] factory fast-setup FILE.nvc\n"
+           "       norva [--device SPEC] factory fast-setup FILE.nvc [--no-backup]\n"
            "       norva [--device SPEC] factory hardware-test\n"
-           "       norva [--device SPEC] ramps read | write FILE.rmp\n"
+           "       norva [--device SPEC] ramps read FILE.rmp\n"
+           "       norva [--device SPEC] ramps write FILE.rmp [--no-backup]\n"
            "       norva ramps show FILE.rmp [--png OUT.png]\n"
            "       norva [--device SPEC] download OUT.txt\n"
            "       norva timechart FILE.txt --png OUT.png | --pdf OUT.pdf [--from MIN] [--to MIN]\n"
@@ -36,7 +37,9 @@ std::string Usage() {
            "       norva [--device SPEC] chart record OUT.nvm [--seconds S]\n"
            "       norva diff A.nvc B.nvc [--downward]\n"
            "       norva [--device SPEC] diff FILE.nvc\n"
-           "  --device SPEC   hid (default), sim, sim:falling, sim:rate=N or tcp:HOST:PORT\n"
+           "  --device SPEC   hid (default), sim[:OPTION]... or tcp:HOST:PORT; the simulated\n"
+           "                  unit's options: falling, rate=N, answer=K, burst=N, preamble=N,\n"
+           "                  silent-after=N, unplug-after=N, engine=off\n"
            "  --config FILE   settings file instead of the user's norva10.ini\n"
            "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
            "                  most 15 s), save a picture of the window and exit\n"
@@ -51,11 +54,12 @@ std::string Usage() {
            "  clone write     a clone file into the unit\n"
            "  params save     the unit's 71 parameters to a file\n"
            "  params write    a parameter file into the unit\n"
-           "    --no-backup   write without first keeping the unit's configuration in\n"
-           "                  ~/.local/share/norva/backups\n"
            "    --dry-run     list what the write would change in the unit, send nothing\n"
            "  serial N        set the engine serial number (downward units)\n"
            "  timers          clear all timers or the service timer (downward units)\n"
+           "    --no-backup   (clone, params and ramps write, serial, timers, fast-setup) write\n"
+           "                  without first keeping the unit's configuration in\n"
+           "                  ~/.local/share/norva/backups\n"
            "  factory         the factory's commands: the maximum authorized speed (thousands\n"
            "                  of RPM), the terminal's menu access, the start mode, the\n"
            "                  temperature calibration (ambient 22 C unless given), the fast\n"
@@ -141,6 +145,22 @@ constexpr Verb kVerbs[] = {
     {"chart", "record", Command::ChartRecord, Takes::Required, "a file"},
     {"diff", nullptr, Command::Diff, Takes::Required, "a file"},
 };
+
+// The writes that keep the unit's configuration before they send.
+bool KeepsBackup(Command c) {
+    switch (c) {
+        case Command::CloneWrite:
+        case Command::ParamsWrite:
+        case Command::RampsWrite:
+        case Command::Serial:
+        case Command::TimersClearAll:
+        case Command::TimersClearService:
+        case Command::FactoryFastSetup:
+            return true;
+        default:
+            return false;
+    }
+}
 
 bool IsChoice(const Verb& verb, const std::string& value) {
     if (!verb.choices[0]) return true;
@@ -231,8 +251,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                 "hardware-test");
         } else if (c == Command::Summary && arg == "--image") {
             if (!value(line.summaryImage)) return std::nullopt;
-        } else if ((c == Command::CloneWrite || c == Command::ParamsWrite) &&
-                   arg == "--no-backup") {
+        } else if (KeepsBackup(c) && arg == "--no-backup") {
             line.backup = false;
         } else if ((c == Command::CloneWrite || c == Command::ParamsWrite) && arg == "--dry-run") {
             line.dryRun = true;

@@ -7,7 +7,7 @@
 
 #include "base/NumberedLines.h"
 #include "compare/ImageDiff.h"
-#include "params/CloneImage.h"
+#include "config/CloneImage.h"
 #include "perfchart/PerfChart.h"
 #include "ramps/Ramps.h"
 #include "runlog/RunLog.h"

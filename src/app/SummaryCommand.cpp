@@ -5,9 +5,9 @@
 #include <QTimer>
 
 #include "base/NumberText.h"
+#include "config/CloneImage.h"
 #include "link/Link.h"
 #include "mainwin/Gauges.h"
-#include "params/CloneImage.h"
 
 namespace norva {
 

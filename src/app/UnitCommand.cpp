@@ -78,10 +78,15 @@ bool UnitCommand::needsCompleteImage() const {
         case Command::Download:  // the export's trailer
         case Command::Diff:
             return true;
+        // The writes' own gate waits too; this wait says so in the command's words.
         case Command::CloneWrite:
         case Command::ParamsWrite:
-            // For the list of changes and the backup taken before writing.
-            return line_.backup || line_.dryRun;
+        case Command::RampsWrite:
+        case Command::Serial:
+        case Command::TimersClearAll:
+        case Command::TimersClearService:
+        case Command::FactoryFastSetup:
+            return true;
         default:
             return false;
     }
@@ -118,12 +123,6 @@ void UnitCommand::check() {
             finish(2);
         }
         return;
-    }
-    if (ForDownwardUnits(line_.command) && !link.BackupDescending) {
-        std::fprintf(err_,
-                     "norva: the serial number and the timers are set on downward units only; "
-                     "this unit streams upwards\n");
-        return finish(4);
     }
     startOperation();
 }
@@ -164,6 +163,7 @@ void UnitCommand::startOperation() {
     auto& dialogs = static_cast<ScriptedDialogs&>(app_.dialogs());
     const QString file = QString::fromStdString(line_.file);
     const Services s = app_.services();
+    const WriteOptions options = app_.writeOptions(line_.backup, line_.dryRun);
     std::function<Task<OpStatus>()> operation;
     switch (line_.command) {
         case Command::CloneSave:
@@ -173,9 +173,8 @@ void UnitCommand::startOperation() {
         case Command::CloneWrite:
             dialogs.answerOpenFile(file);
             dialogs.answerQuestion(true);  // the changes are listed, and written
-            operation = [this, s] {
-                return WriteCloneFile(s, app_.cloneHandover(),
-                                      app_.writeOptions(line_.backup, line_.dryRun));
+            operation = [this, s, options] {
+                return WriteCloneFile(s, app_.cloneHandover(), options);
             };
             break;
         case Command::ParamsSave:
@@ -185,19 +184,18 @@ void UnitCommand::startOperation() {
         case Command::ParamsWrite:
             dialogs.answerOpenFile(file);
             dialogs.answerQuestion(true);
-            operation = [this, s] {
-                return WriteParameterFile(s, app_.writeOptions(line_.backup, line_.dryRun));
-            };
+            operation = [s, options] { return WriteParameterFile(s, options); };
             break;
         case Command::Serial:
             dialogs.answerInput(file);
-            operation = [s] { return SetSerialNumber(s); };
+            operation = [s, options] { return SetSerialNumber(s, options); };
             break;
         case Command::TimersClearAll:
-            operation = [s] { return ClearAllTimers(s); };
+            dialogs.answerQuestion(true);  // the command is the answer
+            operation = [s, options] { return ClearAllTimers(s, options); };
             break;
         case Command::TimersClearService:
-            operation = [s] { return ClearServiceTimer(s); };
+            operation = [s, options] { return ClearServiceTimer(s, options); };
             break;
         case Command::FactoryMaxRpm:
             dialogs.answerInput(file);
@@ -220,7 +218,9 @@ void UnitCommand::startOperation() {
             break;
         }
         case Command::FactoryFastSetup:
-            operation = [s, file] { return FastSetup(s, file, QStringLiteral("22")); };
+            operation = [s, file, options] {
+                return FastSetup(s, file, QStringLiteral("22"), options);
+            };
             break;
         case Command::RampsRead:
             operation = [s, file] { return SaveRampsFromImage(s, file); };
@@ -242,7 +242,7 @@ void UnitCommand::startOperation() {
             };
             break;
         case Command::RampsWrite:
-            operation = [s, file] { return WriteRampFile(s, file); };
+            operation = [s, file, options] { return WriteRampFile(s, file, options); };
             break;
         case Command::FactoryHardwareTest:
             operation = [this, s] {

@@ -5,7 +5,6 @@
 #include <numeric>
 
 #include "base/StatusCodes.h"
-#include "params/CloneImage.h"
 
 namespace norva {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "params/ImageLayout.h"
+#include "protocol/ImageLayout.h"
 
 namespace norva {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "base/NumberText.h"
+#include "config/CloneImage.h"
 #include "link/Link.h"
-#include "params/CloneImage.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
 
@@ -74,6 +74,11 @@ class TestSends {
 
 }  // namespace
 
+bool EngineAtRest(const Link& link) {
+    constexpr float kCoolEgt = 100;
+    return link.EngineSpeed <= 0 && link.Egt <= kCoolEgt;
+}
+
 int MenuAccessAddress(bool descending) {
     return descending ? 55 : 47;
 }
@@ -96,7 +101,7 @@ Task<OpStatus> SetMaxSpeed(Services s) {
     const QString text = co_await s.dialogs.inputBox(
         QStringLiteral("Max. Authorized R.P.M."),
         QStringLiteral("Input the desired Maximum Authorized R.P.M. value in thousands"),
-        QStringLiteral("0"));
+        QString());
     if (text.isEmpty()) co_return OpStatus::Abandoned;
     const auto value = MaxSpeedValue(text);
     if (!value)
@@ -115,6 +120,8 @@ CalibrationValue TemperatureCalibration(double egt, double ambient) {
 }
 
 Task<OpStatus> CalibrateTemperature(Services s, QString ambient) {
+    if (!EngineAtRest(s.link))
+        co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
     Outcome outcome;
     {
         ProgressScope busy(s.progress);
@@ -137,13 +144,19 @@ Task<OpStatus> CalibrateTemperature(Services s, QString ambient) {
     co_return OpStatus::Done;
 }
 
-Task<OpStatus> FastSetup(Services s, QString path, QString ambient,
+Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions options,
                          std::function<void(bool)> running) {
     std::string error;
     const auto image = params::ReadCloneFile(path.toStdString(), error);
     if (!image)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
                                   OpStatus::BadInput);
+    // Its last step is the calibration: refused before a cell is written rather than after.
+    if (!EngineAtRest(s.link))
+        co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
+    const auto before = co_await AwaitImage(s, QStringLiteral("the fast setup"));
+    if (!before) co_return OpStatus::Stopped;
+    if (!co_await BackUpBeforeWriting(s, options, *before)) co_return OpStatus::Stopped;
     if (running) running(true);
     int sent = 0;
     Outcome outcome;
@@ -187,6 +200,8 @@ int HardwareFactor(int reading, int reference, int lowClamp) {
 
 Task<OpStatus> HardwareTest(Services s, Config& settings,
                             std::function<void(const QString&)> result) {
+    if (!EngineAtRest(s.link))
+        co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
     const bool downward = s.link.BackupDescending;
     QString label;
     const auto show = [&](const QString& text) {

@@ -11,7 +11,7 @@
 
 #include "base/Settings.h"
 #include "base/Task.h"
-#include "ops/Operation.h"
+#include "config/WriteGate.h"
 
 namespace norva {
 
@@ -33,6 +33,12 @@ std::optional<uint8_t> MaxSpeedValue(const QString& text);
 // "Set": asks for the speed, then writes it to 48.
 Task<OpStatus> SetMaxSpeed(Services s);
 
+// The calibration and the hardware test drive the unit's outputs and read its sensors: never on
+// an engine that turns or is hot (speed above 0, EGT above 100 °C).
+bool EngineAtRest(const Link& link);
+inline const QString kStopTheEngineFirst =
+    QStringLiteral("Stop the engine and let it cool below 100 °C first.");
+
 // V = E/2 - floor(|T|/2), at most 255; below 0 it is 0 and `error` is set.
 struct CalibrationValue {
     int value = 0;
@@ -44,10 +50,11 @@ CalibrationValue TemperatureCalibration(double egt, double ambient);
 // ambient temperature is the leading number of the text (none: 0).
 Task<OpStatus> CalibrateTemperature(Services s, QString ambient);
 
-// "Fast setup": the clone file at `path`, checked whole, written cell by cell to 16..255
-// (79, 88 and 255 included), then "Cal. temp AUTO". `running` is told when the writes begin
-// and end, for the window's red file label.
-Task<OpStatus> FastSetup(Services s, QString path, QString ambient,
+// "Fast setup": the clone file at `path`, checked whole, the unit's configuration kept, the
+// file written cell by cell to 16..255 (79, 88 and 255 included), then "Cal. temp AUTO"; refused
+// on a running engine before anything is sent. `running` is told when the writes begin and end,
+// for the window's red file label.
+Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions options = {},
                          std::function<void(bool running)> running = {});
 
 // The factor of the hardware test from its reading and reference: 256 r / c - 256 (at most

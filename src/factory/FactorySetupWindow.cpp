@@ -19,11 +19,12 @@ Task<> Ended(Task<OpStatus> operation) {
 }  // namespace
 
 FactorySetupWindow::FactorySetupWindow(Services services, Config& settings, CloneHandover& handover,
-                                       QWidget* parent)
+                                       WriteOptions writeOptions, QWidget* parent)
     : QWidget(parent, Qt::Window),
       services_(services),
       settings_(settings),
       handover_(handover),
+      writeOptions_(std::move(writeOptions)),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
     setWindowTitle(QStringLiteral("Factory Setup"));
     // Arial's metrics, the font the design's captions were sized for.
@@ -91,8 +92,9 @@ void FactorySetupWindow::buildControls() {
         const QString path = Label1->text();
         const QString ambient = Text1->text();
         QPointer<QLabel> label = Label1;
-        start([path, ambient, label](Services s) {
-            return FastSetup(s, path, ambient, [label](bool running) {
+        const WriteOptions options = writeOptions_;
+        start([path, ambient, options, label](Services s) {
+            return FastSetup(s, path, ambient, options, [label](bool running) {
                 if (!label) return;
                 // Red while the file is being written.
                 label->setStyleSheet(running ? QStringLiteral("background: rgb(255,0,0);")

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "base/Settings.h"
-#include "ops/Operation.h"
+#include "config/WriteGate.h"
 #include "ui/TwipLayout.h"
 
 namespace norva {
@@ -25,7 +25,7 @@ class FactorySetupWindow : public QWidget {
     static constexpr double kDesignHeightTwips = 5136;
 
     FactorySetupWindow(Services services, Config& settings, CloneHandover& handover,
-                       QWidget* parent = nullptr);
+                       WriteOptions writeOptions = {}, QWidget* parent = nullptr);
 
     QGroupBox* Frame10;     // the maximum authorized speed
     QPushButton* Command1;  // "Set"
@@ -50,6 +50,7 @@ class FactorySetupWindow : public QWidget {
     Services services_;
     Config& settings_;
     CloneHandover& handover_;
+    WriteOptions writeOptions_;
     TwipLayout layout_;
 };
 

@@ -125,7 +125,6 @@ Task<OpStatus> SaveCloneFile(Services s) {
 }
 
 Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions options) {
-    const std::optional<UnitImage> before = CompleteImage(s.link);
     const FileRequest request(QString(), kFilter, kExtension, {}, true);
     const QString path = co_await s.dialogs.openFile(request);
     if (path.isEmpty()) co_return OpStatus::Abandoned;
@@ -134,13 +133,25 @@ Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions 
     if (!image)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
                                   OpStatus::BadInput);
+    const std::optional<UnitImage> before =
+        co_await AwaitImage(s, QStringLiteral("writing the clone file"));
+    if (!before) co_return OpStatus::Stopped;
     const std::vector<CloneReport> plan = ClonePlan(*image);
-    if (const auto ended =
-            co_await PreviewChanges(s, options, before, *image, WrittenAddresses(plan)))
+    const std::vector<int> written = WrittenAddresses(plan);
+    if (const auto ended = co_await PreviewChanges(s, options, *before, *image, written)) {
+        // The unit already holds the file: it is as good as written.
+        if (*ended == OpStatus::Done && !options.dryRun) {
+            handover.choose(path);
+            handover.offerFastSetup();
+        }
         co_return *ended;
-    if (!co_await BackUpBeforeWriting(s, options, before)) co_return OpStatus::Stopped;
+    }
+    if (!co_await BackUpBeforeWriting(s, options, *before)) co_return OpStatus::Stopped;
     handover.choose(path);
 
+    std::vector<CellWrite> cells;
+    for (int a : written) cells.push_back({a, (*image)[a]});
+    const WriteCheck check(s.link, cells);
     int sent = 0;
     Outcome outcome;
     {
@@ -158,9 +169,9 @@ Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions 
     }
     if (!outcome)
         co_return co_await Stop(s.dialogs, outcome, QStringLiteral("programming"),
-                                SentCount(sent, static_cast<int>(plan.size())));
+                                SentAndConfirmed(sent, static_cast<int>(plan.size()), check));
     handover.offerFastSetup();
-    co_return OpStatus::Done;
+    co_return co_await Confirm(s, check, QStringLiteral("the clone write"));
 }
 
 }  // namespace norva

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "base/Task.h"
-#include "mainwin/SafetyBackup.h"
+#include "config/CloneImage.h"
+#include "config/WriteGate.h"
 #include "ops/Operation.h"
-#include "params/CloneImage.h"
 #include "protocol/Frames.h"
 
 namespace norva {
@@ -55,8 +55,10 @@ Task<OpStatus> SaveCloneFile(Services s);
 Task<OpStatus> CompareWithFile(Services s,
                                std::function<void(const QString&, const QStringList&)> show);
 
-// "Write all (clone)": the file asked for, checked whole, the unit's configuration backed up,
-// then the plan's reports, two input reports waited before each.
+// "Write all (clone)": the file asked for and checked whole, then through the write gate: the
+// unit's image, the changes asked for, the backup, the plan's reports (two input reports waited
+// before each) and the unit's confirmation. The fast setup is offered for the file once the
+// unit holds it, also when nothing needed sending.
 Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions options = {});
 
 }  // namespace norva

@@ -22,11 +22,31 @@ std::vector<SlotBytes> Zeros(int first, int count) {
     return commands;
 }
 
-// The reports of one maintenance write, one report waited before each. These writes leave
-// the rest of the output buffer as the previous command left it.
-Task<OpStatus> WriteReports(Services s, std::vector<std::vector<SlotBytes>> reports,
-                            QString doing) {
-    if (!s.link.BackupDescending) co_return OpStatus::Refused;
+// The unit's image, and with it its kind; `ended` says how a write that is not to go on ended.
+struct Gated {
+    std::optional<OpStatus> ended;
+    UnitImage unit;
+};
+Task<Gated> DownwardUnit(Services s, QString doing) {
+    const auto image = co_await AwaitImage(s, doing);
+    if (!image) co_return Gated{OpStatus::Stopped, {}};
+    if (!image->descending)
+        co_return Gated{
+            co_await Refuse(s.dialogs,
+                            QStringLiteral("This unit keeps no serial number or timers: "
+                                           "only units whose configuration streams "
+                                           "downwards do."),
+                            OpStatus::Refused, MessageIcon::Information),
+            {}};
+    co_return Gated{std::nullopt, *image};
+}
+
+// The reports of one maintenance write, the unit's configuration kept first and one report
+// waited before each. These writes leave the rest of the output buffer as the previous
+// command left it.
+Task<OpStatus> WriteReports(Services s, WriteOptions options, UnitImage unit,
+                            std::vector<std::vector<SlotBytes>> reports, QString doing) {
+    if (!co_await BackUpBeforeWriting(s, options, unit)) co_return OpStatus::Stopped;
     int sent = 0;
     Outcome outcome;
     {
@@ -57,8 +77,10 @@ std::optional<uint16_t> SerialNumberValue(const QString& text) {
     return static_cast<uint16_t>(value);
 }
 
-Task<OpStatus> SetSerialNumber(Services s) {
-    if (!s.link.BackupDescending) co_return OpStatus::Refused;
+Task<OpStatus> SetSerialNumber(Services s, WriteOptions options) {
+    const QString doing = QStringLiteral("setting the serial number");
+    const Gated gated = co_await DownwardUnit(s, doing);
+    if (gated.ended) co_return *gated.ended;
     const QString text = co_await s.dialogs.inputBox(
         QStringLiteral("Serial Number"), QStringLiteral("Set engine serial number"), QString());
     if (text.isEmpty()) co_return OpStatus::Abandoned;
@@ -72,18 +94,26 @@ Task<OpStatus> SetSerialNumber(Services s) {
     const auto high = static_cast<uint8_t>(*value / 256);
     const auto low = static_cast<uint8_t>(*value % 256);
     co_return co_await WriteReports(
-        s, {{CommandSlot(kSerialHigh, high), CommandSlot(kSerialLow, low)}},
-        QStringLiteral("setting the serial number"));
+        s, options, gated.unit, {{CommandSlot(kSerialHigh, high), CommandSlot(kSerialLow, low)}},
+        doing);
 }
 
-Task<OpStatus> ClearServiceTimer(Services s) {
-    co_return co_await WriteReports(s, {Zeros(34, 5)},
-                                    QStringLiteral("clearing the service timer"));
+Task<OpStatus> ClearServiceTimer(Services s, WriteOptions options) {
+    const QString doing = QStringLiteral("clearing the service timer");
+    const Gated gated = co_await DownwardUnit(s, doing);
+    if (gated.ended) co_return *gated.ended;
+    co_return co_await WriteReports(s, options, gated.unit, {Zeros(34, 5)}, doing);
 }
 
-Task<OpStatus> ClearAllTimers(Services s) {
-    co_return co_await WriteReports(s, {Zeros(32, 6), Zeros(38, 6), Zeros(64, 6)},
-                                    QStringLiteral("clearing the timers"));
+Task<OpStatus> ClearAllTimers(Services s, WriteOptions options) {
+    const QString doing = QStringLiteral("clearing the timers");
+    const Gated gated = co_await DownwardUnit(s, doing);
+    if (gated.ended) co_return *gated.ended;
+    if (!co_await s.dialogs.ask(QStringLiteral(
+            "Clear all timers? The cycle count and the total engine time become 0.")))
+        co_return OpStatus::Abandoned;
+    co_return co_await WriteReports(s, options, gated.unit,
+                                    {Zeros(32, 6), Zeros(38, 6), Zeros(64, 6)}, doing);
 }
 
 }  // namespace norva

@@ -26,27 +26,29 @@ constexpr int kReportsPerRead = 4;
 // When the answer is late: this many more reports, then the question once more and as many.
 constexpr int kLateReports = 10;
 
+// The question for one cell, answered by the first report whose reply bytes carry its address:
+// within `first` reports, `late` more, or kLateReports after asking once more.
+Task<Outcome> Ask(Link& link, int address, int first, int late) {
+    const SlotBytes question = CommandSlot(kFunctionRead, static_cast<uint8_t>(address));
+    const auto answered = [&link, address] { return int(link.ReplyAddress) == address; };
+    link.Transmet(question);
+    Outcome w = co_await link.until(answered, first);
+    if (w.kind == Outcome::NoAnswer && late > 0) w = co_await link.until(answered, late);
+    if (w.kind == Outcome::NoAnswer) {
+        link.Transmet(question);
+        w = co_await link.until(answered, kLateReports);
+    }
+    co_return w;
+}
+
 struct CellReply {
     Outcome outcome;
     uint8_t value = 0;
 };
 
-// One cell read from the unit: the read command, four reports, and the answer then in the
-// reply bytes. A unit whose answer has not come by then gets more time and the question again.
 Task<CellReply> ReadCell(Link& link, int address) {
-    const SlotBytes question = CommandSlot(kFunctionRead, static_cast<uint8_t>(address));
-    const auto answered = [&link, address] { return int(link.ReplyAddress) == address; };
-    link.Transmet(question);
-    Outcome w = co_await link.reports(kReportsPerRead);
-    if (w && !answered()) {
-        w = co_await link.until(answered, kLateReports);
-        if (w.kind == Outcome::NoAnswer) {
-            link.Transmet(question);
-            w = co_await link.until(answered, kLateReports);
-        }
-    }
     CellReply reply;
-    reply.outcome = w;
+    reply.outcome = co_await Ask(link, address, kReportsPerRead, kLateReports);
     reply.value = static_cast<uint8_t>(link.ReplyValue);
     co_return reply;
 }
@@ -105,16 +107,16 @@ Task<OpStatus> SaveParameterFile(Services s) {
 }
 
 Task<std::optional<int>> CheckRights(Link& link) {
-    link.Transmet(CommandSlot(kFunctionRead, kAccessAddress));
-    const auto answered = [&link] { return int(link.ReplyAddress) == kAccessAddress; };
-    const Outcome w = co_await link.until(answered, 3);
+    const Outcome w = co_await Ask(link, kAccessAddress, kLateReports, 0);
     if (w.kind == Outcome::NoAnswer) co_return 0;
     if (!w) co_return std::nullopt;
     co_return static_cast<int>(link.ReplyValue);
 }
 
 Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
-    const std::optional<UnitImage> before = CompleteImage(s.link);
+    const QString doing = QStringLiteral("writing parameters");
+    const std::optional<UnitImage> before = co_await AwaitImage(s, doing);
+    if (!before) co_return OpStatus::Stopped;
     std::optional<int> rights;
     {
         ProgressScope busy(s.progress);
@@ -138,30 +140,28 @@ Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
     if (!values)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
                                   OpStatus::BadInput);
-    if (before) {
-        std::array<uint8_t, 256> after = before->image;
-        for (int i = 0; i < kNrvCount; ++i)
-            after[kAddresses[i]] = static_cast<uint8_t>((*values)[i]);
-        const std::span<const int> written = NrvAddresses();
-        if (const auto ended = co_await PreviewChanges(
-                s, options, before, after, std::vector<int>(written.begin(), written.end())))
-            co_return *ended;
-    } else if (const auto ended = co_await PreviewChanges(s, options, before, {}, {})) {
-        co_return *ended;  // a dry run without the unit's image
+    std::array<uint8_t, 256> after = before->image;
+    std::vector<CellWrite> cells;
+    for (int i = 0; i < kNrvCount; ++i) {
+        after[kAddresses[i]] = static_cast<uint8_t>((*values)[i]);
+        cells.push_back({kAddresses[i], after[kAddresses[i]]});
     }
-    if (!co_await BackUpBeforeWriting(s, options, before)) co_return OpStatus::Stopped;
+    if (const auto ended = co_await PreviewChanges(
+            s, options, *before, after, std::vector<int>(kAddresses.begin(), kAddresses.end())))
+        co_return *ended;
+    if (!co_await BackUpBeforeWriting(s, options, *before)) co_return OpStatus::Stopped;
 
+    const WriteCheck check(s.link, cells);
     int sent = 0;
     Outcome outcome;
     {
         ProgressScope shown(s.progress, QStringLiteral("Programming the NORVA"), true);
-        for (int i = 0; i < kNrvCount && outcome; ++i) {
-            shown.setPercent(i * 100 / kNrvCount);
+        for (const CellWrite& cell : cells) {
+            shown.setPercent(sent * 100 / kNrvCount);
             // One pass of the event loop between the writes, as the unit takes them.
             outcome = co_await s.link.yield();
             if (!outcome) break;
-            const auto address = static_cast<uint8_t>(kAddresses[i]);
-            if (!s.link.Transmet(CommandSlot(address, static_cast<uint8_t>((*values)[i])))) {
+            if (!s.link.Transmet(CommandSlot(static_cast<uint8_t>(cell.address), cell.value))) {
                 outcome = Outcome{Outcome::UnitLost};
                 break;
             }
@@ -170,8 +170,8 @@ Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
     }
     if (!outcome)
         co_return co_await Stop(s.dialogs, outcome, QStringLiteral("programming"),
-                                SentCount(sent, kNrvCount));
-    co_return OpStatus::Done;
+                                SentAndConfirmed(sent, kNrvCount, check));
+    co_return co_await Confirm(s, check, QStringLiteral("the parameter write"));
 }
 
 }  // namespace norva

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/Task.h"
-#include "mainwin/SafetyBackup.h"
+#include "config/WriteGate.h"
 #include "ops/Operation.h"
 
 namespace norva {
@@ -24,17 +24,20 @@ std::span<const int> NrvAddresses();
 // "NAME:LINE: why" in error.
 std::optional<std::vector<long>> ReadParameterFile(const std::string& path, std::string& error);
 
-// Reads each address from the unit (a read command, four reports, and up to twenty more with
-// the question asked again when the answer has not come) and writes the file, whole, at the
-// end. Asks for the file first.
+// Reads each address from the unit (a read command, the answer taken as soon as it comes: within
+// four reports, ten more, or ten after the question is asked once more) and writes the file,
+// whole, at the end. Asks for the file first.
 Task<OpStatus> SaveParameterFile(Services s);
 
-// The unit's menu access level, read from address 47: 7 is full access. 0 when the unit did
-// not answer within three reports; nothing when the wait ended otherwise (lost, cancelled).
+// The unit's menu access level, read from address 47: 7 is full access. Reports queued before
+// the unit saw the question may come first, so the answer is waited for (ten reports, then the
+// question once more and ten again); 0 when it never came. Nothing when the wait ended otherwise
+// (lost, cancelled).
 Task<std::optional<int>> CheckRights(Link& link);
 
-// CheckRights, "Norva Write Protected" unless it is 7, then the file: asked for, checked
-// whole, the unit's configuration backed up, and 71 single-cell writes.
+// Through the write gate: the unit's image, CheckRights ("Norva Write Protected" unless it is
+// 7), the file asked for and checked whole, the changes asked for, the backup, 71 single-cell
+// writes, and the unit's confirmation.
 Task<OpStatus> WriteParameterFile(Services s, WriteOptions options = {});
 
 }  // namespace norva

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "params/ImageLayout.h"
+#include "protocol/ImageLayout.h"
 #include "ui/Canvas.h"
 
 namespace norva::params {

@@ -7,7 +7,7 @@
 #include "base/NumberText.h"
 #include "base/StatusCodes.h"
 #include "link/Link.h"
-#include "params/ImageLayout.h"
+#include "protocol/ImageLayout.h"
 
 namespace norva::params {
 

@@ -44,33 +44,39 @@ QString CannotShowText(char32_t c) {
         .arg(QString::fromUcs4(&c, 1), code);
 }
 
-Task<bool> WriteWelcome(Link& link, Dialogs& dialogs, Progress& progress, WelcomeBytes bytes) {
+Task<OpStatus> WriteWelcome(Services s, WelcomeBytes bytes, WriteOptions options) {
     constexpr int kReports = (kWelcomeLength + kSlotCount - 1) / kSlotCount;
+    const auto before = co_await AwaitImage(s, QStringLiteral("writing the welcome text"));
+    if (!before) co_return OpStatus::Stopped;
+    if (!co_await BackUpBeforeWriting(s, options, *before)) co_return OpStatus::Stopped;
+    std::vector<CellWrite> cells;
+    for (int i = 0; i < kWelcomeLength; ++i) cells.push_back({kWelcomeFirstAddress + i, bytes[i]});
+    const WriteCheck check(s.link, cells);
     int sent = 0;
     Outcome outcome;
     {
-        ProgressScope busy(progress);
+        ProgressScope busy(s.progress);
         for (int first = 0; first < kWelcomeLength && outcome; first += kSlotCount) {
             busy.setText(QStringLiteral("Writing %1 of %2").arg(sent + 1).arg(kReports));
-            outcome = co_await link.reports(kReportsWaited);
+            outcome = co_await s.link.reports(kReportsWaited);
             if (!outcome) break;
             std::vector<SlotBytes> commands;
             for (int j = 0; j < kSlotCount && first + j < kWelcomeLength; ++j) {
-                const auto address = static_cast<uint8_t>(kWelcomeFirstAddress + first + j);
-                commands.push_back(CommandSlot(address, bytes[first + j]));
+                const CellWrite& cell = cells[first + j];
+                commands.push_back(CommandSlot(static_cast<uint8_t>(cell.address), cell.value));
             }
-            link.send(commands);
+            if (!s.link.send(commands)) {
+                outcome = Outcome{Outcome::UnitLost};
+                break;
+            }
             ++sent;
         }
     }
-    if (!outcome) {
-        co_await dialogs.message(StopText(outcome, QStringLiteral("writing the welcome text"),
-                                          SentCount(sent, kReports)),
-                                 {}, MessageIcon::Warning);
-        co_return false;
-    }
-    link.BackupByteCount = 0;
-    co_return true;
+    if (!outcome)
+        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("writing the welcome text"),
+                                SentAndConfirmed(sent, kReports, check));
+    s.link.BackupByteCount = 0;
+    co_return co_await Confirm(s, check, QStringLiteral("the welcome text"));
 }
 
 }  // namespace norva

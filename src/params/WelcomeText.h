@@ -10,12 +10,9 @@
 #include <span>
 
 #include "base/Task.h"
+#include "config/WriteGate.h"
 
 namespace norva {
-
-class Link;
-class Dialogs;
-class Progress;
 
 constexpr int kWelcomeFirstAddress = 176;
 constexpr int kWelcomeLineLength = 16;
@@ -30,10 +27,11 @@ std::optional<WelcomeBytes> EncodeWelcome(const QString& line1, const QString& l
 // The refusal of such a character, named and with its code: "... "😀" (U+1F600) ...".
 QString CannotShowText(char32_t c);
 
-// Sends the 32 bytes in six reports of up to six write slots, two input reports waited before
-// each, then clears BackupByteCount so the image is assembled afresh with the new text. The
-// busy pointer and "Writing k of 6" show meanwhile. When the unit is lost or the user cancels, it
-// stops there and says how many reports went out. True when all six did.
-Task<bool> WriteWelcome(Link& link, Dialogs& dialogs, Progress& progress, WelcomeBytes bytes);
+// Through the write gate: the unit's image and its backup, then the 32 bytes in six reports of
+// up to six write slots, two input reports waited before each, then BackupByteCount cleared so
+// the image is assembled afresh with the new text, and the unit's confirmation of all 32 cells.
+// The busy pointer and "Writing k of 6" show meanwhile. When the unit is lost or the user
+// cancels, it stops there and says how far it got.
+Task<OpStatus> WriteWelcome(Services s, WelcomeBytes bytes, WriteOptions options = {});
 
 }  // namespace norva

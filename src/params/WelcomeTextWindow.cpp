@@ -2,8 +2,8 @@
 
 #include "link/Link.h"
 #include "ops/Operation.h"
-#include "params/ImageLayout.h"
 #include "params/WelcomeText.h"
+#include "protocol/ImageLayout.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
 
@@ -14,10 +14,10 @@ const QString kNotAvailable = QStringLiteral("Backup data not available, please 
 const QString kWriteCaption = QStringLiteral("Write NORVA");
 constexpr int kWrittenShownMs = 3000;
 
-Task<> WriteOperation(Link& link, Dialogs& dialogs, Progress& progress, WelcomeBytes bytes,
+Task<> WriteOperation(Services s, WelcomeBytes bytes, WriteOptions options,
                       QPointer<WelcomeTextWindow> window) {
-    const bool written = co_await WriteWelcome(link, dialogs, progress, bytes);
-    if (window) window->WriteFinished(written);
+    const OpStatus status = co_await WriteWelcome(s, bytes, options);
+    if (window) window->WriteFinished(status == OpStatus::Done);
 }
 }  // namespace
 
@@ -38,11 +38,12 @@ class WelcomeTextWindow::ButtonProgress : public Progress {
 };
 
 WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& progress,
-                                     QWidget* parent)
+                                     WriteOptions writeOptions, QWidget* parent)
     : QWidget(parent, Qt::Window),
       link_(link),
       dialogs_(dialogs),
       progress_(progress),
+      writeOptions_(std::move(writeOptions)),
       layout_(QSizeF(2676, 1440)) {
     setWindowTitle(QStringLiteral("Credits"));
     QFont mono(QStringLiteral("Liberation Mono"));  // Courier New's stand-in
@@ -94,19 +95,15 @@ void WelcomeTextWindow::Write() {
         dialogs_.notify(CannotShowText(bad), {}, MessageIcon::Warning);
         return;
     }
-    Link& link = link_;
-    Dialogs& dialogs = dialogs_;
-    Progress& progress = *buttonProgress_;
+    const Services s(link_, dialogs_, *buttonProgress_);
+    const WriteOptions options = writeOptions_;
     QPointer<WelcomeTextWindow> self(this);
     restoreCaption_.stop();
     Command1->setEnabled(false);
     Command2->setEnabled(false);
     const bool started = StartOperation(
         link_, dialogs_,
-        [&link, &dialogs, &progress, self, b = *bytes] {
-            return WriteOperation(link, dialogs, progress, b, self);
-        },
-        true, this);
+        [s, options, self, b = *bytes] { return WriteOperation(s, b, options, self); }, true, this);
     if (!started) {
         Command1->setEnabled(true);
         Command2->setEnabled(true);

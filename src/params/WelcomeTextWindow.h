@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "config/WriteGate.h"
 #include "ui/TwipLayout.h"
 
 namespace norva {
@@ -18,7 +19,8 @@ class Progress;
 class WelcomeTextWindow : public QWidget {
     Q_OBJECT
   public:
-    WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& progress, QWidget* parent = nullptr);
+    WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& progress,
+                      WriteOptions writeOptions = {}, QWidget* parent = nullptr);
     ~WelcomeTextWindow() override;
 
     void Read();  // "Read NORVA"
@@ -40,6 +42,7 @@ class WelcomeTextWindow : public QWidget {
     Link& link_;
     Dialogs& dialogs_;
     Progress& progress_;
+    WriteOptions writeOptions_;
     TwipLayout layout_;
     std::unique_ptr<Progress> buttonProgress_;
     QTimer restoreCaption_;  // "Written" shows for a while, then the caption is back

@@ -1,7 +1,6 @@
 #include "ramps/Ramps.h"
 
 #include <algorithm>
-#include <bitset>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -22,7 +21,6 @@ constexpr int kRow8Deceleration = 31;
 constexpr double kTopSlope = 32;
 constexpr int kFullSpeedAddress = 51;
 constexpr int kIdleSpeedAddress = 50;
-constexpr int kVerifyReports = 600;  // more than one turn of the stream in either direction
 
 // The shortest text that reads back as the same single-precision value: 77, 35.5.
 QString PlainText(float value) {
@@ -155,18 +153,23 @@ std::optional<RampFields> ReadRampFile(const std::string& path, std::string& err
     return fields;
 }
 
+std::optional<uint8_t> RampSentValue(const QString& text) {
+    const auto value = ParseNumber(text.toStdString());
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return static_cast<uint8_t>(std::clamp(std::floor(*value), 1.0, 255.0));
+}
+
 std::optional<std::array<RampReport, 6>> RampWritePlan(const RampFields& fields,
                                                        std::string& error) {
     std::array<uint8_t, kRampWriteFields> values{};
     for (int i = 0; i < kRampWriteFields; ++i) {
-        const auto value = ParseNumber(fields[i].toStdString());
-        if (!value || !std::isfinite(*value)) {
+        const auto value = RampSentValue(fields[i]);
+        if (!value) {
             error = (RampFieldName(i + 1) + QStringLiteral(" is not a number: '%1'").arg(fields[i]))
                         .toStdString();
             return std::nullopt;
         }
-        // 0 goes to the unit as 1.
-        values[i] = static_cast<uint8_t>(std::clamp(std::floor(*value), 1.0, 255.0));
+        values[i] = *value;
     }
     // Fields and the waits before each report; the last is sent from a cleared buffer.
     struct Shape {
@@ -187,13 +190,21 @@ std::optional<std::array<RampReport, 6>> RampWritePlan(const RampFields& fields,
     return plan;
 }
 
-Task<OpStatus> WriteRamps(Services s, RampFields fields) {
+Task<OpStatus> WriteRamps(Services s, RampFields fields, WriteOptions options,
+                          std::function<void(const RampFields&)> sent) {
     std::string error;
     const auto plan = RampWritePlan(fields, error);
     if (!plan)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
                                   OpStatus::BadInput);
-    int sent = 0;
+    const auto before = co_await AwaitImage(s, QStringLiteral("writing the ramps"));
+    if (!before) co_return OpStatus::Stopped;
+    if (!co_await BackUpBeforeWriting(s, options, *before)) co_return OpStatus::Stopped;
+    std::vector<SlotBytes> all;
+    for (const RampReport& report : *plan)
+        all.insert(all.end(), report.commands.begin(), report.commands.end());
+    const WriteCheck check(s.link, CellsOf(all));
+    int reports = 0;
     Outcome outcome;
     {
         ProgressScope shown(s.progress, QStringLiteral("Please Wait"));
@@ -206,46 +217,17 @@ Task<OpStatus> WriteRamps(Services s, RampFields fields) {
                 outcome = Outcome{Outcome::UnitLost};
                 break;
             }
-            ++sent;
+            ++reports;
         }
     }
     if (!outcome)
         co_return co_await Stop(s.dialogs, outcome, QStringLiteral("writing the ramps"),
-                                SentCount(sent, 6));
-
-    // The unit's stream brings every cell back in turn; compare once all 32 have come.
-    std::bitset<kRampWriteFields> seen;
-    Link& link = s.link;
-    const auto back = [&link, &seen] {
-        const int a = int(link.ReplyAddress) - kFirstRampAddress;
-        if (a >= 0 && a < kRampWriteFields) seen.set(a);
-        return seen.all();
-    };
-    outcome = co_await s.link.until(back, kVerifyReports);
-    if (outcome.kind == Outcome::NoAnswer) {
-        co_await s.dialogs.message(QStringLiteral(
-            "The ramps were written; the unit's stream did not bring them back to check."));
-        co_return OpStatus::Done;
+                                SentAndConfirmed(reports, 6, check));
+    if (sent) {
+        for (const SlotBytes& c : all) fields[c[2] - kFirstRampAddress] = QString::number(c[3]);
+        sent(fields);
     }
-    if (!outcome)
-        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("checking the ramps"),
-                                QStringLiteral("all 6 reports were sent"));
-    QStringList differ;
-    for (const RampReport& report : *plan)
-        for (const SlotBytes& c : report.commands)
-            if (link.BackupImage[c[2]] != c[3])
-                differ << QStringLiteral("address %1 holds %2 (%3 was sent)")
-                              .arg(c[2])
-                              .arg(link.BackupImage[c[2]])
-                              .arg(c[3]);
-    if (!differ.isEmpty())
-        co_return co_await Refuse(
-            s.dialogs,
-            QStringLiteral("The unit does not hold the ramps that were sent: ") +
-                differ.join(QStringLiteral(", ")) + QLatin1Char('.'),
-            OpStatus::Refused);
-    co_await s.dialogs.message(QStringLiteral("Ramps verified"));
-    co_return OpStatus::Done;
+    co_return co_await Confirm(s, check, QStringLiteral("the ramp write"));
 }
 
 Task<OpStatus> SaveRampsFromImage(Services s, QString path) {
@@ -261,7 +243,7 @@ Task<OpStatus> SaveRampsFromImage(Services s, QString path) {
     co_return OpStatus::Done;
 }
 
-Task<OpStatus> WriteRampFile(Services s, QString path) {
+Task<OpStatus> WriteRampFile(Services s, QString path, WriteOptions options) {
     std::string error;
     const auto fields = ReadRampFile(path.toStdString(), error);
     int bad = 0;
@@ -271,7 +253,7 @@ Task<OpStatus> WriteRampFile(Services s, QString path) {
     if (!view)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
                                   OpStatus::BadInput);
-    co_return co_await WriteRamps(s, view->fields);
+    co_return co_await WriteRamps(s, view->fields, options);
 }
 
 std::string RampTable(const RampView& view) {

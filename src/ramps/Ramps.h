@@ -8,12 +8,13 @@
 #include <QPointF>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/Task.h"
-#include "ops/Operation.h"
+#include "config/WriteGate.h"
 #include "protocol/Frames.h"
 
 namespace norva {
@@ -61,8 +62,12 @@ std::optional<std::vector<std::string>> RampFileLines(const RampFields& fields, 
 // holds fewer values or a value that is not a number.
 std::optional<RampFields> ReadRampFile(const std::string& path, std::string& error);
 
-// The six reports of a ramp write: each field floored and kept within 1..255. Nothing, with
-// the field named in error, when one is not a number.
+// What a ramp field goes to the unit as: floored and kept within 1..255 (0 is sent as 1).
+// Nothing when the text is not a number.
+std::optional<uint8_t> RampSentValue(const QString& text);
+
+// The six reports of a ramp write: each field as RampSentValue sends it. Nothing, with the
+// field named in error, when one is not a number.
 struct RampReport {
     std::vector<SlotBytes> commands;
     bool waitBefore;  // one input report waited before it
@@ -71,14 +76,16 @@ struct RampReport {
 std::optional<std::array<RampReport, 6>> RampWritePlan(const RampFields& fields,
                                                        std::string& error);
 
-// "Write to NORVA": the plan's reports with their waits, then, once the unit's stream has
-// brought the ramp cells back, "Ramps verified" or the cells that differ.
-Task<OpStatus> WriteRamps(Services s, RampFields fields);
+// "Write to NORVA" through the write gate: the unit's image, the backup, the plan's reports with
+// their waits, and the unit's confirmation of every ramp cell. `sent` is told the fields as
+// they went to the unit once all six reports are out.
+Task<OpStatus> WriteRamps(Services s, RampFields fields, WriteOptions options = {},
+                          std::function<void(const RampFields&)> sent = {});
 
 // The command line's "Read NORVA" then "Save File": the complete image's ramps to a file.
 Task<OpStatus> SaveRampsFromImage(Services s, QString path);
 // ... and "Load File" then "Write to NORVA": the file checked whole, row 8 sent as 255.
-Task<OpStatus> WriteRampFile(Services s, QString path);
+Task<OpStatus> WriteRampFile(Services s, QString path, WriteOptions options = {});
 
 // The table as text: the two speeds, then each ramp's rows with relative speed, absolute
 // speed and slope.

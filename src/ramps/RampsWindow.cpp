@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QPointer>
 #include <QResizeEvent>
+#include <cmath>
 
+#include "base/NumberText.h"
 #include "base/NumberedLines.h"
 #include "link/Link.h"
 #include "ui/Dialogs.h"
@@ -80,9 +82,10 @@ class RampsWindow::LabelProgress : public Progress {
     Progress& pointer_;
 };
 
-RampsWindow::RampsWindow(Services services, QWidget* parent)
+RampsWindow::RampsWindow(Services services, WriteOptions writeOptions, QWidget* parent)
     : QWidget(parent, Qt::Window),
       services_(services),
+      writeOptions_(std::move(writeOptions)),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
     setWindowTitle(QStringLiteral("Acceleration/Deceleration ramps"));
     setFont(QFont(QStringLiteral("Liberation Sans")));
@@ -189,11 +192,18 @@ void RampsWindow::pinta() {
     int bad = 0;
     auto view = Pinta(fields(), &bad);
     for (int n = 1; n <= kRampFields; ++n) {
-        const bool marked = n == bad;
-        field(n)->setStyleSheet(marked ? kBadField : QString());
-        field(n)->setToolTip(marked ? QStringLiteral("Not a number: the relative speeds and the "
-                                                     "chart wait for a number here")
-                                    : QString());
+        QString why;
+        if (n == bad) {
+            why = QStringLiteral(
+                "Not a number: the relative speeds and the chart wait for a number here");
+        } else if (n <= kRampWriteFields) {
+            const auto number = ParseNumber(field(n)->text().toStdString());
+            const auto sent = RampSentValue(field(n)->text());
+            if (number && sent && (std::floor(*number) < 1 || std::floor(*number) > 255))
+                why = QStringLiteral("The unit takes 1 to 255: %1 will be sent").arg(*sent);
+        }
+        field(n)->setStyleSheet(why.isEmpty() ? QString() : kBadField);
+        field(n)->setToolTip(why);
     }
     if (!view) return;  // the column and the chart stay as they were
     view_ = std::move(view);
@@ -217,8 +227,15 @@ void RampsWindow::Read() {
 void RampsWindow::Write() {
     const Services s(services_.link, services_.dialogs, *labelProgress_);
     const RampFields f = fields();
+    const WriteOptions options = writeOptions_;
+    QPointer<RampsWindow> self(this);
+    // Once the ramps are out the fields show what the unit was sent, not what was typed.
+    const auto sent = [self](const RampFields& values) {
+        if (self) self->setFields(values);
+    };
     StartOperation(
-        s.link, s.dialogs, [s, f] { return Ended(WriteRamps(s, f)); }, true, this);
+        s.link, s.dialogs, [s, f, options, sent] { return Ended(WriteRamps(s, f, options, sent)); },
+        true, this);
 }
 
 void RampsWindow::Load() {

@@ -27,11 +27,12 @@ class RampsWindow : public QWidget {
     static constexpr double kDesignWidthTwips = 9924;
     static constexpr double kDesignHeightTwips = 5916;
 
-    explicit RampsWindow(Services services, QWidget* parent = nullptr);
+    RampsWindow(Services services, WriteOptions writeOptions, QWidget* parent = nullptr);
     ~RampsWindow() override;
 
     // The recompute: relative speeds and chart from the fields, row 8 forced to 255. A field
-    // that is not a number is marked and leaves the column and the chart as they were.
+    // that is not a number is marked and leaves the column and the chart as they were; a ramp
+    // value the unit would take otherwise (outside 1..255) is marked with what will be sent.
     void pinta();
     void Read();   // "Read NORVA"
     void Write();  // "Write to NORVA"
@@ -59,6 +60,7 @@ class RampsWindow : public QWidget {
     void buildFrame(QGroupBox* frame, int firstField, int firstRelative, double width);
 
     Services services_;
+    WriteOptions writeOptions_;
     TwipLayout layout_;
     std::array<QLineEdit*, 50> fields_{};
     std::optional<RampView> view_;

@@ -1,6 +1,8 @@
 #include "sim/ServerOptions.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 namespace norva::sim {
 
@@ -27,9 +29,13 @@ std::optional<std::pair<std::string, uint16_t>> ParseTcpAddress(std::string_view
     return std::pair{std::string(text.substr(0, colon)), *port};
 }
 
-std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& args) {
+std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& args,
+                                             std::string* error) {
     ServerOptions options;
     bool haveListen = false;
+    // The unit's options by the names the program's sim: device gives them.
+    static constexpr std::string_view kValued[] = {
+        "rate", "answer", "preamble", "burst", "silent-after", "unplug-after", "engine"};
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -39,13 +45,20 @@ std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& arg
             options.host = address->first;
             options.port = address->second;
             haveListen = true;
-        } else if (arg == "--rate" && hasValue) {
-            auto rate = WholeNumber<int>(args[++i]);
-            if (!rate || *rate < 1 || *rate > 1000) return std::nullopt;
-            options.rate = *rate;
-        } else if (arg == "--falling") {
-            options.falling = true;
-        } else {
+            continue;
+        }
+        if (arg == "--falling") {
+            options.unit.falling = true;
+            continue;
+        }
+        const std::string_view name = std::string_view(arg).substr(arg.rfind("--", 0) == 0 ? 2 : 0);
+        const bool valued =
+            arg.rfind("--", 0) == 0 &&
+            std::find(std::begin(kValued), std::end(kValued), name) != std::end(kValued);
+        if (!valued || !hasValue) return std::nullopt;
+        std::string why;
+        if (!SetSimOption(options.unit, std::string(name) + "=" + args[++i], why)) {
+            if (error) *error = why;
             return std::nullopt;
         }
     }

@@ -1,5 +1,5 @@
 #pragma once
-// Command line of norva-sim: --listen tcp:HOST:PORT [--falling] [--rate N].
+// Command line of norva-sim: --listen tcp:HOST:PORT and the simulated unit's options.
 
 #include <cstdint>
 #include <optional>
@@ -7,22 +7,33 @@
 #include <string_view>
 #include <vector>
 
+#include "sim/SimOptions.h"
+
 namespace norva::sim {
 
 struct ServerOptions {
     std::string host;
     uint16_t port = 0;  // 0: any free port
-    bool falling = false;
-    int rate = 50;  // input reports per second
+    SimOptions unit;
 };
 
 constexpr const char* kServerUsage =
-    "usage: norva-sim --listen tcp:HOST:PORT [--falling] [--rate N]  (N 1..1000, default 50)";
+    "usage: norva-sim --listen tcp:HOST:PORT [--falling] [--rate N] [--answer K] [--preamble N]\n"
+    "                 [--burst N] [--silent-after N] [--unplug-after N] [--engine off]\n"
+    "  --rate N          input reports per second, 1 to 1000 (default 50)\n"
+    "  --answer K        a read is answered in K reports, 1 to 4 (default 4)\n"
+    "  --preamble N      the run log's preamble is N bytes (default 8)\n"
+    "  --burst N         reports are handed over N at a time (default 1)\n"
+    "  --silent-after N  stops sending after N reports\n"
+    "  --unplug-after N  is unplugged after N reports\n"
+    "  --engine off      the engine stands at rest, cold";
 
 // "tcp:HOST:PORT" -> host and port; nullopt when it is not of that form.
 std::optional<std::pair<std::string, uint16_t>> ParseTcpAddress(std::string_view text);
 
-// nullopt on any usage error (the caller prints kServerUsage).
-std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& args);
+// nullopt on any usage error, with the reason in error when an option was named wrongly (the
+// caller prints it and kServerUsage).
+std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& args,
+                                             std::string* error = nullptr);
 
 }  // namespace norva::sim

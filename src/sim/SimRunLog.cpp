@@ -48,8 +48,9 @@ void RunLog::endRun() {
     sampleInPage_ = 0;
 }
 
-std::vector<uint8_t> RunLog::downloadStream() const {
-    std::vector<uint8_t> out(kPreamble.begin(), kPreamble.end());
+std::vector<uint8_t> RunLog::downloadStream(int preamble) const {
+    std::vector<uint8_t> out;
+    for (int i = 0; i < preamble; ++i) out.push_back(kPreamble[i % kPreamble.size()]);
     out.insert(out.end(), kMarkZeros, 0);
     out.push_back(kMark1);
     out.push_back(kMark2);

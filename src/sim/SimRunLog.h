@@ -37,9 +37,9 @@ class RunLog {
     int nextPage() const { return next_; }
     uint64_t pagesWritten() const { return written_; }
 
-    // What download mode sends: a preamble, ten zeros, 252, 253, then every page in physical
-    // order. The unit pads with kErased after it.
-    std::vector<uint8_t> downloadStream() const;
+    // What download mode sends: a preamble of `preamble` bytes, ten zeros, 252, 253, then
+    // every page in physical order. The unit pads with kErased after it.
+    std::vector<uint8_t> downloadStream(int preamble = 8) const;
 
   private:
     std::array<Page, kPages> pages_;

@@ -20,9 +20,6 @@ using Report = std::array<uint8_t, kReportLength>;
 
 constexpr int kEngineStepMs = 20;
 constexpr size_t kMaxPendingReads = 16;
-// A read request is answered in the stream slot of this many reports in a row, so that a
-// sender which looks at the reply after a few reports still finds it.
-constexpr int kReplyReports = 4;
 constexpr uint8_t kDownloadFiller = 255;
 constexpr int kDownloadChunk = in::kDownloadBytes;
 
@@ -45,6 +42,10 @@ struct SimUnit::Impl {
           terminal(o.falling),
           demo(DemoScript(), true) {
         options.rate = std::clamp(o.rate, 1, kMaxRate);
+        options.answerReports = std::clamp(o.answerReports, 1, 4);
+        options.burst = std::clamp(o.burst, 1, kMaxBurst);
+        options.preamble = std::clamp(o.preamble, 0, kMaxPreamble);
+        replyReportsLeft = options.answerReports;
         Rng history(o.seed + 7);
         PrefillHistory(memory, log, history);
         streamAddress = o.falling ? 255 : 0;
@@ -68,7 +69,7 @@ struct SimUnit::Impl {
 
     int streamAddress;
     std::deque<uint8_t> pendingReads;
-    int replyReportsLeft = kReplyReports;  // of the front read
+    int replyReportsLeft = 0;  // of the front read
 
     bool download = false;
     bool usbPower = false;
@@ -83,14 +84,32 @@ struct SimUnit::Impl {
     bool noUnit = false;
 
     std::deque<Report> queue;
+    size_t delivered = 0;  // queued reports handed over: the rest wait for their burst
     uint64_t generated = 0;
     uint64_t dropped = 0;
 
     void stepEngineTo(int64_t relMs) {
         while (engineMs + kEngineStepMs <= relMs) {
-            demo.step(kEngineStepMs, memory, log, noise);
+            if (!options.engineOff) demo.step(kEngineStepMs, memory, log, noise);
             engineMs += kEngineStepMs;
         }
+    }
+
+    // The fault options: silent or unplugged after so many reports.
+    void countFaults() {
+        const auto reached = [this](int64_t after) {
+            return after >= 0 && generated >= static_cast<uint64_t>(after);
+        };
+        if (reached(options.silentAfter)) silent = true;
+        if (reached(options.unplugAfter) && !unplugged) {
+            unplugged = true;
+            clearQueue();
+        }
+    }
+
+    void clearQueue() {
+        queue.clear();
+        delivered = 0;
     }
 
     int64_t dueMs(int64_t index) const { return rateOriginMs + index * 1000 / options.rate; }
@@ -132,7 +151,7 @@ struct SimUnit::Impl {
             const uint8_t a = pendingReads.front();
             if (--replyReportsLeft == 0) {
                 pendingReads.pop_front();
-                replyReportsLeft = kReplyReports;
+                replyReportsLeft = options.answerReports;
             }
             r[kStreamAddress] = a;
             r[kStreamValue] = memory[a];
@@ -192,7 +211,7 @@ struct SimUnit::Impl {
             replyReportsLeft -= static_cast<int>(take);
             if (replyReportsLeft == 0) {
                 pendingReads.pop_front();
-                replyReportsLeft = kReplyReports;
+                replyReportsLeft = options.answerReports;
             }
         }
         const int64_t streamed = (n - answered) % 256;
@@ -214,7 +233,11 @@ struct SimUnit::Impl {
         if (queue.size() > kQueueCapacity) {
             queue.pop_front();
             ++dropped;
+            if (delivered > 0) --delivered;
         }
+        if (queue.size() - delivered >= static_cast<size_t>(options.burst))
+            delivered = queue.size();
+        countFaults();
     }
 
     void apply(uint8_t a, uint8_t v) {
@@ -236,17 +259,17 @@ struct SimUnit::Impl {
             usbPower = value != 0;
         } else if (modeByte == kModeOperating && value == kOperatingDownload) {
             download = true;
-            downloadStream = log.downloadStream();
+            downloadStream = log.downloadStream(options.preamble);
             downloadPos = 0;
             // The download request carries (79, 1), which a downward unit would otherwise
             // take as a test step; the unit is busy sending its log instead.
             testStep = 0;
             // Reports from before the request would shift the log past what the program reads.
-            queue.clear();
+            clearQueue();
         } else if (modeByte == kModeOperating && value == kOperatingNormal && download) {
             download = false;
             downloadStream.clear();
-            queue.clear();  // leftover log filler would read as a broken stream
+            clearQueue();  // leftover log filler would read as a broken stream
         }
     }
 };
@@ -274,26 +297,29 @@ void SimUnit::advanceTo(int64_t nowMs) {
         const int64_t skip = std::max<int64_t>(0, last + 1 - d.nextIndex - kQueueCapacity);
         d.skip(skip);
         d.nextIndex += skip;
-        for (; d.nextIndex <= last; ++d.nextIndex) {
+        for (; d.nextIndex <= last && !d.silent && !d.unplugged; ++d.nextIndex) {
             d.stepEngineTo(d.dueMs(d.nextIndex) - d.zeroMs);
             d.emit();
         }
+        // A fault option that struck meanwhile: what was due after it never comes.
+        d.nextIndex = std::max(d.nextIndex, last + 1);
     }
     d.stepEngineTo(nowMs - d.zeroMs);
 }
 
 bool SimUnit::takeReport(std::span<uint8_t> out) {
-    if (d_->queue.empty()) return false;
+    if (d_->delivered == 0) return false;
     const Report& r = d_->queue.front();
     const size_t n = std::min(out.size(), r.size());
     std::copy_n(r.begin(), n, out.begin());
     std::fill(out.begin() + n, out.end(), 0);
     d_->queue.pop_front();
+    --d_->delivered;
     return true;
 }
 
 size_t SimUnit::pendingReports() const {
-    return d_->queue.size();
+    return d_->delivered;
 }
 
 void SimUnit::receive(std::span<const uint8_t> report) {
@@ -321,7 +347,7 @@ void SimUnit::setSilent(bool on) {
 
 void SimUnit::setUnplugged(bool on) {
     d_->unplugged = on;
-    if (on) d_->queue.clear();
+    if (on) d_->clearQueue();
 }
 
 void SimUnit::setGarbage(bool on) {

@@ -9,13 +9,9 @@
 #include <span>
 #include <string>
 
-namespace norva::sim {
+#include "sim/SimOptions.h"
 
-struct SimOptions {
-    bool falling = false;  // a downward unit: streams its image in falling address order
-    int rate = 50;         // input reports per second, 1..1000
-    uint32_t seed = 1;     // for the nonsense-report fault and the engine's small noise
-};
+namespace norva::sim {
 
 class SimUnit {
   public:
@@ -36,6 +32,7 @@ class SimUnit {
     // Generates every report due up to nowMs (monotonic). The first call sets time zero.
     void advanceTo(int64_t nowMs);
     // Takes the oldest queued input report (byte 0 = report ID 0); false when none waits.
+    // With bursts, reports wait until a whole burst is there.
     bool takeReport(std::span<uint8_t> out);
     size_t pendingReports() const;
 

@@ -25,15 +25,14 @@ extern "C" void OnStopSignal(int) {
 int main(int argc, char** argv) {
     using namespace norva::sim;
     std::vector<std::string> args(argv + 1, argv + argc);
-    auto options = ParseServerArgs(args);
+    std::string error;
+    auto options = ParseServerArgs(args, &error);
     if (!options) {
+        if (!error.empty()) std::fprintf(stderr, "norva-sim: %s\n", error.c_str());
         std::fprintf(stderr, "%s\n", kServerUsage);
         return 2;
     }
-    SimOptions simOptions;
-    simOptions.falling = options->falling;
-    simOptions.rate = options->rate;
-    SimUnit unit(simOptions);
+    SimUnit unit(options->unit);
     ServedSimUnit served(unit);
     SimServer server(served, options->host, options->port);
     if (!server.listen()) {
@@ -49,7 +48,7 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &action, nullptr);
 
     std::fprintf(stderr, "norva-sim: %s unit listening on tcp:%s:%u\n",
-                 options->falling ? "downward" : "upward", server.host().c_str(),
+                 options->unit.falling ? "downward" : "upward", server.host().c_str(),
                  static_cast<unsigned>(server.port()));
     server.run();
     runningServer = nullptr;

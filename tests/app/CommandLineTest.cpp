@@ -24,7 +24,7 @@ TEST(CommandLine, MonitorOptions) {
     auto line = Parse({"--device", "sim:falling", "monitor", "--reports", "20", "--csv"});
     ASSERT_TRUE(line);
     EXPECT_EQ(line->device.kind, DeviceChoice::Kind::Sim);
-    EXPECT_TRUE(line->device.falling);
+    EXPECT_TRUE(line->device.sim.falling);
     EXPECT_EQ(line->command, Command::Monitor);
     EXPECT_EQ(line->monitorOptions.reports, 20);
     EXPECT_TRUE(line->monitorOptions.csv);
@@ -58,13 +58,24 @@ TEST(DeviceChoice, AllThreeWaysToReachAUnit) {
     EXPECT_EQ(choice->port, 5050);
     choice = ParseDevice("sim:rate=1000", error);
     ASSERT_TRUE(choice);
-    EXPECT_EQ(choice->rate, 1000);
-    EXPECT_FALSE(choice->falling);
+    EXPECT_EQ(choice->sim.rate, 1000);
+    EXPECT_FALSE(choice->sim.falling);
     choice = ParseDevice("sim", error);
     ASSERT_TRUE(choice);
-    EXPECT_EQ(choice->rate, 50);
+    EXPECT_EQ(choice->sim.rate, 50);
+    EXPECT_EQ(choice->sim.answerReports, 4);
+    // Options in any order.
+    choice =
+        ParseDevice("sim:engine=off:burst=8:falling:answer=1:preamble=525:unplug-after=9", error);
+    ASSERT_TRUE(choice) << error;
+    EXPECT_TRUE(choice->sim.engineOff && choice->sim.falling);
+    EXPECT_EQ(choice->sim.burst, 8);
+    EXPECT_EQ(choice->sim.answerReports, 1);
+    EXPECT_EQ(choice->sim.preamble, 525);
+    EXPECT_EQ(choice->sim.unplugAfter, 9);
     for (const char* bad : {"tcp:host", "tcp::80", "tcp:host:0", "tcp:host:70000", "tcp:host:x",
-                            "sim:rate=0", "sim:rate=1001", "sim:upside", "hidraw"}) {
+                            "sim:rate=0", "sim:rate=1001", "sim:upside", "hidraw", "sim:answer=0",
+                            "sim:burst=x", "sim:silent-after=-1", "sim:engine=hot"}) {
         EXPECT_FALSE(ParseDevice(bad, error)) << bad;
         EXPECT_NE(error.find(bad), std::string::npos) << error;
     }
@@ -74,7 +85,7 @@ TEST(CommandLine, SummaryOfAUnitOrOfAFile) {
     auto line = Parse({"--device", "sim:falling", "summary"});
     ASSERT_TRUE(line);
     EXPECT_EQ(line->command, Command::Summary);
-    EXPECT_TRUE(line->device.falling);
+    EXPECT_TRUE(line->device.sim.falling);
     EXPECT_TRUE(line->summaryImage.empty());
     line = Parse({"summary", "--image", "unit.nvc"});
     ASSERT_TRUE(line);

@@ -380,6 +380,7 @@ TEST_F(MainWindowTest, FileMenusRunTheirOperationsAndEscapeCancelsThem) {
     QCoreApplication::sendEvent(window, &escape);
     Settle(link());
     EXPECT_FALSE(link().Operation.busy());
-    EXPECT_EQ(dialogs().messages().back(),
-              "Cancelled while programming: 0 of 40 reports were sent.");
+    EXPECT_EQ(dialogs().messages().back().toStdString(),
+              "Cancelled while programming: 0 of 40 reports were sent, 0 of 235 values confirmed "
+              "by the unit.");
 }

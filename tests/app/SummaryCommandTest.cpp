@@ -8,7 +8,7 @@
 #include "app/SummaryCommand.h"
 #include "link/Link.h"
 #include "link/hid/SimBackend.h"
-#include "params/ImageLayout.h"
+#include "protocol/ImageLayout.h"
 #include "support/Drain.h"
 #include "support/FakeBackend.h"
 

@@ -50,11 +50,13 @@ TEST(UnitCommand, BackupAndRestoreOnBothKindsOfUnit) {
         ran = RunNorva({"--device", unit, "clone", "write", other, "--dry-run"});
         EXPECT_EQ(ran.status, 0) << ran.err;
         EXPECT_EQ(ran.err.rfind("norva: Idle RPM: ", 0), 0u) << ran.err;
-        EXPECT_NE(ran.err.find("1 changes; nothing was sent (dry run)."), std::string::npos);
+        EXPECT_NE(ran.err.find("\n1 change; nothing was sent (dry run).\n"), std::string::npos);
         ran = RunNorva({"--device", unit, "clone", "write", other});
         ASSERT_EQ(ran.status, 0) << ran.err;
         EXPECT_EQ(ran.err.rfind("Idle RPM: ", 0), 0u) << ran.err;
-        EXPECT_NE(ran.err.find("norva: Write these 1 changes? Yes\n"), std::string::npos);
+        EXPECT_NE(ran.err.find("norva: Write this change? Yes\n"), std::string::npos);
+        EXPECT_NE(ran.err.find("norva: Written and confirmed by the unit: 235 values\n"),
+                  std::string::npos);
         // The unit's configuration was kept before the write, where the message says.
         const std::string kept = "norva: The unit's configuration before this write is kept in ";
         const size_t at = ran.err.find(kept);
@@ -62,9 +64,10 @@ TEST(UnitCommand, BackupAndRestoreOnBothKindsOfUnit) {
         const QString backup = QString::fromStdString(
             ran.err.substr(at + kept.size(), ran.err.find('\n', at) - at - kept.size()));
         EXPECT_EQ(Read(backup), saved);
+        // Without a backup the changes are still listed: here there are none.
         ran = RunNorva({"--device", unit, "clone", "write", clone, "--no-backup"});
         EXPECT_EQ(ran.status, 0);
-        EXPECT_EQ(ran.err, "");
+        EXPECT_EQ(ran.err, "norva: The unit already holds these values: nothing was sent.\n");
     }
 }
 
@@ -97,14 +100,18 @@ TEST(UnitCommand, RefusalsHaveTheirExitStatus) {
     ran = RunNorva({"--device", "sim:rate=1000", "serial", "1000"});
     EXPECT_EQ(ran.status, 4);
     EXPECT_EQ(ran.err,
-              "norva: the serial number and the timers are set on downward units only; this "
-              "unit streams upwards\n");
+              "norva: This unit keeps no serial number or timers: only units whose configuration "
+              "streams downwards do.\n");
     ran = RunNorva({"--device", "sim:falling:rate=1000", "serial", "70000"});
     EXPECT_EQ(ran.status, 3);
-    ran = RunNorva({"--device", "sim:falling:rate=1000", "serial", "-1000"});
+    ran = RunNorva({"--device", "sim:falling:rate=1000", "serial", "-1000", "--no-backup"});
     EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(ran.err, "");
     ran = RunNorva({"--device", "sim:falling:rate=1000", "timers", "clear-all"});
     EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_NE(ran.err.find("\nnorva: The unit's configuration before this write is kept in "),
+              std::string::npos)
+        << ran.err;
     ran = RunNorva({"timers", "reset"});
     EXPECT_EQ(ran.status, 2);
     EXPECT_EQ(ran.err, "norva: timers needs clear-all or clear-service\nTry 'norva --help'.\n");
@@ -118,10 +125,10 @@ TEST(UnitCommand, NoUnitWithinTenSeconds) {
 }
 
 TEST(UnitCommand, FactoryCommandsOnBothKindsOfUnit) {
-    Ran ran = RunNorva({"--device", "sim:rate=1000", "factory", "hardware-test"});
+    Ran ran = RunNorva({"--device", "sim:rate=1000:engine=off", "factory", "hardware-test"});
     EXPECT_EQ(ran.status, 0) << ran.err;
     EXPECT_EQ(ran.out, "offset= 14 Factor= 161\n");  // 3 and 27 tenths of an ampere
-    ran = RunNorva({"--device", "sim:falling:rate=1000", "factory", "hardware-test"});
+    ran = RunNorva({"--device", "sim:falling:rate=1000:engine=off", "factory", "hardware-test"});
     EXPECT_EQ(ran.status, 0) << ran.err;
     EXPECT_EQ(ran.out, "offset= 4 Factor= 237\n");
     ran = RunNorva({"--device", "sim:rate=1000", "factory", "max-rpm", "120"});
@@ -149,9 +156,9 @@ TEST(UnitCommand, RampsReadWriteAndShow) {
     Ran ran = RunNorva({"--device", "sim:rate=1000", "ramps", "read", file});
     ASSERT_EQ(ran.status, 0) << ran.err;
     EXPECT_EQ(Read(file).substr(0, 8), "40\r\n2\r\n7");
-    ran = RunNorva({"--device", "sim:falling:rate=1000", "ramps", "write", file});
+    ran = RunNorva({"--device", "sim:falling:rate=1000", "ramps", "write", file, "--no-backup"});
     EXPECT_EQ(ran.status, 0);
-    EXPECT_EQ(ran.err, "norva: Ramps verified\n");
+    EXPECT_EQ(ran.err, "norva: Written and confirmed by the unit: 32 values\n");
     ran = RunNorva({"ramps", "show", file, "--png", dir.filePath("r.png")});
     EXPECT_EQ(ran.status, 0) << ran.err;
     EXPECT_NE(ran.out.find("  8             120             255      4\n"), std::string::npos)

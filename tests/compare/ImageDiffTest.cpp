@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "compare/ImageDiff.h"
-#include "params/CloneImage.h"
+#include "config/CloneImage.h"
 #include "support/Program.h"
 
 using namespace norva;

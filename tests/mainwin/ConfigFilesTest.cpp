@@ -84,7 +84,10 @@ TEST_F(FileOps, CloneWriteSendsFortyReportsByteForByteTwoReportsApart) {
         stream(1);
         ASSERT_EQ(bus.writes.size(), r + 1);
     }
+    EXPECT_FALSE(rig.status) << "done before the unit confirmed it";
+    stream(256);  // a turn of the stream brings every cell back
     ASSERT_EQ(rig.status, OpStatus::Done);
+    EXPECT_EQ(rig.lastMessage().toStdString(), "Written and confirmed by the unit: 235 values");
     const auto v = [](int a) { return a == 16 ? 250 : (a * 3) % 256; };
     const auto expect = [&](const std::vector<uint8_t>& w, std::vector<int> addresses) {
         for (int k = 0; k < 6; ++k)
@@ -106,7 +109,7 @@ TEST_F(FileOps, CloneWriteSendsFortyReportsByteForByteTwoReportsApart) {
             EXPECT_NE(w[3 + 5 * k], 255);
         }
     EXPECT_EQ(rig.progress.texts[1], "Programming the NORVA 6%");
-    EXPECT_EQ(rig.progress.texts.back(), "Programming the NORVA 98%");
+    EXPECT_EQ(rig.progress.texts.end()[-2], "Programming the NORVA 98%");
     EXPECT_FALSE(rig.progress.shown);
     EXPECT_FALSE(rig.progress.busy);
     EXPECT_EQ(handover.path, rig.path("unit.nvc"));
@@ -119,7 +122,7 @@ TEST_F(FileOps, CloneSaveWritesTheImageAndNeedsItComplete) {
     ASSERT_TRUE(rig.start(SaveCloneFile));
     Settle(link);
     EXPECT_EQ(rig.status, OpStatus::Stopped);
-    EXPECT_EQ(rig.lastMessage(), "Backup data not available, please wait");
+    EXPECT_EQ(rig.lastMessage().toStdString(), "Backup data not available, please wait");
     EXPECT_TRUE(rig.dialogs.calls(DialogCall::Kind::SaveFile).empty());
 
     link.BackupByteCount = 255;
@@ -136,7 +139,7 @@ TEST_F(FileOps, CloneSaveWritesTheImageAndNeedsItComplete) {
     EXPECT_TRUE(ask.overwritePrompt);
 }
 
-TEST_F(FileOps, ParameterSaveAsksEveryAddressAndTakesItsAnswer) {
+TEST_F(FileOps, ParameterSaveAsksEveryAddressAndTakesItsAnswerAsSoonAsItComes) {
     rig.dialogs.answerSaveFile(rig.path("engine"));
     ASSERT_TRUE(rig.start(SaveParameterFile));
     stream(3);
@@ -148,8 +151,9 @@ TEST_F(FileOps, ParameterSaveAsksEveryAddressAndTakesItsAnswer) {
         EXPECT_TRUE(IsRead(last(), address)) << address;
         EXPECT_EQ(last()[31], 0);
         values.push_back(address ^ 0xA5);
-        answer(address, address ^ 0xA5, 3);
-        ASSERT_EQ(bus.writes.size(), values.size()) << "asked again before four reports";
+        // A report queued before the unit saw the question, then its answer in one report.
+        feed({StreamReport(address == 16 ? 17 : 16, 0)});
+        ASSERT_EQ(bus.writes.size(), values.size());
         answer(address, address ^ 0xA5, 1);
     }
     ASSERT_EQ(rig.status, OpStatus::Done);
@@ -175,7 +179,7 @@ TEST_F(FileOps, ALateAnswerIsWaitedForAndNoAnswerWritesNoFile) {
     EXPECT_TRUE(IsRead(last(), 17));
     stream(10);
     EXPECT_EQ(rig.status, OpStatus::Stopped);
-    EXPECT_EQ(rig.lastMessage(),
+    EXPECT_EQ(rig.lastMessage().toStdString(),
               "The unit did not answer while reading address 17: 1 of 71 values were read; no "
               "file was written.");
     EXPECT_EQ(rig.file("engine.nrv"), "kept\r\n");  // the earlier file is untouched
@@ -191,8 +195,10 @@ TEST_F(FileOps, WriteParametersNeedsFullAccessThenSendsEveryValue) {
     ASSERT_EQ(bus.writes.size(), 1u);
     EXPECT_EQ(SlotAt(last(), 0), Slot(113, 47, 160));
     answer(47, 7, 1);
-    ASSERT_EQ(rig.status, OpStatus::Done);
     ASSERT_EQ(bus.writes.size(), 72u);
+    stream(256);
+    ASSERT_EQ(rig.status, OpStatus::Done);
+    EXPECT_EQ(rig.lastMessage().toStdString(), "Written and confirmed by the unit: 71 values");
     for (int i = 0; i < 71; ++i) {
         const int a = NrvAddresses()[i];
         EXPECT_EQ(SlotAt(bus.writes[i + 1], 0), Slot(a, values[i], (a + values[i]) % 256));
@@ -218,7 +224,7 @@ TEST_F(FileOps, AWriteListsTheChangesItMakesFirst) {
     EXPECT_EQ(rig.status, OpStatus::Abandoned);
     EXPECT_TRUE(bus.writes.empty());
     const DialogCall& question = rig.dialogs.calls().back();
-    EXPECT_EQ(question.text, "Write these 1 changes?");
+    EXPECT_EQ(question.text, "Write this change?");
     EXPECT_EQ(question.defaultText.toStdString(), "Idle RPM: " + std::to_string(50 ^ 0x5A) +
                                                       " thousand RPM -> 1 thousand RPM "
                                                       "(address 50)");
@@ -237,24 +243,39 @@ TEST_F(FileOps, AWriteListsTheChangesItMakesFirst) {
     EXPECT_EQ(rig.status, OpStatus::Done);
     EXPECT_EQ(bus.writes.size(), 1u);
     EXPECT_NE(rig.lastMessage().indexOf("Max  RPM: "), -1) << rig.lastMessage().toStdString();
-    EXPECT_TRUE(rig.lastMessage().endsWith("1 changes; nothing was sent (dry run)."));
+    EXPECT_TRUE(rig.lastMessage().endsWith("\n1 change; nothing was sent (dry run)."));
 }
 
 TEST_F(FileOps, WriteProtectedOrSilentUnitsGetNothing) {
     for (int rights : {0, -1}) {
+        stream(256);  // the image again, after the question broke the stream
         bus.writes.clear();
         rig.write("engine.nrv", Lines(std::vector<int>(71, 1)));
         rig.dialogs.answerOpenFile(rig.path("engine.nrv"));
         ASSERT_TRUE(rig.start([&](Services s) { return WriteParameterFile(s, noBackup); }));
-        if (rights >= 0)
+        if (rights >= 0) {
             answer(47, rights, 1);
-        else
-            stream(3);  // no answer at all
+        } else {  // no answer at all: ten reports, the question once more, ten again
+            answer(100, 1, 10);
+            ASSERT_EQ(bus.writes.size(), 2u);
+            answer(100, 1, 10);
+        }
         ASSERT_EQ(rig.status, OpStatus::Refused);
-        EXPECT_EQ(rig.lastMessage(), "Norva Write Protected");
+        EXPECT_EQ(rig.lastMessage().toStdString(), "Norva Write Protected");
         EXPECT_EQ(rig.dialogs.calls(DialogCall::Kind::Message).back().icon, MessageIcon::Critical);
-        EXPECT_EQ(bus.writes.size(), 1u);  // the question only
+        EXPECT_EQ(bus.writes.size(), rights >= 0 ? 1u : 2u);  // the questions only
     }
+}
+
+TEST_F(FileOps, FullAccessIsFoundBehindReportsQueuedBeforeTheQuestion) {
+    rig.write("engine.nrv", Lines(std::vector<int>(71, 1)));
+    rig.dialogs.answerOpenFile(rig.path("engine.nrv"));
+    rig.dialogs.answerQuestion(false);
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteParameterFile(s, noBackup); }));
+    answer(100, 1, 8);  // a burst sent before the unit saw the question
+    answer(47, 7, 1);
+    EXPECT_EQ(rig.dialogs.calls(DialogCall::Kind::Question).size(), 1u) << "refused as protected";
+    EXPECT_EQ(rig.status, OpStatus::Abandoned);
 }
 
 TEST_F(FileOps, BadFilesAreRefusedNamingFileAndLineAndNothingIsSent) {
@@ -274,6 +295,7 @@ TEST_F(FileOps, BadFilesAreRefusedNamingFileAndLineAndNothingIsSent) {
             const std::string file = stem + (clone ? ".nvc" : ".nrv");
             const char* name = file.c_str();
             SCOPED_TRACE(file);
+            stream(256);
             bus.writes.clear();
             rig.write(name, text);
             rig.dialogs.answerOpenFile(rig.path(name));
@@ -305,8 +327,9 @@ TEST_F(FileOps, AUnitLostMidwayStopsTheOperationAndSaysHowFarItGot) {
     bus.unplug("unit");
     tick();
     EXPECT_EQ(rig.status, OpStatus::Stopped);
-    EXPECT_EQ(rig.lastMessage(),
-              "The unit was lost while programming: 10 of 40 reports were sent.");
+    EXPECT_EQ(rig.lastMessage().toStdString(),
+              "The unit was lost while programming: 10 of 40 reports were sent, 0 of 235 values "
+              "confirmed by the unit.");
     EXPECT_FALSE(handover.fastSetupOffered);
     EXPECT_FALSE(rig.progress.shown);
     EXPECT_FALSE(rig.progress.busy);
@@ -322,7 +345,7 @@ TEST_F(FileOps, AUnitLostMidwayStopsTheOperationAndSaysHowFarItGot) {
     bus.unplug("unit");
     tick();
     EXPECT_EQ(rig.status, OpStatus::Stopped);
-    EXPECT_EQ(rig.lastMessage(),
+    EXPECT_EQ(rig.lastMessage().toStdString(),
               "The unit was lost while reading address 17: 1 of 71 values were read; no file was "
               "written.");
     EXPECT_EQ(rig.file("engine.nrv"), "kept\r\n");
@@ -336,35 +359,52 @@ TEST_F(FileOps, CancelStopsWhereItIsAndASecondOperationIsRefused) {
     link.Operation.cancel();
     Settle(link);
     EXPECT_EQ(rig.status, OpStatus::Stopped);
-    EXPECT_EQ(rig.lastMessage(), "Cancelled while programming: 3 of 40 reports were sent.");
+    EXPECT_EQ(rig.lastMessage().toStdString(),
+              "Cancelled while programming: 3 of 40 reports were sent, 0 of 235 values confirmed "
+              "by the unit.");
     stream(20);
     EXPECT_EQ(bus.writes.size(), 3u);
 }
 
 TEST_F(FileOps, SerialNumberAndTimersOnADownwardUnit) {
-    const auto run = [&](std::function<Task<OpStatus>(Services)> op, const char* input) {
+    using Op = std::function<Task<OpStatus>(Services, WriteOptions)>;
+    const auto run = [&](Op op, const char* input) {
         bus.writes.clear();
         if (input) rig.dialogs.answerInput(input);
-        EXPECT_TRUE(rig.start(op));
+        EXPECT_TRUE(rig.start([&](Services s) { return op(s, noBackup); }));
     };
-    // An upward unit: nothing, not even a question.
-    run(SetSerialNumber, nullptr);
-    EXPECT_EQ(rig.status, OpStatus::Refused);
-    run(ClearAllTimers, nullptr);
-    EXPECT_EQ(rig.status, OpStatus::Refused);
+    const Op serial = SetSerialNumber, all = ClearAllTimers, service = ClearServiceTimer;
+    // An upward unit: no question, and a word why.
+    for (const Op& op : {serial, all, service}) {
+        run(op, nullptr);
+        EXPECT_EQ(rig.status, OpStatus::Refused);
+        EXPECT_EQ(rig.lastMessage().toStdString(),
+                  "This unit keeps no serial number or timers: only units whose configuration "
+                  "streams downwards do.");
+    }
     EXPECT_TRUE(rig.dialogs.calls(DialogCall::Kind::Input).empty());
+    EXPECT_TRUE(bus.writes.empty());
 
     int down = 200;  // the downward stream goes on from here
     const auto falling = [&](int n) {
         feedStream(down, n, true);
         down -= n;
     };
+    // While the image still arrives the write waits for it, and so knows the kind of unit.
     falling(10);
     ASSERT_TRUE(link.BackupDescending);
+    rig.dialogs.answerInput("1000");
+    ASSERT_TRUE(rig.start([&](Services s) { return SetSerialNumber(s, noBackup); }));
+    EXPECT_EQ(rig.progress.texts.back(), "Reading the unit's configuration 3%");
+    falling(250);
+    EXPECT_EQ(rig.dialogs.calls(DialogCall::Kind::Input).size(), 1u);
+    falling(1);
+    ASSERT_EQ(rig.status, OpStatus::Done);
+
     link.PressKey(TerminalKey::MenuUp);  // leaves the mode pair 1, 0 in the buffer
     for (const auto& [typed, high, low] : std::vector<std::tuple<const char*, int, int>>{
              {"1000", 3, 232}, {"-1000", 3, 232}, {"256", 1, 0}, {"65535", 255, 255}}) {
-        run(SetSerialNumber, typed);
+        run(serial, typed);
         EXPECT_TRUE(bus.writes.empty());
         falling(1);
         ASSERT_EQ(bus.writes.size(), 1u) << typed;
@@ -374,12 +414,19 @@ TEST_F(FileOps, SerialNumberAndTimersOnADownwardUnit) {
         EXPECT_EQ(rig.dialogs.calls(DialogCall::Kind::Input).back().title, "Serial Number");
     }
     for (const char* typed : {"65536", "12.5", "serial"}) {
-        run(SetSerialNumber, typed);
+        run(serial, typed);
         EXPECT_EQ(rig.status, OpStatus::BadInput) << typed;
         falling(2);
         EXPECT_TRUE(bus.writes.empty());
     }
-    run(ClearAllTimers, nullptr);
+    // Clearing every timer zeroes the cycle count and the engine time: asked first.
+    rig.dialogs.answerQuestion(false);
+    run(all, nullptr);
+    EXPECT_EQ(rig.status, OpStatus::Abandoned);
+    EXPECT_EQ(rig.dialogs.calls(DialogCall::Kind::Question).back().text,
+              "Clear all timers? The cycle count and the total engine time become 0.");
+    rig.dialogs.answerQuestion(true);
+    run(all, nullptr);
     for (int r = 0; r < 3; ++r) {
         EXPECT_EQ(bus.writes.size(), size_t(r));
         falling(1);
@@ -388,7 +435,7 @@ TEST_F(FileOps, SerialNumberAndTimersOnADownwardUnit) {
     EXPECT_EQ(SlotAt(bus.writes[0], 0), Slot(32, 0, 32));
     EXPECT_EQ(SlotAt(bus.writes[1], 5), Slot(43, 0, 43));
     EXPECT_EQ(SlotAt(bus.writes[2], 0), Slot(64, 0, 64));
-    run(ClearServiceTimer, nullptr);
+    run(service, nullptr);
     falling(1);
     ASSERT_EQ(bus.writes.size(), 1u);
     EXPECT_EQ(SlotAt(last(), 0), Slot(34, 0, 34));
@@ -458,7 +505,7 @@ TEST(FileOpsSim, ParametersRoundTripThroughAnUpwardUnit) {
     rig.dialogs.answerSaveFile(rig.path("engine.nrv"));
     ASSERT_TRUE(rig.start(SaveParameterFile));
     RunUntilEnded(sim, rig);
-    ASSERT_EQ(rig.status, OpStatus::Done);
+    ASSERT_EQ(rig.status, OpStatus::Done) << rig.lastMessage().toStdString();
     std::string text = rig.file("engine.nrv");
     for (int address : NrvAddresses()) {
         const size_t end = text.find("\r\n");
@@ -472,9 +519,11 @@ TEST(FileOpsSim, ParametersRoundTripThroughAnUpwardUnit) {
     const auto expected = sim.unit().memory();
     rig.write("changed.nrv", changed);
     rig.dialogs.answerOpenFile(rig.path("changed.nrv"));
+    rig.dialogs.answerQuestion(true);
     ASSERT_TRUE(rig.start([](Services s) { return WriteParameterFile(s, {QString(), false}); }));
     RunUntilEnded(sim, rig);
     ASSERT_EQ(rig.status, OpStatus::Done);
+    EXPECT_EQ(rig.lastMessage().toStdString(), "Written and confirmed by the unit: 71 values");
     for (int address : NrvAddresses())
         if (address < 64 || address > 69)  // the engine's own timers move by themselves
             EXPECT_EQ(sim.unit().memory()[address], (expected[address] + 1) % 256) << address;

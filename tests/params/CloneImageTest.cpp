@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "params/CloneImage.h"
+#include "config/CloneImage.h"
 
 using namespace norva::params;
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <set>
 
-#include "params/ImageLayout.h"
+#include "protocol/ImageLayout.h"
 
 using namespace norva::params;
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "params/ImageLayout.h"
 #include "params/Summary.h"
+#include "protocol/ImageLayout.h"
 
 using namespace norva::params;
 

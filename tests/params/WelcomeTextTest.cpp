@@ -43,9 +43,10 @@ class WelcomeWrite : public LinkTest {
   protected:
     ScriptedDialogs dialogs;
     RecordingProgress progress;
-    WelcomeTextWindow window{link, dialogs, progress};
+    WelcomeTextWindow window{link, dialogs, progress, {QString(), false}};
 
     void SetUp() override {
+        feedStream(0, 256);  // the unit's image: the write's backup needs it
         feedStream(0, 2);
         bus.writes.clear();
     }
@@ -83,6 +84,11 @@ TEST_F(WelcomeWrite, SixPacedReportsByteForByte) {
     EXPECT_EQ(window.Command2->text(), "Writing 2 of 6");
     for (int r = 0; r < 5; ++r) feedStream(4 + 2 * r, 2);
     ASSERT_EQ(bus.writes.size(), 6u);
+    EXPECT_EQ(link.BackupByteCount, 0);  // the image is assembled afresh
+    EXPECT_TRUE(dialogs.messages().empty());
+    feedStream(176, 32);  // the stream brings the text back
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0], "Written and confirmed by the unit: 32 values");
     EXPECT_EQ(window.Command2->text(), "Written");
     EXPECT_TRUE(window.Command1->isEnabled());
     EXPECT_TRUE(window.Command2->isEnabled());
@@ -91,10 +97,8 @@ TEST_F(WelcomeWrite, SixPacedReportsByteForByte) {
         std::vector<uint8_t>(last.begin() + 1, last.begin() + 11),
         (std::vector<uint8_t>{222, 223, 206, 'e', (206 + 'e') % 256, 222, 223, 207, 'z', 73}));
     for (int i = 11; i < 65; ++i) EXPECT_EQ(last[i], 0) << i;  // bytes 10..29 and the mode pair
-    EXPECT_EQ(link.BackupByteCount, 0);
     EXPECT_FALSE(progress.busy);
     EXPECT_FALSE(link.Operation.busy());
-    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST_F(WelcomeWrite, EscapeCancelsSaysHowFarItGotAndRestoresThePointer) {
@@ -108,7 +112,8 @@ TEST_F(WelcomeWrite, EscapeCancelsSaysHowFarItGotAndRestoresThePointer) {
     EXPECT_FALSE(link.Operation.busy());
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0],
-              "Cancelled while writing the welcome text: 2 of 6 reports were sent.");
+              "Cancelled while writing the welcome text: 2 of 6 reports were sent, 0 of 32 "
+              "values confirmed by the unit.");
     EXPECT_EQ(window.Command2->text(), "Write NORVA");
     EXPECT_TRUE(window.Command2->isEnabled());
     feedStream(6, 20);
@@ -123,7 +128,8 @@ TEST_F(WelcomeWrite, ALostUnitStopsTheWriteAndALaterUnitGetsNothing) {
     tick();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0],
-              "The unit was lost while writing the welcome text: 3 of 6 reports were sent.");
+              "The unit was lost while writing the welcome text: 3 of 6 reports were sent, 0 of 32 "
+              "values confirmed by the unit.");
     EXPECT_FALSE(progress.busy);
     bus.add("unit");
     feedStream(8, 20);
@@ -138,11 +144,13 @@ TEST_F(WelcomeWrite, RefusedWithoutAUnitOrWhileAnotherOperationRuns) {
     EXPECT_EQ(dialogs.messages()[0], Operations::RefusalText(Operations::Refusal::Busy));
     feedStream(2, 20);
     EXPECT_EQ(bus.writes.size(), 6u);  // the first write only
+    feedStream(176, 32);
+    EXPECT_FALSE(link.Operation.busy());
     bus.unplug("unit");
     tick();
     window.Write();
-    ASSERT_EQ(dialogs.messages().size(), 2u);
-    EXPECT_EQ(dialogs.messages()[1], "No unit is connected.");
+    ASSERT_EQ(dialogs.messages().size(), 3u);
+    EXPECT_EQ(dialogs.messages()[2], "No unit is connected.");
     bus.add("unit");
     feedStream(0, 20);
     EXPECT_EQ(bus.writes.size(), 6u);
@@ -165,6 +173,7 @@ TEST_F(WelcomeWrite, ReadNeedsTheImage) {
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0], "Backup data not available, please wait");
     link.BackupByteCount = 255;
+    std::fill(link.BackupImage.begin() + 176, link.BackupImage.begin() + 192, 0);
     link.BackupImage[176] = 'N';
     window.Read();
     EXPECT_EQ(window.Text1->text(), "N");
@@ -189,16 +198,17 @@ TEST(WelcomeTextSim, WrittenTextComesBackThroughTheStream) {
     Link& link = rig.link;
     ScriptedDialogs dialogs;
     NoProgress progress;
-    WelcomeTextWindow window(link, dialogs, progress);
+    WelcomeTextWindow window(link, dialogs, progress, {QString(), false});
     rig.run(400);
     window.Text1->setText(QStringLiteral("FIELD TEST"));
     window.Text2->setText(QStringLiteral("Señal OK"));
     window.Write();
-    rig.run(100);
+    rig.run(400);
     EXPECT_FALSE(link.Operation.busy());
     EXPECT_EQ(rig.unit().memory()[176], 'F');
     EXPECT_EQ(rig.unit().memory()[194], 0xF1);  // ñ
-    EXPECT_LT(link.BackupByteCount, 255);       // the image is being assembled afresh
+    ASSERT_FALSE(dialogs.messages().empty());
+    EXPECT_EQ(dialogs.messages().back(), "Written and confirmed by the unit: 32 values");
     rig.run(400);
     window.Read();
     EXPECT_EQ(window.Text1->text(), "FIELD TEST      ");

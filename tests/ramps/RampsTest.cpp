@@ -130,6 +130,7 @@ class RampsOps : public LinkTest {
   protected:
     OperationRig rig{link};
     int next = 0;
+    const WriteOptions noBackup{QString(), false};
 
     void SetUp() override {
         stream(300);
@@ -151,7 +152,7 @@ TEST_F(RampsOps, SixReportsPacedByteForByteThenChecked) {
     f[31] = "255";                       // address 175, checksum 174
     link.PressKey(TerminalKey::MenuUp);  // leaves 1, 0 in bytes 30, 31
     bus.writes.clear();
-    ASSERT_TRUE(rig.start([&](Services s) { return WriteRamps(s, f); }));
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteRamps(s, f, noBackup); }));
     ASSERT_EQ(bus.writes.size(), 1u);  // report 1 at once
     stream(1);
     ASSERT_EQ(bus.writes.size(), 3u);  // report 2 after one report, report 3 right after it
@@ -181,33 +182,35 @@ TEST_F(RampsOps, SixReportsPacedByteForByteThenChecked) {
     std::vector<Report> back;
     for (int k = 0; k < 32; ++k) back.push_back(StreamReport(144 + k, k == 6 ? 99 : sent(k)));
     feed(back);
+    feed(std::vector<Report>(300, StreamReport(100, 1)));  // and no other word on 150
     EXPECT_EQ(rig.status, OpStatus::Refused);
     EXPECT_EQ(rig.lastMessage().toStdString(),
-              "The unit does not hold the ramps that were sent: address 150 holds 99 (114 was "
-              "sent).");
+              "The unit does not hold what was written: address 150 holds 99 (114 was sent).");
 }
 
 TEST_F(RampsOps, ABadFieldSendsNothingAndALostUnitSaysHowFarItGot) {
     RampFields f = DefaultRampFields();
     f[9] = "fast";
-    ASSERT_TRUE(rig.start([&](Services s) { return WriteRamps(s, f); }));
+    ASSERT_TRUE(rig.start([&](Services s) { return WriteRamps(s, f, noBackup); }));
     EXPECT_EQ(rig.status, OpStatus::BadInput);
     EXPECT_EQ(rig.lastMessage(),
               "Acceleration row 5 slope is not a number: 'fast'. Nothing was sent.");
     EXPECT_TRUE(bus.writes.empty());
 
-    ASSERT_TRUE(rig.start([](Services s) { return WriteRamps(s, DefaultRampFields()); }));
+    ASSERT_TRUE(
+        rig.start([this](Services s) { return WriteRamps(s, DefaultRampFields(), noBackup); }));
     stream(1);
     ASSERT_EQ(bus.writes.size(), 3u);
     bus.unplug("unit");
     tick();
     EXPECT_EQ(rig.status, OpStatus::Stopped);
     EXPECT_EQ(rig.lastMessage(),
-              "The unit was lost while writing the ramps: 3 of 6 reports were sent.");
+              "The unit was lost while writing the ramps: 3 of 6 reports were sent, 0 of 32 "
+              "values confirmed by the unit.");
 }
 
 TEST_F(RampsOps, TheWindowReadsFromTheImageLoadsAndSaves) {
-    RampsWindow window(rig.services());
+    RampsWindow window(rig.services(), {QString(), false});
     EXPECT_EQ(window.windowTitle(), "Acceleration/Deceleration ramps");
     EXPECT_EQ(window.field(35)->text(), "43");  // drawn when it opens
     EXPECT_TRUE(window.field(15)->isReadOnly());
@@ -253,7 +256,7 @@ TEST_F(RampsOps, TheWindowReadsFromTheImageLoadsAndSaves) {
 }
 
 TEST_F(RampsOps, WindowAtItsDesignPlaces) {
-    RampsWindow window(rig.services());
+    RampsWindow window(rig.services(), {QString(), false});
     QResizeEvent design(QSize(662, 394), QSize());
     QCoreApplication::sendEvent(&window, &design);
     EXPECT_TRUE(Near(window.Picture1->geometry(), Px(360, 240, 2796, 1332)));
@@ -266,13 +269,18 @@ TEST(RampsSim, ReadThenWriteThroughTheSimulatedUnit) {
     SimRig sim;
     OperationRig rig(sim.link);
     sim.run(400);
-    RampsWindow window(rig.services());
+    RampsWindow window(rig.services(), {QString(), false});
     window.Read();
     for (int n = 1; n <= 32; ++n)
         EXPECT_EQ(window.field(n)->text().toInt(), sim.unit().memory()[143 + n]) << n;
-    window.field(4)->setText("7");  // acceleration row 2 slope
+    window.field(4)->setText("7");   // acceleration row 2 slope
+    window.field(6)->setText("-5");  // row 3 slope: sent as 1, and so marked
+    EXPECT_EQ(window.field(6)->toolTip(), "The unit takes 1 to 255: 1 will be sent");
     window.Write();
     for (int ms = 0; ms < 10000 && sim.link.Operation.busy(); ms += 15) sim.run(15);
     EXPECT_EQ(sim.unit().memory()[147], 7);
-    EXPECT_EQ(rig.lastMessage(), "Ramps verified");
+    EXPECT_EQ(sim.unit().memory()[149], 1);
+    EXPECT_EQ(window.field(6)->text(), "1");  // the field shows what the unit holds
+    EXPECT_TRUE(window.field(6)->toolTip().isEmpty());
+    EXPECT_EQ(rig.lastMessage(), "Written and confirmed by the unit: 32 values");
 }

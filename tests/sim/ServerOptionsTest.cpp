@@ -11,15 +11,27 @@ TEST(ServerOptions, ListenAddressRateAndDirection) {
     ASSERT_TRUE(o);
     EXPECT_EQ(o->host, "127.0.0.1");
     EXPECT_EQ(o->port, 7000);
-    EXPECT_EQ(o->rate, 50);
-    EXPECT_FALSE(o->falling);
+    EXPECT_EQ(o->unit.rate, 50);
+    EXPECT_FALSE(o->unit.falling);
 
     o = ParseServerArgs({"--falling", "--rate", "1000", "--listen", "tcp:localhost:0"});
     ASSERT_TRUE(o);
     EXPECT_EQ(o->host, "localhost");
     EXPECT_EQ(o->port, 0);
-    EXPECT_EQ(o->rate, 1000);
-    EXPECT_TRUE(o->falling);
+    EXPECT_EQ(o->unit.rate, 1000);
+    EXPECT_TRUE(o->unit.falling);
+
+    // The strict unit's options, by the names the program's sim: device gives them.
+    o = ParseServerArgs({"--listen", "tcp:localhost:0", "--answer", "1", "--preamble", "525",
+                         "--burst", "8", "--silent-after", "100", "--unplug-after", "200",
+                         "--engine", "off"});
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->unit.answerReports, 1);
+    EXPECT_EQ(o->unit.preamble, 525);
+    EXPECT_EQ(o->unit.burst, 8);
+    EXPECT_EQ(o->unit.silentAfter, 100);
+    EXPECT_EQ(o->unit.unplugAfter, 200);
+    EXPECT_TRUE(o->unit.engineOff);
 }
 
 TEST(ServerOptions, UsageErrors) {
@@ -36,9 +48,14 @@ TEST(ServerOptions, UsageErrors) {
         {"--listen", "tcp:127.0.0.1:7000", "--rate", "1001"},
         {"--listen", "tcp:127.0.0.1:7000", "--rate"},
         {"--listen", "tcp:127.0.0.1:7000", "--loud"},
+        {"--listen", "tcp:127.0.0.1:7000", "--answer", "5"},
+        {"--listen", "tcp:127.0.0.1:7000", "--engine", "cold"},
     };
     for (const auto& args : bad)
         EXPECT_FALSE(ParseServerArgs(args)) << ::testing::PrintToString(args);
+    std::string error;
+    EXPECT_FALSE(ParseServerArgs({"--listen", "tcp:localhost:0", "--burst", "0"}, &error));
+    EXPECT_NE(error.find("'burst'"), std::string::npos) << error;
 }
 
 }  // namespace

@@ -33,6 +33,13 @@ class FakeBackend : public HidBackend {
     std::vector<std::string> closed;           // paths, in order of close
     int enumerations = 0;
     int cancels = 0;
+    // The configuration the scripted unit streams (LinkTest::feedStream): each cell starts as
+    // its address ^ 0x5A, and the write slots of every output report land in it.
+    std::array<uint8_t, 256> memory = [] {
+        std::array<uint8_t, 256> m{};
+        for (int a = 0; a < 256; ++a) m[a] = static_cast<uint8_t>(a ^ 0x5A);
+        return m;
+    }();
 
     FakeDevice& add(const std::string& path) {
         FakeDevice d;
@@ -74,6 +81,13 @@ class FakeBackend : public HidBackend {
     bool write(HidHandle h, std::span<const uint8_t> report) override {
         if (!device(h)) return false;
         writes.emplace_back(report.begin(), report.end());
+        for (size_t at = 1; at + kSlotSize <= report.size() && at < 1 + kSlotCount * kSlotSize;
+             at += kSlotSize) {
+            const uint8_t a = report[at + 2], v = report[at + 3];
+            if (report[at] == kSync1 && report[at + 1] == kSync2 &&
+                report[at + 4] == Checksum(a, v) && a != kFunctionKey && a != kFunctionRead)
+                memory[a] = v;
+        }
         return true;
     }
     HidReadResult read(HidHandle h, std::span<uint8_t> buffer) override {

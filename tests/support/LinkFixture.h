@@ -38,7 +38,7 @@ class LinkTest : public ::testing::Test {
         std::vector<Report> reports;
         for (int i = 0; i < count; ++i) {
             const int a = ((falling ? first - i : first + i) % 256 + 256) % 256;
-            reports.push_back(StreamReport(a, a ^ 0x5A));
+            reports.push_back(StreamReport(a, bus.memory[a]));
         }
         feed(reports);
     }

@@ -3,6 +3,8 @@
 // stretches of time pass in poll ticks (each followed by one pass of the event loop, which
 // resumes the operations whose waits the tick ended).
 
+#include <algorithm>
+
 #include "link/Link.h"
 #include "link/hid/SimBackend.h"
 #include "support/LinkFixture.h"
@@ -19,10 +21,13 @@ struct SimRig {
           link(backend, [this] { return now; }) {}
 
     sim::SimUnit& unit() { return backend.unit(); }
-    // Lets `ms` pass, one poll tick at a time.
+    // Lets `ms` pass, one poll tick at a time, as often as the link's timer would tick (every
+    // millisecond while an operation waits for the unit).
     void run(int ms) {
-        for (int t = 0; t < ms; t += Link::kPollMs) {
-            now += Link::kPollMs;
+        for (int t = 0; t < ms;) {
+            const int step = std::clamp(link.Timer3.interval(), 1, Link::kPollMs);
+            now += step;
+            t += step;
             link.PollTick();
             Settle(link);
         }

@@ -28,19 +28,9 @@ std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& er
         std::stringstream rest(text.size() > 3 ? text.substr(4) : std::string());
         std::string part;
         while (std::getline(rest, part, ':')) {
-            if (part == "falling") {
-                choice.falling = true;
-            } else if (part == "rising") {
-                choice.falling = false;
-            } else if (part.rfind("rate=", 0) == 0) {
-                const auto rate = ToNumber(part.substr(5));
-                if (!rate || *rate < 1 || *rate > 1000) {
-                    error = "device " + text + ": the rate must be 1 to 1000 reports per second";
-                    return std::nullopt;
-                }
-                choice.rate = static_cast<int>(*rate);
-            } else {
-                error = "device " + text + ": unknown simulated-unit option '" + part + "'";
+            std::string why;
+            if (!sim::SetSimOption(choice.sim, part, why)) {
+                error = "device " + text + ": " + why;
                 return std::nullopt;
             }
         }
@@ -67,10 +57,7 @@ std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& er
 std::unique_ptr<HidBackend> MakeBackend(const DeviceChoice& choice, MsClock clock) {
     switch (choice.kind) {
         case DeviceChoice::Kind::Sim: {
-            sim::SimOptions options;
-            options.falling = choice.falling;
-            options.rate = choice.rate;
-            return std::make_unique<SimBackend>(options, std::move(clock));
+            return std::make_unique<SimBackend>(choice.sim, std::move(clock));
         }
         case DeviceChoice::Kind::Tcp:
             return std::make_unique<TcpBackend>(choice.host, choice.port);

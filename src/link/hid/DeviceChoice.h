@@ -1,7 +1,9 @@
 #pragma once
 // --device SPEC: which way the program reaches a unit.
 //   hid                      the unit on USB (default)
-//   sim[:falling][:rate=N]   the simulated unit in this process
+//   sim[:OPTION]...          the simulated unit in this process; options in any order:
+//                            falling, rate=N, answer=K, preamble=N, burst=N, silent-after=N,
+//                            unplug-after=N, engine=off
 //   tcp:HOST:PORT            a unit played by another process over TCP
 
 #include <cstdint>
@@ -11,16 +13,16 @@
 
 #include "base/Clock.h"
 #include "link/hid/HidBackend.h"
+#include "sim/SimOptions.h"
 
 namespace norva {
 
 struct DeviceChoice {
     enum class Kind { Hid, Sim, Tcp };
     Kind kind = Kind::Hid;
-    bool falling = false;  // sim
-    int rate = 50;         // sim, reports per second
-    std::string host;      // tcp
-    uint16_t port = 0;     // tcp
+    sim::SimOptions sim;  // sim
+    std::string host;     // tcp
+    uint16_t port = 0;    // tcp
 };
 
 // nullopt with a message in error when the text is not a device choice.

@@ -33,6 +33,8 @@ std::optional<HidReportLengths> SimBackend::reportLengths(HidHandle handle) {
 
 bool SimBackend::write(HidHandle handle, std::span<const uint8_t> report) {
     if (!isOpen(handle) || unit_.unplugged() || report.empty()) return false;
+    // Reports due before this write were sent before the unit saw it.
+    unit_.advanceTo(clock_());
     unit_.receive(report);
     return true;
 }

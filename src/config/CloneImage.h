@@ -11,12 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "params/ImageLayout.h"
+#include "protocol/ImageLayout.h"
 
 namespace norva::params {
-
-constexpr int kCloneFirstAddress = 16;
-constexpr int kCloneLines = kImageSize - kCloneFirstAddress;  // 240
 
 using Image = std::array<uint8_t, kImageSize>;
 

@@ -1,4 +1,4 @@
-#include "params/ImageLayout.h"
+#include "protocol/ImageLayout.h"
 
 #include <array>
 #include <cmath>

@@ -12,6 +12,10 @@
 namespace norva::params {
 
 constexpr int kImageSize = 256;
+// What a clone file carries: addresses 16 to 255. Below them the unit keeps its own record of
+// its last run.
+constexpr int kCloneFirstAddress = 16;
+constexpr int kCloneLines = kImageSize - kCloneFirstAddress;  // 240
 
 // Upward units stream their image in rising address order, downward units in falling order.
 enum class UnitKind { Upward, Downward };

@@ -1,4 +1,4 @@
-#include "params/CloneImage.h"
+#include "config/CloneImage.h"
 
 #include "base/NumberedLines.h"
 

@@ -1,0 +1,47 @@
+#include "config/SafetyBackup.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QStringList>
+#include <algorithm>
+
+#include "base/NumberedLines.h"
+#include "config/CloneImage.h"
+
+namespace norva {
+
+namespace {
+// Where a downward unit keeps its engine serial number: high byte, low byte.
+constexpr int kSerialHigh = 60;
+constexpr int kSerialLow = 59;
+}  // namespace
+
+QString DefaultBackupFolder() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("norva/backups"));
+}
+
+std::optional<QString> SaveSafetyBackup(std::span<const uint8_t> image, bool descending,
+                                        const QString& folder, const QDateTime& when,
+                                        std::string& error) {
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        error = folder.toStdString() + ": the folder cannot be made";
+        return std::nullopt;
+    }
+    QString name = when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+    if (descending)
+        name += QStringLiteral("_sn%1").arg(image[kSerialHigh] * 256 + image[kSerialLow]);
+    // Two backups in one second keep each other.
+    QString path = dir.filePath(name + QStringLiteral(".nvc"));
+    for (int n = 2; QFile::exists(path); ++n)
+        path = dir.filePath(QStringLiteral("%1_%2.nvc").arg(name).arg(n));
+    if (!WriteLines(path, params::CloneLines(image), error)) return std::nullopt;
+
+    // Names start with the time, so the oldest sort first.
+    const QStringList all = dir.entryList({QStringLiteral("*.nvc")}, QDir::Files, QDir::Name);
+    for (qsizetype i = 0; i + kBackupsKept < all.size(); ++i) dir.remove(all[i]);
+    return path;
+}
+
+}  // namespace norva

@@ -1,0 +1,202 @@
+#include "config/WriteGate.h"
+
+#include <algorithm>
+
+#include "compare/ImageDiff.h"
+#include "link/Link.h"
+#include "ui/Dialogs.h"
+#include "ui/Progress.h"
+
+namespace norva {
+
+namespace {
+
+// Cells the unit keeps as no configuration: a write there starts something, it is not kept.
+bool Watchable(int address) {
+    constexpr int kUpwardTestCell = 88;
+    constexpr int kDownwardTestCell = 79;
+    return address != kFunctionKey && address != kFunctionRead && address != kUpwardTestCell &&
+           address != kDownwardTestCell;
+}
+
+// A turn of the stream, and the reports that may have been queued before the last write.
+constexpr int kConfirmReports = 256 + 64;
+
+}  // namespace
+
+std::optional<UnitImage> CompleteImage(const Link& link) {
+    if (link.BackupByteCount < Link::kImageComplete) return std::nullopt;
+    UnitImage unit;
+    std::copy_n(link.BackupImage.begin(), unit.image.size(), unit.image.begin());
+    unit.descending = link.BackupDescending;
+    return unit;
+}
+
+Task<std::optional<UnitImage>> AwaitImage(Services s, QString doing) {
+    if (auto unit = CompleteImage(s.link)) co_return unit;
+    Outcome outcome;
+    {
+        ProgressScope shown(s.progress);
+        const auto percent = [&s] { return s.link.BackupByteCount * 100 / Link::kImageComplete; };
+        const QString text = QStringLiteral("Reading the unit's configuration %1%");
+        shown.setText(text.arg(percent()));
+        Link& link = s.link;
+        int lastPercent = percent();
+        outcome = co_await s.link.until(
+            [&] {
+                if (percent() != lastPercent) {
+                    lastPercent = percent();
+                    shown.setText(text.arg(std::min(lastPercent, 100)));
+                }
+                return link.BackupByteCount >= Link::kImageComplete;
+            },
+            kImageWaitReports);
+    }
+    if (outcome) co_return CompleteImage(s.link);
+    const QString howFar = QStringLiteral(
+                               "%1 of 255 bytes of its configuration had come; "
+                               "nothing was written")
+                               .arg(s.link.BackupByteCount);
+    if (outcome.kind == Outcome::NoAnswer) {
+        co_await s.dialogs.message(
+            QStringLiteral("The unit's configuration did not arrive whole while %1 (%2).")
+                .arg(doing, howFar),
+            {}, MessageIcon::Warning);
+    } else {
+        co_await Stop(s.dialogs, outcome, doing, howFar);
+    }
+    co_return std::nullopt;
+}
+
+Task<std::optional<OpStatus>> PreviewChanges(Services s, WriteOptions options, UnitImage unit,
+                                             std::array<uint8_t, 256> after,
+                                             std::vector<int> addresses) {
+    const auto kind = params::KindOf(unit.descending);
+    const auto changes = CompareImages(unit.image, after, kind, addresses);
+    if (changes.empty()) {
+        co_await s.dialogs.message(
+            QStringLiteral("The unit already holds these values: nothing was sent."));
+        co_return OpStatus::Done;
+    }
+    QStringList lines;
+    for (const Difference& d : changes) lines << QString::fromStdString(DifferenceLine(d));
+    const int n = static_cast<int>(changes.size());
+    if (options.dryRun) {
+        co_await s.dialogs.message(
+            lines.join('\n') + QStringLiteral("\n") +
+            (n == 1 ? QStringLiteral("1 change; nothing was sent (dry run).")
+                    : QStringLiteral("%1 changes; nothing was sent (dry run).").arg(n)));
+        co_return OpStatus::Done;
+    }
+    const QString question = n == 1 ? QStringLiteral("Write this change?")
+                                    : QStringLiteral("Write these %1 changes?").arg(n);
+    if (!co_await s.dialogs.ask(question, lines.join('\n'))) co_return OpStatus::Abandoned;
+    co_return std::nullopt;
+}
+
+Task<bool> BackUpBeforeWriting(Services s, WriteOptions options, UnitImage unit) {
+    if (!options.backup) co_return true;
+    std::string error;
+    const auto path = SaveSafetyBackup(unit.image, unit.descending, options.backupFolder,
+                                       QDateTime::currentDateTime(), error);
+    if (!path) {
+        const QString text = QStringLiteral(
+                                 "The unit's configuration could not be backed up "
+                                 "before writing (%1); nothing was written.")
+                                 .arg(QString::fromStdString(error));
+        co_await s.dialogs.message(text, {}, MessageIcon::Warning);
+        co_return false;
+    }
+    s.dialogs.notify(
+        QStringLiteral("The unit's configuration before this write is kept in %1").arg(*path));
+    co_return true;
+}
+
+std::vector<CellWrite> CellsOf(std::span<const SlotBytes> commands) {
+    std::vector<CellWrite> cells;
+    for (const SlotBytes& c : commands) {
+        if (c[0] != kSync1 || c[1] != kSync2 || c[4] != Checksum(c[2], c[3])) continue;
+        const auto same = [&c](const CellWrite& w) { return w.address == c[2]; };
+        const auto it = std::find_if(cells.begin(), cells.end(), same);
+        if (it == cells.end())
+            cells.push_back({c[2], c[3]});
+        else
+            it->value = c[3];  // the later write is the one the unit keeps
+    }
+    return cells;
+}
+
+WriteCheck::WriteCheck(Link& link, const std::vector<CellWrite>& cells) : link_(link) {
+    for (const CellWrite& c : cells)
+        if (Watchable(c.address)) cells_.push_back({c.address, c.value});
+    connect(&link_, &Link::dispatched, this, &WriteCheck::look);
+}
+
+void WriteCheck::look() {
+    // The zero-filled report of a lost unit is no word from the unit.
+    if (!link_.DeviceDetected) return;
+    const int address = static_cast<int>(link_.ReplyAddress);
+    for (Watched& w : cells_)
+        if (w.address == address) w.seen = static_cast<int>(link_.ReplyValue);
+}
+
+int WriteCheck::confirmed() const {
+    return static_cast<int>(std::count_if(cells_.begin(), cells_.end(),
+                                          [](const Watched& w) { return w.seen == w.sent; }));
+}
+
+QStringList WriteCheck::differences(int most) const {
+    QStringList out;
+    int left = 0;
+    for (const Watched& w : cells_) {
+        if (w.seen == w.sent) continue;
+        if (out.size() == most) {
+            ++left;
+            continue;
+        }
+        out << (w.seen < 0 ? QStringLiteral("address %1 did not come back").arg(w.address)
+                           : QStringLiteral("address %1 holds %2 (%3 was sent)")
+                                 .arg(w.address)
+                                 .arg(w.seen)
+                                 .arg(w.sent));
+    }
+    if (left > 0) out << QStringLiteral("and %1 more").arg(left);
+    return out;
+}
+
+QString SentAndConfirmed(int sent, int total, const WriteCheck& check) {
+    return SentCount(sent, total) + QStringLiteral(", %1 of %2 values confirmed by the unit")
+                                        .arg(check.confirmed())
+                                        .arg(check.total());
+}
+
+Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing) {
+    Outcome outcome;
+    {
+        ProgressScope shown(s.progress, QStringLiteral("Confirming the write"));
+        outcome = co_await s.link.until([&check] { return check.complete(); }, kConfirmReports);
+    }
+    const QString counted = QStringLiteral("%1 of %2 values confirmed by the unit")
+                                .arg(check.confirmed())
+                                .arg(check.total());
+    if (outcome.kind == Outcome::Cancelled) {
+        co_await s.dialogs.message(
+            QStringLiteral("Written, not confirmed: the check was cancelled (%1).").arg(counted),
+            {}, MessageIcon::Warning);
+        co_return OpStatus::Stopped;
+    }
+    if (outcome.kind == Outcome::UnitLost)
+        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("confirming ") + doing,
+                                QStringLiteral("everything was sent, ") + counted);
+    if (!check.complete())
+        co_return co_await Refuse(s.dialogs,
+                                  QStringLiteral("The unit does not hold what was written: ") +
+                                      check.differences().join(QStringLiteral(", ")) +
+                                      QLatin1Char('.'),
+                                  OpStatus::Refused);
+    co_await s.dialogs.message(
+        QStringLiteral("Written and confirmed by the unit: %1 values").arg(check.total()));
+    co_return OpStatus::Done;
+}
+
+}  // namespace norva

@@ -1,0 +1,33 @@
+#pragma once
+// How the simulated unit behaves: its kind and report rate, and the liberties the protocol
+// allows a real unit (a read answered in one to four reports, reports delivered in bursts, a
+// longer run-log preamble) and the faults a test may want (silence, unplugging, an engine at
+// rest). The program's "sim:..." device and norva-sim take the same options by name.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace norva::sim {
+
+struct SimOptions {
+    bool falling = false;      // a downward unit: streams its image in falling address order
+    int rate = 50;             // input reports per second, 1..1000
+    uint32_t seed = 1;         // for the nonsense-report fault and the engine's small noise
+    int answerReports = 4;     // a read request is answered in this many reports in a row, 1..4
+    int preamble = 8;          // bytes the run log sends before its markers
+    int burst = 1;             // reports handed over together, as an operating system's queue does
+    int64_t silentAfter = -1;  // stops sending after this many reports; -1 never
+    int64_t unplugAfter = -1;  // is unplugged after this many reports; -1 never
+    bool engineOff = false;    // the engine stands at rest, cold, instead of its demonstration
+};
+
+constexpr int kMaxPreamble = 4096;
+constexpr int kMaxBurst = 64;
+
+// One option by its name as the device text spells it: "falling", "rising", "rate=N",
+// "answer=K", "preamble=N", "burst=N", "silent-after=N", "unplug-after=N", "engine=off|on".
+// False, with the option named in error, for anything else or a value out of range.
+bool SetSimOption(SimOptions& options, std::string_view option, std::string& error);
+
+}  // namespace norva::sim
