@@ -101,7 +101,10 @@ std::vector<Difference> CompareImages(std::span<const uint8_t> a, std::span<cons
     std::vector<bool> named(params::kImageSize, false);
     for (const FieldInfo& info : params::Fields()) {
         const int first = params::AddressOf(info.field, kind);
-        if (first == params::kNoAddress) continue;
+        // A cell whose meaning on this kind of unit the program does not show is named by its
+        // address alone, as the parameters window leaves it out.
+        if (first == params::kNoAddress || (kind == UnitKind::Downward && !info.downwardShown))
+            continue;
         std::vector<int> changed;
         for (int address = first; address < first + info.width; ++address) {
             named[address] = true;

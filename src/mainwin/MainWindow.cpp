@@ -306,6 +306,7 @@ bool MainWindow::saveGeometry(std::string* error) {
 void MainWindow::LayoutControls(QSize inner) {
     layout_.apply(inner);
     FitCheckBox(inner);
+    progress_->refit();
     DrawDials();
     ShowLiveValues();
 }

@@ -1,6 +1,8 @@
 #include "mainwin/WindowProgress.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <algorithm>
 
 namespace norva {
 
@@ -52,6 +54,24 @@ void WindowProgress::setBusy(bool busy) {
 void WindowProgress::update() {
     if (!label_ || !shown_) return;
     label_->setText(percent_ >= 0 ? QStringLiteral("%1 %2%").arg(text_).arg(percent_) : text_);
+    refit();
+}
+
+void WindowProgress::refit() {
+    if (!label_ || label_->text().isEmpty()) return;
+    label_->setWordWrap(true);
+    QFont font = label_->font();
+    // A size other than the one fitted last was set by the layout: the text starts from it.
+    if (font.pointSizeF() != fittedPoints_) layoutPoints_ = font.pointSizeF();
+    font.setPointSizeF(layoutPoints_);
+    const QRect room = label_->contentsRect();
+    const int flags = int(label_->alignment()) | Qt::TextWordWrap;
+    constexpr double kSmallest = 4;
+    while (font.pointSizeF() > kSmallest &&
+           !room.contains(QFontMetrics(font).boundingRect(room, flags, label_->text())))
+        font.setPointSizeF(std::max(kSmallest, font.pointSizeF() * 0.9));
+    fittedPoints_ = font.pointSizeF();
+    if (font != label_->font()) label_->setFont(font);
 }
 
 }  // namespace norva

@@ -27,7 +27,15 @@ class WelcomeTextWindow::ButtonProgress : public Progress {
   public:
     ButtonProgress(WelcomeTextWindow& window, Progress& pointer)
         : window_(window), pointer_(pointer) {}
-    void show(const QString& text, bool) override { window_.Command2->setText(text); }
+    // A text longer than the button ("Reading the unit's configuration 40%") ends in an
+    // ellipsis there and stands whole in its tooltip.
+    void show(const QString& text, bool) override {
+        QPushButton* b = window_.Command2;
+        const int room = b->contentsRect().width() - 8;
+        const QString shown = b->fontMetrics().elidedText(text, Qt::ElideRight, room);
+        b->setText(shown);
+        b->setToolTip(shown == text ? QString() : text);
+    }
     void setPercent(int) override {}
     void hide() override {}
     void setBusy(bool busy) override { pointer_.setBusy(busy); }
@@ -111,6 +119,7 @@ void WelcomeTextWindow::Write() {
 }
 
 void WelcomeTextWindow::WriteFinished(bool written) {
+    Command2->setToolTip(QString());
     Command1->setEnabled(true);
     Command2->setEnabled(true);
     Command2->setText(written ? QStringLiteral("Written") : kWriteCaption);

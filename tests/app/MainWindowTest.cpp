@@ -206,6 +206,26 @@ TEST_F(MainWindowTest, LayoutScalesWithTheInnerSize) {
     EXPECT_NEAR(window->Label5->font().pointSizeF(), 3.6, 0.01);
 }
 
+TEST_F(MainWindowTest, TheProgressLabelShowsItsWholeTextAtTheDesignSizeAndLarger) {
+    open();
+    QLabel* label = window->ProgressLabel;
+    for (const QSize twips : {QSize(8000, 5940), QSize(16000, 5940), QSize(16000, 11880)}) {
+        layOut(twips.width(), twips.height());
+        for (const char* text :
+             {"Programming the NORVA 100%", "Hardware test: step 9 of 9", "Saving Parameters 106%",
+              "Reading the unit's configuration 100%", "Confirming the write"}) {
+            window->progress().show(QString::fromLatin1(text));
+            const QRect need = label->fontMetrics().boundingRect(
+                label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+            EXPECT_TRUE(label->wordWrap());
+            EXPECT_TRUE(label->contentsRect().contains(need))
+                << text << " needs " << need.width() << " x " << need.height() << " at "
+                << twips.width() << " x " << twips.height();
+            EXPECT_GE(label->font().pointSizeF(), 6 * twips.height() / 5940.0) << text;
+        }
+    }
+}
+
 TEST_F(MainWindowTest, TheMenusKeepTheSystemMenuFont) {
     open();
     EXPECT_EQ(window->centralWidget()->font().family(), "Liberation Serif");

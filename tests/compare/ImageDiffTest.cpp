@@ -51,6 +51,11 @@ TEST(ImageDiff, OneLineASettingForBothKinds) {
     c[55] = uint8_t(c[55] + 1);
     EXPECT_EQ(Lines(a, c, UnitKind::Downward).at(0).rfind("Menu access: ", 0), 0u);
     EXPECT_EQ(Lines(a, c, UnitKind::Upward).at(0).rfind("Stability Delay: ", 0), 0u);
+    // A downward unit keeps a timer in cell 33: by its address, not as an ignition timeout.
+    c = a;
+    c[33] = uint8_t(c[33] + 1);
+    EXPECT_EQ(Lines(a, c, UnitKind::Downward).at(0).rfind("Address 33: ", 0), 0u);
+    EXPECT_EQ(Lines(a, c, UnitKind::Upward).at(0).rfind("Ignition Timeout: ", 0), 0u);
     // Only the addresses an operation writes.
     const int only[] = {50};
     EXPECT_EQ(CompareImages(a, b, UnitKind::Upward, only).size(), 1u);

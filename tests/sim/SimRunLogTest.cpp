@@ -208,3 +208,15 @@ TEST(SimDemoCycle, SameSeedSameUnit) {
     EXPECT_EQ(Drain(a), Drain(b));
     EXPECT_NE(a.runLogPage(5), c.runLogPage(5));
 }
+
+TEST(SimDownload, ThePreambleIsAsLongAsTheOptionSays) {
+    for (const int preamble : {0, 525}) {
+        SimUnit unit(SimOptions{.rate = 1000, .preamble = preamble});
+        unit.advanceTo(0);
+        const auto raw = Download(unit);
+        for (int i = 0; i < 10; ++i) EXPECT_EQ(raw[preamble + i], 0) << preamble;
+        EXPECT_EQ(raw[preamble + 10], 252);
+        EXPECT_EQ(raw[preamble + 11], 253);
+        if (preamble > 0) EXPECT_EQ(raw[0], 'N');
+    }
+}

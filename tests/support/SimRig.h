@@ -16,9 +16,9 @@ struct SimRig {
     SimBackend backend;
     Link link;
 
-    explicit SimRig(bool falling = false, int rate = 1000)
-        : backend(Options(falling, rate), [this] { return now; }),
-          link(backend, [this] { return now; }) {}
+    explicit SimRig(bool falling = false, int rate = 1000) : SimRig(Options(falling, rate)) {}
+    explicit SimRig(const sim::SimOptions& options)
+        : backend(options, [this] { return now; }), link(backend, [this] { return now; }) {}
 
     sim::SimUnit& unit() { return backend.unit(); }
     // Lets `ms` pass, one poll tick at a time, as often as the link's timer would tick (every
