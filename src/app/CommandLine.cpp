@@ -146,7 +146,14 @@ constexpr Verb kVerbs[] = {
     {"diff", nullptr, Command::Diff, Takes::Required, "a file"},
 };
 
-// The writes that keep the unit's configuration before they send.
+bool IsChoice(const Verb& verb, const std::string& value) {
+    if (!verb.choices[0]) return true;
+    for (const char* choice : verb.choices)
+        if (choice && value == choice) return true;
+    return false;
+}
+}  // namespace
+
 bool KeepsBackup(Command c) {
     switch (c) {
         case Command::CloneWrite:
@@ -161,14 +168,6 @@ bool KeepsBackup(Command c) {
             return false;
     }
 }
-
-bool IsChoice(const Verb& verb, const std::string& value) {
-    if (!verb.choices[0]) return true;
-    for (const char* choice : verb.choices)
-        if (choice && value == choice) return true;
-    return false;
-}
-}  // namespace
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             std::string& error) {

@@ -67,6 +67,8 @@ struct CommandLine {
 };
 
 std::string Usage();
+// The writes that keep the unit's configuration before they send (--no-backup skips it).
+bool KeepsBackup(Command command);
 // nullopt with a message in error for a command line that cannot be run.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             std::string& error);

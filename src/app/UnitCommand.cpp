@@ -72,20 +72,13 @@ int UnitCommand::run() {
 }
 
 bool UnitCommand::needsCompleteImage() const {
+    // The writes' own gate waits too; this wait says so in the command's words.
+    if (KeepsBackup(line_.command)) return true;
     switch (line_.command) {
         case Command::CloneSave:
         case Command::RampsRead:
         case Command::Download:  // the export's trailer
         case Command::Diff:
-            return true;
-        // The writes' own gate waits too; this wait says so in the command's words.
-        case Command::CloneWrite:
-        case Command::ParamsWrite:
-        case Command::RampsWrite:
-        case Command::Serial:
-        case Command::TimersClearAll:
-        case Command::TimersClearService:
-        case Command::FactoryFastSetup:
             return true;
         default:
             return false;

@@ -3,6 +3,8 @@
 // that answers come behind reports sent before the question, at 1000 reports a second.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "factory/FactoryCommands.h"
 #include "mainwin/CloneFile.h"
 #include "mainwin/Maintenance.h"
@@ -122,14 +124,21 @@ TEST_P(StrictUnit, RampsWelcomeTextAndMaintenanceWrites) {
     RampFields fields = DefaultRampFields();
     fields[3] = "300";  // sent as 255
     RampFields shown;
+    // The unit's configuration is kept first, where the program says.
+    std::vector<int> before(memory().begin() + 16, memory().end());
+    const WriteOptions backup{rig.path("backups"), true};
     ASSERT_EQ(run([&](Services s) {
-                  return WriteRamps(s, fields, noBackup, [&](const RampFields& f) { shown = f; });
+                  return WriteRamps(s, fields, backup, [&](const RampFields& f) { shown = f; });
               }),
               OpStatus::Done)
         << rig.lastMessage().toStdString();
     EXPECT_EQ(rig.lastMessage(), "Written and confirmed by the unit: 32 values");
     EXPECT_EQ(memory()[147], 255);
     EXPECT_EQ(shown[3], "255");
+    const QStringList kept = QDir(rig.path("backups")).entryList({"*.nvc"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(rig.file(("backups/" + kept[0]).toUtf8().constData()), lines(before));
+    EXPECT_TRUE(rig.dialogs.messages().end()[-2].endsWith(kept[0]));
 
     const auto bytes = EncodeWelcome(QStringLiteral("STRICT"), QStringLiteral("UNIT"));
     ASSERT_EQ(run([&](Services s) { return WriteWelcome(s, *bytes, noBackup); }), OpStatus::Done)
