@@ -154,7 +154,7 @@ void App::ShowRamps() {
 void App::ShowDownload() {
     if (!downloadWindow_)
         downloadWindow_ = new DownloadWindow(
-            services(), [this](const QString& file) { ShowTimeChart(file); }, mainWindow_.get());
+            services(), [this](const QString& file) { DownloadExported(file); }, mainWindow_.get());
     downloadWindow_->show();
     downloadWindow_->raise();
     downloadWindow_->activateWindow();
@@ -169,11 +169,18 @@ void App::ShowTimeChart(const QString& file) {
         timeChart_ = new TimeChartWindow(*dialogs_, settingsPath_, mainWindow_.get());
         timeChart_->setWindowFlag(Qt::Window);
         timeChart_->setAttribute(Qt::WA_DeleteOnClose);
+        // A new window draws the last export when it opens, as after the download itself.
+        if (file.isEmpty() && !lastDownload_.isEmpty()) timeChart_->showFile(lastDownload_);
     }
     if (!file.isEmpty()) timeChart_->showFile(file);
     timeChart_->show();
     timeChart_->raise();
     timeChart_->activateWindow();
+}
+
+void App::DownloadExported(const QString& file) {
+    lastDownload_ = file;
+    ShowTimeChart(file);
 }
 
 PerformanceChartWindow* App::performanceChartWindow() const {

@@ -83,6 +83,8 @@ class App : public QObject {
     DownloadWindow* downloadWindow() const { return downloadWindow_; }
     // "&Time Graph", and after every export with the exported file.
     void ShowTimeChart(const QString& file = {});
+    // A download was exported: the time chart shows it, now and whenever it is opened anew.
+    void DownloadExported(const QString& file);
     void ShowPerformanceChart();
     PerformanceChartWindow* performanceChartWindow() const;
     TimeChartWindow* timeChartWindow() const;
@@ -120,6 +122,7 @@ class App : public QObject {
     // Deleted on close, so the next opening builds it afresh.
     QPointer<params::ParametersWindow> parameters_;
     Task<> exiting_;
+    QString lastDownload_;  // the last export: a newly built time chart draws it
 };
 
 }  // namespace norva

@@ -1,6 +1,7 @@
 #include "app/FileCommands.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -57,6 +58,10 @@ int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out
 
 int DrawTimeChartFile(const std::string& path, const std::string& png, const std::string& pdf,
                       double from, double to, std::FILE* err) {
+    if (!Drawable(CorrectWindow(from, to))) {
+        std::fprintf(err, "norva: %s\n", kEndBeforeStart);
+        return 3;
+    }
     std::string error;
     const auto lines = ReadExportFile(path, error);
     if (!lines) {
@@ -64,10 +69,11 @@ int DrawTimeChartFile(const std::string& path, const std::string& png, const std
         return 3;
     }
     bool written = false;
+    const QString heading = QFileInfo(QString::fromStdString(path)).fileName();
     if (!png.empty()) {
         ImageCanvas canvas(kTimeChartSize);
         canvas.setBackColor(Qt::white);
-        DrawTimeChart(canvas, *lines, from, to, 1);
+        DrawTimeChart(canvas, *lines, from, to, 1, std::nullopt, heading);
         written = canvas.image().save(QString::fromStdString(png), "PNG");
     } else {
         QPrinter printer(QPrinter::HighResolution);
@@ -78,7 +84,7 @@ int DrawTimeChartFile(const std::string& path, const std::string& png, const std
         if (painter.begin(&printer)) {
             PainterCanvas canvas(painter);
             canvas.setBackColor(Qt::white);
-            DrawTimeChart(canvas, *lines, from, to, 1);
+            DrawTimeChart(canvas, *lines, from, to, 1, std::nullopt, heading);
             written = painter.end();
         }
     }

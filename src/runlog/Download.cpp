@@ -1,6 +1,7 @@
 #include "runlog/Download.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -28,12 +29,49 @@ QString DefaultWorkFolder() {
         .filePath(QStringLiteral("norva/runlog"));
 }
 
+namespace {
+// The raw log as it arrives: bufer.buf, one byte a line, from the download's first byte on.
+class RawLogFile {
+  public:
+    explicit RawLogFile(const QString& path) : file_(path) {}
+    bool open() { return file_.open(QIODevice::WriteOnly | QIODevice::Truncate); }
+    // The bytes not yet written; a failed write is not the download's end (the bytes are in
+    // memory), so it is only remembered.
+    void append(const std::vector<uint8_t>& data) {
+        std::string text;
+        for (; written_ < data.size(); ++written_)
+            text += " " + std::to_string(data[written_]) + " \r\n";
+        if (file_.write(text.data(), qint64(text.size())) != qint64(text.size())) failed_ = true;
+        file_.flush();
+    }
+    bool failed() const { return failed_; }
+
+  private:
+    QFile file_;
+    size_t written_ = 0;
+    bool failed_ = false;
+};
+}  // namespace
+
 Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     Link& link = s.link;
     if (options.needsImage && link.BackupByteCount < Link::kImageComplete)
         co_return co_await Refuse(s.dialogs,
                                   QStringLiteral("Backup data not available, please wait"),
                                   OpStatus::Stopped, MessageIcon::Information);
+    // Both working files are this download's from its start: whoever salvages a download that
+    // stopped finds its own bytes, never the previous one's.
+    QDir work(options.workFolder);
+    RawLogFile rawFile(work.filePath(QStringLiteral("bufer.buf")));
+    QFile decodedFile(work.filePath(QStringLiteral("bufer1.buf")));
+    if (!work.mkpath(QStringLiteral(".")) || !rawFile.open() ||
+        !decodedFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        co_return co_await Refuse(
+            s.dialogs,
+            QStringLiteral("The run log cannot be kept in the working folder %1; nothing was sent.")
+                .arg(options.workFolder),
+            OpStatus::Stopped);
+    decodedFile.close();
     link.DownloadData.clear();
     link.DownloadByteCount = 0;
     link.DownloadActive = 1;
@@ -47,6 +85,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
             const int64_t next =
                 std::min<int64_t>(kDownloadBytes, link.DownloadByteCount + kStepBytes);
             outcome = co_await link.downloaded(next);
+            rawFile.append(link.DownloadData);
             const int64_t got = std::min<int64_t>(link.DownloadByteCount, kDownloadBytes);
             const int percent = static_cast<int>(got * 100 / kDownloadBytes);
             // The unit's own pace decides the time left.
@@ -67,44 +106,55 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     }
     link.Mode0();
 
-    const std::vector<uint8_t> raw(link.DownloadData.begin(),
-                                   link.DownloadData.begin() + kDownloadBytes);
-    std::string error;
-    QDir work(options.workFolder);
-    if (!work.mkpath(QStringLiteral(".")) ||
-        !WriteLines(work.filePath(QStringLiteral("bufer.buf")), RawLogLines(raw), error))
-        co_return co_await Refuse(
-            s.dialogs,
-            QStringLiteral("The run log could not be kept in the working folder: %1")
-                .arg(error.empty() ? options.workFolder : QString::fromStdString(error)),
-            OpStatus::Stopped);
+    // Every byte the reports brought is converted: a long preamble may put the end of the
+    // pages in the last report's bytes.
+    const std::vector<uint8_t> raw = link.DownloadData;
+    if (rawFile.failed())
+        s.dialogs.notify(QStringLiteral("The raw run log could not be kept in %1.")
+                             .arg(work.filePath(QStringLiteral("bufer.buf"))),
+                         {}, MessageIcon::Warning);
     const auto lines = ConvertRunLog(raw);
     if (!lines) co_return co_await Refuse(s.dialogs, QStringLiteral("error"), OpStatus::Stopped);
     std::vector<std::string> records;
+    std::string error;
     for (const RunLogLine& line : *lines) records.push_back(RunLogRecord(line));
-    if (!WriteLines(work.filePath(QStringLiteral("bufer1.buf")), records, error))
-        co_return co_await Refuse(s.dialogs, QString::fromStdString(error), OpStatus::Stopped);
+    if (!WriteLines(decodedFile.fileName(), records, error))
+        s.dialogs.notify(QString::fromStdString(error), {}, MessageIcon::Warning);
 
-    const FileRequest request(QString(), kFilter, QStringLiteral("txt"), {}, true);
-    const QString path = co_await s.dialogs.saveFile(request);
-    if (path.isEmpty()) co_return OpStatus::Abandoned;
-    // The trailer holds the image as it is at the moment of the export.
+    // The trailer holds the image as it is at the end of the download.
     const bool complete = link.BackupByteCount >= Link::kImageComplete;
     const auto image = link.BackupImage;
     const QDateTime moment = QDateTime::currentDateTime();
     const auto exported = ExportLines(*lines, moment, complete ? &image : nullptr);
-    if (!WriteLines(path, exported, error))
-        co_return co_await Refuse(s.dialogs, QString::fromStdString(error), OpStatus::BadInput);
-    link.Mode0();
+    // Kept with the recent downloads before anything can go wrong with the user's file.
     // The serial number is named when the trailer lists its cells.
     const auto serial = complete && TrailerLastCell(image) >= kSerialHigh
                             ? std::optional<int>(image[kSerialHigh] * 256 + image[kSerialLow])
                             : std::nullopt;
-    if (KeepDownload(options.libraryFolder, KeptName(moment, serial), exported, error).isEmpty())
-        s.dialogs.notify(QStringLiteral("The run log was saved to %1, but could not be kept with "
-                                        "the recent downloads: %2")
-                             .arg(path, QString::fromStdString(error)),
+    const QString kept =
+        KeepDownload(options.libraryFolder, KeptName(moment, serial), exported, error);
+    if (kept.isEmpty())
+        s.dialogs.notify(QStringLiteral("The download could not be kept with the recent "
+                                        "downloads: %1")
+                             .arg(QString::fromStdString(error)),
                          {}, MessageIcon::Warning);
+
+    const FileRequest request(QString(), kFilter, QStringLiteral("txt"), {}, true);
+    const QString path = co_await s.dialogs.saveFile(request);
+    if (path.isEmpty()) {
+        if (!kept.isEmpty())
+            co_await s.dialogs.message(
+                QStringLiteral("The download was kept as %1; no file was exported.").arg(kept));
+        co_return OpStatus::Abandoned;
+    }
+    if (!WriteLines(path, exported, error))
+        co_return co_await Refuse(
+            s.dialogs,
+            QString::fromStdString(error) +
+                (kept.isEmpty() ? QString()
+                                : QStringLiteral(". The download was kept as %1.").arg(kept)),
+            OpStatus::BadInput);
+    link.Mode0();
     if (options.exported) options.exported(path);
     co_return OpStatus::Done;
 }

@@ -20,10 +20,7 @@ constexpr double kPoints = 9;
 
 Task<> Ended(Task<OpStatus> operation, QPointer<DownloadWindow> window) {
     const OpStatus status = co_await std::move(operation);
-    if (!window) co_return;
-    window->Label1->hide();
-    // A finished download closes the window; otherwise it stays for another try.
-    if (status == OpStatus::Done) window->hide();
+    if (window) window->Finished(status);
 }
 
 }  // namespace
@@ -65,6 +62,10 @@ DownloadWindow::DownloadWindow(Services services, std::function<void(const QStri
 }
 
 void DownloadWindow::Start(bool withConfiguration) {
+    if (running_) {  // the button reads "Stop"
+        services_.link.Operation.cancel();
+        return;
+    }
     DownloadOptions options;
     options.needsImage = withConfiguration;
     QPointer<DownloadWindow> self(this);
@@ -76,9 +77,32 @@ void DownloadWindow::Start(bool withConfiguration) {
     const bool started = StartOperation(
         s.link, s.dialogs, [s, options, self] { return Ended(DownloadRunLog(s, options), self); },
         true, this);
-    if (!started) return;
+    if (!started || !services_.link.Operation.busy()) return;
     showReceived(0, -1);
-    if (services_.link.Operation.busy()) Label1->show();
+    Label1->show();
+    running_ = withConfiguration ? Command1 : Download;
+    runningCaption_ = running_->text();
+    running_->setText(QStringLiteral("Stop"));
+    (withConfiguration ? Download : Command1)->setEnabled(false);
+}
+
+void DownloadWindow::Finished(OpStatus status) {
+    Label1->hide();
+    if (running_) running_->setText(runningCaption_);
+    running_ = nullptr;
+    Command1->setEnabled(true);
+    Download->setEnabled(true);
+    // A finished download closes the window; otherwise it stays for another try.
+    if (status == OpStatus::Done) {
+        hide();
+        return;
+    }
+    if (status == OpStatus::Abandoned)
+        Label2->setText(QStringLiteral("Kept with the recent downloads; no file was exported."));
+    else
+        Label2->setText(percent_ < 100
+                            ? QStringLiteral("The download stopped at %1%.").arg(percent_)
+                            : QStringLiteral("No file was exported."));
 }
 
 void DownloadWindow::showReceived(int percent, int secondsLeft) {

@@ -24,9 +24,13 @@ class DownloadWindow : public QWidget {
     DownloadWindow(Services services, std::function<void(const QString&)> exported,
                    QWidget* parent = nullptr);
 
-    void Start(bool withConfiguration);  // the two buttons
+    // The two buttons: the one pressed starts a download and reads "Stop" while it runs, and
+    // then stops it.
+    void Start(bool withConfiguration);
     // The share received so far, 0..100, and the seconds left.
     void showReceived(int percent, int secondsLeft);
+    // How the download ended, on the window: hidden when exported, otherwise what became of it.
+    void Finished(OpStatus status);
 
     QPlainTextEdit* Text1;   // the explanation
     QLabel* Label1;          // "Please Wait"
@@ -43,6 +47,8 @@ class DownloadWindow : public QWidget {
     std::function<void(const QString&)> exported_;
     TwipLayout layout_;
     int percent_ = 0;
+    QPushButton* running_ = nullptr;  // the button that started the download under way
+    QString runningCaption_;
 };
 
 }  // namespace norva

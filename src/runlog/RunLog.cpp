@@ -26,19 +26,28 @@ int Tenths(uint8_t b) {
 
 std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> raw) {
     size_t i = 0;
-    // Ten zeros in a row after a byte that is not zero; zeros at the very start do not count.
-    bool seenNonZero = false;
-    int zeros = 0;
-    for (; i < raw.size() && zeros < kMarkZeros; ++i) {
-        if (raw[i] != 0) {
-            seenNonZero = true;
-            zeros = 0;
-        } else if (seenNonZero) {
-            ++zeros;
+    size_t leading = 0;
+    while (leading < raw.size() && raw[leading] == 0) ++leading;
+    if (leading >= size_t(kMarkZeros) && leading + 1 < raw.size() && raw[leading] == kMarkEnd &&
+        raw[leading + 1] == kPagesFollow) {
+        // A preamble of no bytes: the log begins with its markers.
+        i = leading + 1;
+    } else {
+        // Ten zeros in a row after a byte that is not zero; zeros at the very start do not
+        // count (they may be filler before the preamble).
+        bool seenNonZero = false;
+        int zeros = 0;
+        for (; i < raw.size() && zeros < kMarkZeros; ++i) {
+            if (raw[i] != 0) {
+                seenNonZero = true;
+                zeros = 0;
+            } else if (seenNonZero) {
+                ++zeros;
+            }
         }
+        while (i < raw.size() && raw[i] != kMarkEnd) ++i;
+        if (i < raw.size()) ++i;  // the 252
     }
-    while (i < raw.size() && raw[i] != kMarkEnd) ++i;
-    if (i < raw.size()) ++i;  // the 252
     if (i >= raw.size() || raw[i] != kPagesFollow) return std::nullopt;
     ++i;
     if (raw.size() - i < size_t(kRunLogPages) * kRunLogPageBytes) return std::nullopt;

@@ -20,7 +20,11 @@ constexpr int kSamplesPerPage = 6;
 constexpr int kRunLogLines = kRunLogPages * kSamplesPerPage;  // 6144
 constexpr int kLinesPerMinute = 120;                          // one line every half second
 constexpr int kRunLogPageBytes = 2 + 5 * kSamplesPerPage;     // 32
-constexpr int kDownloadBytes = 33300;                         // what a download takes
+// A download ends once this many bytes have come: 1041 reports, whose 33312 bytes are all kept.
+constexpr int kDownloadBytes = 33300;
+
+// An RPM from this value on is no measurement: the byte of a sample never written reads 255.
+constexpr int kNoDataRpm = 252000;
 
 // One half-second sample with its page's cycle and page numbers, decoded.
 struct RunLogLine {

@@ -103,13 +103,21 @@ std::vector<EngineRun> FindRuns(const std::vector<RunLogLine>& lines, std::optio
     for (size_t k = 0; k < lines.size(); ++k) {
         const RunLogLine& line = lines[k];
         const int number = static_cast<int>(k) + 1;
-        if (line.rpm <= 0) continue;
+        if (line.rpm <= 0 || line.rpm >= kNoDataRpm) continue;
         const bool goesOn = !runs.empty() && runs.back().lastLine() == number - 1 &&
                             runs.back().cycle == line.cycle;
         if (!goesOn) {
             close();
-            runs.push_back(
-                {line.cycle, number, 0, {}, {}, line.rpm, line.temp, {}, idleRpm.has_value()});
+            runs.push_back({line.cycle,
+                            number,
+                            0,
+                            {},
+                            {},
+                            line.rpm,
+                            line.temp,
+                            {},
+                            idleRpm.has_value(),
+                            number == 1});
         }
         EngineRun& run = runs.back();
         ++run.lineCount;
@@ -136,11 +144,12 @@ std::vector<std::string> RunFields(const EngineRun& run) {
     const auto optional = [](const std::optional<int>& value) {
         return value ? std::to_string(*value) : std::string();
     };
+    const bool started = run.idleLine && !run.startCut;
     return {std::to_string(run.cycle),
             Tenths((run.firstLine - 1) * 10LL / kLinesPerMinute),
             Tenths(run.lineCount * 5LL),
-            run.idleLine ? Tenths((*run.idleLine - run.firstLine) * 5LL) : std::string(),
-            optional(run.peakStartEgt),
+            started ? Tenths((*run.idleLine - run.firstLine) * 5LL) : std::string(),
+            started ? optional(run.peakStartEgt) : std::string(),
             std::to_string(run.maxRpm),
             std::to_string(run.maxEgt),
             optional(run.meanPump)};
@@ -155,7 +164,9 @@ std::string RunCsvLine(const EngineRun& run) {
 std::string RunText(const EngineRun& run) {
     const auto f = RunFields(run);
     std::string text = "cycle " + f[0] + "  minute " + f[1] + "  " + f[2] + " s  ";
-    if (run.idleLine)
+    if (run.startCut)
+        text += "idle after \u2013  start EGT \u2013  ";  // started before the log
+    else if (run.idleLine)
         text += "idle after " + f[3] + " s  start EGT " + f[4] + " C  ";
     else
         text += run.idleKnown ? "idle not reached  " : "idle speed unknown  ";

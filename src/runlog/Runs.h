@@ -31,6 +31,9 @@ struct EngineRun {
     std::optional<int> meanPump;  // tenths of a percent
 
     bool idleKnown = false;  // false: measured without an idle speed
+    // The run was already turning when the log begins: its start is not in the file, so its
+    // time to idle and start EGT are not measured (its minute and length stand).
+    bool startCut = false;
 
     int lastLine() const { return firstLine + lineCount - 1; }
     // Where the run begins and ends on the time chart's minute scale.
@@ -38,14 +41,15 @@ struct EngineRun {
     double endMinute() const { return lastLine() / double(kLinesPerMinute); }
 };
 
-// The runs in file order: maximal stretches of lines with RPM above 0 and one cycle. Without
-// an idle speed the start values and the mean pump stay empty.
+// The runs in file order: maximal stretches of lines with RPM above 0 and one cycle. A sample
+// without data (RPM of kNoDataRpm or more) ends a run and counts in no value. Without an idle
+// speed the start values and the mean pump stay empty.
 std::vector<EngineRun> FindRuns(const std::vector<RunLogLine>& lines, std::optional<int> idleRpm);
 
 // The idle speed a file's runs are measured with: its trailer's, else the one given.
 std::optional<int> IdleRpm(const RunLogExport& file, std::optional<int> given);
 
-// The eight values in order, empty where a value is left empty: "3", "5.0", "30.0", "4.5",
+// The eight values in order, empty where a value is not measured: "3", "5.0", "30.0", "4.5",
 // "780", "120000", "690", "451".
 std::vector<std::string> RunFields(const EngineRun& run);
 extern const char* const kRunsCsvHeader;

@@ -14,7 +14,6 @@ namespace {
 constexpr double kBottom = 260;  // the zero line of every curve
 constexpr double kTop = 5;       // full scale
 constexpr double kWidth = 1000;
-constexpr int kIgnoredRpm = 252000;
 constexpr int kNoRpmScale = 254000;
 const QString kSans = QStringLiteral("Liberation Sans");
 constexpr double kChartPoints = 9;
@@ -60,7 +59,7 @@ std::optional<std::vector<RunLogLine>> ReadExportFile(const std::string& path, s
 int MaxRpmScale(const std::vector<RunLogLine>& lines) {
     int maximum = 0;
     for (const RunLogLine& line : lines) {
-        if (line.rpm < kIgnoredRpm && line.rpm > maximum) maximum = line.rpm;
+        if (line.rpm < kNoDataRpm && line.rpm > maximum) maximum = line.rpm;
         if (maximum == 0) maximum = kNoRpmScale;
     }
     if (lines.empty()) maximum = kNoRpmScale;
@@ -78,11 +77,28 @@ TimeWindow CorrectWindow(double start, double end) {
 }
 
 TimeWindow DrawTimeChart(Canvas& canvas, const std::vector<RunLogLine>& lines, double start,
-                         double end, double fontScale, std::optional<ShadedLines> shaded) {
+                         double end, double fontScale, std::optional<ShadedLines> shaded,
+                         const QString& heading) {
     const int scale = MaxRpmScale(lines);
     const TimeWindow w = CorrectWindow(start, end);
+    const QColor colours[4] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 0, 0),
+                               QColor(0, 192, 0)};
     canvas.clear();
-    canvas.scale(-50, -10, 1100, 300);
+    if (heading.isEmpty()) {
+        canvas.scale(-50, -10, 1100, 300);
+    } else {
+        constexpr double kHeadingRoom = 40;
+        canvas.scale(-50, -10 - kHeadingRoom, 1100, 300 + kHeadingRoom);
+        canvas.setFont({kSans, kChartPoints * fontScale, true});
+        canvas.setForeColor(Qt::black);
+        TextAt(canvas, 0, -10 - kHeadingRoom + 2, heading);
+        canvas.setFont({kSans, kChartPoints * fontScale, false});
+        const char* legends[4] = {"R.P.M.x1000", "E.G.T.(\u00BAC) x10", "Throttle (%)", "Pump (%)"};
+        for (int c = 0; c < 4; ++c) {
+            canvas.setForeColor(colours[c]);
+            TextAt(canvas, 250.0 * c, -26, QString::fromUtf8(legends[c]));
+        }
+    }
     if (shaded && w.count > 0) {
         // Line skip + k is drawn at the x of k - 1.
         const auto x = [&](int index) {
@@ -99,13 +115,13 @@ TimeWindow DrawTimeChart(Canvas& canvas, const std::vector<RunLogLine>& lines, d
     canvas.setLineStyle(LineStyle::Solid);
     canvas.box(0, kTop, kWidth, kBottom);
     canvas.setLineStyle(LineStyle::Dot);
-    // The grid's labels use the minutes as typed: it is drawn before their correction.
-    const char* timePicture = end - start < 10 ? "###.#" : "###";
+    // The time labels are the minutes drawn, after their correction.
+    const char* timePicture = w.end - w.start < 10 ? "###.#" : "###";
     for (int i = 1; i <= 9; ++i) {
         const double x = 100.0 * i;
         canvas.line(x, kTop, x, kBottom);
         canvas.setFontSize(kTimePoints * fontScale);
-        TextAt(canvas, x - 3, 262, Format(start + i * (end - start) / 10, timePicture));
+        TextAt(canvas, x - 3, 262, Format(w.start + i * (w.end - w.start) / 10, timePicture));
         canvas.setFontSize(kChartPoints * fontScale);
     }
     for (int j = 0; j <= 10; ++j) {
@@ -114,22 +130,29 @@ TimeWindow DrawTimeChart(Canvas& canvas, const std::vector<RunLogLine>& lines, d
         TextAt(canvas, -40, y - 9, Format(scale / 10.0 * j, "#0"));
         TextAt(canvas, 1010, y - 9, Format(10.0 * j, "#0"));
     }
-    TextAt(canvas, 950, 278, QStringLiteral("<---Cycle"));
+    constexpr double kCycleLegendX = 950;
+    TextAt(canvas, kCycleLegendX, 278, QStringLiteral("<---Cycle"));
     canvas.setLineStyle(LineStyle::Solid);
 
-    const QColor colours[4] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 0, 0),
-                               QColor(0, 192, 0)};
     double previousY[4] = {kBottom, kBottom, kBottom, kBottom};
     double previousX = 0;
     double x = 0;
     int lastCycle = 0;
+    // A cycle number that would run into the one before it, or into "<---Cycle", is left out.
+    const double gap = canvas.textWidth(QStringLiteral(" "));
+    double labelsEnd = -kWidth;
     for (int k = 1; k <= w.count; ++k) {
         // The line after the skipped ones: start 10 draws from line 1202 on.
         const size_t index = static_cast<size_t>(w.skip + k);
         if (index >= lines.size()) break;  // past the log: nothing to draw
         const RunLogLine& line = lines[index];
         if (line.cycle != lastCycle) {
-            TextAt(canvas, x, 278, Format(line.cycle, "###"));
+            const QString label = Format(line.cycle, "###");
+            const double right = x + canvas.textWidth(label);
+            if (x >= labelsEnd + gap && right + gap <= kCycleLegendX) {
+                TextAt(canvas, x, 278, label);
+                labelsEnd = right;
+            }
             lastCycle = line.cycle;
         }
         const double y[4] = {Y(line.rpm / double(scale) / 1000 * 255), Y(line.temp * 0.255),

@@ -31,6 +31,12 @@ struct TimeWindow {
     int count = 0;
 };
 TimeWindow CorrectWindow(double start, double end);
+// What is said when the corrected end does not come after the corrected start.
+inline const char* const kEndBeforeStart = "The end must come after the start.";
+// True when the corrected window has something to draw.
+inline bool Drawable(const TimeWindow& w) {
+    return w.end > w.start;
+}
 
 // Lines (0-based, first and last) shaded lightly behind the grid: a run's start phase.
 struct ShadedLines {
@@ -38,12 +44,15 @@ struct ShadedLines {
     int last = 0;
 };
 
-// Frame, grid and labels for the minutes typed (before correction, as the window draws them),
-// then the four curves and the cycle marks of the corrected window. `fontScale` multiplies
+// Frame, grid and time labels of the corrected window (the minutes actually drawn), then the
+// four curves and the cycle numbers that have room beside each other. `fontScale` multiplies
 // the design point sizes. The window actually drawn is returned.
+// With a heading (the file's name) the chart leaves room above it for the heading and the
+// legend of its four curves, as a page or picture that stands on its own.
 TimeWindow DrawTimeChart(Canvas& canvas, const std::vector<RunLogLine>& lines, double start,
                          double end, double fontScale = 1,
-                         std::optional<ShadedLines> shaded = std::nullopt);
+                         std::optional<ShadedLines> shaded = std::nullopt,
+                         const QString& heading = {});
 
 // The line under a chart x (0..1000) of a drawn window, for the cursor's readout; nothing
 // outside the data.

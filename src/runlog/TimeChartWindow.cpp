@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -216,7 +217,10 @@ void TimeChartWindow::findRuns() {
         auto* item = new QTreeWidgetItem(RunList);
         const auto fields = RunFields(run);
         for (int c = 0; c < 8; ++c) {
-            item->setText(c, QString::fromStdString(fields[static_cast<size_t>(c)]));
+            const std::string& field = fields[static_cast<size_t>(c)];
+            // A value the log does not hold is shown as not measured.
+            item->setText(c,
+                          field.empty() ? QStringLiteral("\u2013") : QString::fromStdString(field));
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         }
     }
@@ -241,7 +245,7 @@ void TimeChartWindow::chooseRun(int index) {
     if (index < 0 || static_cast<size_t>(index) >= runs_.size()) return;
     const EngineRun& run = runs_[static_cast<size_t>(index)];
     shaded_.reset();
-    if (run.idleLine) shaded_ = ShadedLines{run.firstLine - 1, *run.idleLine - 1};
+    if (run.idleLine && !run.startCut) shaded_ = ShadedLines{run.firstLine - 1, *run.idleLine - 1};
     // Tenths of a minute are enough, and fit the boxes.
     Text2->setText(MinutesText(std::floor((run.firstMinute() - 0.5) * 10) / 10));
     Text1->setText(MinutesText(std::ceil((run.endMinute() + 0.5) * 10) / 10));
@@ -261,11 +265,17 @@ void TimeChartWindow::showFile(const QString& path, int startMinute) {
 }
 
 void TimeChartWindow::draw() {
+    const double start = Minutes(Text2->text());
+    const double end = Minutes(Text1->text());
+    if (!Drawable(CorrectWindow(start, end))) {
+        dialogs_.notify(QString::fromLatin1(kEndBeforeStart), {}, MessageIcon::Warning);
+        return;
+    }
     std::string error;
     // A file that cannot be read draws an empty grid, as a chart of nothing.
     lines_ = ReadExportFile(path_.toStdString(), error).value_or(std::vector<RunLogLine>{});
-    typedStart_ = Minutes(Text2->text());
-    typedEnd_ = Minutes(Text1->text());
+    typedStart_ = start;
+    typedEnd_ = end;
     redraw();
 }
 
@@ -279,9 +289,11 @@ void TimeChartWindow::redraw() {
     if (drawn_.end != typedEnd_) Text1->setText(MinutesText(drawn_.end));
 }
 
-void TimeChartWindow::drawOn(Canvas& canvas, double fontScale) {
+void TimeChartWindow::drawOn(Canvas& canvas, double fontScale, bool headed) {
     canvas.setBackColor(Qt::white);
-    drawn_ = DrawTimeChart(canvas, lines_, typedStart_, typedEnd_, fontScale, shaded_);
+    // A page or a picture stands on its own: it names its file and its curves.
+    const QString heading = headed ? QFileInfo(path_).fileName() : QString();
+    drawn_ = DrawTimeChart(canvas, lines_, typedStart_, typedEnd_, fontScale, shaded_, heading);
 }
 
 void TimeChartWindow::wholeRun() {
@@ -294,12 +306,14 @@ void TimeChartWindow::zoom(double x1, double x2) {
     const double a = std::clamp(std::min(x1, x2), 0.0, 1000.0) / 1000;
     const double b = std::clamp(std::max(x1, x2), 0.0, 1000.0) / 1000;
     const double span = drawn_.end - drawn_.start;
-    typedStart_ = drawn_.start + a * span;
-    typedEnd_ = drawn_.start + b * span;
-    Text2->setText(MinutesText(typedStart_));
-    Text1->setText(MinutesText(typedEnd_));
-    typedStart_ = Minutes(Text2->text());
-    typedEnd_ = Minutes(Text1->text());
+    // Minutes as the boxes keep them; a drag narrower than that zooms nowhere.
+    const double start = Minutes(MinutesText(drawn_.start + a * span));
+    const double end = Minutes(MinutesText(drawn_.start + b * span));
+    if (!Drawable(CorrectWindow(start, end))) return;
+    Text2->setText(MinutesText(start));
+    Text1->setText(MinutesText(end));
+    typedStart_ = start;
+    typedEnd_ = end;
     redraw();
 }
 
@@ -368,7 +382,7 @@ void TimeChartWindow::Print() {
     if (!dialogTask_.done()) return;
     dialogTask_ = AskAndPrint(dialogs_, QPointer<TimeChartWindow>(this), [this](QPainter& p) {
         PainterCanvas canvas(p);
-        drawOn(canvas, 1);
+        drawOn(canvas, 1, true);
     });
 }
 
@@ -383,11 +397,12 @@ void TimeChartWindow::SavePicture() {
             QPainter painter;
             if (!painter.begin(&printer)) return false;
             PainterCanvas canvas(painter);
-            drawOn(canvas, 1);
+            drawOn(canvas, 1, true);
             return painter.end();
         }
-        const QImage picture = Picture1->faceImage();
-        return picture.save(path, "PNG");
+        ImageCanvas canvas(Picture1->size(), 2);
+        drawOn(canvas, layout_.factors().kf, true);
+        return canvas.image().save(path, "PNG");
     });
 }
 

@@ -76,7 +76,8 @@ class TimeChartWindow : public QMainWindow {
     void fillRecent();
     void findRuns();
     void redraw();
-    void drawOn(Canvas& canvas, double fontScale);
+    // `headed`: with the file's name and the curves' legend above the chart (printing, saving).
+    void drawOn(Canvas& canvas, double fontScale, bool headed = false);
     double chartX(double pixelX) const;
     void showReadout(double x);
 

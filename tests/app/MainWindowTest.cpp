@@ -14,6 +14,7 @@
 #include "mainwin/MainWindow.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
+#include "runlog/TimeChartWindow.h"
 #include "support/FakeBackend.h"
 #include "support/Geometry.h"
 #include "support/LinkFixture.h"
@@ -224,6 +225,28 @@ TEST_F(MainWindowTest, TheProgressLabelShowsItsWholeTextAtTheDesignSizeAndLarger
             EXPECT_GE(label->font().pointSizeF(), 6 * twips.height() / 5940.0) << text;
         }
     }
+}
+
+TEST_F(MainWindowTest, AReopenedTimeChartDrawsTheLastDownload) {
+    open();
+    const QString file = dir.filePath("run.txt");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\",#2026-12-07 "
+        "10:00:00#\r\n"
+        "3,0,0,500,90000,500,500\r\n");
+    f.close();
+    app->DownloadExported(file);
+    ASSERT_TRUE(app->timeChartWindow());
+    EXPECT_EQ(app->timeChartWindow()->file(), file);
+    app->timeChartWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(app->timeChartWindow());
+    window->TGraph->trigger();
+    ASSERT_TRUE(app->timeChartWindow());
+    EXPECT_EQ(app->timeChartWindow()->file(), file);
+    EXPECT_EQ(app->timeChartWindow()->lines().size(), 1u);
 }
 
 TEST_F(MainWindowTest, TheMenusKeepTheSystemMenuFont) {

@@ -2,6 +2,7 @@
 // scripted unit, and the time chart's arithmetic and drawing.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -223,6 +224,51 @@ TEST_F(DownloadTest, ALostOrSilentUnitEndsItAndTheUnitIsPutBackInNormalMode) {
     EXPECT_EQ(link.DownloadActive, 0);
 }
 
+TEST_F(DownloadTest, EveryByteTheReportsBroughtIsConvertedWhateverThePreamble) {
+    // 1041 reports bring 33312 bytes: a 525-byte preamble ends the pages in the last twelve,
+    // a 544-byte one past them; none at all is a log that begins with its markers.
+    for (const int preamble : {0, 525, 544}) {
+        SCOPED_TRACE(preamble);
+        rig.dialogs.answerSaveFile(rig.path("run.txt"));
+        ASSERT_TRUE(start());
+        send(Raw(std::vector<uint8_t>(size_t(preamble), 5), SevenThenThree), 0, 1041);
+        if (preamble == 544) {
+            EXPECT_EQ(rig.status, OpStatus::Stopped);
+            EXPECT_EQ(rig.lastMessage(), "error");
+            continue;
+        }
+        ASSERT_EQ(rig.status, OpStatus::Done) << rig.lastMessage().toStdString();
+        const std::string text = rig.file("run.txt");
+        EXPECT_NE(text.find("\r\n3,100,1,720,98000,392,501\r\n"), std::string::npos);
+        const auto data = text.substr(0, text.find("\r\n\r\n") + 2);  // up to the trailer
+        EXPECT_EQ(std::count(data.begin(), data.end(), '\n'), 1 + 6144);
+    }
+}
+
+TEST_F(DownloadTest, ACancelledSaveKeepsTheDownloadAndAStoppedOneItsOwnBytes) {
+    rig.dialogs.answerSaveFile(QString());  // the user cancels the save
+    ASSERT_TRUE(start());
+    send(Raw({5}, SevenThenThree), 0, 1041);
+    EXPECT_EQ(rig.status, OpStatus::Abandoned);
+    const QStringList kept = QDir(rig.path("library")).entryList({"*.txt"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    const QString path = QDir(rig.path("library")).filePath(kept[0]);
+    EXPECT_EQ(rig.lastMessage(), "The download was kept as " + path + "; no file was exported.");
+    EXPECT_NE(rig.file(("library/" + kept[0]).toUtf8().constData()).find("3,100,1,720,98000"),
+              std::string::npos);
+
+    // A download that stops leaves its own bytes in the working files, not the last one's.
+    ASSERT_TRUE(start());
+    send(Raw({9}, SevenThenThree), 0, 100);
+    bus.unplug("unit");
+    tick();
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    const std::string raw = rig.file("work/bufer.buf");
+    EXPECT_EQ(std::count(raw.begin(), raw.end(), '\n'), 3200);
+    EXPECT_EQ(raw.substr(0, 5), " 9 \r\n");
+    EXPECT_TRUE(rig.file("work/bufer1.buf").empty());
+}
+
 TEST_F(DownloadTest, WithConfigurationWaitsForTheImageAndABadLogSaysError) {
     link.BackupByteCount = 100;
     ASSERT_TRUE(start(true));
@@ -283,11 +329,18 @@ TEST(TimeChart, WindowArithmeticLabelsAndCorrections) {
     EXPECT_EQ(blue[1].b, QPointF(4, 5));
     EXPECT_EQ(TextsAtY(canvas, 278), (std::vector<QString>{"<---Cycle", "5"}));
 
-    // The labels keep the minutes typed; the curves use the corrected ones.
+    // The labels are the minutes drawn, after the correction: -3..60 is drawn as 0..51.2,
+    // 40..60 as 40..51.2.
     RecordingCanvas wide({554, 296});
     DrawTimeChart(wide, lines, -3, 60);
-    EXPECT_EQ(TextsAtY(wide, 262).front(), "3");  // -3 + 6.3, as typed
+    EXPECT_EQ(TextsAtY(wide, 262).front(), "5");  // 5.12
     EXPECT_EQ(TextsAtY(wide, 278), (std::vector<QString>{"<---Cycle", "5", "6"}));
+    RecordingCanvas late({554, 296});
+    DrawTimeChart(late, lines, 40, 60);
+    EXPECT_EQ(TextsAtY(late, 262),
+              (std::vector<QString>{"41", "42", "43", "44", "46", "47", "48", "49", "50"}));
+    EXPECT_FALSE(Drawable(CorrectWindow(30, 10)));  // an end before the start draws nothing
+    EXPECT_FALSE(Drawable(CorrectWindow(50, 0)));   // 50 and 1 after the correction
 }
 
 TEST(TimeChart, TheSpeedScaleComesFromTheFile) {

@@ -150,15 +150,26 @@ TEST(Runs, TheCommandPrintsOneLinePerRun) {
     EXPECT_EQ(ran.out,
               "cycle,start_min,duration_s,time_to_idle_s,peak_start_egt_c,max_rpm,max_egt_c,"
               "mean_pump_permille\n"
-              "3,0.0,10.0,6.0,780,120000,780,451\n"
+              "3,0.0,10.0,,,120000,780,451\n"  // turning when the log begins: no start
               "3,0.1,10.0,6.0,780,120000,780,451\n");
     const QString bare = Export(dir, Lines(log), std::nullopt, "bare.txt");
     ran = RunNorva({"runlog", "runs", bare, "--idle", "15000"});
     EXPECT_EQ(ran.status, 0);
     EXPECT_EQ(ran.out.substr(0, ran.out.find('\n')),
-              "cycle 3  minute 0.0  10.0 s  idle after 2.0 s  start EGT 780 C  max 120000 RPM  "
+              "cycle 3  minute 0.0  10.0 s  idle after \u2013  start EGT \u2013  max 120000 RPM  "
               "max EGT 780 C  mean pump 27.2 %");
     EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 2);
+
+    // A sample never written (RPM byte 255) is no data: it ends the run and counts in no value.
+    auto erased = Lines({{1, 3, 20, 0, 0}});
+    const auto start = Lines(kStart);
+    erased.insert(erased.end(), start.begin(), start.end());
+    erased.push_back("55,13,255,1020,255000,1000,1000");
+    ran = RunNorva({"runlog", "runs", Export(dir, erased, 0x23, "erased.txt"), "--csv"});
+    EXPECT_EQ(ran.out,
+              "cycle,start_min,duration_s,time_to_idle_s,peak_start_egt_c,max_rpm,max_egt_c,"
+              "mean_pump_permille\n"
+              "3,0.0,10.0,6.0,780,120000,780,451\n");
 
     const QString stopped = Export(dir, Lines({{40, 1, 20, 0, 0}}), 0x23, "stopped.txt");
     ran = RunNorva({"runlog", "runs", stopped, "--csv"});
