@@ -33,12 +33,17 @@ constexpr int kPageStep = 170;
 constexpr int kPageRight = 2380;
 constexpr int kJump = 40;
 
-// A coordinate as the chart keeps it: whole units, held within what can be drawn instead of
-// wrapping round as a 16-bit number would.
-int Unit(double value, int low, int high) {
-    if (!std::isfinite(value)) return value > 0 ? high : low;
-    return static_cast<int>(std::clamp(std::floor(value), double(low), double(high)));
+// A coordinate as the chart keeps it: whole units where the formula puts it. What lies outside
+// the chart is cut off by its clip, never moved to the edge; only values far beyond any
+// drawing are held, so that the arithmetic stays within an int.
+int Unit(double value) {
+    constexpr double kFar = 1e6;
+    if (!std::isfinite(value)) return value > 0 ? int(kFar) : -int(kFar);
+    return static_cast<int>(std::clamp(std::floor(value), -kFar, kFar));
 }
+
+// The first printed point is joined to nothing when there is no screen point before it.
+constexpr int kNoPrevious = -2 * 1000 * 1000;
 
 QString Format(double value, const char* picture) {
     return QString::fromStdString(FormatNumber(value, picture));
@@ -87,18 +92,13 @@ void IniciaGrafic(Canvas& canvas, const ChartScales& scales, PlotMemory& memory)
                                    : Format(k * double(scales.fullSpeed) / 15, "###"));
         canvas.line(x, 5, x, kBottom);
     }
+    // Each curve keeps its scale and its caption whatever runs along the bottom: speed on the
+    // left, temperature and thrust on the right.
     for (int k = 0; k <= 13; ++k) {
         const int l = kBottom - kStep * k;
-        const QString temperature = Format(400 + 30 * k, "#0");
-        const QString thrust = Format(ThrustLabel(scales, k), "#0");
-        if (scales.pressureAxis) {
-            TextAt(canvas, -13, l - 7, Format(10 * k, "#0"));
-            TextAt(canvas, 258, l - 7, temperature);
-            TextAt(canvas, 272, l - 7, thrust);
-        } else {
-            TextAt(canvas, -13, l - 7, temperature);
-            TextAt(canvas, 258, l - 7, thrust);
-        }
+        TextAt(canvas, -13, l - 7, Format(10 * k, "#0"));
+        TextAt(canvas, 258, l - 7, Format(400 + 30 * k, "#0"));
+        TextAt(canvas, 272, l - 7, Format(ThrustLabel(scales, k), "#0"));
         canvas.line(0, l - kStep, 254, l - kStep);
     }
     TextAt(canvas, 254, 22, Format(ThrustLabel(scales, 14), "#0"));
@@ -108,8 +108,9 @@ void IniciaGrafic(Canvas& canvas, const ChartScales& scales, PlotMemory& memory)
 }
 
 void PintaPunt(Canvas& canvas, const ChartScales& s, PlotMemory& m, const MeasureRecord& p) {
-    const int x = s.pressureAxis ? Unit(PressureUnits(s, p.pressure, 1000), -20, 280)
-                                 : Unit(double(p.speed) / s.fullSpeed * 255, -20, 280);
+    const int x = s.pressureAxis ? Unit(PressureUnits(s, p.pressure, 1000))
+                                 : Unit(double(p.speed) / s.fullSpeed * 255);
+    canvas.setClip(0, 5, 255, kBottom);
     const bool near = std::abs(x - m.prevX) <= kJoinX;
     const auto plot = [&](int y, int& previous, const QColor& colour) {
         if (std::abs(previous - y) <= kJoinY && near)
@@ -118,11 +119,10 @@ void PintaPunt(Canvas& canvas, const ChartScales& s, PlotMemory& m, const Measur
             canvas.point(x, y, colour);
         previous = y;
     };
-    plot(Unit(kBottom - std::floor(p.speed / 0.588), -10, 290), m.prevRpmY, kBlue);
-    plot(Unit(kBottom - std::floor((p.egt - 400) / 1.76), -10, 290), m.prevEgtY, kRed);
+    plot(Unit(kBottom - std::floor(p.speed / 0.588)), m.prevRpmY, kBlue);
+    plot(Unit(kBottom - std::floor((p.egt - 400) / 1.76)), m.prevEgtY, kRed);
     if (p.thrust != 0) {
-        const int y =
-            Unit(kBottom - std::floor(p.thrust * 2.43 * 0.006 / s.pressureFactor), -10, 290);
+        const int y = Unit(kBottom - std::floor(p.thrust * 2.43 * 0.006 / s.pressureFactor));
         canvas.setLineWidth(8);
         canvas.point(x, y, kGreen);
         canvas.setLineWidth(2);
@@ -131,6 +131,7 @@ void PintaPunt(Canvas& canvas, const ChartScales& s, PlotMemory& m, const Measur
         m.prevThrustY = y;
     }
     m.prevX = x;
+    canvas.clearClip();
 }
 
 CanvasFont ChartFont(double factor) {
@@ -146,7 +147,7 @@ void ReplayChart(Canvas& canvas, const ChartScales& scales, PlotMemory& memory,
 
 void PrintChartPage(Canvas& canvas, const ChartScales& scales,
                     const std::vector<MeasureRecord>& records, const QString& fileName,
-                    const QDateTime& modified) {
+                    const QDateTime& modified, std::optional<int> screenPrevX) {
     canvas.scale(-500, -500, 3500, 8000);
     canvas.setForeColor(Qt::black);
     canvas.setFont({kSans, 18, false});
@@ -184,24 +185,28 @@ void PrintChartPage(Canvas& canvas, const ChartScales& scales,
     PageText(canvas, 2580, 0, Format(ThrustLabel(scales, 15), "#0"));
     canvas.setLineStyle(LineStyle::Solid);
 
-    // The first thrust line starts at the left edge of the box, as on the screen.
-    PlotMemory memory{0, kPageBottom, kPageBottom, 0, kPageBottom};
+    // The first point is compared with the screen's last x; the first thrust line starts at the
+    // left edge of the box, as on the screen.
+    PlotMemory memory{screenPrevX.value_or(kNoPrevious), kPageBottom, kPageBottom, 0, kPageBottom};
     for (const MeasureRecord& record : records) PrintaPunt(canvas, scales, memory, record);
 }
 
 bool PrintMeasurePage(QPagedPaintDevice& device, const ChartScales& scales,
-                      const std::vector<MeasureRecord>& records, const QString& path) {
+                      const std::vector<MeasureRecord>& records, const QString& path,
+                      std::optional<int> screenPrevX) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     PainterCanvas canvas(painter);
     const QFileInfo file(path);
-    PrintChartPage(canvas, scales, records, file.fileName(), file.lastModified());
+    PrintChartPage(canvas, scales, records, file.fileName(), file.lastModified(), screenPrevX);
     return painter.end();
 }
 
 void PrintaPunt(Canvas& canvas, const ChartScales& s, PlotMemory& m, const MeasureRecord& p) {
     canvas.setLineWidth(3);
-    const int x = Unit(PressureUnits(s, p.pressure, 10000), -500, 3000);
+    const int x = Unit(PressureUnits(s, p.pressure, 10000));
+    // Beyond the box a curve is cut off: it never runs across the axis titles.
+    canvas.setClip(0, 50, kPageRight, kPageBottom);
     // On the page only the distance in x decides, for both curves.
     const bool jump = std::abs(x - m.prevX) > kJump;
     const auto plot = [&](int y, int& previous, const QColor& colour) {
@@ -211,11 +216,10 @@ void PrintaPunt(Canvas& canvas, const ChartScales& s, PlotMemory& m, const Measu
             canvas.line(m.prevX, previous, x, y, colour);
         previous = y;
     };
-    plot(Unit(kPageBottom - std::floor(p.speed / 0.0588), -500, 7500), m.prevRpmY, kBlue);
-    plot(Unit(kPageBottom - std::floor((p.egt - 400) / 0.176), -500, 7500), m.prevEgtY, kRed);
+    plot(Unit(kPageBottom - std::floor(p.speed / 0.0588)), m.prevRpmY, kBlue);
+    plot(Unit(kPageBottom - std::floor((p.egt - 400) / 0.176)), m.prevEgtY, kRed);
     if (p.thrust != 0) {
-        const int y =
-            Unit(kPageBottom - std::floor(p.thrust * 24.3 * 0.006 / s.pressureFactor), -500, 7500);
+        const int y = Unit(kPageBottom - std::floor(p.thrust * 24.3 * 0.006 / s.pressureFactor));
         canvas.setLineWidth(2);
         canvas.line(x - 20, y - 30, x + 20, y + 30, Qt::black);
         canvas.line(x - 20, y + 30, x + 20, y - 30, Qt::black);
@@ -225,6 +229,7 @@ void PrintaPunt(Canvas& canvas, const ChartScales& s, PlotMemory& m, const Measu
         m.prevThrustY = y;
     }
     m.prevX = x;
+    canvas.clearClip();
 }
 
 std::string MeasureLine(const MeasureRecord& r) {

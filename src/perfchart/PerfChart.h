@@ -45,8 +45,9 @@ struct PlotMemory {
 // The screen chart (-20..280 by -10..290): frame, dotted grid and labels; resets the memory's
 // y values to the bottom line.
 void IniciaGrafic(Canvas& canvas, const ChartScales& scales, PlotMemory& memory);
-// One point: speed and temperature joined to their last point when close, else a dot; a typed
-// thrust as a thick dot joined to the last thrust point.
+// One point where the scales put it, cut off at the chart's box: speed and temperature joined
+// to their last point when close, else a dot; a typed thrust as a thick dot joined to the last
+// thrust point.
 void PintaPunt(Canvas& canvas, const ChartScales& scales, PlotMemory& memory,
                const MeasureRecord& point);
 
@@ -59,15 +60,17 @@ void ReplayChart(Canvas& canvas, const ChartScales& scales, PlotMemory& memory,
                  const std::vector<MeasureRecord>& records);
 
 // The printed page of a measure file (-500..3000 by -500..7500): header with the file's name
-// and date, titles, box, grid and labels, then every record with PrintaPunt. The first thrust
-// line starts at the left edge of the box.
+// and date, titles, box, grid and labels, then every record with PrintaPunt. The first point
+// is compared with the screen chart's last x (none: it stands alone); the first thrust line
+// starts at the left edge of the box. Curves are cut off at the box.
 void PrintChartPage(Canvas& canvas, const ChartScales& scales,
                     const std::vector<MeasureRecord>& records, const QString& fileName,
-                    const QDateTime& modified);
+                    const QDateTime& modified, std::optional<int> screenPrevX = std::nullopt);
 // The page of the measure file at `path` printed on a printer or into a PDF; false when the
 // device cannot be painted on.
 bool PrintMeasurePage(QPagedPaintDevice& device, const ChartScales& scales,
-                      const std::vector<MeasureRecord>& records, const QString& path);
+                      const std::vector<MeasureRecord>& records, const QString& path,
+                      std::optional<int> screenPrevX = std::nullopt);
 void PrintaPunt(Canvas& canvas, const ChartScales& scales, PlotMemory& memory,
                 const MeasureRecord& point);
 

@@ -116,7 +116,8 @@ Task<> PrintTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
     bool printed = false;
     {
         const BusyPointer busy;
-        printed = PrintMeasurePage(*printer, window->scales(), *records, path);
+        printed =
+            PrintMeasurePage(*printer, window->scales(), *records, path, window->memory().prevX);
     }
     if (!printed)
         co_await dialogs.message(QStringLiteral("The printer could not be opened."), {},

@@ -1,7 +1,6 @@
 #include "runlog/TimeChartWindow.h"
 
 #include <QCloseEvent>
-#include <QDockWidget>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenuBar>
@@ -9,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -82,8 +82,13 @@ TimeChartWindow::TimeChartWindow(Dialogs& dialogs, QString settingsPath, QWidget
 TimeChartWindow::~TimeChartWindow() = default;
 
 void TimeChartWindow::buildControls() {
+    // The chart and the runs share the room through a splitter, the chart first: it keeps a
+    // usable width however small the window, and the runs take what the user gives them.
+    Split = new QSplitter(Qt::Horizontal);
+    setCentralWidget(Split);
     auto* area = new QWidget;
-    setCentralWidget(area);
+    area->setMinimumWidth(kChartMinimumWidth);
+    Split->addWidget(area);
     Picture1 = new CanvasWidget(area);
     Picture1->setMouseTracking(true);
     Picture1->installEventFilter(this);
@@ -141,14 +146,13 @@ void TimeChartWindow::buildControls() {
     connect(Text1, &QLineEdit::returnPressed, this, &TimeChartWindow::draw);
     connect(Text2, &QLineEdit::returnPressed, this, &TimeChartWindow::draw);
 
-    auto* dock = new QDockWidget(QStringLiteral("Runs"), this);
-    dock->setObjectName(QStringLiteral("Runs"));
-    // Not closable: there would be no way to bring it back.
-    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-    dock->setWidget(buildRunList());
-    addDockWidget(Qt::RightDockWidgetArea, dock);
+    Split->addWidget(buildRunList());
+    Split->setStretchFactor(0, 1);
+    Split->setStretchFactor(1, 0);
+    Split->setCollapsible(0, false);
     // The design measures the chart's area, whatever the runs beside it take.
     area->installEventFilter(this);
+    chartArea_ = area;
 }
 
 QWidget* TimeChartWindow::buildRunList() {
@@ -224,13 +228,19 @@ void TimeChartWindow::findRuns() {
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         }
     }
-    // The whole table in view, unless that would take most of the window.
-    if (auto* dock = findChild<QDockWidget*>(); dock && !runs_.empty() && !dock->isFloating())
-        resizeDocks({dock},
-                    {std::min(RunList->header()->length() +
-                                  RunList->verticalScrollBar()->sizeHint().width() + 16,
-                              width() / 2)},
-                    Qt::Horizontal);
+    // The whole table in view beside the chart at its design width: the window grows for it
+    // where the screen has room, and the chart keeps at least its minimum.
+    if (!runs_.empty()) {
+        const int table =
+            RunList->header()->length() + RunList->verticalScrollBar()->sizeHint().width() + 24;
+        const int chart = TwipsToPixels(kDesignWidthTwips);
+        const QScreen* screen = this->screen();
+        const int room = screen ? screen->availableGeometry().width() : chart + table;
+        if (width() < chart + table) resize(std::min(chart + table, room), height());
+        const int total = Split->width() > 0 ? std::max(Split->width(), width()) : width();
+        const int runs = std::max(0, std::min(table, total - kChartMinimumWidth));
+        Split->setSizes({total - runs, runs});
+    }
     if (runs_.empty())
         RunNote->setText(QStringLiteral("The engine did not run."));
     else if (!log->idleCell)
@@ -340,9 +350,9 @@ void TimeChartWindow::showReadout(double x) {
 }
 
 bool TimeChartWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+    if (watched == chartArea_ && event->type() == QEvent::Resize) {
         // The chart is redrawn from what was read.
-        layout_.apply(centralWidget()->size());
+        layout_.apply(chartArea_->size());
         return false;
     }
     if (watched != Picture1) return false;

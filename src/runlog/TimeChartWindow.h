@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTreeWidget>
 #include <optional>
 #include <vector>
@@ -29,6 +30,7 @@ class TimeChartWindow : public QMainWindow {
   public:
     static constexpr double kDesignWidthTwips = 9400;
     static constexpr double kDesignHeightTwips = 6000;
+    static constexpr int kChartMinimumWidth = 320;  // pixels the chart keeps beside the runs
 
     // The window's place and size come from the settings file, and go back there on closing.
     // The recent downloads are those kept in `library`.
@@ -65,6 +67,7 @@ class TimeChartWindow : public QMainWindow {
     QLabel* Readout = nullptr;         // the values under the cursor
     QTreeWidget* RunList = nullptr;    // the runs, beside the chart
     QLabel* RunNote = nullptr;         // how many runs, or why there are none
+    QSplitter* Split = nullptr;        // the chart's area, then the runs
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,6 +86,7 @@ class TimeChartWindow : public QMainWindow {
 
     Dialogs& dialogs_;
     QString settingsPath_;
+    QWidget* chartArea_ = nullptr;  // the chart and its controls, laid out by the design
     TwipLayout layout_;
     QString library_;
     QMenu* recent_ = nullptr;

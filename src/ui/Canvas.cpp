@@ -23,6 +23,14 @@ QPointF Canvas::toAreaPixels(QPointF user) const {
             (user.y() - scale_.top) / scale_.height * area_.height()};
 }
 
+void Canvas::setClip(double x1, double y1, double x2, double y2) {
+    doClip(QRectF(toAreaPixels({x1, y1}), toAreaPixels({x2, y2})).normalized());
+}
+
+void Canvas::clearClip() {
+    doClip(std::nullopt);
+}
+
 void Canvas::clear() {
     doClear(back_);
     current_ = {0, 0};

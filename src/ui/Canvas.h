@@ -17,8 +17,10 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <optional>
 
 namespace norva {
 
@@ -68,6 +70,11 @@ class Canvas {
     void filledBox(double x1, double y1, double x2, double y2) { filledBox(x1, y1, x2, y2, fore_); }
     void filledBox(double x1, double y1, double x2, double y2, const QColor& color);
 
+    // Drawing is cut off outside the rectangle (user units) until clearClip(): what lies
+    // outside a chart is hidden, never moved to its edge.
+    void setClip(double x1, double y1, double x2, double y2);
+    void clearClip();
+
     void moveTo(double x, double y) { current_ = {x, y}; }
     QPointF currentPosition() const { return current_; }
 
@@ -102,6 +109,8 @@ class Canvas {
     void setArea(QSizeF pixels);
 
     virtual void doScale(const UserScale&) {}
+    // The clip in the area's screen pixels; nothing: none.
+    virtual void doClip(std::optional<QRectF>) {}
     virtual void doClear(const QColor& back) = 0;
     virtual void doPoint(QPointF p, const CanvasPen& pen) = 0;
     virtual void doLine(QPointF a, QPointF b, const CanvasPen& pen) = 0;

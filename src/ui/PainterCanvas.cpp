@@ -66,12 +66,28 @@ QFont PainterCanvas::qfont(const CanvasFont& font, const QPaintDevice* dev) cons
     return f;
 }
 
+void PainterCanvas::doClip(std::optional<QRectF> area) {
+    clip_.reset();
+    if (area) clip_ = QRectF(area->topLeft() * unit_, area->bottomRight() * unit_);
+}
+
+QPainter& PainterCanvas::clipped() {
+    QPainter& painter = activePainter();
+    if (clip_)
+        painter.setClipRect(*clip_);
+    else if (painter.hasClipping())
+        painter.setClipping(false);
+    return painter;
+}
+
 void PainterCanvas::doClear(const QColor& back) {
-    activePainter().fillRect(QRectF(QPointF(0, 0), deviceArea_), back);
+    QPainter& painter = activePainter();
+    painter.setClipping(false);
+    painter.fillRect(QRectF(QPointF(0, 0), deviceArea_), back);
 }
 
 void PainterCanvas::doPoint(QPointF p, const CanvasPen& pen) {
-    QPainter& painter = activePainter();
+    QPainter& painter = clipped();
     const double size = std::max(pen.width, 1.0) * unit_;
     QPointF at = device(p);
     painter.setPen(Qt::NoPen);
@@ -86,25 +102,25 @@ void PainterCanvas::doPoint(QPointF p, const CanvasPen& pen) {
 }
 
 void PainterCanvas::doLine(QPointF a, QPointF b, const CanvasPen& pen) {
-    QPainter& painter = activePainter();
+    QPainter& painter = clipped();
     painter.setPen(qpen(pen));
     painter.drawLine(device(a), device(b));
 }
 
 void PainterCanvas::doBox(QPointF a, QPointF b, const CanvasPen& pen) {
-    QPainter& painter = activePainter();
+    QPainter& painter = clipped();
     painter.setPen(qpen(pen));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(device(a), device(b)).normalized());
 }
 
 void PainterCanvas::doFilledBox(QPointF a, QPointF b, const QColor& fill) {
-    activePainter().fillRect(QRectF(device(a), device(b)).normalized(), fill);
+    clipped().fillRect(QRectF(device(a), device(b)).normalized(), fill);
 }
 
 void PainterCanvas::doText(QPointF topLeft, const QString& text, const CanvasFont& font,
                            const QColor& color) {
-    QPainter& painter = activePainter();
+    QPainter& painter = clipped();
     const QFont f = qfont(font, painter.device());
     painter.setFont(f);
     painter.setPen(color);

@@ -32,6 +32,7 @@ class PainterCanvas : public Canvas {
     virtual QPainter& activePainter() { return *painter_; }
     virtual const QPaintDevice* paintDevice() const { return painter_->device(); }
 
+    void doClip(std::optional<QRectF> area) override;
     void doClear(const QColor& back) override;
     void doPoint(QPointF p, const CanvasPen& pen) override;
     void doLine(QPointF a, QPointF b, const CanvasPen& pen) override;
@@ -43,12 +44,16 @@ class PainterCanvas : public Canvas {
 
   private:
     QPointF device(QPointF user) const { return toAreaPixels(user) * unit_; }
+    // The painter with the clip applied: an image's painter may be a new one since the last
+    // drawing.
+    QPainter& clipped();
     QPen qpen(const CanvasPen& pen) const;
     QFont qfont(const CanvasFont& font, const QPaintDevice* device) const;
 
     QPainter* painter_ = nullptr;
     QSizeF deviceArea_{1, 1};
     double unit_ = 1;
+    std::optional<QRectF> clip_;  // device coordinates
 };
 
 // Paints into its own image of a logical size at a device pixel ratio. The painter is opened

@@ -15,6 +15,7 @@
 #include "perfchart/PerformanceChartWindow.h"
 #include "support/FakeBackend.h"
 #include "support/Program.h"
+#include "ui/PainterCanvas.h"
 #include "ui/RecordingCanvas.h"
 #include "ui/ScriptedDialogs.h"
 
@@ -86,20 +87,57 @@ TEST(PerformanceChart, GridAndLabelsForThePressureFactor) {
     EXPECT_EQ(m.prevThrustY, 260);
 }
 
-TEST(PerformanceChart, OtherUnitsPlotAgainstSpeedAndNothingWraps) {
+TEST(PerformanceChart, OtherUnitsPlotAgainstSpeedAndEveryCurveKeepsItsScale) {
     RecordingCanvas c({554, 296});
     ChartScales s{false, 0.009f, 150};
     PlotMemory m;
     IniciaGrafic(c, s, m);
     EXPECT_EQ(TextAt(c, {14, 265}), "10");  // 150 / 15 a line
     EXPECT_EQ(TextAt(c, {235, 265}), "140");
-    EXPECT_EQ(TextsAt(c, -13).back(), "790");  // temperature on the left
-    EXPECT_EQ(TextsAt(c, 258).back(), "137");  // thrust beside it
+    // The same scales as a pressure unit's: speed left, temperature and thrust right.
+    EXPECT_EQ(TextsAt(c, -13).back(), "130");
+    EXPECT_EQ(TextsAt(c, 258).back(), "790");
+    EXPECT_EQ(TextsAt(c, 272).back(), "137");
     c.forget();
     PintaPunt(c, s, m, {0, 75, 1e9f, 500});
     EXPECT_EQ(InColour(c, Kind::Point, kBlue).at(0).a, QPointF(127, 133));  // half of 255
-    // An enormous typed thrust stays at the top edge.
-    EXPECT_EQ(InColour(c, Kind::Point, kGreen).at(0).a, QPointF(127, -10));
+    // An enormous typed thrust is where the scale puts it, far above the chart: not at its edge.
+    EXPECT_LT(InColour(c, Kind::Point, kGreen).at(0).a.y(), -1000);
+}
+
+TEST(PerformanceChart, PointsOutsideTheChartAreCutOffNotMovedToItsEdges) {
+    // A cold engine (20 C) and a hot one (900 C) beside a point inside, on the screen and on the
+    // page: no red pixel outside the box, some inside.
+    const std::vector<MeasureRecord> records = {{1.0f, 60, 0, 20},   {1.01f, 60, 0, 20},
+                                                {1.02f, 60, 0, 500}, {1.03f, 60, 0, 900},
+                                                {1.04f, 60, 0, 900}, {1.05f, 60, 0, 300}};
+    const auto red = [](const QImage& image, const QRect& box, bool inside) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (box.contains(x, y) == inside) {
+                    const QColor c = image.pixelColor(x, y);
+                    n += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+                }
+        return n;
+    };
+    ImageCanvas screen({554, 296});
+    screen.setBackColor(Qt::white);
+    PlotMemory m;
+    ReplayChart(screen, ChartScales{}, m, records);
+    // The box (0, 5)-(255, 260) of -20..280 by -10..290, with its frame's width.
+    const QRect box(QPoint(35, 13), QPoint(509, 268));
+    EXPECT_EQ(red(screen.image(), box, false), 0);
+    EXPECT_GT(red(screen.image(), box, true), 0);
+
+    ImageCanvas page({350, 800});
+    page.setBackColor(Qt::white);
+    page.clear();
+    PrintChartPage(page, ChartScales{}, records, "cold.nvm", QDateTime({2026, 5, 1}, {14, 30}));
+    // The box (0, 50)-(2380, 2600) of -500..3000 by -500..7500.
+    const QRect pageBox(QPoint(48, 53), QPoint(290, 312));
+    EXPECT_EQ(red(page.image(), pageBox, false), 0);
+    EXPECT_GT(red(page.image(), pageBox, true), 0);
 }
 
 TEST(PerformanceChart, CloseNeighboursJoinOthersAreDots) {
@@ -184,7 +222,9 @@ TEST(PrintedChart, PageScalesLabelsAndJumps) {
         {1.1f, 70, 50, 640},  // 80 further: dots, and a thrust cross
         {2.5f, 80, 0, 700},   // beyond 2.1 bar: right of the box
     };
-    PrintChartPage(page, ChartScales{}, records, "run.nvm", QDateTime({2026, 5, 1}, {14, 30}));
+    // The screen's last point was at x 1133: the first point, 6 from it, is joined to it.
+    PrintChartPage(page, ChartScales{}, records, "run.nvm", QDateTime({2026, 5, 1}, {14, 30}),
+                   1133);
     EXPECT_EQ(TextAt(page, {-100, 2600 - 170 * 9 + 120 - 170}), "90");
     EXPECT_EQ(TextAt(page, {-130, 2600 - 170 * 10 + 120 - 170}), "100");
     EXPECT_EQ(TextAt(page, {-130, 0}), "150");
@@ -193,14 +233,20 @@ TEST(PrintedChart, PageScalesLabelsAndJumps) {
     EXPECT_EQ(TextAt(page, {150, -300}), "NORVA System");
     EXPECT_EQ(TextAt(page, {1000, -220}), "file:run.nvm     Date:2026-05-01 14:30");
     const auto blueLines = InColour(page, Kind::Line, kBlue);
-    ASSERT_EQ(blueLines.size(), 1u);
-    EXPECT_EQ(blueLines[0].a.x(), 1139);
-    EXPECT_EQ(blueLines[0].b.x(), 1173);
-    EXPECT_EQ(InColour(page, Kind::Line, kRed).size(), 1u);
+    ASSERT_EQ(blueLines.size(), 2u);
+    EXPECT_EQ(blueLines[0].a, QPointF(1133, 2600));
+    EXPECT_EQ(blueLines[1].a.x(), 1139);
+    EXPECT_EQ(blueLines[1].b.x(), 1173);
+    EXPECT_EQ(InColour(page, Kind::Line, kRed).size(), 2u);
     const auto blueDots = InColour(page, Kind::Point, kBlue);
-    ASSERT_EQ(blueDots.size(), 3u);
-    EXPECT_EQ(InColour(page, Kind::Point, kRed).size(), 3u);
-    EXPECT_GT(blueDots[2].a.x(), 2380);
+    ASSERT_EQ(blueDots.size(), 2u);
+    EXPECT_EQ(InColour(page, Kind::Point, kRed).size(), 2u);
+    EXPECT_GT(blueDots[1].a.x(), 2380);
+    // Printed on its own (the command line), the first point is joined to nothing.
+    RecordingCanvas alone({794, 1123});
+    PrintChartPage(alone, ChartScales{}, {{0.01f, 60, 0, 600}}, "run.nvm", QDateTime());
+    EXPECT_TRUE(InColour(alone, Kind::Line, kBlue).empty());
+    EXPECT_EQ(InColour(alone, Kind::Point, kBlue).size(), 1u);
     const auto green = InColour(page, Kind::Line, kGreen);
     ASSERT_EQ(green.size(), 1u);
     EXPECT_EQ(green[0].a, QPointF(0, 2600));

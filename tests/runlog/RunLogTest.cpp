@@ -8,6 +8,7 @@
 
 #include "base/NumberedLines.h"
 #include "runlog/Download.h"
+#include "runlog/DownloadWindow.h"
 #include "runlog/RunLog.h"
 #include "runlog/TimeChart.h"
 #include "runlog/TimeChartWindow.h"
@@ -267,6 +268,24 @@ TEST_F(DownloadTest, ACancelledSaveKeepsTheDownloadAndAStoppedOneItsOwnBytes) {
     EXPECT_EQ(std::count(raw.begin(), raw.end(), '\n'), 3200);
     EXPECT_EQ(raw.substr(0, 5), " 9 \r\n");
     EXPECT_TRUE(rig.file("work/bufer1.buf").empty());
+}
+
+TEST_F(DownloadTest, TheButtonThatStartedTheDownloadStopsIt) {
+    DownloadWindow window(rig.services(), {});
+    window.Download->click();
+    EXPECT_EQ(window.Download->text(), "Stop");
+    EXPECT_FALSE(window.Command1->isEnabled());
+    send(Raw({5}, SevenThenThree), 0, 260);
+    EXPECT_EQ(window.Label2->text().left(13), "24% received,");
+    window.Download->click();
+    Settle(link);
+    EXPECT_FALSE(link.Operation.busy());
+    EXPECT_EQ(rig.lastMessage(),
+              "Cancelled while downloading: 8320 of 33300 bytes were received; nothing was "
+              "exported.");
+    EXPECT_EQ(window.Download->text(), "Download Measures");
+    EXPECT_TRUE(window.Command1->isEnabled());
+    EXPECT_EQ(window.Label2->text(), "The download stopped at 24%.");
 }
 
 TEST_F(DownloadTest, WithConfigurationWaitsForTheImageAndABadLogSaysError) {
