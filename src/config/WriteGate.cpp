@@ -115,7 +115,7 @@ Task<bool> BackUpBeforeWriting(Services s, WriteOptions options, UnitImage unit)
 std::vector<CellWrite> CellsOf(std::span<const SlotBytes> commands) {
     std::vector<CellWrite> cells;
     for (const SlotBytes& c : commands) {
-        if (c[0] != kSync1 || c[1] != kSync2 || c[4] != Checksum(c[2], c[3])) continue;
+        if (!TakenByUnit(c)) continue;
         const auto same = [&c](const CellWrite& w) { return w.address == c[2]; };
         const auto it = std::find_if(cells.begin(), cells.end(), same);
         if (it == cells.end())

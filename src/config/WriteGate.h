@@ -63,7 +63,7 @@ struct CellWrite {
     int address;
     uint8_t value;
 };
-// The cells of the command slots, each once, the calibration and key slots left out.
+// The cells of the command slots the unit takes, each once.
 std::vector<CellWrite> CellsOf(std::span<const SlotBytes> commands);
 
 // Watches the unit's stream while a write goes out and after: a cell is confirmed when the

@@ -68,7 +68,7 @@ std::vector<int> WrittenAddresses(const std::vector<CloneReport>& plan) {
     std::vector<int> addresses;
     for (const CloneReport& report : plan)
         for (const SlotBytes& slot : report.commands)
-            if (slot[0] == kSync1 &&
+            if (TakenByUnit(slot) &&
                 std::find(addresses.begin(), addresses.end(), slot[2]) == addresses.end())
                 addresses.push_back(slot[2]);
     std::sort(addresses.begin(), addresses.end());

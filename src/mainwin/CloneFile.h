@@ -43,7 +43,8 @@ struct CloneReport {
 // The 40 reports a complete image takes: six cells to a report from address 16, never 79, 88
 // or 255; the last one fills three slots and repeats the three before.
 std::vector<CloneReport> ClonePlan(const params::Image& image);
-// The addresses the plan writes, in order.
+// The addresses the plan writes, in order: those whose slots the unit takes (the calibration
+// cells, which want their own checksum, are sent but not taken).
 std::vector<int> WrittenAddresses(const std::vector<CloneReport>& plan);
 
 // "Save all": the image the program holds (complete, or refused with "Backup data not

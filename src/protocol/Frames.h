@@ -76,6 +76,14 @@ constexpr SlotBytes CalibrationSlot(uint8_t a, uint8_t v) {
     return {kSync1, kSync2, a, v, CalibrationChecksum(a, v)};
 }
 
+// A write slot the unit takes: its checksum is the one the unit wants for its cell (a clone
+// file's ordinary slots for the calibration cells are not).
+constexpr bool TakenByUnit(const SlotBytes& s) {
+    const bool calibration = s[2] >= kFirstCalibrationCell && s[2] <= kLastCalibrationCell;
+    return s[0] == kSync1 && s[1] == kSync2 &&
+           s[4] == (calibration ? CalibrationChecksum(s[2], s[3]) : Checksum(s[2], s[3]));
+}
+
 // Byte 30/31 of the key frames: the Menu keys also ask for normal mode, the Data keys don't.
 constexpr bool KeySetsNormalMode(TerminalKey key) {
     return key == TerminalKey::MenuUp || key == TerminalKey::MenuDown;

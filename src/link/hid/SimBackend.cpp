@@ -36,6 +36,7 @@ bool SimBackend::write(HidHandle handle, std::span<const uint8_t> report) {
     // Reports due before this write were sent before the unit saw it.
     unit_.advanceTo(clock_());
     unit_.receive(report);
+    ++written_;
     return true;
 }
 

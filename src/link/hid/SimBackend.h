@@ -17,6 +17,8 @@ class SimBackend : public HidBackend {
     sim::SimUnit& unit() { return unit_; }
     // The one path this backend enumerates: "sim:rising" or "sim:falling".
     const std::string& path() const { return path_; }
+    // Output reports the unit has taken.
+    uint64_t reportsWritten() const { return written_; }
 
     std::vector<std::string> enumerate() override;
     HidHandle open(const std::string& path, HidOpenMode mode) override;
@@ -34,6 +36,7 @@ class SimBackend : public HidBackend {
     std::string path_;
     std::set<HidHandle> open_;
     HidHandle nextHandle_ = 1;
+    uint64_t written_ = 0;
 };
 
 }  // namespace norva
