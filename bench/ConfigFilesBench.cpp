@@ -11,10 +11,10 @@
 
 #include "app/App.h"
 #include "base/NumberedLines.h"
+#include "config/CloneFile.h"
 #include "config/CloneImage.h"
+#include "config/ParameterFile.h"
 #include "link/hid/SimBackend.h"
-#include "mainwin/CloneFile.h"
-#include "mainwin/ParameterFile.h"
 #include "runlog/Download.h"
 #include "ui/ScriptedDialogs.h"
 

@@ -5,10 +5,10 @@
 
 #include "app/TerminalProgress.h"
 #include "compare/DifferencesWindow.h"
+#include "config/Maintenance.h"
+#include "config/ParameterFile.h"
 #include "factory/FactorySetupWindow.h"
 #include "mainwin/MainWindow.h"
-#include "mainwin/Maintenance.h"
-#include "mainwin/ParameterFile.h"
 #include "ops/Operation.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"

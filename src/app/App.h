@@ -11,10 +11,10 @@
 
 #include "base/Clock.h"
 #include "base/Settings.h"
+#include "config/CloneFile.h"
 #include "config/WriteGate.h"
 #include "link/Link.h"
 #include "link/hid/HidBackend.h"
-#include "mainwin/CloneFile.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
 

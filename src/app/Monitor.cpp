@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "app/Interrupt.h"
-#include "mainwin/Gauges.h"
+#include "live/Gauges.h"
 
 namespace norva {
 

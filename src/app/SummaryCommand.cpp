@@ -7,7 +7,7 @@
 #include "base/NumberText.h"
 #include "config/CloneImage.h"
 #include "link/Link.h"
-#include "mainwin/Gauges.h"
+#include "live/Gauges.h"
 
 namespace norva {
 

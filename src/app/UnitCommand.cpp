@@ -5,10 +5,10 @@
 
 #include "app/App.h"
 #include "app/Interrupt.h"
+#include "config/CloneFile.h"
+#include "config/Maintenance.h"
+#include "config/ParameterFile.h"
 #include "factory/FactoryCommands.h"
-#include "mainwin/CloneFile.h"
-#include "mainwin/Maintenance.h"
-#include "mainwin/ParameterFile.h"
 #include "perfchart/ChartRun.h"
 #include "ramps/Ramps.h"
 #include "runlog/Download.h"

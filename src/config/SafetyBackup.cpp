@@ -7,14 +7,9 @@
 
 #include "base/NumberedLines.h"
 #include "config/CloneImage.h"
+#include "protocol/AddressMap.h"
 
 namespace norva {
-
-namespace {
-// Where a downward unit keeps its engine serial number: high byte, low byte.
-constexpr int kSerialHigh = 60;
-constexpr int kSerialLow = 59;
-}  // namespace
 
 QString DefaultBackupFolder() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
@@ -31,7 +26,8 @@ std::optional<QString> SaveSafetyBackup(std::span<const uint8_t> image, bool des
     }
     QString name = when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
     if (descending)
-        name += QStringLiteral("_sn%1").arg(image[kSerialHigh] * 256 + image[kSerialLow]);
+        name +=
+            QStringLiteral("_sn%1").arg(image[cell::kSerialHigh] * 256 + image[cell::kSerialLow]);
     // Two backups in one second keep each other.
     QString path = dir.filePath(name + QStringLiteral(".nvc"));
     for (int n = 2; QFile::exists(path); ++n)

@@ -4,6 +4,7 @@
 
 #include "compare/ImageDiff.h"
 #include "link/Link.h"
+#include "protocol/AddressMap.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
 
@@ -13,10 +14,8 @@ namespace {
 
 // Cells the unit keeps as no configuration: a write there starts something, it is not kept.
 bool Watchable(int address) {
-    constexpr int kUpwardTestCell = 88;
-    constexpr int kDownwardTestCell = 79;
-    return address != kFunctionKey && address != kFunctionRead && address != kUpwardTestCell &&
-           address != kDownwardTestCell;
+    return address != kFunctionKey && address != kFunctionRead && address != cell::kTestUpward &&
+           address != cell::kTestDownward;
 }
 
 // A turn of the stream, and the reports that may have been queued before the last write.

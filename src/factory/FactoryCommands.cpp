@@ -7,6 +7,7 @@
 #include "base/NumberText.h"
 #include "config/CloneImage.h"
 #include "link/Link.h"
+#include "protocol/AddressMap.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
 
@@ -16,15 +17,7 @@ namespace {
 
 using Slots = std::array<SlotBytes, kSlotCount>;
 
-constexpr int kCalibration1 = 1;  // the two temperature calibration cells
-constexpr int kCalibration2 = 2;
 constexpr int kCalibrationReports = 4;
-constexpr int kUpwardTestCell = 88;
-constexpr int kDownwardTestCell = 79;
-constexpr int kOffsetCell = 241;
-constexpr int kFactorCell = 242;
-constexpr int kClearedCell = 243;
-constexpr int kGlowPlugCell = 70;
 constexpr int kMaxOffset = 80;
 constexpr int kDownwardReference = 25;
 
@@ -80,7 +73,7 @@ bool EngineAtRest(const Link& link) {
 }
 
 int MenuAccessAddress(bool descending) {
-    return descending ? 55 : 47;
+    return cell::AccessCell(descending);
 }
 
 Task<OpStatus> WriteCell(Services s, int address, uint8_t value) {
@@ -126,7 +119,7 @@ Task<OpStatus> CalibrateTemperature(Services s, QString ambient) {
     {
         ProgressScope busy(s.progress);
         // The unit reports its uncorrected temperature once both cells are cleared.
-        if (!s.link.send({Cell(kCalibration1, 0), Cell(kCalibration2, 0)}))
+        if (!s.link.send({Cell(cell::kTempCalibration1, 0), Cell(cell::kTempCalibration2, 0)}))
             outcome = Outcome{Outcome::UnitLost};
         else
             outcome = co_await s.link.reports(kCalibrationReports);
@@ -137,7 +130,8 @@ Task<OpStatus> CalibrateTemperature(Services s, QString ambient) {
     const double t = LeadingNumber(ambient.toStdString()).value_or(0);
     const CalibrationValue v = TemperatureCalibration(s.link.Egt, t);
     if (v.error) co_await s.dialogs.message(QStringLiteral("Error"));
-    if (!s.link.send({Cell(kCalibration1, v.value), Cell(kCalibration2, v.value)}))
+    if (!s.link.send(
+            {Cell(cell::kTempCalibration1, v.value), Cell(cell::kTempCalibration2, v.value)}))
         co_return co_await Stop(s.dialogs, Outcome{Outcome::UnitLost},
                                 QStringLiteral("calibrating the temperature"),
                                 QStringLiteral("both calibration cells were cleared"));
@@ -214,26 +208,27 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
     const auto lost = Outcome{Outcome::UnitLost};
 
     if (!downward) {
-        const int cell = kUpwardTestCell;
-        if (!sends.send({Cell(cell, 0), Cell(kStartModeAddress, 0), Calibration(kOffsetCell, 0),
-                         Calibration(kFactorCell, 0), Calibration(kClearedCell, 0)},
-                        kNormalMode))
+        const int test = cell::kTestUpward;
+        if (!sends.send(
+                {Cell(test, 0), Cell(kStartModeAddress, 0), Calibration(cell::kCurrentOffset, 0),
+                 Calibration(cell::kCurrentFactor, 0), Calibration(cell::kCalibrationClear, 0)},
+                kNormalMode))
             outcome = lost;
         if (outcome) outcome = co_await s.link.reports(10);
         if (outcome) {
             const int offset = std::min(s.link.BatteryCurrent * 4 + 2, kMaxOffset);
             show(QStringLiteral("offset=") + N(offset));
-            if (!sends.send(
-                    {Calibration(kOffsetCell, offset), Cell(kGlowPlugCell, 80), Cell(cell, 2)},
-                    kNormalMode))
+            if (!sends.send({Calibration(cell::kCurrentOffset, offset), Cell(cell::kGlowPlug, 80),
+                             Cell(test, 2)},
+                            kNormalMode))
                 outcome = lost;
         }
         if (outcome) outcome = co_await s.link.reports(15);
         if (outcome && s.link.BatteryCurrent != 0) {
             const int factor = HardwareFactor(s.link.BatteryCurrent, settings.CalIntFactor, 41);
             show(label + QStringLiteral(" Factor=") + N(factor));
-            if (!sends.send({Calibration(kFactorCell, factor), Cell(cell, 0),
-                             Cell(kGlowPlugCell, 40), Cell(cell, 1)},
+            if (!sends.send({Calibration(cell::kCurrentFactor, factor), Cell(test, 0),
+                             Cell(cell::kGlowPlug, 40), Cell(test, 1)},
                             kNormalMode))
                 outcome = lost;
             if (outcome) outcome = co_await s.link.reports(10);
@@ -241,7 +236,7 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
             const std::pair<int, int> steps[] = {{0, 6}, {3, 16}, {0, 6}, {4, 6}, {0, 6}};
             for (const auto& [value, wait] : steps) {
                 if (!outcome) break;
-                if (!sends.send({Cell(cell, value)}, kNormalMode)) {
+                if (!sends.send({Cell(test, value)}, kNormalMode)) {
                     outcome = lost;
                     break;
                 }
@@ -250,18 +245,20 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
             if (outcome && !sends.send({Cell(kStartModeAddress, 1)}, kNormalMode)) outcome = lost;
         }
     } else {
-        const int cell = kDownwardTestCell;
+        const int test = cell::kTestDownward;
         const SlotBytes none{};
         show(QString());
-        if (!sends.send({none, none, Calibration(kOffsetCell, 0), Calibration(kFactorCell, 0),
-                         Calibration(kClearedCell, 0)},
-                        kNormalMode))
+        if (!sends.send(
+                {none, none, Calibration(cell::kCurrentOffset, 0),
+                 Calibration(cell::kCurrentFactor, 0), Calibration(cell::kCalibrationClear, 0)},
+                kNormalMode))
             outcome = lost;
         if (outcome) outcome = co_await s.link.reports(10);
         if (outcome) {
             const int offset = std::min(s.link.BatteryCurrent + 1, kMaxOffset);
             show(QStringLiteral("offset=") + N(offset));
-            if (!sends.send({Calibration(kOffsetCell, offset), none, Cell(cell, 2)}, kNormalMode))
+            if (!sends.send({Calibration(cell::kCurrentOffset, offset), none, Cell(test, 2)},
+                            kNormalMode))
                 outcome = lost;
         }
         if (outcome) outcome = co_await s.link.reports(25);
@@ -269,10 +266,11 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
             settings.CalIntFactor = kDownwardReference;
             const int factor = HardwareFactor(s.link.BatteryCurrent, kDownwardReference, 81);
             show(label + QStringLiteral(" Factor=") + N(factor));
-            if (!sends.send({Calibration(kFactorCell, factor), Cell(cell, 3)}, kNoModeChange))
+            if (!sends.send({Calibration(cell::kCurrentFactor, factor), Cell(test, 3)},
+                            kNoModeChange))
                 outcome = lost;
             if (outcome) outcome = co_await s.link.reports(15);
-            if (outcome && !sends.send({none, Cell(cell, 255)}, kNoModeChange)) outcome = lost;
+            if (outcome && !sends.send({none, Cell(test, 255)}, kNoModeChange)) outcome = lost;
         }
     }
     if (!outcome) co_return co_await Stop(s.dialogs, outcome, sends.doing(), sends.written());

@@ -12,14 +12,15 @@
 #include "base/Settings.h"
 #include "base/Task.h"
 #include "config/WriteGate.h"
+#include "protocol/AddressMap.h"
 
 namespace norva {
 
-// The cell that holds the terminal's menu access: 47 on upward units, 55 on downward units.
+// The cell that holds the terminal's menu access (cell::AccessCell).
 int MenuAccessAddress(bool descending);
 
-constexpr int kMaxSpeedAddress = 48;
-constexpr int kStartModeAddress = 87;
+constexpr int kMaxSpeedAddress = cell::kMaxAuthorizedSpeed;
+constexpr int kStartModeAddress = cell::kStartMode;
 constexpr uint8_t kRestrictedMenus = 0;
 constexpr uint8_t kFullMenus = 7;
 enum class StartMode : uint8_t { Manual = 0, Gas = 1, Kero = 2 };

@@ -4,8 +4,8 @@
 #include <QPointer>
 #include <QResizeEvent>
 
+#include "config/CloneFile.h"
 #include "factory/FactoryCommands.h"
-#include "mainwin/CloneFile.h"
 
 namespace norva {
 

@@ -4,11 +4,11 @@
 
 #include "base/Windows1252.h"
 #include "link/Link.h"
+#include "protocol/AddressMap.h"
 
 namespace norva {
 
 namespace {
-constexpr int kFullSpeedAddress = 51;  // image byte: the unit's full-throttle speed
 
 // What the terminal shows when byte 3 says there is no unit: 15 + 18 blanks + 29 NULs.
 std::string NotFoundText() {
@@ -125,8 +125,8 @@ void Link::NormalDispatch(std::span<const uint8_t> report) {
 
     const int address = r[in::kStreamAddress];
     BackupImage[address] = r[in::kStreamValue];
-    if (address == kFullSpeedAddress && GaugeFullSpeed != BackupImage[kFullSpeedAddress]) {
-        GaugeFullSpeed = BackupImage[kFullSpeedAddress];
+    if (address == cell::kFullSpeed && GaugeFullSpeed != BackupImage[cell::kFullSpeed]) {
+        GaugeFullSpeed = BackupImage[cell::kFullSpeed];
         emit gaugeFullSpeedChanged(GaugeFullSpeed);
     }
 

@@ -6,8 +6,9 @@
 #include <algorithm>
 
 #include "link/Link.h"
-#include "mainwin/GaugeGeometry.h"
-#include "mainwin/Gauges.h"
+#include "live/GaugeGeometry.h"
+#include "live/Gauges.h"
+#include "protocol/AddressMap.h"
 
 namespace norva {
 
@@ -26,10 +27,6 @@ const QString kFrameStyle = QStringLiteral(
 const QString kKeyStyle = QStringLiteral(
     "QPushButton { background: rgb(255,255,128); color: black; border: 1px solid gray; }"
     "QPushButton:pressed { background: rgb(220,220,100); }");
-
-// Image byte 47 is 7 on a unit whose parameters may be read and written from files.
-constexpr int kWriteAccessAddress = 47;
-constexpr uint8_t kFullAccess = 7;
 
 // The central area reports its own resizes: the layout rule measures the inner size.
 class Surface : public QWidget {
@@ -92,7 +89,7 @@ MainWindow::MainWindow(Link& link, Dialogs& dialogs, Config& settings, QString s
 void MainWindow::onDispatched() {
     ShowLiveValues();
     // "Save parameters to a file" and "&Write parameters from a file" need full menu access.
-    const bool fileItems = link_.BackupImage[kWriteAccessAddress] == kFullAccess;
+    const bool fileItems = link_.BackupImage[cell::kAccessUpward] == cell::kFullAccessValue;
     if (Save->isVisible() != fileItems) {
         Save->setVisible(fileItems);
         WriteP->setVisible(fileItems);
@@ -348,7 +345,7 @@ void MainWindow::ShowLiveValues() {
     Label9->setText(t.temperature);
     shownStick_ = link_.StickPosition;
     shownPump_ = link_.PumpPower;
-    stickColour_ = StickBarColour(link_.StickPosition, link_.BackupImage[59]);
+    stickColour_ = StickBarColour(link_.StickPosition, link_.BackupImage[cell::kIdleStick]);
     Picture1->updateOverlay();
     Picture2->updateOverlay();
     Text1->setText(t.stick);

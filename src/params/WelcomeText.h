@@ -11,10 +11,11 @@
 
 #include "base/Task.h"
 #include "config/WriteGate.h"
+#include "protocol/AddressMap.h"
 
 namespace norva {
 
-constexpr int kWelcomeFirstAddress = 176;
+constexpr int kWelcomeFirstAddress = cell::kWelcomeFirst;
 constexpr int kWelcomeLineLength = 16;
 constexpr int kWelcomeLength = 2 * kWelcomeLineLength;
 

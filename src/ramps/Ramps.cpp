@@ -8,6 +8,7 @@
 #include "base/NumberText.h"
 #include "base/NumberedLines.h"
 #include "link/Link.h"
+#include "protocol/AddressMap.h"
 #include "ui/Canvas.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
@@ -19,8 +20,6 @@ namespace {
 constexpr int kRow8Acceleration = 15;  // 1-based fields of row 8's speed
 constexpr int kRow8Deceleration = 31;
 constexpr double kTopSlope = 32;
-constexpr int kFullSpeedAddress = 51;
-constexpr int kIdleSpeedAddress = 50;
 
 // The shortest text that reads back as the same single-precision value: 77, 35.5.
 QString PlainText(float value) {
@@ -112,8 +111,8 @@ RampFields RampFieldsFromImage(const std::array<uint8_t, 257>& image) {
     RampFields f;
     for (int n = 1; n <= kRampWriteFields; ++n)
         f[n - 1] = QString::number(image[kFirstRampAddress + n - 1]);
-    f[kFullThrottleField - 1] = QString::number(image[kFullSpeedAddress]);
-    f[kIdleField - 1] = QString::number(image[kIdleSpeedAddress]);
+    f[kFullThrottleField - 1] = QString::number(image[cell::kFullSpeed]);
+    f[kIdleField - 1] = QString::number(image[cell::kIdleSpeed]);
     return f;
 }
 

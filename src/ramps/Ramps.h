@@ -15,6 +15,7 @@
 
 #include "base/Task.h"
 #include "config/WriteGate.h"
+#include "protocol/AddressMap.h"
 #include "protocol/Frames.h"
 
 namespace norva {
@@ -24,9 +25,9 @@ class Link;
 
 constexpr int kRampRows = 8;
 constexpr int kRampFields = 34;
-constexpr int kRampWriteFields = 32;    // the two ramps; the speeds are never written
-constexpr int kFirstRampAddress = 144;  // field n is address 143 + n
-constexpr int kFullThrottleField = 33;  // 1-based, as the controls are numbered
+constexpr int kRampWriteFields = 32;                  // the two ramps; the speeds are never written
+constexpr int kFirstRampAddress = cell::kRampsFirst;  // field n is address 143 + n
+constexpr int kFullThrottleField = 33;                // 1-based, as the controls are numbered
 constexpr int kIdleField = 34;
 
 using RampFields = std::array<QString, kRampFields>;  // index 0 is Text1

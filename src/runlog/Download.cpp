@@ -7,6 +7,7 @@
 
 #include "base/NumberedLines.h"
 #include "link/Link.h"
+#include "protocol/AddressMap.h"
 #include "runlog/RunLog.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
@@ -14,13 +15,10 @@
 namespace norva {
 
 namespace {
-constexpr uint8_t kDownloadCell = 79;
 constexpr uint8_t kDownloadValue = 1;
 constexpr int kDownloadSlot = 5;  // the request goes alone in the last slot
 // The progress moves every ten reports.
 constexpr int64_t kStepBytes = 10 * 32;
-constexpr int kSerialHigh = 60;  // the engine serial number's cells
-constexpr int kSerialLow = 59;
 const QString kFilter = QStringLiteral("Norva Download(*.txt)|*.txt");
 }  // namespace
 
@@ -76,7 +74,8 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     link.DownloadByteCount = 0;
     link.DownloadActive = 1;
     Outcome outcome;
-    if (!link.send({CommandSlot(kDownloadCell, kDownloadValue)}, kDownloadMode, kDownloadSlot))
+    if (!link.send({CommandSlot(cell::kDownloadRequest, kDownloadValue)}, kDownloadMode,
+                   kDownloadSlot))
         outcome = Outcome{Outcome::UnitLost};
     {
         ProgressScope shown(s.progress, QStringLiteral("Downloading"));
@@ -128,9 +127,10 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     const auto exported = ExportLines(*lines, moment, complete ? &image : nullptr);
     // Kept with the recent downloads before anything can go wrong with the user's file.
     // The serial number is named when the trailer lists its cells.
-    const auto serial = complete && TrailerLastCell(image) >= kSerialHigh
-                            ? std::optional<int>(image[kSerialHigh] * 256 + image[kSerialLow])
-                            : std::nullopt;
+    const auto serial =
+        complete && TrailerLastCell(image) >= cell::kSerialHigh
+            ? std::optional<int>(image[cell::kSerialHigh] * 256 + image[cell::kSerialLow])
+            : std::nullopt;
     const QString kept =
         KeepDownload(options.libraryFolder, KeptName(moment, serial), exported, error);
     if (kept.isEmpty())

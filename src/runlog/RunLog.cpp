@@ -6,6 +6,7 @@
 #include "base/NumberText.h"
 #include "base/NumberedLines.h"
 #include "base/StatusCodes.h"
+#include "protocol/AddressMap.h"
 
 namespace norva {
 
@@ -14,7 +15,6 @@ namespace {
 constexpr int kMarkZeros = 10;
 constexpr uint8_t kMarkEnd = 252;
 constexpr uint8_t kPagesFollow = 253;
-constexpr int kFullAccess = 7;
 const std::string kStars(54, '*');
 
 // Int(byte x 10 / 2.55) in double precision: 255 gives 1000, 128 gives 501.
@@ -129,7 +129,7 @@ std::vector<std::string> ExportLines(const std::vector<RunLogLine>& lines, const
 }
 
 int TrailerLastCell(const std::array<uint8_t, 257>& image) {
-    return image[47] == kFullAccess ? 255 : 15;
+    return image[cell::kAccessUpward] == cell::kFullAccessValue ? 255 : 15;
 }
 
 std::vector<std::string> RawLogLines(std::span<const uint8_t> raw) {

@@ -7,6 +7,7 @@
 
 #include "base/NumberText.h"
 #include "base/NumberedLines.h"
+#include "protocol/AddressMap.h"
 
 namespace norva {
 
@@ -37,7 +38,7 @@ std::optional<RunLogLine> DataLine(std::string_view text) {
 // `50,"23"`: the trailer's image cell 50, in hexadecimal.
 std::optional<int> IdleCell(std::string_view line) {
     line = Trimmed(line);
-    constexpr std::string_view kCell = "50,\"";
+    static const std::string kCell = std::to_string(cell::kIdleSpeed) + ",\"";
     if (line.substr(0, kCell.size()) != kCell || line.size() < kCell.size() + 2 ||
         line.back() != '"')
         return std::nullopt;

@@ -3,9 +3,9 @@
 
 #include <QResizeEvent>
 
+#include "config/CloneFile.h"
 #include "factory/FactoryCommands.h"
 #include "factory/FactorySetupWindow.h"
-#include "mainwin/CloneFile.h"
 #include "support/Geometry.h"
 #include "support/LinkFixture.h"
 #include "support/OperationRig.h"

@@ -5,10 +5,10 @@
 
 #include <QDir>
 
+#include "config/CloneFile.h"
+#include "config/Maintenance.h"
+#include "config/ParameterFile.h"
 #include "factory/FactoryCommands.h"
-#include "mainwin/CloneFile.h"
-#include "mainwin/Maintenance.h"
-#include "mainwin/ParameterFile.h"
 #include "params/WelcomeText.h"
 #include "ramps/Ramps.h"
 #include "runlog/Download.h"

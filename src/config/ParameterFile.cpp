@@ -1,7 +1,8 @@
-#include "mainwin/ParameterFile.h"
+#include "config/ParameterFile.h"
 
 #include "base/NumberedLines.h"
 #include "link/Link.h"
+#include "protocol/AddressMap.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
 
@@ -20,8 +21,6 @@ constexpr std::array<int, kNrvCount> kAddresses = [] {
 
 const QString kFilter = QStringLiteral("Norva Parameters(*.nrv)|*.nrv");
 const QString kExtension = QStringLiteral("nrv");
-constexpr int kAccessAddress = 47;
-constexpr int kFullAccess = 7;
 constexpr int kReportsPerRead = 4;
 // When the answer is late: this many more reports, then the question once more and as many.
 constexpr int kLateReports = 10;
@@ -107,7 +106,7 @@ Task<OpStatus> SaveParameterFile(Services s) {
 }
 
 Task<std::optional<int>> CheckRights(Link& link) {
-    const Outcome w = co_await Ask(link, kAccessAddress, kLateReports, 0);
+    const Outcome w = co_await Ask(link, cell::kAccessUpward, kLateReports, 0);
     if (w.kind == Outcome::NoAnswer) co_return 0;
     if (!w) co_return std::nullopt;
     co_return static_cast<int>(link.ReplyValue);
@@ -128,7 +127,7 @@ Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
         co_return co_await Stop(s.dialogs, why, QStringLiteral("reading its access level"),
                                 QStringLiteral("nothing was written"));
     }
-    if (*rights != kFullAccess)
+    if (*rights != cell::kFullAccessValue)
         co_return co_await Refuse(s.dialogs, QStringLiteral("Norva Write Protected"),
                                   OpStatus::Refused, MessageIcon::Critical);
 

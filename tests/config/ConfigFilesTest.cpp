@@ -6,9 +6,9 @@
 #include <QFile>
 #include <algorithm>
 
-#include "mainwin/CloneFile.h"
-#include "mainwin/Maintenance.h"
-#include "mainwin/ParameterFile.h"
+#include "config/CloneFile.h"
+#include "config/Maintenance.h"
+#include "config/ParameterFile.h"
 #include "support/LinkFixture.h"
 #include "support/OperationRig.h"
 #include "support/SimRig.h"

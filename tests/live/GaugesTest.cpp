@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "link/Link.h"
-#include "mainwin/GaugeGeometry.h"
-#include "mainwin/Gauges.h"
+#include "live/GaugeGeometry.h"
+#include "live/Gauges.h"
 #include "support/FakeBackend.h"
 #include "ui/CanvasWidget.h"
 #include "ui/RecordingCanvas.h"

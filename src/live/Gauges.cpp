@@ -1,7 +1,7 @@
-#include "mainwin/Gauges.h"
+#include "live/Gauges.h"
 
 #include "base/NumberText.h"
-#include "mainwin/GaugeGeometry.h"
+#include "live/GaugeGeometry.h"
 
 namespace norva {
 

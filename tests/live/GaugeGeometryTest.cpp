@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mainwin/GaugeGeometry.h"
+#include "live/GaugeGeometry.h"
 
 using namespace norva;
 

@@ -1,4 +1,4 @@
-#include "mainwin/GaugeGeometry.h"
+#include "live/GaugeGeometry.h"
 
 #include <algorithm>
 #include <cmath>

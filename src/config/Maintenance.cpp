@@ -1,19 +1,17 @@
-#include "mainwin/Maintenance.h"
+#include "config/Maintenance.h"
 
 #include <cmath>
 #include <vector>
 
 #include "base/NumberText.h"
 #include "link/Link.h"
+#include "protocol/AddressMap.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
 
 namespace norva {
 
 namespace {
-
-constexpr int kSerialHigh = 60;
-constexpr int kSerialLow = 59;
 
 // Zero writes of `count` cells from `first`, each with its own address as checksum.
 std::vector<SlotBytes> Zeros(int first, int count) {
@@ -94,15 +92,16 @@ Task<OpStatus> SetSerialNumber(Services s, WriteOptions options) {
     const auto high = static_cast<uint8_t>(*value / 256);
     const auto low = static_cast<uint8_t>(*value % 256);
     co_return co_await WriteReports(
-        s, options, gated.unit, {{CommandSlot(kSerialHigh, high), CommandSlot(kSerialLow, low)}},
-        doing);
+        s, options, gated.unit,
+        {{CommandSlot(cell::kSerialHigh, high), CommandSlot(cell::kSerialLow, low)}}, doing);
 }
 
 Task<OpStatus> ClearServiceTimer(Services s, WriteOptions options) {
     const QString doing = QStringLiteral("clearing the service timer");
     const Gated gated = co_await DownwardUnit(s, doing);
     if (gated.ended) co_return *gated.ended;
-    co_return co_await WriteReports(s, options, gated.unit, {Zeros(34, 5)}, doing);
+    co_return co_await WriteReports(
+        s, options, gated.unit, {Zeros(cell::kServiceTimerFirst, cell::kServiceTimerCount)}, doing);
 }
 
 Task<OpStatus> ClearAllTimers(Services s, WriteOptions options) {
@@ -113,7 +112,9 @@ Task<OpStatus> ClearAllTimers(Services s, WriteOptions options) {
             "Clear all timers? The cycle count and the total engine time become 0.")))
         co_return OpStatus::Abandoned;
     co_return co_await WriteReports(s, options, gated.unit,
-                                    {Zeros(32, 6), Zeros(38, 6), Zeros(64, 6)}, doing);
+                                    {Zeros(cell::kTimersFirst, 6), Zeros(cell::kTimersFirst + 6, 6),
+                                     Zeros(cell::kRunTimersFirst, cell::kRunTimersCount)},
+                                    doing);
 }
 
 }  // namespace norva

@@ -1,4 +1,4 @@
-#include "mainwin/CloneFile.h"
+#include "config/CloneFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,6 +7,7 @@
 #include "base/NumberedLines.h"
 #include "compare/ImageDiff.h"
 #include "link/Link.h"
+#include "protocol/AddressMap.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
 
@@ -16,14 +17,13 @@ namespace {
 
 const QString kFilter = QStringLiteral("Norva Clone Parameters(*.nvc)|*.nvc");
 const QString kExtension = QStringLiteral("nvc");
-// Cells a clone write leaves alone: the download and hardware-test cells.
-constexpr int kSkipped1 = 79;
-constexpr int kSkipped2 = 88;
+// Cells a clone write leaves alone: the hardware-test cells (on downward units 79 is also the
+// download request).
 constexpr int kLastAddress = 255;  // never written
 constexpr int kReportsWaited = 2;
 
 bool Skipped(int a) {
-    return a == kSkipped1 || a == kSkipped2;
+    return a == cell::kTestDownward || a == cell::kTestUpward;
 }
 
 // "Saving Parameters 6%": the label text and Str's leading blank.
