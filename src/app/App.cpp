@@ -9,7 +9,7 @@
 #include "config/ParameterFile.h"
 #include "factory/FactorySetupWindow.h"
 #include "mainwin/MainWindow.h"
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
 #include "perfchart/PerformanceChartWindow.h"

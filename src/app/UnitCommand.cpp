@@ -55,7 +55,7 @@ UnitCommand::UnitCommand(App& app, CommandLine line, std::FILE* err)
     : app_(app), line_(std::move(line)), err_(err) {
     timer_.setInterval(kCheckMs);
     connect(&timer_, &QTimer::timeout, this, &UnitCommand::check);
-    connect(&app_.link().Operation, &Operations::finished, this, [this] {
+    connect(&app_.link().Operation, &RunningOperation::finished, this, [this] {
         // diff exits 1 when the unit and the file differ, as diff does.
         if (started_) finish(differs_ && status_ == OpStatus::Done ? 1 : ExitCode(status_));
     });
@@ -251,8 +251,8 @@ void UnitCommand::startOperation() {
                            line_.command == Command::RampsRead || line_.command == Command::Diff;
     const auto refusal = app_.link().Operation.start(
         [this, operation] { return Keep(operation(), status_); }, !fromImage);
-    if (refusal != Operations::Refusal::None) {
-        std::fprintf(err_, "norva: %s\n", qPrintable(Operations::RefusalText(refusal)));
+    if (refusal != RunningOperation::Refusal::None) {
+        std::fprintf(err_, "norva: %s\n", qPrintable(RunningOperation::RefusalText(refusal)));
         finish(2);
     }
 }

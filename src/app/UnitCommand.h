@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/CommandLine.h"
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 
 namespace norva {
 

@@ -13,7 +13,7 @@
 #include "base/Task.h"
 #include "config/CloneImage.h"
 #include "config/WriteGate.h"
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 #include "protocol/Frames.h"
 
 namespace norva {

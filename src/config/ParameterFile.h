@@ -12,7 +12,7 @@
 
 #include "base/Task.h"
 #include "config/WriteGate.h"
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 
 namespace norva {
 

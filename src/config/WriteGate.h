@@ -19,7 +19,7 @@
 
 #include "base/Task.h"
 #include "config/SafetyBackup.h"
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 #include "protocol/Frames.h"
 
 namespace norva {

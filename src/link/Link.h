@@ -19,7 +19,7 @@
 
 #include "base/Clock.h"
 #include "base/Task.h"
-#include "link/Operations.h"
+#include "link/RunningOperation.h"
 #include "link/hid/HidBackend.h"
 #include "protocol/Frames.h"
 
@@ -203,7 +203,7 @@ class Link : public QObject {
     }
     // One pass of the event loop.
     [[nodiscard]] LinkWait yield() { return LinkWait(*this, LinkWait::Kind::Yield, 0); }
-    Operations Operation{*this};
+    RunningOperation Operation{*this};
     // A wait has ended and its operation is still to be resumed, from the event loop.
     bool resumePending() const { return resumeScheduled_; }
 
@@ -218,7 +218,7 @@ class Link : public QObject {
 
   private:
     friend class LinkWait;
-    friend class Operations;
+    friend class RunningOperation;
     void SetSlot(int slot, const SlotBytes& bytes);
     void SetMode(uint8_t modeByte, uint8_t modeValue);
     void SetState(LinkState state);

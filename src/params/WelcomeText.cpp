@@ -4,7 +4,7 @@
 
 #include "base/Windows1252.h"
 #include "link/Link.h"
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 #include "ui/Dialogs.h"
 #include "ui/Progress.h"
 

@@ -1,7 +1,7 @@
 #include "params/WelcomeTextWindow.h"
 
 #include "link/Link.h"
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 #include "params/WelcomeText.h"
 #include "protocol/ImageLayout.h"
 #include "ui/Dialogs.h"

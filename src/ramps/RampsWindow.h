@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "base/Task.h"
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 #include "ramps/Ramps.h"
 #include "ui/CanvasWidget.h"
 #include "ui/TwipLayout.h"

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "base/Task.h"
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 #include "runlog/Library.h"
 
 namespace norva {

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 #include "ui/CanvasWidget.h"
 #include "ui/TwipLayout.h"
 

@@ -114,7 +114,7 @@ Task<> SendAskSend(Link& link, Gate& gate, std::vector<std::string>& log) {
 TEST_F(WaitTest, AnOperationNeverReachesALaterConnection) {
     Gate gate;
     ASSERT_EQ(link.Operation.start([&] { return SendAskSend(link, gate, log); }),
-              Operations::Refusal::None);
+              RunningOperation::Refusal::None);
     // Unplugged and plugged in again while the operation waits for the user.
     bus.unplug("unit");
     tick();
@@ -207,9 +207,9 @@ TEST_F(WaitTest, YieldGivesTheEventLoopOnePass) {
 TEST_F(WaitTest, OneOperationAtATimeAndNoneWithoutAUnit) {
     std::vector<std::string> second;
     EXPECT_EQ(link.Operation.start([&] { return SendAndWait(link, 3, log); }),
-              Operations::Refusal::None);
+              RunningOperation::Refusal::None);
     EXPECT_EQ(link.Operation.start([&] { return SendAndWait(link, 3, second); }),
-              Operations::Refusal::Busy);
+              RunningOperation::Refusal::Busy);
     EXPECT_TRUE(second.empty());
     feedStream(2, 4);
     EXPECT_EQ(log.size(), 3u);
@@ -218,8 +218,9 @@ TEST_F(WaitTest, OneOperationAtATimeAndNoneWithoutAUnit) {
     bus.unplug("unit");
     tick();
     EXPECT_EQ(link.Operation.start([&] { return SendAndWait(link, 3, second); }),
-              Operations::Refusal::NoUnit);
-    EXPECT_EQ(Operations::RefusalText(Operations::Refusal::NoUnit), "No unit is connected.");
+              RunningOperation::Refusal::NoUnit);
+    EXPECT_EQ(RunningOperation::RefusalText(RunningOperation::Refusal::NoUnit),
+              "No unit is connected.");
     EXPECT_TRUE(second.empty());
 }
 

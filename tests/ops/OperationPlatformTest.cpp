@@ -10,7 +10,7 @@
 
 #include "app/App.h"
 #include "link/hid/SimBackend.h"
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 #include "ui/Dialogs.h"
 
 using namespace norva;

@@ -141,7 +141,8 @@ TEST_F(WelcomeWrite, RefusedWithoutAUnitOrWhileAnotherOperationRuns) {
     window.Write();
     window.Write();
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0], Operations::RefusalText(Operations::Refusal::Busy));
+    EXPECT_EQ(dialogs.messages()[0],
+              RunningOperation::RefusalText(RunningOperation::Refusal::Busy));
     feedStream(2, 20);
     EXPECT_EQ(bus.writes.size(), 6u);  // the first write only
     feedStream(176, 32);

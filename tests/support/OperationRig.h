@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 #include "support/RecordingProgress.h"
 #include "ui/ScriptedDialogs.h"
 
@@ -36,7 +36,7 @@ struct OperationRig {
         status.reset();
         const Services s = services();
         return link.Operation.start([this, s, operation] { return Keep(operation(s), status); }) ==
-               Operations::Refusal::None;
+               RunningOperation::Refusal::None;
     }
     std::string file(const char* name) const {
         QFile f(path(name));

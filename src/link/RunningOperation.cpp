@@ -1,4 +1,4 @@
-#include "link/Operations.h"
+#include "link/RunningOperation.h"
 
 #include <QMetaObject>
 
@@ -6,12 +6,12 @@
 
 namespace norva {
 
-Operations::~Operations() {
+RunningOperation::~RunningOperation() {
     abort();
 }
 
-Operations::Refusal Operations::start(const std::function<Task<>()>& make, bool needsUnit,
-                                      const QObject* owner) {
+RunningOperation::Refusal RunningOperation::start(const std::function<Task<>()>& make,
+                                                  bool needsUnit, const QObject* owner) {
     if (busy()) return Refusal::Busy;
     if (needsUnit && !link_.DeviceDetected) return Refusal::NoUnit;
     task_ = Task<>();  // a finished one is released here
@@ -25,33 +25,33 @@ Operations::Refusal Operations::start(const std::function<Task<>()>& make, bool 
     return Refusal::None;
 }
 
-Task<> Operations::Run(Task<> operation) {
+Task<> RunningOperation::Run(Task<> operation) {
     co_await std::move(operation);
     cancelling_ = false;
     notifyFinished();
 }
 
-void Operations::notifyFinished() {
+void RunningOperation::notifyFinished() {
     // Queued: whoever listens may start the next operation, which must not happen while this
     // one's frame is still running.
     QMetaObject::invokeMethod(
         this, [this] { emit finished(); }, Qt::QueuedConnection);
 }
 
-void Operations::cancel() {
+void RunningOperation::cancel() {
     if (!busy()) return;
     cancelling_ = true;
     link_.EndAllWaits(Outcome::Cancelled);
 }
 
-void Operations::abort() {
+void RunningOperation::abort() {
     if (!busy()) return;
     task_ = Task<>();
     cancelling_ = false;
     notifyFinished();
 }
 
-QString Operations::RefusalText(Refusal refusal) {
+QString RunningOperation::RefusalText(Refusal refusal) {
     switch (refusal) {
         case Refusal::Busy:
             return QStringLiteral(

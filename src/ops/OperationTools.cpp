@@ -1,4 +1,4 @@
-#include "ops/Operation.h"
+#include "ops/OperationTools.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -9,9 +9,9 @@ namespace norva {
 
 bool StartOperation(Link& link, Dialogs& dialogs, const std::function<Task<>()>& make,
                     bool needsUnit, const QObject* owner) {
-    const Operations::Refusal refusal = link.Operation.start(make, needsUnit, owner);
-    if (refusal == Operations::Refusal::None) return true;
-    dialogs.notify(Operations::RefusalText(refusal), {}, MessageIcon::Warning);
+    const RunningOperation::Refusal refusal = link.Operation.start(make, needsUnit, owner);
+    if (refusal == RunningOperation::Refusal::None) return true;
+    dialogs.notify(RunningOperation::RefusalText(refusal), {}, MessageIcon::Warning);
     return false;
 }
 

@@ -15,13 +15,13 @@ namespace norva {
 
 class Link;
 
-class Operations : public QObject {
+class RunningOperation : public QObject {
     Q_OBJECT
   public:
     enum class Refusal { None, Busy, NoUnit };
 
-    explicit Operations(Link& link) : link_(link) {}
-    ~Operations() override;
+    explicit RunningOperation(Link& link) : link_(link) {}
+    ~RunningOperation() override;
 
     // Starts the operation that `make` returns, unless another one still runs or it needs the
     // unit and none is connected. `make` must call a coroutine function, not be a capturing
