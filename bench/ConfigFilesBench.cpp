@@ -87,7 +87,7 @@ Measured Run(const std::function<void(ScriptedDialogs&)>& answers,
     clock.start();
     tick.start();
     watch.start();
-    link.Operation.start([&] { return Keep(operation(app, s), m.status, ended); });
+    link.Operation.start(Keep(operation(app, s), m.status, ended));
     RunUntil([&] { return ended; }, 10000);
     m.seconds = clock.nsecsElapsed() / 1e9;
     m.reportsSent = unit.reportsWritten() - writtenBefore;

@@ -64,9 +64,7 @@ Task<> Ended(Task<OpStatus> operation) {
 
 void App::startFromMenu(std::function<Task<OpStatus>(Services)> operation, bool needsUnit) {
     const Services s = services();
-    StartOperation(
-        *link_, *dialogs_, [s, operation] { return Ended(operation(s)); }, needsUnit,
-        mainWindow_.get());
+    StartOperation(*link_, *dialogs_, Ended(operation(s)), needsUnit, mainWindow_.get());
 }
 
 void App::bindMenus() {
@@ -205,8 +203,9 @@ void App::Exit() {
     if (saved && mainWindow_) saved = mainWindow_->saveGeometry(&error);
     link_->stop();
     if (saved) return finishExit();
-    exiting_ = TellThenExit(
-        QStringLiteral("The settings could not be saved: %1.").arg(QString::fromStdString(error)));
+    exiting_ = TellThenExit(QStringLiteral("The settings could not be saved: %1.")
+                                .arg(QString::fromStdString(error)))
+                   .started();
 }
 
 Task<> App::TellThenExit(QString text) {

@@ -249,8 +249,7 @@ void UnitCommand::startOperation() {
     started_ = true;
     const bool fromImage = line_.command == Command::CloneSave ||
                            line_.command == Command::RampsRead || line_.command == Command::Diff;
-    const auto refusal = app_.link().Operation.start(
-        [this, operation] { return Keep(operation(), status_); }, !fromImage);
+    const auto refusal = app_.link().Operation.start(Keep(operation(), status_), !fromImage);
     if (refusal != RunningOperation::Refusal::None) {
         std::fprintf(err_, "norva: %s\n", qPrintable(RunningOperation::RefusalText(refusal)));
         finish(2);

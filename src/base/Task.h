@@ -1,9 +1,11 @@
 #pragma once
 // Multi-step operations are coroutines on the user-interface thread: they send frames, await
 // reports from the unit and answers from the user, without ever blocking or nesting an event
-// loop. A Task starts at once and runs up to its first wait inside the call that makes it.
-// Destroying a Task destroys its coroutine: the wait it is suspended in unregisters itself,
-// and a task it awaits is destroyed with it.
+// loop. A Task is lazy: it runs when it is awaited, or when whoever owns it starts it
+// (RunningOperation::start takes the task itself, so an operation is made and handed over in
+// one expression, and no lambda's captures have to outlive it). Destroying a Task destroys its
+// coroutine: the wait it is suspended in unregisters itself, and a task it awaits is destroyed
+// with it.
 //
 // Built with Clang: GCC 12 destroys some temporaries of a co_await expression twice and loses
 // the frame of a co_await inside a condition (tests/base/TaskTest.cpp shows both).
@@ -22,8 +24,8 @@ class Task;
 namespace detail {
 
 struct PromiseBase {
-    // Eager: the operation runs up to its first wait inside the call that starts it.
-    std::suspend_never initial_suspend() noexcept { return {}; }
+    // Lazy: nothing runs until the task is awaited or started.
+    std::suspend_always initial_suspend() noexcept { return {}; }
     // At the end, the operation that awaits this one goes on.
     struct Finish {
         bool await_ready() const noexcept { return false; }
@@ -65,11 +67,14 @@ class Task {
     using promise_type = detail::Promise<T>;
 
     Task() = default;
-    Task(Task&& other) noexcept : handle_(std::exchange(other.handle_, {})) {}
+    Task(Task&& other) noexcept
+        : handle_(std::exchange(other.handle_, {})),
+          started_(std::exchange(other.started_, false)) {}
     Task& operator=(Task&& other) noexcept {
         if (this != &other) {
             reset();
             handle_ = std::exchange(other.handle_, {});
+            started_ = std::exchange(other.started_, false);
         }
         return *this;
     }
@@ -78,6 +83,17 @@ class Task {
     ~Task() { reset(); }
 
     bool done() const { return !handle_ || handle_.done(); }
+    // Runs the task up to its first wait, once; for a task that nobody awaits.
+    void start() {
+        if (!handle_ || started_) return;
+        started_ = true;
+        handle_.resume();
+    }
+    // The same in one expression: `task_ = AskAndOpen(...).started();`.
+    Task&& started() && {
+        start();
+        return std::move(*this);
+    }
     // The value of a finished task that returns one; empty before it finishes.
     template <typename U = T>
     requires(!std::is_void_v<U>) const std::optional<U>& result() const {
@@ -89,8 +105,11 @@ class Task {
     struct Awaiter {
         Task task;
         bool await_ready() const noexcept { return task.done(); }
-        void await_suspend(std::coroutine_handle<> outer) noexcept {
+        std::coroutine_handle<> await_suspend(std::coroutine_handle<> outer) noexcept {
             task.handle_.promise().continuation = outer;
+            if (task.started_) return std::noop_coroutine();  // it resumes `outer` when done
+            task.started_ = true;
+            return task.handle_;  // runs it now, on this thread
         }
         T await_resume() {
             if constexpr (!std::is_void_v<T>) return std::move(*task.handle_.promise().result);
@@ -104,9 +123,11 @@ class Task {
     void reset() {
         if (handle_) handle_.destroy();
         handle_ = {};
+        started_ = false;
     }
 
     std::coroutine_handle<promise_type> handle_;
+    bool started_ = false;
 };
 
 namespace detail {

@@ -115,8 +115,7 @@ void FactorySetupWindow::buildControls() {
 
 void FactorySetupWindow::start(std::function<Task<OpStatus>(Services)> operation) {
     const Services s = services_;
-    StartOperation(
-        s.link, s.dialogs, [s, operation] { return Ended(operation(s)); }, true, this);
+    StartOperation(s.link, s.dialogs, Ended(operation(s)), true, this);
 }
 
 void FactorySetupWindow::showHandover() {

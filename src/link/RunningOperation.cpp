@@ -10,8 +10,8 @@ RunningOperation::~RunningOperation() {
     abort();
 }
 
-RunningOperation::Refusal RunningOperation::start(const std::function<Task<>()>& make,
-                                                  bool needsUnit, const QObject* owner) {
+RunningOperation::Refusal RunningOperation::start(Task<> operation, bool needsUnit,
+                                                  const QObject* owner) {
     if (busy()) return Refusal::Busy;
     if (needsUnit && !link_.DeviceDetected) return Refusal::NoUnit;
     task_ = Task<>();  // a finished one is released here
@@ -19,9 +19,10 @@ RunningOperation::Refusal RunningOperation::start(const std::function<Task<>()>&
     owner_ = owner;
     connection_ = link_.DeviceDetected ? link_.ConnectionNumber : 0;
     starting_ = true;
-    Task<> started = Run(make());
+    Task<> run = Run(std::move(operation));
+    run.start();
     starting_ = false;
-    task_ = std::move(started);
+    task_ = std::move(run);
     return Refusal::None;
 }
 

@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
-#include <functional>
 
 #include "base/Task.h"
 
@@ -23,13 +22,11 @@ class RunningOperation : public QObject {
     explicit RunningOperation(Link& link) : link_(link) {}
     ~RunningOperation() override;
 
-    // Starts the operation that `make` returns, unless another one still runs or it needs the
-    // unit and none is connected. `make` must call a coroutine function, not be a capturing
-    // coroutine lambda itself: its captures die when start() returns, while a coroutine's
-    // parameters live in its frame.
+    // Starts the operation, unless another one still runs or it needs the unit and none is
+    // connected (it is then dropped without having run a step). The task is made in the
+    // caller's expression and not yet started: its parameters already live in its frame.
     // `owner` is the window that runs it: Escape there, or closing it, cancels it.
-    Refusal start(const std::function<Task<>()>& make, bool needsUnit = true,
-                  const QObject* owner = nullptr);
+    Refusal start(Task<> operation, bool needsUnit = true, const QObject* owner = nullptr);
     bool busy() const { return starting_ || !task_.done(); }
     const QObject* owner() const { return busy() ? owner_ : nullptr; }
 

@@ -7,9 +7,10 @@
 
 namespace norva {
 
-bool StartOperation(Link& link, Dialogs& dialogs, const std::function<Task<>()>& make,
-                    bool needsUnit, const QObject* owner) {
-    const RunningOperation::Refusal refusal = link.Operation.start(make, needsUnit, owner);
+bool StartOperation(Link& link, Dialogs& dialogs, Task<> operation, bool needsUnit,
+                    const QObject* owner) {
+    const RunningOperation::Refusal refusal =
+        link.Operation.start(std::move(operation), needsUnit, owner);
     if (refusal == RunningOperation::Refusal::None) return true;
     dialogs.notify(RunningOperation::RefusalText(refusal), {}, MessageIcon::Warning);
     return false;

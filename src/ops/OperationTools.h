@@ -35,8 +35,8 @@ int ExitCode(OpStatus status);
 
 // Starts the operation on link.Operation; a refusal is told through dialogs. True when it
 // started.
-bool StartOperation(Link& link, Dialogs& dialogs, const std::function<Task<>()>& make,
-                    bool needsUnit = true, const QObject* owner = nullptr);
+bool StartOperation(Link& link, Dialogs& dialogs, Task<> operation, bool needsUnit = true,
+                    const QObject* owner = nullptr);
 
 // "The unit was lost while writing the welcome text: 3 of 6 reports were sent." `doing` says
 // what was under way, `howFar` what had been done; an Outcome of Done gives an empty text.

@@ -109,9 +109,8 @@ void WelcomeTextWindow::Write() {
     restoreCaption_.stop();
     Command1->setEnabled(false);
     Command2->setEnabled(false);
-    const bool started = StartOperation(
-        link_, dialogs_,
-        [s, options, self, b = *bytes] { return WriteOperation(s, b, options, self); }, true, this);
+    const bool started =
+        StartOperation(link_, dialogs_, WriteOperation(s, *bytes, options, self), true, this);
     if (!started) {
         Command1->setEnabled(true);
         Command2->setEnabled(true);

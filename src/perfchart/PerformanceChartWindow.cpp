@@ -73,24 +73,29 @@ Task<> SaveTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
         co_await dialogs.message(QString::fromStdString(error), {}, MessageIcon::Warning);
 }
 
-// The measure file the user chooses, read whole; nothing when cancelled or refused (told, with
-// what `refused` says was not done).
-Task<std::optional<std::vector<MeasureRecord>>> ChooseMeasureFile(Dialogs& dialogs, QString& path,
-                                                                  QString refused) {
-    path = co_await dialogs.openFile(FileRequest(QString(), kFilter, QStringLiteral("nvm")));
-    if (path.isEmpty()) co_return std::nullopt;
+// The measure file the user chooses and its records, read whole; no records when cancelled or
+// refused (told, with what `refused` says was not done). `dialogs` is the program's and lives
+// as long as it.
+struct ChosenMeasures {
+    QString path;
+    std::optional<std::vector<MeasureRecord>> records;
+};
+Task<ChosenMeasures> ChooseMeasureFile(Dialogs& dialogs, QString refused) {
+    ChosenMeasures chosen;
+    chosen.path = co_await dialogs.openFile(FileRequest(QString(), kFilter, QStringLiteral("nvm")));
+    if (chosen.path.isEmpty()) co_return chosen;
     std::string error;
-    auto records = ReadMeasureFile(path.toStdString(), error);
-    if (!records)
+    chosen.records = ReadMeasureFile(chosen.path.toStdString(), error);
+    if (!chosen.records)
         co_await dialogs.message(QString::fromStdString(error) + refused, {}, MessageIcon::Warning);
-    co_return records;
+    co_return chosen;
 }
 
 Task<> DisplayTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
     window->run().closeFile();  // recording stays off, even when the dialog is cancelled
-    QString path;
-    const auto records =
-        co_await ChooseMeasureFile(dialogs, path, QStringLiteral(". Nothing of it was drawn."));
+    const ChosenMeasures chosen =
+        co_await ChooseMeasureFile(dialogs, QStringLiteral(". Nothing of it was drawn."));
+    const auto& records = chosen.records;
     if (!records || !window) co_return;
     PlotMemory& m = window->memory();
     m.prevRpmY = m.prevEgtY = m.prevThrustY = 260;
@@ -109,9 +114,10 @@ Task<> PrintTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
     // A cancelled printer choice prints on the default printer.
     if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     window->run().closeFile();
-    QString path;
-    const auto records =
-        co_await ChooseMeasureFile(dialogs, path, QStringLiteral(". Nothing was printed."));
+    const ChosenMeasures chosen =
+        co_await ChooseMeasureFile(dialogs, QStringLiteral(". Nothing was printed."));
+    const auto& records = chosen.records;
+    const QString& path = chosen.path;
     if (!records || !window) co_return;
     bool printed = false;
     {
@@ -266,21 +272,25 @@ void PerformanceChartWindow::Redibuixa(Canvas& canvas) {
 void PerformanceChartWindow::SaveMeasures() {
     if (!task_.done()) return;
     task_ = SaveTask(dialogs_, QPointer<PerformanceChartWindow>(this));
+    task_.start();
 }
 
 void PerformanceChartWindow::DisplayMeasures() {
     if (!task_.done()) return;
     task_ = DisplayTask(dialogs_, QPointer<PerformanceChartWindow>(this));
+    task_.start();
 }
 
 void PerformanceChartWindow::PrintMeasures() {
     if (!task_.done()) return;
     task_ = PrintTask(dialogs_, QPointer<PerformanceChartWindow>(this));
+    task_.start();
 }
 
 void PerformanceChartWindow::Calibrate() {
     if (!task_.done()) return;
     task_ = CalibrateTask(dialogs_, settings_, settingsPath_, link_.GaugeFullSpeed);
+    task_.start();
 }
 
 void PerformanceChartWindow::Zero() {

@@ -233,19 +233,17 @@ void RampsWindow::Write() {
     const auto sent = [self](const RampFields& values) {
         if (self) self->setFields(values);
     };
-    StartOperation(
-        s.link, s.dialogs, [s, f, options, sent] { return Ended(WriteRamps(s, f, options, sent)); },
-        true, this);
+    StartOperation(s.link, s.dialogs, Ended(WriteRamps(s, f, options, sent)), true, this);
 }
 
 void RampsWindow::Load() {
     if (!fileTask_.done()) return;
-    fileTask_ = LoadFile(services_.dialogs, QPointer<RampsWindow>(this));
+    fileTask_ = LoadFile(services_.dialogs, QPointer<RampsWindow>(this)).started();
 }
 
 void RampsWindow::Save() {
     if (!fileTask_.done()) return;
-    fileTask_ = SaveFile(services_.dialogs, fields());
+    fileTask_ = SaveFile(services_.dialogs, fields()).started();
 }
 
 void RampsWindow::resizeEvent(QResizeEvent* event) {

@@ -74,9 +74,8 @@ void DownloadWindow::Start(bool withConfiguration) {
     };
     options.exported = exported_;
     const Services s = services_;
-    const bool started = StartOperation(
-        s.link, s.dialogs, [s, options, self] { return Ended(DownloadRunLog(s, options), self); },
-        true, this);
+    const bool started =
+        StartOperation(s.link, s.dialogs, Ended(DownloadRunLog(s, options), self), true, this);
     if (!started || !services_.link.Operation.busy()) return;
     showReceived(0, -1);
     Label1->show();

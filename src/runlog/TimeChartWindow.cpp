@@ -386,6 +386,7 @@ bool TimeChartWindow::eventFilter(QObject* watched, QEvent* event) {
 void TimeChartWindow::Open() {
     if (!dialogTask_.done()) return;
     dialogTask_ = AskAndOpen(dialogs_, QPointer<TimeChartWindow>(this));
+    dialogTask_.start();
 }
 
 void TimeChartWindow::Print() {
@@ -394,6 +395,7 @@ void TimeChartWindow::Print() {
         PainterCanvas canvas(p);
         drawOn(canvas, 1, true);
     });
+    dialogTask_.start();
 }
 
 void TimeChartWindow::SavePicture() {
@@ -414,6 +416,7 @@ void TimeChartWindow::SavePicture() {
         drawOn(canvas, layout_.factors().kf, true);
         return canvas.image().save(path, "PNG");
     });
+    dialogTask_.start();
 }
 
 void TimeChartWindow::closeEvent(QCloseEvent* event) {

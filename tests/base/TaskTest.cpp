@@ -37,7 +37,7 @@ Task<> Caller(std::string& out, Options options) {
 
 TEST(Task, ArgumentsAndTemporariesOfAnAwaitedCallSurviveItsSuspension) {
     std::string out;
-    Task<> task = Caller(out, Options{});
+    Task<> task = Caller(out, Options{}).started();
     held.resume();  // Echo
     held.resume();  // Join
     ASSERT_TRUE(task.done());

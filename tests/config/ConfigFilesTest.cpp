@@ -356,7 +356,7 @@ TEST_F(FileOps, CancelStopsWhereItIsAndASecondOperationIsRefused) {
     CloneHandover handover;
     ASSERT_TRUE(startCloneWriteOfNines(handover));
     stream(6);
-    EXPECT_EQ(link.Operation.start([] { return Task<>(); }), RunningOperation::Refusal::Busy);
+    EXPECT_EQ(link.Operation.start(Task<>()), RunningOperation::Refusal::Busy);
     link.Operation.cancel();
     Settle(link);
     EXPECT_EQ(rig.status, OpStatus::Stopped);

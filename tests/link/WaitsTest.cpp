@@ -53,7 +53,7 @@ class WaitTest : public LinkTest {
 };
 
 TEST_F(WaitTest, ReportsResumeAfterThePollAtTheReportThatEndsTheWait) {
-    Task<> task = SendAndWait(link, 10, log);
+    Task<> task = SendAndWait(link, 10, log).started();
     EXPECT_EQ(log, (std::vector<std::string>{"start"}));
     EXPECT_FALSE(link.InputReportReceived);  // cleared by the wait
     feedStream(2, 9);
@@ -75,7 +75,7 @@ TEST_F(WaitTest, ReportsResumeAfterThePollAtTheReportThatEndsTheWait) {
 }
 
 TEST_F(WaitTest, ALostUnitEndsTheWaitAndTheZeroFilledReportNeverCounts) {
-    Task<> silent = SendAndWait(link, 1, log);
+    Task<> silent = SendAndWait(link, 1, log).started();
     now += kReadTimeoutMs;
     tick();
     EXPECT_FALSE(link.DeviceDetected);
@@ -85,12 +85,12 @@ TEST_F(WaitTest, ALostUnitEndsTheWaitAndTheZeroFilledReportNeverCounts) {
     log.clear();
     tick();  // found again
     ASSERT_TRUE(link.DeviceDetected);
-    Task<> failing = SendAndWait(link, 3, log);
+    Task<> failing = SendAndWait(link, 3, log).started();
     bus.find("unit")->failReads = true;
     tick();
     EXPECT_EQ(log.back(), "lost at 0");
     log.clear();
-    Task<> none = SendAndWait(link, 3, log);
+    Task<> none = SendAndWait(link, 3, log).started();
     EXPECT_EQ(log.back(), "lost at 0");
 }
 
@@ -113,8 +113,7 @@ Task<> SendAskSend(Link& link, Gate& gate, std::vector<std::string>& log) {
 
 TEST_F(WaitTest, AnOperationNeverReachesALaterConnection) {
     Gate gate;
-    ASSERT_EQ(link.Operation.start([&] { return SendAskSend(link, gate, log); }),
-              RunningOperation::Refusal::None);
+    ASSERT_EQ(link.Operation.start(SendAskSend(link, gate, log)), RunningOperation::Refusal::None);
     // Unplugged and plugged in again while the operation waits for the user.
     bus.unplug("unit");
     tick();
@@ -136,13 +135,13 @@ TEST_F(WaitTest, UntilEndsWhenItsConditionHoldsOrItsReportsRunOut) {
         out = co_await l.until([&l, address] { return int(l.ReplyAddress) == address; }, max);
         at = int(l.ReplyAddress);
     };
-    Task<> found = waitFor(link, 7, 20, got, endedAt);
+    Task<> found = waitFor(link, 7, 20, got, endedAt).started();
     feedStream(2, 4);
     EXPECT_FALSE(found.done());
     feedStream(6, 2);
     EXPECT_EQ(got, Outcome{Outcome::Done});
     EXPECT_EQ(endedAt, 7);
-    Task<> missing = waitFor(link, 200, 5, got, endedAt);
+    Task<> missing = waitFor(link, 200, 5, got, endedAt).started();
     feedStream(8, 10);
     EXPECT_EQ(got, Outcome{Outcome::NoAnswer});
     EXPECT_EQ(endedAt, 12);  // the fifth report was the last one allowed
@@ -152,7 +151,7 @@ TEST_F(WaitTest, DownloadedWaitsForTheRunLogByteCount) {
     Outcome got{Outcome::Cancelled};
     auto download = [](Link& l, Outcome& out) -> Task<> { out = co_await l.downloaded(96); };
     link.DownloadActive = 1;
-    Task<> task = download(link, got);
+    Task<> task = download(link, got).started();
     feed({Report{}, Report{}});
     EXPECT_FALSE(task.done());
     feed({Report{}});
@@ -160,7 +159,7 @@ TEST_F(WaitTest, DownloadedWaitsForTheRunLogByteCount) {
     // Normal reports do not feed it, and a lost unit ends it.
     link.DownloadActive = 0;
     link.DownloadByteCount = 0;
-    Task<> lost = download(link, got);
+    Task<> lost = download(link, got).started();
     feedStream(2, 5);
     EXPECT_FALSE(lost.done());
     bus.unplug("unit");
@@ -169,7 +168,7 @@ TEST_F(WaitTest, DownloadedWaitsForTheRunLogByteCount) {
 }
 
 TEST_F(WaitTest, CancelEndsTheCurrentWaitAndEveryLaterOne) {
-    link.Operation.start([&] { return SendAndWait(link, 5, log); });
+    link.Operation.start(SendAndWait(link, 5, log));
     feedStream(2, 2);
     link.Operation.cancel();
     EXPECT_TRUE(link.Operation.busy());  // it goes on to say how far it got
@@ -182,20 +181,20 @@ TEST_F(WaitTest, CancelEndsTheCurrentWaitAndEveryLaterOne) {
 
 TEST_F(WaitTest, DestroyingTheTaskEndsItWithoutAWord) {
     {
-        Task<> task = SendAndWait(link, 5, log);
+        Task<> task = SendAndWait(link, 5, log).started();
         feedStream(2, 2);
     }
     feedStream(4, 20);
     EXPECT_EQ(log, (std::vector<std::string>{"start"}));
     int passes = 0;
-    { Task<> y = YieldTwice(link, passes); }
+    { Task<> y = YieldTwice(link, passes).started(); }
     QCoreApplication::processEvents();
     EXPECT_EQ(passes, 0);
 }
 
 TEST_F(WaitTest, YieldGivesTheEventLoopOnePass) {
     int passes = 0;
-    Task<> task = YieldTwice(link, passes);
+    Task<> task = YieldTwice(link, passes).started();
     EXPECT_EQ(passes, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(passes, 1);  // the second yield waits for the next pass
@@ -206,10 +205,8 @@ TEST_F(WaitTest, YieldGivesTheEventLoopOnePass) {
 
 TEST_F(WaitTest, OneOperationAtATimeAndNoneWithoutAUnit) {
     std::vector<std::string> second;
-    EXPECT_EQ(link.Operation.start([&] { return SendAndWait(link, 3, log); }),
-              RunningOperation::Refusal::None);
-    EXPECT_EQ(link.Operation.start([&] { return SendAndWait(link, 3, second); }),
-              RunningOperation::Refusal::Busy);
+    EXPECT_EQ(link.Operation.start(SendAndWait(link, 3, log)), RunningOperation::Refusal::None);
+    EXPECT_EQ(link.Operation.start(SendAndWait(link, 3, second)), RunningOperation::Refusal::Busy);
     EXPECT_TRUE(second.empty());
     feedStream(2, 4);
     EXPECT_EQ(log.size(), 3u);
@@ -217,7 +214,7 @@ TEST_F(WaitTest, OneOperationAtATimeAndNoneWithoutAUnit) {
     link.Operation.abort();  // nothing to do
     bus.unplug("unit");
     tick();
-    EXPECT_EQ(link.Operation.start([&] { return SendAndWait(link, 3, second); }),
+    EXPECT_EQ(link.Operation.start(SendAndWait(link, 3, second)),
               RunningOperation::Refusal::NoUnit);
     EXPECT_EQ(RunningOperation::RefusalText(RunningOperation::Refusal::NoUnit),
               "No unit is connected.");
@@ -232,7 +229,7 @@ TEST(WaitLifetime, LinkDestroyedBeforeItsOperation) {
         Link link(bus);
         bus.add("unit").reports.push_back(StreamReport(0, 0));
         link.PollTick();
-        task = SendAndWait(link, 2, log);
+        task = SendAndWait(link, 2, log).started();
     }
     EXPECT_EQ(log.size(), 1u);  // task destroyed afterwards without touching the link
 }
@@ -250,7 +247,7 @@ Task<> Outer(Link& link, std::vector<std::string>& log) {
 }  // namespace
 
 TEST_F(WaitTest, AnOperationCanAwaitAnotherAndItsValue) {
-    Task<> task = Outer(link, log);
+    Task<> task = Outer(link, log).started();
     EXPECT_EQ(log, (std::vector<std::string>{"outer start", "start"}));
     feedStream(2, 2);
     feedStream(4, 1);
@@ -258,7 +255,7 @@ TEST_F(WaitTest, AnOperationCanAwaitAnotherAndItsValue) {
     EXPECT_TRUE(task.done());
     // Destroying the outer operation destroys the inner one.
     log.clear();
-    { Task<> cancelled = Outer(link, log); }
+    { Task<> cancelled = Outer(link, log).started(); }
     feedStream(5, 5);
     EXPECT_EQ(log, (std::vector<std::string>{"outer start", "start"}));
 }

@@ -69,7 +69,7 @@ TEST_F(OperationPlatform, ReportsFlowUnnestedWhileAnOperationShowsAMessage) {
     std::vector<std::string> log;
     Link* l = &link;
     Dialogs* d = &app->dialogs();
-    ASSERT_TRUE(StartOperation(link, app->dialogs(), [&] { return WaitTellWait(*l, *d, log); }));
+    ASSERT_TRUE(StartOperation(link, app->dialogs(), WaitTellWait(*l, *d, log)));
     QTest::qWait(100);
     QMessageBox* box = OpenMessage();
     ASSERT_NE(box, nullptr);
@@ -97,8 +97,7 @@ TEST_F(OperationPlatform, QuittingWithAnOperationsDialogOpenIsClean) {
     std::vector<std::string> log;
     Link* l = &app->link();
     Dialogs* d = &app->dialogs();
-    ASSERT_TRUE(
-        StartOperation(app->link(), app->dialogs(), [&] { return WaitTellWait(*l, *d, log); }));
+    ASSERT_TRUE(StartOperation(app->link(), app->dialogs(), WaitTellWait(*l, *d, log)));
     QTest::qWait(100);
     ASSERT_NE(OpenMessage(), nullptr);
     app.reset();  // the program ends with the message still up

@@ -35,8 +35,7 @@ struct OperationRig {
     bool start(std::function<Task<OpStatus>(Services)> operation) {
         status.reset();
         const Services s = services();
-        return link.Operation.start([this, s, operation] { return Keep(operation(s), status); }) ==
-               RunningOperation::Refusal::None;
+        return link.Operation.start(Keep(operation(s), status)) == RunningOperation::Refusal::None;
     }
     std::string file(const char* name) const {
         QFile f(path(name));

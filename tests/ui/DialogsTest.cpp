@@ -19,6 +19,7 @@ namespace {
 // Scripted dialogs answer at once: the value of a question already answered.
 template <typename T>
 T Answer(Task<T> task) {
+    task.start();  // scripted answers come at once
     EXPECT_TRUE(task.done());
     return task.result() ? std::move(const_cast<std::optional<T>&>(task.result()).value()) : T{};
 }
@@ -84,7 +85,7 @@ TEST(ScriptedDialogs, UnexpectedQuestionsAreCancelledAndRecorded) {
 TEST(ScriptedDialogs, MessagesKeepTextTitleAndIconAndCanBeEchoed) {
     std::FILE* echo = std::tmpfile();
     ScriptedDialogs dialogs(echo);
-    EXPECT_TRUE(dialogs.message("Backup data not available, please wait").done());
+    EXPECT_TRUE(dialogs.message("Backup data not available, please wait").started().done());
     dialogs.notify("Norva Write Protected", "error", MessageIcon::Critical);
     const auto messages = dialogs.calls(Kind::Message);
     ASSERT_EQ(messages.size(), 2u);
@@ -137,7 +138,7 @@ TEST(QtDialogs, SaveDialogIsAwaitedAndAddsTheDefaultExtension) {
     QTemporaryDir dir;
     QtDialogs dialogs;
     QString chosen = "unset";
-    Task<> task = AskFile(dialogs, chosen);
+    Task<> task = AskFile(dialogs, chosen).started();
     auto* dialog = OpenDialog<QFileDialog>();
     ASSERT_NE(dialog, nullptr);  // opened, not run: this test's code goes on meanwhile
     EXPECT_FALSE(task.done());
@@ -154,14 +155,14 @@ TEST(QtDialogs, AMessageOpenWhenItsOperationEndsIsClosedWithIt) {
     QtDialogs dialogs;
     bool told = false;
     {
-        Task<> task = Tell(dialogs, told);
+        Task<> task = Tell(dialogs, told).started();
         ASSERT_NE(OpenDialog<QMessageBox>(), nullptr);
     }
     // Destroyed with the operation: nothing left open, nothing leaked, and it never resumes.
     EXPECT_EQ(OpenDialog<QMessageBox>(), nullptr);
     QCoreApplication::processEvents();
     EXPECT_FALSE(told);
-    Task<> answered = Tell(dialogs, told);
+    Task<> answered = Tell(dialogs, told).started();
     OpenDialog<QMessageBox>()->accept();
     QCoreApplication::processEvents();
     EXPECT_TRUE(told);
