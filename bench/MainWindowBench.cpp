@@ -11,9 +11,12 @@
 #include "link/Link.h"
 #include "link/hid/SimBackend.h"
 #include "mainwin/MainWindow.h"
+#include "support/UnitStateAccess.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
+
+using norva::testing::Writable;
 
 namespace {
 // The program with its main window, on the given unit, with a settings file of its own.
@@ -35,12 +38,12 @@ static void BM_ShowLiveValues(benchmark::State& state) {
     QApplication::processEvents();
     int i = 0;
     for (auto _ : state) {
-        link.EngineSpeed = static_cast<float>(i % 250);
-        link.Egt = static_cast<float>((i * 7) % 900);
-        link.StickPosition = static_cast<int16_t>(i % 101);
-        link.PumpPower = static_cast<float>((i * 3) % 101);
-        link.BatteryCurrent = static_cast<int16_t>(i % 200);
-        link.ReportText[3] = static_cast<char>('0' + i % 10);
+        Writable(link.EngineSpeed) = static_cast<float>(i % 250);
+        Writable(link.Egt) = static_cast<float>((i * 7) % 900);
+        Writable(link.StickPosition) = static_cast<int16_t>(i % 101);
+        Writable(link.PumpPower) = static_cast<float>((i * 3) % 101);
+        Writable(link.BatteryCurrent) = static_cast<int16_t>(i % 200);
+        Writable(link.ReportText)[3] = static_cast<char>('0' + i % 10);
         ++i;
         window.ShowLiveValues();
     }

@@ -7,9 +7,11 @@
 #include "link/Link.h"
 #include "link/hid/SimBackend.h"
 #include "perfchart/PerformanceChartWindow.h"
+#include "support/UnitStateAccess.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
+using norva::testing::Writable;
 
 static void BM_RedibuixaOneHour(benchmark::State& state) {
     QTemporaryDir dir;
@@ -24,9 +26,9 @@ static void BM_RedibuixaOneHour(benchmark::State& state) {
     // 14 400 ticks of an engine going up and down its curve, a thrust typed now and then.
     for (int i = 0; i < 14400; ++i) {
         const double f = 0.5 + 0.5 * std::sin(i / 300.0);
-        link.Pressure = static_cast<float>(2.0 * f * f);
-        link.EngineSpeed = static_cast<float>(35 + 85 * f);
-        link.Egt = static_cast<float>(560 + 150 * f);
+        Writable(link.Pressure) = static_cast<float>(2.0 * f * f);
+        Writable(link.EngineSpeed) = static_cast<float>(35 + 85 * f);
+        Writable(link.Egt) = static_cast<float>(560 + 150 * f);
         if (i % 60 == 0) window.run().ManualThrust = static_cast<float>(120 * f * f);
         window.run().tick();
     }

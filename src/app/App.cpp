@@ -36,7 +36,7 @@ App::App(std::unique_ptr<HidBackend> backend, AppOptions options)
     }
     if (!progress_ && !options.windows) progress_ = std::make_unique<TerminalProgress>(stderr);
     link_ = std::make_unique<Link>(*backend_, options.clock);
-    link_->PressureFactor = settings_.PressureFactor;
+    link_->setPressureFactor(settings_.PressureFactor);
     if (!options.windows) return;
 
     mainWindow_ = std::make_unique<MainWindow>(*link_, *dialogs_, settings_, settingsPath_);

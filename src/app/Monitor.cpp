@@ -73,9 +73,9 @@ std::string MonitorTextRow(const Link& link, int64_t elapsedMs) {
     std::snprintf(values, sizeof values,
                   "%7.1f krpm  EGT %4.0f C  pump %3.0f %%  stick %3d %%  %5.2f V  %4.1f A  "
                   "backup %s %d",
-                  link.EngineSpeed, link.Egt, link.PumpPower, link.StickPosition,
-                  link.BatteryVoltage, link.BatteryCurrent / 10.0,
-                  link.BackupDescending ? "down" : "up", link.BackupByteCount);
+                  double(link.EngineSpeed), double(link.Egt), double(link.PumpPower),
+                  int(link.StickPosition), double(link.BatteryVoltage), link.BatteryCurrent / 10.0,
+                  link.BackupDescending ? "down" : "up", link.BackupByteCount.get());
     char head[32];
     std::snprintf(head, sizeof head, "%8lld ms ", static_cast<long long>(elapsedMs));
     return std::string(head) + (link.DeviceDetected ? " " : "!") + "|" + TerminalLine(link, 0) +

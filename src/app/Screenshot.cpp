@@ -36,7 +36,7 @@ void Screenshot::check() {
     }
     if (!complete)
         std::fprintf(err_, "norva: the unit's configuration was still incomplete (%d of 256)\n",
-                     link_.BackupByteCount);
+                     link_.BackupByteCount.get());
     if (!window_.grab().save(path_, "PNG")) {
         std::fprintf(err_, "norva: cannot write the picture %s\n", qPrintable(path_));
         return finish(1);

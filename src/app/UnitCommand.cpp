@@ -112,7 +112,7 @@ void UnitCommand::check() {
             std::fprintf(err_,
                          "norva: the unit's configuration did not arrive within %d s (%d of 255 "
                          "bytes)\n",
-                         kImageWaitMs / 1000, link.BackupByteCount);
+                         kImageWaitMs / 1000, link.BackupByteCount.get());
             finish(2);
         }
         return;

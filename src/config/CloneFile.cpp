@@ -106,7 +106,7 @@ Task<OpStatus> SaveCloneFile(Services s) {
     if (path.isEmpty()) co_return OpStatus::Abandoned;
 
     // The image as it is now: cells the stream brings meanwhile do not mix into the file.
-    const auto image = s.link.BackupImage;
+    const auto image = s.link.BackupImage.get();
     Outcome outcome;
     {
         ProgressScope shown(s.progress, QStringLiteral("Saving Parameters"));

@@ -61,7 +61,7 @@ void Link::PollTick() {
 }
 
 void Link::ReceiveReport() {
-    readBuffer_.assign(std::max(InputReportByteLength, kReportLength), 0);
+    readBuffer_.assign(std::max(InputReportByteLength.get(), kReportLength), 0);
     const std::span<uint8_t> buffer(readBuffer_.data(), InputReportByteLength);
     int received = 0;
     // Everything that arrived since the last tick is dispatched, in order, one by one.
@@ -99,10 +99,10 @@ bool Link::Dispatch(std::span<const uint8_t> report) {
     if (DownloadActive == 1) {
         const size_t first = std::min<size_t>(in::kDownloadFirst, report.size());
         const size_t count = std::min<size_t>(in::kDownloadBytes, report.size() - first);
-        DownloadData.insert(DownloadData.end(), report.begin() + first,
-                            report.begin() + first + count);
-        DownloadData.resize(DownloadData.size() + (in::kDownloadBytes - count), 0);
-        DownloadByteCount += in::kDownloadBytes;
+        std::vector<uint8_t>& data = DownloadData.mut();
+        data.insert(data.end(), report.begin() + first, report.begin() + first + count);
+        data.resize(data.size() + (in::kDownloadBytes - count), 0);
+        DownloadByteCount = DownloadByteCount + in::kDownloadBytes;
         SetState(LinkState::Downloading);
         for (LinkWait* wait : waits_)
             if (wait->kind_ == LinkWait::Kind::Download && wait->endSerial_ == 0 &&
@@ -120,22 +120,20 @@ void Link::NormalDispatch(std::span<const uint8_t> report) {
     std::array<uint8_t, kReportLength> r{};
     std::copy_n(report.begin(), std::min<size_t>(report.size(), r.size()), r.begin());
 
-    ReportText.assign(reinterpret_cast<const char*>(r.data() + in::kText), kReportTextLength);
+    ReportText.mut().assign(reinterpret_cast<const char*>(r.data() + in::kText), kReportTextLength);
     InputReportReceived = true;
 
     const int address = r[in::kStreamAddress];
-    BackupImage[address] = r[in::kStreamValue];
+    BackupImage.mut()[address] = r[in::kStreamValue];
     if (address == cell::kFullSpeed && GaugeFullSpeed != BackupImage[cell::kFullSpeed]) {
         GaugeFullSpeed = BackupImage[cell::kFullSpeed];
         emit gaugeFullSpeedChanged(GaugeFullSpeed);
     }
 
     if (BackupDescending) {
-        if (BackupExpectedAddress == 0) BackupExpectedAddress = 256;
-        --BackupExpectedAddress;
+        BackupExpectedAddress = (BackupExpectedAddress == 0 ? 256 : BackupExpectedAddress) - 1;
     } else {
-        ++BackupExpectedAddress;
-        if (BackupExpectedAddress == 256) BackupExpectedAddress = 0;
+        BackupExpectedAddress = BackupExpectedAddress == 255 ? 0 : BackupExpectedAddress + 1;
     }
     if (BackupExpectedAddress == address) {
         BackupByteCount = std::min(BackupByteCount + 1, kBackupCountLimit);
@@ -155,9 +153,28 @@ void Link::NormalDispatch(std::span<const uint8_t> report) {
     emit dispatched();
 }
 
+Link::DownloadGuard Link::beginDownload() {
+    DownloadData.mut().clear();
+    DownloadByteCount = 0;
+    DownloadActive = 1.0f;
+    return DownloadGuard(*this);
+}
+
+void Link::endDownload() {
+    DownloadActive = 0.0f;
+}
+
+void Link::restartImage() {
+    BackupByteCount = 0;
+}
+
+void Link::setPressureFactor(double factor) {
+    PressureFactor = factor;
+}
+
 QString Link::TerminalLine(int line) const {
     // The unit's own character set, as in its text cells; a zero byte reads as a blank.
-    const auto* bytes = reinterpret_cast<const uint8_t*>(ReportText.data()) + line * 16;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(ReportText->data()) + line * 16;
     return AnsiText({bytes, 16});
 }
 

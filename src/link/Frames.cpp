@@ -6,21 +6,21 @@
 namespace norva {
 
 void Link::OutputReportDataClear() {
-    std::fill_n(OutputReportData.begin(), 64, uint8_t{0});
+    std::fill_n(OutputReportData.mut().begin(), 64, uint8_t{0});
 }
 
 void Link::SetSlot(int slot, const SlotBytes& bytes) {
-    std::copy(bytes.begin(), bytes.end(), OutputReportData.begin() + slot * kSlotSize);
+    std::copy(bytes.begin(), bytes.end(), OutputReportData.mut().begin() + slot * kSlotSize);
 }
 
 void Link::SetMode(uint8_t modeByte, uint8_t modeValue) {
-    OutputReportData[kModeByte] = modeByte;
-    OutputReportData[kModeValue] = modeValue;
+    OutputReportData.mut()[kModeByte] = modeByte;
+    OutputReportData.mut()[kModeValue] = modeValue;
 }
 
 void Link::WriteReport() {
     // The unit's report length decides how much goes out; byte 0 is the report ID.
-    const int length = OutputReportByteLength > 0 ? OutputReportByteLength : kReportLength;
+    const int length = OutputReportByteLength > 0 ? OutputReportByteLength.get() : kReportLength;
     if (length > kReportLength + 1) return;  // more than the buffer could ever fill
     std::array<uint8_t, kReportLength + 1> report{};
     std::copy_n(OutputReportData.begin(), length - 1, report.begin() + 1);
@@ -30,9 +30,7 @@ void Link::WriteReport() {
 }
 
 void Link::Mode0() {
-    OutputReportDataClear();
-    SetMode(kModeOperating, kOperatingNormal);
-    WriteReport();
+    transmit({}, kNormalMode, 0, true);
 }
 
 void Link::Transmet() {
@@ -43,41 +41,44 @@ void Link::Transmet() {
 }
 
 bool Link::Transmet(const SlotBytes& command) {
-    PendingCommand.assign(command.begin(), command.end());
+    PendingCommand.mut().assign(command.begin(), command.end());
     return send({command});
 }
 
 bool Link::send(std::span<const SlotBytes> commands, ModePair mode, int first) {
-    OutputReportDataClear();
-    SetMode(mode.byte, mode.value);
-    return sendKeeping(commands, first);
+    return operationMayReach() && transmit(commands, mode, first, true);
 }
 
 bool Link::sendKeeping(std::span<const SlotBytes> commands, int first) {
-    if (!DeviceDetected || HIDHandle == kInvalidHandle) return false;
+    return operationMayReach() && transmit(commands, std::nullopt, first, false);
+}
+
+bool Link::operationMayReach() const {
     // Nothing of an operation begun with one unit ever reaches another.
-    if (Operation.busy() && Operation.connection() != 0 &&
-        Operation.connection() != ConnectionNumber)
-        return false;
+    return !(Operation.busy() && Operation.connection() != 0 &&
+             Operation.connection() != ConnectionNumber);
+}
+
+bool Link::transmit(std::span<const SlotBytes> commands, std::optional<ModePair> mode, int first,
+                    bool clear) {
+    if (!DeviceDetected || HIDHandle == kInvalidHandle) return false;
+    if (clear) OutputReportDataClear();
+    if (mode) SetMode(mode->byte, mode->value);
     for (size_t i = 0; i < commands.size() && first + static_cast<int>(i) < kSlotCount; ++i)
         SetSlot(first + static_cast<int>(i), commands[i]);
     WriteReport();
     return true;
 }
 
-// The keys and the check box are the user's own, not an operation's: they reach whatever
-// unit is connected now.
+// The keys, the check box and normal mode are the user's and the link's own, not an
+// operation's: they reach whatever unit is connected now.
 void Link::PressKey(TerminalKey key) {
-    OutputReportDataClear();
-    SetSlot(0, CommandSlot(kFunctionKey, static_cast<uint8_t>(key)));
-    if (KeySetsNormalMode(key)) SetMode(kModeOperating, kOperatingNormal);
-    WriteReport();
+    const SlotBytes press = CommandSlot(kFunctionKey, static_cast<uint8_t>(key));
+    transmit({&press, 1}, KeySetsNormalMode(key) ? kNormalMode : kNoModeChange, 0, true);
 }
 
 void Link::SetUsbPower(bool on) {
-    OutputReportDataClear();
-    SetMode(kModeUsbPower, on ? 1 : 0);
-    WriteReport();
+    transmit({}, ModePair{kModeUsbPower, uint8_t(on ? 1 : 0)}, 0, true);
 }
 
 }  // namespace norva

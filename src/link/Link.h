@@ -12,14 +12,17 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <set>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Clock.h"
 #include "base/Task.h"
 #include "link/RunningOperation.h"
+#include "link/UnitValue.h"
 #include "link/hid/HidBackend.h"
 #include "protocol/Frames.h"
 
@@ -101,8 +104,8 @@ class Link : public QObject {
     ~Link() override;
 
     // ---- Command frames
-    std::array<uint8_t, kReportLength> OutputReportData{};
-    std::string PendingCommand = std::string(kSlotSize, '\0');  // one prepared slot, 5 bytes
+    UnitValue<std::array<uint8_t, kReportLength>> OutputReportData;
+    UnitValue<std::string> PendingCommand{std::string(kSlotSize, '\0')};  // one prepared slot
 
     void OutputReportDataClear();
     void WriteReport();
@@ -129,15 +132,15 @@ class Link : public QObject {
     void SetUsbPower(bool on);       // the "Norva Power from USB" check box
 
     // ---- HID session
-    bool DeviceDetected = false;
-    HidHandle HIDHandle = kInvalidHandle;
-    HidHandle ReadHandle = kInvalidHandle;
-    int InputReportByteLength = 0;
-    int OutputReportByteLength = 0;
-    std::string DevicePath;
+    UnitValue<bool> DeviceDetected{false};
+    UnitValue<HidHandle> HIDHandle{kInvalidHandle};
+    UnitValue<HidHandle> ReadHandle{kInvalidHandle};
+    UnitValue<int> InputReportByteLength{0};
+    UnitValue<int> OutputReportByteLength{0};
+    UnitValue<std::string> DevicePath;
     // Counts the connections made: an operation stays with the one it began on.
-    uint64_t ConnectionNumber = 0;
-    LinkState State = LinkState::NotConnected;
+    UnitValue<uint64_t> ConnectionNumber{0};
+    UnitValue<LinkState> State{LinkState::NotConnected};
 
     bool FindTheHid();
     void ReadDeviceCapabilities();
@@ -147,30 +150,55 @@ class Link : public QObject {
     void stop();
 
     // ---- Dispatch
-    std::string ReportText;
+    UnitValue<std::string> ReportText;
     bool InputReportReceived = false;
-    std::array<uint8_t, 257> BackupImage{};
-    int BackupExpectedAddress = 0;
-    bool BackupDescending = false;
-    int BackupByteCount = 0;
-    float ReplyAddress = 0;
-    float ReplyValue = 0;
-    float EngineSpeed = 0;  // thousands of RPM
-    float Egt = 0;          // degrees C
-    float BatteryVoltage = 0;
-    int16_t BatteryCurrent = 0;  // tenths of an ampere
-    int16_t StickPosition = 0;   // percent
-    float PumpPower = 0;         // percent
-    float Pressure = 0;
-    int16_t PressureRaw = 0;
-    float ReceiverPulse = 0;
-    float GaugeFullSpeed = 250;  // the speed dial's full scale until image byte 51 arrives
-    bool Mode0Sent = false;
-    double PressureFactor = 0.009;  // from the configuration file
+    UnitValue<std::array<uint8_t, 257>> BackupImage;
+    UnitValue<int> BackupExpectedAddress{0};
+    UnitValue<bool> BackupDescending{false};
+    UnitValue<int> BackupByteCount{0};
+    UnitValue<float> ReplyAddress{0};
+    UnitValue<float> ReplyValue{0};
+    UnitValue<float> EngineSpeed{0};  // thousands of RPM
+    UnitValue<float> Egt{0};          // degrees C
+    UnitValue<float> BatteryVoltage{0};
+    UnitValue<int16_t> BatteryCurrent{0};  // tenths of an ampere
+    UnitValue<int16_t> StickPosition{0};   // percent
+    UnitValue<float> PumpPower{0};         // percent
+    UnitValue<float> Pressure{0};
+    UnitValue<int16_t> PressureRaw{0};
+    UnitValue<float> ReceiverPulse{0};
+    UnitValue<float> GaugeFullSpeed{
+        250.0f};  // the speed dial's full scale until image byte 51 arrives
+    UnitValue<bool> Mode0Sent{false};
+    UnitValue<double> PressureFactor{0.009};  // from the configuration file
     // The run log: while DownloadActive is 1 every report brings 32 bytes of it.
-    float DownloadActive = 0;
-    int64_t DownloadByteCount = 0;
-    std::vector<uint8_t> DownloadData;
+    UnitValue<float> DownloadActive{0.0f};
+    UnitValue<int64_t> DownloadByteCount{0};
+    UnitValue<std::vector<uint8_t>> DownloadData;
+
+    // The run log's download: from beginDownload() every report brings 32 bytes of it, until
+    // endDownload(). The guard ends it however the download's operation ends.
+    class DownloadGuard {
+      public:
+        explicit DownloadGuard(Link& link) : link_(&link) {}
+        DownloadGuard(DownloadGuard&& other) noexcept
+            : link_(std::exchange(other.link_, nullptr)) {}
+        DownloadGuard(const DownloadGuard&) = delete;
+        DownloadGuard& operator=(const DownloadGuard&) = delete;
+        ~DownloadGuard() {
+            if (link_) link_->endDownload();
+        }
+
+      private:
+        Link* link_;
+    };
+    [[nodiscard]] DownloadGuard beginDownload();
+    void endDownload();
+    // The image is assembled afresh from the next report (after a write that changed many
+    // cells, so that nothing counts as complete before the unit has streamed them again).
+    void restartImage();
+    // The settings' pressure factor for the decoded pressure.
+    void setPressureFactor(double factor);
 
     // Terminal line 0 or 1 as shown: 16 characters of ReportText in the unit's character set
     // (Windows-1252), with a NUL shown as a blank.
@@ -219,6 +247,11 @@ class Link : public QObject {
   private:
     friend class LinkWait;
     friend class RunningOperation;
+    // The one way a report goes out: cleared or kept, slots from `first`, the mode pair when
+    // given. False without a unit.
+    bool transmit(std::span<const SlotBytes> commands, std::optional<ModePair> mode, int first,
+                  bool clear);
+    bool operationMayReach() const;
     void SetSlot(int slot, const SlotBytes& bytes);
     void SetMode(uint8_t modeByte, uint8_t modeValue);
     void SetState(LinkState state);

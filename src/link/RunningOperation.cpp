@@ -17,7 +17,7 @@ RunningOperation::Refusal RunningOperation::start(Task<> operation, bool needsUn
     task_ = Task<>();  // a finished one is released here
     cancelling_ = false;
     owner_ = owner;
-    connection_ = link_.DeviceDetected ? link_.ConnectionNumber : 0;
+    connection_ = link_.DeviceDetected ? link_.ConnectionNumber.get() : 0;
     starting_ = true;
     Task<> run = Run(std::move(operation));
     run.start();

@@ -52,7 +52,7 @@ bool Link::FindTheHid() {
     }
     // The silence that marks a lost unit counts from the moment it was found.
     lastReportMs_ = clock_();
-    ++ConnectionNumber;
+    ConnectionNumber = ConnectionNumber + 1;
     if (mode0WhenBack_) {
         mode0WhenBack_ = false;
         Mode0();

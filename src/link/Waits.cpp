@@ -16,7 +16,7 @@ LinkWait::LinkWait(Link& link, Kind kind, int64_t count, std::function<bool()> p
       // An operation's waits belong to the connection it began on.
       connection_(link.Operation.busy() && link.Operation.connection() != 0
                       ? link.Operation.connection()
-                      : link.ConnectionNumber) {}
+                      : link.ConnectionNumber.get()) {}
 
 LinkWait::~LinkWait() {
     if (!registered_) return;

@@ -75,8 +75,8 @@ LiveTexts MakeLiveTexts(const Link& link) {
     LiveTexts t;
     t.speed = FromStd(FormatNumber(link.EngineSpeed * 1000.0f, "###,##0"));
     t.temperature = FromStd(FormatNumber(link.Egt, "###")) + QStringLiteral("ºC");
-    t.stick = FromStd(Str(link.StickPosition)) + QLatin1Char('%');
-    t.pump = FromStd(Str(link.PumpPower)) + QLatin1Char('%');
+    t.stick = FromStd(Str(link.StickPosition.get())) + QLatin1Char('%');
+    t.pump = FromStd(Str(link.PumpPower.get())) + QLatin1Char('%');
     t.current = FromStd(FormatNumber(link.BatteryCurrent / 10.0, "#0.0")) + QLatin1Char('A');
     t.voltage = FromStd(FormatNumber(link.BatteryVoltage, "##.0")) + QLatin1Char('V');
     t.line1 = link.TerminalLine(0);

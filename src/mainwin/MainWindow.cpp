@@ -65,8 +65,6 @@ MainWindow::MainWindow(Link& link, Dialogs& dialogs, Config& settings, QString s
       settingsPath_(std::move(settingsPath)),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
     setWindowTitle(QStringLiteral("NORVA System"));
-    // Full scale 250 until the unit says otherwise.
-    link_.GaugeFullSpeed = kDefaultGaugeFullSpeed;
     buildControls();
     // The window's font is its controls'; the menus keep the system's menu font.
     centralWidget()->setFont(QFont(kSerif));

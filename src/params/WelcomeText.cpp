@@ -75,7 +75,7 @@ Task<OpStatus> WriteWelcome(Services s, WelcomeBytes bytes, WriteOptions options
     if (!outcome)
         co_return co_await Stop(s.dialogs, outcome, QStringLiteral("writing the welcome text"),
                                 SentAndConfirmed(sent, kReports, check));
-    s.link.BackupByteCount = 0;
+    s.link.restartImage();
     co_return co_await Confirm(s, check, QStringLiteral("the welcome text"));
 }
 

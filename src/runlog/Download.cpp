@@ -70,10 +70,8 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
                 .arg(options.workFolder),
             OpStatus::Stopped);
     decodedFile.close();
-    link.DownloadData.clear();
-    link.DownloadByteCount = 0;
-    link.DownloadActive = 1;
     Outcome outcome;
+    std::optional<Link::DownloadGuard> downloading(link.beginDownload());
     if (!link.send({CommandSlot(cell::kDownloadRequest, kDownloadValue)}, kDownloadMode,
                    kDownloadSlot))
         outcome = Outcome{Outcome::UnitLost};
@@ -95,7 +93,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
             if (options.received) options.received(percent, left);
         }
     }
-    link.DownloadActive = 0;
+    downloading.reset();  // normal dispatch again
     if (!outcome) {
         link.Mode0WhenBack();
         co_return co_await Stop(s.dialogs, outcome, QStringLiteral("downloading"),
@@ -122,7 +120,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
 
     // The trailer holds the image as it is at the end of the download.
     const bool complete = link.BackupByteCount >= Link::kImageComplete;
-    const auto image = link.BackupImage;
+    const auto image = link.BackupImage.get();
     const QDateTime moment = QDateTime::currentDateTime();
     const auto exported = ExportLines(*lines, moment, complete ? &image : nullptr);
     // Kept with the recent downloads before anything can go wrong with the user's file.

@@ -7,6 +7,7 @@
 #include "link/hid/SimBackend.h"
 #include "support/Drain.h"
 #include "support/FakeBackend.h"
+#include "support/UnitStateAccess.h"
 
 using namespace norva;
 using namespace norva::testing;
@@ -38,10 +39,10 @@ TEST(MonitorCsv, RowQuotesTerminalLinesAndWritesPlainNumbers) {
 TEST(MonitorCsv, UnitWithoutConnectionAndTheUnitsCharacterSet) {
     FakeBackend bus;
     Link link(bus);
-    link.ReportText.assign(62, '\0');
-    link.ReportText[0] = static_cast<char>(0xB0);   // degree sign
-    link.ReportText[1] = static_cast<char>(0x80);   // euro sign, in Windows-1252 only
-    link.ReportText[16] = static_cast<char>(0x9C);  // oe
+    Writable(link.ReportText).assign(62, '\0');
+    Writable(link.ReportText)[0] = static_cast<char>(0xB0);   // degree sign
+    Writable(link.ReportText)[1] = static_cast<char>(0x80);   // euro sign, in Windows-1252 only
+    Writable(link.ReportText)[16] = static_cast<char>(0x9C);  // oe
     EXPECT_EQ(link.TerminalLine(0), QString::fromUtf8("°€") + QString(14, ' '));
     EXPECT_EQ(TerminalLine(link, 0), "\xC2\xB0\xE2\x82\xAC" + std::string(14, ' '));
     EXPECT_EQ(MonitorCsvRow(link, 0).substr(0, 4 + 5 + 14 + 1 + 2),

@@ -117,7 +117,7 @@ TEST_F(FileOps, CloneWriteSendsFortyReportsByteForByteTwoReportsApart) {
 }
 
 TEST_F(FileOps, CloneSaveWritesTheImageAndNeedsItComplete) {
-    link.BackupByteCount = 254;
+    Writable(link.BackupByteCount) = 254;
     rig.dialogs.answerSaveFile(rig.path("all"));
     ASSERT_TRUE(rig.start(SaveCloneFile));
     Settle(link);
@@ -125,7 +125,7 @@ TEST_F(FileOps, CloneSaveWritesTheImageAndNeedsItComplete) {
     EXPECT_EQ(rig.lastMessage().toStdString(), "Backup data not available, please wait");
     EXPECT_TRUE(rig.dialogs.calls(DialogCall::Kind::SaveFile).empty());
 
-    link.BackupByteCount = 255;
+    Writable(link.BackupByteCount) = 255;
     ASSERT_TRUE(rig.start(SaveCloneFile));
     Settle(link);
     ASSERT_EQ(rig.status, OpStatus::Done);

@@ -80,8 +80,8 @@ TEST_F(LinkTest, NotFoundMarkerReplacesTheTerminalButKeepsTheImageByte) {
     const std::string expected =
         std::string("NORVA NOT FOUND") + std::string(18, ' ') + std::string(29, '\0');
     EXPECT_EQ(link.ReportText, expected);
-    EXPECT_EQ(link.ReportText.substr(0, 16), "NORVA NOT FOUND ");
-    EXPECT_EQ(link.ReportText.substr(16, 16), std::string(16, ' '));
+    EXPECT_EQ(link.ReportText->substr(0, 16), "NORVA NOT FOUND ");
+    EXPECT_EQ(link.ReportText->substr(16, 16), std::string(16, ' '));
     EXPECT_EQ(link.BackupImage[5], 77);
 }
 
@@ -92,7 +92,7 @@ TEST_F(LinkTest, LiveValuesAreDecodedFromTheReport) {
     r[35] = 9;
     r[36] = 200;
     feed({r});
-    EXPECT_EQ(link.ReportText.substr(0, 32), line1 + line2);
+    EXPECT_EQ(link.ReportText->substr(0, 32), line1 + line2);
     EXPECT_FLOAT_EQ(link.EngineSpeed, 120.0f);
     EXPECT_EQ(link.Egt, 640);
     EXPECT_EQ(link.BatteryCurrent, 42);
@@ -122,7 +122,7 @@ TEST_F(LinkTest, DownloadModeTakesBytes1To32OfEveryReportAndNothingElseMoves) {
     feedStream(0, 5);
     const int count = link.BackupByteCount;
     const std::string text = link.ReportText;
-    link.DownloadActive = 1;
+    Writable(link.DownloadActive) = 1;
     QSignalSpy dispatched(&link, &Link::dispatched);
     Report r{};
     for (int i = 0; i < 65; ++i) r[i] = static_cast<uint8_t>(i);
@@ -161,3 +161,10 @@ TEST_F(LinkTest, ReportsOfAnyContentAreSafe) {
         ASSERT_EQ(link.BackupImage[256], 0);
     }
 }
+
+// The unit's state is the link's to write: everyone else reads it, and asks the link for a
+// change by name.
+static_assert(!requires(Link & l) { l.BackupByteCount = 3; });
+static_assert(!requires(Link & l) { l.DownloadActive = 1.0f; });
+static_assert(!requires(Link & l, int i) { l.BackupImage[i] = 0; });
+static_assert(requires(const Link& l) { int(l.BackupByteCount) + l.BackupImage[51]; });

@@ -38,7 +38,7 @@ TEST_F(FrameTest, TerminalKeysCarryTheirCodeAndModePair) {
                          {TerminalKey::DataUp, 65, 177, 0},
                          {TerminalKey::DataDown, 66, 178, 0}};
     for (const Row& row : table) {
-        link.OutputReportData.fill(0x77);  // keys clear whatever was there
+        Writable(link.OutputReportData).fill(0x77);  // keys clear whatever was there
         link.PressKey(row.key);
         std::vector<uint8_t> expected(kReportLength, 0);
         expected[1] = 222;
@@ -53,7 +53,8 @@ TEST_F(FrameTest, TerminalKeysCarryTheirCodeAndModePair) {
 }
 
 TEST_F(FrameTest, ReportIsIdZeroThenTheFirst64BytesOfTheBuffer) {
-    for (int i = 0; i < kReportLength; ++i) link.OutputReportData[i] = static_cast<uint8_t>(i + 1);
+    for (int i = 0; i < kReportLength; ++i)
+        Writable(link.OutputReportData)[i] = static_cast<uint8_t>(i + 1);
     link.WriteReport();
     const auto w = lastWrite();
     ASSERT_EQ(w.size(), 65u);
@@ -78,7 +79,7 @@ TEST_F(FrameTest, ModeFramesAndUsbPower) {
 }
 
 TEST_F(FrameTest, SlotFiveAloneLeavesTheOthersZero) {
-    link.OutputReportData.fill(9);
+    Writable(link.OutputReportData).fill(9);
     EXPECT_TRUE(link.send({CommandSlot(79, 1)}, kDownloadMode, 5));
     const auto w = lastWrite();
     for (int i = 1; i <= 25; ++i) EXPECT_EQ(w[i], 0) << i;
@@ -87,8 +88,9 @@ TEST_F(FrameTest, SlotFiveAloneLeavesTheOthersZero) {
 }
 
 TEST_F(FrameTest, PendingCommandGoesOutAsSlotZeroOfACleanReport) {
-    link.OutputReportData.fill(9);
-    link.PendingCommand = std::string{char(222), char(223), char(113), char(47), char(160)};
+    Writable(link.OutputReportData).fill(9);
+    Writable(link.PendingCommand) =
+        std::string{char(222), char(223), char(113), char(47), char(160)};
     link.Transmet();
     std::vector<uint8_t> expected(kReportLength, 0);
     expected[1] = 222;
@@ -98,7 +100,7 @@ TEST_F(FrameTest, PendingCommandGoesOutAsSlotZeroOfACleanReport) {
     expected[5] = 160;
     EXPECT_EQ(lastWrite(), expected);
     // The same prepared from a slot.
-    link.OutputReportData.fill(9);
+    Writable(link.OutputReportData).fill(9);
     EXPECT_TRUE(link.Transmet(CommandSlot(113, 47)));
     EXPECT_EQ(lastWrite(), expected);
     EXPECT_EQ(link.PendingCommand, std::string(expected.begin() + 1, expected.begin() + 6));

@@ -88,8 +88,8 @@ TEST_F(LinkTest, AUnitWhoseDescriptorCannotBeReadHasTheUnitsLengths) {
 TEST_F(LinkTest, SilenceOf6000MsIsALostUnitWithoutEverBlocking) {
     feedStream(0, 3);
     ASSERT_TRUE(link.DeviceDetected);
-    link.ReportText.assign(62, 'x');
-    link.EngineSpeed = 99;
+    Writable(link.ReportText).assign(62, 'x');
+    Writable(link.EngineSpeed) = 99;
     now += 5999;
     tick();
     EXPECT_TRUE(link.DeviceDetected);  // not yet
@@ -113,7 +113,7 @@ TEST_F(LinkTest, SilenceOf6000MsIsALostUnitWithoutEverBlocking) {
 TEST_F(LinkTest, ReadFailureIsDisconnectedAtOnceAndFoundAgainWhenBack) {
     feedStream(0, 300);
     ASSERT_GE(link.BackupByteCount, 255);
-    const auto image = link.BackupImage;
+    const auto image = link.BackupImage.get();
     const int count = link.BackupByteCount;
     const size_t writesBefore = bus.writes.size();
     QSignalSpy states(&link, &Link::stateChanged);

@@ -150,15 +150,15 @@ TEST_F(WaitTest, UntilEndsWhenItsConditionHoldsOrItsReportsRunOut) {
 TEST_F(WaitTest, DownloadedWaitsForTheRunLogByteCount) {
     Outcome got{Outcome::Cancelled};
     auto download = [](Link& l, Outcome& out) -> Task<> { out = co_await l.downloaded(96); };
-    link.DownloadActive = 1;
+    Writable(link.DownloadActive) = 1;
     Task<> task = download(link, got).started();
     feed({Report{}, Report{}});
     EXPECT_FALSE(task.done());
     feed({Report{}});
     EXPECT_EQ(got, Outcome{Outcome::Done});
     // Normal reports do not feed it, and a lost unit ends it.
-    link.DownloadActive = 0;
-    link.DownloadByteCount = 0;
+    Writable(link.DownloadActive) = 0;
+    Writable(link.DownloadByteCount) = 0;
     Task<> lost = download(link, got).started();
     feedStream(2, 5);
     EXPECT_FALSE(lost.done());

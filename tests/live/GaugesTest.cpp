@@ -4,10 +4,12 @@
 #include "live/GaugeGeometry.h"
 #include "live/Gauges.h"
 #include "support/FakeBackend.h"
+#include "support/UnitStateAccess.h"
 #include "ui/CanvasWidget.h"
 #include "ui/RecordingCanvas.h"
 
 using namespace norva;
+using norva::testing::Writable;
 using Kind = CanvasOp::Kind;
 
 namespace {
@@ -94,12 +96,12 @@ TEST(Gauges, PaintedBarShowsOnTheWidget) {
 TEST(Gauges, LiveTexts) {
     norva::testing::FakeBackend bus;
     Link link(bus);
-    link.EngineSpeed = 120.0f;
-    link.Egt = 0;
-    link.StickPosition = 45;
-    link.PumpPower = 0;
-    link.BatteryCurrent = 5;
-    link.BatteryVoltage = 0.5f;
+    Writable(link.EngineSpeed) = 120.0f;
+    Writable(link.Egt) = 0;
+    Writable(link.StickPosition) = 45;
+    Writable(link.PumpPower) = 0;
+    Writable(link.BatteryCurrent) = 5;
+    Writable(link.BatteryVoltage) = 0.5f;
     const LiveTexts t = MakeLiveTexts(link);
     EXPECT_EQ(t.speed, "120,000");
     EXPECT_EQ(t.temperature, "ºC");  // "###" prints nothing for 0

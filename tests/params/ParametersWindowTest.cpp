@@ -35,13 +35,15 @@ class ParametersWindowTest : public ::testing::Test {
 
     void SetUp() override {
         // A plausible image: every byte different, a readable welcome text.
-        for (int a = 0; a < 256; ++a) link.BackupImage[a] = static_cast<uint8_t>(a * 7 + 3);
+        for (int a = 0; a < 256; ++a)
+            Writable(link.BackupImage)[a] = static_cast<uint8_t>(a * 7 + 3);
         const char welcome[] = "  NORVA TURBINE   READY TO START";
-        for (int i = 0; i < 32; ++i) link.BackupImage[176 + i] = static_cast<uint8_t>(welcome[i]);
+        for (int i = 0; i < 32; ++i)
+            Writable(link.BackupImage)[176 + i] = static_cast<uint8_t>(welcome[i]);
     }
     void open(int byteCount, bool descending = false) {
-        link.BackupByteCount = byteCount;
-        link.BackupDescending = descending;
+        Writable(link.BackupByteCount) = byteCount;
+        Writable(link.BackupDescending) = descending;
         window = std::make_unique<ParametersWindow>(link);
     }
     Summary expected() const {
@@ -73,7 +75,7 @@ TEST_F(ParametersWindowTest, WhileReadingOnlyTheYellowProgressLineShows) {
 TEST_F(ParametersWindowTest, CompleteImageTurnsGreenAndShowsEveryFrame) {
     open(255);
     EXPECT_EQ(statusColour(), kYellow);  // one byte short is still reading
-    link.BackupByteCount = 256;
+    Writable(link.BackupByteCount) = 256;
     window->Refresh();
     EXPECT_EQ(window->Label61->text(), expected().status);
     EXPECT_EQ(statusColour(), kGreen);
@@ -110,12 +112,12 @@ TEST_F(ParametersWindowTest, LayoutFollowsTheUnitsKindBothWaysAtEveryRefresh) {
     open(256, false);
     for (const char* control : kReducedHides) EXPECT_FALSE(window->label(control)->isHidden());
     // The stream's direction is found again after a loss, or another kind of unit comes.
-    link.BackupDescending = true;
+    Writable(link.BackupDescending) = true;
     window->Refresh();
     EXPECT_TRUE(window->frame(Frame::GasStart)->isHidden());
     for (const char* control : kReducedHides)
         EXPECT_TRUE(window->label(control)->isHidden()) << control;
-    link.BackupDescending = false;
+    Writable(link.BackupDescending) = false;
     window->Refresh();
     EXPECT_FALSE(window->frame(Frame::GasStart)->isHidden());
     for (const char* control : kReducedHides)
@@ -147,8 +149,8 @@ TEST_F(ParametersWindowTest, ControlsSitAtTheirDesignPlacesAndScaleWithTheWindow
 }
 
 TEST_F(ParametersWindowTest, ChartShowsTheBlueCurve) {
-    link.BackupImage[80] = 255;
-    for (int k = 0; k < 32; ++k) link.BackupImage[208 + k] = 128;
+    Writable(link.BackupImage)[80] = 255;
+    for (int k = 0; k < 32; ++k) Writable(link.BackupImage)[208 + k] = 128;
     open(256);
     const QImage face = window->Picture1->faceImage();
     ASSERT_FALSE(face.isNull());
@@ -167,7 +169,7 @@ TEST_F(ParametersWindowTest, RefreshesEverySecondWhileOpen) {
     EXPECT_EQ(window->Timer1.interval(), 1000);
     EXPECT_TRUE(window->Timer1.isActive());
     // The window follows the image on its own.
-    link.BackupByteCount = 256;
+    Writable(link.BackupByteCount) = 256;
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return window->Label61->text() == expected().status; }, 2000));
     EXPECT_EQ(statusColour(), kGreen);

@@ -168,14 +168,15 @@ TEST_F(WelcomeWrite, CharacterTheUnitCannotShowSendsNothing) {
 
 TEST_F(WelcomeWrite, ReadNeedsTheImage) {
     window.Text1->setText(QStringLiteral("old"));
-    link.BackupByteCount = 254;
+    Writable(link.BackupByteCount) = 254;
     window.Read();
     EXPECT_TRUE(window.Text1->text().isEmpty());
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0], "Backup data not available, please wait");
-    link.BackupByteCount = 255;
-    std::fill(link.BackupImage.begin() + 176, link.BackupImage.begin() + 192, 0);
-    link.BackupImage[176] = 'N';
+    Writable(link.BackupByteCount) = 255;
+    std::fill(Writable(link.BackupImage).begin() + 176, Writable(link.BackupImage).begin() + 192,
+              0);
+    Writable(link.BackupImage)[176] = 'N';
     window.Read();
     EXPECT_EQ(window.Text1->text(), "N");
     EXPECT_EQ(dialogs.messages().size(), 1u);

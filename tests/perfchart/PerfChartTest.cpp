@@ -15,6 +15,7 @@
 #include "perfchart/PerformanceChartWindow.h"
 #include "support/FakeBackend.h"
 #include "support/Program.h"
+#include "support/UnitStateAccess.h"
 #include "ui/PainterCanvas.h"
 #include "ui/RecordingCanvas.h"
 #include "ui/ScriptedDialogs.h"
@@ -264,9 +265,9 @@ class ChartWindowTest : public ::testing::Test {
                                   dir.filePath("chart")};
 
     void live(float pressure, float speed, float egt) {
-        link.Pressure = pressure;
-        link.EngineSpeed = speed;
-        link.Egt = egt;
+        Writable(link.Pressure) = pressure;
+        Writable(link.EngineSpeed) = speed;
+        Writable(link.Egt) = egt;
     }
     QByteArray present() { return ReadFile(window.run().present()); }
     int greenDots() { return InColourCount(kGreen); }
@@ -341,7 +342,7 @@ TEST_F(ChartWindowTest, ThrustMenuTypedThrustAndPrinting) {
     dialogs.answerInput("much");
     window.Calibrate();
     EXPECT_EQ(settings.ThrustCalibration, 1.25f);
-    link.PressureRaw = 12;
+    Writable(link.PressureRaw) = 12;
     window.Zero();
     EXPECT_EQ(settings.ThrustZero, -12);
     EXPECT_EQ(ReadConfig(dir.filePath("norva10.ini")).ThrustZero, -12);

@@ -218,14 +218,14 @@ TEST_F(RampsOps, TheWindowReadsFromTheImageLoadsAndSaves) {
     EXPECT_TRUE(window.field(40)->isReadOnly());
     EXPECT_TRUE(window.Text51->toPlainText().startsWith("-Enter the absolute speed value"));
 
-    link.BackupByteCount = 254;
+    Writable(link.BackupByteCount) = 254;
     window.Read();
     EXPECT_EQ(rig.lastMessage(), "Backup data not available, please wait");
     EXPECT_EQ(window.field(1)->text(), "43");
-    link.BackupByteCount = 255;
-    for (int a = 144; a < 176; ++a) link.BackupImage[a] = uint8_t(a - 100);
-    link.BackupImage[51] = 120;
-    link.BackupImage[50] = 35;
+    Writable(link.BackupByteCount) = 255;
+    for (int a = 144; a < 176; ++a) Writable(link.BackupImage)[a] = uint8_t(a - 100);
+    Writable(link.BackupImage)[51] = 120;
+    Writable(link.BackupImage)[50] = 35;
     window.Read();
     EXPECT_EQ(window.field(1)->text(), "44");
     EXPECT_EQ(window.field(15)->text(), "255");  // forced, whatever the unit holds

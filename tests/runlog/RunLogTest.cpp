@@ -289,11 +289,11 @@ TEST_F(DownloadTest, TheButtonThatStartedTheDownloadStopsIt) {
 }
 
 TEST_F(DownloadTest, WithConfigurationWaitsForTheImageAndABadLogSaysError) {
-    link.BackupByteCount = 100;
+    Writable(link.BackupByteCount) = 100;
     ASSERT_TRUE(start(true));
     EXPECT_EQ(rig.lastMessage(), "Backup data not available, please wait");
     EXPECT_TRUE(bus.writes.empty());
-    link.BackupByteCount = 300;
+    Writable(link.BackupByteCount) = 300;
     ASSERT_TRUE(start(true));
     send(std::vector<uint8_t>(kDownloadBytes, 7), 0, 1041);  // no markers
     EXPECT_EQ(rig.status, OpStatus::Stopped);

@@ -5,6 +5,7 @@
 
 #include "link/Link.h"
 #include "support/FakeBackend.h"
+#include "support/UnitStateAccess.h"
 
 namespace norva::testing {
 
