@@ -41,6 +41,7 @@ std::string Usage() {
            "                  unit's options: falling, rate=N, answer=K, burst=N, preamble=N,\n"
            "                  silent-after=N, unplug-after=N, engine=off\n"
            "  --config FILE   settings file instead of the user's norva10.ini\n"
+           "  --unit-wait S   how long a command looks for the unit (10 s unless given)\n"
            "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
            "                  most 15 s), save a picture of the window and exit\n"
            "  monitor         print one line per report from the unit, without windows\n"
@@ -205,6 +206,13 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.deviceGiven = true;
         } else if (arg == "--config") {
             if (!value(line.config)) return std::nullopt;
+        } else if (arg == "--unit-wait") {
+            if (!value(text)) return std::nullopt;
+            const auto seconds = ParseNumber(text);
+            if (!seconds || !(*seconds > 0) || *seconds > 3600)
+                return fail("--unit-wait takes seconds from more than 0 to 3600, not '" + text +
+                            "'");
+            line.unitWaitSeconds = *seconds;
         } else if (arg == "--screenshot") {
             if (!value(line.screenshot)) return std::nullopt;
         } else if (verb && c == Command::Window) {

@@ -44,8 +44,9 @@ struct CommandLine {
     Command command = Command::Window;
     DeviceChoice device;
     bool deviceGiven = false;
-    std::string config;      // settings file; empty = the user's norva10.ini
-    std::string screenshot;  // render the main window to this PNG and exit
+    std::string config;           // settings file; empty = the user's norva10.ini
+    double unitWaitSeconds = 10;  // how long a unit command looks for the unit
+    std::string screenshot;       // render the main window to this PNG and exit
     bool help = false;
     bool version = false;
     MonitorOptions monitorOptions;

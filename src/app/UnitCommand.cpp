@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "app/Interrupt.h"
+#include "base/NumberText.h"
 #include "config/CloneFile.h"
 #include "config/Maintenance.h"
 #include "config/ParameterFile.h"
@@ -98,8 +99,9 @@ void UnitCommand::check() {
     if (foundMs_ < 0) {
         if (link.DeviceDetected) {
             foundMs_ = now;
-        } else if (now - startMs_ >= kUnitWaitMs) {
-            std::fprintf(err_, "norva: no unit was found within %d s\n", kUnitWaitMs / 1000);
+        } else if (now - startMs_ >= static_cast<int64_t>(line_.unitWaitSeconds * 1000)) {
+            std::fprintf(err_, "norva: no unit was found within %s s\n",
+                         PlainNumberText(line_.unitWaitSeconds).c_str());
             return finish(2);
         }
         return;

@@ -20,7 +20,6 @@ class ChartRun;
 class UnitCommand : public QObject {
     Q_OBJECT
   public:
-    static constexpr int kUnitWaitMs = 10000;   // for the unit to be found
     static constexpr int kImageWaitMs = 30000;  // for its image, or its stream's direction
 
     // `app` must be built without windows, with scripted dialogs.

@@ -117,11 +117,12 @@ TEST(UnitCommand, RefusalsHaveTheirExitStatus) {
     EXPECT_EQ(ran.err, "norva: timers needs clear-all or clear-service\nTry 'norva --help'.\n");
 }
 
-TEST(UnitCommand, NoUnitWithinTenSeconds) {
+TEST(UnitCommand, NoUnitWithinTheWait) {
     // Nothing listens on port 1: the unit is looked for and never found.
-    const Ran ran = RunNorva({"--device", "tcp:127.0.0.1:1", "params", "save", "x.nrv"});
+    const Ran ran =
+        RunNorva({"--device", "tcp:127.0.0.1:1", "--unit-wait", "0.5", "params", "save", "x.nrv"});
     EXPECT_EQ(ran.status, 2);
-    EXPECT_EQ(ran.err, "norva: no unit was found within 10 s\n");
+    EXPECT_EQ(ran.err, "norva: no unit was found within 0.5 s\n");
 }
 
 TEST(UnitCommand, FactoryCommandsOnBothKindsOfUnit) {

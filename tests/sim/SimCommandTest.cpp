@@ -66,17 +66,6 @@ TEST(SimWrite, CalibrationCellsNeedTheirOwnChecksum) {
     EXPECT_NE(unit.memory()[100], 5);
 }
 
-TEST(SimTerminal, WelcomeTextFirstThenStatus) {
-    SimUnit unit(SimOptions{.rate = 1000});
-    unit.advanceTo(0);
-    unit.advanceTo(1000);
-    EXPECT_EQ(unit.terminalLine(0), "  NORVA SYSTEM  ");
-    EXPECT_EQ(unit.terminalLine(1), " SIMULATED UNIT ");
-    unit.advanceTo(SimUnit::kWelcomeMs + 100);
-    EXPECT_EQ(unit.terminalLine(0).substr(0, 8), "TRIM LOW");
-    EXPECT_EQ(unit.terminalLine(1).size(), 16u);
-}
-
 TEST(SimTerminal, KeysChangeASettingThatTheStreamThenCarries) {
     for (bool falling : {false, true}) {
         SimUnit unit = FastUnit(falling);
@@ -98,32 +87,6 @@ TEST(SimTerminal, KeysChangeASettingThatTheStreamThenCarries) {
         unit.receive(Key(TerminalKey::DataUp));                         // nothing to change
         EXPECT_EQ(unit.memory()[50], 36);
     }
-}
-
-TEST(SimTerminal, MenuWrapsAndEnumeratedSettingsShowTheirText) {
-    SimUnit unit = FastUnit();
-    unit.receive(Key(TerminalKey::MenuDown));  // last entry
-    EXPECT_EQ(unit.terminalLine(0).substr(0, 14), "THROTTLE CURVE");
-    EXPECT_NE(unit.terminalLine(1).find("RPM LINEAL"), std::string::npos);
-    unit.receive(Key(TerminalKey::DataUp));
-    EXPECT_EQ(unit.memory()[93], 1);
-    unit.receive(Key(TerminalKey::DataUp));
-    unit.receive(Key(TerminalKey::DataUp));  // stays at the last choice
-    EXPECT_EQ(unit.memory()[93], 2);
-    unit.receive(Key(TerminalKey::MenuDown));
-    unit.receive(Key(TerminalKey::MenuDown));
-    EXPECT_EQ(unit.terminalLine(0).substr(0, 10), "START MODE");
-    EXPECT_NE(unit.terminalLine(1).find("AUTO-GAS"), std::string::npos);
-}
-
-TEST(SimTerminal, RestrictedAccessOffersFewerSettings) {
-    SimUnit unit = FastUnit();
-    unit.receive(Frame({CommandSlot(47, 0)}));
-    unit.receive(Key(TerminalKey::MenuUp));
-    EXPECT_EQ(unit.terminalLine(0).substr(0, 11), "LOW BATTERY");
-    unit.receive(Key(TerminalKey::MenuUp));
-    unit.receive(Key(TerminalKey::MenuUp));
-    EXPECT_NE(unit.terminalLine(1).find("R:"), std::string::npos);
 }
 
 TEST(SimRead, ReadRequestIsAnsweredInTheNextFourReportsThenTheStreamResumes) {
@@ -175,15 +138,6 @@ TEST(SimHardwareTest, TestCellDrawsCurrentOnBothKinds) {
         EXPECT_EQ(unit.testStep(), 0);
         EXPECT_EQ(BatteryCurrent(Next(unit, 1).back()), rest);
     }
-}
-
-TEST(SimHardwareTest, OtherKindsCellIsOrdinaryMemory) {
-    SimUnit rising = FastUnit(false);
-    rising.receive(Frame({CommandSlot(79, 2)}));
-    EXPECT_EQ(rising.testStep(), 0);
-    SimUnit falling = FastUnit(true);
-    falling.receive(Frame({CommandSlot(88, 2)}));
-    EXPECT_EQ(falling.testStep(), 0);
 }
 
 TEST(SimHardwareTest, DownloadRequestDoesNotStartATestStep) {

@@ -120,45 +120,20 @@ TEST(SimDownload, NormalReportsFollowTheDownload) {
     EXPECT_EQ(reports[0][64], 0);
 }
 
-TEST(SimDemoCycle, OneCycleMovesEveryLiveValue) {
+TEST(SimDemoCycle, OneCycleStartsRunsAndStopsTheEngine) {
     SimUnit unit(SimOptions{.rate = 50});
     unit.advanceTo(0);
-    int maxRpm = 0, maxEgt = 0, maxPump = 0, maxCurrent = 0, maxPressure = 0;
-    int minStick = 255, maxStick = 0, minPulse = 9999, maxPulse = 0;
-    int minVolt = 255, maxVolt = 0;
-    bool sawRunning = false, sawStart = false;
+    int maxRpm = 0, maxEgt = 0;
     for (int t = 0; t < SimUnit::kDemoCycleMs; t += 100) {
         unit.advanceTo(t);
         for (const Report& r : Drain(unit)) {
             maxRpm = std::max(maxRpm, static_cast<int>(EngineSpeed(r)));
             maxEgt = std::max(maxEgt, Egt(r));
-            maxPump = std::max<int>(maxPump, r[43]);
-            maxCurrent = std::max(maxCurrent, BatteryCurrent(r));
-            maxPressure = std::max<int>(maxPressure, r[44]);
-            minStick = std::min<int>(minStick, r[45]);
-            maxStick = std::max<int>(maxStick, r[45]);
-            minPulse = std::min(minPulse, r[41] + r[42] * 256);
-            maxPulse = std::max(maxPulse, r[41] + r[42] * 256);
-            minVolt = std::min<int>(minVolt, r[47]);
-            maxVolt = std::max<int>(maxVolt, r[47]);
         }
-        const std::string status = unit.terminalLine(0);
-        sawRunning |= status.rfind("RUNNING", 0) == 0;
-        sawStart |= status.rfind("IGNITION", 0) == 0 || status.rfind("STARTING", 0) == 0;
     }
     EXPECT_GE(maxRpm, 115);
     EXPECT_GT(maxEgt, 600);
     EXPECT_LT(maxEgt, 900);
-    EXPECT_GT(maxPump, 100);
-    EXPECT_GT(maxCurrent, 50);  // starter
-    EXPECT_GT(maxPressure, 150);
-    EXPECT_EQ(minStick, 0);
-    EXPECT_EQ(maxStick, 255);
-    EXPECT_EQ(minPulse, 1100);
-    EXPECT_EQ(maxPulse, 1900);
-    EXPECT_LT(minVolt, maxVolt);  // the battery sags under load
-    EXPECT_TRUE(sawRunning);
-    EXPECT_TRUE(sawStart);
     EXPECT_FALSE(unit.engineRunning());
     EXPECT_LT(unit.engineEgt(), 100);  // cooled down again
 }

@@ -23,6 +23,7 @@ inline Ran RunNorva(const QStringList& args, int timeoutMs = 60000) {
     env.insert("HOME", home.path());
     env.insert("XDG_CONFIG_HOME", home.filePath("config"));
     env.insert("XDG_DATA_HOME", home.filePath("data"));
+    env.insert("XDG_CACHE_HOME", home.filePath("cache"));
     env.insert("ASAN_OPTIONS", "detect_leaks=1:abort_on_error=1");
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(NORVA_PROGRAM), args);
