@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/App.h"
 #include "base/NumberedLines.h"
+#include "cli/Program.h"
 #include "config/CloneFile.h"
 #include "config/CloneImage.h"
 #include "config/ParameterFile.h"
@@ -49,16 +49,15 @@ struct Measured {
 // Runs the program without windows on a fast simulated unit until its image is complete,
 // then the operation, timing it and watching how late a 1 ms timer gets.
 Measured Run(const std::function<void(ScriptedDialogs&)>& answers,
-             const std::function<Task<OpStatus>(App&, Services)>& operation,
+             const std::function<Task<OpStatus>(Program&, Services)>& operation,
              int answerReports = 4) {
     sim::SimOptions sim;
     sim.rate = 1000;
     sim.answerReports = answerReports;
     sim.engineOff = true;  // the engine's own books (cycles, times) stay as written
     QTemporaryDir dir;
-    AppOptions options;
+    ProgramOptions options;
     options.settingsPath = dir.filePath("norva10.ini");
-    options.windows = false;
     options.backupFolder = dir.filePath("backups");
     auto dialogs = std::make_unique<ScriptedDialogs>();
     answers(*dialogs);
@@ -66,7 +65,7 @@ Measured Run(const std::function<void(ScriptedDialogs&)>& answers,
     options.progress = std::make_unique<NoProgress>();
     auto backend = std::make_unique<SimBackend>(sim);
     SimBackend& unit = *backend;
-    App app(std::move(backend), std::move(options));
+    Program app(std::move(backend), std::move(options));
     Link& link = app.link();
     link.start();
     RunUntil([&] { return link.BackupByteCount >= Link::kImageComplete; }, 10000);
@@ -112,7 +111,7 @@ static void BM_CloneWriteSimulatedUnit1000PerSecond(benchmark::State& state) {
     QTemporaryDir dir;
     const QString file = dir.filePath("unit.nvc");
     Run([&](ScriptedDialogs& d) { d.answerSaveFile(file); },
-        [](App&, Services s) { return SaveCloneFile(s); });
+        [](Program&, Services s) { return SaveCloneFile(s); });
     std::string error;
     auto image = params::ReadCloneFile(file.toStdString(), error).value();
     for (int a = params::kCloneFirstAddress; a < params::kImageSize; ++a) ++image[a];
@@ -123,7 +122,7 @@ static void BM_CloneWriteSimulatedUnit1000PerSecond(benchmark::State& state) {
                               d.answerOpenFile(file);
                               d.answerQuestion(true);
                           },
-                          [](App& app, Services s) {
+                          [](Program& app, Services s) {
                               return WriteCloneFile(s, app.cloneHandover(), app.writeOptions());
                           }));
     }
@@ -137,7 +136,7 @@ static void BM_ParameterSaveSimulatedUnit1000PerSecond(benchmark::State& state) 
     QTemporaryDir dir;
     for (auto _ : state) {
         Report(state, Run([&](ScriptedDialogs& d) { d.answerSaveFile(dir.filePath("e.nrv")); },
-                          [](App&, Services s) { return SaveParameterFile(s); }));
+                          [](Program&, Services s) { return SaveParameterFile(s); }));
     }
 }
 BENCHMARK(BM_ParameterSaveSimulatedUnit1000PerSecond)
@@ -151,7 +150,7 @@ static void BM_ParameterSaveOneReportAnswer1000PerSecond(benchmark::State& state
     QTemporaryDir dir;
     for (auto _ : state) {
         Report(state, Run([&](ScriptedDialogs& d) { d.answerSaveFile(dir.filePath("e.nrv")); },
-                          [](App&, Services s) { return SaveParameterFile(s); }, 1));
+                          [](Program&, Services s) { return SaveParameterFile(s); }, 1));
     }
 }
 BENCHMARK(BM_ParameterSaveOneReportAnswer1000PerSecond)
@@ -163,7 +162,7 @@ static void BM_RunLogDownloadSimulatedUnit1000PerSecond(benchmark::State& state)
     QTemporaryDir dir;
     for (auto _ : state) {
         Report(state, Run([&](ScriptedDialogs& d) { d.answerSaveFile(dir.filePath("log.txt")); },
-                          [&](App&, Services s) {
+                          [&](Program&, Services s) {
                               DownloadOptions options;
                               options.workFolder = dir.filePath("work");
                               options.libraryFolder = dir.filePath("library");

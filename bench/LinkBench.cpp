@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "BenchSupport.h"
-#include "app/Monitor.h"
+#include "cli/Monitor.h"
 #include "link/Link.h"
 #include "link/hid/SimBackend.h"
 

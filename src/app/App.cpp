@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "app/TerminalProgress.h"
 #include "compare/DifferencesWindow.h"
 #include "config/Maintenance.h"
 #include "config/ParameterFile.h"
@@ -21,24 +20,20 @@
 
 namespace norva {
 
-App::App(std::unique_ptr<HidBackend> backend, AppOptions options)
-    : backend_(std::move(backend)),
-      settingsPath_(options.settingsPath.isEmpty() ? DefaultConfigPath() : options.settingsPath),
-      backupFolder_(options.backupFolder),
-      dialogs_(std::move(options.dialogs)),
-      progress_(std::move(options.progress)) {
-    settings_ = ReadConfig(settingsPath_);
-    if (!dialogs_) {
-        if (options.windows)
-            dialogs_ = std::make_unique<QtDialogs>();
-        else
-            dialogs_ = std::make_unique<ScriptedDialogs>(stderr);
-    }
-    if (!progress_ && !options.windows) progress_ = std::make_unique<TerminalProgress>(stderr);
-    link_ = std::make_unique<Link>(*backend_, options.clock);
-    link_->setPressureFactor(settings_.PressureFactor);
-    if (!options.windows) return;
+namespace {
+// Stands for the main window's progress label until the window exists.
+class MainWindowLabel : public NoProgress {};
 
+// Qt's dialogs and the main window's progress label unless the caller brings its own.
+AppOptions WithWindows(AppOptions options) {
+    if (!options.dialogs) options.dialogs = std::make_unique<QtDialogs>();
+    if (!options.progress) options.progress = std::make_unique<MainWindowLabel>();
+    return options;
+}
+}  // namespace
+
+App::App(std::unique_ptr<HidBackend> backend, AppOptions options)
+    : Program(std::move(backend), WithWindows(std::move(options))) {
     mainWindow_ = std::make_unique<MainWindow>(*link_, *dialogs_, settings_, settingsPath_);
     if (auto* qt = dynamic_cast<QtDialogs*>(dialogs_.get())) qt->setParent(mainWindow_.get());
     bindMenus();
@@ -52,8 +47,9 @@ App::~App() {
 }
 
 Progress& App::progress() {
-    if (progress_) return *progress_;
-    return mainWindow_->progress();
+    if (mainWindow_ && dynamic_cast<MainWindowLabel*>(progress_.get()))
+        return mainWindow_->progress();
+    return *progress_;
 }
 
 namespace {

@@ -1,7 +1,6 @@
 #pragma once
-// The program as one object: it owns the link to the unit, the settings, the dialogs, the
-// progress display and the windows. The main window is a view of it; the command line builds
-// the same App without windows, with scripted dialogs and progress on standard error.
+// The program with its windows: the Program (link, settings, dialogs, progress) and the main
+// window and every window reached from it. The main window is a view of it.
 
 #include <QObject>
 #include <QPointer>
@@ -9,14 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "base/Clock.h"
-#include "base/Settings.h"
-#include "config/CloneFile.h"
-#include "config/WriteGate.h"
-#include "link/Link.h"
-#include "link/hid/HidBackend.h"
-#include "ui/Dialogs.h"
-#include "ui/Progress.h"
+#include "cli/Program.h"
 
 namespace norva {
 
@@ -32,39 +24,18 @@ namespace params {
 class ParametersWindow;
 }
 
-struct AppOptions {
-    QString settingsPath;  // empty: the user's norva10.ini
-    bool windows = true;   // false: the command line
-    // Empty: Qt's dialogs with windows; without, messages on standard error and every
-    // question answered as cancelled.
-    std::unique_ptr<Dialogs> dialogs;
-    // Empty: the main window's progress label with windows, standard error without.
-    std::unique_ptr<Progress> progress;
-    MsClock clock = SteadyMs;
-    // Where writes of many cells keep the unit's configuration first.
-    QString backupFolder = DefaultBackupFolder();
-};
+// As the program without windows takes them; empty dialogs are Qt's, an empty progress is the
+// main window's label.
+using AppOptions = ProgramOptions;
 
-class App : public QObject {
+class App : public Program {
     Q_OBJECT
   public:
     App(std::unique_ptr<HidBackend> backend, AppOptions options);
     ~App() override;
 
-    Link& link() { return *link_; }
-    Config& settings() { return settings_; }
-    const QString& settingsPath() const { return settingsPath_; }
-    Dialogs& dialogs() { return *dialogs_; }
-    Progress& progress();
-    HidBackend& backend() { return *backend_; }
-    // What an operation works with.
-    Services services() { return Services(*link_, *dialogs_, progress()); }
-    CloneHandover& cloneHandover() { return cloneHandover_; }
-    WriteOptions writeOptions(bool backup = true, bool dryRun = false) const {
-        return {backupFolder_, backup, dryRun};
-    }
+    Progress& progress() override;
 
-    // Null on the command line.
     MainWindow* mainWindow() const { return mainWindow_.get(); }
     // "&Parameters": a new parameters window, or the open one brought to the front.
     void ShowParameters();
@@ -101,15 +72,6 @@ class App : public QObject {
     void finishExit();
     Task<> TellThenExit(QString text);
 
-    std::unique_ptr<HidBackend> backend_;
-    QString settingsPath_;
-    Config settings_;
-    QString backupFolder_;
-    CloneHandover cloneHandover_;
-    std::unique_ptr<Dialogs> dialogs_;
-    std::unique_ptr<Progress> progress_;
-    // After the dialogs and the progress: the running operation, which uses them, goes first.
-    std::unique_ptr<Link> link_;
     std::unique_ptr<MainWindow> mainWindow_;
     WelcomeTextWindow* welcomeWindow_ = nullptr;   // a child window of the main window
     FactorySetupWindow* factoryWindow_ = nullptr;  // likewise

@@ -7,27 +7,26 @@
 #include <vector>
 
 #include "app/App.h"
-#include "app/CommandLine.h"
-#include "app/FileCommands.h"
-#include "app/Monitor.h"
 #include "app/Screenshot.h"
-#include "app/SummaryCommand.h"
-#include "app/UnitCommand.h"
 #include "base/Settings.h"
+#include "cli/CommandLine.h"
+#include "cli/FileCommands.h"
+#include "cli/Monitor.h"
+#include "cli/SummaryCommand.h"
+#include "cli/UnitCommand.h"
 #include "mainwin/MainWindow.h"
 
 namespace {
-norva::AppOptions Options(const norva::CommandLine& line, bool windows) {
-    norva::AppOptions options;
+norva::ProgramOptions Options(const norva::CommandLine& line) {
+    norva::ProgramOptions options;
     options.settingsPath = QString::fromStdString(line.config);
-    options.windows = windows;
     return options;
 }
 
 int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norva"));
-    norva::App app(norva::MakeBackend(line.device), Options(line, true));
+    norva::App app(norva::MakeBackend(line.device), Options(line));
     app.mainWindow()->show();
     norva::Screenshot screenshot(*app.mainWindow(), app.link(),
                                  QString::fromStdString(line.screenshot),
@@ -74,7 +73,7 @@ int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
         return norva::ConvertRawLog(line.file, line.out, stderr);
     if (line.command == norva::Command::RunLogRuns)
         return norva::PrintRuns(line.file, line.idle, line.csv, stdout, stderr);
-    norva::App app(norva::MakeBackend(line.device), Options(line, false));
+    norva::Program app(norva::MakeBackend(line.device), Options(line));
     if (line.command == norva::Command::Monitor) {
         norva::Monitor monitor(app.link(), line.monitorOptions, stdout, stderr);
         return monitor.run();

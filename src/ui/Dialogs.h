@@ -11,7 +11,7 @@
 
 #include "base/Task.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace norva {
 
@@ -57,8 +57,9 @@ class Dialogs {
     // long). False for No, or when the user closed it.
     virtual Task<bool> ask(const QString& question, const QString& details = {},
                            const QString& title = {}) = 0;
-    // The printer the user chose and set up, or nothing when the user cancelled.
-    virtual Task<std::unique_ptr<QPrinter>> selectPrinter() = 0;
+    // The printer the user chose and set up (a page device: the printer in the program, a PDF
+    // file in a script), or nothing when the user cancelled.
+    virtual Task<std::unique_ptr<QPagedPaintDevice>> selectPrinter() = 0;
 };
 
 inline const QString kProgramTitle = QStringLiteral("NORVA System");

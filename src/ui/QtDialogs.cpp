@@ -145,7 +145,7 @@ Task<bool> QtDialogs::ask(const QString& question, const QString& details, const
     co_return box.dialog&& result == QMessageBox::Yes;
 }
 
-Task<std::unique_ptr<QPrinter>> QtDialogs::selectPrinter() {
+Task<std::unique_ptr<QPagedPaintDevice>> QtDialogs::selectPrinter() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     {
         Owned<QPrintDialog> dialog(new QPrintDialog(printer.get(), owner()));

@@ -26,7 +26,7 @@ class QtDialogs : public Dialogs {
                 MessageIcon icon = MessageIcon::Information) override;
     Task<bool> ask(const QString& question, const QString& details = {},
                    const QString& title = {}) override;
-    Task<std::unique_ptr<QPrinter>> selectPrinter() override;
+    Task<std::unique_ptr<QPagedPaintDevice>> selectPrinter() override;
 
   private:
     Task<QString> askFile(FileRequest request, bool save);

@@ -1,6 +1,6 @@
 #include "ui/ScriptedDialogs.h"
 
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <algorithm>
 
 namespace norva {
@@ -104,7 +104,7 @@ Task<bool> ScriptedDialogs::ask(const QString& question, const QString& details,
     co_return yes;
 }
 
-Task<std::unique_ptr<QPrinter>> ScriptedDialogs::selectPrinter() {
+Task<std::unique_ptr<QPagedPaintDevice>> ScriptedDialogs::selectPrinter() {
     DialogCall& call = record(Kind::Printer, {}, {});
     call.answered = !printers_.empty();
     if (!call.answered) co_return nullptr;

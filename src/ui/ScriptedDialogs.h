@@ -37,7 +37,7 @@ class ScriptedDialogs : public Dialogs {
     void answerInput(const QString& text) { inputs_.push_back(text); }
     void answerQuestion(bool yes) { questions_.push_back(yes); }
     // Makes the printer to hand back; returning nothing is a cancel.
-    void answerPrinter(std::function<std::unique_ptr<QPrinter>()> make) {
+    void answerPrinter(std::function<std::unique_ptr<QPagedPaintDevice>()> make) {
         printers_.push_back(std::move(make));
     }
 
@@ -58,7 +58,7 @@ class ScriptedDialogs : public Dialogs {
                 MessageIcon icon = MessageIcon::Information) override;
     Task<bool> ask(const QString& question, const QString& details = {},
                    const QString& title = {}) override;
-    Task<std::unique_ptr<QPrinter>> selectPrinter() override;
+    Task<std::unique_ptr<QPagedPaintDevice>> selectPrinter() override;
 
   private:
     DialogCall& record(DialogCall::Kind kind, const QString& title, const QString& text);
@@ -69,7 +69,7 @@ class ScriptedDialogs : public Dialogs {
     std::deque<QString> saves_;
     std::deque<QString> inputs_;
     std::deque<bool> questions_;
-    std::deque<std::function<std::unique_ptr<QPrinter>()>> printers_;
+    std::deque<std::function<std::unique_ptr<QPagedPaintDevice>()>> printers_;
     std::vector<DialogCall> calls_;
 };
 

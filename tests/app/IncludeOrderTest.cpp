@@ -21,13 +21,15 @@ QString FolderOf(const QString& path) {
 
 bool IsFeature(const QString& folder) {
     static const std::set<QString> base = {"base", "ui",       "protocol", "sim",
-                                           "link", "link/hid", "app"};
+                                           "link", "link/hid", "app",      "cli"};
     return !folder.isEmpty() && !base.count(folder);
 }
 
 // May files in `from` include files in `to`?
 bool Allowed(const QString& from, const QString& to) {
     if (from == to || from == "app") return true;
+    // The command line reaches units itself and runs the operations, but no window.
+    if (from == "cli") return to != "app";
     static const std::map<QString, std::set<QString>> below = {
         {"base", {}},
         {"ui", {"base"}},
@@ -47,11 +49,13 @@ struct Include {
     QString file;
     int line;
     QString target;
+    bool system = false;  // <...>: a library's header
 };
 
 std::vector<Include> AllIncludes() {
     std::vector<Include> out;
-    static const QRegularExpression include(QStringLiteral(R"re(^\s*#\s*include\s+"([^"]+)")re"));
+    static const QRegularExpression include(
+        QStringLiteral(R"re(^\s*#\s*include\s+(["<])([^">]+)[">])re"));
     QDirIterator it(kSource, {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
@@ -62,7 +66,8 @@ std::vector<Include> AllIncludes() {
             ++line;
             const auto match = include.match(QString::fromUtf8(file.readLine()));
             if (match.hasMatch())
-                out.push_back({QDir(kSource).relativeFilePath(path), line, match.captured(1)});
+                out.push_back({QDir(kSource).relativeFilePath(path), line, match.captured(2),
+                               match.captured(1) == "<"});
         }
     }
     return out;
@@ -74,6 +79,7 @@ TEST(IncludeOrder, EveryIncludeRunsDownwards) {
     const auto includes = AllIncludes();
     ASSERT_GT(includes.size(), 100u);  // the tree was found
     for (const Include& inc : includes) {
+        if (inc.system) continue;
         const QString from = FolderOf(inc.file);
         const QString to = FolderOf(inc.target);
         if (to.isEmpty()) continue;  // a file beside it
@@ -82,9 +88,36 @@ TEST(IncludeOrder, EveryIncludeRunsDownwards) {
     }
 }
 
+// The windows: the App, the main window, every *Window file, and the widget-based parts of ui/.
+bool IsWindowFile(const QString& path) {
+    static const QRegularExpression window(QStringLiteral(
+        R"re(^(app/|mainwin/)|Window\.(h|cpp)$|^ui/(CanvasWidget|QtDialogs|TwipLayout)\.)re"));
+    return window.match(path).hasMatch();
+}
+
+TEST(IncludeOrder, TheCoreHasNoWindowAndNoWidget) {
+    // Qt's widget and printing modules, which the core library does not link.
+    static const QRegularExpression widgets(QStringLiteral(
+        R"re(^Q(Widget|MainWindow|Dialog|Label|PushButton|LineEdit|Menu|MenuBar|Action|Application|)re"
+        R"re(MessageBox|FileDialog|Printer|PrintDialog|Splitter|TreeWidget|GroupBox|CheckBox|)re"
+        R"re(PlainTextEdit|ScrollBar|HeaderView|DockWidget|VBoxLayout|HBoxLayout|InputDialog)$)re"));
+    int core = 0;
+    for (const Include& inc : AllIncludes()) {
+        if (IsWindowFile(inc.file)) continue;
+        ++core;
+        EXPECT_FALSE(IsWindowFile(inc.target)) << inc.file.toStdString() << ":" << inc.line
+                                               << " includes " << inc.target.toStdString();
+        EXPECT_FALSE(widgets.match(inc.target).hasMatch())
+            << inc.file.toStdString() << ":" << inc.line << " includes "
+            << inc.target.toStdString();
+    }
+    EXPECT_GT(core, 100);
+}
+
 TEST(IncludeOrder, WindowFoldersDoNotIncludeEachOtherInACircle) {
     std::map<QString, std::set<QString>> uses;
     for (const Include& inc : AllIncludes()) {
+        if (inc.system) continue;
         const QString from = FolderOf(inc.file);
         const QString to = FolderOf(inc.target);
         if (IsFeature(from) && IsFeature(to) && from != to) uses[from].insert(to);

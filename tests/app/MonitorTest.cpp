@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "app/Monitor.h"
+#include "cli/Monitor.h"
 #include "link/hid/SimBackend.h"
 #include "support/Drain.h"
 #include "support/FakeBackend.h"

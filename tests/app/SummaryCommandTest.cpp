@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/SummaryCommand.h"
+#include "cli/SummaryCommand.h"
 #include "link/Link.h"
 #include "link/hid/SimBackend.h"
 #include "protocol/ImageLayout.h"

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "app/TerminalProgress.h"
+#include "cli/TerminalProgress.h"
 #include "mainwin/WindowProgress.h"
 
 using namespace norva;

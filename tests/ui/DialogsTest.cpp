@@ -113,7 +113,7 @@ TEST(ScriptedDialogs, PrinterIsMadeByTheScript) {
     });
     auto printer = Answer(dialogs.selectPrinter());
     ASSERT_NE(printer, nullptr);
-    EXPECT_EQ(printer->outputFileName(), dir.filePath("page.pdf"));
+    EXPECT_EQ(static_cast<QPrinter*>(printer.get())->outputFileName(), dir.filePath("page.pdf"));
 }
 
 namespace {

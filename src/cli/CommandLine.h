@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Monitor.h"
+#include "cli/Monitor.h"
 #include "link/hid/DeviceChoice.h"
 
 namespace norva {

@@ -1,4 +1,4 @@
-#include "app/TerminalProgress.h"
+#include "cli/TerminalProgress.h"
 
 #include <unistd.h>
 

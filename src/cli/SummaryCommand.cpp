@@ -1,4 +1,4 @@
-#include "app/SummaryCommand.h"
+#include "cli/SummaryCommand.h"
 
 #include <QCoreApplication>
 #include <QObject>

@@ -1,10 +1,10 @@
-#include "app/FileCommands.h"
+#include "cli/FileCommands.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 
 #include "base/NumberedLines.h"
 #include "compare/ImageDiff.h"
@@ -76,9 +76,7 @@ int DrawTimeChartFile(const std::string& path, const std::string& png, const std
         DrawTimeChart(canvas, *lines, from, to, 1, std::nullopt, heading);
         written = canvas.image().save(QString::fromStdString(png), "PNG");
     } else {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(pdf));
+        QPdfWriter printer(QString::fromStdString(pdf));
         printer.setPageOrientation(QPageLayout::Landscape);
         QPainter painter;
         if (painter.begin(&printer)) {
@@ -99,9 +97,7 @@ int PrintMeasureFile(const std::string& path, const std::string& pdf, std::FILE*
         std::fprintf(err, "norva: %s\n", error.c_str());
         return 3;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf));
+    QPdfWriter printer(QString::fromStdString(pdf));
     if (!PrintMeasurePage(printer, ChartScales{}, *records, QString::fromStdString(path)))
         return CannotWrite(pdf, err);
     return 0;

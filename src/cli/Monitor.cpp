@@ -1,11 +1,11 @@
-#include "app/Monitor.h"
+#include "cli/Monitor.h"
 
 #include <QCoreApplication>
 #include <array>
 #include <charconv>
 #include <cstring>
 
-#include "app/Interrupt.h"
+#include "cli/Interrupt.h"
 #include "live/Gauges.h"
 
 namespace norva {

@@ -1,11 +1,11 @@
-#include "app/UnitCommand.h"
+#include "cli/UnitCommand.h"
 
 #include <QCoreApplication>
 #include <QString>
 
-#include "app/App.h"
-#include "app/Interrupt.h"
 #include "base/NumberText.h"
+#include "cli/Interrupt.h"
+#include "cli/Program.h"
 #include "config/CloneFile.h"
 #include "config/Maintenance.h"
 #include "config/ParameterFile.h"
@@ -52,7 +52,7 @@ StartMode ModeNamed(const std::string& name) {
 }
 }  // namespace
 
-UnitCommand::UnitCommand(App& app, CommandLine line, std::FILE* err)
+UnitCommand::UnitCommand(Program& app, CommandLine line, std::FILE* err)
     : app_(app), line_(std::move(line)), err_(err) {
     timer_.setInterval(kCheckMs);
     connect(&timer_, &QTimer::timeout, this, &UnitCommand::check);

@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "ops/OperationTools.h"
 
 namespace norva {
 
-class App;
+class Program;
 class ChartRun;
 
 class UnitCommand : public QObject {
@@ -23,7 +23,7 @@ class UnitCommand : public QObject {
     static constexpr int kImageWaitMs = 30000;  // for its image, or its stream's direction
 
     // `app` must be built without windows, with scripted dialogs.
-    UnitCommand(App& app, CommandLine line, std::FILE* err = stderr);
+    UnitCommand(Program& app, CommandLine line, std::FILE* err = stderr);
     ~UnitCommand() override;
     // Runs the event loop until the command has ended; its exit status.
     int run();
@@ -36,7 +36,7 @@ class UnitCommand : public QObject {
     void finish(int status);
     bool needsCompleteImage() const;
 
-    App& app_;
+    Program& app_;
     CommandLine line_;
     std::FILE* err_;
     QTimer timer_;

@@ -1,4 +1,4 @@
-#include "app/Interrupt.h"
+#include "cli/Interrupt.h"
 
 #include <atomic>
 #include <csignal>

@@ -1,0 +1,26 @@
+#include "cli/Program.h"
+
+#include "cli/TerminalProgress.h"
+#include "ui/ScriptedDialogs.h"
+
+namespace norva {
+
+Program::Program(std::unique_ptr<HidBackend> backend, ProgramOptions options)
+    : backend_(std::move(backend)),
+      settingsPath_(options.settingsPath.isEmpty() ? DefaultConfigPath() : options.settingsPath),
+      settings_(ReadConfig(settingsPath_)),
+      backupFolder_(options.backupFolder),
+      dialogs_(std::move(options.dialogs)),
+      progress_(std::move(options.progress)) {
+    if (!dialogs_) dialogs_ = std::make_unique<ScriptedDialogs>(stderr);
+    if (!progress_) progress_ = std::make_unique<TerminalProgress>(stderr);
+    link_ = std::make_unique<Link>(*backend_, options.clock);
+    link_->setPressureFactor(settings_.PressureFactor);
+}
+
+Program::~Program() {
+    // The operation goes first: it may be showing progress.
+    link_->stop();
+}
+
+}  // namespace norva
