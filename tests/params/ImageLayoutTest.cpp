@@ -36,20 +36,6 @@ TEST(ImageLayout, MultiByteValuesInTheirByteOrdersWithoutOverflow) {
     EXPECT_DOUBLE_EQ(TotalEngineHours(full), 4660.3);
 }
 
-TEST(ImageLayout, ScalesAndUnits) {
-    Image image{};
-    image[52] = 75;
-    image[81] = 117;
-    image[20] = 1;
-    image[80] = 200;
-    EXPECT_DOUBLE_EQ(Value(image, Field::MinEgt), 300);
-    EXPECT_STREQ(Info(Field::MinEgt).unit, "°C");
-    EXPECT_NEAR(Value(image, Field::LowBattery), 7.02, 1e-12);
-    EXPECT_DOUBLE_EQ(Value(image, Field::GasPreheatTime), 0.5);
-    EXPECT_DOUBLE_EQ(Value(image, Field::PumpLimit), 800);
-    EXPECT_STREQ(Info(Field::FullSpeed).caption, "Max  RPM= ");
-}
-
 TEST(ImageLayout, TheTwoKindsOfUnit) {
     EXPECT_EQ(AddressOf(Field::MenuAccess, UnitKind::Upward), 47);
     EXPECT_EQ(AddressOf(Field::MenuAccess, UnitKind::Downward), 55);

@@ -11,55 +11,6 @@
 using namespace norva;
 using Kind = CanvasOp::Kind;
 
-namespace {
-
-// A dial face in small: a grey ring dot, a thick arc dot, a dotted tick, a label.
-void DrawSmallDial(Canvas& c) {
-    c.setBackColor(Qt::black);
-    c.clear();
-    c.scale(-100, -100, 200, 200);
-    c.setLineWidth(2);
-    c.point(95, 0, QColor(128, 128, 128));
-    c.setLineWidth(4);
-    c.point(0, -60, Qt::red);
-    c.setLineWidth(1);
-    c.setLineStyle(LineStyle::Dot);
-    c.line(70, 0, 60, 0, Qt::white);
-    c.setForeColor(Qt::yellow);
-    c.setFont({"Tahoma", 9, true});
-    c.point(-90, -90, Qt::black);
-    c.print("300");
-}
-
-}  // namespace
-
-TEST(CanvasRecording, KeepsCoordinatesStylesAndColoursAsDrawn) {
-    RecordingCanvas c;
-    DrawSmallDial(c);
-    const auto& ops = c.ops();
-    ASSERT_EQ(ops.size(), 7u);
-    EXPECT_EQ(ops[0].kind, Kind::Clear);
-    EXPECT_EQ(ops[0].pen.color, QColor(Qt::black));
-    EXPECT_EQ(ops[1].kind, Kind::Scale);
-    EXPECT_EQ(ops[1].a, QPointF(-100, -100));
-    EXPECT_EQ(ops[1].b, QPointF(200, 200));
-    EXPECT_EQ(ops[2].a, QPointF(95, 0));
-    EXPECT_EQ(ops[2].pen, (CanvasPen{QColor(128, 128, 128), 2, LineStyle::Solid}));
-    EXPECT_EQ(ops[3].pen, (CanvasPen{Qt::red, 4, LineStyle::Solid}));
-    EXPECT_EQ(ops[4].kind, Kind::Line);
-    EXPECT_EQ(ops[4].a, QPointF(70, 0));
-    EXPECT_EQ(ops[4].b, QPointF(60, 0));
-    EXPECT_EQ(ops[4].pen, (CanvasPen{Qt::white, 1, LineStyle::Dot}));
-    const CanvasOp& text = ops[6];
-    EXPECT_EQ(text.kind, Kind::Text);
-    EXPECT_EQ(text.text, "300");
-    EXPECT_EQ(text.a, QPointF(-90, -90));
-    EXPECT_EQ(text.pen.color, QColor(Qt::yellow));
-    EXPECT_EQ(text.font, (CanvasFont{"Tahoma", 9, true}));
-    // A coloured point or line leaves the foreground colour alone.
-    EXPECT_EQ(c.foreColor(), QColor(Qt::yellow));
-}
-
 TEST(CanvasRecording, CurrentPositionFollowsPointsLinesAndBoxes) {
     RecordingCanvas c;
     c.scale(0, 0, 100, 100);
@@ -123,15 +74,6 @@ TEST(CanvasRecording, PrintMovesToTheNextLineAndPrintOnAlongIt) {
     EXPECT_DOUBLE_EQ(c.textHeight("x"), h);
     c.print("x");
     EXPECT_DOUBLE_EQ(c.currentPosition().y(), 200 - h);
-}
-
-TEST(CanvasRecording, BiggerFontsMeasureLarger) {
-    RecordingCanvas c;
-    const double small = c.textWidth("1000");
-    c.setFontSize(18);
-    EXPECT_GT(c.textWidth("1000"), small * 1.5);
-    c.setFontBold(true);
-    EXPECT_GT(c.textHeight("1000"), 0);
 }
 
 TEST(CanvasRecording, ZeroScaleIsRefused) {
