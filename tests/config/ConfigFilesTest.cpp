@@ -11,8 +11,6 @@
 #include "config/ParameterFile.h"
 #include "support/LinkFixture.h"
 #include "support/OperationRig.h"
-#include "support/SimRig.h"
-#include "support/SimTestSupport.h"
 
 using namespace norva;
 using namespace norva::testing;
@@ -461,71 +459,4 @@ TEST(SafetyBackup, TheUnitsImageByTimeAndSerialNewestFiftyKept) {
     const QStringList kept = QDir(dir.path()).entryList({"*.nvc"}, QDir::Files, QDir::Name);
     EXPECT_EQ(kept.size(), kBackupsKept);
     EXPECT_EQ(kept.back(), "2026-12-06_21-31-00.nvc");  // upward units have no serial
-}
-
-namespace {
-// Runs the simulated unit until the operation has ended (at most a minute of its time).
-void RunUntilEnded(SimRig& sim, OperationRig& rig) {
-    for (int ms = 0; ms < 60000 && !rig.status; ms += Link::kPollMs) sim.run(Link::kPollMs);
-}
-}  // namespace
-
-TEST(FileOpsSim, AFileSavedFromOneUnitIsWrittenIntoAnother) {
-    for (const bool falling : {false, true}) {
-        SCOPED_TRACE(falling ? "downward" : "upward");
-        SimRig a(falling), b(falling);
-        OperationRig rigA(a.link), rigB(b.link);
-        const WriteOptions noBackup{QString(), false};
-        a.unit().receive(simtest::Frame({CommandSlot(100, 42), CommandSlot(79, 9)}));
-        a.run(400);
-        b.run(400);
-        rigA.dialogs.answerSaveFile(rigA.path("a.nvc"));
-        ASSERT_TRUE(rigA.start(SaveCloneFile));
-        RunUntilEnded(a, rigA);
-        ASSERT_EQ(rigA.status, OpStatus::Done);
-
-        rigB.dialogs.answerOpenFile(rigA.path("a.nvc"));
-        rigB.dialogs.answerQuestion(true);
-        CloneHandover handover;
-        ASSERT_TRUE(rigB.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
-        RunUntilEnded(b, rigB);
-        ASSERT_EQ(rigB.status, OpStatus::Done);
-        for (int addr = 16; addr < 256; ++addr) {
-            if (addr == 79 || addr == 88 || addr == 255 || (addr >= 64 && addr <= 69)) continue;
-            EXPECT_EQ(b.unit().memory()[addr], a.unit().memory()[addr]) << addr;
-        }
-        EXPECT_EQ(b.unit().memory()[100], 42);
-        EXPECT_NE(b.unit().memory()[79], 9);  // never written by a clone
-    }
-}
-
-TEST(FileOpsSim, ParametersRoundTripThroughAnUpwardUnit) {
-    SimRig sim;
-    OperationRig rig(sim.link);
-    sim.run(400);
-    rig.dialogs.answerSaveFile(rig.path("engine.nrv"));
-    ASSERT_TRUE(rig.start(SaveParameterFile));
-    RunUntilEnded(sim, rig);
-    ASSERT_EQ(rig.status, OpStatus::Done) << rig.lastMessage().toStdString();
-    std::string text = rig.file("engine.nrv");
-    for (int address : NrvAddresses()) {
-        const size_t end = text.find("\r\n");
-        EXPECT_EQ(std::stoi(text.substr(0, end)), sim.unit().memory()[address]) << address;
-        text.erase(0, end + 2);
-    }
-    // Written back changed: every value one more.
-    std::string changed;
-    for (int address : NrvAddresses())
-        changed += std::to_string((sim.unit().memory()[address] + 1) % 256) + "\r\n";
-    const auto expected = sim.unit().memory();
-    rig.write("changed.nrv", changed);
-    rig.dialogs.answerOpenFile(rig.path("changed.nrv"));
-    rig.dialogs.answerQuestion(true);
-    ASSERT_TRUE(rig.start([](Services s) { return WriteParameterFile(s, {QString(), false}); }));
-    RunUntilEnded(sim, rig);
-    ASSERT_EQ(rig.status, OpStatus::Done);
-    EXPECT_EQ(rig.lastMessage().toStdString(), "Written and confirmed by the unit: 71 values");
-    for (int address : NrvAddresses())
-        if (address < 64 || address > 69)  // the engine's own timers move by themselves
-            EXPECT_EQ(sim.unit().memory()[address], (expected[address] + 1) % 256) << address;
 }

@@ -22,34 +22,6 @@ TwipFactors Main(double widthTwips, double heightTwips) {
 
 }  // namespace
 
-TEST(TwipLayoutArithmetic, DesignSizePlacesControlsAtTheirDesignPixels) {
-    const TwipFactors k = Main(8000, 5940);
-    EXPECT_DOUBLE_EQ(k.kx, 1);
-    EXPECT_DOUBLE_EQ(k.ky, 1);
-    EXPECT_DOUBLE_EQ(k.kf, 1);
-    const PlacedControl dial = PlaceControl(kPicture4, 0, TwipMode::Both, k);
-    EXPECT_EQ(dial.rect, QRect(42, 16, 120, 121));  // 624/15 = 41.6, right edge 2436/15 = 162.4
-    EXPECT_EQ(dial.pointSize, 0);
-    EXPECT_DOUBLE_EQ(PlaceControl(kLabel5, 18, TwipMode::Both, k).pointSize, 18);
-}
-
-TEST(TwipLayoutArithmetic, DoubleWidthStretchesAllButTheCheckBox) {
-    const TwipFactors k = Main(16000, 5940);
-    EXPECT_DOUBLE_EQ(k.kx, 2);
-    EXPECT_DOUBLE_EQ(k.ky, 1);
-    EXPECT_DOUBLE_EQ(k.kf, 1);
-    EXPECT_EQ(PlaceControl(kPicture4, 0, TwipMode::Both, k).rect, QRect(83, 16, 242, 121));
-    const PlacedControl speed = PlaceControl(kLabel5, 18, TwipMode::Both, k);
-    EXPECT_EQ(speed.rect, QRect(83, 166, 242, 33));
-    EXPECT_DOUBLE_EQ(speed.pointSize, 18);
-    // The check box keeps its design place, size and font.
-    const TwipFactors design = Main(8000, 5940);
-    const PlacedControl check = PlaceControl(kCheck1, 6, TwipMode::VerticalOnly, k);
-    EXPECT_EQ(check.rect, PlaceControl(kCheck1, 6, TwipMode::Both, design).rect);
-    EXPECT_EQ(check.rect, QRect(147, 307, 133, 14));
-    EXPECT_DOUBLE_EQ(check.pointSize, 6);
-}
-
 TEST(TwipLayoutArithmetic, AFifthIsTheSmallestScale) {
     const TwipFactors fifth = Main(1600, 1188);
     EXPECT_DOUBLE_EQ(fifth.kx, 0.2);
