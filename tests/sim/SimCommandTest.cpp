@@ -89,57 +89,6 @@ TEST(SimTerminal, KeysChangeASettingThatTheStreamThenCarries) {
     }
 }
 
-TEST(SimRead, ReadRequestIsAnsweredInTheNextFourReportsThenTheStreamResumes) {
-    for (bool falling : {false, true}) {
-        SimUnit unit = FastUnit(falling);
-        const int before = StreamAddress(Next(unit, 10).back());
-        const int access = falling ? 55 : 47;
-        unit.receive(Frame({CommandSlot(kFunctionRead, static_cast<uint8_t>(access))}));
-        const auto reports = Next(unit, 5);
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(StreamAddress(reports[i]), access);
-            EXPECT_EQ(StreamValue(reports[i]), 7);
-        }
-        EXPECT_EQ(StreamAddress(reports[4]), (before + (falling ? 255 : 1)) % 256);
-    }
-}
-
-TEST(SimMode, ModePairSwitchesDownloadAndUsbPower) {
-    SimUnit unit = FastUnit();
-    unit.receive(Frame({}, kModeOperating, kOperatingDownload));
-    EXPECT_TRUE(unit.downloadMode());
-    Report r = Next(unit, 1).back();
-    for (int i = 33; i < 65; ++i) EXPECT_EQ(r[i], 0);
-    EXPECT_NE(r[1], 0);  // the log's preamble
-    unit.receive(Frame({}, kModeOperating, kOperatingNormal));
-    EXPECT_FALSE(unit.downloadMode());
-    r = Next(unit, 1).back();
-    EXPECT_EQ(std::string(r.begin() + 3, r.begin() + 19), unit.terminalLine(0));
-
-    EXPECT_FALSE(unit.usbPower());
-    unit.receive(Frame({}, kModeUsbPower, 1));
-    EXPECT_TRUE(unit.usbPower());
-    EXPECT_FALSE(unit.downloadMode());
-    unit.receive(Frame({}, kModeUsbPower, 0));
-    EXPECT_FALSE(unit.usbPower());
-}
-
-TEST(SimHardwareTest, TestCellDrawsCurrentOnBothKinds) {
-    for (bool falling : {false, true}) {
-        SimUnit unit = FastUnit(falling);
-        const uint8_t cellAddress = falling ? 79 : 88;
-        const int rest = BatteryCurrent(Next(unit, 1).back());
-        unit.receive(Frame({CommandSlot(cellAddress, 2)}));
-        EXPECT_EQ(unit.testStep(), 2);
-        const int drawn = BatteryCurrent(Next(unit, 1).back());
-        EXPECT_GE(drawn, 20);
-        EXPECT_LE(drawn, 30);
-        unit.receive(Frame({CommandSlot(cellAddress, falling ? 255 : 0)}));
-        EXPECT_EQ(unit.testStep(), 0);
-        EXPECT_EQ(BatteryCurrent(Next(unit, 1).back()), rest);
-    }
-}
-
 TEST(SimHardwareTest, DownloadRequestDoesNotStartATestStep) {
     SimUnit unit = FastUnit(true);
     Report frame{};

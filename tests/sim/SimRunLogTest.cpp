@@ -138,40 +138,6 @@ TEST(SimDemoCycle, OneCycleStartsRunsAndStopsTheEngine) {
     EXPECT_LT(unit.engineEgt(), 100);  // cooled down again
 }
 
-TEST(SimDemoCycle, EachRunIsCountedTimedAndLogged) {
-    SimUnit unit(SimOptions{.rate = 10});
-    unit.advanceTo(0);
-    const auto before = unit.memory();
-    const int firstNewPage = unit.runLogNextPage();
-    const auto seconds = [](const std::array<uint8_t, 256>& m) {
-        return m[67] + m[68] * 256 + m[69] * 65536;
-    };
-
-    unit.advanceTo(SimUnit::kDemoCycleMs);
-    const auto& m = unit.memory();
-    EXPECT_EQ(m[64], before[64] + 1);
-    const int lastRun = m[65] + m[66] * 256;
-    EXPECT_GE(lastRun, 30);
-    EXPECT_LE(lastRun, 60);
-    EXPECT_EQ(seconds(m), seconds(before) + lastRun);
-    EXPECT_EQ(m[3], 16);          // stopped by the pilot
-    EXPECT_NEAR(m[5], m[50], 2);  // from idle
-    EXPECT_GT(m[4] * 4, 400);
-    EXPECT_GT(m[6], 0);
-
-    const int newPages = (unit.runLogNextPage() - firstNewPage + 1024) % 1024;
-    EXPECT_GE(newPages, 15);  // about a minute at six samples a page every three seconds
-    EXPECT_LE(newPages, 25);
-    for (int k = 0; k < newPages; ++k) {
-        const auto page = unit.runLogPage((firstNewPage + k) % 1024);
-        EXPECT_EQ(page[0], m[64]);
-        EXPECT_EQ(page[1], k);
-    }
-
-    unit.advanceTo(2 * SimUnit::kDemoCycleMs);
-    EXPECT_EQ(unit.memory()[64], before[64] + 2);
-}
-
 TEST(SimDemoCycle, SameSeedSameUnit) {
     SimUnit a(SimOptions{.seed = 9});
     SimUnit b(SimOptions{.seed = 9});
