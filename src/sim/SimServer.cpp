@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -103,6 +104,9 @@ void SimServer::acceptClient() {
     if (!fd.valid()) return;
     // An unplugged unit turns callers away: they see the connection close before a hello.
     if (unit_.unplugged()) return;
+    // Each report leaves as it is made, as the unit sends it, not coalesced with later ones.
+    int one = 1;
+    ::setsockopt(fd.get(), IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     client_ = std::move(fd);
     received_.clear();
     const auto hello = EncodeHello(kUnitHello);

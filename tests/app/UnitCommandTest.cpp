@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "support/Program.h"
@@ -208,4 +210,29 @@ TEST(UnitCommand, DownloadChartAndConvertARunLog) {
     const std::string out = Read(dir.filePath("out.txt"));
     EXPECT_EQ(out.substr(out.find("\r\n") + 2, 24), "3,100,128,512,128000,501");
     EXPECT_EQ(LineCount(out), 6145);
+}
+
+TEST(UnitCommand, ParametersOverTcpFromAStrictUnitAtFullRate) {
+    // norva-sim as another process: every report and every question must leave at once, or
+    // the answers come tens of reports late, behind the wait for them.
+    QProcess sim;
+    sim.start(
+        QFileInfo(QStringLiteral(NORVA_PROGRAM)).dir().filePath("norva-sim"),
+        {"--listen", "tcp:127.0.0.1:0", "--rate", "1000", "--answer", "1", "--engine", "off"});
+    ASSERT_TRUE(sim.waitForStarted());
+    QString port;
+    for (int tries = 0; tries < 50 && port.isEmpty(); ++tries) {
+        sim.waitForReadyRead(100);
+        const QString said = QString::fromUtf8(sim.readAllStandardError());
+        const int at = said.lastIndexOf(':');
+        if (said.contains("listening") && at > 0) port = said.mid(at + 1).trimmed();
+    }
+    ASSERT_FALSE(port.isEmpty());
+    QTemporaryDir dir;
+    const Ran ran = RunNorva(
+        {"--device", "tcp:127.0.0.1:" + port, "params", "save", dir.filePath("engine.nrv")});
+    sim.terminate();
+    sim.waitForFinished();
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(LineCount(Read(dir.filePath("engine.nrv"))), 71);
 }

@@ -1,6 +1,8 @@
 #include "link/hid/TcpBackend.h"
 
 #include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/types.h>
@@ -20,6 +22,10 @@ namespace {
 UniqueFd ConnectTo(const addrinfo& ai, int waitMs) {
     UniqueFd fd(::socket(ai.ai_family, ai.ai_socktype | SOCK_CLOEXEC, ai.ai_protocol));
     if (!fd.valid() || !SetNonBlocking(fd.get())) return {};
+    // Every report goes out at once: held back for coalescing, a question would reach the
+    // unit tens of reports late and its answer come after the wait for it.
+    int one = 1;
+    ::setsockopt(fd.get(), IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     if (::connect(fd.get(), ai.ai_addr, ai.ai_addrlen) == 0) return fd;
     if (errno != EINPROGRESS) return {};
     if (!(WaitFd(fd.get(), POLLOUT, waitMs) & (POLLOUT | POLLERR | POLLHUP))) return {};
