@@ -137,26 +137,6 @@ TEST_F(WelcomeWrite, ALostUnitStopsTheWriteAndALaterUnitGetsNothing) {
     EXPECT_NE(link.BackupByteCount, 0);  // not cleared: the write did not finish
 }
 
-TEST_F(WelcomeWrite, RefusedWithoutAUnitOrWhileAnotherOperationRuns) {
-    window.Write();
-    window.Write();
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0],
-              RunningOperation::RefusalText(RunningOperation::Refusal::Busy));
-    feedStream(2, 20);
-    EXPECT_EQ(bus.writes.size(), 6u);  // the first write only
-    feedStream(176, 32);
-    EXPECT_FALSE(link.Operation.busy());
-    bus.unplug("unit");
-    tick();
-    window.Write();
-    ASSERT_EQ(dialogs.messages().size(), 3u);
-    EXPECT_EQ(dialogs.messages()[2], "No unit is connected.");
-    bus.add("unit");
-    feedStream(0, 20);
-    EXPECT_EQ(bus.writes.size(), 6u);
-}
-
 TEST_F(WelcomeWrite, CharacterTheUnitCannotShowSendsNothing) {
     window.Text1->setText(QStringLiteral("Ω"));
     window.Write();

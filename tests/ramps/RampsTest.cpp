@@ -9,7 +9,6 @@
 
 #include "ramps/Ramps.h"
 #include "ramps/RampsWindow.h"
-#include "support/Geometry.h"
 #include "support/LinkFixture.h"
 #include "support/OperationRig.h"
 #include "support/SimRig.h"
@@ -253,16 +252,6 @@ TEST_F(RampsOps, TheWindowReadsFromTheImageLoadsAndSaves) {
     rig.dialogs.answerSaveFile(rig.path("saved"));
     window.Save();
     EXPECT_EQ(rig.file("saved.rmp"), kDefaultLines);
-}
-
-TEST_F(RampsOps, WindowAtItsDesignPlaces) {
-    RampsWindow window(rig.services(), {QString(), false});
-    QResizeEvent design(QSize(662, 394), QSize());
-    QCoreApplication::sendEvent(&window, &design);
-    EXPECT_TRUE(Near(window.Picture1->geometry(), Px(360, 240, 2796, 1332)));
-    EXPECT_TRUE(Near(window.Frame2->geometry(), Px(7080, 240, 2412, 3972)));
-    EXPECT_TRUE(Near(window.Command4->geometry(), Px(6120, 5160, 1692, 492)));
-    EXPECT_NEAR(window.Label11->font().pointSizeF(), 18, 0.3);
 }
 
 TEST(RampsSim, ReadThenWriteThroughTheSimulatedUnit) {

@@ -66,29 +66,6 @@ TEST(SimWrite, CalibrationCellsNeedTheirOwnChecksum) {
     EXPECT_NE(unit.memory()[100], 5);
 }
 
-TEST(SimTerminal, KeysChangeASettingThatTheStreamThenCarries) {
-    for (bool falling : {false, true}) {
-        SimUnit unit = FastUnit(falling);
-        unit.receive(Key(TerminalKey::MenuUp));
-        EXPECT_EQ(unit.terminalLine(0).substr(0, 8), "IDLE RPM");
-        EXPECT_NE(unit.terminalLine(1).find("35000"), std::string::npos);
-        unit.receive(Key(TerminalKey::DataUp));
-        unit.receive(Key(TerminalKey::DataUp));
-        unit.receive(Key(TerminalKey::DataDown));
-        EXPECT_EQ(unit.memory()[50], 36);
-        EXPECT_NE(unit.terminalLine(1).find("36000"), std::string::npos);
-        EXPECT_EQ(Streamed(unit, 50), 36);
-
-        unit.receive(Key(TerminalKey::MenuUp));
-        EXPECT_EQ(unit.terminalLine(0).substr(0, 7), "MAX RPM");
-        unit.receive(Key(TerminalKey::MenuDown));
-        unit.receive(Key(TerminalKey::MenuDown));
-        EXPECT_NE(unit.terminalLine(1).find("R:"), std::string::npos);  // status again
-        unit.receive(Key(TerminalKey::DataUp));                         // nothing to change
-        EXPECT_EQ(unit.memory()[50], 36);
-    }
-}
-
 TEST(SimHardwareTest, DownloadRequestDoesNotStartATestStep) {
     SimUnit unit = FastUnit(true);
     Report frame{};
