@@ -163,10 +163,12 @@ QStringList WriteCheck::differences(int most) const {
     return out;
 }
 
+QString WriteCheck::confirmedText() const {
+    return QStringLiteral("%1 of %2 values confirmed by the unit").arg(confirmed()).arg(total());
+}
+
 QString SentAndConfirmed(int sent, int total, const WriteCheck& check) {
-    return SentCount(sent, total) + QStringLiteral(", %1 of %2 values confirmed by the unit")
-                                        .arg(check.confirmed())
-                                        .arg(check.total());
+    return SentCount(sent, total) + QStringLiteral(", ") + check.confirmedText();
 }
 
 Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing) {
@@ -175,9 +177,7 @@ Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing) {
         ProgressScope shown(s.progress, QStringLiteral("Confirming the write"));
         outcome = co_await s.link.until([&check] { return check.complete(); }, kConfirmReports);
     }
-    const QString counted = QStringLiteral("%1 of %2 values confirmed by the unit")
-                                .arg(check.confirmed())
-                                .arg(check.total());
+    const QString counted = check.confirmedText();
     if (outcome.kind == Outcome::Cancelled) {
         co_await s.dialogs.message(
             QStringLiteral("Written, not confirmed: the check was cancelled (%1).").arg(counted),

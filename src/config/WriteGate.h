@@ -76,6 +76,8 @@ class WriteCheck : public QObject {
     int total() const { return static_cast<int>(cells_.size()); }
     int confirmed() const;
     bool complete() const { return confirmed() == total(); }
+    // "6 of 32 values confirmed by the unit"
+    QString confirmedText() const;
     // "address 60 holds 3 (4 was sent)", "address 61 did not come back", at most `most`.
     QStringList differences(int most = 10) const;
 

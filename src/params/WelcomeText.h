@@ -17,7 +17,8 @@ namespace norva {
 
 constexpr int kWelcomeFirstAddress = cell::kWelcomeFirst;
 constexpr int kWelcomeLineLength = 16;
-constexpr int kWelcomeLength = 2 * kWelcomeLineLength;
+constexpr int kWelcomeLength = cell::kWelcomeCount;
+static_assert(kWelcomeLength == 2 * kWelcomeLineLength);
 
 using WelcomeBytes = std::array<uint8_t, kWelcomeLength>;
 

@@ -25,7 +25,7 @@ class Link;
 
 constexpr int kRampRows = 8;
 constexpr int kRampFields = 34;
-constexpr int kRampWriteFields = 32;                  // the two ramps; the speeds are never written
+constexpr int kRampWriteFields = cell::kRampsCount;   // the two ramps; the speeds are never written
 constexpr int kFirstRampAddress = cell::kRampsFirst;  // field n is address 143 + n
 constexpr int kFullThrottleField = 33;                // 1-based, as the controls are numbered
 constexpr int kIdleField = 34;

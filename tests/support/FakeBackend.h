@@ -2,6 +2,7 @@
 // A scripted HID bus for session and dispatch tests: devices with identities and report
 // queues, every open, write and close recorded.
 
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <map>
@@ -83,10 +84,10 @@ class FakeBackend : public HidBackend {
         writes.emplace_back(report.begin(), report.end());
         for (size_t at = 1; at + kSlotSize <= report.size() && at < 1 + kSlotCount * kSlotSize;
              at += kSlotSize) {
-            const uint8_t a = report[at + 2], v = report[at + 3];
-            if (report[at] == kSync1 && report[at + 1] == kSync2 &&
-                report[at + 4] == Checksum(a, v) && a != kFunctionKey && a != kFunctionRead)
-                memory[a] = v;
+            SlotBytes slot{};
+            std::copy_n(report.begin() + at, kSlotSize, slot.begin());
+            if (TakenByUnit(slot) && slot[2] != kFunctionKey && slot[2] != kFunctionRead)
+                memory[slot[2]] = slot[3];
         }
         return true;
     }
