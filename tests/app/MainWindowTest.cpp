@@ -16,7 +16,6 @@
 #include "params/WelcomeTextWindow.h"
 #include "runlog/TimeChartWindow.h"
 #include "support/FakeBackend.h"
-#include "support/Geometry.h"
 #include "support/LinkFixture.h"
 #include "ui/ScriptedDialogs.h"
 
@@ -186,25 +185,6 @@ TEST_F(MainWindowTest, ClosingSavesTheGeometryOnly) {
     EXPECT_TRUE(text.contains("Form1L= 1000"));
     EXPECT_FALSE(text.contains("Pressure_Factor"));
     EXPECT_EQ(bus->openHandles(), 0);
-}
-
-TEST_F(MainWindowTest, LayoutScalesWithTheInnerSize) {
-    open();
-    layOut(8000, 5940);
-    EXPECT_TRUE(Near(window->Picture4->geometry(), Px(624, 240, 1812, 1812)));
-    EXPECT_TRUE(Near(window->Check1->geometry(), Px(2200, 4600, 2000, 220)));
-    EXPECT_TRUE(Near(window->Label6->geometry(), Px(48, 240, 1836, 348)));  // inside its frame
-    EXPECT_NEAR(window->Label11->font().pointSizeF(), 14, 0.01);
-    // kx 2, ky 1: left edges and widths double, except the check box; fonts keep their size.
-    layOut(16000, 5940);
-    EXPECT_TRUE(Near(window->Picture4->geometry(), Px(1248, 240, 3624, 1812)));
-    EXPECT_TRUE(Near(window->Command3->geometry(), Px(6048, 4100, 1600, 400)));
-    EXPECT_TRUE(Near(window->Check1->geometry(), Px(2200, 4600, 2000, 220)));
-    EXPECT_NEAR(window->Label11->font().pointSizeF(), 14, 0.01);
-    // A fifth of the design size or less keeps everything at 0.2 of it.
-    layOut(1000, 900);
-    EXPECT_TRUE(Near(window->Picture3->geometry(), Px(1056, 48, 362, 362)));
-    EXPECT_NEAR(window->Label5->font().pointSizeF(), 3.6, 0.01);
 }
 
 TEST_F(MainWindowTest, TheProgressLabelShowsItsWholeTextAtTheDesignSizeAndLarger) {

@@ -20,32 +20,6 @@ std::vector<QString> Texts(const RecordingCanvas& canvas) {
 }
 }  // namespace
 
-TEST(Gauges, DialFaceHasRingArcTicksAndScale) {
-    RecordingCanvas canvas;
-    DrawDial(canvas, DialKind::Temperature, 250);
-    EXPECT_EQ(canvas.userScale(), (UserScale{-100, -100, 200, 200}));
-    const auto points = canvas.ops(Kind::Point);
-    ASSERT_EQ(points.size(), 361u + 301u + 7u);  // ring, arc, the points the numbers start at
-    EXPECT_EQ(points[0].pen.color, QColor(128, 128, 128));
-    EXPECT_EQ(points[0].pen.width, 2);
-    EXPECT_NEAR(points[0].a.x(), 95, 1e-9);
-    // The arc starts at -60 degrees in red, at width 4.
-    EXPECT_EQ(points[361].pen.color, QColor(255, 0, 0));
-    EXPECT_EQ(points[361].pen.width, 4);
-    EXPECT_EQ(points[361 + 50].pen.color, QColor(255, 255, 0));    // -10 degrees
-    EXPECT_EQ(points[361 + 81].pen.color, QColor(255, 255, 255));  // 21 degrees
-    const auto ticks = canvas.ops(Kind::Line);
-    ASSERT_EQ(ticks.size(), 7u);
-    EXPECT_EQ(ticks[0].pen.width, 1);
-    EXPECT_EQ(ticks[0].pen.color, QColor(255, 255, 255));
-    EXPECT_EQ(Texts(canvas), (std::vector<QString>{"960", "800", "640", "480", "320", "160", "0"}));
-    // Each number starts 10 up and left of the point at radius 80.
-    const CanvasOp first = canvas.ops(Kind::Text)[0];
-    const QPointF at = DialPoint(-60, 80);
-    EXPECT_NEAR(first.a.x(), at.x() - 10, 1e-9);
-    EXPECT_NEAR(first.a.y(), at.y() - 10, 1e-9);
-}
-
 TEST(Gauges, SpeedScaleFollowsTheUnitsFullSpeed) {
     RecordingCanvas canvas;
     DrawDial(canvas, DialKind::Speed, 120);
@@ -55,17 +29,6 @@ TEST(Gauges, SpeedScaleFollowsTheUnitsFullSpeed) {
     EXPECT_EQ(Texts(canvas), (std::vector<QString>{"300", "250", "200", "150", "100", "50", "0"}));
     // The speed dial's yellow ends at 0 degrees, the temperature dial's at 20.
     EXPECT_EQ(canvas.ops(Kind::Point)[361 + 61].pen.color, QColor(255, 255, 255));
-}
-
-TEST(Gauges, NeedleRunsFromTheCentreToRadius60) {
-    RecordingCanvas canvas;
-    canvas.scale(-100, -100, 200, 200);
-    DrawNeedle(canvas, 240);
-    const auto lines = canvas.ops(Kind::Line);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].a, QPointF(0, 0));
-    EXPECT_NEAR(lines[0].b.x(), DialPoint(240, 60).x(), 1e-9);
-    EXPECT_NEAR(lines[0].b.y(), DialPoint(240, 60).y(), 1e-9);
 }
 
 TEST(Gauges, BarsFillFromTheBottomInTheirColour) {

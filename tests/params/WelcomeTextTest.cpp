@@ -9,7 +9,6 @@
 #include "params/WelcomeTextWindow.h"
 #include "support/LinkFixture.h"
 #include "support/RecordingProgress.h"
-#include "support/SimRig.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
@@ -175,24 +174,3 @@ TEST_F(WelcomeWrite, OpensAtItsDesignSizeAndScalesWhenEnlarged) {
     EXPECT_EQ(window.Command2->geometry().right() + 1, 2 * (1440 + 1092) / 15);
 }
 
-TEST(WelcomeTextSim, WrittenTextComesBackThroughTheStream) {
-    SimRig rig;
-    Link& link = rig.link;
-    ScriptedDialogs dialogs;
-    NoProgress progress;
-    WelcomeTextWindow window(link, dialogs, progress, {QString(), false});
-    rig.run(400);
-    window.Text1->setText(QStringLiteral("FIELD TEST"));
-    window.Text2->setText(QStringLiteral("Señal OK"));
-    window.Write();
-    rig.run(400);
-    EXPECT_FALSE(link.Operation.busy());
-    EXPECT_EQ(rig.unit().memory()[176], 'F');
-    EXPECT_EQ(rig.unit().memory()[194], 0xF1);  // ñ
-    ASSERT_FALSE(dialogs.messages().empty());
-    EXPECT_EQ(dialogs.messages().back(), "Written and confirmed by the unit: 32 values");
-    rig.run(400);
-    window.Read();
-    EXPECT_EQ(window.Text1->text(), "FIELD TEST      ");
-    EXPECT_EQ(window.Text2->text(), QStringLiteral("Señal OK        "));
-}

@@ -60,31 +60,12 @@ TEST(PerformanceChart, GridAndLabelsForThePressureFactor) {
     RecordingCanvas c({554, 296});
     PlotMemory m{5, 1, 2, 3, 4};
     IniciaGrafic(c, ChartScales{}, m);
-    EXPECT_EQ(c.ops(Kind::Scale).front().b, QPointF(300, 300));
-    const auto box = c.ops(Kind::Box);
-    ASSERT_EQ(box.size(), 1u);
-    EXPECT_EQ(box[0].pen.width, 2);
-    // Pressure along the bottom: 0.15 bar a line.
-    EXPECT_EQ(TextAt(c, {14, 265}), "0.15");
-    EXPECT_EQ(TextAt(c, {31, 265}), "0.3");
-    EXPECT_EQ(TextAt(c, {235, 265}), "2.1");
-    // Speed on the left, temperature and thrust on the right, bottom line first.
-    const std::vector<QString> speed = TextsAt(c, -13);
-    ASSERT_EQ(speed.size(), 14u);
-    EXPECT_EQ(speed.front(), "0");
-    EXPECT_EQ(speed.back(), "130");
-    EXPECT_EQ(TextsAt(c, 258).back(), "790");
+    EXPECT_EQ(TextAt(c, {14, 265}), "0.15");  // pressure along the bottom: 0.15 bar a line
     // 10.5 N a line in whole numbers, from the unit's single-precision factor: 10, not 11.
     const std::vector<QString> thrust = TextsAt(c, 272);
     EXPECT_EQ(std::vector<QString>(thrust.begin(), thrust.begin() + 5),
               (std::vector<QString>{"0", "10", "21", "31", "42"}));
-    EXPECT_EQ(TextAt(c, {254, 22}), "147");
-    int dotted = 0;
-    for (const CanvasOp& op : c.ops(Kind::Line)) dotted += op.pen.style == LineStyle::Dot;
-    EXPECT_EQ(dotted, 28);  // 14 each way
-    EXPECT_EQ(c.ops(Kind::Line).back().a, QPointF(0, 22));
-    EXPECT_EQ(m.prevRpmY, 260);
-    EXPECT_EQ(m.prevEgtY, 260);
+    EXPECT_EQ(m.prevRpmY, 260);  // a new chart starts every curve at its bottom line
     EXPECT_EQ(m.prevThrustY, 260);
 }
 
@@ -226,12 +207,6 @@ TEST(PrintedChart, PageScalesLabelsAndJumps) {
     // The screen's last point was at x 1133: the first point, 6 from it, is joined to it.
     PrintChartPage(page, ChartScales{}, records, "run.nvm", QDateTime({2026, 5, 1}, {14, 30}),
                    1133);
-    EXPECT_EQ(TextAt(page, {-100, 2600 - 170 * 9 + 120 - 170}), "90");
-    EXPECT_EQ(TextAt(page, {-130, 2600 - 170 * 10 + 120 - 170}), "100");
-    EXPECT_EQ(TextAt(page, {-130, 0}), "150");
-    EXPECT_EQ(TextAt(page, {140, 2650}), "0.15");
-    EXPECT_EQ(TextAt(page, {2350, 2650}), "2.1");
-    EXPECT_EQ(TextAt(page, {150, -300}), "NORVA System");
     EXPECT_EQ(TextAt(page, {1000, -220}), "file:run.nvm     Date:2026-05-01 14:30");
     const auto blueLines = InColour(page, Kind::Line, kBlue);
     ASSERT_EQ(blueLines.size(), 2u);

@@ -1,5 +1,5 @@
-// What the simulated unit does with the program's output reports: writes, checksums, terminal
-// keys, read requests, the mode pair and the hardware-test cell.
+// What the simulated unit does with output reports that the program's own tests cannot show:
+// the calibration checksum, a download request beside a test cell, the strict options.
 #include <gtest/gtest.h>
 
 #include "support/SimTestSupport.h"
@@ -18,39 +18,7 @@ SimUnit FastUnit(bool falling = false) {
     return unit;
 }
 
-// The value the stream carries for an address within the next full pass.
-int Streamed(SimUnit& unit, int address) {
-    for (const Report& r : Next(unit, 256)) {
-        if (StreamAddress(r) == address) return StreamValue(r);
-    }
-    return -1;
-}
-
 }  // namespace
-
-TEST(SimWrite, GoodSlotsAreStoredAndStreamed) {
-    SimUnit unit = FastUnit();
-    unit.receive(Frame({CommandSlot(100, 42), CommandSlot(101, 200), CommandSlot(102, 0),
-                        CommandSlot(103, 255), CommandSlot(104, 1), CommandSlot(105, 2)}));
-    EXPECT_EQ(unit.memory()[100], 42);
-    EXPECT_EQ(unit.memory()[103], 255);
-    EXPECT_EQ(unit.memory()[105], 2);
-    EXPECT_EQ(Streamed(unit, 101), 200);
-}
-
-TEST(SimWrite, BadChecksumOrSyncIsIgnored) {
-    SimUnit unit = FastUnit();
-    const uint8_t before = unit.memory()[100];
-    SlotBytes wrongSum = CommandSlot(100, 42);
-    wrongSum[4] += 1;
-    SlotBytes wrongSync = CommandSlot(100, 43);
-    wrongSync[0] = 0;
-    unit.receive(Frame({wrongSum, wrongSync, SlotBytes{}}));
-    EXPECT_EQ(unit.memory()[100], before);
-    const uint8_t zeroCell = unit.memory()[0];
-    unit.receive(Frame({}));  // an all-zero slot is not a write of 0 to address 0
-    EXPECT_EQ(unit.memory()[0], zeroCell);
-}
 
 TEST(SimWrite, CalibrationCellsNeedTheirOwnChecksum) {
     SimUnit unit = FastUnit();

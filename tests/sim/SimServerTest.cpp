@@ -159,26 +159,6 @@ TEST(SimServerFaults, UnpluggedUnitDropsTheClientAndTurnsCallersAway) {
     EXPECT_FALSE(backend.write(h.writer, NumberedReport(1)));
 }
 
-TEST(SimServerSession, ReportsStayWholeAndInOrderForALateReader) {
-    ServedUnitFake unit(1000);
-    sim::SimServer server(unit, "127.0.0.1", 0);
-    ServerThread running(server);
-    ASSERT_TRUE(running.listening());
-    TcpBackend backend("127.0.0.1", server.port());
-    Opened h = Open(backend);
-    ASSERT_NE(h.reader, kInvalidHandle);
-    Pause(200);  // reports pile up in the socket meanwhile
-
-    std::vector<uint8_t> buffer(kReportLength);
-    ASSERT_EQ(ReadWithin(backend, h.reader, buffer), HidReadResult::Report);
-    uint32_t n = buffer[1] | (buffer[2] << 8);
-    EXPECT_EQ(buffer, FakeReport(n));
-    for (int i = 0; i < 100; ++i) {
-        ASSERT_EQ(ReadWithin(backend, h.reader, buffer), HidReadResult::Report);
-        EXPECT_EQ(buffer, FakeReport(++n));
-    }
-}
-
 TEST(SimServerSetup, SecondServerCannotTakeABusyPort) {
     ServedUnitFake unit;
     sim::SimServer first(unit, "127.0.0.1", 0);

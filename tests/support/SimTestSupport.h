@@ -28,11 +28,6 @@ inline Report Frame(std::initializer_list<SlotBytes> commands, uint8_t modeByte 
     return r;
 }
 
-inline Report Key(TerminalKey key) {
-    const bool mode = KeySetsNormalMode(key);
-    return Frame({CommandSlot(kFunctionKey, static_cast<uint8_t>(key))}, mode ? 1 : 0, 0);
-}
-
 // All queued reports, oldest first.
 inline std::vector<Report> Drain(sim::SimUnit& unit) {
     std::vector<Report> out;
@@ -53,18 +48,6 @@ inline std::vector<Report> Next(sim::SimUnit& unit, int count) {
 
 inline int StreamAddress(const Report& r) {
     return r[36];
-}
-inline int StreamValue(const Report& r) {
-    return r[35];
-}
-inline int BatteryCurrent(const Report& r) {
-    return r[38];
-}
-inline double EngineSpeed(const Report& r) {
-    return (r[50] * 256 + r[49]) / 10.0;
-}
-inline int Egt(const Report& r) {
-    return r[46] * 4;
 }
 
 }  // namespace norva::simtest

@@ -6,83 +6,8 @@
 #include <QTemporaryDir>
 
 #include "ui/PainterCanvas.h"
-#include "ui/RecordingCanvas.h"
 
 using namespace norva;
-using Kind = CanvasOp::Kind;
-
-TEST(CanvasRecording, CurrentPositionFollowsPointsLinesAndBoxes) {
-    RecordingCanvas c;
-    c.scale(0, 0, 100, 100);
-    c.point(10, 20);
-    c.lineTo(30, 40);
-    c.lineTo(50, 40, Qt::blue);
-    EXPECT_EQ(c.currentPosition(), QPointF(50, 40));
-    c.box(0, 5, 25, 26);
-    EXPECT_EQ(c.currentPosition(), QPointF(25, 26));
-    c.filledBox(0, 100, 200, 55, Qt::red);
-    c.moveTo(7, 8);
-    c.lineTo(9, 9);
-    c.clear();
-    EXPECT_EQ(c.currentPosition(), QPointF(0, 0));
-
-    const auto lines = c.ops(Kind::Line);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].a, QPointF(10, 20));
-    EXPECT_EQ(lines[0].b, QPointF(30, 40));
-    EXPECT_EQ(lines[1].a, QPointF(30, 40));
-    EXPECT_EQ(lines[1].pen.color, QColor(Qt::blue));
-    EXPECT_EQ(lines[2].a, QPointF(7, 8));
-    const auto fills = c.ops(Kind::FilledBox);
-    ASSERT_EQ(fills.size(), 1u);
-    EXPECT_EQ(fills[0].b, QPointF(200, 55));
-    EXPECT_EQ(fills[0].pen.color, QColor(Qt::red));
-    EXPECT_EQ(c.count(Kind::Box), 1);
-}
-
-TEST(CanvasRecording, DottedOnlyOnThinLines) {
-    RecordingCanvas c;
-    c.setLineStyle(LineStyle::Dot);
-    c.line(0, 0, 1, 1);
-    c.setLineWidth(2);
-    c.line(0, 0, 1, 1);
-    const auto lines = c.ops(Kind::Line);
-    EXPECT_EQ(lines[0].pen.style, LineStyle::Dot);
-    EXPECT_EQ(lines[1].pen.style, LineStyle::Solid);
-    EXPECT_EQ(c.lineStyle(), LineStyle::Dot);  // the setting stays for the next thin line
-}
-
-TEST(CanvasRecording, PrintMovesToTheNextLineAndPrintOnAlongIt) {
-    RecordingCanvas c({310, 300});
-    c.scale(-20, -10, 310, 300);
-    c.moveTo(40, 50);
-    const double h = c.textHeight("100");
-    const double w = c.textWidth("100");
-    EXPECT_GT(h, 0);
-    EXPECT_GT(w, 0);
-    c.printOn("100");
-    EXPECT_DOUBLE_EQ(c.currentPosition().x(), 40 + w);
-    EXPECT_DOUBLE_EQ(c.currentPosition().y(), 50);
-    c.print("x");
-    EXPECT_DOUBLE_EQ(c.currentPosition().x(), -20);
-    EXPECT_DOUBLE_EQ(c.currentPosition().y(), 50 + h);
-
-    // With the y axis running upwards the next line is lower on the area, so y decreases;
-    // sizes stay positive.
-    c.scale(0, 300, 310, -300);
-    c.moveTo(0, 200);
-    EXPECT_DOUBLE_EQ(c.textHeight("x"), h);
-    c.print("x");
-    EXPECT_DOUBLE_EQ(c.currentPosition().y(), 200 - h);
-}
-
-TEST(CanvasRecording, ZeroScaleIsRefused) {
-    RecordingCanvas c;
-    c.scale(0, 0, 200, 100);
-    c.scale(0, 0, 0, 100);
-    EXPECT_EQ(c.userScale(), (UserScale{0, 0, 200, 100}));
-    EXPECT_EQ(c.count(Kind::Scale), 1);
-}
 
 TEST(CanvasPainter, FilledBoxLineAndPointLandWhereTheScaleSays) {
     ImageCanvas c(QSize(200, 100));

@@ -44,44 +44,6 @@ TEST(DialogFilters, DefaultExtensionOnlyWhenNoneWasTyped) {
     EXPECT_EQ(WithDefaultExtension("", "nrv"), "");  // a cancel stays a cancel
 }
 
-TEST(ScriptedDialogs, AnswersInOrderAndRecordsWhatWasAsked) {
-    ScriptedDialogs dialogs;
-    dialogs.answerSaveFile("clone");
-    dialogs.answerOpenFile("/data/a.nvm");
-    dialogs.answerOpenFile("");
-    dialogs.answerInput("1234");
-
-    EXPECT_EQ(Answer(dialogs.saveFile({"Save all", "Norva Clone(*.nvc)|*.nvc", "nvc", "", true})),
-              "clone.nvc");
-    EXPECT_EQ(Answer(dialogs.openFile({"", "Norva Measures(*.nvm)|*.nvm", "nvm", "", false})),
-              "/data/a.nvm");
-    EXPECT_EQ(Answer(dialogs.openFile({"", "Norva Measures(*.nvm)|*.nvm", "nvm", "", false})), "");
-    EXPECT_EQ(Answer(dialogs.inputBox("Serial", "Serial number?", "0")), "1234");
-    EXPECT_TRUE(dialogs.allAnswered());
-    EXPECT_EQ(dialogs.unanswered(), 0);
-
-    const auto saves = dialogs.calls(Kind::SaveFile);
-    ASSERT_EQ(saves.size(), 1u);
-    EXPECT_EQ(saves[0].title, "Save all");
-    EXPECT_EQ(saves[0].filter, "Norva Clone(*.nvc)|*.nvc");
-    EXPECT_TRUE(saves[0].overwritePrompt);
-    const auto inputs = dialogs.calls(Kind::Input);
-    EXPECT_EQ(inputs[0].text, "Serial number?");
-    EXPECT_EQ(inputs[0].defaultText, "0");
-    EXPECT_EQ(dialogs.calls().size(), 4u);
-}
-
-TEST(ScriptedDialogs, UnexpectedQuestionsAreCancelledAndRecorded) {
-    ScriptedDialogs dialogs;
-    dialogs.answerInput("not for files");
-    EXPECT_EQ(Answer(dialogs.openFile({"", "Ramp(*.rmp)|*.rmp", "rmp", "", false})), "");
-    EXPECT_EQ(Answer(dialogs.selectPrinter()), nullptr);
-    EXPECT_EQ(dialogs.unanswered(), 2);
-    EXPECT_FALSE(dialogs.calls()[0].answered);
-    EXPECT_EQ(dialogs.calls()[0].filter, "Ramp(*.rmp)|*.rmp");
-    EXPECT_FALSE(dialogs.allAnswered());  // the input answer was never asked for
-}
-
 TEST(ScriptedDialogs, MessagesKeepTextTitleAndIconAndCanBeEchoed) {
     std::FILE* echo = std::tmpfile();
     ScriptedDialogs dialogs(echo);

@@ -10,42 +10,14 @@ using namespace norva;
 
 namespace {
 
-// The main window's design size and a few of its controls.
+// The main window's design size.
 const QSizeF kMainDesign(8000, 5940);
-const TwipRect kPicture4{624, 240, 1812, 1812};
-const TwipRect kLabel5{624, 2496, 1812, 492};
-const TwipRect kCheck1{2200, 4600, 2000, 220};
 
 TwipFactors Main(double widthTwips, double heightTwips) {
     return LayoutFactors({widthTwips, heightTwips}, kMainDesign, FontRule::Smaller);
 }
 
 }  // namespace
-
-TEST(TwipLayoutArithmetic, AFifthIsTheSmallestScale) {
-    const TwipFactors fifth = Main(1600, 1188);
-    EXPECT_DOUBLE_EQ(fifth.kx, 0.2);
-    EXPECT_DOUBLE_EQ(fifth.ky, 0.2);
-    const TwipFactors tenth = Main(800, 594);
-    EXPECT_DOUBLE_EQ(tenth.kx, 0.2);
-    EXPECT_DOUBLE_EQ(tenth.ky, 0.2);
-    EXPECT_DOUBLE_EQ(tenth.kf, 0.2);
-    for (const TwipFactors& k : {fifth, tenth}) {
-        EXPECT_EQ(PlaceControl(kPicture4, 0, TwipMode::Both, k).rect, QRect(8, 3, 24, 24));
-        EXPECT_NEAR(PlaceControl(kLabel5, 18, TwipMode::Both, k).pointSize, 3.6, 1e-9);
-        EXPECT_EQ(PlaceControl(kCheck1, 6, TwipMode::VerticalOnly, k).rect, QRect(29, 61, 27, 3));
-    }
-    // Even a window with no height at all keeps the floor.
-    EXPECT_DOUBLE_EQ(Main(0, 0).ky, 0.2);
-}
-
-TEST(TwipLayoutArithmetic, FontFactorFollowsTheWindowsRule) {
-    EXPECT_DOUBLE_EQ(Main(16000, 2970).kf, 0.5);
-    const TwipFactors chart = LayoutFactors({18800, 3000}, {9400, 6000}, FontRule::Horizontal);
-    EXPECT_DOUBLE_EQ(chart.kx, 2);
-    EXPECT_DOUBLE_EQ(chart.ky, 0.5);
-    EXPECT_DOUBLE_EQ(chart.kf, 2);
-}
 
 TEST(TwipLayoutArithmetic, KeysThatMeetAtDesignStillMeetWhenScaled) {
     // Four keys 800 twips apart, 800 wide: edge rounding leaves no gap or overlap.

@@ -56,22 +56,6 @@ TEST(TcpBackendDiscovery, GoodHelloListsTheUnitWithItsIdentityAndLengths) {
     backend.close(reader);
 }
 
-TEST(TcpBackendDiscovery, AnotherDeviceIsListedWithItsOwnIdentity) {
-    LoopbackPeer peer([](int fd) {
-        SendBytes(fd, UnitHello(0x1234, 0x5678, 9, 33));
-        SeesEof(fd);
-    });
-    TcpBackend backend("127.0.0.1", peer.port());
-    ASSERT_EQ(backend.enumerate().size(), 1u);
-    HidHandle h = backend.open(PathOf(peer.port()), HidOpenMode::Write);
-    ASSERT_NE(h, kInvalidHandle);
-    EXPECT_EQ(backend.identity(h)->vendorId, 0x1234);
-    EXPECT_EQ(backend.identity(h)->productId, 0x5678);
-    EXPECT_EQ(backend.reportLengths(h)->input, 9);
-    EXPECT_EQ(backend.reportLengths(h)->output, 33);
-    backend.close(h);
-}
-
 TEST(TcpBackendDiscovery, BadOrMissingHellosAreNotFound) {
     struct Case {
         const char* name;
