@@ -17,7 +17,7 @@ esac
 # Clang builds the program: GCC 12 miscompiles some C++20 coroutines, which every operation is.
 packages=(cmake ninja-build clang libclang-rt-14-dev g++ pkg-config qt6-base-dev libhidapi-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 poppler-utils
-          qt6-svg-dev dpkg-dev)
+          qt6-svg-dev dpkg-dev libcli11-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -3,7 +3,10 @@
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
+#include <algorithm>
 
+#include "cli/ExitStatus.h"
+#include "cli/Interrupt.h"
 #include "link/Link.h"
 
 namespace norva {
@@ -26,22 +29,30 @@ void Screenshot::start() {
 }
 
 void Screenshot::check() {
+    if (InterruptWatch::take()) {
+        timer_.stop();
+        std::fprintf(err_,
+                     "norva: Cancelled while waiting for the unit's configuration (%d of "
+                     "256 bytes); no picture was saved.\n",
+                     std::min<int>(link_.BackupByteCount, 256));
+        return finish(InterruptWatch::exitStatus());
+    }
     const bool complete = link_.BackupByteCount >= kCompleteCount;
     if (!complete && link_.nowMs() - startMs_ < kWaitMs) return;
     timer_.stop();
     if (link_.ConnectionNumber == 0) {
         std::fprintf(err_, "norva: no unit was reached within %d s; no picture was saved\n",
                      kWaitMs / 1000);
-        return finish(2);
+        return finish(exitstatus::kNoUnit);
     }
     if (!complete)
         std::fprintf(err_, "norva: the unit's configuration was still incomplete (%d of 256)\n",
                      link_.BackupByteCount.get());
     if (!window_.grab().save(path_, "PNG")) {
         std::fprintf(err_, "norva: cannot write the picture %s\n", qPrintable(path_));
-        return finish(1);
+        return finish(exitstatus::kBadInput);
     }
-    finish(0);
+    finish(exitstatus::kDone);
 }
 
 void Screenshot::finish(int status) {

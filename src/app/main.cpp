@@ -3,14 +3,18 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/App.h"
 #include "app/Screenshot.h"
+#include "base/OutputPath.h"
 #include "base/Settings.h"
 #include "cli/CommandLine.h"
+#include "cli/ExitStatus.h"
 #include "cli/FileCommands.h"
+#include "cli/Interrupt.h"
 #include "cli/Monitor.h"
 #include "cli/SummaryCommand.h"
 #include "cli/UnitCommand.h"
@@ -24,6 +28,15 @@ norva::ProgramOptions Options(const norva::CommandLine& line) {
 }
 
 int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
+    std::optional<norva::InterruptWatch> watch;
+    if (!line.screenshot.empty()) {
+        std::string error;
+        if (!norva::CheckOutputPath(line.screenshot, error)) {
+            std::fprintf(stderr, "norva: %s\n", error.c_str());
+            return norva::exitstatus::kBadInput;
+        }
+        watch.emplace();  // Ctrl-C ends the wait for the picture
+    }
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norva"));
     norva::App app(norva::MakeBackend(line.device), Options(line));
@@ -79,29 +92,21 @@ int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
         return monitor.run();
     }
     if (line.command == norva::Command::Summary)
-        return norva::RunSummary(app.link(), stdout, stderr);
+        return norva::RunSummary(app.link(), stdout, stderr, norva::kSummaryTimeoutMs,
+                                 static_cast<int>(line.unitWaitSeconds * 1000));
     norva::UnitCommand command(app, line);
     return command.run();
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    std::string error;
-    const auto line = norva::ParseCommandLine(args, error);
-    if (!line) {
-        // One line that says what is wrong, not the whole usage under it.
-        std::fprintf(stderr, "norva: %s\nTry 'norva --help'.\n", error.c_str());
-        return 2;
+    const norva::ParsedCommandLine parsed =
+        norva::ParseCommandLine({argv + 1, argv + argc}, NORVA_VERSION);
+    if (!parsed.line) {
+        std::fputs(parsed.out.c_str(), stdout);
+        std::fputs(parsed.err.c_str(), stderr);
+        return parsed.exitStatus;
     }
-    if (line->version) {
-        std::printf("norva %s\n", NORVA_VERSION);
-        return 0;
-    }
-    if (line->help) {
-        std::fputs(norva::Usage().c_str(), stdout);
-        return 0;
-    }
-    if (line->command != norva::Command::Window) return RunCommand(argc, argv, *line);
-    return RunWindow(argc, argv, *line);
+    if (parsed.line->command != norva::Command::Window) return RunCommand(argc, argv, *parsed.line);
+    return RunWindow(argc, argv, *parsed.line);
 }

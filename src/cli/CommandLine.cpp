@@ -1,158 +1,334 @@
 #include "cli/CommandLine.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <cmath>
+#include <sstream>
 
 #include "base/NumberText.h"
+#include "cli/ExitStatus.h"
 
 namespace norva {
 
-std::string Usage() {
-    return "usage: norva [--device SPEC] [--config FILE] [--screenshot PNG]\n"
-           "       norva --version\n"
-           "       norva [--device SPEC] monitor [--reports N | --seconds S] [--csv]\n"
-           "       norva [--device SPEC] summary\n"
-           "       norva summary --image FILE.nvc\n"
-           "       norva [--device SPEC] clone save FILE.nvc\n"
-           "       norva [--device SPEC] clone write FILE.nvc [--no-backup] [--dry-run]\n"
-           "       norva [--device SPEC] params save FILE.nrv\n"
-           "       norva [--device SPEC] params write FILE.nrv [--no-backup] [--dry-run]\n"
-           "       norva [--device SPEC] serial N [--no-backup]\n"
-           "       norva [--device SPEC] timers clear-all | clear-service [--no-backup]\n"
-           "       norva [--device SPEC] factory max-rpm N\n"
-           "       norva [--device SPEC] factory menus restricted | full\n"
-           "       norva [--device SPEC] factory start-mode manual | gas | kero\n"
-           "       norva [--device SPEC] factory cal-temp [AMBIENT]\n"
-           "       norva [--device SPEC] factory fast-setup FILE.nvc [--no-backup]\n"
-           "       norva [--device SPEC] factory hardware-test\n"
-           "       norva [--device SPEC] ramps read FILE.rmp\n"
-           "       norva [--device SPEC] ramps write FILE.rmp [--no-backup]\n"
-           "       norva ramps show FILE.rmp [--png OUT.png]\n"
-           "       norva [--device SPEC] download OUT.txt\n"
-           "       norva timechart FILE.txt --png OUT.png | --pdf OUT.pdf [--from MIN] [--to MIN]\n"
-           "       norva runlog convert RAW OUT.txt\n"
-           "       norva runlog runs FILE.txt [--idle RPM] [--csv]\n"
-           "       norva chart print FILE.nvm --pdf OUT.pdf\n"
-           "       norva chart show FILE.nvm --png OUT.png\n"
-           "       norva [--device SPEC] chart record OUT.nvm [--seconds S]\n"
-           "       norva diff A.nvc B.nvc [--downward]\n"
-           "       norva [--device SPEC] diff FILE.nvc\n"
-           "  --device SPEC   hid (default), sim[:OPTION]... or tcp:HOST:PORT; the simulated\n"
-           "                  unit's options: falling, rate=N, answer=K, burst=N, preamble=N,\n"
-           "                  silent-after=N, unplug-after=N, engine=off\n"
-           "  --config FILE   settings file instead of the user's norva10.ini\n"
-           "  --unit-wait S   how long a command looks for the unit (10 s unless given)\n"
-           "  --screenshot PNG  open the main window, wait for the unit's configuration (at\n"
-           "                  most 15 s), save a picture of the window and exit\n"
-           "  monitor         print one line per report from the unit, without windows\n"
-           "    --reports N   stop after N lines\n"
-           "    --seconds S   stop after S seconds\n"
-           "    --csv         comma-separated values with a header line\n"
-           "  summary         wait for the unit's configuration (at most 30 s) and print the\n"
-           "                  parameter summary, frame by frame\n"
-           "    --image FILE  summarise a clone file instead of a unit\n"
-           "  clone save      the unit's whole configuration (addresses 16..255) to a file\n"
-           "  clone write     a clone file into the unit\n"
-           "  params save     the unit's 71 parameters to a file\n"
-           "  params write    a parameter file into the unit\n"
-           "    --dry-run     list what the write would change in the unit, send nothing\n"
-           "  serial N        set the engine serial number (downward units)\n"
-           "  timers          clear all timers or the service timer (downward units)\n"
-           "    --no-backup   (clone, params and ramps write, serial, timers, fast-setup) write\n"
-           "                  without first keeping the unit's configuration in\n"
-           "                  ~/.local/share/norva/backups\n"
-           "  factory         the factory's commands: the maximum authorized speed (thousands\n"
-           "                  of RPM), the terminal's menu access, the start mode, the\n"
-           "                  temperature calibration (ambient 22 C unless given), the fast\n"
-           "                  setup from a clone file, the hardware test (prints its result)\n"
-           "  ramps read      the unit's acceleration and deceleration ramps to a file\n"
-           "  ramps write     a ramp file into the unit, checked afterwards\n"
-           "  ramps show      a ramp file's table with its relative speeds, without a unit\n"
-           "    --png OUT     and its chart as a picture\n"
-           "  download        the unit's run log (the last 51 minutes) to a text file, with its\n"
-           "                  configuration at the end\n"
-           "  timechart       an exported run log drawn as a picture or a PDF page, minutes\n"
-           "                  --from and --to (0 to 51.2 unless given)\n"
-           "  runlog convert  a raw run log (one byte a line) to an export file\n"
-           "  runlog runs     the engine runs of an export file, one line each: cycle, start\n"
-           "                  minute, seconds, time to idle, peak start EGT, largest RPM and\n"
-           "                  EGT, mean pump at or above idle (tenths of a percent)\n"
-           "    --idle RPM    the idle speed, for a file without the unit's configuration\n"
-           "    --csv         comma-separated values with a header line\n"
-           "  chart print     a measure file's printed page, as a PDF\n"
-           "  chart show      a measure file drawn on the performance chart, as a picture\n"
-           "  chart record    record the performance chart's points while the engine is hot\n"
-           "                  (above 100 C), as the chart window does, until Ctrl-C\n"
-           "    --seconds S   or for S seconds\n"
-           "  diff            what differs between two clone files, or between the unit and a\n"
-           "                  clone file, one line a setting; exit 0 equal, 1 different\n"
-           "    --downward    the files come from a downward unit\n"
-           "Exit status: 0 done, 2 no unit, unit lost or no answer, 3 bad file or entry,\n"
-           "4 refused by the unit (write protected, or the other kind of unit).\n";
-}
-
 namespace {
+
 bool ToPositive(const std::string& text, double& out) {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, out);
     return !text.empty() && ec == std::errc() && ptr == end && std::isfinite(out) && out > 0;
 }
 
-// The commands of one or two words, and what they take after them.
-enum class Takes { Nothing, Required, Optional };
-struct Verb {
-    const char* first;
-    const char* second;  // nullptr: one word
-    Command command;
-    Takes takes = Takes::Nothing;
-    const char* what = "";        // what it needs, for the message when it is missing
-    const char* choices[4] = {};  // the only values it takes, when it has a list
-};
-constexpr Verb kVerbs[] = {
-    {"monitor", nullptr, Command::Monitor},
-    {"summary", nullptr, Command::Summary},
-    {"clone", "save", Command::CloneSave, Takes::Required, "a file"},
-    {"clone", "write", Command::CloneWrite, Takes::Required, "a file"},
-    {"params", "save", Command::ParamsSave, Takes::Required, "a file"},
-    {"params", "write", Command::ParamsWrite, Takes::Required, "a file"},
-    {"serial", nullptr, Command::Serial, Takes::Required, "the number"},
-    {"timers", "clear-all", Command::TimersClearAll},
-    {"timers", "clear-service", Command::TimersClearService},
-    {"factory", "max-rpm", Command::FactoryMaxRpm, Takes::Required, "the speed"},
-    {"factory",
-     "menus",
-     Command::FactoryMenus,
-     Takes::Required,
-     "restricted or full",
-     {"restricted", "full"}},
-    {"factory",
-     "start-mode",
-     Command::FactoryStartMode,
-     Takes::Required,
-     "manual, gas or kero",
-     {"manual", "gas", "kero"}},
-    {"factory", "cal-temp", Command::FactoryCalTemp, Takes::Optional},
-    {"factory", "fast-setup", Command::FactoryFastSetup, Takes::Required, "a file"},
-    {"factory", "hardware-test", Command::FactoryHardwareTest},
-    {"ramps", "read", Command::RampsRead, Takes::Required, "a file"},
-    {"ramps", "write", Command::RampsWrite, Takes::Required, "a file"},
-    {"ramps", "show", Command::RampsShow, Takes::Required, "a file"},
-    {"download", nullptr, Command::Download, Takes::Required, "a file"},
-    {"timechart", nullptr, Command::TimeChart, Takes::Required, "a file"},
-    {"runlog", "convert", Command::RunLogConvert, Takes::Required, "a raw log and a file"},
-    {"runlog", "runs", Command::RunLogRuns, Takes::Required, "a file"},
-    {"chart", "print", Command::ChartPrint, Takes::Required, "a file"},
-    {"chart", "show", Command::ChartShow, Takes::Required, "a file"},
-    {"chart", "record", Command::ChartRecord, Takes::Required, "a file"},
-    {"diff", nullptr, Command::Diff, Takes::Required, "a file"},
+struct UsageError {
+    std::string what;
 };
 
-bool IsChoice(const Verb& verb, const std::string& value) {
-    if (!verb.choices[0]) return true;
-    for (const char* choice : verb.choices)
-        if (choice && value == choice) return true;
-    return false;
+constexpr const char* kDeviceHelp =
+    "hid (default), sim[:OPTION]... or tcp:HOST:PORT; the simulated unit's options: falling, "
+    "rate=N, answer=K, burst=N, preamble=N, silent-after=N, unplug-after=N, engine=off";
+constexpr const char* kNoBackupHelp =
+    "write without first keeping the unit's configuration in ~/.local/share/norva/backups";
+
+// The commands as CLI11 subcommands, each filling the one CommandLine. The values are checked
+// after parsing, so that every refusal reads the same way.
+class Parser {
+  public:
+    explicit Parser(CommandLine& line)
+        : line_(line),
+          app_(
+              "Ground support for the NORVA engine "
+              "control unit: the main window, or "
+              "one command without windows.",
+              "norva") {
+        app_.fallthrough();  // the global options may come after the command too
+        app_.require_subcommand(0, 1);
+        app_.set_help_flag("-h,--help", "print this help, or a command's with COMMAND --help");
+        app_.add_flag("--version", version_, "print the program's version");
+        app_.add_option("--device", device_, kDeviceHelp)->type_name("SPEC");
+        app_.add_option("--config", line_.config, "settings file instead of the user's norva10.ini")
+            ->type_name("FILE");
+        app_.add_option("--unit-wait", unitWait_,
+                        "how long a command looks for the unit (10 s unless given)")
+            ->type_name("SECONDS");
+        app_.add_option("--screenshot", line_.screenshot,
+                        "open the main window, wait for the unit's configuration (at most "
+                        "15 s), save a picture of the window and exit")
+            ->type_name("PNG");
+        app_.footer(exitstatus::Table());
+        addCommands();
+    }
+
+    CLI::App& app() { return app_; }
+    bool version() const { return version_; }
+
+    // The checks CLI11 cannot make, with the command chosen.
+    void check() {
+        if (!device_.empty()) {
+            std::string error;
+            auto choice = ParseDevice(device_, error);
+            if (!choice) throw UsageError{error};
+            line_.device = *choice;
+            line_.deviceGiven = true;
+        }
+        if (!unitWait_.empty()) {
+            const auto seconds = ParseNumber(unitWait_);
+            if (!seconds || !(*seconds > 0) || *seconds > 3600)
+                throw UsageError{"--unit-wait takes seconds from more than 0 to 3600, not '" +
+                                 unitWait_ + "'"};
+            line_.unitWaitSeconds = *seconds;
+        }
+        const Command c = line_.command;
+        if (c != Command::Window && !line_.screenshot.empty())
+            throw UsageError{"--screenshot is for the main window only"};
+        if (!line_.summaryImage.empty() && line_.deviceGiven)
+            throw UsageError{"summary --image reads a file, not a unit: leave out --device"};
+        const bool fileOnly = c == Command::RampsShow || c == Command::TimeChart ||
+                              c == Command::RunLogConvert || c == Command::RunLogRuns ||
+                              c == Command::ChartPrint || c == Command::ChartShow;
+        if (fileOnly && line_.deviceGiven)
+            throw UsageError{"this command reads files, not a unit: leave out --device"};
+        if (c == Command::TimeChart && line_.png.empty() == line_.pdf.empty())
+            throw UsageError{"timechart needs --png OUT.png or --pdf OUT.pdf"};
+        if (c == Command::Diff && !line_.out.empty() && line_.deviceGiven)
+            throw UsageError{"diff of two files reads no unit: leave out --device"};
+        if (c == Command::Diff && line_.out.empty() && line_.downward)
+            throw UsageError{"--downward is for two files; the unit says its own kind"};
+        if (!from_.empty()) line_.from = minutes("--from", from_);
+        if (!to_.empty()) line_.to = minutes("--to", to_);
+        if (!idle_.empty()) {
+            double rpm = 0;
+            if (!ToPositive(idle_, rpm) || rpm != std::floor(rpm) || rpm > 1e6)
+                throw UsageError{"--idle needs a speed in RPM, a whole number, not '" + idle_ +
+                                 "'"};
+            line_.idle = static_cast<int>(rpm);
+        }
+        if (!reports_.empty() && !seconds_.empty())
+            throw UsageError{"give either --reports or --seconds, not both"};
+        if (!reports_.empty()) {
+            double number = 0;
+            if (!ToPositive(reports_, number) || number != std::floor(number))
+                throw UsageError{"--reports needs a positive whole number, not '" + reports_ + "'"};
+            line_.monitorOptions.reports = static_cast<long long>(number);
+        }
+        if (!seconds_.empty()) {
+            double number = 0;
+            if (!ToPositive(seconds_, number))
+                throw UsageError{"--seconds needs a positive number, not '" + seconds_ + "'"};
+            (c == Command::Monitor ? line_.monitorOptions.seconds : line_.seconds) = number;
+        }
+    }
+
+  private:
+    static double minutes(const char* name, const std::string& text) {
+        const auto value = ParseNumber(text);
+        if (!value)
+            throw UsageError{std::string(name) + " needs a number of minutes, not '" + text + "'"};
+        return *value;
+    }
+
+    // A command: `parent command`, choosing `command` when it is given.
+    CLI::App* add(CLI::App* parent, const char* name, const char* help, Command command) {
+        CLI::App* sub = parent->add_subcommand(name, help);
+        sub->parse_complete_callback([this, command] { line_.command = command; });
+        return sub;
+    }
+    CLI::App* group(const char* name, const char* help) {
+        CLI::App* sub = app_.add_subcommand(name, help);
+        sub->require_subcommand(1);
+        return sub;
+    }
+    void file(CLI::App* sub, const char* name, const char* help) {
+        sub->add_option(name, line_.file, help)->required()->type_name("");
+    }
+    void noBackup(CLI::App* sub) { sub->add_flag("--no-backup", noBackup_, kNoBackupHelp); }
+    void dryRun(CLI::App* sub) {
+        sub->add_flag("--dry-run", line_.dryRun,
+                      "list what the write would change in the unit (on standard output), "
+                      "send nothing");
+    }
+
+    void addCommands() {
+        CLI::App* monitor =
+            add(&app_, "monitor", "print one line per report from the unit, without windows",
+                Command::Monitor);
+        monitor->add_option("--reports", reports_, "stop after N lines")->type_name("N");
+        monitor->add_option("--seconds", seconds_, "stop after S seconds")->type_name("S");
+        monitor->add_flag("--csv", line_.monitorOptions.csv,
+                          "comma-separated values with a header line");
+
+        CLI::App* summary = add(&app_, "summary",
+                                "wait for the unit's configuration (at most 30 s) and print the "
+                                "parameter summary, frame by frame",
+                                Command::Summary);
+        summary
+            ->add_option("--image", line_.summaryImage, "summarise a clone file instead of a unit")
+            ->type_name("FILE.nvc");
+
+        CLI::App* clone = group("clone", "the unit's whole configuration (addresses 16..255)");
+        file(
+            add(clone, "save", "save the unit's configuration to a clone file", Command::CloneSave),
+            "FILE.nvc", "the clone file to write");
+        CLI::App* cloneWrite =
+            add(clone, "write", "write a clone file into the unit", Command::CloneWrite);
+        file(cloneWrite, "FILE.nvc", "the clone file to read");
+        noBackup(cloneWrite);
+        dryRun(cloneWrite);
+
+        CLI::App* params = group("params", "the unit's 71 parameters");
+        file(add(params, "save", "save the unit's parameters to a file", Command::ParamsSave),
+             "FILE.nrv", "the parameter file to write");
+        CLI::App* paramsWrite =
+            add(params, "write", "write a parameter file into the unit", Command::ParamsWrite);
+        file(paramsWrite, "FILE.nrv", "the parameter file to read");
+        noBackup(paramsWrite);
+        dryRun(paramsWrite);
+
+        CLI::App* serial =
+            add(&app_, "serial", "set the engine serial number (downward units)", Command::Serial);
+        file(serial, "N", "the serial number, 0 to 65535");
+        noBackup(serial);
+
+        CLI::App* timers = group("timers", "clear the unit's timers (downward units)");
+        noBackup(add(timers, "clear-all", "clear every timer, the cycle count and the engine time",
+                     Command::TimersClearAll));
+        noBackup(
+            add(timers, "clear-service", "clear the service timer", Command::TimersClearService));
+
+        CLI::App* factory = group("factory", "the factory's commands");
+        file(add(factory, "max-rpm", "set the maximum authorized speed", Command::FactoryMaxRpm),
+             "N", "thousands of RPM, 1 to 255");
+        add(factory, "menus", "set the terminal's menu access", Command::FactoryMenus)
+            ->add_option("ACCESS", line_.file, "restricted or full")
+            ->required()
+            ->check(CLI::IsMember({"restricted", "full"}));
+        add(factory, "start-mode", "set the start mode", Command::FactoryStartMode)
+            ->add_option("MODE", line_.file, "manual, gas or kero")
+            ->required()
+            ->check(CLI::IsMember({"manual", "gas", "kero"}));
+        add(factory, "cal-temp", "calibrate the temperature at the ambient given",
+            Command::FactoryCalTemp)
+            ->add_option("AMBIENT", line_.file, "the ambient temperature in C (22 unless given)");
+        CLI::App* fastSetup =
+            add(factory, "fast-setup", "write a clone file into the unit, then calibrate",
+                Command::FactoryFastSetup);
+        file(fastSetup, "FILE.nvc", "the clone file to read");
+        noBackup(fastSetup);
+        add(factory, "hardware-test", "run the hardware test and print its result",
+            Command::FactoryHardwareTest);
+
+        CLI::App* ramps = group("ramps", "the acceleration and deceleration ramps");
+        file(add(ramps, "read", "save the unit's ramps to a file", Command::RampsRead), "FILE.rmp",
+             "the ramp file to write");
+        CLI::App* rampsWrite = add(ramps, "write",
+                                   "write a ramp file into the unit, checked "
+                                   "afterwards",
+                                   Command::RampsWrite);
+        file(rampsWrite, "FILE.rmp", "the ramp file to read");
+        noBackup(rampsWrite);
+        CLI::App* rampsShow = add(ramps, "show",
+                                  "print a ramp file's table with its relative speeds, without "
+                                  "a unit",
+                                  Command::RampsShow);
+        file(rampsShow, "FILE.rmp", "the ramp file to read");
+        rampsShow->add_option("--png", line_.png, "and its chart as a picture")
+            ->type_name("OUT.png");
+
+        file(add(&app_, "download",
+                 "the unit's run log (the last 51 minutes) to a text file, with its "
+                 "configuration at the end",
+                 Command::Download),
+             "OUT.txt", "the export file to write");
+
+        CLI::App* timechart =
+            add(&app_, "timechart", "draw an exported run log as a picture or a PDF page",
+                Command::TimeChart);
+        file(timechart, "FILE.txt", "the export file to read");
+        timechart->add_option("--png", line_.png, "the chart as a picture")->type_name("OUT.png");
+        timechart->add_option("--pdf", line_.pdf, "the chart as a PDF page")->type_name("OUT.pdf");
+        timechart->add_option("--from", from_, "the first minute drawn (0 unless given)")
+            ->type_name("MIN");
+        timechart->add_option("--to", to_, "the last minute drawn (51.2 unless given)")
+            ->type_name("MIN");
+
+        CLI::App* runlog = group("runlog", "run logs");
+        CLI::App* convert = add(runlog, "convert",
+                                "a raw run log (one byte a line) to an export "
+                                "file",
+                                Command::RunLogConvert);
+        file(convert, "RAW", "the raw run log to read");
+        convert->add_option("OUT.txt", line_.out, "the export file to write")->required();
+        CLI::App* runs = add(runlog, "runs",
+                             "the engine runs of an export file, one line each: cycle, start "
+                             "minute, seconds, time to idle, peak start EGT, largest RPM and "
+                             "EGT, mean pump at or above idle",
+                             Command::RunLogRuns);
+        file(runs, "FILE.txt", "the export file to read");
+        runs->add_option("--idle", idle_,
+                         "the idle speed, for a file without the unit's "
+                         "configuration")
+            ->type_name("RPM");
+        runs->add_flag("--csv", line_.csv, "comma-separated values with a header line");
+
+        CLI::App* chart = group("chart", "the performance chart");
+        CLI::App* print =
+            add(chart, "print", "a measure file's printed page, as a PDF", Command::ChartPrint);
+        file(print, "FILE.nvm", "the measure file to read");
+        print->add_option("--pdf", line_.pdf, "the page to write")
+            ->required()
+            ->type_name("OUT.pdf");
+        CLI::App* show = add(chart, "show", "a measure file drawn on the chart, as a picture",
+                             Command::ChartShow);
+        file(show, "FILE.nvm", "the measure file to read");
+        show->add_option("--png", line_.png, "the picture to write")
+            ->required()
+            ->type_name("OUT.png");
+        CLI::App* record = add(chart, "record",
+                               "record the chart's points while the engine is hot (above "
+                               "100 C), as the chart window does, until Ctrl-C",
+                               Command::ChartRecord);
+        file(record, "OUT.nvm", "the measure file to write");
+        record->add_option("--seconds", seconds_, "or for S seconds")->type_name("S");
+
+        CLI::App* diff = add(&app_, "diff",
+                             "what differs between two clone files, or between the unit and a "
+                             "clone file, one line a setting",
+                             Command::Diff);
+        file(diff, "A.nvc", "a clone file");
+        diff->add_option("B.nvc", line_.out, "a second clone file; the unit when left out");
+        diff->add_flag("--downward", line_.downward, "the files come from a downward unit");
+    }
+
+    CommandLine& line_;
+    CLI::App app_;
+    bool version_ = false;
+    bool noBackup_ = false;
+    std::string device_, unitWait_, from_, to_, idle_, reports_, seconds_;
+
+  public:
+    bool noBackup() const { return noBackup_; }
+};
+
+// The deepest command given, and its words: "norva clone write".
+CLI::App* Deepest(CLI::App& app) {
+    CLI::App* sub = &app;
+    while (!sub->get_subcommands().empty()) sub = sub->get_subcommands().front();
+    return sub;
 }
+std::string CommandPath(CLI::App* app) {
+    return app->get_parent() ? CommandPath(app->get_parent()) + " " + app->get_name()
+                             : app->get_name();
+}
+
+// "timers needs clear-all or clear-service", for a group given without its command.
+std::string MissingCommand(CLI::App* group) {
+    const auto commands = group->get_subcommands([](CLI::App*) { return true; });
+    std::string choices;
+    for (size_t i = 0; i < commands.size(); ++i) {
+        if (i > 0) choices += i + 1 == commands.size() ? " or " : ", ";
+        choices += commands[i]->get_name();
+    }
+    return CommandPath(group).substr(std::string("norva ").size()) + " needs " + choices;
+}
+
 }  // namespace
 
 bool KeepsBackup(Command c) {
@@ -170,154 +346,40 @@ bool KeepsBackup(Command c) {
     }
 }
 
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            std::string& error) {
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args,
+                                   const std::string& version) {
     CommandLine line;
-    bool reportsGiven = false;
-    const auto fail = [&](std::string why) {
-        error = std::move(why);
-        return std::nullopt;
+    Parser parser(line);
+    ParsedCommandLine parsed;
+    const auto usage = [&](const std::string& what) {
+        // One line that says what is wrong, not the whole usage under it.
+        parsed.exitStatus = exitstatus::kUsage;
+        parsed.err =
+            "norva: " + what + "\nTry '" + CommandPath(Deepest(parser.app())) + " --help'.\n";
+        return parsed;
     };
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) {
-                error = arg + " needs a value";
-                return false;
-            }
-            out = args[++i];
-            return true;
-        };
-        const Command c = line.command;
-        std::string text;
-        const Verb* verb = nullptr;
-        for (const Verb& v : kVerbs)
-            if (arg == v.first && (!v.second || (i + 1 < args.size() && args[i + 1] == v.second)))
-                verb = &v;
-        if (arg == "--help" || arg == "-h") {
-            line.help = true;
-        } else if (arg == "--version") {
-            line.version = true;
-        } else if (arg == "--device") {
-            if (!value(text)) return std::nullopt;
-            auto choice = ParseDevice(text, error);
-            if (!choice) return std::nullopt;
-            line.device = *choice;
-            line.deviceGiven = true;
-        } else if (arg == "--config") {
-            if (!value(line.config)) return std::nullopt;
-        } else if (arg == "--unit-wait") {
-            if (!value(text)) return std::nullopt;
-            const auto seconds = ParseNumber(text);
-            if (!seconds || !(*seconds > 0) || *seconds > 3600)
-                return fail("--unit-wait takes seconds from more than 0 to 3600, not '" + text +
-                            "'");
-            line.unitWaitSeconds = *seconds;
-        } else if (arg == "--screenshot") {
-            if (!value(line.screenshot)) return std::nullopt;
-        } else if (verb && c == Command::Window) {
-            line.command = verb->command;
-            const std::string name = arg + (verb->second ? std::string(" ") + verb->second : "");
-            if (verb->second) ++i;
-            const bool more = i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0;
-            if (verb->takes == Takes::Required && !more) return fail(name + " needs " + verb->what);
-            if (verb->takes != Takes::Nothing && more) {
-                line.file = args[++i];
-                if (!IsChoice(*verb, line.file))
-                    return fail(name + " needs " + verb->what + ", not '" + line.file + "'");
-            }
-        } else if (arg == "timers" && c == Command::Window) {
-            return fail("timers needs clear-all or clear-service");
-        } else if ((arg == "clone" || arg == "params") && c == Command::Window) {
-            return fail(arg + " needs save or write");
-        } else if (arg == "ramps" && c == Command::Window) {
-            return fail("ramps needs read, write or show");
-        } else if ((c == Command::RampsShow || c == Command::TimeChart ||
-                    c == Command::ChartShow) &&
-                   arg == "--png") {
-            if (!value(line.png)) return std::nullopt;
-        } else if ((c == Command::TimeChart || c == Command::ChartPrint) && arg == "--pdf") {
-            if (!value(line.pdf)) return std::nullopt;
-        } else if (c == Command::TimeChart && (arg == "--from" || arg == "--to")) {
-            if (!value(text)) return std::nullopt;
-            const auto minutes = ParseNumber(text);
-            if (!minutes) return fail(arg + " needs a number of minutes, not '" + text + "'");
-            (arg == "--from" ? line.from : line.to) = *minutes;
-        } else if (c == Command::Diff && arg == "--downward") {
-            line.downward = true;
-        } else if ((c == Command::RunLogConvert || c == Command::Diff) && line.out.empty() &&
-                   arg.rfind("--", 0) != 0) {
-            line.out = arg;
-        } else if (arg == "runlog" && c == Command::Window) {
-            return fail("runlog needs convert or runs");
-        } else if (arg == "chart" && c == Command::Window) {
-            return fail("chart needs print, show or record");
-        } else if (arg == "factory" && c == Command::Window) {
-            return fail(
-                "factory needs max-rpm, menus, start-mode, cal-temp, fast-setup or "
-                "hardware-test");
-        } else if (c == Command::Summary && arg == "--image") {
-            if (!value(line.summaryImage)) return std::nullopt;
-        } else if (KeepsBackup(c) && arg == "--no-backup") {
-            line.backup = false;
-        } else if ((c == Command::CloneWrite || c == Command::ParamsWrite) && arg == "--dry-run") {
-            line.dryRun = true;
-        } else if (c == Command::RunLogRuns && arg == "--csv") {
-            line.csv = true;
-        } else if (c == Command::RunLogRuns && arg == "--idle") {
-            if (!value(text)) return std::nullopt;
-            double rpm = 0;
-            if (!ToPositive(text, rpm) || rpm != std::floor(rpm) || rpm > 1e6)
-                return fail("--idle needs a speed in RPM, a whole number, not '" + text + "'");
-            line.idle = static_cast<int>(rpm);
-        } else if (c == Command::Monitor && arg == "--csv") {
-            line.monitorOptions.csv = true;
-        } else if (c == Command::ChartRecord && arg == "--seconds") {
-            if (!value(text)) return std::nullopt;
-            if (!ToPositive(text, line.seconds))
-                return fail("--seconds needs a positive number, not '" + text + "'");
-        } else if (c == Command::Monitor && (arg == "--reports" || arg == "--seconds")) {
-            if (!value(text)) return std::nullopt;
-            double number = 0;
-            const bool reports = arg == "--reports";
-            if (!ToPositive(text, number) || (reports && number != std::floor(number)))
-                return fail(arg + " needs a positive " + (reports ? "whole number" : "number") +
-                            ", not '" + text + "'");
-            if (reports) {
-                line.monitorOptions.reports = static_cast<long long>(number);
-                reportsGiven = true;
-            } else {
-                line.monitorOptions.seconds = number;
-            }
-        } else {
-            return fail("unknown argument '" + arg + "'");
+    try {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 pops the back
+        parser.app().parse(reversed);
+        if (parser.version()) {
+            parsed.out = "norva " + version + "\n";
+            return parsed;
         }
+        parser.check();
+    } catch (const CLI::CallForHelp&) {
+        parsed.out = parser.app().help();
+        return parsed;
+    } catch (const CLI::ParseError& e) {
+        CLI::App* deepest = Deepest(parser.app());
+        if (deepest->get_parent() && deepest->get_require_subcommand_min() > 0)
+            return usage(MissingCommand(deepest));
+        return usage(e.what());
+    } catch (const UsageError& e) {
+        return usage(e.what);
     }
-    if (line.command != Command::Window && !line.screenshot.empty())
-        return fail("--screenshot is for the main window only");
-    if (!line.summaryImage.empty() && line.deviceGiven)
-        return fail("summary --image reads a file, not a unit: leave out --device");
-    const bool fileOnly =
-        line.command == Command::RampsShow || line.command == Command::TimeChart ||
-        line.command == Command::RunLogConvert || line.command == Command::RunLogRuns ||
-        line.command == Command::ChartPrint || line.command == Command::ChartShow;
-    if (fileOnly && line.deviceGiven)
-        return fail("this command reads files, not a unit: leave out --device");
-    if (line.command == Command::TimeChart && line.png.empty() == line.pdf.empty())
-        return fail("timechart needs --png OUT.png or --pdf OUT.pdf");
-    if (line.command == Command::Diff && !line.out.empty() && line.deviceGiven)
-        return fail("diff of two files reads no unit: leave out --device");
-    if (line.command == Command::Diff && line.out.empty() && line.downward)
-        return fail("--downward is for two files; the unit says its own kind");
-    if (line.command == Command::ChartPrint && line.pdf.empty())
-        return fail("chart print needs --pdf OUT.pdf");
-    if (line.command == Command::ChartShow && line.png.empty())
-        return fail("chart show needs --png OUT.png");
-    if (line.command == Command::RunLogConvert && line.out.empty())
-        return fail("runlog convert needs a raw log and a file");
-    if (reportsGiven && line.monitorOptions.seconds > 0)
-        return fail("give either --reports or --seconds, not both");
-    return line;
+    line.backup = !parser.noBackup();
+    parsed.line = std::move(line);
+    return parsed;
 }
 
 }  // namespace norva

@@ -47,8 +47,6 @@ struct CommandLine {
     std::string config;           // settings file; empty = the user's norva10.ini
     double unitWaitSeconds = 10;  // how long a unit command looks for the unit
     std::string screenshot;       // render the main window to this PNG and exit
-    bool help = false;
-    bool version = false;
     MonitorOptions monitorOptions;
     std::string summaryImage;  // a clone file to summarise instead of a unit
     // clone, params and fast-setup: the file; serial and max-rpm: the number; menus and
@@ -67,11 +65,18 @@ struct CommandLine {
     bool csv = false;         // runlog runs: comma-separated values
 };
 
-std::string Usage();
 // The writes that keep the unit's configuration before they send (--no-backup skips it).
 bool KeepsBackup(Command command);
-// nullopt with a message in error for a command line that cannot be run.
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            std::string& error);
+
+// A command line to run, or what to print and the status to exit with (--help, --version, or
+// a usage error: one line and where to find help).
+struct ParsedCommandLine {
+    std::optional<CommandLine> line;
+    int exitStatus = 0;
+    std::string out;
+    std::string err;
+};
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args,
+                                   const std::string& version = "");
 
 }  // namespace norva

@@ -7,6 +7,8 @@
 #include <QPdfWriter>
 
 #include "base/NumberedLines.h"
+#include "base/OutputPath.h"
+#include "cli/ExitStatus.h"
 #include "compare/ImageDiff.h"
 #include "config/CloneImage.h"
 #include "perfchart/PerfChart.h"
@@ -28,11 +30,20 @@ const QSize kPerformanceChartSize(554, 296);
 
 int CannotWrite(const std::string& path, std::FILE* err) {
     std::fprintf(err, "norva: cannot write %s\n", path.c_str());
-    return 1;
+    return exitstatus::kBadInput;
+}
+
+// An output that cannot be made is refused before the input is read.
+bool Writable(const std::string& path, std::FILE* err) {
+    std::string error;
+    if (path.empty() || CheckOutputPath(path, error)) return true;
+    std::fprintf(err, "norva: %s\n", error.c_str());
+    return false;
 }
 }  // namespace
 
 int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out, std::FILE* err) {
+    if (!Writable(png, err)) return exitstatus::kBadInput;
     std::string error;
     const auto fields = ReadRampFile(path, error);
     int bad = 0;
@@ -41,7 +52,7 @@ int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out
         error = path + ": " + RampFieldName(bad).toStdString() + " is not a number";
     if (!view) {
         std::fprintf(err, "norva: %s\n", error.c_str());
-        return 3;
+        return exitstatus::kBadInput;
     }
     const std::string table = RampTable(*view);
     std::fwrite(table.data(), 1, table.size(), out);
@@ -51,7 +62,7 @@ int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out
     DrawRamps(canvas, *view);
     if (!canvas.image().save(QString::fromStdString(png), "PNG")) {
         std::fprintf(err, "norva: cannot write the picture %s\n", png.c_str());
-        return 1;
+        return exitstatus::kBadInput;
     }
     return 0;
 }
@@ -60,13 +71,14 @@ int DrawTimeChartFile(const std::string& path, const std::string& png, const std
                       double from, double to, std::FILE* err) {
     if (!Drawable(CorrectWindow(from, to))) {
         std::fprintf(err, "norva: %s\n", kEndBeforeStart);
-        return 3;
+        return exitstatus::kBadInput;
     }
+    if (!Writable(png.empty() ? pdf : png, err)) return exitstatus::kBadInput;
     std::string error;
     const auto lines = ReadExportFile(path, error);
     if (!lines) {
         std::fprintf(err, "norva: %s\n", error.c_str());
-        return 3;
+        return exitstatus::kBadInput;
     }
     bool written = false;
     const QString heading = QFileInfo(QString::fromStdString(path)).fileName();
@@ -91,11 +103,12 @@ int DrawTimeChartFile(const std::string& path, const std::string& png, const std
 }
 
 int PrintMeasureFile(const std::string& path, const std::string& pdf, std::FILE* err) {
+    if (!Writable(pdf, err)) return exitstatus::kBadInput;
     std::string error;
     const auto records = ReadMeasureFile(path, error);
     if (!records) {
         std::fprintf(err, "norva: %s\n", error.c_str());
-        return 3;
+        return exitstatus::kBadInput;
     }
     QPdfWriter printer(QString::fromStdString(pdf));
     if (!PrintMeasurePage(printer, ChartScales{}, *records, QString::fromStdString(path)))
@@ -105,11 +118,12 @@ int PrintMeasureFile(const std::string& path, const std::string& pdf, std::FILE*
 
 int ShowMeasureFile(const std::string& path, const std::string& png, bool pressureAxis,
                     std::FILE* err) {
+    if (!Writable(png, err)) return exitstatus::kBadInput;
     std::string error;
     const auto records = ReadMeasureFile(path, error);
     if (!records) {
         std::fprintf(err, "norva: %s\n", error.c_str());
-        return 3;
+        return exitstatus::kBadInput;
     }
     ImageCanvas canvas(kPerformanceChartSize);
     canvas.setBackColor(Qt::white);
@@ -129,29 +143,30 @@ int DiffCloneFiles(const std::string& a, const std::string& b, bool downward, st
     const auto second = first ? params::ReadCloneFile(b, error) : std::nullopt;
     if (!second) {
         std::fprintf(err, "norva: %s\n", error.c_str());
-        return 3;
+        return exitstatus::kBadInput;
     }
     const auto lines = CloneDifferenceLines(*first, *second, params::KindOf(downward));
     for (const std::string& line : lines) std::fprintf(out, "%s\n", line.c_str());
-    return lines.empty() ? 0 : 1;
+    return lines.empty() ? exitstatus::kDone : exitstatus::kDiffers;
 }
 
 int ConvertRawLog(const std::string& raw, const std::string& out, std::FILE* err) {
+    if (!Writable(out, err)) return exitstatus::kBadInput;
     std::string error;
     const auto bytes = ReadRawLog(raw, error);
     if (!bytes) {
         std::fprintf(err, "norva: %s\n", error.c_str());
-        return 3;
+        return exitstatus::kBadInput;
     }
     const auto lines = ConvertRunLog(*bytes);
     if (!lines) {
         std::fprintf(err, "norva: %s: error\n", raw.c_str());
-        return 3;
+        return exitstatus::kBadInput;
     }
     if (!WriteLines(QString::fromStdString(out),
                     ExportLines(*lines, QDateTime::currentDateTime(), nullptr), error)) {
         std::fprintf(err, "norva: %s\n", error.c_str());
-        return 1;
+        return exitstatus::kBadInput;
     }
     return 0;
 }
@@ -162,7 +177,7 @@ int PrintRuns(const std::string& file, std::optional<int> idleRpm, bool csv, std
     const auto log = ReadRunLogExport(file, error);
     if (!log) {
         std::fprintf(err, "norva: %s\n", error.c_str());
-        return 3;
+        return exitstatus::kBadInput;
     }
     const auto runs = FindRuns(log->lines, IdleRpm(*log, idleRpm));
     if (csv) std::fprintf(out, "%s\n", kRunsCsvHeader);

@@ -3,19 +3,28 @@
 #include <atomic>
 #include <csignal>
 
+#include "cli/ExitStatus.h"
+
 namespace norva {
 
 namespace {
-std::atomic<bool> gInterrupted{false};
-extern "C" void OnInterrupt(int) {
-    gInterrupted = true;
+std::atomic<int> gPending{0};
+std::atomic<int> gReceived{0};
+extern "C" void OnInterrupt(int signal) {
+    gPending = signal;
+    gReceived = signal;
 }
 }  // namespace
 
 InterruptWatch::InterruptWatch() {
-    gInterrupted = false;
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
+    gPending = 0;
+    gReceived = 0;
+    // Without SA_RESTART: a blocking call (a FIFO opened as a file) returns at the signal.
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
 }
 
 InterruptWatch::~InterruptWatch() {
@@ -23,8 +32,16 @@ InterruptWatch::~InterruptWatch() {
     std::signal(SIGTERM, SIG_DFL);
 }
 
-bool InterruptWatch::take() {
-    return gInterrupted.exchange(false);
+int InterruptWatch::take() {
+    return gPending.exchange(0);
+}
+
+int InterruptWatch::received() {
+    return gReceived;
+}
+
+int InterruptWatch::exitStatus() {
+    return exitstatus::kSignalBase + gReceived;
 }
 
 }  // namespace norva

@@ -106,7 +106,7 @@ int Monitor::run() {
     QCoreApplication::exec();
     link_.stop();
     std::fflush(out_);
-    return 0;
+    return InterruptWatch::received() ? InterruptWatch::exitStatus() : 0;
 }
 
 void Monitor::onDispatched() {

@@ -12,7 +12,7 @@ Program::Program(std::unique_ptr<HidBackend> backend, ProgramOptions options)
       backupFolder_(options.backupFolder),
       dialogs_(std::move(options.dialogs)),
       progress_(std::move(options.progress)) {
-    if (!dialogs_) dialogs_ = std::make_unique<ScriptedDialogs>(stderr);
+    if (!dialogs_) dialogs_ = ScriptedDialogs::ForCommandLine(stderr, stdout);
     if (!progress_) progress_ = std::make_unique<TerminalProgress>(stderr);
     link_ = std::make_unique<Link>(*backend_, options.clock);
     link_->setPressureFactor(settings_.PressureFactor);

@@ -4,6 +4,8 @@
 #include <QString>
 
 #include "base/NumberText.h"
+#include "base/OutputPath.h"
+#include "cli/ExitStatus.h"
 #include "cli/Interrupt.h"
 #include "cli/Program.h"
 #include "config/CloneFile.h"
@@ -45,6 +47,20 @@ bool NeedsKind(Command c) {
     }
 }
 
+// The file a command writes, checked before anything is sent.
+const std::string* OutputOf(const CommandLine& line) {
+    switch (line.command) {
+        case Command::CloneSave:
+        case Command::ParamsSave:
+        case Command::RampsRead:
+        case Command::Download:
+        case Command::ChartRecord:
+            return &line.file;
+        default:
+            return nullptr;
+    }
+}
+
 StartMode ModeNamed(const std::string& name) {
     if (name == "gas") return StartMode::Gas;
     if (name == "kero") return StartMode::Kero;
@@ -57,8 +73,13 @@ UnitCommand::UnitCommand(Program& app, CommandLine line, std::FILE* err)
     timer_.setInterval(kCheckMs);
     connect(&timer_, &QTimer::timeout, this, &UnitCommand::check);
     connect(&app_.link().Operation, &RunningOperation::finished, this, [this] {
+        if (!started_) return;
+        if (InterruptWatch::received()) return finish(InterruptWatch::exitStatus());
         // diff exits 1 when the unit and the file differ, as diff does.
-        if (started_) finish(differs_ && status_ == OpStatus::Done ? 1 : ExitCode(status_));
+        if (differs_ && status_ == OpStatus::Done) return finish(exitstatus::kDiffers);
+        if (status_ == OpStatus::Done && !clampNote_.empty())
+            std::fprintf(err_, "norva: %s\n", clampNote_.c_str());
+        finish(exitstatus::ExitCode(status_));
     });
 }
 
@@ -66,6 +87,25 @@ UnitCommand::~UnitCommand() = default;
 
 int UnitCommand::run() {
     const InterruptWatch watch;
+    // What the command line gives is checked before the unit is looked for.
+    if (const std::string* output = OutputOf(line_)) {
+        std::string error;
+        if (!CheckOutputPath(*output, error)) {
+            std::fprintf(err_, "norva: %s\n", error.c_str());
+            return exitstatus::kBadInput;
+        }
+    }
+    if (line_.command == Command::FactoryCalTemp && !line_.file.empty() &&
+        !ParseNumber(line_.file)) {
+        std::fprintf(err_, "norva: cal-temp needs the ambient temperature in C, not '%s'\n",
+                     line_.file.c_str());
+        return exitstatus::kBadInput;
+    }
+    if (line_.command == Command::FactoryMaxRpm) {
+        const auto speed = ParseNumber(line_.file);
+        if (speed && *speed > 255)
+            clampNote_ = "max-rpm " + line_.file + ": 255 was written, the largest the unit takes.";
+    }
     startMs_ = app_.link().nowMs();
     app_.link().start();
     timer_.start();
@@ -88,11 +128,18 @@ bool UnitCommand::needsCompleteImage() const {
 
 void UnitCommand::check() {
     Link& link = app_.link();
-    const bool interrupted = InterruptWatch::take();
+    const bool interrupted = InterruptWatch::take() != 0;
     if (chart_) return checkRecording(interrupted);
     if (interrupted) {
         if (started_) return link.Operation.cancel();  // it stops and says how far it got
-        return finish(2);
+        if (foundMs_ < 0)
+            std::fprintf(err_, "norva: Cancelled while waiting for the unit.\n");
+        else
+            std::fprintf(err_,
+                         "norva: Cancelled while waiting for the unit's configuration (%d of "
+                         "256 bytes).\n",
+                         imageBytes());
+        return finish(InterruptWatch::exitStatus());
     }
     if (started_) return;
     const int64_t now = link.nowMs();
@@ -102,7 +149,7 @@ void UnitCommand::check() {
         } else if (now - startMs_ >= static_cast<int64_t>(line_.unitWaitSeconds * 1000)) {
             std::fprintf(err_, "norva: no unit was found within %s s\n",
                          PlainNumberText(line_.unitWaitSeconds).c_str());
-            return finish(2);
+            return finish(exitstatus::kNoUnit);
         }
         return;
     }
@@ -110,16 +157,29 @@ void UnitCommand::check() {
                        : NeedsKind(line_.command) ? kSettledCount
                                                   : 0;
     if (link.BackupByteCount < needed) {
-        if (now - foundMs_ >= kImageWaitMs) {
+        if (!link.DeviceDetected) {
             std::fprintf(err_,
-                         "norva: the unit's configuration did not arrive within %d s (%d of 255 "
+                         "norva: the unit was lost while its configuration arrived (%d of 256 "
                          "bytes)\n",
-                         kImageWaitMs / 1000, link.BackupByteCount.get());
-            finish(2);
+                         imageBytes());
+            finish(exitstatus::kNoUnit);
+        } else if (now - foundMs_ >= kImageWaitMs) {
+            std::fprintf(err_,
+                         "norva: the unit's configuration did not arrive within %d s (%d of 256 "
+                         "bytes)\n",
+                         kImageWaitMs / 1000, imageBytes());
+            finish(exitstatus::kNoUnit);
         }
         return;
     }
     startOperation();
+}
+
+int UnitCommand::imageBytes() const {
+    // The count starts again at every break of the stream, with the byte that broke it in.
+    const Link& link = app_.link();
+    return link.DeviceDetected && link.InputReportReceived ? std::min(link.BackupByteCount + 1, 256)
+                                                           : 0;
 }
 
 // The chart's own timer records while the unit is there, until the time is up or Ctrl-C.
@@ -130,11 +190,11 @@ void UnitCommand::startRecording() {
     if (!chart_->newRun(error)) {
         std::fprintf(err_, "norva: %s\n", error.c_str());
         chart_.reset();
-        return finish(1);
+        return finish(exitstatus::kBadInput);
     }
     connect(chart_.get(), &ChartRun::recordFailed, this, [this](const QString& error) {
         std::fprintf(err_, "norva: %s\n", qPrintable(error));
-        finish(1);
+        finish(exitstatus::kBadInput);
     });
     started_ = true;
     if (line_.seconds > 0)
@@ -150,7 +210,9 @@ void UnitCommand::checkRecording(bool interrupted) {
     std::fprintf(err_, "norva: %s%lld points recorded in %s\n",
                  lost ? "the unit was lost while recording the chart: " : "",
                  static_cast<long long>(chart_->recorded()), line_.file.c_str());
-    finish(lost ? 2 : 0);
+    finish(lost          ? exitstatus::kNoUnit
+           : interrupted ? InterruptWatch::exitStatus()
+                         : exitstatus::kDone);
 }
 
 void UnitCommand::startOperation() {
@@ -246,7 +308,7 @@ void UnitCommand::startOperation() {
             };
             break;
         default:
-            return finish(2);
+            return finish(exitstatus::kUsage);
     }
     started_ = true;
     const bool fromImage = line_.command == Command::CloneSave ||
@@ -254,12 +316,14 @@ void UnitCommand::startOperation() {
     const auto refusal = app_.link().Operation.start(Keep(operation(), status_), !fromImage);
     if (refusal != RunningOperation::Refusal::None) {
         std::fprintf(err_, "norva: %s\n", qPrintable(RunningOperation::RefusalText(refusal)));
-        finish(2);
+        finish(exitstatus::kNoUnit);
     }
 }
 
 void UnitCommand::finish(int status) {
-    if (!result_.isEmpty()) std::printf("%s\n", qPrintable(result_));
+    // The hardware test's result, for a whole test only.
+    if (!result_.isEmpty() && started_ && status == exitstatus::kDone)
+        std::printf("%s\n", qPrintable(result_));
     timer_.stop();
     app_.link().stop();
     QCoreApplication::exit(status);

@@ -35,6 +35,7 @@ class UnitCommand : public QObject {
     void checkRecording(bool interrupted);
     void finish(int status);
     bool needsCompleteImage() const;
+    int imageBytes() const;
 
     Program& app_;
     CommandLine line_;
@@ -48,6 +49,7 @@ class UnitCommand : public QObject {
     std::unique_ptr<ChartRun> chart_;  // chart record: the run under way
     int64_t recordEndMs_ = -1;         // when it ends by itself; -1 at Ctrl-C only
     bool differs_ = false;             // diff: the unit and the file differ
+    std::string clampNote_;            // max-rpm beyond 255: what was written instead
 };
 
 }  // namespace norva

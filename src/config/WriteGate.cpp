@@ -81,10 +81,9 @@ Task<std::optional<OpStatus>> PreviewChanges(Services s, WriteOptions options, U
     for (const Difference& d : changes) lines << QString::fromStdString(DifferenceLine(d));
     const int n = static_cast<int>(changes.size());
     if (options.dryRun) {
-        co_await s.dialogs.message(
-            lines.join('\n') + QStringLiteral("\n") +
-            (n == 1 ? QStringLiteral("1 change; nothing was sent (dry run).")
-                    : QStringLiteral("%1 changes; nothing was sent (dry run).").arg(n)));
+        co_await s.dialogs.listing(
+            lines, n == 1 ? QStringLiteral("1 change; nothing was sent (dry run).")
+                          : QStringLiteral("%1 changes; nothing was sent (dry run).").arg(n));
         co_return OpStatus::Done;
     }
     const QString question = n == 1 ? QStringLiteral("Write this change?")

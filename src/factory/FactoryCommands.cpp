@@ -6,6 +6,7 @@
 
 #include "base/NumberText.h"
 #include "config/CloneImage.h"
+#include "config/WriteGate.h"
 #include "link/Link.h"
 #include "protocol/AddressMap.h"
 #include "ui/Dialogs.h"
@@ -18,6 +19,7 @@ namespace {
 using Slots = std::array<SlotBytes, kSlotCount>;
 
 constexpr int kCalibrationReports = 4;
+constexpr int kClearedCellsReports = 256 + 64;
 constexpr int kMaxOffset = 80;
 constexpr int kDownwardReference = 25;
 
@@ -118,11 +120,18 @@ Task<OpStatus> CalibrateTemperature(Services s, QString ambient) {
     Outcome outcome;
     {
         ProgressScope busy(s.progress);
-        // The unit reports its uncorrected temperature once both cells are cleared.
-        if (!s.link.send({Cell(cell::kTempCalibration1, 0), Cell(cell::kTempCalibration2, 0)}))
+        // The unit reports its uncorrected temperature once both cells are cleared: reports it
+        // queued before it took the write still show the corrected one, so the cleared cells
+        // must come back in the stream first (a turn of it at most).
+        Link& link = s.link;
+        const WriteCheck cleared(link,
+                                 {{cell::kTempCalibration1, 0}, {cell::kTempCalibration2, 0}});
+        if (!link.send({Cell(cell::kTempCalibration1, 0), Cell(cell::kTempCalibration2, 0)}))
             outcome = Outcome{Outcome::UnitLost};
         else
-            outcome = co_await s.link.reports(kCalibrationReports);
+            outcome = co_await link.until([&cleared] { return cleared.complete(); },
+                                          kClearedCellsReports);
+        if (outcome) outcome = co_await link.reports(kCalibrationReports);
     }
     if (!outcome)
         co_return co_await Stop(s.dialogs, outcome, QStringLiteral("calibrating the temperature"),
@@ -135,7 +144,8 @@ Task<OpStatus> CalibrateTemperature(Services s, QString ambient) {
         co_return co_await Stop(s.dialogs, Outcome{Outcome::UnitLost},
                                 QStringLiteral("calibrating the temperature"),
                                 QStringLiteral("both calibration cells were cleared"));
-    co_return OpStatus::Done;
+    // "Error" is a failed calibration, even though the cells now hold 0.
+    co_return v.error ? OpStatus::Refused : OpStatus::Done;
 }
 
 Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions options,
@@ -206,6 +216,7 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
     ProgressScope shown(s.progress);
     TestSends sends(s, shown, downward ? 4 : 9);
     const auto lost = Outcome{Outcome::UnitLost};
+    bool noCurrent = false;  // the reading the factor comes from was 0
 
     if (!downward) {
         const int test = cell::kTestUpward;
@@ -224,7 +235,8 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
                 outcome = lost;
         }
         if (outcome) outcome = co_await s.link.reports(15);
-        if (outcome && s.link.BatteryCurrent != 0) {
+        noCurrent = outcome && s.link.BatteryCurrent == 0;
+        if (outcome && !noCurrent) {
             const int factor = HardwareFactor(s.link.BatteryCurrent, settings.CalIntFactor, 41);
             show(label + QStringLiteral(" Factor=") + N(factor));
             if (!sends.send({Calibration(cell::kCurrentFactor, factor), Cell(test, 0),
@@ -262,7 +274,8 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
                 outcome = lost;
         }
         if (outcome) outcome = co_await s.link.reports(25);
-        if (outcome && s.link.BatteryCurrent != 0) {
+        noCurrent = outcome && s.link.BatteryCurrent == 0;
+        if (outcome && !noCurrent) {
             settings.CalIntFactor = kDownwardReference;
             const int factor = HardwareFactor(s.link.BatteryCurrent, kDownwardReference, 81);
             show(label + QStringLiteral(" Factor=") + N(factor));
@@ -272,6 +285,23 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
             if (outcome) outcome = co_await s.link.reports(15);
             if (outcome && !sends.send({none, Cell(test, 255)}, kNoModeChange)) outcome = lost;
         }
+    }
+    // A test that ends early leaves the unit as the last steps of a whole test do: the test
+    // cell at rest and, on upward units, the glow plug and the start mode back.
+    if ((noCurrent || outcome.kind == Outcome::Cancelled) && s.link.DeviceDetected) {
+        const SlotBytes none{};
+        const bool rested =
+            downward ? s.link.send({none, Cell(cell::kTestDownward, 255)}, kNoModeChange)
+                     : s.link.send({Cell(cell::kTestUpward, 0), Cell(cell::kGlowPlug, 40),
+                                    Cell(kStartModeAddress, 1)},
+                                   kNormalMode);
+        if (noCurrent)
+            co_return co_await Refuse(
+                s.dialogs,
+                QStringLiteral("The hardware test read no current at step 3; %1.")
+                    .arg(rested ? QStringLiteral("the unit was put back at rest")
+                                : QStringLiteral("the unit could not be put back at rest")),
+                OpStatus::Refused, MessageIcon::Warning);
     }
     if (!outcome) co_return co_await Stop(s.dialogs, outcome, sends.doing(), sends.written());
     co_return OpStatus::Done;

@@ -34,10 +34,6 @@ QString SentCount(int sent, int total) {
     return QStringLiteral("%1 of %2 reports were sent").arg(sent).arg(total);
 }
 
-int ExitCode(OpStatus status) {
-    return static_cast<int>(status);
-}
-
 Task<OpStatus> Stop(Dialogs& dialogs, Outcome outcome, QString doing, QString howFar) {
     const QString text = StopText(outcome, doing, howFar);
     co_await dialogs.message(text, {}, MessageIcon::Warning);

@@ -25,13 +25,12 @@ struct Services {
 
 // How an operation ended; on the command line, its exit status.
 enum class OpStatus {
-    Done,       // 0: all of it
-    Abandoned,  // 1: the user cancelled a question; nothing was done
-    Stopped,    // 2: the unit was lost, did not answer, or the user cancelled midway
-    BadInput,   // 3: a file or an entry was refused; nothing was sent
-    Refused,    // 4: the unit refused (write protected, or the other kind of unit)
+    Done,       // all of it
+    Abandoned,  // the user cancelled a question; nothing was done
+    Stopped,    // the unit was lost, did not answer, or the user cancelled midway
+    BadInput,   // a file or an entry was refused; nothing was sent
+    Refused,    // the unit refused (write protected, the other kind), or a check failed
 };
-int ExitCode(OpStatus status);
 
 // Starts the operation on link.Operation; a refusal is told through dialogs. True when it
 // started.

@@ -172,7 +172,13 @@ struct SimUnit::Impl {
         r[kPump] = static_cast<uint8_t>(e.pump());
         r[kPressure] = static_cast<uint8_t>(e.pressureRaw(memory));
         r[kStick] = static_cast<uint8_t>(e.controls().stick);
-        r[kEgt] = static_cast<uint8_t>(std::clamp(std::lround(e.seenEgt() / 4), 0L, 255L));
+        // With both calibration cells cleared the unit shows its sensor's uncorrected reading,
+        // 40 C above the true temperature: a calibration at the ambient temperature makes up
+        // for it.
+        const bool uncorrected = memory[norva::cell::kTempCalibration1] == 0 &&
+                                 memory[norva::cell::kTempCalibration2] == 0;
+        const double egt = e.seenEgt() + (uncorrected ? 40 : 0);
+        r[kEgt] = static_cast<uint8_t>(std::clamp(std::lround(egt / 4), 0L, 255L));
         const long volts = std::lround(batteryVolts(current) / 0.06 + 0.3 * noise.symmetric());
         r[kVoltage] = static_cast<uint8_t>(std::clamp(volts, 0L, 255L));
         const long speed = std::clamp(std::lround(e.seenRpm() * 10), 0L, 65535L);

@@ -6,6 +6,7 @@
 // poll goes on exactly as before while it is open.
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <utility>
 
@@ -60,6 +61,12 @@ class Dialogs {
     // The printer the user chose and set up (a page device: the printer in the program, a PDF
     // file in a script), or nothing when the user cancelled.
     virtual Task<std::unique_ptr<QPagedPaintDevice>> selectPrinter() = 0;
+    // A list the user asked for (a dry run's changes) with a closing line: one message in the
+    // window; on the command line the list is the command's output.
+    virtual Task<> listing(QStringList lines, QString summary) {
+        lines << summary;
+        co_await message(lines.join(QLatin1Char('\n')));
+    }
 };
 
 inline const QString kProgramTitle = QStringLiteral("NORVA System");

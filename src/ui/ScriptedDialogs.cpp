@@ -48,7 +48,8 @@ QString ScriptedDialogs::file(Kind kind, std::deque<QString>& answers, const Fil
     call.overwritePrompt = request.overwritePrompt;
     call.answered = !answers.empty();
     if (call.answered) {
-        call.answer = WithDefaultExtension(answers.front(), request.defaultExtension);
+        call.answer = exactPaths_ ? answers.front()
+                                  : WithDefaultExtension(answers.front(), request.defaultExtension);
         answers.pop_front();
     }
     return call.answer;
@@ -72,6 +73,24 @@ Task<QString> ScriptedDialogs::inputBox(const QString& title, const QString& pro
         inputs_.pop_front();
     }
     co_return call.answer;
+}
+
+std::unique_ptr<ScriptedDialogs> ScriptedDialogs::ForCommandLine(std::FILE* messages,
+                                                                 std::FILE* listing) {
+    auto dialogs = std::make_unique<ScriptedDialogs>(messages);
+    dialogs->listing_ = listing;
+    dialogs->exactPaths_ = true;
+    return dialogs;
+}
+
+Task<> ScriptedDialogs::listing(QStringList lines, QString summary) {
+    if (!listing_) {
+        co_await Dialogs::listing(std::move(lines), std::move(summary));
+        co_return;
+    }
+    for (const QString& line : lines) std::fprintf(listing_, "%s\n", qPrintable(line));
+    std::fflush(listing_);
+    co_await message(summary);
 }
 
 Task<> ScriptedDialogs::message(const QString& text, const QString& title, MessageIcon icon) {

@@ -30,6 +30,9 @@ struct DialogCall {
 class ScriptedDialogs : public Dialogs {
   public:
     explicit ScriptedDialogs(std::FILE* echo = nullptr) : echo_(echo) {}
+    // The command line's: messages echoed to `messages`, lists printed to `listing`, and file
+    // names taken exactly as typed (no extension added, as a file dialog would).
+    static std::unique_ptr<ScriptedDialogs> ForCommandLine(std::FILE* messages, std::FILE* listing);
 
     // An empty answer is a cancel.
     void answerOpenFile(const QString& path) { opens_.push_back(path); }
@@ -59,12 +62,15 @@ class ScriptedDialogs : public Dialogs {
     Task<bool> ask(const QString& question, const QString& details = {},
                    const QString& title = {}) override;
     Task<std::unique_ptr<QPagedPaintDevice>> selectPrinter() override;
+    Task<> listing(QStringList lines, QString summary) override;
 
   private:
     DialogCall& record(DialogCall::Kind kind, const QString& title, const QString& text);
     QString file(DialogCall::Kind kind, std::deque<QString>& answers, const FileRequest& request);
 
     std::FILE* echo_;
+    std::FILE* listing_ = nullptr;
+    bool exactPaths_ = false;
     std::deque<QString> opens_;
     std::deque<QString> saves_;
     std::deque<QString> inputs_;

@@ -6,10 +6,10 @@ using namespace norva;
 
 namespace {
 std::optional<CommandLine> Parse(std::vector<std::string> args, std::string* error = nullptr) {
-    std::string e;
-    auto line = ParseCommandLine(args, e);
-    if (error) *error = e;
-    return line;
+    ParsedCommandLine parsed = ParseCommandLine(args);
+    if (error) *error = parsed.err;
+    if (!parsed.line) EXPECT_EQ(parsed.exitStatus, 64) << parsed.err;
+    return parsed.line;
 }
 }  // namespace
 
@@ -44,9 +44,31 @@ TEST(CommandLine, BadArgumentsSayWhatIsWrong) {
     EXPECT_NE(error.find("not both"), std::string::npos);
     EXPECT_FALSE(Parse({"--csv"}, &error));  // only after monitor
     EXPECT_FALSE(Parse({"--device"}, &error));
-    EXPECT_NE(error.find("needs a value"), std::string::npos);
+    EXPECT_NE(error.find("--device"), std::string::npos);
     EXPECT_FALSE(Parse({"--device", "usb"}, &error));
     EXPECT_NE(error.find("unknown device 'usb'"), std::string::npos);
+}
+
+TEST(CommandLine, OptionsInAnyOrderAfterTheCommandAndAHelpForEach) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"clone", "write", "--dry-run", "unit.nvc", "--device", "sim"},
+             {"--device", "sim", "clone", "write", "unit.nvc", "--no-backup", "--dry-run"}}) {
+        auto line = Parse(args);
+        ASSERT_TRUE(line);
+        EXPECT_EQ(line->command, Command::CloneWrite);
+        EXPECT_EQ(line->file, "unit.nvc");
+        EXPECT_TRUE(line->dryRun);
+        EXPECT_EQ(line->device.kind, DeviceChoice::Kind::Sim);
+    }
+    EXPECT_FALSE(Parse({"clone", "write", "unit.nvc", "--no-backup"})->backup);
+    const ParsedCommandLine help = ParseCommandLine({"factory", "menus", "--help"});
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_NE(help.out.find("Usage: norva factory menus"), std::string::npos) << help.out;
+    std::string error;
+    EXPECT_FALSE(Parse({"factory", "menus", "all"}, &error));
+    EXPECT_NE(error.find("Try 'norva factory menus --help'."), std::string::npos) << error;
+    EXPECT_FALSE(Parse({"ramps", "show", "r.rmp", "--dry-run"}, &error));
+    EXPECT_EQ(ParseCommandLine({"--version"}, "1.2").out, "norva 1.2\n");
 }
 
 TEST(DeviceChoice, AllThreeWaysToReachAUnit) {

@@ -114,7 +114,7 @@ TEST(SummaryCommand, RefusesABadCloneFileNamingTheLine) {
         for (int a = 16; a < 256; ++a) file << (a == 100 ? "300" : "1") << "\n";
     }
     const Printed printed = PrintClone(path);
-    EXPECT_EQ(printed.status, 2);
+    EXPECT_EQ(printed.status, 3);
     EXPECT_EQ(printed.out, "");
     EXPECT_EQ(printed.err.rfind("norva: " + path + ":85: ", 0), 0u) << printed.err;
     EXPECT_NE(printed.err.find("address 100"), std::string::npos) << printed.err;

@@ -48,6 +48,10 @@ class Factory : public LinkTest {
         ASSERT_TRUE(link.BackupDescending);
         bus.writes.clear();
     }
+    // Reports up to the calibration cells, which come back cleared, and `after` more.
+    void streamPastCalibrationCells(int after, int egtByte) {
+        stream((2 - next % 256 + 256) % 256 + 1 + after, 3, egtByte);
+    }
     void stream(int n, int current = 3, int egtByte = 0) {
         std::vector<Report> reports;
         for (int i = 0; i < n; ++i) {
@@ -129,7 +133,7 @@ TEST_F(Factory, TemperatureCalibrationReadsTheUncorrectedTemperature) {
     EXPECT_EQ(SlotAt(last(), 0), Slot(1, 0, 1));
     EXPECT_EQ(SlotAt(last(), 1), Slot(2, 0, 2));
     EXPECT_EQ(last()[31], 0);
-    stream(3, 3, 15);  // 60 degrees C
+    streamPastCalibrationCells(3, 15);  // 60 degrees C
     EXPECT_EQ(bus.writes.size(), 1u);
     stream(1, 3, 15);
     ASSERT_EQ(bus.writes.size(), 2u);
@@ -139,14 +143,14 @@ TEST_F(Factory, TemperatureCalibrationReadsTheUncorrectedTemperature) {
     // Too cold for the ambient given: 0 is written after "Error"; 255 at the top.
     bus.writes.clear();
     w->Command4->click();
-    stream(4, 3, 5);  // 20 degrees C
+    streamPastCalibrationCells(4, 5);  // 20 degrees C
     ASSERT_EQ(bus.writes.size(), 2u);
     EXPECT_EQ(rig.lastMessage(), "Error");
     EXPECT_EQ(SlotAt(last(), 0), Slot(1, 0, 1));
     bus.writes.clear();
     w->Text1->setText("none");
     w->Command4->click();
-    stream(4, 3, 255);
+    streamPastCalibrationCells(4, 255);
     EXPECT_EQ(SlotAt(last(), 0), Slot(1, 255, 0));
     EXPECT_EQ(SlotAt(last(), 1), Slot(2, 255, 1));
 }
@@ -271,15 +275,32 @@ TEST_F(Factory, HardwareTestOfADownwardUnitAndItsClamps) {
     EXPECT_EQ(rig.status, OpStatus::Done);
 }
 
-TEST_F(Factory, AZeroReadingEndsTheTestAndALostUnitNamesWhatWasWritten) {
+TEST_F(Factory, AnEarlyEndLeavesTheUnitAtRestAndALostUnitNamesWhatWasWritten) {
     ASSERT_TRUE(rig.start([&](Services s) { return HardwareTest(s, settings, {}); }));
     stream(10, 30);  // 30 x 4 + 2 = 122, clamped to 80
     EXPECT_EQ(SlotAt(last(), 0), Slot(241, 80, 66));
-    stream(15, 0);
-    EXPECT_EQ(rig.status, OpStatus::Done);
-    EXPECT_EQ(bus.writes.size(), 2u);  // no factor
+    stream(15, 0);  // no current at step 3: no factor, and the unit put back as a whole test does
+    EXPECT_EQ(rig.status, OpStatus::Refused);
+    ASSERT_EQ(bus.writes.size(), 3u);
+    EXPECT_EQ(SlotAt(last(), 0), Slot(88, 0, 88));
+    EXPECT_EQ(SlotAt(last(), 1), Slot(70, 40, 110));
+    EXPECT_EQ(SlotAt(last(), 2), Slot(87, 1, 88));
+    EXPECT_EQ(rig.lastMessage(),
+              "The hardware test read no current at step 3; the unit was put back at rest.");
+
+    // Cancelled on a downward unit: its test cell goes back to 255.
+    downward();
+    ASSERT_TRUE(rig.start([&](Services s) { return HardwareTest(s, settings, {}); }));
+    stream(10, 5);
+    link.Operation.cancel();
+    Settle(link);
+    EXPECT_EQ(rig.status, OpStatus::Stopped);
+    EXPECT_EQ(SlotAt(last(), 1), Slot(79, 255, 78));
 
     bus.writes.clear();
+    falling = false;
+    next = 0;
+    stream(10);
     ASSERT_TRUE(rig.start([&](Services s) { return HardwareTest(s, settings, {}); }));
     stream(10, 5);
     bus.unplug("unit");

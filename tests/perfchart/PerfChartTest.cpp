@@ -382,5 +382,5 @@ TEST(ChartCommands, ShowPrintAndRecordOnTheSimulatedUnit) {
     EXPECT_EQ(ran.status, 3);
     EXPECT_NE(ran.err.find("bench.nvm:1: "), std::string::npos) << ran.err;
     EXPECT_FALSE(QFile::exists(dir.filePath("d.pdf")));
-    EXPECT_EQ(RunNorva({"chart", "show", nvm}).status, 2);
+    EXPECT_EQ(RunNorva({"chart", "show", nvm}).status, 64);
 }

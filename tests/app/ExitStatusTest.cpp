@@ -1,0 +1,197 @@
+// Every command's ways to fail, run from the outside against the table of exit statuses that
+// --help and the README give: the same cause, the same status, and a line that says which.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "support/Program.h"
+
+using namespace norva::testing;
+
+namespace {
+
+struct Case {
+    std::vector<const char*> args;  // {dir} is a folder of test files; {unit} a unit
+    int status;
+    const char* says;  // a part of what is printed on standard error
+};
+
+// The units: at full rate, the other kind, none at all (nothing listens on port 1), and one
+// whose engine stays cold (its EGT reads near the ambient).
+QString Expand(const char* arg, const QString& dir) {
+    QString text = QString::fromUtf8(arg);
+    text.replace("{dir}", dir);
+    text.replace("{unit}", "sim:rate=1000");
+    text.replace("{down}", "sim:falling:rate=1000");
+    text.replace("{cold}", "sim:rate=1000:engine=off");
+    return text;
+}
+
+const char* const kNone[] = {"--device", "tcp:127.0.0.1:1", "--unit-wait", "0.2"};
+constexpr const char* kNoUnit = "no unit was found within 0.2 s";
+constexpr const char* kNoFolder = "/nonexistent/out: its folder does not exist";
+
+class ExitStatus : public ::testing::TestWithParam<Case> {
+  protected:
+    static void SetUpTestSuite() {
+        dir_ = new QTemporaryDir;
+        const auto write = [](const char* name, const QByteArray& text) {
+            QFile f(dir_->filePath(name));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(text);
+        };
+        QByteArray clone, other, params, ramps;
+        for (int a = 16; a < 256; ++a) clone += "1\r\n";
+        other = clone;
+        other.replace(0, 1, "2");
+        for (int i = 0; i < 71; ++i) params += "1\r\n";
+        for (int i = 0; i < 34; ++i) ramps += "40\r\n";
+        write("good.nvc", clone);
+        write("other.nvc", other);
+        write("bad.nvc", "12\r\n300\r\n");
+        write("good.nrv", params);
+        write("good.rmp", ramps);
+        write("bad.rmp", "1\r\n");
+    }
+    static void TearDownTestSuite() { delete dir_; }
+    static QTemporaryDir* dir_;
+};
+QTemporaryDir* ExitStatus::dir_ = nullptr;
+
+TEST_P(ExitStatus, SameCauseSameStatus) {
+    const Case& c = GetParam();
+    QStringList args;
+    for (const char* arg : c.args) args << Expand(arg, dir_->path());
+    const Ran ran = RunNorva(args);
+    EXPECT_EQ(ran.status, c.status) << ran.err;
+    EXPECT_NE(ran.err.find(Expand(c.says, dir_->path()).toStdString()), std::string::npos)
+        << ran.err;
+    EXPECT_EQ(QDir(dir_->path()).entryList(QDir::Files).size(), 6);  // no file was written
+}
+
+std::vector<Case> Cases() {
+    std::vector<Case> cases = {
+        // A command line that cannot be run.
+        {{"--bogus"}, 64, "not expected: --bogus"},
+        {{"timers", "reset"}, 64, "timers needs clear-all or clear-service"},
+        {{"factory", "menus", "sideways"}, 64, "Try 'norva factory menus --help'."},
+        {{"timechart", "x.txt"}, 64, "timechart needs --png OUT.png or --pdf OUT.pdf"},
+        {{"monitor", "--reports", "0"}, 64, "--reports needs a positive whole number"},
+        // 1: the two sides differ.
+        {{"diff", "{dir}/good.nvc", "{dir}/other.nvc"}, 1, ""},
+        // 3: a bad file or entry, and nothing sent.
+        {{"--device", "{unit}", "clone", "write", "{dir}/bad.nvc"}, 3, "{dir}/bad.nvc:2: "},
+        {{"--device", "{unit}", "ramps", "write", "{dir}/bad.rmp"}, 3, "{dir}/bad.rmp"},
+        {{"--device", "{cold}", "factory", "fast-setup", "{dir}/none.nvc"}, 3, "no such file"},
+        {{"--device", "{down}", "serial", "70000"}, 3, "70000"},
+        {{"--device", "{unit}", "factory", "max-rpm", "fast"}, 3, "\"fast\" is no speed"},
+        {{"--device", "{unit}", "factory", "cal-temp", "abc"}, 3, "not 'abc'"},
+        {{"summary", "--image", "{dir}/bad.nvc"}, 3, "{dir}/bad.nvc:2: "},
+        {{"ramps", "show", "{dir}/none.rmp"}, 3, "{dir}/none.rmp"},
+        {{"timechart", "{dir}/none.txt", "--png", "{dir}/c.png"}, 3, "{dir}/none.txt"},
+        {{"runlog", "convert", "{dir}/none.buf", "{dir}/o.txt"}, 3, "{dir}/none.buf"},
+        {{"runlog", "runs", "{dir}/none.txt"}, 3, "{dir}/none.txt"},
+        {{"chart", "print", "{dir}/none.nvm", "--pdf", "{dir}/c.pdf"}, 3, "{dir}/none.nvm"},
+        {{"chart", "show", "{dir}/none.nvm", "--png", "{dir}/c.png"}, 3, "{dir}/none.nvm"},
+        {{"diff", "{dir}/none.nvc", "{dir}/good.nvc"}, 3, "{dir}/none.nvc"},
+        // 3: an output that cannot be made, refused before the unit is looked for.
+        {{"--device", "{unit}", "clone", "save", "/nonexistent/out"}, 3, kNoFolder},
+        {{"--device", "{unit}", "params", "save", "/nonexistent/out"}, 3, kNoFolder},
+        {{"--device", "{unit}", "ramps", "read", "/nonexistent/out"}, 3, kNoFolder},
+        {{"--device", "{unit}", "download", "/nonexistent/out"}, 3, kNoFolder},
+        {{"--device", "{unit}", "chart", "record", "/nonexistent/out"}, 3, kNoFolder},
+        {{"--screenshot", "/nonexistent/out"}, 3, kNoFolder},
+        {{"ramps", "show", "{dir}/good.rmp", "--png", "/nonexistent/out"}, 3, kNoFolder},
+        {{"timechart", "{dir}/none.txt", "--pdf", "/nonexistent/out"}, 3, kNoFolder},
+        {{"runlog", "convert", "{dir}/none.buf", "/nonexistent/out"}, 3, kNoFolder},
+        {{"chart", "print", "{dir}/none.nvm", "--pdf", "/nonexistent/out"}, 3, kNoFolder},
+        {{"chart", "show", "{dir}/none.nvm", "--png", "/nonexistent/out"}, 3, kNoFolder},
+        // 4: refused by the unit, or a check that failed.
+        {{"--device", "{down}", "params", "write", "{dir}/good.nrv"}, 4, "Norva Write Protected"},
+        {{"--device", "{unit}", "serial", "5"}, 4, "keeps no serial number or timers"},
+        {{"--device", "{unit}", "timers", "clear-all"}, 4, "keeps no serial number or timers"},
+        {{"--device", "{unit}", "timers", "clear-service"}, 4, "keeps no serial number"},
+        {{"--device", "{cold}", "factory", "cal-temp", "300"}, 4, "norva: Error"},
+    };
+    // 2: no unit, for every command that needs one.
+    const std::vector<std::vector<const char*>> unitCommands = {
+        {"summary"},
+        {"clone", "save", "{dir}/o.nvc"},
+        {"clone", "write", "{dir}/good.nvc"},
+        {"params", "save", "{dir}/o.nrv"},
+        {"params", "write", "{dir}/good.nrv"},
+        {"serial", "5"},
+        {"timers", "clear-all"},
+        {"timers", "clear-service"},
+        {"factory", "max-rpm", "100"},
+        {"factory", "menus", "full"},
+        {"factory", "start-mode", "gas"},
+        {"factory", "cal-temp"},
+        {"factory", "fast-setup", "{dir}/good.nvc"},
+        {"factory", "hardware-test"},
+        {"ramps", "read", "{dir}/o.rmp"},
+        {"ramps", "write", "{dir}/good.rmp"},
+        {"download", "{dir}/o.txt"},
+        {"chart", "record", "{dir}/o.nvm"},
+        {"diff", "{dir}/good.nvc"},
+    };
+    for (const auto& command : unitCommands) {
+        Case c{{std::begin(kNone), std::end(kNone)}, 2, kNoUnit};
+        c.args.insert(c.args.end(), command.begin(), command.end());
+        cases.push_back(c);
+    }
+    return cases;
+}
+
+std::string Name(const ::testing::TestParamInfo<Case>& info) {
+    std::string name;
+    for (const char* arg : info.param.args)
+        for (const char* p = arg; *p; ++p)
+            if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
+    return std::to_string(info.index) + "_" + name.substr(0, 40);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, ExitStatus, ::testing::ValuesIn(Cases()), Name);
+
+// A signal in any wait ends the command at once with one line: 130 for Ctrl-C, 143 for SIGTERM.
+TEST(ExitStatusOnASignal, EveryWaitEndsAtOnceAndSaysWhatStopped) {
+    QTemporaryDir dir;
+    struct Interrupted {
+        QStringList args;
+        int signal;
+        const char* says;
+    } const cases[] = {
+        {{"--device", "tcp:127.0.0.1:1", "--unit-wait", "60", "clone", "save", dir.filePath("o")},
+         SIGTERM,
+         "norva: Cancelled while waiting for the unit.\n"},
+        {{"--device", "sim:rate=5", "summary"},
+         SIGINT,
+         "norva: Cancelled while waiting for the unit's configuration ("},
+        {{"--device", "sim:rate=5", "params", "save", dir.filePath("o.nrv")},
+         SIGINT,
+         "norva: Cancelled while reading address "},
+        {{"--device", "sim:rate=5", "monitor"}, SIGINT, ""},
+    };
+    for (const Interrupted& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", dir.filePath("data"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(NORVA_PROGRAM), c.args);
+        ASSERT_TRUE(process.waitForStarted());
+        process.waitForFinished(1500);  // long enough to be waiting
+        ASSERT_EQ(process.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(process.processId()), c.signal);
+        ASSERT_TRUE(process.waitForFinished(15000));
+        EXPECT_EQ(process.exitCode(), 128 + c.signal);
+        EXPECT_NE(process.readAllStandardError().toStdString().find(c.says), std::string::npos);
+        EXPECT_FALSE(QFile::exists(dir.filePath("o.nrv")));
+    }
+}
+
+}  // namespace
