@@ -33,22 +33,6 @@ TEST(CommandLine, MonitorOptions) {
     EXPECT_DOUBLE_EQ(line->monitorOptions.seconds, 2.5);
 }
 
-TEST(CommandLine, BadArgumentsSayWhatIsWrong) {
-    std::string error;
-    EXPECT_FALSE(Parse({"monitor", "--reports", "2.5"}, &error));
-    EXPECT_NE(error.find("--reports"), std::string::npos);
-    EXPECT_FALSE(Parse({"monitor", "--reports", "0"}, &error));
-    EXPECT_FALSE(Parse({"monitor", "--seconds", "-1"}, &error));
-    EXPECT_FALSE(Parse({"monitor", "--seconds", "nan"}, &error));
-    EXPECT_FALSE(Parse({"monitor", "--reports", "5", "--seconds", "1"}, &error));
-    EXPECT_NE(error.find("not both"), std::string::npos);
-    EXPECT_FALSE(Parse({"--csv"}, &error));  // only after monitor
-    EXPECT_FALSE(Parse({"--device"}, &error));
-    EXPECT_NE(error.find("--device"), std::string::npos);
-    EXPECT_FALSE(Parse({"--device", "usb"}, &error));
-    EXPECT_NE(error.find("unknown device 'usb'"), std::string::npos);
-}
-
 TEST(CommandLine, OptionsInAnyOrderAfterTheCommandAndAHelpForEach) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"clone", "write", "--dry-run", "unit.nvc", "--device", "sim"},
@@ -103,21 +87,14 @@ TEST(DeviceChoice, AllThreeWaysToReachAUnit) {
     }
 }
 
-TEST(CommandLine, SummaryOfAUnitOrOfAFile) {
-    auto line = Parse({"--device", "sim:falling", "summary"});
+TEST(CommandLine, SummaryOfAUnitOrOfAFileNotBoth) {
+    auto line = Parse({"summary", "--image", "unit.nvc"});
     ASSERT_TRUE(line);
     EXPECT_EQ(line->command, Command::Summary);
-    EXPECT_TRUE(line->device.sim.falling);
-    EXPECT_TRUE(line->summaryImage.empty());
-    line = Parse({"summary", "--image", "unit.nvc"});
-    ASSERT_TRUE(line);
     EXPECT_EQ(line->summaryImage, "unit.nvc");
-
     std::string error;
     EXPECT_FALSE(Parse({"--device", "sim", "summary", "--image", "unit.nvc"}, &error));
     EXPECT_NE(error.find("--device"), std::string::npos);
-    EXPECT_FALSE(Parse({"--image", "unit.nvc"}, &error));
-    EXPECT_FALSE(Parse({"summary", "--image"}, &error));
     EXPECT_FALSE(Parse({"monitor", "summary"}, &error));
     EXPECT_FALSE(Parse({"--screenshot", "a.png", "summary"}, &error));
 }

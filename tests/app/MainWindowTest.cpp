@@ -84,19 +84,6 @@ TEST_F(MainWindowTest, FreshMachineOpensAtTheDesignSizeWithTheFactoryMenusHidden
     EXPECT_EQ(window->Donw->text(), "&Download ");
 }
 
-TEST_F(MainWindowTest, StoredGeometryIsKeptWithinItsLimits) {
-    writeIni("[FormSize]\r\nForm1W=12000\r\nForm1H=4000\r\nForm1L=500\r\nForm1T=3000\r\n");
-    open();
-    EXPECT_NEAR(window->width() * 15, 10000, 7.5);
-    EXPECT_NEAR(window->height() * 15, 5000, 7.5);
-    EXPECT_NEAR(window->x() * 15, 1000, 7.5);
-    EXPECT_NEAR(window->y() * 15, 3000, 7.5);
-    app.reset();
-    writeIni("[FormSize]\r\nForm1W=3000\r\n");
-    open();
-    EXPECT_NEAR(window->width() * 15, 4000, 7.5);
-}
-
 TEST_F(MainWindowTest, AccessLevelOpensTheFactoryMenus) {
     writeIni("[Color]\r\nActual=741\r\n");
     open();

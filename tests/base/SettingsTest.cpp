@@ -128,13 +128,6 @@ TEST_F(ConfigTest, ValuesAreCutAt74CharactersAndAtTheFirstNul) {
     EXPECT_EQ(ReadConfig(path()).ChartRefresh, 250.0f);
 }
 
-TEST(NormString, CutsAtTheFirstNul) {
-    EXPECT_EQ(NormString("abc"), "abc");
-    EXPECT_EQ(NormString(std::string_view("ab\0c", 4)), "ab");
-    EXPECT_EQ(NormString(std::string_view("\0abc", 4)), "");
-    EXPECT_EQ(NormString(""), "");
-}
-
 TEST_F(ConfigTest, ADecimalCommaIsReadAndAPeriodWrittenBack) {
     write(
         "[Thrust]\nCalibration=1,5\nZero=-0,25\n[Gauges]\nTemp.Max=850.5\nPres.Max=1,4\n"

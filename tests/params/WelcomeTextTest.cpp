@@ -161,16 +161,3 @@ TEST_F(WelcomeWrite, ReadNeedsTheImage) {
     EXPECT_EQ(dialogs.messages().size(), 1u);
 }
 
-TEST_F(WelcomeWrite, OpensAtItsDesignSizeAndScalesWhenEnlarged) {
-    EXPECT_EQ(window.size(), QSize(178, 96));  // 2676 x 1440 twips
-    QResizeEvent design(window.size(), {});
-    QCoreApplication::sendEvent(&window, &design);
-    EXPECT_NEAR(window.Text1->font().pointSizeF(), 12, 0.1);
-    EXPECT_NEAR(window.Command1->font().pointSizeF(), 8, 0.1);
-    window.resize(356, 192);
-    QResizeEvent twice(window.size(), {});
-    QCoreApplication::sendEvent(&window, &twice);
-    EXPECT_NEAR(window.Text1->font().pointSizeF(), 24, 0.2);
-    EXPECT_EQ(window.Command2->geometry().right() + 1, 2 * (1440 + 1092) / 15);
-}
-

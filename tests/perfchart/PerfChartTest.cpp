@@ -377,10 +377,4 @@ TEST(ChartCommands, ShowPrintAndRecordOnTheSimulatedUnit) {
         }
     EXPECT_GT(blue, 20);
 
-    WriteFile(nvm, "1,2,3\r\n");
-    ran = RunNorva({"chart", "print", nvm, "--pdf", dir.filePath("d.pdf")});
-    EXPECT_EQ(ran.status, 3);
-    EXPECT_NE(ran.err.find("bench.nvm:1: "), std::string::npos) << ran.err;
-    EXPECT_FALSE(QFile::exists(dir.filePath("d.pdf")));
-    EXPECT_EQ(RunNorva({"chart", "show", nvm}).status, 64);
 }

@@ -60,16 +60,6 @@ TEST(CanvasWidget, FaceIsDrawnOnceForEachSizeAndNeedlesOnTop) {
     EXPECT_EQ(dial.faceDraws, draws + 1);
 }
 
-TEST(CanvasWidget, RedrawFaceOnRequest) {
-    Dial dial;
-    CanvasWidget w;
-    w.resize(100, 100);
-    w.setFaceDrawing([&](Canvas& c) { dial.face(c); });
-    const int draws = dial.faceDraws;
-    w.redrawFace();
-    EXPECT_EQ(dial.faceDraws, draws + 1);
-}
-
 TEST(CanvasWidget, PiecesDrawnOnTheFaceStay) {
     CanvasWidget w;
     w.resize(100, 100);
@@ -87,13 +77,3 @@ TEST(CanvasWidget, PiecesDrawnOnTheFaceStay) {
     EXPECT_EQ(img.pixelColor(50, 50), QColor(Qt::red));
 }
 
-TEST(CanvasWidget, ShowsOnScreenWithoutComplaint) {
-    Dial dial;
-    CanvasWidget w;
-    w.setFaceDrawing([&](Canvas& c) { dial.face(c); });
-    w.setOverlayDrawing([&](Canvas& c) { dial.needle(c); });
-    w.resize(120, 120);
-    w.show();
-    const QImage grabbed = w.grab().toImage();
-    EXPECT_EQ(grabbed.pixelColor(grabbed.width() / 2 + 30, grabbed.height() / 2), QColor(Qt::red));
-}
