@@ -66,6 +66,11 @@ TEST(UnitCommand, BackupAndRestoreOnBothKindsOfUnit) {
         const QString backup = QString::fromStdString(
             ran.err.substr(at + kept.size(), ran.err.find('\n', at) - at - kept.size()));
         EXPECT_EQ(Read(backup), saved);
+        // The path is the one typed: no extension is added to it.
+        const QString typed = clone.chopped(4);
+        ran = RunNorva({"--device", unit, "clone", "write", typed});
+        EXPECT_EQ(ran.status, 3);
+        EXPECT_EQ(ran.err, "norva: " + typed.toStdString() + ": no such file. Nothing was sent.\n");
         // Without a backup the changes are still listed: here there are none.
         ran = RunNorva({"--device", unit, "clone", "write", clone, "--no-backup"});
         EXPECT_EQ(ran.status, 0);
@@ -116,8 +121,9 @@ TEST(UnitCommand, FactoryCommandsOnBothKindsOfUnit) {
     ran = RunNorva({"--device", "sim:falling:rate=1000:engine=off", "factory", "hardware-test"});
     EXPECT_EQ(ran.status, 0) << ran.err;
     EXPECT_EQ(ran.out, "offset= 4 Factor= 237\n");
-    ran = RunNorva({"--device", "sim:rate=1000", "factory", "max-rpm", "120"});
+    ran = RunNorva({"--device", "sim:rate=1000", "factory", "max-rpm", "300"});
     EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(ran.err, "norva: max-rpm 300: 255 was written, the largest the unit takes.\n");
     ran = RunNorva({"--device", "sim:falling:rate=1000", "factory", "start-mode", "kero"});
     EXPECT_EQ(ran.status, 0) << ran.err;
     QTemporaryDir dir;
