@@ -11,6 +11,7 @@
 #include "app/App.h"
 #include "compare/DifferencesWindow.h"
 #include "link/Link.h"
+#include "link/hid/TcpBackend.h"
 #include "mainwin/MainWindow.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
@@ -40,10 +41,14 @@ class MainWindowTest : public ::testing::Test {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
     }
-    void open() {
+    // On a scripted bus unless another backend is given.
+    void open(std::unique_ptr<HidBackend> backend = nullptr) {
         app.reset();
-        auto backend = std::make_unique<FakeBackend>();
-        bus = backend.get();
+        if (!backend) {
+            auto fake = std::make_unique<FakeBackend>();
+            bus = fake.get();
+            backend = std::move(fake);
+        }
         AppOptions options;
         options.settingsPath = ini;
         options.dialogs = std::make_unique<ScriptedDialogs>();
@@ -353,9 +358,18 @@ TEST_F(MainWindowTest, NoUnitForAFewSecondsSaysHowToGoOn) {
     EXPECT_FALSE(window->NoUnitHint->isHidden());
     EXPECT_TRUE(window->NoUnitHint->text().contains("--device sim"));
     EXPECT_TRUE(window->NoUnitHint->text().contains("udev rule"));
+    // A unit the system refuses: why, and what to do, as the backend tells it.
+    bus->problem = "NORVA unit found at /dev/hidraw3, but this user may not open it.\n";
+    link().PollTick();
+    EXPECT_EQ(window->NoUnitHint->text(),
+              "NORVA unit found at /dev/hidraw3, but this user may not open it.");
     bus->add("unit").reports.push_back(StreamReport(0, 0));
     link().PollTick();
     EXPECT_TRUE(window->NoUnitHint->isHidden());
+
+    open(std::make_unique<TcpBackend>("127.0.0.1", 1));  // nothing listens on port 1
+    for (now = 0; now <= MainWindow::kNoUnitHintMs; now += 500) link().PollTick();
+    EXPECT_TRUE(window->NoUnitHint->text().startsWith("Nothing answers at 127.0.0.1:1."));
 }
 
 TEST_F(MainWindowTest, FileMenusRunTheirOperationsAndEscapeCancelsThem) {
