@@ -281,6 +281,15 @@ void MainWindow::buildMenus() {
     Advanced = manu->addAction(QStringLiteral("&Advanced"));
     Versio = bar->addAction(QStringLiteral("V1.1"));
 
+    // The keys every desktop program takes; Ctrl+Q from any of the program's windows, as
+    // "&Exit" quits them all.
+    Save->setShortcut(QKeySequence::Save);
+    // The platform's quit key, and Ctrl+Q where it has none (Windows' key scheme names none).
+    QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!quit.contains(QKeySequence(Qt::CTRL | Qt::Key_Q))) quit.append(Qt::CTRL | Qt::Key_Q);
+    exit->setShortcuts(quit);
+    exit->setShortcutContext(Qt::ApplicationShortcut);
+
     // The windows and operations behind these arrive in later steps; until then the items are
     // shown but cannot be chosen.
     for (QAction* a : {PGraph, TGraph, Rampas, Donw, Advanced, Compare}) a->setEnabled(false);

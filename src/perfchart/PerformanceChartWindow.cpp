@@ -213,12 +213,15 @@ void PerformanceChartWindow::buildControls() {
     });
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    connect(file->addAction(QStringLiteral("&Save measures to file")), &QAction::triggered, this,
-            &PerformanceChartWindow::SaveMeasures);
-    connect(file->addAction(QStringLiteral("&Display measures from file")), &QAction::triggered,
-            this, &PerformanceChartWindow::DisplayMeasures);
-    connect(file->addAction(QStringLiteral("&Print measures from File")), &QAction::triggered, this,
-            &PerformanceChartWindow::PrintMeasures);
+    QAction* save = file->addAction(QStringLiteral("&Save measures to file"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &PerformanceChartWindow::SaveMeasures);
+    QAction* display = file->addAction(QStringLiteral("&Display measures from file"));
+    display->setShortcut(QKeySequence::Open);
+    connect(display, &QAction::triggered, this, &PerformanceChartWindow::DisplayMeasures);
+    QAction* print = file->addAction(QStringLiteral("&Print measures from File"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &PerformanceChartWindow::PrintMeasures);
     connect(file->addAction(QStringLiteral("&Clear Graph")), &QAction::triggered, this,
             &PerformanceChartWindow::ClearGraph);
     connect(file->addAction(QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);

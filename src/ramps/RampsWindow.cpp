@@ -125,6 +125,8 @@ void RampsWindow::buildControls() {
     Command2 = new QPushButton(QStringLiteral("Save File"), this);
     Command3 = new QPushButton(QStringLiteral("Read NORVA"), this);
     Command4 = new QPushButton(QStringLiteral("Write to NORVA"), this);
+    Command1->setShortcut(QKeySequence::Open);
+    Command2->setShortcut(QKeySequence::Save);
 
     const std::pair<QWidget*, TwipRect> places[] = {
         {Picture1, {360, 240, 2796, 1332}},  {Text51, {120, 1800, 3012, 2412}},

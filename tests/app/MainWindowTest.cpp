@@ -15,6 +15,8 @@
 #include "mainwin/MainWindow.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
+#include "perfchart/PerformanceChartWindow.h"
+#include "ramps/RampsWindow.h"
 #include "runlog/TimeChartWindow.h"
 #include "support/FakeBackend.h"
 #include "support/LinkFixture.h"
@@ -370,6 +372,32 @@ TEST_F(MainWindowTest, NoUnitForAFewSecondsSaysHowToGoOn) {
     open(std::make_unique<TcpBackend>("127.0.0.1", 1));  // nothing listens on port 1
     for (now = 0; now <= MainWindow::kNoUnitHintMs; now += 500) link().PollTick();
     EXPECT_TRUE(window->NoUnitHint->text().startsWith("Nothing answers at 127.0.0.1:1."));
+}
+
+TEST_F(MainWindowTest, CtrlPPrintsCtrlSSavesAndCtrlQQuitsFromAnyWindow) {
+    writeIni("[Color]\r\nActual=742\r\n");
+    open();
+    window->show();
+    const auto press = [](QWidget* w, Qt::Key key) {
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, key, Qt::ControlModifier);
+    };
+    window->TGraph->trigger();
+    press(app->timeChartWindow(), Qt::Key_P);
+    EXPECT_EQ(dialogs().calls(DialogCall::Kind::Printer).size(), 1u);
+    press(app->timeChartWindow(), Qt::Key_S);
+    EXPECT_EQ(dialogs().calls(DialogCall::Kind::SaveFile).size(), 1u);
+    window->Rampas->trigger();
+    press(app->rampsWindow(), Qt::Key_S);
+    EXPECT_EQ(dialogs().calls(DialogCall::Kind::SaveFile).size(), 2u);
+    window->PGraph->trigger();
+    press(app->performanceChartWindow(), Qt::Key_S);
+    EXPECT_EQ(dialogs().calls(DialogCall::Kind::SaveFile).size(), 3u);
+
+    press(app->performanceChartWindow(), Qt::Key_Q);
+    EXPECT_TRUE(iniText().contains("R.P.M.Max=250")) << iniText().toStdString();  // as "&Exit"
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, FileMenusRunTheirOperationsAndEscapeCancelsThem) {
