@@ -111,6 +111,7 @@ void MainWindow::onDispatched() {
 }
 
 void MainWindow::onPolled() {
+    nameLiveControls();
     // A unit that stays away gets a word on how to go on, in place of the empty terminal.
     if (link_.DeviceDetected) {
         unitMissingSinceMs_ = -1;
@@ -130,6 +131,19 @@ void MainWindow::onPolled() {
         Autostart->setVisible(false);
     else if (link_.BackupByteCount > 3)
         Autostart->setVisible(true);
+}
+
+// Screen readers get the values with the controls' names. Renewed at the poll tick, not with
+// every report: a unit may send a thousand a second.
+void MainWindow::nameLiveControls() {
+    const LiveTexts n = MakeLiveNames(valuesShown_ ? shownTexts_ : LiveTexts{});
+    const std::pair<QWidget*, const QString&> names[] = {
+        {Picture4, n.speed},     {Label5, n.speed},   {Picture3, n.temperature},
+        {Label9, n.temperature}, {Picture1, n.stick}, {Text1, n.stick},
+        {Picture2, n.pump},      {Text2, n.pump},     {Label6, n.current},
+        {Label7, n.voltage},     {Label11, n.line1},  {Label2, n.line2}};
+    for (const auto& [widget, name] : names)
+        if (widget->accessibleName() != name) widget->setAccessibleName(name);
 }
 
 MainWindow::~MainWindow() = default;
@@ -255,6 +269,7 @@ void MainWindow::buildControls() {
     layout_.add(NoUnitHint, {120, 3300, 4800, 1240}, 7);
 
     surface->resized = [this, surface] { LayoutControls(surface->size()); };
+    nameLiveControls();
 }
 
 void MainWindow::buildMenus() {
@@ -378,6 +393,8 @@ void MainWindow::ShowLiveValues() {
     Label7->setText(t.voltage);
     Label11->setText(t.line1);
     Label2->setText(t.line2);
+    shownTexts_ = t;
+    valuesShown_ = true;
 }
 
 void MainWindow::closeForExit() {

@@ -200,6 +200,8 @@ void PerformanceChartWindow::buildControls() {
     Label3->setStyleSheet(QStringLiteral("color: rgb(255,0,0);"));
     Label4->setStyleSheet(QStringLiteral("color: rgb(0,192,0);"));
     layout_.add(Picture1, {192, 480, 8316, 4440});
+    Picture1->setAccessibleName(QStringLiteral("Performance chart"));
+    Label5->setBuddy(Text1);  // names the thrust field for screen readers
     layout_.add(Label2, {48, 144, 1452, 300}, kLabelPoints);
     layout_.add(Label3, {7488, 240, 1020, 252}, kLabelPoints);
     layout_.add(Label1, {3552, 4992, 1962, 372}, kLabelPoints);

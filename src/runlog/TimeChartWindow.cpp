@@ -123,6 +123,10 @@ void TimeChartWindow::buildControls() {
     layout_.add(Readout, {192, 4960, 8316, 300}, 8);
     for (QLabel* label : {startLabel, endLabel})
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The captions name their fields for screen readers.
+    startLabel->setBuddy(Text2);
+    endLabel->setBuddy(Text1);
+    Picture1->setAccessibleName(QStringLiteral("Time chart"));
     layout_.add(startLabel, {0, 5425, 1440, 300}, kBoxPoints);
     layout_.add(Text2, {1500, 5425, 500, 300}, kBoxPoints);
     layout_.add(endLabel, {2040, 5425, 1200, 300}, kBoxPoints);
@@ -183,6 +187,7 @@ QWidget* TimeChartWindow::buildRunList() {
     RunList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     RunList->header()->setStretchLastSection(false);
     RunList->setMinimumWidth(220);
+    RunList->setAccessibleName(QStringLiteral("Engine runs"));
     RunNote = new QLabel;
     RunNote->setWordWrap(true);
     column->addWidget(RunList);
