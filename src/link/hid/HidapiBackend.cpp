@@ -76,8 +76,11 @@ UdevRule UdevRuleFor(const std::string& programDir) {
     // Installing puts the program in PREFIX/bin; a build tree is never named so.
     if (!programDir.empty() && dir.filename() == "bin") {
         const std::filesystem::path rules(NORVA_UDEV_RULES_DIR);
-        const auto folder = rules.is_absolute() ? rules : dir.parent_path() / rules;
-        return {(folder / "70-norva.rules").lexically_normal().string(), true};
+        const auto folder =
+            (rules.is_absolute() ? rules : dir.parent_path() / rules).lexically_normal();
+        // Under another prefix (/usr/local) the rule lies where udev does not look: copied then.
+        const bool read = folder == "/usr/lib/udev/rules.d" || folder == "/lib/udev/rules.d";
+        return {(folder / "70-norva.rules").string(), read};
     }
     return {NORVA_SOURCE_RULE, false};
 }

@@ -17,7 +17,7 @@ namespace norva {
 // The udev rule that lets the user at the seat open the unit.
 struct UdevRule {
     std::string path;
-    bool installed = false;  // put in place with the program, where udev reads it
+    bool installed = false;  // put where udev reads it when the program was installed
 };
 // The rule for the program that runs from programDir: an installed program (in a bin folder)
 // has its own in the rules folder beside it; one run from a build tree names the source tree's.

@@ -25,6 +25,9 @@ TEST(HidapiPermissionAdvice, NamesTheInstalledRuleOrInstallsTheSourceTreesAndRep
     EXPECT_NE(text.find("cp " NORVA_SOURCE_DIR "/packaging/70-norva.rules /etc/udev/rules.d/\n"),
               std::string::npos);
     EXPECT_NE(text.find("udevadm control --reload-rules && udevadm trigger"), std::string::npos);
+    // Installed under /usr/local, where udev does not look for rules: copied from there.
+    text = PermissionHelpText("/dev/hidraw3", UdevRuleFor("/usr/local/bin"));
+    EXPECT_NE(text.find("cp /usr/local/lib/udev/rules.d/70-norva.rules /etc/"), std::string::npos);
 }
 
 TEST(HidapiBackendWithoutDevice, UnknownPathsAndHandlesFailQuietly) {
