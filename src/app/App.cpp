@@ -1,6 +1,7 @@
 #include "app/App.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 #include "compare/DifferencesWindow.h"
@@ -24,6 +25,15 @@ namespace {
 // Stands for the main window's progress label until the window exists.
 class MainWindowLabel : public NoProgress {};
 
+// The pictures rendered from the program's SVG at build time, built in: a PNG needs no image
+// plugin at run time.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/norva-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 // Qt's dialogs and the main window's progress label unless the caller brings its own.
 AppOptions WithWindows(AppOptions options) {
     if (!options.dialogs) options.dialogs = std::make_unique<QtDialogs>();
@@ -34,6 +44,9 @@ AppOptions WithWindows(AppOptions options) {
 
 App::App(std::unique_ptr<HidBackend> backend, AppOptions options)
     : Program(std::move(backend), WithWindows(std::move(options))) {
+    // Every window of the program shows its icon; the desktop entry is found by its name.
+    QGuiApplication::setWindowIcon(ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("norva"));
     mainWindow_ = std::make_unique<MainWindow>(*link_, *dialogs_, settings_, settingsPath_);
     if (auto* qt = dynamic_cast<QtDialogs*>(dialogs_.get())) qt->setParent(mainWindow_.get());
     bindMenus();

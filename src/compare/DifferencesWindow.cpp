@@ -14,6 +14,7 @@ DifferencesWindow::DifferencesWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     setWindowTitle(QStringLiteral("Compare with file"));
     text = new QPlainTextEdit(this);
     text->setReadOnly(true);
+    text->setAccessibleName(QStringLiteral("Differences"));
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     copy = new QPushButton(QStringLiteral("&Copy"), this);

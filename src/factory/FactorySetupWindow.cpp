@@ -46,6 +46,7 @@ void FactorySetupWindow::buildControls() {
     Command1 = new QPushButton(QStringLiteral("Set"), Frame10);
     Command4 = new QPushButton(QStringLiteral("Cal. temp AUTO"), this);
     Text1 = new QLineEdit(QStringLiteral("22"), this);
+    Text1->setAccessibleName(QStringLiteral("Ambient temperature (\u00B0C)"));
     Command2 = new QPushButton(QStringLiteral("Set restricted menus"), this);
     Command3 = new QPushButton(QStringLiteral("Set full acces menus"), this);
     Command5 = new QPushButton(QStringLiteral("Fast setup"), this);

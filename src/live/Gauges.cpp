@@ -1,5 +1,7 @@
 #include "live/Gauges.h"
 
+#include <algorithm>
+
 #include "base/NumberText.h"
 #include "live/GaugeGeometry.h"
 
@@ -82,6 +84,26 @@ LiveTexts MakeLiveTexts(const Link& link) {
     t.line1 = link.TerminalLine(0);
     t.line2 = link.TerminalLine(1);
     return t;
+}
+
+LiveTexts MakeLiveNames(const LiveTexts& shown) {
+    // The value without the unit sign the label ends with; the name spells its unit out.
+    const auto name = [](const QString& caption, QString value, int signLength,
+                         const QString& unit) {
+        value = value.chopped(std::min(signLength, int(value.size()))).trimmed();
+        return value.isEmpty() ? caption : caption + QLatin1Char(' ') + value + unit;
+    };
+    LiveTexts n;
+    n.speed = name(QStringLiteral("Engine speed"), shown.speed, 0, QStringLiteral(" RPM"));
+    n.temperature = name(QStringLiteral("Exhaust gas temperature"), shown.temperature, 2,
+                         QStringLiteral(" \u00B0C"));
+    n.stick = name(QStringLiteral("Stick position"), shown.stick, 0, {});
+    n.pump = name(QStringLiteral("Pump power"), shown.pump, 0, {});
+    n.current = name(QStringLiteral("Battery current"), shown.current, 1, QStringLiteral(" A"));
+    n.voltage = name(QStringLiteral("Battery voltage"), shown.voltage, 1, QStringLiteral(" V"));
+    n.line1 = name(QStringLiteral("Terminal line 1:"), shown.line1, 0, {});
+    n.line2 = name(QStringLiteral("Terminal line 2:"), shown.line2, 0, {});
+    return n;
 }
 
 QString ConnectionCaption(LinkState state) {

@@ -36,6 +36,10 @@ struct LiveTexts {
 };
 LiveTexts MakeLiveTexts(const Link& link);
 
+// What a screen reader says for each dial, bar and value label: what it shows, then the value
+// the texts show ("Engine speed 120,000 RPM"); the caption alone for empty texts.
+LiveTexts MakeLiveNames(const LiveTexts& shown);
+
 // The connection label: "Not connected" until the first poll, then "Disconnected" (red),
 // "Connected" (green) or "Downloading" (blue).
 QString ConnectionCaption(LinkState state);

@@ -39,7 +39,17 @@ class Surface : public QWidget {
     }
 };
 
-QString NoUnitHintText() {
+// Why no unit is there, for the device chosen: a unit the system refuses is explained with
+// what to do; one over TCP names the address that does not answer.
+QString NoUnitHintText(const HidBackend& backend) {
+    const std::string problem = backend.openProblem();
+    if (!problem.empty()) return QString::fromStdString(problem).trimmed();
+    const QString address = QString::fromStdString(backend.address());
+    if (!address.isEmpty())
+        return QStringLiteral(
+                   "Nothing answers at %1. Start the unit's server there (norva-sim --listen "
+                   "tcp:%1), or start the program with --device sim to try it.")
+            .arg(address);
     QString text = QStringLiteral("No unit found. Plug the NORVA unit in");
 #ifdef Q_OS_LINUX
     text += QStringLiteral(" (on Linux it needs the udev rule described in the README)");
@@ -101,21 +111,39 @@ void MainWindow::onDispatched() {
 }
 
 void MainWindow::onPolled() {
+    nameLiveControls();
     // A unit that stays away gets a word on how to go on, in place of the empty terminal.
     if (link_.DeviceDetected) {
         unitMissingSinceMs_ = -1;
         if (!NoUnitHint->isHidden()) NoUnitHint->hide();
     } else if (unitMissingSinceMs_ < 0) {
         unitMissingSinceMs_ = link_.nowMs();
-    } else if (link_.nowMs() - unitMissingSinceMs_ >= kNoUnitHintMs && NoUnitHint->isHidden()) {
-        NoUnitHint->show();
-        NoUnitHint->raise();
+    } else if (link_.nowMs() - unitMissingSinceMs_ >= kNoUnitHintMs) {
+        // Asked anew each time: a refused unit may be plugged in or fixed meanwhile.
+        NoUnitHint->setText(NoUnitHintText(link_.backend()));
+        if (NoUnitHint->isHidden()) {
+            NoUnitHint->show();
+            NoUnitHint->raise();
+        }
     }
     // "&Parameters": hidden for downward units, shown once an upward stream runs.
     if (link_.BackupDescending)
         Autostart->setVisible(false);
     else if (link_.BackupByteCount > 3)
         Autostart->setVisible(true);
+}
+
+// Screen readers get the values with the controls' names. Renewed at the poll tick, not with
+// every report: a unit may send a thousand a second.
+void MainWindow::nameLiveControls() {
+    const LiveTexts n = MakeLiveNames(valuesShown_ ? shownTexts_ : LiveTexts{});
+    const std::pair<QWidget*, const QString&> names[] = {
+        {Picture4, n.speed},     {Label5, n.speed},   {Picture3, n.temperature},
+        {Label9, n.temperature}, {Picture1, n.stick}, {Text1, n.stick},
+        {Picture2, n.pump},      {Text2, n.pump},     {Label6, n.current},
+        {Label7, n.voltage},     {Label11, n.line1},  {Label2, n.line2}};
+    for (const auto& [widget, name] : names)
+        if (widget->accessibleName() != name) widget->setAccessibleName(name);
 }
 
 MainWindow::~MainWindow() = default;
@@ -208,8 +236,10 @@ void MainWindow::buildControls() {
     Label16->setAlignment(Qt::AlignCenter);
     Label16->hide();  // shown by the file operations while they run
     ProgressLabel = Label16;
-    NoUnitHint = MakeLabel(s, NoUnitHintText(), kValueStyle);
+    NoUnitHint = MakeLabel(s, NoUnitHintText(link_.backend()), kValueStyle);
     NoUnitHint->setWordWrap(true);
+    // Its commands can be copied into a terminal.
+    NoUnitHint->setTextInteractionFlags(Qt::TextSelectableByMouse);
     NoUnitHint->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     NoUnitHint->hide();
 
@@ -219,25 +249,27 @@ void MainWindow::buildControls() {
         double font;
     };
     const Place places[] = {
-        {Picture4, {624, 240, 1812, 1812}, 0},   {Picture3, {5280, 240, 1812, 1812}, 0},
-        {Picture1, {3000, 240, 500, 1740}, 0},   {Picture2, {4300, 240, 500, 1740}, 0},
-        {Label5, {624, 2496, 1812, 492}, 18},    {Label9, {5280, 2496, 1812, 492}, 18},
-        {Label3, {1000, 2100, 1176, 300}, 9},    {Label4, {5600, 2100, 1176, 300}, 9},
-        {Text1, {2900, 2000, 730, 300}, 8},      {Text2, {4200, 2000, 730, 300}, 8},
-        {Label12, {2900, 2300, 732, 396}, 8},    {Label13, {4200, 2300, 732, 396}, 8},
-        {Frame1, {5040, 3216, 2124, 700}, 8},    {Frame2, {5040, 4080, 2124, 700}, 8},
-        {Frame3, {5040, 4848, 2124, 700}, 8},    {Label6, {48, 240, 1836, 348}, 8},
-        {Label7, {120, 240, 1836, 348}, 8},      {Label1, {120, 240, 1836, 348}, 9},
-        {Label11, {624, 3300, 3200, 400}, 14},   {Label2, {624, 3700, 3200, 400}, 14},
-        {Command2, {624, 4100, 800, 400}, 8},    {Command1, {1424, 4100, 800, 400}, 8},
-        {Command4, {2224, 4100, 800, 400}, 8},   {Command3, {3024, 4100, 800, 400}, 8},
-        {Label14, {624, 4600, 1200, 220}, 6},    {Label16, {1800, 5000, 1692, 612}, 10},
-        {NoUnitHint, {624, 3300, 3200, 800}, 8},
+        {Picture4, {624, 240, 1812, 1812}, 0}, {Picture3, {5280, 240, 1812, 1812}, 0},
+        {Picture1, {3000, 240, 500, 1740}, 0}, {Picture2, {4300, 240, 500, 1740}, 0},
+        {Label5, {624, 2496, 1812, 492}, 18},  {Label9, {5280, 2496, 1812, 492}, 18},
+        {Label3, {1000, 2100, 1176, 300}, 9},  {Label4, {5600, 2100, 1176, 300}, 9},
+        {Text1, {2900, 2000, 730, 300}, 8},    {Text2, {4200, 2000, 730, 300}, 8},
+        {Label12, {2900, 2300, 732, 396}, 8},  {Label13, {4200, 2300, 732, 396}, 8},
+        {Frame1, {5040, 3216, 2124, 700}, 8},  {Frame2, {5040, 4080, 2124, 700}, 8},
+        {Frame3, {5040, 4848, 2124, 700}, 8},  {Label6, {48, 240, 1836, 348}, 8},
+        {Label7, {120, 240, 1836, 348}, 8},    {Label1, {120, 240, 1836, 348}, 9},
+        {Label11, {624, 3300, 3200, 400}, 14}, {Label2, {624, 3700, 3200, 400}, 14},
+        {Command2, {624, 4100, 800, 400}, 8},  {Command1, {1424, 4100, 800, 400}, 8},
+        {Command4, {2224, 4100, 800, 400}, 8}, {Command3, {3024, 4100, 800, 400}, 8},
+        {Label14, {624, 4600, 1200, 220}, 6},  {Label16, {1800, 5000, 1692, 612}, 10},
     };
     for (const Place& p : places) layout_.add(p.w, p.r, p.font);
     layout_.add(Check1, {2200, 4600, 2000, 220}, 6, TwipMode::VerticalOnly);
+    // Over the terminal and its keys, which do nothing without a unit: room for a few lines.
+    layout_.add(NoUnitHint, {120, 3300, 4800, 1240}, 7);
 
     surface->resized = [this, surface] { LayoutControls(surface->size()); };
+    nameLiveControls();
 }
 
 void MainWindow::buildMenus() {
@@ -263,6 +295,15 @@ void MainWindow::buildMenus() {
     SerNum = manu->addAction(QStringLiteral("Set Serial Number"));
     Advanced = manu->addAction(QStringLiteral("&Advanced"));
     Versio = bar->addAction(QStringLiteral("V1.1"));
+
+    // The keys every desktop program takes; Ctrl+Q from any of the program's windows, as
+    // "&Exit" quits them all.
+    Save->setShortcut(QKeySequence::Save);
+    // The platform's quit key, and Ctrl+Q where it has none (Windows' key scheme names none).
+    QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!quit.contains(QKeySequence(Qt::CTRL | Qt::Key_Q))) quit.append(Qt::CTRL | Qt::Key_Q);
+    exit->setShortcuts(quit);
+    exit->setShortcutContext(Qt::ApplicationShortcut);
 
     // The windows and operations behind these arrive in later steps; until then the items are
     // shown but cannot be chosen.
@@ -352,6 +393,8 @@ void MainWindow::ShowLiveValues() {
     Label7->setText(t.voltage);
     Label11->setText(t.line1);
     Label2->setText(t.line2);
+    shownTexts_ = t;
+    valuesShown_ = true;
 }
 
 void MainWindow::closeForExit() {

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "base/Settings.h"
+#include "live/Gauges.h"
 #include "mainwin/WindowProgress.h"
 #include "ui/CanvasWidget.h"
 #include "ui/TwipLayout.h"
@@ -88,6 +89,7 @@ class MainWindow : public QMainWindow {
     void FitCheckBox(QSize inner);
     void onDispatched();
     void onPolled();
+    void nameLiveControls();
 
     Link& link_;
     Dialogs& dialogs_;
@@ -102,6 +104,8 @@ class MainWindow : public QMainWindow {
     double shownStick_ = 0;
     double shownPump_ = 0;
     QColor stickColour_;
+    LiveTexts shownTexts_;  // as ShowLiveValues last put them up
+    bool valuesShown_ = false;
     bool exiting_ = false;
     int shownBackupPercent_ = -1;
     int64_t unitMissingSinceMs_ = -1;  // since when no unit is connected; -1 while one is

@@ -104,6 +104,7 @@ void ParametersWindow::buildControls() {
 
     Picture1 = new CanvasWidget(frame(Frame::Pump));
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("Pump curve"));
     layout_.add(Picture1, {240, 720, 4692, 3732});
     Picture1->setFaceDrawing([this](Canvas& c) {
         c.setBackColor(Qt::white);

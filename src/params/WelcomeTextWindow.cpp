@@ -58,6 +58,8 @@ WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& pro
     mono.setBold(true);
     Text1 = new QLineEdit(this);
     Text2 = new QLineEdit(this);
+    Text1->setAccessibleName(QStringLiteral("Welcome text line 1"));
+    Text2->setAccessibleName(QStringLiteral("Welcome text line 2"));
     for (QLineEdit* t : {Text1, Text2}) {
         t->setMaxLength(16);
         t->setFont(mono);

@@ -200,6 +200,8 @@ void PerformanceChartWindow::buildControls() {
     Label3->setStyleSheet(QStringLiteral("color: rgb(255,0,0);"));
     Label4->setStyleSheet(QStringLiteral("color: rgb(0,192,0);"));
     layout_.add(Picture1, {192, 480, 8316, 4440});
+    Picture1->setAccessibleName(QStringLiteral("Performance chart"));
+    Label5->setBuddy(Text1);  // names the thrust field for screen readers
     layout_.add(Label2, {48, 144, 1452, 300}, kLabelPoints);
     layout_.add(Label3, {7488, 240, 1020, 252}, kLabelPoints);
     layout_.add(Label1, {3552, 4992, 1962, 372}, kLabelPoints);
@@ -213,12 +215,15 @@ void PerformanceChartWindow::buildControls() {
     });
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    connect(file->addAction(QStringLiteral("&Save measures to file")), &QAction::triggered, this,
-            &PerformanceChartWindow::SaveMeasures);
-    connect(file->addAction(QStringLiteral("&Display measures from file")), &QAction::triggered,
-            this, &PerformanceChartWindow::DisplayMeasures);
-    connect(file->addAction(QStringLiteral("&Print measures from File")), &QAction::triggered, this,
-            &PerformanceChartWindow::PrintMeasures);
+    QAction* save = file->addAction(QStringLiteral("&Save measures to file"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &PerformanceChartWindow::SaveMeasures);
+    QAction* display = file->addAction(QStringLiteral("&Display measures from file"));
+    display->setShortcut(QKeySequence::Open);
+    connect(display, &QAction::triggered, this, &PerformanceChartWindow::DisplayMeasures);
+    QAction* print = file->addAction(QStringLiteral("&Print measures from File"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &PerformanceChartWindow::PrintMeasures);
     connect(file->addAction(QStringLiteral("&Clear Graph")), &QAction::triggered, this,
             &PerformanceChartWindow::ClearGraph);
     connect(file->addAction(QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);

@@ -125,6 +125,13 @@ void RampsWindow::buildControls() {
     Command2 = new QPushButton(QStringLiteral("Save File"), this);
     Command3 = new QPushButton(QStringLiteral("Read NORVA"), this);
     Command4 = new QPushButton(QStringLiteral("Write to NORVA"), this);
+    Command1->setShortcut(QKeySequence::Open);
+    Command2->setShortcut(QKeySequence::Save);
+    Picture1->setAccessibleName(QStringLiteral("Ramp chart"));
+    Text51->setAccessibleName(QStringLiteral("How to edit the ramps"));
+    // The captions name their fields for screen readers.
+    fullLabel->setBuddy(field(kFullThrottleField));
+    idleLabel->setBuddy(field(kIdleField));
 
     const std::pair<QWidget*, TwipRect> places[] = {
         {Picture1, {360, 240, 2796, 1332}},  {Text51, {120, 1800, 3012, 2412}},
@@ -168,6 +175,10 @@ void RampsWindow::buildFrame(QGroupBox* frame, int firstField, int firstRelative
                             field(firstField + 2 * r + 1)};
         for (int c = 0; c < 3; ++c) {
             row[c]->setParent(frame);
+            row[c]->setAccessibleName(QStringLiteral("%1 row %2, %3")
+                                          .arg(frame->title())
+                                          .arg(r + 1)
+                                          .arg(headers[c].chopped(1).toLower()));
             layout_.add(row[c],
                         {120 + c * column, kRowTop + r * kRowPitch, column - 60, kRowHeight},
                         kPoints);

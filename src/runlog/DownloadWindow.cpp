@@ -35,6 +35,7 @@ DownloadWindow::DownloadWindow(Services services, std::function<void(const QStri
     setFont(QFont(QStringLiteral("Liberation Sans")));
     Text1 = new QPlainTextEdit(kExplanation, this);
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(QStringLiteral("About the download"));
     Picture1 = new CanvasWidget(this);
     Picture1->setFaceDrawing([this](Canvas& c) {
         // A red bar over the part received: 100 wide, 200 high.
@@ -44,6 +45,7 @@ DownloadWindow::DownloadWindow(Services services, std::function<void(const QStri
         c.setLineWidth(1);
         if (percent_ > 0) c.filledBox(0, 0, percent_, 200, QColor(255, 0, 0));
     });
+    Picture1->setAccessibleName(QStringLiteral("Download progress"));
     Label2 = new QLabel(this);
     Label1 = new QLabel(QStringLiteral("Please Wait"), this);
     Label1->hide();
@@ -106,6 +108,7 @@ void DownloadWindow::Finished(OpStatus status) {
 
 void DownloadWindow::showReceived(int percent, int secondsLeft) {
     percent_ = percent;
+    Picture1->setAccessibleName(QStringLiteral("Download progress %1%").arg(percent));
     Label2->setText(secondsLeft < 0
                         ? QString()
                         : QStringLiteral("%1% received, %2 s left").arg(percent).arg(secondsLeft));

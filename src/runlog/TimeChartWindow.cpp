@@ -123,6 +123,10 @@ void TimeChartWindow::buildControls() {
     layout_.add(Readout, {192, 4960, 8316, 300}, 8);
     for (QLabel* label : {startLabel, endLabel})
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The captions name their fields for screen readers.
+    startLabel->setBuddy(Text2);
+    endLabel->setBuddy(Text1);
+    Picture1->setAccessibleName(QStringLiteral("Time chart"));
     layout_.add(startLabel, {0, 5425, 1440, 300}, kBoxPoints);
     layout_.add(Text2, {1500, 5425, 500, 300}, kBoxPoints);
     layout_.add(endLabel, {2040, 5425, 1200, 300}, kBoxPoints);
@@ -131,15 +135,18 @@ void TimeChartWindow::buildControls() {
     layout_.add(Command2, {5500, 5425, 1200, 300}, kBoxPoints);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    connect(file->addAction(QStringLiteral("&Open")), &QAction::triggered, this,
-            &TimeChartWindow::Open);
+    QAction* open = file->addAction(QStringLiteral("&Open"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &TimeChartWindow::Open);
     recent_ = file->addMenu(QStringLiteral("Recent downloads"));
     connect(recent_, &QMenu::aboutToShow, this, &TimeChartWindow::fillRecent);
     fillRecent();
-    connect(file->addAction(QStringLiteral("&Print")), &QAction::triggered, this,
-            &TimeChartWindow::Print);
-    connect(file->addAction(QStringLiteral("Save picture\u2026")), &QAction::triggered, this,
-            &TimeChartWindow::SavePicture);
+    QAction* print = file->addAction(QStringLiteral("&Print"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &TimeChartWindow::Print);
+    QAction* save = file->addAction(QStringLiteral("Save picture\u2026"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &TimeChartWindow::SavePicture);
     connect(file->addAction(QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
     connect(Command1, &QPushButton::clicked, this, &TimeChartWindow::draw);
     connect(Command2, &QPushButton::clicked, this, &TimeChartWindow::wholeRun);
@@ -180,6 +187,7 @@ QWidget* TimeChartWindow::buildRunList() {
     RunList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     RunList->header()->setStretchLastSection(false);
     RunList->setMinimumWidth(220);
+    RunList->setAccessibleName(QStringLiteral("Engine runs"));
     RunNote = new QLabel;
     RunNote->setWordWrap(true);
     column->addWidget(RunList);

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -11,9 +16,12 @@
 #include "app/App.h"
 #include "compare/DifferencesWindow.h"
 #include "link/Link.h"
+#include "link/hid/TcpBackend.h"
 #include "mainwin/MainWindow.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
+#include "perfchart/PerformanceChartWindow.h"
+#include "ramps/RampsWindow.h"
 #include "runlog/TimeChartWindow.h"
 #include "support/FakeBackend.h"
 #include "support/LinkFixture.h"
@@ -23,6 +31,31 @@ using namespace norva;
 using namespace norva::testing;
 
 namespace {
+// The controls of a window that a screen reader cannot name, one line each. The parts of a
+// compound control (scroll bars, viewports, headers) go by the control's name.
+std::string UnnamedControls(QWidget* window) {
+    std::string unnamed;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !w->isVisibleTo(window)) continue;
+        if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLineEdit*>(w) &&
+            !qobject_cast<QAbstractScrollArea*>(w) && !qobject_cast<QComboBox*>(w) &&
+            !qobject_cast<QAbstractSpinBox*>(w) && !qobject_cast<QAbstractSlider*>(w) &&
+            !qobject_cast<CanvasWidget*>(w))
+            continue;
+        bool part = false;
+        for (QWidget* p = w->parentWidget(); p != window; p = p->parentWidget())
+            part = part || qobject_cast<QAbstractScrollArea*>(p) ||
+                   qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QComboBox*>(p) ||
+                   qobject_cast<QMenuBar*>(p);
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(w);
+        if (!part && (!seen || seen->text(QAccessible::Name).trimmed().isEmpty()))
+            unnamed += window->windowTitle().toStdString() + ": " + w->metaObject()->className() +
+                       " " + w->objectName().toStdString() + " at " + std::to_string(w->x()) + "," +
+                       std::to_string(w->y()) + "\n";
+    }
+    return unnamed;
+}
+
 class MainWindowTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
@@ -40,10 +73,14 @@ class MainWindowTest : public ::testing::Test {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
     }
-    void open() {
+    // On a scripted bus unless another backend is given.
+    void open(std::unique_ptr<HidBackend> backend = nullptr) {
         app.reset();
-        auto backend = std::make_unique<FakeBackend>();
-        bus = backend.get();
+        if (!backend) {
+            auto fake = std::make_unique<FakeBackend>();
+            bus = fake.get();
+            backend = std::move(fake);
+        }
         AppOptions options;
         options.settingsPath = ini;
         options.dialogs = std::make_unique<ScriptedDialogs>();
@@ -340,9 +377,87 @@ TEST_F(MainWindowTest, NoUnitForAFewSecondsSaysHowToGoOn) {
     EXPECT_FALSE(window->NoUnitHint->isHidden());
     EXPECT_TRUE(window->NoUnitHint->text().contains("--device sim"));
     EXPECT_TRUE(window->NoUnitHint->text().contains("udev rule"));
+    // A unit the system refuses: why, and what to do, as the backend tells it.
+    bus->problem = "NORVA unit found at /dev/hidraw3, but this user may not open it.\n";
+    link().PollTick();
+    EXPECT_EQ(window->NoUnitHint->text(),
+              "NORVA unit found at /dev/hidraw3, but this user may not open it.");
     bus->add("unit").reports.push_back(StreamReport(0, 0));
     link().PollTick();
     EXPECT_TRUE(window->NoUnitHint->isHidden());
+
+    open(std::make_unique<TcpBackend>("127.0.0.1", 1));  // nothing listens on port 1
+    for (now = 0; now <= MainWindow::kNoUnitHintMs; now += 500) link().PollTick();
+    EXPECT_TRUE(window->NoUnitHint->text().startsWith("Nothing answers at 127.0.0.1:1."));
+}
+
+TEST_F(MainWindowTest, EveryWindowHasTheIconAndEveryControlAName) {
+    writeIni("[Color]\r\nActual=743\r\n");
+    open();
+    window->show();
+    auto& unit = bus->add("unit");
+    for (int a = 1; a <= 300; ++a) unit.reports.push_back(StreamReport(a % 256, 7));
+    link().PollTick();
+    Settle(link());
+    for (QAction* item : {window->Autostart, window->credit, window->Advanced, window->Rampas,
+                          window->Donw, window->TGraph, window->PGraph})
+        item->trigger();
+    QTemporaryDir files;
+    dialogs().answerSaveFile(files.filePath("all.nvc"));
+    window->Saveall->trigger();
+    Settle(link());
+    dialogs().answerOpenFile(files.filePath("all.nvc"));
+    window->Compare->trigger();
+    Settle(link());
+
+    QList<QWidget*> windows{window};
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (w->isWindow() && w->isVisible()) windows << w;
+    EXPECT_EQ(windows.size(), 9);
+    for (QWidget* w : windows) {
+        EXPECT_FALSE(w->windowIcon().pixmap(32).isNull()) << w->windowTitle().toStdString();
+        EXPECT_EQ(UnnamedControls(w), "");
+    }
+}
+
+TEST_F(MainWindowTest, DialsBarsAndValuesAreNamedWithWhatTheyShow) {
+    open();
+    bus->add("unit").reports.push_back(LiveReport("TRIM LOW", "RPM 0"));
+    link().PollTick();
+    const auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(window->Picture4), "Engine speed 120,000 RPM");
+    EXPECT_EQ(name(window->Picture3), "Exhaust gas temperature 640 \u00B0C");
+    EXPECT_EQ(name(window->Picture2), "Pump power 50%");
+    EXPECT_EQ(name(window->Label6), "Battery current 4.2 A");
+    EXPECT_EQ(name(window->Label11), "Terminal line 1: TRIM LOW");
+}
+
+TEST_F(MainWindowTest, CtrlPPrintsCtrlSSavesAndCtrlQQuitsFromAnyWindow) {
+    writeIni("[Color]\r\nActual=742\r\n");
+    open();
+    window->show();
+    const auto press = [](QWidget* w, Qt::Key key) {
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, key, Qt::ControlModifier);
+    };
+    window->TGraph->trigger();
+    press(app->timeChartWindow(), Qt::Key_P);
+    EXPECT_EQ(dialogs().calls(DialogCall::Kind::Printer).size(), 1u);
+    press(app->timeChartWindow(), Qt::Key_S);
+    EXPECT_EQ(dialogs().calls(DialogCall::Kind::SaveFile).size(), 1u);
+    window->Rampas->trigger();
+    press(app->rampsWindow(), Qt::Key_S);
+    EXPECT_EQ(dialogs().calls(DialogCall::Kind::SaveFile).size(), 2u);
+    window->PGraph->trigger();
+    press(app->performanceChartWindow(), Qt::Key_S);
+    EXPECT_EQ(dialogs().calls(DialogCall::Kind::SaveFile).size(), 3u);
+
+    press(app->performanceChartWindow(), Qt::Key_Q);
+    EXPECT_TRUE(iniText().contains("R.P.M.Max=250")) << iniText().toStdString();  // as "&Exit"
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, FileMenusRunTheirOperationsAndEscapeCancelsThem) {

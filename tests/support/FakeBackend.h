@@ -34,6 +34,7 @@ class FakeBackend : public HidBackend {
     std::vector<std::string> closed;           // paths, in order of close
     int enumerations = 0;
     int cancels = 0;
+    std::string problem;  // what openProblem() says
     // The configuration the scripted unit streams (LinkTest::feedStream): each cell starts as
     // its address ^ 0x5A, and the write slots of every output report land in it.
     std::array<uint8_t, 256> memory = [] {
@@ -100,6 +101,7 @@ class FakeBackend : public HidBackend {
         return HidReadResult::Report;
     }
     void cancel(HidHandle) override { ++cancels; }
+    std::string openProblem() const override { return problem; }
     void close(HidHandle h) override {
         auto it = handles_.find(h);
         if (it == handles_.end()) return;

@@ -39,6 +39,13 @@ class HidBackend {
     // Drops a read in progress; nothing to do for backends that never block.
     virtual void cancel(HidHandle) {}
     virtual void close(HidHandle handle) = 0;
+
+    // For the user while no unit can be used. Where the unit is looked for when that is not
+    // USB, as the user named it ("127.0.0.1:5050"); empty for USB.
+    virtual std::string address() const { return {}; }
+    // Why a unit that is there could not be opened, and what to do about it, in a few lines;
+    // empty when no unit was refused.
+    virtual std::string openProblem() const { return {}; }
 };
 
 }  // namespace norva

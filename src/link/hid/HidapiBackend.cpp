@@ -4,7 +4,9 @@
 #include <hidapi/hidapi.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <cerrno>
+#include <filesystem>
 #include <iostream>
 #include <mutex>
 #include <vector>
@@ -15,6 +17,14 @@
 #if defined(__linux__)
 #include <linux/hidraw.h>
 #include <sys/ioctl.h>
+#endif
+
+// Set by the build: where installing puts the rule, and the source tree's copy.
+#ifndef NORVA_UDEV_RULES_DIR
+#define NORVA_UDEV_RULES_DIR "lib/udev/rules.d"
+#endif
+#ifndef NORVA_SOURCE_RULE
+#define NORVA_SOURCE_RULE "packaging/70-norva.rules"
 #endif
 
 namespace norva {
@@ -54,21 +64,47 @@ bool LacksPermission(const std::string& path) {
 
 std::atomic<bool> permissionAdviceShown{false};
 
+std::string ProgramDir() {
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath().toStdString()
+                                        : std::string();
+}
+
 }  // namespace
 
-std::string PermissionHelpText(const std::string& devicePath) {
-    return "NORVA unit found at " + devicePath +
-           ", but this user may not open it (permission denied).\n"
-           "To allow it, as root:\n"
-           "  cp packaging/70-norva.rules /etc/udev/rules.d/\n"
+UdevRule UdevRuleFor(const std::string& programDir) {
+    const std::filesystem::path dir(programDir);
+    // Installing puts the program in PREFIX/bin; a build tree is never named so.
+    if (!programDir.empty() && dir.filename() == "bin") {
+        const std::filesystem::path rules(NORVA_UDEV_RULES_DIR);
+        const auto folder =
+            (rules.is_absolute() ? rules : dir.parent_path() / rules).lexically_normal();
+        // Under another prefix (/usr/local) the rule lies where udev does not look: copied then.
+        const bool read = folder == "/usr/lib/udev/rules.d" || folder == "/lib/udev/rules.d";
+        return {(folder / "70-norva.rules").string(), read};
+    }
+    return {NORVA_SOURCE_RULE, false};
+}
+
+std::string PermissionHelpText(const std::string& devicePath, const UdevRule& rule) {
+    std::string text = "NORVA unit found at " + devicePath +
+                       ", but this user may not open it (permission denied).\n";
+    if (rule.installed)
+        text += "The udev rule " + rule.path +
+                " lets the user at the seat open it. To put it in force, as root:\n";
+    else
+        text += "To allow it, install the udev rule " + rule.path +
+                ", as root:\n"
+                "  cp " +
+                rule.path + " /etc/udev/rules.d/\n";
+    return text +
            "  udevadm control --reload-rules && udevadm trigger\n"
            "then unplug the unit and plug it in again.\n";
 }
 
 bool ReportPermissionProblemOnce(std::atomic<bool>& alreadyShown, std::ostream& out,
-                                 const std::string& devicePath) {
+                                 const std::string& text) {
     if (alreadyShown.exchange(true)) return false;
-    out << PermissionHelpText(devicePath) << std::flush;
+    out << text << std::flush;
     return true;
 }
 
@@ -90,7 +126,13 @@ std::vector<std::string> HidapiBackend::enumerate() {
         seen_[d->path] = {d->vendor_id, d->product_id};
     }
     hid_free_enumeration(list);
+    if (!refused_.empty() && !seen_.count(refused_)) refused_.clear();  // unplugged
     return paths;
+}
+
+std::string HidapiBackend::openProblem() const {
+    return refused_.empty() ? std::string()
+                            : PermissionHelpText(refused_, UdevRuleFor(ProgramDir()));
 }
 
 HidHandle HidapiBackend::open(const std::string& path, HidOpenMode) {
@@ -99,10 +141,13 @@ HidHandle HidapiBackend::open(const std::string& path, HidOpenMode) {
         auto it = seen_.find(path);
         bool isUnit = it != seen_.end() && it->second.vendorId == kVendorId &&
                       it->second.productId == kProductId;
-        if (isUnit && LacksPermission(path))
-            ReportPermissionProblemOnce(permissionAdviceShown, std::cerr, path);
+        if (isUnit && LacksPermission(path)) {
+            refused_ = path;
+            ReportPermissionProblemOnce(permissionAdviceShown, std::cerr, openProblem());
+        }
         return kInvalidHandle;
     }
+    if (path == refused_) refused_.clear();
     // Reads must never wait: the session polls.
     hid_set_nonblocking(device, 1);
     HidHandle h = nextHandle_++;

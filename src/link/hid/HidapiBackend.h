@@ -14,13 +14,22 @@ struct hid_device_;
 
 namespace norva {
 
-// What to tell a user whose unit is present but whose account may not open it.
-std::string PermissionHelpText(const std::string& devicePath);
+// The udev rule that lets the user at the seat open the unit.
+struct UdevRule {
+    std::string path;
+    bool installed = false;  // put where udev reads it when the program was installed
+};
+// The rule for the program that runs from programDir: an installed program (in a bin folder)
+// has its own in the rules folder beside it; one run from a build tree names the source tree's.
+UdevRule UdevRuleFor(const std::string& programDir);
 
-// Writes PermissionHelpText to out the first time it is called for a flag; true when it
-// wrote. The backend passes one process-wide flag, so the advice shows up once per run.
+// What to tell a user whose unit is present but whose account may not open it.
+std::string PermissionHelpText(const std::string& devicePath, const UdevRule& rule);
+
+// Writes text to out the first time it is called for a flag; true when it wrote. The backend
+// passes one process-wide flag, so the advice shows up once per run.
 bool ReportPermissionProblemOnce(std::atomic<bool>& alreadyShown, std::ostream& out,
-                                 const std::string& devicePath);
+                                 const std::string& text);
 
 class HidapiBackend : public HidBackend {
   public:
@@ -36,6 +45,7 @@ class HidapiBackend : public HidBackend {
     bool write(HidHandle handle, std::span<const uint8_t> report) override;
     HidReadResult read(HidHandle handle, std::span<uint8_t> buffer) override;
     void close(HidHandle handle) override;
+    std::string openProblem() const override;
 
   private:
     struct Open {
@@ -54,6 +64,7 @@ class HidapiBackend : public HidBackend {
     std::map<std::string, HidIdentity> seen_;  // identity of each path last enumerated
     std::map<HidHandle, Open> open_;
     HidHandle nextHandle_ = 1;
+    std::string refused_;  // the unit's path while the system refuses to open it
 };
 
 }  // namespace norva

@@ -59,7 +59,11 @@ bool ReceiveHello(int fd, std::array<uint8_t, kHelloSize>& hello, int waitMs) {
 TcpBackend::TcpBackend(std::string host, uint16_t port) : host_(std::move(host)), port_(port) {}
 
 std::string TcpBackend::path() const {
-    return "tcp:" + host_ + ":" + std::to_string(port_);
+    return "tcp:" + address();
+}
+
+std::string TcpBackend::address() const {
+    return host_ + ":" + std::to_string(port_);
 }
 
 bool TcpBackend::connectOnce() {

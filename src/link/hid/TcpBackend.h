@@ -34,6 +34,7 @@ class TcpBackend : public HidBackend {
     bool write(HidHandle handle, std::span<const uint8_t> report) override;
     HidReadResult read(HidHandle handle, std::span<uint8_t> buffer) override;
     void close(HidHandle handle) override;
+    std::string address() const override;  // "HOST:PORT"
 
   private:
     bool connectOnce();

@@ -3,28 +3,31 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace norva {
 namespace {
 
-TEST(HidapiPermissionAdvice, TellsHowToInstallTheRuleAndReplug) {
-    const std::string text = PermissionHelpText("/dev/hidraw3");
+TEST(HidapiPermissionAdvice, NamesTheInstalledRuleOrInstallsTheSourceTreesAndReplug) {
+    const UdevRule installed = UdevRuleFor("/usr/bin");
+    std::string text = PermissionHelpText("/dev/hidraw3", installed);
     EXPECT_NE(text.find("/dev/hidraw3"), std::string::npos);
-    EXPECT_NE(text.find("permission denied"), std::string::npos);
-    EXPECT_NE(text.find("packaging/70-norva.rules"), std::string::npos);
-    EXPECT_NE(text.find("/etc/udev/rules.d/"), std::string::npos);
+    EXPECT_NE(text.find("rule /usr/lib/udev/rules.d/70-norva.rules "), std::string::npos);
+    EXPECT_EQ(text.find("cp "), std::string::npos);  // in place already
     EXPECT_NE(text.find("udevadm control --reload-rules && udevadm trigger"), std::string::npos);
     EXPECT_NE(text.find("plug it in again"), std::string::npos);
-}
 
-TEST(HidapiPermissionAdvice, IsGivenOnlyOnce) {
-    std::atomic<bool> shown{false};
-    std::ostringstream out;
-    EXPECT_TRUE(ReportPermissionProblemOnce(shown, out, "/dev/hidraw0"));
-    EXPECT_EQ(out.str(), PermissionHelpText("/dev/hidraw0"));
-    EXPECT_FALSE(ReportPermissionProblemOnce(shown, out, "/dev/hidraw1"));
-    EXPECT_EQ(out.str(), PermissionHelpText("/dev/hidraw0"));
+    // Run from a build tree: the source tree's rule, which exists, copied into place.
+    const UdevRule source = UdevRuleFor(NORVA_SOURCE_DIR "/build");
+    EXPECT_TRUE(std::filesystem::exists(source.path));
+    text = PermissionHelpText("/dev/hidraw3", source);
+    EXPECT_NE(text.find("cp " NORVA_SOURCE_DIR "/packaging/70-norva.rules /etc/udev/rules.d/\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("udevadm control --reload-rules && udevadm trigger"), std::string::npos);
+    // Installed under /usr/local, where udev does not look for rules: copied from there.
+    text = PermissionHelpText("/dev/hidraw3", UdevRuleFor("/usr/local/bin"));
+    EXPECT_NE(text.find("cp /usr/local/lib/udev/rules.d/70-norva.rules /etc/"), std::string::npos);
 }
 
 TEST(HidapiBackendWithoutDevice, UnknownPathsAndHandlesFailQuietly) {
