@@ -35,10 +35,20 @@ std::string SummaryReport(const params::Summary& summary) {
 }
 
 int RunSummary(Link& link, std::FILE* out, std::FILE* err, int timeoutMs) {
+    bool connected = false;
+    bool lost = false;
     {
-        QObject context;  // ends both connections when the wait is over
+        QObject context;  // ends the connections when the wait is over
         QObject::connect(&link, &Link::dispatched, &context, [&link] {
             if (link.BackupByteCount >= params::kSummaryCompleteCount) QCoreApplication::quit();
+        });
+        // The search for the unit passes through "Disconnected" too: only a unit that was
+        // there can be lost.
+        QObject::connect(&link, &Link::stateChanged, &context, [&](LinkState state) {
+            if (state == LinkState::Connected) connected = true;
+            if (state != LinkState::Disconnected || !connected) return;
+            lost = true;
+            QCoreApplication::quit();
         });
         QTimer::singleShot(timeoutMs, &context, [] { QCoreApplication::quit(); });
         link.start();
@@ -46,7 +56,10 @@ int RunSummary(Link& link, std::FILE* out, std::FILE* err, int timeoutMs) {
         link.Timer3.stop();
     }
     const bool complete = link.BackupByteCount >= params::kSummaryCompleteCount;
-    if (!complete) {
+    if (!complete && lost) {
+        Write(err, "norva: the unit was lost while its configuration arrived (" +
+                       std::to_string(link.BackupByteCount) + " of 256 bytes)\n");
+    } else if (!complete) {
         Write(err, "norva: the unit's configuration did not arrive within " +
                        FormatNumber(timeoutMs / 1000.0, "0.###") + " s (" +
                        std::to_string(link.BackupByteCount) + " of 256 bytes; " +

@@ -110,6 +110,13 @@ void UnitCommand::check() {
                        : NeedsKind(line_.command) ? kSettledCount
                                                   : 0;
     if (link.BackupByteCount < needed) {
+        if (!link.DeviceDetected) {
+            std::fprintf(
+                err_,
+                "norva: the unit was lost while its configuration arrived (%d of 255 bytes)\n",
+                link.BackupByteCount.get());
+            return finish(2);
+        }
         if (now - foundMs_ >= kImageWaitMs) {
             std::fprintf(err_,
                          "norva: the unit's configuration did not arrive within %d s (%d of 255 "
