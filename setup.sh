@@ -2,7 +2,9 @@
 # NORVA System on Debian 12: installs the packages that are missing, then builds.
 #   ./setup.sh          build the program into build/
 #   ./setup.sh --test   build with AddressSanitizer and UndefinedBehaviorSanitizer into
-#                       build-test/ and run every test
+#                       build-test/ and run every test (the fuzz targets a few seconds each)
+#   ./setup.sh --fuzz   build the same tree's fuzz targets and run each for 60 seconds,
+#                       keeping what they find in build-test/fuzz/corpus/
 # Safe to run again: it installs and rebuilds only what is missing or changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,7 +13,8 @@ mode=run
 case "${1:-}" in
     "") ;;
     --test) mode=test ;;
-    *) echo "usage: ./setup.sh [--test]" >&2; exit 2 ;;
+    --fuzz) mode=fuzz ;;
+    *) echo "usage: ./setup.sh [--test | --fuzz]" >&2; exit 2 ;;
 esac
 
 # Clang builds the program: GCC 12 miscompiles some C++20 coroutines, which every operation is.
@@ -35,9 +38,24 @@ if ((${#missing[@]})); then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
-if [ "$mode" = test ]; then
+if [ "$mode" != run ]; then
+    # One sanitized tree for the tests and the fuzz targets: the core is built once for both.
     cmake -S . -B build-test -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
-          -DNORVA_SANITIZE=ON -DNORVA_BENCH=OFF >/dev/null
+          -DNORVA_SANITIZE=ON -DNORVA_FUZZ=ON -DNORVA_BENCH=OFF >/dev/null
+fi
+if [ "$mode" = fuzz ]; then
+    cmake --build build-test -j "$jobs" --target fuzz
+    found=0
+    for target in build-test/fuzz/fuzz_*; do
+        [ -f "$target" ] && [ -x "$target" ] || continue
+        name=${target#build-test/fuzz/fuzz_}
+        echo "== $name (60 s)"
+        fuzz/run.sh "$target" "build-test/fuzz/seeds/$name" "build-test/fuzz/corpus/$name" 60 \
+            >"build-test/fuzz/$name.log" 2>&1 || { found=1; tail -n 40 "build-test/fuzz/$name.log"; }
+        grep -h '^stat::number_of_executed_units\|^Done' "build-test/fuzz/$name.log" || true
+    done
+    exit $found
+elif [ "$mode" = test ]; then
     cmake --build build-test -j "$jobs"
     export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
     export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}

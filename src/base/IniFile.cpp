@@ -11,6 +11,7 @@
 #endif
 
 #include "base/NumberText.h"
+#include "base/NumberedLines.h"
 
 namespace norva {
 
@@ -53,15 +54,17 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
 
 }  // namespace
 
-std::optional<IniFile> IniFile::Load(const QString& path) {
+std::optional<IniFile> IniFile::Load(const QString& path, std::string* error) {
     IniFile ini;
-    QFile file(path);
-    if (!file.exists()) return ini;
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    if (!QFile::exists(path)) return ini;
+    std::string why;
+    const auto bytes = ReadWholeFile(QFile::encodeName(path).toStdString(), why, kMaxBytes);
+    if (!bytes) {
+        if (error) *error = why;
+        return std::nullopt;
+    }
 
-    const std::string_view all(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const std::string_view all(*bytes);
     std::size_t pos = 0;
     while (pos < all.size()) {
         const std::size_t nl = all.find('\n', pos);

@@ -15,9 +15,14 @@ namespace norva {
 
 class IniFile {
   public:
-    // A missing file loads as an empty one; a file that exists but cannot be read gives
-    // nothing, so that a later save cannot replace it with a stripped copy.
-    static std::optional<IniFile> Load(const QString& path);
+    // Far more than any settings file; anything larger, or anything but a regular file, is
+    // not read (a settings path of /dev/zero or a FIFO must neither fill the memory nor hang).
+    static constexpr std::size_t kMaxBytes = 1024 * 1024;
+
+    // A missing file loads as an empty one; a file that exists but cannot be read, or is
+    // refused, gives nothing (with "PATH: why" in error), so that a later save cannot replace
+    // it with a stripped copy.
+    static std::optional<IniFile> Load(const QString& path, std::string* error = nullptr);
 
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
 

@@ -1,12 +1,15 @@
 #include "base/NumberedLines.h"
 
 #include <QSaveFile>
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "base/NumberText.h"
@@ -39,30 +42,43 @@ std::string Reason(int number) {
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error,
                                          std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK opening a FIFO waits for a writer; what is not a regular file is
+    // refused before a byte is read, so neither a FIFO nor /dev/zero can hold or fill the
+    // program.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         error = path + ": " + Reason(errno);
         return std::nullopt;
     }
-    std::string text(maxBytes + 1, '\0');
+    const auto fail = [&](const std::string& why) {
+        error = path + ": " + why;
+        ::close(fd);
+        return std::nullopt;
+    };
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return fail(Reason(errno));
+    if (S_ISDIR(info.st_mode)) return fail(Reason(EISDIR));
+    if (!S_ISREG(info.st_mode)) return fail("not a regular file");
+    const std::string tooLarge =
+        "too large for this kind of file (more than " + std::to_string(maxBytes) + " bytes)";
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return fail(tooLarge);
+    // One byte more than the size is asked for, so that a file that grew since is still read
+    // whole, or caught when it grew too large.
+    std::string text(static_cast<std::size_t>(info.st_size) + 1, '\0');
     std::size_t got = 0;
-    while (got < text.size()) {
+    for (;;) {
+        if (got == text.size()) {
+            if (got > maxBytes) return fail(tooLarge);
+            text.resize(std::min(2 * text.size(), maxBytes + 1));
+        }
         const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            error = path + ": " + Reason(errno);
-            ::close(fd);
-            return std::nullopt;
-        }
+        if (n < 0) return fail(Reason(errno));
         if (n == 0) break;
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
     text.resize(got);
-    if (text.size() > maxBytes) {
-        error = path + ": too large for this kind of file";
-        return std::nullopt;
-    }
     return text;
 }
 

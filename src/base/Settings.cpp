@@ -16,7 +16,8 @@ namespace {
 // Reads keys from one loaded copy of the file; an unreadable file reads as an empty one.
 class Profile {
   public:
-    explicit Profile(const QString& path) : ini_(IniFile::Load(path)) {}
+    explicit Profile(const QString& path, std::string* problem = nullptr)
+        : ini_(IniFile::Load(path, problem)) {}
 
     std::string Text(std::string_view section, std::string_view key,
                      std::string_view fallback) const {
@@ -110,8 +111,8 @@ std::string ReadProfileString(const QString& path, std::string_view section, std
     return Profile(path).Text(section, key, fallback);
 }
 
-Config ReadConfig(const QString& path) {
-    const Profile profile(path);
+Config ReadConfig(const QString& path, std::string* problem) {
+    const Profile profile(path, problem);
     Config c;
     c.CommPort = profile.Integer("Comm", "Actual", "2");
     c.PressureFactor = kPressureFactor;
@@ -129,8 +130,9 @@ Config ReadConfig(const QString& path) {
 
 namespace {
 std::optional<IniFile> LoadForSaving(const QString& path, std::string* error) {
-    auto ini = IniFile::Load(path);
-    if (!ini && error) *error = path.toStdString() + ": the file cannot be read";
+    std::string why;
+    auto ini = IniFile::Load(path, &why);
+    if (!ini && error) *error = why;
     return ini;
 }
 }  // namespace

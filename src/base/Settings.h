@@ -61,8 +61,9 @@ std::string ReadProfileString(const QString& path, std::string_view section, std
 
 // All settings; PressureFactor is always kPressureFactor. Numbers are read with a period as
 // decimal mark, or a comma in a decimal value without a period ("1,5"); a text that is not a
-// number gives the key's default.
-Config ReadConfig(const QString& path);
+// number gives the key's default. A file that cannot be read or is refused (not a regular
+// file, too large) gives the defaults, with "PATH: why" in problem.
+Config ReadConfig(const QString& path, std::string* problem = nullptr);
 
 // Writes the settings keys in their customary order; gaugeFullSpeed goes to
 // [Gauges] R.P.M.Max for information. False, with "PATH: why" in error, when the file could

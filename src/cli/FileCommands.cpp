@@ -158,9 +158,10 @@ int ConvertRawLog(const std::string& raw, const std::string& out, std::FILE* err
         std::fprintf(err, "norva: %s\n", error.c_str());
         return exitstatus::kBadInput;
     }
-    const auto lines = ConvertRunLog(*bytes);
+    std::string why;
+    const auto lines = ConvertRunLog(*bytes, &why);
     if (!lines) {
-        std::fprintf(err, "norva: %s: error\n", raw.c_str());
+        std::fprintf(err, "norva: %s: %s\n", raw.c_str(), why.c_str());
         return exitstatus::kBadInput;
     }
     if (!WriteLines(QString::fromStdString(out),

@@ -33,7 +33,7 @@ int DiffCloneFiles(const std::string& a, const std::string& b, bool downward, st
                    std::FILE* err);
 
 // norva runlog convert: a raw log (one byte a line) to an export file, without a trailer.
-// Exit status 0, 3 for a raw log that is not one ("error" when its layout is wrong), 1 when
+// Exit status 0, 3 for a raw log that is not one (naming the marker it lacks), 1 when
 // the export cannot be written.
 int ConvertRawLog(const std::string& raw, const std::string& out, std::FILE* err);
 

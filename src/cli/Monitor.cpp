@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <array>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 
 #include "cli/Interrupt.h"
@@ -38,7 +39,19 @@ void AppendCsvField(std::string& out, const std::string& field) {
 }  // namespace
 
 std::string TerminalLine(const Link& link, int line) {
-    return link.TerminalLine(line).toStdString();  // UTF-8
+    // The unit's bytes must never drive the user's terminal: control characters (an escape
+    // sequence, a bell, the C1 codes) are printed as \xNN.
+    std::string text;
+    for (const QChar c : link.TerminalLine(line)) {
+        if (c.category() == QChar::Other_Control) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c.unicode());
+            text += escaped;
+        } else {
+            text += QString(c).toStdString();  // UTF-8
+        }
+    }
+    return text;
 }
 
 std::string MonitorCsvHeader() {
@@ -85,9 +98,7 @@ std::string MonitorTextRow(const Link& link, int64_t elapsedMs) {
 Monitor::Monitor(Link& link, MonitorOptions options, std::FILE* out, std::FILE* status)
     : link_(link), options_(options), out_(out), status_(status) {
     connect(&link_, &Link::dispatched, this, &Monitor::onDispatched);
-    connect(&link_, &Link::stateChanged, this, [this](LinkState state) {
-        std::fprintf(status_, "norva: %s\n", ConnectionCaption(state).toUtf8().constData());
-    });
+    connect(&link_, &Link::polled, this, &Monitor::tellState);
     interruptCheck_.setInterval(100);
     connect(&interruptCheck_, &QTimer::timeout, this, [this] {
         if (InterruptWatch::take()) finish();
@@ -109,7 +120,17 @@ int Monitor::run() {
     return InterruptWatch::received() ? InterruptWatch::exitStatus() : 0;
 }
 
+void Monitor::tellState() {
+    // Told once a poll is over: the search that finds the unit at once passes through
+    // "Disconnected" within the same poll, and a healthy unit must read "Connected" only.
+    const LinkState state = link_.State;
+    if (state == told_) return;
+    told_ = state;
+    std::fprintf(status_, "norva: %s\n", ConnectionCaption(state).toUtf8().constData());
+}
+
 void Monitor::onDispatched() {
+    tellState();  // the connection is told before the reports it brings
     if (options_.reports > 0 && lines_ >= options_.reports) return;
     const int64_t elapsed = link_.nowMs() - startMs_;
     const std::string row =

@@ -21,7 +21,8 @@ struct MonitorOptions {
 std::string MonitorCsvHeader();
 std::string MonitorCsvRow(const Link& link, int64_t elapsedMs);
 std::string MonitorTextRow(const Link& link, int64_t elapsedMs);
-// A terminal line as printed: 16 characters, code 0 as a blank, bytes as Latin-1.
+// A terminal line as printed: 16 characters in the unit's character set (Windows-1252), code 0
+// as a blank, control characters as \xNN.
 std::string TerminalLine(const Link& link, int line);
 
 class Monitor : public QObject {
@@ -34,6 +35,7 @@ class Monitor : public QObject {
 
   private:
     void onDispatched();
+    void tellState();
     void finish();
 
     Link& link_;
@@ -43,6 +45,7 @@ class Monitor : public QObject {
     int64_t startMs_ = 0;
     long long lines_ = 0;
     QTimer interruptCheck_;
+    LinkState told_ = LinkState::NotConnected;  // the connection state last printed
 };
 
 }  // namespace norva

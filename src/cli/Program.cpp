@@ -1,5 +1,7 @@
 #include "cli/Program.h"
 
+#include <cstdio>
+
 #include "cli/TerminalProgress.h"
 #include "ui/ScriptedDialogs.h"
 
@@ -8,12 +10,15 @@ namespace norva {
 Program::Program(std::unique_ptr<HidBackend> backend, ProgramOptions options)
     : backend_(std::move(backend)),
       settingsPath_(options.settingsPath.isEmpty() ? DefaultConfigPath() : options.settingsPath),
-      settings_(ReadConfig(settingsPath_)),
       backupFolder_(options.backupFolder),
       dialogs_(std::move(options.dialogs)),
       progress_(std::move(options.progress)) {
     if (!dialogs_) dialogs_ = ScriptedDialogs::ForCommandLine(stderr, stdout);
     if (!progress_) progress_ = std::make_unique<TerminalProgress>(stderr);
+    std::string problem;
+    settings_ = ReadConfig(settingsPath_, &problem);
+    if (!problem.empty())
+        std::fprintf(stderr, "norva: %s; the default settings are used\n", problem.c_str());
     link_ = std::make_unique<Link>(*backend_, options.clock);
     link_->setPressureFactor(settings_.PressureFactor);
 }

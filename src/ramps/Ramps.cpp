@@ -126,7 +126,8 @@ std::optional<std::vector<std::string>> RampFileLines(const RampFields& fields,
                         .toStdString();
             return std::nullopt;
         }
-        lines.push_back(std::to_string(static_cast<long long>(std::floor(*value))));
+        // In full decimal digits: a typed 3E302 has no integer type to be cast to.
+        lines.push_back(FormatNumber(std::floor(*value), "0"));
     }
     return lines;
 }

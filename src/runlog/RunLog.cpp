@@ -24,7 +24,12 @@ int Tenths(uint8_t b) {
 
 }  // namespace
 
-std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> raw) {
+std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> raw,
+                                                     std::string* why) {
+    const auto fail = [&](std::string text) {
+        if (why) *why = std::move(text);
+        return std::nullopt;
+    };
     size_t i = 0;
     size_t leading = 0;
     while (leading < raw.size() && raw[leading] == 0) ++leading;
@@ -45,12 +50,19 @@ std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> ra
                 ++zeros;
             }
         }
+        if (zeros < kMarkZeros) return fail("no ten zeros in a row after the preamble");
         while (i < raw.size() && raw[i] != kMarkEnd) ++i;
-        if (i < raw.size()) ++i;  // the 252
+        if (i == raw.size()) return fail("no 252 after the ten zeros");
+        ++i;  // the 252
     }
-    if (i >= raw.size() || raw[i] != kPagesFollow) return std::nullopt;
+    if (i >= raw.size()) return fail("the log ends after the 252, where the 253 should follow");
+    if (raw[i] != kPagesFollow)
+        return fail("the 253 after the 252 is missing (found " + std::to_string(raw[i]) + ")");
     ++i;
-    if (raw.size() - i < size_t(kRunLogPages) * kRunLogPageBytes) return std::nullopt;
+    const size_t pageBytes = size_t(kRunLogPages) * kRunLogPageBytes;
+    if (raw.size() - i < pageBytes)
+        return fail("the log ends after " + std::to_string((raw.size() - i) / kRunLogPageBytes) +
+                    " of its " + std::to_string(kRunLogPages) + " pages");
     std::vector<RunLogLine> lines;
     lines.reserve(kRunLogLines);
     for (int p = 0; p < kRunLogPages; ++p) {

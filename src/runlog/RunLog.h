@@ -39,9 +39,10 @@ struct RunLogLine {
     bool operator==(const RunLogLine&) const = default;
 };
 
-// The 6144 lines in raw order, or nothing when the 253 after the 252 is missing or the log
-// ends before its pages do.
-std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> raw);
+// The 6144 lines in raw order, or nothing when a marker is missing (the ten zeros, the 252,
+// the 253 after it) or the log ends before its pages do; `why` then says which.
+std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> raw,
+                                                     std::string* why = nullptr);
 
 // The line the export starts with (1-based): the first occurrence of the smallest cycle
 // below 255; line 1 when no cycle is below 255.

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
-#include "base/NumberedLines.h"
+#include "runlog/Runs.h"
 #include "ui/Canvas.h"
 
 namespace norva {
@@ -36,24 +36,11 @@ double Y(double value) {
 }  // namespace
 
 std::optional<std::vector<RunLogLine>> ReadExportFile(const std::string& path, std::string& error) {
-    const auto text = ReadWholeFile(path, error);
-    if (!text) return std::nullopt;
-    std::vector<RunLogLine> lines;
-    const auto all = SplitLines(*text);
-    for (size_t k = 1; k < all.size(); ++k) {
-        std::vector<std::string_view> fields;
-        std::string_view rest = all[k];
-        for (size_t comma; (comma = rest.find(',')) != std::string_view::npos;) {
-            fields.push_back(rest.substr(0, comma));
-            rest.remove_prefix(comma + 1);
-        }
-        fields.push_back(rest);
-        if (fields.size() != 7) break;  // the trailer
-        int v[7];
-        for (int f = 0; f < 7; ++f) v[f] = static_cast<int>(ParseNumber(fields[f]).value_or(0));
-        lines.push_back({v[0], v[1], v[2], v[3], v[4], v[5], v[6]});
-    }
-    return lines;
+    // The runs reader's rules: a value that is no whole number of the program's range (an RPM
+    // of 2147483648, 1e308) refuses the file with its line rather than being drawn as anything.
+    auto file = ReadRunLogExport(path, error);
+    if (!file) return std::nullopt;
+    return std::move(file->lines);
 }
 
 int MaxRpmScale(const std::vector<RunLogLine>& lines) {

@@ -13,9 +13,8 @@ namespace norva {
 
 class Canvas;
 
-// The data lines of an export file: after its header, every line of seven comma-separated
-// numbers up to the first that is not one (where the trailer begins). A field that is not a
-// number counts as 0. Nothing, with the reason in error, for a file that cannot be read.
+// The data lines of an export file, read as ReadRunLogExport reads them. Nothing, with
+// "FILE: why" or "FILE:LINE: why" in error, for a file that cannot be read or is no export.
 std::optional<std::vector<RunLogLine>> ReadExportFile(const std::string& path, std::string& error);
 
 // The speed scale in thousands of RPM: the file's largest RPM below 252000, or 254000 when

@@ -193,6 +193,15 @@ TEST(UnitCommand, DownloadChartAndConvertARunLog) {
     EXPECT_EQ(LineCount(out), 6145);
 }
 
+TEST(UnitCommand, AUnitLostWhileItsConfigurationArrivesIsNamedAsLost) {
+    for (const QStringList& command : {QStringList{"clone", "save", "u.nvc"}, {"summary"}}) {
+        const Ran ran = RunNorva(QStringList{"--device", "sim:unplug-after=40"} + command);
+        EXPECT_EQ(ran.status, 2);
+        EXPECT_NE(ran.err.find("unit was lost while its configuration arrived ("), ran.err.npos)
+            << ran.err;
+    }
+}
+
 TEST(UnitCommand, ParametersOverTcpFromAStrictUnitAtFullRate) {
     // norva-sim as another process: every report and every question must leave at once, or
     // the answers come tens of reports late, behind the wait for them.

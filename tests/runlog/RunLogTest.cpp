@@ -58,10 +58,16 @@ TEST(RunLogConversion, MarkersPagesAndDecodings) {
     EXPECT_EQ((*lines)[600].cycle, 3);
     EXPECT_EQ((*lines)[600].page, 100);
 
+    std::string why;
     auto broken = Raw({5}, SevenThenThree);
-    broken[1 + 10 + 1] = 254;  // no 253 after the 252
-    EXPECT_FALSE(ConvertRunLog(broken));
-    EXPECT_FALSE(ConvertRunLog(std::vector<uint8_t>(100, 0)));  // ends before its markers
+    broken[1 + 10 + 1] = 254;
+    EXPECT_FALSE(ConvertRunLog(broken, &why));
+    EXPECT_EQ(why, "the 253 after the 252 is missing (found 254)");
+    EXPECT_FALSE(ConvertRunLog(std::vector<uint8_t>(100, 0), &why));
+    EXPECT_EQ(why, "no ten zeros in a row after the preamble");
+    const auto whole = Raw({5}, SevenThenThree);
+    EXPECT_FALSE(ConvertRunLog(std::span(whole).first(1 + 12 + 32 * 100 + 5), &why));
+    EXPECT_EQ(why, "the log ends after 100 of its 1024 pages");
 }
 
 TEST(RunLogConversion, TheExportStartsWithTheOldestLine) {

@@ -11,6 +11,7 @@
 #include "runlog/Download.h"
 #include "runlog/Library.h"
 #include "runlog/Runs.h"
+#include "runlog/TimeChart.h"
 #include "runlog/TimeChartWindow.h"
 #include "support/OperationRig.h"
 #include "support/Program.h"
@@ -131,9 +132,15 @@ TEST(Runs, TheFileIsReadStrictlyAndOnlyCell50OfTheTrailer) {
     const QString path = Export(dir, bad, 35, "bad.txt");
     EXPECT_FALSE(ReadRunLogExport(path.toStdString(), error));
     EXPECT_EQ(error.rfind(path.toStdString() + ":5: expected seven whole numbers", 0), 0u) << error;
-    bad[3] = "3,0,0,300.5,5000,500,0";
-    EXPECT_FALSE(ReadRunLogExport(Export(dir, bad, 35, "bad.txt").toStdString(), error));
-    EXPECT_NE(error.find(":5: "), std::string::npos);
+    // The time chart reads as strictly: a value beyond the program's range is no number.
+    for (const char* line :
+         {"3,0,0,300.5,5000,500,0", "3,0,0,300,2147483648,500,0", "3,0,0,300,1e308,500,0"}) {
+        bad[3] = line;
+        EXPECT_FALSE(ReadRunLogExport(Export(dir, bad, 35, "bad.txt").toStdString(), error));
+        EXPECT_NE(error.find(":5: "), std::string::npos);
+        EXPECT_FALSE(ReadExportFile(dir.filePath("bad.txt").toStdString(), error));
+        EXPECT_NE(error.find(":5: "), std::string::npos) << line;
+    }
     WriteLines(dir.filePath("plain.txt"), Lines(kStart), error);
     EXPECT_FALSE(ReadRunLogExport(dir.filePath("plain.txt").toStdString(), error));
     EXPECT_NE(error.find("plain.txt:1: not a run-log export"), std::string::npos) << error;
