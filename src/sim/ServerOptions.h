@@ -20,9 +20,9 @@ struct ServerOptions {
 };
 
 constexpr const char* kServerUsage =
-    "usage: norva-sim --listen tcp:HOST:PORT [--falling] [--rate N] [--answer K] [--preamble N]\n"
-    "                 [--burst N] [--silent-after N] [--unplug-after N] [--engine off]\n"
-    "       norva-sim --help | --version\n"
+    "Usage: norva-sim --listen tcp:HOST:PORT [OPTION]...\n"
+    "  or:  norva-sim --help | --version\n"
+    "\n"
     "  --listen tcp:HOST:PORT  where to listen (port 0: any free port)\n"
     "  --falling         a downward unit: its configuration streams in falling address order\n"
     "  --rate N          input reports per second, 1 to 1000 (default 50)\n"

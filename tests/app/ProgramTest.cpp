@@ -16,7 +16,7 @@ TEST(Program, AWrongArgumentGetsOneLineAndAPointerToHelp) {
     EXPECT_EQ(ran.out, "");
     const Ran help = RunNorva({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("usage: norva", 0), 0u);
+    EXPECT_EQ(help.out.rfind("Usage: norva", 0), 0u);
     EXPECT_EQ(RunNorva({"--version"}).out, "norva 0.1\n");
 }
 
