@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # NORVA System on Debian 12: installs the packages that are missing, then builds.
-#   ./setup.sh          build the program into build/
-#   ./setup.sh --test   build with AddressSanitizer and UndefinedBehaviorSanitizer into
-#                       build-test/ and run every test
+#   ./setup.sh            build the program into build/ (a release build)
+#   ./setup.sh --test     build with AddressSanitizer and UndefinedBehaviorSanitizer into
+#                         build-test/ and run every test
+#   ./setup.sh --package  build build/ and make the Debian package from it, checked by lintian:
+#                         build/norva_VERSION_ARCH.deb
 # Safe to run again: it installs and rebuilds only what is missing or changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,13 +13,15 @@ mode=run
 case "${1:-}" in
     "") ;;
     --test) mode=test ;;
-    *) echo "usage: ./setup.sh [--test]" >&2; exit 2 ;;
+    --package) mode=package ;;
+    *) echo "usage: ./setup.sh [--test | --package]" >&2; exit 2 ;;
 esac
 
 # Clang builds the program: GCC 12 miscompiles some C++20 coroutines, which every operation is.
+# file, help2man, lintian, appstream and bash-completion make the package and check it.
 packages=(cmake ninja-build clang libclang-rt-14-dev g++ pkg-config qt6-base-dev libhidapi-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 poppler-utils
-          qt6-svg-dev dpkg-dev)
+          qt6-svg-dev dpkg-dev file help2man lintian appstream bash-completion)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -44,7 +48,9 @@ if [ "$mode" = test ]; then
     export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
     ctest --test-dir build-test --output-on-failure -j "$jobs" --timeout 300
 else
-    cmake -S . -B build -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-          >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build -j "$jobs"
+    if [ "$mode" = package ]; then
+        bash packaging/check-package.sh build build
+    fi
 fi

@@ -26,6 +26,8 @@ norva::ProgramOptions Options(const norva::CommandLine& line) {
 int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norva"));
+    // The desktop entry's name: Wayland shows the window with that entry's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.norva_system.norva"));
     norva::App app(norva::MakeBackend(line.device), Options(line));
     app.mainWindow()->show();
     norva::Screenshot screenshot(*app.mainWindow(), app.link(),
