@@ -10,6 +10,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 out=${2:-$work}
 mkdir -p "$out"
+out=$(cd "$out" && pwd)  # cpack runs inside the build tree
 rm -f "$out"/norva_*.deb
 (cd "$build" && cpack -G DEB -B "$out" >/dev/null)
 rm -rf "$out/_CPack_Packages"
