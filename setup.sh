@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # NORVA System on Debian 12: installs the packages that are missing, then builds.
-#   ./setup.sh          build the program into build/
-#   ./setup.sh --test   build with AddressSanitizer and UndefinedBehaviorSanitizer into
-#                       build-test/ and run every test (the fuzz targets a few seconds each)
-#   ./setup.sh --fuzz   build the same tree's fuzz targets and run each for 60 seconds,
-#                       keeping what they find in build-test/fuzz/corpus/
+#   ./setup.sh            build the program into build/ (a release build)
+#   ./setup.sh --test     build with AddressSanitizer and UndefinedBehaviorSanitizer into
+#                         build-test/ and run every test (the fuzz targets a few seconds each)
+#   ./setup.sh --fuzz     build the same tree's fuzz targets and run each for 60 seconds,
+#                         keeping what they find in build-test/fuzz/corpus/
+#   ./setup.sh --package  build build/ and make the Debian package from it, checked by lintian:
+#                         build/norva_VERSION_ARCH.deb
 # Safe to run again: it installs and rebuilds only what is missing or changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -14,13 +16,15 @@ case "${1:-}" in
     "") ;;
     --test) mode=test ;;
     --fuzz) mode=fuzz ;;
-    *) echo "usage: ./setup.sh [--test | --fuzz]" >&2; exit 2 ;;
+    --package) mode=package ;;
+    *) echo "usage: ./setup.sh [--test | --fuzz | --package]" >&2; exit 2 ;;
 esac
 
 # Clang builds the program: GCC 12 miscompiles some C++20 coroutines, which every operation is.
+# file, help2man, lintian, appstream and bash-completion make the package and check it.
 packages=(cmake ninja-build clang libclang-rt-14-dev g++ pkg-config qt6-base-dev libhidapi-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 poppler-utils
-          qt6-svg-dev dpkg-dev libcli11-dev)
+          qt6-svg-dev dpkg-dev libcli11-dev file help2man lintian appstream bash-completion)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -38,7 +42,7 @@ if ((${#missing[@]})); then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
-if [ "$mode" != run ]; then
+if [ "$mode" = test ] || [ "$mode" = fuzz ]; then
     # One sanitized tree for the tests and the fuzz targets: the core is built once for both.
     cmake -S . -B build-test -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
           -DNORVA_SANITIZE=ON -DNORVA_FUZZ=ON -DNORVA_BENCH=OFF >/dev/null
@@ -62,7 +66,9 @@ elif [ "$mode" = test ]; then
     export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
     ctest --test-dir build-test --output-on-failure -j "$jobs" --timeout 300
 else
-    cmake -S . -B build -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-          >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build -j "$jobs"
+    if [ "$mode" = package ]; then
+        bash packaging/check-package.sh build build
+    fi
 fi

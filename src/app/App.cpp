@@ -44,9 +44,10 @@ AppOptions WithWindows(AppOptions options) {
 
 App::App(std::unique_ptr<HidBackend> backend, AppOptions options)
     : Program(std::move(backend), WithWindows(std::move(options))) {
-    // Every window of the program shows its icon; the desktop entry is found by its name.
+    // Every window of the program shows its icon; the desktop entry is found by its name
+    // (Wayland shows the window with that entry's icon and name).
     QGuiApplication::setWindowIcon(ProgramIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("norva"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.norva_system.norva"));
     mainWindow_ = std::make_unique<MainWindow>(*link_, *dialogs_, settings_, settingsPath_);
     if (auto* qt = dynamic_cast<QtDialogs*>(dialogs_.get())) qt->setParent(mainWindow_.get());
     bindMenus();

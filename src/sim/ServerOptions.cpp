@@ -32,6 +32,11 @@ std::optional<std::pair<std::string, uint16_t>> ParseTcpAddress(std::string_view
 std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& args,
                                              std::string* error) {
     ServerOptions options;
+    for (const std::string& arg : args) {
+        options.help = options.help || arg == "--help" || arg == "-h";
+        options.version = options.version || arg == "--version";
+    }
+    if (options.help || options.version) return options;
     bool haveListen = false;
     // The unit's options by the names the program's sim: device gives them.
     static constexpr std::string_view kValued[] = {

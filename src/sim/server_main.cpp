@@ -32,6 +32,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", kServerUsage);
         return 2;
     }
+    if (options->help) {
+        std::printf("%s\n", kServerUsage);
+        return 0;
+    }
+    if (options->version) {
+        std::printf("norva-sim %s\n", NORVA_VERSION);
+        return 0;
+    }
     SimUnit unit(options->unit);
     ServedSimUnit served(unit);
     SimServer server(served, options->host, options->port);

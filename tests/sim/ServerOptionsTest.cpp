@@ -34,6 +34,17 @@ TEST(ServerOptions, ListenAddressRateAndDirection) {
     EXPECT_TRUE(o->unit.engineOff);
 }
 
+// Asked for help, the program answers whatever else is on the line (the manual page is made so).
+TEST(ServerOptions, HelpAndVersionNeedNoAddress) {
+    auto o = ParseServerArgs({"--help"});
+    ASSERT_TRUE(o);
+    EXPECT_TRUE(o->help);
+    o = ParseServerArgs({"--rate", "5000", "--version"});
+    ASSERT_TRUE(o);
+    EXPECT_TRUE(o->version);
+    EXPECT_FALSE(o->help);
+}
+
 TEST(ServerOptions, UsageErrors) {
     const std::vector<std::vector<std::string>> bad = {
         {},
