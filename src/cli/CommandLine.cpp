@@ -28,6 +28,32 @@ constexpr const char* kDeviceHelp =
 constexpr const char* kNoBackupHelp =
     "write without first keeping the unit's configuration in ~/.local/share/norva/backups";
 
+// One line a command, from what the parser knows of it: "norva clone write [--no-backup]
+// [--dry-run] FILE.nvc". The command's own help says what each part means.
+std::string Synopses(const CLI::App& app, const std::string& path = "norva") {
+    std::string text = path == "norva" ? "Commands:\n" : "";
+    const auto commands = app.get_subcommands([](const CLI::App*) { return true; });
+    if (commands.empty() && path != "norva") {
+        std::string options, positionals;
+        for (const CLI::Option* option : app.get_options()) {
+            if (option == app.get_help_ptr()) continue;
+            const std::string name = option->get_name(false, true);
+            const std::string value = option->get_type_name();
+            if (option->nonpositional()) {
+                const std::string word = name.substr(name.rfind(',') + 1);
+                const std::string part = word + (value.empty() ? "" : " " + value);
+                options += option->get_required() ? " " + part : " [" + part + "]";
+            } else {
+                positionals += option->get_required() ? " " + name : " [" + name + "]";
+            }
+        }
+        return "  " + path + options + positionals + "\n";
+    }
+    for (const CLI::App* command : commands)
+        text += Synopses(*command, path + " " + command->get_name());
+    return text;
+}
+
 // The commands as CLI11 subcommands, each filling the one CommandLine. The values are checked
 // after parsing, so that every refusal reads the same way.
 class Parser {
@@ -53,8 +79,9 @@ class Parser {
                         "open the main window, wait for the unit's configuration (at most "
                         "15 s), save a picture of the window and exit")
             ->type_name("PNG");
-        app_.footer(exitstatus::Table());
+        app_.footer(exitstatus::Table());  // every command's help ends with the table
         addCommands();
+        app_.footer(Synopses(app_) + "\n" + exitstatus::Table());
     }
 
     CLI::App& app() { return app_; }
