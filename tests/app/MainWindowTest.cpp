@@ -117,8 +117,6 @@ TEST_F(MainWindowTest, FreshMachineOpensAtTheDesignSizeWithTheFactoryMenusHidden
     EXPECT_TRUE(window->Autostart->isVisible());
     EXPECT_FALSE(QFile::exists(ini));  // reading never creates the file
     EXPECT_EQ(window->Label1->text(), "Not connected");
-    EXPECT_EQ(window->exit->text(), "&Exit");
-    EXPECT_EQ(window->Donw->text(), "&Download ");
 }
 
 TEST_F(MainWindowTest, AccessLevelOpensTheFactoryMenus) {
@@ -159,20 +157,15 @@ TEST_F(MainWindowTest, KeysAndUsbPowerSendTheirFrames) {
     bus->add("unit").reports.push_back(StreamReport(0, 0));
     link().PollTick();
     bus->writes.clear();
+    // The frames themselves are the link's (its tests check them byte by byte).
     window->Command2->click();
     ASSERT_EQ(bus->writes.size(), 1u);
-    EXPECT_EQ(bus->writes[0][3], 112);
     EXPECT_EQ(bus->writes[0][4], 68);  // Menu down
-    EXPECT_EQ(bus->writes[0][31], 1);
     window->Check1->click();
     window->Check1->click();
     ASSERT_EQ(bus->writes.size(), 3u);
-    for (int i : {1, 2}) {
-        std::vector<uint8_t> expected(65, 0);
-        expected[31] = 2;
-        expected[32] = i == 1 ? 1 : 0;
-        EXPECT_EQ(bus->writes[i], expected);
-    }
+    EXPECT_EQ(bus->writes[1][32], 1);  // USB power on, then off
+    EXPECT_EQ(bus->writes[2][32], 0);
 }
 
 TEST_F(MainWindowTest, ExitSavesSettingsAndGeometry) {

@@ -106,18 +106,6 @@ TEST_F(LinkTest, LiveValuesAreDecodedFromTheReport) {
     EXPECT_EQ(link.ReplyValue, 9);
 }
 
-TEST_F(LinkTest, PercentagesFloorLikeTheUnit) {
-    for (int b : {0, 1, 2, 3, 127, 128, 254, 255}) {
-        Report r{};
-        r[45] = static_cast<uint8_t>(b);
-        r[43] = static_cast<uint8_t>(b);
-        feed({r});
-        const int expected = static_cast<int>(std::floor(b / 2.55));
-        EXPECT_EQ(link.StickPosition, expected) << b;
-        EXPECT_EQ(link.PumpPower, expected) << b;
-    }
-}
-
 TEST_F(LinkTest, DownloadModeTakesBytes1To32OfEveryReportAndNothingElseMoves) {
     feedStream(0, 5);
     const int count = link.BackupByteCount;

@@ -64,20 +64,6 @@ TEST(ScriptedDialogs, MessagesKeepTextTitleAndIconAndCanBeEchoed) {
     std::fclose(echo);
 }
 
-TEST(ScriptedDialogs, PrinterIsMadeByTheScript) {
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    dialogs.answerPrinter([&] {
-        auto printer = std::make_unique<QPrinter>();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(dir.filePath("page.pdf"));
-        return printer;
-    });
-    auto printer = Answer(dialogs.selectPrinter());
-    ASSERT_NE(printer, nullptr);
-    EXPECT_EQ(static_cast<QPrinter*>(printer.get())->outputFileName(), dir.filePath("page.pdf"));
-}
-
 namespace {
 template <typename D>
 D* OpenDialog() {

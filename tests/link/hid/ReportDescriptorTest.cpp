@@ -61,14 +61,6 @@ TEST(ReportDescriptorLengths, NumberedReportsGiveTheLongestPerDirection) {
     EXPECT_EQ(summary->lengths.output, 7 + 1);
 }
 
-TEST(ReportDescriptorLengths, InputOnlyDeviceHasNoOutputLength) {
-    const Bytes d = {0x75, 0x08, 0x95, 0x03, 0x81, 0x02};
-    auto lengths = ReportLengthsFromDescriptor(d);
-    ASSERT_TRUE(lengths);
-    EXPECT_EQ(lengths->input, 4);
-    EXPECT_EQ(lengths->output, 0);
-}
-
 TEST(ReportDescriptorLengths, PushAndPopRestoreSizeCountAndId) {
     const Bytes d = {
         0x85, 0x01, 0x75, 0x08, 0x95, 0x04,  // ID 1, 8 x 4
@@ -85,17 +77,15 @@ TEST(ReportDescriptorLengths, PushAndPopRestoreSizeCountAndId) {
     EXPECT_EQ(summary->lengths.output, 5);
 }
 
-TEST(ReportDescriptorLengths, LongItemsAreSkipped) {
-    const Bytes longItem = {0xFE, 0x03, 0xF0, 0x81, 0x02, 0x91};  // data that looks like items
-    auto lengths = ReportLengthsFromDescriptor(Join({longItem, kUnitDescriptor}));
+TEST(ReportDescriptorLengths, InputOnlyLongItemsAndFourByteData) {
+    auto lengths = ReportLengthsFromDescriptor(Bytes{0x75, 0x08, 0x95, 0x03, 0x81, 0x02});
     ASSERT_TRUE(lengths);
-    EXPECT_EQ(lengths->input, 65);
-    EXPECT_EQ(lengths->output, 65);
-}
-
-TEST(ReportDescriptorLengths, FourByteItemDataIsRead) {
-    const Bytes d = {0x77, 0x08, 0x00, 0x00, 0x00, 0x97, 0x02, 0x00, 0x00, 0x00, 0x81, 0x02};
-    auto lengths = ReportLengthsFromDescriptor(d);
+    EXPECT_EQ(lengths->input, 4);
+    EXPECT_EQ(lengths->output, 0);                                // no output report
+    const Bytes longItem = {0xFE, 0x03, 0xF0, 0x81, 0x02, 0x91};  // data that looks like items
+    EXPECT_EQ(ReportLengthsFromDescriptor(Join({longItem, kUnitDescriptor}))->output, 65);
+    lengths = ReportLengthsFromDescriptor(
+        Bytes{0x77, 0x08, 0x00, 0x00, 0x00, 0x97, 0x02, 0x00, 0x00, 0x00, 0x81, 0x02});
     ASSERT_TRUE(lengths);
     EXPECT_EQ(lengths->input, 3);
 }
