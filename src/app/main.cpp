@@ -28,14 +28,12 @@ norva::ProgramOptions Options(const norva::CommandLine& line) {
 }
 
 int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
-    std::optional<norva::InterruptWatch> watch;
     if (!line.screenshot.empty()) {
         std::string error;
         if (!norva::CheckOutputPath(line.screenshot, error)) {
             std::fprintf(stderr, "norva: %s\n", error.c_str());
             return norva::exitstatus::kBadInput;
         }
-        watch.emplace();  // Ctrl-C ends the wait for the picture
     }
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norva"));
@@ -64,6 +62,27 @@ int RunPictureCommand(int argc, char** argv, const norva::CommandLine& line) {
                                       norva::ReadConfig(settings).NorvaType == "P", stderr);
     }
     return norva::DrawTimeChartFile(line.file, line.png, line.pdf, line.from, line.to, stderr);
+}
+
+bool NeedsUnit(const norva::CommandLine& line) {
+    using norva::Command;
+    switch (line.command) {
+        case Command::Window:
+            return !line.screenshot.empty();
+        case Command::RampsShow:
+        case Command::TimeChart:
+        case Command::ChartPrint:
+        case Command::ChartShow:
+        case Command::RunLogConvert:
+        case Command::RunLogRuns:
+            return false;
+        case Command::Summary:
+            return line.summaryImage.empty();
+        case Command::Diff:
+            return line.out.empty();
+        default:
+            return true;
+    }
 }
 
 int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
@@ -107,6 +126,11 @@ int main(int argc, char** argv) {
         std::fputs(parsed.err.c_str(), stderr);
         return parsed.exitStatus;
     }
+    // What waits for a unit (a command, or the main window's picture) ends at Ctrl-C with a
+    // word, from the start: a signal that comes while it sets up is seen at its first wait.
+    // What only reads and writes files has no wait and is simply ended by the signal.
+    std::optional<norva::InterruptWatch> watch;
+    if (NeedsUnit(*parsed.line)) watch.emplace();
     if (parsed.line->command != norva::Command::Window) return RunCommand(argc, argv, *parsed.line);
     return RunWindow(argc, argv, *parsed.line);
 }

@@ -10,6 +10,7 @@ namespace norva {
 namespace {
 std::atomic<int> gPending{0};
 std::atomic<int> gReceived{0};
+int gWatches = 0;  // watches alive: the outermost installs the handler and removes it
 extern "C" void OnInterrupt(int signal) {
     gPending = signal;
     gReceived = signal;
@@ -17,6 +18,8 @@ extern "C" void OnInterrupt(int signal) {
 }  // namespace
 
 InterruptWatch::InterruptWatch() {
+    // A watch inside another (main's, around a command's own) keeps what already came.
+    if (gWatches++ > 0) return;
     gPending = 0;
     gReceived = 0;
     // Without SA_RESTART: a blocking call (a FIFO opened as a file) returns at the signal.
@@ -28,6 +31,7 @@ InterruptWatch::InterruptWatch() {
 }
 
 InterruptWatch::~InterruptWatch() {
+    if (--gWatches > 0) return;
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
 }

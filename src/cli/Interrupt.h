@@ -5,7 +5,8 @@
 
 namespace norva {
 
-// Catches SIGINT and SIGTERM for as long as it lives.
+// Catches SIGINT and SIGTERM for as long as it lives. Watches may nest: a signal that came
+// under the outer one is still there for the inner one.
 class InterruptWatch {
   public:
     InterruptWatch();
