@@ -1,0 +1,25 @@
+#pragma once
+// The engine report: one page with an engine's totals, the trends of its starts (peak start
+// EGT and time to idle over its runs, the baseline drawn) and its flagged runs.
+
+#include <QString>
+#include <vector>
+
+#include "logbook/Logbook.h"
+
+class QPagedPaintDevice;
+
+namespace norva {
+
+class Canvas;
+
+// One trend chart of the runs in time order: `peakEgt` true for peak start EGT, false for
+// time to idle; unmeasured runs leave a gap. Drawn into the canvas's current area (pixels).
+void DrawTrend(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baseline& baseline,
+               bool peakEgt, const QRectF& area);
+
+// The report's page onto a printer or PDF writer. False when the device cannot be painted.
+bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const EngineTotals& totals,
+                       const Baseline& baseline, const std::vector<LoggedRun>& runs);
+
+}  // namespace norva

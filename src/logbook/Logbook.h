@@ -1,0 +1,157 @@
+#pragma once
+// The engine logbook: every download kept per engine in an SQLite database (Qt SQL), so an
+// engine's whole life can be read at once: its runs, how its starts change as it wears, and
+// which run departed from its own normal.
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "logbook/Health.h"
+#include "runlog/Runs.h"
+
+namespace norva {
+
+// norva/logbook.sqlite under the user's data folder.
+QString DefaultLogbookPath();
+
+// The schema this program writes. Version 1 had no events table and no run position.
+constexpr int kLogbookSchemaVersion = 2;
+
+// Who a download belongs to: a unit whose configuration streams downwards by its serial
+// number, any other by its welcome text (two lines of 16 characters, blanks trimmed).
+struct EngineIdentity {
+    std::optional<int> serial;
+    QString welcome;
+};
+// From the image the program holds at the download.
+EngineIdentity IdentityOf(const std::array<uint8_t, 257>& image, bool descending);
+
+// The trailer's totals as a download carries them; empty for an export without a trailer.
+struct DownloadTotals {
+    std::optional<int> cycles;
+    std::optional<double> totalMinutes;
+    QString shutdownCause;
+    std::optional<int> shutdownRpm;
+    std::optional<int> shutdownEgt;
+    std::optional<int> shutdownPump;  // tenths of a percent
+};
+
+// An export file read for the logbook: its samples, its moment (the header's), the trailer's
+// totals and welcome text, and the SHA-256 of its bytes.
+struct LogbookExport {
+    std::string path;
+    QByteArray sha256;  // hexadecimal
+    QDateTime moment;
+    RunLogExport data;
+    DownloadTotals totals;
+    EngineIdentity identity;  // the welcome text only: a file does not say which way it streams
+};
+// Nothing, with "FILE:LINE: why" in error, for a file that is not an export.
+std::optional<LogbookExport> ReadLogbookExport(const std::string& path, std::string& error);
+
+struct Engine {
+    qint64 id = 0;
+    QString name;
+    std::optional<int> serial;
+    QString welcome;
+};
+
+struct EngineTotals {
+    int runs = 0;
+    int starts = 0;  // runs whose start is measured
+    double minutes = 0;
+    int flagged = 0;
+    // From the newest download that has a trailer.
+    std::optional<int> unitCycles;
+    std::optional<double> unitTotalMinutes;
+};
+
+struct Download {
+    qint64 id = 0;
+    qint64 engineId = 0;
+    QString file;
+    QByteArray sha256;
+    QDateTime moment;
+    QString unitKind;  // "downward", "upward", or empty when not known (a file imported)
+    DownloadTotals totals;
+};
+
+// One run of an engine as the logbook keeps it, in time order, with its health flag.
+struct LoggedRun {
+    qint64 id = 0;
+    qint64 downloadId = 0;
+    QString downloadFile;
+    QDateTime moment;  // the download's
+    int position = 0;  // the run's index in its download, from 0
+    EngineRun run;
+    RunHealth health;
+};
+
+struct ImportResult {
+    enum Status { Added, AlreadyThere, Failed } status = Failed;
+    qint64 downloadId = 0;
+    qint64 engineId = 0;
+    int runsAdded = 0;     // runs not in the logbook before
+    int runsReplaced = 0;  // shorter copies replaced by this download's longer one
+    int runsKnown = 0;     // runs already there at full length
+    QString error;
+};
+
+// A configuration write, a hardware-test result (with offset and factor), a backup.
+struct LogbookEvent {
+    QString kind;  // "config-write", "hardware-test", "backup"
+    QDateTime moment;
+    QString file;
+    QString detail;  // "offset 12 factor 130", ...
+};
+
+class Logbook {
+  public:
+    // Opens (creating or migrating) the database. A locked or corrupt file leaves the logbook
+    // closed, with one message naming the file in error(); the program goes on without it.
+    explicit Logbook(const QString& path = DefaultLogbookPath());
+    ~Logbook();
+    Logbook(const Logbook&) = delete;
+    Logbook& operator=(const Logbook&) = delete;
+
+    bool isOpen() const;
+    QString error() const;  // the last failure, "FILE: why"
+    QString path() const;
+
+    // Engines by name order.
+    std::vector<Engine> engines();
+    std::optional<Engine> engineNamed(const QString& name);
+    // The engine a unit is known as: by serial when there is one, else by welcome text.
+    std::optional<Engine> engineFor(const EngineIdentity& identity);
+    // A new engine, or nothing when the name is taken or empty.
+    std::optional<Engine> addEngine(const QString& name, const EngineIdentity& identity);
+    bool renameEngine(qint64 engineId, const QString& newName);
+    // Moves a download and its runs to another engine.
+    bool moveDownload(qint64 downloadId, qint64 engineId);
+
+    // Adds an export to an engine in one transaction: the same file (by SHA-256) twice adds
+    // nothing; a run already there (same cycle, one copy's samples within the other's) counts
+    // once, the longer copy kept. `unitKind` as in Download.
+    ImportResult import(const LogbookExport& file, qint64 engineId, const QString& unitKind = {});
+
+    std::vector<Download> downloads(qint64 engineId);
+    // The engine's runs in time order with their flags, measured against its baseline.
+    std::vector<LoggedRun> runs(qint64 engineId);
+    EngineTotals totals(qint64 engineId);
+    Baseline baseline(qint64 engineId);
+
+    bool addEvent(qint64 engineId, const LogbookEvent& event);
+    std::vector<LogbookEvent> events(qint64 engineId);
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+}  // namespace norva

@@ -1,0 +1,24 @@
+#pragma once
+// norva logbook: the logbook's engines, an engine's runs, imports of exports made before, and
+// the engine report, without windows.
+
+#include <QString>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace norva {
+
+// Each returns the exit status: 0, 3 for a bad file or an engine not in the logbook, 1 when
+// the logbook cannot be opened or the output cannot be written.
+int LogbookEngines(const QString& logbook, bool csv, std::FILE* out, std::FILE* err);
+int LogbookRuns(const QString& logbook, const std::string& engine, bool csv, std::FILE* out,
+                std::FILE* err);
+// Each file goes to the engine named, else to the one its welcome text is known as, else to a
+// new engine named with its welcome text.
+int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
+                  const std::string& engine, std::FILE* out, std::FILE* err);
+int LogbookReport(const QString& logbook, const std::string& engine, const std::string& pdf,
+                  std::FILE* err);
+
+}  // namespace norva
