@@ -22,9 +22,11 @@ esac
 
 # Clang builds the program: GCC 12 miscompiles some C++20 coroutines, which every operation is.
 # file, help2man, lintian, appstream and bash-completion make the package and check it.
+# libqt6sql6-sqlite is Qt SQL's SQLite driver, a plugin the engine logbook loads.
 packages=(cmake ninja-build clang libclang-rt-14-dev g++ pkg-config qt6-base-dev libhidapi-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 poppler-utils
-          qt6-svg-dev dpkg-dev libcli11-dev file help2man lintian appstream bash-completion)
+          qt6-svg-dev libqt6sql6-sqlite dpkg-dev libcli11-dev file help2man lintian appstream
+          bash-completion)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

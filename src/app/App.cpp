@@ -8,6 +8,8 @@
 #include "config/Maintenance.h"
 #include "config/ParameterFile.h"
 #include "factory/FactorySetupWindow.h"
+#include "logbook/LogDownload.h"
+#include "logbook/LogbookWindow.h"
 #include "mainwin/MainWindow.h"
 #include "ops/OperationTools.h"
 #include "params/ParametersWindow.h"
@@ -88,6 +90,7 @@ void App::bindMenus() {
     connect(w->Rampas, &QAction::triggered, this, &App::ShowRamps);
     w->Donw->setEnabled(true);
     connect(w->Donw, &QAction::triggered, this, &App::ShowDownload);
+    connect(w->Logbook, &QAction::triggered, this, &App::ShowLogbook);
     w->TGraph->setEnabled(true);
     connect(w->TGraph, &QAction::triggered, this, [this] { ShowTimeChart(); });
     w->PGraph->setEnabled(true);
@@ -163,6 +166,7 @@ void App::ShowDownload() {
     if (!downloadWindow_)
         downloadWindow_ = new DownloadWindow(
             services(), [this](const QString& file) { DownloadExported(file); }, mainWindow_.get());
+    downloadWindow_->setKept(LogbookKeeper({logbookPath_, engineName_, true}));
     downloadWindow_->show();
     downloadWindow_->raise();
     downloadWindow_->activateWindow();
@@ -189,6 +193,28 @@ void App::ShowTimeChart(const QString& file) {
 void App::DownloadExported(const QString& file) {
     lastDownload_ = file;
     ShowTimeChart(file);
+    if (logbook_) logbook_->reload();
+}
+
+LogbookWindow* App::logbookWindow() const {
+    return logbook_.data();
+}
+
+void App::ShowLogbook() {
+    if (!logbook_) {
+        logbook_ = new LogbookWindow(
+            logbookPath_, *dialogs_,
+            [this](const QString& file, int run) {
+                ShowTimeChart(file);
+                if (timeChart_) timeChart_->chooseRun(run);
+            },
+            mainWindow_.get());
+        logbook_->setAttribute(Qt::WA_DeleteOnClose);
+        logbook_->setWindowIcon(mainWindow_->windowIcon());
+    }
+    logbook_->show();
+    logbook_->raise();
+    logbook_->activateWindow();
 }
 
 PerformanceChartWindow* App::performanceChartWindow() const {

@@ -20,6 +20,7 @@ class DownloadWindow;
 class TimeChartWindow;
 class PerformanceChartWindow;
 class DifferencesWindow;
+class LogbookWindow;
 namespace params {
 class ParametersWindow;
 }
@@ -59,6 +60,9 @@ class App : public Program {
     void ShowPerformanceChart();
     PerformanceChartWindow* performanceChartWindow() const;
     TimeChartWindow* timeChartWindow() const;
+    // "&Logbook": the engine logbook, built afresh each time it is opened after a close.
+    void ShowLogbook();
+    LogbookWindow* logbookWindow() const;
 
     // "&Exit": settings and geometry saved, unit closed, program ended. Settings that could
     // not be saved are named in a message first.
@@ -81,6 +85,7 @@ class App : public Program {
     QPointer<TimeChartWindow> timeChart_;
     QPointer<PerformanceChartWindow> performanceChart_;
     QPointer<DifferencesWindow> differences_;
+    QPointer<LogbookWindow> logbook_;
     // Deleted on close, so the next opening builds it afresh.
     QPointer<params::ParametersWindow> parameters_;
     Task<> exiting_;

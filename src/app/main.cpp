@@ -18,13 +18,22 @@
 #include "cli/Monitor.h"
 #include "cli/SummaryCommand.h"
 #include "cli/UnitCommand.h"
+#include "logbook/Logbook.h"
+#include "logbook/LogbookCommands.h"
 #include "mainwin/MainWindow.h"
 
 namespace {
 norva::ProgramOptions Options(const norva::CommandLine& line) {
     norva::ProgramOptions options;
     options.settingsPath = QString::fromStdString(line.config);
+    options.logbookPath = QString::fromStdString(line.logbook);
+    options.engineName = QString::fromStdString(line.engine);
     return options;
+}
+
+QString LogbookPath(const norva::CommandLine& line) {
+    return line.logbook.empty() ? norva::DefaultLogbookPath()
+                                : QString::fromStdString(line.logbook);
 }
 
 int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
@@ -54,6 +63,8 @@ int RunPictureCommand(int argc, char** argv, const norva::CommandLine& line) {
         return norva::ShowRampFile(line.file, line.png, stdout, stderr);
     if (line.command == norva::Command::ChartPrint)
         return norva::PrintMeasureFile(line.file, line.pdf, stderr);
+    if (line.command == norva::Command::LogbookReport)
+        return norva::LogbookReport(LogbookPath(line), line.engine, line.pdf, stderr);
     if (line.command == norva::Command::ChartShow) {
         // The unit type of the settings chooses the x axis, as in the window.
         const QString settings =
@@ -75,6 +86,10 @@ bool NeedsUnit(const norva::CommandLine& line) {
         case Command::ChartShow:
         case Command::RunLogConvert:
         case Command::RunLogRuns:
+        case Command::LogbookEngines:
+        case Command::LogbookRuns:
+        case Command::LogbookImport:
+        case Command::LogbookReport:
             return false;
         case Command::Summary:
             return line.summaryImage.empty();
@@ -91,6 +106,7 @@ int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
         case norva::Command::TimeChart:
         case norva::Command::ChartPrint:
         case norva::Command::ChartShow:
+        case norva::Command::LogbookReport:
             return RunPictureCommand(argc, argv, line);
         default:
             break;
@@ -105,6 +121,12 @@ int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
         return norva::ConvertRawLog(line.file, line.out, stderr);
     if (line.command == norva::Command::RunLogRuns)
         return norva::PrintRuns(line.file, line.idle, line.csv, stdout, stderr);
+    if (line.command == norva::Command::LogbookEngines)
+        return norva::LogbookEngines(LogbookPath(line), line.csv, stdout, stderr);
+    if (line.command == norva::Command::LogbookRuns)
+        return norva::LogbookRuns(LogbookPath(line), line.engine, line.csv, stdout, stderr);
+    if (line.command == norva::Command::LogbookImport)
+        return norva::LogbookImport(LogbookPath(line), line.files, line.engine, stdout, stderr);
     norva::Program app(norva::MakeBackend(line.device), Options(line));
     if (line.command == norva::Command::Monitor) {
         norva::Monitor monitor(app.link(), line.monitorOptions, stdout, stderr);

@@ -72,6 +72,9 @@ class Parser {
         app_.add_option("--device", device_, kDeviceHelp)->type_name("SPEC");
         app_.add_option("--config", line_.config, "settings file instead of the user's norva10.ini")
             ->type_name("FILE");
+        app_.add_option("--logbook", line_.logbook,
+                        "the engine logbook's database instead of the user's logbook.sqlite")
+            ->type_name("FILE");
         app_.add_option("--unit-wait", unitWait_,
                         "how long a command looks for the unit (10 s unless given)")
             ->type_name("SECONDS");
@@ -110,7 +113,9 @@ class Parser {
             throw UsageError{"summary --image reads a file, not a unit: leave out --device"};
         const bool fileOnly = c == Command::RampsShow || c == Command::TimeChart ||
                               c == Command::RunLogConvert || c == Command::RunLogRuns ||
-                              c == Command::ChartPrint || c == Command::ChartShow;
+                              c == Command::ChartPrint || c == Command::ChartShow ||
+                              c == Command::LogbookEngines || c == Command::LogbookRuns ||
+                              c == Command::LogbookImport || c == Command::LogbookReport;
         if (fileOnly && line_.deviceGiven)
             throw UsageError{"this command reads files, not a unit: leave out --device"};
         if (c == Command::TimeChart && line_.png.empty() == line_.pdf.empty())
@@ -165,6 +170,9 @@ class Parser {
     }
     void file(CLI::App* sub, const char* name, const char* help) {
         sub->add_option(name, line_.file, help)->required()->type_name("");
+    }
+    void engineOption(CLI::App* sub, const char* help) {
+        sub->add_option("--engine", line_.engine, help)->type_name("NAME");
     }
     void noBackup(CLI::App* sub) { sub->add_flag("--no-backup", noBackup_, kNoBackupHelp); }
     void dryRun(CLI::App* sub) {
@@ -259,11 +267,14 @@ class Parser {
         rampsShow->add_option("--png", line_.png, "and its chart as a picture")
             ->type_name("OUT.png");
 
-        file(add(&app_, "download",
-                 "the unit's run log (the last 51 minutes) to a text file, with its "
-                 "configuration at the end",
-                 Command::Download),
-             "OUT.txt", "the export file to write");
+        CLI::App* download = add(&app_, "download",
+                                 "the unit's run log (the last 51 minutes) to a text file, with "
+                                 "its configuration at the end; kept in the engine logbook too",
+                                 Command::Download);
+        file(download, "OUT.txt", "the export file to write");
+        engineOption(download,
+                     "the logbook's engine (the unit's own when known, else one named "
+                     "with its welcome text)");
 
         CLI::App* timechart =
             add(&app_, "timechart", "draw an exported run log as a picture or a PDF page",
@@ -294,6 +305,31 @@ class Parser {
                          "configuration")
             ->type_name("RPM");
         runs->add_flag("--csv", line_.csv, "comma-separated values with a header line");
+
+        CLI::App* logbook = group("logbook", "the engine logbook: every download kept per engine");
+        add(logbook, "engines", "one line per engine: name, runs, minutes of running, flagged runs",
+            Command::LogbookEngines)
+            ->add_flag("--csv", line_.csv, "comma-separated values with a header line");
+        CLI::App* logbookRuns = add(logbook, "runs",
+                                    "an engine's runs in time order: the download's date and "
+                                    "file, the values of runlog runs, and the run's flag",
+                                    Command::LogbookRuns);
+        logbookRuns->add_option("ENGINE", line_.engine, "the engine's name")->required();
+        logbookRuns->add_flag("--csv", line_.csv, "comma-separated values with a header line");
+        CLI::App* logbookImport = add(logbook, "import",
+                                      "add export files made before (a file already there adds "
+                                      "nothing)",
+                                      Command::LogbookImport);
+        logbookImport->add_option("FILE.txt", line_.files, "the export files to read")->required();
+        engineOption(logbookImport,
+                     "the engine they belong to (else the one their welcome text "
+                     "is known as, or a new one named with it)");
+        CLI::App* report =
+            add(logbook, "report", "an engine's report as a PDF page", Command::LogbookReport);
+        report->add_option("ENGINE", line_.engine, "the engine's name")->required();
+        report->add_option("--pdf", line_.pdf, "the page to write")
+            ->required()
+            ->type_name("OUT.pdf");
 
         CLI::App* chart = group("chart", "the performance chart");
         CLI::App* print =

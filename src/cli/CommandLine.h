@@ -38,6 +38,10 @@ enum class Command {
     ChartShow,
     ChartRecord,
     Diff,
+    LogbookEngines,
+    LogbookRuns,
+    LogbookImport,
+    LogbookReport,
 };
 
 struct CommandLine {
@@ -62,7 +66,10 @@ struct CommandLine {
     double seconds = 0;       // chart record: how long; 0 until Ctrl-C
     bool downward = false;    // diff of two files: they come from a downward unit
     std::optional<int> idle;  // runlog runs: the idle speed when the file has no trailer
-    bool csv = false;         // runlog runs: comma-separated values
+    bool csv = false;         // runlog runs, logbook engines and runs: comma-separated values
+    std::string logbook;      // the logbook database; empty = the user's logbook.sqlite
+    std::string engine;       // download, logbook import: the engine's name; logbook runs, report
+    std::vector<std::string> files;  // logbook import: the export files
 };
 
 // The writes that keep the unit's configuration before they send (--no-backup skips it).

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/TerminalProgress.h"
+#include "logbook/Logbook.h"
 #include "ui/ScriptedDialogs.h"
 
 namespace norva {
@@ -10,6 +11,8 @@ namespace norva {
 Program::Program(std::unique_ptr<HidBackend> backend, ProgramOptions options)
     : backend_(std::move(backend)),
       settingsPath_(options.settingsPath.isEmpty() ? DefaultConfigPath() : options.settingsPath),
+      logbookPath_(options.logbookPath.isEmpty() ? DefaultLogbookPath() : options.logbookPath),
+      engineName_(options.engineName),
       backupFolder_(options.backupFolder),
       dialogs_(std::move(options.dialogs)),
       progress_(std::move(options.progress)) {

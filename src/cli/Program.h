@@ -20,6 +20,10 @@ namespace norva {
 
 struct ProgramOptions {
     QString settingsPath;  // empty: the user's norva10.ini
+    QString logbookPath;   // empty: the user's logbook.sqlite
+    // The logbook's engine for a unit not seen before (the command line's --engine); empty:
+    // the window asks, the command line names it with the unit's welcome text.
+    QString engineName;
     // Empty: messages on standard error and every question answered as cancelled.
     std::unique_ptr<Dialogs> dialogs;
     // Empty: one line on standard error.
@@ -38,6 +42,8 @@ class Program : public QObject {
     Link& link() { return *link_; }
     Config& settings() { return settings_; }
     const QString& settingsPath() const { return settingsPath_; }
+    const QString& logbookPath() const { return logbookPath_; }
+    const QString& engineName() const { return engineName_; }
     Dialogs& dialogs() { return *dialogs_; }
     virtual Progress& progress() { return *progress_; }
     HidBackend& backend() { return *backend_; }
@@ -51,6 +57,8 @@ class Program : public QObject {
   protected:
     std::unique_ptr<HidBackend> backend_;
     QString settingsPath_;
+    QString logbookPath_;
+    QString engineName_;
     Config settings_;
     QString backupFolder_;
     CloneHandover cloneHandover_;

@@ -12,6 +12,7 @@
 #include "config/Maintenance.h"
 #include "config/ParameterFile.h"
 #include "factory/FactoryCommands.h"
+#include "logbook/LogDownload.h"
 #include "perfchart/ChartRun.h"
 #include "ramps/Ramps.h"
 #include "runlog/Download.h"
@@ -286,6 +287,7 @@ void UnitCommand::startOperation() {
             dialogs.answerSaveFile(file);
             DownloadOptions options;
             options.needsImage = true;
+            options.kept = LogbookKeeper({app_.logbookPath(), app_.engineName(), false});
             operation = [s, options] { return DownloadRunLog(s, options); };
             break;
         }

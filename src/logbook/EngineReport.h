@@ -2,6 +2,7 @@
 // The engine report: one page with an engine's totals, the trends of its starts (peak start
 // EGT and time to idle over its runs, the baseline drawn) and its flagged runs.
 
+#include <QRectF>
 #include <QString>
 #include <vector>
 
@@ -14,7 +15,8 @@ namespace norva {
 class Canvas;
 
 // One trend chart of the runs in time order: `peakEgt` true for peak start EGT, false for
-// time to idle; unmeasured runs leave a gap. Drawn into the canvas's current area (pixels).
+// time to idle; runs without a measured start are left out, flagged runs marked, the baseline
+// a dotted line. Drawn into `area`, in the canvas's user units (y growing downwards).
 void DrawTrend(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baseline& baseline,
                bool peakEgt, const QRectF& area);
 

@@ -9,8 +9,8 @@
 
 namespace norva {
 
-// Each returns the exit status: 0, 3 for a bad file or an engine not in the logbook, 1 when
-// the logbook cannot be opened or the output cannot be written.
+// Each returns the exit status: 0, or 3 for a file that is not an export, an engine not in the
+// logbook, a logbook that cannot be used (locked, damaged) or an output that cannot be written.
 int LogbookEngines(const QString& logbook, bool csv, std::FILE* out, std::FILE* err);
 int LogbookRuns(const QString& logbook, const std::string& engine, bool csv, std::FILE* out,
                 std::FILE* err);

@@ -286,6 +286,7 @@ void MainWindow::buildMenus() {
     Rampas = bar->addAction(QStringLiteral("&Ramps"));
     credit = bar->addAction(QStringLiteral("&Credits"));
     Donw = bar->addAction(QStringLiteral("&Download "));
+    Logbook = bar->addAction(QStringLiteral("&Logbook"));
     manu = bar->addMenu(QStringLiteral("&Manufacturer"));
     Saveall = manu->addAction(QStringLiteral("Save all"));
     Writeall = manu->addAction(QStringLiteral("Write all (clone)"));

@@ -65,6 +65,7 @@ class MainWindow : public QMainWindow {
     QAction *Save, *WriteP, *exit, *PGraph, *TGraph, *Autostart, *Rampas, *credit, *Donw;
     QAction *Saveall, *Writeall, *Cleartimer, *ClearService, *SerNum, *Advanced, *Versio;
     QAction* Compare;  // "Compare with file…"
+    QAction* Logbook;  // the engine logbook
 
     // The layout rule for an inner (client) size in logical pixels: controls placed, dials
     // redrawn, values shown again. Runs on every resize of the client area.

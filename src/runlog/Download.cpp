@@ -136,6 +136,9 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
                                         "downloads: %1")
                              .arg(QString::fromStdString(error)),
                          {}, MessageIcon::Warning);
+    else if (options.kept)
+        co_await options.kept(s, kept, complete ? std::optional(image) : std::nullopt,
+                              link.BackupDescending);
 
     const FileRequest request(QString(), kFilter, QStringLiteral("txt"), {}, true);
     const QString path = co_await s.dialogs.saveFile(request);

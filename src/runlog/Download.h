@@ -3,6 +3,8 @@
 // download mode, then back to normal mode, the conversion and the export to a file asked for.
 
 #include <QString>
+#include <array>
+#include <cstdint>
 #include <functional>
 
 #include "base/Task.h"
@@ -24,6 +26,11 @@ struct DownloadOptions {
     QString libraryFolder = DefaultLibraryFolder();
     // Told the share received (0..100) and the seconds left, as the reports come in.
     std::function<void(int percent, int secondsLeft)> received;
+    // Told every download once it is kept (the engine logbook takes it), with the image the
+    // program holds (nothing while incomplete) and the way the unit streams it.
+    std::function<Task<>(Services s, QString kept, std::optional<std::array<uint8_t, 257>> image,
+                         bool descending)>
+        kept;
     // Told the exported file's path.
     std::function<void(const QString& path)> exported;
 };

@@ -75,6 +75,7 @@ void DownloadWindow::Start(bool withConfiguration) {
         if (self) self->showReceived(percent, secondsLeft);
     };
     options.exported = exported_;
+    options.kept = kept_;
     const Services s = services_;
     const bool started =
         StartOperation(s.link, s.dialogs, Ended(DownloadRunLog(s, options), self), true, this);

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "ops/OperationTools.h"
+#include "runlog/Download.h"
 #include "ui/CanvasWidget.h"
 #include "ui/TwipLayout.h"
 
@@ -31,6 +32,8 @@ class DownloadWindow : public QWidget {
     void showReceived(int percent, int secondsLeft);
     // How the download ended, on the window: hidden when exported, otherwise what became of it.
     void Finished(OpStatus status);
+    // Told every download once kept with the recent downloads (the engine logbook takes it).
+    void setKept(decltype(DownloadOptions::kept) kept) { kept_ = std::move(kept); }
 
     QPlainTextEdit* Text1;   // the explanation
     QLabel* Label1;          // "Please Wait"
@@ -45,6 +48,7 @@ class DownloadWindow : public QWidget {
   private:
     Services services_;
     std::function<void(const QString&)> exported_;
+    decltype(DownloadOptions::kept) kept_;
     TwipLayout layout_;
     int percent_ = 0;
     QPushButton* running_ = nullptr;  // the button that started the download under way

@@ -1,0 +1,66 @@
+#include "logbook/LogDownload.h"
+
+#include <QStringList>
+
+#include "ui/Dialogs.h"
+
+namespace norva {
+
+Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIdentity identity,
+                   QString unitKind) {
+    if (target.path.isEmpty()) co_return;
+    Logbook book(target.path);
+    if (!book.isOpen()) {
+        s.dialogs.notify(book.error() + QStringLiteral("; the download was not logged."), {},
+                         MessageIcon::Warning);
+        co_return;
+    }
+    std::string error;
+    const auto file = ReadLogbookExport(keptPath.toStdString(), error);
+    if (!file) {
+        s.dialogs.notify(QString::fromStdString(error), {}, MessageIcon::Warning);
+        co_return;
+    }
+    auto engine = book.engineFor(identity);
+    if (!engine) {
+        const QString proposal =
+            identity.welcome.isEmpty() ? QStringLiteral("New engine") : identity.welcome;
+        QString name = target.engineName.isEmpty() ? proposal : target.engineName;
+        if (target.engineName.isEmpty() && target.ask) {
+            QStringList known;
+            for (const Engine& e : book.engines()) known << e.name;
+            const QString who = identity.serial
+                                    ? QStringLiteral("serial number %1").arg(*identity.serial)
+                                    : QStringLiteral("welcome text \"%1\"").arg(identity.welcome);
+            name = co_await s.dialogs.inputBox(
+                QStringLiteral("Logbook"),
+                QStringLiteral("This unit (%1) is new to the logbook. The engine's name:%2")
+                    .arg(who, known.isEmpty() ? QString()
+                                              : QStringLiteral("\n(known: %1)")
+                                                    .arg(known.join(QStringLiteral(", ")))),
+                proposal);
+            if (name.trimmed().isEmpty()) {
+                s.dialogs.notify(QStringLiteral("The download was not added to the logbook."));
+                co_return;
+            }
+        }
+        engine = book.engineNamed(name.trimmed());
+        if (!engine) engine = book.addEngine(name, identity);
+    }
+    const ImportResult result = engine ? book.import(*file, engine->id, unitKind) : ImportResult{};
+    if (!engine || result.status == ImportResult::Failed)
+        s.dialogs.notify(book.error() + QStringLiteral("; the download was not logged."), {},
+                         MessageIcon::Warning);
+}
+
+std::function<Task<>(Services, QString, std::optional<std::array<uint8_t, 257>>, bool)>
+LogbookKeeper(LogbookTarget target) {
+    return [target](Services s, QString kept, std::optional<std::array<uint8_t, 257>> image,
+                    bool descending) {
+        return LogDownload(
+            s, target, std::move(kept), image ? IdentityOf(*image, descending) : EngineIdentity{},
+            image ? QString::fromLatin1(descending ? "downward" : "upward") : QString());
+    };
+}
+
+}  // namespace norva

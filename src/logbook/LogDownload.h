@@ -1,0 +1,34 @@
+#pragma once
+// Every download goes into the engine logbook by itself, once it is kept with the recent
+// downloads: to the engine the unit is known as, or, for a unit not seen before, to the engine
+// the user names (the window asks; the command line takes --engine or the welcome text).
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "base/Task.h"
+#include "logbook/Logbook.h"
+#include "ops/OperationTools.h"
+
+namespace norva {
+
+struct LogbookTarget {
+    QString path;        // the database; empty: downloads are not logged
+    QString engineName;  // the engine for a unit not seen before; empty: see `ask`
+    bool ask = false;    // true: ask for the name, proposing the welcome text
+};
+
+// Adds the kept export. Whatever goes wrong is said in one message and the download goes on:
+// the logbook never stands in the way of the file.
+Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIdentity identity,
+                   QString unitKind);
+
+// What a download is told once it is kept: LogDownload with the unit's identity and kind
+// from the image it holds.
+std::function<Task<>(Services, QString, std::optional<std::array<uint8_t, 257>>, bool)>
+LogbookKeeper(LogbookTarget target);
+
+}  // namespace norva

@@ -1,0 +1,554 @@
+#include "logbook/Logbook.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+#include <algorithm>
+#include <atomic>
+#include <span>
+
+#include "base/NumberText.h"
+#include "base/NumberedLines.h"
+#include "base/Windows1252.h"
+#include "protocol/AddressMap.h"
+
+namespace norva {
+
+QString DefaultLogbookPath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("norva/logbook.sqlite"));
+}
+
+namespace {
+
+// The two welcome lines as one name: control bytes (an image never written) read as blanks.
+QString WelcomeOf(std::span<const uint8_t> bytes) {
+    QString text = AnsiText(bytes);
+    for (QChar& c : text)
+        if (c.unicode() < 0x20) c = QLatin1Char(' ');
+    return text.left(16).simplified() + QLatin1Char(' ') + text.mid(16).simplified();
+}
+
+QString Trim(QString s) {
+    return s.simplified();
+}
+
+// The number after `prefix` on a trailer line ("EGT at Shutdown: 720"), if the line is that one.
+std::optional<double> TrailerNumber(std::string_view line, std::string_view prefix) {
+    if (line.substr(0, prefix.size()) != prefix) return std::nullopt;
+    line.remove_prefix(prefix.size());
+    const size_t end = line.find_first_not_of(" 0123456789.-");
+    const QString number = QString::fromUtf8(line.substr(0, end)).trimmed();
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<int> Rounded(std::optional<double> v) {
+    return v ? std::optional<int>(int(*v >= 0 ? *v + 0.5 : *v - 0.5)) : std::nullopt;
+}
+
+// A run's samples as the logbook compares them: its records between line ends, so that one
+// copy lies within another exactly when its lines do.
+QByteArray Samples(const std::vector<RunLogLine>& lines, const EngineRun& run) {
+    QByteArray out("\n");
+    for (int k = run.firstLine; k <= run.lastLine(); ++k)
+        out += QByteArray::fromStdString(RunLogRecord(lines[size_t(k) - 1])) + '\n';
+    return out;
+}
+
+QVariant Opt(const std::optional<int>& v) {
+    return v ? QVariant(*v) : QVariant();
+}
+QVariant Opt(const std::optional<double>& v) {
+    return v ? QVariant(*v) : QVariant();
+}
+std::optional<int> IntOf(const QVariant& v) {
+    return v.isNull() ? std::nullopt : std::optional<int>(v.toInt());
+}
+std::optional<double> RealOf(const QVariant& v) {
+    return v.isNull() ? std::nullopt : std::optional<double>(v.toDouble());
+}
+
+const char* const kMomentFormat = "yyyy-MM-dd hh:mm:ss";
+
+// Version 1: engines, downloads and runs without their position in the download.
+const char* const kSchemaV1[] = {
+    "CREATE TABLE engines(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, serial INTEGER,"
+    " welcome TEXT NOT NULL DEFAULT '')",
+    "CREATE TABLE downloads(id INTEGER PRIMARY KEY, engine_id INTEGER NOT NULL REFERENCES"
+    " engines(id), file TEXT NOT NULL, sha256 TEXT NOT NULL UNIQUE, moment TEXT NOT NULL,"
+    " unit_kind TEXT NOT NULL DEFAULT '', cycles INTEGER, total_minutes REAL, shutdown_cause"
+    " TEXT NOT NULL DEFAULT '', shutdown_rpm INTEGER, shutdown_egt INTEGER, shutdown_pump"
+    " INTEGER)",
+    "CREATE TABLE runs(id INTEGER PRIMARY KEY, download_id INTEGER NOT NULL REFERENCES"
+    " downloads(id), started TEXT NOT NULL, cycle INTEGER NOT NULL, first_line INTEGER NOT NULL,"
+    " line_count INTEGER NOT NULL, idle_line INTEGER, peak_start_egt INTEGER, max_rpm INTEGER"
+    " NOT NULL, max_egt INTEGER NOT NULL, mean_pump INTEGER, idle_known INTEGER NOT NULL,"
+    " start_cut INTEGER NOT NULL, samples BLOB NOT NULL)",
+    "CREATE INDEX runs_by_download ON runs(download_id)",
+    "CREATE INDEX runs_by_cycle ON runs(cycle)",
+};
+// Version 2: the run's position in its download, and the events.
+const char* const kMigrateToV2[] = {
+    "ALTER TABLE runs ADD COLUMN position INTEGER NOT NULL DEFAULT 0",
+    "UPDATE runs SET position = (SELECT COUNT(*) FROM runs AS r WHERE r.download_id ="
+    " runs.download_id AND r.first_line < runs.first_line)",
+    "CREATE TABLE events(id INTEGER PRIMARY KEY, engine_id INTEGER REFERENCES engines(id),"
+    " kind TEXT NOT NULL, moment TEXT NOT NULL, file TEXT NOT NULL DEFAULT '', detail TEXT NOT"
+    " NULL DEFAULT '')",
+};
+
+}  // namespace
+
+EngineIdentity IdentityOf(const std::array<uint8_t, 257>& image, bool descending) {
+    EngineIdentity id;
+    if (descending) id.serial = image[cell::kSerialHigh] * 256 + image[cell::kSerialLow];
+    id.welcome = WelcomeOf(std::span(image).subspan(cell::kWelcomeFirst, cell::kWelcomeCount));
+    return id;
+}
+
+std::optional<LogbookExport> ReadLogbookExport(const std::string& path, std::string& error) {
+    auto data = ReadRunLogExport(path, error);
+    if (!data) return std::nullopt;
+    const auto text = ReadWholeFile(path, error);
+    if (!text) return std::nullopt;
+    LogbookExport file;
+    file.path = path;
+    file.data = std::move(*data);
+    file.sha256 = QCryptographicHash::hash(QByteArrayView(text->data(), qsizetype(text->size())),
+                                           QCryptographicHash::Sha256)
+                      .toHex();
+    const auto all = SplitLines(*text);
+    // The header: the columns, then ",#yyyy-MM-dd hh:mm:ss#".
+    const std::string_view header = all[0].substr(kRunLogColumns.size());
+    const size_t hash = header.find('#');
+    if (hash != std::string_view::npos)
+        file.moment = QDateTime::fromString(QString::fromLatin1(header.substr(hash + 1, 19)),
+                                            QString::fromLatin1(kMomentFormat));
+    if (!file.moment.isValid())
+        file.moment = QFileInfo(QString::fromStdString(path)).lastModified();
+    // The trailer: the welcome lines two after the first line of stars, then the totals.
+    size_t k = 1 + file.data.lines.size();
+    for (; k < all.size() && Trimmed(all[k]).empty(); ++k) {
+    }
+    if (k + 3 < all.size() && Trimmed(all[k]).find_first_not_of('*') == std::string_view::npos) {
+        std::string welcome(all[k + 2].substr(0, 16));
+        welcome.resize(16, ' ');
+        welcome += std::string(all[k + 3].substr(0, 16));
+        file.identity.welcome =
+            WelcomeOf(std::span(reinterpret_cast<const uint8_t*>(welcome.data()), welcome.size()));
+    }
+    DownloadTotals& t = file.totals;
+    for (; k < all.size(); ++k) {
+        const std::string_view line = all[k];
+        if (line.substr(0, 20) == "Last Shutdown Cause:")
+            t.shutdownCause = Trim(QString::fromLatin1(line.substr(20)));
+        if (auto v = TrailerNumber(line, "EGT at Shutdown:")) t.shutdownEgt = Rounded(v);
+        if (auto v = TrailerNumber(line, "RPM at Shutdown:")) t.shutdownRpm = Rounded(v);
+        if (auto v = TrailerNumber(line, "Pump Power at Shutdown:")) t.shutdownPump = Rounded(v);
+        if (auto v = TrailerNumber(line, "Total Time:")) t.totalMinutes = v;
+        if (auto v = TrailerNumber(line, "Cycles:")) t.cycles = Rounded(v);
+    }
+    return file;
+}
+
+struct Logbook::Impl {
+    QString path;
+    QString connection;
+    QString error;
+    bool open = false;
+
+    QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
+
+    bool fail(const QString& why) {
+        error = QStringLiteral("The logbook %1 cannot be used: %2").arg(path, why);
+        return false;
+    }
+    // Runs one statement; false with the reason in error.
+    bool exec(QSqlQuery& q) {
+        if (q.exec()) return true;
+        return fail(q.lastError().text());
+    }
+    bool exec(const QString& sql) {
+        QSqlQuery q(db());
+        if (q.exec(sql)) return true;
+        return fail(q.lastError().text());
+    }
+
+    bool setUp() {
+        QSqlQuery q(db());
+        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+            return fail(q.lastError().text());
+        const int version = q.value(0).toInt();
+        q.finish();
+        if (version > kLogbookSchemaVersion)
+            return fail(
+                QStringLiteral("it was written by a newer program (schema %1)").arg(version));
+        // Every table must be readable: a damaged file says so here, not at the first import.
+        if (version > 0 && !exec(QStringLiteral("SELECT COUNT(*) FROM downloads"))) return false;
+        if (!exec(QStringLiteral("PRAGMA journal_mode=WAL"))) return false;
+        if (version == kLogbookSchemaVersion) return true;
+        if (!db().transaction()) return fail(db().lastError().text());
+        bool ok = true;
+        if (version < 1)
+            for (const char* sql : kSchemaV1) ok = ok && exec(QString::fromLatin1(sql));
+        if (version < 2)
+            for (const char* sql : kMigrateToV2) ok = ok && exec(QString::fromLatin1(sql));
+        ok = ok && exec(QStringLiteral("PRAGMA user_version = %1").arg(kLogbookSchemaVersion));
+        if (ok && db().commit()) return true;
+        if (ok) fail(db().lastError().text());
+        db().rollback();
+        return false;
+    }
+};
+
+Logbook::Logbook(const QString& path) : d_(std::make_unique<Impl>()) {
+    static std::atomic<int> serial{0};
+    d_->path = path;
+    d_->connection = QStringLiteral("norva-logbook-%1").arg(++serial);
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        d_->fail(QStringLiteral("Qt's SQLite driver is not installed (libqt6sql6-sqlite)"));
+        return;
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d_->connection);
+    db.setDatabaseName(path);
+    // Another program holding the file is waited for briefly, then named.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=200"));
+    if (!db.open()) {
+        d_->fail(db.lastError().text());
+        return;
+    }
+    d_->open = d_->setUp();
+    if (!d_->open) db.close();
+}
+
+Logbook::~Logbook() {
+    {
+        QSqlDatabase db = QSqlDatabase::database(d_->connection, false);
+        if (db.isValid()) db.close();
+    }
+    if (QSqlDatabase::contains(d_->connection)) QSqlDatabase::removeDatabase(d_->connection);
+}
+
+bool Logbook::isOpen() const {
+    return d_->open;
+}
+QString Logbook::error() const {
+    return d_->error;
+}
+QString Logbook::path() const {
+    return d_->path;
+}
+
+namespace {
+Engine EngineFrom(const QSqlQuery& q) {
+    return {q.value(0).toLongLong(), q.value(1).toString(), IntOf(q.value(2)),
+            q.value(3).toString()};
+}
+const QString kEngineColumns = QStringLiteral("SELECT id, name, serial, welcome FROM engines ");
+}  // namespace
+
+std::vector<Engine> Logbook::engines() {
+    std::vector<Engine> out;
+    if (!d_->open) return out;
+    QSqlQuery q(d_->db());
+    q.prepare(kEngineColumns + QStringLiteral("ORDER BY name"));
+    if (d_->exec(q))
+        while (q.next()) out.push_back(EngineFrom(q));
+    return out;
+}
+
+std::optional<Engine> Logbook::engineNamed(const QString& name) {
+    if (!d_->open) return std::nullopt;
+    QSqlQuery q(d_->db());
+    q.prepare(kEngineColumns + QStringLiteral("WHERE name = ?"));
+    q.addBindValue(name);
+    if (d_->exec(q) && q.next()) return EngineFrom(q);
+    return std::nullopt;
+}
+
+std::optional<Engine> Logbook::engineFor(const EngineIdentity& identity) {
+    if (!d_->open) return std::nullopt;
+    QSqlQuery q(d_->db());
+    if (identity.serial) {
+        q.prepare(kEngineColumns + QStringLiteral("WHERE serial = ?"));
+        q.addBindValue(*identity.serial);
+    } else {
+        if (identity.welcome.trimmed().isEmpty()) return std::nullopt;
+        // An engine known by its welcome text alone first, then one of a downward unit.
+        q.prepare(kEngineColumns +
+                  QStringLiteral("WHERE welcome = ? ORDER BY serial IS NOT NULL, id"));
+        q.addBindValue(identity.welcome);
+    }
+    if (d_->exec(q) && q.next()) return EngineFrom(q);
+    return std::nullopt;
+}
+
+std::optional<Engine> Logbook::addEngine(const QString& name, const EngineIdentity& identity) {
+    const QString trimmed = name.trimmed();
+    if (!d_->open || trimmed.isEmpty()) return std::nullopt;
+    QSqlQuery q(d_->db());
+    q.prepare(QStringLiteral("INSERT INTO engines(name, serial, welcome) VALUES(?, ?, ?)"));
+    q.addBindValue(trimmed);
+    q.addBindValue(Opt(identity.serial));
+    q.addBindValue(identity.welcome);
+    if (!d_->exec(q)) return std::nullopt;
+    return Engine{q.lastInsertId().toLongLong(), trimmed, identity.serial, identity.welcome};
+}
+
+bool Logbook::renameEngine(qint64 engineId, const QString& newName) {
+    if (!d_->open || newName.trimmed().isEmpty()) return false;
+    QSqlQuery q(d_->db());
+    q.prepare(QStringLiteral("UPDATE engines SET name = ? WHERE id = ?"));
+    q.addBindValue(newName.trimmed());
+    q.addBindValue(engineId);
+    return d_->exec(q) && q.numRowsAffected() == 1;
+}
+
+bool Logbook::moveDownload(qint64 downloadId, qint64 engineId) {
+    if (!d_->open) return false;
+    QSqlQuery q(d_->db());
+    q.prepare(
+        QStringLiteral("UPDATE downloads SET engine_id = ? WHERE id = ? AND EXISTS (SELECT 1 "
+                       "FROM engines WHERE id = ?)"));
+    q.addBindValue(engineId);
+    q.addBindValue(downloadId);
+    q.addBindValue(engineId);
+    return d_->exec(q) && q.numRowsAffected() == 1;
+}
+
+ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const QString& unitKind) {
+    ImportResult result;
+    result.engineId = engineId;
+    if (!d_->open) {
+        result.error = d_->error;
+        return result;
+    }
+    QSqlDatabase db = d_->db();
+    const auto failed = [&](const QString& why) {
+        db.rollback();
+        d_->fail(why);
+        result.status = ImportResult::Failed;
+        result.error = d_->error;
+        return result;
+    };
+    if (!db.transaction()) return failed(db.lastError().text());
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT id, engine_id FROM downloads WHERE sha256 = ?"));
+    q.addBindValue(QString::fromLatin1(file.sha256));
+    if (!q.exec()) return failed(q.lastError().text());
+    if (q.next()) {
+        result.status = ImportResult::AlreadyThere;
+        result.downloadId = q.value(0).toLongLong();
+        result.engineId = q.value(1).toLongLong();
+        q.finish();
+        db.rollback();
+        return result;
+    }
+    const DownloadTotals& t = file.totals;
+    q.prepare(QStringLiteral(
+        "INSERT INTO downloads(engine_id, file, sha256, moment, unit_kind, cycles, total_minutes,"
+        " shutdown_cause, shutdown_rpm, shutdown_egt, shutdown_pump) "
+        "VALUES(?,?,?,?,?,?,?,?,?,?,?)"));
+    for (const QVariant& v :
+         {QVariant(engineId), QVariant(QString::fromStdString(file.path)),
+          QVariant(QString::fromLatin1(file.sha256)),
+          QVariant(file.moment.toString(QString::fromLatin1(kMomentFormat))), QVariant(unitKind),
+          Opt(t.cycles), Opt(t.totalMinutes), QVariant(t.shutdownCause), Opt(t.shutdownRpm),
+          Opt(t.shutdownEgt), Opt(t.shutdownPump)})
+        q.addBindValue(v);
+    if (!q.exec()) return failed(q.lastError().text());
+    result.downloadId = q.lastInsertId().toLongLong();
+
+    const auto& lines = file.data.lines;
+    const auto runs = FindRuns(lines, IdleRpm(file.data, std::nullopt));
+    QSqlQuery same(db);
+    same.prepare(
+        QStringLiteral("SELECT r.id, r.samples FROM runs AS r JOIN downloads AS d ON"
+                       " r.download_id = d.id WHERE d.engine_id = ? AND r.cycle = ?"));
+    QSqlQuery insert(db);
+    insert.prepare(QStringLiteral(
+        "INSERT INTO runs(download_id, position, started, cycle, first_line, line_count,"
+        " idle_line, peak_start_egt, max_rpm, max_egt, mean_pump, idle_known, start_cut, samples)"
+        " VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+    QSqlQuery replace(db);
+    replace.prepare(QStringLiteral(
+        "UPDATE runs SET download_id = ?, position = ?, started = ?, cycle = ?, first_line = ?,"
+        " line_count = ?, idle_line = ?, peak_start_egt = ?, max_rpm = ?, max_egt = ?,"
+        " mean_pump = ?, idle_known = ?, start_cut = ?, samples = ? WHERE id = ?"));
+    for (size_t p = 0; p < runs.size(); ++p) {
+        const EngineRun& run = runs[p];
+        const QByteArray samples = Samples(lines, run);
+        // A copy of this run already kept: the same cycle, and one's samples within the other's.
+        std::optional<qint64> shorter;
+        bool known = false;
+        same.addBindValue(engineId);
+        same.addBindValue(run.cycle);
+        if (!same.exec()) return failed(same.lastError().text());
+        while (same.next() && !known && !shorter) {
+            const QByteArray other = same.value(1).toByteArray();
+            if (other.size() >= samples.size() && other.contains(samples))
+                known = true;
+            else if (other.size() < samples.size() && samples.contains(other))
+                shorter = same.value(0).toLongLong();
+        }
+        same.finish();
+        if (known) {
+            ++result.runsKnown;
+            continue;
+        }
+        // The export ends at its moment, a line every half second.
+        const QDateTime started =
+            file.moment.addMSecs(-qint64(lines.size() - size_t(run.firstLine) + 1) * 500);
+        QSqlQuery& q2 = shorter ? replace : insert;
+        for (const QVariant& v :
+             {QVariant(result.downloadId), QVariant(int(p)),
+              QVariant(started.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"))),
+              QVariant(run.cycle), QVariant(run.firstLine), QVariant(run.lineCount),
+              Opt(run.idleLine), Opt(run.peakStartEgt), QVariant(run.maxRpm), QVariant(run.maxEgt),
+              Opt(run.meanPump), QVariant(int(run.idleKnown)), QVariant(int(run.startCut)),
+              QVariant(samples)})
+            q2.addBindValue(v);
+        if (shorter) q2.addBindValue(*shorter);
+        if (!q2.exec()) return failed(q2.lastError().text());
+        ++(shorter ? result.runsReplaced : result.runsAdded);
+    }
+    if (!db.commit()) return failed(db.lastError().text());
+    result.status = ImportResult::Added;
+    return result;
+}
+
+std::vector<Download> Logbook::downloads(qint64 engineId) {
+    std::vector<Download> out;
+    if (!d_->open) return out;
+    QSqlQuery q(d_->db());
+    q.prepare(QStringLiteral(
+        "SELECT id, engine_id, file, sha256, moment, unit_kind, cycles, total_minutes,"
+        " shutdown_cause, shutdown_rpm, shutdown_egt, shutdown_pump FROM downloads WHERE"
+        " engine_id = ? ORDER BY moment, id"));
+    q.addBindValue(engineId);
+    if (!d_->exec(q)) return out;
+    while (q.next()) {
+        Download d;
+        d.id = q.value(0).toLongLong();
+        d.engineId = q.value(1).toLongLong();
+        d.file = q.value(2).toString();
+        d.sha256 = q.value(3).toString().toLatin1();
+        d.moment = QDateTime::fromString(q.value(4).toString(), QString::fromLatin1(kMomentFormat));
+        d.unitKind = q.value(5).toString();
+        d.totals = {IntOf(q.value(6)), RealOf(q.value(7)), q.value(8).toString(),
+                    IntOf(q.value(9)), IntOf(q.value(10)), IntOf(q.value(11))};
+        out.push_back(std::move(d));
+    }
+    return out;
+}
+
+std::vector<LoggedRun> Logbook::runs(qint64 engineId) {
+    std::vector<LoggedRun> out;
+    if (!d_->open) return out;
+    QSqlQuery q(d_->db());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT r.id, r.download_id, d.file, d.moment, r.position, r.cycle, r.first_line,"
+        " r.line_count, r.idle_line, r.peak_start_egt, r.max_rpm, r.max_egt, r.mean_pump,"
+        " r.idle_known, r.start_cut FROM runs AS r JOIN downloads AS d ON r.download_id = d.id"
+        " WHERE d.engine_id = ? ORDER BY r.started, r.id"));
+    q.addBindValue(engineId);
+    if (!d_->exec(q)) return out;
+    // Downloads are few beside their runs: each moment is read once.
+    QHash<qint64, QDateTime> moments;
+    while (q.next()) {
+        LoggedRun r;
+        r.id = q.value(0).toLongLong();
+        r.downloadId = q.value(1).toLongLong();
+        r.downloadFile = q.value(2).toString();
+        auto m = moments.find(r.downloadId);
+        if (m == moments.end())
+            m = moments.insert(
+                r.downloadId,
+                QDateTime::fromString(q.value(3).toString(), QString::fromLatin1(kMomentFormat)));
+        r.moment = *m;
+        r.position = q.value(4).toInt();
+        EngineRun& e = r.run;
+        e.cycle = q.value(5).toInt();
+        e.firstLine = q.value(6).toInt();
+        e.lineCount = q.value(7).toInt();
+        e.idleLine = IntOf(q.value(8));
+        e.peakStartEgt = IntOf(q.value(9));
+        e.maxRpm = q.value(10).toInt();
+        e.maxEgt = q.value(11).toInt();
+        e.meanPump = IntOf(q.value(12));
+        e.idleKnown = q.value(13).toBool();
+        e.startCut = q.value(14).toBool();
+        out.push_back(std::move(r));
+    }
+    std::vector<EngineRun> plain;
+    plain.reserve(out.size());
+    for (const LoggedRun& r : out) plain.push_back(r.run);
+    const Baseline base = BaselineOf(plain);
+    for (LoggedRun& r : out) r.health = HealthOf(r.run, base);
+    return out;
+}
+
+Baseline Logbook::baseline(qint64 engineId) {
+    std::vector<EngineRun> plain;
+    for (const LoggedRun& r : runs(engineId)) plain.push_back(r.run);
+    return BaselineOf(plain);
+}
+
+EngineTotals Logbook::totals(qint64 engineId) {
+    EngineTotals t;
+    for (const LoggedRun& r : runs(engineId)) {
+        ++t.runs;
+        t.starts += r.health.measured ? 1 : 0;
+        t.minutes += r.run.lineCount / double(kLinesPerMinute);
+        t.flagged += r.health.flag.empty() ? 0 : 1;
+    }
+    const auto all = downloads(engineId);
+    for (auto d = all.rbegin(); d != all.rend(); ++d)
+        if (d->totals.cycles || d->totals.totalMinutes) {
+            t.unitCycles = d->totals.cycles;
+            t.unitTotalMinutes = d->totals.totalMinutes;
+            break;
+        }
+    return t;
+}
+
+bool Logbook::addEvent(qint64 engineId, const LogbookEvent& event) {
+    if (!d_->open) return false;
+    QSqlQuery q(d_->db());
+    q.prepare(QStringLiteral(
+        "INSERT INTO events(engine_id, kind, moment, file, detail) VALUES(?, ?, ?, ?, ?)"));
+    q.addBindValue(engineId ? QVariant(engineId) : QVariant());
+    q.addBindValue(event.kind);
+    q.addBindValue(event.moment.toString(QString::fromLatin1(kMomentFormat)));
+    q.addBindValue(event.file);
+    q.addBindValue(event.detail);
+    return d_->exec(q);
+}
+
+std::vector<LogbookEvent> Logbook::events(qint64 engineId) {
+    std::vector<LogbookEvent> out;
+    if (!d_->open) return out;
+    QSqlQuery q(d_->db());
+    q.prepare(QStringLiteral(
+        "SELECT kind, moment, file, detail FROM events WHERE engine_id = ? ORDER BY moment, id"));
+    q.addBindValue(engineId);
+    if (!d_->exec(q)) return out;
+    while (q.next())
+        out.push_back(
+            {q.value(0).toString(),
+             QDateTime::fromString(q.value(1).toString(), QString::fromLatin1(kMomentFormat)),
+             q.value(2).toString(), q.value(3).toString()});
+    return out;
+}
+
+}  // namespace norva
