@@ -69,6 +69,10 @@ QVariant Opt(const std::optional<int>& v) {
 QVariant Opt(const std::optional<double>& v) {
     return v ? QVariant(*v) : QVariant();
 }
+// A text column: an empty string is stored as such, never as NULL.
+QVariant Text(const QString& s) {
+    return QVariant(s.isNull() ? QStringLiteral("") : s);
+}
 std::optional<int> IntOf(const QVariant& v) {
     return v.isNull() ? std::nullopt : std::optional<int>(v.toInt());
 }
@@ -286,7 +290,7 @@ std::optional<Engine> Logbook::engineFor(const EngineIdentity& identity) {
         // An engine known by its welcome text alone first, then one of a downward unit.
         q.prepare(kEngineColumns +
                   QStringLiteral("WHERE welcome = ? ORDER BY serial IS NOT NULL, id"));
-        q.addBindValue(identity.welcome);
+        q.addBindValue(Text(identity.welcome));
     }
     if (d_->exec(q) && q.next()) return EngineFrom(q);
     return std::nullopt;
@@ -299,7 +303,7 @@ std::optional<Engine> Logbook::addEngine(const QString& name, const EngineIdenti
     q.prepare(QStringLiteral("INSERT INTO engines(name, serial, welcome) VALUES(?, ?, ?)"));
     q.addBindValue(trimmed);
     q.addBindValue(Opt(identity.serial));
-    q.addBindValue(identity.welcome);
+    q.addBindValue(Text(identity.welcome));
     if (!d_->exec(q)) return std::nullopt;
     return Engine{q.lastInsertId().toLongLong(), trimmed, identity.serial, identity.welcome};
 }
@@ -361,8 +365,8 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
     for (const QVariant& v :
          {QVariant(engineId), QVariant(QString::fromStdString(file.path)),
           QVariant(QString::fromLatin1(file.sha256)),
-          QVariant(file.moment.toString(QString::fromLatin1(kMomentFormat))), QVariant(unitKind),
-          Opt(t.cycles), Opt(t.totalMinutes), QVariant(t.shutdownCause), Opt(t.shutdownRpm),
+          QVariant(file.moment.toString(QString::fromLatin1(kMomentFormat))), Text(unitKind),
+          Opt(t.cycles), Opt(t.totalMinutes), Text(t.shutdownCause), Opt(t.shutdownRpm),
           Opt(t.shutdownEgt), Opt(t.shutdownPump)})
         q.addBindValue(v);
     if (!q.exec()) return failed(q.lastError().text());
@@ -424,6 +428,14 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
     if (!db.commit()) return failed(db.lastError().text());
     result.status = ImportResult::Added;
     return result;
+}
+
+bool Logbook::holds(const LogbookExport& file) {
+    if (!d_->open) return false;
+    QSqlQuery q(d_->db());
+    q.prepare(QStringLiteral("SELECT 1 FROM downloads WHERE sha256 = ?"));
+    q.addBindValue(QString::fromLatin1(file.sha256));
+    return d_->exec(q) && q.next();
 }
 
 std::vector<Download> Logbook::downloads(qint64 engineId) {
@@ -528,10 +540,10 @@ bool Logbook::addEvent(qint64 engineId, const LogbookEvent& event) {
     q.prepare(QStringLiteral(
         "INSERT INTO events(engine_id, kind, moment, file, detail) VALUES(?, ?, ?, ?, ?)"));
     q.addBindValue(engineId ? QVariant(engineId) : QVariant());
-    q.addBindValue(event.kind);
+    q.addBindValue(Text(event.kind));
     q.addBindValue(event.moment.toString(QString::fromLatin1(kMomentFormat)));
-    q.addBindValue(event.file);
-    q.addBindValue(event.detail);
+    q.addBindValue(Text(event.file));
+    q.addBindValue(Text(event.detail));
     return d_->exec(q);
 }
 

@@ -139,6 +139,8 @@ class Logbook {
     // nothing; a run already there (same cycle, one copy's samples within the other's) counts
     // once, the longer copy kept. `unitKind` as in Download.
     ImportResult import(const LogbookExport& file, qint64 engineId, const QString& unitKind = {});
+    // True when a file of the same SHA-256 is in already.
+    bool holds(const LogbookExport& file);
 
     std::vector<Download> downloads(qint64 engineId);
     // The engine's runs in time order with their flags, measured against its baseline.

@@ -93,6 +93,10 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
     const auto book = Opened(logbook, err);
     if (!book) return exitstatus::kBadInput;
     for (const LogbookExport& file : exports) {
+        if (book->holds(file)) {
+            std::fprintf(out, "%s: already in the logbook\n", file.path.c_str());
+            continue;
+        }
         const QString name =
             engine.empty() ? file.identity.welcome : QString::fromStdString(engine);
         auto target = engine.empty() ? book->engineFor(file.identity) : book->engineNamed(name);

@@ -1,0 +1,305 @@
+// The engine logbook: downloads of both kinds of unit going to their engine, imports that add
+// a file once and a shared run once (its longer copy kept), the engine's baseline and flags as
+// the commands print them, and a logbook that is locked, damaged or of the first schema.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include "base/NumberedLines.h"
+#include "logbook/LogDownload.h"
+#include "logbook/Logbook.h"
+#include "runlog/Download.h"
+#include "support/OperationRig.h"
+#include "support/Program.h"
+#include "support/SimRig.h"
+
+using namespace norva;
+using namespace norva::testing;
+
+namespace {
+
+// One run of `cycle`: `toIdle` lines below the idle speed (20000) peaking at `peak`, then
+// `running` lines above it; `stopped` lines of a stopped engine after it.
+struct Crafted {
+    int cycle;
+    int toIdle;
+    int peak;
+    int running = 6;
+    int stopped = 2;
+};
+// The log begins with the engine stopped, so its first run's start is in it.
+std::vector<std::string> Lines(const std::vector<Crafted>& runs) {
+    std::vector<std::string> lines{RunLogRecord({runs[0].cycle, 0, 0, 100, 0, 0, 0})};
+    for (const Crafted& r : runs) {
+        for (int k = 0; k < r.toIdle; ++k)
+            lines.push_back(RunLogRecord({r.cycle, 0, 0, k == 1 ? r.peak : 300, 5000, 0, 0}));
+        for (int k = 0; k < r.running; ++k)
+            lines.push_back(RunLogRecord({r.cycle, 1, 0, 600, 60000 + 1000 * k, 500, 400 + k}));
+        for (int k = 0; k < r.stopped; ++k)
+            lines.push_back(RunLogRecord({r.cycle, 2, 0, 100, 0, 0, 0}));
+    }
+    return lines;
+}
+
+// An export at `moment` with a trailer: welcome text, totals and the idle speed of 20000.
+QString Export(const QTemporaryDir& dir, const char* name, const std::vector<std::string>& data,
+               const char* moment = "2026-12-06 10:00:00", int cycles = 40) {
+    std::vector<std::string> lines{
+        "\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\","
+        "\"Pump\",#" +
+        std::string(moment) + "#"};
+    lines.insert(lines.end(), data.begin(), data.end());
+    lines.insert(lines.end(),
+                 {"", std::string(54, '*'), "", "  BENCH ENGINE  ", "   NUMBER 2     ", "",
+                  "Last Shutdown Cause:User Off", "EGT at Shutdown: 560", "RPM at Shutdown: 35000",
+                  "Pump Power at Shutdown: 121", "Total Time:  363.5 Min.",
+                  "Cycles:        " + std::to_string(cycles) + " ", "", "", std::string(54, '*'),
+                  "", "50,\"14\""});
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    std::string error;
+    EXPECT_TRUE(WriteLines(path, lines, error)) << error;
+    return path;
+}
+
+LogbookExport Read(const QString& path) {
+    std::string error;
+    auto file = ReadLogbookExport(path.toStdString(), error);
+    EXPECT_TRUE(file) << error;
+    return file ? *file : LogbookExport{};
+}
+
+// Ten ordinary starts (6 lines to idle, 700 C), one 150 C hotter, one twice as slow, and one
+// that never reaches idle, each in its own cycle.
+std::vector<Crafted> Life() {
+    std::vector<Crafted> runs;
+    for (int c = 1; c <= 10; ++c) runs.push_back({c, 6, 700});
+    runs.push_back({11, 6, 850});
+    runs.push_back({12, 12, 700});
+    runs.push_back({13, 4, 700, 0});
+    return runs;
+}
+
+}  // namespace
+
+// A downward unit is known by its serial number, an upward one by its welcome text; the window
+// asks for a new unit's engine name, and the next download of the same unit goes to it with
+// the runs both downloads hold counted once.
+TEST(Logbook, DownloadsGoToTheUnitsEngine) {
+    for (const bool falling : {false, true}) {
+        SimRig sim(falling);
+        OperationRig rig(sim.link);
+        const QString book = rig.path("logbook.sqlite");
+        sim.run(1000);
+        DownloadOptions options;
+        options.workFolder = rig.path("work");
+        options.libraryFolder = rig.path("library");
+        options.kept = LogbookKeeper({book, {}, true});
+        rig.dialogs.answerInput(QStringLiteral("Bench engine"));
+        for (const char* name : {"one", "two"}) {
+            rig.dialogs.answerSaveFile(rig.path(name));
+            ASSERT_TRUE(rig.start([options](Services s) { return DownloadRunLog(s, options); }));
+            for (int ms = 0; ms < 5000 && !rig.status; ms += 100) sim.run(100);
+            ASSERT_EQ(rig.status, OpStatus::Done) << rig.lastMessage().toStdString();
+            sim.run(20000);
+        }
+        EXPECT_EQ(rig.dialogs.calls(DialogCall::Kind::Input).size(), 1u);  // asked once
+        Logbook logbook(book);
+        const auto engines = logbook.engines();
+        ASSERT_EQ(engines.size(), 1u);
+        EXPECT_EQ(engines[0].name, QStringLiteral("Bench engine"));
+        const auto& m = sim.unit().memory();
+        EXPECT_EQ(engines[0].serial, falling ? std::optional(m[60] * 256 + m[59]) : std::nullopt);
+        EXPECT_EQ(logbook.downloads(engines[0].id).size(), 2u);
+        // The two logs overlap but for the last 20 seconds: one run more at most.
+        const auto first = FindRuns(Read(rig.path("one.txt")).data.lines, m[50] * 1000);
+        EXPECT_LE(logbook.runs(engines[0].id).size(), first.size() + 1);
+        EXPECT_GE(logbook.runs(engines[0].id).size(), first.size());
+    }
+}
+
+// The same file twice adds nothing; a run in two downloads counts once, the longer copy kept,
+// whichever came first.
+TEST(Logbook, ImportsAddEachFileAndEachRunOnce) {
+    QTemporaryDir dir;
+    Logbook book(dir.filePath("l.sqlite"));
+    ASSERT_TRUE(book.isOpen()) << book.error().toStdString();
+    const auto engine = book.addEngine(QStringLiteral("E"), {});
+    ASSERT_TRUE(engine);
+    // The older download ends in the middle of run 4; the newer has lost the start of run 3.
+    auto older = Lines({{3, 6, 700}, {4, 6, 700, 2, 0}});
+    auto newer = Lines({{3, 6, 700}, {4, 6, 700, 20}, {5, 6, 700}});
+    newer.erase(newer.begin(), newer.begin() + 3);
+    const auto a = Read(Export(dir, "a.txt", older, "2026-12-06 10:00:00"));
+    const auto b = Read(Export(dir, "b.txt", newer, "2026-12-06 11:00:00"));
+    const auto r1 = book.import(a, engine->id);
+    EXPECT_EQ(r1.status, ImportResult::Added);
+    EXPECT_EQ(r1.runsAdded, 2);
+    EXPECT_EQ(book.import(a, engine->id).status, ImportResult::AlreadyThere);
+    const auto r2 = book.import(b, engine->id);
+    EXPECT_EQ(r2.runsAdded, 1);     // run 5
+    EXPECT_EQ(r2.runsReplaced, 1);  // run 4, longer here
+    EXPECT_EQ(r2.runsKnown, 1);     // run 3, longer in the older one
+    const auto runs = book.runs(engine->id);
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[0].run.cycle, 3);
+    EXPECT_EQ(runs[0].run.lineCount, 12);
+    EXPECT_TRUE(runs[0].downloadFile.endsWith(QStringLiteral("a.txt")));
+    EXPECT_EQ(runs[1].run.cycle, 4);
+    EXPECT_EQ(runs[1].run.lineCount, 26);
+    EXPECT_EQ(runs[1].position, 1);
+    EXPECT_TRUE(runs[1].downloadFile.endsWith(QStringLiteral("b.txt")));
+    EXPECT_EQ(book.totals(engine->id).unitCycles, 40);
+    EXPECT_EQ(book.downloads(engine->id)[1].totals.shutdownPump, 121);
+    // Moved with its runs to another engine.
+    const auto other = book.addEngine(QStringLiteral("F"), {});
+    ASSERT_TRUE(book.moveDownload(r1.downloadId, other->id));
+    EXPECT_EQ(book.runs(other->id).size(), 1u);
+}
+
+// The commands on a crafted life, byte for byte: the baseline of the first ten measured
+// starts, a hot start and a slow one flagged, a run without a measured start not.
+TEST(Logbook, CommandsPrintTheEnginesLife) {
+    QTemporaryDir dir;
+    const QString book = dir.filePath("l.sqlite");
+    const QString file = Export(dir, "life.txt", Lines(Life()));
+    const QStringList global{QStringLiteral("--logbook"), book, QStringLiteral("logbook")};
+    Ran ran = RunNorva(global + QStringList{"import", file});
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(ran.out, file.toStdString() +
+                           ": BENCH ENGINE NUMBER 2, 13 runs added, 0 replaced, "
+                           "0 already there\n");
+    ran = RunNorva(global + QStringList{"import", file, "--engine", "Other"});
+    EXPECT_EQ(ran.out, file.toStdString() + ": already in the logbook\n");
+    ran = RunNorva(global + QStringList{"engines", "--csv"});
+    EXPECT_EQ(ran.out, "engine,runs,minutes,flagged\nBENCH ENGINE NUMBER 2,13,1.3,2\n");
+    ran = RunNorva(global + QStringList{"runs", "BENCH ENGINE NUMBER 2", "--csv"});
+    std::string expected =
+        "date,download,cycle,start_min,duration_s,time_to_idle_s,peak_start_egt_c,max_rpm,"
+        "max_egt_c,mean_pump_permille,flag\n";
+    int before = 1;  // lines before the run
+    for (const Crafted& r : Life()) {
+        const int lines = r.toIdle + r.running;
+        char line[200];
+        std::snprintf(line, sizeof line,
+                      "2026-12-06 10:00:00,life.txt,%d,%d.%d,%.1f,%s,%s,%d,%d,%s,%s\n", r.cycle,
+                      before / 120, before * 10 / 120 % 10, lines * 0.5,
+                      r.running ? (std::to_string(r.toIdle / 2) + ".0").c_str() : "",
+                      r.running ? std::to_string(r.peak).c_str() : "", r.running ? 65000 : 5000,
+                      r.running ? std::max(r.peak, 600) : r.peak, r.running ? "403" : "",
+                      r.cycle == 11   ? "start EGT 150 C above normal"
+                      : r.cycle == 12 ? "idle after 2.0x normal"
+                                      : "");
+        expected += line;
+        before += lines + r.stopped;
+    }
+    EXPECT_EQ(ran.out, expected);
+    ran = RunNorva(global +
+                   QStringList{"report", "BENCH ENGINE NUMBER 2", "--pdf", dir.filePath("r.pdf")});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_TRUE(QFile(dir.filePath("r.pdf")).size() > 1000);
+    // Not an export: named with its line, nothing added.
+    QFile bad(dir.filePath("bad.txt"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\"\r\n1,2,3\r\n");
+    bad.close();
+    ran = RunNorva(global + QStringList{"import", file, dir.filePath("bad.txt")});
+    EXPECT_EQ(ran.status, 3);
+    EXPECT_NE(ran.err.find("bad.txt:2: "), std::string::npos) << ran.err;
+    EXPECT_EQ(RunNorva(global + QStringList{"runs", "nobody"}).status, 3);
+}
+
+// A logbook another connection holds locked, or a damaged file, is named in one message; the
+// program goes on without it (the download is not held up).
+TEST(Logbook, LockedOrDamagedIsNamedAndSkipped) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("l.sqlite");
+    const auto life = Read(Export(dir, "life.txt", Lines(Life())));
+    {
+        Logbook first(path);
+        ASSERT_TRUE(first.isOpen());
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
+        other.setDatabaseName(path);
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+        Logbook second(path);
+        const auto r = second.import(life, 1);
+        EXPECT_EQ(r.status, ImportResult::Failed);
+        EXPECT_TRUE(r.error.contains(path) && r.error.contains(QStringLiteral("locked")))
+            << r.error.toStdString();
+        QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("holder");
+    QFile damaged(dir.filePath("d.sqlite"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(8192, 'x'));
+    damaged.close();
+    Logbook book(damaged.fileName());
+    EXPECT_FALSE(book.isOpen());
+    EXPECT_TRUE(book.error().startsWith(QStringLiteral("The logbook ") + damaged.fileName()))
+        << book.error().toStdString();
+
+    SimRig sim;
+    OperationRig rig(sim.link);
+    sim.run(1000);
+    rig.dialogs.answerSaveFile(rig.path("run"));
+    DownloadOptions options;
+    options.workFolder = rig.path("work");
+    options.libraryFolder = rig.path("library");
+    options.kept = LogbookKeeper({damaged.fileName(), QStringLiteral("E"), false});
+    ASSERT_TRUE(rig.start([options](Services s) { return DownloadRunLog(s, options); }));
+    for (int ms = 0; ms < 5000 && !rig.status; ms += 100) sim.run(100);
+    EXPECT_EQ(rig.status, OpStatus::Done);
+    const auto messages = rig.dialogs.messages();
+    EXPECT_EQ(std::count_if(messages.begin(), messages.end(),
+                            [&](const QString& m) { return m.contains(damaged.fileName()); }),
+              1);
+}
+
+// A logbook of the first schema (no events, no run positions) is brought up to date in place.
+TEST(Logbook, MigratesFromTheFirstSchema) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("v1.sqlite");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "v1");
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const char* sql :
+             {"CREATE TABLE engines(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, serial "
+              "INTEGER, welcome TEXT NOT NULL DEFAULT '')",
+              "CREATE TABLE downloads(id INTEGER PRIMARY KEY, engine_id INTEGER NOT NULL, file "
+              "TEXT NOT NULL, sha256 TEXT NOT NULL UNIQUE, moment TEXT NOT NULL, unit_kind TEXT "
+              "NOT NULL DEFAULT '', cycles INTEGER, total_minutes REAL, shutdown_cause TEXT NOT "
+              "NULL DEFAULT '', shutdown_rpm INTEGER, shutdown_egt INTEGER, shutdown_pump INTEGER)",
+              "CREATE TABLE runs(id INTEGER PRIMARY KEY, download_id INTEGER NOT NULL, started "
+              "TEXT NOT NULL, cycle INTEGER NOT NULL, first_line INTEGER NOT NULL, line_count "
+              "INTEGER NOT NULL, idle_line INTEGER, peak_start_egt INTEGER, max_rpm INTEGER NOT "
+              "NULL, max_egt INTEGER NOT NULL, mean_pump INTEGER, idle_known INTEGER NOT NULL, "
+              "start_cut INTEGER NOT NULL, samples BLOB NOT NULL)",
+              "INSERT INTO engines VALUES(1, 'Old', NULL, 'OLD')",
+              "INSERT INTO downloads(id, engine_id, file, sha256, moment) VALUES(1, 1, 'o.txt', "
+              "'ab', '2025-01-01 10:00:00')",
+              "INSERT INTO runs VALUES(1, 1, '2025-01-01 09:00', 7, 90, 10, 96, 700, 70000, 700, "
+              "400, 1, 0, 'x')",
+              "INSERT INTO runs VALUES(2, 1, '2025-01-01 08:00', 6, 20, 10, 26, 700, 70000, 700, "
+              "400, 1, 0, 'y')",
+              "PRAGMA user_version = 1"})
+            ASSERT_TRUE(q.exec(QString::fromLatin1(sql))) << sql;
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("v1");
+    Logbook book(path);
+    ASSERT_TRUE(book.isOpen()) << book.error().toStdString();
+    const auto runs = book.runs(1);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].run.cycle, 6);
+    EXPECT_EQ(runs[0].position, 0);
+    EXPECT_EQ(runs[1].position, 1);
+    EXPECT_TRUE(book.addEvent(
+        1, {QStringLiteral("backup"), QDateTime::currentDateTime(), QStringLiteral("b.nvc"), {}}));
+    EXPECT_EQ(book.events(1).size(), 1u);
+}
