@@ -99,9 +99,15 @@ const char* const kSchemaV1[] = {
     "CREATE INDEX runs_by_download ON runs(download_id)",
     "CREATE INDEX runs_by_cycle ON runs(cycle)",
 };
-// Version 2: the run's position in its download, and the events.
+// Version 2: the run's position in its download, its first and last sample (a copy cut short
+// by the ring shares one of them with the whole run, so only those are compared), and the
+// events.
 const char* const kMigrateToV2[] = {
     "ALTER TABLE runs ADD COLUMN position INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE runs ADD COLUMN head TEXT",
+    "ALTER TABLE runs ADD COLUMN tail TEXT",
+    "CREATE INDEX runs_by_head ON runs(cycle, head)",
+    "CREATE INDEX runs_by_tail ON runs(cycle, tail)",
     "UPDATE runs SET position = (SELECT COUNT(*) FROM runs AS r WHERE r.download_id ="
     " runs.download_id AND r.first_line < runs.first_line)",
     "CREATE TABLE events(id INTEGER PRIMARY KEY, engine_id INTEGER REFERENCES engines(id),"
@@ -375,27 +381,35 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
     const auto& lines = file.data.lines;
     const auto runs = FindRuns(lines, IdleRpm(file.data, std::nullopt));
     QSqlQuery same(db);
-    same.prepare(
-        QStringLiteral("SELECT r.id, r.samples FROM runs AS r JOIN downloads AS d ON"
-                       " r.download_id = d.id WHERE d.engine_id = ? AND r.cycle = ?"));
+    // Runs of the first schema have no first and last sample: they are always compared.
+    same.prepare(QStringLiteral(
+        "SELECT r.id, r.samples FROM runs AS r JOIN downloads AS d ON r.download_id = d.id"
+        " WHERE d.engine_id = ? AND r.id IN (SELECT id FROM runs WHERE cycle = ? AND head = ?"
+        " UNION SELECT id FROM runs WHERE cycle = ? AND tail = ? UNION SELECT id FROM runs"
+        " WHERE cycle = ? AND head IS NULL)"));
     QSqlQuery insert(db);
     insert.prepare(QStringLiteral(
         "INSERT INTO runs(download_id, position, started, cycle, first_line, line_count,"
-        " idle_line, peak_start_egt, max_rpm, max_egt, mean_pump, idle_known, start_cut, samples)"
-        " VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+        " idle_line, peak_start_egt, max_rpm, max_egt, mean_pump, idle_known, start_cut, samples,"
+        " head, tail) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
     QSqlQuery replace(db);
     replace.prepare(QStringLiteral(
         "UPDATE runs SET download_id = ?, position = ?, started = ?, cycle = ?, first_line = ?,"
         " line_count = ?, idle_line = ?, peak_start_egt = ?, max_rpm = ?, max_egt = ?,"
-        " mean_pump = ?, idle_known = ?, start_cut = ?, samples = ? WHERE id = ?"));
+        " mean_pump = ?, idle_known = ?, start_cut = ?, samples = ?, head = ?,"
+        " tail = ? WHERE id = ?"));
     for (size_t p = 0; p < runs.size(); ++p) {
         const EngineRun& run = runs[p];
         const QByteArray samples = Samples(lines, run);
         // A copy of this run already kept: the same cycle, and one's samples within the other's.
         std::optional<qint64> shorter;
         bool known = false;
-        same.addBindValue(engineId);
-        same.addBindValue(run.cycle);
+        const QString head = QString::fromStdString(RunLogRecord(lines[size_t(run.firstLine) - 1]));
+        const QString tail =
+            QString::fromStdString(RunLogRecord(lines[size_t(run.lastLine()) - 1]));
+        for (const QVariant& v : {QVariant(engineId), QVariant(run.cycle), QVariant(head),
+                                  QVariant(run.cycle), QVariant(tail), QVariant(run.cycle)})
+            same.addBindValue(v);
         if (!same.exec()) return failed(same.lastError().text());
         while (same.next() && !known && !shorter) {
             const QByteArray other = same.value(1).toByteArray();
@@ -419,7 +433,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
               QVariant(run.cycle), QVariant(run.firstLine), QVariant(run.lineCount),
               Opt(run.idleLine), Opt(run.peakStartEgt), QVariant(run.maxRpm), QVariant(run.maxEgt),
               Opt(run.meanPump), QVariant(int(run.idleKnown)), QVariant(int(run.startCut)),
-              QVariant(samples)})
+              QVariant(samples), QVariant(head), QVariant(tail)})
             q2.addBindValue(v);
         if (shorter) q2.addBindValue(*shorter);
         if (!q2.exec()) return failed(q2.lastError().text());

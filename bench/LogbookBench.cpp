@@ -1,0 +1,117 @@
+// The engine logbook: importing one full export and a thousand of them, listing an engine of
+// ten thousand runs with its flags, and its report as a PDF page.
+#include <benchmark/benchmark.h>
+
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include "base/NumberedLines.h"
+#include "logbook/EngineReport.h"
+#include "logbook/Logbook.h"
+
+using namespace norva;
+
+namespace {
+// A full export (6144 lines, the trailer's idle speed 35000) of 25 runs of 200 lines and a
+// stop of 45 between them; `n` makes its samples and cycles its own.
+std::vector<std::string> FullExport(int n) {
+    std::vector<std::string> out{std::string(kRunLogColumns) + ",#2026-12-06 10:00:00#"};
+    for (int k = 0; k < kRunLogLines; ++k) {
+        const int run = k / 245;
+        const int at = k % 245;
+        const int rpm = at < 5 || at >= 205 || run >= 25 ? 0
+                        : at < 20                        ? 8000 + at * 1000
+                                                         : 60000 + at * 100;
+        const int temp = at < 20 ? 300 + at * 20 + (n % 7) * 10 : 600 + n % 50;
+        out.push_back(
+            RunLogRecord({(n * 25 + run) % 256, k / 6 % 256, 0, temp, rpm, 500, 400 + n % 100}));
+    }
+    out.insert(out.end(), {"", std::string(54, '*'), "", "  BENCH ENGINE  ", "                ", "",
+                           "Cycles:        7 ", "50,\"23\""});
+    return out;
+}
+
+LogbookExport Written(const QTemporaryDir& dir, int n) {
+    std::string error;
+    const QString path = dir.filePath(QStringLiteral("export.txt"));
+    WriteLines(path, FullExport(n), error);
+    return *ReadLogbookExport(path.toStdString(), error);
+}
+}  // namespace
+
+// Reading the file (with its SHA-256) and adding it, into a logbook of a hundred before it.
+static void BM_LogbookImportOneFullExport(benchmark::State& state) {
+    QTemporaryDir dir;
+    Logbook book(dir.filePath(QStringLiteral("l.sqlite")));
+    const qint64 engine = book.addEngine(QStringLiteral("E"), {})->id;
+    for (int n = 0; n < 100; ++n) book.import(Written(dir, n), engine);
+    int n = 100;
+    std::string error;
+    const std::string path = dir.filePath(QStringLiteral("export.txt")).toStdString();
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteLines(QString::fromStdString(path), FullExport(n++), error);
+        state.ResumeTiming();
+        book.import(*ReadLogbookExport(path, error), engine);
+    }
+}
+BENCHMARK(BM_LogbookImportOneFullExport)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+static void BM_LogbookImport1000Exports(benchmark::State& state) {
+    std::string error;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        Logbook book(dir.filePath(QStringLiteral("l.sqlite")));
+        const qint64 engine = book.addEngine(QStringLiteral("E"), {})->id;
+        const std::string path = dir.filePath(QStringLiteral("export.txt")).toStdString();
+        state.ResumeTiming();
+        for (int n = 0; n < 1000; ++n) {
+            state.PauseTiming();
+            WriteLines(QString::fromStdString(path), FullExport(n), error);
+            state.ResumeTiming();
+            book.import(*ReadLogbookExport(path, error), engine);
+        }
+    }
+}
+BENCHMARK(BM_LogbookImport1000Exports)->Unit(benchmark::kSecond)->Iterations(1);
+
+namespace {
+// An engine of 10,000 runs: 400 exports of 25.
+struct BigEngine {
+    QTemporaryDir dir;
+    Logbook book{dir.filePath(QStringLiteral("l.sqlite"))};
+    Engine engine = *book.addEngine(QStringLiteral("E"), {});
+    BigEngine() {
+        for (int n = 0; n < 400; ++n) book.import(Written(dir, n), engine.id);
+    }
+};
+BigEngine& Big() {
+    static BigEngine big;
+    return big;
+}
+}  // namespace
+
+static void BM_LogbookListEngineOf10000Runs(benchmark::State& state) {
+    BigEngine& big = Big();
+    for (auto _ : state) {
+        const auto runs = big.book.runs(big.engine.id);
+        if (runs.size() != 10000) state.SkipWithError("not 10,000 runs");
+        benchmark::DoNotOptimize(runs);
+    }
+}
+BENCHMARK(BM_LogbookListEngineOf10000Runs)->Unit(benchmark::kMillisecond);
+
+static void BM_LogbookEngineReportPdf(benchmark::State& state) {
+    BigEngine& big = Big();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        const auto runs = big.book.runs(big.engine.id);
+        QPdfWriter writer(dir.filePath(QStringLiteral("report.pdf")));
+        std::vector<EngineRun> plain;
+        for (const LoggedRun& r : runs) plain.push_back(r.run);
+        PrintEngineReport(writer, big.engine, big.book.totals(big.engine.id), BaselineOf(plain),
+                          runs);
+    }
+}
+BENCHMARK(BM_LogbookEngineReportPdf)->Unit(benchmark::kMillisecond);
