@@ -20,6 +20,7 @@
 #include "compare/DifferencesWindow.h"
 #include "factory/FactorySetupWindow.h"
 #include "link/hid/SimBackend.h"
+#include "logbook/LogbookWindow.h"
 #include "mainwin/MainWindow.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
@@ -121,6 +122,7 @@ class Shots {
                   [&] { return differences()->text->toPlainText().count('\n') == 2; }))
             return 1;
 
+        dialogs_->answerInput(QStringLiteral("Demo engine"));  // the logbook's name for the unit
         dialogs_->answerSaveFile(work_.filePath("run.txt"));
         app_->ShowDownload();
         DownloadWindow& download = *app_->downloadWindow();
@@ -136,8 +138,14 @@ class Shots {
         times.resize(1250, 450);
         times.showFile(times.file());
         times.chooseRun(2);
-        return take(times, "time-chart.png",
-                    [&] { return times.lines().size() == 6144 && times.runs().size() > 3; })
+        if (!take(times, "time-chart.png",
+                  [&] { return times.lines().size() == 6144 && times.runs().size() > 3; }))
+            return 1;
+        // The download went into the logbook by itself.
+        app_->ShowLogbook();
+        LogbookWindow& logbook = *app_->logbookWindow();
+        logbook.resize(1150, 600);
+        return take(logbook, "logbook.png", [&] { return logbook.Runs->topLevelItemCount() > 3; })
                    ? 0
                    : 1;
     }

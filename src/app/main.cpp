@@ -15,11 +15,12 @@
 #include "cli/ExitStatus.h"
 #include "cli/FileCommands.h"
 #include "cli/Interrupt.h"
+#include "cli/LogbookCommands.h"
+#include "cli/LogbookCommands.h"
 #include "cli/Monitor.h"
 #include "cli/SummaryCommand.h"
 #include "cli/UnitCommand.h"
 #include "logbook/Logbook.h"
-#include "logbook/LogbookCommands.h"
 #include "mainwin/MainWindow.h"
 
 namespace {

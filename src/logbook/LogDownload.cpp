@@ -44,7 +44,9 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
                 co_return;
             }
         }
+        // An engine already there takes the unit as its own from now on.
         engine = book.engineNamed(name.trimmed());
+        if (engine) book.addIdentity(engine->id, identity);
         if (!engine) engine = book.addEngine(name, identity);
     }
     const ImportResult result = engine ? book.import(*file, engine->id, unitKind) : ImportResult{};

@@ -323,6 +323,18 @@ bool Logbook::renameEngine(qint64 engineId, const QString& newName) {
     return d_->exec(q) && q.numRowsAffected() == 1;
 }
 
+bool Logbook::addIdentity(qint64 engineId, const EngineIdentity& identity) {
+    if (!d_->open) return false;
+    QSqlQuery q(d_->db());
+    q.prepare(
+        QStringLiteral("UPDATE engines SET serial = COALESCE(serial, ?), welcome = CASE"
+                       " welcome WHEN '' THEN ? ELSE welcome END WHERE id = ?"));
+    q.addBindValue(Opt(identity.serial));
+    q.addBindValue(Text(identity.welcome));
+    q.addBindValue(engineId);
+    return d_->exec(q);
+}
+
 bool Logbook::moveDownload(qint64 downloadId, qint64 engineId) {
     if (!d_->open) return false;
     QSqlQuery q(d_->db());

@@ -132,6 +132,8 @@ class Logbook {
     // A new engine, or nothing when the name is taken or empty.
     std::optional<Engine> addEngine(const QString& name, const EngineIdentity& identity);
     bool renameEngine(qint64 engineId, const QString& newName);
+    // The engine is also known by the unit's serial number or welcome text, where it was not.
+    bool addIdentity(qint64 engineId, const EngineIdentity& identity);
     // Moves a download and its runs to another engine.
     bool moveDownload(qint64 downloadId, qint64 engineId);
 

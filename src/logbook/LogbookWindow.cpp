@@ -76,6 +76,12 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
          QStringLiteral("Start EGT C"), QStringLiteral("Max RPM"), QStringLiteral("Max EGT C"),
          QStringLiteral("Mean pump %"), QStringLiteral("Flag")});
     Runs->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The download's long name would push the flags out of sight: it is cut, and told in full
+    // on its tooltip.
+    Runs->header()->setSectionResizeMode(1, QHeaderView::Interactive);
+    Runs->header()->resizeSection(1, 150);
+    Runs->header()->setStretchLastSection(true);
+    Engines->setMaximumWidth(240);
     EgtTrend = new CanvasWidget;
     IdleTrend = new CanvasWidget;
     for (CanvasWidget* trend : {EgtTrend, IdleTrend}) trend->setMinimumHeight(150);
@@ -197,6 +203,7 @@ void LogbookWindow::chooseEngine(int row) {
                 columns[9] = QString::number(columns[9].toInt() / 10.0, 'f', 1);
             columns << QString::fromStdString(r.health.flag);
             auto* item = new QTreeWidgetItem(columns);
+            item->setToolTip(1, r.downloadFile);
             if (!r.health.flag.empty())
                 for (int c = 0; c < columns.size(); ++c) item->setBackground(c, kFlagged);
             items << item;

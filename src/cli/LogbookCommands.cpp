@@ -1,4 +1,4 @@
-#include "logbook/LogbookCommands.h"
+#include "cli/LogbookCommands.h"
 
 #include <QFileInfo>
 #include <QPdfWriter>
