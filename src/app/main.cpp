@@ -16,7 +16,6 @@
 #include "cli/FileCommands.h"
 #include "cli/Interrupt.h"
 #include "cli/LogbookCommands.h"
-#include "cli/LogbookCommands.h"
 #include "cli/Monitor.h"
 #include "cli/SummaryCommand.h"
 #include "cli/UnitCommand.h"
