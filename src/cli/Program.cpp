@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/TerminalProgress.h"
+#include "logbook/LogDownload.h"
 #include "logbook/Logbook.h"
 #include "ui/ScriptedDialogs.h"
 
@@ -24,6 +25,14 @@ Program::Program(std::unique_ptr<HidBackend> backend, ProgramOptions options)
         std::fprintf(stderr, "norva: %s; the default settings are used\n", problem.c_str());
     link_ = std::make_unique<Link>(*backend_, options.clock);
     link_->setPressureFactor(settings_.PressureFactor);
+}
+
+WriteOptions Program::writeOptions(bool backup, bool dryRun) const {
+    return {backupFolder_, backup, dryRun,
+            [logbook = logbookPath_](std::span<const uint8_t> image, bool descending,
+                                     const QString& file) {
+                RecordBackup(logbook, image, descending, file);
+            }};
 }
 
 Program::~Program() {

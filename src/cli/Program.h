@@ -50,9 +50,8 @@ class Program : public QObject {
     // What an operation works with.
     Services services() { return Services(*link_, *dialogs_, progress()); }
     CloneHandover& cloneHandover() { return cloneHandover_; }
-    WriteOptions writeOptions(bool backup = true, bool dryRun = false) const {
-        return {backupFolder_, backup, dryRun};
-    }
+    // Every backup is recorded in the engine logbook.
+    WriteOptions writeOptions(bool backup = true, bool dryRun = false) const;
 
   protected:
     std::unique_ptr<HidBackend> backend_;

@@ -107,6 +107,7 @@ Task<bool> BackUpBeforeWriting(Services s, WriteOptions options, UnitImage unit)
     }
     s.dialogs.notify(
         QStringLiteral("The unit's configuration before this write is kept in %1").arg(*path));
+    if (options.backedUp) options.backedUp(unit.image, unit.descending, *path);
     co_return true;
 }
 

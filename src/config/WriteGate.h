@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -29,6 +30,9 @@ struct WriteOptions {
     QString backupFolder = DefaultBackupFolder();
     bool backup = true;   // false: --no-backup
     bool dryRun = false;  // --dry-run: the changes are shown and nothing is sent
+    // Told of every backup kept before a write (the engine logbook records it).
+    std::function<void(std::span<const uint8_t> image, bool descending, const QString& backup)>
+        backedUp;
 };
 
 // The unit's configuration as a write finds it. Taken before the write's own questions to

@@ -1,5 +1,6 @@
 #include "logbook/LogDownload.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include "ui/Dialogs.h"
@@ -53,6 +54,15 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
     if (!engine || result.status == ImportResult::Failed)
         s.dialogs.notify(book.error() + QStringLiteral("; the download was not logged."), {},
                          MessageIcon::Warning);
+}
+
+void RecordBackup(const QString& logbookPath, std::span<const uint8_t> image, bool descending,
+                  const QString& backup) {
+    if (!QFileInfo::exists(logbookPath)) return;
+    Logbook book(logbookPath);
+    if (const auto engine = book.engineFor(IdentityOf(image, descending)))
+        book.addEvent(engine->id, {QStringLiteral("backup"), QDateTime::currentDateTime(), backup,
+                                   QStringLiteral("kept before a configuration write")});
 }
 
 std::function<Task<>(Services, QString, std::optional<std::array<uint8_t, 257>>, bool)>

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 
 #include "base/Task.h"
 #include "logbook/Logbook.h"
@@ -25,6 +26,11 @@ struct LogbookTarget {
 // the logbook never stands in the way of the file.
 Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIdentity identity,
                    QString unitKind);
+
+// A backup kept before a configuration write, as an event of the unit's engine; nothing for a
+// unit the logbook does not know yet, or a logbook that cannot be used (a download says so).
+void RecordBackup(const QString& logbookPath, std::span<const uint8_t> image, bool descending,
+                  const QString& backup);
 
 // What a download is told once it is kept: LogDownload with the unit's identity and kind
 // from the image it holds.

@@ -117,10 +117,10 @@ const char* const kMigrateToV2[] = {
 
 }  // namespace
 
-EngineIdentity IdentityOf(const std::array<uint8_t, 257>& image, bool descending) {
+EngineIdentity IdentityOf(std::span<const uint8_t> image, bool descending) {
     EngineIdentity id;
     if (descending) id.serial = image[cell::kSerialHigh] * 256 + image[cell::kSerialLow];
-    id.welcome = WelcomeOf(std::span(image).subspan(cell::kWelcomeFirst, cell::kWelcomeCount));
+    id.welcome = WelcomeOf(image.subspan(cell::kWelcomeFirst, cell::kWelcomeCount));
     return id;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,8 @@ struct EngineIdentity {
     std::optional<int> serial;
     QString welcome;
 };
-// From the image the program holds at the download.
-EngineIdentity IdentityOf(const std::array<uint8_t, 257>& image, bool descending);
+// From the image the program holds (its first 208 cells at least).
+EngineIdentity IdentityOf(std::span<const uint8_t> image, bool descending);
 
 // The trailer's totals as a download carries them; empty for an export without a trailer.
 struct DownloadTotals {

@@ -86,7 +86,7 @@ std::vector<Crafted> Life() {
 
 // A downward unit is known by its serial number, an upward one by its welcome text; the window
 // asks for a new unit's engine name, and the next download of the same unit goes to it with
-// the runs both downloads hold counted once.
+// the runs both downloads hold counted once; a backup is recorded to it.
 TEST(Logbook, DownloadsGoToTheUnitsEngine) {
     for (const bool falling : {false, true}) {
         SimRig sim(falling);
@@ -117,6 +117,9 @@ TEST(Logbook, DownloadsGoToTheUnitsEngine) {
         const auto first = FindRuns(Read(rig.path("one.txt")).data.lines, m[50] * 1000);
         EXPECT_LE(logbook.runs(engines[0].id).size(), first.size() + 1);
         EXPECT_GE(logbook.runs(engines[0].id).size(), first.size());
+        // A backup before a write is an event of the unit's engine.
+        RecordBackup(book, std::span<const uint8_t>(m.data(), 256), falling, "b.nvc");
+        EXPECT_EQ(logbook.events(engines[0].id).size(), 1u);
     }
 }
 
