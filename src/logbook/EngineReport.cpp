@@ -1,5 +1,6 @@
 #include "logbook/EngineReport.h"
 
+#include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -155,9 +156,14 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
             break;
         }
         ++flagged;
-        canvas.print(QStringLiteral("%1  cycle %2  %3")
+        // A flagged run's start is measured: both values are there.
+        canvas.print(QStringLiteral("%1  cycle %2  start EGT %3 C, idle after %4 s: %5  (%6)")
                          .arg(r.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
-                              QString::number(r.run.cycle), QString::fromStdString(r.health.flag)));
+                              QString::number(r.run.cycle),
+                              QString::number(r.health.peakStartEgt.value_or(0)),
+                              QString::number(r.health.timeToIdleS.value_or(0), 'f', 1),
+                              QString::fromStdString(r.health.flag),
+                              QFileInfo(r.downloadFile).fileName()));
     }
     if (totals.flagged == 0) canvas.print(QStringLiteral("none"));
     return painter.end();
