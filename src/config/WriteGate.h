@@ -32,7 +32,7 @@ struct WriteOptions {
     bool dryRun = false;  // --dry-run: the changes are shown and nothing is sent
     // Told of every backup kept before a write (the engine logbook records it).
     std::function<void(std::span<const uint8_t> image, bool descending, const QString& backup)>
-        backedUp;
+        backedUp = {};
 };
 
 // The unit's configuration as a write finds it. Taken before the write's own questions to
