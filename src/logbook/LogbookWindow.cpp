@@ -192,6 +192,13 @@ void LogbookWindow::chooseEngine(int row) {
                         .arg(*baseline_.timeToIdleS, 0, 'f', 1)
                         .arg(kHotStartMarginC)
                         .arg(kSlowStartFactor);
+        const auto events = book_->events(e.id);
+        if (!events.empty())
+            text += QStringLiteral("<br>%1 events; the last: %2 on %3 (%4).")
+                        .arg(events.size())
+                        .arg(events.back().kind.toHtmlEscaped(),
+                             events.back().moment.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
+                             events.back().file.toHtmlEscaped());
         Totals->setText(text);
         QList<QTreeWidgetItem*> items;
         for (const LoggedRun& r : runs_) {
