@@ -42,7 +42,8 @@ std::vector<std::string> Lines(const std::vector<Stretch>& stretches) {
     return lines;
 }
 
-// An export of those lines, with a trailer naming the idle speed (thousands) when given.
+// An export of those lines, with a trailer naming the idle speed (thousands) when given, and
+// the full speed of 150.
 QString Export(const QTemporaryDir& dir, const std::vector<std::string>& data,
                std::optional<int> idleThousands, const char* name = "run.txt") {
     std::vector<std::string> lines{kHeader};
@@ -51,7 +52,10 @@ QString Export(const QTemporaryDir& dir, const std::vector<std::string>& data,
         lines.insert(lines.end(), {"", std::string(54, '*'), "", "Cycles:        7 "});
         for (int k = 0; k <= 255; ++k) {
             char cell[32];
-            std::snprintf(cell, sizeof cell, "%d,\"%X\"", k, k == 50 ? *idleThousands : 0);
+            std::snprintf(cell, sizeof cell, "%d,\"%X\"", k,
+                          k == 50   ? *idleThousands
+                          : k == 51 ? 150
+                                    : 0);
             lines.push_back(cell);
         }
     }
@@ -114,13 +118,14 @@ TEST(Runs, SplitByStopsAndCyclesAndMeasuredAgainstIdle) {
     EXPECT_TRUE(FindRuns({{1, 0, 0, 20, 0, 0, 0}}, 35000).empty());
 }
 
-TEST(Runs, TheFileIsReadStrictlyAndOnlyCell50OfTheTrailer) {
+TEST(Runs, TheFileIsReadStrictlyAndOnlyTheTrailersImage) {
     QTemporaryDir dir;
     std::string error;
     auto file = ReadRunLogExport(Export(dir, Lines(kStart), 35).toStdString(), error);
     ASSERT_TRUE(file) << error;
     EXPECT_EQ(file->lines.size(), 20u);
-    EXPECT_EQ(file->idleCell, 35);            // written as "23", in hexadecimal
+    EXPECT_EQ(file->idleCell, 35);  // written as "23", in hexadecimal
+    EXPECT_EQ(file->cells[51], 150);
     EXPECT_EQ(IdleRpm(*file, 20000), 35000);  // the file's own wins over the one given
     file = ReadRunLogExport(Export(dir, Lines(kStart), std::nullopt).toStdString(), error);
     ASSERT_TRUE(file);
