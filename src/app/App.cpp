@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <cstdio>
 
+#include "cli/Replay.h"
 #include "compare/DifferencesWindow.h"
 #include "config/Maintenance.h"
 #include "config/ParameterFile.h"
@@ -93,6 +94,7 @@ void App::bindMenus() {
     connect(w->Logbook, &QAction::triggered, this, &App::ShowLogbook);
     w->TGraph->setEnabled(true);
     connect(w->TGraph, &QAction::triggered, this, [this] { ShowTimeChart(); });
+    connect(w->StopReplay, &QAction::triggered, this, &App::StopReplay);
     w->PGraph->setEnabled(true);
     connect(w->PGraph, &QAction::triggered, this, &App::ShowPerformanceChart);
     const auto bind = [this](QAction* item, std::function<Task<OpStatus>(Services)> operation,
@@ -183,6 +185,7 @@ void App::ShowTimeChart(const QString& file) {
         timeChart_->setAttribute(Qt::WA_DeleteOnClose);
         // A new window draws the last export when it opens, as after the download itself.
         if (file.isEmpty() && !lastDownload_.isEmpty()) timeChart_->showFile(lastDownload_);
+        connect(timeChart_, &TimeChartWindow::replayRequested, this, &App::StartReplay);
     }
     if (!file.isEmpty()) timeChart_->showFile(file);
     timeChart_->show();
@@ -230,6 +233,32 @@ void App::ShowPerformanceChart() {
     performanceChart_->show();
     performanceChart_->raise();
     performanceChart_->activateWindow();
+}
+
+void App::StartReplay(const QString& file, int firstLine) {
+    std::string error;
+    auto recording = ReadReplay(file.toStdString(), error);
+    if (!recording) {
+        dialogs_->notify(QString::fromStdString(error), {}, MessageIcon::Warning);
+        return;
+    }
+    auto replay = std::make_unique<ReplayBackend>(std::move(recording), 1,
+                                                  static_cast<size_t>(std::max(firstLine, 1) - 1),
+                                                  [link = link_.get()] { return link->nowMs(); });
+    // The link lets go of the old backend before it may go (a replay replaced by another).
+    link_->setBackend(*replay);
+    if (!startedWith_) startedWith_ = std::move(backend_);
+    backend_ = std::move(replay);
+    mainWindow_->StopReplay->setVisible(true);
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+}
+
+void App::StopReplay() {
+    if (!startedWith_) return;
+    link_->setBackend(*startedWith_);
+    backend_ = std::move(startedWith_);
+    mainWindow_->StopReplay->setVisible(false);
 }
 
 void App::Exit() {

@@ -64,6 +64,13 @@ class App : public Program {
     void ShowLogbook();
     LogbookWindow* logbookWindow() const;
 
+    // "Replay" in the time chart: the link plays `file` from its data line `firstLine` (1-based)
+    // as a unit would, until "&Stop replay" goes back to the unit the program was started with.
+    // A file that cannot be read is named in a message and the unit stays.
+    void StartReplay(const QString& file, int firstLine);
+    void StopReplay();
+    bool replaying() const { return startedWith_ != nullptr; }
+
     // "&Exit": settings and geometry saved, unit closed, program ended. Settings that could
     // not be saved are named in a message first.
     void Exit();
@@ -90,6 +97,8 @@ class App : public Program {
     QPointer<params::ParametersWindow> parameters_;
     Task<> exiting_;
     QString lastDownload_;  // the last export: a newly built time chart draws it
+    std::unique_ptr<HidBackend>
+        startedWith_;  // the program's own way to its unit, while a replay plays
 };
 
 }  // namespace norva

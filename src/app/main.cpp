@@ -17,6 +17,7 @@
 #include "cli/Interrupt.h"
 #include "cli/LogbookCommands.h"
 #include "cli/Monitor.h"
+#include "cli/Replay.h"
 #include "cli/SummaryCommand.h"
 #include "cli/UnitCommand.h"
 #include "logbook/Logbook.h"
@@ -151,8 +152,18 @@ int main(int argc, char** argv) {
     // What waits for a unit (a command, or the main window's picture) ends at Ctrl-C with a
     // word, from the start: a signal that comes while it sets up is seen at its first wait.
     // What only reads and writes files has no wait and is simply ended by the signal.
+    norva::CommandLine line = *parsed.line;
+    if (line.device.kind == norva::DeviceChoice::Kind::Replay) {
+        // Read before anything starts: a file that is not an export plays nothing.
+        std::string error;
+        line.device.recording = norva::ReadReplay(line.device.file, error);
+        if (!line.device.recording) {
+            std::fprintf(stderr, "norva: %s\n", error.c_str());
+            return norva::exitstatus::kBadInput;
+        }
+    }
     std::optional<norva::InterruptWatch> watch;
-    if (NeedsUnit(*parsed.line)) watch.emplace();
-    if (parsed.line->command != norva::Command::Window) return RunCommand(argc, argv, *parsed.line);
-    return RunWindow(argc, argv, *parsed.line);
+    if (NeedsUnit(line)) watch.emplace();
+    if (line.command != norva::Command::Window) return RunCommand(argc, argv, line);
+    return RunWindow(argc, argv, line);
 }

@@ -30,7 +30,7 @@ inline int16_t Percent(int b) {
 }  // namespace
 
 Link::Link(HidBackend& backend, MsClock clock, QObject* parent)
-    : QObject(parent), backend_(backend), clock_(std::move(clock)) {
+    : QObject(parent), backend_(&backend), clock_(std::move(clock)) {
     ReportText = NotFoundText();
     Timer3.setInterval(kDesignPollMs);
     connect(&Timer3, &QTimer::timeout, this, &Link::PollTick);
@@ -67,7 +67,7 @@ void Link::ReceiveReport() {
     // Everything that arrived since the last tick is dispatched, in order, one by one.
     while (received < kMaxReportsPerTick) {
         std::fill(readBuffer_.begin(), readBuffer_.end(), uint8_t{0});
-        const HidReadResult result = backend_.read(ReadHandle, buffer);
+        const HidReadResult result = backend_->read(ReadHandle, buffer);
         if (result == HidReadResult::None) break;
         if (result == HidReadResult::Failed) {
             LostUnit();

@@ -26,7 +26,7 @@ void Link::WriteReport() {
     std::copy_n(OutputReportData.begin(), length - 1, report.begin() + 1);
     // A failed write changes nothing: the unit is found lost by the read.
     if (HIDHandle != kInvalidHandle)
-        backend_.write(HIDHandle, std::span<const uint8_t>(report.data(), length));
+        backend_->write(HIDHandle, std::span<const uint8_t>(report.data(), length));
 }
 
 void Link::Mode0() {

@@ -148,6 +148,10 @@ class Link : public QObject {
     void CloseDeviceHandles();
     // Quitting: the running operation ends, the poll stops, the handles close.
     void stop();
+    // Reaches the unit another way from now on (a replay, and back): the handles on the old
+    // backend are closed and its operation ends as if the unit were lost, before the caller may
+    // delete it; the new unit's configuration is assembled afresh.
+    void setBackend(HidBackend& backend);
 
     // ---- Dispatch
     UnitValue<std::string> ReportText;
@@ -235,7 +239,7 @@ class Link : public QObject {
     // A wait has ended and its operation is still to be resumed, from the event loop.
     bool resumePending() const { return resumeScheduled_; }
 
-    HidBackend& backend() { return backend_; }
+    HidBackend& backend() { return *backend_; }
     int64_t nowMs() const { return clock_(); }
 
   signals:
@@ -263,7 +267,7 @@ class Link : public QObject {
     void EndAllWaits(Outcome::Kind how);
     void ResumeEnded();
 
-    HidBackend& backend_;
+    HidBackend* backend_;  // never null
     MsClock clock_;
     std::vector<uint8_t> readBuffer_;
     int64_t lastReportMs_ = 0;

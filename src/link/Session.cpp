@@ -16,11 +16,11 @@ std::string Hex4(uint16_t value) {
 
 bool Link::FindTheHid() {
     DeviceDetected = false;
-    const std::vector<std::string> paths = backend_.enumerate();
+    const std::vector<std::string> paths = backend_->enumerate();
     for (const std::string& path : paths) {
-        HIDHandle = backend_.open(path, HidOpenMode::Write);
+        HIDHandle = backend_->open(path, HidOpenMode::Write);
         if (HIDHandle == kInvalidHandle) continue;  // a failed open is simply no match
-        const std::optional<HidIdentity> id = backend_.identity(HIDHandle);
+        const std::optional<HidIdentity> id = backend_->identity(HIDHandle);
         if (id && id->vendorId == kVendorId && id->productId == kProductId) {
             // Frames and dispatch are built for 65-byte reports; anything else is not our unit.
             ReadDeviceCapabilities();
@@ -37,15 +37,15 @@ bool Link::FindTheHid() {
                           << OutputReportByteLength << " bytes long, not " << kReportLength << ".\n"
                           << std::flush;
         }
-        backend_.close(HIDHandle);
+        backend_->close(HIDHandle);
         HIDHandle = kInvalidHandle;
     }
     if (!DeviceDetected) return false;
 
-    ReadHandle = backend_.open(DevicePath, HidOpenMode::Read);
+    ReadHandle = backend_->open(DevicePath, HidOpenMode::Read);
     if (ReadHandle == kInvalidHandle) {
         // Without a read handle every read would fail at once; try again next tick.
-        backend_.close(HIDHandle);
+        backend_->close(HIDHandle);
         HIDHandle = kInvalidHandle;
         DeviceDetected = false;
         return false;
@@ -64,7 +64,7 @@ void Link::ReadDeviceCapabilities() {
     // A unit whose report descriptor cannot be read (some kernels and sandboxes refuse it)
     // still has the unit's own report lengths.
     const HidReportLengths lengths =
-        backend_.reportLengths(HIDHandle).value_or(HidReportLengths{kReportLength, kReportLength});
+        backend_->reportLengths(HIDHandle).value_or(HidReportLengths{kReportLength, kReportLength});
     InputReportByteLength = lengths.input;
     OutputReportByteLength = lengths.output;
 }
@@ -87,19 +87,27 @@ void Link::PollDevice() {
 }
 
 void Link::CloseDeviceHandles() {
-    if (HIDHandle != kInvalidHandle) backend_.close(HIDHandle);
-    if (ReadHandle != kInvalidHandle) backend_.close(ReadHandle);
+    if (HIDHandle != kInvalidHandle) backend_->close(HIDHandle);
+    if (ReadHandle != kInvalidHandle) backend_->close(ReadHandle);
     HIDHandle = kInvalidHandle;
     ReadHandle = kInvalidHandle;
 }
 
 void Link::LostUnit() {
     // Handles are closed on every kind of loss so the next enumeration starts clean.
-    if (ReadHandle != kInvalidHandle) backend_.cancel(ReadHandle);
+    if (ReadHandle != kInvalidHandle) backend_->cancel(ReadHandle);
     CloseDeviceHandles();
     DeviceDetected = false;
     SetState(LinkState::Disconnected);
     EndAllWaits(Outcome::UnitLost);
+}
+
+void Link::setBackend(HidBackend& backend) {
+    if (DeviceDetected) LostUnit();
+    CloseDeviceHandles();
+    backend_ = &backend;
+    skippedPaths_.clear();
+    restartImage();
 }
 
 void Link::Mode0WhenBack() {
@@ -113,7 +121,7 @@ void Link::stop() {
     Operation.abort();
     stopped_ = true;
     Timer3.stop();
-    if (ReadHandle != kInvalidHandle) backend_.cancel(ReadHandle);
+    if (ReadHandle != kInvalidHandle) backend_->cancel(ReadHandle);
     CloseDeviceHandles();
     DeviceDetected = false;
 }

@@ -296,6 +296,8 @@ void MainWindow::buildMenus() {
     SerNum = manu->addAction(QStringLiteral("Set Serial Number"));
     Advanced = manu->addAction(QStringLiteral("&Advanced"));
     Versio = bar->addAction(QStringLiteral("V1.1"));
+    StopReplay = bar->addAction(QStringLiteral("&Stop replay"));
+    StopReplay->setVisible(false);
 
     // The keys every desktop program takes; Ctrl+Q from any of the program's windows, as
     // "&Exit" quits them all.

@@ -66,6 +66,9 @@ class MainWindow : public QMainWindow {
     QAction *Saveall, *Writeall, *Cleartimer, *ClearService, *SerNum, *Advanced, *Versio;
     QAction* Compare;  // "Compare with file…"
     QAction* Logbook;  // the engine logbook
+    // "&Stop replay": back to the unit the program was started with; shown while a replay
+    // started from the time chart plays.
+    QAction* StopReplay;
 
     // The layout rule for an inner (client) size in logical pixels: controls placed, dials
     // redrawn, values shown again. Runs on every resize of the client area.

@@ -35,16 +35,18 @@ std::optional<RunLogLine> DataLine(std::string_view text) {
     return RunLogLine{v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
 }
 
-// `50,"23"`: the trailer's image cell 50, in hexadecimal.
-std::optional<int> IdleCell(std::string_view line) {
+// `50,"23"`: a cell of the trailer's image, the value in hexadecimal.
+std::optional<std::pair<int, int>> ImageCell(std::string_view line) {
     line = Trimmed(line);
-    static const std::string kCell = std::to_string(cell::kIdleSpeed) + ",\"";
-    if (line.substr(0, kCell.size()) != kCell || line.size() < kCell.size() + 2 ||
+    const size_t comma = line.find(',');
+    if (comma == std::string_view::npos || line.size() < comma + 4 || line[comma + 1] != '"' ||
         line.back() != '"')
         return std::nullopt;
-    const auto value = WholeNumber(line.substr(kCell.size(), line.size() - kCell.size() - 1), 16);
-    if (!value || *value < 0 || *value > 255) return std::nullopt;
-    return value;
+    const auto cell = WholeNumber(line.substr(0, comma));
+    const auto value = WholeNumber(line.substr(comma + 2, line.size() - comma - 3), 16);
+    if (!cell || *cell < 0 || *cell > 255 || !value || *value < 0 || *value > 255)
+        return std::nullopt;
+    return std::pair{*cell, *value};
 }
 
 // Tenths as "5.0".
@@ -76,7 +78,12 @@ std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::strin
         }
         file.lines.push_back(*line);
     }
-    for (; k < all.size() && !file.idleCell; ++k) file.idleCell = IdleCell(all[k]);
+    for (; k < all.size(); ++k) {
+        const auto cell = ImageCell(all[k]);
+        if (cell && !file.cells[size_t(cell->first)])
+            file.cells[size_t(cell->first)] = cell->second;
+    }
+    file.idleCell = file.cells[cell::kIdleSpeed];
     return file;
 }
 

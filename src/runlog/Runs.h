@@ -2,6 +2,8 @@
 // The engine runs of an exported run log: each stretch of turning engine within one cycle,
 // with how it started (time to idle, the hottest moment of the start) and how hard it worked.
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,10 +14,11 @@ namespace norva {
 
 // An export file read strictly: the header on line 1, then data lines of seven whole numbers
 // up to the first empty line or the end; behind that the trailer, of which only the image
-// cell 50 (the idle speed in thousands of RPM) is read.
+// cells are read (`N,"HH"`, the first of a number counting).
 struct RunLogExport {
     std::vector<RunLogLine> lines;
     std::optional<int> idleCell;  // nothing when there is no trailer or it lacks cell 50
+    std::array<std::optional<uint8_t>, 256> cells;  // the trailer's image, as far as it goes
 };
 // Nothing, with "FILE:LINE: why" in error, for a file that is not an export.
 std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::string& error);

@@ -190,8 +190,17 @@ QWidget* TimeChartWindow::buildRunList() {
     RunList->setAccessibleName(QStringLiteral("Engine runs"));
     RunNote = new QLabel;
     RunNote->setWordWrap(true);
+    ReplayRun = new QPushButton(QStringLiteral("&Replay"));
+    ReplayRun->setToolTip(QStringLiteral("Play the chosen run on the main window's dials"));
+    ReplayRun->setEnabled(false);
+    connect(ReplayRun, &QPushButton::clicked, this, [this] {
+        const int index = RunList->indexOfTopLevelItem(RunList->currentItem());
+        if (index >= 0 && static_cast<size_t>(index) < runs_.size())
+            emit replayRequested(path_, runs_[static_cast<size_t>(index)].firstLine);
+    });
     column->addWidget(RunList);
     column->addWidget(RunNote);
+    column->addWidget(ReplayRun, 0, Qt::AlignRight);
     connect(RunList, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item) chooseRun(RunList->indexOfTopLevelItem(item));
     });
@@ -217,6 +226,7 @@ void TimeChartWindow::findRuns() {
     const QSignalBlocker quiet(RunList);
     RunList->clear();
     RunNote->clear();
+    ReplayRun->setEnabled(false);
     if (path_.isEmpty()) return;
     std::string error;
     const auto log = ReadRunLogExport(path_.toStdString(), error);
@@ -272,6 +282,7 @@ void TimeChartWindow::chooseRun(int index) {
     redraw();
     const QSignalBlocker quiet(RunList);
     RunList->setCurrentItem(RunList->topLevelItem(index));
+    ReplayRun->setEnabled(true);
 }
 
 void TimeChartWindow::showFile(const QString& path, int startMinute) {

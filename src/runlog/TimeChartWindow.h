@@ -68,6 +68,11 @@ class TimeChartWindow : public QMainWindow {
     QTreeWidget* RunList = nullptr;    // the runs, beside the chart
     QLabel* RunNote = nullptr;         // how many runs, or why there are none
     QSplitter* Split = nullptr;        // the chart's area, then the runs
+    QPushButton* ReplayRun = nullptr;  // "Replay": the chosen run on the main window's dials
+
+  signals:
+    // "Replay": play `file` from its data line `firstLine` (1-based) as a unit would.
+    void replayRequested(const QString& file, int firstLine);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -79,9 +79,15 @@ TEST(DeviceChoice, AllThreeWaysToReachAUnit) {
     EXPECT_EQ(choice->sim.answerReports, 1);
     EXPECT_EQ(choice->sim.preamble, 525);
     EXPECT_EQ(choice->sim.unplugAfter, 9);
+    // A file's name may hold colons.
+    choice = ParseDevice("replay:a:b.txt:speed=32", error);
+    ASSERT_TRUE(choice) << error;
+    EXPECT_EQ(choice->file, "a:b.txt");
+    EXPECT_EQ(choice->speed, 32);
     for (const char* bad : {"tcp:host", "tcp::80", "tcp:host:0", "tcp:host:70000", "tcp:host:x",
                             "sim:rate=0", "sim:rate=1001", "sim:upside", "hidraw", "sim:answer=0",
-                            "sim:burst=x", "sim:silent-after=-1", "sim:engine=hot"}) {
+                            "sim:burst=x", "sim:silent-after=-1", "sim:engine=hot", "replay:",
+                            "replay:a.txt:speed=0", "replay:a.txt:speed=33", "replay::speed=2"}) {
         EXPECT_FALSE(ParseDevice(bad, error)) << bad;
         EXPECT_NE(error.find(bad), std::string::npos) << error;
     }

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "app/App.h"
+#include "base/NumberedLines.h"
 #include "compare/DifferencesWindow.h"
 #include "link/Link.h"
 #include "link/hid/TcpBackend.h"
@@ -244,6 +245,34 @@ TEST_F(MainWindowTest, AReopenedTimeChartDrawsTheLastDownload) {
     ASSERT_TRUE(app->timeChartWindow());
     EXPECT_EQ(app->timeChartWindow()->file(), file);
     EXPECT_EQ(app->timeChartWindow()->lines().size(), 1u);
+}
+
+TEST_F(MainWindowTest, ARunReplaysOnTheDialsUntilTheUnitIsTakenBack) {
+    open();
+    bus->add("unit");
+    link().PollTick();
+    const QString file = dir.filePath("run.txt");
+    std::string error;
+    ASSERT_TRUE(WriteLines(
+        file,
+        {"\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\"", "6,0,0,20,0,0,0",
+         "7,0,0,500,90000,500,500", "7,0,0,500,95000,500,500", "7,0,0,600,100000,600,600"},
+        error));
+    app->DownloadExported(file);
+    app->timeChartWindow()->chooseRun(0);
+    app->timeChartWindow()->ReplayRun->click();
+    EXPECT_EQ(bus->openHandles(), 0);  // the unit let go
+    EXPECT_TRUE(window->StopReplay->isVisible());
+    link().PollTick();
+    EXPECT_EQ(link().TerminalLine(0).trimmed(), "REPLAY cycle 7");
+    EXPECT_EQ(link().EngineSpeed, 90.0f);  // the run's first sample, not the file's
+    now += 1000;                           // two samples later, and the last one held
+    link().PollTick();
+    EXPECT_EQ(link().EngineSpeed, 100.0f);
+    window->StopReplay->trigger();
+    EXPECT_FALSE(window->StopReplay->isVisible());
+    link().PollTick();
+    EXPECT_EQ(link().DevicePath.get(), "unit");
 }
 
 TEST_F(MainWindowTest, TheMenusKeepTheSystemMenuFont) {

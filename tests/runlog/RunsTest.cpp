@@ -42,7 +42,8 @@ std::vector<std::string> Lines(const std::vector<Stretch>& stretches) {
     return lines;
 }
 
-// An export of those lines, with a trailer naming the idle speed (thousands) when given.
+// An export of those lines, with a trailer naming the idle speed (thousands) when given, and
+// the full speed of 150.
 QString Export(const QTemporaryDir& dir, const std::vector<std::string>& data,
                std::optional<int> idleThousands, const char* name = "run.txt") {
     std::vector<std::string> lines{kHeader};
@@ -51,7 +52,10 @@ QString Export(const QTemporaryDir& dir, const std::vector<std::string>& data,
         lines.insert(lines.end(), {"", std::string(54, '*'), "", "Cycles:        7 "});
         for (int k = 0; k <= 255; ++k) {
             char cell[32];
-            std::snprintf(cell, sizeof cell, "%d,\"%X\"", k, k == 50 ? *idleThousands : 0);
+            std::snprintf(cell, sizeof cell, "%d,\"%X\"", k,
+                          k == 50   ? *idleThousands
+                          : k == 51 ? 150
+                                    : 0);
             lines.push_back(cell);
         }
     }
@@ -114,13 +118,14 @@ TEST(Runs, SplitByStopsAndCyclesAndMeasuredAgainstIdle) {
     EXPECT_TRUE(FindRuns({{1, 0, 0, 20, 0, 0, 0}}, 35000).empty());
 }
 
-TEST(Runs, TheFileIsReadStrictlyAndOnlyCell50OfTheTrailer) {
+TEST(Runs, TheFileIsReadStrictlyAndOnlyTheTrailersImage) {
     QTemporaryDir dir;
     std::string error;
     auto file = ReadRunLogExport(Export(dir, Lines(kStart), 35).toStdString(), error);
     ASSERT_TRUE(file) << error;
     EXPECT_EQ(file->lines.size(), 20u);
-    EXPECT_EQ(file->idleCell, 35);            // written as "23", in hexadecimal
+    EXPECT_EQ(file->idleCell, 35);  // written as "23", in hexadecimal
+    EXPECT_EQ(file->cells[51], 150);
     EXPECT_EQ(IdleRpm(*file, 20000), 35000);  // the file's own wins over the one given
     file = ReadRunLogExport(Export(dir, Lines(kStart), std::nullopt).toStdString(), error);
     ASSERT_TRUE(file);
@@ -297,4 +302,47 @@ TEST(Runs, TheTimeChartListsTheRunsAndShowsTheChosenOne) {
     window.showFile(plain);
     EXPECT_EQ(window.RunList->topLevelItemCount(), 0);
     EXPECT_TRUE(window.RunNote->text().contains("plain.txt:1:"));
+}
+
+TEST(Runs, AReplayIsMonitoredAsTheUnitRecordedIt) {
+    QTemporaryDir dir;
+    // Every sample told apart by its EGT; the speed and EGT are whole report units.
+    std::vector<std::string> data;
+    for (int k = 0; k < 100; ++k)
+        data.push_back(
+            RunLogRecord({7, 0, 0, 100 + 4 * k, 30000 + 1000 * k, 10 * k, 1000 - 10 * k}));
+    const QString file = Export(dir, data, 35);
+    const Ran ran = RunNorva(
+        {"--device", "replay:" + file + ":speed=32", "monitor", "--csv", "--reports", "140"});
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    const QStringList rows = QString::fromStdString(ran.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 141);
+    int last = -1;
+    for (int r = 1; r < rows.size(); ++r) {
+        // t_ms,connected,line1,line2,EngineSpeed,Egt,PumpPower,StickPosition,...,ReplyAddress,
+        // ReplyValue,...
+        const QStringList f = rows[r].split(',');
+        const int k = (f[5].toInt() - 100) / 4;
+        ASSERT_TRUE(k >= last && k < 100) << rows[r].toStdString();  // in the file's order
+        last = k;
+        EXPECT_EQ(f[2].trimmed(), "REPLAY cycle 7");
+        EXPECT_EQ(f[4].toDouble(), 30 + k);
+        EXPECT_NEAR(f[7].toInt(), k, 1);
+        EXPECT_NEAR(f[6].toDouble(), 100 - k, 1);
+        if (f[13] == "51") EXPECT_EQ(f[14], "150");  // the trailer's full speed
+        if (r == 1) EXPECT_EQ(f[3].trimmed(), "minute 0.0 x32");
+    }
+    // The end holds the last sample, the unit still there.
+    EXPECT_EQ(last, 99);
+    EXPECT_TRUE(rows.last().contains(",1,REPLAY cycle 7  ,ended  min 0.8  ,"))
+        << rows.last().toStdString();
+
+    auto bad = data;
+    bad[1] = "7,0,0,1,2";
+    const Ran refused = RunNorva({"--device", "replay:" + Export(dir, bad, 35, "bad.txt"),
+                                  "monitor", "--csv", "--reports", "1"});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_NE(refused.err.find("bad.txt:3: expected seven whole numbers"), std::string::npos)
+        << refused.err;
 }

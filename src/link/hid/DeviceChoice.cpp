@@ -50,7 +50,28 @@ std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& er
         choice.port = static_cast<uint16_t>(*port);
         return choice;
     }
-    error = "unknown device '" + text + "': use hid, sim, sim:falling or tcp:HOST:PORT";
+    if (text.rfind("replay:", 0) == 0) {
+        choice.kind = DeviceChoice::Kind::Replay;
+        choice.file = text.substr(7);
+        // The file's name may hold colons; only a last ":speed=N" is an option.
+        const size_t option = choice.file.rfind(":speed=");
+        if (option != std::string::npos) {
+            const auto speed = ToNumber(choice.file.substr(option + 7));
+            if (!speed || *speed < 1 || *speed > ReplayBackend::kMaxSpeed) {
+                error = "device " + text + ": speed takes 1 to 32 (times real time)";
+                return std::nullopt;
+            }
+            choice.speed = static_cast<int>(*speed);
+            choice.file.resize(option);
+        }
+        if (choice.file.empty()) {
+            error = "device " + text + ": expected replay:FILE.txt[:speed=N]";
+            return std::nullopt;
+        }
+        return choice;
+    }
+    error = "unknown device '" + text +
+            "': use hid, sim, sim:falling, tcp:HOST:PORT or replay:FILE.txt";
     return std::nullopt;
 }
 
@@ -61,6 +82,13 @@ std::unique_ptr<HidBackend> MakeBackend(const DeviceChoice& choice, MsClock cloc
         }
         case DeviceChoice::Kind::Tcp:
             return std::make_unique<TcpBackend>(choice.host, choice.port);
+        case DeviceChoice::Kind::Replay: {
+            // Without its recording (the file could not be read) nothing is there to play.
+            auto recording =
+                choice.recording ? choice.recording : std::make_shared<const ReplayRecording>();
+            return std::make_unique<ReplayBackend>(std::move(recording), choice.speed, 0,
+                                                   std::move(clock));
+        }
         case DeviceChoice::Kind::Hid:
             break;
     }
