@@ -27,12 +27,13 @@ Program::Program(std::unique_ptr<HidBackend> backend, ProgramOptions options)
     link_->setPressureFactor(settings_.PressureFactor);
 }
 
-WriteOptions Program::writeOptions(bool backup, bool dryRun) const {
-    return {backupFolder_, backup, dryRun,
-            [logbook = logbookPath_](std::span<const uint8_t> image, bool descending,
-                                     const QString& file) {
-                RecordBackup(logbook, image, descending, file);
-            }};
+Services Program::services() {
+    Services s(*link_, *dialogs_, progress());
+    s.journal = [logbook = logbookPath_, &link = *link_](const QString& kind, const QString& file,
+                                                         const QString& detail) {
+        RecordEvent(logbook, link.BackupImage.get(), link.BackupDescending, kind, file, detail);
+    };
+    return s;
 }
 
 Program::~Program() {

@@ -48,10 +48,13 @@ class Program : public QObject {
     virtual Progress& progress() { return *progress_; }
     HidBackend& backend() { return *backend_; }
     // What an operation works with.
-    Services services() { return Services(*link_, *dialogs_, progress()); }
+    // What an operation works with; what it does to the unit goes into the engine logbook.
+    Services services();
     CloneHandover& cloneHandover() { return cloneHandover_; }
     // Every backup is recorded in the engine logbook.
-    WriteOptions writeOptions(bool backup = true, bool dryRun = false) const;
+    WriteOptions writeOptions(bool backup = true, bool dryRun = false) const {
+        return {backupFolder_, backup, dryRun};
+    }
 
   protected:
     std::unique_ptr<HidBackend> backend_;

@@ -171,7 +171,7 @@ Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions 
         co_return co_await Stop(s.dialogs, outcome, QStringLiteral("programming"),
                                 SentAndConfirmed(sent, static_cast<int>(plan.size()), check));
     handover.offerFastSetup();
-    co_return co_await Confirm(s, check, QStringLiteral("the clone write"));
+    co_return co_await Confirm(s, check, QStringLiteral("the clone write"), path);
 }
 
 }  // namespace norva

@@ -62,6 +62,7 @@ Task<OpStatus> WriteReports(Services s, WriteOptions options, UnitImage unit,
     if (!outcome)
         co_return co_await Stop(s.dialogs, outcome, doing,
                                 SentCount(sent, static_cast<int>(reports.size())));
+    s.note(QStringLiteral("config-write"), {}, doing);
     co_return OpStatus::Done;
 }
 

@@ -170,7 +170,7 @@ Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
     if (!outcome)
         co_return co_await Stop(s.dialogs, outcome, QStringLiteral("programming"),
                                 SentAndConfirmed(sent, kNrvCount, check));
-    co_return co_await Confirm(s, check, QStringLiteral("the parameter write"));
+    co_return co_await Confirm(s, check, QStringLiteral("the parameter write"), path);
 }
 
 }  // namespace norva

@@ -107,7 +107,7 @@ Task<bool> BackUpBeforeWriting(Services s, WriteOptions options, UnitImage unit)
     }
     s.dialogs.notify(
         QStringLiteral("The unit's configuration before this write is kept in %1").arg(*path));
-    if (options.backedUp) options.backedUp(unit.image, unit.descending, *path);
+    s.note(QStringLiteral("backup"), *path, QStringLiteral("kept before a configuration write"));
     co_return true;
 }
 
@@ -171,7 +171,7 @@ QString SentAndConfirmed(int sent, int total, const WriteCheck& check) {
     return SentCount(sent, total) + QStringLiteral(", ") + check.confirmedText();
 }
 
-Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing) {
+Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing, QString file) {
     Outcome outcome;
     {
         ProgressScope shown(s.progress, QStringLiteral("Confirming the write"));
@@ -193,8 +193,10 @@ Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing) {
                                       check.differences().join(QStringLiteral(", ")) +
                                       QLatin1Char('.'),
                                   OpStatus::Refused);
-    co_await s.dialogs.message(
-        QStringLiteral("Written and confirmed by the unit: %1 values").arg(check.total()));
+    const QString confirmed =
+        QStringLiteral("Written and confirmed by the unit: %1 values").arg(check.total());
+    s.note(QStringLiteral("config-write"), file, doing + QStringLiteral(": ") + confirmed);
+    co_await s.dialogs.message(confirmed);
     co_return OpStatus::Done;
 }
 

@@ -30,9 +30,6 @@ struct WriteOptions {
     QString backupFolder = DefaultBackupFolder();
     bool backup = true;   // false: --no-backup
     bool dryRun = false;  // --dry-run: the changes are shown and nothing is sent
-    // Told of every backup kept before a write (the engine logbook records it).
-    std::function<void(std::span<const uint8_t> image, bool descending, const QString& backup)>
-        backedUp = {};
 };
 
 // The unit's configuration as a write finds it. Taken before the write's own questions to
@@ -104,6 +101,7 @@ QString SentAndConfirmed(int sent, int total, const WriteCheck& check);
 // a turn of it) and says "Written and confirmed by the unit: N values", or names the cells that
 // differ (Refused), or says the write was not confirmed (lost, cancelled: Stopped). `check`
 // lives in the calling operation's frame, which awaits this to its end.
-Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing);
+// A confirmed write is noted in the journal with `file`, the file it came from (if any).
+Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing, QString file = {});
 
 }  // namespace norva

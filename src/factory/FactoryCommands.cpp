@@ -185,6 +185,8 @@ Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions
         status = co_await Stop(s.dialogs, outcome, QStringLiteral("programming"),
                                QStringLiteral("%1 of 240 cells were written").arg(sent));
     } else {
+        s.note(QStringLiteral("config-write"), path,
+               QStringLiteral("the fast setup: %1 cells written").arg(sent));
         status = co_await CalibrateTemperature(s, ambient);
     }
     if (running) running(false);
@@ -304,6 +306,7 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
                 OpStatus::Refused, MessageIcon::Warning);
     }
     if (!outcome) co_return co_await Stop(s.dialogs, outcome, sends.doing(), sends.written());
+    s.note(QStringLiteral("hardware-test"), {}, label.simplified());
     co_return OpStatus::Done;
 }
 

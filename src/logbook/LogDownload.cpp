@@ -56,13 +56,12 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
                          MessageIcon::Warning);
 }
 
-void RecordBackup(const QString& logbookPath, std::span<const uint8_t> image, bool descending,
-                  const QString& backup) {
+void RecordEvent(const QString& logbookPath, std::span<const uint8_t> image, bool descending,
+                 const QString& kind, const QString& file, const QString& detail) {
     if (!QFileInfo::exists(logbookPath)) return;
     Logbook book(logbookPath);
     if (const auto engine = book.engineFor(IdentityOf(image, descending)))
-        book.addEvent(engine->id, {QStringLiteral("backup"), QDateTime::currentDateTime(), backup,
-                                   QStringLiteral("kept before a configuration write")});
+        book.addEvent(engine->id, {kind, QDateTime::currentDateTime(), file, detail});
 }
 
 std::function<Task<>(Services, QString, std::optional<std::array<uint8_t, 257>>, bool)>

@@ -21,6 +21,12 @@ struct Services {
     Link& link;
     Dialogs& dialogs;
     Progress& progress;
+    // Where an operation notes what it did to the unit (a configuration write, a backup, a
+    // hardware test's result): the engine logbook keeps it. Nothing by default.
+    std::function<void(const QString& kind, const QString& file, const QString& detail)> journal;
+    void note(const QString& kind, const QString& file, const QString& detail) const {
+        if (journal) journal(kind, file, detail);
+    }
 };
 
 // How an operation ended; on the command line, its exit status.

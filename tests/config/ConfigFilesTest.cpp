@@ -75,7 +75,13 @@ TEST_F(FileOps, CloneWriteSendsFortyReportsByteForByteTwoReportsApart) {
     rig.dialogs.answerOpenFile(rig.path("unit.nvc"));
     rig.dialogs.answerQuestion(true);
     CloneHandover handover;
-    ASSERT_TRUE(rig.start([&](Services s) { return WriteCloneFile(s, handover, noBackup); }));
+    QStringList noted;  // what the write notes for the engine logbook
+    ASSERT_TRUE(rig.start([&](Services s) {
+        s.journal = [&](const QString& kind, const QString& file, const QString&) {
+            noted << kind + " " + file;
+        };
+        return WriteCloneFile(s, handover, noBackup);
+    }));
     for (size_t r = 0; r < 40; ++r) {
         stream(1);
         ASSERT_EQ(bus.writes.size(), r) << "sent before its second report";
@@ -86,6 +92,7 @@ TEST_F(FileOps, CloneWriteSendsFortyReportsByteForByteTwoReportsApart) {
     stream(256);  // a turn of the stream brings every cell back
     ASSERT_EQ(rig.status, OpStatus::Done);
     EXPECT_EQ(rig.lastMessage().toStdString(), "Written and confirmed by the unit: 232 values");
+    EXPECT_EQ(noted, QStringList{"config-write " + rig.path("unit.nvc")});
     const auto v = [](int a) { return a == 16 ? 250 : (a * 3) % 256; };
     const auto expect = [&](const std::vector<uint8_t>& w, std::vector<int> addresses) {
         for (int k = 0; k < 6; ++k)

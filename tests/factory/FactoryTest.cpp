@@ -255,7 +255,13 @@ TEST_F(Factory, HardwareTestOfAnUpwardUnitStepByStep) {
 TEST_F(Factory, HardwareTestOfADownwardUnitAndItsClamps) {
     downward();
     settings.CalIntFactor = 17;
-    ASSERT_TRUE(rig.start([&](Services s) { return HardwareTest(s, settings, {}); }));
+    QString noted;  // what the test notes for the engine logbook
+    ASSERT_TRUE(rig.start([&](Services s) {
+        s.journal = [&](const QString& kind, const QString&, const QString& detail) {
+            noted = kind + ": " + detail;
+        };
+        return HardwareTest(s, settings, {});
+    }));
     ASSERT_EQ(bus.writes.size(), 1u);
     EXPECT_EQ(SlotAt(last(), 0), std::vector<uint8_t>(5, 0));
     EXPECT_EQ(SlotAt(last(), 2), Slot(241, 0, 242));
@@ -273,6 +279,7 @@ TEST_F(Factory, HardwareTestOfADownwardUnitAndItsClamps) {
     ASSERT_EQ(bus.writes.size(), 4u);
     EXPECT_EQ(SlotAt(last(), 1), Slot(79, 255, 78));
     EXPECT_EQ(rig.status, OpStatus::Done);
+    EXPECT_EQ(noted, "hardware-test: offset= 80 Factor= 81");
 }
 
 TEST_F(Factory, AnEarlyEndLeavesTheUnitAtRestAndALostUnitNamesWhatWasWritten) {

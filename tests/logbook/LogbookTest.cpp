@@ -117,9 +117,10 @@ TEST(Logbook, DownloadsGoToTheUnitsEngine) {
         const auto first = FindRuns(Read(rig.path("one.txt")).data.lines, m[50] * 1000);
         EXPECT_LE(logbook.runs(engines[0].id).size(), first.size() + 1);
         EXPECT_GE(logbook.runs(engines[0].id).size(), first.size());
-        // A backup before a write is an event of the unit's engine.
-        RecordBackup(book, std::span<const uint8_t>(m.data(), 256), falling, "b.nvc");
-        EXPECT_EQ(logbook.events(engines[0].id).size(), 1u);
+        // What an operation notes (here a backup before a write) is an event of the unit's engine.
+        RecordEvent(book, std::span<const uint8_t>(m.data(), 256), falling, "backup", "b.nvc", "");
+        ASSERT_EQ(logbook.events(engines[0].id).size(), 1u);
+        EXPECT_EQ(logbook.events(engines[0].id)[0].file, QStringLiteral("b.nvc"));
     }
 }
 
