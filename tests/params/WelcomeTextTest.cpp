@@ -160,4 +160,3 @@ TEST_F(WelcomeWrite, ReadNeedsTheImage) {
     EXPECT_EQ(window.Text1->text(), "N");
     EXPECT_EQ(dialogs.messages().size(), 1u);
 }
-

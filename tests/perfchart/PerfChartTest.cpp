@@ -376,5 +376,4 @@ TEST(ChartCommands, ShowPrintAndRecordOnTheSimulatedUnit) {
             blue += p.blue() > 200 && p.red() < 100 && p.green() < 100;
         }
     EXPECT_GT(blue, 20);
-
 }

@@ -45,4 +45,3 @@ TEST(SimHardwareTest, DownloadRequestDoesNotStartATestStep) {
     EXPECT_TRUE(unit.downloadMode());
     EXPECT_EQ(unit.testStep(), 0);
 }
-

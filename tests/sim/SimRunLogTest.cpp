@@ -2,7 +2,6 @@
 // through the program (a queue full of stale reports, the preamble's length, a fixed seed).
 #include <gtest/gtest.h>
 
-
 #include "runlog/RunLog.h"
 #include "support/SimTestSupport.h"
 

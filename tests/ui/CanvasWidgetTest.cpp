@@ -76,4 +76,3 @@ TEST(CanvasWidget, PiecesDrawnOnTheFaceStay) {
     EXPECT_EQ(img.pixelColor(70, 70), QColor(Qt::blue));
     EXPECT_EQ(img.pixelColor(50, 50), QColor(Qt::red));
 }
-
