@@ -28,16 +28,21 @@ const QSize kTimeChartSize(1109, 592);
 // The performance chart's box at its design size (8316 x 4440 twips).
 const QSize kPerformanceChartSize(554, 296);
 
-int CannotWrite(const std::string& path, std::FILE* err) {
-    std::fprintf(err, "norva: cannot write %s\n", path.c_str());
+// A file or an output refused, in one line.
+int BadInput(const std::string& why, std::FILE* err) {
+    std::fprintf(err, "norva: %s\n", why.c_str());
     return exitstatus::kBadInput;
+}
+
+int CannotWrite(const std::string& path, std::FILE* err) {
+    return BadInput("cannot write " + path, err);
 }
 
 // An output that cannot be made is refused before the input is read.
 bool Writable(const std::string& path, std::FILE* err) {
     std::string error;
     if (path.empty() || CheckOutputPath(path, error)) return true;
-    std::fprintf(err, "norva: %s\n", error.c_str());
+    BadInput(error, err);
     return false;
 }
 }  // namespace
@@ -50,36 +55,25 @@ int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out
     const auto view = fields ? Pinta(*fields, &bad) : std::nullopt;
     if (fields && !view)
         error = path + ": " + RampFieldName(bad).toStdString() + " is not a number";
-    if (!view) {
-        std::fprintf(err, "norva: %s\n", error.c_str());
-        return exitstatus::kBadInput;
-    }
+    if (!view) return BadInput(error, err);
     const std::string table = RampTable(*view);
     std::fwrite(table.data(), 1, table.size(), out);
     if (png.empty()) return 0;
     ImageCanvas canvas(kPictureSize);
     canvas.setBackColor(Qt::white);
     DrawRamps(canvas, *view);
-    if (!canvas.image().save(QString::fromStdString(png), "PNG")) {
-        std::fprintf(err, "norva: cannot write the picture %s\n", png.c_str());
-        return exitstatus::kBadInput;
-    }
+    if (!canvas.image().save(QString::fromStdString(png), "PNG"))
+        return BadInput("cannot write the picture " + png, err);
     return 0;
 }
 
 int DrawTimeChartFile(const std::string& path, const std::string& png, const std::string& pdf,
                       double from, double to, std::FILE* err) {
-    if (!Drawable(CorrectWindow(from, to))) {
-        std::fprintf(err, "norva: %s\n", kEndBeforeStart);
-        return exitstatus::kBadInput;
-    }
+    if (!Drawable(CorrectWindow(from, to))) return BadInput(kEndBeforeStart, err);
     if (!Writable(png.empty() ? pdf : png, err)) return exitstatus::kBadInput;
     std::string error;
     const auto lines = ReadExportFile(path, error);
-    if (!lines) {
-        std::fprintf(err, "norva: %s\n", error.c_str());
-        return exitstatus::kBadInput;
-    }
+    if (!lines) return BadInput(error, err);
     bool written = false;
     const QString heading = QFileInfo(QString::fromStdString(path)).fileName();
     if (!png.empty()) {
@@ -106,10 +100,7 @@ int PrintMeasureFile(const std::string& path, const std::string& pdf, std::FILE*
     if (!Writable(pdf, err)) return exitstatus::kBadInput;
     std::string error;
     const auto records = ReadMeasureFile(path, error);
-    if (!records) {
-        std::fprintf(err, "norva: %s\n", error.c_str());
-        return exitstatus::kBadInput;
-    }
+    if (!records) return BadInput(error, err);
     QPdfWriter printer(QString::fromStdString(pdf));
     if (!PrintMeasurePage(printer, ChartScales{}, *records, QString::fromStdString(path)))
         return CannotWrite(pdf, err);
@@ -121,10 +112,7 @@ int ShowMeasureFile(const std::string& path, const std::string& png, bool pressu
     if (!Writable(png, err)) return exitstatus::kBadInput;
     std::string error;
     const auto records = ReadMeasureFile(path, error);
-    if (!records) {
-        std::fprintf(err, "norva: %s\n", error.c_str());
-        return exitstatus::kBadInput;
-    }
+    if (!records) return BadInput(error, err);
     ImageCanvas canvas(kPerformanceChartSize);
     canvas.setBackColor(Qt::white);
     canvas.setFont(ChartFont());
@@ -141,10 +129,7 @@ int DiffCloneFiles(const std::string& a, const std::string& b, bool downward, st
     std::string error;
     const auto first = params::ReadCloneFile(a, error);
     const auto second = first ? params::ReadCloneFile(b, error) : std::nullopt;
-    if (!second) {
-        std::fprintf(err, "norva: %s\n", error.c_str());
-        return exitstatus::kBadInput;
-    }
+    if (!second) return BadInput(error, err);
     const auto lines = CloneDifferenceLines(*first, *second, params::KindOf(downward));
     for (const std::string& line : lines) std::fprintf(out, "%s\n", line.c_str());
     return lines.empty() ? exitstatus::kDone : exitstatus::kDiffers;
@@ -154,21 +139,13 @@ int ConvertRawLog(const std::string& raw, const std::string& out, std::FILE* err
     if (!Writable(out, err)) return exitstatus::kBadInput;
     std::string error;
     const auto bytes = ReadRawLog(raw, error);
-    if (!bytes) {
-        std::fprintf(err, "norva: %s\n", error.c_str());
-        return exitstatus::kBadInput;
-    }
+    if (!bytes) return BadInput(error, err);
     std::string why;
     const auto lines = ConvertRunLog(*bytes, &why);
-    if (!lines) {
-        std::fprintf(err, "norva: %s: %s\n", raw.c_str(), why.c_str());
-        return exitstatus::kBadInput;
-    }
+    if (!lines) return BadInput(raw + ": " + why, err);
     if (!WriteLines(QString::fromStdString(out),
-                    ExportLines(*lines, QDateTime::currentDateTime(), nullptr), error)) {
-        std::fprintf(err, "norva: %s\n", error.c_str());
-        return exitstatus::kBadInput;
-    }
+                    ExportLines(*lines, QDateTime::currentDateTime(), nullptr), error))
+        return BadInput(error, err);
     return 0;
 }
 
@@ -176,10 +153,7 @@ int PrintRuns(const std::string& file, std::optional<int> idleRpm, bool csv, std
               std::FILE* err) {
     std::string error;
     const auto log = ReadRunLogExport(file, error);
-    if (!log) {
-        std::fprintf(err, "norva: %s\n", error.c_str());
-        return exitstatus::kBadInput;
-    }
+    if (!log) return BadInput(error, err);
     const auto runs = FindRuns(log->lines, IdleRpm(*log, idleRpm));
     if (csv) std::fprintf(out, "%s\n", kRunsCsvHeader);
     for (const EngineRun& run : runs)

@@ -2,6 +2,7 @@
 // it, as another process meets it.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <thread>
 
 #include "link/hid/TcpBackend.h"
@@ -33,18 +34,31 @@ class ServerThread {
     std::thread thread_;
 };
 
+// A simulated unit served on a free port, and the program's side that looks for it.
+struct Served {
+    explicit Served(sim::SimOptions options) : unit(options) {}
+    sim::SimUnit unit;
+    sim::ServedSimUnit served{unit};
+    sim::SimServer server{served, "127.0.0.1", 0};
+    std::optional<ServerThread> running{std::in_place, server};
+    TcpBackend backend{"127.0.0.1", server.port()};
+
+    // The unit's path; a few attempts: a loaded machine may miss one short hello wait.
+    std::vector<std::string> find() {
+        std::vector<std::string> paths;
+        for (int tries = 0; tries < 10 && paths.empty(); ++tries) paths = backend.enumerate();
+        return paths;
+    }
+};
+
 TEST(SimServer, ProgramSideMeetsTheSimulatedUnit) {
     sim::SimOptions options;
     options.rate = 200;
-    sim::SimUnit unit(options);
-    sim::ServedSimUnit served(unit);
-    sim::SimServer server(served, "127.0.0.1", 0);
+    Served s(options);
     {
-        ServerThread running(server);
-        ASSERT_TRUE(running.listening());
-        TcpBackend backend("127.0.0.1", server.port());
-        std::vector<std::string> paths;
-        for (int tries = 0; tries < 10 && paths.empty(); ++tries) paths = backend.enumerate();
+        ASSERT_TRUE(s.running->listening());
+        TcpBackend& backend = s.backend;
+        const std::vector<std::string> paths = s.find();
         ASSERT_EQ(paths.size(), 1u);
         HidHandle writer = backend.open(paths[0], HidOpenMode::Write);
         HidHandle reader = backend.open(paths[0], HidOpenMode::Read);
@@ -75,22 +89,19 @@ TEST(SimServer, ProgramSideMeetsTheSimulatedUnit) {
         bool again = false;
         for (int tries = 0; tries < 20 && !again; ++tries) again = backend.enumerate().size() == 1;
         ASSERT_TRUE(again);
+        s.running.reset();  // the server stopped: the unit is read from this thread only
     }
-    EXPECT_TRUE(unit.downloadMode());
+    EXPECT_TRUE(s.unit.downloadMode());
 }
 
 TEST(SimServer, AnUnpluggedUnitDropsItsClientAndIsListedNoMore) {
     sim::SimOptions options;
     options.rate = 1000;
     options.unplugAfter = 20;
-    sim::SimUnit unit(options);
-    sim::ServedSimUnit served(unit);
-    sim::SimServer server(served, "127.0.0.1", 0);
-    ServerThread running(server);
-    ASSERT_TRUE(running.listening());
-    TcpBackend backend("127.0.0.1", server.port());
-    std::vector<std::string> paths;
-    for (int tries = 0; tries < 10 && paths.empty(); ++tries) paths = backend.enumerate();
+    Served s(options);
+    ASSERT_TRUE(s.running->listening());
+    TcpBackend& backend = s.backend;
+    const std::vector<std::string> paths = s.find();
     ASSERT_EQ(paths.size(), 1u);
     const HidHandle reader = backend.open(paths[0], HidOpenMode::Read);
     std::vector<uint8_t> buffer(kReportLength);
