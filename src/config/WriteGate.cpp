@@ -125,7 +125,8 @@ std::vector<CellWrite> CellsOf(std::span<const SlotBytes> commands) {
     return cells;
 }
 
-WriteCheck::WriteCheck(Link& link, const std::vector<CellWrite>& cells) : link_(link) {
+WriteCheck::WriteCheck(Link& link, const std::vector<CellWrite>& cells)
+    : link_(link), since_(static_cast<double>(link.nowMs())) {
     for (const CellWrite& c : cells)
         if (Watchable(c.address)) cells_.push_back({c.address, c.value});
     connect(&link_, &Link::dispatched, this, &WriteCheck::look);
@@ -134,6 +135,8 @@ WriteCheck::WriteCheck(Link& link, const std::vector<CellWrite>& cells) : link_(
 void WriteCheck::look() {
     // The zero-filled report of a lost unit is no word from the unit.
     if (!link_.DeviceDetected) return;
+    // Nor is what the unit made before the write began, though it is read later.
+    if (link_.ReportMadeMs() <= since_) return;
     const int address = static_cast<int>(link_.ReplyAddress);
     for (Watched& w : cells_)
         if (w.address == address) w.seen = static_cast<int>(link_.ReplyValue);

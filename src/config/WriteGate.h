@@ -91,6 +91,7 @@ class WriteCheck : public QObject {
         int seen = -1;  // the latest value streamed, -1 before any
     };
     Link& link_;
+    double since_;  // reports the unit made up to then are no confirmation
     std::vector<Watched> cells_;
 };
 

@@ -37,6 +37,7 @@ Link::Link(HidBackend& backend, MsClock clock, QObject* parent)
 }
 
 Link::~Link() {
+    stopped_ = true;
     // The operation goes before the state it waits on.
     Operation.abort();
     for (LinkWait* wait : waits_) wait->registered_ = false;
@@ -61,29 +62,90 @@ void Link::PollTick() {
 }
 
 void Link::ReceiveReport() {
+    bool failed = false;
+    const int read = ReadWaiting(failed);
+    DispatchArrived(true);
+    if (failed) {
+        LostUnit();
+        DispatchZeroFilled();
+        return;
+    }
+    if (read == 0 && clock_() - lastReportMs_ >= kReadTimeoutMs) {
+        LostUnit();
+        DispatchZeroFilled();
+    }
+}
+
+int Link::ReadWaiting(bool& failed) {
     readBuffer_.assign(std::max(InputReportByteLength.get(), kReportLength), 0);
     const std::span<uint8_t> buffer(readBuffer_.data(), InputReportByteLength);
-    int received = 0;
-    // Everything that arrived since the last tick is dispatched, in order, one by one.
-    while (received < kMaxReportsPerTick) {
+    const int64_t now = clock_();
+    const double interval = ReportInterval();
+    const size_t first = arrived_.size();
+    while (arrived_.size() < size_t(kMaxReportsPerTick)) {
         std::fill(readBuffer_.begin(), readBuffer_.end(), uint8_t{0});
         const HidReadResult result = backend_->read(ReadHandle, buffer);
         if (result == HidReadResult::None) break;
         if (result == HidReadResult::Failed) {
-            LostUnit();
-            DispatchZeroFilled();
-            return;
+            failed = true;
+            break;
         }
-        ++received;
-        lastReportMs_ = clock_();
-        Dispatch(buffer);
+        Arrival& a = arrived_.emplace_back();
+        std::copy_n(readBuffer_.begin(), a.bytes.size(), a.bytes.begin());
+    }
+    const int read = static_cast<int>(arrived_.size() - first);
+    if (read == 0) return 0;
+    lastReportMs_ = now;
+    // Read in one go, they were made one interval apart up to now, and never before the
+    // reports read earlier.
+    for (size_t k = first; k < arrived_.size(); ++k) {
+        const double back = static_cast<double>(arrived_.size() - 1 - k) * interval;
+        arrived_[k].madeMs = std::clamp(double(now) - back, lastMadeMs_, double(now));
+    }
+    lastMadeMs_ = arrived_.back().madeMs;
+    if (!readings_.empty() && readings_.back().first == now)
+        readings_.back().second += read;
+    else
+        readings_.emplace_back(now, read);
+    readingsTotal_ += read;
+    while (readings_.size() > 2 && readingsTotal_ - readings_.front().second >= kIntervalReports) {
+        readingsTotal_ -= readings_.front().second;
+        readings_.pop_front();
+    }
+    return read;
+}
+
+std::optional<double> Link::MeasuredInterval() const {
+    if (readings_.size() < 2) return std::nullopt;
+    // The reports of the oldest read came over an unknown time before it: they are not
+    // counted, so a backlog read at connection does not pass for a fast unit.
+    const int counted = readingsTotal_ - readings_.front().second;
+    if (counted < kIntervalLeastReports) return std::nullopt;
+    return static_cast<double>(readings_.back().first - readings_.front().first) / counted;
+}
+
+void Link::DispatchArrived(bool untilWaitEnds) {
+    while (!arrived_.empty()) {
+        const Arrival a = arrived_.front();
+        arrived_.pop_front();
+        madeMs_ = a.madeMs;
+        Dispatch(a.bytes);
         // An operation whose wait this report ended goes on before the next report.
-        if (resumeScheduled_) {
+        if (untilWaitEnds && resumeScheduled_) {
             pollCutShort_ = true;
             return;
         }
     }
-    if (received == 0 && clock_() - lastReportMs_ >= kReadTimeoutMs) {
+}
+
+void Link::DrainBeforeSending() {
+    // Everything the unit made before this command is dispatched before it goes out.
+    polling_ = true;
+    bool failed = false;
+    ReadWaiting(failed);
+    DispatchArrived(false);
+    polling_ = false;
+    if (failed) {
         LostUnit();
         DispatchZeroFilled();
     }
@@ -96,7 +158,12 @@ void Link::DispatchZeroFilled() {
 }
 
 bool Link::Dispatch(std::span<const uint8_t> report) {
-    if (DownloadActive == 1) {
+    if (afterDownload_) {
+        // The rest of the log, sent before the unit took normal mode again.
+        if (normalModeSentMs_ < 0 || madeMs_ <= double(normalModeSentMs_)) return false;
+        afterDownload_ = false;
+    }
+    if (DownloadActive == 1 && IsLogReport(report)) {
         const size_t first = std::min<size_t>(in::kDownloadFirst, report.size());
         const size_t count = std::min<size_t>(in::kDownloadBytes, report.size() - first);
         std::vector<uint8_t>& data = DownloadData.mut();
@@ -112,6 +179,30 @@ bool Link::Dispatch(std::span<const uint8_t> report) {
     }
     NormalDispatch(report);
     CountReport();
+    return true;
+}
+
+bool Link::IsLogReport(std::span<const uint8_t> report) {
+    if (logStarted_) return true;
+    // Until the first download-mode report, a report that carries the image stream on where it
+    // was, with the values the image holds, is a normal one: made before the unit took the
+    // request (as dated), or showing the terminal unchanged (whatever the date says). A log
+    // report is almost never taken for one; a normal report taken for the log's start is only
+    // a longer preamble.
+    std::array<uint8_t, kReportLength> r{};
+    std::copy_n(report.begin(), std::min(report.size(), r.size()), r.begin());
+    const int address = r[in::kStreamAddress];
+    const int next = BackupDescending ? (BackupExpectedAddress + 255) % 256
+                                      : (BackupExpectedAddress + 1) % 256;
+    // (The request itself writes its cell.)
+    const bool carriesOn = address == next && (r[in::kStreamValue] == BackupImage[address] ||
+                                               address == cell::kDownloadRequest);
+    const std::string& text = ReportText;
+    const bool sameTerminal =
+        std::equal(text.begin(), text.begin() + 32, r.begin() + in::kText,
+                   [](char c, uint8_t b) { return static_cast<uint8_t>(c) == b; });
+    if (carriesOn && (sameTerminal || madeMs_ <= double(downloadSinceMs_))) return false;
+    logStarted_ = true;
     return true;
 }
 
@@ -154,14 +245,24 @@ void Link::NormalDispatch(std::span<const uint8_t> report) {
 }
 
 Link::DownloadGuard Link::beginDownload() {
+    DownloadActive = 1.0f;
+    afterDownload_ = false;
+    restartDownload();
+    return DownloadGuard(*this);
+}
+
+void Link::restartDownload() {
     DownloadData.mut().clear();
     DownloadByteCount = 0;
-    DownloadActive = 1.0f;
-    return DownloadGuard(*this);
+    downloadSinceMs_ = std::max<int64_t>(lastSentMs_, 0);
+    logStarted_ = false;
 }
 
 void Link::endDownload() {
     DownloadActive = 0.0f;
+    afterDownload_ = true;
+    normalModeSentMs_ = -1;
+    Mode0WhenBack();
 }
 
 void Link::restartImage() {

@@ -62,11 +62,19 @@ bool Link::operationMayReach() const {
 bool Link::transmit(std::span<const SlotBytes> commands, std::optional<ModePair> mode, int first,
                     bool clear) {
     if (!DeviceDetected || HIDHandle == kInvalidHandle) return false;
+    // Not from inside a poll (normal mode at the first report) nor while the link goes away.
+    if (!polling_ && !stopped_) {
+        DrainBeforeSending();
+        if (!DeviceDetected || HIDHandle == kInvalidHandle) return false;
+    }
     if (clear) OutputReportDataClear();
     if (mode) SetMode(mode->byte, mode->value);
     for (size_t i = 0; i < commands.size() && first + static_cast<int>(i) < kSlotCount; ++i)
         SetSlot(first + static_cast<int>(i), commands[i]);
     WriteReport();
+    lastSentMs_ = clock_();
+    if (mode && mode->byte == kNormalMode.byte && mode->value == kNormalMode.value)
+        normalModeSentMs_ = lastSentMs_;
     return true;
 }
 

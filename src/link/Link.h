@@ -10,6 +10,7 @@
 #include <array>
 #include <coroutine>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -65,7 +66,9 @@ class LinkWait {
     Link& link_;
     Kind kind_;
     int64_t count_;  // reports still to come; for Download the byte count to reach
+    int64_t asked_;  // the count it was made with: with the interval, its shortest length
     std::function<bool()> predicate_;
+    double sinceMs_ = 0;  // when it began: only reports the unit made later count
     uint64_t connection_;  // the connection it must end on
     Outcome::Kind ended_ = Outcome::Done;
     uint64_t endSerial_ = 0;  // 0 while it still waits
@@ -99,6 +102,16 @@ class Link : public QObject {
     static constexpr int kWaitPollMs = 1;
     // A burst larger than this waits for the next tick rather than starving the window.
     static constexpr int kMaxReportsPerTick = 512;
+    // The report interval reports read together are dated back by until the unit's own is
+    // measured: the design's, longer than a fast unit's.
+    static constexpr double kUnmeasuredIntervalMs = kPollMs;
+    // A download that brings nothing but normal reports this long is asked for again, and
+    // after twice this long it ends.
+    static constexpr int kDownloadSignMs = 1000;
+    // The interval is measured over about this many reports, once at least the second count
+    // have come after the first read.
+    static constexpr int kIntervalReports = 256;
+    static constexpr int kIntervalLeastReports = 8;
 
     explicit Link(HidBackend& backend, MsClock clock = SteadyMs, QObject* parent = nullptr);
     ~Link() override;
@@ -180,8 +193,11 @@ class Link : public QObject {
     UnitValue<int64_t> DownloadByteCount{0};
     UnitValue<std::vector<uint8_t>> DownloadData;
 
-    // The run log's download: from beginDownload() every report brings 32 bytes of it, until
-    // endDownload(). The guard ends it however the download's operation ends.
+    // The run log's download, begun right after its request went out: from beginDownload() every
+    // download-mode report brings 32 bytes of it, until endDownload(), which sends normal mode
+    // and drops what the unit still sends of its log. Normal reports the unit made before it
+    // took the request are dispatched as such, whatever their number. The guard ends it however
+    // the download's operation ends.
     class DownloadGuard {
       public:
         explicit DownloadGuard(Link& link) : link_(&link) {}
@@ -198,6 +214,9 @@ class Link : public QObject {
     };
     [[nodiscard]] DownloadGuard beginDownload();
     void endDownload();
+    // The request went out again: the log starts afresh from the unit's next download-mode
+    // report.
+    void restartDownload();
     // The image is assembled afresh from the next report (after a write that changed many
     // cells, so that nothing counts as complete before the unit has streamed them again).
     void restartImage();
@@ -229,7 +248,8 @@ class Link : public QObject {
     [[nodiscard]] LinkWait until(std::function<bool()> done, int maxReports) {
         return LinkWait(*this, LinkWait::Kind::Until, maxReports, std::move(done));
     }
-    // Until DownloadByteCount has reached `bytes`.
+    // Until DownloadByteCount has reached `bytes`; NoAnswer when the unit still sends normal
+    // reports kDownloadSignMs after the download began (or was asked for again).
     [[nodiscard]] LinkWait downloaded(int64_t bytes) {
         return LinkWait(*this, LinkWait::Kind::Download, bytes);
     }
@@ -241,6 +261,22 @@ class Link : public QObject {
 
     HidBackend& backend() { return *backend_; }
     int64_t nowMs() const { return clock_(); }
+
+    // ---- When the unit made its reports. The system queues what the unit sends until the
+    // program reads it, so a report read after a command may have been made before the unit
+    // took it. Reports waiting when a command goes out are dispatched before it; those read in
+    // one go are dated back from the moment of reading by the unit's measured interval; waits
+    // count only reports made after they began.
+    // The unit's mean time between reports over its last few hundred, in milliseconds; nothing
+    // until enough have come since the unit was found.
+    std::optional<double> MeasuredInterval() const;
+    double ReportInterval() const { return MeasuredInterval().value_or(kUnmeasuredIntervalMs); }
+    // When the report being dispatched was made, by the link's clock.
+    double ReportMadeMs() const { return madeMs_; }
+    // When the last command went out.
+    int64_t LastSentMs() const { return lastSentMs_; }
+    // The log has begun: the unit sends download-mode reports since the request.
+    bool DownloadStarted() const { return logStarted_; }
 
   signals:
     void stateChanged(LinkState state);
@@ -262,6 +298,13 @@ class Link : public QObject {
     void PacePoll();
     void LostUnit();
     void DispatchZeroFilled();
+    // Reads every report waiting, dated; false when the unit is gone.
+    int ReadWaiting(bool& failed);  // how many were read
+    // Dispatches what was read, in order; with `untilWaitEnds` it stops at a report that ended
+    // a wait, the rest staying for after the operation has gone on.
+    void DispatchArrived(bool untilWaitEnds);
+    void DrainBeforeSending();
+    bool IsLogReport(std::span<const uint8_t> report);
     void CountReport();
     void EndWait(LinkWait* wait, Outcome::Kind how);
     void EndAllWaits(Outcome::Kind how);
@@ -271,10 +314,26 @@ class Link : public QObject {
     MsClock clock_;
     std::vector<uint8_t> readBuffer_;
     int64_t lastReportMs_ = 0;
+    struct Arrival {
+        std::array<uint8_t, kReportLength> bytes;
+        double madeMs;
+    };
+    std::deque<Arrival> arrived_;  // read, not yet dispatched
+    // Reads for the interval: when, and how many reports each brought, the newest last.
+    std::deque<std::pair<int64_t, int>> readings_;
+    int readingsTotal_ = 0;
+    double madeMs_ = 0;          // of the report being dispatched
+    double lastMadeMs_ = 0;      // of the newest report read: dates never run backwards
+    int64_t lastSentMs_ = -1;    // of the last command
+    int64_t downloadSinceMs_ = 0;  // the download was asked for (again) at this time
+    bool logStarted_ = false;    // a download-mode report has come since
+    // After a download the log the unit sent before it took normal mode again is dropped.
+    bool afterDownload_ = false;
+    int64_t normalModeSentMs_ = -1;
     std::vector<LinkWait*> waits_;
     uint64_t endSerial_ = 0;
     bool resumeScheduled_ = false;
-    bool pollCutShort_ = false;           // reports may be waiting behind the one that ended a wait
+    bool pollCutShort_ = false;  // reports may be waiting behind the one that ended a wait
     bool polling_ = false;                // a tick never runs inside another
     std::set<std::string> skippedPaths_;  // units of other report lengths, already told
     bool stopped_ = false;                // stop() was called: nothing polls until start()

@@ -52,6 +52,10 @@ bool Link::FindTheHid() {
     }
     // The silence that marks a lost unit counts from the moment it was found.
     lastReportMs_ = clock_();
+    // Another unit, or the same one anew: its pace is measured afresh.
+    arrived_.clear();
+    readings_.clear();
+    readingsTotal_ = 0;
     ConnectionNumber = ConnectionNumber + 1;
     if (mode0WhenBack_) {
         mode0WhenBack_ = false;
@@ -98,6 +102,7 @@ void Link::LostUnit() {
     if (ReadHandle != kInvalidHandle) backend_->cancel(ReadHandle);
     CloseDeviceHandles();
     DeviceDetected = false;
+    arrived_.clear();
     SetState(LinkState::Disconnected);
     EndAllWaits(Outcome::UnitLost);
 }

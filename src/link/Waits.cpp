@@ -12,6 +12,7 @@ LinkWait::LinkWait(Link& link, Kind kind, int64_t count, std::function<bool()> p
     : link_(link),
       kind_(kind),
       count_(count),
+      asked_(count),
       predicate_(std::move(predicate)),
       // An operation's waits belong to the connection it began on.
       connection_(link.Operation.busy() && link.Operation.connection() != 0
@@ -41,6 +42,7 @@ bool LinkWait::await_ready() {
 
 void LinkWait::await_suspend(std::coroutine_handle<> handle) {
     handle_ = handle;
+    sinceMs_ = static_cast<double>(link_.clock_());
     registered_ = true;
     link_.waits_.push_back(this);
     if (kind_ == Kind::Reports) link_.InputReportReceived = false;
@@ -57,18 +59,38 @@ void Link::PacePoll() {
 }
 
 void Link::CountReport() {
+    if (waits_.empty()) return;
+    const int64_t now = clock_();
+    // Unmeasured, the dates alone decide (reports read together are dated back generously).
+    const double interval = MeasuredInterval().value_or(0);
     for (LinkWait* wait : waits_) {
         if (wait->endSerial_ != 0) continue;
-        if (wait->kind_ == LinkWait::Kind::Reports) {
-            if (--wait->count_ > 0)
-                InputReportReceived = false;  // the wait for the next one
-            else
-                EndWait(wait, Outcome::Done);
-        } else if (wait->kind_ == LinkWait::Kind::Until) {
-            if (wait->predicate_())
-                EndWait(wait, Outcome::Done);
-            else if (--wait->count_ <= 0)
+        if (wait->kind_ == LinkWait::Kind::Download) {
+            // Normal reports long after the request: the unit did not take it.
+            if (!logStarted_ && now - downloadSinceMs_ >= kDownloadSignMs)
                 EndWait(wait, Outcome::NoAnswer);
+            continue;
+        }
+        if (wait->kind_ == LinkWait::Kind::Yield) continue;
+        // A report the unit made before the wait began is no answer to what came before it.
+        if (madeMs_ <= wait->sinceMs_) {
+            if (wait->kind_ == LinkWait::Kind::Reports) InputReportReceived = false;
+            continue;
+        }
+        // However fast the reports are read, the unit takes its own time to make them.
+        const bool longEnough =
+            static_cast<double>(now) - wait->sinceMs_ >= static_cast<double>(wait->asked_) * interval;
+        if (wait->kind_ == LinkWait::Kind::Until && wait->predicate_()) {
+            EndWait(wait, Outcome::Done);
+            continue;
+        }
+        if (wait->count_ > 0) --wait->count_;
+        if (wait->count_ > 0 || !longEnough) {
+            if (wait->kind_ == LinkWait::Kind::Reports)
+                InputReportReceived = false;  // the wait for the next one
+        } else {
+            EndWait(wait,
+                    wait->kind_ == LinkWait::Kind::Reports ? Outcome::Done : Outcome::NoAnswer);
         }
     }
 }

@@ -19,6 +19,10 @@ constexpr uint8_t kDownloadValue = 1;
 constexpr int kDownloadSlot = 5;  // the request goes alone in the last slot
 // The progress moves every ten reports.
 constexpr int64_t kStepBytes = 10 * 32;
+// A log whose pages have not ended by then is asked for again.
+constexpr int64_t kMostRawBytes = 2 * kDownloadBytes;
+// Normal reports awaited before the request goes out again.
+constexpr int kSettleReports = 8;
 const QString kFilter = QStringLiteral("Norva Download(*.txt)|*.txt");
 }  // namespace
 
@@ -43,6 +47,11 @@ class RawLogFile {
         file_.flush();
     }
     bool failed() const { return failed_; }
+    // The log asked for again: its bytes start afresh.
+    void restart() {
+        if (!file_.resize(0) || !file_.seek(0)) failed_ = true;
+        written_ = 0;
+    }
 
   private:
     QFile file_;
@@ -71,37 +80,82 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
             OpStatus::Stopped);
     decodedFile.close();
     Outcome outcome;
-    std::optional<Link::DownloadGuard> downloading(link.beginDownload());
-    if (!link.send({CommandSlot(cell::kDownloadRequest, kDownloadValue)}, kDownloadMode,
-                   kDownloadSlot))
-        outcome = Outcome{Outcome::UnitLost};
+    QString notWhole;  // why the unit's log did not come whole, asked twice
+    int64_t target = kDownloadBytes;
+    std::optional<Link::DownloadGuard> downloading;
+    // The request first, then download mode: the reports that wait in the queue are normal ones.
+    const auto ask = [&] {
+        if (!link.send({CommandSlot(cell::kDownloadRequest, kDownloadValue)}, kDownloadMode,
+                       kDownloadSlot))
+            return false;
+        downloading.emplace(link.beginDownload());
+        target = kDownloadBytes;
+        rawFile.restart();
+        return true;
+    };
+    if (!ask()) outcome = Outcome{Outcome::UnitLost};
     {
         ProgressScope shown(s.progress, QStringLiteral("Downloading"));
         const int64_t started = link.nowMs();
-        while (outcome && link.DownloadByteCount < kDownloadBytes) {
-            const int64_t next =
-                std::min<int64_t>(kDownloadBytes, link.DownloadByteCount + kStepBytes);
-            outcome = co_await link.downloaded(next);
+        int asks = 1;
+        while (outcome) {
+            const int64_t have = link.DownloadByteCount;
+            QString why;
+            if (have >= target) {
+                // The Part's count has come; more while the pages have not ended.
+                std::string missing;
+                const auto pages = RunLogPagesAt(link.DownloadData.get(), &missing);
+                const auto end = pages ? static_cast<int64_t>(*pages + kRunLogPagesBytes) : 0;
+                if (pages && have >= end) break;
+                target = pages ? std::max<int64_t>(end, kDownloadBytes) : have + kStepBytes;
+                if (target > kMostRawBytes)
+                    why = QStringLiteral("The run log was not whole after %1 bytes (%2)")
+                              .arg(have)
+                              .arg(QString::fromStdString(missing));
+            }
+            if (why.isEmpty()) {
+                outcome = co_await link.downloaded(std::min(target, have + kStepBytes));
+                if (outcome.kind == Outcome::NoAnswer)
+                    why = QStringLiteral("The unit stayed in normal mode for %1 s after the "
+                                         "download command")
+                              .arg(asks * Link::kDownloadSignMs / 1000);
+            }
+            if (!why.isEmpty()) {
+                notWhole = why;
+                if (asks == 2) break;
+                // Asked again from normal mode, so that nothing of the first log is taken as
+                // the start of the second.
+                ++asks;
+                downloading.reset();
+                outcome = co_await link.reports(kSettleReports);
+                if (outcome && !ask()) outcome = Outcome{Outcome::UnitLost};
+                continue;
+            }
+            notWhole.clear();
             rawFile.append(link.DownloadData);
-            const int64_t got = std::min<int64_t>(link.DownloadByteCount, kDownloadBytes);
-            const int percent = static_cast<int>(got * 100 / kDownloadBytes);
+            const int64_t got = std::min<int64_t>(link.DownloadByteCount, target);
+            const int percent = static_cast<int>(got * 100 / target);
             // The unit's own pace decides the time left.
             const int left = got > 0 ? static_cast<int>((link.nowMs() - started) *
-                                                        (kDownloadBytes - got) / got / 1000)
+                                                        (target - got) / got / 1000)
                                      : 0;
             shown.setPercent(percent);
             if (options.received) options.received(percent, left);
         }
     }
-    downloading.reset();  // normal dispatch again
-    if (!outcome) {
-        link.Mode0WhenBack();
+    const int64_t received = link.DownloadByteCount;
+    downloading.reset();  // normal mode and normal dispatch again
+    // A unit that never took the request did not answer; a log that never ended failed its check.
+    if (!notWhole.isEmpty() && (outcome || outcome.kind == Outcome::NoAnswer))
+        co_return co_await Refuse(
+            s.dialogs,
+            notWhole + QStringLiteral(", asked twice; nothing was exported."),
+            outcome ? OpStatus::Refused : OpStatus::Stopped);
+    if (!outcome)
         co_return co_await Stop(s.dialogs, outcome, QStringLiteral("downloading"),
                                 QStringLiteral("%1 of %2 bytes were received; nothing was exported")
-                                    .arg(std::min<int64_t>(link.DownloadByteCount, kDownloadBytes))
-                                    .arg(kDownloadBytes));
-    }
-    link.Mode0();
+                                    .arg(std::min<int64_t>(received, target))
+                                    .arg(target));
 
     // Every byte the reports brought is converted: a long preamble may put the end of the
     // pages in the last report's bytes.
@@ -110,8 +164,14 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
         s.dialogs.notify(QStringLiteral("The raw run log could not be kept in %1.")
                              .arg(work.filePath(QStringLiteral("bufer.buf"))),
                          {}, MessageIcon::Warning);
-    const auto lines = ConvertRunLog(raw);
-    if (!lines) co_return co_await Refuse(s.dialogs, QStringLiteral("error"), OpStatus::Stopped);
+    std::string why;
+    const auto lines = ConvertRunLog(raw, &why);
+    if (!lines)
+        co_return co_await Refuse(
+            s.dialogs,
+            QStringLiteral("The run log could not be read: %1; nothing was exported.")
+                .arg(QString::fromStdString(why)),
+            OpStatus::Refused);
     std::vector<std::string> records;
     std::string error;
     for (const RunLogLine& line : *lines) records.push_back(RunLogRecord(line));

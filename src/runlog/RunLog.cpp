@@ -24,8 +24,7 @@ int Tenths(uint8_t b) {
 
 }  // namespace
 
-std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> raw,
-                                                     std::string* why) {
+std::optional<size_t> RunLogPagesAt(std::span<const uint8_t> raw, std::string* why) {
     const auto fail = [&](std::string text) {
         if (why) *why = std::move(text);
         return std::nullopt;
@@ -58,11 +57,20 @@ std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> ra
     if (i >= raw.size()) return fail("the log ends after the 252, where the 253 should follow");
     if (raw[i] != kPagesFollow)
         return fail("the 253 after the 252 is missing (found " + std::to_string(raw[i]) + ")");
-    ++i;
-    const size_t pageBytes = size_t(kRunLogPages) * kRunLogPageBytes;
-    if (raw.size() - i < pageBytes)
-        return fail("the log ends after " + std::to_string((raw.size() - i) / kRunLogPageBytes) +
-                    " of its " + std::to_string(kRunLogPages) + " pages");
+    return i + 1;
+}
+
+std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> raw,
+                                                     std::string* why) {
+    const auto start = RunLogPagesAt(raw, why);
+    if (!start) return std::nullopt;
+    size_t i = *start;
+    if (raw.size() - i < kRunLogPagesBytes) {
+        if (why)
+            *why = "the log ends after " + std::to_string((raw.size() - i) / kRunLogPageBytes) +
+                   " of its " + std::to_string(kRunLogPages) + " pages";
+        return std::nullopt;
+    }
     std::vector<RunLogLine> lines;
     lines.reserve(kRunLogLines);
     for (int p = 0; p < kRunLogPages; ++p) {

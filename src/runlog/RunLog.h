@@ -20,7 +20,8 @@ constexpr int kSamplesPerPage = 6;
 constexpr int kRunLogLines = kRunLogPages * kSamplesPerPage;  // 6144
 constexpr int kLinesPerMinute = 120;                          // one line every half second
 constexpr int kRunLogPageBytes = 2 + 5 * kSamplesPerPage;     // 32
-// A download ends once this many bytes have come: 1041 reports, whose 33312 bytes are all kept.
+// A download takes at least this many bytes, 1041 reports whose 33312 bytes are all kept, and
+// more while the pages have not ended (a long preamble, or normal reports taken as its start).
 constexpr int kDownloadBytes = 33300;
 
 // An RPM from this value on is no measurement: the byte of a sample never written reads 255.
@@ -38,6 +39,11 @@ struct RunLogLine {
 
     bool operator==(const RunLogLine&) const = default;
 };
+
+// Where the pages begin in a raw log: just after its 253. Nothing while (or when) a marker is
+// missing; `why` then says which.
+std::optional<size_t> RunLogPagesAt(std::span<const uint8_t> raw, std::string* why = nullptr);
+constexpr size_t kRunLogPagesBytes = size_t(kRunLogPages) * kRunLogPageBytes;  // 32768
 
 // The 6144 lines in raw order, or nothing when a marker is missing (the ten zeros, the 252,
 // the 253 after it) or the log ends before its pages do; `why` then says which.

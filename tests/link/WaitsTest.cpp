@@ -59,19 +59,46 @@ TEST_F(WaitTest, ReportsResumeAfterThePollAtTheReportThatEndsTheWait) {
     feedStream(2, 9);
     EXPECT_EQ(log.size(), 1u);
     EXPECT_FALSE(link.InputReportReceived);  // cleared again for each report still to come
-    // The 10th report (address 11) ends the wait: the poll stops there, the operation goes on
-    // from the event loop with what that report left, and only then is the rest of the burst
-    // read. Nothing is lost or read twice.
+    // Three reports read in one go: the first (address 11) ends the wait, so the poll stops
+    // there and the operation goes on from the event loop with what that report left. The
+    // other two were made before its next command: they are dispatched before it goes out and
+    // do not count for the wait after it. Nothing is lost or read twice.
     std::vector<int> seen;
     QObject::connect(&link, &Link::dispatched, [&] { seen.push_back(int(link.ReplyAddress)); });
     for (int a : {11, 12, 13}) bus.find("unit")->reports.push_back(StreamReport(a, 0));
+    now += 3;
     link.PollTick();
     EXPECT_EQ(seen, (std::vector<int>{11}));
     EXPECT_EQ(log.size(), 1u);  // not resumed inside the poll
     Settle(link);
-    EXPECT_EQ(log, (std::vector<std::string>{"start", "done at 11", "sent, done at 12"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"start", "done at 11"}));
     EXPECT_EQ(seen, (std::vector<int>{11, 12, 13}));
+    feedStream(14, 1);
+    EXPECT_EQ(log.back(), "sent, done at 14");
     EXPECT_TRUE(task.done());
+}
+
+TEST_F(WaitTest, AReportCountsOnlyIfTheUnitMadeItAfterTheWaitBeganAndAfterItsInterval) {
+    feedStream(2, 20);  // a unit at 1000 reports a second
+    ASSERT_EQ(link.MeasuredInterval(), 1.0);
+    // Twelve reports waiting when the command goes out are dispatched before it; eight more
+    // read in one go are dated a millisecond apart up to the moment of reading, so only those
+    // made after the command count.
+    for (int i = 0; i < 12; ++i) bus.find("unit")->reports.push_back(StreamReport(22 + i, 0));
+    now += 12;
+    Task<> task = SendAndWait(link, 4, log).started();
+    for (int i = 0; i < 8; ++i) bus.find("unit")->reports.push_back(StreamReport(34 + i, 0));
+    now += 3;  // five of the eight were made before the command
+    tick();
+    EXPECT_EQ(log, (std::vector<std::string>{"start"}));
+    feedStream(42, 1);
+    EXPECT_EQ(log.back(), "done at 42");
+    // However many come at once, a wait of n lasts n report intervals.
+    for (int i = 0; i < 6; ++i) bus.find("unit")->reports.push_back(StreamReport(43 + i, 0));
+    tick();
+    EXPECT_EQ(log.size(), 2u);
+    feedStream(49, 1);
+    EXPECT_EQ(log.back(), "sent, done at 49");
 }
 
 TEST_F(WaitTest, ALostUnitEndsTheWaitAndTheZeroFilledReportNeverCounts) {

@@ -177,7 +177,7 @@ TEST_F(DownloadTest, TheStartFrameThe1041ReportsAndTheExport) {
               (std::vector<uint8_t>{222, 223, 79, 1, 80, 1, 1}));
     EXPECT_EQ(link.DownloadActive, 1);
     const auto raw = Raw({5}, SevenThenThree);
-    now += 4500;  // half the log in 4.5 s of the unit's time: 4 s left, rounded down
+    now += 3980;  // half the log in 4.5 s of the unit's time: 4 s left, rounded down
     send(raw, 0, 520);
     ASSERT_FALSE(secondsLeft.empty());
     EXPECT_EQ(secondsLeft.back(), 4);
@@ -232,17 +232,18 @@ TEST_F(DownloadTest, ALostOrSilentUnitEndsItAndTheUnitIsPutBackInNormalMode) {
 }
 
 TEST_F(DownloadTest, EveryByteTheReportsBroughtIsConvertedWhateverThePreamble) {
-    // 1041 reports bring 33312 bytes: a 525-byte preamble ends the pages in the last twelve,
-    // a 544-byte one past them; none at all is a log that begins with its markers.
+    // 1041 reports bring 33312 bytes: a 525-byte preamble ends the pages in the last twelve;
+    // a 544-byte one past them, so one more report is taken; none at all is a log that begins
+    // with its markers.
     for (const int preamble : {0, 525, 544}) {
         SCOPED_TRACE(preamble);
         rig.dialogs.answerSaveFile(rig.path("run.txt"));
         ASSERT_TRUE(start());
-        send(Raw(std::vector<uint8_t>(size_t(preamble), 5), SevenThenThree), 0, 1041);
+        const auto raw = Raw(std::vector<uint8_t>(size_t(preamble), 5), SevenThenThree);
+        send(raw, 0, 1041);
         if (preamble == 544) {
-            EXPECT_EQ(rig.status, OpStatus::Stopped);
-            EXPECT_EQ(rig.lastMessage(), "error");
-            continue;
+            EXPECT_FALSE(rig.status);
+            send(raw, 1041, 1);
         }
         ASSERT_EQ(rig.status, OpStatus::Done) << rig.lastMessage().toStdString();
         const std::string text = rig.file("run.txt");
@@ -294,17 +295,45 @@ TEST_F(DownloadTest, TheButtonThatStartedTheDownloadStopsIt) {
     EXPECT_EQ(window.Label2->text(), "The download stopped at 24%.");
 }
 
-TEST_F(DownloadTest, WithConfigurationWaitsForTheImageAndABadLogSaysError) {
+TEST_F(DownloadTest, NormalReportsAreNotTheLogAndALogThatDoesNotComeIsAskedForAgain) {
     Writable(link.BackupByteCount) = 100;
     ASSERT_TRUE(start(true));
     EXPECT_EQ(rig.lastMessage(), "Backup data not available, please wait");
     EXPECT_TRUE(bus.writes.empty());
     Writable(link.BackupByteCount) = 300;
+
+    // Normal reports still coming after the request, whatever their number, are not the log.
+    rig.dialogs.answerSaveFile(rig.path("run.txt"));
     ASSERT_TRUE(start(true));
-    send(std::vector<uint8_t>(kDownloadBytes, 7), 0, 1041);  // no markers
+    feedStream(300, 40);
+    EXPECT_EQ(link.DownloadByteCount, 0);
+    send(Raw({5}, SevenThenThree), 0, 1041);
+    ASSERT_EQ(rig.status, OpStatus::Done) << rig.lastMessage().toStdString();
+    EXPECT_EQ(rig.file("work/bufer.buf").substr(0, 5), " 5 \r\n");
+
+    // A unit that stays in normal mode is asked twice, a second apart, and the reason named.
+    bus.writes.clear();
+    ASSERT_TRUE(start(true));
+    feedStream(340, 1000 + 8 + 1000);
+    ASSERT_EQ(bus.writes.size(), 4u);  // the request, normal mode, the request again, normal mode
+    EXPECT_EQ(bus.writes[2][32], 1);  // download mode
     EXPECT_EQ(rig.status, OpStatus::Stopped);
-    EXPECT_EQ(rig.lastMessage(), "error");
-    EXPECT_TRUE(rig.dialogs.calls(DialogCall::Kind::SaveFile).empty());
+    EXPECT_EQ(rig.lastMessage(),
+              "The unit stayed in normal mode for 2 s after the download command, asked twice; "
+              "nothing was exported.");
+
+    // A log without its markers is taken up to twice its size, asked for again, then named.
+    ASSERT_TRUE(start(true));
+    const std::vector<uint8_t> sevens(3 * kDownloadBytes, 7);
+    send(sevens, 0, 2081);
+    EXPECT_FALSE(rig.status);
+    feedStream(0, 8);
+    send(sevens, 0, 2081);
+    EXPECT_EQ(rig.status, OpStatus::Refused);
+    EXPECT_EQ(rig.lastMessage().toStdString(),
+              "The run log was not whole after 66592 bytes (no ten zeros in a row after the "
+              "preamble), asked twice; nothing was exported.");
+    EXPECT_TRUE(rig.dialogs.calls(DialogCall::Kind::SaveFile).size() == 1u);
 }
 
 namespace {

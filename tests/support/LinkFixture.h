@@ -28,12 +28,15 @@ class LinkTest : public ::testing::Test {
         link.PollTick();
         Settle(link);
     }
-    // Queues the reports on the unit "unit" (added when missing) and runs one tick.
+    // The unit "unit" (added when missing) sends the reports a millisecond apart, each read by
+    // a tick of its own, as a unit at 1000 reports a second polled every millisecond.
     void feed(const std::vector<Report>& reports) {
-        FakeDevice* d = bus.find("unit");
-        if (!d) d = &bus.add("unit");
-        for (const auto& r : reports) d->reports.push_back(r);
-        tick();
+        if (!bus.find("unit")) bus.add("unit");
+        for (const auto& r : reports) {
+            bus.find("unit")->reports.push_back(r);
+            ++now;
+            tick();
+        }
     }
     void feedStream(int first, int count, bool falling = false) {
         std::vector<Report> reports;
