@@ -40,7 +40,7 @@ std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& arg
     bool haveListen = false;
     // The unit's options by the names the program's sim: device gives them.
     static constexpr std::string_view kValued[] = {
-        "rate", "answer", "preamble", "burst", "silent-after", "unplug-after", "engine"};
+        "rate", "answer", "preamble", "burst", "queue", "silent-after", "unplug-after", "engine"};
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();

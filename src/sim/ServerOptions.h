@@ -29,6 +29,7 @@ constexpr const char* kServerUsage =
     "  --answer K        a read is answered in K reports, 1 to 4 (default 4)\n"
     "  --preamble N      the run log's preamble is N bytes (default 8)\n"
     "  --burst N         reports are handed over N at a time (default 1)\n"
+    "  --queue N         up to N reports wait unread, never emptied (default 256)\n"
     "  --silent-after N  stops sending after N reports\n"
     "  --unplug-after N  is unplugged after N reports\n"
     "  --engine off      the engine stands at rest, cold\n"

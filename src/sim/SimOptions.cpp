@@ -41,6 +41,7 @@ bool SetSimOption(SimOptions& options, std::string_view option, std::string& err
         {"answer", 1, 4, "1 to 4 reports"},
         {"preamble", 0, kMaxPreamble, "0 to 4096 bytes"},
         {"burst", 1, kMaxBurst, "1 to 64 reports"},
+        {"queue", 1, kMaxQueue, "1 to 4096 reports"},
         {"silent-after", 0, INT32_MAX, "a count of reports"},
         {"unplug-after", 0, INT32_MAX, "a count of reports"},
     };
@@ -55,6 +56,7 @@ bool SetSimOption(SimOptions& options, std::string_view option, std::string& err
         if (name == "answer") options.answerReports = static_cast<int>(*value);
         if (name == "preamble") options.preamble = static_cast<int>(*value);
         if (name == "burst") options.burst = static_cast<int>(*value);
+        if (name == "queue") options.queue = static_cast<int>(*value);
         if (name == "silent-after") options.silentAfter = *value;
         if (name == "unplug-after") options.unplugAfter = *value;
         return true;

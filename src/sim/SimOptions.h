@@ -20,13 +20,18 @@ struct SimOptions {
     int64_t silentAfter = -1;  // stops sending after this many reports; -1 never
     int64_t unplugAfter = -1;  // is unplugged after this many reports; -1 never
     bool engineOff = false;    // the engine stands at rest, cold, instead of its demonstration
+    // Reports the system holds until the program reads them, made before whatever the program
+    // sends next; the oldest go when it is full.
+    int queue = 256;
 };
 
 constexpr int kMaxPreamble = 4096;
 constexpr int kMaxBurst = 64;
+constexpr int kMaxQueue = 4096;
 
 // One option by its name as the device text spells it: "falling", "rising", "rate=N",
-// "answer=K", "preamble=N", "burst=N", "silent-after=N", "unplug-after=N", "engine=off|on".
+// "answer=K", "preamble=N", "burst=N", "queue=N", "silent-after=N", "unplug-after=N",
+// "engine=off|on".
 // False, with the option named in error, for anything else or a value out of range.
 bool SetSimOption(SimOptions& options, std::string_view option, std::string& error);
 

@@ -23,10 +23,11 @@ constexpr size_t kMaxPendingReads = 16;
 constexpr uint8_t kDownloadFiller = 255;
 constexpr int kDownloadChunk = in::kDownloadBytes;
 
-// Battery current drawn during each hardware-test step, tenths of an ampere, on top of the
-// unit's own consumption.
-constexpr int kTestCurrent[] = {0, 8, 24, 14, 6};
-constexpr int kOwnCurrent = 3;
+// Battery current drawn in tenths of an ampere: by the unit with its receiver and servos, and
+// during each hardware-test step, which switches them off. The reading changes as the test
+// begins, so one taken from reports made before a step is plainly wrong.
+constexpr int kOwnCurrent = 30;
+constexpr int kTestCurrent[] = {5, 11, 20, 17, 9};
 constexpr int64_t kTestQuietMs = 5000;
 
 using namespace in;  // the normal-mode report bytes
@@ -45,6 +46,7 @@ struct SimUnit::Impl {
         options.answerReports = std::clamp(o.answerReports, 1, 4);
         options.burst = std::clamp(o.burst, 1, kMaxBurst);
         options.preamble = std::clamp(o.preamble, 0, kMaxPreamble);
+        options.queue = std::clamp(o.queue, 1, kMaxQueue);
         replyReportsLeft = options.answerReports;
         Rng history(o.seed + 7);
         PrefillHistory(memory, log, history);
@@ -123,7 +125,7 @@ struct SimUnit::Impl {
     }
 
     int batteryCurrent() const {
-        if (testStep > 0 || underTest()) return kOwnCurrent + kTestCurrent[testStep];
+        if (testStep > 0 || underTest()) return kTestCurrent[testStep];
         const Controls& c = demo.engine().controls();
         return kOwnCurrent + c.starter * 150 / 255 + (c.glow ? 40 : 0) +
                demo.engine().pump() * 50 / 255;
@@ -236,7 +238,7 @@ struct SimUnit::Impl {
         }
         queue.push_back(r);
         ++generated;
-        if (queue.size() > kQueueCapacity) {
+        if (queue.size() > static_cast<size_t>(options.queue)) {
             queue.pop_front();
             ++dropped;
             if (delivered > 0) --delivered;
@@ -270,12 +272,9 @@ struct SimUnit::Impl {
             // The download request carries (79, 1), which a downward unit would otherwise
             // take as a test step; the unit is busy sending its log instead.
             testStep = 0;
-            // Reports from before the request would shift the log past what the program reads.
-            clearQueue();
         } else if (modeByte == kModeOperating && value == kOperatingNormal && download) {
             download = false;
             downloadStream.clear();
-            clearQueue();  // leftover log filler would read as a broken stream
         }
     }
 };
@@ -300,7 +299,7 @@ void SimUnit::advanceTo(int64_t nowMs) {
     } else if (last >= d.nextIndex) {
         // After a long gap only the newest reports survive the queue; the others just move
         // the stream on and count as dropped.
-        const int64_t skip = std::max<int64_t>(0, last + 1 - d.nextIndex - kQueueCapacity);
+        const int64_t skip = std::max<int64_t>(0, last + 1 - d.nextIndex - d.options.queue);
         d.skip(skip);
         d.nextIndex += skip;
         for (; d.nextIndex <= last && !d.silent && !d.unplugged; ++d.nextIndex) {

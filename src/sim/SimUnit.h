@@ -16,7 +16,6 @@ namespace norva::sim {
 class SimUnit {
   public:
     static constexpr int kMaxRate = 1000;
-    static constexpr size_t kQueueCapacity = 256;  // like a kernel report buffer: oldest dropped
 
     // How long one demonstration cycle (stopped, start, full speed, idle, shutdown, cooling)
     // lasts; it repeats for as long as time moves.
@@ -32,7 +31,9 @@ class SimUnit {
     // Generates every report due up to nowMs (monotonic). The first call sets time zero.
     void advanceTo(int64_t nowMs);
     // Takes the oldest queued input report (byte 0 = report ID 0); false when none waits.
-    // With bursts, reports wait until a whole burst is there.
+    // With bursts, reports wait until a whole burst is there. The queue is the system's: what
+    // the unit does never empties it, and what waits there was made before anything the
+    // program sends next.
     bool takeReport(std::span<uint8_t> out);
     size_t pendingReports() const;
 

@@ -117,10 +117,10 @@ TEST(UnitCommand, ABadFileIsNamedAndAWriteKeepsTheUnitsConfigurationFirst) {
 TEST(UnitCommand, FactoryCommandsOnBothKindsOfUnit) {
     Ran ran = RunNorva({"--device", "sim:rate=1000:engine=off", "factory", "hardware-test"});
     EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_EQ(ran.out, "offset= 14 Factor= 161\n");  // 3 and 27 tenths of an ampere
+    EXPECT_EQ(ran.out, "offset= 22 Factor= 217\n");  // 5 and 20 tenths of an ampere
     ran = RunNorva({"--device", "sim:falling:rate=1000:engine=off", "factory", "hardware-test"});
     EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_EQ(ran.out, "offset= 4 Factor= 237\n");
+    EXPECT_EQ(ran.out, "offset= 6 Factor= 64\n");
     ran = RunNorva({"--device", "sim:rate=1000", "factory", "max-rpm", "300"});
     EXPECT_EQ(ran.status, 0) << ran.err;
     EXPECT_EQ(ran.err, "norva: max-rpm 300: 255 was written, the largest the unit takes.\n");

@@ -11,14 +11,51 @@
 
 namespace norva::testing {
 
+// The simulated unit's backend, noting how many reports the unit had made when each output
+// report reached it: the difference between two is what the unit sent between two commands.
+class MarkedBackend : public HidBackend {
+  public:
+    MarkedBackend(SimBackend& sim, const int64_t& now) : sim_(sim), now_(now) {}
+    std::vector<uint64_t> made;  // at each write
+    // The reports made between each output report and the next, from write `from` on.
+    std::vector<int> gaps(size_t from = 0) const {
+        std::vector<int> out;
+        for (size_t k = from + 1; k < made.size(); ++k) out.push_back(int(made[k] - made[k - 1]));
+        return out;
+    }
+
+    std::vector<std::string> enumerate() override { return sim_.enumerate(); }
+    HidHandle open(const std::string& path, HidOpenMode mode) override {
+        return sim_.open(path, mode);
+    }
+    std::optional<HidIdentity> identity(HidHandle h) override { return sim_.identity(h); }
+    std::optional<HidReportLengths> reportLengths(HidHandle h) override {
+        return sim_.reportLengths(h);
+    }
+    bool write(HidHandle h, std::span<const uint8_t> report) override {
+        sim_.unit().advanceTo(now_);
+        made.push_back(sim_.unit().reportsGenerated());
+        return sim_.write(h, report);
+    }
+    HidReadResult read(HidHandle h, std::span<uint8_t> buffer) override {
+        return sim_.read(h, buffer);
+    }
+    void close(HidHandle h) override { sim_.close(h); }
+
+  private:
+    SimBackend& sim_;
+    const int64_t& now_;
+};
+
 struct SimRig {
     int64_t now = 0;
     SimBackend backend;
+    MarkedBackend marked{backend, now};
     Link link;
 
     explicit SimRig(bool falling = false, int rate = 1000) : SimRig(Options(falling, rate)) {}
     explicit SimRig(const sim::SimOptions& options)
-        : backend(options, [this] { return now; }), link(backend, [this] { return now; }) {}
+        : backend(options, [this] { return now; }), link(marked, [this] { return now; }) {}
 
     sim::SimUnit& unit() { return backend.unit(); }
     // Lets `ms` pass, one poll tick at a time, as often as the link's timer would tick (every
