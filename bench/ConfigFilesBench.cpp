@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -14,6 +15,7 @@
 #include "config/CloneFile.h"
 #include "config/CloneImage.h"
 #include "config/ParameterFile.h"
+#include "factory/FactoryCommands.h"
 #include "link/hid/SimBackend.h"
 #include "runlog/Download.h"
 #include "ui/ScriptedDialogs.h"
@@ -50,11 +52,12 @@ struct Measured {
 // then the operation, timing it and watching how late a 1 ms timer gets.
 Measured Run(const std::function<void(ScriptedDialogs&)>& answers,
              const std::function<Task<OpStatus>(Program&, Services)>& operation,
-             int answerReports = 4) {
+             int answerReports = 4, const std::function<void(sim::SimOptions&)>& unitOptions = {}) {
     sim::SimOptions sim;
     sim.rate = 1000;
     sim.answerReports = answerReports;
     sim.engineOff = true;  // the engine's own books (cycles, times) stay as written
+    if (unitOptions) unitOptions(sim);
     QTemporaryDir dir;
     ProgramOptions options;
     options.settingsPath = dir.filePath("norva10.ini");
@@ -171,6 +174,68 @@ static void BM_RunLogDownloadSimulatedUnit1000PerSecond(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RunLogDownloadSimulatedUnit1000PerSecond)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+namespace {
+// A downward unit whose reports queue (64 at the most) and come in bursts of 4: what waits
+// in the queue when a command goes out is no answer to it.
+void Queued(sim::SimOptions& o) {
+    o.falling = true;
+    o.queue = 64;
+    o.burst = 4;
+    o.preamble = 525;
+}
+}  // namespace
+
+// Goal: at most 1.2 s, the whole log and nothing but the log.
+static void BM_RunLogDownloadQueuedUnit1000PerSecond(benchmark::State& state) {
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        Report(state, Run([&](ScriptedDialogs& d) { d.answerSaveFile(dir.filePath("log.txt")); },
+                          [&](Program&, Services s) {
+                              DownloadOptions options;
+                              options.workFolder = dir.filePath("work");
+                              options.libraryFolder = dir.filePath("library");
+                              return DownloadRunLog(s, options);
+                          },
+                          1, Queued));
+        QFile raw(dir.filePath("work/bufer.buf"));  // one byte a line
+        raw.open(QIODevice::ReadOnly);
+        state.counters["raw_bytes"] = double(raw.readAll().count('\n'));
+    }
+}
+BENCHMARK(BM_RunLogDownloadQueuedUnit1000PerSecond)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// Goal: at most its waits (10 + 25 + 15 reports on a downward unit, 75 on an upward one) times
+// the unit's interval, plus 50 ms.
+static void BM_HardwareTestQueuedUnit1000PerSecond(benchmark::State& state) {
+    const bool downward = state.range(0) != 0;
+    for (auto _ : state) {
+        Config settings;
+        QString result;
+        Report(state, Run([](ScriptedDialogs&) {},
+                          [&](Program&, Services s) {
+                              return HardwareTest(s, settings,
+                                                  [&](const QString& r) { result = r; });
+                          },
+                          1,
+                          [downward](sim::SimOptions& o) {
+                              Queued(o);
+                              o.falling = downward;
+                          }));
+        state.counters["goal_ms"] = (downward ? 50 : 75) + 50;
+        state.counters["right_offset"] =
+            result.startsWith(downward ? "offset= 6 " : "offset= 22 ") ? 1 : 0;
+    }
+}
+BENCHMARK(BM_HardwareTestQueuedUnit1000PerSecond)
+    ->Arg(0)
+    ->Arg(1)
     ->Iterations(3)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

@@ -202,27 +202,39 @@ TEST(UnitCommand, AUnitLostWhileItsConfigurationArrivesIsNamedAsLost) {
     }
 }
 
-TEST(UnitCommand, ParametersOverTcpFromAStrictUnitAtFullRate) {
+TEST(UnitCommand, OverTcpFromStrictUnitsWhoseReportsQueue) {
     // norva-sim as another process: every report and every question must leave at once, or
-    // the answers come tens of reports late, behind the wait for them.
-    QProcess sim;
-    sim.start(
-        QFileInfo(QStringLiteral(NORVA_PROGRAM)).dir().filePath("norva-sim"),
-        {"--listen", "tcp:127.0.0.1:0", "--rate", "1000", "--answer", "1", "--engine", "off"});
-    ASSERT_TRUE(sim.waitForStarted());
-    QString port;
-    for (int tries = 0; tries < 50 && port.isEmpty(); ++tries) {
-        sim.waitForReadyRead(100);
-        const QString said = QString::fromUtf8(sim.readAllStandardError());
-        const int at = said.lastIndexOf(':');
-        if (said.contains("listening") && at > 0) port = said.mid(at + 1).trimmed();
-    }
-    ASSERT_FALSE(port.isEmpty());
+    // the answers come tens of reports late, behind the wait for them; and what waited in the
+    // queue before a command is no answer to it.
+    const QStringList strict{"--rate", "1000", "--answer", "1", "--burst", "4", "--queue", "64",
+                             "--engine", "off"};
     QTemporaryDir dir;
-    const Ran ran = RunNorva(
-        {"--device", "tcp:127.0.0.1:" + port, "params", "save", dir.filePath("engine.nrv")});
-    sim.terminate();
-    sim.waitForFinished();
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_EQ(LineCount(Read(dir.filePath("engine.nrv"))), 71);
+    {
+        SimProcess sim(strict);
+        ASSERT_FALSE(sim.port.isEmpty());
+        Ran ran = RunNorva({"--device", sim.device(), "params", "save", dir.filePath("engine.nrv")});
+        EXPECT_EQ(ran.status, 0) << ran.err;
+        EXPECT_EQ(LineCount(Read(dir.filePath("engine.nrv"))), 71);
+        ran = RunNorva({"--device", sim.device(), "factory", "hardware-test"});
+        EXPECT_EQ(ran.out, "offset= 22 Factor= 217\n") << ran.err;
+    }
+    // Downloads from a downward unit, whatever the preamble, take 1041 reports of its log and
+    // nothing else, and export the same log.
+    std::string log;
+    for (const char* preamble : {"0", "263", "525"}) {
+        SCOPED_TRACE(preamble);
+        SimProcess sim(strict + QStringList{"--falling", "--preamble", preamble});
+        ASSERT_FALSE(sim.port.isEmpty());
+        if (log.empty()) {
+            const Ran test = RunNorva({"--device", sim.device(), "factory", "hardware-test"});
+            EXPECT_EQ(test.out, "offset= 6 Factor= 64\n") << test.err;
+        }
+        const Ran ran = RunNorva({"--device", sim.device(), "download", dir.filePath("run.txt")});
+        ASSERT_EQ(ran.status, 0) << ran.err;
+        EXPECT_EQ(LineCount(Read(NorvaHome().filePath("cache/norva/runlog/bufer.buf"))), 33312);
+        const std::string text = Read(dir.filePath("run.txt"));
+        const std::string data = text.substr(text.find('\n'));  // after the moment of export
+        if (log.empty()) log = data;
+        EXPECT_EQ(data, log);
+    }
 }

@@ -153,8 +153,10 @@ TEST_P(StrictUnit, RampsWelcomeTextAndMaintenanceWrites) {
     EXPECT_TRUE(rig.dialogs.messages().end()[-2].endsWith(kept[0]));
 
     const auto bytes = EncodeWelcome(QStringLiteral("STRICT"), QStringLiteral("UNIT"));
+    const size_t welcomeFrom = writes();
     ASSERT_EQ(run([&](Services s) { return WriteWelcome(s, *bytes, noBackup); }), OpStatus::Done)
         << rig.lastMessage().toStdString();
+    for (int gap : gapsSince(welcomeFrom)) EXPECT_GE(gap, 2);
     EXPECT_EQ(memory()[176], 'S');
 
     rig.dialogs.answerInput(QStringLiteral("1000"));

@@ -1,6 +1,8 @@
 #pragma once
 // Runs one of the programs as a user would, from the outside: its exit status and what it
 // printed. Settings and data go to a folder of the test's own.
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -15,8 +17,14 @@ struct Ran {
     std::string err;
 };
 
-inline Ran RunNorva(const QStringList& args, int timeoutMs = 60000) {
+// The home folder every run of the program shares: settings, data, working files.
+inline QTemporaryDir& NorvaHome() {
     static QTemporaryDir home;
+    return home;
+}
+
+inline Ran RunNorva(const QStringList& args, int timeoutMs = 60000) {
+    QTemporaryDir& home = NorvaHome();
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -39,5 +47,28 @@ inline Ran RunNorva(const QStringList& args, int timeoutMs = 60000) {
     ran.err = process.readAllStandardError().toStdString();
     return ran;
 }
+
+// norva-sim as another process, listening on a free port for as long as this lives.
+struct SimProcess {
+    explicit SimProcess(const QStringList& options) {
+        process.start(QFileInfo(QStringLiteral(NORVA_PROGRAM)).dir().filePath("norva-sim"),
+                      QStringList{"--listen", "tcp:127.0.0.1:0"} + options);
+        if (!process.waitForStarted()) return;
+        for (int tries = 0; tries < 50 && port.isEmpty(); ++tries) {
+            process.waitForReadyRead(100);
+            const QString said = QString::fromUtf8(process.readAllStandardError());
+            const int at = said.lastIndexOf(':');
+            if (said.contains("listening") && at > 0) port = said.mid(at + 1).trimmed();
+        }
+    }
+    ~SimProcess() {
+        process.terminate();
+        process.waitForFinished();
+    }
+    QString device() const { return "tcp:127.0.0.1:" + port; }
+
+    QProcess process;
+    QString port;  // empty when it did not start
+};
 
 }  // namespace norva::testing
