@@ -48,26 +48,15 @@ void WriteBytes(const char* target, const char* name, const std::vector<uint8_t>
 
 // The simulated unit's bus, keeping the first input reports the link reads (the start of the
 // configuration stream) and the latest ones (the end of a download).
-class Recorder : public HidBackend {
+class Recorder : public ForwardingBackend {
   public:
     static constexpr size_t kKept = 64 * kReportLength;
-    explicit Recorder(HidBackend& bus) : bus_(bus) {}
+    using ForwardingBackend::ForwardingBackend;
     std::vector<uint8_t> normal;
     std::vector<uint8_t> latest;
 
-    std::vector<std::string> enumerate() override { return bus_.enumerate(); }
-    HidHandle open(const std::string& path, HidOpenMode mode) override {
-        return bus_.open(path, mode);
-    }
-    std::optional<HidIdentity> identity(HidHandle h) override { return bus_.identity(h); }
-    std::optional<HidReportLengths> reportLengths(HidHandle h) override {
-        return bus_.reportLengths(h);
-    }
-    bool write(HidHandle h, std::span<const uint8_t> report) override {
-        return bus_.write(h, report);
-    }
     HidReadResult read(HidHandle h, std::span<uint8_t> buffer) override {
-        const HidReadResult result = bus_.read(h, buffer);
+        const HidReadResult result = inner_.read(h, buffer);
         if (result == HidReadResult::Report) {
             if (normal.size() < kKept) normal.insert(normal.end(), buffer.begin(), buffer.end());
             latest.insert(latest.end(), buffer.begin(), buffer.end());
@@ -77,11 +66,6 @@ class Recorder : public HidBackend {
         }
         return result;
     }
-    void cancel(HidHandle h) override { bus_.cancel(h); }
-    void close(HidHandle h) override { bus_.close(h); }
-
-  private:
-    HidBackend& bus_;
 };
 
 // One kind of unit through a whole demonstration cycle and a run-log download, on a

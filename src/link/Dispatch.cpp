@@ -192,8 +192,8 @@ bool Link::IsLogReport(std::span<const uint8_t> report) {
     std::array<uint8_t, kReportLength> r{};
     std::copy_n(report.begin(), std::min(report.size(), r.size()), r.begin());
     const int address = r[in::kStreamAddress];
-    const int next = BackupDescending ? (BackupExpectedAddress + 255) % 256
-                                      : (BackupExpectedAddress + 1) % 256;
+    const int next =
+        BackupDescending ? (BackupExpectedAddress + 255) % 256 : (BackupExpectedAddress + 1) % 256;
     // (The request itself writes its cell.)
     const bool carriesOn = address == next && (r[in::kStreamValue] == BackupImage[address] ||
                                                address == cell::kDownloadRequest);

@@ -68,7 +68,7 @@ class LinkWait {
     int64_t count_;  // reports still to come; for Download the byte count to reach
     int64_t asked_;  // the count it was made with: with the interval, its shortest length
     std::function<bool()> predicate_;
-    double sinceMs_ = 0;  // when it began: only reports the unit made later count
+    double sinceMs_ = 0;   // when it began: only reports the unit made later count
     uint64_t connection_;  // the connection it must end on
     Outcome::Kind ended_ = Outcome::Done;
     uint64_t endSerial_ = 0;  // 0 while it still waits
@@ -322,18 +322,18 @@ class Link : public QObject {
     // Reads for the interval: when, and how many reports each brought, the newest last.
     std::deque<std::pair<int64_t, int>> readings_;
     int readingsTotal_ = 0;
-    double madeMs_ = 0;          // of the report being dispatched
-    double lastMadeMs_ = 0;      // of the newest report read: dates never run backwards
-    int64_t lastSentMs_ = -1;    // of the last command
+    double madeMs_ = 0;            // of the report being dispatched
+    double lastMadeMs_ = 0;        // of the newest report read: dates never run backwards
+    int64_t lastSentMs_ = -1;      // of the last command
     int64_t downloadSinceMs_ = 0;  // the download was asked for (again) at this time
-    bool logStarted_ = false;    // a download-mode report has come since
+    bool logStarted_ = false;      // a download-mode report has come since
     // After a download the log the unit sent before it took normal mode again is dropped.
     bool afterDownload_ = false;
     int64_t normalModeSentMs_ = -1;
     std::vector<LinkWait*> waits_;
     uint64_t endSerial_ = 0;
     bool resumeScheduled_ = false;
-    bool pollCutShort_ = false;  // reports may be waiting behind the one that ended a wait
+    bool pollCutShort_ = false;           // reports may be waiting behind the one that ended a wait
     bool polling_ = false;                // a tick never runs inside another
     std::set<std::string> skippedPaths_;  // units of other report lengths, already told
     bool stopped_ = false;                // stop() was called: nothing polls until start()

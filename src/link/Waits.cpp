@@ -78,8 +78,8 @@ void Link::CountReport() {
             continue;
         }
         // However fast the reports are read, the unit takes its own time to make them.
-        const bool longEnough =
-            static_cast<double>(now) - wait->sinceMs_ >= static_cast<double>(wait->asked_) * interval;
+        const bool longEnough = static_cast<double>(now) - wait->sinceMs_ >=
+                                static_cast<double>(wait->asked_) * interval;
         if (wait->kind_ == LinkWait::Kind::Until && wait->predicate_()) {
             EndWait(wait, Outcome::Done);
             continue;

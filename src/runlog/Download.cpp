@@ -116,8 +116,9 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
             if (why.isEmpty()) {
                 outcome = co_await link.downloaded(std::min(target, have + kStepBytes));
                 if (outcome.kind == Outcome::NoAnswer)
-                    why = QStringLiteral("The unit stayed in normal mode for %1 s after the "
-                                         "download command")
+                    why = QStringLiteral(
+                              "The unit stayed in normal mode for %1 s after the "
+                              "download command")
                               .arg(asks * Link::kDownloadSignMs / 1000);
             }
             if (!why.isEmpty()) {
@@ -136,9 +137,9 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
             const int64_t got = std::min<int64_t>(link.DownloadByteCount, target);
             const int percent = static_cast<int>(got * 100 / target);
             // The unit's own pace decides the time left.
-            const int left = got > 0 ? static_cast<int>((link.nowMs() - started) *
-                                                        (target - got) / got / 1000)
-                                     : 0;
+            const int left =
+                got > 0 ? static_cast<int>((link.nowMs() - started) * (target - got) / got / 1000)
+                        : 0;
             shown.setPercent(percent);
             if (options.received) options.received(percent, left);
         }
@@ -147,10 +148,9 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     downloading.reset();  // normal mode and normal dispatch again
     // A unit that never took the request did not answer; a log that never ended failed its check.
     if (!notWhole.isEmpty() && (outcome || outcome.kind == Outcome::NoAnswer))
-        co_return co_await Refuse(
-            s.dialogs,
-            notWhole + QStringLiteral(", asked twice; nothing was exported."),
-            outcome ? OpStatus::Refused : OpStatus::Stopped);
+        co_return co_await Refuse(s.dialogs,
+                                  notWhole + QStringLiteral(", asked twice; nothing was exported."),
+                                  outcome ? OpStatus::Refused : OpStatus::Stopped);
     if (!outcome)
         co_return co_await Stop(s.dialogs, outcome, QStringLiteral("downloading"),
                                 QStringLiteral("%1 of %2 bytes were received; nothing was exported")

@@ -206,13 +206,14 @@ TEST(UnitCommand, OverTcpFromStrictUnitsWhoseReportsQueue) {
     // norva-sim as another process: every report and every question must leave at once, or
     // the answers come tens of reports late, behind the wait for them; and what waited in the
     // queue before a command is no answer to it.
-    const QStringList strict{"--rate", "1000", "--answer", "1", "--burst", "4", "--queue", "64",
-                             "--engine", "off"};
+    const QStringList strict{"--rate", "1000",    "--answer", "1",        "--burst",
+                             "4",      "--queue", "64",       "--engine", "off"};
     QTemporaryDir dir;
     {
         SimProcess sim(strict);
         ASSERT_FALSE(sim.port.isEmpty());
-        Ran ran = RunNorva({"--device", sim.device(), "params", "save", dir.filePath("engine.nrv")});
+        Ran ran =
+            RunNorva({"--device", sim.device(), "params", "save", dir.filePath("engine.nrv")});
         EXPECT_EQ(ran.status, 0) << ran.err;
         EXPECT_EQ(LineCount(Read(dir.filePath("engine.nrv"))), 71);
         ran = RunNorva({"--device", sim.device(), "factory", "hardware-test"});

@@ -17,8 +17,9 @@ TEST_F(LinkTest, RisingStreamNotStartingAtOneBreaksTwiceThenCountsTo255And1000) 
     EXPECT_EQ(link.BackupByteCount, 254);
     feedStream(17 + 256, 1);
     EXPECT_EQ(link.BackupByteCount, 255);  // the 255th report in sequence completes it
-    for (int i = 0; i < 800; ++i)  // read in one go
-        bus.find("unit")->reports.push_back(StreamReport((18 + i) % 256, bus.memory[(18 + i) % 256]));
+    for (int i = 0; i < 800; ++i)          // read in one go
+        bus.find("unit")->reports.push_back(
+            StreamReport((18 + i) % 256, bus.memory[(18 + i) % 256]));
     tick();
     EXPECT_EQ(link.BackupByteCount, 255 + Link::kMaxReportsPerTick);  // the rest waits a tick
     tick();

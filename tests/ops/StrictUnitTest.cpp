@@ -197,7 +197,6 @@ TEST_P(StrictUnit, FactoryWritesFastSetupAndHardwareTest) {
               OpStatus::Done)
         << rig.lastMessage().toStdString();
     EXPECT_EQ(memory()[90], 3);
-
 }
 
 TEST_P(StrictUnit, Download) {
@@ -243,9 +242,9 @@ TEST(StrictHardwareTest, ReadsTheUnitAfterEachStepAtEveryRateAndBurst) {
                     sim.run(Link::kPollMs);
                 ASSERT_EQ(rig.status, OpStatus::Done) << rig.lastMessage().toStdString();
                 EXPECT_EQ(result, falling ? "offset= 6 Factor= 64" : "offset= 22 Factor= 217");
-                const std::vector<int> waits =
-                    falling ? std::vector<int>{10, 25, 15}
-                            : std::vector<int>{10, 15, 10, 6, 16, 6, 6, 6};
+                const std::vector<int> waits = falling
+                                                   ? std::vector<int>{10, 25, 15}
+                                                   : std::vector<int>{10, 15, 10, 6, 16, 6, 6, 6};
                 const std::vector<int> gaps = sim.marked.gaps(from);
                 ASSERT_EQ(gaps.size(), waits.size());
                 for (size_t k = 0; k < gaps.size(); ++k) EXPECT_GE(gaps[k], waits[k]) << k;

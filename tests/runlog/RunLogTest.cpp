@@ -316,7 +316,7 @@ TEST_F(DownloadTest, NormalReportsAreNotTheLogAndALogThatDoesNotComeIsAskedForAg
     ASSERT_TRUE(start(true));
     feedStream(340, 1000 + 8 + 1000);
     ASSERT_EQ(bus.writes.size(), 4u);  // the request, normal mode, the request again, normal mode
-    EXPECT_EQ(bus.writes[2][32], 1);  // download mode
+    EXPECT_EQ(bus.writes[2][32], 1);   // download mode
     EXPECT_EQ(rig.status, OpStatus::Stopped);
     EXPECT_EQ(rig.lastMessage(),
               "The unit stayed in normal mode for 2 s after the download command, asked twice; "

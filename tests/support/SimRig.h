@@ -13,9 +13,10 @@ namespace norva::testing {
 
 // The simulated unit's backend, noting how many reports the unit had made when each output
 // report reached it: the difference between two is what the unit sent between two commands.
-class MarkedBackend : public HidBackend {
+class MarkedBackend : public ForwardingBackend {
   public:
-    MarkedBackend(SimBackend& sim, const int64_t& now) : sim_(sim), now_(now) {}
+    MarkedBackend(SimBackend& sim, const int64_t& now)
+        : ForwardingBackend(sim), sim_(sim), now_(now) {}
     std::vector<uint64_t> made;  // at each write
     // The reports made between each output report and the next, from write `from` on.
     std::vector<int> gaps(size_t from = 0) const {
@@ -23,24 +24,11 @@ class MarkedBackend : public HidBackend {
         for (size_t k = from + 1; k < made.size(); ++k) out.push_back(int(made[k] - made[k - 1]));
         return out;
     }
-
-    std::vector<std::string> enumerate() override { return sim_.enumerate(); }
-    HidHandle open(const std::string& path, HidOpenMode mode) override {
-        return sim_.open(path, mode);
-    }
-    std::optional<HidIdentity> identity(HidHandle h) override { return sim_.identity(h); }
-    std::optional<HidReportLengths> reportLengths(HidHandle h) override {
-        return sim_.reportLengths(h);
-    }
     bool write(HidHandle h, std::span<const uint8_t> report) override {
         sim_.unit().advanceTo(now_);
         made.push_back(sim_.unit().reportsGenerated());
         return sim_.write(h, report);
     }
-    HidReadResult read(HidHandle h, std::span<uint8_t> buffer) override {
-        return sim_.read(h, buffer);
-    }
-    void close(HidHandle h) override { sim_.close(h); }
 
   private:
     SimBackend& sim_;

@@ -48,4 +48,31 @@ class HidBackend {
     virtual std::string openProblem() const { return {}; }
 };
 
+// Passes every call on to another backend: the base of those that watch some of them.
+class ForwardingBackend : public HidBackend {
+  public:
+    explicit ForwardingBackend(HidBackend& inner) : inner_(inner) {}
+    std::vector<std::string> enumerate() override { return inner_.enumerate(); }
+    HidHandle open(const std::string& path, HidOpenMode mode) override {
+        return inner_.open(path, mode);
+    }
+    std::optional<HidIdentity> identity(HidHandle h) override { return inner_.identity(h); }
+    std::optional<HidReportLengths> reportLengths(HidHandle h) override {
+        return inner_.reportLengths(h);
+    }
+    bool write(HidHandle h, std::span<const uint8_t> report) override {
+        return inner_.write(h, report);
+    }
+    HidReadResult read(HidHandle h, std::span<uint8_t> buffer) override {
+        return inner_.read(h, buffer);
+    }
+    void cancel(HidHandle h) override { inner_.cancel(h); }
+    void close(HidHandle h) override { inner_.close(h); }
+    std::string address() const override { return inner_.address(); }
+    std::string openProblem() const override { return inner_.openProblem(); }
+
+  protected:
+    HidBackend& inner_;
+};
+
 }  // namespace norva
