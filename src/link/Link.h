@@ -273,10 +273,6 @@ class Link : public QObject {
     double ReportInterval() const { return MeasuredInterval().value_or(kUnmeasuredIntervalMs); }
     // When the report being dispatched was made, by the link's clock.
     double ReportMadeMs() const { return madeMs_; }
-    // When the last command went out.
-    int64_t LastSentMs() const { return lastSentMs_; }
-    // The log has begun: the unit sends download-mode reports since the request.
-    bool DownloadStarted() const { return logStarted_; }
 
   signals:
     void stateChanged(LinkState state);
@@ -298,8 +294,8 @@ class Link : public QObject {
     void PacePoll();
     void LostUnit();
     void DispatchZeroFilled();
-    // Reads every report waiting, dated; false when the unit is gone.
-    int ReadWaiting(bool& failed);  // how many were read
+    // Reads every report waiting and dates it; how many. `failed` when the unit is gone.
+    int ReadWaiting(bool& failed);
     // Dispatches what was read, in order; with `untilWaitEnds` it stops at a report that ended
     // a wait, the rest staying for after the operation has gone on.
     void DispatchArrived(bool untilWaitEnds);

@@ -1,6 +1,8 @@
 #pragma once
-// The run-log download: the start frame, 1041 reports of 32 bytes taken while the link is in
-// download mode, then back to normal mode, the conversion and the export to a file asked for.
+// The run-log download: the start frame, the unit's download-mode reports of 32 bytes (1041 at
+// least, more until the log's pages have ended), then back to normal mode, the conversion and
+// the export to a file asked for. A unit that does not take the request, or whose log does not
+// come whole, is asked once more.
 
 #include <QString>
 #include <array>
@@ -36,8 +38,8 @@ struct DownloadOptions {
 };
 
 // Done once exported; Abandoned when the user cancelled the save; Stopped (with a message)
-// when the unit was lost or fell silent, the user cancelled, or the log was not in its layout
-// ("error").
+// when the unit was lost, fell silent or stayed in normal mode, or the user cancelled; Refused
+// when the log did not come whole or cannot be read (the message names what is wrong).
 Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options);
 
 }  // namespace norva
