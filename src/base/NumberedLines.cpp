@@ -1,5 +1,6 @@
 #include "base/NumberedLines.h"
 
+#include <QFile>
 #include <QSaveFile>
 #include <algorithm>
 #include <cctype>
@@ -187,19 +188,27 @@ std::optional<std::vector<LineValue>> ParseValues(std::string_view text, const s
 }
 
 bool WriteLines(const QString& path, const std::vector<std::string>& lines, std::string& error) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    const auto failed = [&](const QString& why) {
+        error = path.toStdString() + ": " + why.toStdString();
+        return false;
+    };
+    // Unbuffered, so that a full disk fails the write itself: buffered, the failure of the last
+    // flush went unnoticed and an empty file replaced the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = path.toStdString() + ": cannot be written: " + file.errorString().toStdString();
-        return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(QStringLiteral("cannot be written: ") + file.errorString());
+    if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return failed(why);
     }
-    for (const std::string& line : lines) {
-        file.write(line.data(), static_cast<qint64>(line.size()));
-        file.write("\r\n", 2);
-    }
-    if (!file.commit()) {
-        error = path.toStdString() + ": cannot be written: " + file.errorString().toStdString();
-        return false;
-    }
+    if (!file.commit()) return failed(QStringLiteral("cannot be written: ") + file.errorString());
+    // What is on the disk is what was meant: read back.
+    QFile back(path);
+    if (!back.open(QIODevice::ReadOnly) || back.readAll() != QByteArray::fromStdString(text))
+        return failed(QStringLiteral("what was written does not read back"));
     return true;
 }
 
