@@ -24,6 +24,7 @@ const QString kHelp = QStringLiteral(
 const QString kFilter = QStringLiteral("Norva ramp(*.rmp)|*.rmp");
 const QString kExtension = QStringLiteral("rmp");
 const QString kBadField = QStringLiteral("QLineEdit { border: 2px solid rgb(255,0,0); }");
+const QString kReading = QStringLiteral("Reading the unit's configuration…");
 constexpr double kPoints = 8;
 constexpr double kRowTop = 960;
 constexpr double kRowPitch = 360;
@@ -44,7 +45,7 @@ Task<> LoadFile(Dialogs& dialogs, QPointer<RampsWindow> window) {
         co_await dialogs.message(QString::fromStdString(error), {}, MessageIcon::Warning);
         co_return;
     }
-    window->setFields(*fields);
+    window->setFieldsFromFile(*fields);
 }
 
 Task<> SaveFile(Dialogs& dialogs, RampFields fields) {
@@ -92,7 +93,10 @@ RampsWindow::RampsWindow(Services services, WriteOptions writeOptions, QWidget* 
     buildControls();
     labelProgress_ = std::make_unique<LabelProgress>(Label11, services_.progress);
     new CancelWithWindow(services_.link, this);
-    setFields(DefaultRampFields());  // drawn at once
+    // Drawn at once; Write stays off until the unit's own ramps have replaced these.
+    setFields(DefaultRampFields());
+    connect(&services_.link, &Link::dispatched, this, &RampsWindow::followImage);
+    followImage();
     resize(TwipsToPixels(kDesignWidthTwips), TwipsToPixels(kDesignHeightTwips));
 }
 
@@ -125,6 +129,9 @@ void RampsWindow::buildControls() {
     Command2 = new QPushButton(QStringLiteral("Save File"), this);
     Command3 = new QPushButton(QStringLiteral("Read NORVA"), this);
     Command4 = new QPushButton(QStringLiteral("Write to NORVA"), this);
+    Command4->setEnabled(false);
+    Label12 = new QLabel(kReading, this);
+    Label12->setWordWrap(true);
     Command1->setShortcut(QKeySequence::Open);
     Command2->setShortcut(QKeySequence::Save);
     Picture1->setAccessibleName(QStringLiteral("Ramp chart"));
@@ -143,16 +150,19 @@ void RampsWindow::buildControls() {
     };
     for (const auto& [widget, place] : places) layout_.add(widget, place, kPoints);
     layout_.add(Label11, {5760, 4440, 2292, 492}, 18);
+    layout_.add(Label12, {7920, 5160, 1884, 492}, kPoints);
     buildFrame(Frame1, 1, 35, 3012);
     buildFrame(Frame2, 17, 43, 2412);
 
     // Locked: row 8's speed is always 255, row 1's slope comes from the unit or a file.
     for (int n : {15, 31, 2, 18}) field(n)->setReadOnly(true);
     for (int n = 35; n <= 50; ++n) field(n)->setReadOnly(true);
-    for (int n = 1; n <= kRampFields; ++n)
+    for (int n = 1; n <= kRampFields; ++n) {
         connect(field(n), &QLineEdit::textChanged, this, [this] {
             if (!filling_) pinta();
         });
+        connect(field(n), &QLineEdit::textEdited, this, [this] { edited_ = true; });
+    }
     connect(Command1, &QPushButton::clicked, this, &RampsWindow::Load);
     connect(Command2, &QPushButton::clicked, this, &RampsWindow::Save);
     connect(Command3, &QPushButton::clicked, this, &RampsWindow::Read);
@@ -199,6 +209,20 @@ void RampsWindow::setFields(const RampFields& fields) {
     pinta();
 }
 
+void RampsWindow::setFieldsFromFile(const RampFields& fields) {
+    edited_ = true;
+    setFields(fields);
+}
+
+void RampsWindow::followImage() {
+    const bool complete = services_.link.BackupByteCount >= Link::kImageComplete;
+    if (complete == imageComplete_) return;  // the usual report: nothing to do
+    imageComplete_ = complete;
+    Command4->setEnabled(complete);
+    Label12->setVisible(!complete);
+    if (complete && !edited_) setFields(RampFieldsFromImage(services_.link.BackupImage));
+}
+
 void RampsWindow::pinta() {
     int bad = 0;
     auto view = Pinta(fields(), &bad);
@@ -227,6 +251,7 @@ void RampsWindow::pinta() {
 }
 
 void RampsWindow::Read() {
+    edited_ = false;  // asked for the unit's ramps: they come in with its image if not now
     if (services_.link.BackupByteCount < Link::kImageComplete) {
         services_.dialogs.notify(QStringLiteral("Backup data not available, please wait"));
         return;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QResizeEvent>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "ramps/Ramps.h"
 #include "ramps/RampsWindow.h"
@@ -201,16 +202,18 @@ TEST_F(RampsOps, ABadFieldSendsNothingAndALostUnitSaysHowFarItGot) {
 TEST_F(RampsOps, TheWindowReadsFromTheImageLoadsAndSaves) {
     RampsWindow window(rig.services(), {QString(), false});
     EXPECT_EQ(window.windowTitle(), "Acceleration/Deceleration ramps");
-    EXPECT_EQ(window.field(35)->text(), "43");  // drawn when it opens
+    EXPECT_EQ(window.field(1)->text(), QString::number(bus.memory[144]));  // the unit's, at once
+    EXPECT_FALSE(window.field(35)->text().isEmpty());
     EXPECT_TRUE(window.field(15)->isReadOnly());
     EXPECT_TRUE(window.field(2)->isReadOnly());
     EXPECT_TRUE(window.field(40)->isReadOnly());
     EXPECT_TRUE(window.Text51->toPlainText().startsWith("-Enter the absolute speed value"));
 
+    const QString shown = window.field(1)->text();
     Writable(link.BackupByteCount) = 254;
     window.Read();
     EXPECT_EQ(rig.lastMessage(), "Backup data not available, please wait");
-    EXPECT_EQ(window.field(1)->text(), "43");
+    EXPECT_EQ(window.field(1)->text(), shown);
     Writable(link.BackupByteCount) = 255;
     for (int a = 144; a < 176; ++a) Writable(link.BackupImage)[a] = uint8_t(a - 100);
     Writable(link.BackupImage)[51] = 120;
@@ -244,12 +247,34 @@ TEST_F(RampsOps, TheWindowReadsFromTheImageLoadsAndSaves) {
     EXPECT_EQ(rig.file("saved.rmp"), kDefaultLines);
 }
 
-TEST(RampsSim, ReadThenWriteThroughTheSimulatedUnit) {
+TEST_F(RampsOps, TypedOrLoadedBeforeTheImageIsWholeIsKept) {
+    rig.write("d.rmp", kDefaultLines);
+    for (const bool load : {false, true}) {
+        link.restartImage();
+        RampsWindow window(rig.services(), {QString(), false});
+        if (load) {
+            rig.dialogs.answerOpenFile(rig.path("d.rmp"));
+            window.Load();
+        } else {
+            window.field(1)->selectAll();
+            QTest::keyClicks(window.field(1), "50");
+        }
+        stream(256);
+        EXPECT_TRUE(window.Command4->isEnabled()) << load;
+        EXPECT_EQ(window.field(1)->text(), load ? "43" : "50");
+    }
+}
+
+TEST(RampsSim, OpensWaitingThenShowsTheUnitsRampsAndWritesThem) {
     SimRig sim;
     OperationRig rig(sim.link);
-    sim.run(400);
     RampsWindow window(rig.services(), {QString(), false});
-    window.Read();
+    EXPECT_FALSE(window.Command4->isEnabled());
+    EXPECT_TRUE(window.Label12->isVisibleTo(&window));
+    EXPECT_EQ(window.Label12->text(), "Reading the unit's configuration…");
+    sim.run(400);
+    EXPECT_TRUE(window.Command4->isEnabled());
+    EXPECT_FALSE(window.Label12->isVisibleTo(&window));
     for (int n = 1; n <= 32; ++n)
         EXPECT_EQ(window.field(n)->text().toInt(), sim.unit().memory()[143 + n]) << n;
     window.field(4)->setText("7");   // acceleration row 2 slope
