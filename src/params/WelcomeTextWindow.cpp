@@ -12,7 +12,11 @@ namespace norva {
 namespace {
 const QString kNotAvailable = QStringLiteral("Backup data not available, please wait");
 const QString kWriteCaption = QStringLiteral("Write NORVA");
+const QString kReading = QStringLiteral("Reading the unit's configuration…");
 constexpr int kWrittenShownMs = 3000;
+// The design's size with a line below the buttons for why Write waits.
+constexpr double kWidthTwips = 2676;
+constexpr double kHeightTwips = 1860;
 
 Task<> WriteOperation(Services s, WelcomeBytes bytes, WriteOptions options,
                       QPointer<WelcomeTextWindow> window) {
@@ -52,7 +56,7 @@ WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& pro
       dialogs_(dialogs),
       progress_(progress),
       writeOptions_(std::move(writeOptions)),
-      layout_(QSizeF(2676, 1440)) {
+      layout_(QSizeF(kWidthTwips, kHeightTwips)) {
     setWindowTitle(QStringLiteral("Credits"));
     QFont mono(QStringLiteral("Liberation Mono"));  // Courier New's stand-in
     mono.setBold(true);
@@ -66,19 +70,28 @@ WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& pro
     }
     Command1 = new QPushButton(QStringLiteral("Read NORVA"), this);
     Command2 = new QPushButton(kWriteCaption, this);
+    Command2->setEnabled(false);
+    Label1 = new QLabel(kReading, this);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignCenter);
     layout_.add(Text1, {120, 120, 2412, 396}, 12);
     layout_.add(Text2, {120, 480, 2412, 396}, 12);
     layout_.add(Command1, {120, 960, 1092, 372}, 8);
     layout_.add(Command2, {1440, 960, 1092, 372}, 8);
+    layout_.add(Label1, {120, 1380, 2412, 408}, 8);
     connect(Command1, &QPushButton::clicked, this, &WelcomeTextWindow::Read);
     connect(Command2, &QPushButton::clicked, this, &WelcomeTextWindow::Write);
+    for (QLineEdit* t : {Text1, Text2})
+        connect(t, &QLineEdit::textEdited, this, [this] { edited_ = true; });
+    connect(&link_, &Link::dispatched, this, &WelcomeTextWindow::followImage);
     new CancelWithWindow(link_, this);
     buttonProgress_ = std::make_unique<ButtonProgress>(*this, progress_);
     restoreCaption_.setSingleShot(true);
     restoreCaption_.setInterval(kWrittenShownMs);
     connect(&restoreCaption_, &QTimer::timeout, this, [this] { Command2->setText(kWriteCaption); });
     // The design size, like every other window; a larger window scales the layout.
-    resize(TwipsToPixels(2676), TwipsToPixels(1440));
+    resize(TwipsToPixels(kWidthTwips), TwipsToPixels(kHeightTwips));
+    followImage();
 }
 
 WelcomeTextWindow::~WelcomeTextWindow() = default;
@@ -90,12 +103,26 @@ void WelcomeTextWindow::resizeEvent(QResizeEvent*) {
 void WelcomeTextWindow::Read() {
     Text1->clear();
     Text2->clear();
+    edited_ = false;  // asked for the unit's text: it comes in with the image if not now
     if (link_.BackupByteCount < Link::kImageComplete) {
         dialogs_.notify(kNotAvailable);
         return;
     }
+    showUnitText();
+}
+
+void WelcomeTextWindow::showUnitText() {
     Text1->setText(params::WelcomeLine(link_.BackupImage, 1));
     Text2->setText(params::WelcomeLine(link_.BackupImage, 2));
+}
+
+void WelcomeTextWindow::followImage() {
+    const bool complete = link_.BackupByteCount >= Link::kImageComplete;
+    if (complete == imageComplete_) return;  // the usual report: nothing to do
+    imageComplete_ = complete;
+    Command2->setEnabled(complete && !writing_);
+    Label1->setVisible(!complete);
+    if (complete && !edited_) showUnitText();
 }
 
 void WelcomeTextWindow::Write() {
@@ -109,20 +136,24 @@ void WelcomeTextWindow::Write() {
     const WriteOptions options = writeOptions_;
     QPointer<WelcomeTextWindow> self(this);
     restoreCaption_.stop();
+    writing_ = true;
     Command1->setEnabled(false);
     Command2->setEnabled(false);
     const bool started =
         StartOperation(link_, dialogs_, WriteOperation(s, *bytes, options, self), true, this);
     if (!started) {
+        writing_ = false;
         Command1->setEnabled(true);
-        Command2->setEnabled(true);
+        Command2->setEnabled(imageComplete_);
     }
 }
 
 void WelcomeTextWindow::WriteFinished(bool written) {
+    writing_ = false;
+    followImage();  // a finished write starts the image afresh
     Command2->setToolTip(QString());
     Command1->setEnabled(true);
-    Command2->setEnabled(true);
+    Command2->setEnabled(imageComplete_);
     Command2->setText(written ? QStringLiteral("Written") : kWriteCaption);
     if (written) restoreCaption_.start();
 }

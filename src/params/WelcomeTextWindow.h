@@ -1,6 +1,8 @@
 #pragma once
-// "Credits": reads the unit's welcome screen from the image into two fields and writes it back.
+// "Credits": the unit's welcome screen in two fields, from its image as soon as that is whole
+// (until then Write waits), and written back.
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -23,21 +25,26 @@ class WelcomeTextWindow : public QWidget {
                       WriteOptions writeOptions = {}, QWidget* parent = nullptr);
     ~WelcomeTextWindow() override;
 
-    void Read();  // "Read NORVA"
+    void Read();  // "Read NORVA"; the unit's text comes in when its image is whole
     // "Write NORVA": its progress shows on the button ("Writing 3 of 6", then "Written"),
     // both buttons wait meanwhile; Escape or closing the window cancels it.
     void Write();
     // The end of a write: the buttons back, "Written" for a while when it went through.
     void WriteFinished(bool written);
 
-    QLineEdit *Text1, *Text2;
-    QPushButton *Command1, *Command2;
+    QLineEdit *Text1, *Text2;          // the two lines
+    QPushButton *Command1, *Command2;  // read, write
+    QLabel* Label1;                    // "Reading the unit's configuration…" while Write waits
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     class ButtonProgress;
+    // After every report: Write follows whether the image is whole, and a fresh whole image
+    // fills the lines unless the user has typed since the last fill.
+    void followImage();
+    void showUnitText();
 
     Link& link_;
     Dialogs& dialogs_;
@@ -45,7 +52,10 @@ class WelcomeTextWindow : public QWidget {
     WriteOptions writeOptions_;
     TwipLayout layout_;
     std::unique_ptr<Progress> buttonProgress_;
-    QTimer restoreCaption_;  // "Written" shows for a while, then the caption is back
+    QTimer restoreCaption_;       // "Written" shows for a while, then the caption is back
+    bool imageComplete_ = false;  // as last seen; the controls open in the waiting state
+    bool edited_ = false;         // typed since the unit's text was last shown
+    bool writing_ = false;        // from Write until WriteFinished
 };
 
 }  // namespace norva

@@ -3,12 +3,14 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QResizeEvent>
+#include <QTest>
 
 #include "link/Link.h"
 #include "params/WelcomeText.h"
 #include "params/WelcomeTextWindow.h"
 #include "support/LinkFixture.h"
 #include "support/RecordingProgress.h"
+#include "support/SimRig.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
@@ -45,6 +47,9 @@ class WelcomeWrite : public LinkTest {
     WelcomeTextWindow window{link, dialogs, progress, {QString(), false}};
 
     void SetUp() override {
+        // Text the unit can show: the window fills with it, and a write with nothing typed
+        // sends it back.
+        std::fill(bus.memory.begin() + 176, bus.memory.begin() + 208, 'x');
         feedStream(0, 256);  // the unit's image: the write's backup needs it
         feedStream(0, 2);
         bus.writes.clear();
@@ -90,7 +95,7 @@ TEST_F(WelcomeWrite, SixPacedReportsByteForByte) {
     EXPECT_EQ(dialogs.messages()[0], "Written and confirmed by the unit: 32 values");
     EXPECT_EQ(window.Command2->text(), "Written");
     EXPECT_TRUE(window.Command1->isEnabled());
-    EXPECT_TRUE(window.Command2->isEnabled());
+    EXPECT_FALSE(window.Command2->isEnabled());  // until the image has come afresh
     const auto& last = bus.writes[5];
     EXPECT_EQ(
         std::vector<uint8_t>(last.begin() + 1, last.begin() + 11),
@@ -159,4 +164,22 @@ TEST_F(WelcomeWrite, ReadNeedsTheImage) {
     window.Read();
     EXPECT_EQ(window.Text1->text(), "N");
     EXPECT_EQ(dialogs.messages().size(), 1u);
+}
+
+TEST(WelcomeTextSim, OpensWaitingThenShowsTheUnitsTextUnlessTyped) {
+    for (const bool typed : {false, true}) {
+        SimRig sim;
+        ScriptedDialogs dialogs;
+        RecordingProgress progress;
+        WelcomeTextWindow window(sim.link, dialogs, progress);
+        EXPECT_FALSE(window.Command2->isEnabled());
+        EXPECT_TRUE(window.Label1->isVisibleTo(&window));
+        EXPECT_EQ(window.Label1->text(), "Reading the unit's configuration…");
+        if (typed) QTest::keyClicks(window.Text2, "MY ENGINE");
+        sim.run(400);
+        EXPECT_TRUE(window.Command2->isEnabled()) << typed;
+        EXPECT_FALSE(window.Label1->isVisibleTo(&window));
+        EXPECT_EQ(window.Text1->text(), typed ? "" : "  NORVA SYSTEM  ");
+        EXPECT_EQ(window.Text2->text(), typed ? "MY ENGINE" : " SIMULATED UNIT ");
+    }
 }
