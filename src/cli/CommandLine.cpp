@@ -181,6 +181,15 @@ class Parser {
                       "list what the write would change in the unit (on standard output), "
                       "send nothing");
     }
+    void writeFlags(CLI::App* sub) {
+        noBackup(sub);
+        dryRun(sub);
+    }
+    void withCounters(CLI::App* sub) {
+        sub->add_flag("--with-counters", line_.withCounters,
+                      "also write the file's engine counters (cycle count, total time): only to "
+                      "restore this unit's own backup");
+    }
 
     void addCommands() {
         CLI::App* monitor =
@@ -206,8 +215,8 @@ class Parser {
         CLI::App* cloneWrite =
             add(clone, "write", "write a clone file into the unit", Command::CloneWrite);
         file(cloneWrite, "FILE.nvc", "the clone file to read");
-        noBackup(cloneWrite);
-        dryRun(cloneWrite);
+        writeFlags(cloneWrite);
+        withCounters(cloneWrite);
 
         CLI::App* params = group("params", "the unit's 71 parameters");
         file(add(params, "save", "save the unit's parameters to a file", Command::ParamsSave),
@@ -215,31 +224,37 @@ class Parser {
         CLI::App* paramsWrite =
             add(params, "write", "write a parameter file into the unit", Command::ParamsWrite);
         file(paramsWrite, "FILE.nrv", "the parameter file to read");
-        noBackup(paramsWrite);
-        dryRun(paramsWrite);
+        writeFlags(paramsWrite);
 
         CLI::App* serial =
             add(&app_, "serial", "set the engine serial number (downward units)", Command::Serial);
         file(serial, "N", "the serial number, 0 to 65535");
-        noBackup(serial);
+        writeFlags(serial);
 
         CLI::App* timers = group("timers", "clear the unit's timers (downward units)");
-        noBackup(add(timers, "clear-all", "clear every timer, the cycle count and the engine time",
-                     Command::TimersClearAll));
-        noBackup(
+        writeFlags(add(timers, "clear-all",
+                       "clear every timer, the cycle count and the engine time",
+                       Command::TimersClearAll));
+        writeFlags(
             add(timers, "clear-service", "clear the service timer", Command::TimersClearService));
 
         CLI::App* factory = group("factory", "the factory's commands");
-        file(add(factory, "max-rpm", "set the maximum authorized speed", Command::FactoryMaxRpm),
-             "N", "thousands of RPM, 1 to 255");
-        add(factory, "menus", "set the terminal's menu access", Command::FactoryMenus)
-            ->add_option("ACCESS", line_.file, "restricted or full")
+        CLI::App* maxRpm =
+            add(factory, "max-rpm", "set the maximum authorized speed", Command::FactoryMaxRpm);
+        file(maxRpm, "N", "thousands of RPM, 0 to 255");
+        writeFlags(maxRpm);
+        CLI::App* menus =
+            add(factory, "menus", "set the terminal's menu access", Command::FactoryMenus);
+        menus->add_option("ACCESS", line_.file, "restricted or full")
             ->required()
             ->check(CLI::IsMember({"restricted", "full"}));
-        add(factory, "start-mode", "set the start mode", Command::FactoryStartMode)
-            ->add_option("MODE", line_.file, "manual, gas or kero")
+        writeFlags(menus);
+        CLI::App* startMode =
+            add(factory, "start-mode", "set the start mode", Command::FactoryStartMode);
+        startMode->add_option("MODE", line_.file, "manual, gas or kero")
             ->required()
             ->check(CLI::IsMember({"manual", "gas", "kero"}));
+        writeFlags(startMode);
         add(factory, "cal-temp", "calibrate the temperature at the ambient given",
             Command::FactoryCalTemp)
             ->add_option("AMBIENT", line_.file, "the ambient temperature in C (22 unless given)");
@@ -247,7 +262,8 @@ class Parser {
             add(factory, "fast-setup", "write a clone file into the unit, then calibrate",
                 Command::FactoryFastSetup);
         file(fastSetup, "FILE.nvc", "the clone file to read");
-        noBackup(fastSetup);
+        writeFlags(fastSetup);
+        withCounters(fastSetup);
         add(factory, "hardware-test", "run the hardware test and print its result",
             Command::FactoryHardwareTest);
 
@@ -259,7 +275,7 @@ class Parser {
                                    "afterwards",
                                    Command::RampsWrite);
         file(rampsWrite, "FILE.rmp", "the ramp file to read");
-        noBackup(rampsWrite);
+        writeFlags(rampsWrite);
         CLI::App* rampsShow = add(ramps, "show",
                                   "print a ramp file's table with its relative speeds, without "
                                   "a unit",
@@ -404,6 +420,9 @@ bool KeepsBackup(Command c) {
         case Command::TimersClearAll:
         case Command::TimersClearService:
         case Command::FactoryFastSetup:
+        case Command::FactoryMaxRpm:
+        case Command::FactoryMenus:
+        case Command::FactoryStartMode:
             return true;
         default:
             return false;

@@ -56,12 +56,13 @@ struct CommandLine {
     // clone, params and fast-setup: the file; serial and max-rpm: the number; menus and
     // start-mode: the choice; cal-temp: the ambient temperature
     std::string file;
-    bool backup = true;   // false: --no-backup
-    bool dryRun = false;  // clone and params write: show the changes, send nothing
-    std::string png;      // ramps show, timechart, chart show: the chart as a picture
-    std::string pdf;      // timechart, chart print: the chart as a PDF page
-    std::string out;      // runlog convert: the export file; diff: the second file
-    double from = 0;      // timechart: the minutes drawn
+    bool backup = true;         // false: --no-backup
+    bool dryRun = false;        // every write: show the changes, send nothing
+    bool withCounters = false;  // clone write and fast setup: the file's counters too
+    std::string png;            // ramps show, timechart, chart show: the chart as a picture
+    std::string pdf;            // timechart, chart print: the chart as a PDF page
+    std::string out;            // runlog convert: the export file; diff: the second file
+    double from = 0;            // timechart: the minutes drawn
     double to = 51.2;
     double seconds = 0;       // chart record: how long; 0 until Ctrl-C
     bool downward = false;    // diff of two files: they come from a downward unit

@@ -52,8 +52,9 @@ class Program : public QObject {
     Services services();
     CloneHandover& cloneHandover() { return cloneHandover_; }
     // Every backup is recorded in the engine logbook.
-    WriteOptions writeOptions(bool backup = true, bool dryRun = false) const {
-        return {backupFolder_, backup, dryRun};
+    WriteOptions writeOptions(bool backup = true, bool dryRun = false,
+                              bool withCounters = false) const {
+        return {backupFolder_, backup, dryRun, withCounters};
     }
 
   protected:

@@ -78,8 +78,6 @@ UnitCommand::UnitCommand(Program& app, CommandLine line, std::FILE* err)
         if (InterruptWatch::received()) return finish(InterruptWatch::exitStatus());
         // diff exits 1 when the unit and the file differ, as diff does.
         if (differs_ && status_ == OpStatus::Done) return finish(exitstatus::kDiffers);
-        if (status_ == OpStatus::Done && !clampNote_.empty())
-            std::fprintf(err_, "norva: %s\n", clampNote_.c_str());
         finish(exitstatus::ExitCode(status_));
     });
 }
@@ -101,11 +99,6 @@ int UnitCommand::run() {
         std::fprintf(err_, "norva: cal-temp needs the ambient temperature in C, not '%s'\n",
                      line_.file.c_str());
         return exitstatus::kBadInput;
-    }
-    if (line_.command == Command::FactoryMaxRpm) {
-        const auto speed = ParseNumber(line_.file);
-        if (speed && *speed > 255)
-            clampNote_ = "max-rpm " + line_.file + ": 255 was written, the largest the unit takes.";
     }
     startMs_ = app_.link().nowMs();
     app_.link().start();
@@ -221,7 +214,7 @@ void UnitCommand::startOperation() {
     auto& dialogs = static_cast<ScriptedDialogs&>(app_.dialogs());
     const QString file = QString::fromStdString(line_.file);
     const Services s = app_.services();
-    const WriteOptions options = app_.writeOptions(line_.backup, line_.dryRun);
+    const WriteOptions options = app_.writeOptions(line_.backup, line_.dryRun, line_.withCounters);
     std::function<Task<OpStatus>()> operation;
     switch (line_.command) {
         case Command::CloneSave:
@@ -246,6 +239,7 @@ void UnitCommand::startOperation() {
             break;
         case Command::Serial:
             dialogs.answerInput(file);
+            dialogs.answerQuestion(true);
             operation = [s, options] { return SetSerialNumber(s, options); };
             break;
         case Command::TimersClearAll:
@@ -253,21 +247,29 @@ void UnitCommand::startOperation() {
             operation = [s, options] { return ClearAllTimers(s, options); };
             break;
         case Command::TimersClearService:
+            dialogs.answerQuestion(true);
             operation = [s, options] { return ClearServiceTimer(s, options); };
             break;
         case Command::FactoryMaxRpm:
             dialogs.answerInput(file);
-            operation = [s] { return SetMaxSpeed(s); };
+            dialogs.answerQuestion(true);
+            operation = [s, options] { return SetMaxSpeed(s, options); };
             break;
         case Command::FactoryMenus: {
             const uint8_t value = line_.file == "full" ? kFullMenus : kRestrictedMenus;
             const int address = MenuAccessAddress(app_.link().BackupDescending);
-            operation = [s, address, value] { return WriteCell(s, address, value); };
+            dialogs.answerQuestion(true);
+            operation = [s, address, value, options] {
+                return WriteCell(s, address, value, options);
+            };
             break;
         }
         case Command::FactoryStartMode: {
             const auto value = static_cast<uint8_t>(ModeNamed(line_.file));
-            operation = [s, value] { return WriteCell(s, kStartModeAddress, value); };
+            dialogs.answerQuestion(true);
+            operation = [s, value, options] {
+                return WriteCell(s, kStartModeAddress, value, options);
+            };
             break;
         }
         case Command::FactoryCalTemp: {
@@ -276,6 +278,7 @@ void UnitCommand::startOperation() {
             break;
         }
         case Command::FactoryFastSetup:
+            dialogs.answerQuestion(true);
             operation = [s, file, options] {
                 return FastSetup(s, file, QStringLiteral("22"), options);
             };
@@ -301,6 +304,7 @@ void UnitCommand::startOperation() {
             };
             break;
         case Command::RampsWrite:
+            dialogs.answerQuestion(true);
             operation = [s, file, options] { return WriteRampFile(s, file, options); };
             break;
         case Command::FactoryHardwareTest:

@@ -49,7 +49,6 @@ class UnitCommand : public QObject {
     std::unique_ptr<ChartRun> chart_;  // chart record: the run under way
     int64_t recordEndMs_ = -1;         // when it ends by itself; -1 at Ctrl-C only
     bool differs_ = false;             // diff: the unit and the file differ
-    std::string clampNote_;            // max-rpm beyond 255: what was written instead
 };
 
 }  // namespace norva

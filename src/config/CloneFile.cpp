@@ -44,20 +44,34 @@ void CloneHandover::offerFastSetup() {
     emit changed();
 }
 
-std::vector<CloneReport> ClonePlan(const params::Image& image) {
+std::vector<int> CounterCells(bool descending) {
+    std::vector<int> cells;
+    if (descending)  // the timers "Clear all timers" clears
+        for (int a = cell::kTimersFirst; a < cell::kTimersFirst + 12; ++a) cells.push_back(a);
+    for (int a = cell::kRunTimersFirst; a < cell::kRunTimersFirst + cell::kRunTimersCount; ++a)
+        cells.push_back(a);
+    return cells;
+}
+
+std::vector<int> CloneLeftOut(bool descending, bool withCounters) {
+    std::vector<int> cells{kFunctionKey, kFunctionRead};
+    if (!withCounters)
+        for (int a : CounterCells(descending)) cells.push_back(a);
+    return cells;
+}
+
+std::vector<CloneReport> ClonePlan(const params::Image& image, const std::vector<int>& leftOut) {
+    std::vector<int> cells;
+    for (int a = params::kCloneFirstAddress; a < kLastAddress; ++a)
+        if (!Skipped(a) && std::find(leftOut.begin(), leftOut.end(), a) == leftOut.end())
+            cells.push_back(a);
     std::vector<CloneReport> plan;
     CloneReport report;  // its slots carry over from one report to the next
-    const auto slot = [&](int k, int a) {
-        report.commands[k] = CommandSlot(static_cast<uint8_t>(a), image[a]);
-    };
-    for (int a = params::kCloneFirstAddress; a <= kLastAddress; ++a) {
-        report.firstAddress = a;
-        if (Skipped(a)) ++a;
-        slot(0, a++);
-        for (int k = 1; k < kSlotCount && a != kLastAddress; ++k) {
-            if (Skipped(a) && ++a == kLastAddress) break;
-            slot(k, a);
-            if (k < kSlotCount - 1) ++a;
+    for (size_t i = 0; i < cells.size(); i += kSlotCount) {
+        report.firstAddress = cells[i];
+        for (size_t k = 0; k < size_t(kSlotCount) && i + k < cells.size(); ++k) {
+            const int a = cells[i + k];
+            report.commands[k] = CommandSlot(static_cast<uint8_t>(a), image[a]);
         }
         plan.push_back(report);
     }
@@ -124,6 +138,25 @@ Task<OpStatus> SaveCloneFile(Services s) {
     co_return OpStatus::Done;
 }
 
+namespace {
+std::vector<PlannedReport> Reports(const std::vector<CloneReport>& plan) {
+    std::vector<PlannedReport> reports;
+    for (const CloneReport& r : plan)
+        reports.push_back(
+            PlannedReport{{r.commands.begin(), r.commands.end()},
+                          kReportsWaited,
+                          false,
+                          kNoModeChange,
+                          0,
+                          PercentText("Programming the NORVA", r.firstAddress / 2.55)});
+    return reports;
+}
+}  // namespace
+
+const QString kWriteCountersToo = QStringLiteral(
+    "Also write the engine's counters (cycle count, total time): only to restore this unit's "
+    "own backup");
+
 Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions options) {
     const FileRequest request(QString(), kFilter, kExtension, {}, true);
     const QString path = co_await s.dialogs.openFile(request);
@@ -133,45 +166,23 @@ Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions 
     if (!image)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
                                   OpStatus::BadInput);
-    const std::optional<UnitImage> before =
-        co_await AwaitImage(s, QStringLiteral("writing the clone file"));
-    if (!before) co_return OpStatus::Stopped;
-    const std::vector<CloneReport> plan = ClonePlan(*image);
-    const std::vector<int> written = WrittenAddresses(plan);
-    if (const auto ended = co_await PreviewChanges(s, options, *before, *image, written)) {
-        // The unit already holds the file: it is as good as written.
-        if (*ended == OpStatus::Done && !options.dryRun) {
-            handover.choose(path);
-            handover.offerFastSetup();
-        }
-        co_return *ended;
+    const QString doing = QStringLiteral("writing the clone file");
+    const std::optional<UnitImage> unit = co_await AwaitImage(s, doing);
+    if (!unit) co_return OpStatus::Stopped;
+    WritePlan plan;
+    plan.doing = QStringLiteral("programming");
+    plan.what = QStringLiteral("the clone write");
+    plan.file = path;
+    plan.reports = Reports(ClonePlan(*image, CloneLeftOut(unit->descending, false)));
+    plan.option = kWriteCountersToo;
+    plan.optionReports = Reports(ClonePlan(*image, CloneLeftOut(unit->descending, true)));
+    const OpStatus status = co_await Write(s, plan, options, unit);
+    // The unit holds the file (or already did): the fast setup may replay it.
+    if (status == OpStatus::Done && !options.dryRun) {
+        handover.choose(path);
+        handover.offerFastSetup();
     }
-    if (!co_await BackUpBeforeWriting(s, options, *before)) co_return OpStatus::Stopped;
-    handover.choose(path);
-
-    std::vector<CellWrite> cells;
-    for (int a : written) cells.push_back({a, (*image)[a]});
-    const WriteCheck check(s.link, cells);
-    int sent = 0;
-    Outcome outcome;
-    {
-        ProgressScope shown(s.progress, QStringLiteral("Programming the NORVA"));
-        for (const CloneReport& report : plan) {
-            shown.setText(PercentText("Programming the NORVA", report.firstAddress / 2.55));
-            outcome = co_await s.link.reports(kReportsWaited);
-            if (!outcome) break;
-            if (!s.link.send(report.commands)) {
-                outcome = Outcome{Outcome::UnitLost};
-                break;
-            }
-            ++sent;
-        }
-    }
-    if (!outcome)
-        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("programming"),
-                                SentAndConfirmed(sent, static_cast<int>(plan.size()), check));
-    handover.offerFastSetup();
-    co_return co_await Confirm(s, check, QStringLiteral("the clone write"), path);
+    co_return status;
 }
 
 }  // namespace norva

@@ -40,9 +40,20 @@ struct CloneReport {
     int firstAddress = 0;
 };
 
-// The 40 reports a complete image takes: six cells to a report from address 16, never 79, 88
-// or 255; the last one fills three slots and repeats the three before.
-std::vector<CloneReport> ClonePlan(const params::Image& image);
+// The engine's counters, which a clone write keeps as the unit holds them unless asked: the run
+// count, the last run's and the total time (64..69) and, on downward units, the timers 32..43.
+std::vector<int> CounterCells(bool descending);
+// What a clone write leaves out besides 79, 88 and 255: the key press (112) and the read request
+// (113), which are functions of the unit, not cells, and the counters unless `withCounters`.
+std::vector<int> CloneLeftOut(bool descending, bool withCounters);
+// What the fast setup and the window's question offer for the counters.
+extern const QString kWriteCountersToo;
+
+// The reports a complete image takes: six cells to a report from address 16, never 79, 88, 255
+// nor those `leftOut`; the last report's slots it does not fill repeat the report before (40
+// reports when nothing else is left out).
+std::vector<CloneReport> ClonePlan(const params::Image& image,
+                                   const std::vector<int>& leftOut = {});
 // The addresses the plan writes, in order: those whose slots the unit takes (the calibration
 // cells, which want their own checksum, are sent but not taken).
 std::vector<int> WrittenAddresses(const std::vector<CloneReport>& plan);
@@ -58,8 +69,9 @@ Task<OpStatus> CompareWithFile(Services s,
 
 // "Write all (clone)": the file asked for and checked whole, then through the write gate: the
 // unit's image, the changes asked for, the backup, the plan's reports (two input reports waited
-// before each) and the unit's confirmation. The fast setup is offered for the file once the
-// unit holds it, also when nothing needed sending.
+// before each) and the unit's confirmation. Never 112 or 113, and the counters only when asked
+// (`options.withCounters` or the question's check box). The fast setup is offered for the file
+// once the unit holds it, also when nothing needed sending.
 Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions options = {});
 
 }  // namespace norva

@@ -39,31 +39,19 @@ Task<Gated> DownwardUnit(Services s, QString doing) {
     co_return Gated{std::nullopt, *image};
 }
 
-// The reports of one maintenance write, the unit's configuration kept first and one report
-// waited before each. These writes leave the rest of the output buffer as the previous
-// command left it.
-Task<OpStatus> WriteReports(Services s, WriteOptions options, UnitImage unit,
-                            std::vector<std::vector<SlotBytes>> reports, QString doing) {
-    if (!co_await BackUpBeforeWriting(s, options, unit)) co_return OpStatus::Stopped;
-    int sent = 0;
-    Outcome outcome;
-    {
-        ProgressScope busy(s.progress);
-        for (const auto& commands : reports) {
-            outcome = co_await s.link.reports(1);
-            if (!outcome) break;
-            if (!s.link.sendKeeping(commands)) {
-                outcome = Outcome{Outcome::UnitLost};
-                break;
-            }
-            ++sent;
-        }
-    }
-    if (!outcome)
-        co_return co_await Stop(s.dialogs, outcome, doing,
-                                SentCount(sent, static_cast<int>(reports.size())));
-    s.note(QStringLiteral("config-write"), {}, doing);
-    co_return OpStatus::Done;
+// One report of a maintenance write, one report of the unit's awaited before it; it leaves the
+// rest of the output buffer as the previous command left it.
+PlannedReport Report(std::vector<SlotBytes> commands) {
+    return PlannedReport{std::move(commands), 1, true};
+}
+
+WritePlan Plan(QString doing, std::vector<PlannedReport> reports, QString question = {}) {
+    WritePlan plan;
+    plan.doing = doing;
+    plan.what = doing;
+    plan.question = std::move(question);
+    plan.reports = std::move(reports);
+    return plan;
 }
 
 }  // namespace
@@ -80,8 +68,10 @@ Task<OpStatus> SetSerialNumber(Services s, WriteOptions options) {
     const QString doing = QStringLiteral("setting the serial number");
     const Gated gated = co_await DownwardUnit(s, doing);
     if (gated.ended) co_return *gated.ended;
-    const QString text = co_await s.dialogs.inputBox(
-        QStringLiteral("Serial Number"), QStringLiteral("Set engine serial number"), QString());
+    const int now = gated.unit.image[cell::kSerialHigh] * 256 + gated.unit.image[cell::kSerialLow];
+    const QString text = co_await s.dialogs.inputBox(QStringLiteral("Serial Number"),
+                                                     QStringLiteral("Set engine serial number"),
+                                                     QString::number(now));
     if (text.isEmpty()) co_return OpStatus::Abandoned;
     const auto value = SerialNumberValue(text);
     if (!value)
@@ -92,30 +82,37 @@ Task<OpStatus> SetSerialNumber(Services s, WriteOptions options) {
                                   OpStatus::BadInput);
     const auto high = static_cast<uint8_t>(*value / 256);
     const auto low = static_cast<uint8_t>(*value % 256);
-    co_return co_await WriteReports(
-        s, options, gated.unit,
-        {{CommandSlot(cell::kSerialHigh, high), CommandSlot(cell::kSerialLow, low)}}, doing);
+    co_return co_await Write(
+        s,
+        Plan(doing,
+             {Report({CommandSlot(cell::kSerialHigh, high), CommandSlot(cell::kSerialLow, low)})}),
+        options, gated.unit);
 }
 
 Task<OpStatus> ClearServiceTimer(Services s, WriteOptions options) {
     const QString doing = QStringLiteral("clearing the service timer");
     const Gated gated = co_await DownwardUnit(s, doing);
     if (gated.ended) co_return *gated.ended;
-    co_return co_await WriteReports(
-        s, options, gated.unit, {Zeros(cell::kServiceTimerFirst, cell::kServiceTimerCount)}, doing);
+    co_return co_await Write(
+        s,
+        Plan(doing, {Report(Zeros(cell::kServiceTimerFirst, cell::kServiceTimerCount))},
+             QStringLiteral("Clear the service timer?")),
+        options, gated.unit);
 }
 
 Task<OpStatus> ClearAllTimers(Services s, WriteOptions options) {
     const QString doing = QStringLiteral("clearing the timers");
     const Gated gated = co_await DownwardUnit(s, doing);
     if (gated.ended) co_return *gated.ended;
-    if (!co_await s.dialogs.ask(QStringLiteral(
-            "Clear all timers? The cycle count and the total engine time become 0.")))
-        co_return OpStatus::Abandoned;
-    co_return co_await WriteReports(s, options, gated.unit,
-                                    {Zeros(cell::kTimersFirst, 6), Zeros(cell::kTimersFirst + 6, 6),
-                                     Zeros(cell::kRunTimersFirst, cell::kRunTimersCount)},
-                                    doing);
+    // The question lists the counts it clears, old -> 0.
+    co_return co_await Write(
+        s,
+        Plan(doing,
+             {Report(Zeros(cell::kTimersFirst, 6)), Report(Zeros(cell::kTimersFirst + 6, 6)),
+              Report(Zeros(cell::kRunTimersFirst, cell::kRunTimersCount))},
+             QStringLiteral(
+                 "Clear all timers? The cycle count and the total engine time become 0.")),
+        options, gated.unit);
 }
 
 }  // namespace norva

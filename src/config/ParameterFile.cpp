@@ -139,38 +139,18 @@ Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
     if (!values)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
                                   OpStatus::BadInput);
-    std::array<uint8_t, 256> after = before->image;
-    std::vector<CellWrite> cells;
-    for (int i = 0; i < kNrvCount; ++i) {
-        after[kAddresses[i]] = static_cast<uint8_t>((*values)[i]);
-        cells.push_back({kAddresses[i], after[kAddresses[i]]});
-    }
-    if (const auto ended = co_await PreviewChanges(
-            s, options, *before, after, std::vector<int>(kAddresses.begin(), kAddresses.end())))
-        co_return *ended;
-    if (!co_await BackUpBeforeWriting(s, options, *before)) co_return OpStatus::Stopped;
-
-    const WriteCheck check(s.link, cells);
-    int sent = 0;
-    Outcome outcome;
-    {
-        ProgressScope shown(s.progress, QStringLiteral("Programming the NORVA"), true);
-        for (const CellWrite& cell : cells) {
-            shown.setPercent(sent * 100 / kNrvCount);
-            // One pass of the event loop between the writes, as the unit takes them.
-            outcome = co_await s.link.yield();
-            if (!outcome) break;
-            if (!s.link.Transmet(CommandSlot(static_cast<uint8_t>(cell.address), cell.value))) {
-                outcome = Outcome{Outcome::UnitLost};
-                break;
-            }
-            ++sent;
-        }
-    }
-    if (!outcome)
-        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("programming"),
-                                SentAndConfirmed(sent, kNrvCount, check));
-    co_return co_await Confirm(s, check, QStringLiteral("the parameter write"), path);
+    // One cell a report, one pass of the event loop between them, as the unit takes them.
+    WritePlan plan;
+    plan.doing = QStringLiteral("programming");
+    plan.what = QStringLiteral("the parameter write");
+    plan.file = path;
+    plan.percent = true;
+    for (int i = 0; i < kNrvCount; ++i)
+        plan.reports.push_back(
+            PlannedReport{.commands = {CommandSlot(static_cast<uint8_t>(kAddresses[i]),
+                                                   static_cast<uint8_t>((*values)[i]))},
+                          .passBefore = true});
+    co_return co_await Write(s, plan, options, before);
 }
 
 }  // namespace norva

@@ -98,11 +98,12 @@ Task<bool> BackUpBeforeWriting(Services s, WriteOptions options, UnitImage unit)
     const auto path = SaveSafetyBackup(unit.image, unit.descending, options.backupFolder,
                                        QDateTime::currentDateTime(), error);
     if (!path) {
-        const QString text = QStringLiteral(
-                                 "The unit's configuration could not be backed up "
-                                 "before writing (%1); nothing was written.")
-                                 .arg(QString::fromStdString(error));
-        co_await s.dialogs.message(text, {}, MessageIcon::Warning);
+        // Said as the file system said it ("…: No space left on device: nothing was sent.").
+        co_await s.dialogs.message(
+            QStringLiteral("The unit's configuration could not be kept before writing: %1: "
+                           "nothing was sent.")
+                .arg(QString::fromStdString(error)),
+            {}, MessageIcon::Warning);
         co_return false;
     }
     s.dialogs.notify(
@@ -201,6 +202,122 @@ Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing, QStri
     s.note(QStringLiteral("config-write"), file, doing + QStringLiteral(": ") + confirmed);
     co_await s.dialogs.message(confirmed);
     co_return OpStatus::Done;
+}
+
+namespace {
+
+// The image the reports leave in the unit, and the cells they write, each once.
+std::array<uint8_t, 256> Applied(const std::array<uint8_t, 256>& image,
+                                 const std::vector<PlannedReport>& reports,
+                                 std::vector<int>& cells) {
+    std::array<uint8_t, 256> after = image;
+    for (const PlannedReport& r : reports)
+        for (const CellWrite& c : CellsOf(r.commands)) {
+            after[c.address] = c.value;
+            if (std::find(cells.begin(), cells.end(), c.address) == cells.end())
+                cells.push_back(c.address);
+        }
+    return after;
+}
+
+QStringList Lines(const std::vector<Difference>& changes) {
+    QStringList lines;
+    for (const Difference& d : changes) lines << QString::fromStdString(DifferenceLine(d));
+    return lines;
+}
+
+QString Changes(int n) {
+    return n == 1 ? QStringLiteral("1 change") : QStringLiteral("%1 changes").arg(n);
+}
+
+}  // namespace
+
+Task<OpStatus> Write(Services s, WritePlan plan, WriteOptions options,
+                     std::optional<UnitImage> unit) {
+    if (s.link.backend().replaying())
+        co_return co_await Refuse(s.dialogs, kReplayPlaying, OpStatus::Refused);
+    if (!unit) unit = co_await AwaitImage(s, plan.doing);
+    if (!unit) co_return OpStatus::Stopped;
+    if (s.link.EngineSpeed > 0)
+        co_return co_await Refuse(s.dialogs, kStopTheEngine, OpStatus::Refused);
+
+    // Old -> new for every cell the write changes; the option's own cells apart.
+    const auto kind = params::KindOf(unit->descending);
+    std::vector<int> cells;
+    std::vector<int> optionCells;
+    const auto after = Applied(unit->image, plan.reports, cells);
+    const auto optionAfter = Applied(unit->image, plan.optionReports, optionCells);
+    std::erase_if(optionCells, [&cells](int a) {
+        return std::find(cells.begin(), cells.end(), a) != cells.end();
+    });
+    const auto changes = CompareImages(unit->image, after, kind, cells);
+    const auto extra = CompareImages(unit->image, optionAfter, kind, optionCells);
+    bool chosen = options.withCounters && !plan.optionReports.empty();
+    if (changes.empty() && (extra.empty() || !chosen)) {
+        co_await s.dialogs.message(
+            QStringLiteral("The unit already holds these values: nothing was sent."));
+        co_return OpStatus::Done;
+    }
+    QStringList lines = Lines(changes);
+    if (!extra.empty()) {
+        lines << (chosen ? QStringLiteral("Also written:")
+                         : QStringLiteral("Kept as the unit holds them, unless asked:"))
+              << Lines(extra);
+    }
+    const int n = static_cast<int>(changes.size() + (chosen ? extra.size() : 0));
+    if (options.dryRun) {
+        co_await s.dialogs.listing(lines,
+                                   Changes(n) + QStringLiteral("; nothing was sent (dry run)."));
+        co_return OpStatus::Done;
+    }
+    const QString question = !plan.question.isEmpty() ? plan.question
+                             : n == 1                 ? QStringLiteral("Write this change?")
+                                      : QStringLiteral("Write these %1 changes?").arg(n);
+    if (!extra.empty() && !chosen) {
+        const Dialogs::Choice choice =
+            co_await s.dialogs.askWithOption(question, lines.join('\n'), plan.option);
+        if (!choice.yes) co_return OpStatus::Abandoned;
+        chosen = choice.ticked;
+        if (changes.empty() && !chosen) {
+            co_await s.dialogs.message(
+                QStringLiteral("The unit already holds these values: nothing was sent."));
+            co_return OpStatus::Done;
+        }
+    } else if (!co_await s.dialogs.ask(question, lines.join('\n'))) {
+        co_return OpStatus::Abandoned;
+    }
+    if (!co_await BackUpBeforeWriting(s, options, *unit)) co_return OpStatus::BadInput;
+
+    const std::vector<PlannedReport>& reports = chosen ? plan.optionReports : plan.reports;
+    std::vector<SlotBytes> all;
+    for (const PlannedReport& r : reports)
+        all.insert(all.end(), r.commands.begin(), r.commands.end());
+    const WriteCheck check(s.link, CellsOf(all));
+    const int total = static_cast<int>(reports.size());
+    int sent = 0;
+    Outcome outcome;
+    {
+        ProgressScope shown(s.progress, plan.progress);
+        for (const PlannedReport& r : reports) {
+            if (!r.progress.isEmpty()) shown.setText(r.progress);
+            if (plan.percent) shown.setPercent(sent * 100 / total);
+            if (r.reportsBefore > 0) outcome = co_await s.link.reports(r.reportsBefore);
+            if (r.passBefore) outcome = co_await s.link.yield();
+            if (!outcome) break;
+            const bool out = r.keep ? s.link.sendKeeping(r.commands, r.firstSlot)
+                                    : s.link.send(r.commands, r.mode, r.firstSlot);
+            if (!out) {
+                outcome = Outcome{Outcome::UnitLost};
+                break;
+            }
+            ++sent;
+        }
+    }
+    if (!outcome)
+        co_return co_await Stop(s.dialogs, outcome, plan.doing,
+                                SentAndConfirmed(sent, total, check));
+    if (plan.restartImage) s.link.restartImage();
+    co_return co_await Confirm(s, check, plan.what, plan.file);
 }
 
 }  // namespace norva

@@ -1,11 +1,12 @@
 #pragma once
 // The one gate every write of the unit's configuration goes through, from the windows and the
-// command line alike:
-//   1. AwaitImage: the unit's complete configuration, waited for while it still arrives;
-//   2. PreviewChanges: the changes listed and asked for, where the write has a list;
-//   3. BackUpBeforeWriting: the configuration as it was kept as a clone file;
-//   4. the operation sends, with a WriteCheck watching the stream;
-//   5. Confirm: every written cell must come back from the unit with the value sent.
+// command line alike. A writer only builds its WritePlan; Write() then
+//   1. AwaitImage: waits for the unit's complete configuration;
+//   2. refuses an engine that turns, and a replay;
+//   3. PreviewChanges: lists the changes, old -> new, and asks (a dry run only lists);
+//   4. BackUpBeforeWriting: keeps the configuration as it was, read back before a byte goes out;
+//   5. sends the plan's reports at its pace, with a WriteCheck watching the stream;
+//   6. Confirm: every written cell must come back from the unit with the value sent.
 // The unit is the judge of a write, not the socket that took the reports.
 
 #include <QObject>
@@ -28,8 +29,37 @@ namespace norva {
 // What a write is told by its caller.
 struct WriteOptions {
     QString backupFolder = DefaultBackupFolder();
-    bool backup = true;   // false: --no-backup
-    bool dryRun = false;  // --dry-run: the changes are shown and nothing is sent
+    bool backup = true;         // false: --no-backup
+    bool dryRun = false;        // --dry-run: the changes are shown and nothing is sent
+    bool withCounters = false;  // --with-counters: a clone file's engine counters written too
+};
+
+// One output report of a write: its command slots from slot `firstSlot`, the mode pair, and
+// the unit's time before it goes out.
+struct PlannedReport {
+    std::vector<SlotBytes> commands;
+    int reportsBefore = 0;  // the unit's reports awaited first
+    bool keep = false;      // the rest of the buffer goes out as the previous report left it
+    ModePair mode = kNoModeChange;
+    int firstSlot = 0;
+    QString progress;         // shown as it goes out, when not empty
+    bool passBefore = false;  // one pass of the event loop first, no report awaited
+};
+
+// What a writer asks of the gate.
+struct WritePlan {
+    QString doing;  // "writing the ramps": what was under way, when it stopped
+    QString what;   // "the ramp write": what is confirmed
+    QString file;   // the file the values come from, for the engine's journal
+    QString progress = QStringLiteral("Programming the NORVA");
+    bool percent = false;       // the share sent shown after the progress text
+    QString question;           // asked instead of "Write these N changes?"
+    bool restartImage = false;  // the image is assembled afresh once everything went out
+    std::vector<PlannedReport> reports;
+    // A larger write the preview offers unticked (a clone file's counters as well), sent
+    // instead of `reports` when chosen there or by `WriteOptions::withCounters`.
+    QString option;
+    std::vector<PlannedReport> optionReports;
 };
 
 // The unit's configuration as a write finds it. Taken before the write's own questions to
@@ -104,5 +134,17 @@ QString SentAndConfirmed(int sent, int total, const WriteCheck& check);
 // lives in the calling operation's frame, which awaits this to its end.
 // A confirmed write is noted in the journal with `file`, the file it came from (if any).
 Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing, QString file = {});
+
+inline const QString kStopTheEngine = QStringLiteral("Stop the engine first.");
+inline const QString kReplayPlaying =
+    QStringLiteral("A replay is playing: stop it to write to a unit.");
+
+// The only sender of configuration cells. Done once the unit confirmed every cell (or already
+// held them, or a dry run listed them); Abandoned on No; Refused on a turning engine, a replay,
+// or a cell the unit does not hold as sent; BadInput when the backup could not be kept;
+// Stopped when the unit was lost or the user cancelled. `unit` is the image the caller awaited
+// (with AwaitImage) when it needed it for its own questions.
+Task<OpStatus> Write(Services s, WritePlan plan, WriteOptions options,
+                     std::optional<UnitImage> unit = std::nullopt);
 
 }  // namespace norva

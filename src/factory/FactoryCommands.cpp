@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/NumberText.h"
+#include "config/CloneFile.h"
 #include "config/CloneImage.h"
 #include "config/WriteGate.h"
 #include "link/Link.h"
@@ -78,25 +79,30 @@ int MenuAccessAddress(bool descending) {
     return cell::AccessCell(descending);
 }
 
-Task<OpStatus> WriteCell(Services s, int address, uint8_t value) {
-    if (!s.link.send({Cell(address, value)}, kNormalMode))
-        co_return co_await Stop(s.dialogs, Outcome{Outcome::UnitLost},
-                                QStringLiteral("writing address %1").arg(address),
-                                QStringLiteral("nothing was written"));
-    co_return OpStatus::Done;
+Task<OpStatus> WriteCell(Services s, int address, uint8_t value, WriteOptions options) {
+    WritePlan plan;
+    plan.doing = QStringLiteral("writing address %1").arg(address);
+    plan.what = plan.doing;
+    plan.progress = {};
+    plan.reports.push_back(PlannedReport{{Cell(address, value)}, 0, false, kNormalMode});
+    co_return co_await Write(s, plan, options);
 }
 
 std::optional<uint8_t> MaxSpeedValue(const QString& text) {
     const auto number = ParseNumber(text.toStdString());
-    if (!number || *number < 0 || !std::isfinite(*number)) return std::nullopt;
-    return static_cast<uint8_t>(std::min(std::floor(*number), 255.0));
+    if (!number || !std::isfinite(*number) || *number < 0 || std::floor(*number) > 255)
+        return std::nullopt;
+    return static_cast<uint8_t>(std::floor(*number));
 }
 
-Task<OpStatus> SetMaxSpeed(Services s) {
+Task<OpStatus> SetMaxSpeed(Services s, WriteOptions options) {
+    // The unit's value is the one offered.
+    const auto unit = co_await AwaitImage(s, QStringLiteral("setting the maximum speed"));
+    if (!unit) co_return OpStatus::Stopped;
     const QString text = co_await s.dialogs.inputBox(
         QStringLiteral("Max. Authorized R.P.M."),
         QStringLiteral("Input the desired Maximum Authorized R.P.M. value in thousands"),
-        QString());
+        QString::number(unit->image[kMaxSpeedAddress]));
     if (text.isEmpty()) co_return OpStatus::Abandoned;
     const auto value = MaxSpeedValue(text);
     if (!value)
@@ -105,7 +111,7 @@ Task<OpStatus> SetMaxSpeed(Services s) {
                                                  "as a number from 0 to 255. Nothing was sent.")
                                       .arg(text),
                                   OpStatus::BadInput);
-    co_return co_await WriteCell(s, kMaxSpeedAddress, *value);
+    co_return co_await WriteCell(s, kMaxSpeedAddress, *value, options);
 }
 
 CalibrationValue TemperatureCalibration(double egt, double ambient) {
@@ -158,37 +164,34 @@ Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions
     // Its last step is the calibration: refused before a cell is written rather than after.
     if (!EngineAtRest(s.link))
         co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
-    const auto before = co_await AwaitImage(s, QStringLiteral("the fast setup"));
-    if (!before) co_return OpStatus::Stopped;
-    if (!co_await BackUpBeforeWriting(s, options, *before)) co_return OpStatus::Stopped;
-    if (running) running(true);
-    int sent = 0;
-    Outcome outcome;
-    {
-        ProgressScope shown(s.progress, QStringLiteral("Programming the NORVA"), true);
-        for (int a = params::kCloneFirstAddress; a < params::kImageSize && outcome; ++a) {
-            shown.setText(QStringLiteral("Programming the NORVA") + N(std::floor(a / 2.39)) +
-                              QLatin1Char('%'),
-                          true);
-            // One pass of the event loop between the commands, no report awaited.
-            outcome = co_await s.link.yield();
-            if (!outcome) break;
-            if (!s.link.Transmet(Cell(a, (*image)[a]))) {
-                outcome = Outcome{Outcome::UnitLost};
-                break;
-            }
-            ++sent;
+    const QString doing = QStringLiteral("programming");
+    const auto unit = co_await AwaitImage(s, doing);
+    if (!unit) co_return OpStatus::Stopped;
+    // Cell by cell, one pass of the event loop between them; never 112 or 113, and the
+    // counters only when asked.
+    const auto reports = [&](bool withCounters) {
+        const std::vector<int> leftOut = CloneLeftOut(unit->descending, withCounters);
+        std::vector<PlannedReport> out;
+        for (int a = params::kCloneFirstAddress; a < params::kImageSize; ++a) {
+            if (std::find(leftOut.begin(), leftOut.end(), a) != leftOut.end()) continue;
+            out.push_back(PlannedReport{.commands = {Cell(a, (*image)[a])},
+                                        .progress = QStringLiteral("Programming the NORVA") +
+                                                    N(std::floor(a / 2.39)) + QLatin1Char('%'),
+                                        .passBefore = true});
         }
-    }
-    OpStatus status = OpStatus::Stopped;
-    if (!outcome) {
-        status = co_await Stop(s.dialogs, outcome, QStringLiteral("programming"),
-                               QStringLiteral("%1 of 240 cells were written").arg(sent));
-    } else {
-        s.note(QStringLiteral("config-write"), path,
-               QStringLiteral("the fast setup: %1 cells written").arg(sent));
+        return out;
+    };
+    WritePlan plan;
+    plan.doing = doing;
+    plan.what = QStringLiteral("the fast setup");
+    plan.file = path;
+    plan.reports = reports(false);
+    plan.option = kWriteCountersToo;
+    plan.optionReports = reports(true);
+    if (running) running(true);
+    OpStatus status = co_await Write(s, plan, options, unit);
+    if (status == OpStatus::Done && !options.dryRun)
         status = co_await CalibrateTemperature(s, ambient);
-    }
     if (running) running(false);
     co_return status;
 }

@@ -25,14 +25,14 @@ constexpr uint8_t kRestrictedMenus = 0;
 constexpr uint8_t kFullMenus = 7;
 enum class StartMode : uint8_t { Manual = 0, Gas = 1, Kero = 2 };
 
-// One cell written at once: a cleared report, the slot in slot 0, normal mode.
-Task<OpStatus> WriteCell(Services s, int address, uint8_t value);
+// One cell written through the write gate: a cleared report, the slot in slot 0, normal mode.
+Task<OpStatus> WriteCell(Services s, int address, uint8_t value, WriteOptions options = {});
 
-// The speed typed for "Set": thousands of RPM, floored, at most 255; nothing for text that is
-// not a number or for a negative number.
+// The speed typed for "Set": thousands of RPM, floored; nothing for text that is not a number,
+// or for a number outside 0..255.
 std::optional<uint8_t> MaxSpeedValue(const QString& text);
-// "Set": asks for the speed, then writes it to 48.
-Task<OpStatus> SetMaxSpeed(Services s);
+// "Set": asks for the speed, offering the unit's, then writes it to 48.
+Task<OpStatus> SetMaxSpeed(Services s, WriteOptions options = {});
 
 // The calibration and the hardware test drive the unit's outputs and read its sensors: never on
 // an engine that turns or is hot (speed above 0, EGT above 100 °C).
@@ -51,10 +51,10 @@ CalibrationValue TemperatureCalibration(double egt, double ambient);
 // ambient temperature is the leading number of the text (none: 0).
 Task<OpStatus> CalibrateTemperature(Services s, QString ambient);
 
-// "Fast setup": the clone file at `path`, checked whole, the unit's configuration kept, the
-// file written cell by cell to 16..255 (79, 88 and 255 included), then "Cal. temp AUTO"; refused
-// on a running engine before anything is sent. `running` is told when the writes begin and end,
-// for the window's red file label.
+// "Fast setup": the clone file at `path`, checked whole, then through the write gate cell by
+// cell to 16..255 (79, 88 and 255 included; never 112 or 113, the counters only when asked),
+// then "Cal. temp AUTO"; refused on a running engine before anything is sent. `running` is told
+// when the writes begin and end, for the window's red file label.
 Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions options = {},
                          std::function<void(bool running)> running = {});
 

@@ -73,13 +73,19 @@ void FactorySetupWindow::buildControls() {
 
     const auto cell = [this](std::function<int()> address, uint8_t value) {
         return [this, address, value] {
-            start([address, value](Services s) { return WriteCell(s, address(), value); });
+            const WriteOptions options = writeOptions_;
+            start([address, value, options](Services s) {
+                return WriteCell(s, address(), value, options);
+            });
         };
     };
     const auto access = [this] { return MenuAccessAddress(services_.link.BackupDescending); };
     const auto mode = [](StartMode m) { return static_cast<uint8_t>(m); };
     const auto startMode = [] { return kStartModeAddress; };
-    connect(Command1, &QPushButton::clicked, this, [this] { start(SetMaxSpeed); });
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        const WriteOptions options = writeOptions_;
+        start([options](Services s) { return SetMaxSpeed(s, options); });
+    });
     connect(Command2, &QPushButton::clicked, this, cell(access, kRestrictedMenus));
     connect(Command3, &QPushButton::clicked, this, cell(access, kFullMenus));
     connect(Command6, &QPushButton::clicked, this, cell(startMode, mode(StartMode::Manual)));

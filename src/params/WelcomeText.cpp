@@ -46,37 +46,21 @@ QString CannotShowText(char32_t c) {
 
 Task<OpStatus> WriteWelcome(Services s, WelcomeBytes bytes, WriteOptions options) {
     constexpr int kReports = (kWelcomeLength + kSlotCount - 1) / kSlotCount;
-    const auto before = co_await AwaitImage(s, QStringLiteral("writing the welcome text"));
-    if (!before) co_return OpStatus::Stopped;
-    if (!co_await BackUpBeforeWriting(s, options, *before)) co_return OpStatus::Stopped;
-    std::vector<CellWrite> cells;
-    for (int i = 0; i < kWelcomeLength; ++i) cells.push_back({kWelcomeFirstAddress + i, bytes[i]});
-    const WriteCheck check(s.link, cells);
-    int sent = 0;
-    Outcome outcome;
-    {
-        ProgressScope busy(s.progress);
-        for (int first = 0; first < kWelcomeLength && outcome; first += kSlotCount) {
-            busy.setText(QStringLiteral("Writing %1 of %2").arg(sent + 1).arg(kReports));
-            outcome = co_await s.link.reports(kReportsWaited);
-            if (!outcome) break;
-            std::vector<SlotBytes> commands;
-            for (int j = 0; j < kSlotCount && first + j < kWelcomeLength; ++j) {
-                const CellWrite& cell = cells[first + j];
-                commands.push_back(CommandSlot(static_cast<uint8_t>(cell.address), cell.value));
-            }
-            if (!s.link.send(commands)) {
-                outcome = Outcome{Outcome::UnitLost};
-                break;
-            }
-            ++sent;
-        }
+    WritePlan plan;
+    plan.doing = QStringLiteral("writing the welcome text");
+    plan.what = QStringLiteral("the welcome text");
+    plan.progress = {};
+    plan.restartImage = true;
+    for (int first = 0, n = 1; first < kWelcomeLength; first += kSlotCount, ++n) {
+        PlannedReport report;
+        report.reportsBefore = kReportsWaited;
+        report.progress = QStringLiteral("Writing %1 of %2").arg(n).arg(kReports);
+        for (int j = 0; j < kSlotCount && first + j < kWelcomeLength; ++j)
+            report.commands.push_back(CommandSlot(
+                static_cast<uint8_t>(kWelcomeFirstAddress + first + j), bytes[first + j]));
+        plan.reports.push_back(report);
     }
-    if (!outcome)
-        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("writing the welcome text"),
-                                SentAndConfirmed(sent, kReports, check));
-    s.link.restartImage();
-    co_return co_await Confirm(s, check, QStringLiteral("the welcome text"));
+    co_return co_await Write(s, plan, options);
 }
 
 }  // namespace norva

@@ -193,41 +193,27 @@ std::optional<std::array<RampReport, 6>> RampWritePlan(const RampFields& fields,
 Task<OpStatus> WriteRamps(Services s, RampFields fields, WriteOptions options,
                           std::function<void(const RampFields&)> sent) {
     std::string error;
-    const auto plan = RampWritePlan(fields, error);
-    if (!plan)
+    const auto ramp = RampWritePlan(fields, error);
+    if (!ramp)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
                                   OpStatus::BadInput);
-    const auto before = co_await AwaitImage(s, QStringLiteral("writing the ramps"));
-    if (!before) co_return OpStatus::Stopped;
-    if (!co_await BackUpBeforeWriting(s, options, *before)) co_return OpStatus::Stopped;
-    std::vector<SlotBytes> all;
-    for (const RampReport& report : *plan)
-        all.insert(all.end(), report.commands.begin(), report.commands.end());
-    const WriteCheck check(s.link, CellsOf(all));
-    int reports = 0;
-    Outcome outcome;
-    {
-        ProgressScope shown(s.progress, QStringLiteral("Please Wait"));
-        for (const RampReport& report : *plan) {
-            if (report.waitBefore) outcome = co_await s.link.reports(1);
-            if (!outcome) break;
-            const bool out = report.cleared ? s.link.send(report.commands, kNormalMode)
-                                            : s.link.sendKeeping(report.commands);
-            if (!out) {
-                outcome = Outcome{Outcome::UnitLost};
-                break;
-            }
-            ++reports;
-        }
-    }
-    if (!outcome)
-        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("writing the ramps"),
-                                SentAndConfirmed(reports, 6, check));
-    if (sent) {
-        for (const SlotBytes& c : all) fields[c[2] - kFirstRampAddress] = QString::number(c[3]);
+    WritePlan plan;
+    plan.doing = QStringLiteral("writing the ramps");
+    plan.what = QStringLiteral("the ramp write");
+    plan.progress = QStringLiteral("Please Wait");
+    for (const RampReport& report : *ramp)
+        plan.reports.push_back(PlannedReport{report.commands, report.waitBefore ? 1 : 0,
+                                             !report.cleared,
+                                             report.cleared ? kNormalMode : kNoModeChange});
+    const OpStatus status = co_await Write(s, plan, options);
+    // The fields show what the unit was sent.
+    if (status == OpStatus::Done && !options.dryRun && sent) {
+        for (const RampReport& report : *ramp)
+            for (const SlotBytes& c : report.commands)
+                fields[c[2] - kFirstRampAddress] = QString::number(c[3]);
         sent(fields);
     }
-    co_return co_await Confirm(s, check, QStringLiteral("the ramp write"));
+    co_return status;
 }
 
 Task<OpStatus> SaveRampsFromImage(Services s, QString path) {

@@ -35,4 +35,8 @@ QString WithDefaultExtension(const QString& path, const QString& extension) {
     return path + QLatin1Char('.') + ext;
 }
 
+Task<Dialogs::Choice> Dialogs::askWithOption(QString question, QString details, QString) {
+    co_return Choice{co_await ask(question, details), false};
+}
+
 }  // namespace norva

@@ -58,6 +58,13 @@ class Dialogs {
     // long). False for No, or when the user closed it.
     virtual Task<bool> ask(const QString& question, const QString& details = {},
                            const QString& title = {}) = 0;
+    // The same question with a check box for `option`, unticked at first: Yes or No, and
+    // whether it was ticked. Where no box can be shown, it stays unticked.
+    struct Choice {
+        bool yes = false;
+        bool ticked = false;
+    };
+    virtual Task<Choice> askWithOption(QString question, QString details, QString option);
     // The printer the user chose and set up (a page device: the printer in the program, a PDF
     // file in a script), or nothing when the user cancelled.
     virtual Task<std::unique_ptr<QPagedPaintDevice>> selectPrinter() = 0;

@@ -1,6 +1,7 @@
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -126,23 +127,41 @@ void QtDialogs::notify(const QString& text, const QString& title, MessageIcon ic
     box->open();
 }
 
+namespace {
+// A short list is read at a glance; a long one scrolls in the details.
+void SetDetails(QMessageBox& box, const QString& details) {
+    constexpr int kShownLines = 12;
+    const QStringList lines = details.split('\n');
+    if (lines.size() <= kShownLines) {
+        box.setInformativeText(details);
+    } else {
+        box.setInformativeText(lines.mid(0, kShownLines).join('\n') + QStringLiteral("\n…"));
+        box.setDetailedText(details);
+    }
+}
+}  // namespace
+
 Task<bool> QtDialogs::ask(const QString& question, const QString& details, const QString& title) {
     Owned<QMessageBox> box(new QMessageBox(QMessageBox::Question,
                                            title.isEmpty() ? kProgramTitle : title, question,
                                            QMessageBox::Yes | QMessageBox::No, owner()));
     box->setDefaultButton(QMessageBox::No);
-    // A short list is read at a glance; a long one scrolls in the details.
-    constexpr int kShownLines = 12;
-    const QStringList lines = details.split('\n');
-    if (lines.size() <= kShownLines) {
-        box->setInformativeText(details);
-    } else {
-        box->setInformativeText(lines.mid(0, kShownLines).join('\n') + QStringLiteral("\n…"));
-        box->setDetailedText(details);
-    }
+    SetDetails(*box.dialog, details);
     NormalPointer pointer;
     const int result = co_await Finished(box.dialog);
     co_return box.dialog&& result == QMessageBox::Yes;
+}
+
+Task<Dialogs::Choice> QtDialogs::askWithOption(QString question, QString details, QString option) {
+    Owned<QMessageBox> box(new QMessageBox(QMessageBox::Question, kProgramTitle, question,
+                                           QMessageBox::Yes | QMessageBox::No, owner()));
+    box->setDefaultButton(QMessageBox::No);
+    SetDetails(*box.dialog, details);
+    box->setCheckBox(new QCheckBox(option));
+    NormalPointer pointer;
+    const int result = co_await Finished(box.dialog);
+    if (!box.dialog) co_return Choice{};
+    co_return Choice{result == QMessageBox::Yes, box->checkBox()->isChecked()};
 }
 
 Task<std::unique_ptr<QPagedPaintDevice>> QtDialogs::selectPrinter() {

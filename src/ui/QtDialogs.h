@@ -26,6 +26,7 @@ class QtDialogs : public Dialogs {
                 MessageIcon icon = MessageIcon::Information) override;
     Task<bool> ask(const QString& question, const QString& details = {},
                    const QString& title = {}) override;
+    Task<Choice> askWithOption(QString question, QString details, QString option) override;
     Task<std::unique_ptr<QPagedPaintDevice>> selectPrinter() override;
 
   private:

@@ -111,9 +111,9 @@ Task<bool> ScriptedDialogs::ask(const QString& question, const QString& details,
                                 const QString& title) {
     DialogCall& call = record(Kind::Question, title.isEmpty() ? kProgramTitle : title, question);
     call.defaultText = details;
-    call.answered = !questions_.empty();
-    const bool yes = call.answered && questions_.front();
-    if (call.answered) questions_.pop_front();
+    call.answered = !questions_.empty() || everyQuestion_;
+    const bool yes = !questions_.empty() ? questions_.front() : everyQuestion_.value_or(false);
+    if (!questions_.empty()) questions_.pop_front();
     call.answer = yes ? QStringLiteral("Yes") : QStringLiteral("No");
     if (echo_) {
         if (!details.isEmpty()) std::fprintf(echo_, "%s\n", qPrintable(details));

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "ui/Dialogs.h"
@@ -39,6 +40,8 @@ class ScriptedDialogs : public Dialogs {
     void answerSaveFile(const QString& path) { saves_.push_back(path); }
     void answerInput(const QString& text) { inputs_.push_back(text); }
     void answerQuestion(bool yes) { questions_.push_back(yes); }
+    // Questions with no queued answer get this one instead of counting as a cancel.
+    void answerEveryQuestion(bool yes) { everyQuestion_ = yes; }
     // Makes the printer to hand back; returning nothing is a cancel.
     void answerPrinter(std::function<std::unique_ptr<QPagedPaintDevice>()> make) {
         printers_.push_back(std::move(make));
@@ -75,6 +78,7 @@ class ScriptedDialogs : public Dialogs {
     std::deque<QString> saves_;
     std::deque<QString> inputs_;
     std::deque<bool> questions_;
+    std::optional<bool> everyQuestion_;
     std::deque<std::function<std::unique_ptr<QPagedPaintDevice>()>> printers_;
     std::vector<DialogCall> calls_;
 };

@@ -20,9 +20,10 @@ std::vector<uint8_t> SlotAt(const std::vector<uint8_t>& report, int k) {
 std::vector<uint8_t> Slot(int a, int v, int s) {
     return {222, 223, uint8_t(a), uint8_t(v), uint8_t(s)};
 }
-// A report with a live battery current (tenths of an ampere) and EGT byte.
-Report Live(int address, int current, int egtByte = 0) {
-    Report r = StreamReport(address, 0);
+// A report with a live battery current (tenths of an ampere) and EGT byte, streaming the value
+// the scripted unit holds at `address`.
+Report Live(const FakeBackend& bus, int address, int current, int egtByte = 0) {
+    Report r = StreamReport(address, bus.memory[address]);
     r[38] = uint8_t(current);
     r[46] = uint8_t(egtByte);
     return r;
@@ -40,6 +41,8 @@ class Factory : public LinkTest {
         stream(20);
         bus.writes.clear();
     }
+    // The whole image, for the writes that wait for it and are confirmed from it.
+    void turn() { stream(257); }
     void TearDown() override { link.Operation.abort(); }
     void downward() {
         falling = true;
@@ -50,12 +53,13 @@ class Factory : public LinkTest {
     }
     // Reports up to the calibration cells, which come back cleared, and `after` more.
     void streamPastCalibrationCells(int after, int egtByte) {
-        stream((2 - next % 256 + 256) % 256 + 1 + after, 3, egtByte);
+        const int toCell2 = (2 - next % 256 + 256) % 256 + 1;
+        stream((toCell2 < 2 ? toCell2 + 256 : toCell2) + after, 3, egtByte);  // both, 1 and 2
     }
     void stream(int n, int current = 3, int egtByte = 0) {
         std::vector<Report> reports;
         for (int i = 0; i < n; ++i) {
-            reports.push_back(Live(((next % 256) + 256) % 256, current, egtByte));
+            reports.push_back(Live(bus, ((next % 256) + 256) % 256, current, egtByte));
             next += falling ? -1 : 1;
         }
         feed(reports);
@@ -69,7 +73,8 @@ class Factory : public LinkTest {
 
 }  // namespace
 
-TEST_F(Factory, SingleWritesGoOutAtOnceInSlotZeroWithNormalMode) {
+TEST_F(Factory, SingleWritesGoOutAtOnceInSlotZeroWithNormalModeAndAreConfirmed) {
+    turn();
     auto w = window();
     const auto click = [&](QPushButton* b) {
         bus.writes.clear();
@@ -81,13 +86,18 @@ TEST_F(Factory, SingleWritesGoOutAtOnceInSlotZeroWithNormalMode) {
         int value;  // -1: nothing sent
     };
     for (const Typed& t :
-         {Typed{"120", 120}, Typed{"250", 250}, Typed{"300", 255}, Typed{"12.9", 12},
-          Typed{"208", 208}, Typed{"", -1}, Typed{"fast", -1}, Typed{"-5", -1}}) {
+         {Typed{"120", 120}, Typed{"250", 250}, Typed{"12.9", 12}, Typed{"208", 208}, Typed{"", -1},
+          Typed{"fast", -1}, Typed{"-5", -1}, Typed{"300", -1}}) {
         SCOPED_TRACE(t.text);
         rig.dialogs.answerInput(t.text);
         click(w->Command1);
         if (t.value < 0) {
             EXPECT_TRUE(bus.writes.empty());
+            if (*t.text)
+                EXPECT_EQ(rig.lastMessage(),
+                          QStringLiteral("\"%1\" is no speed: give the thousands of RPM as a "
+                                         "number from 0 to 255. Nothing was sent.")
+                              .arg(t.text));
             continue;
         }
         ASSERT_EQ(bus.writes.size(), 1u);
@@ -95,26 +105,29 @@ TEST_F(Factory, SingleWritesGoOutAtOnceInSlotZeroWithNormalMode) {
         EXPECT_EQ(last()[31], 1);
         EXPECT_EQ(last()[32], 0);
         EXPECT_EQ(SlotAt(last(), 1), std::vector<uint8_t>(5, 0));
+        turn();
+        EXPECT_EQ(rig.lastMessage(), "Written and confirmed by the unit: 1 values");
     }
-    const DialogCall ask = rig.dialogs.calls(DialogCall::Kind::Input).front();
+    const DialogCall ask = rig.dialogs.calls(DialogCall::Kind::Input).back();
     EXPECT_EQ(ask.title, "Max. Authorized R.P.M.");
     EXPECT_EQ(ask.text, "Input the desired Maximum Authorized R.P.M. value in thousands");
-    EXPECT_TRUE(ask.defaultText.isEmpty());
-    EXPECT_EQ(rig.dialogs.messages().size(), 2u);  // "fast" and "-5" were refused
+    EXPECT_EQ(ask.defaultText, "208");  // what the unit holds
 
-    click(w->Command7);
-    EXPECT_EQ(SlotAt(last(), 0), Slot(87, 1, 88));
-    click(w->Command6);
-    EXPECT_EQ(SlotAt(last(), 0), Slot(87, 0, 87));
-    click(w->Command8);
-    EXPECT_EQ(SlotAt(last(), 0), Slot(87, 2, 89));
-    click(w->Command2);
-    EXPECT_EQ(SlotAt(last(), 0), Slot(47, 0, 47));
-    click(w->Command3);
-    EXPECT_EQ(SlotAt(last(), 0), Slot(47, 7, 54));
+    const std::pair<QPushButton*, std::vector<uint8_t>> cells[] = {{w->Command7, Slot(87, 1, 88)},
+                                                                   {w->Command6, Slot(87, 0, 87)},
+                                                                   {w->Command8, Slot(87, 2, 89)},
+                                                                   {w->Command2, Slot(47, 0, 47)},
+                                                                   {w->Command3, Slot(47, 7, 54)}};
+    for (const auto& [button, slot] : cells) {
+        click(button);
+        EXPECT_EQ(SlotAt(last(), 0), slot);
+        turn();
+    }
     downward();
+    turn();
     click(w->Command2);
     EXPECT_EQ(SlotAt(last(), 0), Slot(55, 0, 55));
+    turn();
     click(w->Command3);
     EXPECT_EQ(SlotAt(last(), 0), Slot(55, 7, 62));
 }
@@ -170,15 +183,27 @@ TEST_F(Factory, FastSetupWritesEveryCellOfItsFileThenCalibrates) {
     EXPECT_TRUE(bus.writes.empty());  // the unit's image first, for the backup
     while (bus.writes.empty()) stream(1);
     EXPECT_NE(w->Label1->styleSheet().indexOf("255,0,0"), -1);  // red while it writes
-    ASSERT_EQ(bus.writes.size(), 241u);  // 240 cells and the calibration's first report
-    for (int a = 16; a < 256; ++a)
-        ASSERT_EQ(SlotAt(bus.writes[a - 16], 0), Slot(a, a % 200, (a + a % 200) % 256)) << a;
-    EXPECT_EQ(SlotAt(bus.writes[240], 0), Slot(1, 0, 1));
+    // Every cell but the key and read functions 112 and 113 and the counters 64..69.
+    ASSERT_EQ(bus.writes.size(), 232u);
+    std::vector<int> written;
+    for (const auto& write : bus.writes) {
+        const int a = write[3];
+        EXPECT_EQ(SlotAt(write, 0), Slot(a, a % 200, (a + a % 200) % 256)) << a;
+        written.push_back(a);
+    }
+    const auto sent = [&](int a) {
+        return std::find(written.begin(), written.end(), a) != written.end();
+    };
+    for (int a : {16, 79, 88, 111, 114, 255}) EXPECT_TRUE(sent(a)) << a;
+    for (int a : {64, 69, 112, 113}) EXPECT_FALSE(sent(a)) << a;
+    turn();  // confirmed by the unit, then the calibration
+    ASSERT_EQ(bus.writes.size(), 233u);
+    EXPECT_EQ(SlotAt(bus.writes[232], 0), Slot(1, 0, 1));
     EXPECT_NE(std::find(rig.progress.texts.begin(), rig.progress.texts.end(),
                         QStringLiteral("Programming the NORVA 6%")),
               rig.progress.texts.end());
     streamPastCalibrationCells(4, 15);
-    EXPECT_EQ(bus.writes.size(), 242u);
+    EXPECT_EQ(bus.writes.size(), 234u);
     EXPECT_TRUE(w->Label1->styleSheet().isEmpty());
 
     // A bad file: nothing goes out.

@@ -47,6 +47,7 @@ class WelcomeWrite : public LinkTest {
     WelcomeTextWindow window{link, dialogs, progress, {QString(), false}};
 
     void SetUp() override {
+        dialogs.answerEveryQuestion(true);  // the changes are asked for
         // Text the unit can show: the window fills with it, and a write with nothing typed
         // sends it back.
         std::fill(bus.memory.begin() + 176, bus.memory.begin() + 208, 'x');
@@ -106,6 +107,7 @@ TEST_F(WelcomeWrite, SixPacedReportsByteForByte) {
 }
 
 TEST_F(WelcomeWrite, EscapeCancelsSaysHowFarItGotAndRestoresThePointer) {
+    window.Text1->setText(QStringLiteral("NEW"));
     window.Write();
     feedStream(2, 4);
     EXPECT_TRUE(progress.busy);
@@ -125,6 +127,7 @@ TEST_F(WelcomeWrite, EscapeCancelsSaysHowFarItGotAndRestoresThePointer) {
 }
 
 TEST_F(WelcomeWrite, ALostUnitStopsTheWriteAndALaterUnitGetsNothing) {
+    window.Text1->setText(QStringLiteral("NEW"));
     window.Write();
     feedStream(2, 6);
     ASSERT_EQ(bus.writes.size(), 3u);

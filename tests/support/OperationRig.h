@@ -21,7 +21,8 @@ Task<> Keep(Task<OpStatus> operation, std::optional<OpStatus>& status) {
 }  // namespace
 
 struct OperationRig {
-    explicit OperationRig(Link& l) : link(l) {}
+    // Every write's changes are asked for: a test that wants No queues it.
+    explicit OperationRig(Link& l) : link(l) { dialogs.answerEveryQuestion(true); }
 
     Link& link;
     ScriptedDialogs dialogs;

@@ -46,6 +46,8 @@ class HidBackend {
     // Why a unit that is there could not be opened, and what to do about it, in a few lines;
     // empty when no unit was refused.
     virtual std::string openProblem() const { return {}; }
+    // A recording plays the unit: nothing written reaches an engine.
+    virtual bool replaying() const { return false; }
 };
 
 // Passes every call on to another backend: the base of those that watch some of them.
@@ -70,6 +72,7 @@ class ForwardingBackend : public HidBackend {
     void close(HidHandle h) override { inner_.close(h); }
     std::string address() const override { return inner_.address(); }
     std::string openProblem() const override { return inner_.openProblem(); }
+    bool replaying() const override { return inner_.replaying(); }
 
   protected:
     HidBackend& inner_;

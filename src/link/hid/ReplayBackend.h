@@ -41,6 +41,7 @@ class ReplayBackend : public HidBackend {
     ReplayBackend(std::shared_ptr<const ReplayRecording> recording, int speed, size_t first,
                   MsClock clock = SteadyMs);
 
+    bool replaying() const override { return true; }
     std::vector<std::string> enumerate() override;
     HidHandle open(const std::string& path, HidOpenMode mode) override;
     std::optional<HidIdentity> identity(HidHandle handle) override;
