@@ -25,6 +25,7 @@ struct UsageError {
 constexpr const char* kDeviceHelp =
     "hid (default), sim[:OPTION]..., tcp:HOST:PORT or replay:FILE.txt[:speed=N]; the simulated "
     "unit's options: falling, rate=N, answer=K, burst=N, queue=N, preamble=N, silent-after=N, "
+    "refuse-writes=A,B-C, "
     "unplug-after=N, engine=off; a replay plays an exported run log N times real time (1 to 32)";
 constexpr const char* kNoBackupHelp =
     "write without first keeping the unit's configuration in ~/.local/share/norva/backups";

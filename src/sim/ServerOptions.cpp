@@ -39,8 +39,9 @@ std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& arg
     if (options.help || options.version) return options;
     bool haveListen = false;
     // The unit's options by the names the program's sim: device gives them.
-    static constexpr std::string_view kValued[] = {
-        "rate", "answer", "preamble", "burst", "queue", "silent-after", "unplug-after", "engine"};
+    static constexpr std::string_view kValued[] = {"rate",         "answer", "preamble",
+                                                   "burst",        "queue",  "silent-after",
+                                                   "unplug-after", "engine", "refuse-writes"};
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();

@@ -33,6 +33,7 @@ constexpr const char* kServerUsage =
     "  --silent-after N  stops sending after N reports\n"
     "  --unplug-after N  is unplugged after N reports\n"
     "  --engine off      the engine stands at rest, cold\n"
+    "  --refuse-writes A,B-C  cells it does not store\n"
     "  --help            print this help and exit\n"
     "  --version         print the version and exit";
 

@@ -1,5 +1,6 @@
 #include "sim/SimOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -29,6 +30,25 @@ bool SetSimOption(SimOptions& options, std::string_view option, std::string& err
         equals == std::string_view::npos ? std::string_view() : option.substr(equals + 1);
     if (name == "engine" && (text == "off" || text == "on")) {
         options.engineOff = text == "off";
+        return true;
+    }
+    if (name == "refuse-writes") {
+        // Addresses and ranges, "48,59-60".
+        std::string_view rest = text;
+        while (!rest.empty()) {
+            const std::string_view item = rest.substr(0, rest.find(','));
+            rest.remove_prefix(std::min(rest.size(), item.size() + 1));
+            const size_t dash = item.find('-');
+            const auto first = Whole(item.substr(0, dash));
+            const auto last = dash == std::string_view::npos ? first : Whole(item.substr(dash + 1));
+            if (!first || !last || *first < 0 || *last > 255 || *first > *last) {
+                error =
+                    "the simulated unit's option 'refuse-writes' takes addresses 0 to 255 and "
+                    "ranges, as 48,59-60";
+                return false;
+            }
+            for (int64_t a = *first; a <= *last; ++a) options.refuseWrites.set(size_t(a));
+        }
         return true;
     }
     struct Numeric {

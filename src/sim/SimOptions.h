@@ -4,6 +4,7 @@
 // longer run-log preamble) and the faults a test may want (silence, unplugging, an engine at
 // rest). The program's "sim:..." device and norva-sim take the same options by name.
 
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +24,8 @@ struct SimOptions {
     // Reports the system holds until the program reads them, made before whatever the program
     // sends next; the oldest go when it is full.
     int queue = 256;
+    // Cells the unit does not store: a write there is taken and forgotten.
+    std::bitset<256> refuseWrites;
 };
 
 constexpr int kMaxPreamble = 4096;
@@ -31,7 +34,7 @@ constexpr int kMaxQueue = 4096;
 
 // One option by its name as the device text spells it: "falling", "rising", "rate=N",
 // "answer=K", "preamble=N", "burst=N", "queue=N", "silent-after=N", "unplug-after=N",
-// "engine=off|on".
+// "engine=off|on", "refuse-writes=A,B-C,...".
 // False, with the option named in error, for anything else or a value out of range.
 bool SetSimOption(SimOptions& options, std::string_view option, std::string& error);
 

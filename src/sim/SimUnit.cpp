@@ -254,7 +254,7 @@ struct SimUnit::Impl {
             terminal.press(v, memory);
         } else if (a == kFunctionRead) {
             if (pendingReads.size() < kMaxPendingReads) pendingReads.push_back(v);
-        } else {
+        } else if (!options.refuseWrites.test(a)) {
             memory[a] = v;
             if (a == TestCell(options.falling)) testStep = (v >= 1 && v <= 4) ? v : 0;
             const bool calibration = a >= kFirstCalibrationCell && a <= kLastCalibrationCell;

@@ -259,3 +259,95 @@ TEST(UnitCommand, OverTcpFromStrictUnitsWhoseReportsQueue) {
         EXPECT_EQ(data, log);
     }
 }
+
+TEST(UnitCommand, AUnitThatKeepsNothingWrittenGetsNoWriteCalledSuccessful) {
+    QTemporaryDir dir;
+    const auto saved = [&](const QStringList& command, const char* name) {
+        const QString path = dir.filePath(name);
+        const Ran ran =
+            RunNorva(QStringList{"--device", "sim:rate=1000"} + command + QStringList{path});
+        EXPECT_EQ(ran.status, 0) << ran.err;
+        QFile f(path);  // its first value changed
+        f.open(QIODevice::ReadWrite);
+        QByteArray text = f.readAll();
+        text.prepend('1');
+        f.resize(0);
+        f.write(text);
+        return path;
+    };
+    const QString clone = saved({"clone", "save"}, "unit.nvc");
+    const QString params = saved({"params", "save"}, "engine.nrv");
+    const QString ramps = saved({"ramps", "read"}, "r.rmp");
+    const QString up = "sim:rate=1000:engine=off:refuse-writes=16-255";
+    const QString down = "sim:falling:rate=1000:engine=off:refuse-writes=16-255";
+    const std::vector<QStringList> writes = {
+        {up, "clone", "write", clone},          {up, "params", "write", params},
+        {up, "ramps", "write", ramps},          {up, "factory", "max-rpm", "120"},
+        {up, "factory", "menus", "restricted"}, {up, "factory", "start-mode", "manual"},
+        {up, "factory", "fast-setup", clone},   {down, "serial", "1234"},
+        {down, "timers", "clear-all"},          {down, "timers", "clear-service"}};
+    for (const QStringList& write : writes) {
+        SCOPED_TRACE(write.join(' ').toStdString());
+        const Ran ran = RunNorva(QStringList{"--device"} + write + QStringList{"--no-backup"});
+        EXPECT_EQ(ran.status, 4);
+        EXPECT_NE(ran.err.find("norva: The unit does not hold what was written: address "),
+                  std::string::npos)
+            << ran.err;
+        EXPECT_EQ(ran.err.find("Written and confirmed"), std::string::npos);
+    }
+}
+
+TEST(UnitCommand, EveryWriteHasADryRun) {
+    for (const QStringList& write :
+         {QStringList{"sim:rate=1000:engine=off", "factory", "max-rpm", "120"},
+          {"sim:rate=1000:engine=off", "factory", "menus", "restricted"},
+          {"sim:rate=1000:engine=off", "factory", "start-mode", "kero"},
+          {"sim:falling:rate=1000", "serial", "1234"},
+          {"sim:falling:rate=1000", "timers", "clear-all"}}) {
+        SCOPED_TRACE(write.join(' ').toStdString());
+        const Ran ran = RunNorva(QStringList{"--device"} + write + QStringList{"--dry-run"});
+        EXPECT_EQ(ran.status, 0) << ran.err;
+        EXPECT_NE(ran.out.find(" -> "), std::string::npos) << ran.out;  // old -> new
+        EXPECT_NE(ran.err.find("nothing was sent (dry run).\n"), std::string::npos) << ran.err;
+    }
+}
+
+// A file system that is full: saves fail and keep the old file, a write whose backup cannot be
+// kept sends nothing. Needs a small file system of its own (root may mount one).
+TEST(UnitCommand, AFullDiskFailsEverySaveAndWriteAndKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString full = dir.filePath("full");
+    QDir().mkpath(full);
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", full}) != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const QString old = full + "/kept.nvc";
+    {
+        QFile f(old);
+        f.open(QIODevice::WriteOnly);
+        f.write("old\r\n");
+    }
+    {
+        QFile filler(full + "/filler");
+        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        const QByteArray block(1024, '\0');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+    for (const QStringList& save :
+         {QStringList{"clone", "save", old}, {"params", "save", old}, {"ramps", "read", old}}) {
+        SCOPED_TRACE(save.join(' ').toStdString());
+        const Ran ran = RunNorva(QStringList{"--device", "sim:rate=1000"} + save);
+        EXPECT_EQ(ran.status, 3);
+        EXPECT_NE(ran.err.find("No space left on device"), std::string::npos) << ran.err;
+        EXPECT_EQ(Read(old), "old\r\n");
+    }
+    const QString file = dir.filePath("unit.nvc");
+    ASSERT_EQ(RunNorva({"--device", "sim:rate=1000", "clone", "save", file}).status, 0);
+    const Ran write = RunNorva({"--device", "sim:rate=1000:engine=off", "factory", "max-rpm", "99"},
+                               60000, {{"XDG_DATA_HOME", full}});
+    EXPECT_EQ(write.status, 3);
+    EXPECT_NE(write.err.find(": No space left on device: nothing was sent.\n"), std::string::npos)
+        << write.err;
+    EXPECT_EQ(write.err.find("Written"), std::string::npos);
+    QProcess::execute("umount", {full});
+}

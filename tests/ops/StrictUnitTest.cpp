@@ -259,3 +259,16 @@ TEST(StrictHardwareTest, ReadsTheUnitAfterEachStepAtEveryRateAndBurst) {
         }
     }
 }
+
+TEST(WriteGate, NothingIsWrittenWhileTheEngineTurns) {
+    SimRig sim(false, 1000);  // the engine runs its demonstration: full throttle at 35 s
+    OperationRig rig{sim.link};
+    sim.run(35000);
+    ASSERT_GT(sim.link.EngineSpeed, 0);
+    const size_t before = sim.marked.made.size();
+    ASSERT_TRUE(rig.start([](Services s) { return WriteCell(s, 48, 100); }));
+    sim.run(100);
+    EXPECT_EQ(rig.status, OpStatus::Refused);
+    EXPECT_EQ(rig.lastMessage(), "Stop the engine first.");
+    EXPECT_EQ(sim.marked.made.size(), before);
+}

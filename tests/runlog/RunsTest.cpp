@@ -315,6 +315,10 @@ TEST(Runs, AReplayIsMonitoredAsTheUnitRecordedIt) {
     const Ran ran = RunNorva(
         {"--device", "replay:" + file + ":speed=32", "monitor", "--csv", "--reports", "140"});
     ASSERT_EQ(ran.status, 0) << ran.err;
+    // A recording is no unit to write to.
+    const Ran write = RunNorva({"--device", "replay:" + file, "factory", "menus", "restricted"});
+    EXPECT_EQ(write.status, 4);
+    EXPECT_EQ(write.err, "norva: A replay is playing: stop it to write to a unit.\n");
     const QStringList rows = QString::fromStdString(ran.out).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 141);
     int last = -1;

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace norva::testing {
 
@@ -23,7 +25,9 @@ inline QTemporaryDir& NorvaHome() {
     return home;
 }
 
-inline Ran RunNorva(const QStringList& args, int timeoutMs = 60000) {
+// `env` adds to the environment (or changes it), as "NAME", "value" pairs.
+inline Ran RunNorva(const QStringList& args, int timeoutMs = 60000,
+                    const std::vector<std::pair<QString, QString>>& extra = {}) {
     QTemporaryDir& home = NorvaHome();
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -33,6 +37,7 @@ inline Ran RunNorva(const QStringList& args, int timeoutMs = 60000) {
     env.insert("XDG_DATA_HOME", home.filePath("data"));
     env.insert("XDG_CACHE_HOME", home.filePath("cache"));
     env.insert("ASAN_OPTIONS", "detect_leaks=1:abort_on_error=1");
+    for (const auto& [name, value] : extra) env.insert(name, value);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(NORVA_PROGRAM), args);
     process.closeWriteChannel();

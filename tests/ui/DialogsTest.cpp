@@ -64,6 +64,18 @@ TEST(ScriptedDialogs, MessagesKeepTextTitleAndIconAndCanBeEchoed) {
     std::fclose(echo);
 }
 
+TEST(ScriptedDialogs, AnUnansweredQuestionIsANoUnlessEveryQuestionHasAnAnswer) {
+    ScriptedDialogs dialogs;
+    Task<bool> asked = dialogs.ask("Write this change?").started();
+    EXPECT_EQ(asked.result(), false);
+    EXPECT_EQ(dialogs.unanswered(), 1);
+    dialogs.answerQuestion(false);
+    dialogs.answerEveryQuestion(true);
+    EXPECT_EQ(dialogs.ask("Write this change?").started().result(), false);  // the queued one first
+    EXPECT_EQ(dialogs.ask("Write this change?").started().result(), true);
+    EXPECT_EQ(dialogs.unanswered(), 1);
+}
+
 namespace {
 template <typename D>
 D* OpenDialog() {
