@@ -256,17 +256,20 @@ class Parser {
             ->required()
             ->check(CLI::IsMember({"manual", "gas", "kero"}));
         writeFlags(startMode);
-        add(factory, "cal-temp", "calibrate the temperature at the ambient given",
-            Command::FactoryCalTemp)
-            ->add_option("AMBIENT", line_.file, "the ambient temperature in C (22 unless given)");
+        CLI::App* calTemp =
+            add(factory, "cal-temp", "calibrate the temperature at the ambient given",
+                Command::FactoryCalTemp);
+        calTemp->add_option("AMBIENT", line_.file,
+                            "the ambient temperature in C (22 unless given)");
+        noBackup(calTemp);
         CLI::App* fastSetup =
             add(factory, "fast-setup", "write a clone file into the unit, then calibrate",
                 Command::FactoryFastSetup);
         file(fastSetup, "FILE.nvc", "the clone file to read");
         writeFlags(fastSetup);
         withCounters(fastSetup);
-        add(factory, "hardware-test", "run the hardware test and print its result",
-            Command::FactoryHardwareTest);
+        noBackup(add(factory, "hardware-test", "run the hardware test and print its result",
+                     Command::FactoryHardwareTest));
 
         CLI::App* ramps = group("ramps", "the acceleration and deceleration ramps");
         file(add(ramps, "read", "save the unit's ramps to a file", Command::RampsRead), "FILE.rmp",
@@ -424,6 +427,8 @@ bool KeepsBackup(Command c) {
         case Command::FactoryMaxRpm:
         case Command::FactoryMenus:
         case Command::FactoryStartMode:
+        case Command::FactoryCalTemp:
+        case Command::FactoryHardwareTest:
             return true;
         default:
             return false;

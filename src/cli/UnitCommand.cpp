@@ -276,7 +276,7 @@ void UnitCommand::startOperation() {
         }
         case Command::FactoryCalTemp: {
             const QString ambient = file.isEmpty() ? QStringLiteral("22") : file;
-            operation = [s, ambient] { return CalibrateTemperature(s, ambient); };
+            operation = [s, ambient, options] { return CalibrateTemperature(s, ambient, options); };
             break;
         }
         case Command::FactoryFastSetup:
@@ -310,9 +310,9 @@ void UnitCommand::startOperation() {
             operation = [s, file, options] { return WriteRampFile(s, file, options); };
             break;
         case Command::FactoryHardwareTest:
-            operation = [this, s] {
-                return HardwareTest(s, app_.settings(),
-                                    [this](const QString& text) { result_ = text; });
+            operation = [this, s, options] {
+                return HardwareTest(
+                    s, app_.settings(), [this](const QString& text) { result_ = text; }, options);
             };
             break;
         default:

@@ -120,16 +120,20 @@ CalibrationValue TemperatureCalibration(double egt, double ambient) {
     return {static_cast<int>(std::min(std::floor(v), 255.0)), false};
 }
 
-Task<OpStatus> CalibrateTemperature(Services s, QString ambient) {
+Task<OpStatus> CalibrateTemperature(Services s, QString ambient, WriteOptions options) {
     if (!EngineAtRest(s.link))
         co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
+    const QString doing = QStringLiteral("calibrating the temperature");
+    const auto unit = co_await AwaitImage(s, doing);
+    if (!unit) co_return OpStatus::Stopped;
+    if (!co_await BackUpBeforeWriting(s, options, *unit)) co_return OpStatus::BadInput;
+    Link& link = s.link;
     Outcome outcome;
     {
         ProgressScope busy(s.progress);
         // The unit reports its uncorrected temperature once both cells are cleared: reports it
         // queued before it took the write still show the corrected one, so the cleared cells
         // must come back in the stream first (a turn of it at most).
-        Link& link = s.link;
         const WriteCheck cleared(link,
                                  {{cell::kTempCalibration1, 0}, {cell::kTempCalibration2, 0}});
         if (!link.send({Cell(cell::kTempCalibration1, 0), Cell(cell::kTempCalibration2, 0)}))
@@ -139,17 +143,33 @@ Task<OpStatus> CalibrateTemperature(Services s, QString ambient) {
                                           kClearedCellsReports);
         if (outcome) outcome = co_await link.reports(kCalibrationReports);
     }
-    if (!outcome)
-        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("calibrating the temperature"),
-                                QStringLiteral("both calibration cells were cleared"));
+    if (!outcome) {
+        // Stopped half way: the unit gets back the calibration it had.
+        const bool putBack =
+            link.DeviceDetected &&
+            link.send({Cell(cell::kTempCalibration1, unit->image[cell::kTempCalibration1]),
+                       Cell(cell::kTempCalibration2, unit->image[cell::kTempCalibration2])});
+        const QString back =
+            putBack ? QStringLiteral("; the values it held before were put back") : QString();
+        if (outcome.kind == Outcome::NoAnswer)
+            co_return co_await Refuse(
+                s.dialogs,
+                QStringLiteral("The unit did not clear its temperature calibration, so nothing "
+                               "was calibrated") +
+                    back + QLatin1Char('.'),
+                OpStatus::Refused);
+        co_return co_await Stop(s.dialogs, outcome, doing,
+                                QStringLiteral("both calibration cells were cleared") + back);
+    }
     const double t = LeadingNumber(ambient.toStdString()).value_or(0);
-    const CalibrationValue v = TemperatureCalibration(s.link.Egt, t);
+    const CalibrationValue v = TemperatureCalibration(link.Egt, t);
     if (v.error) co_await s.dialogs.message(QStringLiteral("Error"));
-    if (!s.link.send(
+    if (!link.send(
             {Cell(cell::kTempCalibration1, v.value), Cell(cell::kTempCalibration2, v.value)}))
-        co_return co_await Stop(s.dialogs, Outcome{Outcome::UnitLost},
-                                QStringLiteral("calibrating the temperature"),
+        co_return co_await Stop(s.dialogs, Outcome{Outcome::UnitLost}, doing,
                                 QStringLiteral("both calibration cells were cleared"));
+    s.note(QStringLiteral("config-write"), {},
+           QStringLiteral("the temperature calibration: %1 at %2 C").arg(v.value).arg(t));
     // "Error" is a failed calibration, even though the cells now hold 0.
     co_return v.error ? OpStatus::Refused : OpStatus::Done;
 }
@@ -208,10 +228,13 @@ int HardwareFactor(int reading, int reference, int lowClamp) {
 }
 
 Task<OpStatus> HardwareTest(Services s, Config& settings,
-                            std::function<void(const QString&)> result) {
+                            std::function<void(const QString&)> result, WriteOptions options) {
     if (!EngineAtRest(s.link))
         co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
-    const bool downward = s.link.BackupDescending;
+    const auto unit = co_await AwaitImage(s, QStringLiteral("testing the hardware"));
+    if (!unit) co_return OpStatus::Stopped;
+    if (!co_await BackUpBeforeWriting(s, options, *unit)) co_return OpStatus::BadInput;
+    const bool downward = unit->descending;
     QString label;
     const auto show = [&](const QString& text) {
         label = text;
@@ -291,24 +314,41 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
             if (outcome && !sends.send({none, Cell(test, 255)}, kNoModeChange)) outcome = lost;
         }
     }
-    // A test that ends early leaves the unit as the last steps of a whole test do: the test
-    // cell at rest and, on upward units, the glow plug and the start mode back.
+    // A test that ends early puts back what the unit held before it: the calibration cells and,
+    // on upward units, the glow plug and the start mode; its test cell goes to rest (a test
+    // cell keeps no setting: any other value starts a step).
+    bool putBack = false;
     if ((noCurrent || outcome.kind == Outcome::Cancelled) && s.link.DeviceDetected) {
-        const SlotBytes none{};
-        const bool rested =
-            downward ? s.link.send({none, Cell(cell::kTestDownward, 255)}, kNoModeChange)
-                     : s.link.send({Cell(cell::kTestUpward, 0), Cell(cell::kGlowPlug, 40),
-                                    Cell(kStartModeAddress, 1)},
-                                   kNormalMode);
+        const auto& before = unit->image;
+        const auto held = [&](int a) { return Cell(a, before[a]); };
+        const auto calibration = [&](int a) { return Calibration(a, before[a]); };
+        std::vector<SlotBytes> back{calibration(cell::kCurrentOffset),
+                                    calibration(cell::kCurrentFactor),
+                                    calibration(cell::kCalibrationClear)};
+        if (downward) {
+            back.push_back(Cell(cell::kTestDownward, 255));
+        } else {
+            back.push_back(Cell(cell::kTestUpward, 0));
+            back.push_back(held(cell::kGlowPlug));
+            back.push_back(held(kStartModeAddress));
+        }
+        putBack = s.link.send(back, downward ? kNoModeChange : kNormalMode);
         if (noCurrent)
             co_return co_await Refuse(
                 s.dialogs,
                 QStringLiteral("The hardware test read no current at step 3; %1.")
-                    .arg(rested ? QStringLiteral("the unit was put back at rest")
-                                : QStringLiteral("the unit could not be put back at rest")),
+                    .arg(putBack ? QStringLiteral("the values the unit held before the test "
+                                                  "were put back")
+                                 : QStringLiteral("the unit could not be put back as it was")),
                 OpStatus::Refused, MessageIcon::Warning);
     }
-    if (!outcome) co_return co_await Stop(s.dialogs, outcome, sends.doing(), sends.written());
+    if (!outcome)
+        co_return co_await Stop(
+            s.dialogs, outcome, sends.doing(),
+            sends.written() +
+                (putBack
+                     ? QStringLiteral("; the values the unit held before the test were put back")
+                     : QString()));
     s.note(QStringLiteral("hardware-test"), {}, label.simplified());
     co_return OpStatus::Done;
 }

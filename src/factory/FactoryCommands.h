@@ -49,7 +49,8 @@ CalibrationValue TemperatureCalibration(double egt, double ambient);
 // "Cal. temp AUTO": clears both calibration cells, lets four reports show the uncorrected
 // temperature, and writes V to both (with "Error" first when it came out negative). The
 // ambient temperature is the leading number of the text (none: 0).
-Task<OpStatus> CalibrateTemperature(Services s, QString ambient);
+// The unit's configuration is kept first; stopped half way, the cells get back what they held.
+Task<OpStatus> CalibrateTemperature(Services s, QString ambient, WriteOptions options = {});
 
 // "Fast setup": the clone file at `path`, checked whole, then through the write gate cell by
 // cell to 16..255 (79, 88 and 255 included; never 112 or 113, the counters only when asked),
@@ -65,7 +66,9 @@ int HardwareFactor(int reading, int reference, int lowClamp);
 // "TestHard": the hardware test of the unit's kind. `result` is told the result label's text
 // as it grows ("offset= 22", then "offset= 22 Factor= 217"); downward units keep 25 as the
 // reference in settings.CalIntFactor.
+// The unit's configuration is kept first; a test that ends early (cancelled, or no current at
+// step 3) puts back what the unit held before it.
 Task<OpStatus> HardwareTest(Services s, Config& settings,
-                            std::function<void(const QString&)> result);
+                            std::function<void(const QString&)> result, WriteOptions options = {});
 
 }  // namespace norva

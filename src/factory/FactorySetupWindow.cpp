@@ -93,7 +93,8 @@ void FactorySetupWindow::buildControls() {
     connect(Command8, &QPushButton::clicked, this, cell(startMode, mode(StartMode::Kero)));
     connect(Command4, &QPushButton::clicked, this, [this] {
         const QString ambient = Text1->text();
-        start([ambient](Services s) { return CalibrateTemperature(s, ambient); });
+        const WriteOptions options = writeOptions_;
+        start([ambient, options](Services s) { return CalibrateTemperature(s, ambient, options); });
     });
     connect(Command5, &QPushButton::clicked, this, [this] {
         const QString path = Label1->text();
@@ -112,10 +113,14 @@ void FactorySetupWindow::buildControls() {
     connect(Command9, &QPushButton::clicked, this, [this] {
         QPointer<QLabel> label = Label2;
         Config& settings = settings_;
-        start([label, &settings](Services s) {
-            return HardwareTest(s, settings, [label](const QString& text) {
-                if (label) label->setText(text);
-            });
+        const WriteOptions options = writeOptions_;
+        start([label, &settings, options](Services s) {
+            return HardwareTest(
+                s, settings,
+                [label](const QString& text) {
+                    if (label) label->setText(text);
+                },
+                options);
         });
     });
 }

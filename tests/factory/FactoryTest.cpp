@@ -38,7 +38,7 @@ class Factory : public LinkTest {
     bool falling = false;
 
     void SetUp() override {
-        stream(20);
+        stream(20 + 256);  // the unit's whole image: each command keeps it first
         bus.writes.clear();
     }
     // The whole image, for the writes that wait for it and are confirmed from it.
@@ -47,7 +47,7 @@ class Factory : public LinkTest {
     void downward() {
         falling = true;
         next = 200;
-        stream(10);
+        stream(10 + 256);
         ASSERT_TRUE(link.BackupDescending);
         bus.writes.clear();
     }
@@ -306,32 +306,38 @@ TEST_F(Factory, HardwareTestOfADownwardUnitAndItsClamps) {
     EXPECT_EQ(noted, "hardware-test: offset= 80 Factor= 81");
 }
 
-TEST_F(Factory, AnEarlyEndLeavesTheUnitAtRestAndALostUnitNamesWhatWasWritten) {
+TEST_F(Factory, AnEarlyEndPutsBackWhatTheUnitHeldAndALostUnitNamesWhatWasWritten) {
+    const auto held = [this](std::initializer_list<int> cells) {
+        for (int a : cells) EXPECT_EQ(bus.memory[a], a ^ 0x5A) << a;  // as the unit held it
+    };
     ASSERT_TRUE(rig.start([&](Services s) { return HardwareTest(s, settings, {}); }));
     stream(10, 30);  // 30 x 4 + 2 = 122, clamped to 80
     EXPECT_EQ(SlotAt(last(), 0), Slot(241, 80, 66));
-    stream(15, 0);  // no current at step 3: no factor, and the unit put back as a whole test does
+    stream(15, 0);  // no current at step 3: no factor, and the unit as it was
     EXPECT_EQ(rig.status, OpStatus::Refused);
     ASSERT_EQ(bus.writes.size(), 3u);
-    EXPECT_EQ(SlotAt(last(), 0), Slot(88, 0, 88));
-    EXPECT_EQ(SlotAt(last(), 1), Slot(70, 40, 110));
-    EXPECT_EQ(SlotAt(last(), 2), Slot(87, 1, 88));
-    EXPECT_EQ(rig.lastMessage(),
-              "The hardware test read no current at step 3; the unit was put back at rest.");
+    held({70, 87, 241, 242, 243});
+    EXPECT_EQ(bus.memory[88], 0);  // the test cell at rest
+    EXPECT_EQ(rig.lastMessage(), "The hardware test read no current at step 3; the values the "
+                                 "unit held before the test were put back.");
 
     // Cancelled on a downward unit: its test cell goes back to 255.
+    bus.memory = FakeBackend().memory;
     downward();
     ASSERT_TRUE(rig.start([&](Services s) { return HardwareTest(s, settings, {}); }));
     stream(10, 5);
     link.Operation.cancel();
     Settle(link);
     EXPECT_EQ(rig.status, OpStatus::Stopped);
-    EXPECT_EQ(SlotAt(last(), 1), Slot(79, 255, 78));
+    EXPECT_EQ(bus.memory[79], 255);
+    held({241, 242, 243});
+    EXPECT_TRUE(rig.lastMessage().endsWith("; the values the unit held before the test were put "
+                                           "back."));
 
     bus.writes.clear();
     falling = false;
     next = 0;
-    stream(10);
+    stream(10 + 256);
     ASSERT_TRUE(rig.start([&](Services s) { return HardwareTest(s, settings, {}); }));
     stream(10, 5);
     bus.unplug("unit");
