@@ -97,9 +97,10 @@ constexpr LineRow kLines[] = {
     {"K7", "Label31", Kerosene, EndPreheatEgt,         Value,       kDegrees,  kHide},
     {"K8", "Label32", Kerosene, SwitchOverFlow,        Value,       "%",       kHide},
     {"K9", "Label33", Kerosene, FuelRampSpeed,         Value,       kThousand, kKeep},
-    {"R1", "Label34", Radio,    Pulse100,              Value,       "uS",      kKeep},
+    // A downward unit's 59 and 60 hold its serial number: no pulse or idle position from them.
+    {"R1", "Label34", Radio,    Pulse100,              Value,       "uS",      kHide},
     {"R2", "Label35", Radio,    Pulse0,                Value,       "uS",      kKeep},
-    {"R3", "Label36", Radio,    IdleStick,             IdlePulse,   "uS",      kKeep, kIdlePos},
+    {"R3", "Label36", Radio,    IdleStick,             IdlePulse,   "uS",      kHide, kIdlePos},
     {"R4", "Label37", Radio,    IdleStick,             LivePulse,   "%",       kHide, kLive},
     {"R5", "Label38", Radio,    IdleStick,             Commanded,   "",        kHide, kCommand},
     {"R6", "Label39", Radio,    ThrottleCurve,         CurveText,   "",        kKeep},

@@ -81,8 +81,10 @@ constexpr FieldInfo kFields[] = {
     One(AccelDelay,               56, 1,   "",         "Accel Delay= "),
     One(StopSpeed,                57, 1,   kSpeed,     "Stop RPM= "),
     One(PumpStartRamp,            58, 1,   "",         "Pump Start Ramp= "),
-    One(IdleStick,                59, 1,   "/256",     ""),
-    Wide(Pulse100,                60, 2,   HighFirst,  "µs", "RC Pulse 100%="),
+    // A downward unit keeps its engine's serial number in 59 and 60 (written by "Set Serial
+    // Number", which only those units take): there they are no stick or pulse values.
+    Downward(One(IdleStick,       59, 1,   "/256",     ""), kNoAddress, 1),
+    Downward(Wide(Pulse100,       60, 2,   HighFirst,  "µs", "RC Pulse 100%="), kNoAddress, 1),
     Wide(Pulse0,                  62, 2,   HighFirst,  "µs", "RC Pulse 0%="),
     One(Cycles,                   64, 1,   "",         "Cycle= "),
     Wide(LastRunTime,             65, 2,   LowFirst,   "s", "Last Run time= "),
@@ -110,6 +112,7 @@ constexpr FieldInfo kFields[] = {
     Written(CurrentOffset,        241),
     Written(CurrentFactor,        242),
     Written(CalibrationClear,     243),
+    Downward(Wide(SerialNumber,   kNoAddress, 2, LowFirst, "", "Serial Number= "), 59, 1),
 };
 // clang-format on
 static_assert([] {

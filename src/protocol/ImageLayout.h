@@ -84,8 +84,9 @@ enum class Field {
     CurrentOffset,
     CurrentFactor,
     CalibrationClear,
+    SerialNumber,
 };
-constexpr int kFieldCount = static_cast<int>(Field::CalibrationClear) + 1;
+constexpr int kFieldCount = static_cast<int>(Field::SerialNumber) + 1;
 
 // For a multi-byte number: which end holds the high byte.
 enum class ByteOrder { Single, HighFirst, LowFirst };

@@ -110,7 +110,7 @@ TEST(UnitCommand, ABadFileIsNamedAndAWriteKeepsTheUnitsConfigurationFirst) {
                            "'300'. Nothing was sent.\n");
     ran = RunNorva({"--device", "sim:falling:rate=1000", "serial", "-1000", "--no-backup"});
     EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_NE(ran.err.find("norva: Write these 2 changes? Yes\n"
+    EXPECT_NE(ran.err.find("norva: Write this change? Yes\n"
                            "norva: Written and confirmed by the unit: 2 values\n"),
               std::string::npos)
         << ran.err;
@@ -310,6 +310,9 @@ TEST(UnitCommand, EveryWriteHasADryRun) {
         EXPECT_NE(ran.out.find(" -> "), std::string::npos) << ran.out;  // old -> new
         EXPECT_NE(ran.err.find("nothing was sent (dry run).\n"), std::string::npos) << ran.err;
     }
+    // A downward unit's 59 and 60 are its serial number, in the preview as in the summary.
+    const Ran serial = RunNorva({"--device", "sim:falling:rate=1000", "serial", "1234", "--dry-run"});
+    EXPECT_EQ(serial.out, "Serial Number: 1830 -> 1234 (addresses 59, 60)\n");
 }
 
 // A file system that is full: saves fail and keep the old file, a write whose backup cannot be

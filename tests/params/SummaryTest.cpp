@@ -115,7 +115,7 @@ TEST(SummaryLines, WelcomeAndPumpFrames) {
     EXPECT_EQ(c.text("P2"), "Pump Max Pw=  1020");
 }
 
-TEST(SummaryLayouts, ReducedLayoutHidesTenLinesAndTheGasStartFrame) {
+TEST(SummaryLayouts, ReducedLayoutHidesTwelveLinesAndTheGasStartFrame) {
     Case full{{70, 70}, {94, 25}};
     Case reduced{{70, 70}, {94, 25}};
     reduced.input.descending = true;
@@ -124,7 +124,9 @@ TEST(SummaryLayouts, ReducedLayoutHidesTenLinesAndTheGasStartFrame) {
     std::string hidden;
     for (const SummaryLine& line : reducedSummary.lines)
         if (line.hidden) hidden += std::string(line.id) + " ";
-    EXPECT_EQ(hidden, "U8 S3 S9 K3 K4 K5 K7 K8 R4 R5 ");
+    // R1 and R3 too: a downward unit keeps its serial number where upward ones keep the pulse
+    // at full stick and the idle position.
+    EXPECT_EQ(hidden, "U8 S3 S9 K3 K4 K5 K7 K8 R1 R3 R4 R5 ");
     for (const SummaryLine& line : fullSummary.lines) EXPECT_FALSE(line.hidden) << line.id;
     EXPECT_FALSE(reducedSummary.frameVisible[int(Frame::GasStart)]);
     EXPECT_TRUE(reducedSummary.frameVisible[int(Frame::Kerosene)]);
