@@ -139,9 +139,11 @@ params::ParametersWindow* App::parametersWindow() const {
 }
 
 void App::ShowWelcomeText() {
-    if (!welcomeWindow_)
+    if (!welcomeWindow_) {
         welcomeWindow_ =
             new WelcomeTextWindow(*link_, *dialogs_, progress(), writeOptions(), mainWindow_.get());
+        welcomeWindow_->journal = services().journal;
+    }
     welcomeWindow_->show();
     welcomeWindow_->raise();
     welcomeWindow_->activateWindow();

@@ -73,6 +73,10 @@ UnitCommand::UnitCommand(Program& app, CommandLine line, std::FILE* err)
     : app_(app), line_(std::move(line)), err_(err) {
     timer_.setInterval(kCheckMs);
     connect(&timer_, &QTimer::timeout, this, &UnitCommand::check);
+    // How much had come when the unit went: the loss itself breaks the stream.
+    connect(&app_.link(), &Link::dispatched, this, [this] {
+        if (app_.link().DeviceDetected) imageBytesSeen_ = imageBytes();
+    });
     connect(&app_.link().Operation, &RunningOperation::finished, this, [this] {
         if (!started_) return;
         if (InterruptWatch::received()) return finish(InterruptWatch::exitStatus());
@@ -157,7 +161,7 @@ void UnitCommand::check() {
             std::fprintf(err_,
                          "norva: the unit was lost while its configuration arrived (%d of 256 "
                          "bytes)\n",
-                         imageBytes());
+                         imageBytesSeen_);
             finish(exitstatus::kNoUnit);
         } else if (now - foundMs_ >= kImageWaitMs) {
             std::fprintf(err_,

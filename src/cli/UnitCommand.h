@@ -36,6 +36,7 @@ class UnitCommand : public QObject {
     void finish(int status);
     bool needsCompleteImage() const;
     int imageBytes() const;
+    int imageBytesSeen_ = 0;  // before the unit was lost
 
     Program& app_;
     CommandLine line_;

@@ -132,7 +132,8 @@ void WelcomeTextWindow::Write() {
         dialogs_.notify(CannotShowText(bad), {}, MessageIcon::Warning);
         return;
     }
-    const Services s(link_, dialogs_, *buttonProgress_);
+    Services s(link_, dialogs_, *buttonProgress_);
+    s.journal = journal;
     const WriteOptions options = writeOptions_;
     QPointer<WelcomeTextWindow> self(this);
     restoreCaption_.stop();

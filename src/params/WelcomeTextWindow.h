@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "config/WriteGate.h"
@@ -23,6 +24,8 @@ class WelcomeTextWindow : public QWidget {
   public:
     WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& progress,
                       WriteOptions writeOptions = {}, QWidget* parent = nullptr);
+    // Where a confirmed write is noted (the engine logbook), as the other windows' are.
+    std::function<void(const QString&, const QString&, const QString&)> journal;
     ~WelcomeTextWindow() override;
 
     void Read();  // "Read NORVA"; the unit's text comes in when its image is whole

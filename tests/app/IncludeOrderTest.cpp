@@ -136,3 +136,22 @@ TEST(IncludeOrder, WindowFoldersDoNotIncludeEachOtherInACircle) {
         EXPECT_FALSE(reaches(folder, folder, seen)) << folder.toStdString() << " includes itself";
     }
 }
+
+// Configuration cells reach the unit through the write gate alone. Besides the link itself, only
+// the read questions, the download request and the calibration's and hardware test's step lists
+// send anything, and none of them writes a setting outside its own cells.
+TEST(SourceRules, OnlyTheLinkAndTheWriteGateSendConfigurationCells) {
+    const QRegularExpression sends(QStringLiteral(R"(\.(send|sendKeeping|Transmet)\()"));
+    const std::set<QString> allowed = {"config/WriteGate.cpp", "config/ParameterFile.cpp",
+                                       "runlog/Download.cpp", "factory/FactoryCommands.cpp"};
+    std::set<QString> found;
+    QDirIterator it(kSource, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = QDir(kSource).relativeFilePath(it.next());
+        QFile file(it.filePath());
+        if (path.startsWith("link/") || !file.open(QIODevice::ReadOnly)) continue;
+        if (sends.match(QString::fromUtf8(file.readAll())).hasMatch()) found.insert(path);
+    }
+    for (const QString& path : found) EXPECT_TRUE(allowed.count(path)) << path.toStdString();
+    EXPECT_TRUE(found.count("config/WriteGate.cpp"));
+}
