@@ -135,6 +135,7 @@ Task<OpStatus> SaveCloneFile(Services s) {
     std::string error;
     if (!WriteLines(path, params::CloneLines(image), error))
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error), OpStatus::BadInput);
+    s.dialogs.notify(QStringLiteral("The unit's configuration was saved to %1.").arg(path));
     co_return OpStatus::Done;
 }
 

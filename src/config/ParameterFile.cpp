@@ -102,6 +102,7 @@ Task<OpStatus> SaveParameterFile(Services s) {
     std::string error;
     if (!WriteLines(path, lines, error))
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error), OpStatus::BadInput);
+    s.dialogs.notify(QStringLiteral("The unit's 71 parameters were saved to %1.").arg(path));
     co_return OpStatus::Done;
 }
 

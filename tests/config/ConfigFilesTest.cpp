@@ -164,7 +164,8 @@ TEST_F(FileOps, ParameterSaveAsksEveryAddressAndTakesItsAnswerAsSoonAsItComes) {
     }
     ASSERT_EQ(rig.status, OpStatus::Done);
     EXPECT_EQ(rig.file("engine.nrv"), Lines(values));
-    EXPECT_TRUE(rig.dialogs.messages().empty());
+    EXPECT_EQ(rig.lastMessage(),
+              "The unit's 71 parameters were saved to " + rig.path("engine.nrv") + ".");
     EXPECT_EQ(NrvAddresses()[16], 48);
     EXPECT_EQ(NrvAddresses()[39], 208);
 }
