@@ -157,6 +157,10 @@ Task<Dialogs::Choice> QtDialogs::askWithOption(QString question, QString details
                                            QMessageBox::Yes | QMessageBox::No, owner()));
     box->setDefaultButton(QMessageBox::No);
     SetDetails(*box.dialog, details);
+    // A check box does not wrap, and the box does not widen for it: a long option goes on two
+    // lines, after its colon.
+    const int colon = option.indexOf(QStringLiteral(": "));
+    if (option.size() > 60 && colon > 0) option.replace(colon, 2, QStringLiteral(":\n"));
     box->setCheckBox(new QCheckBox(option));
     NormalPointer pointer;
     const int result = co_await Finished(box.dialog);
