@@ -144,12 +144,9 @@ std::vector<PlannedReport> Reports(const std::vector<CloneReport>& plan) {
     std::vector<PlannedReport> reports;
     for (const CloneReport& r : plan)
         reports.push_back(
-            PlannedReport{{r.commands.begin(), r.commands.end()},
-                          kReportsWaited,
-                          false,
-                          kNoModeChange,
-                          0,
-                          PercentText("Programming the NORVA", r.firstAddress / 2.55)});
+            PlannedReport{.commands = {r.commands.begin(), r.commands.end()},
+                          .reportsBefore = kReportsWaited,
+                          .progress = PercentText("Programming the NORVA", r.firstAddress / 2.55)});
     return reports;
 }
 }  // namespace

@@ -42,7 +42,7 @@ Task<Gated> DownwardUnit(Services s, QString doing) {
 // One report of a maintenance write, one report of the unit's awaited before it; it leaves the
 // rest of the output buffer as the previous command left it.
 PlannedReport Report(std::vector<SlotBytes> commands) {
-    return PlannedReport{std::move(commands), 1, true};
+    return PlannedReport{.commands = std::move(commands), .reportsBefore = 1, .keep = true};
 }
 
 WritePlan Plan(QString doing, std::vector<PlannedReport> reports, QString question = {}) {

@@ -67,31 +67,6 @@ Task<std::optional<UnitImage>> AwaitImage(Services s, QString doing) {
     co_return std::nullopt;
 }
 
-Task<std::optional<OpStatus>> PreviewChanges(Services s, WriteOptions options, UnitImage unit,
-                                             std::array<uint8_t, 256> after,
-                                             std::vector<int> addresses) {
-    const auto kind = params::KindOf(unit.descending);
-    const auto changes = CompareImages(unit.image, after, kind, addresses);
-    if (changes.empty()) {
-        co_await s.dialogs.message(
-            QStringLiteral("The unit already holds these values: nothing was sent."));
-        co_return OpStatus::Done;
-    }
-    QStringList lines;
-    for (const Difference& d : changes) lines << QString::fromStdString(DifferenceLine(d));
-    const int n = static_cast<int>(changes.size());
-    if (options.dryRun) {
-        co_await s.dialogs.listing(
-            lines, n == 1 ? QStringLiteral("1 change; nothing was sent (dry run).")
-                          : QStringLiteral("%1 changes; nothing was sent (dry run).").arg(n));
-        co_return OpStatus::Done;
-    }
-    const QString question = n == 1 ? QStringLiteral("Write this change?")
-                                    : QStringLiteral("Write these %1 changes?").arg(n);
-    if (!co_await s.dialogs.ask(question, lines.join('\n'))) co_return OpStatus::Abandoned;
-    co_return std::nullopt;
-}
-
 Task<bool> BackUpBeforeWriting(Services s, WriteOptions options, UnitImage unit) {
     if (!options.backup) co_return true;
     std::string error;

@@ -3,7 +3,7 @@
 // command line alike. A writer only builds its WritePlan; Write() then
 //   1. AwaitImage: waits for the unit's complete configuration;
 //   2. refuses an engine that turns, and a replay;
-//   3. PreviewChanges: lists the changes, old -> new, and asks (a dry run only lists);
+//   3. lists the changes, old -> new, and asks (a dry run only lists);
 //   4. BackUpBeforeWriting: keeps the configuration as it was, read back before a byte goes out;
 //   5. sends the plan's reports at its pace, with a WriteCheck watching the stream;
 //   6. Confirm: every written cell must come back from the unit with the value sent.
@@ -77,13 +77,6 @@ constexpr int kImageWaitReports = 3 * 256;
 // configuration N%" and Escape cancels. Nothing, after saying why (lost, cancelled, or the
 // stream never completed), when the wait ended otherwise: the write is then Stopped.
 Task<std::optional<UnitImage>> AwaitImage(Services s, QString doing);
-
-// The changes the write would make at `addresses`, shown and asked for ("Write these N
-// changes?", "Write this change?"). Nothing to change, a dry run, or No end the operation with
-// the status given; nothing means go on and write.
-Task<std::optional<OpStatus>> PreviewChanges(Services s, WriteOptions options, UnitImage unit,
-                                             std::array<uint8_t, 256> after,
-                                             std::vector<int> addresses);
 
 // Saves the backup unless --no-backup said otherwise, and says where (without waiting for the
 // user). False, after saying why, when it could not be saved: nothing is to be written then.

@@ -84,7 +84,7 @@ Task<OpStatus> WriteCell(Services s, int address, uint8_t value, WriteOptions op
     plan.doing = QStringLiteral("writing address %1").arg(address);
     plan.what = plan.doing;
     plan.progress = {};
-    plan.reports.push_back(PlannedReport{{Cell(address, value)}, 0, false, kNormalMode});
+    plan.reports.push_back(PlannedReport{.commands = {Cell(address, value)}, .mode = kNormalMode});
     co_return co_await Write(s, plan, options);
 }
 

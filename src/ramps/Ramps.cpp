@@ -202,9 +202,10 @@ Task<OpStatus> WriteRamps(Services s, RampFields fields, WriteOptions options,
     plan.what = QStringLiteral("the ramp write");
     plan.progress = QStringLiteral("Please Wait");
     for (const RampReport& report : *ramp)
-        plan.reports.push_back(PlannedReport{report.commands, report.waitBefore ? 1 : 0,
-                                             !report.cleared,
-                                             report.cleared ? kNormalMode : kNoModeChange});
+        plan.reports.push_back(PlannedReport{.commands = report.commands,
+                                             .reportsBefore = report.waitBefore ? 1 : 0,
+                                             .keep = !report.cleared,
+                                             .mode = report.cleared ? kNormalMode : kNoModeChange});
     const OpStatus status = co_await Write(s, plan, options);
     // The fields show what the unit was sent.
     if (status == OpStatus::Done && !options.dryRun && sent) {

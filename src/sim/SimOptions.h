@@ -25,7 +25,7 @@ struct SimOptions {
     // sends next; the oldest go when it is full.
     int queue = 256;
     // Cells the unit does not store: a write there is taken and forgotten.
-    std::bitset<256> refuseWrites;
+    std::bitset<256> refuseWrites{};
 };
 
 constexpr int kMaxPreamble = 4096;
