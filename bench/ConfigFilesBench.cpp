@@ -205,9 +205,11 @@ static void BM_HardwareTestQueuedUnit1000PerSecond(benchmark::State& state) {
         Config settings;
         QString result;
         Report(state, Run([](ScriptedDialogs&) {},
-                          [&](Program&, Services s) {
-                              return HardwareTest(s, settings,
-                                                  [&](const QString& r) { result = r; });
+                          [&](Program& app, Services s) {
+                              // The unit's configuration kept first, in the run's own folder.
+                              return HardwareTest(
+                                  s, settings, [&](const QString& r) { result = r; },
+                                  app.writeOptions());
                           },
                           1,
                           [downward](sim::SimOptions& o) {
