@@ -28,10 +28,34 @@ std::unique_ptr<Logbook> Opened(const QString& path, std::FILE* err) {
     return nullptr;
 }
 
+// A name as the terminal can show it: control characters written as \xNN.
+std::string Printable(const QString& text) {
+    std::string out;
+    for (const char c : text.toStdString()) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", b);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// A read that failed part way (a damaged file): said once; true then.
+bool Damaged(const Logbook& book, std::FILE* err) {
+    if (book.error().isEmpty()) return false;
+    std::fprintf(err, "norva: %s\n", book.error().toLocal8Bit().constData());
+    return true;
+}
+
 std::optional<Engine> Named(Logbook& book, const std::string& name, std::FILE* err) {
     auto engine = book.engineNamed(QString::fromStdString(name));
-    if (!engine)
-        std::fprintf(err, "norva: no engine named \"%s\" in the logbook %s\n", name.c_str(),
+    if (!engine && !Damaged(book, err))
+        std::fprintf(err, "norva: no engine named \"%s\" in the logbook %s\n",
+                     Printable(QString::fromStdString(name)).c_str(),
                      book.path().toLocal8Bit().constData());
     return engine;
 }
@@ -41,16 +65,19 @@ std::optional<Engine> Named(Logbook& book, const std::string& name, std::FILE* e
 int LogbookEngines(const QString& logbook, bool csv, std::FILE* out, std::FILE* err) {
     const auto book = Opened(logbook, err);
     if (!book) return exitstatus::kBadInput;
-    if (csv) std::fprintf(out, "engine,runs,minutes,flagged\n");
+    // Printed only once all of it was read.
+    std::string text = csv ? "engine,runs,minutes,flagged\n" : "";
     for (const Engine& e : book->engines()) {
         const EngineTotals t = book->totals(e.id);
-        if (csv)
-            std::fprintf(out, "%s,%d,%.1f,%d\n", CsvField(e.name).c_str(), t.runs, t.minutes,
-                         t.flagged);
-        else
-            std::fprintf(out, "%s  %d runs  %.1f min  %d flagged\n", e.name.toStdString().c_str(),
-                         t.runs, t.minutes, t.flagged);
+        char numbers[96];
+        std::snprintf(numbers, sizeof numbers,
+                      csv ? ",%d,%.1f,%d\n" : "  %d runs  %.1f min  %d flagged\n", t.runs,
+                      t.minutes, t.flagged);
+        text += (csv ? CsvField(QString::fromStdString(Printable(e.name))) : Printable(e.name)) +
+                numbers;
     }
+    if (Damaged(*book, err)) return exitstatus::kBadInput;
+    std::fputs(text.c_str(), out);
     return exitstatus::kDone;
 }
 
@@ -60,8 +87,10 @@ int LogbookRuns(const QString& logbook, const std::string& engine, bool csv, std
     if (!book) return exitstatus::kBadInput;
     const auto e = Named(*book, engine, err);
     if (!e) return exitstatus::kBadInput;
+    const auto runs = book->runs(e->id);
+    if (Damaged(*book, err)) return exitstatus::kBadInput;
     if (csv) std::fprintf(out, "date,download,%s,flag\n", kRunsCsvHeader);
-    for (const LoggedRun& r : book->runs(e->id)) {
+    for (const LoggedRun& r : runs) {
         const std::string date =
             r.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toStdString();
         const QString file = QFileInfo(r.downloadFile).fileName();
@@ -89,6 +118,10 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
             return exitstatus::kBadInput;
         }
         exports.push_back(std::move(*file));
+    }
+    if (!engine.empty() && QString::fromStdString(engine).trimmed().isEmpty()) {
+        std::fprintf(err, "norva: --engine needs a name, not blanks\n");
+        return exitstatus::kBadInput;
     }
     const auto book = Opened(logbook, err);
     if (!book) return exitstatus::kBadInput;
@@ -131,12 +164,14 @@ int LogbookReport(const QString& logbook, const std::string& engine, const std::
     const auto e = Named(*book, engine, err);
     if (!e) return exitstatus::kBadInput;
     const auto runs = book->runs(e->id);
+    const EngineTotals totals = book->totals(e->id);
+    if (Damaged(*book, err)) return exitstatus::kBadInput;
     std::vector<EngineRun> plain;
     for (const LoggedRun& r : runs) plain.push_back(r.run);
     QPdfWriter writer(QString::fromStdString(pdf));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setTitle(QStringLiteral("Engine report: %1").arg(e->name));
-    if (!PrintEngineReport(writer, *e, book->totals(e->id), BaselineOf(plain), runs)) {
+    if (!PrintEngineReport(writer, *e, totals, BaselineOf(plain), runs)) {
         std::fprintf(err, "norva: cannot write %s\n", pdf.c_str());
         return exitstatus::kBadInput;
     }

@@ -11,6 +11,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <span>
 
 #include "base/NumberText.h"
@@ -50,8 +51,10 @@ std::optional<double> TrailerNumber(std::string_view line, std::string_view pref
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
+// Rounded to a whole number; nothing for a number no int holds ("Cycles: 99999999999999999999").
 std::optional<int> Rounded(std::optional<double> v) {
-    return v ? std::optional<int>(int(*v >= 0 ? *v + 0.5 : *v - 0.5)) : std::nullopt;
+    if (!v || !(std::fabs(*v) < 2147483647.0)) return std::nullopt;
+    return int(*v >= 0 ? *v + 0.5 : *v - 0.5);
 }
 
 // A run's samples as the logbook compares them: its records between line ends, so that one
@@ -192,29 +195,55 @@ struct Logbook::Impl {
         return fail(q.lastError().text());
     }
 
-    bool setUp() {
+    // A statement's rows read to the end: a read that failed part way (a damaged page) is
+    // named, never taken for fewer rows.
+    bool readAll(QSqlQuery& q) {
+        if (q.lastError().type() == QSqlError::NoError) return true;
+        error = QStringLiteral("The logbook %1 is damaged (SQLite: %2): nothing was read")
+                    .arg(path, q.lastError().databaseText());
+        return false;
+    }
+
+    // Writes take the file at once (BEGIN IMMEDIATE), so that a second program waits for the
+    // first, within the busy time-out, instead of failing when both want to write.
+    bool begin() { return exec(QStringLiteral("BEGIN IMMEDIATE")); }
+    bool commit() { return exec(QStringLiteral("COMMIT")); }
+    void rollback() {
         QSqlQuery q(db());
-        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+
+    bool setUp() {
+        if (!exec(QStringLiteral("PRAGMA journal_mode=WAL"))) return false;
+        // The version is read and the schema made or migrated in one transaction: two programs
+        // opening a new logbook at once make it once.
+        if (!begin()) return false;
+        QSqlQuery q(db());
+        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+            rollback();
             return fail(q.lastError().text());
+        }
         const int version = q.value(0).toInt();
         q.finish();
-        if (version > kLogbookSchemaVersion)
-            return fail(
-                QStringLiteral("it was written by a newer program (schema %1)").arg(version));
-        // Every table must be readable: a damaged file says so here, not at the first import.
-        if (version > 0 && !exec(QStringLiteral("SELECT COUNT(*) FROM downloads"))) return false;
-        if (!exec(QStringLiteral("PRAGMA journal_mode=WAL"))) return false;
-        if (version == kLogbookSchemaVersion) return true;
-        if (!db().transaction()) return fail(db().lastError().text());
         bool ok = true;
-        if (version < 1)
+        if (version > kLogbookSchemaVersion)
+            ok = fail(QStringLiteral("it was written by a newer program (schema %1)").arg(version));
+        // Every table must be readable: a damaged file says so here, not at the first import.
+        if (ok && version > 0) {
+            QSqlQuery check(db());
+            ok = check.exec(QStringLiteral("SELECT COUNT(*) FROM downloads")) && check.next();
+            if (!ok)
+                error = QStringLiteral("The logbook %1 is damaged (SQLite: %2): nothing was read")
+                            .arg(path, check.lastError().databaseText());
+        }
+        if (ok && version < 1)
             for (const char* sql : kSchemaV1) ok = ok && exec(QString::fromLatin1(sql));
-        if (version < 2)
+        if (ok && version < 2)
             for (const char* sql : kMigrateToV2) ok = ok && exec(QString::fromLatin1(sql));
-        ok = ok && exec(QStringLiteral("PRAGMA user_version = %1").arg(kLogbookSchemaVersion));
-        if (ok && db().commit()) return true;
-        if (ok) fail(db().lastError().text());
-        db().rollback();
+        if (ok && version != kLogbookSchemaVersion)
+            ok = exec(QStringLiteral("PRAGMA user_version = %1").arg(kLogbookSchemaVersion));
+        if (ok && commit()) return true;
+        rollback();
         return false;
     }
 };
@@ -230,8 +259,8 @@ Logbook::Logbook(const QString& path) : d_(std::make_unique<Impl>()) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d_->connection);
     db.setDatabaseName(path);
-    // Another program holding the file is waited for briefly, then named.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=200"));
+    // Another program writing the file is waited for (its imports are short), then named.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open()) {
         d_->fail(db.lastError().text());
         return;
@@ -273,6 +302,7 @@ std::vector<Engine> Logbook::engines() {
     q.prepare(kEngineColumns + QStringLiteral("ORDER BY name"));
     if (d_->exec(q))
         while (q.next()) out.push_back(EngineFrom(q));
+    if (!d_->readAll(q)) out.clear();
     return out;
 }
 
@@ -356,13 +386,13 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
     }
     QSqlDatabase db = d_->db();
     const auto failed = [&](const QString& why) {
-        db.rollback();
+        d_->rollback();
         d_->fail(why);
         result.status = ImportResult::Failed;
         result.error = d_->error;
         return result;
     };
-    if (!db.transaction()) return failed(db.lastError().text());
+    if (!d_->begin()) return failed(d_->error);
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT id, engine_id FROM downloads WHERE sha256 = ?"));
     q.addBindValue(QString::fromLatin1(file.sha256));
@@ -372,7 +402,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
         result.downloadId = q.value(0).toLongLong();
         result.engineId = q.value(1).toLongLong();
         q.finish();
-        db.rollback();
+        d_->rollback();
         return result;
     }
     const DownloadTotals& t = file.totals;
@@ -430,6 +460,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
             else if (other.size() < samples.size() && samples.contains(other))
                 shorter = same.value(0).toLongLong();
         }
+        if (!d_->readAll(same)) return failed(d_->error);
         same.finish();
         if (known) {
             ++result.runsKnown;
@@ -451,7 +482,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
         if (!q2.exec()) return failed(q2.lastError().text());
         ++(shorter ? result.runsReplaced : result.runsAdded);
     }
-    if (!db.commit()) return failed(db.lastError().text());
+    if (!d_->commit()) return failed(d_->error);
     result.status = ImportResult::Added;
     return result;
 }
@@ -486,6 +517,7 @@ std::vector<Download> Logbook::downloads(qint64 engineId) {
                     IntOf(q.value(9)), IntOf(q.value(10)), IntOf(q.value(11))};
         out.push_back(std::move(d));
     }
+    if (!d_->readAll(q)) out.clear();
     return out;
 }
 
@@ -527,6 +559,10 @@ std::vector<LoggedRun> Logbook::runs(qint64 engineId) {
         e.idleKnown = q.value(13).toBool();
         e.startCut = q.value(14).toBool();
         out.push_back(std::move(r));
+    }
+    if (!d_->readAll(q)) {
+        out.clear();
+        return out;
     }
     std::vector<EngineRun> plain;
     plain.reserve(out.size());
@@ -586,6 +622,7 @@ std::vector<LogbookEvent> Logbook::events(qint64 engineId) {
             {q.value(0).toString(),
              QDateTime::fromString(q.value(1).toString(), QString::fromLatin1(kMomentFormat)),
              q.value(2).toString(), q.value(3).toString()});
+    if (!d_->readAll(q)) out.clear();
     return out;
 }
 

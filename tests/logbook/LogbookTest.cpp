@@ -307,3 +307,76 @@ TEST(Logbook, MigratesFromTheFirstSchema) {
         1, {QStringLiteral("backup"), QDateTime::currentDateTime(), QStringLiteral("b.nvc"), {}}));
     EXPECT_EQ(book.events(1).size(), 1u);
 }
+
+// Two programs importing into one logbook at once, a new one too: the second waits for the
+// first and both imports land.
+TEST(Logbook, TwoProgramsImportAtOnce) {
+    QTemporaryDir dir;
+    std::vector<QString> files;
+    for (int k = 0; k < 2; ++k) {
+        std::vector<Crafted> runs{{1 + k, 6, 700}};
+        files.push_back(Export(dir, k ? "b.txt" : "a.txt", Lines(runs),
+                               k ? "2026-12-06 11:00:00" : "2026-12-06 10:00:00"));
+    }
+    const QString program = QStringLiteral(NORVA_PROGRAM);
+    for (int pair = 0; pair < 4; ++pair) {
+        const QString book = dir.filePath(QStringLiteral("shared%1.sqlite").arg(pair));
+        QProcess first, second;
+        for (QProcess* p : {&first, &second}) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("QT_QPA_PLATFORM", "offscreen");
+            p->setProcessEnvironment(env);
+        }
+        first.start(program, {"--logbook", book, "logbook", "import", files[0]});
+        second.start(program, {"--logbook", book, "logbook", "import", files[1]});
+        ASSERT_TRUE(first.waitForFinished(60000) && second.waitForFinished(60000));
+        EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
+        EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+        Logbook shared(book);
+        ASSERT_TRUE(shared.isOpen()) << shared.error().toStdString();
+        const auto engines = shared.engines();
+        ASSERT_EQ(engines.size(), 1u);
+        EXPECT_EQ(shared.downloads(engines[0].id).size(), 2u) << pair;
+    }
+}
+
+// A page overwritten in the middle of the file: every command names the damage and exits 3,
+// none reads it as an empty logbook. Names are shown as the terminal can show them, and an
+// impossible cycle count in a trailer is left unknown.
+TEST(Logbook, DamageIsNamedNeverReadAsEmpty) {
+    QTemporaryDir dir;
+    const QString book = dir.filePath("l.sqlite");
+    QString file = Export(dir, "life.txt", Lines(Life()));
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        QByteArray text =
+            f.readAll().replace("Cycles:        40 ", "Cycles: 99999999999999999999 ");
+        f.resize(0);
+        f.write(text);
+    }
+    EXPECT_FALSE(Read(file).totals.cycles);
+    const QStringList global{QStringLiteral("--logbook"), book, QStringLiteral("logbook")};
+    ASSERT_EQ(RunNorva(global + QStringList{"import", file, "--engine", "E\x1b[2Jx"}).status, 0);
+    EXPECT_EQ(RunNorva(global + QStringList{"engines"}).out,
+              "E\\x1B[2Jx  13 runs  1.3 min  2 flagged\n");
+    Ran blank = RunNorva(global + QStringList{"import", file, "--engine", "  "});
+    EXPECT_EQ(blank.status, 3);
+    EXPECT_EQ(blank.err, "norva: --engine needs a name, not blanks\n");
+    {
+        QFile f(book);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_GT(f.size(), 4 * 4096);
+        f.seek(3 * 4096);
+        f.write(QByteArray(f.size() - 3 * 4096, '\x5a'));
+    }
+    for (const QStringList& command : {QStringList{"engines"},
+                                       {"runs", "E\x1b[2Jx"},
+                                       {"report", "E\x1b[2Jx", "--pdf", dir.filePath("r.pdf")}}) {
+        const Ran ran = RunNorva(global + command);
+        EXPECT_EQ(ran.status, 3) << command.join(' ').toStdString();
+        EXPECT_NE(ran.err.find(book.toStdString() + " is damaged (SQLite: "), std::string::npos)
+            << ran.err;
+        EXPECT_EQ(ran.out, "");
+    }
+}
