@@ -2,12 +2,14 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
@@ -84,6 +86,8 @@ std::optional<double> RealOf(const QVariant& v) {
 }
 
 const char* const kMomentFormat = "yyyy-MM-dd hh:mm:ss";
+// How long a program waits for another that writes the logbook (its imports are short).
+constexpr int kBusyWaitMs = 5000;
 
 // Version 1: engines, downloads and runs without their position in the download.
 const char* const kSchemaV1[] = {
@@ -204,9 +208,23 @@ struct Logbook::Impl {
         return false;
     }
 
+    // Runs a statement that takes a lock, trying again while another program holds it: SQLite
+    // does not always call its busy handler (switching a new file to WAL, for one).
+    bool execWaiting(const QString& sql) {
+        QElapsedTimer waited;
+        waited.start();
+        for (;;) {
+            QSqlQuery q(db());
+            if (q.exec(sql)) return true;
+            const bool busy = q.lastError().nativeErrorCode() == QLatin1String("5") ||
+                              q.lastError().nativeErrorCode() == QLatin1String("6");
+            if (!busy || waited.elapsed() >= kBusyWaitMs) return fail(q.lastError().text());
+            QThread::msleep(10);
+        }
+    }
     // Writes take the file at once (BEGIN IMMEDIATE), so that a second program waits for the
-    // first, within the busy time-out, instead of failing when both want to write.
-    bool begin() { return exec(QStringLiteral("BEGIN IMMEDIATE")); }
+    // first instead of failing when both want to write.
+    bool begin() { return execWaiting(QStringLiteral("BEGIN IMMEDIATE")); }
     bool commit() { return exec(QStringLiteral("COMMIT")); }
     void rollback() {
         QSqlQuery q(db());
@@ -214,7 +232,7 @@ struct Logbook::Impl {
     }
 
     bool setUp() {
-        if (!exec(QStringLiteral("PRAGMA journal_mode=WAL"))) return false;
+        if (!execWaiting(QStringLiteral("PRAGMA journal_mode=WAL"))) return false;
         // The version is read and the schema made or migrated in one transaction: two programs
         // opening a new logbook at once make it once.
         if (!begin()) return false;
@@ -260,7 +278,7 @@ Logbook::Logbook(const QString& path) : d_(std::make_unique<Impl>()) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), d_->connection);
     db.setDatabaseName(path);
     // Another program writing the file is waited for (its imports are short), then named.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyWaitMs));
     if (!db.open()) {
         d_->fail(db.lastError().text());
         return;
