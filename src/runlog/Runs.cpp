@@ -112,8 +112,13 @@ std::vector<EngineRun> FindRuns(const std::vector<RunLogLine>& lines, std::optio
         const RunLogLine& line = lines[k];
         const int number = static_cast<int>(k) + 1;
         if (line.rpm <= 0 || line.rpm >= kNoDataRpm) continue;
-        const bool goesOn = !runs.empty() && runs.back().lastLine() == number - 1 &&
-                            runs.back().cycle == line.cycle;
+        // One sample of 0 RPM or of no data inside a run is a dropout, not a stop and a new
+        // start: no engine stops and starts again within half a second.
+        const bool dropout = !runs.empty() && runs.back().lastLine() == number - 2 &&
+                             runs.back().cycle == line.cycle && lines[k - 1].cycle == line.cycle;
+        const bool goesOn = !runs.empty() && runs.back().cycle == line.cycle &&
+                            (runs.back().lastLine() == number - 1 || dropout);
+        if (dropout) ++runs.back().lineCount;
         if (!goesOn) {
             close();
             runs.push_back({line.cycle,

@@ -82,7 +82,7 @@ TEST(Runs, SplitByStopsAndCyclesAndMeasuredAgainstIdle) {
     // that never reaches idle.
     log.insert(log.end(), {{10, 3, 500, 40000, 300},
                            {15, 4, 510, 41000, 301},
-                           {1, 4, 20, 0, 0},
+                           {2, 4, 20, 0, 0},
                            {25, 4, 400, 20000, 0}});
     std::vector<RunLogLine> lines;
     for (const std::string& text : Lines(log)) {
@@ -116,6 +116,18 @@ TEST(Runs, SplitByStopsAndCyclesAndMeasuredAgainstIdle) {
         FindRuns({{1, 0, 0, 500, 40000, 0, 450}, {1, 0, 0, 500, 40000, 0, 451}}, 35000);
     EXPECT_EQ(half[0].meanPump, 451);
     EXPECT_TRUE(FindRuns({{1, 0, 0, 20, 0, 0, 0}}, 35000).empty());
+
+    // One sample of 0 RPM or of no data inside a run is a dropout: still one run, its start
+    // measured from its first line.
+    for (const int gap : {0, 255000}) {
+        std::vector<RunLogLine> run(21, RunLogLine{7, 0, 0, 600, 40000, 500, 450});
+        run[0].rpm = 0;                                  // stopped before it
+        for (int k = 1; k < 7; ++k) run[k].rpm = 20000;  // idle from line 8 on
+        run[13].rpm = gap;
+        const auto one = FindRuns(run, 35000);
+        ASSERT_EQ(one.size(), 1u) << gap;
+        EXPECT_EQ(RunCsvLine(one[0]), "7,0.0,10.0,3.0,600,40000,600,450") << gap;
+    }
 }
 
 TEST(Runs, TheFileIsReadStrictlyAndOnlyTheTrailersImage) {
