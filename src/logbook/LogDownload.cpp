@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 
 #include "ui/Dialogs.h"
 
@@ -22,7 +23,19 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
         s.dialogs.notify(QString::fromStdString(error), {}, MessageIcon::Warning);
         co_return;
     }
+    // May this unit's downloads go to `e`? Not to another unit's engine: one with another serial
+    // number, or, for a downward unit, one an upward unit's downloads went to (and the other way
+    // round), whatever their welcome texts say.
+    const auto ours = [&](const Engine& e) {
+        if (e.serial) return e.serial == identity.serial;
+        if (!identity.serial) return true;
+        const auto downloads = book.downloads(e.id);
+        return std::none_of(downloads.begin(), downloads.end(), [](const Download& d) {
+            return d.unitKind == QLatin1String("upward");
+        });
+    };
     auto engine = book.engineFor(identity);
+    if (engine && !ours(*engine)) engine.reset();
     if (!engine) {
         const QString proposal =
             identity.welcome.isEmpty() ? QStringLiteral("New engine") : identity.welcome;
@@ -45,8 +58,21 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
                 co_return;
             }
         }
-        // An engine already there takes the unit as its own from now on.
+        // An engine already there takes the unit as its own from now on, unless it is another
+        // unit's: this one then gets an engine of its own, named apart, and is told so.
         engine = book.engineNamed(name.trimmed());
+        if (engine && !ours(*engine)) {
+            const QString apart =
+                identity.serial
+                    ? QStringLiteral("%1 (serial %2)").arg(name.trimmed()).arg(*identity.serial)
+                    : QStringLiteral("%1 (%2 unit)").arg(name.trimmed(), unitKind);
+            s.dialogs.notify(QStringLiteral("\"%1\" is another unit's engine: this unit's "
+                                            "downloads go to \"%2\".")
+                                 .arg(name.trimmed(), apart));
+            name = apart;
+            engine = book.engineNamed(name);
+            if (engine && !ours(*engine)) engine.reset();
+        }
         if (engine) book.addIdentity(engine->id, identity);
         if (!engine) engine = book.addEngine(name, identity);
     }

@@ -364,6 +364,10 @@ std::optional<Engine> Logbook::addEngine(const QString& name, const EngineIdenti
 
 bool Logbook::renameEngine(qint64 engineId, const QString& newName) {
     if (!d_->open || newName.trimmed().isEmpty()) return false;
+    if (const auto other = engineNamed(newName.trimmed()); other && other->id != engineId) {
+        d_->error = QStringLiteral("another engine is named so");
+        return false;
+    }
     QSqlQuery q(d_->db());
     q.prepare(QStringLiteral("UPDATE engines SET name = ? WHERE id = ?"));
     q.addBindValue(newName.trimmed());

@@ -380,3 +380,37 @@ TEST(Logbook, DamageIsNamedNeverReadAsEmpty) {
         EXPECT_EQ(ran.out, "");
     }
 }
+
+// Units whose welcome texts match are still told apart: another serial number, or the other
+// kind of unit, gets an engine of its own, never merged into the first.
+TEST(Logbook, AnotherUnitWithTheSameWelcomeTextGetsItsOwnEngine) {
+    QTemporaryDir dir;
+    const QString book = dir.filePath("l.sqlite");
+    const QString file = Export(dir, "life.txt", Lines(Life()));
+    FakeBackend bus;
+    Link link(bus);
+    OperationRig rig{link};
+    const QString welcome = QStringLiteral("BENCH ENGINE NUMBER 2");
+    const auto log = [&](std::optional<int> serial, const char* kind) {
+        Task<> t = LogDownload(rig.services(), {book, {}, false}, file, {serial, welcome},
+                               QString::fromLatin1(kind))
+                       .started();
+        EXPECT_TRUE(t.done());
+    };
+    log(1000, "downward");
+    log(2000, "downward");
+    log(std::nullopt, "upward");
+    log(2000, "downward");  // goes where the first download of its unit went
+    Logbook logbook(book);
+    std::vector<std::pair<QString, std::optional<int>>> engines;
+    for (const Engine& e : logbook.engines()) engines.emplace_back(e.name, e.serial);
+    EXPECT_EQ(engines, (std::vector<std::pair<QString, std::optional<int>>>{
+                           {welcome, 1000},
+                           {welcome + " (serial 2000)", 2000},
+                           {welcome + " (upward unit)", std::nullopt}}));
+    EXPECT_TRUE(rig.lastMessage().contains("is another unit's engine"))
+        << rig.lastMessage().toStdString();
+    // Renaming to a name another engine has says so.
+    EXPECT_FALSE(logbook.renameEngine(logbook.engines()[1].id, welcome));
+    EXPECT_EQ(logbook.error(), "another engine is named so");
+}
