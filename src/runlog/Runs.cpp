@@ -88,7 +88,8 @@ std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::strin
 }
 
 std::optional<int> IdleRpm(const RunLogExport& file, std::optional<int> given) {
-    if (file.idleCell) return *file.idleCell * 1000;
+    // An idle cell of 0 is a configuration never written, as `--idle 0` is refused.
+    if (file.idleCell && *file.idleCell > 0) return *file.idleCell * 1000;
     return given;
 }
 

@@ -143,6 +143,9 @@ TEST(Runs, TheFileIsReadStrictlyAndOnlyTheTrailersImage) {
     ASSERT_TRUE(file);
     EXPECT_FALSE(file->idleCell);
     EXPECT_EQ(IdleRpm(*file, 20000), 20000);
+    file = ReadRunLogExport(Export(dir, Lines(kStart), 0, "zero.txt").toStdString(), error);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(IdleRpm(*file, std::nullopt), std::nullopt);  // a cell never written: unknown
 
     auto bad = Lines(kStart);
     bad[3] = "3,0,0,300,5000,500";  // six numbers on line 5
