@@ -277,7 +277,7 @@ Task<OpStatus> Write(Services s, WritePlan plan, WriteOptions options,
             if (!r.progress.isEmpty()) shown.setText(r.progress);
             if (plan.percent) shown.setPercent(sent * 100 / total);
             if (r.reportsBefore > 0) outcome = co_await s.link.reports(r.reportsBefore);
-            if (r.passBefore) outcome = co_await s.link.yield();
+            if (outcome && r.passBefore) outcome = co_await s.link.yield();
             if (!outcome) break;
             const bool out = r.keep ? s.link.sendKeeping(r.commands, r.firstSlot)
                                     : s.link.send(r.commands, r.mode, r.firstSlot);
