@@ -109,8 +109,11 @@ void FromTheSimulatedUnit(bool falling) {
     const std::vector<uint8_t> raw = link.DownloadData;
     Write("raw_runlog", (std::string(kind) + ".buf").c_str(), RawLogLines(raw));
     if (const auto lines = ConvertRunLog(raw)) {
-        Write("runlog_export", (std::string(kind) + ".txt").c_str(),
-              ExportLines(*lines, QDateTime(QDate(2026, 12, 6), QTime(14, 30, 5)), &image));
+        const auto exported =
+            ExportLines(*lines, QDateTime(QDate(2026, 12, 6), QTime(14, 30, 5)), &image);
+        // The logbook takes the same exports.
+        for (const char* target : {"runlog_export", "logbook_import"})
+            Write(target, (std::string(kind) + ".txt").c_str(), exported);
     } else {
         std::fprintf(stderr, "norva-fuzz-seeds: the simulated unit's run log did not convert\n");
         failed = true;
