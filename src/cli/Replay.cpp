@@ -10,6 +10,11 @@ namespace norva {
 std::shared_ptr<const ReplayRecording> ReadReplay(const std::string& path, std::string& error) {
     const auto file = ReadRunLogExport(path, error);
     if (!file) return nullptr;
+    // Nothing to play would be a unit that never comes.
+    if (file->lines.empty()) {
+        error = path + ": the export holds no samples to replay";
+        return nullptr;
+    }
     auto recording = std::make_shared<ReplayRecording>();
     recording->file = path;
     recording->samples.reserve(file->lines.size());

@@ -364,4 +364,9 @@ TEST(Runs, AReplayIsMonitoredAsTheUnitRecordedIt) {
     EXPECT_TRUE(refused.out.empty());
     EXPECT_NE(refused.err.find("bad.txt:3: expected seven whole numbers"), std::string::npos)
         << refused.err;
+    // Nothing to play is refused at once, not waited for.
+    const QString empty = Export(dir, {}, std::nullopt, "empty.txt");
+    const Ran none = RunNorva({"--device", "replay:" + empty, "monitor", "--reports", "1"});
+    EXPECT_EQ(none.status, 3);
+    EXPECT_EQ(none.err, "norva: " + empty.toStdString() + ": the export holds no samples to replay\n");
 }

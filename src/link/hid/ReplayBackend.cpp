@@ -96,7 +96,8 @@ ReplayBackend::Report ReplayBackend::makeReport(int64_t index) {
     char lines[2][kLineLength + 1];
     std::snprintf(lines[0], sizeof lines[0], "%-16.16s",
                   ("REPLAY cycle " + std::to_string(s.cycle)).c_str());
-    const size_t tenths = at * 10 / 120;  // the minute of the log, as the time chart counts it
+    // The minute of the log, as the time chart counts it; at the end, where the last sample ends.
+    const size_t tenths = (ended ? at + 1 : at) * 10 / 120;
     char minute[16];
     std::snprintf(minute, sizeof minute, "%zu.%zu", tenths / 10, tenths % 10);
     char line2[32];
