@@ -311,7 +311,8 @@ TEST(UnitCommand, EveryWriteHasADryRun) {
         EXPECT_NE(ran.err.find("nothing was sent (dry run).\n"), std::string::npos) << ran.err;
     }
     // A downward unit's 59 and 60 are its serial number, in the preview as in the summary.
-    const Ran serial = RunNorva({"--device", "sim:falling:rate=1000", "serial", "1234", "--dry-run"});
+    const Ran serial =
+        RunNorva({"--device", "sim:falling:rate=1000", "serial", "1234", "--dry-run"});
     EXPECT_EQ(serial.out, "Serial Number: 1830 -> 1234 (addresses 59, 60)\n");
 }
 

@@ -318,8 +318,9 @@ TEST_F(Factory, AnEarlyEndPutsBackWhatTheUnitHeldAndALostUnitNamesWhatWasWritten
     ASSERT_EQ(bus.writes.size(), 3u);
     held({70, 87, 241, 242, 243});
     EXPECT_EQ(bus.memory[88], 0);  // the test cell at rest
-    EXPECT_EQ(rig.lastMessage(), "The hardware test read no current at step 3; the values the "
-                                 "unit held before the test were put back.");
+    EXPECT_EQ(rig.lastMessage(),
+              "The hardware test read no current at step 3; the values the "
+              "unit held before the test were put back.");
 
     // Cancelled on a downward unit: its test cell goes back to 255.
     bus.memory = FakeBackend().memory;
@@ -331,8 +332,9 @@ TEST_F(Factory, AnEarlyEndPutsBackWhatTheUnitHeldAndALostUnitNamesWhatWasWritten
     EXPECT_EQ(rig.status, OpStatus::Stopped);
     EXPECT_EQ(bus.memory[79], 255);
     held({241, 242, 243});
-    EXPECT_TRUE(rig.lastMessage().endsWith("; the values the unit held before the test were put "
-                                           "back."));
+    EXPECT_TRUE(
+        rig.lastMessage().endsWith("; the values the unit held before the test were put "
+                                   "back."));
 
     bus.writes.clear();
     falling = false;

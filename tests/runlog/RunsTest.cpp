@@ -368,5 +368,6 @@ TEST(Runs, AReplayIsMonitoredAsTheUnitRecordedIt) {
     const QString empty = Export(dir, {}, std::nullopt, "empty.txt");
     const Ran none = RunNorva({"--device", "replay:" + empty, "monitor", "--reports", "1"});
     EXPECT_EQ(none.status, 3);
-    EXPECT_EQ(none.err, "norva: " + empty.toStdString() + ": the export holds no samples to replay\n");
+    EXPECT_EQ(none.err,
+              "norva: " + empty.toStdString() + ": the export holds no samples to replay\n");
 }
