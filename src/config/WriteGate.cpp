@@ -201,6 +201,12 @@ QStringList Lines(const std::vector<Difference>& changes) {
     return lines;
 }
 
+Task<OpStatus> AlreadyHeld(Dialogs& dialogs) {
+    co_await dialogs.message(
+        QStringLiteral("The unit already holds these values: nothing was sent."));
+    co_return OpStatus::Done;
+}
+
 QString Changes(int n) {
     return n == 1 ? QStringLiteral("1 change") : QStringLiteral("%1 changes").arg(n);
 }
@@ -229,9 +235,7 @@ Task<OpStatus> Write(Services s, WritePlan plan, WriteOptions options,
     const auto extra = CompareImages(unit->image, optionAfter, kind, optionCells);
     bool chosen = options.withCounters && !plan.optionReports.empty();
     if (changes.empty() && (extra.empty() || !chosen)) {
-        co_await s.dialogs.message(
-            QStringLiteral("The unit already holds these values: nothing was sent."));
-        co_return OpStatus::Done;
+        co_return co_await AlreadyHeld(s.dialogs);
     }
     QStringList lines = Lines(changes);
     if (!extra.empty()) {
@@ -254,9 +258,7 @@ Task<OpStatus> Write(Services s, WritePlan plan, WriteOptions options,
         if (!choice.yes) co_return OpStatus::Abandoned;
         chosen = choice.ticked;
         if (changes.empty() && !chosen) {
-            co_await s.dialogs.message(
-                QStringLiteral("The unit already holds these values: nothing was sent."));
-            co_return OpStatus::Done;
+            co_return co_await AlreadyHeld(s.dialogs);
         }
     } else if (!co_await s.dialogs.ask(question, lines.join('\n'))) {
         co_return OpStatus::Abandoned;

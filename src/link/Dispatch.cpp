@@ -77,21 +77,19 @@ void Link::ReceiveReport() {
 }
 
 int Link::ReadWaiting(bool& failed) {
-    readBuffer_.assign(std::max(InputReportByteLength.get(), kReportLength), 0);
-    const std::span<uint8_t> buffer(readBuffer_.data(), InputReportByteLength);
     const int64_t now = clock_();
     const double interval = ReportInterval();
     const size_t first = arrived_.size();
+    // Each report is read straight into its place in the queue (the unit's reports are
+    // kReportLength long: FindTheHid takes no other).
     while (arrived_.size() < size_t(kMaxReportsPerTick)) {
-        std::fill(readBuffer_.begin(), readBuffer_.end(), uint8_t{0});
-        const HidReadResult result = backend_->read(ReadHandle, buffer);
-        if (result == HidReadResult::None) break;
-        if (result == HidReadResult::Failed) {
-            failed = true;
-            break;
-        }
         Arrival& a = arrived_.emplace_back();
-        std::copy_n(readBuffer_.begin(), a.bytes.size(), a.bytes.begin());
+        const auto length = std::min<size_t>(size_t(InputReportByteLength.get()), a.bytes.size());
+        const HidReadResult result = backend_->read(ReadHandle, std::span(a.bytes.data(), length));
+        if (result == HidReadResult::Report) continue;
+        arrived_.pop_back();
+        failed = result == HidReadResult::Failed;
+        break;
     }
     const int read = static_cast<int>(arrived_.size() - first);
     if (read == 0) return 0;
@@ -153,8 +151,8 @@ void Link::DrainBeforeSending() {
 
 void Link::DispatchZeroFilled() {
     // The display shows the loss; no wait counts this as a report, and no run log takes it.
-    std::fill(readBuffer_.begin(), readBuffer_.end(), uint8_t{0});
-    if (DownloadActive != 1) NormalDispatch(readBuffer_);
+    const std::array<uint8_t, kReportLength> zeros{};
+    if (DownloadActive != 1) NormalDispatch(zeros);
 }
 
 bool Link::Dispatch(std::span<const uint8_t> report) {

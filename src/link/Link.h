@@ -308,7 +308,6 @@ class Link : public QObject {
 
     HidBackend* backend_;  // never null
     MsClock clock_;
-    std::vector<uint8_t> readBuffer_;
     int64_t lastReportMs_ = 0;
     struct Arrival {
         std::array<uint8_t, kReportLength> bytes;
