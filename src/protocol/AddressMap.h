@@ -28,6 +28,7 @@ constexpr int AccessCell(bool downward) {
 constexpr int kMaxAuthorizedSpeed = 48;  // thousands of RPM
 constexpr int kIdleSpeed = 50;           // thousands of RPM
 constexpr int kFullSpeed = 51;           // thousands of RPM: the speed dial's full scale
+constexpr int kMaxEgt = 53;              // 4 degrees C a step
 // Downward units keep the engine serial number here; upward units the idle stick position and
 // the 100 % pulse.
 constexpr int kSerialLow = 59;
