@@ -30,8 +30,10 @@ constexpr int kStickSlack = 50;
 constexpr int kPumpHeldPercent = 80;
 
 // Steady points: the stick within 5 % of its end, the speed within 5 % of the limit, and at
-// least 2 s of it, so a pass through is no steady point.
-constexpr int kIdleStickMax = 50;
+// least 2 s of it, so a pass through is no steady point. The stick's idle end is where the
+// transmitter's trim leaves it (the simulated unit idles at 14.9 %), so it is measured: the
+// lowest stick at idle speed with the pump running, 0 % being the trim's engine-off position.
+constexpr int kIdleStickSlack = 50;
 constexpr int kIdleBandPercent = 5;
 constexpr int kFullStickMin = 950;
 constexpr int kFullSpeedPercent = 95;
@@ -286,11 +288,17 @@ RunAnalysis AnalyseRun(const std::vector<RunLogLine>& lines, const EngineRun& ru
 
     if (idleLine) {
         const long long idle = *limits.idleRpm;
+        const auto idling = [&](const RunLogLine& l) {
+            return Turning(l) && std::abs(l.rpm - idle) * 100 <= idle * kIdleBandPercent;
+        };
+        std::optional<int> idleStick;
+        for (int n = *idleLine + 1; n <= v.last; ++n)
+            if (idling(v.at(n)) && v.at(n).pump > 0)
+                idleStick = std::min(idleStick.value_or(v.at(n).throttle), v.at(n).throttle);
         SetSteady(
             v, *idleLine + 1,
             [&](const RunLogLine& l) {
-                return l.throttle <= kIdleStickMax &&
-                       std::abs(l.rpm - idle) * 100 <= idle * kIdleBandPercent;
+                return idleStick && idling(l) && l.throttle <= *idleStick + kIdleStickSlack;
             },
             a.idleEgt, a.idlePump);
     }

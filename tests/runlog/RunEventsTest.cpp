@@ -96,10 +96,11 @@ TEST(RunEvents, EachFaultIsFoundWhereItBeginsAndNothingElse) {
 }
 
 TEST(RunEvents, LightOffSteadyPointsAndCoastDown) {
-    // Idle after line 15: 600 C / 300 and 601 C / 301 four samples each, 600.5 -> 601. Full:
-    // 700 C / 800 four times and 720 C / 810 twice, 706.7 -> 707 and 803.3 -> 803. The pump
-    // off from line 30, stopped at 35.
-    const std::vector<S> idle = {{5, 600, 40000, 0, 300}, {4, 601, 41000, 0, 301}};
+    // Idle after line 15, the stick trimmed to 15 %: 600 C / 300 and 601 C / 301 four samples
+    // each, 600.5 -> 601; the one at 21 % is no idle. Full: 700 C / 800 four times and 720 C /
+    // 810 twice, 706.7 -> 707 and 803.3 -> 803. The pump off from line 31, stopped at 36.
+    const std::vector<S> idle = {
+        {5, 600, 40000, 150, 300}, {4, 601, 41000, 150, 301}, {1, 610, 40000, 210, 300}};
     const std::vector<S> full = {{4, 700, 118000, 1000, 800}, {2, 720, 120000, 1000, 810}};
     const auto all =
         Log({kStop, kStart, idle, full, {{5, 650, 110000, 0, 0, -100, -20000}}, kStop});
