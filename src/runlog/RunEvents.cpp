@@ -249,8 +249,11 @@ RunAnalysis AnalyseRun(const std::vector<RunLogLine>& lines, const EngineRun& ru
                  .first = std::max(run.firstLine, 1),
                  .last = std::min(run.lastLine(), int(lines.size()))};
     if (v.first > v.last) return a;
-    // Behind a run the engine either stopped or the file (or its cycle, or its data) ended.
-    const bool stopped = v.last < int(lines.size()) && v.at(v.last + 1).rpm == 0;
+    // Behind a run the engine stopped: a sample at 0 RPM, or the next cycle's start, as the log
+    // keeps no stopped time between cycles. Else the file or its data ended there.
+    const RunLogLine* next = v.last < int(lines.size()) ? &v.at(v.last + 1) : nullptr;
+    const bool stopped =
+        next && (next->rpm == 0 || (HasData(*next) && next->cycle != v.at(v.last).cycle));
 
     std::optional<int> idleLine;
     for (int n = v.first; limits.idleRpm && n <= v.last && !idleLine; ++n)
