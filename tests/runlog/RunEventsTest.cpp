@@ -55,8 +55,7 @@ std::vector<RunEvent> EventsOf(const std::vector<RunLogLine>& lines) {
 TEST(RunEvents, EachFaultIsFoundWhereItBeginsAndNothingElse) {
     using K = RunEventKind;
     const std::vector<S> failing = {{4, 100, 5000, 0, 0}, {6, 300, 18000, 0, 100}};
-    const std::vector<S> hot = {
-        {3, 850, 40000, 0, 300}, {1, 910, 40000, 0, 300}, {3, 820, 40000, 0, 300}};
+    const std::vector<S> hot = {{4, 850, 40000, 0, 300, 20}, {3, 820, 40000, 0, 300}};
     const std::vector<S> fast = {{2, 700, 125000, 1000, 850}, {1, 700, 130000, 1000, 850}, kFull};
     const std::vector<S> gap = {
         {2, 700, 125000, 1000, 850}, {1, 1020, 255000, 1000, 1000}, {2, 700, 130000, 1000, 850}};
