@@ -58,7 +58,9 @@ struct RunAnalysis {
 };
 // One run of `lines` (line numbers as the run's). The idle line is found with limits.idleRpm
 // the way FindRuns finds it, so the analysis holds together whatever idle the run was found
-// with. Samples without data count in no value and never make an event.
+// with. Samples without data count in no value and never make an event. A run has stopped
+// when a sample of 0 RPM or the next cycle's first sample follows it; one the file ends in
+// has no failed start and no coast-down.
 RunAnalysis AnalyseRun(const std::vector<RunLogLine>& lines, const EngineRun& run,
                        const EngineLimits& limits);
 
