@@ -106,12 +106,8 @@ static void BM_LogbookEngineReportPdf(benchmark::State& state) {
     BigEngine& big = Big();
     QTemporaryDir dir;
     for (auto _ : state) {
-        const auto runs = big.book.runs(big.engine.id);
         QPdfWriter writer(dir.filePath(QStringLiteral("report.pdf")));
-        std::vector<EngineRun> plain;
-        for (const LoggedRun& r : runs) plain.push_back(r.run);
-        PrintEngineReport(writer, big.engine, big.book.totals(big.engine.id), BaselineOf(plain),
-                          runs);
+        PrintEngineReport(writer, big.engine, big.book.life(big.engine.id));
     }
 }
 BENCHMARK(BM_LogbookEngineReportPdf)->Unit(benchmark::kMillisecond);

@@ -37,7 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!engine) engine = book.addEngine(QStringLiteral("Fuzzed"), file->identity);
     if (!engine) std::abort();
     book.import(*file, engine->id);
-    book.runs(engine->id);
-    book.totals(engine->id);
+    book.life(engine->id);
     return 0;
 }

@@ -91,6 +91,7 @@ bool NeedsUnit(const norva::CommandLine& line) {
         case Command::LogbookRuns:
         case Command::LogbookImport:
         case Command::LogbookReport:
+        case Command::LogbookService:
             return false;
         case Command::Summary:
             return line.summaryImage.empty();
@@ -127,7 +128,12 @@ int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
     if (line.command == norva::Command::LogbookRuns)
         return norva::LogbookRuns(LogbookPath(line), line.engine, line.csv, stdout, stderr);
     if (line.command == norva::Command::LogbookImport)
-        return norva::LogbookImport(LogbookPath(line), line.files, line.engine, stdout, stderr);
+        return norva::LogbookImport(
+            LogbookPath(line), line.files, line.engine,
+            {.idleRpm = line.idle, .fullRpm = line.fullSpeed, .maxEgtC = line.maxEgt}, stdout,
+            stderr);
+    if (line.command == norva::Command::LogbookService)
+        return norva::LogbookService(LogbookPath(line), line.engine, line.note, stdout, stderr);
     norva::Program app(norva::MakeBackend(line.device), Options(line));
     if (line.command == norva::Command::Monitor) {
         norva::Monitor monitor(app.link(), line.monitorOptions, stdout, stderr);

@@ -117,7 +117,8 @@ class Parser {
                               c == Command::RunLogConvert || c == Command::RunLogRuns ||
                               c == Command::ChartPrint || c == Command::ChartShow ||
                               c == Command::LogbookEngines || c == Command::LogbookRuns ||
-                              c == Command::LogbookImport || c == Command::LogbookReport;
+                              c == Command::LogbookImport || c == Command::LogbookReport ||
+                              c == Command::LogbookService;
         if (fileOnly && line_.deviceGiven)
             throw UsageError{"this command reads files, not a unit: leave out --device"};
         if (c == Command::TimeChart && line_.png.empty() == line_.pdf.empty())
@@ -128,13 +129,17 @@ class Parser {
             throw UsageError{"--downward is for two files; the unit says its own kind"};
         if (!from_.empty()) line_.from = minutes("--from", from_);
         if (!to_.empty()) line_.to = minutes("--to", to_);
-        if (!idle_.empty()) {
-            double rpm = 0;
-            if (!ToPositive(idle_, rpm) || rpm != std::floor(rpm) || rpm > 1e6)
-                throw UsageError{"--idle needs a speed in RPM, a whole number, not '" + idle_ +
-                                 "'"};
-            line_.idle = static_cast<int>(rpm);
-        }
+        const auto whole = [](const char* option, const std::string& text, const char* what) {
+            double number = 0;
+            if (!ToPositive(text, number) || number != std::floor(number) || number > 1e6)
+                throw UsageError{std::string(option) + " needs " + what +
+                                 ", a whole number, not '" + text + "'"};
+            return static_cast<int>(number);
+        };
+        if (!idle_.empty()) line_.idle = whole("--idle", idle_, "a speed in RPM");
+        if (!fullSpeed_.empty())
+            line_.fullSpeed = whole("--full-speed", fullSpeed_, "a speed in RPM");
+        if (!maxEgt_.empty()) line_.maxEgt = whole("--max-egt", maxEgt_, "a temperature in C");
         if (!reports_.empty() && !seconds_.empty())
             throw UsageError{"give either --reports or --seconds, not both"};
         if (!reports_.empty()) {
@@ -345,6 +350,25 @@ class Parser {
         engineOption(logbookImport,
                      "the engine they belong to (else the one their welcome text "
                      "is known as, or a new one named with it)");
+        logbookImport
+            ->add_option("--idle", idle_,
+                         "the unit's idle speed, for files without the unit's "
+                         "configuration (kept for the engine; its runs measured again)")
+            ->type_name("RPM");
+        logbookImport
+            ->add_option("--full-speed", fullSpeed_,
+                         "the unit's full speed, kept for the engine likewise")
+            ->type_name("RPM");
+        logbookImport
+            ->add_option("--max-egt", maxEgt_,
+                         "the unit's maximum EGT, kept for the engine likewise")
+            ->type_name("C");
+        CLI::App* service = add(logbook, "service",
+                                "record a service of the engine: its baseline and time since "
+                                "service start again",
+                                Command::LogbookService);
+        service->add_option("ENGINE", line_.engine, "the engine's name")->required();
+        service->add_option("--note", line_.note, "what was done")->type_name("TEXT");
         CLI::App* report =
             add(logbook, "report", "an engine's report as a PDF page", Command::LogbookReport);
         report->add_option("ENGINE", line_.engine, "the engine's name")->required();
@@ -385,7 +409,7 @@ class Parser {
     CLI::App app_;
     bool version_ = false;
     bool noBackup_ = false;
-    std::string device_, unitWait_, from_, to_, idle_, reports_, seconds_;
+    std::string device_, unitWait_, from_, to_, idle_, fullSpeed_, maxEgt_, reports_, seconds_;
 
   public:
     bool noBackup() const { return noBackup_; }

@@ -42,6 +42,7 @@ enum class Command {
     LogbookRuns,
     LogbookImport,
     LogbookReport,
+    LogbookService,
 };
 
 struct CommandLine {
@@ -66,10 +67,14 @@ struct CommandLine {
     double to = 51.2;
     double seconds = 0;       // chart record: how long; 0 until Ctrl-C
     bool downward = false;    // diff of two files: they come from a downward unit
-    std::optional<int> idle;  // runlog runs: the idle speed when the file has no trailer
-    bool csv = false;         // runlog runs, logbook engines and runs: comma-separated values
-    std::string logbook;      // the logbook database; empty = the user's logbook.sqlite
-    std::string engine;       // download, logbook import: the engine's name; logbook runs, report
+    std::optional<int> idle;  // runlog runs, logbook import: the idle speed when the file has no
+                              // trailer (logbook import: kept for the engine)
+    std::optional<int> fullSpeed;  // logbook import: the unit's full speed, kept for the engine
+    std::optional<int> maxEgt;     // logbook import: the unit's maximum EGT, kept for the engine
+    std::string note;              // logbook service: what was done
+    bool csv = false;              // runlog runs, logbook engines and runs: comma-separated values
+    std::string logbook;           // the logbook database; empty = the user's logbook.sqlite
+    std::string engine;  // download, logbook import: the engine's name; logbook runs, report
     std::vector<std::string> files;  // logbook import: the export files
 };
 

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 #include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
 
 #include "cli/ExitStatus.h"
 #include "logbook/EngineReport.h"
@@ -60,21 +62,44 @@ std::optional<Engine> Named(Logbook& book, const std::string& name, std::FILE* e
     return engine;
 }
 
+// Minutes with one decimal, rounded half up from whole lines (never 50.7 for 50.75).
+std::string Minutes(double minutes) {
+    const long long tenths = std::llround(minutes * 10 + 1e-9);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+std::string Count(int n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
 }  // namespace
 
 int LogbookEngines(const QString& logbook, bool csv, std::FILE* out, std::FILE* err) {
     const auto book = Opened(logbook, err);
     if (!book) return exitstatus::kBadInput;
     // Printed only once all of it was read.
-    std::string text = csv ? "engine,runs,minutes,flagged\n" : "";
+    std::string text =
+        csv ? "engine,runs,minutes,flagged,events,last_service,minutes_since_service,shift\n" : "";
     for (const Engine& e : book->engines()) {
         const EngineTotals t = book->totals(e.id);
-        char numbers[96];
-        std::snprintf(numbers, sizeof numbers,
-                      csv ? ",%d,%.1f,%d\n" : "  %d runs  %.1f min  %d flagged\n", t.runs,
-                      t.minutes, t.flagged);
-        text += (csv ? CsvField(QString::fromStdString(Printable(e.name))) : Printable(e.name)) +
-                numbers;
+        const std::string service =
+            t.lastService ? t.lastService->toString(QStringLiteral("yyyy-MM-dd")).toStdString()
+                          : std::string();
+        const std::string name = Printable(e.name);
+        if (csv) {
+            text += CsvField(QString::fromStdString(name)) + "," + std::to_string(t.runs) + "," +
+                    Minutes(t.minutes) + "," + std::to_string(t.flagged) + "," +
+                    std::to_string(t.events) + "," + service + "," +
+                    Minutes(t.minutesSinceService) + "," +
+                    CsvField(QString::fromStdString(t.shift)) + "\n";
+            continue;
+        }
+        text += name + "  " + Count(t.runs, "run", "runs") + "  " + Minutes(t.minutes) + " min  " +
+                std::to_string(t.flagged) + " flagged  " + Count(t.events, "event", "events");
+        if (t.lastService)
+            text += "  serviced " + service + ", " + Minutes(t.minutesSinceService) + " min since";
+        if (!t.shift.empty()) text += "  " + t.shift;
+        text += "\n";
     }
     if (Damaged(*book, err)) return exitstatus::kBadInput;
     std::fputs(text.c_str(), out);
@@ -89,25 +114,50 @@ int LogbookRuns(const QString& logbook, const std::string& engine, bool csv, std
     if (!e) return exitstatus::kBadInput;
     const auto runs = book->runs(e->id);
     if (Damaged(*book, err)) return exitstatus::kBadInput;
-    if (csv) std::fprintf(out, "date,download,%s,flag\n", kRunsCsvHeader);
+    std::string text;
+    if (csv)
+        text = std::string("date,download,") + kRunsCsvHeader +
+               ",light_to_idle_s,idle_egt_c,idle_pump_permille,full_egt_c,full_pump_permille,"
+               "coast_down_s,failed_before,events,flag\n";
+    const auto number = [](const auto& v, int decimals) {
+        if (!v) return std::string();
+        char s[32];
+        std::snprintf(s, sizeof s, "%.*f", decimals, double(*v));
+        return std::string(s);
+    };
     for (const LoggedRun& r : runs) {
         const std::string date =
             r.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toStdString();
         const QString file = QFileInfo(r.downloadFile).fileName();
-        if (csv)
-            std::fprintf(out, "%s,%s,%s,%s\n", date.c_str(), CsvField(file).c_str(),
-                         RunCsvLine(r.run).c_str(),
-                         CsvField(QString::fromStdString(r.health.flag)).c_str());
-        else
-            std::fprintf(out, "%s  %s  %s%s%s\n", date.c_str(), file.toStdString().c_str(),
-                         RunText(r.run).c_str(),
-                         r.health.flag.empty() ? "" : "  FLAGGED: ", r.health.flag.c_str());
+        const RunAnalysis& a = r.analysis;
+        const std::string events = EventsField(a.events);
+        if (csv) {
+            text += date + "," + CsvField(file) + "," + RunCsvLine(r.run) + "," +
+                    number(r.health.lightToIdleS, 1) + "," + number(a.idleEgt, 0) + "," +
+                    number(a.idlePump, 0) + "," + number(a.fullEgt, 0) + "," +
+                    number(a.fullPump, 0) + "," + number(a.coastDownS, 1) + "," +
+                    std::to_string(r.failedBefore) + "," +
+                    CsvField(QString::fromStdString(events)) + "," +
+                    CsvField(QString::fromStdString(r.health.flag)) + "\n";
+            continue;
+        }
+        text += date + "  " + file.toStdString() + "  " + RunText(r.run);
+        if (r.health.lightToIdleS)
+            text += "  from light-off " + number(r.health.lightToIdleS, 1) + " s";
+        if (r.failedBefore)
+            text += "  after " + Count(r.failedBefore, "failed start", "failed starts");
+        if (a.coastDownS) text += "  coast-down " + number(a.coastDownS, 1) + " s";
+        if (!events.empty()) text += "  EVENTS: " + events;
+        if (!r.health.flag.empty()) text += "  FLAGGED: " + r.health.flag;
+        text += "\n";
     }
+    std::fputs(text.c_str(), out);
     return exitstatus::kDone;
 }
 
 int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
-                  const std::string& engine, std::FILE* out, std::FILE* err) {
+                  const std::string& engine, const EngineLimits& limits, std::FILE* out,
+                  std::FILE* err) {
     // Every file is read before anything goes in: a bad one among them adds nothing.
     std::vector<LogbookExport> exports;
     for (const std::string& path : files) {
@@ -125,6 +175,8 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
     }
     const auto book = Opened(logbook, err);
     if (!book) return exitstatus::kBadInput;
+    const bool limitsGiven = limits.idleRpm || limits.fullRpm || limits.maxEgtC;
+    std::vector<qint64> limited;  // engines given the limits already
     for (const LogbookExport& file : exports) {
         if (book->holds(file)) {
             std::fprintf(out, "%s: already in the logbook\n", file.path.c_str());
@@ -142,18 +194,51 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
             std::fprintf(err, "norva: %s\n", book->error().toLocal8Bit().constData());
             return exitstatus::kBadInput;
         }
+        // The limits given go to the engine before its first file: that one is measured
+        // with them, and what it had before is measured again.
+        if (limitsGiven && std::find(limited.begin(), limited.end(), target->id) == limited.end()) {
+            if (!book->setEngineLimits(target->id, limits)) {
+                std::fprintf(err, "norva: %s\n", book->error().toLocal8Bit().constData());
+                return exitstatus::kBadInput;
+            }
+            limited.push_back(target->id);
+            target = book->engineNamed(target->name);
+        }
         const ImportResult r = book->import(file, target->id);
         if (r.status == ImportResult::Failed) {
             std::fprintf(err, "norva: %s\n", r.error.toLocal8Bit().constData());
             return exitstatus::kBadInput;
         }
-        if (r.status == ImportResult::AlreadyThere)
+        if (r.status == ImportResult::AlreadyThere) {
             std::fprintf(out, "%s: already in the logbook\n", file.path.c_str());
-        else
-            std::fprintf(out, "%s: %s, %d runs added, %d replaced, %d already there\n",
-                         file.path.c_str(), target->name.toStdString().c_str(), r.runsAdded,
-                         r.runsReplaced, r.runsKnown);
+            continue;
+        }
+        std::fprintf(out, "%s: %s, %d runs added, %d replaced, %d already there\n",
+                     file.path.c_str(), Printable(target->name).c_str(), r.runsAdded,
+                     r.runsReplaced, r.runsKnown);
+        if (r.runsAdded + r.runsReplaced > 0 && !book->limitsFor(file, *target).idleRpm)
+            std::fprintf(out,
+                         "%s: the idle speed is not known (the file has no configuration): "
+                         "its starts are not measured; give it once with --idle RPM\n",
+                         file.path.c_str());
     }
+    return exitstatus::kDone;
+}
+
+int LogbookService(const QString& logbook, const std::string& engine, const std::string& note,
+                   std::FILE* out, std::FILE* err) {
+    const auto book = Opened(logbook, err);
+    if (!book) return exitstatus::kBadInput;
+    const auto e = Named(*book, engine, err);
+    if (!e) return exitstatus::kBadInput;
+    const QDateTime now = QDateTime::currentDateTime();
+    if (!book->addService(e->id, now, QString::fromStdString(note))) {
+        std::fprintf(err, "norva: %s\n", book->error().toLocal8Bit().constData());
+        return exitstatus::kBadInput;
+    }
+    std::fprintf(out, "%s: service recorded on %s; its baseline starts again\n",
+                 Printable(e->name).c_str(),
+                 now.toString(QStringLiteral("yyyy-MM-dd hh:mm")).toStdString().c_str());
     return exitstatus::kDone;
 }
 
@@ -163,15 +248,12 @@ int LogbookReport(const QString& logbook, const std::string& engine, const std::
     if (!book) return exitstatus::kBadInput;
     const auto e = Named(*book, engine, err);
     if (!e) return exitstatus::kBadInput;
-    const auto runs = book->runs(e->id);
-    const EngineTotals totals = book->totals(e->id);
+    const EngineLife life = book->life(e->id);
     if (Damaged(*book, err)) return exitstatus::kBadInput;
-    std::vector<EngineRun> plain;
-    for (const LoggedRun& r : runs) plain.push_back(r.run);
     QPdfWriter writer(QString::fromStdString(pdf));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setTitle(QStringLiteral("Engine report: %1").arg(e->name));
-    if (!PrintEngineReport(writer, *e, totals, BaselineOf(plain), runs)) {
+    if (!PrintEngineReport(writer, *e, life)) {
         std::fprintf(err, "norva: cannot write %s\n", pdf.c_str());
         return exitstatus::kBadInput;
     }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "runlog/RunEvents.h"
+
 namespace norva {
 
 // Each returns the exit status: 0, or 3 for a file that is not an export, an engine not in the
@@ -15,9 +17,13 @@ int LogbookEngines(const QString& logbook, bool csv, std::FILE* out, std::FILE* 
 int LogbookRuns(const QString& logbook, const std::string& engine, bool csv, std::FILE* out,
                 std::FILE* err);
 // Each file goes to the engine named, else to the one its welcome text is known as, else to a
-// new engine named with its welcome text.
+// new engine named with its welcome text. `limits` given are kept for that engine: its files
+// without the unit's configuration are measured with them.
 int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
-                  const std::string& engine, std::FILE* out, std::FILE* err);
+                  const std::string& engine, const EngineLimits& limits, std::FILE* out,
+                  std::FILE* err);
+int LogbookService(const QString& logbook, const std::string& engine, const std::string& note,
+                   std::FILE* out, std::FILE* err);
 int LogbookReport(const QString& logbook, const std::string& engine, const std::string& pdf,
                   std::FILE* err);
 

@@ -93,11 +93,15 @@ Task<OpStatus> ClearServiceTimer(Services s, WriteOptions options) {
     const QString doing = QStringLiteral("clearing the service timer");
     const Gated gated = co_await DownwardUnit(s, doing);
     if (gated.ended) co_return *gated.ended;
-    co_return co_await Write(
+    const OpStatus status = co_await Write(
         s,
         Plan(doing, {Report(Zeros(cell::kServiceTimerFirst, cell::kServiceTimerCount))},
              QStringLiteral("Clear the service timer?")),
         options, gated.unit);
+    // A confirmed clear is a service: the engine's baseline starts again after it.
+    if (status == OpStatus::Done && !options.dryRun)
+        s.note(QStringLiteral("service"), {}, QStringLiteral("service timer cleared"));
+    co_return status;
 }
 
 Task<OpStatus> ClearAllTimers(Services s, WriteOptions options) {

@@ -96,8 +96,10 @@ void DrawTrend(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baselin
     canvas.setLineWidth(1);
 }
 
-bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const EngineTotals& totals,
-                       const Baseline& baseline, const std::vector<LoggedRun>& runs) {
+bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const EngineLife& life) {
+    const EngineTotals& totals = life.totals;
+    const Baseline& baseline = life.baseline;
+    const std::vector<LoggedRun>& runs = life.runs;
     QPainter painter;
     if (!painter.begin(&device)) return false;
     PainterCanvas canvas(painter);
@@ -116,24 +118,37 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
     canvas.print(who);
     canvas.print(QString());
     canvas.print(QStringLiteral("Runs: %1    starts measured: %2    minutes of running: %3    "
-                                "flagged runs: %4")
+                                "flagged runs: %4    events: %5")
                      .arg(totals.runs)
                      .arg(totals.starts)
                      .arg(Number(totals.minutes, 1))
-                     .arg(totals.flagged));
+                     .arg(totals.flagged)
+                     .arg(totals.events));
     canvas.print(
         QStringLiteral("The unit's count: %1 cycles, %2 minutes in total (newest download)")
             .arg(totals.unitCycles ? QString::number(*totals.unitCycles) : QStringLiteral("n/a"),
                  totals.unitTotalMinutes ? Number(*totals.unitTotalMinutes, 1)
                                          : QStringLiteral("n/a")));
-    canvas.print(baseline.runs
-                     ? QStringLiteral("Baseline (median of the first %1 measured starts): peak "
-                                      "start EGT %2 C, time to idle %3 s")
-                           .arg(baseline.runs)
-                           .arg(Number(*baseline.peakStartEgt, 0), Number(*baseline.timeToIdleS, 1))
-                     : QStringLiteral("No measured start yet: no baseline."));
-    canvas.print(QStringLiteral("Flagged: a start more than %1 C hotter than the baseline, or "
-                                "taking more than %2 times as long to idle.")
+    if (totals.lastService)
+        canvas.print(QStringLiteral("Last service: %1; since then %2 runs, %3 minutes of running")
+                         .arg(totals.lastService->toString(QStringLiteral("yyyy-MM-dd")))
+                         .arg(totals.runsSinceService)
+                         .arg(Number(totals.minutesSinceService, 1)));
+    canvas.print(
+        baseline.runs
+            ? QStringLiteral("Baseline (median of the first %1 measured starts%2): peak "
+                             "start EGT %3 C, time to idle %4 s%5")
+                  .arg(baseline.runs)
+                  .arg(totals.lastService ? QStringLiteral(" since the service") : QString())
+                  .arg(Number(*baseline.peakStartEgt, 0), Number(*baseline.timeToIdleS, 1))
+                  .arg(baseline.lightToIdleS ? QStringLiteral(" (%1 s from light-off)")
+                                                   .arg(Number(*baseline.lightToIdleS, 1))
+                                             : QString())
+            : QStringLiteral("No measured start yet: no baseline."));
+    if (!totals.shift.empty())
+        canvas.print(QStringLiteral("SHIFT: %1").arg(QString::fromStdString(totals.shift)));
+    canvas.print(QStringLiteral("Flagged: a start at the unit's EGT limit, more than %1 C hotter "
+                                "than the baseline, or taking more than %2 times as long to idle.")
                      .arg(kHotStartMarginC)
                      .arg(kSlowStartFactor));
     double top = canvas.currentPosition().y() + 20;
@@ -145,27 +160,28 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
     canvas.setForeColor(Qt::black);
     canvas.setFont({QStringLiteral("Arial"), 11, true});
     canvas.moveTo(0, top);
-    canvas.print(QStringLiteral("Flagged runs"));
+    canvas.print(QStringLiteral("Flagged runs and events"));
     canvas.setFont({QStringLiteral("Arial"), 8, false});
-    int flagged = 0;
+    int listed = 0;
+    int toList = 0;
+    for (const LoggedRun& r : runs) toList += !r.health.flag.empty() || !r.analysis.events.empty();
     for (const LoggedRun& r : runs) {
-        if (r.health.flag.empty()) continue;
+        if (r.health.flag.empty() && r.analysis.events.empty()) continue;
         // What does not fit the page is counted, not cut off mid-line.
         if (canvas.currentPosition().y() + canvas.textHeight(QStringLiteral("X")) * 2 > height) {
-            canvas.print(QStringLiteral("... and %1 more").arg(totals.flagged - flagged));
+            canvas.print(QStringLiteral("... and %1 more").arg(toList - listed));
             break;
         }
-        ++flagged;
-        // A flagged run's start is measured: both values are there.
-        canvas.print(QStringLiteral("%1  cycle %2  start EGT %3 C, idle after %4 s: %5  (%6)")
+        ++listed;
+        QString what = QString::fromStdString(r.health.flag);
+        const QString events = QString::fromStdString(EventsField(r.analysis.events));
+        if (!events.isEmpty()) what += (what.isEmpty() ? QString() : QStringLiteral("; ")) + events;
+        canvas.print(QStringLiteral("%1  cycle %2: %3  (%4)")
                          .arg(r.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
-                              QString::number(r.run.cycle),
-                              QString::number(r.health.peakStartEgt.value_or(0)),
-                              QString::number(r.health.timeToIdleS.value_or(0), 'f', 1),
-                              QString::fromStdString(r.health.flag),
+                              QString::number(r.run.cycle), what,
                               QFileInfo(r.downloadFile).fileName()));
     }
-    if (totals.flagged == 0) canvas.print(QStringLiteral("none"));
+    if (toList == 0) canvas.print(QStringLiteral("none"));
     return painter.end();
 }
 

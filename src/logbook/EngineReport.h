@@ -1,6 +1,6 @@
 #pragma once
 // The engine report: one page with an engine's totals, the trends of its starts (peak start
-// EGT and time to idle over its runs, the baseline drawn) and its flagged runs.
+// EGT and time to idle over its runs, the baseline drawn) and its flagged runs and events.
 
 #include <QRectF>
 #include <QString>
@@ -20,8 +20,8 @@ class Canvas;
 void DrawTrend(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baseline& baseline,
                bool peakEgt, const QRectF& area);
 
-// The report's page onto a printer or PDF writer. False when the device cannot be painted.
-bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const EngineTotals& totals,
-                       const Baseline& baseline, const std::vector<LoggedRun>& runs);
+// The report's page onto a printer or PDF writer: totals, service, baseline, trends, and the
+// runs flagged or with events. False when the device cannot be painted.
+bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const EngineLife& life);
 
 }  // namespace norva

@@ -9,7 +9,7 @@
 namespace norva {
 
 Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIdentity identity,
-                   QString unitKind) {
+                   QString unitKind, std::vector<uint8_t> image) {
     if (target.path.isEmpty()) co_return;
     Logbook book(target.path);
     if (!book.isOpen()) {
@@ -76,7 +76,8 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
         if (engine) book.addIdentity(engine->id, identity);
         if (!engine) engine = book.addEngine(name, identity);
     }
-    const ImportResult result = engine ? book.import(*file, engine->id, unitKind) : ImportResult{};
+    const ImportResult result =
+        engine ? book.import(*file, engine->id, unitKind, image) : ImportResult{};
     if (!engine || result.status == ImportResult::Failed)
         s.dialogs.notify(book.error() + QStringLiteral("; the download was not logged."), {},
                          MessageIcon::Warning);
@@ -96,7 +97,9 @@ LogbookKeeper(LogbookTarget target) {
                     bool descending) {
         return LogDownload(
             s, target, std::move(kept), image ? IdentityOf(*image, descending) : EngineIdentity{},
-            image ? QString::fromLatin1(descending ? "downward" : "upward") : QString());
+            image ? QString::fromLatin1(descending ? "downward" : "upward") : QString(),
+            image ? std::vector<uint8_t>(image->begin(), image->begin() + 256)
+                  : std::vector<uint8_t>());
     };
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "base/Task.h"
 #include "logbook/Logbook.h"
@@ -23,9 +24,10 @@ struct LogbookTarget {
 };
 
 // Adds the kept export. Whatever goes wrong is said in one message and the download goes on:
-// the logbook never stands in the way of the file.
+// the logbook never stands in the way of the file. `image` is the configuration the program
+// held (its limits measure the runs; it is kept with the download), empty when not complete.
 Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIdentity identity,
-                   QString unitKind);
+                   QString unitKind, std::vector<uint8_t> image);
 
 // What an operation did to the unit (a configuration write, a backup, a hardware test's
 // result), as an event of the unit's engine; nothing for a unit the logbook does not know yet,

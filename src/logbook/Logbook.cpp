@@ -122,6 +122,93 @@ const char* const kMigrateToV2[] = {
     " NULL DEFAULT '')",
 };
 
+// Version 3: the limits each download's runs were measured with and the configuration image it
+// was made with, the engine's own limits for downloads without them, each run's light-off,
+// steady points, coast-down, events and whether the engine stood after it; indexes for the
+// engine's downloads and events.
+const char* const kMigrateToV3[] = {
+    "ALTER TABLE engines ADD COLUMN idle_rpm INTEGER",
+    "ALTER TABLE engines ADD COLUMN full_rpm INTEGER",
+    "ALTER TABLE engines ADD COLUMN max_egt INTEGER",
+    "ALTER TABLE downloads ADD COLUMN idle_rpm INTEGER",
+    "ALTER TABLE downloads ADD COLUMN full_rpm INTEGER",
+    "ALTER TABLE downloads ADD COLUMN max_egt INTEGER",
+    "ALTER TABLE downloads ADD COLUMN image BLOB",
+    "ALTER TABLE runs ADD COLUMN light_line INTEGER",
+    "ALTER TABLE runs ADD COLUMN idle_egt INTEGER",
+    "ALTER TABLE runs ADD COLUMN idle_pump INTEGER",
+    "ALTER TABLE runs ADD COLUMN full_egt INTEGER",
+    "ALTER TABLE runs ADD COLUMN full_pump INTEGER",
+    "ALTER TABLE runs ADD COLUMN coast_down REAL",
+    "ALTER TABLE runs ADD COLUMN events TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE runs ADD COLUMN stopped_after INTEGER",
+    "CREATE INDEX downloads_by_engine ON downloads(engine_id)",
+    "CREATE INDEX events_by_engine ON events(engine_id, kind)",
+};
+
+// Events as a column: "kind@line:value:seconds" joined by ';'.
+QString EventsColumn(const std::vector<RunEvent>& events) {
+    QStringList out;
+    for (const RunEvent& e : events)
+        out << QStringLiteral("%1@%2:%3:%4")
+                   .arg(QLatin1String(EventName(e.kind)))
+                   .arg(e.line)
+                   .arg(e.value)
+                   .arg(e.durationS);
+    return out.join(QLatin1Char(';'));
+}
+std::vector<RunEvent> EventsOf(const QString& column) {
+    std::vector<RunEvent> out;
+    for (const QString& item : column.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype at = item.indexOf(QLatin1Char('@'));
+        const QStringList numbers = item.mid(at + 1).split(QLatin1Char(':'));
+        bool ok = at > 0 && numbers.size() == 3;
+        const RunEventKind kind =
+            EventKindNamed(ok ? item.left(at).toStdString() : std::string(), &ok);
+        if (ok)
+            out.push_back({.kind = kind,
+                           .line = numbers[0].toInt(),
+                           .value = numbers[1].toInt(),
+                           .durationS = numbers[2].toDouble()});
+    }
+    return out;
+}
+
+// A limit each: the first that knows it.
+EngineLimits Merged(const EngineLimits& a, const EngineLimits& b) {
+    return {.idleRpm = a.idleRpm ? a.idleRpm : b.idleRpm,
+            .fullRpm = a.fullRpm ? a.fullRpm : b.fullRpm,
+            .maxEgtC = a.maxEgtC ? a.maxEgtC : b.maxEgtC};
+}
+bool Any(const EngineLimits& l) {
+    return l.idleRpm || l.fullRpm || l.maxEgtC;
+}
+
+// A run of a file measured with its limits: where its start and steady points are, its events.
+struct MeasuredRun {
+    EngineRun run;
+    RunAnalysis analysis;
+    bool stoppedAfter = false;
+};
+std::vector<MeasuredRun> Measured(const std::vector<RunLogLine>& lines,
+                                  const EngineLimits& limits) {
+    std::vector<MeasuredRun> out;
+    for (const EngineRun& run : FindRuns(lines, limits.idleRpm))
+        out.push_back({.run = run,
+                       .analysis = AnalyseRun(lines, run, limits),
+                       .stoppedAfter = size_t(run.lastLine()) < lines.size() &&
+                                       lines[size_t(run.lastLine())].rpm == 0});
+    return out;
+}
+
+// The samples a run was kept with, as lines again.
+std::vector<RunLogLine> LinesOf(const QByteArray& samples) {
+    std::vector<RunLogLine> out;
+    for (const QByteArray& record : samples.split('\n'))
+        if (const auto line = RunLogRecordLine(record.toStdString())) out.push_back(*line);
+    return out;
+}
+
 }  // namespace
 
 EngineIdentity IdentityOf(std::span<const uint8_t> image, bool descending) {
@@ -231,6 +318,73 @@ struct Logbook::Impl {
         q.exec(QStringLiteral("ROLLBACK"));
     }
 
+    bool storeLimits(qint64 engineId, const EngineLimits& l) {
+        QSqlQuery q(db());
+        q.prepare(QStringLiteral(
+            "UPDATE engines SET idle_rpm = ?, full_rpm = ?, max_egt = ? WHERE id = ?"));
+        for (const QVariant& v :
+             {Opt(l.idleRpm), Opt(l.fullRpm), Opt(l.maxEgtC), QVariant(engineId)})
+            q.addBindValue(v);
+        return exec(q);
+    }
+
+    // The runs of the engine's downloads that brought no limits of their own, measured from
+    // their kept samples with `limits`. Inside the caller's transaction.
+    bool measureAgain(qint64 engineId, const EngineLimits& limits) {
+        QSqlQuery q(db());
+        q.setForwardOnly(true);
+        q.prepare(QStringLiteral(
+            "SELECT r.id, r.first_line, r.start_cut, r.stopped_after, r.samples FROM runs AS r"
+            " JOIN downloads AS d ON r.download_id = d.id WHERE d.engine_id = ? AND d.idle_rpm"
+            " IS NULL AND d.full_rpm IS NULL AND d.max_egt IS NULL"));
+        q.addBindValue(engineId);
+        if (!exec(q)) return false;
+        struct Again {
+            qint64 id;
+            EngineRun run;
+            RunAnalysis analysis;
+        };
+        std::vector<Again> again;
+        while (q.next()) {
+            std::vector<RunLogLine> lines = LinesOf(q.value(4).toByteArray());
+            // The stop after it, where there was one: a start that never reached idle failed,
+            // and the coast-down ends there.
+            if (q.value(3).toInt() == 1 && !lines.empty())
+                lines.push_back({.cycle = lines.back().cycle});
+            auto runs = FindRuns(lines, limits.idleRpm);
+            if (runs.empty()) continue;
+            EngineRun run = runs.front();
+            run.startCut = q.value(2).toBool();
+            if (run.startCut) run.peakStartEgt.reset();
+            RunAnalysis a = AnalyseRun(lines, run, limits);
+            // Back to the download's line numbers.
+            const int shift = q.value(1).toInt() - 1;
+            run.firstLine += shift;
+            if (run.idleLine) *run.idleLine += shift;
+            if (a.lightLine) *a.lightLine += shift;
+            for (RunEvent& e : a.events) e.line += shift;
+            again.push_back({q.value(0).toLongLong(), run, std::move(a)});
+        }
+        if (!readAll(q)) return false;
+        q.finish();
+        QSqlQuery u(db());
+        u.prepare(QStringLiteral(
+            "UPDATE runs SET idle_line = ?, peak_start_egt = ?, mean_pump = ?, idle_known = ?,"
+            " light_line = ?, idle_egt = ?, idle_pump = ?, full_egt = ?, full_pump = ?,"
+            " coast_down = ?, events = ? WHERE id = ?"));
+        for (const Again& r : again) {
+            const RunAnalysis& a = r.analysis;
+            for (const QVariant& v :
+                 {Opt(r.run.idleLine), Opt(r.run.peakStartEgt), Opt(r.run.meanPump),
+                  QVariant(int(r.run.idleKnown)), Opt(a.lightLine), Opt(a.idleEgt), Opt(a.idlePump),
+                  Opt(a.fullEgt), Opt(a.fullPump), Opt(a.coastDownS), Text(EventsColumn(a.events)),
+                  QVariant(r.id)})
+                u.addBindValue(v);
+            if (!exec(u)) return false;
+        }
+        return true;
+    }
+
     bool setUp() {
         if (!execWaiting(QStringLiteral("PRAGMA journal_mode=WAL"))) return false;
         // The version is read and the schema made or migrated in one transaction: two programs
@@ -258,6 +412,8 @@ struct Logbook::Impl {
             for (const char* sql : kSchemaV1) ok = ok && exec(QString::fromLatin1(sql));
         if (ok && version < 2)
             for (const char* sql : kMigrateToV2) ok = ok && exec(QString::fromLatin1(sql));
+        if (ok && version < 3)
+            for (const char* sql : kMigrateToV3) ok = ok && exec(QString::fromLatin1(sql));
         if (ok && version != kLogbookSchemaVersion)
             ok = exec(QStringLiteral("PRAGMA user_version = %1").arg(kLogbookSchemaVersion));
         if (ok && commit()) return true;
@@ -307,10 +463,16 @@ QString Logbook::path() const {
 
 namespace {
 Engine EngineFrom(const QSqlQuery& q) {
-    return {q.value(0).toLongLong(), q.value(1).toString(), IntOf(q.value(2)),
-            q.value(3).toString()};
+    return {.id = q.value(0).toLongLong(),
+            .name = q.value(1).toString(),
+            .serial = IntOf(q.value(2)),
+            .welcome = q.value(3).toString(),
+            .limits = {.idleRpm = IntOf(q.value(4)),
+                       .fullRpm = IntOf(q.value(5)),
+                       .maxEgtC = IntOf(q.value(6))}};
 }
-const QString kEngineColumns = QStringLiteral("SELECT id, name, serial, welcome FROM engines ");
+const QString kEngineColumns =
+    QStringLiteral("SELECT id, name, serial, welcome, idle_rpm, full_rpm, max_egt FROM engines ");
 }  // namespace
 
 std::vector<Engine> Logbook::engines() {
@@ -359,7 +521,11 @@ std::optional<Engine> Logbook::addEngine(const QString& name, const EngineIdenti
     q.addBindValue(Opt(identity.serial));
     q.addBindValue(Text(identity.welcome));
     if (!d_->exec(q)) return std::nullopt;
-    return Engine{q.lastInsertId().toLongLong(), trimmed, identity.serial, identity.welcome};
+    return Engine{.id = q.lastInsertId().toLongLong(),
+                  .name = trimmed,
+                  .serial = identity.serial,
+                  .welcome = identity.welcome,
+                  .limits = {}};
 }
 
 bool Logbook::renameEngine(qint64 engineId, const QString& newName) {
@@ -399,7 +565,16 @@ bool Logbook::moveDownload(qint64 downloadId, qint64 engineId) {
     return d_->exec(q) && q.numRowsAffected() == 1;
 }
 
-ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const QString& unitKind) {
+EngineLimits Logbook::limitsFor(const LogbookExport& file, const Engine& engine,
+                                std::span<const uint8_t> image) {
+    const EngineLimits own =
+        Merged(image.size() > size_t(cell::kMaxEgt) ? LimitsOf(image) : EngineLimits{},
+               LimitsOf(std::span<const std::optional<uint8_t>>(file.data.cells)));
+    return Merged(own, engine.limits);
+}
+
+ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const QString& unitKind,
+                             std::span<const uint8_t> image) {
     ImportResult result;
     result.engineId = engineId;
     if (!d_->open) {
@@ -427,23 +602,42 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
         d_->rollback();
         return result;
     }
+    q.finish();
+    // The download's own limits (its image's, else its trailer's) are kept with it; the engine's
+    // stand in for those it lacks.
+    const EngineLimits own =
+        Merged(image.size() > size_t(cell::kMaxEgt) ? LimitsOf(image) : EngineLimits{},
+               LimitsOf(std::span<const std::optional<uint8_t>>(file.data.cells)));
+    q.prepare(kEngineColumns + QStringLiteral("WHERE id = ?"));
+    q.addBindValue(engineId);
+    if (!q.exec()) return failed(q.lastError().text());
+    if (!q.next()) return failed(QStringLiteral("no engine %1").arg(engineId));
+    const Engine engine = EngineFrom(q);
+    q.finish();
+    const EngineLimits limits = Merged(own, engine.limits);
+
     const DownloadTotals& t = file.totals;
     q.prepare(QStringLiteral(
         "INSERT INTO downloads(engine_id, file, sha256, moment, unit_kind, cycles, total_minutes,"
-        " shutdown_cause, shutdown_rpm, shutdown_egt, shutdown_pump) "
-        "VALUES(?,?,?,?,?,?,?,?,?,?,?)"));
+        " shutdown_cause, shutdown_rpm, shutdown_egt, shutdown_pump, idle_rpm, full_rpm, max_egt,"
+        " image) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
     for (const QVariant& v :
          {QVariant(engineId), QVariant(QString::fromStdString(file.path)),
           QVariant(QString::fromLatin1(file.sha256)),
           QVariant(file.moment.toString(QString::fromLatin1(kMomentFormat))), Text(unitKind),
           Opt(t.cycles), Opt(t.totalMinutes), Text(t.shutdownCause), Opt(t.shutdownRpm),
-          Opt(t.shutdownEgt), Opt(t.shutdownPump)})
+          Opt(t.shutdownEgt), Opt(t.shutdownPump), Opt(own.idleRpm), Opt(own.fullRpm),
+          Opt(own.maxEgtC),
+          image.empty() ? QVariant(QMetaType(QMetaType::QByteArray))
+                        : QVariant(QByteArray(reinterpret_cast<const char*>(image.data()),
+                                              qsizetype(image.size())))})
         q.addBindValue(v);
     if (!q.exec()) return failed(q.lastError().text());
     result.downloadId = q.lastInsertId().toLongLong();
 
     const auto& lines = file.data.lines;
-    const auto runs = FindRuns(lines, IdleRpm(file.data, std::nullopt));
+    const auto runs = Measured(lines, limits);
+    const size_t timeStart = TimeOrderStart(lines);
     QSqlQuery same(db);
     // Runs of the first schema have no first and last sample: they are always compared.
     same.prepare(QStringLiteral(
@@ -451,19 +645,20 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
         " WHERE d.engine_id = ? AND r.id IN (SELECT id FROM runs WHERE cycle = ? AND head = ?"
         " UNION SELECT id FROM runs WHERE cycle = ? AND tail = ? UNION SELECT id FROM runs"
         " WHERE cycle = ? AND head IS NULL)"));
+    const QString columns = QStringLiteral(
+        "download_id, position, started, cycle, first_line, line_count, idle_line,"
+        " peak_start_egt, max_rpm, max_egt, mean_pump, idle_known, start_cut, samples, head,"
+        " tail, light_line, idle_egt, idle_pump, full_egt, full_pump, coast_down, events,"
+        " stopped_after");
     QSqlQuery insert(db);
-    insert.prepare(QStringLiteral(
-        "INSERT INTO runs(download_id, position, started, cycle, first_line, line_count,"
-        " idle_line, peak_start_egt, max_rpm, max_egt, mean_pump, idle_known, start_cut, samples,"
-        " head, tail) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+    insert.prepare(QStringLiteral("INSERT INTO runs(%1) VALUES(?%2)")
+                       .arg(columns, QStringLiteral(",?").repeated(23)));
     QSqlQuery replace(db);
-    replace.prepare(QStringLiteral(
-        "UPDATE runs SET download_id = ?, position = ?, started = ?, cycle = ?, first_line = ?,"
-        " line_count = ?, idle_line = ?, peak_start_egt = ?, max_rpm = ?, max_egt = ?,"
-        " mean_pump = ?, idle_known = ?, start_cut = ?, samples = ?, head = ?,"
-        " tail = ? WHERE id = ?"));
+    replace.prepare(QStringLiteral("UPDATE runs SET (%1) = (?%2) WHERE id = ?")
+                        .arg(columns, QStringLiteral(",?").repeated(23)));
     for (size_t p = 0; p < runs.size(); ++p) {
-        const EngineRun& run = runs[p];
+        const EngineRun& run = runs[p].run;
+        const RunAnalysis& a = runs[p].analysis;
         const QByteArray samples = Samples(lines, run);
         // A copy of this run already kept: the same cycle, and one's samples within the other's.
         std::optional<qint64> shorter;
@@ -488,25 +683,66 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
             ++result.runsKnown;
             continue;
         }
-        // The export ends at its moment, a line every half second.
-        const QDateTime started =
-            file.moment.addMSecs(-qint64(lines.size() - size_t(run.firstLine) + 1) * 500);
+        // The newest sample is at the export's moment, one every half second before it.
+        const size_t n = lines.size();
+        const size_t inTime = (size_t(run.firstLine) - 1 + n - timeStart) % n;
+        const QDateTime started = file.moment.addMSecs(-qint64(n - inTime) * 500);
         QSqlQuery& q2 = shorter ? replace : insert;
         for (const QVariant& v :
-             {QVariant(result.downloadId), QVariant(int(p)),
+             {QVariant(result.downloadId),
+              QVariant(int(p)),
               QVariant(started.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"))),
-              QVariant(run.cycle), QVariant(run.firstLine), QVariant(run.lineCount),
-              Opt(run.idleLine), Opt(run.peakStartEgt), QVariant(run.maxRpm), QVariant(run.maxEgt),
-              Opt(run.meanPump), QVariant(int(run.idleKnown)), QVariant(int(run.startCut)),
-              QVariant(samples), QVariant(head), QVariant(tail)})
+              QVariant(run.cycle),
+              QVariant(run.firstLine),
+              QVariant(run.lineCount),
+              Opt(run.idleLine),
+              Opt(run.peakStartEgt),
+              QVariant(run.maxRpm),
+              QVariant(run.maxEgt),
+              Opt(run.meanPump),
+              QVariant(int(run.idleKnown)),
+              QVariant(int(run.startCut)),
+              QVariant(samples),
+              QVariant(head),
+              QVariant(tail),
+              Opt(a.lightLine),
+              Opt(a.idleEgt),
+              Opt(a.idlePump),
+              Opt(a.fullEgt),
+              Opt(a.fullPump),
+              Opt(a.coastDownS),
+              Text(EventsColumn(a.events)),
+              QVariant(int(runs[p].stoppedAfter))})
             q2.addBindValue(v);
         if (shorter) q2.addBindValue(*shorter);
         if (!q2.exec()) return failed(q2.lastError().text());
         ++(shorter ? result.runsReplaced : result.runsAdded);
     }
+    // What a download knew of the unit's limits becomes the engine's, for downloads without
+    // them: those are measured again.
+    if (Any(own) && Merged(own, engine.limits) != engine.limits) {
+        if (!d_->storeLimits(engineId, Merged(own, engine.limits)) ||
+            !d_->measureAgain(engineId, Merged(own, engine.limits)))
+            return failed(d_->error);
+    }
     if (!d_->commit()) return failed(d_->error);
     result.status = ImportResult::Added;
     return result;
+}
+
+bool Logbook::setEngineLimits(qint64 engineId, const EngineLimits& limits) {
+    if (!d_->open) return false;
+    QSqlQuery q(d_->db());
+    q.prepare(kEngineColumns + QStringLiteral("WHERE id = ?"));
+    q.addBindValue(engineId);
+    if (!d_->exec(q) || !q.next()) return false;
+    const EngineLimits merged = Merged(limits, EngineFrom(q).limits);
+    q.finish();
+    if (!d_->begin()) return false;
+    if (d_->storeLimits(engineId, merged) && d_->measureAgain(engineId, merged) && d_->commit())
+        return true;
+    d_->rollback();
+    return false;
 }
 
 bool Logbook::holds(const LogbookExport& file) {
@@ -523,8 +759,8 @@ std::vector<Download> Logbook::downloads(qint64 engineId) {
     QSqlQuery q(d_->db());
     q.prepare(QStringLiteral(
         "SELECT id, engine_id, file, sha256, moment, unit_kind, cycles, total_minutes,"
-        " shutdown_cause, shutdown_rpm, shutdown_egt, shutdown_pump FROM downloads WHERE"
-        " engine_id = ? ORDER BY moment, id"));
+        " shutdown_cause, shutdown_rpm, shutdown_egt, shutdown_pump, idle_rpm, full_rpm, max_egt"
+        " FROM downloads WHERE engine_id = ? ORDER BY moment, id"));
     q.addBindValue(engineId);
     if (!d_->exec(q)) return out;
     while (q.next()) {
@@ -537,24 +773,31 @@ std::vector<Download> Logbook::downloads(qint64 engineId) {
         d.unitKind = q.value(5).toString();
         d.totals = {IntOf(q.value(6)), RealOf(q.value(7)), q.value(8).toString(),
                     IntOf(q.value(9)), IntOf(q.value(10)), IntOf(q.value(11))};
+        d.limits = {.idleRpm = IntOf(q.value(12)),
+                    .fullRpm = IntOf(q.value(13)),
+                    .maxEgtC = IntOf(q.value(14))};
         out.push_back(std::move(d));
     }
     if (!d_->readAll(q)) out.clear();
     return out;
 }
 
-std::vector<LoggedRun> Logbook::runs(qint64 engineId) {
-    std::vector<LoggedRun> out;
-    if (!d_->open) return out;
+EngineLife Logbook::life(qint64 engineId) {
+    EngineLife life;
+    if (!d_->open) return life;
+    auto& out = life.runs;
     QSqlQuery q(d_->db());
     q.setForwardOnly(true);
     q.prepare(QStringLiteral(
         "SELECT r.id, r.download_id, d.file, d.moment, r.position, r.cycle, r.first_line,"
         " r.line_count, r.idle_line, r.peak_start_egt, r.max_rpm, r.max_egt, r.mean_pump,"
-        " r.idle_known, r.start_cut FROM runs AS r JOIN downloads AS d ON r.download_id = d.id"
+        " r.idle_known, r.start_cut, r.started, r.light_line, r.idle_egt, r.idle_pump,"
+        " r.full_egt, r.full_pump, r.coast_down, r.events, COALESCE(d.idle_rpm, e.idle_rpm),"
+        " COALESCE(d.full_rpm, e.full_rpm), COALESCE(d.max_egt, e.max_egt) FROM runs AS r JOIN"
+        " downloads AS d ON r.download_id = d.id JOIN engines AS e ON d.engine_id = e.id"
         " WHERE d.engine_id = ? ORDER BY r.started, r.id"));
     q.addBindValue(engineId);
-    if (!d_->exec(q)) return out;
+    if (!d_->exec(q)) return life;
     // Downloads are few beside their runs: each moment is read once.
     QHash<qint64, QDateTime> moments;
     while (q.next()) {
@@ -580,34 +823,69 @@ std::vector<LoggedRun> Logbook::runs(qint64 engineId) {
         e.meanPump = IntOf(q.value(12));
         e.idleKnown = q.value(13).toBool();
         e.startCut = q.value(14).toBool();
+        r.started = QDateTime::fromString(q.value(15).toString(),
+                                          QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
+        RunAnalysis& a = r.analysis;
+        a.lightLine = IntOf(q.value(16));
+        if (a.lightLine && e.idleLine && *a.lightLine <= *e.idleLine)
+            a.lightToIdleS = (*e.idleLine - *a.lightLine) * 0.5;
+        a.idleEgt = IntOf(q.value(17));
+        a.idlePump = IntOf(q.value(18));
+        a.fullEgt = IntOf(q.value(19));
+        a.fullPump = IntOf(q.value(20));
+        a.coastDownS = RealOf(q.value(21));
+        a.events = EventsOf(q.value(22).toString());
+        r.limits = {.idleRpm = IntOf(q.value(23)),
+                    .fullRpm = IntOf(q.value(24)),
+                    .maxEgtC = IntOf(q.value(25))};
         out.push_back(std::move(r));
     }
     if (!d_->readAll(q)) {
         out.clear();
-        return out;
+        return life;
     }
-    std::vector<EngineRun> plain;
-    plain.reserve(out.size());
-    for (const LoggedRun& r : out) plain.push_back(r.run);
-    const Baseline base = BaselineOf(plain);
-    for (LoggedRun& r : out) r.health = HealthOf(r.run, base);
-    return out;
-}
-
-Baseline Logbook::baseline(qint64 engineId) {
-    std::vector<EngineRun> plain;
-    for (const LoggedRun& r : runs(engineId)) plain.push_back(r.run);
-    return BaselineOf(plain);
-}
-
-EngineTotals Logbook::totals(qint64 engineId) {
-    EngineTotals t;
-    for (const LoggedRun& r : runs(engineId)) {
+    q.finish();
+    const auto services = events(engineId, QStringLiteral("service"));
+    std::vector<QDateTime> serviced;
+    for (const LogbookEvent& s : services) serviced.push_back(s.moment);
+    std::vector<StartMeasures> measures;
+    std::vector<int> periods;
+    measures.reserve(out.size());
+    periods.reserve(out.size());
+    int failed = 0;
+    for (LoggedRun& r : out) {
+        measures.push_back(MeasuresOf(r.run, r.analysis, r.limits));
+        // A run belongs to the period of the last service before it.
+        periods.push_back(
+            int(std::upper_bound(serviced.begin(), serviced.end(), r.started) - serviced.begin()));
+        const bool failedStart =
+            std::any_of(r.analysis.events.begin(), r.analysis.events.end(),
+                        [](const RunEvent& e) { return e.kind == RunEventKind::FailedStart; });
+        r.failedBefore = failedStart ? 0 : failed;
+        failed = failedStart ? failed + 1 : 0;
+    }
+    EngineHealth health = HealthOf(measures, periods, serviced);
+    EngineTotals& t = life.totals;
+    // Lines, not minutes, are added: a total of 50.75 min stays exactly that.
+    long long lines = 0, linesSinceService = 0;
+    for (size_t k = 0; k < out.size(); ++k) {
+        LoggedRun& r = out[k];
+        r.health = std::move(health.runs[k]);
         ++t.runs;
         t.starts += r.health.measured ? 1 : 0;
-        t.minutes += r.run.lineCount / double(kLinesPerMinute);
+        lines += r.run.lineCount;
         t.flagged += r.health.flag.empty() ? 0 : 1;
+        t.events += int(r.analysis.events.size());
+        if (size_t(periods[k]) == serviced.size()) {
+            ++t.runsSinceService;
+            linesSinceService += r.run.lineCount;
+        }
     }
+    t.minutes = double(lines) / kLinesPerMinute;
+    t.minutesSinceService = double(linesSinceService) / kLinesPerMinute;
+    if (!serviced.empty()) t.lastService = serviced.back();
+    t.shift = health.shift;
+    life.baseline = health.baseline;
     const auto all = downloads(engineId);
     for (auto d = all.rbegin(); d != all.rend(); ++d)
         if (d->totals.cycles || d->totals.totalMinutes) {
@@ -615,7 +893,19 @@ EngineTotals Logbook::totals(qint64 engineId) {
             t.unitTotalMinutes = d->totals.totalMinutes;
             break;
         }
-    return t;
+    return life;
+}
+
+std::vector<LoggedRun> Logbook::runs(qint64 engineId) {
+    return life(engineId).runs;
+}
+
+EngineTotals Logbook::totals(qint64 engineId) {
+    return life(engineId).totals;
+}
+
+bool Logbook::addService(qint64 engineId, const QDateTime& moment, const QString& note) {
+    return addEvent(engineId, {QStringLiteral("service"), moment, {}, note});
 }
 
 bool Logbook::addEvent(qint64 engineId, const LogbookEvent& event) {
@@ -631,13 +921,16 @@ bool Logbook::addEvent(qint64 engineId, const LogbookEvent& event) {
     return d_->exec(q);
 }
 
-std::vector<LogbookEvent> Logbook::events(qint64 engineId) {
+std::vector<LogbookEvent> Logbook::events(qint64 engineId, const QString& kind) {
     std::vector<LogbookEvent> out;
     if (!d_->open) return out;
     QSqlQuery q(d_->db());
-    q.prepare(QStringLiteral(
-        "SELECT kind, moment, file, detail FROM events WHERE engine_id = ? ORDER BY moment, id"));
+    q.prepare(
+        QStringLiteral("SELECT kind, moment, file, detail FROM events WHERE engine_id = ?"
+                       " AND (? = '' OR kind = ?) ORDER BY moment, id"));
     q.addBindValue(engineId);
+    q.addBindValue(Text(kind));
+    q.addBindValue(Text(kind));
     if (!d_->exec(q)) return out;
     while (q.next())
         out.push_back(

@@ -21,8 +21,9 @@ namespace norva {
 // norva/logbook.sqlite under the user's data folder.
 QString DefaultLogbookPath();
 
-// The schema this program writes. Version 1 had no events table and no run position.
-constexpr int kLogbookSchemaVersion = 2;
+// The schema this program writes. Version 1 had no events table and no run position; version 2
+// no limits, configuration image, run events or steady points.
+constexpr int kLogbookSchemaVersion = 3;
 
 // Who a download belongs to: a unit whose configuration streams downwards by its serial
 // number, any other by its welcome text (two lines of 16 characters, blanks trimmed).
@@ -61,6 +62,9 @@ struct Engine {
     QString name;
     std::optional<int> serial;
     QString welcome;
+    // The unit's limits, for downloads that do not carry them: the newest a download brought,
+    // or what the user gave.
+    EngineLimits limits;
 };
 
 struct EngineTotals {
@@ -68,6 +72,12 @@ struct EngineTotals {
     int starts = 0;  // runs whose start is measured
     double minutes = 0;
     int flagged = 0;
+    int events = 0;  // of the runs
+    // Since the last service (the whole life when there was none).
+    std::optional<QDateTime> lastService;
+    int runsSinceService = 0;
+    double minutesSinceService = 0;
+    std::string shift;  // the newest start's shift from the baseline, empty for none
     // From the newest download that has a trailer.
     std::optional<int> unitCycles;
     std::optional<double> unitTotalMinutes;
@@ -81,6 +91,7 @@ struct Download {
     QDateTime moment;
     QString unitKind;  // "downward", "upward", or empty when not known (a file imported)
     DownloadTotals totals;
+    EngineLimits limits;  // its own (the image held when it was made, or its trailer's)
 };
 
 // One run of an engine as the logbook keeps it, in time order, with its health flag.
@@ -90,8 +101,20 @@ struct LoggedRun {
     QString downloadFile;
     QDateTime moment;  // the download's
     int position = 0;  // the run's index in its download, from 0
+    QDateTime started;
     EngineRun run;
+    RunAnalysis analysis;
+    EngineLimits limits;  // what it was measured with
+    // Failed starts of its cycle's attempts before it: 0 for a start that went at once.
+    int failedBefore = 0;
     RunHealth health;
+};
+
+// An engine's runs with their health, its baseline and totals, read at once.
+struct EngineLife {
+    std::vector<LoggedRun> runs;
+    Baseline baseline;
+    EngineTotals totals;
 };
 
 struct ImportResult {
@@ -104,9 +127,9 @@ struct ImportResult {
     QString error;
 };
 
-// A configuration write, a hardware-test result (with offset and factor), a backup.
+// A configuration write, a hardware-test result (with offset and factor), a backup, a service.
 struct LogbookEvent {
-    QString kind;  // "config-write", "hardware-test", "backup"
+    QString kind;  // "config-write", "hardware-test", "backup", "service"
     QDateTime moment;
     QString file;
     QString detail;  // "offset 12 factor 130", ...
@@ -140,19 +163,32 @@ class Logbook {
 
     // Adds an export to an engine in one transaction: the same file (by SHA-256) twice adds
     // nothing; a run already there (same cycle, one copy's samples within the other's) counts
-    // once, the longer copy kept. `unitKind` as in Download.
-    ImportResult import(const LogbookExport& file, qint64 engineId, const QString& unitKind = {});
+    // once, the longer copy kept. `unitKind` as in Download; `image`, the configuration the
+    // program held when it downloaded, is kept with it and gives the limits its runs are
+    // measured with (else the file's trailer, else the engine's).
+    ImportResult import(const LogbookExport& file, qint64 engineId, const QString& unitKind = {},
+                        std::span<const uint8_t> image = {});
+    // The limits `file` would be measured with in `engine`.
+    EngineLimits limitsFor(const LogbookExport& file, const Engine& engine,
+                           std::span<const uint8_t> image = {});
+    // The engine's own limits (what is known stays where `limits` leaves it empty); the runs of
+    // its downloads that had none are measured again with them.
+    bool setEngineLimits(qint64 engineId, const EngineLimits& limits);
     // True when a file of the same SHA-256 is in already.
     bool holds(const LogbookExport& file);
 
     std::vector<Download> downloads(qint64 engineId);
-    // The engine's runs in time order with their flags, measured against its baseline.
+    // The engine's runs in time order with their flags, each measured against the baseline of
+    // its service period, with the totals.
+    EngineLife life(qint64 engineId);
     std::vector<LoggedRun> runs(qint64 engineId);
     EngineTotals totals(qint64 engineId);
-    Baseline baseline(qint64 engineId);
 
     bool addEvent(qint64 engineId, const LogbookEvent& event);
-    std::vector<LogbookEvent> events(qint64 engineId);
+    // All of them, or those of one kind.
+    std::vector<LogbookEvent> events(qint64 engineId, const QString& kind = {});
+    // A service of the engine: its baseline and time since service start again after it.
+    bool addService(qint64 engineId, const QDateTime& moment, const QString& note);
 
   private:
     struct Impl;

@@ -87,8 +87,10 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
     for (CanvasWidget* trend : {EgtTrend, IdleTrend}) trend->setMinimumHeight(150);
     EgtTrend->setAccessibleName(QStringLiteral("Peak start EGT trend"));
     IdleTrend->setAccessibleName(QStringLiteral("Time to idle trend"));
-    EgtTrend->setFaceDrawing([this](Canvas& c) { DrawTrendOn(c, runs_, baseline_, true); });
-    IdleTrend->setFaceDrawing([this](Canvas& c) { DrawTrendOn(c, runs_, baseline_, false); });
+    EgtTrend->setFaceDrawing(
+        [this](Canvas& c) { DrawTrendOn(c, life_.runs, life_.baseline, true); });
+    IdleTrend->setFaceDrawing(
+        [this](Canvas& c) { DrawTrendOn(c, life_.runs, life_.baseline, false); });
 
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("Engines")));
@@ -149,8 +151,7 @@ void LogbookWindow::reload() {
 }
 
 void LogbookWindow::chooseEngine(int row) {
-    runs_.clear();
-    baseline_ = {};
+    life_ = {};
     Runs->clear();
     const bool any = row >= 0 && size_t(row) < engines_.size();
     for (QPushButton* b : {Print, SavePdf, Rename, Move}) b->setEnabled(any);
@@ -160,11 +161,9 @@ void LogbookWindow::chooseEngine(int row) {
                                         : book_->error());
     } else {
         const Engine& e = engines_[size_t(row)];
-        runs_ = book_->runs(e.id);
-        std::vector<EngineRun> plain;
-        for (const LoggedRun& r : runs_) plain.push_back(r.run);
-        baseline_ = BaselineOf(plain);
-        const EngineTotals t = book_->totals(e.id);
+        life_ = book_->life(e.id);
+        const EngineTotals& t = life_.totals;
+        const Baseline& baseline = life_.baseline;
         QString text =
             QStringLiteral(
                 "<b>%1</b> (%2): %3 runs, %4 starts, %5 min of running, "
@@ -182,14 +181,14 @@ void LogbookWindow::chooseEngine(int row) {
                         .arg(t.unitCycles ? QString::number(*t.unitCycles) : QStringLiteral("n/a"))
                         .arg(t.unitTotalMinutes ? QString::number(*t.unitTotalMinutes, 'f', 1)
                                                 : QStringLiteral("n/a"));
-        if (baseline_.runs)
+        if (baseline.runs)
             text += QStringLiteral(
                         "<br>Baseline of its first %1 measured starts: %2 C at start, "
                         "idle after %3 s. Flagged: more than %4 C hotter, or more "
                         "than %5 times as long.")
-                        .arg(baseline_.runs)
-                        .arg(*baseline_.peakStartEgt, 0, 'f', 0)
-                        .arg(*baseline_.timeToIdleS, 0, 'f', 1)
+                        .arg(baseline.runs)
+                        .arg(*baseline.peakStartEgt, 0, 'f', 0)
+                        .arg(*baseline.timeToIdleS, 0, 'f', 1)
                         .arg(kHotStartMarginC)
                         .arg(kSlowStartFactor);
         const auto events = book_->events(e.id);
@@ -201,7 +200,7 @@ void LogbookWindow::chooseEngine(int row) {
                              events.back().file.toHtmlEscaped());
         Totals->setText(text);
         QList<QTreeWidgetItem*> items;
-        for (const LoggedRun& r : runs_) {
+        for (const LoggedRun& r : life_.runs) {
             QStringList columns{r.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
                                 QFileInfo(r.downloadFile).fileName()};
             for (const std::string& f : RunFields(r.run)) columns << QString::fromStdString(f);
@@ -223,15 +222,15 @@ void LogbookWindow::chooseEngine(int row) {
 }
 
 void LogbookWindow::openRun(int row) {
-    if (row < 0 || size_t(row) >= runs_.size() || !openRun_) return;
-    openRun_(runs_[size_t(row)].downloadFile, runs_[size_t(row)].position);
+    if (row < 0 || size_t(row) >= life_.runs.size() || !openRun_) return;
+    openRun_(life_.runs[size_t(row)].downloadFile, life_.runs[size_t(row)].position);
 }
 
 void LogbookWindow::PrintReport() {
     const auto e = engine();
     if (!e || !dialogTask_.done()) return;
     dialogTask_ = AskAndPrint(dialogs_, this, [this, e](QPagedPaintDevice& device) {
-        return PrintEngineReport(device, *e, book_->totals(e->id), baseline_, runs_);
+        return PrintEngineReport(device, *e, life_);
     });
     dialogTask_.start();
 }
@@ -240,9 +239,8 @@ void LogbookWindow::SaveReport() {
     const auto e = engine();
     if (!e || !dialogTask_.done()) return;
     dialogTask_ = AskAndSave(
-        dialogs_, this, e->name + QStringLiteral(".pdf"), [this, e](QPagedPaintDevice& device) {
-            return PrintEngineReport(device, *e, book_->totals(e->id), baseline_, runs_);
-        });
+        dialogs_, this, e->name + QStringLiteral(".pdf"),
+        [this, e](QPagedPaintDevice& device) { return PrintEngineReport(device, *e, life_); });
     dialogTask_.start();
 }
 
@@ -264,11 +262,11 @@ void LogbookWindow::RenameEngine() {
 
 void LogbookWindow::MoveDownload() {
     const int row = Runs->indexOfTopLevelItem(Runs->currentItem());
-    if (row < 0 || size_t(row) >= runs_.size() || !dialogTask_.done()) {
+    if (row < 0 || size_t(row) >= life_.runs.size() || !dialogTask_.done()) {
         dialogs_.notify(QStringLiteral("Choose a run of the download to move first."));
         return;
     }
-    const LoggedRun run = runs_[size_t(row)];
+    const LoggedRun run = life_.runs[size_t(row)];
     QStringList names;
     for (const Engine& e : engines_) names << e.name;
     dialogTask_ = AskName(

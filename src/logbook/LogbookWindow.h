@@ -52,8 +52,7 @@ class LogbookWindow : public QWidget {
     Dialogs& dialogs_;
     std::function<void(const QString&, int)> openRun_;
     std::vector<Engine> engines_;
-    std::vector<LoggedRun> runs_;
-    Baseline baseline_;
+    EngineLife life_;
     Task<> dialogTask_;
 };
 

@@ -184,9 +184,10 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     const QDateTime moment = QDateTime::currentDateTime();
     const auto exported = ExportLines(*lines, moment, complete ? &image : nullptr);
     // Kept with the recent downloads before anything can go wrong with the user's file.
-    // The serial number is named when the trailer lists its cells.
+    // Named by the serial number where the unit has one (a downward unit keeps it in 59 and
+    // 60; an upward unit's 59 and 60 are its stick settings, whatever its trailer lists).
     const auto serial =
-        complete && TrailerLastCell(image) >= cell::kSerialHigh
+        complete && link.BackupDescending
             ? std::optional<int>(image[cell::kSerialHigh] * 256 + image[cell::kSerialLow])
             : std::nullopt;
     const QString kept =

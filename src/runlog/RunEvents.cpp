@@ -176,10 +176,11 @@ void SetSteady(const View& v, int from, Steady steady, std::optional<int>& egt,
 }
 
 // The pump off for good, counted from after idle (or the first line) at the earliest, up to
-// the stop behind the run.
+// the stop behind the run. A run whose pump never ran (a start that did not light) has none.
 std::optional<double> CoastDown(const View& v, std::optional<int> idleLine) {
     int off = v.last + 1;
     while (off > v.first && (!HasData(v.at(off - 1)) || v.at(off - 1).pump == 0)) --off;
+    if (off == v.first) return std::nullopt;
     off = std::max(off, idleLine.value_or(v.first) + 1);
     while (off <= v.last && !HasData(v.at(off))) ++off;  // from a sample that says so
     if (off > v.last) return std::nullopt;

@@ -56,6 +56,10 @@ std::string Tenths(long long tenths) {
 
 }  // namespace
 
+std::optional<RunLogLine> RunLogRecordLine(std::string_view record) {
+    return DataLine(record);
+}
+
 std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::string& error) {
     const auto text = ReadWholeFile(path, error);
     if (!text) return std::nullopt;
@@ -93,8 +97,27 @@ std::optional<int> IdleRpm(const RunLogExport& file, std::optional<int> given) {
     return given;
 }
 
+size_t TimeOrderStart(const std::vector<RunLogLine>& lines) {
+    std::vector<size_t> data;
+    for (size_t k = 0; k < lines.size(); ++k)
+        if (lines[k].rpm < kNoDataRpm) data.push_back(k);
+    size_t start = 0;
+    int largest = 128;
+    for (size_t i = 0; i < data.size(); ++i) {
+        const size_t next = data[(i + 1) % data.size()];
+        const int step = ((lines[next].cycle - lines[data[i]].cycle) % 256 + 256) % 256;
+        if (step > largest) {
+            largest = step;
+            start = next;
+        }
+    }
+    return start;
+}
+
 std::vector<EngineRun> FindRuns(const std::vector<RunLogLine>& lines, std::optional<int> idleRpm) {
     std::vector<EngineRun> runs;
+    const size_t timeStart = TimeOrderStart(lines);
+    const RunLogLine* last = lines.empty() ? nullptr : &lines.back();
     long long pumpSum = 0;
     int pumpCount = 0;
     // Ends the last run: a start that never reached idle has no peak start temperature, and
@@ -131,7 +154,9 @@ std::vector<EngineRun> FindRuns(const std::vector<RunLogLine>& lines, std::optio
                             line.temp,
                             {},
                             idleRpm.has_value(),
-                            number == 1});
+                            size_t(number) == timeStart + 1 ||
+                                (number == 1 && last->rpm > 0 && last->rpm < kNoDataRpm &&
+                                 last->cycle == line.cycle)});
         }
         EngineRun& run = runs.back();
         ++run.lineCount;
@@ -147,6 +172,8 @@ std::vector<EngineRun> FindRuns(const std::vector<RunLogLine>& lines, std::optio
         }
     }
     close();
+    std::stable_partition(runs.begin(), runs.end(),
+                          [&](const EngineRun& r) { return size_t(r.firstLine) > timeStart; });
     return runs;
 }
 
@@ -160,13 +187,12 @@ std::vector<std::string> RunFields(const EngineRun& run) {
     };
     const bool started = run.idleLine && !run.startCut;
     return {std::to_string(run.cycle),
-            Tenths((run.firstLine - 1) * 10LL / kLinesPerMinute),
+            // The minute rounded half up (line 514 is minute 4.275: 4.3).
+            Tenths(((run.firstLine - 1) * 20LL + kLinesPerMinute) / (2 * kLinesPerMinute)),
             Tenths(run.lineCount * 5LL),
             started ? Tenths((*run.idleLine - run.firstLine) * 5LL) : std::string(),
-            started ? optional(run.peakStartEgt) : std::string(),
-            std::to_string(run.maxRpm),
-            std::to_string(run.maxEgt),
-            optional(run.meanPump)};
+            started ? optional(run.peakStartEgt) : std::string(), std::to_string(run.maxRpm),
+            std::to_string(run.maxEgt), optional(run.meanPump)};
 }
 
 std::string RunCsvLine(const EngineRun& run) {

@@ -20,6 +20,9 @@ struct RunLogExport {
     std::optional<int> idleCell;  // nothing when there is no trailer or it lacks cell 50
     std::array<std::optional<uint8_t>, 256> cells;  // the trailer's image, as far as it goes
 };
+// A data line's record ("3,0,0,720,98000,392,450"); nothing for anything else.
+std::optional<RunLogLine> RunLogRecordLine(std::string_view record);
+
 // Nothing, with "FILE:LINE: why" in error, for a file that is not an export.
 std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::string& error);
 
@@ -44,9 +47,17 @@ struct EngineRun {
     double endMinute() const { return lastLine() / double(kLinesPerMinute); }
 };
 
-// The runs in file order: maximal stretches of lines with RPM above 0 and one cycle. A sample
+// Where time begins in an export, as an index into its lines. The export starts at its smallest
+// cycle, but the unit's cycle counter goes on from 255 to 0, so the newest runs can come first.
+// In time one cycle follows another by a small step; the one step backwards (a step forward of
+// more than half the counter) lies between the newest sample and the oldest. 0 when there is
+// none.
+size_t TimeOrderStart(const std::vector<RunLogLine>& lines);
+
+// The runs in time order: maximal stretches of lines with RPM above 0 and one cycle. A sample
 // without data (RPM of kNoDataRpm or more) ends a run and counts in no value. Without an idle
-// speed the start values and the mean pump stay empty.
+// speed the start values and the mean pump stay empty. A run that begins where time begins, or
+// goes on from the end of the file to its first line, has its start cut.
 std::vector<EngineRun> FindRuns(const std::vector<RunLogLine>& lines, std::optional<int> idleRpm);
 
 // The idle speed a file's runs are measured with: its trailer's, else the one given.

@@ -12,6 +12,7 @@
 #include "logbook/LogDownload.h"
 #include "logbook/Logbook.h"
 #include "runlog/Download.h"
+#include "runlog/Library.h"
 #include "support/OperationRig.h"
 #include "support/Program.h"
 #include "support/SimRig.h"
@@ -117,6 +118,14 @@ TEST(Logbook, DownloadsGoToTheUnitsEngine) {
         const auto first = FindRuns(Read(rig.path("one.txt")).data.lines, m[50] * 1000);
         EXPECT_LE(logbook.runs(engines[0].id).size(), first.size() + 1);
         EXPECT_GE(logbook.runs(engines[0].id).size(), first.size());
+        // Measured with the image held, though a downward unit's trailer lists no idle speed;
+        // kept by its serial number, where an upward unit has none.
+        const auto life = logbook.life(engines[0].id);
+        EXPECT_GE(life.totals.starts, 3) << falling;
+        EXPECT_TRUE(life.baseline.lightToIdleS) << falling;
+        EXPECT_EQ(KeptDownloads(rig.path("library"))[0].path.contains(
+                      QStringLiteral("_serial-%1.txt").arg(m[60] * 256 + m[59])),
+                  falling);
         // What an operation notes (here a backup before a write) is an event of the unit's engine.
         RecordEvent(book, std::span<const uint8_t>(m.data(), 256), falling, "backup", "b.nvc", "");
         ASSERT_EQ(logbook.events(engines[0].id).size(), 1u);
@@ -178,24 +187,33 @@ TEST(Logbook, CommandsPrintTheEnginesLife) {
     ran = RunNorva(global + QStringList{"import", file, "--engine", "Other"});
     EXPECT_EQ(ran.out, file.toStdString() + ": already in the logbook\n");
     ran = RunNorva(global + QStringList{"engines", "--csv"});
-    EXPECT_EQ(ran.out, "engine,runs,minutes,flagged\nBENCH ENGINE NUMBER 2,13,1.3,2\n");
+    EXPECT_EQ(ran.out,
+              "engine,runs,minutes,flagged,events,last_service,minutes_since_service,shift\n"
+              "BENCH ENGINE NUMBER 2,13,1.3,2,1,,1.3,\n");
     ran = RunNorva(global + QStringList{"runs", "BENCH ENGINE NUMBER 2", "--csv"});
     std::string expected =
         "date,download,cycle,start_min,duration_s,time_to_idle_s,peak_start_egt_c,max_rpm,"
-        "max_egt_c,mean_pump_permille,flag\n";
+        "max_egt_c,mean_pump_permille,light_to_idle_s,idle_egt_c,idle_pump_permille,full_egt_c,"
+        "full_pump_permille,coast_down_s,failed_before,events,flag\n";
     int before = 1;  // lines before the run
     for (const Crafted& r : Life()) {
         const int lines = r.toIdle + r.running;
-        char line[200];
-        std::snprintf(line, sizeof line,
-                      "2026-12-06 10:00:00,life.txt,%d,%d.%d,%.1f,%s,%s,%d,%d,%s,%s\n", r.cycle,
-                      before / 120, before * 10 / 120 % 10, lines * 0.5,
-                      r.running ? (std::to_string(r.toIdle / 2) + ".0").c_str() : "",
-                      r.running ? std::to_string(r.peak).c_str() : "", r.running ? 65000 : 5000,
-                      r.running ? std::max(r.peak, 600) : r.peak, r.running ? "403" : "",
-                      r.cycle == 11   ? "start EGT 150 C above normal"
-                      : r.cycle == 12 ? "idle after 2.0x normal"
-                                      : "");
+        // The minute rounded half up; light-off is the start's hottest line, the second.
+        const int tenths = (before * 20 + 120) / 240;
+        const std::string minute = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+        char line[300];
+        std::snprintf(
+            line, sizeof line,
+            "2026-12-06 10:00:00,life.txt,%d,%s,%.1f,%s,%s,%d,%d,%s,%s,,,,,,0,%s,%s\n", r.cycle,
+            minute.c_str(), lines * 0.5,
+            r.running ? (std::to_string(r.toIdle / 2) + ".0").c_str() : "",
+            r.running ? std::to_string(r.peak).c_str() : "", r.running ? 65000 : 5000,
+            r.running ? std::max(r.peak, 600) : r.peak, r.running ? "403" : "",
+            r.running ? (std::to_string(r.toIdle / 2 - 1) + ".5").c_str() : "",
+            r.running ? "" : ("failed start (reached 5000 RPM) at minute " + minute).c_str(),
+            r.cycle == 11   ? "start EGT 150 C above normal"
+            : r.cycle == 12 ? "idle after 2.00x normal"
+                            : "");
         expected += line;
         before += lines + r.stopped;
     }
@@ -359,7 +377,7 @@ TEST(Logbook, DamageIsNamedNeverReadAsEmpty) {
     const QStringList global{QStringLiteral("--logbook"), book, QStringLiteral("logbook")};
     ASSERT_EQ(RunNorva(global + QStringList{"import", file, "--engine", "E\x1b[2Jx"}).status, 0);
     EXPECT_EQ(RunNorva(global + QStringList{"engines"}).out,
-              "E\\x1B[2Jx  13 runs  1.3 min  2 flagged\n");
+              "E\\x1B[2Jx  13 runs  1.3 min  2 flagged  1 event\n");
     Ran blank = RunNorva(global + QStringList{"import", file, "--engine", "  "});
     EXPECT_EQ(blank.status, 3);
     EXPECT_EQ(blank.err, "norva: --engine needs a name, not blanks\n");
@@ -393,7 +411,7 @@ TEST(Logbook, AnotherUnitWithTheSameWelcomeTextGetsItsOwnEngine) {
     const QString welcome = QStringLiteral("BENCH ENGINE NUMBER 2");
     const auto log = [&](std::optional<int> serial, const char* kind) {
         Task<> t = LogDownload(rig.services(), {book, {}, false}, file, {serial, welcome},
-                               QString::fromLatin1(kind))
+                               QString::fromLatin1(kind), {})
                        .started();
         EXPECT_TRUE(t.done());
     };
@@ -413,4 +431,151 @@ TEST(Logbook, AnotherUnitWithTheSameWelcomeTextGetsItsOwnEngine) {
     // Renaming to a name another engine has says so.
     EXPECT_FALSE(logbook.renameEngine(logbook.engines()[1].id, welcome));
     EXPECT_EQ(logbook.error(), "another engine is named so");
+}
+
+// The limits a download's runs are measured with: the image the program held (a downward
+// unit's trailer lists no idle speed), else the engine's, given once and kept; runs logged
+// without them are measured again when they come. At the unit's own EGT limit a start is hot
+// whatever the baseline.
+TEST(Logbook, EveryUnitIsMeasuredWithTheLimitsItHad) {
+    QTemporaryDir dir;
+    Logbook book(dir.filePath("l.sqlite"));
+    const auto engine = book.addEngine(QStringLiteral("E"), {.serial = 7, .welcome = {}});
+    ASSERT_TRUE(engine);
+    // Exports without a trailer, as a downward unit's list no idle speed.
+    auto bare = [&](const char* name, const std::vector<Crafted>& runs, const char* moment) {
+        std::vector<std::string> lines{
+            "\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\",#" +
+            std::string(moment) + "#"};
+        const auto data = Lines(runs);
+        lines.insert(lines.end(), data.begin(), data.end());
+        std::string error;
+        EXPECT_TRUE(WriteLines(dir.filePath(name), lines, error));
+        return Read(dir.filePath(name));
+    };
+    const auto old = bare("old.txt", {{1, 6, 700}}, "2026-12-01 10:00:00");
+    ASSERT_EQ(book.import(old, engine->id).status, ImportResult::Added);
+    EXPECT_FALSE(book.runs(engine->id)[0].health.measured);  // nothing to measure it with
+
+    std::vector<uint8_t> image(256, 0);
+    image[50] = 20;   // idle 20000
+    image[51] = 150;  // full 150000
+    image[53] = 200;  // 800 C
+    const auto held = bare("held.txt", {{2, 6, 700}, {3, 6, 820}}, "2026-12-02 10:00:00");
+    ASSERT_EQ(book.import(held, engine->id, QStringLiteral("downward"), image).status,
+              ImportResult::Added);
+    const auto runs = book.runs(engine->id);
+    ASSERT_EQ(runs.size(), 3u);
+    for (const LoggedRun& r : runs) EXPECT_TRUE(r.health.measured) << r.run.cycle;
+    EXPECT_EQ(runs[0].limits.idleRpm, 20000);  // the old one, measured again
+    EXPECT_EQ(runs[2].health.flag, "hot start 820 C (limit 800 C)");
+    EXPECT_EQ(book.downloads(engine->id)[1].limits.maxEgtC, 800);
+
+    // Given by hand: kept for the engine, the newest given wins.
+    ASSERT_TRUE(book.setEngineLimits(engine->id, {.idleRpm = 4000, .fullRpm = {}, .maxEgtC = {}}));
+    EXPECT_EQ(book.engineNamed(QStringLiteral("E"))->limits,
+              (EngineLimits{.idleRpm = 4000, .fullRpm = 150000, .maxEgtC = 800}));
+    EXPECT_EQ(*book.runs(engine->id)[0].run.idleLine, 2);  // 5000 RPM is above 4000
+}
+
+// After cycle 255 comes 0: the newest runs stand first in the file, yet they are the newest,
+// whole, and the oldest run (its start overwritten) is the one cut.
+TEST(Logbook, ACycleCountThatWrappedKeepsTimeOrder) {
+    QTemporaryDir dir;
+    Logbook book(dir.filePath("l.sqlite"));
+    const auto engine = book.addEngine(QStringLiteral("E"), {});
+    // The ring as the export lays it out: cycles 0 and 1 (newest), then 254 (cut) and 255.
+    auto lines = Lines({{0, 6, 700}, {1, 6, 700}});
+    const auto older = Lines({{254, 6, 700}, {255, 6, 700}});
+    lines.insert(lines.end(), older.begin() + 3, older.end());  // 254's start overwritten
+    const auto file = Read(Export(dir, "w.txt", lines));
+    ASSERT_EQ(book.import(file, engine->id).status, ImportResult::Added);
+    std::vector<std::pair<int, bool>> order;  // cycle, start cut
+    for (const LoggedRun& r : book.runs(engine->id))
+        order.emplace_back(r.run.cycle, r.run.startCut);
+    EXPECT_EQ(order, (std::vector<std::pair<int, bool>>{
+                         {254, true}, {255, false}, {0, false}, {1, false}}));
+}
+
+// A service starts the baseline again: starts that would stand out against the old normal are
+// the new normal. Five starts in a row drifting from it raise a shift, each alone too small.
+TEST(Logbook, AServiceRestartsTheBaselineAndAShiftIsSeen) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("l.sqlite");
+    std::vector<Crafted> before, after;
+    for (int c = 1; c <= 10; ++c) before.push_back({c, 6, 700});
+    for (int c = 11; c <= 15; ++c) before.push_back({c, 6, 760});  // +60 C: a shift, no flag
+    for (int c = 16; c <= 25; ++c) after.push_back({c, 6, 900});
+    const QStringList global{QStringLiteral("--logbook"), path, QStringLiteral("logbook")};
+    ASSERT_EQ(RunNorva(global + QStringList{"import", Export(dir, "a.txt", Lines(before),
+                                                             "2026-01-01 10:00:00")})
+                  .status,
+              0);
+    Ran ran = RunNorva(global + QStringList{"engines"});
+    EXPECT_EQ(ran.out,
+              "BENCH ENGINE NUMBER 2  15 runs  1.5 min  1 flagged  0 events  shift: start EGT "
+              "+60 C over the last 5 starts\n");
+    ran = RunNorva(global + QStringList{"service", "BENCH ENGINE NUMBER 2", "--note", "bearings"});
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    EXPECT_NE(ran.out.find("service recorded"), std::string::npos);
+    ASSERT_EQ(RunNorva(global + QStringList{"import", Export(dir, "b.txt", Lines(after),
+                                                             "2099-01-01 10:00:00")})
+                  .status,
+              0);
+    Logbook book(path);
+    const auto e = book.engines().at(0);
+    const EngineLife life = book.life(e.id);
+    EXPECT_EQ(life.baseline.peakStartEgt, 900);  // the service's own
+    EXPECT_EQ(life.totals.runsSinceService, 10);
+    EXPECT_EQ(life.totals.shift, "");
+    EXPECT_EQ(life.totals.flagged, 1);  // the shift before the service only
+    EXPECT_EQ(book.events(e.id, QStringLiteral("service")).at(0).detail, "bearings");
+}
+
+// A download with a hung start, an over-temperature and a flame-out (the unit's limits in its
+// trailer: idle 20000, full 150000, 800 C): the runs command names each, on its run.
+TEST(Logbook, TheEventsOfARunAreNamed) {
+    QTemporaryDir dir;
+    std::vector<std::string> lines;
+    // n samples of one cycle, EGT and RPM changing by dTemp and dRpm a sample.
+    const auto add = [&](int cycle, int n, int temp, int rpm, int stick, int pump, int dTemp = 0,
+                         int dRpm = 0) {
+        for (int k = 0; k < n; ++k)
+            lines.push_back(
+                RunLogRecord({cycle, 0, 0, temp + k * dTemp, rpm + k * dRpm, stick, pump}));
+    };
+    const auto start = [&](int cycle) {
+        add(cycle, 2, 20, 0, 0, 0);
+        add(cycle, 4, 100, 5000, 0, 0);
+        add(cycle, 7, 650, 15000, 0, 100, 0, 1000);
+    };
+    add(1, 2, 20, 0, 0, 0);
+    add(1, 2, 100, 5000, 0, 0);
+    add(1, 8, 500, 12000, 0, 100, 20);  // stuck at 12000 RPM, hotter each sample
+    add(1, 10, 600, 30000, 0, 300);
+    start(2);
+    add(2, 4, 850, 30000, 0, 300, 20);  // above 800 C for 2 s
+    add(2, 6, 600, 30000, 0, 300);
+    start(3);
+    add(3, 6, 700, 140000, 1000, 800);
+    add(3, 3, 600, 100000, 1000, 800, -100, -20000);  // the speed collapses, stick and pump up
+    add(3, 2, 300, 45000, 1000, 0, -50, -10000);
+    add(3, 2, 20, 0, 0, 0);
+    const QString file = Export(dir, "events.txt", lines);
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("51,\"96\"\r\n53,\"C8\"\r\n");
+    }
+    const QStringList global{QStringLiteral("--logbook"), dir.filePath("l.sqlite"),
+                             QStringLiteral("logbook")};
+    ASSERT_EQ(RunNorva(global + QStringList{"import", file}).status, 0);
+    const Ran ran = RunNorva(global + QStringList{"runs", "BENCH ENGINE NUMBER 2"});
+    const auto runs = QString::fromStdString(ran.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(runs.size(), 3) << ran.out;
+    EXPECT_TRUE(runs[0].contains("EVENTS: hung start at 12000 RPM for 4.0 s")) << ran.out;
+    EXPECT_TRUE(runs[1].contains("EVENTS: over-temperature 910 C for 2.0 s")) << ran.out;
+    EXPECT_TRUE(runs[2].contains("EVENTS: flame-out at 140000 RPM")) << ran.out;
+    EXPECT_EQ(RunNorva(global + QStringList{"engines"}).out,
+              "BENCH ENGINE NUMBER 2  3 runs  0.5 min  0 flagged  3 events\n");
 }
