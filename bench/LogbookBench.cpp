@@ -1,5 +1,6 @@
-// The engine logbook: importing one full export and a thousand of them, listing an engine of
-// ten thousand runs with its flags, and its report as a PDF page.
+// The engine logbook: importing one full export and a thousand of them (each run measured, its
+// events found), listing an engine of ten thousand runs with their flags and events, and its
+// report as a PDF page.
 #include <benchmark/benchmark.h>
 
 #include <QPdfWriter>
@@ -12,8 +13,9 @@
 using namespace norva;
 
 namespace {
-// A full export (6144 lines, the trailer's idle speed 35000) of 25 runs of 200 lines and a
-// stop of 45 between them; `n` makes its samples and cycles its own.
+// A full export (6144 lines; the trailer's idle speed 35000, full speed 150000, maximum EGT
+// 700 C) of 25 runs of 200 lines and a stop of 45 between them, every fifth run 2 s over the
+// EGT limit; `n` makes its samples and cycles its own.
 std::vector<std::string> FullExport(int n) {
     std::vector<std::string> out{std::string(kRunLogColumns) + ",#2026-12-06 10:00:00#"};
     for (int k = 0; k < kRunLogLines; ++k) {
@@ -22,12 +24,14 @@ std::vector<std::string> FullExport(int n) {
         const int rpm = at < 5 || at >= 205 || run >= 25 ? 0
                         : at < 20                        ? 8000 + at * 1000
                                                          : 60000 + at * 100;
-        const int temp = at < 20 ? 300 + at * 20 + (n % 7) * 10 : 600 + n % 50;
+        const int temp = at < 20                             ? 300 + at * 20 + (n % 7) * 10
+                         : run % 5 == 0 && at >= 100 && at < 104 ? 760
+                                                                 : 600 + n % 50;
         out.push_back(
             RunLogRecord({(n * 25 + run) % 256, k / 6 % 256, 0, temp, rpm, 500, 400 + n % 100}));
     }
     out.insert(out.end(), {"", std::string(54, '*'), "", "  BENCH ENGINE  ", "                ", "",
-                           "Cycles:        7 ", "50,\"23\""});
+                           "Cycles:        7 ", "50,\"23\"", "51,\"96\"", "53,\"AF\""});
     return out;
 }
 
@@ -97,6 +101,7 @@ static void BM_LogbookListEngineOf10000Runs(benchmark::State& state) {
     for (auto _ : state) {
         const auto runs = big.book.runs(big.engine.id);
         if (runs.size() != 10000) state.SkipWithError("not 10,000 runs");
+        if (runs[0].analysis.events.empty()) state.SkipWithError("no events");
         benchmark::DoNotOptimize(runs);
     }
 }

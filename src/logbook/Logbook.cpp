@@ -86,6 +86,26 @@ std::optional<double> RealOf(const QVariant& v) {
 }
 
 const char* const kMomentFormat = "yyyy-MM-dd hh:mm:ss";
+
+// "yyyy-MM-dd hh:mm:ss[.zzz]" as this program writes it, read by hand: QDateTime::fromString
+// costs more than the rest of a run's row, and an engine has thousands.
+QDateTime MomentOf(const QString& text) {
+    const auto digits = [&](int at, int count) {
+        int v = 0;
+        for (int k = at; k < at + count; ++k) {
+            const int d = text[k].unicode() - '0';
+            if (d < 0 || d > 9) return -1;
+            v = v * 10 + d;
+        }
+        return v;
+    };
+    if (text.size() != 19 && text.size() != 23)
+        return QDateTime::fromString(text, QString::fromLatin1(kMomentFormat));
+    const QDate date(digits(0, 4), digits(5, 2), digits(8, 2));
+    const QTime time(digits(11, 2), digits(14, 2), digits(17, 2),
+                     text.size() == 23 ? digits(20, 3) : 0);
+    return QDateTime(date, time);
+}
 // How long a program waits for another that writes the logbook (its imports are short).
 constexpr int kBusyWaitMs = 5000;
 
@@ -807,9 +827,7 @@ EngineLife Logbook::life(qint64 engineId) {
         r.downloadFile = q.value(2).toString();
         auto m = moments.find(r.downloadId);
         if (m == moments.end())
-            m = moments.insert(
-                r.downloadId,
-                QDateTime::fromString(q.value(3).toString(), QString::fromLatin1(kMomentFormat)));
+            m = moments.insert(r.downloadId, MomentOf(q.value(3).toString()));
         r.moment = *m;
         r.position = q.value(4).toInt();
         EngineRun& e = r.run;
@@ -823,8 +841,7 @@ EngineLife Logbook::life(qint64 engineId) {
         e.meanPump = IntOf(q.value(12));
         e.idleKnown = q.value(13).toBool();
         e.startCut = q.value(14).toBool();
-        r.started = QDateTime::fromString(q.value(15).toString(),
-                                          QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
+        r.started = MomentOf(q.value(15).toString());
         RunAnalysis& a = r.analysis;
         a.lightLine = IntOf(q.value(16));
         if (a.lightLine && e.idleLine && *a.lightLine <= *e.idleLine)

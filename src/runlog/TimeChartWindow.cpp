@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "base/NumberText.h"
+#include "runlog/RunEvents.h"
 #include "ui/Dialogs.h"
 #include "ui/PainterCanvas.h"
 
@@ -235,15 +236,24 @@ void TimeChartWindow::findRuns() {
         return;
     }
     runs_ = FindRuns(log->lines, IdleRpm(*log, std::nullopt));
+    const EngineLimits limits = LimitsOf(std::span<const std::optional<uint8_t>>(log->cells));
+    runEvents_.clear();
     for (const EngineRun& run : runs_) {
         auto* item = new QTreeWidgetItem(RunList);
         const auto fields = RunFields(run);
+        // What went wrong in the run: on its row's tooltip, the row in dark red.
+        runEvents_.push_back(
+            QString::fromStdString(EventsField(AnalyseRun(log->lines, run, limits).events)));
         for (int c = 0; c < 8; ++c) {
             const std::string& field = fields[static_cast<size_t>(c)];
             // A value the log does not hold is shown as not measured.
             item->setText(c,
                           field.empty() ? QStringLiteral("\u2013") : QString::fromStdString(field));
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+            if (!runEvents_.back().isEmpty()) {
+                item->setToolTip(c, runEvents_.back());
+                item->setForeground(c, QColor(160, 0, 0));
+            }
         }
     }
     // The whole table in view beside the chart at its design width: the window grows for it
@@ -283,6 +293,9 @@ void TimeChartWindow::chooseRun(int index) {
     const QSignalBlocker quiet(RunList);
     RunList->setCurrentItem(RunList->topLevelItem(index));
     ReplayRun->setEnabled(true);
+    const QString& events = runEvents_[static_cast<size_t>(index)];
+    if (!events.isEmpty())
+        RunNote->setText(QStringLiteral("Cycle %1: %2").arg(run.cycle).arg(events));
 }
 
 void TimeChartWindow::showFile(const QString& path, int startMinute) {

@@ -98,6 +98,7 @@ class TimeChartWindow : public QMainWindow {
     QString path_;
     std::vector<RunLogLine> lines_;
     std::vector<EngineRun> runs_;
+    std::vector<QString> runEvents_;     // each run's events, for people
     std::optional<ShadedLines> shaded_;  // the chosen run's start phase
     TimeWindow drawn_;
     double typedStart_ = 1;
