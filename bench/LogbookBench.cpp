@@ -3,10 +3,12 @@
 // report as a PDF page.
 #include <benchmark/benchmark.h>
 
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include "base/NumberedLines.h"
+#include "cli/LogbookCommands.h"
 #include "logbook/EngineReport.h"
 #include "logbook/Logbook.h"
 
@@ -24,7 +26,7 @@ std::vector<std::string> FullExport(int n) {
         const int rpm = at < 5 || at >= 205 || run >= 25 ? 0
                         : at < 20                        ? 8000 + at * 1000
                                                          : 60000 + at * 100;
-        const int temp = at < 20                             ? 300 + at * 20 + (n % 7) * 10
+        const int temp = at < 20                                 ? 300 + at * 20 + (n % 7) * 10
                          : run % 5 == 0 && at >= 100 && at < 104 ? 760
                                                                  : 600 + n % 50;
         out.push_back(
@@ -76,6 +78,12 @@ static void BM_LogbookImport1000Exports(benchmark::State& state) {
             state.ResumeTiming();
             book.import(*ReadLogbookExport(path, error), engine);
         }
+        state.PauseTiming();
+        // What the database takes a download (25 runs), its write-ahead log folded in.
+        book.checkpoint();
+        state.counters["db_bytes_per_download"] =
+            double(QFileInfo(dir.filePath(QStringLiteral("l.sqlite"))).size()) / 1000;
+        state.ResumeTiming();
     }
 }
 BENCHMARK(BM_LogbookImport1000Exports)->Unit(benchmark::kSecond)->Iterations(1);
@@ -106,6 +114,32 @@ static void BM_LogbookListEngineOf10000Runs(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LogbookListEngineOf10000Runs)->Unit(benchmark::kMillisecond);
+
+// `logbook engines` over a shop's logbook: 1,000 engines of 12 runs each (the lines printed to
+// /dev/null).
+static void BM_LogbookEnginesOf1000Engines(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("l.sqlite"));
+    {
+        Logbook book(path);
+        std::string error;
+        const QString file = dir.filePath(QStringLiteral("export.txt"));
+        for (int n = 0; n < 1000; ++n) {
+            auto lines = FullExport(n);
+            // 12 runs: the rest of the log stands.
+            for (size_t k = 1 + 12 * 245; k <= size_t(kRunLogLines); ++k)
+                lines[k] = RunLogRecord({(n * 25 + 12) % 256, 0, 0, 20, 0, 0, 0});
+            WriteLines(file, lines, error);
+            const auto engine = book.addEngine(QStringLiteral("Engine %1").arg(n), {});
+            book.import(*ReadLogbookExport(file.toStdString(), error), engine->id);
+        }
+    }
+    std::FILE* none = std::fopen("/dev/null", "w");
+    for (auto _ : state)
+        if (LogbookEngines(path, false, none, none) != 0) state.SkipWithError("failed");
+    std::fclose(none);
+}
+BENCHMARK(BM_LogbookEnginesOf1000Engines)->Unit(benchmark::kMillisecond);
 
 static void BM_LogbookEngineReportPdf(benchmark::State& state) {
     BigEngine& big = Big();

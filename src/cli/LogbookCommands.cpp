@@ -80,8 +80,9 @@ int LogbookEngines(const QString& logbook, bool csv, std::FILE* out, std::FILE* 
     // Printed only once all of it was read.
     std::string text =
         csv ? "engine,runs,minutes,flagged,events,last_service,minutes_since_service,shift\n" : "";
+    auto lives = book->lives();
     for (const Engine& e : book->engines()) {
-        const EngineTotals t = book->totals(e.id);
+        const EngineTotals& t = lives[e.id].totals;
         const std::string service =
             t.lastService ? t.lastService->toString(QStringLiteral("yyyy-MM-dd")).toStdString()
                           : std::string();

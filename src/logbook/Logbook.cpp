@@ -68,6 +68,63 @@ QByteArray Samples(const std::vector<RunLogLine>& lines, const EngineRun& run) {
     return out;
 }
 
+// Samples are kept compressed: a download's runs are a few hundred repetitive lines each. Rows
+// of older logbooks hold them as text, which always begins with a line end.
+QByteArray Packed(const QByteArray& samples) {
+    return qCompress(samples, 6);
+}
+QByteArray Unpacked(const QByteArray& stored) {
+    return stored.size() < 4 || stored.startsWith('\n') ? stored : qUncompress(stored);
+}
+
+// The run's samples as a hash that a copy cut at either end can be told by without reading it:
+// each record hashed (FNV-1a), the run's hash the polynomial of those, so that the hash of any
+// prefix or suffix follows from the prefix hashes. Arithmetic modulo 2^64.
+constexpr uint64_t kHashBase = 0x100000001b3ULL * 2 + 1;
+uint64_t RecordHash(std::string_view record) {
+    uint64_t h = 0xcbf29ce484222325ULL;
+    for (const char c : record) h = (h ^ uint8_t(c)) * 0x100000001b3ULL;
+    return h;
+}
+struct RunHashes {
+    std::vector<uint64_t> prefix;  // prefix[k]: the hash of the first k records
+    std::vector<uint64_t> power;   // kHashBase^k
+    uint64_t whole() const { return prefix.back(); }
+    // The hash of the last k records.
+    uint64_t suffix(size_t k) const {
+        const size_t n = prefix.size() - 1;
+        return prefix[n] - prefix[n - k] * power[k];
+    }
+};
+RunHashes HashesOf(const std::vector<std::string_view>& records) {
+    RunHashes h;
+    h.prefix.reserve(records.size() + 1);
+    h.power.reserve(records.size() + 1);
+    h.prefix.push_back(0);
+    h.power.push_back(1);
+    for (const std::string_view r : records) {
+        h.prefix.push_back(h.prefix.back() * kHashBase + RecordHash(r));
+        h.power.push_back(h.power.back() * kHashBase);
+    }
+    return h;
+}
+// The records of a run's samples as kept ("\nR1\nR2\n").
+std::vector<std::string_view> RecordsOf(const QByteArray& samples) {
+    std::vector<std::string_view> out;
+    const std::string_view all(samples.constData(), size_t(samples.size()));
+    size_t at = 0;
+    while (at < all.size()) {
+        const size_t end = all.find('\n', at);
+        const size_t stop = end == std::string_view::npos ? all.size() : end;
+        if (stop > at) out.push_back(all.substr(at, stop - at));
+        at = stop + 1;
+    }
+    return out;
+}
+QVariant HashValue(uint64_t h) {
+    return QVariant(qint64(h));
+}
+
 QVariant Opt(const std::optional<int>& v) {
     return v ? QVariant(*v) : QVariant();
 }
@@ -99,12 +156,17 @@ QDateTime MomentOf(const QString& text) {
         }
         return v;
     };
-    if (text.size() != 19 && text.size() != 23)
-        return QDateTime::fromString(text, QString::fromLatin1(kMomentFormat));
+    if (text.size() != 19 && text.size() != 23) {
+        QDateTime other = QDateTime::fromString(text, QString::fromLatin1(kMomentFormat));
+        other.setTimeSpec(Qt::UTC);
+        return other;
+    }
     const QDate date(digits(0, 4), digits(5, 2), digits(8, 2));
     const QTime time(digits(11, 2), digits(14, 2), digits(17, 2),
                      text.size() == 23 ? digits(20, 3) : 0);
-    return QDateTime(date, time);
+    // As read, without a time zone: the local one costs a look at the system's zone files each
+    // time, and the logbook only orders and shows its moments.
+    return QDateTime(date, time, Qt::UTC);
 }
 // How long a program waits for another that writes the logbook (its imports are short).
 constexpr int kBusyWaitMs = 5000;
@@ -164,6 +226,19 @@ const char* const kMigrateToV3[] = {
     "ALTER TABLE runs ADD COLUMN stopped_after INTEGER",
     "CREATE INDEX downloads_by_engine ON downloads(engine_id)",
     "CREATE INDEX events_by_engine ON events(engine_id, kind)",
+};
+
+// Version 4: samples compressed, each run's hash and whether the download ended inside it, and
+// indexes by which a copy of a run is found without reading the runs of the same cycle.
+const char* const kMigrateToV4[] = {
+    "ALTER TABLE runs ADD COLUMN hash INTEGER",
+    "ALTER TABLE runs ADD COLUMN end_cut INTEGER NOT NULL DEFAULT 0",
+    // Where the download ended is not known for older rows: each download's last run may be cut.
+    ("UPDATE runs SET end_cut = 1 WHERE position = (SELECT MAX(position) FROM runs AS r WHERE"
+     " r.download_id = runs.download_id)"),
+    "CREATE INDEX runs_by_hash ON runs(cycle, hash)",
+    "CREATE INDEX runs_cut_by_head ON runs(cycle, head) WHERE start_cut = 1 OR end_cut = 1",
+    "CREATE INDEX runs_cut_by_tail ON runs(cycle, tail) WHERE start_cut = 1 OR end_cut = 1",
 };
 
 // Events as a column: "kind@line:value:seconds" joined by ';'.
@@ -366,7 +441,7 @@ struct Logbook::Impl {
         };
         std::vector<Again> again;
         while (q.next()) {
-            std::vector<RunLogLine> lines = LinesOf(q.value(4).toByteArray());
+            std::vector<RunLogLine> lines = LinesOf(Unpacked(q.value(4).toByteArray()));
             // The stop after it, where there was one: a start that never reached idle failed,
             // and the coast-down ends there.
             if (q.value(3).toInt() == 1 && !lines.empty())
@@ -405,6 +480,31 @@ struct Logbook::Impl {
         return true;
     }
 
+    // Every run's samples compressed and hashed (a logbook of before version 4).
+    bool packRuns() {
+        QSqlQuery q(db());
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("SELECT id, samples FROM runs")))
+            return fail(q.lastError().text());
+        std::vector<std::tuple<qint64, QByteArray, uint64_t>> rows;
+        while (q.next()) {
+            const QByteArray samples = Unpacked(q.value(1).toByteArray());
+            rows.emplace_back(q.value(0).toLongLong(), Packed(samples),
+                              HashesOf(RecordsOf(samples)).whole());
+        }
+        if (!readAll(q)) return false;
+        q.finish();
+        QSqlQuery u(db());
+        u.prepare(QStringLiteral("UPDATE runs SET samples = ?, hash = ? WHERE id = ?"));
+        for (const auto& [id, packed, hash] : rows) {
+            u.addBindValue(packed);
+            u.addBindValue(HashValue(hash));
+            u.addBindValue(id);
+            if (!exec(u)) return false;
+        }
+        return true;
+    }
+
     bool setUp() {
         if (!execWaiting(QStringLiteral("PRAGMA journal_mode=WAL"))) return false;
         // The version is read and the schema made or migrated in one transaction: two programs
@@ -434,6 +534,10 @@ struct Logbook::Impl {
             for (const char* sql : kMigrateToV2) ok = ok && exec(QString::fromLatin1(sql));
         if (ok && version < 3)
             for (const char* sql : kMigrateToV3) ok = ok && exec(QString::fromLatin1(sql));
+        if (ok && version < 4) {
+            for (const char* sql : kMigrateToV4) ok = ok && exec(QString::fromLatin1(sql));
+            ok = ok && packRuns();
+        }
         if (ok && version != kLogbookSchemaVersion)
             ok = exec(QStringLiteral("PRAGMA user_version = %1").arg(kLogbookSchemaVersion));
         if (ok && commit()) return true;
@@ -658,47 +762,91 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
     const auto& lines = file.data.lines;
     const auto runs = Measured(lines, limits);
     const size_t timeStart = TimeOrderStart(lines);
-    QSqlQuery same(db);
-    // Runs of the first schema have no first and last sample: they are always compared.
-    same.prepare(QStringLiteral(
+    // A copy of a run kept before is found by key, not by reading the runs of its cycle: a
+    // whole copy by its hash; a shorter one, cut where its download began or ended, among the
+    // cut runs of its first or last sample, by the hash of our run's prefix or suffix. Only a
+    // run of ours that is cut itself is looked for inside longer ones (it is at most two of a
+    // download), and runs of the first schema (no first and last sample) are always compared.
+    QSqlQuery exact(db);
+    exact.prepare(QStringLiteral(
+        "SELECT r.id FROM runs AS r JOIN downloads AS d ON r.download_id = d.id WHERE"
+        " d.engine_id = ? AND r.cycle = ? AND r.hash = ? AND r.line_count = ? LIMIT 1"));
+    QSqlQuery cut(db);
+    cut.prepare(QStringLiteral(
+        "SELECT r.id, r.line_count, r.hash, r.head = ?, r.tail = ? FROM runs AS r JOIN downloads"
+        " AS d ON r.download_id = d.id WHERE d.engine_id = ? AND r.line_count < ? AND r.id IN"
+        " (SELECT id FROM runs WHERE cycle = ? AND head = ? AND (start_cut = 1 OR end_cut = 1)"
+        " UNION SELECT id FROM runs WHERE cycle = ? AND tail = ? AND (start_cut = 1 OR"
+        " end_cut = 1))"));
+    QSqlQuery holding(db);
+    holding.prepare(QStringLiteral(
         "SELECT r.id, r.samples FROM runs AS r JOIN downloads AS d ON r.download_id = d.id"
         " WHERE d.engine_id = ? AND r.id IN (SELECT id FROM runs WHERE cycle = ? AND head = ?"
-        " UNION SELECT id FROM runs WHERE cycle = ? AND tail = ? UNION SELECT id FROM runs"
-        " WHERE cycle = ? AND head IS NULL)"));
+        " AND ? UNION SELECT id FROM runs WHERE cycle = ? AND tail = ? AND ? UNION SELECT id"
+        " FROM runs WHERE cycle = ? AND head IS NULL)"));
     const QString columns = QStringLiteral(
         "download_id, position, started, cycle, first_line, line_count, idle_line,"
         " peak_start_egt, max_rpm, max_egt, mean_pump, idle_known, start_cut, samples, head,"
         " tail, light_line, idle_egt, idle_pump, full_egt, full_pump, coast_down, events,"
-        " stopped_after");
+        " stopped_after, hash, end_cut");
     QSqlQuery insert(db);
     insert.prepare(QStringLiteral("INSERT INTO runs(%1) VALUES(?%2)")
-                       .arg(columns, QStringLiteral(",?").repeated(23)));
+                       .arg(columns, QStringLiteral(",?").repeated(25)));
     QSqlQuery replace(db);
     replace.prepare(QStringLiteral("UPDATE runs SET (%1) = (?%2) WHERE id = ?")
-                        .arg(columns, QStringLiteral(",?").repeated(23)));
+                        .arg(columns, QStringLiteral(",?").repeated(25)));
+    // The newest sample: where the download ended.
+    const int newest = timeStart == 0 ? int(lines.size()) : int(timeStart);
     for (size_t p = 0; p < runs.size(); ++p) {
         const EngineRun& run = runs[p].run;
         const RunAnalysis& a = runs[p].analysis;
         const QByteArray samples = Samples(lines, run);
-        // A copy of this run already kept: the same cycle, and one's samples within the other's.
+        const RunHashes hashes = HashesOf(RecordsOf(samples));
+        const bool endCut = run.lastLine() == newest;
         std::optional<qint64> shorter;
         bool known = false;
         const QString head = QString::fromStdString(RunLogRecord(lines[size_t(run.firstLine) - 1]));
         const QString tail =
             QString::fromStdString(RunLogRecord(lines[size_t(run.lastLine()) - 1]));
-        for (const QVariant& v : {QVariant(engineId), QVariant(run.cycle), QVariant(head),
-                                  QVariant(run.cycle), QVariant(tail), QVariant(run.cycle)})
-            same.addBindValue(v);
-        if (!same.exec()) return failed(same.lastError().text());
-        while (same.next() && !known && !shorter) {
-            const QByteArray other = same.value(1).toByteArray();
-            if (other.size() >= samples.size() && other.contains(samples))
-                known = true;
-            else if (other.size() < samples.size() && samples.contains(other))
-                shorter = same.value(0).toLongLong();
+        for (const QVariant& v : {QVariant(engineId), QVariant(run.cycle),
+                                  HashValue(hashes.whole()), QVariant(run.lineCount)})
+            exact.addBindValue(v);
+        if (!exact.exec()) return failed(exact.lastError().text());
+        known = exact.next();
+        if (!d_->readAll(exact)) return failed(d_->error);
+        exact.finish();
+        if (!known) {
+            for (const QVariant& v :
+                 {QVariant(head), QVariant(tail), QVariant(engineId), QVariant(run.lineCount),
+                  QVariant(run.cycle), QVariant(head), QVariant(run.cycle), QVariant(tail)})
+                cut.addBindValue(v);
+            if (!cut.exec()) return failed(cut.lastError().text());
+            while (!shorter && cut.next()) {
+                const auto length = size_t(cut.value(1).toInt());
+                const auto hash = uint64_t(cut.value(2).toLongLong());
+                if ((cut.value(3).toBool() && hashes.prefix[length] == hash) ||
+                    (cut.value(4).toBool() && hashes.suffix(length) == hash))
+                    shorter = cut.value(0).toLongLong();
+            }
+            if (!d_->readAll(cut)) return failed(d_->error);
+            cut.finish();
         }
-        if (!d_->readAll(same)) return failed(d_->error);
-        same.finish();
+        if (!known && !shorter) {
+            for (const QVariant& v : {QVariant(engineId), QVariant(run.cycle), QVariant(head),
+                                      QVariant(int(endCut)), QVariant(run.cycle), QVariant(tail),
+                                      QVariant(int(run.startCut)), QVariant(run.cycle)})
+                holding.addBindValue(v);
+            if (!holding.exec()) return failed(holding.lastError().text());
+            while (holding.next() && !known && !shorter) {
+                const QByteArray other = Unpacked(holding.value(1).toByteArray());
+                if (other.size() >= samples.size() && other.contains(samples))
+                    known = true;
+                else if (other.size() < samples.size() && samples.contains(other))
+                    shorter = holding.value(0).toLongLong();
+            }
+            if (!d_->readAll(holding)) return failed(d_->error);
+            holding.finish();
+        }
         if (known) {
             ++result.runsKnown;
             continue;
@@ -722,7 +870,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
               Opt(run.meanPump),
               QVariant(int(run.idleKnown)),
               QVariant(int(run.startCut)),
-              QVariant(samples),
+              QVariant(Packed(samples)),
               QVariant(head),
               QVariant(tail),
               Opt(a.lightLine),
@@ -732,7 +880,9 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
               Opt(a.fullPump),
               Opt(a.coastDownS),
               Text(EventsColumn(a.events)),
-              QVariant(int(runs[p].stoppedAfter))})
+              QVariant(int(runs[p].stoppedAfter)),
+              HashValue(hashes.whole()),
+              QVariant(int(endCut))})
             q2.addBindValue(v);
         if (shorter) q2.addBindValue(*shorter);
         if (!q2.exec()) return failed(q2.lastError().text());
@@ -802,69 +952,10 @@ std::vector<Download> Logbook::downloads(qint64 engineId) {
     return out;
 }
 
-EngineLife Logbook::life(qint64 engineId) {
-    EngineLife life;
-    if (!d_->open) return life;
+namespace {
+// An engine's runs in time order, with its service moments: their health and its totals.
+void Finish(EngineLife& life, const std::vector<QDateTime>& serviced) {
     auto& out = life.runs;
-    QSqlQuery q(d_->db());
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral(
-        "SELECT r.id, r.download_id, d.file, d.moment, r.position, r.cycle, r.first_line,"
-        " r.line_count, r.idle_line, r.peak_start_egt, r.max_rpm, r.max_egt, r.mean_pump,"
-        " r.idle_known, r.start_cut, r.started, r.light_line, r.idle_egt, r.idle_pump,"
-        " r.full_egt, r.full_pump, r.coast_down, r.events, COALESCE(d.idle_rpm, e.idle_rpm),"
-        " COALESCE(d.full_rpm, e.full_rpm), COALESCE(d.max_egt, e.max_egt) FROM runs AS r JOIN"
-        " downloads AS d ON r.download_id = d.id JOIN engines AS e ON d.engine_id = e.id"
-        " WHERE d.engine_id = ? ORDER BY r.started, r.id"));
-    q.addBindValue(engineId);
-    if (!d_->exec(q)) return life;
-    // Downloads are few beside their runs: each moment is read once.
-    QHash<qint64, QDateTime> moments;
-    while (q.next()) {
-        LoggedRun r;
-        r.id = q.value(0).toLongLong();
-        r.downloadId = q.value(1).toLongLong();
-        r.downloadFile = q.value(2).toString();
-        auto m = moments.find(r.downloadId);
-        if (m == moments.end())
-            m = moments.insert(r.downloadId, MomentOf(q.value(3).toString()));
-        r.moment = *m;
-        r.position = q.value(4).toInt();
-        EngineRun& e = r.run;
-        e.cycle = q.value(5).toInt();
-        e.firstLine = q.value(6).toInt();
-        e.lineCount = q.value(7).toInt();
-        e.idleLine = IntOf(q.value(8));
-        e.peakStartEgt = IntOf(q.value(9));
-        e.maxRpm = q.value(10).toInt();
-        e.maxEgt = q.value(11).toInt();
-        e.meanPump = IntOf(q.value(12));
-        e.idleKnown = q.value(13).toBool();
-        e.startCut = q.value(14).toBool();
-        r.started = MomentOf(q.value(15).toString());
-        RunAnalysis& a = r.analysis;
-        a.lightLine = IntOf(q.value(16));
-        if (a.lightLine && e.idleLine && *a.lightLine <= *e.idleLine)
-            a.lightToIdleS = (*e.idleLine - *a.lightLine) * 0.5;
-        a.idleEgt = IntOf(q.value(17));
-        a.idlePump = IntOf(q.value(18));
-        a.fullEgt = IntOf(q.value(19));
-        a.fullPump = IntOf(q.value(20));
-        a.coastDownS = RealOf(q.value(21));
-        a.events = EventsOf(q.value(22).toString());
-        r.limits = {.idleRpm = IntOf(q.value(23)),
-                    .fullRpm = IntOf(q.value(24)),
-                    .maxEgtC = IntOf(q.value(25))};
-        out.push_back(std::move(r));
-    }
-    if (!d_->readAll(q)) {
-        out.clear();
-        return life;
-    }
-    q.finish();
-    const auto services = events(engineId, QStringLiteral("service"));
-    std::vector<QDateTime> serviced;
-    for (const LogbookEvent& s : services) serviced.push_back(s.moment);
     std::vector<StartMeasures> measures;
     std::vector<int> periods;
     measures.reserve(out.size());
@@ -903,14 +994,110 @@ EngineLife Logbook::life(qint64 engineId) {
     if (!serviced.empty()) t.lastService = serviced.back();
     t.shift = health.shift;
     life.baseline = health.baseline;
-    const auto all = downloads(engineId);
-    for (auto d = all.rbegin(); d != all.rend(); ++d)
-        if (d->totals.cycles || d->totals.totalMinutes) {
-            t.unitCycles = d->totals.cycles;
-            t.unitTotalMinutes = d->totals.totalMinutes;
-            break;
+}
+}  // namespace
+
+std::map<qint64, EngineLife> Logbook::lives(std::optional<qint64> engineId) {
+    std::map<qint64, EngineLife> lives;
+    if (!d_->open) return lives;
+    const QString which = engineId ? QStringLiteral("d.engine_id = ?") : QStringLiteral("1");
+    QSqlQuery q(d_->db());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+                  "SELECT r.id, r.download_id, d.file, d.moment, r.position, r.cycle, r.first_line,"
+                  " r.line_count, r.idle_line, r.peak_start_egt, r.max_rpm, r.max_egt, r.mean_pump,"
+                  " r.idle_known, r.start_cut, r.started, r.light_line, r.idle_egt, r.idle_pump,"
+                  " r.full_egt, r.full_pump, r.coast_down, r.events, COALESCE(d.idle_rpm,"
+                  " e.idle_rpm), COALESCE(d.full_rpm, e.full_rpm), COALESCE(d.max_egt, e.max_egt),"
+                  " d.engine_id FROM runs AS r JOIN downloads AS d ON r.download_id = d.id JOIN"
+                  " engines AS e ON d.engine_id = e.id WHERE %1 ORDER BY d.engine_id, r.started,"
+                  " r.id")
+                  .arg(which));
+    if (engineId) q.addBindValue(*engineId);
+    if (!d_->exec(q)) return lives;
+    // Downloads are few beside their runs: each moment is read once.
+    QHash<qint64, QDateTime> moments;
+    std::vector<LoggedRun>* out = nullptr;
+    qint64 current = -1;
+    while (q.next()) {
+        if (q.value(26).toLongLong() != current) {
+            current = q.value(26).toLongLong();
+            out = &lives[current].runs;
         }
-    return life;
+        LoggedRun r;
+        r.id = q.value(0).toLongLong();
+        r.downloadId = q.value(1).toLongLong();
+        r.downloadFile = q.value(2).toString();
+        auto m = moments.find(r.downloadId);
+        if (m == moments.end()) m = moments.insert(r.downloadId, MomentOf(q.value(3).toString()));
+        r.moment = *m;
+        r.position = q.value(4).toInt();
+        EngineRun& e = r.run;
+        e.cycle = q.value(5).toInt();
+        e.firstLine = q.value(6).toInt();
+        e.lineCount = q.value(7).toInt();
+        e.idleLine = IntOf(q.value(8));
+        e.peakStartEgt = IntOf(q.value(9));
+        e.maxRpm = q.value(10).toInt();
+        e.maxEgt = q.value(11).toInt();
+        e.meanPump = IntOf(q.value(12));
+        e.idleKnown = q.value(13).toBool();
+        e.startCut = q.value(14).toBool();
+        r.started = MomentOf(q.value(15).toString());
+        RunAnalysis& a = r.analysis;
+        a.lightLine = IntOf(q.value(16));
+        if (a.lightLine && e.idleLine && *a.lightLine <= *e.idleLine)
+            a.lightToIdleS = (*e.idleLine - *a.lightLine) * 0.5;
+        a.idleEgt = IntOf(q.value(17));
+        a.idlePump = IntOf(q.value(18));
+        a.fullEgt = IntOf(q.value(19));
+        a.fullPump = IntOf(q.value(20));
+        a.coastDownS = RealOf(q.value(21));
+        a.events = EventsOf(q.value(22).toString());
+        r.limits = {.idleRpm = IntOf(q.value(23)),
+                    .fullRpm = IntOf(q.value(24)),
+                    .maxEgtC = IntOf(q.value(25))};
+        out->push_back(std::move(r));
+    }
+    if (!d_->readAll(q)) return {};
+    q.finish();
+    // The services, and the unit's own counts from each engine's newest download that has them.
+    std::map<qint64, std::vector<QDateTime>> serviced;
+    q.prepare(QStringLiteral("SELECT d.engine_id, d.moment FROM events AS d WHERE kind ="
+                             " 'service' AND %1 ORDER BY d.engine_id, d.moment, d.id")
+                  .arg(which));
+    if (engineId) q.addBindValue(*engineId);
+    if (!d_->exec(q)) return {};
+    while (q.next()) serviced[q.value(0).toLongLong()].push_back(MomentOf(q.value(1).toString()));
+    if (!d_->readAll(q)) return {};
+    q.finish();
+    q.prepare(QStringLiteral("SELECT d.engine_id, d.cycles, d.total_minutes FROM downloads AS d"
+                             " WHERE (d.cycles IS NOT NULL OR d.total_minutes IS NOT NULL) AND %1"
+                             " ORDER BY d.engine_id, d.moment, d.id")
+                  .arg(which));
+    if (engineId) q.addBindValue(*engineId);
+    if (!d_->exec(q)) return {};
+    while (q.next()) {
+        EngineTotals& t = lives[q.value(0).toLongLong()].totals;
+        t.unitCycles = IntOf(q.value(1));
+        t.unitTotalMinutes = RealOf(q.value(2));
+    }
+    if (!d_->readAll(q)) return {};
+    q.finish();
+    for (auto& [id, life] : lives) {
+        const auto s = serviced.find(id);
+        Finish(life, s == serviced.end() ? std::vector<QDateTime>{} : s->second);
+    }
+    // An engine with services and no runs yet.
+    for (auto& [id, moments] : serviced)
+        if (!lives.count(id)) Finish(lives[id], moments);
+    return lives;
+}
+
+EngineLife Logbook::life(qint64 engineId) {
+    auto all = lives(engineId);
+    const auto found = all.find(engineId);
+    return found == all.end() ? EngineLife{} : std::move(found->second);
 }
 
 std::vector<LoggedRun> Logbook::runs(qint64 engineId) {
@@ -919,6 +1106,20 @@ std::vector<LoggedRun> Logbook::runs(qint64 engineId) {
 
 EngineTotals Logbook::totals(qint64 engineId) {
     return life(engineId).totals;
+}
+
+bool Logbook::checkpoint() {
+    return d_->open && d_->execWaiting(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+}
+
+std::optional<std::pair<qint64, qint64>> Logbook::vacuum() {
+    const auto size = [&] {
+        return QFileInfo(d_->path).size() + QFileInfo(d_->path + QStringLiteral("-wal")).size();
+    };
+    if (!d_->open) return std::nullopt;
+    const qint64 before = size();
+    if (!d_->execWaiting(QStringLiteral("VACUUM")) || !checkpoint()) return std::nullopt;
+    return std::pair{before, size()};
 }
 
 bool Logbook::addService(qint64 engineId, const QDateTime& moment, const QString& note) {

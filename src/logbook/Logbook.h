@@ -7,10 +7,12 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "logbook/Health.h"
@@ -22,8 +24,9 @@ namespace norva {
 QString DefaultLogbookPath();
 
 // The schema this program writes. Version 1 had no events table and no run position; version 2
-// no limits, configuration image, run events or steady points.
-constexpr int kLogbookSchemaVersion = 3;
+// no limits, configuration image, run events or steady points; version 3 kept samples as text,
+// without their hash.
+constexpr int kLogbookSchemaVersion = 4;
 
 // Who a download belongs to: a unit whose configuration streams downwards by its serial
 // number, any other by its welcome text (two lines of 16 characters, blanks trimmed).
@@ -181,12 +184,19 @@ class Logbook {
     // The engine's runs in time order with their flags, each measured against the baseline of
     // its service period, with the totals.
     EngineLife life(qint64 engineId);
+    // Every engine's (by id), read in one pass: a shop's thousand engines cost no thousand reads.
+    std::map<qint64, EngineLife> lives(std::optional<qint64> engineId = std::nullopt);
     std::vector<LoggedRun> runs(qint64 engineId);
     EngineTotals totals(qint64 engineId);
 
     bool addEvent(qint64 engineId, const LogbookEvent& event);
     // All of them, or those of one kind.
     std::vector<LogbookEvent> events(qint64 engineId, const QString& kind = {});
+    // The write-ahead log folded into the file.
+    bool checkpoint();
+    // The file rewritten without its free pages; its size before and after, in bytes.
+    std::optional<std::pair<qint64, qint64>> vacuum();
+
     // A service of the engine: its baseline and time since service start again after it.
     bool addService(qint64 engineId, const QDateTime& moment, const QString& note);
 
