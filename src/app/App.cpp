@@ -170,7 +170,7 @@ void App::ShowDownload() {
     if (!downloadWindow_)
         downloadWindow_ = new DownloadWindow(
             services(), [this](const QString& file) { DownloadExported(file); }, mainWindow_.get());
-    downloadWindow_->setKept(LogbookKeeper({logbookPath_, engineName_, true}));
+    downloadWindow_->setKept(LogbookKeeper({logbookPath_, engineName_, true, settings().KeepDays}));
     downloadWindow_->show();
     downloadWindow_->raise();
     downloadWindow_->activateWindow();

@@ -22,6 +22,7 @@
 #include "cli/UnitCommand.h"
 #include "logbook/Logbook.h"
 #include "mainwin/MainWindow.h"
+#include "runlog/Library.h"
 
 namespace {
 norva::ProgramOptions Options(const norva::CommandLine& line) {
@@ -92,6 +93,7 @@ bool NeedsUnit(const norva::CommandLine& line) {
         case Command::LogbookImport:
         case Command::LogbookReport:
         case Command::LogbookService:
+        case Command::LogbookVacuum:
             return false;
         case Command::Summary:
             return line.summaryImage.empty();
@@ -132,6 +134,13 @@ int RunCommand(int argc, char** argv, const norva::CommandLine& line) {
             LogbookPath(line), line.files, line.engine,
             {.idleRpm = line.idle, .fullRpm = line.fullSpeed, .maxEgtC = line.maxEgt}, stdout,
             stderr);
+    if (line.command == norva::Command::LogbookVacuum)
+        return norva::LogbookVacuum(
+            LogbookPath(line), norva::DefaultLibraryFolder(),
+            norva::ReadConfig(line.config.empty() ? norva::DefaultConfigPath()
+                                                  : QString::fromStdString(line.config))
+                .KeepDays,
+            stdout, stderr);
     if (line.command == norva::Command::LogbookService)
         return norva::LogbookService(LogbookPath(line), line.engine, line.note, stdout, stderr);
     norva::Program app(norva::MakeBackend(line.device), Options(line));

@@ -125,6 +125,7 @@ Config ReadConfig(const QString& path, std::string* problem) {
     c.PresMax = static_cast<float>(profile.Leading("Gauges", "Pres.Max", "1,4"));
     c.NorvaType = profile.Text("Norva_type", "Type", "P");
     c.ChartRefresh = profile.Single("Graphic", "Refresh", "250");
+    c.KeepDays = std::max<int>(1, profile.Integer("Logbook", "KeepDays", "365"));
     return c;
 }
 

@@ -35,6 +35,9 @@ struct Config {
     std::string NorvaType = "P";  // [Norva_type] Type
     float ChartRefresh = 250;     // [Graphic] Refresh, performance chart period in ms
     float PressureFactor = kPressureFactor;  // [Pressure_Factor] Value; written, never read
+    // [Logbook] KeepDays: kept downloads older than this are removed (those the logbook holds it
+    // makes again on demand); read only.
+    int KeepDays = 365;
 };
 
 // Window geometry in twips.

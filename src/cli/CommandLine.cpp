@@ -118,7 +118,7 @@ class Parser {
                               c == Command::ChartPrint || c == Command::ChartShow ||
                               c == Command::LogbookEngines || c == Command::LogbookRuns ||
                               c == Command::LogbookImport || c == Command::LogbookReport ||
-                              c == Command::LogbookService;
+                              c == Command::LogbookService || c == Command::LogbookVacuum;
         if (fileOnly && line_.deviceGiven)
             throw UsageError{"this command reads files, not a unit: leave out --device"};
         if (c == Command::TimeChart && line_.png.empty() == line_.pdf.empty())
@@ -369,6 +369,10 @@ class Parser {
                                 Command::LogbookService);
         service->add_option("ENGINE", line_.engine, "the engine's name")->required();
         service->add_option("--note", line_.note, "what was done")->type_name("TEXT");
+        add(logbook, "vacuum",
+            "free the space of kept downloads the logbook holds (it makes them again when one is "
+            "opened) and of older ones, and compact the logbook; says what it freed",
+            Command::LogbookVacuum);
         CLI::App* report =
             add(logbook, "report", "an engine's report as a PDF page", Command::LogbookReport);
         report->add_option("ENGINE", line_.engine, "the engine's name")->required();

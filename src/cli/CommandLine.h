@@ -43,6 +43,7 @@ enum class Command {
     LogbookImport,
     LogbookReport,
     LogbookService,
+    LogbookVacuum,
 };
 
 struct CommandLine {

@@ -1,13 +1,16 @@
 #include "cli/LogbookCommands.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
 
+#include "base/NumberedLines.h"
 #include "cli/ExitStatus.h"
 #include "logbook/EngineReport.h"
 #include "logbook/Logbook.h"
+#include "runlog/Library.h"
 
 namespace norva {
 
@@ -223,6 +226,35 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
                          "its starts are not measured; give it once with --idle RPM\n",
                          file.path.c_str());
     }
+    return exitstatus::kDone;
+}
+
+int LogbookVacuum(const QString& logbook, const QString& libraryFolder, int keepDays,
+                  std::FILE* out, std::FILE* err) {
+    const auto book = Opened(logbook, err);
+    if (!book) return exitstatus::kBadInput;
+    const PruneResult pruned = PruneKept(
+        libraryFolder, QDateTime::currentDateTime().addDays(-keepDays), [&](const QString& path) {
+            std::string error;
+            const auto text = ReadWholeFile(path.toStdString(), error);
+            return text && book->holds(QCryptographicHash::hash(
+                                           QByteArrayView(text->data(), qsizetype(text->size())),
+                                           QCryptographicHash::Sha256)
+                                           .toHex(),
+                                       true);
+        });
+    const auto sizes = book->vacuum();
+    if (!sizes) {
+        std::fprintf(err, "norva: %s\n", book->error().toLocal8Bit().constData());
+        return exitstatus::kBadInput;
+    }
+    const auto mb = [](qint64 bytes) { return Minutes(bytes / 1e6); };
+    std::fprintf(out,
+                 "Freed %s MB: %d kept downloads the logbook holds (made again when opened), %d "
+                 "older than %d days; the logbook %s went from %s MB to %s MB\n",
+                 mb(pruned.bytes + sizes->first - sizes->second).c_str(), pruned.held, pruned.old,
+                 keepDays, logbook.toLocal8Bit().constData(), mb(sizes->first).c_str(),
+                 mb(sizes->second).c_str());
     return exitstatus::kDone;
 }
 

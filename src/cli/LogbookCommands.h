@@ -22,6 +22,10 @@ int LogbookRuns(const QString& logbook, const std::string& engine, bool csv, std
 int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
                   const std::string& engine, const EngineLimits& limits, std::FILE* out,
                   std::FILE* err);
+// Removes the kept downloads the logbook holds and those older than `keepDays`, compacts the
+// logbook, and says what it freed.
+int LogbookVacuum(const QString& logbook, const QString& libraryFolder, int keepDays,
+                  std::FILE* out, std::FILE* err);
 int LogbookService(const QString& logbook, const std::string& engine, const std::string& note,
                    std::FILE* out, std::FILE* err);
 int LogbookReport(const QString& logbook, const std::string& engine, const std::string& pdf,

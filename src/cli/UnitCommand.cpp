@@ -296,7 +296,8 @@ void UnitCommand::startOperation() {
             dialogs.answerSaveFile(file);
             DownloadOptions options;
             options.needsImage = true;
-            options.kept = LogbookKeeper({app_.logbookPath(), app_.engineName(), false});
+            options.kept = LogbookKeeper(
+                {app_.logbookPath(), app_.engineName(), false, app_.settings().KeepDays});
             operation = [s, options] { return DownloadRunLog(s, options); };
             break;
         }

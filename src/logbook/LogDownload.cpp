@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "runlog/Library.h"
 #include "ui/Dialogs.h"
 
 namespace norva {
@@ -78,9 +79,15 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
     }
     const ImportResult result =
         engine ? book.import(*file, engine->id, unitKind, image) : ImportResult{};
-    if (!engine || result.status == ImportResult::Failed)
+    if (!engine || result.status == ImportResult::Failed) {
         s.dialogs.notify(book.error() + QStringLiteral("; the download was not logged."), {},
                          MessageIcon::Warning);
+        co_return;
+    }
+    // The kept folder holds a year of downloads, not every one ever made: what is older goes
+    // (the logbook makes again those it holds, when one is opened).
+    PruneKept(QFileInfo(keptPath).absolutePath(),
+              QDateTime::currentDateTime().addDays(-target.keepDays));
 }
 
 void RecordEvent(const QString& logbookPath, std::span<const uint8_t> image, bool descending,

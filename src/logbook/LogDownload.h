@@ -21,6 +21,7 @@ struct LogbookTarget {
     QString path;        // the database; empty: downloads are not logged
     QString engineName;  // the engine for a unit not seen before; empty: see `ask`
     bool ask = false;    // true: ask for the name, proposing the welcome text
+    int keepDays = 365;  // kept downloads older than this are removed once one is logged
 };
 
 // Adds the kept export. Whatever goes wrong is said in one message and the download goes on:

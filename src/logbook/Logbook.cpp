@@ -228,9 +228,11 @@ const char* const kMigrateToV3[] = {
     "CREATE INDEX events_by_engine ON events(engine_id, kind)",
 };
 
-// Version 4: samples compressed, each run's hash and whether the download ended inside it, and
-// indexes by which a copy of a run is found without reading the runs of the same cycle.
+// Version 4: the export file itself, compressed (a run's samples are its lines; older runs keep
+// theirs, compressed), each run's hash and whether the download ended inside it, and indexes by
+// which a copy of a run is found without reading the runs of the same cycle.
 const char* const kMigrateToV4[] = {
+    "ALTER TABLE downloads ADD COLUMN export BLOB",
     "ALTER TABLE runs ADD COLUMN hash INTEGER",
     "ALTER TABLE runs ADD COLUMN end_cut INTEGER NOT NULL DEFAULT 0",
     // Where the download ended is not known for older rows: each download's last run may be cut.
@@ -324,6 +326,8 @@ std::optional<LogbookExport> ReadLogbookExport(const std::string& path, std::str
     file.sha256 = QCryptographicHash::hash(QByteArrayView(text->data(), qsizetype(text->size())),
                                            QCryptographicHash::Sha256)
                       .toHex();
+    file.packed =
+        qCompress(reinterpret_cast<const uchar*>(text->data()), qsizetype(text->size()), 6);
     const auto all = SplitLines(*text);
     // The header: the columns, then ",#yyyy-MM-dd hh:mm:ss#".
     const std::string_view header = all[0].substr(kRunLogColumns.size());
@@ -413,6 +417,38 @@ struct Logbook::Impl {
         q.exec(QStringLiteral("ROLLBACK"));
     }
 
+    // Export files read back, by download, while one operation needs them.
+    QHash<qint64, std::vector<RunLogLine>> exports;
+    const std::vector<RunLogLine>* exportLines(qint64 downloadId) {
+        if (const auto found = exports.constFind(downloadId); found != exports.constEnd())
+            return &*found;
+        QSqlQuery q(db());
+        q.prepare(QStringLiteral("SELECT export FROM downloads WHERE id = ?"));
+        q.addBindValue(downloadId);
+        if (!q.exec() || !q.next() || q.value(0).isNull()) return nullptr;
+        const QByteArray text = qUncompress(q.value(0).toByteArray());
+        std::vector<RunLogLine> lines;
+        // The data lines: after the header, up to the first empty line.
+        const auto all = SplitLines(std::string_view(text.constData(), size_t(text.size())));
+        for (size_t k = 1; k < all.size(); ++k) {
+            const auto line = RunLogRecordLine(all[k]);
+            if (!line) break;
+            lines.push_back(*line);
+        }
+        return &*exports.insert(downloadId, std::move(lines));
+    }
+    // A run's samples as the logbook compares them: from its download's export, or as kept in
+    // its row (runs of before version 4).
+    QByteArray samplesOf(qint64 downloadId, int firstLine, int lineCount, const QByteArray& kept) {
+        if (!kept.isEmpty()) return Unpacked(kept);
+        const auto* lines = exportLines(downloadId);
+        if (!lines || size_t(firstLine - 1 + lineCount) > lines->size()) return {};
+        EngineRun run;
+        run.firstLine = firstLine;
+        run.lineCount = lineCount;
+        return Samples(*lines, run);
+    }
+
     bool storeLimits(qint64 engineId, const EngineLimits& l) {
         QSqlQuery q(db());
         q.prepare(QStringLiteral(
@@ -426,10 +462,12 @@ struct Logbook::Impl {
     // The runs of the engine's downloads that brought no limits of their own, measured from
     // their kept samples with `limits`. Inside the caller's transaction.
     bool measureAgain(qint64 engineId, const EngineLimits& limits) {
+        exports.clear();
         QSqlQuery q(db());
         q.setForwardOnly(true);
         q.prepare(QStringLiteral(
-            "SELECT r.id, r.first_line, r.start_cut, r.stopped_after, r.samples FROM runs AS r"
+            "SELECT r.id, r.first_line, r.start_cut, r.stopped_after, r.samples, r.download_id,"
+            " r.line_count FROM runs AS r"
             " JOIN downloads AS d ON r.download_id = d.id WHERE d.engine_id = ? AND d.idle_rpm"
             " IS NULL AND d.full_rpm IS NULL AND d.max_egt IS NULL"));
         q.addBindValue(engineId);
@@ -441,7 +479,9 @@ struct Logbook::Impl {
         };
         std::vector<Again> again;
         while (q.next()) {
-            std::vector<RunLogLine> lines = LinesOf(Unpacked(q.value(4).toByteArray()));
+            std::vector<RunLogLine> lines =
+                LinesOf(samplesOf(q.value(5).toLongLong(), q.value(1).toInt(), q.value(6).toInt(),
+                                  q.value(4).toByteArray()));
             // The stop after it, where there was one: a start that never reached idle failed,
             // and the coast-down ends there.
             if (q.value(3).toInt() == 1 && !lines.empty())
@@ -477,6 +517,7 @@ struct Logbook::Impl {
                 u.addBindValue(v);
             if (!exec(u)) return false;
         }
+        exports.clear();
         return true;
     }
 
@@ -714,6 +755,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
         return result;
     };
     if (!d_->begin()) return failed(d_->error);
+    d_->exports.clear();
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT id, engine_id FROM downloads WHERE sha256 = ?"));
     q.addBindValue(QString::fromLatin1(file.sha256));
@@ -744,7 +786,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
     q.prepare(QStringLiteral(
         "INSERT INTO downloads(engine_id, file, sha256, moment, unit_kind, cycles, total_minutes,"
         " shutdown_cause, shutdown_rpm, shutdown_egt, shutdown_pump, idle_rpm, full_rpm, max_egt,"
-        " image) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+        " image, export) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
     for (const QVariant& v :
          {QVariant(engineId), QVariant(QString::fromStdString(file.path)),
           QVariant(QString::fromLatin1(file.sha256)),
@@ -754,7 +796,9 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
           Opt(own.maxEgtC),
           image.empty() ? QVariant(QMetaType(QMetaType::QByteArray))
                         : QVariant(QByteArray(reinterpret_cast<const char*>(image.data()),
-                                              qsizetype(image.size())))})
+                                              qsizetype(image.size()))),
+          file.packed.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray))
+                                : QVariant(file.packed)})
         q.addBindValue(v);
     if (!q.exec()) return failed(q.lastError().text());
     result.downloadId = q.lastInsertId().toLongLong();
@@ -780,8 +824,9 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
         " end_cut = 1))"));
     QSqlQuery holding(db);
     holding.prepare(QStringLiteral(
-        "SELECT r.id, r.samples FROM runs AS r JOIN downloads AS d ON r.download_id = d.id"
-        " WHERE d.engine_id = ? AND r.id IN (SELECT id FROM runs WHERE cycle = ? AND head = ?"
+        "SELECT r.id, r.samples, r.download_id, r.first_line, r.line_count FROM runs AS r JOIN"
+        " downloads AS d ON r.download_id = d.id WHERE d.engine_id = ? AND r.id IN (SELECT id"
+        " FROM runs WHERE cycle = ? AND head = ?"
         " AND ? UNION SELECT id FROM runs WHERE cycle = ? AND tail = ? AND ? UNION SELECT id"
         " FROM runs WHERE cycle = ? AND head IS NULL)"));
     const QString columns = QStringLiteral(
@@ -838,7 +883,9 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
                 holding.addBindValue(v);
             if (!holding.exec()) return failed(holding.lastError().text());
             while (holding.next() && !known && !shorter) {
-                const QByteArray other = Unpacked(holding.value(1).toByteArray());
+                const QByteArray other =
+                    d_->samplesOf(holding.value(2).toLongLong(), holding.value(3).toInt(),
+                                  holding.value(4).toInt(), holding.value(1).toByteArray());
                 if (other.size() >= samples.size() && other.contains(samples))
                     known = true;
                 else if (other.size() < samples.size() && samples.contains(other))
@@ -870,7 +917,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
               Opt(run.meanPump),
               QVariant(int(run.idleKnown)),
               QVariant(int(run.startCut)),
-              QVariant(Packed(samples)),
+              QVariant(QByteArray("")),
               QVariant(head),
               QVariant(tail),
               Opt(a.lightLine),
@@ -895,6 +942,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
             !d_->measureAgain(engineId, Merged(own, engine.limits)))
             return failed(d_->error);
     }
+    d_->exports.clear();
     if (!d_->commit()) return failed(d_->error);
     result.status = ImportResult::Added;
     return result;
@@ -916,11 +964,35 @@ bool Logbook::setEngineLimits(qint64 engineId, const EngineLimits& limits) {
 }
 
 bool Logbook::holds(const LogbookExport& file) {
+    return holds(file.sha256);
+}
+
+bool Logbook::holds(const QByteArray& sha256, bool itsFile) {
     if (!d_->open) return false;
     QSqlQuery q(d_->db());
-    q.prepare(QStringLiteral("SELECT 1 FROM downloads WHERE sha256 = ?"));
-    q.addBindValue(QString::fromLatin1(file.sha256));
+    q.prepare(
+        QStringLiteral("SELECT 1 FROM downloads WHERE sha256 = ? AND (? = 0 OR export IS"
+                       " NOT NULL)"));
+    q.addBindValue(QString::fromLatin1(sha256));
+    q.addBindValue(int(itsFile));
     return d_->exec(q) && q.next();
+}
+
+bool Logbook::writeExport(qint64 downloadId, const QString& path) {
+    if (!d_->open) return false;
+    QSqlQuery q(d_->db());
+    q.prepare(QStringLiteral("SELECT export FROM downloads WHERE id = ?"));
+    q.addBindValue(downloadId);
+    if (!d_->exec(q)) return false;
+    if (!q.next() || q.value(0).isNull()) {
+        d_->error = QStringLiteral("the logbook %1 holds no copy of that download").arg(d_->path);
+        return false;
+    }
+    const QByteArray text = qUncompress(q.value(0).toByteArray());
+    std::string error;
+    if (WriteText(path, text.toStdString(), error)) return true;
+    d_->error = QString::fromStdString(error);
+    return false;
 }
 
 std::vector<Download> Logbook::downloads(qint64 engineId) {

@@ -56,6 +56,7 @@ struct LogbookExport {
     RunLogExport data;
     DownloadTotals totals;
     EngineIdentity identity;  // the welcome text only: a file does not say which way it streams
+    QByteArray packed;        // the file's bytes, compressed: the logbook keeps the download so
 };
 // Nothing, with "FILE:LINE: why" in error, for a file that is not an export.
 std::optional<LogbookExport> ReadLogbookExport(const std::string& path, std::string& error);
@@ -179,6 +180,12 @@ class Logbook {
     bool setEngineLimits(qint64 engineId, const EngineLimits& limits);
     // True when a file of the same SHA-256 is in already.
     bool holds(const LogbookExport& file);
+    // `itsFile`: and the file itself is kept with it (downloads of before version 4 have only
+    // their runs' samples).
+    bool holds(const QByteArray& sha256, bool itsFile = false);
+    // The download's export file as it was imported, written to `path` (its kept copy may have
+    // been removed); false with the reason in error() when the logbook has no copy of it.
+    bool writeExport(qint64 downloadId, const QString& path);
 
     std::vector<Download> downloads(qint64 engineId);
     // The engine's runs in time order with their flags, each measured against the baseline of

@@ -1,10 +1,12 @@
 #include "runlog/Library.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
+#include <limits>
 
 #include "base/NumberedLines.h"
 
@@ -45,26 +47,45 @@ QString KeepDownload(const QString& folder, const QString& name,
 std::vector<KeptDownload> KeptDownloads(const QString& folder, int limit) {
     static const QRegularExpression kName(
         QStringLiteral("^(\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d)(?:_serial-(\\d+))?"));
+    // Names only: a kept name begins with its moment, so the newest are found without asking
+    // the file system about every file of a year's downloads. Only files put there by hand are
+    // looked at, for their time of writing.
+    const QDir dir(folder);
     std::vector<KeptDownload> kept;
-    const auto files = QDir(folder).entryInfoList({QStringLiteral("*.txt")}, QDir::Files);
-    for (const QFileInfo& file : files) {
-        const auto match = kName.match(file.fileName());
-        // Files put there by hand are offered too, by their time of writing.
+    for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        const auto match = kName.match(name);
+        const QString path = dir.filePath(name);
         QDateTime moment = match.hasMatch()
                                ? QDateTime::fromString(match.captured(1), kMomentFormat)
-                               : file.lastModified();
-        if (!moment.isValid()) moment = file.lastModified();
+                               : QDateTime();
+        if (!moment.isValid()) moment = QFileInfo(path).lastModified();
         QString title = match.hasMatch() ? moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
-                                         : file.completeBaseName();
+                                         : QFileInfo(name).completeBaseName();
         if (!match.captured(2).isEmpty())
             title += QStringLiteral("  serial %1").arg(match.captured(2));
-        kept.push_back({file.filePath(), title, moment});
+        kept.push_back({path, title, moment});
     }
-    std::sort(kept.begin(), kept.end(), [](const KeptDownload& a, const KeptDownload& b) {
+    const auto newer = [](const KeptDownload& a, const KeptDownload& b) {
         return a.moment != b.moment ? a.moment > b.moment : a.path > b.path;
-    });
-    if (kept.size() > static_cast<size_t>(limit)) kept.resize(static_cast<size_t>(limit));
+    };
+    const size_t n = std::min(kept.size(), static_cast<size_t>(std::max(limit, 0)));
+    std::partial_sort(kept.begin(), kept.begin() + std::ptrdiff_t(n), kept.end(), newer);
+    kept.resize(n);
     return kept;
+}
+
+PruneResult PruneKept(const QString& folder, const QDateTime& before,
+                      const std::function<bool(const QString& path)>& removable) {
+    PruneResult result;
+    for (const KeptDownload& k : KeptDownloads(folder, std::numeric_limits<int>::max())) {
+        const bool old = k.moment < before;
+        if (!old && !(removable && removable(k.path))) continue;
+        const qint64 size = QFileInfo(k.path).size();
+        if (!QFile::remove(k.path)) continue;
+        ++(old ? result.old : result.held);
+        result.bytes += size;
+    }
+    return result;
 }
 
 }  // namespace norva

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,5 +30,15 @@ struct KeptDownload {
 };
 // The kept downloads, newest first, at most `limit`.
 std::vector<KeptDownload> KeptDownloads(const QString& folder, int limit = 20);
+
+// Removes the kept downloads made before `before`, and those `removable` says may go (the
+// logbook holds them and can make them again). How many of each went, and their bytes.
+struct PruneResult {
+    int old = 0;
+    int held = 0;
+    qint64 bytes = 0;
+};
+PruneResult PruneKept(const QString& folder, const QDateTime& before,
+                      const std::function<bool(const QString& path)>& removable = {});
 
 }  // namespace norva

@@ -166,6 +166,15 @@ TEST(Logbook, ImportsAddEachFileAndEachRunOnce) {
     EXPECT_TRUE(runs[1].downloadFile.endsWith(QStringLiteral("b.txt")));
     EXPECT_EQ(book.totals(engine->id).unitCycles, 40);
     EXPECT_EQ(book.downloads(engine->id)[1].totals.shutdownPump, 121);
+    // The other way round: the longer copy of run 3 replaces the newer's, run 4 is known.
+    Logbook reverse(dir.filePath("r.sqlite"));
+    const qint64 g = reverse.addEngine(QStringLiteral("E"), {})->id;
+    EXPECT_EQ(reverse.import(b, g).runsAdded, 3);
+    const auto r3 = reverse.import(a, g);
+    EXPECT_EQ(std::tuple(r3.runsAdded, r3.runsReplaced, r3.runsKnown), std::tuple(0, 1, 1));
+    std::vector<int> lengths;
+    for (const LoggedRun& r : reverse.runs(g)) lengths.push_back(r.run.lineCount);
+    EXPECT_EQ(lengths, (std::vector<int>{12, 26, 12}));
     // Moved with its runs to another engine.
     const auto other = book.addEngine(QStringLiteral("F"), {});
     ASSERT_TRUE(book.moveDownload(r1.downloadId, other->id));
