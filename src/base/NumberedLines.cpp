@@ -190,6 +190,10 @@ std::optional<std::vector<LineValue>> ParseValues(std::string_view text, const s
 bool WriteLines(const QString& path, const std::vector<std::string>& lines, std::string& error) {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
+    return WriteText(path, text, error);
+}
+
+bool WriteText(const QString& path, const std::string& text, std::string& error) {
     const auto failed = [&](const QString& why) {
         error = path.toStdString() + ": " + why.toStdString();
         return false;

@@ -52,6 +52,8 @@ std::optional<std::vector<LineValue>> ParseValues(std::string_view text, const s
 // Writes the lines, each ended by CR LF, to a temporary file renamed over `path` at the end: a
 // failed write leaves any earlier file untouched. False with "PATH: why" in error.
 bool WriteLines(const QString& path, const std::vector<std::string>& lines, std::string& error);
+// The same for text written byte for byte as it is, line ends and all.
+bool WriteText(const QString& path, const std::string& text, std::string& error);
 
 // Enough of a bad line to recognise it, printable and quoted.
 std::string Quoted(std::string_view text);
