@@ -6,6 +6,7 @@
 
 #include "cli/ExitStatus.h"
 #include "logbook/EngineReport.h"
+#include "logbook/LogDownload.h"
 #include "logbook/Logbook.h"
 #include "logbook/RunsTable.h"
 
@@ -130,17 +131,18 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
     std::vector<qint64> limited;  // engines given the limits already
     for (const LogbookExport& file : exports) {
         if (book->holds(file)) {
-            std::fprintf(out, "%s: already in the logbook\n", file.path.c_str());
+            ImportResult known;
+            known.status = ImportResult::AlreadyThere;
+            std::fprintf(out, "%s: %s\n", file.path.c_str(), ImportOutcome(known, {}).c_str());
             continue;
         }
-        const QString name =
-            engine.empty() ? file.identity.welcome : QString::fromStdString(engine);
-        auto target = engine.empty() ? book->engineFor(file.identity) : book->engineNamed(name);
+        // Without --engine, the engine the file's welcome text is known as, else one named with it.
+        auto target = engine.empty() ? book->engineFor(file.identity) : std::nullopt;
         if (!target)
-            target = book->addEngine(name.isEmpty() ? QStringLiteral("New engine") : name,
-                                     file.identity);
-        if (!target)
-            target = book->engineNamed(name.isEmpty() ? QStringLiteral("New engine") : name);
+            target = EngineNamedOrNew(
+                *book,
+                engine.empty() ? ProposedEngineName(file.identity) : QString::fromStdString(engine),
+                file.identity);
         if (!target) {
             std::fprintf(err, "norva: %s\n", book->error().toLocal8Bit().constData());
             return exitstatus::kBadInput;
@@ -160,13 +162,9 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
             std::fprintf(err, "norva: %s\n", r.error.toLocal8Bit().constData());
             return exitstatus::kBadInput;
         }
-        if (r.status == ImportResult::AlreadyThere) {
-            std::fprintf(out, "%s: already in the logbook\n", file.path.c_str());
-            continue;
-        }
-        std::fprintf(out, "%s: %s, %d runs added, %d replaced, %d already there\n",
-                     file.path.c_str(), Printable(target->name).c_str(), r.runsAdded,
-                     r.runsReplaced, r.runsKnown);
+        std::fprintf(out, "%s: %s\n", file.path.c_str(),
+                     ImportOutcome(r, Printable(target->name)).c_str());
+        if (r.status == ImportResult::AlreadyThere) continue;
         if (r.runsAdded + r.runsReplaced > 0 && !book->limitsFor(file, *target).idleRpm)
             std::fprintf(out,
                          "%s: the idle speed is not known (the file has no configuration): "

@@ -37,8 +37,7 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
     auto engine = book.engineFor(identity);
     if (engine && !ours(*engine)) engine.reset();
     if (!engine) {
-        const QString proposal =
-            identity.welcome.isEmpty() ? QStringLiteral("New engine") : identity.welcome;
+        const QString proposal = ProposedEngineName(identity);
         QString name = target.engineName.isEmpty() ? proposal : target.engineName;
         if (target.engineName.isEmpty() && target.ask) {
             QStringList known;
@@ -81,6 +80,23 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
     if (!engine || result.status == ImportResult::Failed)
         s.dialogs.notify(book.error() + QStringLiteral("; the download was not logged."), {},
                          MessageIcon::Warning);
+}
+
+QString ProposedEngineName(const EngineIdentity& identity) {
+    return identity.welcome.isEmpty() ? QStringLiteral("New engine") : identity.welcome;
+}
+
+std::optional<Engine> EngineNamedOrNew(Logbook& book, const QString& name,
+                                       const EngineIdentity& identity) {
+    if (auto engine = book.engineNamed(name)) return engine;
+    return book.addEngine(name, identity);
+}
+
+std::string ImportOutcome(const ImportResult& result, const std::string& engineName) {
+    if (result.status == ImportResult::AlreadyThere) return "already in the logbook";
+    return engineName + ", " + std::to_string(result.runsAdded) + " runs added, " +
+           std::to_string(result.runsReplaced) + " replaced, " + std::to_string(result.runsKnown) +
+           " already there";
 }
 
 void RecordEvent(const QString& logbookPath, std::span<const uint8_t> image, bool descending,
