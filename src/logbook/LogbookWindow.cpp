@@ -18,10 +18,10 @@ const QColor kFlagged(255, 215, 215);
 
 // The trend fills its widget, a margin kept.
 void DrawTrendOn(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baseline& base,
-                 bool peakEgt) {
+                 TrendValue value) {
     canvas.clear();
     const QSizeF size = canvas.areaPixels();
-    DrawTrend(canvas, runs, base, peakEgt, QRectF(6, 4, size.width() - 12, size.height() - 10));
+    DrawTrend(canvas, runs, base, value, QRectF(6, 4, size.width() - 12, size.height() - 10));
 }
 
 Task<> AskAndPrint(Dialogs& dialogs, QPointer<LogbookWindow> window,
@@ -87,10 +87,11 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
     for (CanvasWidget* trend : {EgtTrend, IdleTrend}) trend->setMinimumHeight(150);
     EgtTrend->setAccessibleName(QStringLiteral("Peak start EGT trend"));
     IdleTrend->setAccessibleName(QStringLiteral("Time to idle trend"));
-    EgtTrend->setFaceDrawing(
-        [this](Canvas& c) { DrawTrendOn(c, life_.runs, life_.baseline, true); });
+    EgtTrend->setFaceDrawing([this](Canvas& c) {
+        DrawTrendOn(c, life_.runs, life_.baseline, TrendValue::PeakStartEgt);
+    });
     IdleTrend->setFaceDrawing(
-        [this](Canvas& c) { DrawTrendOn(c, life_.runs, life_.baseline, false); });
+        [this](Canvas& c) { DrawTrendOn(c, life_.runs, life_.baseline, TrendValue::TimeToIdle); });
 
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("Engines")));
