@@ -9,21 +9,14 @@
 #include "base/NumberedLines.h"
 #include "cli/ExitStatus.h"
 #include "logbook/EngineReport.h"
+#include "logbook/LogDownload.h"
 #include "logbook/Logbook.h"
+#include "logbook/RunsTable.h"
 #include "runlog/Library.h"
 
 namespace norva {
 
 namespace {
-
-// A CSV field: quoted when it holds a comma, a quote or a line end.
-std::string CsvField(const QString& text) {
-    std::string s = text.toStdString();
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string quoted = "\"";
-    for (char c : s) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
 
 // The logbook, or nothing with its one message said.
 std::unique_ptr<Logbook> Opened(const QString& path, std::FILE* err) {
@@ -71,10 +64,6 @@ std::string Minutes(double minutes) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
-std::string Count(int n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
 }  // namespace
 
 int LogbookEngines(const QString& logbook, bool csv, std::FILE* out, std::FILE* err) {
@@ -118,43 +107,7 @@ int LogbookRuns(const QString& logbook, const std::string& engine, bool csv, std
     if (!e) return exitstatus::kBadInput;
     const auto runs = book->runs(e->id);
     if (Damaged(*book, err)) return exitstatus::kBadInput;
-    std::string text;
-    if (csv)
-        text = std::string("date,download,") + kRunsCsvHeader +
-               ",light_to_idle_s,idle_egt_c,idle_pump_permille,full_egt_c,full_pump_permille,"
-               "coast_down_s,failed_before,events,flag\n";
-    const auto number = [](const auto& v, int decimals) {
-        if (!v) return std::string();
-        char s[32];
-        std::snprintf(s, sizeof s, "%.*f", decimals, double(*v));
-        return std::string(s);
-    };
-    for (const LoggedRun& r : runs) {
-        const std::string date =
-            r.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toStdString();
-        const QString file = QFileInfo(r.downloadFile).fileName();
-        const RunAnalysis& a = r.analysis;
-        const std::string events = EventsField(a.events);
-        if (csv) {
-            text += date + "," + CsvField(file) + "," + RunCsvLine(r.run) + "," +
-                    number(r.health.lightToIdleS, 1) + "," + number(a.idleEgt, 0) + "," +
-                    number(a.idlePump, 0) + "," + number(a.fullEgt, 0) + "," +
-                    number(a.fullPump, 0) + "," + number(a.coastDownS, 1) + "," +
-                    std::to_string(r.failedBefore) + "," +
-                    CsvField(QString::fromStdString(events)) + "," +
-                    CsvField(QString::fromStdString(r.health.flag)) + "\n";
-            continue;
-        }
-        text += date + "  " + file.toStdString() + "  " + RunText(r.run);
-        if (r.health.lightToIdleS)
-            text += "  from light-off " + number(r.health.lightToIdleS, 1) + " s";
-        if (r.failedBefore)
-            text += "  after " + Count(r.failedBefore, "failed start", "failed starts");
-        if (a.coastDownS) text += "  coast-down " + number(a.coastDownS, 1) + " s";
-        if (!events.empty()) text += "  EVENTS: " + events;
-        if (!r.health.flag.empty()) text += "  FLAGGED: " + r.health.flag;
-        text += "\n";
-    }
+    const std::string text = csv ? RunsCsv(runs) : RunsText(runs);
     std::fputs(text.c_str(), out);
     return exitstatus::kDone;
 }
@@ -183,17 +136,18 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
     std::vector<qint64> limited;  // engines given the limits already
     for (const LogbookExport& file : exports) {
         if (book->holds(file)) {
-            std::fprintf(out, "%s: already in the logbook\n", file.path.c_str());
+            ImportResult known;
+            known.status = ImportResult::AlreadyThere;
+            std::fprintf(out, "%s: %s\n", file.path.c_str(), ImportOutcome(known, {}).c_str());
             continue;
         }
-        const QString name =
-            engine.empty() ? file.identity.welcome : QString::fromStdString(engine);
-        auto target = engine.empty() ? book->engineFor(file.identity) : book->engineNamed(name);
+        // Without --engine, the engine the file's welcome text is known as, else one named with it.
+        auto target = engine.empty() ? book->engineFor(file.identity) : std::nullopt;
         if (!target)
-            target = book->addEngine(name.isEmpty() ? QStringLiteral("New engine") : name,
-                                     file.identity);
-        if (!target)
-            target = book->engineNamed(name.isEmpty() ? QStringLiteral("New engine") : name);
+            target = EngineNamedOrNew(
+                *book,
+                engine.empty() ? ProposedEngineName(file.identity) : QString::fromStdString(engine),
+                file.identity);
         if (!target) {
             std::fprintf(err, "norva: %s\n", book->error().toLocal8Bit().constData());
             return exitstatus::kBadInput;
@@ -213,13 +167,9 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
             std::fprintf(err, "norva: %s\n", r.error.toLocal8Bit().constData());
             return exitstatus::kBadInput;
         }
-        if (r.status == ImportResult::AlreadyThere) {
-            std::fprintf(out, "%s: already in the logbook\n", file.path.c_str());
-            continue;
-        }
-        std::fprintf(out, "%s: %s, %d runs added, %d replaced, %d already there\n",
-                     file.path.c_str(), Printable(target->name).c_str(), r.runsAdded,
-                     r.runsReplaced, r.runsKnown);
+        std::fprintf(out, "%s: %s\n", file.path.c_str(),
+                     ImportOutcome(r, Printable(target->name)).c_str());
+        if (r.status == ImportResult::AlreadyThere) continue;
         if (r.runsAdded + r.runsReplaced > 0 && !book->limitsFor(file, *target).idleRpm)
             std::fprintf(out,
                          "%s: the idle speed is not known (the file has no configuration): "

@@ -15,83 +15,300 @@ const QColor kTrend(200, 0, 0);
 const QColor kBaseline(0, 0, 200);
 const QColor kGrid(190, 190, 190);
 
-std::optional<double> ValueOf(const LoggedRun& r, bool peakEgt) {
-    if (!r.health.measured) return std::nullopt;
-    if (peakEgt) return double(*r.health.peakStartEgt);
-    return r.health.timeToIdleS;
+std::optional<double> Real(const std::optional<int>& v) {
+    return v ? std::optional<double>(*v) : std::nullopt;
+}
+
+// The pump in percent, as the other windows show it.
+std::optional<double> Percent(const std::optional<int>& tenths) {
+    return tenths ? std::optional<double>(*tenths / 10.0) : std::nullopt;
+}
+
+std::optional<double> ValueOf(const LoggedRun& r, TrendValue value) {
+    const RunAnalysis& a = r.analysis;
+    switch (value) {
+        case TrendValue::PeakStartEgt:
+            return r.health.measured ? Real(r.health.peakStartEgt) : std::nullopt;
+        case TrendValue::TimeToIdle:
+            return r.health.measured ? r.health.timeToIdleS : std::nullopt;
+        case TrendValue::LightToIdle:
+            return r.health.lightToIdleS;
+        case TrendValue::IdleEgt:
+            return Real(a.idleEgt);
+        case TrendValue::IdlePump:
+            return Percent(a.idlePump);
+        case TrendValue::FullEgt:
+            return Real(a.fullEgt);
+        case TrendValue::FullPump:
+            return Percent(a.fullPump);
+    }
+    return std::nullopt;
+}
+
+// The baseline is taken of the start only.
+std::optional<double> BaselineOf(const Baseline& b, TrendValue value) {
+    switch (value) {
+        case TrendValue::PeakStartEgt:
+            return b.peakStartEgt;
+        case TrendValue::TimeToIdle:
+            return b.timeToIdleS;
+        case TrendValue::LightToIdle:
+            return b.lightToIdleS;
+        default:
+            return std::nullopt;
+    }
+}
+
+bool IsEgt(TrendValue value) {
+    return value == TrendValue::PeakStartEgt || value == TrendValue::IdleEgt ||
+           value == TrendValue::FullEgt;
+}
+
+// A run's place on the date axis: when it started, else its download's moment.
+qint64 When(const LoggedRun& r) {
+    return (r.started.isValid() ? r.started : r.moment).toMSecsSinceEpoch();
+}
+
+struct DateStep {
+    enum Unit { Minute, Hour, Day, Month } unit;
+    int n;
+};
+// Day steps of 7 and 14 fall on Mondays: Julian day 0 was one.
+constexpr DateStep kDateSteps[] = {
+    {DateStep::Minute, 5}, {DateStep::Minute, 10}, {DateStep::Minute, 15}, {DateStep::Minute, 30},
+    {DateStep::Hour, 1},   {DateStep::Hour, 2},    {DateStep::Hour, 3},    {DateStep::Hour, 6},
+    {DateStep::Hour, 12},  {DateStep::Day, 1},     {DateStep::Day, 2},     {DateStep::Day, 7},
+    {DateStep::Day, 14},   {DateStep::Month, 1},   {DateStep::Month, 2},   {DateStep::Month, 3},
+    {DateStep::Month, 6},  {DateStep::Month, 12},  {DateStep::Month, 24},  {DateStep::Month, 60},
+    {DateStep::Month, 120}};
+
+QDateTime Floor(const QDateTime& t, DateStep s) {
+    const QDate d = t.date();
+    const QTime time = t.time();
+    switch (s.unit) {
+        case DateStep::Minute:
+            return QDateTime(d, QTime(time.hour(), time.minute() - time.minute() % s.n));
+        case DateStep::Hour:
+            return QDateTime(d, QTime(time.hour() - time.hour() % s.n, 0));
+        case DateStep::Day:
+            return QDateTime(QDate::fromJulianDay(d.toJulianDay() - d.toJulianDay() % s.n),
+                             QTime(0, 0));
+        case DateStep::Month:
+            break;
+    }
+    const int month = d.year() * 12 + d.month() - 1;
+    const int floor = month - month % s.n;
+    return QDateTime(QDate(floor / 12, floor % 12 + 1, 1), QTime(0, 0));
+}
+
+QDateTime Step(const QDateTime& t, DateStep s, int times) {
+    switch (s.unit) {
+        case DateStep::Minute:
+            return t.addSecs(60LL * s.n * times);
+        case DateStep::Hour:
+            return t.addSecs(3600LL * s.n * times);
+        case DateStep::Day:
+            return t.addDays(qint64(s.n) * times);
+        case DateStep::Month:
+            break;
+    }
+    return t.addMonths(s.n * times);
 }
 
 QString Number(double v, int decimals) {
     return QString::number(v, 'f', decimals);
 }
+
+// Each line of a label, centred on x, kept inside [left, right].
+void PrintCentred(Canvas& canvas, const QString& label, double x, double top, double left,
+                  double right) {
+    for (const QString& line : label.split(QLatin1Char('\n'))) {
+        const double w = canvas.textWidth(line);
+        canvas.moveTo(std::clamp(x - w / 2, left, std::max(left, right - w)), top);
+        canvas.printOn(line);
+        top += canvas.textHeight(line);
+    }
+}
 }  // namespace
 
+QString TrendName(TrendValue value) {
+    switch (value) {
+        case TrendValue::PeakStartEgt:
+            return QStringLiteral("Peak start EGT (C)");
+        case TrendValue::TimeToIdle:
+            return QStringLiteral("Time to idle (s)");
+        case TrendValue::LightToIdle:
+            return QStringLiteral("Time from light-off (s)");
+        case TrendValue::IdleEgt:
+            return QStringLiteral("Idle EGT (C)");
+        case TrendValue::IdlePump:
+            return QStringLiteral("Idle pump (%)");
+        case TrendValue::FullEgt:
+            return QStringLiteral("Full-throttle EGT (C)");
+        case TrendValue::FullPump:
+            return QStringLiteral("Full-throttle pump (%)");
+    }
+    return {};
+}
+
+Axis ValueAxis(double low, double high, int maxTicks) {
+    maxTicks = std::max(maxTicks, 2);
+    if (!(high > low)) high = low + 1;
+    const double magnitude = std::pow(10.0, std::floor(std::log10((high - low) / (maxTicks - 1))));
+    constexpr double kMultiples[] = {1, 2, 5};
+    for (int k = 0;; ++k) {
+        const double step = magnitude * kMultiples[k % 3] * std::pow(10.0, k / 3);
+        // A value a hair past a tick (0.30000000000000004) is on it.
+        const auto from = static_cast<long long>(std::floor(low / step + 1e-9));
+        const auto to = static_cast<long long>(std::ceil(high / step - 1e-9));
+        if (to - from + 1 > maxTicks) continue;
+        const int decimals = std::max(0, int(-std::floor(std::log10(step) + 1e-9)));
+        Axis axis{.low = double(from) * step, .high = double(to) * step, .ticks = {}};
+        for (long long t = from; t <= to; ++t)
+            axis.ticks.push_back(
+                {.at = double(t) * step, .label = Number(double(t) * step, decimals)});
+        return axis;
+    }
+}
+
+Axis DateAxis(const QDateTime& first, const QDateTime& last, int maxTicks) {
+    maxTicks = std::max(maxTicks, 3);
+    const QDateTime from = first.toLocalTime();
+    const QDateTime to = std::max(first, last).toLocalTime();
+    std::vector<QDateTime> ticks;
+    DateStep step{};
+    for (const DateStep& s : kDateSteps) {
+        // Two days and more read best by the day: hours only for one download, or a day out.
+        if (s.unit < DateStep::Day && from.date().daysTo(to.date()) >= 2) continue;
+        step = s;
+        ticks = {Floor(from, s)};
+        while (ticks.back() < to && int(ticks.size()) <= maxTicks)
+            ticks.push_back(Step(ticks.back(), s, 1));
+        if (int(ticks.size()) <= maxTicks) break;
+    }
+    // Too short a span for a scale: a step more before it, then after it.
+    for (bool before = true; ticks.size() < 3; before = !before) {
+        if (before)
+            ticks.insert(ticks.begin(), Step(ticks.front(), step, -1));
+        else
+            ticks.push_back(Step(ticks.back(), step, 1));
+    }
+    Axis axis{.low = double(ticks.front().toMSecsSinceEpoch()),
+              .high = double(ticks.back().toMSecsSinceEpoch()),
+              .ticks = {}};
+    for (size_t k = 0; k < ticks.size(); ++k) {
+        const QDateTime& t = ticks[k];
+        QString label;
+        if (step.unit == DateStep::Month) {
+            label = t.toString(QStringLiteral("MMM yyyy"));
+        } else if (step.unit == DateStep::Day) {
+            label = t.toString(QStringLiteral("yyyy-MM-dd"));
+        } else {
+            label = t.toString(QStringLiteral("hh:mm"));
+            if (k == 0 || t.date() != ticks[k - 1].date())
+                label += QLatin1Char('\n') + t.toString(QStringLiteral("yyyy-MM-dd"));
+        }
+        axis.ticks.push_back({.at = double(t.toMSecsSinceEpoch()), .label = label});
+    }
+    return axis;
+}
+
 void DrawTrend(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baseline& baseline,
-               bool peakEgt, const QRectF& area) {
-    const auto base = peakEgt ? baseline.peakStartEgt : baseline.timeToIdleS;
-    double low = base.value_or(0);
-    double high = base.value_or(1);
+               TrendValue value, const QRectF& area) {
+    const auto base = BaselineOf(baseline, value);
+    std::optional<double> low = base, high = base;
+    std::optional<qint64> first, last;
     int measured = 0;
     for (const LoggedRun& r : runs)
-        if (const auto v = ValueOf(r, peakEgt)) {
-            low = measured || base ? std::min(low, *v) : *v;
-            high = measured || base ? std::max(high, *v) : *v;
+        if (const auto v = ValueOf(r, value)) {
+            low = std::min(low.value_or(*v), *v);
+            high = std::max(high.value_or(*v), *v);
+            first = std::min(first.value_or(When(r)), When(r));
+            last = std::max(last.value_or(When(r)), When(r));
             ++measured;
         }
-    // Some room above and below, and never a flat scale.
-    const double margin = std::max((high - low) * 0.1, peakEgt ? 20.0 : 1.0);
-    low = std::max(0.0, low - margin);
-    high += margin;
-    const QString title =
-        (peakEgt ? QStringLiteral("Peak start EGT (C)") : QStringLiteral("Time to idle (s)")) +
-        QStringLiteral(" over %1 runs; dotted: the baseline; squares: flagged").arg(runs.size());
+    QString title = TrendName(value) + QStringLiteral(" over %1 runs").arg(runs.size());
+    if (base) title += QStringLiteral("; dotted: the baseline");
+    title += QStringLiteral("; squares: flagged");
     canvas.setForeColor(Qt::black);
     canvas.setFont({QStringLiteral("Arial"), 9, true});
     const double titleHeight = canvas.textHeight(title);
     canvas.moveTo(area.left(), area.top());
     canvas.printOn(title);
     canvas.setFont({QStringLiteral("Arial"), 7, false});
-    const QString scaleText = Number(high, peakEgt ? 0 : 1);
-    const double labelWidth = canvas.textWidth(scaleText) + 4;
-    const QRectF box(area.left() + labelWidth, area.top() + titleHeight * 1.3,
-                     area.width() - labelWidth, area.height() - titleHeight * 1.3);
+    const double line = canvas.textHeight(QStringLiteral("0"));
     canvas.setLineWidth(1);
+    if (measured == 0) {
+        const QRectF box(area.left(), area.top() + titleHeight * 1.3, area.width(),
+                         area.height() - titleHeight * 1.3);
+        canvas.box(box.left(), box.top(), box.right(), box.bottom(), Qt::black);
+        const QString none = QStringLiteral("nothing measured yet");
+        canvas.moveTo(box.center().x() - canvas.textWidth(none) / 2, box.center().y());
+        canvas.printOn(none);
+        return;
+    }
+    // Never a flat scale, and the values clear of the box's edges.
+    const double least = IsEgt(value) ? 20 : 1;
+    if (*high - *low < least) {
+        const double widen = (least - (*high - *low)) / 2;
+        *low -= widen;
+        *high += widen;
+    }
+    const double pad = (*high - *low) * 0.05;
+    const double boxTop = area.top() + titleHeight * 1.3;
+    const Axis ys = ValueAxis(std::max(0.0, *low - pad), *high + pad,
+                              std::clamp(int((area.bottom() - boxTop) / (line * 2.5)), 2, 8));
+    double labelWidth = 0;
+    for (const AxisTick& t : ys.ticks) labelWidth = std::max(labelWidth, canvas.textWidth(t.label));
+    const double dateWidth = canvas.textWidth(QStringLiteral("2026-12-06"));
+    const double left = area.left() + labelWidth + 4;
+    const double right = area.right() - dateWidth / 2;
+    const Axis xs =
+        DateAxis(QDateTime::fromMSecsSinceEpoch(*first), QDateTime::fromMSecsSinceEpoch(*last),
+                 std::clamp(int((right - left) / (dateWidth * 1.6)), 3, 8));
+    const bool twoLines = std::any_of(xs.ticks.begin(), xs.ticks.end(), [](const AxisTick& t) {
+        return t.label.contains(QLatin1Char('\n'));
+    });
+    const QRectF box(QPointF(left, boxTop),
+                     QPointF(right, area.bottom() - line * (twoLines ? 2 : 1) - 3));
     canvas.box(box.left(), box.top(), box.right(), box.bottom(), Qt::black);
-    const auto y = [&](double v) { return box.bottom() - (v - low) / (high - low) * box.height(); };
-    const int n = int(runs.size());
-    const auto x = [&](int k) {
-        return n <= 1 ? box.center().x() : box.left() + box.width() * (k + 0.5) / n;
+    const auto y = [&](double v) {
+        return box.bottom() - (v - ys.low) / (ys.high - ys.low) * box.height();
     };
-    for (int g = 0; g <= 4; ++g) {
-        const double v = low + (high - low) * g / 4;
-        const QString label = Number(v, peakEgt ? 0 : 1);
-        if (g > 0 && g < 4) canvas.line(box.left(), y(v), box.right(), y(v), kGrid);
-        canvas.moveTo(box.left() - canvas.textWidth(label) - 2,
-                      y(v) - canvas.textHeight(label) / 2);
-        canvas.printOn(label);
+    const auto x = [&](double ms) {
+        return box.left() + (ms - xs.low) / (xs.high - xs.low) * box.width();
+    };
+    for (const AxisTick& t : ys.ticks) {
+        if (t.at > ys.low && t.at < ys.high)
+            canvas.line(box.left(), y(t.at), box.right(), y(t.at), kGrid);
+        canvas.moveTo(box.left() - canvas.textWidth(t.label) - 2, y(t.at) - line / 2);
+        canvas.printOn(t.label);
+    }
+    for (const AxisTick& t : xs.ticks) {
+        if (t.at > xs.low && t.at < xs.high)
+            canvas.line(x(t.at), box.top(), x(t.at), box.bottom(), kGrid);
+        // Right of the value labels, never under them.
+        PrintCentred(canvas, t.label, x(t.at), box.bottom() + 2, box.left(), area.right());
     }
     if (base) {
         canvas.setLineStyle(LineStyle::Dot);
         canvas.line(box.left(), y(*base), box.right(), y(*base), kBaseline);
         canvas.setLineStyle(LineStyle::Solid);
     }
-    if (measured == 0) {
-        const QString none = QStringLiteral("no measured start");
-        canvas.moveTo(box.center().x() - canvas.textWidth(none) / 2, box.center().y());
-        canvas.printOn(none);
-        return;
-    }
     canvas.setLineWidth(2);
     std::optional<QPointF> previous;
     const double mark = std::min(box.width(), box.height()) * 0.012 + 1;
-    for (int k = 0; k < n; ++k) {
-        const auto v = ValueOf(runs[size_t(k)], peakEgt);
+    // Each value a dot as long as the dots stand apart.
+    const bool dots = measured * 4 < box.width();
+    for (const LoggedRun& r : runs) {
+        const auto v = ValueOf(r, value);
         if (!v) continue;
-        const QPointF p(x(k), y(*v));
+        const QPointF p(x(double(When(r))), y(*v));
         if (previous) canvas.line(previous->x(), previous->y(), p.x(), p.y(), kTrend);
         previous = p;
-        if (!runs[size_t(k)].health.flag.empty())
-            canvas.filledBox(p.x() - mark, p.y() - mark, p.x() + mark, p.y() + mark, kTrend);
+        const double size = !r.health.flag.empty() ? mark : dots ? mark / 2 : 0;
+        if (size > 0)
+            canvas.filledBox(p.x() - size, p.y() - size, p.x() + size, p.y() + size, kTrend);
     }
     canvas.setLineWidth(1);
 }
@@ -153,9 +370,9 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
                      .arg(kSlowStartFactor));
     double top = canvas.currentPosition().y() + 20;
     const double trendHeight = std::min(260.0, (height - top) / 3);
-    DrawTrend(canvas, runs, baseline, true, QRectF(0, top, 1000, trendHeight));
+    DrawTrend(canvas, runs, baseline, TrendValue::PeakStartEgt, QRectF(0, top, 1000, trendHeight));
     top += trendHeight + 20;
-    DrawTrend(canvas, runs, baseline, false, QRectF(0, top, 1000, trendHeight));
+    DrawTrend(canvas, runs, baseline, TrendValue::TimeToIdle, QRectF(0, top, 1000, trendHeight));
     top += trendHeight + 25;
     canvas.setForeColor(Qt::black);
     canvas.setFont({QStringLiteral("Arial"), 11, true});

@@ -38,8 +38,7 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
     auto engine = book.engineFor(identity);
     if (engine && !ours(*engine)) engine.reset();
     if (!engine) {
-        const QString proposal =
-            identity.welcome.isEmpty() ? QStringLiteral("New engine") : identity.welcome;
+        const QString proposal = ProposedEngineName(identity);
         QString name = target.engineName.isEmpty() ? proposal : target.engineName;
         if (target.engineName.isEmpty() && target.ask) {
             QStringList known;
@@ -88,6 +87,23 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
     // (the logbook makes again those it holds, when one is opened).
     PruneKept(QFileInfo(keptPath).absolutePath(),
               QDateTime::currentDateTime().addDays(-target.keepDays));
+}
+
+QString ProposedEngineName(const EngineIdentity& identity) {
+    return identity.welcome.isEmpty() ? QStringLiteral("New engine") : identity.welcome;
+}
+
+std::optional<Engine> EngineNamedOrNew(Logbook& book, const QString& name,
+                                       const EngineIdentity& identity) {
+    if (auto engine = book.engineNamed(name)) return engine;
+    return book.addEngine(name, identity);
+}
+
+std::string ImportOutcome(const ImportResult& result, const std::string& engineName) {
+    if (result.status == ImportResult::AlreadyThere) return "already in the logbook";
+    return engineName + ", " + std::to_string(result.runsAdded) + " runs added, " +
+           std::to_string(result.runsReplaced) + " replaced, " + std::to_string(result.runsKnown) +
+           " already there";
 }
 
 void RecordEvent(const QString& logbookPath, std::span<const uint8_t> image, bool descending,

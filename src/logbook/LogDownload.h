@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "base/Task.h"
@@ -29,6 +30,17 @@ struct LogbookTarget {
 // held (its limits measure the runs; it is kept with the download), empty when not complete.
 Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIdentity identity,
                    QString unitKind, std::vector<uint8_t> image);
+
+// The name a new engine is proposed under: the unit's welcome text, else "New engine".
+QString ProposedEngineName(const EngineIdentity& identity);
+// The engine named so, else a new one known by `identity`; nothing (the logbook's error() says
+// why) when there can be neither. For an export the engine its identity is known as comes
+// first (Logbook::engineFor); this is for one without, or one the user names.
+std::optional<Engine> EngineNamedOrNew(Logbook& book, const QString& name,
+                                       const EngineIdentity& identity);
+// What an import did, said after the file's name: "already in the logbook", or "ENGINE, 3 runs
+// added, 0 replaced, 1 already there".
+std::string ImportOutcome(const ImportResult& result, const std::string& engineName);
 
 // What an operation did to the unit (a configuration write, a backup, a hardware test's
 // result), as an event of the unit's engine; nothing for a unit the logbook does not know yet,

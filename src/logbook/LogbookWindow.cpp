@@ -1,6 +1,7 @@
 #include "logbook/LogbookWindow.h"
 
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPagedPaintDevice>
@@ -8,20 +9,31 @@
 #include <QPointer>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <cmath>
 
+#include "base/NumberText.h"
+#include "base/NumberedLines.h"
 #include "logbook/EngineReport.h"
+#include "logbook/LogDownload.h"
+#include "logbook/RunsTable.h"
 
 namespace norva {
 
 namespace {
 const QColor kFlagged(255, 215, 215);
+const QColor kWithEvents(255, 236, 190);
+const QString kNewEngine = QStringLiteral("A new engine\u2026");
 
 // The trend fills its widget, a margin kept.
 void DrawTrendOn(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baseline& base,
-                 bool peakEgt) {
+                 TrendValue value) {
     canvas.clear();
     const QSizeF size = canvas.areaPixels();
-    DrawTrend(canvas, runs, base, peakEgt, QRectF(6, 4, size.width() - 12, size.height() - 10));
+    DrawTrend(canvas, runs, base, value, QRectF(6, 4, size.width() - 12, size.height() - 8));
+}
+
+QString Counted(int n, const char* one, const char* many) {
+    return QString::fromStdString(Count(n, one, many));
 }
 
 Task<> AskAndPrint(Dialogs& dialogs, QPointer<LogbookWindow> window,
@@ -60,8 +72,11 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
     setWindowTitle(QStringLiteral("NORVA Logbook"));
     Engines = new QListWidget;
     Engines->setAccessibleName(QStringLiteral("Engines"));
-    Rename = new QPushButton(QStringLiteral("Re&name\u2026"));
+    Import = new QPushButton(QStringLiteral("&Import download\u2026"));
     Move = new QPushButton(QStringLiteral("&Move download\u2026"));
+    Rename = new QPushButton(QStringLiteral("Re&name\u2026"));
+    Service = new QPushButton(QStringLiteral("Ser&vice done\u2026"));
+    SaveCsv = new QPushButton(QStringLiteral("Runs as &CSV\u2026"));
     Print = new QPushButton(QStringLiteral("&Print report\u2026"));
     SavePdf = new QPushButton(QStringLiteral("Save report as P&DF\u2026"));
     Totals = new QLabel;
@@ -71,43 +86,55 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
     Runs->setAccessibleName(QStringLiteral("Runs"));
     Runs->setRootIsDecorated(false);
     Runs->setHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Download"), QStringLiteral("Cycle"),
-         QStringLiteral("Minute"), QStringLiteral("Length s"), QStringLiteral("Idle after s"),
-         QStringLiteral("Start EGT C"), QStringLiteral("Max RPM"), QStringLiteral("Max EGT C"),
-         QStringLiteral("Mean pump %"), QStringLiteral("Flag")});
+        {QStringLiteral("Date"), QStringLiteral("Cycle"), QStringLiteral("Flag"),
+         QStringLiteral("Events"), QStringLiteral("Download"), QStringLiteral("Minute"),
+         QStringLiteral("Length s"), QStringLiteral("Idle after s"), QStringLiteral("Start EGT C"),
+         QStringLiteral("Max RPM"), QStringLiteral("Max EGT C"), QStringLiteral("Mean pump %")});
     Runs->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // The download's long name would push the flags out of sight: it is cut, and told in full
-    // on its tooltip.
-    Runs->header()->setSectionResizeMode(1, QHeaderView::Interactive);
-    Runs->header()->resizeSection(1, 150);
+    // The long texts would push the numbers out of sight: they are cut, and told in full on
+    // their tooltips. Flag and events come first, where they are read without scrolling.
+    for (const auto& [column, width] :
+         {std::pair{FlagColumn, 170}, {EventsColumn, 170}, {DownloadColumn, 130}}) {
+        Runs->header()->setSectionResizeMode(column, QHeaderView::Interactive);
+        Runs->header()->resizeSection(column, width);
+    }
     Runs->header()->setStretchLastSection(true);
     Engines->setMaximumWidth(240);
-    EgtTrend = new CanvasWidget;
-    IdleTrend = new CanvasWidget;
-    for (CanvasWidget* trend : {EgtTrend, IdleTrend}) trend->setMinimumHeight(150);
-    EgtTrend->setAccessibleName(QStringLiteral("Peak start EGT trend"));
-    IdleTrend->setAccessibleName(QStringLiteral("Time to idle trend"));
-    EgtTrend->setFaceDrawing(
-        [this](Canvas& c) { DrawTrendOn(c, life_.runs, life_.baseline, true); });
-    IdleTrend->setFaceDrawing(
-        [this](Canvas& c) { DrawTrendOn(c, life_.runs, life_.baseline, false); });
+
+    auto* trends = new QWidget;
+    auto* trendGrid = new QGridLayout(trends);
+    trendGrid->setContentsMargins(0, 0, 0, 0);
+    for (size_t k = 0; k < 2; ++k) {
+        TrendChoices[k] = new QComboBox;
+        for (const TrendValue v : kTrendValues) TrendChoices[k]->addItem(TrendName(v));
+        TrendChoices[k]->setCurrentIndex(int(k));  // peak start EGT and time to idle at first
+        TrendChoices[k]->setAccessibleName(QStringLiteral("Trend %1 shows").arg(k + 1));
+        Trends[k] = new CanvasWidget;
+        Trends[k]->setMinimumHeight(150);
+        Trends[k]->setAccessibleName(QStringLiteral("Trend %1").arg(k + 1));
+        Trends[k]->setFaceDrawing([this, k](Canvas& c) {
+            DrawTrendOn(c, life_.runs, life_.baseline,
+                        kTrendValues[size_t(std::max(0, TrendChoices[k]->currentIndex()))]);
+        });
+        connect(TrendChoices[k], &QComboBox::currentIndexChanged, this,
+                [this, k] { Trends[k]->redrawFace(); });
+        auto* choice = new QHBoxLayout;
+        choice->addWidget(TrendChoices[k]);
+        choice->addStretch(1);
+        trendGrid->addLayout(choice, 0, int(k));
+        trendGrid->addWidget(Trends[k], 1, int(k));
+    }
+    trendGrid->setRowStretch(1, 1);
 
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("Engines")));
     left->addWidget(Engines, 1);
-    left->addWidget(Rename);
-    left->addWidget(Move);
-    left->addWidget(Print);
-    left->addWidget(SavePdf);
+    for (QPushButton* b : {Import, Move, Rename, Service, SaveCsv, Print, SavePdf})
+        left->addWidget(b);
     auto* right = new QVBoxLayout;
     right->addWidget(Totals);
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(Runs);
-    auto* trends = new QWidget;
-    auto* trendRow = new QHBoxLayout(trends);
-    trendRow->setContentsMargins(0, 0, 0, 0);
-    trendRow->addWidget(EgtTrend);
-    trendRow->addWidget(IdleTrend);
     split->addWidget(trends);
     right->addWidget(split, 1);
     auto* all = new QHBoxLayout(this);
@@ -122,9 +149,13 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
     connect(SavePdf, &QPushButton::clicked, this, &LogbookWindow::SaveReport);
     connect(Rename, &QPushButton::clicked, this, &LogbookWindow::RenameEngine);
     connect(Move, &QPushButton::clicked, this, &LogbookWindow::MoveDownload);
+    connect(Import, &QPushButton::clicked, this, &LogbookWindow::ImportDownload);
+    connect(Service, &QPushButton::clicked, this, &LogbookWindow::ServiceDone);
+    connect(SaveCsv, &QPushButton::clicked, this, &LogbookWindow::SaveRunsCsv);
 
     book_ = std::make_unique<Logbook>(path);
     if (!book_->isOpen()) dialogs_.notify(book_->error(), {}, MessageIcon::Warning);
+    Import->setEnabled(book_->isOpen());
     reload();
 }
 
@@ -138,13 +169,17 @@ std::optional<Engine> LogbookWindow::engine() const {
 
 void LogbookWindow::reload() {
     const auto chosen = engine();
+    load(chosen ? chosen->id : 0);
+}
+
+void LogbookWindow::load(qint64 engineId) {
     engines_ = book_->engines();
     const QSignalBlocker quiet(Engines);
     Engines->clear();
     int row = engines_.empty() ? -1 : 0;
     for (size_t k = 0; k < engines_.size(); ++k) {
         Engines->addItem(engines_[k].name);
-        if (chosen && chosen->id == engines_[k].id) row = int(k);
+        if (engineId == engines_[k].id) row = int(k);
     }
     Engines->setCurrentRow(row);
     chooseEngine(row);
@@ -154,7 +189,7 @@ void LogbookWindow::chooseEngine(int row) {
     life_ = {};
     Runs->clear();
     const bool any = row >= 0 && size_t(row) < engines_.size();
-    for (QPushButton* b : {Print, SavePdf, Rename, Move}) b->setEnabled(any);
+    for (QPushButton* b : {Print, SavePdf, Rename, Move, Service, SaveCsv}) b->setEnabled(any);
     if (!any) {
         Totals->setText(book_->isOpen() ? QStringLiteral("No engine in the logbook yet: every "
                                                          "download goes in by itself.")
@@ -165,60 +200,87 @@ void LogbookWindow::chooseEngine(int row) {
         const EngineTotals& t = life_.totals;
         const Baseline& baseline = life_.baseline;
         QString text =
-            QStringLiteral(
-                "<b>%1</b> (%2): %3 runs, %4 starts, %5 min of running, "
-                "%6 flagged.")
+            QStringLiteral("<b>%1</b> (%2): %3, %4, %5 min of running, %6 flagged, %7.")
                 .arg(e.name.toHtmlEscaped(),
                      e.serial
                          ? QStringLiteral("serial %1").arg(*e.serial)
-                         : QStringLiteral("welcome text \"%1\"").arg(e.welcome.toHtmlEscaped()))
-                .arg(t.runs)
-                .arg(t.starts)
+                         : QStringLiteral("welcome text \"%1\"").arg(e.welcome.toHtmlEscaped()),
+                     Counted(t.runs, "run", "runs"), Counted(t.starts, "start", "starts"))
                 .arg(t.minutes, 0, 'f', 1)
-                .arg(t.flagged);
+                .arg(t.flagged)
+                .arg(Counted(t.events, "event", "events"));
         if (t.unitCycles || t.unitTotalMinutes)
             text += QStringLiteral(" The unit counts %1 cycles and %2 min in total.")
                         .arg(t.unitCycles ? QString::number(*t.unitCycles) : QStringLiteral("n/a"))
                         .arg(t.unitTotalMinutes ? QString::number(*t.unitTotalMinutes, 'f', 1)
                                                 : QStringLiteral("n/a"));
+        // A shift is the one thing here that asks for a look before the next run.
+        if (!t.shift.empty())
+            text += QStringLiteral("<br><b><span style=\"color:#c00000\">%1</span></b>")
+                        .arg(QString::fromStdString(t.shift).toHtmlEscaped());
+        if (t.lastService) {
+            const qint64 days = t.lastService->date().daysTo(QDate::currentDate());
+            text += QStringLiteral("<br>Last service %1 (%2); since then %3, %4 min of running.")
+                        .arg(t.lastService->toString(QStringLiteral("yyyy-MM-dd hh:mm")),
+                             days <= 0 ? QStringLiteral("today")
+                                       : Counted(int(days), "day ago", "days ago"),
+                             Counted(t.runsSinceService, "run", "runs"))
+                        .arg(t.minutesSinceService, 0, 'f', 1);
+        }
         if (baseline.runs)
             text += QStringLiteral(
-                        "<br>Baseline of its first %1 measured starts: %2 C at start, "
-                        "idle after %3 s. Flagged: more than %4 C hotter, or more "
-                        "than %5 times as long.")
+                        "<br>Baseline of its first %1 measured starts%2: %3 C at start, "
+                        "idle after %4 s. Flagged: more than %5 C hotter, or more "
+                        "than %6 times as long.")
                         .arg(baseline.runs)
+                        .arg(t.lastService ? QStringLiteral(" since the service") : QString())
                         .arg(*baseline.peakStartEgt, 0, 'f', 0)
                         .arg(*baseline.timeToIdleS, 0, 'f', 1)
                         .arg(kHotStartMarginC)
                         .arg(kSlowStartFactor);
+        else if (baseline.since.isValid())
+            text += QStringLiteral(
+                "<br>No measured start since the service: its baseline is "
+                "taken from the next ones.");
         const auto events = book_->events(e.id);
-        if (!events.empty())
-            text += QStringLiteral("<br>%1 events; the last: %2 on %3 (%4).")
-                        .arg(events.size())
-                        .arg(events.back().kind.toHtmlEscaped(),
-                             events.back().moment.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
-                             events.back().file.toHtmlEscaped());
+        if (!events.empty()) {
+            const LogbookEvent& last = events.back();
+            const QString about = !last.file.isEmpty() ? last.file : last.detail;
+            text += QStringLiteral("<br>%1 recorded; the last: %2 on %3%4.")
+                        .arg(Counted(int(events.size()), "operation", "operations"),
+                             last.kind.toHtmlEscaped(),
+                             last.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
+                             about.isEmpty() ? QString()
+                                             : QStringLiteral(" (%1)").arg(about.toHtmlEscaped()));
+        }
         Totals->setText(text);
         QList<QTreeWidgetItem*> items;
         for (const LoggedRun& r : life_.runs) {
+            const std::vector<std::string> fields = RunFields(r.run);
+            const QString flag = QString::fromStdString(r.health.flag);
+            const QString runEvents = QString::fromStdString(EventsField(r.analysis.events));
             QStringList columns{r.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
+                                QString::fromStdString(fields[0]), flag, runEvents,
                                 QFileInfo(r.downloadFile).fileName()};
-            for (const std::string& f : RunFields(r.run)) columns << QString::fromStdString(f);
+            for (size_t f = 1; f < fields.size(); ++f) columns << QString::fromStdString(fields[f]);
             // The mean pump in percent, as the other windows show it.
-            if (!columns[9].isEmpty())
-                columns[9] = QString::number(columns[9].toInt() / 10.0, 'f', 1);
-            columns << QString::fromStdString(r.health.flag);
+            if (!columns[MeanPumpColumn].isEmpty())
+                columns[MeanPumpColumn] =
+                    QString::number(columns[MeanPumpColumn].toInt() / 10.0, 'f', 1);
             auto* item = new QTreeWidgetItem(columns);
-            item->setToolTip(1, r.downloadFile);
-            if (!r.health.flag.empty())
-                for (int c = 0; c < columns.size(); ++c) item->setBackground(c, kFlagged);
+            item->setToolTip(FlagColumn, flag);
+            item->setToolTip(EventsColumn, runEvents);
+            item->setToolTip(DownloadColumn, r.downloadFile);
+            // A flag outranks events: its row keeps the flag's colour.
+            if (!flag.isEmpty() || !runEvents.isEmpty())
+                for (int c = 0; c < columns.size(); ++c)
+                    item->setBackground(c, flag.isEmpty() ? kWithEvents : kFlagged);
             items << item;
         }
         Runs->addTopLevelItems(items);
         if (!items.isEmpty()) Runs->scrollToBottom();
     }
-    EgtTrend->redrawFace();
-    IdleTrend->redrawFace();
+    for (CanvasWidget* trend : Trends) trend->redrawFace();
 }
 
 void LogbookWindow::openRun(int row) {
@@ -261,28 +323,169 @@ void LogbookWindow::RenameEngine() {
 }
 
 void LogbookWindow::MoveDownload() {
+    const auto e = engine();
     const int row = Runs->indexOfTopLevelItem(Runs->currentItem());
-    if (row < 0 || size_t(row) >= life_.runs.size() || !dialogTask_.done()) {
+    if (!e || row < 0 || size_t(row) >= life_.runs.size()) {
         dialogs_.notify(QStringLiteral("Choose a run of the download to move first."));
         return;
     }
-    const LoggedRun run = life_.runs[size_t(row)];
-    QStringList names;
-    for (const Engine& e : engines_) names << e.name;
-    dialogTask_ = AskName(
-        dialogs_, this, QStringLiteral("Move download"),
-        QStringLiteral("Move %1 and its runs to the engine (known: %2):")
-            .arg(QFileInfo(run.downloadFile).fileName(), names.join(QStringLiteral(", "))),
-        {}, [this, run](const QString& name) {
-            auto target = book_->engineNamed(name);
-            if (!target) target = book_->addEngine(name, {});
-            if (!target || !book_->moveDownload(run.downloadId, target->id))
-                dialogs_.notify(
-                    QStringLiteral("The download could not be moved: %1").arg(book_->error()), {},
-                    MessageIcon::Warning);
-            reload();
-        });
+    if (!dialogTask_.done()) return;
+    dialogTask_ = moveTo(life_.runs[size_t(row)], e->id);
     dialogTask_.start();
+}
+
+Task<> LogbookWindow::moveTo(LoggedRun run, qint64 from) {
+    QStringList names;
+    for (const Engine& e : engines_)
+        if (e.id != from) names << e.name;
+    names << kNewEngine;
+    const QString chosen =
+        co_await dialogs_.choose(QStringLiteral("Move download"),
+                                 QStringLiteral("Move %1 and its runs to the engine:")
+                                     .arg(QFileInfo(run.downloadFile).fileName()),
+                                 names, 0);
+    if (chosen.isEmpty()) co_return;
+    auto target = book_->engineNamed(chosen);
+    if (!target && chosen == kNewEngine) {
+        const QString name = co_await dialogs_.inputBox(
+            QStringLiteral("Move download"), QStringLiteral("The new engine's name:"), QString());
+        if (name.trimmed().isEmpty()) co_return;
+        target = EngineNamedOrNew(*book_, name.trimmed(), {});
+    }
+    if (!target || !book_->moveDownload(run.downloadId, target->id))
+        dialogs_.notify(QStringLiteral("The download could not be moved: %1").arg(book_->error()),
+                        {}, MessageIcon::Warning);
+    reload();
+}
+
+void LogbookWindow::ImportDownload() {
+    if (!book_->isOpen() || !dialogTask_.done()) return;
+    dialogTask_ = importFile();
+    dialogTask_.start();
+}
+
+Task<> LogbookWindow::importFile() {
+    const QString path = co_await dialogs_.openFile(
+        FileRequest(QStringLiteral("Import download"),
+                    QStringLiteral("Run-log export(*.txt)|*.txt"), QStringLiteral("txt")));
+    if (path.isEmpty()) co_return;
+    std::string error;
+    const auto file = ReadLogbookExport(path.toStdString(), error);
+    if (!file) {
+        co_await dialogs_.message(QString::fromStdString(error), {}, MessageIcon::Warning);
+        co_return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    if (book_->holds(*file)) {
+        ImportResult known;
+        known.status = ImportResult::AlreadyThere;
+        co_await dialogs_.message(path + QStringLiteral(": ") +
+                                  QString::fromStdString(ImportOutcome(known, {})));
+        co_return;
+    }
+    auto engine = book_->engineFor(file->identity);
+    if (!engine) {
+        QStringList names;
+        for (const Engine& e : engines_) names << e.name;
+        const QString who =
+            file->identity.welcome.isEmpty()
+                ? QStringLiteral("without the unit's welcome text")
+                : QStringLiteral("from a unit new to the logbook (welcome text \"%1\")")
+                      .arg(file->identity.welcome);
+        const QString answer = co_await dialogs_.inputBox(
+            QStringLiteral("Import download"),
+            QStringLiteral("%1 is %2. The engine's name:%3")
+                .arg(name, who,
+                     names.isEmpty()
+                         ? QString()
+                         : QStringLiteral("\n(known: %1)").arg(names.join(QStringLiteral(", ")))),
+            ProposedEngineName(file->identity));
+        if (answer.trimmed().isEmpty()) co_return;
+        engine = EngineNamedOrNew(*book_, answer.trimmed(), file->identity);
+        // The unit's next file goes there without asking.
+        if (engine) book_->addIdentity(engine->id, file->identity);
+    }
+    if (!engine) {
+        co_await dialogs_.message(
+            QStringLiteral("%1 was not imported: %2").arg(path, book_->error()), {},
+            MessageIcon::Warning);
+        co_return;
+    }
+    // Without the idle speed no start is measured. Given once, it stays with the engine and
+    // measures its later files too.
+    if (!book_->limitsFor(*file, *engine).idleRpm) {
+        const QString answer = co_await dialogs_.inputBox(
+            QStringLiteral("Idle speed"),
+            QStringLiteral("%1 holds no configuration, and the idle speed of %2 is not known "
+                           "yet: without it no start is measured. Its idle speed in RPM (kept "
+                           "for the engine; empty: leave it unknown):")
+                .arg(name, engine->name),
+            QString());
+        const auto rpm = ParseNumber(answer.trimmed().toStdString());
+        if (rpm && *rpm > 0 && *rpm <= 1e6 && *rpm == std::floor(*rpm)) {
+            if (!book_->setEngineLimits(engine->id,
+                                        {.idleRpm = int(*rpm), .fullRpm = {}, .maxEgtC = {}}))
+                co_await dialogs_.message(book_->error(), {}, MessageIcon::Warning);
+        } else if (!answer.trimmed().isEmpty()) {
+            co_await dialogs_.message(
+                QStringLiteral("\"%1\" is not a speed in RPM: the idle speed stays unknown.")
+                    .arg(answer.trimmed()),
+                {}, MessageIcon::Warning);
+        }
+    }
+    const ImportResult result = book_->import(*file, engine->id);
+    load(engine->id);  // the engine it went to, chosen
+    if (result.status == ImportResult::Failed)
+        co_await dialogs_.message(QStringLiteral("%1 was not imported: %2").arg(path, result.error),
+                                  {}, MessageIcon::Warning);
+    else
+        co_await dialogs_.message(
+            path + QStringLiteral(": ") +
+            QString::fromStdString(ImportOutcome(result, engine->name.toStdString())));
+}
+
+void LogbookWindow::ServiceDone() {
+    const auto e = engine();
+    if (!e || !dialogTask_.done()) return;
+    dialogTask_ = service(*e);
+    dialogTask_.start();
+}
+
+Task<> LogbookWindow::service(Engine e) {
+    const QString note = co_await dialogs_.inputBox(
+        QStringLiteral("Service done"),
+        QStringLiteral("A service of %1, done now: its baseline and its time since service "
+                       "start again. What was done (may be left empty):")
+            .arg(e.name),
+        QString());
+    if (note.isNull()) co_return;  // cancelled; an empty note is a service all the same
+    if (!book_->addService(e.id, QDateTime::currentDateTime(), note.trimmed()))
+        dialogs_.notify(QStringLiteral("The service could not be recorded: %1").arg(book_->error()),
+                        {}, MessageIcon::Warning);
+    reload();
+}
+
+void LogbookWindow::SaveRunsCsv() {
+    const auto e = engine();
+    if (!e || !dialogTask_.done()) return;
+    dialogTask_ = saveCsv(*e);
+    dialogTask_.start();
+}
+
+Task<> LogbookWindow::saveCsv(Engine e) {
+    // The runs as shown when asked, whatever is chosen while the dialog is open.
+    const std::string text = RunsCsv(life_.runs);
+    const int runs = int(life_.runs.size());
+    const QString path = co_await dialogs_.saveFile(
+        FileRequest(QStringLiteral("Save runs as CSV"), QStringLiteral("CSV file(*.csv)|*.csv"),
+                    QStringLiteral("csv"), e.name + QStringLiteral(".csv"), true));
+    if (path.isEmpty()) co_return;
+    std::string error;
+    if (!WriteText(path, text, error))
+        co_await dialogs_.message(QString::fromStdString(error), {}, MessageIcon::Warning);
+    else
+        co_await dialogs_.message(
+            QStringLiteral("%1 of %2 went to %3.").arg(Counted(runs, "run", "runs"), e.name, path));
 }
 
 }  // namespace norva

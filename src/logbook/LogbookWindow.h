@@ -1,13 +1,17 @@
 #pragma once
-// "&Logbook": the engines of the logbook, the chosen engine's totals and runs (flagged rows
-// marked), and the trends of its starts with its baseline; a run opens its download in the
-// time chart, and the engine report prints or goes to a PDF file.
+// "&Logbook": the engines of the logbook, the chosen engine's totals and runs (flagged rows and
+// rows with events marked), and two trends over its runs' dates, each showing the start value
+// or steady point chosen above it; a run opens its download in the time chart. Exports made
+// before are imported here, a download moved to another engine, a service recorded, the runs
+// saved as the command line's CSV, and the engine report printed or saved as a PDF file.
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -29,6 +33,22 @@ class LogbookWindow : public QWidget {
                   QWidget* parent = nullptr);
     ~LogbookWindow() override;
 
+    // The columns of Runs.
+    enum Column {
+        DateColumn,
+        CycleColumn,
+        FlagColumn,
+        EventsColumn,
+        DownloadColumn,
+        MinuteColumn,
+        LengthColumn,
+        IdleAfterColumn,
+        StartEgtColumn,
+        MaxRpmColumn,
+        MaxEgtColumn,
+        MeanPumpColumn
+    };
+
     // Reads the logbook afresh (after a download), keeping the chosen engine.
     void reload();
     void chooseEngine(int row);
@@ -36,23 +56,33 @@ class LogbookWindow : public QWidget {
     void PrintReport();
     void SaveReport();  // as a PDF file
     void RenameEngine();
-    void MoveDownload();  // the chosen run's download, to another engine
+    void MoveDownload();    // the chosen run's download, to another engine
+    void ImportDownload();  // an export made before, to the engine its unit is known as
+    void ServiceDone();     // a service of the chosen engine, now
+    void SaveRunsCsv();     // what `logbook runs ENGINE --csv` prints
 
     QListWidget* Engines;
     QLabel* Totals;
     QTreeWidget* Runs;
-    CanvasWidget* EgtTrend;
-    CanvasWidget* IdleTrend;
-    QPushButton *Print, *SavePdf, *Rename, *Move;
+    std::array<QComboBox*, 2> TrendChoices;  // what each trend below shows
+    std::array<CanvasWidget*, 2> Trends;
+    QPushButton *Import, *Move, *Rename, *Service, *SaveCsv, *Print, *SavePdf;
 
   private:
     std::optional<Engine> engine() const;
+    // The engines afresh, `engineId` chosen (the first when it is not there).
+    void load(qint64 engineId);
+    Task<> importFile();
+    Task<> moveTo(LoggedRun run, qint64 from);
+    Task<> service(Engine e);
+    Task<> saveCsv(Engine e);
 
     std::unique_ptr<Logbook> book_;
     Dialogs& dialogs_;
     std::function<void(const QString&, int)> openRun_;
     std::vector<Engine> engines_;
     EngineLife life_;
+    // Last: destroyed first, so a dialog still awaited never resumes into a window half gone.
     Task<> dialogTask_;
 };
 

@@ -44,9 +44,15 @@ class Dialogs {
     // The chosen path, or empty when the user cancelled.
     virtual Task<QString> openFile(const FileRequest& request) = 0;
     virtual Task<QString> saveFile(const FileRequest& request) = 0;
-    // The text entered, or empty when the user cancelled.
+    // The text entered, or a null string when the user cancelled. An empty text entered is
+    // empty but not null, for the few questions an empty answer means something to (a service
+    // without a note); elsewhere any empty answer is taken as a cancel.
     virtual Task<QString> inputBox(const QString& title, const QString& prompt,
                                    const QString& defaultText) = 0;
+    // One of `items`, item `current` chosen at first, or empty when the user cancelled. Where a
+    // name must be one already known, typing it would only invite a slip.
+    virtual Task<QString> choose(const QString& title, const QString& prompt,
+                                 const QStringList& items, int current) = 0;
     // A message with an OK button, done when the user has closed it. An empty title shows the
     // program's name.
     virtual Task<> message(const QString& text, const QString& title = {},

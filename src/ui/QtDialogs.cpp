@@ -110,6 +110,22 @@ Task<QString> QtDialogs::inputBox(const QString& title, const QString& prompt,
     dialog->setTextValue(defaultText);
     NormalPointer pointer;
     const int result = co_await Finished(dialog.dialog);
+    if (!dialog.dialog || result != QDialog::Accepted) co_return QString();
+    // An empty text accepted stays apart from a cancel.
+    const QString text = dialog->textValue();
+    co_return text.isNull() ? QStringLiteral("") : text;
+}
+
+Task<QString> QtDialogs::choose(const QString& title, const QString& prompt,
+                                const QStringList& items, int current) {
+    Owned<QInputDialog> dialog(new QInputDialog(owner()));
+    dialog->setWindowTitle(title.isEmpty() ? kProgramTitle : title);
+    dialog->setLabelText(prompt);
+    dialog->setComboBoxItems(items);
+    dialog->setComboBoxEditable(false);
+    if (current >= 0 && current < items.size()) dialog->setTextValue(items[current]);
+    NormalPointer pointer;
+    const int result = co_await Finished(dialog.dialog);
     co_return dialog.dialog&& result == QDialog::Accepted ? dialog->textValue() : QString();
 }
 

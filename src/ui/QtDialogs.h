@@ -20,6 +20,8 @@ class QtDialogs : public Dialogs {
     Task<QString> saveFile(const FileRequest& request) override;
     Task<QString> inputBox(const QString& title, const QString& prompt,
                            const QString& defaultText) override;
+    Task<QString> choose(const QString& title, const QString& prompt, const QStringList& items,
+                         int current) override;
     Task<> message(const QString& text, const QString& title = {},
                    MessageIcon icon = MessageIcon::Information) override;
     void notify(const QString& text, const QString& title = {},

@@ -75,6 +75,19 @@ Task<QString> ScriptedDialogs::inputBox(const QString& title, const QString& pro
     co_return call.answer;
 }
 
+Task<QString> ScriptedDialogs::choose(const QString& title, const QString& prompt,
+                                      const QStringList& items, int current) {
+    DialogCall& call = record(Kind::Choice, title, prompt);
+    call.items = items;
+    call.defaultText = items.value(current);
+    call.answered = !inputs_.empty();
+    if (call.answered) {
+        if (items.contains(inputs_.front())) call.answer = inputs_.front();
+        inputs_.pop_front();
+    }
+    co_return call.answer;
+}
+
 std::unique_ptr<ScriptedDialogs> ScriptedDialogs::ForCommandLine(std::FILE* messages,
                                                                  std::FILE* listing) {
     auto dialogs = std::make_unique<ScriptedDialogs>(messages);

@@ -15,12 +15,14 @@
 namespace norva {
 
 struct DialogCall {
-    enum class Kind { OpenFile, SaveFile, Input, Message, Printer, Question };
+    enum class Kind { OpenFile, SaveFile, Input, Choice, Message, Printer, Question };
     Kind kind = Kind::Message;
     QString title;
     QString text;         // the prompt or message
     QString filter;       // file questions: as the program wrote it
-    QString defaultText;  // input default, the file's initial name, or a question's details
+    QString defaultText;  // input default, the file's initial name, a question's details, or
+                          // the item a choice offers first
+    QStringList items;    // a choice's
     QString defaultExtension;
     bool overwritePrompt = false;
     MessageIcon icon = MessageIcon::Information;
@@ -35,7 +37,9 @@ class ScriptedDialogs : public Dialogs {
     // names taken exactly as typed (no extension added, as a file dialog would).
     static std::unique_ptr<ScriptedDialogs> ForCommandLine(std::FILE* messages, std::FILE* listing);
 
-    // An empty answer is a cancel.
+    // An empty answer is a cancel; for an input box a null one (QString()), an empty one ("")
+    // being an empty text entered. Inputs also answer choices: one not among the items offered
+    // is a cancel.
     void answerOpenFile(const QString& path) { opens_.push_back(path); }
     void answerSaveFile(const QString& path) { saves_.push_back(path); }
     void answerInput(const QString& text) { inputs_.push_back(text); }
@@ -58,6 +62,8 @@ class ScriptedDialogs : public Dialogs {
     Task<QString> saveFile(const FileRequest& request) override;
     Task<QString> inputBox(const QString& title, const QString& prompt,
                            const QString& defaultText) override;
+    Task<QString> choose(const QString& title, const QString& prompt, const QStringList& items,
+                         int current) override;
     Task<> message(const QString& text, const QString& title = {},
                    MessageIcon icon = MessageIcon::Information) override;
     void notify(const QString& text, const QString& title = {},

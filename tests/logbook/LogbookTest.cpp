@@ -13,6 +13,7 @@
 #include "logbook/Logbook.h"
 #include "runlog/Download.h"
 #include "runlog/Library.h"
+#include "support/CraftedLog.h"
 #include "support/OperationRig.h"
 #include "support/Program.h"
 #include "support/SimRig.h"
@@ -21,29 +22,6 @@ using namespace norva;
 using namespace norva::testing;
 
 namespace {
-
-// One run of `cycle`: `toIdle` lines below the idle speed (20000) peaking at `peak`, then
-// `running` lines above it; `stopped` lines of a stopped engine after it.
-struct Crafted {
-    int cycle;
-    int toIdle;
-    int peak;
-    int running = 6;
-    int stopped = 2;
-};
-// The log begins with the engine stopped, so its first run's start is in it.
-std::vector<std::string> Lines(const std::vector<Crafted>& runs) {
-    std::vector<std::string> lines{RunLogRecord({runs[0].cycle, 0, 0, 100, 0, 0, 0})};
-    for (const Crafted& r : runs) {
-        for (int k = 0; k < r.toIdle; ++k)
-            lines.push_back(RunLogRecord({r.cycle, 0, 0, k == 1 ? r.peak : 300, 5000, 0, 0}));
-        for (int k = 0; k < r.running; ++k)
-            lines.push_back(RunLogRecord({r.cycle, 1, 0, 600, 60000 + 1000 * k, 500, 400 + k}));
-        for (int k = 0; k < r.stopped; ++k)
-            lines.push_back(RunLogRecord({r.cycle, 2, 0, 100, 0, 0, 0}));
-    }
-    return lines;
-}
 
 // An export at `moment` with a trailer: welcome text, totals and the idle speed of 20000.
 QString Export(const QTemporaryDir& dir, const char* name, const std::vector<std::string>& data,
@@ -453,13 +431,8 @@ TEST(Logbook, EveryUnitIsMeasuredWithTheLimitsItHad) {
     ASSERT_TRUE(engine);
     // Exports without a trailer, as a downward unit's list no idle speed.
     auto bare = [&](const char* name, const std::vector<Crafted>& runs, const char* moment) {
-        std::vector<std::string> lines{
-            "\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\",#" +
-            std::string(moment) + "#"};
-        const auto data = Lines(runs);
-        lines.insert(lines.end(), data.begin(), data.end());
         std::string error;
-        EXPECT_TRUE(WriteLines(dir.filePath(name), lines, error));
+        EXPECT_TRUE(WriteLines(dir.filePath(name), BareExport(runs, moment), error));
         return Read(dir.filePath(name));
     };
     const auto old = bare("old.txt", {{1, 6, 700}}, "2026-12-01 10:00:00");
