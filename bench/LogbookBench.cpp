@@ -2,7 +2,11 @@
 // events found), listing an engine of ten thousand runs with their flags and events, and its
 // report as a PDF page.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -87,6 +91,40 @@ static void BM_LogbookImport1000Exports(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LogbookImport1000Exports)->Unit(benchmark::kSecond)->Iterations(1);
+
+// `logbook import` of 1,000 files in one call, as a process of its own: its peak memory (the
+// files are read, added and let go one at a time).
+static void BM_LogbookImport1000FilesPeakMemory(benchmark::State& state) {
+    QTemporaryDir dir;
+    std::string error;
+    std::vector<std::string> args{
+        QCoreApplication::applicationDirPath().toStdString() + "/norva", "--logbook",
+        dir.filePath(QStringLiteral("l.sqlite")).toStdString(), "logbook", "import"};
+    for (int n = 0; n < 1000; ++n) {
+        const QString path = dir.filePath(QStringLiteral("e%1.txt").arg(n));
+        WriteLines(path, FullExport(n), error);
+        args.push_back(path.toStdString());
+    }
+    for (auto _ : state) {
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            if (!std::freopen("/dev/null", "w", stdout)) _exit(127);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        int status = 0;
+        rusage usage{};
+        wait4(child, &status, 0, &usage);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("import failed");
+        state.counters["peak_MiB"] = usage.ru_maxrss / 1024.0;
+        state.counters["cpu_s"] = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                                  (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    }
+}
+BENCHMARK(BM_LogbookImport1000FilesPeakMemory)->Unit(benchmark::kSecond)->Iterations(1);
 
 namespace {
 // An engine of 10,000 runs: 400 exports of 25.

@@ -115,17 +115,6 @@ int LogbookRuns(const QString& logbook, const std::string& engine, bool csv, std
 int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
                   const std::string& engine, const EngineLimits& limits, std::FILE* out,
                   std::FILE* err) {
-    // Every file is read before anything goes in: a bad one among them adds nothing.
-    std::vector<LogbookExport> exports;
-    for (const std::string& path : files) {
-        std::string error;
-        auto file = ReadLogbookExport(path, error);
-        if (!file) {
-            std::fprintf(err, "norva: %s\n", error.c_str());
-            return exitstatus::kBadInput;
-        }
-        exports.push_back(std::move(*file));
-    }
     if (!engine.empty() && QString::fromStdString(engine).trimmed().isEmpty()) {
         std::fprintf(err, "norva: --engine needs a name, not blanks\n");
         return exitstatus::kBadInput;
@@ -134,7 +123,18 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
     if (!book) return exitstatus::kBadInput;
     const bool limitsGiven = limits.idleRpm || limits.fullRpm || limits.maxEgtC;
     std::vector<qint64> limited;  // engines given the limits already
-    for (const LogbookExport& file : exports) {
+    // One file at a time, read, added and let go: a shop's thousand files never sit in memory
+    // together. A file that is not an export is named and the others go on; the status says so.
+    int status = exitstatus::kDone;
+    for (const std::string& path : files) {
+        std::string error;
+        const auto read = ReadLogbookExport(path, error);
+        if (!read) {
+            std::fprintf(err, "norva: %s; the file was not imported\n", error.c_str());
+            status = exitstatus::kBadInput;
+            continue;
+        }
+        const LogbookExport& file = *read;
         if (book->holds(file)) {
             ImportResult known;
             known.status = ImportResult::AlreadyThere;
@@ -176,7 +176,7 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
                          "its starts are not measured; give it once with --idle RPM\n",
                          file.path.c_str());
     }
-    return exitstatus::kDone;
+    return status;
 }
 
 int LogbookVacuum(const QString& logbook, const QString& libraryFolder, int keepDays,

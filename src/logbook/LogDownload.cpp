@@ -96,7 +96,9 @@ QString ProposedEngineName(const EngineIdentity& identity) {
 std::optional<Engine> EngineNamedOrNew(Logbook& book, const QString& name,
                                        const EngineIdentity& identity) {
     if (auto engine = book.engineNamed(name)) return engine;
-    return book.addEngine(name, identity);
+    if (auto added = book.addEngine(name, identity)) return added;
+    // Another program importing at the same moment may have made it since.
+    return book.engineNamed(name);
 }
 
 std::string ImportOutcome(const ImportResult& result, const std::string& engineName) {

@@ -1,5 +1,6 @@
 #include "logbook/LogbookWindow.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -285,7 +286,19 @@ void LogbookWindow::chooseEngine(int row) {
 
 void LogbookWindow::openRun(int row) {
     if (row < 0 || size_t(row) >= life_.runs.size() || !openRun_) return;
-    openRun_(life_.runs[size_t(row)].downloadFile, life_.runs[size_t(row)].position);
+    const LoggedRun& run = life_.runs[size_t(row)];
+    // A kept copy removed (older than the kept days, or by logbook vacuum) is made again from
+    // the logbook's own.
+    if (!QFileInfo::exists(run.downloadFile)) {
+        QDir().mkpath(QFileInfo(run.downloadFile).absolutePath());
+        if (!book_->writeExport(run.downloadId, run.downloadFile)) {
+            dialogs_.notify(
+                QStringLiteral("%1 cannot be opened: %2").arg(run.downloadFile, book_->error()), {},
+                MessageIcon::Warning);
+            return;
+        }
+    }
+    openRun_(run.downloadFile, run.position);
 }
 
 void LogbookWindow::PrintReport() {

@@ -3,6 +3,7 @@
 // the commands print them, and a logbook that is locked, damaged or of the first schema.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -560,4 +561,43 @@ TEST(Logbook, TheEventsOfARunAreNamed) {
     EXPECT_TRUE(runs[2].contains("EVENTS: flame-out at 140000 RPM")) << ran.out;
     EXPECT_EQ(RunNorva(global + QStringList{"engines"}).out,
               "BENCH ENGINE NUMBER 2  3 runs  0.5 min  0 flagged  3 events\n");
+}
+
+// The logbook keeps each download itself: a kept copy it holds may go, and is made again byte
+// for byte; vacuum removes those and the kept ones older than a year, and says so.
+TEST(Logbook, TheLogbookKeepsTheDownloadItselfAndVacuumSaysWhatItFreed) {
+    const QString library = NorvaHome().filePath(QStringLiteral("data/norva/runlogs"));
+    QDir(library).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(library));
+    std::string error;
+    const auto write = [&](const char* name, int cycle) {
+        const QString path = QDir(library).filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(WriteLines(path, BareExport({{cycle, 6, 700}}, "2026-12-06 10:00:00"), error));
+        return path;
+    };
+    const QString held = write("2026-12-01_10-00-00.txt", 1);
+    const QString old = write("2025-01-01_10-00-00.txt", 2);
+    const QString recent = write("2026-12-02_10-00-00.txt", 3);
+    QFile original(held);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    original.close();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("l.sqlite");
+    const QStringList global{QStringLiteral("--logbook"), path, QStringLiteral("logbook")};
+    ASSERT_EQ(RunNorva(global + QStringList{"import", held}).status, 0);
+    const Ran ran = RunNorva(global + QStringList{"vacuum"});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_NE(ran.out.find(": 1 kept downloads the logbook holds (made again when opened), 1 older "
+                           "than 365 days; the logbook " +
+                           path.toStdString() + " went from "),
+              std::string::npos)
+        << ran.out;
+    EXPECT_EQ(std::tuple(QFile::exists(held), QFile::exists(old), QFile::exists(recent)),
+              std::tuple(false, false, true));
+    Logbook book(path);
+    const auto download = book.downloads(book.engines().at(0).id).at(0);
+    ASSERT_TRUE(book.writeExport(download.id, held)) << book.error().toStdString();
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(original.readAll(), bytes);
 }
