@@ -58,12 +58,6 @@ std::optional<Engine> Named(Logbook& book, const std::string& name, std::FILE* e
     return engine;
 }
 
-// Minutes with one decimal, rounded half up from whole lines (never 50.7 for 50.75).
-std::string Minutes(double minutes) {
-    const long long tenths = std::llround(minutes * 10 + 1e-9);
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-}
-
 }  // namespace
 
 int LogbookEngines(const QString& logbook, bool csv, std::FILE* out, std::FILE* err) {
@@ -81,16 +75,18 @@ int LogbookEngines(const QString& logbook, bool csv, std::FILE* out, std::FILE* 
         const std::string name = Printable(e.name);
         if (csv) {
             text += CsvField(QString::fromStdString(name)) + "," + std::to_string(t.runs) + "," +
-                    Minutes(t.minutes) + "," + std::to_string(t.flagged) + "," +
+                    MinutesText(t.minutes) + "," + std::to_string(t.flagged) + "," +
                     std::to_string(t.events) + "," + service + "," +
-                    Minutes(t.minutesSinceService) + "," +
+                    MinutesText(t.minutesSinceService) + "," +
                     CsvField(QString::fromStdString(t.shift)) + "\n";
             continue;
         }
-        text += name + "  " + Count(t.runs, "run", "runs") + "  " + Minutes(t.minutes) + " min  " +
-                std::to_string(t.flagged) + " flagged  " + Count(t.events, "event", "events");
+        text += name + "  " + Count(t.runs, "run", "runs") + "  " + MinutesText(t.minutes) +
+                " min  " + std::to_string(t.flagged) + " flagged  " +
+                Count(t.events, "event", "events");
         if (t.lastService)
-            text += "  serviced " + service + ", " + Minutes(t.minutesSinceService) + " min since";
+            text +=
+                "  serviced " + service + ", " + MinutesText(t.minutesSinceService) + " min since";
         if (!t.shift.empty()) text += "  " + t.shift;
         text += "\n";
     }
@@ -198,7 +194,7 @@ int LogbookVacuum(const QString& logbook, const QString& libraryFolder, int keep
         std::fprintf(err, "norva: %s\n", book->error().toLocal8Bit().constData());
         return exitstatus::kBadInput;
     }
-    const auto mb = [](qint64 bytes) { return Minutes(bytes / 1e6); };
+    const auto mb = [](qint64 bytes) { return MinutesText(bytes / 1e6); };
     std::fprintf(out,
                  "Freed %s MB: %d kept downloads the logbook holds (made again when opened), %d "
                  "older than %d days; the logbook %s went from %s MB to %s MB\n",

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "logbook/RunsTable.h"
 #include "ui/PainterCanvas.h"
 
 namespace norva {
@@ -338,7 +339,7 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
                                 "flagged runs: %4    events: %5")
                      .arg(totals.runs)
                      .arg(totals.starts)
-                     .arg(Number(totals.minutes, 1))
+                     .arg(QString::fromStdString(MinutesText(totals.minutes)))
                      .arg(totals.flagged)
                      .arg(totals.events));
     canvas.print(
@@ -350,7 +351,7 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
         canvas.print(QStringLiteral("Last service: %1; since then %2 runs, %3 minutes of running")
                          .arg(totals.lastService->toString(QStringLiteral("yyyy-MM-dd")))
                          .arg(totals.runsSinceService)
-                         .arg(Number(totals.minutesSinceService, 1)));
+                         .arg(QString::fromStdString(MinutesText(totals.minutesSinceService))));
     canvas.print(
         baseline.runs
             ? QStringLiteral("Baseline (median of the first %1 measured starts%2): peak "

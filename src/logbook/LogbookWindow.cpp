@@ -207,7 +207,7 @@ void LogbookWindow::chooseEngine(int row) {
                          ? QStringLiteral("serial %1").arg(*e.serial)
                          : QStringLiteral("welcome text \"%1\"").arg(e.welcome.toHtmlEscaped()),
                      Counted(t.runs, "run", "runs"), Counted(t.starts, "start", "starts"))
-                .arg(t.minutes, 0, 'f', 1)
+                .arg(QString::fromStdString(MinutesText(t.minutes)))
                 .arg(t.flagged)
                 .arg(Counted(t.events, "event", "events"));
         if (t.unitCycles || t.unitTotalMinutes)
@@ -226,7 +226,7 @@ void LogbookWindow::chooseEngine(int row) {
                              days <= 0 ? QStringLiteral("today")
                                        : Counted(int(days), "day ago", "days ago"),
                              Counted(t.runsSinceService, "run", "runs"))
-                        .arg(t.minutesSinceService, 0, 'f', 1);
+                        .arg(QString::fromStdString(MinutesText(t.minutesSinceService)));
         }
         if (baseline.runs)
             text += QStringLiteral(

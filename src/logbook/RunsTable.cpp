@@ -1,6 +1,7 @@
 #include "logbook/RunsTable.h"
 
 #include <QFileInfo>
+#include <cmath>
 #include <cstdio>
 
 namespace norva {
@@ -26,6 +27,11 @@ std::string CsvField(const QString& text) {
     std::string quoted = "\"";
     for (char c : s) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
+}
+
+std::string MinutesText(double minutes) {
+    const long long tenths = std::llround(minutes * 10 + 1e-9);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
 std::string Count(int n, const char* one, const char* many) {

@@ -14,6 +14,8 @@ namespace norva {
 std::string CsvField(const QString& text);
 // "1 run", "3 runs".
 std::string Count(int n, const char* one, const char* many);
+// Minutes with one decimal, rounded half up (50.75 is 50.8).
+std::string MinutesText(double minutes);
 
 // A header line, then one line a run: the date, the download, the `runlog runs` columns, the
 // steady points, the failed starts before it, its events and its flag. Lines end in LF.
