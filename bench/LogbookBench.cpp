@@ -7,14 +7,20 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPdfWriter>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "base/NumberedLines.h"
 #include "cli/LogbookCommands.h"
 #include "logbook/EngineReport.h"
 #include "logbook/Logbook.h"
+#include "logbook/LogbookWindow.h"
+#include "ui/ScriptedDialogs.h"
 
 using namespace norva;
 
@@ -188,3 +194,66 @@ static void BM_LogbookEngineReportPdf(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LogbookEngineReportPdf)->Unit(benchmark::kMillisecond);
+
+namespace {
+// An engine of about 100,000 runs: one export of 25 taken in, its runs copied 12 times over.
+struct HugeEngine {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("l.sqlite"));
+    HugeEngine() {
+        Logbook book(path);
+        const qint64 engine = book.addEngine(QStringLiteral("E"), {})->id;
+        book.import(Written(dir, 0), engine);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "huge");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        for (int k = 0; k < 12; ++k)
+            q.exec(QStringLiteral(
+                "INSERT INTO runs(download_id, position, started, cycle, first_line, line_count,"
+                " idle_line, peak_start_egt, max_rpm, max_egt, mean_pump, idle_known, start_cut,"
+                " samples, head, tail, light_line, events, hash, end_cut) SELECT download_id,"
+                " position, started, cycle, first_line, line_count, idle_line, peak_start_egt,"
+                " max_rpm, max_egt, mean_pump, idle_known, start_cut, samples, head, tail,"
+                " light_line, events, hash, end_cut FROM runs"));
+        db.close();
+    }
+    ~HugeEngine() { QSqlDatabase::removeDatabase("huge"); }
+};
+}  // namespace
+
+// Opening the logbook window on that engine: how long the interface thread is kept from its
+// events at most (a 1 ms timer's lateness) until the runs are shown and both trends drawn.
+static void BM_LogbookWindowOpens100000Runs(benchmark::State& state) {
+    static HugeEngine huge;
+    ScriptedDialogs dialogs;
+    for (auto _ : state) {
+        double longest = 0;
+        QElapsedTimer tick;
+        QTimer watch;
+        watch.setTimerType(Qt::PreciseTimer);
+        watch.setInterval(1);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            longest = std::max(longest, tick.nsecsElapsed() / 1e6 - 1);
+            tick.restart();
+        });
+        tick.start();
+        watch.start();
+        QElapsedTimer clock;
+        clock.start();
+        LogbookWindow window(huge.path, dialogs, {});
+        window.show();
+        while (window.loading() || window.Runs->model()->rowCount() == 0) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (clock.elapsed() > 60000) break;
+        }
+        QCoreApplication::processEvents();  // the trends drawn
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        state.counters["runs"] = window.Runs->model()->rowCount();
+        state.counters["longest_block_ms"] = longest;
+    }
+}
+BENCHMARK(BM_LogbookWindowOpens100000Runs)
+    ->Iterations(2)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);

@@ -145,7 +145,7 @@ class Shots {
         app_->ShowLogbook();
         LogbookWindow& logbook = *app_->logbookWindow();
         logbook.resize(1150, 600);
-        return take(logbook, "logbook.png", [&] { return logbook.Runs->topLevelItemCount() > 3; })
+        return take(logbook, "logbook.png", [&] { return logbook.Runs->model()->rowCount() > 3; })
                    ? 0
                    : 1;
     }

@@ -301,16 +301,44 @@ void DrawTrend(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baselin
     const double mark = std::min(box.width(), box.height()) * 0.012 + 1;
     // Each value a dot as long as the dots stand apart.
     const bool dots = measured * 4 < box.width();
+    // Where values crowd (a shop's engine of thousands of runs), each column of the width gets
+    // one stroke from its lowest to its highest value: the same picture, a line per column.
+    const bool crowded = measured > 2 * box.width();
+    struct Column {
+        int at;
+        double first, last, low, high;
+    };
+    std::optional<Column> column;
+    const auto flush = [&] {
+        if (!column) return;
+        const double cx = column->at;
+        if (previous) canvas.line(previous->x(), previous->y(), cx, column->first, kTrend);
+        if (column->high > column->low) canvas.line(cx, column->low, cx, column->high, kTrend);
+        previous = QPointF(cx, column->last);
+    };
     for (const LoggedRun& r : runs) {
         const auto v = ValueOf(r, value);
         if (!v) continue;
         const QPointF p(x(double(When(r))), y(*v));
-        if (previous) canvas.line(previous->x(), previous->y(), p.x(), p.y(), kTrend);
-        previous = p;
+        if (crowded) {
+            const int at = int(std::floor(p.x()));
+            if (!column || column->at != at) {
+                flush();
+                column = Column{at, p.y(), p.y(), p.y(), p.y()};
+            } else {
+                column->last = p.y();
+                column->low = std::min(column->low, p.y());
+                column->high = std::max(column->high, p.y());
+            }
+        } else {
+            if (previous) canvas.line(previous->x(), previous->y(), p.x(), p.y(), kTrend);
+            previous = p;
+        }
         const double size = !r.health.flag.empty() ? mark : dots ? mark / 2 : 0;
         if (size > 0)
             canvas.filledBox(p.x() - size, p.y() - size, p.x() + size, p.y() + size, kTrend);
     }
+    flush();
     canvas.setLineWidth(1);
 }
 

@@ -4,89 +4,134 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "base/OffThread.h"
 #include "runlog/Library.h"
 #include "ui/Dialogs.h"
 
 namespace norva {
 
+namespace {
+
+// May this unit's downloads go to `e`? Not to another unit's engine: one with another serial
+// number, or, for a downward unit, one an upward unit's downloads went to (and the other way
+// round), whatever their welcome texts say.
+bool Ours(Logbook& book, const Engine& e, const EngineIdentity& identity) {
+    if (e.serial) return e.serial == identity.serial;
+    if (!identity.serial) return true;
+    const auto downloads = book.downloads(e.id);
+    return std::none_of(downloads.begin(), downloads.end(),
+                        [](const Download& d) { return d.unitKind == QLatin1String("upward"); });
+}
+
+// What the logbook says before the download goes in: the unit's engine, or the names known
+// when it is new; a logbook that cannot be used says why.
+struct Known {
+    QString error;
+    std::optional<Engine> engine;
+    QStringList names;
+};
+
+// What taking the download in came to: something to tell the user (the engine named apart),
+// or why it failed.
+struct Taken {
+    QString told;
+    QString error;
+};
+
+}  // namespace
+
 Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIdentity identity,
                    QString unitKind, std::vector<uint8_t> image) {
     if (target.path.isEmpty()) co_return;
-    Logbook book(target.path);
-    if (!book.isOpen()) {
-        s.dialogs.notify(book.error() + QStringLiteral("; the download was not logged."), {},
+    // The logbook is opened, read and written off the interface thread (another program may
+    // hold it for seconds, and an import takes milliseconds the live values should have); only
+    // the question is asked here.
+    const Known known = co_await OffThread([path = target.path, identity] {
+        Known k;
+        Logbook book(path);
+        if (!book.isOpen()) {
+            k.error = book.error();
+            return k;
+        }
+        k.engine = book.engineFor(identity);
+        if (k.engine && !Ours(book, *k.engine, identity)) k.engine.reset();
+        if (!k.engine)
+            for (const Engine& e : book.engines()) k.names << e.name;
+        return k;
+    });
+    if (!known.error.isEmpty()) {
+        s.dialogs.notify(known.error + QStringLiteral("; the download was not logged."), {},
                          MessageIcon::Warning);
         co_return;
     }
-    std::string error;
-    const auto file = ReadLogbookExport(keptPath.toStdString(), error);
-    if (!file) {
-        s.dialogs.notify(QString::fromStdString(error), {}, MessageIcon::Warning);
-        co_return;
-    }
-    // May this unit's downloads go to `e`? Not to another unit's engine: one with another serial
-    // number, or, for a downward unit, one an upward unit's downloads went to (and the other way
-    // round), whatever their welcome texts say.
-    const auto ours = [&](const Engine& e) {
-        if (e.serial) return e.serial == identity.serial;
-        if (!identity.serial) return true;
-        const auto downloads = book.downloads(e.id);
-        return std::none_of(downloads.begin(), downloads.end(), [](const Download& d) {
-            return d.unitKind == QLatin1String("upward");
-        });
-    };
-    auto engine = book.engineFor(identity);
-    if (engine && !ours(*engine)) engine.reset();
-    if (!engine) {
+    QString name;
+    if (!known.engine) {
         const QString proposal = ProposedEngineName(identity);
-        QString name = target.engineName.isEmpty() ? proposal : target.engineName;
+        name = target.engineName.isEmpty() ? proposal : target.engineName;
         if (target.engineName.isEmpty() && target.ask) {
-            QStringList known;
-            for (const Engine& e : book.engines()) known << e.name;
             const QString who = identity.serial
                                     ? QStringLiteral("serial number %1").arg(*identity.serial)
                                     : QStringLiteral("welcome text \"%1\"").arg(identity.welcome);
             name = co_await s.dialogs.inputBox(
                 QStringLiteral("Logbook"),
                 QStringLiteral("This unit (%1) is new to the logbook. The engine's name:%2")
-                    .arg(who, known.isEmpty() ? QString()
-                                              : QStringLiteral("\n(known: %1)")
-                                                    .arg(known.join(QStringLiteral(", ")))),
+                    .arg(who, known.names.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral("\n(known: %1)")
+                                        .arg(known.names.join(QStringLiteral(", ")))),
                 proposal);
             if (name.trimmed().isEmpty()) {
                 s.dialogs.notify(QStringLiteral("The download was not added to the logbook."));
                 co_return;
             }
         }
-        // An engine already there takes the unit as its own from now on, unless it is another
-        // unit's: this one then gets an engine of its own, named apart, and is told so.
-        engine = book.engineNamed(name.trimmed());
-        if (engine && !ours(*engine)) {
-            const QString apart =
-                identity.serial
-                    ? QStringLiteral("%1 (serial %2)").arg(name.trimmed()).arg(*identity.serial)
-                    : QStringLiteral("%1 (%2 unit)").arg(name.trimmed(), unitKind);
-            s.dialogs.notify(QStringLiteral("\"%1\" is another unit's engine: this unit's "
-                                            "downloads go to \"%2\".")
-                                 .arg(name.trimmed(), apart));
-            name = apart;
-            engine = book.engineNamed(name);
-            if (engine && !ours(*engine)) engine.reset();
+    }
+    const Taken taken = co_await OffThread([target, keptPath, identity, unitKind, image,
+                                            engine = known.engine, name = name.trimmed()] {
+        Taken t;
+        Logbook book(target.path);
+        std::string error;
+        const auto file = ReadLogbookExport(keptPath.toStdString(), error);
+        if (!file) {
+            t.error = QString::fromStdString(error);
+            return t;
         }
-        if (engine) book.addIdentity(engine->id, identity);
-        if (!engine) engine = book.addEngine(name, identity);
-    }
-    const ImportResult result =
-        engine ? book.import(*file, engine->id, unitKind, image) : ImportResult{};
-    if (!engine || result.status == ImportResult::Failed) {
-        s.dialogs.notify(book.error() + QStringLiteral("; the download was not logged."), {},
-                         MessageIcon::Warning);
-        co_return;
-    }
-    // The kept folder holds a year of downloads, not every one ever made: what is older goes
-    // (the logbook makes again those it holds, when one is opened).
-    PruneKept(QFileInfo(keptPath).absolutePath(),
-              QDateTime::currentDateTime().addDays(-target.keepDays));
+        auto chosen = engine;
+        if (!chosen) {
+            // An engine already there takes the unit as its own from now on, unless it is
+            // another unit's: this one then gets an engine of its own, named apart, and is told.
+            QString named = name;
+            chosen = book.engineNamed(named);
+            if (chosen && !Ours(book, *chosen, identity)) {
+                const QString apart =
+                    identity.serial
+                        ? QStringLiteral("%1 (serial %2)").arg(named).arg(*identity.serial)
+                        : QStringLiteral("%1 (%2 unit)").arg(named, unitKind);
+                t.told = QStringLiteral(
+                             "\"%1\" is another unit's engine: this unit's downloads "
+                             "go to \"%2\".")
+                             .arg(named, apart);
+                named = apart;
+                chosen = book.engineNamed(named);
+                if (chosen && !Ours(book, *chosen, identity)) chosen.reset();
+            }
+            if (chosen) book.addIdentity(chosen->id, identity);
+            if (!chosen) chosen = book.addEngine(named, identity);
+        }
+        const ImportResult result =
+            chosen ? book.import(*file, chosen->id, unitKind, image) : ImportResult{};
+        if (!chosen || result.status == ImportResult::Failed) {
+            t.error = book.error() + QStringLiteral("; the download was not logged.");
+            return t;
+        }
+        // The kept folder holds a year of downloads, not every one ever made: what is older
+        // goes (the logbook makes again those it holds, when one is opened).
+        PruneKept(QFileInfo(keptPath).absolutePath(),
+                  QDateTime::currentDateTime().addDays(-target.keepDays));
+        return t;
+    });
+    if (!taken.told.isEmpty()) s.dialogs.notify(taken.told);
+    if (!taken.error.isEmpty()) s.dialogs.notify(taken.error, {}, MessageIcon::Warning);
 }
 
 QString ProposedEngineName(const EngineIdentity& identity) {

@@ -1,5 +1,6 @@
 #include "logbook/LogbookWindow.h"
 
+#include <QAbstractTableModel>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 
 #include "base/NumberText.h"
 #include "base/NumberedLines.h"
+#include "base/OffThread.h"
 #include "logbook/EngineReport.h"
 #include "logbook/LogDownload.h"
 #include "logbook/RunsTable.h"
@@ -36,6 +38,87 @@ void DrawTrendOn(Canvas& canvas, const std::vector<LoggedRun>& runs, const Basel
 QString Counted(int n, const char* one, const char* many) {
     return QString::fromStdString(Count(n, one, many));
 }
+
+const QStringList kRunColumns{
+    QStringLiteral("Date"),     QStringLiteral("Cycle"),        QStringLiteral("Flag"),
+    QStringLiteral("Events"),   QStringLiteral("Download"),     QStringLiteral("Minute"),
+    QStringLiteral("Length s"), QStringLiteral("Idle after s"), QStringLiteral("Start EGT C"),
+    QStringLiteral("Max RPM"),  QStringLiteral("Max EGT C"),    QStringLiteral("Mean pump %")};
+}  // namespace
+
+// The runs as the table shows them: a row's texts are made when the view paints it, so an
+// engine of a hundred thousand runs costs the rows on the screen, not a widget item each.
+class RunsModel : public QAbstractTableModel {
+  public:
+    explicit RunsModel(QObject* parent) : QAbstractTableModel(parent) {}
+    void show(const std::vector<LoggedRun>* runs) {
+        beginResetModel();
+        runs_ = runs;
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() || !runs_ ? 0 : int(runs_->size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : int(kRunColumns.size());
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+            section < kRunColumns.size())
+            return kRunColumns[section];
+        return {};
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!runs_ || !index.isValid() || size_t(index.row()) >= runs_->size()) return {};
+        const LoggedRun& r = (*runs_)[size_t(index.row())];
+        const int c = index.column();
+        const auto flag = [&] { return QString::fromStdString(r.health.flag); };
+        const auto events = [&] { return QString::fromStdString(EventsField(r.analysis.events)); };
+        switch (role) {
+            case Qt::DisplayRole:
+                return text(r, c);
+            case Qt::ToolTipRole:
+                return c == LogbookWindow::FlagColumn       ? QVariant(flag())
+                       : c == LogbookWindow::EventsColumn   ? QVariant(events())
+                       : c == LogbookWindow::DownloadColumn ? QVariant(r.downloadFile)
+                                                            : QVariant();
+            case Qt::BackgroundRole:
+                // A flag outranks events: its row keeps the flag's colour.
+                if (!r.health.flag.empty()) return kFlagged;
+                if (!r.analysis.events.empty()) return kWithEvents;
+                return {};
+            default:
+                return {};
+        }
+    }
+
+  private:
+    static QString text(const LoggedRun& r, int c) {
+        switch (c) {
+            case LogbookWindow::DateColumn:
+                return r.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+            case LogbookWindow::FlagColumn:
+                return QString::fromStdString(r.health.flag);
+            case LogbookWindow::EventsColumn:
+                return QString::fromStdString(EventsField(r.analysis.events));
+            case LogbookWindow::DownloadColumn:
+                return QFileInfo(r.downloadFile).fileName();
+            default:
+                break;
+        }
+        // The values of `runlog runs`, the mean pump in percent as the other windows show it.
+        const std::vector<std::string> fields = RunFields(r.run);
+        const size_t f = c == LogbookWindow::CycleColumn ? 0 : size_t(c - 4);
+        if (f >= fields.size()) return {};
+        QString value = QString::fromStdString(fields[f]);
+        if (c == LogbookWindow::MeanPumpColumn && !value.isEmpty())
+            value = QString::number(value.toInt() / 10.0, 'f', 1);
+        return value;
+    }
+    const std::vector<LoggedRun>* runs_ = nullptr;
+};
+
+namespace {
 
 Task<> AskAndPrint(Dialogs& dialogs, QPointer<LogbookWindow> window,
                    std::function<bool(QPagedPaintDevice&)> print) {
@@ -83,15 +166,15 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
     Totals = new QLabel;
     Totals->setWordWrap(true);
     Totals->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Runs = new QTreeWidget;
+    Runs = new QTreeView;
     Runs->setAccessibleName(QStringLiteral("Runs"));
     Runs->setRootIsDecorated(false);
-    Runs->setHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Cycle"), QStringLiteral("Flag"),
-         QStringLiteral("Events"), QStringLiteral("Download"), QStringLiteral("Minute"),
-         QStringLiteral("Length s"), QStringLiteral("Idle after s"), QStringLiteral("Start EGT C"),
-         QStringLiteral("Max RPM"), QStringLiteral("Max EGT C"), QStringLiteral("Mean pump %")});
+    Runs->setUniformRowHeights(true);  // the rows on the screen are all the view measures
+    model_ = new RunsModel(this);
+    Runs->setModel(model_);
     Runs->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized by the rows in view and a few more, not by every run of a shop's engine.
+    Runs->header()->setResizeContentsPrecision(64);
     // The long texts would push the numbers out of sight: they are cut, and told in full on
     // their tooltips. Flag and events come first, where they are read without scrolling.
     for (const auto& [column, width] :
@@ -144,8 +227,8 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
     resize(1100, 650);
 
     connect(Engines, &QListWidget::currentRowChanged, this, &LogbookWindow::chooseEngine);
-    connect(Runs, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* item) { this->openRun(Runs->indexOfTopLevelItem(item)); });
+    connect(Runs, &QTreeView::activated, this,
+            [this](const QModelIndex& index) { this->openRun(index.row()); });
     connect(Print, &QPushButton::clicked, this, &LogbookWindow::PrintReport);
     connect(SavePdf, &QPushButton::clicked, this, &LogbookWindow::SaveReport);
     connect(Rename, &QPushButton::clicked, this, &LogbookWindow::RenameEngine);
@@ -160,7 +243,10 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
     reload();
 }
 
-LogbookWindow::~LogbookWindow() = default;
+LogbookWindow::~LogbookWindow() {
+    // The view outlives the runs it shows (it goes with the window's children, after them).
+    model_->show(nullptr);
+}
 
 std::optional<Engine> LogbookWindow::engine() const {
     const int row = Engines->currentRow();
@@ -188,16 +274,55 @@ void LogbookWindow::load(qint64 engineId) {
 
 void LogbookWindow::chooseEngine(int row) {
     life_ = {};
-    Runs->clear();
+    events_.clear();
+    model_->show(nullptr);
     const bool any = row >= 0 && size_t(row) < engines_.size();
-    for (QPushButton* b : {Print, SavePdf, Rename, Move, Service, SaveCsv}) b->setEnabled(any);
+    for (QPushButton* b : {Rename, Service}) b->setEnabled(any);
+    // What works on the runs waits for them.
+    for (QPushButton* b : {Print, SavePdf, Move, SaveCsv}) b->setEnabled(false);
+    for (CanvasWidget* trend : Trends) trend->redrawFace();
     if (!any) {
+        loadTask_ = {};
         Totals->setText(book_->isOpen() ? QStringLiteral("No engine in the logbook yet: every "
                                                          "download goes in by itself.")
                                         : book_->error());
-    } else {
-        const Engine& e = engines_[size_t(row)];
-        life_ = book_->life(e.id);
+        return;
+    }
+    const Engine e = engines_[size_t(row)];
+    Totals->setText(
+        QStringLiteral("<b>%1</b>: reading its runs\u2026").arg(e.name.toHtmlEscaped()));
+    // An engine's life is read off the interface thread: a shop's engine of a hundred thousand
+    // runs takes a second the live values should have. Choosing another meanwhile drops it.
+    loadTask_ = readLife(e);
+    loadTask_.start();
+}
+
+bool LogbookWindow::loading() const {
+    return !loadTask_.done();
+}
+
+Task<> LogbookWindow::readLife(Engine e) {
+    struct Read {
+        EngineLife life;
+        std::vector<LogbookEvent> events;
+        QString error;
+    };
+    Read read = co_await OffThread([path = book_->path(), id = e.id] {
+        Read r;
+        Logbook book(path);
+        r.life = book.life(id);
+        r.events = book.events(id);
+        r.error = book.error();
+        return r;
+    });
+    life_ = std::move(read.life);
+    events_ = std::move(read.events);
+    showLife(e, read.error);
+}
+
+void LogbookWindow::showLife(const Engine& e, const QString& error) {
+    for (QPushButton* b : {Print, SavePdf, Move, SaveCsv}) b->setEnabled(true);
+    {
         const EngineTotals& t = life_.totals;
         const Baseline& baseline = life_.baseline;
         QString text =
@@ -243,7 +368,7 @@ void LogbookWindow::chooseEngine(int row) {
             text += QStringLiteral(
                 "<br>No measured start since the service: its baseline is "
                 "taken from the next ones.");
-        const auto events = book_->events(e.id);
+        const auto& events = events_;
         if (!events.empty()) {
             const LogbookEvent& last = events.back();
             const QString about = !last.file.isEmpty() ? last.file : last.detail;
@@ -255,31 +380,9 @@ void LogbookWindow::chooseEngine(int row) {
                                              : QStringLiteral(" (%1)").arg(about.toHtmlEscaped()));
         }
         Totals->setText(text);
-        QList<QTreeWidgetItem*> items;
-        for (const LoggedRun& r : life_.runs) {
-            const std::vector<std::string> fields = RunFields(r.run);
-            const QString flag = QString::fromStdString(r.health.flag);
-            const QString runEvents = QString::fromStdString(EventsField(r.analysis.events));
-            QStringList columns{r.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
-                                QString::fromStdString(fields[0]), flag, runEvents,
-                                QFileInfo(r.downloadFile).fileName()};
-            for (size_t f = 1; f < fields.size(); ++f) columns << QString::fromStdString(fields[f]);
-            // The mean pump in percent, as the other windows show it.
-            if (!columns[MeanPumpColumn].isEmpty())
-                columns[MeanPumpColumn] =
-                    QString::number(columns[MeanPumpColumn].toInt() / 10.0, 'f', 1);
-            auto* item = new QTreeWidgetItem(columns);
-            item->setToolTip(FlagColumn, flag);
-            item->setToolTip(EventsColumn, runEvents);
-            item->setToolTip(DownloadColumn, r.downloadFile);
-            // A flag outranks events: its row keeps the flag's colour.
-            if (!flag.isEmpty() || !runEvents.isEmpty())
-                for (int c = 0; c < columns.size(); ++c)
-                    item->setBackground(c, flag.isEmpty() ? kWithEvents : kFlagged);
-            items << item;
-        }
-        Runs->addTopLevelItems(items);
-        if (!items.isEmpty()) Runs->scrollToBottom();
+        if (!error.isEmpty()) Totals->setText(error);
+        model_->show(&life_.runs);
+        if (!life_.runs.empty()) Runs->scrollToBottom();
     }
     for (CanvasWidget* trend : Trends) trend->redrawFace();
 }
@@ -303,7 +406,7 @@ void LogbookWindow::openRun(int row) {
 
 void LogbookWindow::PrintReport() {
     const auto e = engine();
-    if (!e || !dialogTask_.done()) return;
+    if (!e || !dialogTask_.done() || loading()) return;
     dialogTask_ = AskAndPrint(dialogs_, this, [this, e](QPagedPaintDevice& device) {
         return PrintEngineReport(device, *e, life_);
     });
@@ -312,7 +415,7 @@ void LogbookWindow::PrintReport() {
 
 void LogbookWindow::SaveReport() {
     const auto e = engine();
-    if (!e || !dialogTask_.done()) return;
+    if (!e || !dialogTask_.done() || loading()) return;
     dialogTask_ = AskAndSave(
         dialogs_, this, e->name + QStringLiteral(".pdf"),
         [this, e](QPagedPaintDevice& device) { return PrintEngineReport(device, *e, life_); });
@@ -337,7 +440,7 @@ void LogbookWindow::RenameEngine() {
 
 void LogbookWindow::MoveDownload() {
     const auto e = engine();
-    const int row = Runs->indexOfTopLevelItem(Runs->currentItem());
+    const int row = Runs->currentIndex().isValid() ? Runs->currentIndex().row() : -1;
     if (!e || row < 0 || size_t(row) >= life_.runs.size()) {
         dialogs_.notify(QStringLiteral("Choose a run of the download to move first."));
         return;
@@ -480,7 +583,7 @@ Task<> LogbookWindow::service(Engine e) {
 
 void LogbookWindow::SaveRunsCsv() {
     const auto e = engine();
-    if (!e || !dialogTask_.done()) return;
+    if (!e || !dialogTask_.done() || loading()) return;
     dialogTask_ = saveCsv(*e);
     dialogTask_.start();
 }

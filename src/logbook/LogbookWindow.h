@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -23,6 +23,8 @@
 #include "ui/Dialogs.h"
 
 namespace norva {
+
+class RunsModel;
 
 class LogbookWindow : public QWidget {
     Q_OBJECT
@@ -51,6 +53,8 @@ class LogbookWindow : public QWidget {
 
     // Reads the logbook afresh (after a download), keeping the chosen engine.
     void reload();
+    // True while the chosen engine's runs are being read (off the interface thread).
+    bool loading() const;
     void chooseEngine(int row);
     void openRun(int row);
     void PrintReport();
@@ -63,7 +67,7 @@ class LogbookWindow : public QWidget {
 
     QListWidget* Engines;
     QLabel* Totals;
-    QTreeWidget* Runs;
+    QTreeView* Runs;
     std::array<QComboBox*, 2> TrendChoices;  // what each trend below shows
     std::array<CanvasWidget*, 2> Trends;
     QPushButton *Import, *Move, *Rename, *Service, *SaveCsv, *Print, *SavePdf;
@@ -76,14 +80,20 @@ class LogbookWindow : public QWidget {
     Task<> moveTo(LoggedRun run, qint64 from);
     Task<> service(Engine e);
     Task<> saveCsv(Engine e);
+    Task<> readLife(Engine e);
+    void showLife(const Engine& e, const QString& error);
 
     std::unique_ptr<Logbook> book_;
     Dialogs& dialogs_;
     std::function<void(const QString&, int)> openRun_;
     std::vector<Engine> engines_;
     EngineLife life_;
-    // Last: destroyed first, so a dialog still awaited never resumes into a window half gone.
+    std::vector<LogbookEvent> events_;  // the operations recorded for the chosen engine
+    RunsModel* model_ = nullptr;
+    // Last: destroyed first, so a dialog or a read still awaited never resumes into a window
+    // half gone.
     Task<> dialogTask_;
+    Task<> loadTask_;
 };
 
 }  // namespace norva

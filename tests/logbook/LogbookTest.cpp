@@ -81,7 +81,11 @@ TEST(Logbook, DownloadsGoToTheUnitsEngine) {
         for (const char* name : {"one", "two"}) {
             rig.dialogs.answerSaveFile(rig.path(name));
             ASSERT_TRUE(rig.start([options](Services s) { return DownloadRunLog(s, options); }));
-            for (int ms = 0; ms < 5000 && !rig.status; ms += 100) sim.run(100);
+            // The logbook takes the download in off the interface thread, in real time.
+            WaitReally([&] {
+                sim.run(10);
+                return rig.status.has_value();
+            });
             ASSERT_EQ(rig.status, OpStatus::Done) << rig.lastMessage().toStdString();
             sim.run(20000);
         }
@@ -261,7 +265,10 @@ TEST(Logbook, LockedOrDamagedIsNamedAndSkipped) {
     options.libraryFolder = rig.path("library");
     options.kept = LogbookKeeper({damaged.fileName(), QStringLiteral("E"), false});
     ASSERT_TRUE(rig.start([options](Services s) { return DownloadRunLog(s, options); }));
-    for (int ms = 0; ms < 5000 && !rig.status; ms += 100) sim.run(100);
+    WaitReally([&] {
+        sim.run(10);
+        return rig.status.has_value();
+    });
     EXPECT_EQ(rig.status, OpStatus::Done);
     const auto messages = rig.dialogs.messages();
     EXPECT_EQ(std::count_if(messages.begin(), messages.end(),
@@ -401,7 +408,7 @@ TEST(Logbook, AnotherUnitWithTheSameWelcomeTextGetsItsOwnEngine) {
         Task<> t = LogDownload(rig.services(), {book, {}, false}, file, {serial, welcome},
                                QString::fromLatin1(kind), {})
                        .started();
-        EXPECT_TRUE(t.done());
+        EXPECT_TRUE(WaitReally([&] { return t.done(); }));
     };
     log(1000, "downward");
     log(2000, "downward");

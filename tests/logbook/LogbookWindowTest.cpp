@@ -11,6 +11,7 @@
 #include "logbook/EngineReport.h"
 #include "logbook/LogbookWindow.h"
 #include "support/CraftedLog.h"
+#include "support/LinkFixture.h"
 #include "support/Program.h"
 #include "ui/ScriptedDialogs.h"
 
@@ -47,7 +48,8 @@ TEST(LogbookWindow, DoesWhatTheCommandLineDoes) {
     // b's run to another engine, chosen from the engines there are.
     const Engine spare = *logbook.addEngine(QStringLiteral("Spare"), {});
     window.reload();
-    window.Runs->setCurrentItem(window.Runs->topLevelItem(2));
+    ASSERT_TRUE(WaitReally([&] { return !window.loading(); }));
+    window.Runs->setCurrentIndex(window.Runs->model()->index(2, 0));
     dialogs.answerInput(QStringLiteral("Spare"));
     window.MoveDownload();
     EXPECT_EQ(dialogs.calls(DialogCall::Kind::Choice).at(0).items,
@@ -59,6 +61,7 @@ TEST(LogbookWindow, DoesWhatTheCommandLineDoes) {
     EXPECT_TRUE(logbook.life(bench.id).baseline.since.isValid());
 
     dialogs.answerSaveFile(dir.filePath("runs.csv"));
+    ASSERT_TRUE(WaitReally([&] { return !window.loading(); }));
     window.SaveRunsCsv();
     QFile csv(dir.filePath("runs.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));

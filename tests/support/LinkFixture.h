@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <functional>
 
 #include "link/Link.h"
 #include "support/FakeBackend.h"
@@ -14,6 +17,19 @@ namespace norva::testing {
 inline void Settle(Link& link) {
     do QCoreApplication::processEvents();
     while (link.resumePending());
+}
+
+// Lets the event loop run, in real time, until `done` (work awaited off the interface thread
+// ends when it ends, whatever the test's clock says); false after 30 s.
+inline bool WaitReally(const std::function<bool()>& done) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.elapsed() > 30000) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
 }
 
 // A link on a scripted bus with a hand-moved clock; tick() runs one poll tick and then lets
