@@ -13,9 +13,9 @@ namespace {
 constexpr std::array<int, kNrvCount> kAddresses = [] {
     std::array<int, kNrvCount> a{};
     int i = 0;
-    for (int x = 16; x <= 31; ++x) a[i++] = x;
-    for (int x = 48; x <= 70; ++x) a[i++] = x;
-    for (int x = 208; x <= 239; ++x) a[i++] = x;
+    for (int x = cell::kParametersFirst; x <= cell::kParametersLast; ++x) a[i++] = x;
+    for (int x = cell::kMaxAuthorizedSpeed; x <= cell::kGlowPlug; ++x) a[i++] = x;
+    for (int x = cell::kPumpCurveFirst; x <= cell::kPumpCurveLast; ++x) a[i++] = x;
     return a;
 }();
 

@@ -1,7 +1,8 @@
 #pragma once
 // One value of the unit's state as the link keeps it: everyone reads it under its own name
-// (`link.BackupByteCount`, `link.BackupImage[51]`), only the link writes it. A feature that
-// wants it changed asks the link by a named operation (beginDownload, restartImage, ...).
+// (`link.BackupByteCount`, `link.BackupImage[cell::kFullSpeed]`), only the link writes it. A
+// feature that wants it changed asks the link by a named operation (beginDownload, restartImage,
+// ...).
 
 #include <cstddef>
 #include <iterator>

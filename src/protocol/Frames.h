@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "protocol/AddressMap.h"
+
 namespace norva {
 
 constexpr uint16_t kVendorId = 0x04D8;   // 1240
@@ -49,8 +51,8 @@ constexpr uint8_t kOperatingNormal = 0;
 constexpr uint8_t kOperatingDownload = 1;
 
 // Calibration cells take a checksum one higher than the ordinary rule.
-constexpr int kFirstCalibrationCell = 241;
-constexpr int kLastCalibrationCell = 243;
+constexpr int kFirstCalibrationCell = cell::kCurrentOffset;
+constexpr int kLastCalibrationCell = cell::kCalibrationClear;
 
 // Terminal key codes as the unit knows them.
 enum class TerminalKey : uint8_t { DataUp = 65, DataDown = 66, MenuUp = 67, MenuDown = 68 };

@@ -126,18 +126,23 @@ std::vector<std::string> ExportLines(const std::vector<RunLogLine>& lines, const
         return std::string(b.begin() + first, b.begin() + first + 16);
     };
     out.insert(out.end(), {"", kStars, "", text(176), text(192), ""});
-    out.push_back("Last Shutdown Cause:" + EtiqNrv(static_cast<int16_t>(b[3])));
-    out.push_back("EGT at Shutdown:" + Str(b[4] * 4));
-    out.push_back("RPM at Shutdown:" + Str(b[5] * 1000));
-    out.push_back("Pump Power at Shutdown:" + Str(Tenths(b[6])));
-    const float minutes = static_cast<float>((b[69] * 256 + b[68]) * 256 + b[67]) / 60.0f;
+    out.push_back("Last Shutdown Cause:" + EtiqNrv(static_cast<int16_t>(b[cell::kShutdownCause])));
+    out.push_back("EGT at Shutdown:" + Str(b[cell::kShutdownEgt] * 4));
+    out.push_back("RPM at Shutdown:" + Str(b[cell::kShutdownRpm] * 1000));
+    out.push_back("Pump Power at Shutdown:" + Str(Tenths(b[cell::kShutdownPump])));
+    const float minutes =
+        static_cast<float>((b[cell::kTotalTimeHigh] * 256 + b[cell::kTotalTimeMiddle]) * 256 +
+                           b[cell::kTotalTimeLow]) /
+        60.0f;
     out.push_back("Total Time: " + Str(minutes) + " Min.");
     std::string cycles = "Cycles:";
     cycles.resize(14, ' ');
-    out.push_back(cycles + " " + std::to_string(b[64]) + " ");
-    out.push_back("Last Run Time: " + Str(b[66] * 256 + b[65]) + " Sec.");
-    out.push_back("Last Run RX Errors and time: " + Str(b[10] * 256 + b[9]) + " Pulses " +
-                  Str(static_cast<float>(b[11]) / 2.0f) + " Sec.");
+    out.push_back(cycles + " " + std::to_string(b[cell::kCycles]) + " ");
+    out.push_back("Last Run Time: " + Str(b[cell::kLastRunHigh] * 256 + b[cell::kLastRunLow]) +
+                  " Sec.");
+    out.push_back("Last Run RX Errors and time: " +
+                  Str(b[cell::kRxErrorsHigh] * 256 + b[cell::kRxErrorsLow]) + " Pulses " +
+                  Str(static_cast<float>(b[cell::kLastRunRxTime]) / 2.0f) + " Sec.");
     out.insert(out.end(), {"", "", kStars, ""});
     const int last = TrailerLastCell(b);
     char cell[32];

@@ -22,10 +22,10 @@ double Lag(double dtMs, double tauMs) {
 }
 
 double Idle(const Memory& m) {
-    return std::max(10, static_cast<int>(m[cell::kIdleRpm]));
+    return std::max(10, static_cast<int>(m[cell::kIdleSpeed]));
 }
 double Full(const Memory& m) {
-    return std::max(Idle(m) + 10, static_cast<double>(m[cell::kFullRpm]));
+    return std::max(Idle(m) + 10, static_cast<double>(m[cell::kFullSpeed]));
 }
 int IdleStick(const Memory& m) {
     return std::min(200, static_cast<int>(m[cell::kIdleStick]));
@@ -107,7 +107,7 @@ void Engine::step(int dtMs, const Controls& c, const Memory& m, Rng& rng) {
     if (lit_) {
         const double f = std::clamp((rpm_ - idle) / (full - idle), 0.0, 1.0);
         const int k = static_cast<int>(std::lround(f * 31));
-        double base = m[cell::kPumpCurve + k] * m[cell::kPumpLimit] / 255.0;
+        double base = m[cell::kPumpCurveFirst + k] * m[cell::kPumpLimit] / 255.0;
         if (rpm_ < idle) base *= std::max(0.4, rpm_ / idle);
         pump_ = Byte(base + std::clamp(target - rpm_, 0.0, 40.0) * 1.2);
     }
@@ -182,8 +182,9 @@ Controls EngineRunner::drive(const Memory& m) {
         c.stick = static_cast<int>(idleStick + level * (255 - idleStick));
         c.fuel = t_ >= kFuelMs;
         c.glow = t_ < kGlowOffMs || (!e.lit() && t_ < kRunMs);
-        const bool starterOff = e.lit() && e.rpm() >= m[23];
-        if (!starterOff) c.starter = e.lit() ? m[24] : m[17];
+        const bool starterOff = e.lit() && e.rpm() >= m[cell::kStarterOffSpeed];
+        if (!starterOff)
+            c.starter = e.lit() ? m[cell::kStarterPowerFuelRamp] : m[cell::kStarterPowerIgnition];
         if (t_ < kFuelMs) {
             phase_ = Phase::Starting;
         } else if (!e.lit()) {

@@ -22,27 +22,28 @@ Memory DefaultMemory(bool falling) {
     // Cells nobody documents still hold something, as a used unit's memory would.
     for (int a = 0; a < 256; ++a) m[a] = static_cast<uint8_t>((a * 37 + 11) % 97);
 
-    Put(m, 1, {128, 128});  // temperature calibration, two copies
+    Put(m, cell::kTempCalibration1, {128, 128});  // temperature calibration, two copies
     Put(m, cell::kShutdownCause, {kCauseUserOff, 130, 36, 22});
-    Put(m, 9, {0, 0});              // receiver errors
-    Put(m, 17, {102, 12, 6, 8});    // starter at ignition, gas start speeds, preheat
-    Put(m, 22, {30, 28, 120, 26});  // gas off, starter off, starter power, 100 %
-    m[31] = 20;                     // starter reconnect
-    m[33] = 20;                     // ignition timeout, half seconds
-    m[cell::kAccessRising] = falling ? 0 : kFullAccess;
-    Put(m, 48, {125, 12, 35, 120, 75, 190, 3});            // 48..54
-    m[cell::kAccessFalling] = falling ? kFullAccess : 10;  // rising units: stability delay
-    Put(m, 56, {14, 30, 20, 38});  // accel delay, stop speed, pump ramp, idle stick
+    Put(m, cell::kRxErrorsLow, {0, 0});  // receiver errors
+    Put(m, cell::kStarterPowerIgnition,
+        {102, 12, 6, 8});  // starter at ignition, gas start speeds, preheat
+    Put(m, cell::kGasOffSpeed, {30, 28, 120, 26});  // gas off, starter off, starter power, 100 %
+    m[cell::kStarterReconnectSpeed] = 20;           // starter reconnect
+    m[cell::kIgnitionTimeout] = 20;                 // ignition timeout, half seconds
+    m[cell::kAccessUpward] = falling ? 0 : kFullAccess;
+    Put(m, cell::kMaxAuthorizedSpeed, {125, 12, 35, 120, 75, 190, 3});  // 48..54
+    m[cell::kAccessDownward] = falling ? kFullAccess : 10;  // rising units: stability delay
+    Put(m, cell::kAccelDelay, {14, 30, 20, 38});  // accel delay, stop speed, pump ramp, idle stick
     Put(m, cell::kPulse100High, {1900 >> 8, 1900 & 255, 1100 >> 8, 1100 & 255});
     m[cell::kCycles] = 0;  // set from the run log at power-up
     Put(m, cell::kLastRunLow, {0, 0, 0, 0, 0});
-    m[70] = 25;  // glow plug 1.5 V
-    m[75] = 30;
-    m[cell::kTestCellFalling] = 0;
+    m[cell::kGlowPlug] = 25;  // glow plug 1.5 V
+    m[cell::kGasStartFlow] = 30;
+    m[cell::kTestDownward] = 0;
     Put(m, cell::kPumpLimit, {200, 120, 8, 40, 40, 25, 12, 1, 0, 15});  // 80..89
-    m[91] = 30;
+    m[cell::kEngineFuelPreheat] = 30;
     m[cell::kThrottleCurve] = 0;
-    m[94] = falling ? 15 : 25;
+    m[cell::kKeroGlowPlug] = falling ? 15 : 25;
 
     // Ramps: eight pairs of (up-to speed, slope), speeds rising to full power, gentle at
     // both ends; a little steeper than a new engine's.
@@ -55,9 +56,9 @@ Memory DefaultMemory(bool falling) {
         m[cell::kDecelRamp + 2 * i] = upTo[i];
         m[cell::kDecelRamp + 2 * i + 1] = decel[i];
     }
-    PutText(m, cell::kWelcome, "  NORVA SYSTEM  ");
-    PutText(m, cell::kWelcome + 16, " SIMULATED UNIT ");
-    for (int k = 0; k < 32; ++k) m[cell::kPumpCurve + k] = static_cast<uint8_t>(40 + k * 6);
+    PutText(m, cell::kWelcomeFirst, "  NORVA SYSTEM  ");
+    PutText(m, cell::kWelcomeLine2, " SIMULATED UNIT ");
+    for (int k = 0; k < 32; ++k) m[cell::kPumpCurveFirst + k] = static_cast<uint8_t>(40 + k * 6);
     Put(m, 241, {0, 0, 0});
     return m;
 }

@@ -21,11 +21,11 @@ struct Setting {
 };
 
 constexpr Setting kSettings[] = {
-    {"IDLE RPM", cell::kIdleRpm, 20, 80, Shown::Rpm, false},
-    {"MAX RPM", cell::kFullRpm, 60, 250, Shown::Rpm, false},
+    {"IDLE RPM", cell::kIdleSpeed, 20, 80, Shown::Rpm, false},
+    {"MAX RPM", cell::kFullSpeed, 60, 250, Shown::Rpm, false},
     {"MIN EGT", cell::kMinEgt, 25, 150, Shown::Temp, false},
     {"MAX EGT", cell::kMaxEgt, 150, 240, Shown::Temp, false},
-    {"STOP RPM", cell::kStopRpm, 10, 60, Shown::Rpm, false},
+    {"STOP RPM", cell::kStopSpeed, 10, 60, Shown::Rpm, false},
     {"PUMP LIMIT", cell::kPumpLimit, 40, 255, Shown::Pump, false},
     {"START MODE", cell::kStartMode, 0, 2, Shown::StartMode, false},
     {"LOW BATTERY", cell::kLowBattery, 80, 180, Shown::Volts, true},
@@ -132,7 +132,7 @@ Terminal::Lines Terminal::render(const Memory& m, const StatusView& status) cons
 Terminal::Lines Terminal::welcome(const Memory& m) {
     Lines lines;
     for (int l = 0; l < 2; ++l) {
-        const auto* first = m.data() + cell::kWelcome + l * kWidth;
+        const auto* first = m.data() + cell::kWelcomeFirst + l * kWidth;
         lines[l].assign(first, first + kWidth);
     }
     return lines;

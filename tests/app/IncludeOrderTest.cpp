@@ -155,3 +155,28 @@ TEST(SourceRules, OnlyTheLinkAndTheWriteGateSendConfigurationCells) {
     for (const QString& path : found) EXPECT_TRUE(allowed.count(path)) << path.toStdString();
     EXPECT_TRUE(found.count("config/WriteGate.cpp"));
 }
+
+// A cell is named in the address map and nowhere else: no image, memory or trailer is indexed
+// by a number, and no row of the image layout gives its address as one (the simulated unit's
+// stop speed once sat in a cell of its own numbering and every test passed).
+TEST(SourceRules, CellsAreNamedInTheAddressMapOnly) {
+    const QRegularExpression indexed(QStringLiteral(
+        R"(\b(image|Image|memory|m|b|cells|bytes)(\.get\(\))?\s*\[\s*([2-9]|\d{2,3})\s*\])"));
+    const QRegularExpression row(
+        QStringLiteral(R"(\b(One|Shown|Wide|Block|Written|Downward)\(\s*\w+,\s*\d)"));
+    QDirIterator it(kSource, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = QDir(kSource).relativeFilePath(it.next());
+        QFile file(it.filePath());
+        // The run log's own page bytes are no configuration cells.
+        if (path == "protocol/AddressMap.h" || path == "sim/SimRunLog.cpp" ||
+            !file.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QRegularExpression& rule : {indexed, row}) {
+            const auto match = rule.match(text);
+            EXPECT_FALSE(match.hasMatch())
+                << path.toStdString() << ": " << match.captured(0).toStdString();
+        }
+    }
+}
