@@ -42,17 +42,6 @@ QString Trim(QString s) {
     return s.simplified();
 }
 
-// The number after `prefix` on a trailer line ("EGT at Shutdown: 720"), if the line is that one.
-std::optional<double> TrailerNumber(std::string_view line, std::string_view prefix) {
-    if (line.substr(0, prefix.size()) != prefix) return std::nullopt;
-    line.remove_prefix(prefix.size());
-    const size_t end = line.find_first_not_of(" 0123456789.-");
-    const QString number = QString::fromUtf8(line.substr(0, end)).trimmed();
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
-}
-
 // Rounded to a whole number; nothing for a number no int holds ("Cycles: 99999999999999999999").
 std::optional<int> Rounded(std::optional<double> v) {
     if (!v || !(std::fabs(*v) < 2147483647.0)) return std::nullopt;
@@ -316,48 +305,28 @@ EngineIdentity IdentityOf(std::span<const uint8_t> image, bool descending) {
 }
 
 std::optional<LogbookExport> ReadLogbookExport(const std::string& path, std::string& error) {
-    auto data = ReadRunLogExport(path, error);
+    std::string text;
+    auto data = ReadRunLogExport(path, error, &text);
     if (!data) return std::nullopt;
-    const auto text = ReadWholeFile(path, error);
-    if (!text) return std::nullopt;
     LogbookExport file;
     file.path = path;
     file.data = std::move(*data);
-    file.sha256 = QCryptographicHash::hash(QByteArrayView(text->data(), qsizetype(text->size())),
+    file.sha256 = QCryptographicHash::hash(QByteArrayView(text.data(), qsizetype(text.size())),
                                            QCryptographicHash::Sha256)
                       .toHex();
-    file.packed =
-        qCompress(reinterpret_cast<const uchar*>(text->data()), qsizetype(text->size()), 6);
-    const auto all = SplitLines(*text);
-    // The header: the columns, then ",#yyyy-MM-dd hh:mm:ss#".
-    const std::string_view header = all[0].substr(kRunLogColumns.size());
-    const size_t hash = header.find('#');
-    if (hash != std::string_view::npos)
-        file.moment = QDateTime::fromString(QString::fromLatin1(header.substr(hash + 1, 19)),
-                                            QString::fromLatin1(kMomentFormat));
-    if (!file.moment.isValid())
-        file.moment = QFileInfo(QString::fromStdString(path)).lastModified();
-    // The trailer: the welcome lines two after the first line of stars, then the totals.
-    size_t k = 1 + file.data.lines.size();
-    for (; k < all.size() && Trimmed(all[k]).empty(); ++k) {
-    }
-    if (k + 3 < all.size() && Trimmed(all[k]).find_first_not_of('*') == std::string_view::npos) {
-        std::string welcome(all[k + 2].substr(0, 16));
-        welcome.resize(16, ' ');
-        welcome += std::string(all[k + 3].substr(0, 16));
-        file.identity.welcome =
-            WelcomeOf(std::span(reinterpret_cast<const uint8_t*>(welcome.data()), welcome.size()));
-    }
-    DownloadTotals& t = file.totals;
-    for (; k < all.size(); ++k) {
-        const std::string_view line = all[k];
-        if (line.substr(0, 20) == "Last Shutdown Cause:")
-            t.shutdownCause = Trim(QString::fromLatin1(line.substr(20)));
-        if (auto v = TrailerNumber(line, "EGT at Shutdown:")) t.shutdownEgt = Rounded(v);
-        if (auto v = TrailerNumber(line, "RPM at Shutdown:")) t.shutdownRpm = Rounded(v);
-        if (auto v = TrailerNumber(line, "Pump Power at Shutdown:")) t.shutdownPump = Rounded(v);
-        if (auto v = TrailerNumber(line, "Total Time:")) t.totalMinutes = v;
-        if (auto v = TrailerNumber(line, "Cycles:")) t.cycles = Rounded(v);
+    file.packed = qCompress(reinterpret_cast<const uchar*>(text.data()), qsizetype(text.size()), 6);
+    file.moment = file.data.moment.isValid()
+                      ? file.data.moment
+                      : QFileInfo(QString::fromStdString(path)).lastModified();
+    if (const auto& t = file.data.trailer) {
+        file.identity.welcome = WelcomeOf(
+            std::span(reinterpret_cast<const uint8_t*>(t->welcome.data()), t->welcome.size()));
+        file.totals = {.cycles = Rounded(t->cycles),
+                       .totalMinutes = t->totalMinutes,
+                       .shutdownCause = Trim(QString::fromLatin1(t->shutdownCause)),
+                       .shutdownRpm = Rounded(t->shutdownRpm),
+                       .shutdownEgt = Rounded(t->shutdownEgt),
+                       .shutdownPump = Rounded(t->shutdownPump)};
     }
     return file;
 }

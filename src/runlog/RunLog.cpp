@@ -115,7 +115,7 @@ std::vector<std::string> ExportLines(const std::vector<RunLogLine>& lines, const
     std::vector<std::string> out;
     out.reserve(lines.size() + 300);
     out.push_back(std::string(kRunLogColumns) + ",#" +
-                  moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toStdString() + "#");
+                  moment.toString(QString::fromLatin1(kRunLogMomentFormat)).toStdString() + "#");
     const size_t o = static_cast<size_t>(OldestLine(lines)) - 1;
     for (size_t k = 0; k < lines.size(); ++k)
         out.push_back(RunLogRecord(lines[(o + k) % lines.size()]));
@@ -125,24 +125,31 @@ std::vector<std::string> ExportLines(const std::vector<RunLogLine>& lines, const
     const auto text = [&](int first) {
         return std::string(b.begin() + first, b.begin() + first + 16);
     };
-    out.insert(out.end(), {"", kStars, "", text(176), text(192), ""});
-    out.push_back("Last Shutdown Cause:" + EtiqNrv(static_cast<int16_t>(b[cell::kShutdownCause])));
-    out.push_back("EGT at Shutdown:" + Str(b[cell::kShutdownEgt] * 4));
-    out.push_back("RPM at Shutdown:" + Str(b[cell::kShutdownRpm] * 1000));
-    out.push_back("Pump Power at Shutdown:" + Str(Tenths(b[cell::kShutdownPump])));
+    out.insert(out.end(),
+               {"", kStars, "", text(cell::kWelcomeFirst), text(cell::kWelcomeLine2), ""});
+    const auto labelled = [](std::string_view label, const std::string& value) {
+        return std::string(label) + value;
+    };
+    out.push_back(
+        labelled(kTrailerShutdownCause, EtiqNrv(static_cast<int16_t>(b[cell::kShutdownCause]))));
+    out.push_back(labelled(kTrailerShutdownEgt, Str(b[cell::kShutdownEgt] * 4)));
+    out.push_back(labelled(kTrailerShutdownRpm, Str(b[cell::kShutdownRpm] * 1000)));
+    out.push_back(labelled(kTrailerShutdownPump, Str(Tenths(b[cell::kShutdownPump]))));
     const float minutes =
         static_cast<float>((b[cell::kTotalTimeHigh] * 256 + b[cell::kTotalTimeMiddle]) * 256 +
                            b[cell::kTotalTimeLow]) /
         60.0f;
-    out.push_back("Total Time: " + Str(minutes) + " Min.");
-    std::string cycles = "Cycles:";
+    out.push_back(labelled(kTrailerTotalTime, " " + Str(minutes) + " Min."));
+    std::string cycles(kTrailerCycles);
     cycles.resize(14, ' ');
     out.push_back(cycles + " " + std::to_string(b[cell::kCycles]) + " ");
-    out.push_back("Last Run Time: " + Str(b[cell::kLastRunHigh] * 256 + b[cell::kLastRunLow]) +
-                  " Sec.");
-    out.push_back("Last Run RX Errors and time: " +
-                  Str(b[cell::kRxErrorsHigh] * 256 + b[cell::kRxErrorsLow]) + " Pulses " +
-                  Str(static_cast<float>(b[cell::kLastRunRxTime]) / 2.0f) + " Sec.");
+    out.push_back(
+        labelled(kTrailerLastRunTime,
+                 " " + Str(b[cell::kLastRunHigh] * 256 + b[cell::kLastRunLow]) + " Sec."));
+    out.push_back(labelled(
+        kTrailerRxErrors, " " + Str(b[cell::kRxErrorsHigh] * 256 + b[cell::kRxErrorsLow]) +
+                              " Pulses " + Str(static_cast<float>(b[cell::kLastRunRxTime]) / 2.0f) +
+                              " Sec."));
     out.insert(out.end(), {"", "", kStars, ""});
     const int last = TrailerLastCell(b);
     char cell[32];

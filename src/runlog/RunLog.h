@@ -61,6 +61,18 @@ constexpr std::string_view kRunLogColumns =
 // "12,3,0,720,98000,392,450"
 std::string RunLogRecord(const RunLogLine& line);
 
+// The trailer's labels: ExportLines writes them, ReadRunLogExport reads them back.
+constexpr std::string_view kTrailerShutdownCause = "Last Shutdown Cause:";
+constexpr std::string_view kTrailerShutdownEgt = "EGT at Shutdown:";
+constexpr std::string_view kTrailerShutdownRpm = "RPM at Shutdown:";
+constexpr std::string_view kTrailerShutdownPump = "Pump Power at Shutdown:";
+constexpr std::string_view kTrailerTotalTime = "Total Time:";
+constexpr std::string_view kTrailerCycles = "Cycles:";
+constexpr std::string_view kTrailerLastRunTime = "Last Run Time:";
+constexpr std::string_view kTrailerRxErrors = "Last Run RX Errors and time:";
+// The moment in the header: "...,#yyyy-MM-dd hh:mm:ss#".
+constexpr const char* kRunLogMomentFormat = "yyyy-MM-dd hh:mm:ss";
+
 // The export file's lines: the header with the moment, the lines from the oldest on and round
 // to the one before it, and, given the unit's complete image, the trailer.
 std::vector<std::string> ExportLines(const std::vector<RunLogLine>& lines, const QDateTime& moment,

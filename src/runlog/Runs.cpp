@@ -49,6 +49,17 @@ std::optional<std::pair<int, int>> ImageCell(std::string_view line) {
     return std::pair{*cell, *value};
 }
 
+// The number after `label` on a trailer line ("EGT at Shutdown: 720"), if the line is that one.
+std::optional<double> TrailerNumber(std::string_view line, std::string_view label) {
+    if (line.substr(0, label.size()) != label) return std::nullopt;
+    line.remove_prefix(label.size());
+    line = Trimmed(line.substr(0, line.find_first_not_of(" 0123456789.-")));
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(line.data(), line.data() + line.size(), value);
+    if (line.empty() || ec != std::errc() || ptr != line.data() + line.size()) return std::nullopt;
+    return value;
+}
+
 // Tenths as "5.0".
 std::string Tenths(long long tenths) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
@@ -60,7 +71,8 @@ std::optional<RunLogLine> RunLogRecordLine(std::string_view record) {
     return DataLine(record);
 }
 
-std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::string& error) {
+std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::string& error,
+                                             std::string* whole) {
     const auto text = ReadWholeFile(path, error);
     if (!text) return std::nullopt;
     const auto all = SplitLines(*text);
@@ -82,12 +94,40 @@ std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::strin
         }
         file.lines.push_back(*line);
     }
+    // The header's moment: the columns, then ",#yyyy-MM-dd hh:mm:ss#".
+    const std::string_view header = all[0].substr(kRunLogColumns.size());
+    if (const size_t hash = header.find('#'); hash != std::string_view::npos)
+        file.moment = QDateTime::fromString(QString::fromLatin1(header.substr(hash + 1, 19)),
+                                            QString::fromLatin1(kRunLogMomentFormat));
+    // The trailer: the welcome lines two after the first line of stars, then the totals.
+    for (; k < all.size() && Trimmed(all[k]).empty(); ++k) {
+    }
+    if (k + 3 < all.size() && Trimmed(all[k]).find_first_not_of('*') == std::string_view::npos) {
+        RunLogTrailer& t = file.trailer.emplace();
+        for (const size_t w : {k + 2, k + 3}) {
+            std::string line(all[w].substr(0, 16));
+            line.resize(16, ' ');
+            t.welcome += line;
+        }
+        for (size_t n = k + 4; n < all.size(); ++n) {
+            const std::string_view line = all[n];
+            if (line.substr(0, kTrailerShutdownCause.size()) == kTrailerShutdownCause)
+                t.shutdownCause = std::string(Trimmed(line.substr(kTrailerShutdownCause.size())));
+            for (const auto& [label, value] : {std::pair{kTrailerShutdownEgt, &t.shutdownEgt},
+                                               {kTrailerShutdownRpm, &t.shutdownRpm},
+                                               {kTrailerShutdownPump, &t.shutdownPump},
+                                               {kTrailerTotalTime, &t.totalMinutes},
+                                               {kTrailerCycles, &t.cycles}})
+                if (const auto v = TrailerNumber(line, label)) *value = v;
+        }
+    }
     for (; k < all.size(); ++k) {
         const auto cell = ImageCell(all[k]);
         if (cell && !file.cells[size_t(cell->first)])
             file.cells[size_t(cell->first)] = cell->second;
     }
     file.idleCell = file.cells[cell::kIdleSpeed];
+    if (whole) *whole = std::move(*text);
     return file;
 }
 

@@ -2,6 +2,7 @@
 // The engine runs of an exported run log: each stretch of turning engine within one cycle,
 // with how it started (time to idle, the hottest moment of the start) and how hard it worked.
 
+#include <QDateTime>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -15,16 +16,26 @@ namespace norva {
 // An export file read strictly: the header on line 1, then data lines of seven whole numbers
 // up to the first empty line or the end; behind that the trailer, of which only the image
 // cells are read (`N,"HH"`, the first of a number counting).
+// What the trailer says besides its image cells, read by the labels ExportLines writes.
+struct RunLogTrailer {
+    std::string welcome;  // the two welcome lines, 16 characters each
+    std::string shutdownCause;
+    std::optional<double> shutdownEgt, shutdownRpm, shutdownPump, totalMinutes, cycles;
+};
 struct RunLogExport {
+    QDateTime moment;  // the header's; invalid when it has none
     std::vector<RunLogLine> lines;
     std::optional<int> idleCell;  // nothing when there is no trailer or it lacks cell 50
     std::array<std::optional<uint8_t>, 256> cells;  // the trailer's image, as far as it goes
+    std::optional<RunLogTrailer> trailer;           // nothing for an export without one
 };
 // A data line's record ("3,0,0,720,98000,392,450"); nothing for anything else.
 std::optional<RunLogLine> RunLogRecordLine(std::string_view record);
 
-// Nothing, with "FILE:LINE: why" in error, for a file that is not an export.
-std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::string& error);
+// Nothing, with "FILE:LINE: why" in error, for a file that is not an export. `text`, when
+// given, receives the file's bytes.
+std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::string& error,
+                                             std::string* text = nullptr);
 
 struct EngineRun {
     int cycle = 0;

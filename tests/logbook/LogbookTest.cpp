@@ -12,6 +12,7 @@
 #include "base/NumberedLines.h"
 #include "logbook/LogDownload.h"
 #include "logbook/Logbook.h"
+#include "protocol/AddressMap.h"
 #include "runlog/Download.h"
 #include "runlog/Library.h"
 #include "support/CraftedLog.h"
@@ -24,23 +25,37 @@ using namespace norva::testing;
 
 namespace {
 
-// An export at `moment` with a trailer: welcome text, totals and the idle speed of 20000.
+// An export at `moment` as the program writes it, with the trailer of a unit that lists every
+// cell: welcome text "BENCH ENGINE" / "NUMBER 2", its last shutdown (560 C, 35000 RPM, pump
+// 121), 363.5 minutes and `cycles` in all, an idle speed of 20000, and `more` cells besides.
 QString Export(const QTemporaryDir& dir, const char* name, const std::vector<std::string>& data,
-               const char* moment = "2026-12-06 10:00:00", int cycles = 40) {
-    std::vector<std::string> lines{
-        "\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\","
-        "\"Pump\",#" +
-        std::string(moment) + "#"};
-    lines.insert(lines.end(), data.begin(), data.end());
-    lines.insert(lines.end(),
-                 {"", std::string(54, '*'), "", "  BENCH ENGINE  ", "   NUMBER 2     ", "",
-                  "Last Shutdown Cause:User Off", "EGT at Shutdown: 560", "RPM at Shutdown: 35000",
-                  "Pump Power at Shutdown: 121", "Total Time:  363.5 Min.",
-                  "Cycles:        " + std::to_string(cycles) + " ", "", "", std::string(54, '*'),
-                  "", "50,\"14\""});
+               const char* moment = "2026-12-06 10:00:00", int cycles = 40,
+               std::initializer_list<std::pair<int, uint8_t>> more = {}) {
+    std::array<uint8_t, 257> image{};
+    const std::string welcome = "  BENCH ENGINE     NUMBER 2     ";
+    std::copy(welcome.begin(), welcome.end(), image.begin() + cell::kWelcomeFirst);
+    for (const auto& [at, value] : std::initializer_list<std::pair<int, uint8_t>>{
+             {cell::kAccessUpward, cell::kFullAccessValue},
+             {cell::kShutdownEgt, 140},
+             {cell::kShutdownRpm, 35},
+             {cell::kShutdownPump, 31},
+             {cell::kTotalTimeLow, 21810 % 256},
+             {cell::kTotalTimeMiddle, 21810 / 256},
+             {cell::kCycles, uint8_t(cycles)},
+             {cell::kIdleSpeed, 20}})
+        image[size_t(at)] = value;
+    for (const auto& [at, value] : more) image[size_t(at)] = value;
+    std::vector<RunLogLine> lines;
+    for (const std::string& record : data) lines.push_back(*RunLogRecordLine(record));
     const QString path = dir.filePath(QString::fromLatin1(name));
     std::string error;
-    EXPECT_TRUE(WriteLines(path, lines, error)) << error;
+    EXPECT_TRUE(WriteLines(
+        path,
+        ExportLines(lines,
+                    QDateTime::fromString(QString::fromLatin1(moment), "yyyy-MM-dd hh:mm:ss"),
+                    &image),
+        error))
+        << error;
     return path;
 }
 
@@ -147,7 +162,10 @@ TEST(Logbook, ImportsAddEachFileAndEachRunOnce) {
     EXPECT_EQ(runs[1].run.lineCount, 26);
     EXPECT_EQ(runs[1].position, 1);
     EXPECT_TRUE(runs[1].downloadFile.endsWith(QStringLiteral("b.txt")));
-    EXPECT_EQ(book.totals(engine->id).unitCycles, 40);
+    // What the trailer the run log writes says, read back.
+    EXPECT_EQ(
+        std::pair(book.totals(engine->id).unitCycles, book.totals(engine->id).unitTotalMinutes),
+        std::pair(std::optional(40), std::optional(363.5)));
     EXPECT_EQ(book.downloads(engine->id)[1].totals.shutdownPump, 121);
     // The other way round: the longer copy of run 3 replaces the newer's, run 4 is known.
     Logbook reverse(dir.filePath("r.sqlite"));
@@ -551,12 +569,8 @@ TEST(Logbook, TheEventsOfARunAreNamed) {
     add(3, 3, 600, 100000, 1000, 800, -100, -20000);  // the speed collapses, stick and pump up
     add(3, 2, 300, 45000, 1000, 0, -50, -10000);
     add(3, 2, 20, 0, 0, 0);
-    const QString file = Export(dir, "events.txt", lines);
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::Append));
-        f.write("51,\"96\"\r\n53,\"C8\"\r\n");
-    }
+    const QString file = Export(dir, "events.txt", lines, "2026-12-06 10:00:00", 40,
+                                {{cell::kFullSpeed, 150}, {cell::kMaxEgt, 200}});
     const QStringList global{QStringLiteral("--logbook"), dir.filePath("l.sqlite"),
                              QStringLiteral("logbook")};
     ASSERT_EQ(RunNorva(global + QStringList{"import", file}).status, 0);
