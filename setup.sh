@@ -24,7 +24,7 @@ esac
 # file, help2man, lintian, appstream and bash-completion make the package and check it.
 # libqt6sql6-sqlite is Qt SQL's SQLite driver, a plugin the engine logbook loads.
 packages=(cmake ninja-build clang libclang-rt-14-dev g++ pkg-config qt6-base-dev libhidapi-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 poppler-utils
+          libgtest-dev libbenchmark-dev fonts-liberation2 poppler-utils
           qt6-svg-dev libqt6sql6-sqlite dpkg-dev libcli11-dev file help2man lintian appstream
           bash-completion)
 missing=()

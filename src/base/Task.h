@@ -7,6 +7,11 @@
 // coroutine: the wait it is suspended in unregisters itself, and a task it awaits is destroyed
 // with it.
 //
+// Ours, not a library's: of what this Debian packages, Boost.Coroutine is stackful and asio's
+// awaitable runs on asio's own executor, cppcoro is not packaged and Qt 6.4 has no coroutines;
+// none is a lazy C++20 task resumed from the Qt event loop, and this one is the hundred lines
+// the operations need.
+//
 // Built with Clang: GCC 12 destroys some temporaries of a co_await expression twice and loses
 // the frame of a co_await inside a condition (tests/base/TaskTest.cpp shows both).
 

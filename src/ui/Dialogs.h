@@ -42,28 +42,26 @@ class Dialogs {
     virtual ~Dialogs() = default;
 
     // The chosen path, or empty when the user cancelled.
-    virtual Task<QString> openFile(const FileRequest& request) = 0;
-    virtual Task<QString> saveFile(const FileRequest& request) = 0;
+    virtual Task<QString> openFile(FileRequest request) = 0;
+    virtual Task<QString> saveFile(FileRequest request) = 0;
     // The text entered, or a null string when the user cancelled. An empty text entered is
     // empty but not null, for the few questions an empty answer means something to (a service
     // without a note); elsewhere any empty answer is taken as a cancel.
-    virtual Task<QString> inputBox(const QString& title, const QString& prompt,
-                                   const QString& defaultText) = 0;
+    virtual Task<QString> inputBox(QString title, QString prompt, QString defaultText) = 0;
     // One of `items`, item `current` chosen at first, or empty when the user cancelled. Where a
     // name must be one already known, typing it would only invite a slip.
-    virtual Task<QString> choose(const QString& title, const QString& prompt,
-                                 const QStringList& items, int current) = 0;
+    virtual Task<QString> choose(QString title, QString prompt, QStringList items, int current) = 0;
     // A message with an OK button, done when the user has closed it. An empty title shows the
     // program's name.
-    virtual Task<> message(const QString& text, const QString& title = {},
+    virtual Task<> message(QString text, QString title = {},
                            MessageIcon icon = MessageIcon::Information) = 0;
     // The same message, shown without waiting for it: for a refusal in a click handler.
     virtual void notify(const QString& text, const QString& title = {},
                         MessageIcon icon = MessageIcon::Information) = 0;
     // A question answered Yes or No, with what it is about in `details` (shown scrollable when
-    // long). False for No, or when the user closed it.
-    virtual Task<bool> ask(const QString& question, const QString& details = {},
-                           const QString& title = {}) = 0;
+    // long). False for No, or when the user closed it. Texts are taken by value: a coroutine
+    // keeps what it was given, where a reference would outlive the caller's temporary.
+    virtual Task<bool> ask(QString question, QString details = {}, QString title = {}) = 0;
     // The same question with a check box for `option`, unticked at first: Yes or No, and
     // whether it was ticked. Where no box can be shown, it stays unticked.
     struct Choice {

@@ -94,16 +94,15 @@ Task<QString> QtDialogs::askFile(FileRequest request, bool save) {
     co_return WithDefaultExtension(dialog->selectedFiles().constFirst(), suffix);
 }
 
-Task<QString> QtDialogs::openFile(const FileRequest& request) {
+Task<QString> QtDialogs::openFile(FileRequest request) {
     return askFile(request, false);
 }
 
-Task<QString> QtDialogs::saveFile(const FileRequest& request) {
+Task<QString> QtDialogs::saveFile(FileRequest request) {
     return askFile(request, true);
 }
 
-Task<QString> QtDialogs::inputBox(const QString& title, const QString& prompt,
-                                  const QString& defaultText) {
+Task<QString> QtDialogs::inputBox(QString title, QString prompt, QString defaultText) {
     Owned<QInputDialog> dialog(new QInputDialog(owner()));
     dialog->setWindowTitle(title.isEmpty() ? kProgramTitle : title);
     dialog->setLabelText(prompt);
@@ -116,8 +115,7 @@ Task<QString> QtDialogs::inputBox(const QString& title, const QString& prompt,
     co_return text.isNull() ? QStringLiteral("") : text;
 }
 
-Task<QString> QtDialogs::choose(const QString& title, const QString& prompt,
-                                const QStringList& items, int current) {
+Task<QString> QtDialogs::choose(QString title, QString prompt, QStringList items, int current) {
     Owned<QInputDialog> dialog(new QInputDialog(owner()));
     dialog->setWindowTitle(title.isEmpty() ? kProgramTitle : title);
     dialog->setLabelText(prompt);
@@ -129,7 +127,7 @@ Task<QString> QtDialogs::choose(const QString& title, const QString& prompt,
     co_return dialog.dialog&& result == QDialog::Accepted ? dialog->textValue() : QString();
 }
 
-Task<> QtDialogs::message(const QString& text, const QString& title, MessageIcon icon) {
+Task<> QtDialogs::message(QString text, QString title, MessageIcon icon) {
     Owned<QMessageBox> box(new QMessageBox(BoxIcon(icon), title.isEmpty() ? kProgramTitle : title,
                                            text, QMessageBox::Ok, owner()));
     NormalPointer pointer;
@@ -157,7 +155,7 @@ void SetDetails(QMessageBox& box, const QString& details) {
 }
 }  // namespace
 
-Task<bool> QtDialogs::ask(const QString& question, const QString& details, const QString& title) {
+Task<bool> QtDialogs::ask(QString question, QString details, QString title) {
     Owned<QMessageBox> box(new QMessageBox(QMessageBox::Question,
                                            title.isEmpty() ? kProgramTitle : title, question,
                                            QMessageBox::Yes | QMessageBox::No, owner()));

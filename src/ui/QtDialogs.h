@@ -16,18 +16,15 @@ class QtDialogs : public Dialogs {
     // The window dialogs belong to when no window of the program is active.
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    Task<QString> openFile(const FileRequest& request) override;
-    Task<QString> saveFile(const FileRequest& request) override;
-    Task<QString> inputBox(const QString& title, const QString& prompt,
-                           const QString& defaultText) override;
-    Task<QString> choose(const QString& title, const QString& prompt, const QStringList& items,
-                         int current) override;
-    Task<> message(const QString& text, const QString& title = {},
+    Task<QString> openFile(FileRequest request) override;
+    Task<QString> saveFile(FileRequest request) override;
+    Task<QString> inputBox(QString title, QString prompt, QString defaultText) override;
+    Task<QString> choose(QString title, QString prompt, QStringList items, int current) override;
+    Task<> message(QString text, QString title = {},
                    MessageIcon icon = MessageIcon::Information) override;
     void notify(const QString& text, const QString& title = {},
                 MessageIcon icon = MessageIcon::Information) override;
-    Task<bool> ask(const QString& question, const QString& details = {},
-                   const QString& title = {}) override;
+    Task<bool> ask(QString question, QString details = {}, QString title = {}) override;
     Task<Choice> askWithOption(QString question, QString details, QString option) override;
     Task<std::unique_ptr<QPagedPaintDevice>> selectPrinter() override;
 

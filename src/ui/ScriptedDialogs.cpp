@@ -55,16 +55,15 @@ QString ScriptedDialogs::file(Kind kind, std::deque<QString>& answers, const Fil
     return call.answer;
 }
 
-Task<QString> ScriptedDialogs::openFile(const FileRequest& request) {
+Task<QString> ScriptedDialogs::openFile(FileRequest request) {
     co_return file(Kind::OpenFile, opens_, request);
 }
 
-Task<QString> ScriptedDialogs::saveFile(const FileRequest& request) {
+Task<QString> ScriptedDialogs::saveFile(FileRequest request) {
     co_return file(Kind::SaveFile, saves_, request);
 }
 
-Task<QString> ScriptedDialogs::inputBox(const QString& title, const QString& prompt,
-                                        const QString& defaultText) {
+Task<QString> ScriptedDialogs::inputBox(QString title, QString prompt, QString defaultText) {
     DialogCall& call = record(Kind::Input, title, prompt);
     call.defaultText = defaultText;
     call.answered = !inputs_.empty();
@@ -75,8 +74,8 @@ Task<QString> ScriptedDialogs::inputBox(const QString& title, const QString& pro
     co_return call.answer;
 }
 
-Task<QString> ScriptedDialogs::choose(const QString& title, const QString& prompt,
-                                      const QStringList& items, int current) {
+Task<QString> ScriptedDialogs::choose(QString title, QString prompt, QStringList items,
+                                      int current) {
     DialogCall& call = record(Kind::Choice, title, prompt);
     call.items = items;
     call.defaultText = items.value(current);
@@ -106,7 +105,7 @@ Task<> ScriptedDialogs::listing(QStringList lines, QString summary) {
     co_await message(summary);
 }
 
-Task<> ScriptedDialogs::message(const QString& text, const QString& title, MessageIcon icon) {
+Task<> ScriptedDialogs::message(QString text, QString title, MessageIcon icon) {
     notify(text, title, icon);
     co_return;
 }
@@ -120,8 +119,7 @@ void ScriptedDialogs::notify(const QString& text, const QString& title, MessageI
     }
 }
 
-Task<bool> ScriptedDialogs::ask(const QString& question, const QString& details,
-                                const QString& title) {
+Task<bool> ScriptedDialogs::ask(QString question, QString details, QString title) {
     DialogCall& call = record(Kind::Question, title.isEmpty() ? kProgramTitle : title, question);
     call.defaultText = details;
     call.answered = !questions_.empty() || everyQuestion_;

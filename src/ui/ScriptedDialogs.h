@@ -58,18 +58,15 @@ class ScriptedDialogs : public Dialogs {
     // True when every queued answer was used.
     bool allAnswered() const;
 
-    Task<QString> openFile(const FileRequest& request) override;
-    Task<QString> saveFile(const FileRequest& request) override;
-    Task<QString> inputBox(const QString& title, const QString& prompt,
-                           const QString& defaultText) override;
-    Task<QString> choose(const QString& title, const QString& prompt, const QStringList& items,
-                         int current) override;
-    Task<> message(const QString& text, const QString& title = {},
+    Task<QString> openFile(FileRequest request) override;
+    Task<QString> saveFile(FileRequest request) override;
+    Task<QString> inputBox(QString title, QString prompt, QString defaultText) override;
+    Task<QString> choose(QString title, QString prompt, QStringList items, int current) override;
+    Task<> message(QString text, QString title = {},
                    MessageIcon icon = MessageIcon::Information) override;
     void notify(const QString& text, const QString& title = {},
                 MessageIcon icon = MessageIcon::Information) override;
-    Task<bool> ask(const QString& question, const QString& details = {},
-                   const QString& title = {}) override;
+    Task<bool> ask(QString question, QString details = {}, QString title = {}) override;
     Task<std::unique_ptr<QPagedPaintDevice>> selectPrinter() override;
     Task<> listing(QStringList lines, QString summary) override;
 
