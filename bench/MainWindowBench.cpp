@@ -33,7 +33,7 @@ static void BM_ShowLiveValues(benchmark::State& state) {
     auto app = MakeApp(std::make_unique<bench::NullBackend>(), dir);
     Link& link = app->link();
     MainWindow& window = *app->mainWindow();
-    link.Timer3.stop();
+    link.pausePolling();
     window.show();
     QApplication::processEvents();
     int i = 0;
@@ -69,7 +69,7 @@ static void BM_MainWindowSimulatedUnit1000PerSecond(benchmark::State& state) {
         const double cpuBefore = bench::ThreadCpuSeconds();
         QApplication::exec();
         const double cpu = bench::ThreadCpuSeconds() - cpuBefore;
-        link.Timer3.stop();
+        link.pausePolling();
         bench::CountDelivery(state, backend, dispatched);
         state.counters["ui_thread_cpu_percent"] = 100.0 * cpu / 10.0;
     }

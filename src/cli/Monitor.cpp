@@ -142,7 +142,7 @@ void Monitor::onDispatched() {
 }
 
 void Monitor::finish() {
-    link_.Timer3.stop();
+    link_.pausePolling();
     QCoreApplication::quit();
 }
 

@@ -63,7 +63,7 @@ int RunSummary(Link& link, std::FILE* out, std::FILE* err, int timeoutMs, int un
         });
         link.start();
         QCoreApplication::exec();
-        link.Timer3.stop();
+        link.pausePolling();
     }
     const std::string howFar =
         std::to_string(std::min<int>(link.BackupByteCount, 256)) + " of 256 bytes";

@@ -178,8 +178,9 @@ void UnitCommand::check() {
 int UnitCommand::imageBytes() const {
     // The count starts again at every break of the stream, with the byte that broke it in.
     const Link& link = app_.link();
-    return link.DeviceDetected && link.InputReportReceived ? std::min(link.BackupByteCount + 1, 256)
-                                                           : 0;
+    return link.DeviceDetected && link.inputReportReceived()
+               ? std::min(link.BackupByteCount + 1, 256)
+               : 0;
 }
 
 // The chart's own timer records while the unit is there, until the time is up or Ctrl-C.

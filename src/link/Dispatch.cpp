@@ -8,15 +8,15 @@
 
 namespace norva {
 
-namespace {
-
 // What the terminal shows when byte 3 says there is no unit: 15 + 18 blanks + 29 NULs.
-std::string NotFoundText() {
+std::string Link::NotFoundText() {
     std::string text = "NORVA NOT FOUND";
     text.append(18, ' ');
     text.append(29, '\0');
     return text;
 }
+
+namespace {
 
 // The report byte that ReportText holds at its position p is byte p + 2.
 inline int At(const std::string& text, int reportByte) {
@@ -28,27 +28,6 @@ inline int16_t Percent(int b) {
     return static_cast<int16_t>(b * 100 / 255);
 }
 }  // namespace
-
-Link::Link(HidBackend& backend, MsClock clock, QObject* parent)
-    : QObject(parent), backend_(&backend), clock_(std::move(clock)) {
-    ReportText = NotFoundText();
-    Timer3.setInterval(kDesignPollMs);
-    connect(&Timer3, &QTimer::timeout, this, &Link::PollTick);
-}
-
-Link::~Link() {
-    stopped_ = true;
-    // The operation goes before the state it waits on.
-    Operation.abort();
-    for (LinkWait* wait : waits_) wait->registered_ = false;
-    CloseDeviceHandles();
-}
-
-void Link::start() {
-    stopped_ = false;
-    Timer3.setInterval(kDesignPollMs);
-    Timer3.start();
-}
 
 void Link::PollTick() {
     if (polling_) return;

@@ -168,7 +168,8 @@ class Link : public QObject {
 
     // ---- Dispatch
     UnitValue<std::string> ReportText;
-    bool InputReportReceived = false;
+    // A normal report came since the last wait for reports began (only the link sets it).
+    bool inputReportReceived() const { return InputReportReceived; }
     UnitValue<std::array<uint8_t, 257>> BackupImage;
     UnitValue<int> BackupExpectedAddress{0};
     UnitValue<bool> BackupDescending{false};
@@ -226,6 +227,8 @@ class Link : public QObject {
     // Terminal line 0 or 1 as shown: 16 characters of ReportText in the unit's character set
     // (Windows-1252), with a NUL shown as a blank.
     QString TerminalLine(int line) const;
+    // What the terminal shows without a unit.
+    static std::string NotFoundText();
 
     void ReceiveReport();
     // Routes one report to the download or to the normal dispatch; true for the latter.
@@ -234,8 +237,11 @@ class Link : public QObject {
     void DecodeTelemetry();
 
     // ---- Poll timer
-    QTimer Timer3;
     void start();  // enables the poll timer at its design interval
+    // The poll stops; the unit stays open and its state as it is (a command line that has what
+    // it came for, a test that ticks by hand).
+    void pausePolling() { Timer3.stop(); }
+    const QTimer& pollTimer() const { return Timer3; }
     void PollTick();
 
     // ---- Waits for operations; each ends early when the unit is lost or the operation is
@@ -283,6 +289,8 @@ class Link : public QObject {
   private:
     friend class LinkWait;
     friend class RunningOperation;
+    QTimer Timer3;
+    bool InputReportReceived = false;
     // The one way a report goes out: cleared or kept, slots from `first`, the mode pair when
     // given. False without a unit.
     bool transmit(std::span<const SlotBytes> commands, std::optional<ModePair> mode, int first,

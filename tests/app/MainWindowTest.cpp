@@ -89,7 +89,7 @@ class MainWindowTest : public ::testing::Test {
         options.backupFolder = dir.filePath("backups");
         app = std::make_unique<App>(std::move(backend), std::move(options));
         window = app->mainWindow();
-        link().Timer3.stop();  // the tests tick by hand
+        link().pausePolling();  // the tests tick by hand
     }
     QString iniText() {
         QFile f(ini);

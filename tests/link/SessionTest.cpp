@@ -32,10 +32,10 @@ TEST_F(LinkTest, AbsentUnitMeansOneFullEnumerationPerTick) {
 
 TEST_F(LinkTest, PollIntervalIsTheDesignOneUntilTheFirstTick) {
     link.start();
-    EXPECT_EQ(link.Timer3.interval(), 200);
-    EXPECT_TRUE(link.Timer3.isActive());
+    EXPECT_EQ(link.pollTimer().interval(), 200);
+    EXPECT_TRUE(link.pollTimer().isActive());
     tick();
-    EXPECT_EQ(link.Timer3.interval(), 15);
+    EXPECT_EQ(link.pollTimer().interval(), 15);
 }
 
 TEST_F(LinkTest, NonMatchingDevicesAreOpenedExaminedAndClosed) {

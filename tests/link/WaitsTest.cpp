@@ -55,10 +55,10 @@ class WaitTest : public LinkTest {
 TEST_F(WaitTest, ReportsResumeAfterThePollAtTheReportThatEndsTheWait) {
     Task<> task = SendAndWait(link, 10, log).started();
     EXPECT_EQ(log, (std::vector<std::string>{"start"}));
-    EXPECT_FALSE(link.InputReportReceived);  // cleared by the wait
+    EXPECT_FALSE(link.inputReportReceived());  // cleared by the wait
     feedStream(2, 9);
     EXPECT_EQ(log.size(), 1u);
-    EXPECT_FALSE(link.InputReportReceived);  // cleared again for each report still to come
+    EXPECT_FALSE(link.inputReportReceived());  // cleared again for each report still to come
     // Three reports read in one go: the first (address 11) ends the wait, so the poll stops
     // there and the operation goes on from the event loop with what that report left. The
     // other two were made before its next command: they are dispatched before it goes out and

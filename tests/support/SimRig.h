@@ -50,7 +50,7 @@ struct SimRig {
     // millisecond while an operation waits for the unit).
     void run(int ms) {
         for (int t = 0; t < ms;) {
-            const int step = std::clamp(link.Timer3.interval(), 1, Link::kPollMs);
+            const int step = std::clamp(link.pollTimer().interval(), 1, Link::kPollMs);
             now += step;
             t += step;
             link.PollTick();
