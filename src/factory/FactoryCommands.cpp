@@ -227,6 +227,95 @@ int HardwareFactor(int reading, int reference, int lowClamp) {
     return static_cast<int>(std::min(std::floor(factor), 255.0));
 }
 
+namespace {
+
+// How far the test's steps went: the outcome of the last wait, and whether the reading the
+// factor comes from was 0.
+struct TestSteps {
+    Outcome outcome;
+    bool noCurrent = false;
+};
+
+// An upward unit's steps: the calibration cleared, the offset from the current at rest, the
+// factor from the current with the glow plug on, then the unit's own steps.
+Task<TestSteps> UpwardTestSteps(Services s, TestSends& sends, Config& settings,
+                                std::function<void(const QString&)> show, QString& label) {
+    const auto lost = Outcome{Outcome::UnitLost};
+    const int test = cell::kTestUpward;
+    TestSteps r;
+    if (!sends.send(
+            {Cell(test, 0), Cell(kStartModeAddress, 0), Calibration(cell::kCurrentOffset, 0),
+             Calibration(cell::kCurrentFactor, 0), Calibration(cell::kCalibrationClear, 0)},
+            kNormalMode))
+        r.outcome = lost;
+    if (r.outcome) r.outcome = co_await s.link.reports(10);
+    if (r.outcome) {
+        const int offset = std::min(s.link.BatteryCurrent * 4 + 2, kMaxOffset);
+        show(QStringLiteral("offset=") + N(offset));
+        if (!sends.send({Calibration(cell::kCurrentOffset, offset), Cell(cell::kGlowPlug, 80),
+                         Cell(test, 2)},
+                        kNormalMode))
+            r.outcome = lost;
+    }
+    if (r.outcome) r.outcome = co_await s.link.reports(15);
+    r.noCurrent = r.outcome && s.link.BatteryCurrent == 0;
+    if (!r.outcome || r.noCurrent) co_return r;
+    const int factor = HardwareFactor(s.link.BatteryCurrent, settings.CalIntFactor, 41);
+    show(label + QStringLiteral(" Factor=") + N(factor));
+    if (!sends.send({Calibration(cell::kCurrentFactor, factor), Cell(test, 0),
+                     Cell(cell::kGlowPlug, 40), Cell(test, 1)},
+                    kNormalMode))
+        r.outcome = lost;
+    if (r.outcome) r.outcome = co_await s.link.reports(10);
+    // The unit's own test steps, each with its wait.
+    const std::pair<int, int> steps[] = {{0, 6}, {3, 16}, {0, 6}, {4, 6}, {0, 6}};
+    for (const auto& [value, wait] : steps) {
+        if (!r.outcome) co_return r;
+        if (!sends.send({Cell(test, value)}, kNormalMode)) {
+            r.outcome = lost;
+            co_return r;
+        }
+        r.outcome = co_await s.link.reports(wait);
+    }
+    if (r.outcome && !sends.send({Cell(kStartModeAddress, 1)}, kNormalMode)) r.outcome = lost;
+    co_return r;
+}
+
+// A downward unit's steps: the same calibration in fewer reports, with its own reference.
+Task<TestSteps> DownwardTestSteps(Services s, TestSends& sends, Config& settings,
+                                  std::function<void(const QString&)> show, QString& label) {
+    const auto lost = Outcome{Outcome::UnitLost};
+    const int test = cell::kTestDownward;
+    const SlotBytes none{};
+    TestSteps r;
+    show(QString());
+    if (!sends.send({none, none, Calibration(cell::kCurrentOffset, 0),
+                     Calibration(cell::kCurrentFactor, 0), Calibration(cell::kCalibrationClear, 0)},
+                    kNormalMode))
+        r.outcome = lost;
+    if (r.outcome) r.outcome = co_await s.link.reports(10);
+    if (r.outcome) {
+        const int offset = std::min(s.link.BatteryCurrent + 1, kMaxOffset);
+        show(QStringLiteral("offset=") + N(offset));
+        if (!sends.send({Calibration(cell::kCurrentOffset, offset), none, Cell(test, 2)},
+                        kNormalMode))
+            r.outcome = lost;
+    }
+    if (r.outcome) r.outcome = co_await s.link.reports(25);
+    r.noCurrent = r.outcome && s.link.BatteryCurrent == 0;
+    if (!r.outcome || r.noCurrent) co_return r;
+    settings.CalIntFactor = kDownwardReference;
+    const int factor = HardwareFactor(s.link.BatteryCurrent, kDownwardReference, 81);
+    show(label + QStringLiteral(" Factor=") + N(factor));
+    if (!sends.send({Calibration(cell::kCurrentFactor, factor), Cell(test, 3)}, kNoModeChange))
+        r.outcome = lost;
+    if (r.outcome) r.outcome = co_await s.link.reports(15);
+    if (r.outcome && !sends.send({none, Cell(test, 255)}, kNoModeChange)) r.outcome = lost;
+    co_return r;
+}
+
+}  // namespace
+
 Task<OpStatus> HardwareTest(Services s, Config& settings,
                             std::function<void(const QString&)> result, WriteOptions options) {
     if (!EngineAtRest(s.link))
@@ -240,80 +329,15 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
         label = text;
         if (result) result(label);
     };
-    Outcome outcome;
     ProgressScope shown(s.progress);
     TestSends sends(s, shown, downward ? 4 : 9);
-    const auto lost = Outcome{Outcome::UnitLost};
-    bool noCurrent = false;  // the reading the factor comes from was 0
-
-    if (!downward) {
-        const int test = cell::kTestUpward;
-        if (!sends.send(
-                {Cell(test, 0), Cell(kStartModeAddress, 0), Calibration(cell::kCurrentOffset, 0),
-                 Calibration(cell::kCurrentFactor, 0), Calibration(cell::kCalibrationClear, 0)},
-                kNormalMode))
-            outcome = lost;
-        if (outcome) outcome = co_await s.link.reports(10);
-        if (outcome) {
-            const int offset = std::min(s.link.BatteryCurrent * 4 + 2, kMaxOffset);
-            show(QStringLiteral("offset=") + N(offset));
-            if (!sends.send({Calibration(cell::kCurrentOffset, offset), Cell(cell::kGlowPlug, 80),
-                             Cell(test, 2)},
-                            kNormalMode))
-                outcome = lost;
-        }
-        if (outcome) outcome = co_await s.link.reports(15);
-        noCurrent = outcome && s.link.BatteryCurrent == 0;
-        if (outcome && !noCurrent) {
-            const int factor = HardwareFactor(s.link.BatteryCurrent, settings.CalIntFactor, 41);
-            show(label + QStringLiteral(" Factor=") + N(factor));
-            if (!sends.send({Calibration(cell::kCurrentFactor, factor), Cell(test, 0),
-                             Cell(cell::kGlowPlug, 40), Cell(test, 1)},
-                            kNormalMode))
-                outcome = lost;
-            if (outcome) outcome = co_await s.link.reports(10);
-            // The unit's own test steps, each with its wait.
-            const std::pair<int, int> steps[] = {{0, 6}, {3, 16}, {0, 6}, {4, 6}, {0, 6}};
-            for (const auto& [value, wait] : steps) {
-                if (!outcome) break;
-                if (!sends.send({Cell(test, value)}, kNormalMode)) {
-                    outcome = lost;
-                    break;
-                }
-                outcome = co_await s.link.reports(wait);
-            }
-            if (outcome && !sends.send({Cell(kStartModeAddress, 1)}, kNormalMode)) outcome = lost;
-        }
-    } else {
-        const int test = cell::kTestDownward;
-        const SlotBytes none{};
-        show(QString());
-        if (!sends.send(
-                {none, none, Calibration(cell::kCurrentOffset, 0),
-                 Calibration(cell::kCurrentFactor, 0), Calibration(cell::kCalibrationClear, 0)},
-                kNormalMode))
-            outcome = lost;
-        if (outcome) outcome = co_await s.link.reports(10);
-        if (outcome) {
-            const int offset = std::min(s.link.BatteryCurrent + 1, kMaxOffset);
-            show(QStringLiteral("offset=") + N(offset));
-            if (!sends.send({Calibration(cell::kCurrentOffset, offset), none, Cell(test, 2)},
-                            kNormalMode))
-                outcome = lost;
-        }
-        if (outcome) outcome = co_await s.link.reports(25);
-        noCurrent = outcome && s.link.BatteryCurrent == 0;
-        if (outcome && !noCurrent) {
-            settings.CalIntFactor = kDownwardReference;
-            const int factor = HardwareFactor(s.link.BatteryCurrent, kDownwardReference, 81);
-            show(label + QStringLiteral(" Factor=") + N(factor));
-            if (!sends.send({Calibration(cell::kCurrentFactor, factor), Cell(test, 3)},
-                            kNoModeChange))
-                outcome = lost;
-            if (outcome) outcome = co_await s.link.reports(15);
-            if (outcome && !sends.send({none, Cell(test, 255)}, kNoModeChange)) outcome = lost;
-        }
-    }
+    TestSteps steps;
+    if (downward)
+        steps = co_await DownwardTestSteps(s, sends, settings, show, label);
+    else
+        steps = co_await UpwardTestSteps(s, sends, settings, show, label);
+    const Outcome outcome = steps.outcome;
+    const bool noCurrent = steps.noCurrent;
     // A test that ends early puts back what the unit held before it: the calibration cells and,
     // on upward units, the glow plug and the start mode; its test cell goes to rest (a test
     // cell keeps no setting: any other value starts a step).
