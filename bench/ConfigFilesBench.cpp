@@ -166,7 +166,7 @@ namespace {
 // A downward unit whose reports queue (64 at the most) and come in bursts of 4: what waits
 // in the queue when a command goes out is no answer to it.
 void Queued(sim::SimOptions& o) {
-    o.falling = true;
+    o.downward = true;
     o.queue = 64;
     o.burst = 4;
     o.preamble = 525;
@@ -221,7 +221,7 @@ static void BM_HardwareTestQueuedUnit1000PerSecond(benchmark::State& state) {
                           1,
                           [downward](sim::SimOptions& o) {
                               Queued(o);
-                              o.falling = downward;
+                              o.downward = downward;
                           }));
         state.counters["goal_ms"] = (downward ? 50 : 75) + 50;
         state.counters["right_offset"] =

@@ -70,11 +70,11 @@ class Recorder : public ForwardingBackend {
 
 // One kind of unit through a whole demonstration cycle and a run-log download, on a
 // hand-moved clock.
-void FromTheSimulatedUnit(bool falling) {
-    const char* kind = falling ? "falling" : "rising";
+void FromTheSimulatedUnit(bool downward) {
+    const char* kind = downward ? "falling" : "rising";
     int64_t now = 0;
     const MsClock clock = [&now] { return now; };
-    SimBackend backend(sim::SimOptions{.falling = falling, .rate = 50}, clock);
+    SimBackend backend(sim::SimOptions{.downward = downward, .rate = 50}, clock);
     Recorder recorder(backend);
     Link link(recorder, clock);
     std::vector<MeasureRecord> records;
@@ -86,7 +86,7 @@ void FromTheSimulatedUnit(bool falling) {
     }
     const auto image = link.BackupImage.get();
     const std::span<const uint8_t> cells(image.data(), 256);
-    Write("clone_file", falling ? "falling.nvc" : "rising.nvc", params::CloneLines(cells));
+    Write("clone_file", downward ? "falling.nvc" : "rising.nvc", params::CloneLines(cells));
     std::vector<std::string> nrv;
     for (int a : NrvAddresses()) nrv.push_back(std::to_string(image[a]));
     Write("parameter_file", (std::string(kind) + ".nrv").c_str(), nrv);

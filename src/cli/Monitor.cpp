@@ -77,7 +77,7 @@ std::string MonitorCsvRow(const Link& link, int64_t elapsedMs) {
     AppendNumber(row += ',', link.ReplyAddress);
     AppendNumber(row += ',', link.ReplyValue);
     AppendNumber(row += ',', link.BackupByteCount);
-    row += link.BackupDescending ? ",1" : ",0";
+    row += link.BackupDownward ? ",1" : ",0";
     return row;
 }
 
@@ -88,7 +88,7 @@ std::string MonitorTextRow(const Link& link, int64_t elapsedMs) {
                   "backup %s %d",
                   double(link.EngineSpeed), double(link.Egt), double(link.PumpPower),
                   int(link.StickPosition), double(link.BatteryVoltage), link.BatteryCurrent / 10.0,
-                  link.BackupDescending ? "down" : "up", link.BackupByteCount.get());
+                  link.BackupDownward ? "down" : "up", link.BackupByteCount.get());
     char head[32];
     std::snprintf(head, sizeof head, "%8lld ms ", static_cast<long long>(elapsedMs));
     return std::string(head) + (link.DeviceDetected ? " " : "!") + "|" + TerminalLine(link, 0) +

@@ -31,7 +31,7 @@ Services Program::services() {
     Services s(*link_, *dialogs_, progress());
     s.journal = [logbook = logbookPath_, &link = *link_](const QString& kind, const QString& file,
                                                          const QString& detail) {
-        RecordEvent(logbook, link.BackupImage.get(), link.BackupDescending, kind, file, detail);
+        RecordEvent(logbook, link.BackupImage.get(), link.BackupDownward, kind, file, detail);
     };
     return s;
 }

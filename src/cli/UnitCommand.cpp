@@ -264,7 +264,7 @@ void UnitCommand::startOperation() {
             break;
         case Command::FactoryMenus: {
             const uint8_t value = line_.file == "full" ? kFullMenus : kRestrictedMenus;
-            const int address = MenuAccessAddress(app_.link().BackupDescending);
+            const int address = MenuAccessAddress(app_.link().BackupDownward);
             dialogs.answerQuestion(true);
             operation = [s, address, value, options] {
                 return WriteCell(s, address, value, options);

@@ -44,19 +44,19 @@ void CloneHandover::offerFastSetup() {
     emit changed();
 }
 
-std::vector<int> CounterCells(bool descending) {
+std::vector<int> CounterCells(bool downward) {
     std::vector<int> cells;
-    if (descending)  // the timers "Clear all timers" clears
+    if (downward)  // the timers "Clear all timers" clears
         for (int a = cell::kTimersFirst; a < cell::kTimersFirst + 12; ++a) cells.push_back(a);
     for (int a = cell::kRunTimersFirst; a < cell::kRunTimersFirst + cell::kRunTimersCount; ++a)
         cells.push_back(a);
     return cells;
 }
 
-std::vector<int> CloneLeftOut(bool descending, bool withCounters) {
+std::vector<int> CloneLeftOut(bool downward, bool withCounters) {
     std::vector<int> cells{kFunctionKey, kFunctionRead};
     if (!withCounters)
-        for (int a : CounterCells(descending)) cells.push_back(a);
+        for (int a : CounterCells(downward)) cells.push_back(a);
     return cells;
 }
 
@@ -104,7 +104,7 @@ Task<OpStatus> CompareWithFile(Services s,
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error), OpStatus::BadInput);
     QStringList lines;
     for (const std::string& line :
-         CloneDifferenceLines(unit->image, *file, params::KindOf(unit->descending)))
+         CloneDifferenceLines(unit->image, *file, params::KindOf(unit->downward)))
         lines << QString::fromStdString(line);
     show(path, lines);
     co_return OpStatus::Done;
@@ -171,9 +171,9 @@ Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions 
     plan.doing = QStringLiteral("programming");
     plan.what = QStringLiteral("the clone write");
     plan.file = path;
-    plan.reports = Reports(ClonePlan(*image, CloneLeftOut(unit->descending, false)));
+    plan.reports = Reports(ClonePlan(*image, CloneLeftOut(unit->downward, false)));
     plan.option = kWriteCountersToo;
-    plan.optionReports = Reports(ClonePlan(*image, CloneLeftOut(unit->descending, true)));
+    plan.optionReports = Reports(ClonePlan(*image, CloneLeftOut(unit->downward, true)));
     const OpStatus status = co_await Write(s, plan, options, unit);
     // The unit holds the file (or already did): the fast setup may replay it.
     if (status == OpStatus::Done && !options.dryRun) {

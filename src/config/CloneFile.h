@@ -42,10 +42,10 @@ struct CloneReport {
 
 // The engine's counters, which a clone write keeps as the unit holds them unless asked: the run
 // count, the last run's and the total time (64..69) and, on downward units, the timers 32..43.
-std::vector<int> CounterCells(bool descending);
+std::vector<int> CounterCells(bool downward);
 // What a clone write leaves out besides 79, 88 and 255: the key press (112) and the read request
 // (113), which are functions of the unit, not cells, and the counters unless `withCounters`.
-std::vector<int> CloneLeftOut(bool descending, bool withCounters);
+std::vector<int> CloneLeftOut(bool downward, bool withCounters);
 // What the fast setup and the window's question offer for the counters.
 extern const QString kWriteCountersToo;
 

@@ -28,7 +28,7 @@ struct Gated {
 Task<Gated> DownwardUnit(Services s, QString doing) {
     const auto image = co_await AwaitImage(s, doing);
     if (!image) co_return Gated{OpStatus::Stopped, {}};
-    if (!image->descending)
+    if (!image->downward)
         co_return Gated{
             co_await Refuse(s.dialogs,
                             QStringLiteral("This unit keeps no serial number or timers: "

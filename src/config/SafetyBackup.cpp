@@ -16,7 +16,7 @@ QString DefaultBackupFolder() {
         .filePath(QStringLiteral("norva/backups"));
 }
 
-std::optional<QString> SaveSafetyBackup(std::span<const uint8_t> image, bool descending,
+std::optional<QString> SaveSafetyBackup(std::span<const uint8_t> image, bool downward,
                                         const QString& folder, const QDateTime& when,
                                         std::string& error) {
     QDir dir(folder);
@@ -25,7 +25,7 @@ std::optional<QString> SaveSafetyBackup(std::span<const uint8_t> image, bool des
         return std::nullopt;
     }
     QString name = when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
-    if (descending)
+    if (downward)
         name +=
             QStringLiteral("_sn%1").arg(image[cell::kSerialHigh] * 256 + image[cell::kSerialLow]);
     // Two backups in one second keep each other.

@@ -20,7 +20,7 @@ QString DefaultBackupFolder();
 // Writes the image as "2026-12-06_21-30-05_sn1000.nvc" (the serial number cells of a downward
 // unit; an upward unit has none) and removes all but the newest kBackupsKept. The path, or
 // nothing with "PATH: why" in error.
-std::optional<QString> SaveSafetyBackup(std::span<const uint8_t> image, bool descending,
+std::optional<QString> SaveSafetyBackup(std::span<const uint8_t> image, bool downward,
                                         const QString& folder, const QDateTime& when,
                                         std::string& error);
 

@@ -27,7 +27,7 @@ std::optional<UnitImage> CompleteImage(const Link& link) {
     if (link.BackupByteCount < Link::kImageComplete) return std::nullopt;
     UnitImage unit;
     std::copy_n(link.BackupImage.begin(), unit.image.size(), unit.image.begin());
-    unit.descending = link.BackupDescending;
+    unit.downward = link.BackupDownward;
     return unit;
 }
 
@@ -70,7 +70,7 @@ Task<std::optional<UnitImage>> AwaitImage(Services s, QString doing) {
 Task<bool> BackUpBeforeWriting(Services s, WriteOptions options, UnitImage unit) {
     if (!options.backup) co_return true;
     std::string error;
-    const auto path = SaveSafetyBackup(unit.image, unit.descending, options.backupFolder,
+    const auto path = SaveSafetyBackup(unit.image, unit.downward, options.backupFolder,
                                        QDateTime::currentDateTime(), error);
     if (!path) {
         // Said as the file system said it ("…: No space left on device: nothing was sent.").
@@ -223,7 +223,7 @@ Task<OpStatus> Write(Services s, WritePlan plan, WriteOptions options,
         co_return co_await Refuse(s.dialogs, kStopTheEngine, OpStatus::Refused);
 
     // Old -> new for every cell the write changes; the option's own cells apart.
-    const auto kind = params::KindOf(unit->descending);
+    const auto kind = params::KindOf(unit->downward);
     std::vector<int> cells;
     std::vector<int> optionCells;
     const auto after = Applied(unit->image, plan.reports, cells);

@@ -66,7 +66,7 @@ struct WritePlan {
 // the unit break the stream (the image is complete again only a turn later).
 struct UnitImage {
     std::array<uint8_t, 256> image{};
-    bool descending = false;
+    bool downward = false;
 };
 std::optional<UnitImage> CompleteImage(const Link& link);
 

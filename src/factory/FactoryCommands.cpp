@@ -75,8 +75,8 @@ bool EngineAtRest(const Link& link) {
     return link.EngineSpeed <= 0 && link.Egt <= kCoolEgt;
 }
 
-int MenuAccessAddress(bool descending) {
-    return cell::AccessCell(descending);
+int MenuAccessAddress(bool downward) {
+    return cell::AccessCell(downward);
 }
 
 Task<OpStatus> WriteCell(Services s, int address, uint8_t value, WriteOptions options) {
@@ -190,7 +190,7 @@ Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions
     // Cell by cell, one pass of the event loop between them; never 112 or 113, and the
     // counters only when asked.
     const auto reports = [&](bool withCounters) {
-        const std::vector<int> leftOut = CloneLeftOut(unit->descending, withCounters);
+        const std::vector<int> leftOut = CloneLeftOut(unit->downward, withCounters);
         std::vector<PlannedReport> out;
         for (int a = params::kCloneFirstAddress; a < params::kImageSize; ++a) {
             if (std::find(leftOut.begin(), leftOut.end(), a) != leftOut.end()) continue;
@@ -323,7 +323,7 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
     const auto unit = co_await AwaitImage(s, QStringLiteral("testing the hardware"));
     if (!unit) co_return OpStatus::Stopped;
     if (!co_await BackUpBeforeWriting(s, options, *unit)) co_return OpStatus::BadInput;
-    const bool downward = unit->descending;
+    const bool downward = unit->downward;
     QString label;
     const auto show = [&](const QString& text) {
         label = text;

@@ -17,7 +17,7 @@
 namespace norva {
 
 // The cell that holds the terminal's menu access (cell::AccessCell).
-int MenuAccessAddress(bool descending);
+int MenuAccessAddress(bool downward);
 
 constexpr int kMaxSpeedAddress = cell::kMaxAuthorizedSpeed;
 constexpr int kStartModeAddress = cell::kStartMode;

@@ -79,7 +79,7 @@ void FactorySetupWindow::buildControls() {
             });
         };
     };
-    const auto access = [this] { return MenuAccessAddress(services_.link.BackupDescending); };
+    const auto access = [this] { return MenuAccessAddress(services_.link.BackupDownward); };
     const auto mode = [](StartMode m) { return static_cast<uint8_t>(m); };
     const auto startMode = [] { return kStartModeAddress; };
     connect(Command1, &QPushButton::clicked, this, [this] {

@@ -170,7 +170,7 @@ bool Link::IsLogReport(std::span<const uint8_t> report) {
     std::copy_n(report.begin(), std::min(report.size(), r.size()), r.begin());
     const int address = r[in::kStreamAddress];
     const int next =
-        BackupDescending ? (BackupExpectedAddress + 255) % 256 : (BackupExpectedAddress + 1) % 256;
+        BackupDownward ? (BackupExpectedAddress + 255) % 256 : (BackupExpectedAddress + 1) % 256;
     // (The request itself writes its cell.)
     const bool carriesOn = address == next && (r[in::kStreamValue] == BackupImage[address] ||
                                                address == cell::kDownloadRequest);
@@ -198,7 +198,7 @@ void Link::NormalDispatch(std::span<const uint8_t> report) {
         emit gaugeFullSpeedChanged(GaugeFullSpeed);
     }
 
-    if (BackupDescending) {
+    if (BackupDownward) {
         BackupExpectedAddress = (BackupExpectedAddress == 0 ? 256 : BackupExpectedAddress) - 1;
     } else {
         BackupExpectedAddress = BackupExpectedAddress == 255 ? 0 : BackupExpectedAddress + 1;
@@ -207,7 +207,7 @@ void Link::NormalDispatch(std::span<const uint8_t> report) {
         BackupByteCount = std::min(BackupByteCount + 1, kBackupCountLimit);
     } else {
         // The direction is found by trial: a break flips it and the count starts again.
-        BackupDescending = !BackupDescending;
+        BackupDownward = !BackupDownward;
         BackupByteCount = 0;
         BackupExpectedAddress = address;
     }

@@ -172,7 +172,7 @@ class Link : public QObject {
     bool inputReportReceived() const { return InputReportReceived; }
     UnitValue<std::array<uint8_t, 257>> BackupImage;
     UnitValue<int> BackupExpectedAddress{0};
-    UnitValue<bool> BackupDescending{false};
+    UnitValue<bool> BackupDownward{false};
     UnitValue<int> BackupByteCount{0};
     UnitValue<float> ReplyAddress{0};
     UnitValue<float> ReplyValue{0};

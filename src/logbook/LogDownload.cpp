@@ -153,21 +153,21 @@ std::string ImportOutcome(const ImportResult& result, const std::string& engineN
            " already there";
 }
 
-void RecordEvent(const QString& logbookPath, std::span<const uint8_t> image, bool descending,
+void RecordEvent(const QString& logbookPath, std::span<const uint8_t> image, bool downward,
                  const QString& kind, const QString& file, const QString& detail) {
     if (!QFileInfo::exists(logbookPath)) return;
     Logbook book(logbookPath);
-    if (const auto engine = book.engineFor(IdentityOf(image, descending)))
+    if (const auto engine = book.engineFor(IdentityOf(image, downward)))
         book.addEvent(engine->id, {kind, QDateTime::currentDateTime(), file, detail});
 }
 
 std::function<Task<>(Services, QString, std::optional<std::array<uint8_t, 257>>, bool)>
 LogbookKeeper(LogbookTarget target) {
     return [target](Services s, QString kept, std::optional<std::array<uint8_t, 257>> image,
-                    bool descending) {
+                    bool downward) {
         return LogDownload(
-            s, target, std::move(kept), image ? IdentityOf(*image, descending) : EngineIdentity{},
-            image ? QString::fromLatin1(descending ? "downward" : "upward") : QString(),
+            s, target, std::move(kept), image ? IdentityOf(*image, downward) : EngineIdentity{},
+            image ? QString::fromLatin1(downward ? "downward" : "upward") : QString(),
             image ? std::vector<uint8_t>(image->begin(), image->begin() + 256)
                   : std::vector<uint8_t>());
     };

@@ -45,7 +45,7 @@ std::string ImportOutcome(const ImportResult& result, const std::string& engineN
 // What an operation did to the unit (a configuration write, a backup, a hardware test's
 // result), as an event of the unit's engine; nothing for a unit the logbook does not know yet,
 // or a logbook that cannot be used (a download says so).
-void RecordEvent(const QString& logbookPath, std::span<const uint8_t> image, bool descending,
+void RecordEvent(const QString& logbookPath, std::span<const uint8_t> image, bool downward,
                  const QString& kind, const QString& file, const QString& detail);
 
 // What a download is told once it is kept: LogDownload with the unit's identity and kind

@@ -297,9 +297,9 @@ std::vector<RunLogLine> LinesOf(const QByteArray& samples) {
 
 }  // namespace
 
-EngineIdentity IdentityOf(std::span<const uint8_t> image, bool descending) {
+EngineIdentity IdentityOf(std::span<const uint8_t> image, bool downward) {
     EngineIdentity id;
-    if (descending) id.serial = image[cell::kSerialHigh] * 256 + image[cell::kSerialLow];
+    if (downward) id.serial = image[cell::kSerialHigh] * 256 + image[cell::kSerialLow];
     id.welcome = WelcomeOf(image.subspan(cell::kWelcomeFirst, cell::kWelcomeCount));
     return id;
 }

@@ -35,7 +35,7 @@ struct EngineIdentity {
     QString welcome;
 };
 // From the image the program holds (its first 208 cells at least).
-EngineIdentity IdentityOf(std::span<const uint8_t> image, bool descending);
+EngineIdentity IdentityOf(std::span<const uint8_t> image, bool downward);
 
 // The trailer's totals as a download carries them; empty for an export without a trailer.
 struct DownloadTotals {

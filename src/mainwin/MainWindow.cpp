@@ -127,7 +127,7 @@ void MainWindow::onPolled() {
         }
     }
     // "&Parameters": hidden for downward units, shown once an upward stream runs.
-    if (link_.BackupDescending)
+    if (link_.BackupDownward)
         Autostart->setVisible(false);
     else if (link_.BackupByteCount > 3)
         Autostart->setVisible(true);

@@ -209,7 +209,7 @@ SummaryInput SummaryInputOf(const Link& link) {
     SummaryInput input;
     input.image = link.BackupImage;
     input.backupByteCount = link.BackupByteCount;
-    input.descending = link.BackupDescending;
+    input.downward = link.BackupDownward;
     input.stickPosition = link.StickPosition;
     input.receiverPulse = link.ReceiverPulse;
     return input;
@@ -226,7 +226,7 @@ std::span<const LinePlace> SummaryLinePlaces() {
 
 Summary MakeSummary(const SummaryInput& input) {
     Summary summary;
-    summary.reduced = input.descending;
+    summary.reduced = input.downward;
     summary.complete = input.backupByteCount >= kSummaryCompleteCount;
     summary.status = StatusText(input.backupByteCount);
     summary.statusColour = summary.complete ? QColor(0, 255, 0) : QColor(255, 255, 0);
@@ -235,7 +235,7 @@ Summary MakeSummary(const SummaryInput& input) {
         summary.frameVisible[f] =
             frame == Status || (summary.complete && !(frame == GasStart && summary.reduced));
     }
-    const UnitKind kind = KindOf(input.descending);
+    const UnitKind kind = KindOf(input.downward);
     summary.lines.reserve(std::size(kLines));
     for (const LineRow& row : kLines) {
         const char* caption = row.caption ? row.caption : Info(row.field).caption;

@@ -28,7 +28,7 @@ constexpr int kSummaryCompleteCount = 256;  // "Status", "Welcome Screen", "Star
 struct SummaryInput {
     std::span<const uint8_t> image;  // at least 256 bytes: BackupImage
     int backupByteCount = 0;
-    bool descending = false;  // a downward unit: the reduced layout
+    bool downward = false;    // a downward unit: the reduced layout
     int stickPosition = 0;    // percent, live
     float receiverPulse = 0;  // microseconds, live
     // A clone file: it holds neither cells 0..15 (last shutdown, receiver errors) nor live

@@ -20,8 +20,8 @@ constexpr int kCloneLines = kImageSize - kCloneFirstAddress;  // 240
 // Upward units stream their image in rising address order, downward units in falling order.
 enum class UnitKind { Upward, Downward };
 
-inline UnitKind KindOf(bool descending) {
-    return descending ? UnitKind::Downward : UnitKind::Upward;
+inline UnitKind KindOf(bool downward) {
+    return downward ? UnitKind::Downward : UnitKind::Upward;
 }
 
 enum class Field {

@@ -187,7 +187,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     // Named by the serial number where the unit has one (a downward unit keeps it in 59 and
     // 60; an upward unit's 59 and 60 are its stick settings, whatever its trailer lists).
     const auto serial =
-        complete && link.BackupDescending
+        complete && link.BackupDownward
             ? std::optional<int>(image[cell::kSerialHigh] * 256 + image[cell::kSerialLow])
             : std::nullopt;
     const QString kept =
@@ -199,7 +199,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
                          {}, MessageIcon::Warning);
     else if (options.kept)
         co_await options.kept(s, kept, complete ? std::optional(image) : std::nullopt,
-                              link.BackupDescending);
+                              link.BackupDownward);
 
     const FileRequest request(QString(), kFilter, QStringLiteral("txt"), {}, true);
     const QString path = co_await s.dialogs.saveFile(request);

@@ -31,7 +31,7 @@ struct DownloadOptions {
     // Told every download once it is kept (the engine logbook takes it), with the image the
     // program holds (nothing while incomplete) and the way the unit streams it.
     std::function<Task<>(Services s, QString kept, std::optional<std::array<uint8_t, 257>> image,
-                         bool descending)>
+                         bool downward)>
         kept;
     // Told the exported file's path.
     std::function<void(const QString& path)> exported;

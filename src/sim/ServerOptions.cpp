@@ -54,7 +54,7 @@ std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& arg
             continue;
         }
         if (arg == "--falling") {
-            options.unit.falling = true;
+            options.unit.downward = true;
             continue;
         }
         const std::string_view name = std::string_view(arg).substr(arg.rfind("--", 0) == 0 ? 2 : 0);

@@ -17,7 +17,7 @@ void PutText(Memory& m, int address, std::string_view text) {
 
 }  // namespace
 
-Memory DefaultMemory(bool falling) {
+Memory DefaultMemory(bool downward) {
     Memory m{};
     // Cells nobody documents still hold something, as a used unit's memory would.
     for (int a = 0; a < 256; ++a) m[a] = static_cast<uint8_t>((a * 37 + 11) % 97);
@@ -30,9 +30,9 @@ Memory DefaultMemory(bool falling) {
     Put(m, cell::kGasOffSpeed, {30, 28, 120, 26});  // gas off, starter off, starter power, 100 %
     m[cell::kStarterReconnectSpeed] = 20;           // starter reconnect
     m[cell::kIgnitionTimeout] = 20;                 // ignition timeout, half seconds
-    m[cell::kAccessUpward] = falling ? 0 : kFullAccess;
+    m[cell::kAccessUpward] = downward ? 0 : kFullAccess;
     Put(m, cell::kMaxAuthorizedSpeed, {125, 12, 35, 120, 75, 190, 3});  // 48..54
-    m[cell::kAccessDownward] = falling ? kFullAccess : 10;  // rising units: stability delay
+    m[cell::kAccessDownward] = downward ? kFullAccess : 10;  // upward units: stability delay
     Put(m, cell::kAccelDelay, {14, 30, 20, 38});  // accel delay, stop speed, pump ramp, idle stick
     Put(m, cell::kPulse100High, {1900 >> 8, 1900 & 255, 1100 >> 8, 1100 & 255});
     m[cell::kCycles] = 0;  // set from the run log at power-up
@@ -43,7 +43,7 @@ Memory DefaultMemory(bool falling) {
     Put(m, cell::kPumpLimit, {200, 120, 8, 40, 40, 25, 12, 1, 0, 15});  // 80..89
     m[cell::kEngineFuelPreheat] = 30;
     m[cell::kThrottleCurve] = 0;
-    m[cell::kKeroGlowPlug] = falling ? 15 : 25;
+    m[cell::kKeroGlowPlug] = downward ? 15 : 25;
 
     // Ramps: eight pairs of (up-to speed, slope), speeds rising to full power, gentle at
     // both ends; a little steeper than a new engine's.

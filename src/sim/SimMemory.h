@@ -17,13 +17,13 @@ using Memory = std::array<uint8_t, 256>;
 constexpr uint8_t kCauseUserOff = 16;
 constexpr uint8_t kFullAccess = norva::cell::kFullAccessValue;
 
-Memory DefaultMemory(bool falling);
+Memory DefaultMemory(bool downward);
 
-inline int AccessCell(bool falling) {
-    return norva::cell::AccessCell(falling);
+inline int AccessCell(bool downward) {
+    return norva::cell::AccessCell(downward);
 }
-inline int TestCell(bool falling) {
-    return norva::cell::TestCell(falling);
+inline int TestCell(bool downward) {
+    return norva::cell::TestCell(downward);
 }
 
 // Multi-byte cells in the byte orders the unit uses.

@@ -20,8 +20,10 @@ std::optional<int64_t> Whole(std::string_view text) {
 }  // namespace
 
 bool SetSimOption(SimOptions& options, std::string_view option, std::string& error) {
-    if (option == "falling" || option == "rising") {
-        options.falling = option == "falling";
+    // "falling" and "rising" as the option was first spelt, "downward" and "upward" as the
+    // program names the kinds.
+    if (option == "falling" || option == "rising" || option == "downward" || option == "upward") {
+        options.downward = option == "falling" || option == "downward";
         return true;
     }
     const size_t equals = option.find('=');

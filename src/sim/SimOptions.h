@@ -12,7 +12,7 @@
 namespace norva::sim {
 
 struct SimOptions {
-    bool falling = false;      // a downward unit: streams its image in falling address order
+    bool downward = false;     // a downward unit: streams its image in falling address order
     int rate = 50;             // input reports per second, 1..1000
     uint32_t seed = 1;         // for the nonsense-report fault and the engine's small noise
     int answerReports = 4;     // a read request is answered in this many reports in a row, 1..4

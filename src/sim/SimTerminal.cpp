@@ -74,13 +74,13 @@ std::string ValueText(const Setting& s, int v) {
 }  // namespace
 
 int Terminal::visibleCount(const Memory& m) const {
-    if (m[AccessCell(falling_)] == kFullAccess) return kSettingCount;
+    if (m[AccessCell(downward_)] == kFullAccess) return kSettingCount;
     return static_cast<int>(std::count_if(std::begin(kSettings), std::end(kSettings),
                                           [](const Setting& s) { return s.basic; }));
 }
 
 int Terminal::settingAt(const Memory& m, int screen) const {
-    const bool full = m[AccessCell(falling_)] == kFullAccess;
+    const bool full = m[AccessCell(downward_)] == kFullAccess;
     int seen = 0;
     for (int i = 0; i < kSettingCount; ++i) {
         if (!full && !kSettings[i].basic) continue;

@@ -22,7 +22,7 @@ class Terminal {
     static constexpr int kWidth = 16;
     using Lines = std::array<std::string, 2>;
 
-    explicit Terminal(bool falling) : falling_(falling) {}
+    explicit Terminal(bool downward) : downward_(downward) {}
 
     // Key codes as they arrive in a key slot; unknown codes do nothing.
     void press(uint8_t key, Memory& m);
@@ -37,7 +37,7 @@ class Terminal {
     int visibleCount(const Memory& m) const;
     int settingAt(const Memory& m, int screen) const;  // index into the settings table
 
-    bool falling_;
+    bool downward_;
     int screen_ = 0;
 };
 

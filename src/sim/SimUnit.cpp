@@ -37,10 +37,10 @@ using namespace in;  // the normal-mode report bytes
 struct SimUnit::Impl {
     explicit Impl(const SimOptions& o)
         : options(o),
-          memory(DefaultMemory(o.falling)),
+          memory(DefaultMemory(o.downward)),
           rng(o.seed),
           noise(o.seed ^ 0x5EED5EEDu),
-          terminal(o.falling),
+          terminal(o.downward),
           demo(DemoScript(), true) {
         options.rate = std::clamp(o.rate, 1, kMaxRate);
         options.answerReports = std::clamp(o.answerReports, 1, 4);
@@ -50,7 +50,7 @@ struct SimUnit::Impl {
         replyReportsLeft = options.answerReports;
         Rng history(o.seed + 7);
         PrefillHistory(memory, log, history);
-        streamAddress = o.falling ? 255 : 0;
+        streamAddress = o.downward ? 255 : 0;
     }
 
     SimOptions options;
@@ -160,7 +160,7 @@ struct SimUnit::Impl {
         } else {
             r[kStreamAddress] = static_cast<uint8_t>(streamAddress);
             r[kStreamValue] = memory[streamAddress];
-            streamAddress = (streamAddress + (options.falling ? 255 : 1)) % 256;
+            streamAddress = (streamAddress + (options.downward ? 255 : 1)) % 256;
         }
 
         const Engine& e = demo.engine();
@@ -223,7 +223,7 @@ struct SimUnit::Impl {
             }
         }
         const int64_t streamed = (n - answered) % 256;
-        const int64_t delta = options.falling ? 256 - streamed : streamed;
+        const int64_t delta = options.downward ? 256 - streamed : streamed;
         streamAddress = static_cast<int>((streamAddress + delta) % 256);
     }
 
@@ -256,9 +256,9 @@ struct SimUnit::Impl {
             if (pendingReads.size() < kMaxPendingReads) pendingReads.push_back(v);
         } else if (!options.refuseWrites.test(a)) {
             memory[a] = v;
-            if (a == TestCell(options.falling)) testStep = (v >= 1 && v <= 4) ? v : 0;
+            if (a == TestCell(options.downward)) testStep = (v >= 1 && v <= 4) ? v : 0;
             const bool calibration = a >= kFirstCalibrationCell && a <= kLastCalibrationCell;
-            if (a == TestCell(options.falling) || calibration) testCellWrittenMs = engineMs;
+            if (a == TestCell(options.downward) || calibration) testCellWrittenMs = engineMs;
         }
     }
 
@@ -381,8 +381,8 @@ void SimUnit::setRate(int reportsPerSecond) {
     }
 }
 
-bool SimUnit::falling() const {
-    return d_->options.falling;
+bool SimUnit::downward() const {
+    return d_->options.downward;
 }
 const std::array<uint8_t, 256>& SimUnit::memory() const {
     return d_->memory;

@@ -50,7 +50,7 @@ class SimUnit {
 
     int rate() const;
     void setRate(int reportsPerSecond);
-    bool falling() const;
+    bool downward() const;
 
     // Inspection for tests and the server.
     const std::array<uint8_t, 256>& memory() const;

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &action, nullptr);
 
     std::fprintf(stderr, "norva-sim: %s unit listening on tcp:%s:%u\n",
-                 options->unit.falling ? "downward" : "upward", server.host().c_str(),
+                 options->unit.downward ? "downward" : "upward", server.host().c_str(),
                  static_cast<unsigned>(server.port()));
     server.run();
     runningServer = nullptr;

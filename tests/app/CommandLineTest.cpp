@@ -24,7 +24,7 @@ TEST(CommandLine, MonitorOptions) {
     auto line = Parse({"--device", "sim:falling", "monitor", "--reports", "20", "--csv"});
     ASSERT_TRUE(line);
     EXPECT_EQ(line->device.kind, DeviceChoice::Kind::Sim);
-    EXPECT_TRUE(line->device.sim.falling);
+    EXPECT_TRUE(line->device.sim.downward);
     EXPECT_EQ(line->command, Command::Monitor);
     EXPECT_EQ(line->monitorOptions.reports, 20);
     EXPECT_TRUE(line->monitorOptions.csv);
@@ -65,7 +65,7 @@ TEST(DeviceChoice, AllThreeWaysToReachAUnit) {
     choice = ParseDevice("sim:rate=1000", error);
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->sim.rate, 1000);
-    EXPECT_FALSE(choice->sim.falling);
+    EXPECT_FALSE(choice->sim.downward);
     choice = ParseDevice("sim", error);
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->sim.rate, 50);
@@ -74,7 +74,7 @@ TEST(DeviceChoice, AllThreeWaysToReachAUnit) {
     choice =
         ParseDevice("sim:engine=off:burst=8:falling:answer=1:preamble=525:unplug-after=9", error);
     ASSERT_TRUE(choice) << error;
-    EXPECT_TRUE(choice->sim.engineOff && choice->sim.falling);
+    EXPECT_TRUE(choice->sim.engineOff && choice->sim.downward);
     EXPECT_EQ(choice->sim.burst, 8);
     EXPECT_EQ(choice->sim.answerReports, 1);
     EXPECT_EQ(choice->sim.preamble, 525);

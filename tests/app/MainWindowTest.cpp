@@ -147,7 +147,7 @@ TEST_F(MainWindowTest, MenusFollowTheStream) {
     // A falling stream hides "&Parameters".
     for (int a : {46, 45, 44}) bus->find("unit")->reports.push_back(StreamReport(a, 0));
     link().PollTick();
-    EXPECT_TRUE(link().BackupDescending);
+    EXPECT_TRUE(link().BackupDownward);
     EXPECT_FALSE(window->Autostart->isVisible());
     EXPECT_EQ(window->Label1->text(), "Connected");
     EXPECT_TRUE(window->Label14->text().startsWith("Data Backup= "));

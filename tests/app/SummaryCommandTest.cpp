@@ -49,7 +49,7 @@ std::string Expected(sim::SimUnit& unit, const Link& link) {
     params::SummaryInput input;
     input.image = unit.memory();
     input.backupByteCount = 256;
-    input.descending = unit.falling();
+    input.downward = unit.downward();
     input.stickPosition = link.StickPosition;
     input.receiverPulse = link.ReceiverPulse;
     return SummaryReport(params::MakeSummary(input));
@@ -144,7 +144,7 @@ TEST(SummaryCommand, DownwardSimulatedUnitShowsTheReducedLayout) {
     EXPECT_EQ(RunSummary(link, out, err), 0);
     const std::string text = Drain(out);
     Drain(err);
-    EXPECT_TRUE(link.BackupDescending);
+    EXPECT_TRUE(link.BackupDownward);
     EXPECT_EQ(text.find("[Gas Start]"), std::string::npos) << text;
     for (const char* gone : {"Stability Delay=", "Low Batt Volts=", "Start Mode=", "Command RPM=",
                              "RC Pulse Current=", "EGT End Preheat="})

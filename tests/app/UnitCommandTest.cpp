@@ -58,9 +58,9 @@ TEST(UnitCommand, BackupAndRestoreOnBothKindsOfUnit) {
         EXPECT_EQ(ran.err.rfind("Idle RPM: ", 0), 0u) << ran.err;
         EXPECT_NE(ran.err.find("norva: Write this change? Yes\n"), std::string::npos);
         // Every cell but the test and calibration cells and the counters, which stay the unit's.
-        const bool falling = std::string(unit).find("falling") != std::string::npos;
-        EXPECT_NE(ran.err.find(falling ? "norva: Written and confirmed by the unit: 214 values\n"
-                                       : "norva: Written and confirmed by the unit: 226 values\n"),
+        const bool downward = std::string(unit).find("falling") != std::string::npos;
+        EXPECT_NE(ran.err.find(downward ? "norva: Written and confirmed by the unit: 214 values\n"
+                                        : "norva: Written and confirmed by the unit: 226 values\n"),
                   std::string::npos)
             << ran.err;
         // The unit's configuration was kept before the write, where the message says.

@@ -390,23 +390,23 @@ TEST_F(FileOps, SerialNumberAndTimersOnADownwardUnit) {
     EXPECT_TRUE(bus.writes.empty());
 
     int down = 200;  // the downward stream goes on from here
-    const auto falling = [&](int n) {
+    const auto downward = [&](int n) {
         feedStream(down, n, true);
         down -= n;
     };
     // While the image still arrives the write waits for it, and so knows the kind of unit.
-    falling(10);
-    ASSERT_TRUE(link.BackupDescending);
+    downward(10);
+    ASSERT_TRUE(link.BackupDownward);
     rig.dialogs.answerInput("1000");
     ASSERT_TRUE(rig.start([&](Services s) { return SetSerialNumber(s, noBackup); }));
     EXPECT_EQ(rig.progress.texts.back(), "Reading the unit's configuration 3%");
-    falling(250);
+    downward(250);
     EXPECT_EQ(rig.dialogs.calls(DialogCall::Kind::Input).size(), 1u);
     EXPECT_EQ(rig.dialogs.calls(DialogCall::Kind::Input).back().defaultText,
               QString::number((60 ^ 0x5A) * 256 + (59 ^ 0x5A)));  // what the unit held
-    falling(1);
+    downward(1);
     EXPECT_FALSE(rig.status);  // written, not yet confirmed
-    falling(256);
+    downward(256);
     ASSERT_EQ(rig.status, OpStatus::Done);
     EXPECT_EQ(rig.lastMessage(), "Written and confirmed by the unit: 2 values");
 
@@ -415,27 +415,27 @@ TEST_F(FileOps, SerialNumberAndTimersOnADownwardUnit) {
              {"256", 1, 0}, {"-1000", 3, 232}, {"65535", 255, 255}}) {
         run(serial, typed);
         EXPECT_TRUE(bus.writes.empty());
-        falling(1);
+        downward(1);
         ASSERT_EQ(bus.writes.size(), 1u) << typed;
         EXPECT_EQ(SlotAt(last(), 0), Slot(60, high, (60 + high) % 256));
         EXPECT_EQ(SlotAt(last(), 1), Slot(59, low, (59 + low) % 256));
         EXPECT_EQ(last()[31], 1);  // not cleared: what the key left
         EXPECT_EQ(rig.dialogs.calls(DialogCall::Kind::Input).back().title, "Serial Number");
-        falling(256);
+        downward(256);
         EXPECT_EQ(rig.status, OpStatus::Done) << typed;
     }
     for (const char* typed : {"65536", "12.5", "serial"}) {
         run(serial, typed);
         EXPECT_EQ(rig.status, OpStatus::BadInput) << typed;
-        falling(2);
+        downward(2);
         EXPECT_TRUE(bus.writes.empty());
     }
     run(service, nullptr);
-    falling(1);
+    downward(1);
     ASSERT_EQ(bus.writes.size(), 1u);
     EXPECT_EQ(SlotAt(last(), 0), Slot(34, 0, 34));
     EXPECT_EQ(SlotAt(last(), 4), Slot(38, 0, 38));
-    falling(256);
+    downward(256);
     EXPECT_EQ(rig.status, OpStatus::Done);
     // Clearing every timer zeroes the cycle count and the engine time: asked first, with the
     // values it clears.
@@ -448,13 +448,13 @@ TEST_F(FileOps, SerialNumberAndTimersOnADownwardUnit) {
     run(all, nullptr);
     for (int r = 0; r < 3; ++r) {
         EXPECT_EQ(bus.writes.size(), size_t(r));
-        falling(1);
+        downward(1);
     }
     ASSERT_EQ(bus.writes.size(), 3u);
     EXPECT_EQ(SlotAt(bus.writes[0], 0), Slot(32, 0, 32));
     EXPECT_EQ(SlotAt(bus.writes[1], 5), Slot(43, 0, 43));
     EXPECT_EQ(SlotAt(bus.writes[2], 0), Slot(64, 0, 64));
-    falling(256);
+    downward(256);
     EXPECT_EQ(rig.status, OpStatus::Done);
 }
 

@@ -35,7 +35,7 @@ class Factory : public LinkTest {
     Config settings;
     CloneHandover handover;
     int next = 0;
-    bool falling = false;
+    bool isDownward = false;
 
     void SetUp() override {
         stream(20 + 256);  // the unit's whole image: each command keeps it first
@@ -45,10 +45,10 @@ class Factory : public LinkTest {
     void turn() { stream(257); }
     void TearDown() override { link.Operation.abort(); }
     void downward() {
-        falling = true;
+        isDownward = true;
         next = 200;
         stream(10 + 256);
-        ASSERT_TRUE(link.BackupDescending);
+        ASSERT_TRUE(link.BackupDownward);
         bus.writes.clear();
     }
     // Reports up to the calibration cells, which come back cleared, and `after` more.
@@ -60,7 +60,7 @@ class Factory : public LinkTest {
         std::vector<Report> reports;
         for (int i = 0; i < n; ++i) {
             reports.push_back(Live(bus, ((next % 256) + 256) % 256, current, egtByte));
-            next += falling ? -1 : 1;
+            next += isDownward ? -1 : 1;
         }
         feed(reports);
     }
@@ -337,7 +337,7 @@ TEST_F(Factory, AnEarlyEndPutsBackWhatTheUnitHeldAndALostUnitNamesWhatWasWritten
                                    "back."));
 
     bus.writes.clear();
-    falling = false;
+    isDownward = false;
     next = 0;
     stream(10 + 256);
     ASSERT_TRUE(rig.start([&](Services s) { return HardwareTest(s, settings, {}); }));

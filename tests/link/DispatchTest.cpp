@@ -11,7 +11,7 @@ using namespace norva::testing;
 TEST_F(LinkTest, RisingStreamNotStartingAtOneBreaksTwiceThenCountsTo255And1000) {
     QSignalSpy breaks(&link, &Link::dispatched);
     feedStream(17, 2);
-    EXPECT_FALSE(link.BackupDescending);  // flipped to falling, then back
+    EXPECT_FALSE(link.BackupDownward);  // flipped to falling, then back
     EXPECT_EQ(link.BackupByteCount, 0);
     feedStream(19, 254);
     EXPECT_EQ(link.BackupByteCount, 254);
@@ -30,9 +30,9 @@ TEST_F(LinkTest, RisingStreamNotStartingAtOneBreaksTwiceThenCountsTo255And1000) 
 
 TEST_F(LinkTest, FallingStreamIsRecognisedAtTheFirstBreak) {
     feedStream(200, 1, true);
-    EXPECT_TRUE(link.BackupDescending);
+    EXPECT_TRUE(link.BackupDownward);
     feedStream(199, 255, true);
-    EXPECT_TRUE(link.BackupDescending);
+    EXPECT_TRUE(link.BackupDownward);
     EXPECT_EQ(link.BackupByteCount, 255);
     feedStream(200, 3, true);  // wraps 0 -> 255 without a break
     EXPECT_EQ(link.BackupByteCount, 258);
@@ -43,7 +43,7 @@ TEST_F(LinkTest, RepeatedAddressIsABreak) {
     feedStream(2, 10);
     ASSERT_EQ(link.BackupByteCount, 10);
     feed({StreamReport(11, 1)});
-    EXPECT_TRUE(link.BackupDescending);
+    EXPECT_TRUE(link.BackupDownward);
     EXPECT_EQ(link.BackupByteCount, 0);
     EXPECT_EQ(link.BackupExpectedAddress, 11);
     EXPECT_EQ(link.BackupImage[11], 1);  // stored whatever the sequence state

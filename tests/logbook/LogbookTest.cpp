@@ -83,8 +83,8 @@ std::vector<Crafted> Life() {
 // asks for a new unit's engine name, and the next download of the same unit goes to it with
 // the runs both downloads hold counted once; a backup is recorded to it.
 TEST(Logbook, DownloadsGoToTheUnitsEngine) {
-    for (const bool falling : {false, true}) {
-        SimRig sim(falling);
+    for (const bool downward : {false, true}) {
+        SimRig sim(downward);
         OperationRig rig(sim.link);
         const QString book = rig.path("logbook.sqlite");
         sim.run(1000);
@@ -110,7 +110,7 @@ TEST(Logbook, DownloadsGoToTheUnitsEngine) {
         ASSERT_EQ(engines.size(), 1u);
         EXPECT_EQ(engines[0].name, QStringLiteral("Bench engine"));
         const auto& m = sim.unit().memory();
-        EXPECT_EQ(engines[0].serial, falling ? std::optional(m[60] * 256 + m[59]) : std::nullopt);
+        EXPECT_EQ(engines[0].serial, downward ? std::optional(m[60] * 256 + m[59]) : std::nullopt);
         EXPECT_EQ(logbook.downloads(engines[0].id).size(), 2u);
         // The two logs overlap but for the last 20 seconds: one run more at most.
         const auto first = FindRuns(Read(rig.path("one.txt")).data.lines, m[50] * 1000);
@@ -119,13 +119,13 @@ TEST(Logbook, DownloadsGoToTheUnitsEngine) {
         // Measured with the image held, though a downward unit's trailer lists no idle speed;
         // kept by its serial number, where an upward unit has none.
         const auto life = logbook.life(engines[0].id);
-        EXPECT_GE(life.totals.starts, 3) << falling;
-        EXPECT_TRUE(life.baseline.lightToIdleS) << falling;
+        EXPECT_GE(life.totals.starts, 3) << downward;
+        EXPECT_TRUE(life.baseline.lightToIdleS) << downward;
         EXPECT_EQ(KeptDownloads(rig.path("library"))[0].path.contains(
                       QStringLiteral("_serial-%1.txt").arg(m[60] * 256 + m[59])),
-                  falling);
+                  downward);
         // What an operation notes (here a backup before a write) is an event of the unit's engine.
-        RecordEvent(book, std::span<const uint8_t>(m.data(), 256), falling, "backup", "b.nvc", "");
+        RecordEvent(book, std::span<const uint8_t>(m.data(), 256), downward, "backup", "b.nvc", "");
         ASSERT_EQ(logbook.events(engines[0].id).size(), 1u);
         EXPECT_EQ(logbook.events(engines[0].id)[0].file, QStringLiteral("b.nvc"));
     }

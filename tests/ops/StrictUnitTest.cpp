@@ -26,7 +26,7 @@ struct Profile {
     const char* name;
     int answer;
     int burst;
-    bool falling;
+    bool downward;
 };
 
 class StrictUnit : public ::testing::TestWithParam<Profile> {
@@ -36,7 +36,7 @@ class StrictUnit : public ::testing::TestWithParam<Profile> {
         o.rate = 1000;
         o.answerReports = p.answer;
         o.burst = p.burst;
-        o.falling = p.falling;
+        o.downward = p.downward;
         o.queue = 64;
         o.engineOff = true;  // the factory's calibration and test refuse a running engine
         return o;
@@ -44,7 +44,7 @@ class StrictUnit : public ::testing::TestWithParam<Profile> {
     SimRig sim{Options(GetParam())};
     OperationRig rig{sim.link};
     const WriteOptions noBackup{QString(), false};
-    bool falling() const { return GetParam().falling; }
+    bool downward() const { return GetParam().downward; }
     const std::array<uint8_t, 256>& memory() { return sim.unit().memory(); }
 
     void SetUp() override {
@@ -85,12 +85,12 @@ TEST_P(StrictUnit, ParameterAndCloneFilesRoundTrip) {
     for (size_t i = 0; i < values.size(); ++i)
         if (NrvAddresses()[i] >= 208) values[i] = (values[i] + 1) % 256;
     rig.write("changed.nrv", lines(values));
-    if (!falling()) {  // refused before its questions otherwise
+    if (!downward()) {  // refused before its questions otherwise
         rig.dialogs.answerOpenFile(rig.path("changed.nrv"));
         rig.dialogs.answerQuestion(true);
     }
     const OpStatus written = run([this](Services s) { return WriteParameterFile(s, noBackup); });
-    if (falling()) {  // a downward unit keeps its access level elsewhere: 47 is not 7
+    if (downward()) {  // a downward unit keeps its access level elsewhere: 47 is not 7
         EXPECT_EQ(written, OpStatus::Refused);
         EXPECT_EQ(rig.lastMessage(), "Norva Write Protected");
     } else {
@@ -118,8 +118,8 @@ TEST_P(StrictUnit, ParameterAndCloneFilesRoundTrip) {
     for (int gap : gapsSince(cloneFrom)) EXPECT_GE(gap, 2);
     // Every cell but the test cells, the calibration cells (which want their own checksum) and
     // the engine's counters, kept as the unit holds them.
-    EXPECT_EQ(rig.lastMessage(), falling() ? "Written and confirmed by the unit: 214 values"
-                                           : "Written and confirmed by the unit: 226 values");
+    EXPECT_EQ(rig.lastMessage(), downward() ? "Written and confirmed by the unit: 214 values"
+                                            : "Written and confirmed by the unit: 226 values");
     EXPECT_EQ(memory()[100], image[100 - 16]);
     EXPECT_TRUE(handover.fastSetupOffered);
 
@@ -171,7 +171,7 @@ TEST_P(StrictUnit, RampsWelcomeTextAndMaintenanceWrites) {
     const size_t timersFrom = writes();
     const OpStatus timers = run([this](Services s) { return ClearAllTimers(s, noBackup); });
     for (int gap : gapsSince(timersFrom)) EXPECT_GE(gap, 1);
-    if (falling()) {
+    if (downward()) {
         EXPECT_EQ(serial, OpStatus::Done);
         EXPECT_EQ(memory()[60] * 256 + memory()[59], 1000);
         EXPECT_EQ(timers, OpStatus::Done);
@@ -187,7 +187,7 @@ TEST_P(StrictUnit, FactoryWritesFastSetupAndHardwareTest) {
     rig.dialogs.answerQuestion(true);
     ASSERT_EQ(run([](Services s) { return SetMaxSpeed(s); }), OpStatus::Done);
     EXPECT_EQ(memory()[48], 120);
-    const int access = MenuAccessAddress(falling());
+    const int access = MenuAccessAddress(downward());
     ASSERT_EQ(run([access](Services s) { return WriteCell(s, access, kRestrictedMenus); }),
               OpStatus::Done);
     EXPECT_EQ(memory()[access], kRestrictedMenus);
@@ -225,12 +225,12 @@ INSTANTIATE_TEST_SUITE_P(Profiles, StrictUnit,
 // The hardware test reads the current the unit reports after each step, not what it reported
 // before: the unit draws 3.0 A at rest, 0.5 A once the test begins and 2.0 A in step 2.
 TEST(StrictHardwareTest, ReadsTheUnitAfterEachStepAtEveryRateAndBurst) {
-    for (const bool falling : {false, true}) {
+    for (const bool downward : {false, true}) {
         for (const int rate : {1000, 500, 250}) {
             for (const int burst : {1, 4}) {
-                SCOPED_TRACE(::testing::Message() << (falling ? "downward " : "upward ") << rate
+                SCOPED_TRACE(::testing::Message() << (downward ? "downward " : "upward ") << rate
                                                   << "/s in bursts of " << burst);
-                SimRig sim(sim::SimOptions{.falling = falling,
+                SimRig sim(sim::SimOptions{.downward = downward,
                                            .rate = rate,
                                            .answerReports = 1,
                                            .burst = burst,
@@ -238,7 +238,7 @@ TEST(StrictHardwareTest, ReadsTheUnitAfterEachStepAtEveryRateAndBurst) {
                                            .queue = 64});
                 OperationRig rig{sim.link};
                 sim.run(300 * 1000 / rate);
-                ASSERT_EQ(sim.link.BackupDescending, falling);
+                ASSERT_EQ(sim.link.BackupDownward, downward);
                 const size_t from = sim.marked.made.size();
                 Config settings;
                 QString result;
@@ -248,8 +248,8 @@ TEST(StrictHardwareTest, ReadsTheUnitAfterEachStepAtEveryRateAndBurst) {
                 for (int ms = 0; ms < 10000 && !rig.status; ms += Link::kPollMs)
                     sim.run(Link::kPollMs);
                 ASSERT_EQ(rig.status, OpStatus::Done) << rig.lastMessage().toStdString();
-                EXPECT_EQ(result, falling ? "offset= 6 Factor= 64" : "offset= 22 Factor= 217");
-                const std::vector<int> waits = falling
+                EXPECT_EQ(result, downward ? "offset= 6 Factor= 64" : "offset= 22 Factor= 217");
+                const std::vector<int> waits = downward
                                                    ? std::vector<int>{10, 25, 15}
                                                    : std::vector<int>{10, 15, 10, 6, 16, 6, 6, 6};
                 const std::vector<int> gaps = sim.marked.gaps(from);

@@ -40,16 +40,16 @@ class ParametersWindowTest : public ::testing::Test {
         for (int i = 0; i < 32; ++i)
             Writable(link.BackupImage)[176 + i] = static_cast<uint8_t>(welcome[i]);
     }
-    void open(int byteCount, bool descending = false) {
+    void open(int byteCount, bool downward = false) {
         Writable(link.BackupByteCount) = byteCount;
-        Writable(link.BackupDescending) = descending;
+        Writable(link.BackupDownward) = downward;
         window = std::make_unique<ParametersWindow>(link);
     }
     Summary expected() const {
         SummaryInput input;
         input.image = link.BackupImage;
         input.backupByteCount = link.BackupByteCount;
-        input.descending = link.BackupDescending;
+        input.downward = link.BackupDownward;
         input.stickPosition = link.StickPosition;
         input.receiverPulse = link.ReceiverPulse;
         return MakeSummary(input);
@@ -100,12 +100,12 @@ TEST_F(ParametersWindowTest, LayoutFollowsTheUnitsKindBothWaysAtEveryRefresh) {
     for (const SummaryLine& line : expected().lines)
         EXPECT_FALSE(window->label(QString::fromLatin1(line.control))->isHidden()) << line.id;
     // The stream's direction is found again after a loss, or another kind of unit comes.
-    Writable(link.BackupDescending) = true;
+    Writable(link.BackupDownward) = true;
     window->Refresh();
     EXPECT_TRUE(window->frame(Frame::GasStart)->isHidden());
     for (const char* control : kReducedHides)
         EXPECT_TRUE(window->label(control)->isHidden()) << control;
-    Writable(link.BackupDescending) = false;
+    Writable(link.BackupDownward) = false;
     window->Refresh();
     EXPECT_FALSE(window->frame(Frame::GasStart)->isHidden());
     for (const char* control : kReducedHides)

@@ -18,11 +18,11 @@ using Image = std::array<uint8_t, kImageSize>;
 struct Case {
     Image image{};
     SummaryInput input;
-    Case(std::initializer_list<std::pair<int, uint8_t>> cells, bool descending = false) {
+    Case(std::initializer_list<std::pair<int, uint8_t>> cells, bool downward = false) {
         for (auto [address, value] : cells) image[address] = value;
         input.image = image;
         input.backupByteCount = 256;
-        input.descending = descending;
+        input.downward = downward;
     }
     std::string text(const char* id) const {
         const Summary summary = MakeSummary(input);
@@ -118,7 +118,7 @@ TEST(SummaryLines, WelcomeAndPumpFrames) {
 TEST(SummaryLayouts, ReducedLayoutHidesTwelveLinesAndTheGasStartFrame) {
     Case full{{70, 70}, {94, 25}};
     Case reduced{{70, 70}, {94, 25}};
-    reduced.input.descending = true;
+    reduced.input.downward = true;
     const Summary fullSummary = MakeSummary(full.input);
     const Summary reducedSummary = MakeSummary(reduced.input);
     std::string hidden;

@@ -12,14 +12,14 @@ TEST(ServerOptions, ListenAddressRateAndDirection) {
     EXPECT_EQ(o->host, "127.0.0.1");
     EXPECT_EQ(o->port, 7000);
     EXPECT_EQ(o->unit.rate, 50);
-    EXPECT_FALSE(o->unit.falling);
+    EXPECT_FALSE(o->unit.downward);
 
     o = ParseServerArgs({"--falling", "--rate", "1000", "--listen", "tcp:localhost:0"});
     ASSERT_TRUE(o);
     EXPECT_EQ(o->host, "localhost");
     EXPECT_EQ(o->port, 0);
     EXPECT_EQ(o->unit.rate, 1000);
-    EXPECT_TRUE(o->unit.falling);
+    EXPECT_TRUE(o->unit.downward);
 
     // The strict unit's options, by the names the program's sim: device gives them.
     o = ParseServerArgs({"--listen", "tcp:localhost:0", "--answer", "1", "--preamble", "525",

@@ -11,8 +11,8 @@ using sim::SimUnit;
 
 namespace {
 
-SimUnit FastUnit(bool falling = false) {
-    SimUnit unit(SimOptions{.falling = falling, .rate = 1000});
+SimUnit FastUnit(bool downward = false) {
+    SimUnit unit(SimOptions{.downward = downward, .rate = 1000});
     unit.advanceTo(0);
     Drain(unit);
     return unit;

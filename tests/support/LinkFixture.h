@@ -54,10 +54,10 @@ class LinkTest : public ::testing::Test {
             tick();
         }
     }
-    void feedStream(int first, int count, bool falling = false) {
+    void feedStream(int first, int count, bool downward = false) {
         std::vector<Report> reports;
         for (int i = 0; i < count; ++i) {
-            const int a = ((falling ? first - i : first + i) % 256 + 256) % 256;
+            const int a = ((downward ? first - i : first + i) % 256 + 256) % 256;
             reports.push_back(StreamReport(a, bus.memory[a]));
         }
         feed(reports);

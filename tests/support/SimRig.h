@@ -41,7 +41,7 @@ struct SimRig {
     MarkedBackend marked{backend, now};
     Link link;
 
-    explicit SimRig(bool falling = false, int rate = 1000) : SimRig(Options(falling, rate)) {}
+    explicit SimRig(bool downward = false, int rate = 1000) : SimRig(Options(downward, rate)) {}
     explicit SimRig(const sim::SimOptions& options)
         : backend(options, [this] { return now; }), link(marked, [this] { return now; }) {}
 
@@ -59,9 +59,9 @@ struct SimRig {
     }
 
   private:
-    static sim::SimOptions Options(bool falling, int rate) {
+    static sim::SimOptions Options(bool downward, int rate) {
         sim::SimOptions options;
-        options.falling = falling;
+        options.downward = downward;
         options.rate = rate;
         return options;
     }

@@ -7,7 +7,7 @@ namespace norva {
 SimBackend::SimBackend(sim::SimOptions options, MsClock clock)
     : unit_(options),
       clock_(std::move(clock)),
-      path_(options.falling ? "sim:falling" : "sim:rising") {}
+      path_(options.downward ? "sim:falling" : "sim:rising") {}
 
 std::vector<std::string> SimBackend::enumerate() {
     if (unit_.unplugged()) return {};

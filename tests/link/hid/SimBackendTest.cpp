@@ -13,9 +13,9 @@ using namespace norva;
 namespace {
 
 struct Fixture {
-    explicit Fixture(bool falling = false)
+    explicit Fixture(bool downward = false)
         : now(std::make_shared<int64_t>(0)),
-          backend(sim::SimOptions{.falling = falling}, [t = now] { return *t; }) {}
+          backend(sim::SimOptions{.downward = downward}, [t = now] { return *t; }) {}
 
     std::shared_ptr<int64_t> now;
     SimBackend backend;
