@@ -2,7 +2,7 @@
 // --device SPEC: which way the program reaches a unit.
 //   hid                      the unit on USB (default)
 //   sim[:OPTION]...          the simulated unit in this process; options in any order:
-//                            falling, rate=N, answer=K, preamble=N, burst=N, queue=N,
+//                            downward (or falling), rate=N, answer=K, preamble=N, burst=N, queue=N,
 //                            silent-after=N, unplug-after=N, engine=off, refuse-writes=A,B-C
 //   tcp:HOST:PORT            a unit played by another process over TCP
 //   replay:FILE[:speed=N]    an exported run log played as a unit would, N times real time
