@@ -44,6 +44,10 @@ auto OffThread(F work) {
                     if (s->awaited) s->waiting.resume();
                 },
                 Qt::QueuedConnection);
+            // A program that quits meanwhile lets the work end first: a download's import
+            // lands instead of going with the process, and no thread outlives the program.
+            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, thread,
+                             [thread] { thread->wait(); });
             thread->start();
         }
         R await_resume() { return std::move(*state->result); }
