@@ -1,4 +1,5 @@
-// Building and sending the output report.
+// The one way a report goes out (send, keeping or not, and the helpers on top of it), and the
+// output report it is built in. The frames themselves are the protocol's (protocol/Frames.h).
 #include <algorithm>
 
 #include "link/Link.h"
