@@ -131,7 +131,7 @@ std::optional<double> RealOf(const QVariant& v) {
     return v.isNull() ? std::nullopt : std::optional<double>(v.toDouble());
 }
 
-const char* const kMomentFormat = "yyyy-MM-dd hh:mm:ss";
+const char* const kMomentFormat = kRunLogMomentFormat;  // as the export's header has it
 
 // "yyyy-MM-dd hh:mm:ss[.zzz]" as this program writes it, read by hand: QDateTime::fromString
 // costs more than the rest of a run's row, and an engine has thousands.
@@ -261,10 +261,17 @@ std::vector<RunEvent> EventsOf(const QString& column) {
 }
 
 // A limit each: the first that knows it.
+
 EngineLimits Merged(const EngineLimits& a, const EngineLimits& b) {
     return {.idleRpm = a.idleRpm ? a.idleRpm : b.idleRpm,
             .fullRpm = a.fullRpm ? a.fullRpm : b.fullRpm,
             .maxEgtC = a.maxEgtC ? a.maxEgtC : b.maxEgtC};
+}
+
+// A download's own limits: the image the program held, else its trailer's.
+EngineLimits OwnLimits(const LogbookExport& file, std::span<const uint8_t> image) {
+    return Merged(image.size() > size_t(cell::kMaxEgt) ? LimitsOf(image) : EngineLimits{},
+                  LimitsOf(std::span<const std::optional<uint8_t>>(file.data.cells)));
 }
 bool Any(const EngineLimits& l) {
     return l.idleRpm || l.fullRpm || l.maxEgtC;
@@ -701,10 +708,7 @@ bool Logbook::moveDownload(qint64 downloadId, qint64 engineId) {
 
 EngineLimits Logbook::limitsFor(const LogbookExport& file, const Engine& engine,
                                 std::span<const uint8_t> image) {
-    const EngineLimits own =
-        Merged(image.size() > size_t(cell::kMaxEgt) ? LimitsOf(image) : EngineLimits{},
-               LimitsOf(std::span<const std::optional<uint8_t>>(file.data.cells)));
-    return Merged(own, engine.limits);
+    return Merged(OwnLimits(file, image), engine.limits);
 }
 
 ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const QString& unitKind,
@@ -740,9 +744,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
     q.finish();
     // The download's own limits (its image's, else its trailer's) are kept with it; the engine's
     // stand in for those it lacks.
-    const EngineLimits own =
-        Merged(image.size() > size_t(cell::kMaxEgt) ? LimitsOf(image) : EngineLimits{},
-               LimitsOf(std::span<const std::optional<uint8_t>>(file.data.cells)));
+    const EngineLimits own = OwnLimits(file, image);
     q.prepare(kEngineColumns + QStringLiteral("WHERE id = ?"));
     q.addBindValue(engineId);
     if (!q.exec()) return failed(q.lastError().text());
@@ -814,14 +816,16 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
     for (size_t p = 0; p < runs.size(); ++p) {
         const EngineRun& run = runs[p].run;
         const RunAnalysis& a = runs[p].analysis;
-        const QByteArray samples = Samples(lines, run);
-        const RunHashes hashes = HashesOf(RecordsOf(samples));
+        std::vector<std::string> records;
+        for (int k = run.firstLine; k <= run.lastLine(); ++k)
+            records.push_back(RunLogRecord(lines[size_t(k) - 1]));
+        const RunHashes hashes =
+            HashesOf(std::vector<std::string_view>(records.begin(), records.end()));
         const bool endCut = run.lastLine() == newest;
         std::optional<qint64> shorter;
         bool known = false;
-        const QString head = QString::fromStdString(RunLogRecord(lines[size_t(run.firstLine) - 1]));
-        const QString tail =
-            QString::fromStdString(RunLogRecord(lines[size_t(run.lastLine()) - 1]));
+        const QString head = QString::fromStdString(records.front());
+        const QString tail = QString::fromStdString(records.back());
         for (const QVariant& v : {QVariant(engineId), QVariant(run.cycle),
                                   HashValue(hashes.whole()), QVariant(run.lineCount)})
             exact.addBindValue(v);
@@ -851,6 +855,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
                                       QVariant(int(run.startCut)), QVariant(run.cycle)})
                 holding.addBindValue(v);
             if (!holding.exec()) return failed(holding.lastError().text());
+            const QByteArray samples = Samples(lines, run);
             while (holding.next() && !known && !shorter) {
                 const QByteArray other =
                     d_->samplesOf(holding.value(2).toLongLong(), holding.value(3).toInt(),
