@@ -1,10 +1,10 @@
-// The configuration commands run from the outside against the simulated unit: exit status,
-// what they print and what they leave on disk.
+// The unit and file commands run from the outside, for what only the command line shows: exit
+// status, what they print and what they leave on disk. Their operations are tested in process
+// beside the folders they belong to.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -22,172 +22,16 @@ int LineCount(const std::string& text) {
 }
 }  // namespace
 
-TEST(UnitCommand, BackupAndRestoreOnBothKindsOfUnit) {
+TEST(UnitCommand, RampsShowRunLogConvertAndTimeChart) {
     QTemporaryDir dir;
-    for (const char* unit : {"sim:rate=1000", "sim:falling:rate=1000"}) {
-        SCOPED_TRACE(unit);
-        const QString clone = dir.filePath("unit.nvc");
-        Ran ran = RunNorva({"--device", unit, "clone", "save", clone});
-        ASSERT_EQ(ran.status, 0) << ran.err;
-        const std::string saved = Read(clone);
-        EXPECT_EQ(LineCount(saved), 240);
-        EXPECT_EQ(saved.find('\n'), saved.find("\r\n") + 1);  // CR LF lines
-        ran = RunNorva({"--device", unit, "clone", "write", clone, "--dry-run"});
-        EXPECT_EQ(ran.status, 0) << ran.err;
-        EXPECT_EQ(ran.err, "norva: The unit already holds these values: nothing was sent.\n");
-        // One value changed: listed, then written after the unit's configuration was kept.
-        std::string changed = saved;
-        const size_t line34 = [&] {
-            size_t at = 0;
-            for (int i = 0; i < 34; ++i) at = changed.find('\n', at) + 1;
-            return at;
-        }();
-        changed.replace(line34, changed.find('\r', line34) - line34, "99");
-        const QString other = dir.filePath("changed.nvc");
-        {
-            QFile f(other);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(changed.c_str());
-        }
-        ran = RunNorva({"--device", unit, "clone", "write", "--dry-run", other});
-        EXPECT_EQ(ran.status, 0) << ran.err;
-        EXPECT_EQ(ran.out.rfind("Idle RPM: ", 0), 0u) << ran.out;  // the list is the output
-        EXPECT_EQ(ran.err, "norva: 1 change; nothing was sent (dry run).\n");
-        ran = RunNorva({"--device", unit, "clone", "write", other});
-        ASSERT_EQ(ran.status, 0) << ran.err;
-        EXPECT_EQ(ran.err.rfind("Idle RPM: ", 0), 0u) << ran.err;
-        EXPECT_NE(ran.err.find("norva: Write this change? Yes\n"), std::string::npos);
-        // Every cell but the test and calibration cells and the counters, which stay the unit's.
-        const bool downward = std::string(unit).find("falling") != std::string::npos;
-        EXPECT_NE(ran.err.find(downward ? "norva: Written and confirmed by the unit: 214 values\n"
-                                        : "norva: Written and confirmed by the unit: 226 values\n"),
-                  std::string::npos)
-            << ran.err;
-        // The unit's configuration was kept before the write, where the message says.
-        const std::string kept = "norva: The unit's configuration before this write is kept in ";
-        const size_t at = ran.err.find(kept);
-        ASSERT_NE(at, std::string::npos) << ran.err;
-        const QString backup = QString::fromStdString(
-            ran.err.substr(at + kept.size(), ran.err.find('\n', at) - at - kept.size()));
-        EXPECT_EQ(Read(backup), saved);
-        // The path is the one typed: no extension is added to it.
-        const QString typed = clone.chopped(4);
-        ran = RunNorva({"--device", unit, "clone", "write", typed});
-        EXPECT_EQ(ran.status, 3);
-        EXPECT_EQ(ran.err, "norva: " + typed.toStdString() + ": no such file. Nothing was sent.\n");
-        // Without a backup the changes are still listed: here there are none.
-        ran = RunNorva({"--device", unit, "clone", "write", clone, "--no-backup"});
-        EXPECT_EQ(ran.status, 0);
-        EXPECT_EQ(ran.err, "norva: The unit already holds these values: nothing was sent.\n");
-    }
-}
-
-TEST(UnitCommand, ParametersOfAnUpwardUnitAndWriteProtectionOfADownwardOne) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("engine.nrv");
-    Ran ran = RunNorva({"--device", "sim:rate=1000", "params", "save", file});
+    const QString ramps = dir.filePath("r.rmp");
+    Ran ran = RunNorva({"--device", "sim:rate=1000", "ramps", "read", ramps});
     ASSERT_EQ(ran.status, 0) << ran.err;
-    EXPECT_EQ(LineCount(Read(file)), 71);
-    ran = RunNorva({"--device", "sim:rate=1000", "params", "write", file, "--no-backup"});
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    // A downward unit keeps its access level elsewhere: address 47 does not say 7.
-    ran = RunNorva({"--device", "sim:falling:rate=1000", "params", "write", file});
-    EXPECT_EQ(ran.status, 4);
-    EXPECT_EQ(ran.err, "norva: Norva Write Protected\n");
-}
-
-TEST(UnitCommand, ABadFileIsNamedAndAWriteKeepsTheUnitsConfigurationFirst) {
-    QTemporaryDir dir;
-    const QString bad = dir.filePath("bad.nvc");
-    QFile f(bad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("12\r\n300\r\n");
-    f.close();
-    Ran ran = RunNorva({"--device", "sim:rate=1000", "clone", "write", bad, "--no-backup"});
-    EXPECT_EQ(ran.status, 3);
-    EXPECT_EQ(ran.err, "norva: " + bad.toStdString() +
-                           ":2: expected a whole number from 0 to 255 for address 17, found "
-                           "'300'. Nothing was sent.\n");
-    ran = RunNorva({"--device", "sim:falling:rate=1000", "serial", "-1000", "--no-backup"});
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_NE(ran.err.find("norva: Write this change? Yes\n"
-                           "norva: Written and confirmed by the unit: 2 values\n"),
-              std::string::npos)
-        << ran.err;
-    ran = RunNorva({"--device", "sim:falling:rate=1000", "timers", "clear-all"});
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_NE(ran.err.find("\nnorva: The unit's configuration before this write is kept in "),
-              std::string::npos)
-        << ran.err;
-}
-
-TEST(UnitCommand, FactoryCommandsOnBothKindsOfUnit) {
-    // The hardware test's output: the strict units over TCP, and in process at every rate.
-    Ran ran = RunNorva({"--device", "sim:rate=1000", "factory", "max-rpm", "300"});
-    EXPECT_EQ(ran.status, 3) << ran.err;
-    EXPECT_EQ(ran.err,
-              "norva: \"300\" is no speed: give the thousands of RPM as a number from 0 to 255. "
-              "Nothing was sent.\n");
-    ran = RunNorva({"--device", "sim:falling:rate=1000", "factory", "start-mode", "kero"});
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    QTemporaryDir dir;
-    ran =
-        RunNorva({"--device", "sim:rate=1000", "factory", "fast-setup", dir.filePath("none.nvc")});
-    EXPECT_EQ(ran.status, 3);
-    EXPECT_EQ(ran.err, "norva: " + dir.filePath("none.nvc").toStdString() +
-                           ": no such file. Nothing was sent.\n");
-}
-
-TEST(UnitCommand, RampsReadWriteAndShow) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("r.rmp");
-    Ran ran = RunNorva({"--device", "sim:rate=1000", "ramps", "read", file});
-    ASSERT_EQ(ran.status, 0) << ran.err;
-    EXPECT_EQ(Read(file).substr(0, 8), "40\r\n2\r\n7");
-    ran = RunNorva({"--device", "sim:falling:rate=1000", "ramps", "write", file, "--no-backup"});
-    EXPECT_EQ(ran.status, 0);
-    EXPECT_EQ(ran.err, "norva: The unit already holds these values: nothing was sent.\n");
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.write("41");  // the first ramp's speed
-    }
-    ran = RunNorva({"--device", "sim:falling:rate=1000", "ramps", "write", file, "--no-backup"});
-    EXPECT_EQ(ran.status, 0);
-    EXPECT_NE(ran.err.find("norva: Write this change? Yes\n"
-                           "norva: Written and confirmed by the unit: 32 values\n"),
-              std::string::npos)
-        << ran.err;
-    ran = RunNorva({"ramps", "show", file, "--png", dir.filePath("r.png")});
+    ran = RunNorva({"ramps", "show", ramps, "--png", dir.filePath("r.png")});
     EXPECT_EQ(ran.status, 0) << ran.err;
     EXPECT_NE(ran.out.find("  8             120             255      4\n"), std::string::npos)
         << ran.out;
     EXPECT_TRUE(QFile::exists(dir.filePath("r.png")));
-    ran = RunNorva({"ramps", "show", dir.filePath("none.rmp")});
-    EXPECT_EQ(ran.status, 3);
-}
-
-TEST(UnitCommand, DownloadChartAndConvertARunLog) {
-    QTemporaryDir dir;
-    const QString log = dir.filePath("run.txt");
-    Ran ran = RunNorva({"--device", "sim:rate=1000", "download", log});
-    ASSERT_EQ(ran.status, 0) << ran.err;
-    const std::string text = Read(log);
-    EXPECT_EQ(text.rfind("\"Cycle\",\"Page\",\"Aux\",\"Temp\",\"RPM\",\"Throttle\",\"Pump\",#", 0),
-              0u);
-    EXPECT_NE(text.find("Last Shutdown Cause:"), std::string::npos);  // with its trailer
-    // The first line is the oldest: its cycle is the smallest below 255.
-    const int first = std::stoi(text.substr(text.find("\r\n") + 2));
-    EXPECT_GT(first, 0);
-    ran =
-        RunNorva({"timechart", log, "--png", dir.filePath("c.png"), "--from", "10", "--to", "12"});
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_GT(QFile(dir.filePath("c.png")).size(), 1000);
-    ran = RunNorva({"timechart", log, "--pdf", dir.filePath("c.pdf")});
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_EQ(Read(dir.filePath("c.pdf")).rfind("%PDF", 0), 0u);
-    ran = RunNorva({"timechart", log});
-    EXPECT_EQ(ran.status, 64);
 
     // A raw log captured elsewhere, one byte a line, blanks around it.
     QFile raw(dir.filePath("bufer.buf"));
@@ -201,20 +45,19 @@ TEST(UnitCommand, DownloadChartAndConvertARunLog) {
         for (int j = 0; j < 30; ++j) raw.write("128\r\n");
     }
     raw.close();
-    ran = RunNorva({"runlog", "convert", dir.filePath("bufer.buf"), dir.filePath("out.txt")});
+    const QString log = dir.filePath("out.txt");
+    ran = RunNorva({"runlog", "convert", raw.fileName(), log});
     ASSERT_EQ(ran.status, 0) << ran.err;
-    const std::string out = Read(dir.filePath("out.txt"));
+    const std::string out = Read(log);
     EXPECT_EQ(out.substr(out.find("\r\n") + 2, 24), "3,100,128,512,128000,501");
     EXPECT_EQ(LineCount(out), 6145);
-}
-
-TEST(UnitCommand, AUnitLostWhileItsConfigurationArrivesIsNamedAsLost) {
-    for (const QStringList& command : {QStringList{"clone", "save", "u.nvc"}, {"summary"}}) {
-        const Ran ran = RunNorva(QStringList{"--device", "sim:unplug-after=40"} + command);
-        EXPECT_EQ(ran.status, 2);
-        EXPECT_NE(ran.err.find("unit was lost while its configuration arrived ("), ran.err.npos)
-            << ran.err;
-    }
+    ran =
+        RunNorva({"timechart", log, "--png", dir.filePath("c.png"), "--from", "10", "--to", "12"});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_GT(QFile(dir.filePath("c.png")).size(), 1000);
+    ran = RunNorva({"timechart", log, "--pdf", dir.filePath("c.pdf")});
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(Read(dir.filePath("c.pdf")).rfind("%PDF", 0), 0u);
 }
 
 TEST(UnitCommand, OverTcpFromStrictUnitsWhoseReportsQueue) {
@@ -292,12 +135,11 @@ TEST(UnitCommand, AUnitThatKeepsNothingWrittenGetsNoWriteCalledSuccessful) {
     }
 }
 
-TEST(UnitCommand, EveryWriteHasADryRun) {
+TEST(UnitCommand, EveryWriteHasADryRunAndAWriteAsksAndKeepsABackupFirst) {
     for (const QStringList& write :
          {QStringList{"sim:rate=1000:engine=off", "factory", "max-rpm", "120"},
           {"sim:rate=1000:engine=off", "factory", "menus", "restricted"},
           {"sim:rate=1000:engine=off", "factory", "start-mode", "kero"},
-          {"sim:falling:rate=1000", "serial", "1234"},
           {"sim:falling:rate=1000", "timers", "clear-all"}}) {
         SCOPED_TRACE(write.join(' ').toStdString());
         const Ran ran = RunNorva(QStringList{"--device"} + write + QStringList{"--dry-run"});
@@ -308,7 +150,17 @@ TEST(UnitCommand, EveryWriteHasADryRun) {
     // A downward unit's 59 and 60 are its serial number, in the preview as in the summary.
     const Ran serial =
         RunNorva({"--device", "sim:falling:rate=1000", "serial", "1234", "--dry-run"});
+    EXPECT_EQ(serial.status, 0) << serial.err;
     EXPECT_EQ(serial.out, "Serial Number: 1830 -> 1234 (addresses 59, 60)\n");
+    const Ran written = RunNorva({"--device", "sim:falling:rate=1000", "serial", "1234"});
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_NE(written.err.find("norva: Write this change? Yes\n"), std::string::npos);
+    EXPECT_NE(written.err.find("norva: Written and confirmed by the unit: 2 values\n"),
+              std::string::npos)
+        << written.err;
+    EXPECT_NE(written.err.find("norva: The unit's configuration before this write is kept in "),
+              std::string::npos)
+        << written.err;
 }
 
 // A file system that is full: saves fail and keep the old file, a write whose backup cannot be

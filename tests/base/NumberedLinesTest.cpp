@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "base/NumberedLines.h"
@@ -28,9 +26,7 @@ TEST(NumberedLines, WholeNumbersLineByLine) {
               "for row 2, found '256'");
     EXPECT_EQ(Refusal("1\n-2\n3\n", kThreeBytes).rfind("f.rmp:2: ", 0), 0u);
     EXPECT_EQ(Refusal("1\n\n3\n", kThreeBytes).rfind("f.rmp:2: ", 0), 0u);
-    EXPECT_EQ(Refusal("1\n2\n", kThreeBytes),
-              "f.rmp:3: the file ends after 2 values; it must hold 3");
-    EXPECT_EQ(Refusal("1\n2\n3\n4\n", kThreeBytes).rfind("f.rmp:4: more than 3", 0), 0u);
+    // Too few and too many values: CloneImageTest.
     EXPECT_EQ(Refusal(std::string("1\n\x01\xff", 4), kThreeBytes).rfind("f.rmp:2: ", 0), 0u);
 }
 
@@ -47,15 +43,12 @@ TEST(NumberedLines, ValuesSeparatedByCommasOrLineEnds) {
     EXPECT_FALSE(ParseValues("1,,2\n", "m.nvm", error));
 }
 
-TEST(NumberedLines, WrittenWithCrLfWholeOrNotAtAll) {
+// Written with CRLF: the saved files' contents in ConfigFilesTest.
+TEST(NumberedLines, AFileThatCannotBeWrittenIsNamed) {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.nvc");
     std::string error;
-    ASSERT_TRUE(WriteLines(path, {"12", "0", "255"}, error)) << error;
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("12\r\n0\r\n255\r\n"));
-    file.close();
+    ASSERT_TRUE(WriteLines(path, {"12"}, error)) << error;
     const QString nowhere = path + "/inside.nvc";  // a file is no folder
     EXPECT_FALSE(WriteLines(nowhere, {"1"}, error));
     EXPECT_EQ(error.rfind(nowhere.toStdString() + ": cannot be written", 0), 0u) << error;

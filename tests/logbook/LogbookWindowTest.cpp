@@ -68,7 +68,6 @@ TEST(LogbookWindow, DoesWhatTheCommandLineDoes) {
     EXPECT_EQ(csv.readAll().toStdString(),
               RunNorva({"--logbook", book, "logbook", "runs", "Bench", "--csv"}).out);
     EXPECT_TRUE(dialogs.allAnswered());
-    EXPECT_EQ(dialogs.unanswered(), 0);
 }
 
 TEST(LogbookWindow, TrendAxesTickAtRoundSteps) {

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
-#include <QProcess>
 #include <QResizeEvent>
 #include <QTemporaryDir>
 
@@ -56,35 +55,28 @@ QByteArray ReadFile(const QString& path) {
 }
 }  // namespace
 
-TEST(PerformanceChart, GridAndLabelsForThePressureFactor) {
+// The labels come from the unit's single-precision factor: 10.5 N a line is 10, 21, not 11.
+// Another unit's bottom axis is its speed; every curve keeps its scale, and a thrust far beyond
+// it is drawn there, not at the chart's edge.
+TEST(PerformanceChart, ScalesAndLabels) {
     RecordingCanvas c({554, 296});
     PlotMemory m{5, 1, 2, 3, 4};
     IniciaGrafic(c, ChartScales{}, m);
     EXPECT_EQ(TextAt(c, {14, 265}), "0.15");  // pressure along the bottom: 0.15 bar a line
-    // 10.5 N a line in whole numbers, from the unit's single-precision factor: 10, not 11.
     const std::vector<QString> thrust = TextsAt(c, 272);
     EXPECT_EQ(std::vector<QString>(thrust.begin(), thrust.begin() + 5),
               (std::vector<QString>{"0", "10", "21", "31", "42"}));
     EXPECT_EQ(m.prevRpmY, 260);  // a new chart starts every curve at its bottom line
     EXPECT_EQ(m.prevThrustY, 260);
-}
 
-TEST(PerformanceChart, OtherUnitsPlotAgainstSpeedAndEveryCurveKeepsItsScale) {
-    RecordingCanvas c({554, 296});
-    ChartScales s{false, 0.009f, 150};
-    PlotMemory m;
-    IniciaGrafic(c, s, m);
-    EXPECT_EQ(TextAt(c, {14, 265}), "10");  // 150 / 15 a line
-    EXPECT_EQ(TextAt(c, {235, 265}), "140");
-    // The same scales as a pressure unit's: speed left, temperature and thrust right.
-    EXPECT_EQ(TextsAt(c, -13).back(), "130");
-    EXPECT_EQ(TextsAt(c, 258).back(), "790");
-    EXPECT_EQ(TextsAt(c, 272).back(), "137");
-    c.forget();
-    PintaPunt(c, s, m, {0, 75, 1e9f, 500});
-    EXPECT_EQ(InColour(c, Kind::Point, kBlue).at(0).a, QPointF(127, 133));  // half of 255
-    // An enormous typed thrust is where the scale puts it, far above the chart: not at its edge.
-    EXPECT_LT(InColour(c, Kind::Point, kGreen).at(0).a.y(), -1000);
+    RecordingCanvas other({554, 296});
+    const ChartScales s{false, 0.009f, 150};
+    IniciaGrafic(other, s, m);
+    EXPECT_EQ(TextAt(other, {14, 265}), "10");  // 150 / 15 a line
+    EXPECT_EQ(TextsAt(other, 272).back(), "137");
+    other.forget();
+    PintaPunt(other, s, m, {0, 75, 1e9f, 500});
+    EXPECT_LT(InColour(other, Kind::Point, kGreen).at(0).a.y(), -1000);
 }
 
 TEST(PerformanceChart, PointsOutsideTheChartAreCutOffNotMovedToItsEdges) {
@@ -122,55 +114,47 @@ TEST(PerformanceChart, PointsOutsideTheChartAreCutOffNotMovedToItsEdges) {
     EXPECT_GT(red(page.image(), pageBox, true), 0);
 }
 
+// From 1 bar, 59 thousand RPM and 577 C, a point 3 further and 5 higher joins the last; one
+// more in speed is a dot of the speed alone, one more in pressure a dot of both.
 TEST(PerformanceChart, CloseNeighboursJoinOthersAreDots) {
     RecordingCanvas c;
     const ChartScales s;
     PlotMemory m;
     IniciaGrafic(c, s, m);
-    // 1 bar is x 113; 59 thousand RPM is y 160; 577 C is y 160.
     PintaPunt(c, s, m, {1.0f, 59, 0, 577});
-    c.forget();
-    // x 3 further and y 5 higher still join.
-    PintaPunt(c, s, m, {1.0185f, 62.03f, 0, 585.7f});
-    ASSERT_EQ(InColour(c, Kind::Line, kBlue).size(), 1u);
-    EXPECT_EQ(InColour(c, Kind::Line, kBlue)[0].a, QPointF(113, 160));
-    EXPECT_EQ(InColour(c, Kind::Line, kBlue)[0].b, QPointF(116, 155));
-    EXPECT_EQ(InColour(c, Kind::Line, kRed).at(0).b, QPointF(116, 155));
-    c.forget();
-    // One more in y (speed) or in x (both) is a dot.
-    PintaPunt(c, s, m, {1.0185f, 65.56f, 0, 585.7f});
-    EXPECT_EQ(InColour(c, Kind::Point, kBlue).at(0).a, QPointF(116, 149));
-    EXPECT_EQ(InColour(c, Kind::Line, kRed).size(), 1u);
-    c.forget();
-    PintaPunt(c, s, m, {1.054f, 65.56f, 0, 585.7f});
-    EXPECT_EQ(InColour(c, Kind::Point, kBlue).at(0).a, QPointF(120, 149));
-    EXPECT_EQ(InColour(c, Kind::Point, kRed).size(), 1u);
+    const struct {
+        MeasureRecord record;
+        bool speedJoined, egtJoined;
+    } steps[] = {{{1.0185f, 62.03f, 0, 585.7f}, true, true},
+                 {{1.0185f, 65.56f, 0, 585.7f}, false, true},
+                 {{1.054f, 65.56f, 0, 585.7f}, false, false}};
+    for (const auto& step : steps) {
+        c.forget();
+        PintaPunt(c, s, m, step.record);
+        EXPECT_EQ(InColour(c, Kind::Line, kBlue).size(), step.speedJoined ? 1u : 0u);
+        EXPECT_EQ(InColour(c, step.egtJoined ? Kind::Line : Kind::Point, kRed).size(), 1u);
+    }
 }
 
+// Thrust is drawn only when typed: a dot joined to the last thrust, the first after a clear to
+// the chart's corner.
 TEST(PerformanceChart, ThrustIsDrawnOnceJoinedToTheLastThrust) {
     RecordingCanvas c;
     const ChartScales s;
     PlotMemory m;
     IniciaGrafic(c, s, m);
     c.forget();
-    PintaPunt(c, s, m, {0.5f, 0, 0, 20});  // cold: nothing typed
+    PintaPunt(c, s, m, {0.5f, 0, 0, 20});  // nothing typed
     EXPECT_TRUE(InColour(c, Kind::Point, kGreen).empty());
-    // The cold engine: speed on the bottom line, temperature below the box.
-    EXPECT_EQ(InColour(c, Kind::Point, kBlue).at(0).a.y(), 260);
-    EXPECT_GT(InColour(c, Kind::Point, kRed).at(0).a.y(), 260);
     c.forget();
     PintaPunt(c, s, m, {1.0f, 30, 42, 600});
     const auto dot = InColour(c, Kind::Point, kGreen);
     ASSERT_EQ(dot.size(), 1u);
-    EXPECT_EQ(dot[0].pen.width, 8);
-    EXPECT_EQ(dot[0].a, QPointF(113, 192));  // 42 N is 4 lines of 10.5 N
-    const auto line = InColour(c, Kind::Line, kGreen);
-    ASSERT_EQ(line.size(), 1u);
-    EXPECT_EQ(line[0].a, QPointF(0, 260));  // the first after a clear starts at the corner
-    EXPECT_EQ(line[0].pen.width, 2);
+    ASSERT_EQ(InColour(c, Kind::Line, kGreen).size(), 1u);
+    EXPECT_EQ(InColour(c, Kind::Line, kGreen)[0].a, QPointF(0, 260));
     c.forget();
     PintaPunt(c, s, m, {2.0f, 30, 84, 600});
-    EXPECT_EQ(InColour(c, Kind::Line, kGreen).at(0).a, QPointF(113, 192));
+    EXPECT_EQ(InColour(c, Kind::Line, kGreen).at(0).a, dot[0].a);
 }
 
 TEST(MeasureFile, WrittenAndReadBackExactly) {
@@ -188,45 +172,34 @@ TEST(MeasureFile, WrittenAndReadBackExactly) {
 
     WriteFile(path, "1,2,3,4\r\n5,6,7\r\n");
     EXPECT_FALSE(ReadMeasureFile(path.toStdString(), error));
-    EXPECT_NE(error.find("run.nvm"), std::string::npos) << error;
     EXPECT_NE(error.find("run.nvm:2: "), std::string::npos) << error;
     WriteFile(path, "1,2,3,4\r\n5,six,7,8\r\n");
     EXPECT_FALSE(ReadMeasureFile(path.toStdString(), error));
     EXPECT_NE(error.find("run.nvm:2: "), std::string::npos) << error;
-    EXPECT_FALSE(ReadMeasureFile(dir.filePath("none.nvm").toStdString(), error));
 }
 
 TEST(PrintedChart, PageScalesLabelsAndJumps) {
     RecordingCanvas page({794, 1123});
     const std::vector<MeasureRecord> records = {
-        {1.0f, 60, 0, 600},   // x 1139, far from the left edge: dots
+        {1.0f, 60, 0, 600},   // x 1139, 6 from the screen's last point at 1133: joined to it
         {1.03f, 62, 0, 610},  // 34 further: joined
         {1.1f, 70, 50, 640},  // 80 further: dots, and a thrust cross
         {2.5f, 80, 0, 700},   // beyond 2.1 bar: right of the box
     };
-    // The screen's last point was at x 1133: the first point, 6 from it, is joined to it.
     PrintChartPage(page, ChartScales{}, records, "run.nvm", QDateTime({2026, 5, 1}, {14, 30}),
                    1133);
     EXPECT_EQ(TextAt(page, {1000, -220}), "file:run.nvm     Date:2026-05-01 14:30");
     const auto blueLines = InColour(page, Kind::Line, kBlue);
     ASSERT_EQ(blueLines.size(), 2u);
-    EXPECT_EQ(blueLines[0].a, QPointF(1133, 2600));
-    EXPECT_EQ(blueLines[1].a.x(), 1139);
-    EXPECT_EQ(blueLines[1].b.x(), 1173);
-    EXPECT_EQ(InColour(page, Kind::Line, kRed).size(), 2u);
+    EXPECT_EQ(blueLines[0].a.x(), 1133);
     const auto blueDots = InColour(page, Kind::Point, kBlue);
     ASSERT_EQ(blueDots.size(), 2u);
-    EXPECT_EQ(InColour(page, Kind::Point, kRed).size(), 2u);
     EXPECT_GT(blueDots[1].a.x(), 2380);
+    EXPECT_EQ(InColour(page, Kind::Line, Qt::black).size() - 14 - 15, 2u);  // the cross
     // Printed on its own (the command line), the first point is joined to nothing.
     RecordingCanvas alone({794, 1123});
     PrintChartPage(alone, ChartScales{}, {{0.01f, 60, 0, 600}}, "run.nvm", QDateTime());
     EXPECT_TRUE(InColour(alone, Kind::Line, kBlue).empty());
-    EXPECT_EQ(InColour(alone, Kind::Point, kBlue).size(), 1u);
-    const auto green = InColour(page, Kind::Line, kGreen);
-    ASSERT_EQ(green.size(), 1u);
-    EXPECT_EQ(green[0].a, QPointF(0, 2600));
-    EXPECT_EQ(InColour(page, Kind::Line, Qt::black).size() - 14 - 15, 2u);  // the cross
 }
 
 class ChartWindowTest : public ::testing::Test {
@@ -256,8 +229,6 @@ class ChartWindowTest : public ::testing::Test {
 };
 
 TEST_F(ChartWindowTest, RecordsHotTicksOnlyAndTheTableOfStates) {
-    EXPECT_EQ(window.windowTitle(), "NORVA Graphic");
-    EXPECT_EQ(window.width(), 627);  // 9400 twips
     EXPECT_TRUE(window.run().RecordingEnabled);
     live(1.0f, 60, 90);  // cold: plotted, not recorded
     window.run().tick();
@@ -320,8 +291,8 @@ TEST_F(ChartWindowTest, ThrustMenuTypedThrustAndPrinting) {
     Writable(link.PressureRaw) = 12;
     window.Zero();
     EXPECT_EQ(settings.ThrustZero, -12);
-    EXPECT_EQ(ReadConfig(dir.filePath("norva10.ini")).ThrustZero, -12);
-    EXPECT_EQ(ReadConfig(dir.filePath("norva10.ini")).ThrustCalibration, 1.25f);
+    const Config kept = ReadConfig(dir.filePath("norva10.ini"));
+    EXPECT_EQ(std::pair(kept.ThrustZero, kept.ThrustCalibration), std::pair(-12.0f, 1.25f));
     // Typed thrust: the leading number.
     window.Text1->setText("35.5 N");
     QMetaObject::invokeMethod(window.Text1, "returnPressed");
@@ -353,27 +324,12 @@ TEST(ChartCommands, ShowPrintAndRecordOnTheSimulatedUnit) {
     ASSERT_TRUE(records) << error;
     for (const MeasureRecord& r : *records) EXPECT_GT(r.egt, 100);
 
-    // A file of our own with a real curve, drawn and printed.
-    QByteArray lines;
-    for (int i = 1; i <= 200; ++i)
-        lines += QByteArray::number(i * 0.01) + "," + QByteArray::number(30 + i * 0.5) + "," +
-                 (i % 50 ? "0" : QByteArray::number(i / 2)) + "," + QByteArray::number(500 + i) +
-                 "\r\n";
-    WriteFile(nvm, lines);
+    // A file of our own, drawn and printed.
+    WriteFile(nvm, "1,60,0,600\r\n1.1,62,40,610\r\n");
     ran = RunNorva({"chart", "show", nvm, "--png", dir.filePath("c.png")});
     ASSERT_EQ(ran.status, 0) << ran.err;
     EXPECT_EQ(QImage(dir.filePath("c.png")).size(), QSize(554, 296));
     ran = RunNorva({"chart", "print", nvm, "--pdf", dir.filePath("c.pdf")});
     ASSERT_EQ(ran.status, 0) << ran.err;
-    ASSERT_EQ(QProcess::execute("pdftoppm", {"-png", "-r", "30", "-singlefile",
-                                             dir.filePath("c.pdf"), dir.filePath("page")}),
-              0);
-    const QImage page(dir.filePath("page.png"));
-    int blue = 0;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x) {
-            const QColor p = page.pixelColor(x, y);
-            blue += p.blue() > 200 && p.red() < 100 && p.green() < 100;
-        }
-    EXPECT_GT(blue, 20);
+    EXPECT_TRUE(ReadFile(dir.filePath("c.pdf")).startsWith("%PDF"));
 }

@@ -2,7 +2,6 @@
 // through the program (a queue full of stale reports, the preamble's length, a fixed seed).
 #include <gtest/gtest.h>
 
-#include "runlog/RunLog.h"
 #include "support/SimTestSupport.h"
 
 using namespace norva;
@@ -44,16 +43,6 @@ TEST(SimDownload, TheSystemsQueueHoldsNormalReportsAheadOfTheLog) {
     EXPECT_EQ(reports[54][1], 'N');  // the log's preamble
 }
 
-TEST(SimDownload, NormalReportsFollowTheDownload) {
-    SimUnit unit(SimOptions{.rate = 1000});
-    unit.advanceTo(0);
-    Download(unit);
-    EXPECT_FALSE(unit.downloadMode());
-    const auto reports = Next(unit, 2);
-    EXPECT_EQ((StreamAddress(reports[0]) + 1) % 256, StreamAddress(reports[1]));
-    EXPECT_EQ(reports[0][64], 0);
-}
-
 TEST(SimDemoCycle, SameSeedSameUnit) {
     SimUnit a(SimOptions{.seed = 9});
     SimUnit b(SimOptions{.seed = 9});
@@ -66,7 +55,7 @@ TEST(SimDemoCycle, SameSeedSameUnit) {
     EXPECT_NE(a.runLogPage(5), c.runLogPage(5));
 }
 
-TEST(SimDownload, ThePreambleIsAsLongAsTheOptionSays) {
+TEST(SimDownload, ThePreambleIsAsLongAsTheOptionSaysAndNormalReportsFollow) {
     for (const int preamble : {0, 525}) {
         SimUnit unit(SimOptions{.rate = 1000, .preamble = preamble});
         unit.advanceTo(0);
@@ -75,5 +64,9 @@ TEST(SimDownload, ThePreambleIsAsLongAsTheOptionSays) {
         EXPECT_EQ(raw[preamble + 10], 252);
         EXPECT_EQ(raw[preamble + 11], 253);
         if (preamble > 0) EXPECT_EQ(raw[0], 'N');
+        EXPECT_FALSE(unit.downloadMode());
+        const auto reports = Next(unit, 2);
+        EXPECT_EQ((StreamAddress(reports[0]) + 1) % 256, StreamAddress(reports[1]));
+        EXPECT_EQ(reports[0][64], 0);
     }
 }

@@ -4,26 +4,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <cstdio>
 
 #include "ui/QtDialogs.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
 using Kind = DialogCall::Kind;
-
-namespace {
-// Scripted dialogs answer at once: the value of a question already answered.
-template <typename T>
-T Answer(Task<T> task) {
-    task.start();  // scripted answers come at once
-    EXPECT_TRUE(task.done());
-    return task.result() ? std::move(const_cast<std::optional<T>&>(task.result()).value()) : T{};
-}
-}  // namespace
 
 TEST(DialogFilters, ClassicFiltersBecomeQtFilters) {
     EXPECT_EQ(QtFileFilter("Norva Measures(*.nvm)|*.nvm"), "Norva Measures (*.nvm)");
@@ -42,26 +29,6 @@ TEST(DialogFilters, DefaultExtensionOnlyWhenNoneWasTyped) {
     EXPECT_EQ(WithDefaultExtension("C:\\runs\\first", "txt"), "C:\\runs\\first.txt");
     EXPECT_EQ(WithDefaultExtension("engine1", ""), "engine1");
     EXPECT_EQ(WithDefaultExtension("", "nrv"), "");  // a cancel stays a cancel
-}
-
-TEST(ScriptedDialogs, MessagesKeepTextTitleAndIconAndCanBeEchoed) {
-    std::FILE* echo = std::tmpfile();
-    ScriptedDialogs dialogs(echo);
-    EXPECT_TRUE(dialogs.message("Backup data not available, please wait").started().done());
-    dialogs.notify("Norva Write Protected", "error", MessageIcon::Critical);
-    const auto messages = dialogs.calls(Kind::Message);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].title, "NORVA System");
-    EXPECT_EQ(messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(messages[1].title, "error");
-    EXPECT_EQ(messages[1].icon, MessageIcon::Critical);
-    EXPECT_EQ(dialogs.messages(), (std::vector<QString>{"Backup data not available, please wait",
-                                                        "Norva Write Protected"}));
-    std::rewind(echo);
-    char line[128] = {};
-    ASSERT_NE(std::fgets(line, sizeof line, echo), nullptr);
-    EXPECT_STREQ(line, "norva: Backup data not available, please wait\n");
-    std::fclose(echo);
 }
 
 TEST(ScriptedDialogs, AnUnansweredQuestionIsANoUnlessEveryQuestionHasAnAnswer) {

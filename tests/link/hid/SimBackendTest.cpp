@@ -21,13 +21,6 @@ struct Fixture {
     SimBackend backend;
 };
 
-std::array<uint8_t, kReportLength> WriteFrame(uint8_t a, uint8_t v) {
-    std::array<uint8_t, kReportLength> r{};
-    const SlotBytes s = CommandSlot(a, v);
-    std::copy(s.begin(), s.end(), r.begin() + 1);
-    return r;
-}
-
 }  // namespace
 
 TEST(SimBackend, ReadsFollowTheClockAndNeverBlock) {
@@ -55,11 +48,11 @@ TEST(SimBackend, UnpluggedOrClosedHandlesFail) {
     std::array<uint8_t, kReportLength> buffer{};
     f.backend.unit().setUnplugged(true);
     EXPECT_EQ(f.backend.read(h, buffer), HidReadResult::Failed);
-    EXPECT_FALSE(f.backend.write(h, WriteFrame(120, 1)));
+    EXPECT_FALSE(f.backend.write(h, buffer));
     EXPECT_FALSE(f.backend.identity(h).has_value());
     f.backend.unit().setUnplugged(false);
     EXPECT_EQ(f.backend.read(h, buffer), HidReadResult::Report);
     f.backend.close(h);
     EXPECT_EQ(f.backend.read(h, buffer), HidReadResult::Failed);
-    EXPECT_FALSE(f.backend.write(h, WriteFrame(120, 1)));
+    EXPECT_FALSE(f.backend.write(h, buffer));
 }

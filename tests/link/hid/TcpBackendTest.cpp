@@ -37,8 +37,6 @@ TEST(TcpBackendDiscovery, GoodHelloListsTheUnitWithItsIdentityAndLengths) {
 
     HidHandle writer = backend.open(PathOf(peer.port()), HidOpenMode::Write);
     HidHandle reader = backend.open(PathOf(peer.port()), HidOpenMode::Read);
-    ASSERT_NE(writer, kInvalidHandle);
-    ASSERT_NE(reader, kInvalidHandle);
     EXPECT_NE(writer, reader);
     auto id = backend.identity(writer);
     ASSERT_TRUE(id);
@@ -57,10 +55,7 @@ TEST(TcpBackendDiscovery, GoodHelloListsTheUnitWithItsIdentityAndLengths) {
 }
 
 TEST(TcpBackendDiscovery, BadOrMissingHellosAreNotFound) {
-    struct Case {
-        const char* name;
-        LoopbackPeer::Script script;
-    };
+    using Case = std::pair<const char*, LoopbackPeer::Script>;
     std::vector<uint8_t> wrongMagic = UnitHello();
     wrongMagic[0] = 'X';
     std::vector<uint8_t> shortHello = UnitHello();
@@ -77,9 +72,9 @@ TEST(TcpBackendDiscovery, BadOrMissingHellosAreNotFound) {
         {"zero report length",
          [](int fd) { SendBytes(fd, UnitHello(kVendorId, kProductId, 0, 65)); }},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        LoopbackPeer peer(c.script);
+    for (const auto& [name, script] : cases) {
+        SCOPED_TRACE(name);
+        LoopbackPeer peer(script);
         TcpBackend backend("127.0.0.1", peer.port());
         EXPECT_TRUE(backend.enumerate().empty());
     }
