@@ -19,7 +19,7 @@ for ((k = 0; k < count; k++)); do
     preamble=$((k * 525 / (count > 1 ? count - 1 : 1)))
     kind=$((k % 2 ? 1 : 0))
     build/norva-sim --listen tcp:127.0.0.1:0 --rate 1000 --queue 64 --burst 4 --engine off \
-        --preamble "$preamble" $([ "$kind" = 1 ] && echo --falling) 2>"$work/sim.err" &
+        --preamble "$preamble" $([ "$kind" = 1 ] && echo --downward) 2>"$work/sim.err" &
     sim=$!
     port=
     for _ in $(seq 50); do

@@ -6,6 +6,8 @@
 #include <sstream>
 
 #include "base/NumberText.h"
+#include "cli/CommandOptions.h"
+#include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 
 namespace norva {
@@ -18,17 +20,11 @@ bool ToPositive(const std::string& text, double& out) {
     return !text.empty() && ec == std::errc() && ptr == end && std::isfinite(out) && out > 0;
 }
 
-struct UsageError {
-    std::string what;
-};
-
 constexpr const char* kDeviceHelp =
     "hid (default), sim[:OPTION]..., tcp:HOST:PORT or replay:FILE.txt[:speed=N]; the simulated "
-    "unit's options: falling, rate=N, answer=K, burst=N, queue=N, preamble=N, silent-after=N, "
+    "unit's options: downward, rate=N, answer=K, burst=N, queue=N, preamble=N, silent-after=N, "
     "refuse-writes=A,B-C, "
     "unplug-after=N, engine=off; a replay plays an exported run log N times real time (1 to 32)";
-constexpr const char* kNoBackupHelp =
-    "write without first keeping the unit's configuration in ~/.local/share/norva/backups";
 
 // One line a command, from what the parser knows of it: "norva clone write [--no-backup]
 // [--dry-run] FILE.nvc". The command's own help says what each part means.
@@ -56,12 +52,13 @@ std::string Synopses(const CLI::App& app, const std::string& path = "norva") {
     return text;
 }
 
-// The commands as CLI11 subcommands, each filling the one CommandLine. The values are checked
-// after parsing, so that every refusal reads the same way.
+// The table's commands as CLI11 subcommands, each filling the one CommandLine. The values are
+// checked after parsing, so that every refusal reads the same way.
 class Parser {
   public:
     explicit Parser(CommandLine& line)
         : line_(line),
+          options_(line),
           app_(
               "Ground support for the NORVA engine "
               "control unit: the main window, or "
@@ -72,25 +69,32 @@ class Parser {
         app_.set_help_flag("-h,--help", "print this help, or a command's with COMMAND --help");
         app_.add_flag("--version", version_, "print the program's version");
         app_.add_option("--device", device_, kDeviceHelp)->type_name("SPEC");
-        app_.add_option("--config", line_.config, "settings file instead of the user's norva10.ini")
+        options_
+            .files(app_.add_option("--config", line_.config,
+                                   "settings file instead of the user's norva10.ini"))
             ->type_name("FILE");
-        app_.add_option("--logbook", line_.logbook,
-                        "the engine logbook's database instead of the user's logbook.sqlite")
+        options_
+            .files(app_.add_option(
+                "--logbook", line_.logbook,
+                "the engine logbook's database instead of the user's logbook.sqlite"))
             ->type_name("FILE");
         app_.add_option("--unit-wait", unitWait_,
                         "how long a command looks for the unit (10 s unless given)")
             ->type_name("SECONDS");
-        app_.add_option("--screenshot", line_.screenshot,
-                        "open the main window, wait for the unit's configuration (at most "
-                        "15 s), save a picture of the window and exit")
+        options_
+            .files(app_.add_option("--screenshot", line_.screenshot,
+                                   "open the main window, wait for the unit's configuration (at "
+                                   "most 15 s), save a picture of the window and exit"))
             ->type_name("PNG");
         app_.footer(exitstatus::Table());  // every command's help ends with the table
-        addCommands();
+        for (const CommandEntry& entry : Commands()) add(entry);
         app_.footer(Synopses(app_) + "\n" + exitstatus::Table());
     }
 
     CLI::App& app() { return app_; }
+    const CommandOptions& options() const { return options_; }
     bool version() const { return version_; }
+    bool noBackup() const { return options_.noBackup; }
 
     // The checks CLI11 cannot make, with the command chosen.
     void check() {
@@ -108,27 +112,19 @@ class Parser {
                                  unitWait_ + "'"};
             line_.unitWaitSeconds = *seconds;
         }
-        const Command c = line_.command;
-        if (c != Command::Window && !line_.screenshot.empty())
+        if (line_.command && !line_.screenshot.empty())
             throw UsageError{"--screenshot is for the main window only"};
-        if (!line_.summaryImage.empty() && line_.deviceGiven)
-            throw UsageError{"summary --image reads a file, not a unit: leave out --device"};
-        const bool fileOnly = c == Command::RampsShow || c == Command::TimeChart ||
-                              c == Command::RunLogConvert || c == Command::RunLogRuns ||
-                              c == Command::ChartPrint || c == Command::ChartShow ||
-                              c == Command::LogbookEngines || c == Command::LogbookRuns ||
-                              c == Command::LogbookImport || c == Command::LogbookReport ||
-                              c == Command::LogbookService || c == Command::LogbookVacuum;
-        if (fileOnly && line_.deviceGiven)
-            throw UsageError{"this command reads files, not a unit: leave out --device"};
-        if (c == Command::TimeChart && line_.png.empty() == line_.pdf.empty())
-            throw UsageError{"timechart needs --png OUT.png or --pdf OUT.pdf"};
-        if (c == Command::Diff && !line_.out.empty() && line_.deviceGiven)
-            throw UsageError{"diff of two files reads no unit: leave out --device"};
-        if (c == Command::Diff && line_.out.empty() && line_.downward)
-            throw UsageError{"--downward is for two files; the unit says its own kind"};
-        if (!from_.empty()) line_.from = minutes("--from", from_);
-        if (!to_.empty()) line_.to = minutes("--to", to_);
+        const CommandEntry* command = line_.command;
+        const auto readsFiles = [&] {
+            if (line_.deviceGiven && command && !UsesUnit(line_))
+                throw UsageError{"this command reads files, not a unit: leave out --device"};
+        };
+        if (command && command->usesUnit == Never) readsFiles();
+        if (command && command->check) command->check(line_);
+        readsFiles();
+        const CommandOptions& o = options_;
+        if (!o.from.empty()) line_.from = minutes("--from", o.from);
+        if (!o.to.empty()) line_.to = minutes("--to", o.to);
         const auto whole = [](const char* option, const std::string& text, const char* what) {
             double number = 0;
             if (!ToPositive(text, number) || number != std::floor(number) || number > 1e6)
@@ -136,23 +132,24 @@ class Parser {
                                  ", a whole number, not '" + text + "'"};
             return static_cast<int>(number);
         };
-        if (!idle_.empty()) line_.idle = whole("--idle", idle_, "a speed in RPM");
-        if (!fullSpeed_.empty())
-            line_.fullSpeed = whole("--full-speed", fullSpeed_, "a speed in RPM");
-        if (!maxEgt_.empty()) line_.maxEgt = whole("--max-egt", maxEgt_, "a temperature in C");
-        if (!reports_.empty() && !seconds_.empty())
+        if (!o.idle.empty()) line_.idle = whole("--idle", o.idle, "a speed in RPM");
+        if (!o.fullSpeed.empty())
+            line_.fullSpeed = whole("--full-speed", o.fullSpeed, "a speed in RPM");
+        if (!o.maxEgt.empty()) line_.maxEgt = whole("--max-egt", o.maxEgt, "a temperature in C");
+        if (!o.reports.empty() && !o.seconds.empty())
             throw UsageError{"give either --reports or --seconds, not both"};
-        if (!reports_.empty()) {
+        if (!o.reports.empty()) {
             double number = 0;
-            if (!ToPositive(reports_, number) || number != std::floor(number))
-                throw UsageError{"--reports needs a positive whole number, not '" + reports_ + "'"};
+            if (!ToPositive(o.reports, number) || number != std::floor(number))
+                throw UsageError{"--reports needs a positive whole number, not '" + o.reports +
+                                 "'"};
             line_.monitorOptions.reports = static_cast<long long>(number);
         }
-        if (!seconds_.empty()) {
+        if (!o.seconds.empty()) {
             double number = 0;
-            if (!ToPositive(seconds_, number))
-                throw UsageError{"--seconds needs a positive number, not '" + seconds_ + "'"};
-            (c == Command::Monitor ? line_.monitorOptions.seconds : line_.seconds) = number;
+            if (!ToPositive(o.seconds, number))
+                throw UsageError{"--seconds needs a positive number, not '" + o.seconds + "'"};
+            line_.seconds = number;
         }
     }
 
@@ -164,259 +161,26 @@ class Parser {
         return *value;
     }
 
-    // A command: `parent command`, choosing `command` when it is given.
-    CLI::App* add(CLI::App* parent, const char* name, const char* help, Command command) {
-        CLI::App* sub = parent->add_subcommand(name, help);
-        sub->parse_complete_callback([this, command] { line_.command = command; });
-        return sub;
-    }
-    CLI::App* group(const char* name, const char* help) {
-        CLI::App* sub = app_.add_subcommand(name, help);
-        sub->require_subcommand(1);
-        return sub;
-    }
-    void file(CLI::App* sub, const char* name, const char* help) {
-        sub->add_option(name, line_.file, help)->required()->type_name("");
-    }
-    void engineOption(CLI::App* sub, const char* help) {
-        sub->add_option("--engine", line_.engine, help)->type_name("NAME");
-    }
-    void noBackup(CLI::App* sub) { sub->add_flag("--no-backup", noBackup_, kNoBackupHelp); }
-    void dryRun(CLI::App* sub) {
-        sub->add_flag("--dry-run", line_.dryRun,
-                      "list what the write would change in the unit (on standard output), "
-                      "send nothing");
-    }
-    void writeFlags(CLI::App* sub) {
-        noBackup(sub);
-        dryRun(sub);
-    }
-    void withCounters(CLI::App* sub) {
-        sub->add_flag("--with-counters", line_.withCounters,
-                      "also write the file's engine counters (cycle count, total time): only to "
-                      "restore this unit's own backup");
-    }
-
-    void addCommands() {
-        CLI::App* monitor =
-            add(&app_, "monitor", "print one line per report from the unit, without windows",
-                Command::Monitor);
-        monitor->add_option("--reports", reports_, "stop after N lines")->type_name("N");
-        monitor->add_option("--seconds", seconds_, "stop after S seconds")->type_name("S");
-        monitor->add_flag("--csv", line_.monitorOptions.csv,
-                          "comma-separated values with a header line");
-
-        CLI::App* summary = add(&app_, "summary",
-                                "wait for the unit's configuration (at most 30 s) and print the "
-                                "parameter summary, frame by frame",
-                                Command::Summary);
-        summary
-            ->add_option("--image", line_.summaryImage, "summarise a clone file instead of a unit")
-            ->type_name("FILE.nvc");
-
-        CLI::App* clone = group("clone", "the unit's whole configuration (addresses 16..255)");
-        file(
-            add(clone, "save", "save the unit's configuration to a clone file", Command::CloneSave),
-            "FILE.nvc", "the clone file to write");
-        CLI::App* cloneWrite =
-            add(clone, "write", "write a clone file into the unit", Command::CloneWrite);
-        file(cloneWrite, "FILE.nvc", "the clone file to read");
-        writeFlags(cloneWrite);
-        withCounters(cloneWrite);
-
-        CLI::App* params = group("params", "the unit's 71 parameters");
-        file(add(params, "save", "save the unit's parameters to a file", Command::ParamsSave),
-             "FILE.nrv", "the parameter file to write");
-        CLI::App* paramsWrite =
-            add(params, "write", "write a parameter file into the unit", Command::ParamsWrite);
-        file(paramsWrite, "FILE.nrv", "the parameter file to read");
-        writeFlags(paramsWrite);
-
-        CLI::App* serial =
-            add(&app_, "serial", "set the engine serial number (downward units)", Command::Serial);
-        file(serial, "N", "the serial number, 0 to 65535");
-        writeFlags(serial);
-
-        CLI::App* timers = group("timers", "clear the unit's timers (downward units)");
-        writeFlags(add(timers, "clear-all",
-                       "clear every timer, the cycle count and the engine time",
-                       Command::TimersClearAll));
-        writeFlags(
-            add(timers, "clear-service", "clear the service timer", Command::TimersClearService));
-
-        CLI::App* factory = group("factory", "the factory's commands");
-        CLI::App* maxRpm =
-            add(factory, "max-rpm", "set the maximum authorized speed", Command::FactoryMaxRpm);
-        file(maxRpm, "N", "thousands of RPM, 0 to 255");
-        writeFlags(maxRpm);
-        CLI::App* menus =
-            add(factory, "menus", "set the terminal's menu access", Command::FactoryMenus);
-        menus->add_option("ACCESS", line_.file, "restricted or full")
-            ->required()
-            ->check(CLI::IsMember({"restricted", "full"}));
-        writeFlags(menus);
-        CLI::App* startMode =
-            add(factory, "start-mode", "set the start mode", Command::FactoryStartMode);
-        startMode->add_option("MODE", line_.file, "manual, gas or kero")
-            ->required()
-            ->check(CLI::IsMember({"manual", "gas", "kero"}));
-        writeFlags(startMode);
-        CLI::App* calTemp =
-            add(factory, "cal-temp", "calibrate the temperature at the ambient given",
-                Command::FactoryCalTemp);
-        calTemp->add_option("AMBIENT", line_.file,
-                            "the ambient temperature in C (22 unless given)");
-        noBackup(calTemp);
-        CLI::App* fastSetup =
-            add(factory, "fast-setup", "write a clone file into the unit, then calibrate",
-                Command::FactoryFastSetup);
-        file(fastSetup, "FILE.nvc", "the clone file to read");
-        writeFlags(fastSetup);
-        withCounters(fastSetup);
-        noBackup(add(factory, "hardware-test", "run the hardware test and print its result",
-                     Command::FactoryHardwareTest));
-
-        CLI::App* ramps = group("ramps", "the acceleration and deceleration ramps");
-        file(add(ramps, "read", "save the unit's ramps to a file", Command::RampsRead), "FILE.rmp",
-             "the ramp file to write");
-        CLI::App* rampsWrite = add(ramps, "write",
-                                   "write a ramp file into the unit, checked "
-                                   "afterwards",
-                                   Command::RampsWrite);
-        file(rampsWrite, "FILE.rmp", "the ramp file to read");
-        writeFlags(rampsWrite);
-        CLI::App* rampsShow = add(ramps, "show",
-                                  "print a ramp file's table with its relative speeds, without "
-                                  "a unit",
-                                  Command::RampsShow);
-        file(rampsShow, "FILE.rmp", "the ramp file to read");
-        rampsShow->add_option("--png", line_.png, "and its chart as a picture")
-            ->type_name("OUT.png");
-
-        CLI::App* download = add(&app_, "download",
-                                 "the unit's run log (the last 51 minutes) to a text file, with "
-                                 "its configuration at the end; kept in the engine logbook too",
-                                 Command::Download);
-        file(download, "OUT.txt", "the export file to write");
-        engineOption(download,
-                     "the logbook's engine (the unit's own when known, else one named "
-                     "with its welcome text)");
-
-        CLI::App* timechart =
-            add(&app_, "timechart", "draw an exported run log as a picture or a PDF page",
-                Command::TimeChart);
-        file(timechart, "FILE.txt", "the export file to read");
-        timechart->add_option("--png", line_.png, "the chart as a picture")->type_name("OUT.png");
-        timechart->add_option("--pdf", line_.pdf, "the chart as a PDF page")->type_name("OUT.pdf");
-        timechart->add_option("--from", from_, "the first minute drawn (0 unless given)")
-            ->type_name("MIN");
-        timechart->add_option("--to", to_, "the last minute drawn (51.2 unless given)")
-            ->type_name("MIN");
-
-        CLI::App* runlog = group("runlog", "run logs");
-        CLI::App* convert = add(runlog, "convert",
-                                "a raw run log (one byte a line) to an export "
-                                "file",
-                                Command::RunLogConvert);
-        file(convert, "RAW", "the raw run log to read");
-        convert->add_option("OUT.txt", line_.out, "the export file to write")->required();
-        CLI::App* runs = add(runlog, "runs",
-                             "the engine runs of an export file, one line each: cycle, start "
-                             "minute, seconds, time to idle, peak start EGT, largest RPM and "
-                             "EGT, mean pump at or above idle",
-                             Command::RunLogRuns);
-        file(runs, "FILE.txt", "the export file to read");
-        runs->add_option("--idle", idle_,
-                         "the idle speed, for a file without the unit's "
-                         "configuration")
-            ->type_name("RPM");
-        runs->add_flag("--csv", line_.csv, "comma-separated values with a header line");
-
-        CLI::App* logbook = group("logbook", "the engine logbook: every download kept per engine");
-        add(logbook, "engines", "one line per engine: name, runs, minutes of running, flagged runs",
-            Command::LogbookEngines)
-            ->add_flag("--csv", line_.csv, "comma-separated values with a header line");
-        CLI::App* logbookRuns = add(logbook, "runs",
-                                    "an engine's runs in time order: the download's date and "
-                                    "file, the values of runlog runs, and the run's flag",
-                                    Command::LogbookRuns);
-        logbookRuns->add_option("ENGINE", line_.engine, "the engine's name")->required();
-        logbookRuns->add_flag("--csv", line_.csv, "comma-separated values with a header line");
-        CLI::App* logbookImport = add(logbook, "import",
-                                      "add export files made before (a file already there adds "
-                                      "nothing)",
-                                      Command::LogbookImport);
-        logbookImport->add_option("FILE.txt", line_.files, "the export files to read")->required();
-        engineOption(logbookImport,
-                     "the engine they belong to (else the one their welcome text "
-                     "is known as, or a new one named with it)");
-        logbookImport
-            ->add_option("--idle", idle_,
-                         "the unit's idle speed, for files without the unit's "
-                         "configuration (kept for the engine; its runs measured again)")
-            ->type_name("RPM");
-        logbookImport
-            ->add_option("--full-speed", fullSpeed_,
-                         "the unit's full speed, kept for the engine likewise")
-            ->type_name("RPM");
-        logbookImport
-            ->add_option("--max-egt", maxEgt_,
-                         "the unit's maximum EGT, kept for the engine likewise")
-            ->type_name("C");
-        CLI::App* service = add(logbook, "service",
-                                "record a service of the engine: its baseline and time since "
-                                "service start again",
-                                Command::LogbookService);
-        service->add_option("ENGINE", line_.engine, "the engine's name")->required();
-        service->add_option("--note", line_.note, "what was done")->type_name("TEXT");
-        add(logbook, "vacuum",
-            "free the space of kept downloads the logbook holds (it makes them again when one is "
-            "opened) and of older ones, and compact the logbook; says what it freed",
-            Command::LogbookVacuum);
-        CLI::App* report =
-            add(logbook, "report", "an engine's report as a PDF page", Command::LogbookReport);
-        report->add_option("ENGINE", line_.engine, "the engine's name")->required();
-        report->add_option("--pdf", line_.pdf, "the page to write")
-            ->required()
-            ->type_name("OUT.pdf");
-
-        CLI::App* chart = group("chart", "the performance chart");
-        CLI::App* print =
-            add(chart, "print", "a measure file's printed page, as a PDF", Command::ChartPrint);
-        file(print, "FILE.nvm", "the measure file to read");
-        print->add_option("--pdf", line_.pdf, "the page to write")
-            ->required()
-            ->type_name("OUT.pdf");
-        CLI::App* show = add(chart, "show", "a measure file drawn on the chart, as a picture",
-                             Command::ChartShow);
-        file(show, "FILE.nvm", "the measure file to read");
-        show->add_option("--png", line_.png, "the picture to write")
-            ->required()
-            ->type_name("OUT.png");
-        CLI::App* record = add(chart, "record",
-                               "record the chart's points while the engine is hot (above "
-                               "100 C), as the chart window does, until Ctrl-C",
-                               Command::ChartRecord);
-        file(record, "OUT.nvm", "the measure file to write");
-        record->add_option("--seconds", seconds_, "or for S seconds")->type_name("S");
-
-        CLI::App* diff = add(&app_, "diff",
-                             "what differs between two clone files, or between the unit and a "
-                             "clone file, one line a setting",
-                             Command::Diff);
-        file(diff, "A.nvc", "a clone file");
-        diff->add_option("B.nvc", line_.out, "a second clone file; the unit when left out");
-        diff->add_flag("--downward", line_.downward, "the files come from a downward unit");
+    // An entry under its group ("clone write" under "clone"); a group needs one of its commands.
+    void add(const CommandEntry& entry) {
+        const std::string words = entry.words;
+        const auto blank = words.rfind(' ');
+        CLI::App* parent =
+            blank == std::string::npos ? &app_ : app_.get_subcommand(words.substr(0, blank));
+        CLI::App* sub = parent->add_subcommand(words.substr(blank + 1), entry.help);
+        if (entry.isGroup()) {
+            sub->require_subcommand(1);
+            return;
+        }
+        entry.define(options_, *sub);
+        sub->parse_complete_callback([this, &entry] { line_.command = &entry; });
     }
 
     CommandLine& line_;
+    CommandOptions options_;
     CLI::App app_;
     bool version_ = false;
-    bool noBackup_ = false;
-    std::string device_, unitWait_, from_, to_, idle_, fullSpeed_, maxEgt_, reports_, seconds_;
-
-  public:
-    bool noBackup() const { return noBackup_; }
+    std::string device_, unitWait_;
 };
 
 // The deepest command given, and its words: "norva clone write".
@@ -442,26 +206,6 @@ std::string MissingCommand(CLI::App* group) {
 }
 
 }  // namespace
-
-bool KeepsBackup(Command c) {
-    switch (c) {
-        case Command::CloneWrite:
-        case Command::ParamsWrite:
-        case Command::RampsWrite:
-        case Command::Serial:
-        case Command::TimersClearAll:
-        case Command::TimersClearService:
-        case Command::FactoryFastSetup:
-        case Command::FactoryMaxRpm:
-        case Command::FactoryMenus:
-        case Command::FactoryStartMode:
-        case Command::FactoryCalTemp:
-        case Command::FactoryHardwareTest:
-            return true;
-        default:
-            return false;
-    }
-}
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args,
                                    const std::string& version) {
@@ -497,6 +241,60 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args,
     line.backup = !parser.noBackup();
     parsed.line = std::move(line);
     return parsed;
+}
+
+namespace {
+
+CommandShape::Value ShapeOf(CLI::Option* option, const CommandOptions& options) {
+    CommandShape::Value value;
+    value.name = option->get_name(false, true);
+    value.name = value.name.substr(value.name.rfind(',') + 1);  // "--help", not "-h,--help"
+    value.type = option->get_type_name();
+    value.takesValue = option->get_expected_max() != 0;
+    value.names = options.namesFiles(option);
+    value.required = option->get_required();
+    // CLI11 describes a check of the words allowed as "{restricted,full}".
+    for (int i = 0;; ++i) {
+        std::string description;
+        try {
+            description = option->get_validator(i)->get_description();
+        } catch (const CLI::OptionNotFound&) {
+            break;
+        }
+        if (description.size() < 2 || description.front() != '{') continue;
+        std::stringstream words(description.substr(1, description.size() - 2));
+        for (std::string word; std::getline(words, word, ',');) value.choices.push_back(word);
+    }
+    return value;
+}
+
+}  // namespace
+
+CommandShapes CommandShapesOf() {
+    CommandLine line;
+    Parser parser(line);
+    CommandShapes shapes;
+    for (CLI::Option* option : parser.app().get_options())
+        shapes.globals.push_back(ShapeOf(option, parser.options()));
+    for (const CommandEntry& entry : Commands()) {
+        if (entry.isGroup()) continue;
+        CLI::App* sub = &parser.app();
+        std::stringstream words(entry.words);
+        for (std::string word; words >> word;) sub = sub->get_subcommand(word);
+        CommandShape& shape = shapes.commands.emplace_back();
+        shape.words = entry.words;
+        shape.entry = &entry;
+        for (CLI::Option* option : sub->get_options()) {
+            if (option == sub->get_help_ptr()) continue;
+            (option->nonpositional() ? shape.options : shape.arguments)
+                .push_back(ShapeOf(option, parser.options()));
+        }
+    }
+    return shapes;
+}
+
+bool UsesUnit(const CommandLine& line) {
+    return line.command ? line.command->usesUnit(line) : !line.screenshot.empty();
 }
 
 }  // namespace norva

@@ -10,44 +10,10 @@
 
 namespace norva {
 
-enum class Command {
-    Window,
-    Monitor,
-    Summary,
-    CloneSave,
-    CloneWrite,
-    ParamsSave,
-    ParamsWrite,
-    Serial,
-    TimersClearAll,
-    TimersClearService,
-    FactoryMaxRpm,
-    FactoryMenus,
-    FactoryStartMode,
-    FactoryCalTemp,
-    FactoryFastSetup,
-    FactoryHardwareTest,
-    RampsRead,
-    RampsWrite,
-    RampsShow,
-    Download,
-    TimeChart,
-    RunLogConvert,
-    RunLogRuns,
-    ChartPrint,
-    ChartShow,
-    ChartRecord,
-    Diff,
-    LogbookEngines,
-    LogbookRuns,
-    LogbookImport,
-    LogbookReport,
-    LogbookService,
-    LogbookVacuum,
-};
+struct CommandEntry;  // cli/Commands.h
 
 struct CommandLine {
-    Command command = Command::Window;
+    const CommandEntry* command = nullptr;  // none: the main window
     DeviceChoice device;
     bool deviceGiven = false;
     std::string config;           // settings file; empty = the user's norva10.ini
@@ -66,7 +32,7 @@ struct CommandLine {
     std::string out;            // runlog convert: the export file; diff: the second file
     double from = 0;            // timechart: the minutes drawn
     double to = 51.2;
-    double seconds = 0;       // chart record: how long; 0 until Ctrl-C
+    double seconds = 0;       // chart record and monitor: how long; 0 until Ctrl-C
     bool downward = false;    // diff of two files: they come from a downward unit
     std::optional<int> idle;  // runlog runs, logbook import: the idle speed when the file has no
                               // trailer (logbook import: kept for the engine)
@@ -79,9 +45,6 @@ struct CommandLine {
     std::vector<std::string> files;  // logbook import: the export files
 };
 
-// The writes that keep the unit's configuration before they send (--no-backup skips it).
-bool KeepsBackup(Command command);
-
 // A command line to run, or what to print and the status to exit with (--help, --version, or
 // a usage error: one line and where to find help).
 struct ParsedCommandLine {
@@ -92,5 +55,27 @@ struct ParsedCommandLine {
 };
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args,
                                    const std::string& version = "");
+
+// Each command as the parser knows it, for its completion and for tests made from the table:
+// "clone write", its options ("--no-backup", …) and its arguments.
+struct CommandShape {
+    struct Value {
+        std::string name;                  // "--png", or an argument's "FILE.nvc"
+        std::string type;                  // an option's value: "OUT.png"
+        bool takesValue = false;           // an option's
+        bool names = false;                // a file
+        bool required = false;             // an argument's, or an option that must be given
+        std::vector<std::string> choices;  // the only words it takes, if any
+    };
+    std::string words;
+    const CommandEntry* entry = nullptr;
+    std::vector<Value> options;
+    std::vector<Value> arguments;
+};
+struct CommandShapes {
+    std::vector<CommandShape::Value> globals;  // every command's
+    std::vector<CommandShape> commands;
+};
+CommandShapes CommandShapesOf();
 
 }  // namespace norva

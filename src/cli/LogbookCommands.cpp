@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "base/NumberedLines.h"
+#include "base/OutputPath.h"
 #include "cli/ExitStatus.h"
 #include "logbook/EngineReport.h"
 #include "logbook/LogDownload.h"
@@ -223,6 +224,11 @@ int LogbookService(const QString& logbook, const std::string& engine, const std:
 
 int LogbookReport(const QString& logbook, const std::string& engine, const std::string& pdf,
                   std::FILE* err) {
+    std::string error;
+    if (!CheckOutputPath(pdf, error)) {
+        std::fprintf(err, "norva: %s\n", error.c_str());
+        return exitstatus::kBadInput;
+    }
     const auto book = Opened(logbook, err);
     if (!book) return exitstatus::kBadInput;
     const auto e = Named(*book, engine, err);

@@ -5,67 +5,20 @@
 
 #include "base/NumberText.h"
 #include "base/OutputPath.h"
+#include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/Interrupt.h"
 #include "cli/Program.h"
-#include "config/CloneFile.h"
-#include "config/Maintenance.h"
-#include "config/ParameterFile.h"
-#include "factory/FactoryCommands.h"
-#include "logbook/LogDownload.h"
 #include "perfchart/ChartRun.h"
-#include "ramps/Ramps.h"
-#include "runlog/Download.h"
 #include "ui/ScriptedDialogs.h"
 
 namespace norva {
 
 namespace {
 constexpr int kCheckMs = 20;
-// Reports in sequence from which the stream's direction, and so the kind of unit, is known.
-constexpr int kSettledCount = 4;
 
 Task<> Keep(Task<OpStatus> operation, OpStatus& status) {
     status = co_await std::move(operation);
-}
-
-bool ForDownwardUnits(Command c) {
-    return c == Command::Serial || c == Command::TimersClearAll || c == Command::TimersClearService;
-}
-
-// What depends on the kind of unit waits until the stream's direction has shown it.
-bool NeedsKind(Command c) {
-    switch (c) {
-        case Command::FactoryMaxRpm:
-        case Command::FactoryMenus:
-        case Command::FactoryStartMode:
-        case Command::FactoryCalTemp:
-        case Command::FactoryFastSetup:
-        case Command::FactoryHardwareTest:
-            return true;
-        default:
-            return ForDownwardUnits(c);
-    }
-}
-
-// The file a command writes, checked before anything is sent.
-const std::string* OutputOf(const CommandLine& line) {
-    switch (line.command) {
-        case Command::CloneSave:
-        case Command::ParamsSave:
-        case Command::RampsRead:
-        case Command::Download:
-        case Command::ChartRecord:
-            return &line.file;
-        default:
-            return nullptr;
-    }
-}
-
-StartMode ModeNamed(const std::string& name) {
-    if (name == "gas") return StartMode::Gas;
-    if (name == "kero") return StartMode::Kero;
-    return StartMode::Manual;
 }
 }  // namespace
 
@@ -91,17 +44,15 @@ UnitCommand::~UnitCommand() = default;
 int UnitCommand::run() {
     const InterruptWatch watch;
     // What the command line gives is checked before the unit is looked for.
-    if (const std::string* output = OutputOf(line_)) {
-        std::string error;
-        if (!CheckOutputPath(*output, error)) {
-            std::fprintf(err_, "norva: %s\n", error.c_str());
-            return exitstatus::kBadInput;
-        }
+    const CommandEntry& command = *line_.command;
+    std::string error;
+    if (command.output && !CheckOutputPath(line_.*command.output, error)) {
+        std::fprintf(err_, "norva: %s\n", error.c_str());
+        return exitstatus::kBadInput;
     }
-    if (line_.command == Command::FactoryCalTemp && !line_.file.empty() &&
-        !ParseNumber(line_.file)) {
-        std::fprintf(err_, "norva: cal-temp needs the ambient temperature in C, not '%s'\n",
-                     line_.file.c_str());
+    if (command.badEntry) error = command.badEntry(line_);
+    if (!error.empty()) {
+        std::fprintf(err_, "norva: %s\n", error.c_str());
         return exitstatus::kBadInput;
     }
     startMs_ = app_.link().nowMs();
@@ -111,19 +62,9 @@ int UnitCommand::run() {
 }
 
 bool UnitCommand::needsCompleteImage() const {
-    // A recording is refused by the write gate at once.
-    if (app_.link().backend().replaying()) return false;
-    // The writes' own gate waits too; this wait says so in the command's words.
-    if (KeepsBackup(line_.command)) return true;
-    switch (line_.command) {
-        case Command::CloneSave:
-        case Command::RampsRead:
-        case Command::Download:  // the export's trailer
-        case Command::Diff:
-            return true;
-        default:
-            return false;
-    }
+    // A recording is refused by the write gate at once; the writes' own gate waits too, and
+    // this wait says so in the command's words.
+    return line_.command->wait == UnitWait::Image && !app_.link().backend().replaying();
 }
 
 void UnitCommand::check() {
@@ -153,9 +94,7 @@ void UnitCommand::check() {
         }
         return;
     }
-    const int needed = needsCompleteImage()       ? Link::kImageComplete
-                       : NeedsKind(line_.command) ? kSettledCount
-                                                  : 0;
+    const int needed = needsCompleteImage() ? Link::kImageComplete : 0;
     if (link.BackupByteCount < needed) {
         if (!link.DeviceDetected) {
             std::fprintf(err_,
@@ -217,117 +156,27 @@ void UnitCommand::checkRecording(bool interrupted) {
 }
 
 void UnitCommand::startOperation() {
-    if (line_.command == Command::ChartRecord) return startRecording();
+    const CommandEntry& command = *line_.command;
+    if (command.recordsChart) return startRecording();
     auto& dialogs = static_cast<ScriptedDialogs&>(app_.dialogs());
     const QString file = QString::fromStdString(line_.file);
-    const Services s = app_.services();
-    const WriteOptions options = app_.writeOptions(line_.backup, line_.dryRun, line_.withCounters);
-    std::function<Task<OpStatus>()> operation;
-    switch (line_.command) {
-        case Command::CloneSave:
-            dialogs.answerSaveFile(file);
-            operation = [s] { return SaveCloneFile(s); };
-            break;
-        case Command::CloneWrite:
-            dialogs.answerOpenFile(file);
-            dialogs.answerQuestion(true);  // the changes are listed, and written
-            operation = [this, s, options] {
-                return WriteCloneFile(s, app_.cloneHandover(), options);
-            };
-            break;
-        case Command::ParamsSave:
-            dialogs.answerSaveFile(file);
-            operation = [s] { return SaveParameterFile(s); };
-            break;
-        case Command::ParamsWrite:
-            dialogs.answerOpenFile(file);
-            dialogs.answerQuestion(true);
-            operation = [s, options] { return WriteParameterFile(s, options); };
-            break;
-        case Command::Serial:
-            dialogs.answerInput(file);
-            dialogs.answerQuestion(true);
-            operation = [s, options] { return SetSerialNumber(s, options); };
-            break;
-        case Command::TimersClearAll:
-            dialogs.answerQuestion(true);  // the command is the answer
-            operation = [s, options] { return ClearAllTimers(s, options); };
-            break;
-        case Command::TimersClearService:
-            dialogs.answerQuestion(true);
-            operation = [s, options] { return ClearServiceTimer(s, options); };
-            break;
-        case Command::FactoryMaxRpm:
-            dialogs.answerInput(file);
-            dialogs.answerQuestion(true);
-            operation = [s, options] { return SetMaxSpeed(s, options); };
-            break;
-        case Command::FactoryMenus: {
-            const uint8_t value = line_.file == "full" ? kFullMenus : kRestrictedMenus;
-            const int address = MenuAccessAddress(app_.link().BackupDownward);
-            dialogs.answerQuestion(true);
-            operation = [s, address, value, options] {
-                return WriteCell(s, address, value, options);
-            };
-            break;
-        }
-        case Command::FactoryStartMode: {
-            const auto value = static_cast<uint8_t>(ModeNamed(line_.file));
-            dialogs.answerQuestion(true);
-            operation = [s, value, options] {
-                return WriteCell(s, kStartModeAddress, value, options);
-            };
-            break;
-        }
-        case Command::FactoryCalTemp: {
-            const QString ambient = file.isEmpty() ? QStringLiteral("22") : file;
-            operation = [s, ambient, options] { return CalibrateTemperature(s, ambient, options); };
-            break;
-        }
-        case Command::FactoryFastSetup:
-            dialogs.answerQuestion(true);
-            operation = [s, file, options] {
-                return FastSetup(s, file, QStringLiteral("22"), options);
-            };
-            break;
-        case Command::RampsRead:
-            operation = [s, file] { return SaveRampsFromImage(s, file); };
-            break;
-        case Command::Download: {
-            dialogs.answerSaveFile(file);
-            DownloadOptions options;
-            options.needsImage = true;
-            options.kept = LogbookKeeper(
-                {app_.logbookPath(), app_.engineName(), false, app_.settings().KeepDays});
-            operation = [s, options] { return DownloadRunLog(s, options); };
-            break;
-        }
-        case Command::Diff:
-            dialogs.answerOpenFile(file);
-            operation = [this, s] {
-                return CompareWithFile(s, [this](const QString&, const QStringList& lines) {
-                    for (const QString& line : lines) std::printf("%s\n", qPrintable(line));
-                    differs_ = !lines.isEmpty();
-                });
-            };
-            break;
-        case Command::RampsWrite:
-            dialogs.answerQuestion(true);
-            operation = [s, file, options] { return WriteRampFile(s, file, options); };
-            break;
-        case Command::FactoryHardwareTest:
-            operation = [this, s, options] {
-                return HardwareTest(
-                    s, app_.settings(), [this](const QString& text) { result_ = text; }, options);
-            };
-            break;
-        default:
-            return finish(exitstatus::kUsage);
-    }
+    const Answers& answers = command.answers;
+    if (answers.fileToOpen) dialogs.answerOpenFile(file);
+    if (answers.fileToSave) dialogs.answerSaveFile(file);
+    if (answers.number) dialogs.answerInput(file);
+    if (answers.write) dialogs.answerQuestion(true);  // the command is the user's yes
+    OperationStart start{
+        .app = app_,
+        .line = line_,
+        .services = app_.services(),
+        .options = app_.writeOptions(line_.backup, line_.dryRun, line_.withCounters),
+        .file = file,
+        .result = [this](const QString& text) { result_ = text; },
+        .differs = [this] { differs_ = true; },
+    };
     started_ = true;
-    const bool fromImage = line_.command == Command::CloneSave ||
-                           line_.command == Command::RampsRead || line_.command == Command::Diff;
-    const auto refusal = app_.link().Operation.start(Keep(operation(), status_), !fromImage);
+    const auto refusal = app_.link().Operation.start(
+        Keep(command.operation(std::move(start)), status_), !command.fromImage);
     if (refusal != RunningOperation::Refusal::None) {
         std::fprintf(err_, "norva: %s\n", qPrintable(RunningOperation::RefusalText(refusal)));
         finish(exitstatus::kNoUnit);

@@ -53,7 +53,7 @@ std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& arg
             haveListen = true;
             continue;
         }
-        if (arg == "--falling") {
+        if (arg == "--downward" || arg == "--falling") {  // as first spelt
             options.unit.downward = true;
             continue;
         }

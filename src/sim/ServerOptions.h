@@ -24,7 +24,7 @@ constexpr const char* kServerUsage =
     "  or:  norva-sim --help | --version\n"
     "\n"
     "  --listen tcp:HOST:PORT  where to listen (port 0: any free port)\n"
-    "  --falling         a downward unit: its configuration streams in falling address order\n"
+    "  --downward        a downward unit: its configuration streams in falling address order\n"
     "  --rate N          input reports per second, 1 to 1000 (default 50)\n"
     "  --answer K        a read is answered in K reports, 1 to 4 (default 4)\n"
     "  --preamble N      the run log's preamble is N bytes (default 8)\n"

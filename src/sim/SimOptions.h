@@ -32,7 +32,7 @@ constexpr int kMaxPreamble = 4096;
 constexpr int kMaxBurst = 64;
 constexpr int kMaxQueue = 4096;
 
-// One option by its name as the device text spells it: "falling", "rising", "rate=N",
+// One option by its name as the device text spells it: "downward", "upward", "rate=N",
 // "answer=K", "preamble=N", "burst=N", "queue=N", "silent-after=N", "unplug-after=N",
 // "engine=off|on", "refuse-writes=A,B-C,...".
 // False, with the option named in error, for anything else or a value out of range.

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "cli/CommandLine.h"
+#include "cli/Commands.h"
 
 using namespace norva;
 
@@ -11,20 +14,23 @@ std::optional<CommandLine> Parse(std::vector<std::string> args, std::string* err
     if (!parsed.line) EXPECT_EQ(parsed.exitStatus, 64) << parsed.err;
     return parsed.line;
 }
+std::string Words(const CommandLine& line) {
+    return line.command ? line.command->words : "";
+}
 }  // namespace
 
 TEST(CommandLine, TheUsbUnitAndTheWindowByDefaultAndMonitorOptions) {
     auto line = Parse({});
     ASSERT_TRUE(line);
     EXPECT_EQ(line->device.kind, DeviceChoice::Kind::Hid);
-    EXPECT_EQ(line->command, Command::Window);
+    EXPECT_EQ(Words(*line), "");
     line = Parse({"--device", "sim:falling", "monitor", "--reports", "20", "--csv"});
     ASSERT_TRUE(line);
     EXPECT_TRUE(line->device.sim.downward);
-    EXPECT_EQ(line->command, Command::Monitor);
+    EXPECT_EQ(Words(*line), "monitor");
     EXPECT_EQ(line->monitorOptions.reports, 20);
     EXPECT_TRUE(line->monitorOptions.csv);
-    EXPECT_DOUBLE_EQ(Parse({"monitor", "--seconds", "2.5"})->monitorOptions.seconds, 2.5);
+    EXPECT_DOUBLE_EQ(Parse({"monitor", "--seconds", "2.5"})->seconds, 2.5);
 }
 
 TEST(CommandLine, OptionsInAnyOrderAfterTheCommandAndAHelpForEach) {
@@ -33,15 +39,26 @@ TEST(CommandLine, OptionsInAnyOrderAfterTheCommandAndAHelpForEach) {
              {"--device", "sim", "clone", "write", "unit.nvc", "--no-backup", "--dry-run"}}) {
         auto line = Parse(args);
         ASSERT_TRUE(line);
-        EXPECT_EQ(line->command, Command::CloneWrite);
+        EXPECT_EQ(Words(*line), "clone write");
         EXPECT_EQ(line->file, "unit.nvc");
         EXPECT_TRUE(line->dryRun);
         EXPECT_EQ(line->device.kind, DeviceChoice::Kind::Sim);
     }
     EXPECT_FALSE(Parse({"clone", "write", "unit.nvc", "--no-backup"})->backup);
-    const ParsedCommandLine help = ParseCommandLine({"factory", "menus", "--help"});
-    EXPECT_EQ(help.exitStatus, 0);
-    EXPECT_NE(help.out.find("Usage: norva factory menus"), std::string::npos) << help.out;
+    // Every command of the table has its help, and the program's lists it.
+    const std::string all = ParseCommandLine({"--help"}).out;
+    for (const CommandShape& command : CommandShapesOf().commands) {
+        std::vector<std::string> args;
+        std::stringstream words(command.words);
+        for (std::string word; words >> word;) args.push_back(word);
+        args.push_back("--help");
+        const ParsedCommandLine help = ParseCommandLine(args);
+        EXPECT_EQ(help.exitStatus, 0);
+        EXPECT_NE(help.out.find("Usage: norva " + command.words), std::string::npos) << help.out;
+        const auto listed = all.find("  norva " + command.words);
+        ASSERT_NE(listed, std::string::npos) << command.words;
+        EXPECT_TRUE(std::isspace(all[listed + 8 + command.words.size()])) << command.words;
+    }
     std::string error;
     EXPECT_FALSE(Parse({"factory", "menus", "all"}, &error));
     EXPECT_NE(error.find("Try 'norva factory menus --help'."), std::string::npos) << error;
@@ -90,7 +107,7 @@ TEST(DeviceChoice, AllThreeWaysToReachAUnit) {
 TEST(CommandLine, SummaryOfAUnitOrOfAFileNotBoth) {
     auto line = Parse({"summary", "--image", "unit.nvc"});
     ASSERT_TRUE(line);
-    EXPECT_EQ(line->command, Command::Summary);
+    EXPECT_EQ(Words(*line), "summary");
     EXPECT_EQ(line->summaryImage, "unit.nvc");
     std::string error;
     EXPECT_FALSE(Parse({"--device", "sim", "summary", "--image", "unit.nvc"}, &error));

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <csignal>
 
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
 #include "support/Program.h"
 
 using namespace norva::testing;
@@ -68,6 +70,46 @@ TEST_P(ExitStatus, SameCauseSameStatus) {
     EXPECT_EQ(QDir(dir_->path()).entryList(QDir::Files).size(), 6);  // no file was written
 }
 
+// The option or argument naming a file the command writes: "OUT.pdf".
+bool IsOutput(const norva::CommandShape::Value& value) {
+    return value.names && (value.name.starts_with("OUT") || value.type.starts_with("OUT"));
+}
+
+// The command with what it needs to run: test files for its arguments, a word it takes, its
+// output file (or `out` instead, for an output that cannot be made).
+std::string Typical(const norva::CommandShape& command, const std::string& out = "") {
+    std::string line = command.words;
+    const auto output = [&](const std::string& ext) { return out.empty() ? "{dir}/o" + ext : out; };
+    for (const auto& argument : command.arguments) {
+        const std::string& name = argument.name;
+        const std::string ext = name.substr(std::min(name.find('.'), name.size()));
+        if (!argument.required) continue;
+        if (!argument.choices.empty())
+            line += " " + argument.choices.front();
+        else if (IsOutput(argument) || (command.entry->output && argument.names))
+            line += " " + output(ext);
+        else if (argument.names)
+            line += " {dir}/" + std::string(ext == ".nvc" || ext == ".rmp" || ext == ".nrv"
+                                                ? "good" + ext
+                                                : "none" + (ext.empty() ? ".buf" : ext));
+        else
+            line += name == "N" ? " 5" : " E";
+    }
+    // Its first output option: a picture or a page.
+    for (const auto& option : command.options)
+        if (IsOutput(option)) {
+            line += " " + option.name + " " + output(option.type.substr(3));
+            break;
+        }
+    return line;
+}
+
+bool Writes(const norva::CommandShape& command) {
+    return command.entry->output ||
+           std::any_of(command.options.begin(), command.options.end(), IsOutput) ||
+           std::any_of(command.arguments.begin(), command.arguments.end(), IsOutput);
+}
+
 std::vector<Case> Cases() {
     std::vector<Case> cases = {
         // A command line that cannot be run.
@@ -102,20 +144,24 @@ std::vector<Case> Cases() {
         {"--device {unit} timers clear-service", 4, "keeps no serial number"},
         {"--device {cold} factory cal-temp 300", 4, "norva: Error"},
     };
-    // 3: an output that cannot be made, refused before the unit is looked for.
-    for (const char* command :
-         {"--device {unit} clone save", "--device {unit} params save", "--device {unit} ramps read",
-          "--device {unit} download", "--device {unit} chart record", "--screenshot",
-          "ramps show {dir}/good.rmp --png", "timechart {dir}/none.txt --pdf",
-          "runlog convert {dir}/none.buf", "chart print {dir}/none.nvm --pdf",
-          "chart show {dir}/none.nvm --png"})
-        cases.push_back({std::string(command) + " /nonexistent/out", 3,
-                         "/nonexistent/out: its folder does not exist"});
-    // 2: no unit. The commands share one wait but for the summary's and the recording's own.
-    for (const char* command : {"summary", "clone save {dir}/o.nvc", "chart record {dir}/o.nvm",
-                                "factory hardware-test", "diff {dir}/good.nvc"})
-        cases.push_back(
-            {"--device {none} " + std::string(command), 2, "no unit was found within 0.2 s"});
+    // Made from the table of commands, so that a new command is held to the table too.
+    for (const norva::CommandShape& command : norva::CommandShapesOf().commands) {
+        const norva::CommandEntry& entry = *command.entry;
+        // 3: an output that cannot be made, refused before the unit is looked for.
+        const std::string device = entry.usesUnit(norva::CommandLine()) ? "--device {unit} " : "";
+        if (Writes(command))
+            cases.push_back({device + Typical(command, "/nonexistent/out"), 3,
+                             "/nonexistent/out: its folder does not exist"});
+        // 2: no unit; every unit command shares one wait.
+        if (entry.runsOnUnit())
+            cases.push_back(
+                {"--device {none} " + Typical(command), 2, "no unit was found within 0.2 s"});
+        // 64: a unit given to a command that reads files only.
+        if (entry.usesUnit == norva::Never)
+            cases.push_back({"--device {unit} " + Typical(command), 64, "leave out --device"});
+    }
+    cases.push_back({"--screenshot /nonexistent/out", 3, "/nonexistent/out: its folder does not"});
+    cases.push_back({"--device {none} summary", 2, "no unit was found within 0.2 s"});
     return cases;
 }
 

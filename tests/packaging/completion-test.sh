@@ -22,6 +22,6 @@ expect "norva clone write --d" "--device --dry-run"
 expect "norva clone write --no-backup un" "unit.nvc unused.txt"
 expect "norva factory start-mode " "gas kero manual"
 expect "norva factory max-rpm 120 " ""
-expect "norva --device sim:f" "falling"
+expect "norva --device sim:d" "downward"
 expect "norva timechart run.txt --png u" "unit.nvc unused.txt"
 exit $status

@@ -71,7 +71,7 @@ std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& er
         return choice;
     }
     error = "unknown device '" + text +
-            "': use hid, sim, sim:falling, tcp:HOST:PORT or replay:FILE.txt";
+            "': use hid, sim, sim:downward, tcp:HOST:PORT or replay:FILE.txt";
     return std::nullopt;
 }
 
