@@ -120,8 +120,6 @@ class Link : public QObject {
     UnitValue<std::array<uint8_t, kReportLength>> OutputReportData;
     UnitValue<std::string> PendingCommand{std::string(kSlotSize, '\0')};  // one prepared slot
 
-    void OutputReportDataClear();
-    void WriteReport();
     void Mode0();
     // Normal mode now, or as soon as the unit is connected again: a download that ended early
     // must not leave the unit sending its log.
@@ -295,6 +293,9 @@ class Link : public QObject {
     // given. False without a unit.
     bool transmit(std::span<const SlotBytes> commands, std::optional<ModePair> mode, int first,
                   bool clear);
+    // The buffer as it is, to the unit: only transmit calls it.
+    void WriteReport();
+    void OutputReportDataClear();
     bool operationMayReach() const;
     void SetSlot(int slot, const SlotBytes& bytes);
     void SetMode(uint8_t modeByte, uint8_t modeValue);

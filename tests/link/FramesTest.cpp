@@ -60,7 +60,7 @@ TEST_F(FrameTest, TerminalKeysCarryTheirCodeAndModePair) {
 TEST_F(FrameTest, ReportIsIdZeroThenTheFirst64BytesOfTheBuffer) {
     for (int i = 0; i < kReportLength; ++i)
         Writable(link.OutputReportData)[i] = static_cast<uint8_t>(i + 1);
-    link.WriteReport();
+    EXPECT_TRUE(link.sendKeeping({}));
     const auto w = lastWrite();
     ASSERT_EQ(w.size(), 65u);
     EXPECT_EQ(w[0], 0);
