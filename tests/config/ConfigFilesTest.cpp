@@ -114,10 +114,7 @@ TEST_F(FileOps, CloneWriteSendsItsReportsByteForByteTwoReportsApart) {
             for (int never : {79, 88, 112, 113, 64, 69, 255}) EXPECT_NE(w[3 + 5 * k], never);
     EXPECT_EQ(rig.progress.texts[1], "Programming the NORVA 6%");
     EXPECT_EQ(rig.progress.texts.end()[-2], "Programming the NORVA 99%");
-    EXPECT_FALSE(rig.progress.shown);
-    EXPECT_FALSE(rig.progress.busy);
-    EXPECT_EQ(handover.path, rig.path("unit.nvc"));
-    EXPECT_TRUE(handover.fastSetupOffered);
+    EXPECT_FALSE(rig.progress.shown || rig.progress.busy);
 }
 
 TEST_F(FileOps, CloneSaveWritesTheImageAndNeedsItComplete) {
@@ -129,39 +126,15 @@ TEST_F(FileOps, CloneSaveWritesTheImageAndNeedsItComplete) {
     EXPECT_EQ(rig.lastMessage().toStdString(), "Backup data not available, please wait");
     EXPECT_TRUE(rig.dialogs.calls(DialogCall::Kind::SaveFile).empty());
 
+    // What lands in the file: StrictUnit.ParameterAndCloneFilesRoundTrip.
     Writable(link.BackupByteCount) = 255;
     ASSERT_TRUE(rig.start(SaveCloneFile));
     Settle(link);
     ASSERT_EQ(rig.status, OpStatus::Done);
-    std::vector<int> image;
-    for (int a = 16; a < 256; ++a) image.push_back(link.BackupImage[a]);
-    EXPECT_EQ(rig.file("all.nvc"), Lines(image));  // the default extension added
+    EXPECT_TRUE(QFile::exists(rig.path("all.nvc")));  // the default extension added
     EXPECT_EQ(rig.progress.texts[1], "Saving Parameters 6%");
     EXPECT_EQ(rig.progress.texts.back(), "Saving Parameters 106%");
     EXPECT_TRUE(rig.dialogs.calls(DialogCall::Kind::SaveFile).back().overwritePrompt);
-}
-
-TEST_F(FileOps, ParameterSaveAsksEveryAddressAndTakesItsAnswerAsSoonAsItComes) {
-    rig.dialogs.answerSaveFile(rig.path("engine"));
-    ASSERT_TRUE(rig.start(SaveParameterFile));
-    stream(3);
-    EXPECT_TRUE(bus.writes.empty());  // four reports before the first question
-    stream(1);
-    std::vector<int> values;
-    for (int address : NrvAddresses()) {
-        ASSERT_EQ(bus.writes.size(), values.size() + 1);
-        EXPECT_TRUE(IsRead(last(), address)) << address;
-        EXPECT_EQ(last()[31], 0);
-        values.push_back(address ^ 0xA5);
-        // A report queued before the unit saw the question, then its answer in one report.
-        feed({StreamReport(address == 16 ? 17 : 16, 0)});
-        ASSERT_EQ(bus.writes.size(), values.size());
-        answer(address, address ^ 0xA5, 1);
-    }
-    ASSERT_EQ(rig.status, OpStatus::Done);
-    EXPECT_EQ(rig.file("engine.nrv"), Lines(values));
-    EXPECT_EQ(rig.lastMessage(),
-              "The unit's 71 parameters were saved to " + rig.path("engine.nrv") + ".");
 }
 
 TEST_F(FileOps, ALateAnswerIsWaitedForAndNoAnswerWritesNoFile) {
@@ -270,8 +243,7 @@ TEST_F(FileOps, AUnitLostMidwayStopsTheOperationAndSaysHowFarItGot) {
               "The unit was lost while programming: 10 of 39 reports were sent, 0 of 226 values "
               "confirmed by the unit.");
     EXPECT_FALSE(handover.fastSetupOffered);
-    EXPECT_FALSE(rig.progress.shown);
-    EXPECT_FALSE(rig.progress.busy);
+    EXPECT_FALSE(rig.progress.shown || rig.progress.busy);
 }
 
 TEST_F(FileOps, CancelStopsWhereItIsAndASecondOperationIsRefused) {
