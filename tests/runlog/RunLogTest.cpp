@@ -38,12 +38,8 @@ std::vector<uint8_t> Raw(std::vector<uint8_t> lead, int (*cycleOf)(int page),
     raw.resize(std::max<size_t>(raw.size(), kDownloadBytes), 0);
     return raw;
 }
-int SevenThenThree(int page) {
-    return page < 100 ? 7 : 3;
-}
-int AllNoCycle(int) {
-    return 255;
-}
+constexpr auto SevenThenThree = [](int page) { return page < 100 ? 7 : 3; };
+constexpr auto AllNoCycle = [](int) { return 255; };
 
 }  // namespace
 
@@ -171,8 +167,7 @@ TEST_F(DownloadTest, TheStartFrameThe1041ReportsAndTheExport) {
     EXPECT_EQ(link.DownloadActive, 0);
     // Normal mode after the log, and again at the end of the export.
     ASSERT_EQ(bus.writes.size(), 3u);
-    EXPECT_EQ(bus.writes[1][31], 1);
-    EXPECT_EQ(bus.writes[1][32], 0);
+    EXPECT_EQ(std::pair(bus.writes[1][31], bus.writes[1][32]), (std::pair<uint8_t, uint8_t>(1, 0)));
     EXPECT_EQ(exported, rig.path("run.txt"));
     const std::string text = rig.file("run.txt");
     EXPECT_NE(text.find("\r\n3,100,1,720,98000,392,501\r\n"), std::string::npos);
@@ -196,8 +191,8 @@ TEST_F(DownloadTest, ALostOrSilentUnitEndsItAndTheUnitIsPutBackInNormalMode) {
     bus.add("unit");
     tick();
     ASSERT_FALSE(bus.writes.empty());
-    EXPECT_EQ(bus.writes[0][31], 1);  // normal mode as soon as it is back
-    EXPECT_EQ(bus.writes[0][32], 0);
+    // Normal mode as soon as it is back.
+    EXPECT_EQ(std::pair(bus.writes[0][31], bus.writes[0][32]), (std::pair<uint8_t, uint8_t>(1, 0)));
 
     // A unit that stops sending ends it after the silence time-out: never stuck at a share.
     feedStream(0, 300);

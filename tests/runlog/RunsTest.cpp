@@ -23,11 +23,7 @@ constexpr const char* kHeader =
 
 // Data lines of (cycle, temp, rpm, pump); `stretch` repeats one line.
 struct Stretch {
-    int count;
-    int cycle;
-    int temp;
-    int rpm;
-    int pump;
+    int count, cycle, temp, rpm, pump;
 };
 std::vector<std::string> Lines(const std::vector<Stretch>& stretches) {
     std::vector<std::string> lines;
@@ -50,12 +46,11 @@ QString Export(const QTemporaryDir& dir, const std::vector<std::string>& data,
     lines.insert(lines.end(), data.begin(), data.end());
     if (idleThousands) {
         lines.insert(lines.end(), {"", std::string(54, '*'), "", "Cycles:        7 "});
+        std::array<int, 256> cells{};
+        cells[50] = *idleThousands, cells[51] = 150;
         for (int k = 0; k <= 255; ++k) {
             char cell[32];
-            std::snprintf(cell, sizeof cell, "%d,\"%X\"", k,
-                          k == 50   ? *idleThousands
-                          : k == 51 ? 150
-                                    : 0);
+            std::snprintf(cell, sizeof cell, "%d,\"%X\"", k, cells[k]);
             lines.push_back(cell);
         }
     }
