@@ -34,28 +34,17 @@ QString Export(const QTemporaryDir& dir, const char* name, const std::vector<std
     std::array<uint8_t, 257> image{};
     const std::string welcome = "  BENCH ENGINE     NUMBER 2     ";
     std::copy(welcome.begin(), welcome.end(), image.begin() + cell::kWelcomeFirst);
-    for (const auto& [at, value] : std::initializer_list<std::pair<int, uint8_t>>{
-             {cell::kAccessUpward, cell::kFullAccessValue},
-             {cell::kShutdownEgt, 140},
-             {cell::kShutdownRpm, 35},
-             {cell::kShutdownPump, 31},
-             {cell::kTotalTimeLow, 21810 % 256},
-             {cell::kTotalTimeMiddle, 21810 / 256},
-             {cell::kCycles, uint8_t(cycles)},
-             {cell::kIdleSpeed, 20}})
-        image[size_t(at)] = value;
+    image[cell::kAccessUpward] = cell::kFullAccessValue, image[cell::kIdleSpeed] = 20;
+    image[cell::kShutdownEgt] = 140, image[cell::kShutdownRpm] = 35, image[cell::kCycles] = cycles;
+    image[cell::kShutdownPump] = 31, image[cell::kTotalTimeLow] = 21810 % 256;
+    image[cell::kTotalTimeMiddle] = 21810 / 256;
     for (const auto& [at, value] : more) image[size_t(at)] = value;
     std::vector<RunLogLine> lines;
     for (const std::string& record : data) lines.push_back(*RunLogRecordLine(record));
     const QString path = dir.filePath(QString::fromLatin1(name));
+    const auto when = QDateTime::fromString(QString::fromLatin1(moment), "yyyy-MM-dd hh:mm:ss");
     std::string error;
-    EXPECT_TRUE(WriteLines(
-        path,
-        ExportLines(lines,
-                    QDateTime::fromString(QString::fromLatin1(moment), "yyyy-MM-dd hh:mm:ss"),
-                    &image),
-        error))
-        << error;
+    EXPECT_TRUE(WriteLines(path, ExportLines(lines, when, &image), error)) << error;
     return path;
 }
 
