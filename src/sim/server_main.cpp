@@ -1,5 +1,6 @@
 // norva-sim: a simulated unit for the program's "tcp:HOST:PORT" device, or for any tool that
 // speaks the same wire form.
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
         std::printf("norva-sim %s\n", NORVA_VERSION);
         return 0;
     }
+    // Qt Network looks a host name up through the application.
+    QCoreApplication app(argc, argv);
     SimUnit unit(options->unit);
     ServedSimUnit served(unit);
     SimServer server(served, options->host, options->port);
