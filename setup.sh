@@ -22,7 +22,8 @@ esac
 
 # Clang builds the program: GCC 12 miscompiles some C++20 coroutines, which every operation is.
 # file, help2man, lintian, appstream and bash-completion make the package and check it.
-# libqt6sql6-sqlite is Qt SQL's SQLite driver, a plugin the engine logbook loads.
+# libqt6sql6-sqlite is Qt SQL's SQLite driver, a plugin the engine logbook loads. qt6-base-dev
+# brings Qt Network too, which the TCP unit and norva-sim's server use.
 packages=(cmake ninja-build clang libclang-rt-14-dev g++ pkg-config qt6-base-dev libhidapi-dev
           libgtest-dev libbenchmark-dev fonts-liberation2 poppler-utils
           qt6-svg-dev libqt6sql6-sqlite dpkg-dev libcli11-dev file help2man lintian appstream

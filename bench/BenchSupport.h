@@ -1,10 +1,10 @@
 #pragma once
 // Shared by the benchmarks: a bus with nothing on it, and CPU clocks.
-#include <sys/resource.h>
-#include <time.h>
-
 #include <benchmark/benchmark.h>
 
+#include <ctime>
+
+#include "base/Platform.h"
 #include "link/hid/HidBackend.h"
 #include "link/hid/SimBackend.h"
 
@@ -21,19 +21,13 @@ class NullBackend : public HidBackend {
     void close(HidHandle) override {}
 };
 
+// Every thread's.
 inline double ProcessCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return double(std::clock()) / CLOCKS_PER_SEC;
 }
 
 // The calling thread only: the user-interface thread when called from it.
-inline double ThreadCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec + t.tv_nsec / 1e9;
-}
+using norva::ThreadCpuSeconds;
 
 // What became of the reports the simulated unit sent: "lost" are those neither dispatched nor
 // still waiting to be read.

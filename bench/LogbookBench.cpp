@@ -2,9 +2,6 @@
 // events found), listing an engine of ten thousand runs with their flags and events, and its
 // report as a PDF page.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,6 +13,7 @@
 #include <QTimer>
 
 #include "base/NumberedLines.h"
+#include "base/Platform.h"
 #include "cli/LogbookCommands.h"
 #include "logbook/EngineReport.h"
 #include "logbook/Logbook.h"
@@ -112,22 +110,13 @@ static void BM_LogbookImport1000FilesPeakMemory(benchmark::State& state) {
         args.push_back(path.toStdString());
     }
     for (auto _ : state) {
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        const pid_t child = fork();
-        if (child == 0) {
-            if (!std::freopen("/dev/null", "w", stdout)) _exit(127);
-            execv(argv[0], argv.data());
-            _exit(127);
+        const auto usage = RunMeasured(args);
+        if (!usage || !usage->succeeded) {
+            state.SkipWithError("import failed");
+            continue;
         }
-        int status = 0;
-        rusage usage{};
-        wait4(child, &status, 0, &usage);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("import failed");
-        state.counters["peak_MiB"] = usage.ru_maxrss / 1024.0;
-        state.counters["cpu_s"] = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-                                  (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        state.counters["peak_MiB"] = usage->peakMiB;
+        state.counters["cpu_s"] = usage->cpuSeconds;
     }
 }
 BENCHMARK(BM_LogbookImport1000FilesPeakMemory)->Unit(benchmark::kSecond)->Iterations(1);

@@ -3,6 +3,7 @@
 // take a path and their checks on the file itself (regular, not too large) are part of what is
 // fuzzed, and the Qt application the drawing code needs.
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -13,8 +14,6 @@
 #include <memory>
 #include <string>
 
-#include <unistd.h>
-
 namespace norva::fuzz {
 
 // This process's scratch file, removed when it ends.
@@ -22,7 +21,7 @@ inline const std::string& ScratchPath() {
     static const std::string path = [] {
         const char* tmp = std::getenv("TMPDIR");
         return std::string(tmp && *tmp ? tmp : "/tmp") + "/norva-fuzz-" +
-               std::to_string(::getpid());
+               std::to_string(QCoreApplication::applicationPid());
     }();
     // Registered after the path, so that it runs before the path is destroyed.
     static const bool removedAtExit = std::atexit([] { std::remove(ScratchPath().c_str()); }) == 0;

@@ -5,13 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 #include "base/NumberText.h"
 #include "base/NumberedLines.h"
+#include "base/Platform.h"
 
 namespace norva {
 
@@ -162,10 +158,8 @@ bool IniFile::Save(const QString& path, std::string* error) const {
     constexpr auto kWritable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (info.exists() && (!info.isWritable() || !(info.permissions() & kWritable)))
         return fail(QStringLiteral("the file is read-only"));
-#ifdef Q_OS_UNIX
-    struct stat before {};
-    const bool existed = ::stat(QFile::encodeName(path).constData(), &before) == 0;
-#endif
+    const bool existed = info.exists();
+    const uint owner = info.ownerId(), group = info.groupId();
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
@@ -174,10 +168,8 @@ bool IniFile::Save(const QString& path, std::string* error) const {
         static_cast<qint64>(text.size()))
         return fail(file.errorString());  // the destructor throws the temporary file away
     if (!file.commit()) return fail(file.errorString());
-#ifdef Q_OS_UNIX
     // The renamed file is the process's; give it back its owner and group where allowed.
-    if (existed) (void)::chown(QFile::encodeName(path).constData(), before.st_uid, before.st_gid);
-#endif
+    if (existed) GiveOwner(QFile::encodeName(path).toStdString(), owner, group);
     return true;
 }
 

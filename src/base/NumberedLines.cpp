@@ -8,10 +8,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
+#include <memory>
 
 #include "base/NumberText.h"
 
@@ -43,42 +41,40 @@ std::string Reason(int number) {
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error,
                                          std::size_t maxBytes) {
-    // Without O_NONBLOCK opening a FIFO waits for a writer; what is not a regular file is
-    // refused before a byte is read, so neither a FIFO nor /dev/zero can hold or fill the
-    // program.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        error = path + ": " + Reason(errno);
-        return std::nullopt;
-    }
+    // What is not a regular file is refused before it is opened, so neither a FIFO (opening
+    // it waits for a writer) nor /dev/zero can hold or fill the program.
     const auto fail = [&](const std::string& why) {
         error = path + ": " + why;
-        ::close(fd);
         return std::nullopt;
     };
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) return fail(Reason(errno));
-    if (S_ISDIR(info.st_mode)) return fail(Reason(EISDIR));
-    if (!S_ISREG(info.st_mode)) return fail("not a regular file");
+    std::error_code code;
+    const auto status = std::filesystem::status(path, code);
+    if (code) return fail(Reason(code.default_error_condition().value()));
+    if (std::filesystem::is_directory(status)) return fail(Reason(EISDIR));
+    if (!std::filesystem::is_regular_file(status)) return fail("not a regular file");
+    const std::uintmax_t size = std::filesystem::file_size(path, code);
+    if (code) return fail(Reason(code.default_error_condition().value()));
     const std::string tooLarge =
         "too large for this kind of file (more than " + std::to_string(maxBytes) + " bytes)";
-    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return fail(tooLarge);
+    if (size > maxBytes) return fail(tooLarge);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file) return fail(Reason(errno));
     // One byte more than the size is asked for, so that a file that grew since is still read
     // whole, or caught when it grew too large.
-    std::string text(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::string text(static_cast<std::size_t>(size) + 1, '\0');
     std::size_t got = 0;
     for (;;) {
         if (got == text.size()) {
             if (got > maxBytes) return fail(tooLarge);
             text.resize(std::min(2 * text.size(), maxBytes + 1));
         }
-        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return fail(Reason(errno));
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
+        const std::size_t n = std::fread(text.data() + got, 1, text.size() - got, file.get());
+        got += n;
+        if (n > 0) continue;
+        if (std::ferror(file.get())) return fail(Reason(errno));
+        break;
     }
-    ::close(fd);
     text.resize(got);
     return text;
 }

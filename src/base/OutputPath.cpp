@@ -1,8 +1,7 @@
 #include "base/OutputPath.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <QFile>
+#include <QFileInfo>
 #include <filesystem>
 
 namespace norva {
@@ -16,17 +15,19 @@ bool CheckOutputPath(const std::string& path, std::string& error) {
         error = "an output file needs a name";
         return false;
     }
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return fail("is a folder");
-        if (::access(path.c_str(), W_OK) != 0) return fail("no permission to write it");
+    // QFileInfo follows links and asks the system whether this account may write.
+    const QFileInfo file(QFile::decodeName(path.c_str()));
+    if (file.exists()) {
+        if (file.isDir()) return fail("is a folder");
+        if (!file.isWritable()) return fail("no permission to write it");
         return true;
     }
-    std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (folder.empty()) folder = ".";
-    if (::stat(folder.c_str(), &st) != 0) return fail("its folder does not exist");
-    if (!S_ISDIR(st.st_mode)) return fail("its folder is not a folder");
-    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+    std::filesystem::path folderPath = std::filesystem::path(path).parent_path();
+    if (folderPath.empty()) folderPath = ".";
+    const QFileInfo folder(QFile::decodeName(folderPath.string().c_str()));
+    if (!folder.exists()) return fail("its folder does not exist");
+    if (!folder.isDir()) return fail("its folder is not a folder");
+    if (!folder.isWritable() || !folder.isExecutable())
         return fail("no permission to write in its folder");
     return true;
 }

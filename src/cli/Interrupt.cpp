@@ -3,6 +3,7 @@
 #include <atomic>
 #include <csignal>
 
+#include "base/Platform.h"
 #include "cli/ExitStatus.h"
 
 namespace norva {
@@ -22,12 +23,8 @@ InterruptWatch::InterruptWatch() {
     if (gWatches++ > 0) return;
     gPending = 0;
     gReceived = 0;
-    // Without SA_RESTART: a blocking call (a FIFO opened as a file) returns at the signal.
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    // A blocking call (a FIFO opened as a file) returns at the signal.
+    CatchStopSignals(OnInterrupt);
 }
 
 InterruptWatch::~InterruptWatch() {

@@ -1,11 +1,10 @@
 #include "cli/TerminalProgress.h"
 
-#include <unistd.h>
+#include "base/Platform.h"
 
 namespace norva {
 
-TerminalProgress::TerminalProgress(std::FILE* out)
-    : out_(out), terminal_(::isatty(::fileno(out)) != 0) {}
+TerminalProgress::TerminalProgress(std::FILE* out) : out_(out), terminal_(IsTerminal(out)) {}
 
 void TerminalProgress::show(const QString& text, bool) {
     text_ = text.toStdString();

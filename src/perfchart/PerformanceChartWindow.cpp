@@ -9,11 +9,8 @@
 #include <QPrinter>
 #include <QSaveFile>
 
-#include <unistd.h>
-#include <cerrno>
-#include <csignal>
-
 #include "base/NumberText.h"
+#include "base/Platform.h"
 #include "link/Link.h"
 #include "ui/Dialogs.h"
 
@@ -30,8 +27,8 @@ void RemoveStaleFiles(const QString& folder) {
     for (const QFileInfo& f :
          QDir(folder).entryInfoList({QStringLiteral("*-*.nvm")}, QDir::Files)) {
         bool ok = false;
-        const auto pid = static_cast<pid_t>(f.completeBaseName().section('-', -1).toLong(&ok));
-        if (ok && pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH)
+        const qint64 pid = f.completeBaseName().section('-', -1).toLongLong(&ok);
+        if (ok && pid != QCoreApplication::applicationPid() && ProcessGone(pid))
             QFile::remove(f.filePath());
     }
 }
@@ -173,7 +170,8 @@ PerformanceChartWindow::~PerformanceChartWindow() {
 }
 
 QString PerformanceChartWindow::workFile(const char* name) const {
-    return QDir(folder_).filePath(QStringLiteral("%1-%2.nvm").arg(name).arg(::getpid()));
+    return QDir(folder_).filePath(
+        QStringLiteral("%1-%2.nvm").arg(name).arg(QCoreApplication::applicationPid()));
 }
 
 ChartScales PerformanceChartWindow::scales() const {

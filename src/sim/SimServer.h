@@ -4,12 +4,13 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "base/Clock.h"
-#include "base/Posix.h"
+
+class QTcpSocket;
 
 namespace norva::sim {
 
@@ -43,12 +44,17 @@ class SimServer {
     uint16_t port() const { return boundPort_; }
     const std::string& host() const { return host_; }
 
-    // Serves until stop(); returns at once if listen() did not succeed.
+    // Serves until stop(); returns at once if listen() did not succeed. It may run on another
+    // thread than listen(): the client's socket is made on the thread that serves, and needs no
+    // event loop.
     void run();
-    // Safe from any thread and from a signal handler.
+    // Safe from any thread and from a signal handler; run() returns within one wait (at most
+    // 100 ms).
     void stop();
 
   private:
+    class Listener;
+
     void pumpReports();
     void acceptClient();
     void readClient();
@@ -62,13 +68,11 @@ class SimServer {
     uint16_t boundPort_ = 0;
     MsClock clock_;
 
-    UniqueFd listener_;
-    UniqueFd client_;
-    UniqueFd wakeRead_, wakeWrite_;
+    std::unique_ptr<Listener> listener_;
+    // Its buffers hold the bytes of an output report still incomplete, and the hello and the
+    // reports the system has not taken yet.
+    std::unique_ptr<QTcpSocket> client_;
     std::atomic<bool> stopping_{false};
-    std::vector<uint8_t> received_;  // bytes of an output report still incomplete
-    std::vector<uint8_t> outgoing_;  // hello and reports not yet taken by the socket
-    size_t outgoingSent_ = 0;
 };
 
 }  // namespace norva::sim

@@ -1,6 +1,7 @@
 // norva-sim: a simulated unit for the program's "tcp:HOST:PORT" device, or for any tool that
 // speaks the same wire form.
-#include <csignal>
+#include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "sim/ServerOptions.h"
 
+#include "base/Platform.h"
 #include "sim/ServedSimUnit.h"
 #include "sim/SimServer.h"
 #include "sim/SimUnit.h"
@@ -40,6 +42,8 @@ int main(int argc, char** argv) {
         std::printf("norva-sim %s\n", NORVA_VERSION);
         return 0;
     }
+    // Qt Network looks a host name up through the application.
+    QCoreApplication app(argc, argv);
     SimUnit unit(options->unit);
     ServedSimUnit served(unit);
     SimServer server(served, options->host, options->port);
@@ -49,11 +53,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     runningServer = &server;
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    norva::CatchStopSignals(OnStopSignal);
 
     std::fprintf(stderr, "norva-sim: %s unit listening on tcp:%s:%u\n",
                  options->unit.downward ? "downward" : "upward", server.host().c_str(),

@@ -156,6 +156,26 @@ TEST(SourceRules, OnlyTheLinkAndTheWriteGateSendConfigurationCells) {
     EXPECT_TRUE(found.count("config/WriteGate.cpp"));
 }
 
+// The system's own headers are included in base/Platform.cpp only, so that a build for
+// another system has one file to look at.
+TEST(SourceRules, SystemHeadersOnlyInThePlatformFile) {
+    const QRegularExpression system(QStringLiteral(
+        R"(#\s*include\s*<((unistd|fcntl|poll|netdb|termios|signal|dirent|dlfcn|pthread|pwd|grp|)"
+        R"(io|windows|winsock2)\.h|(sys|netinet|arpa|linux)/[\w/]+\.h)>)"));
+    for (const char* folder : {"src", "bench", "fuzz", "tools"}) {
+        const QString root = QStringLiteral(NORVA_SOURCE_DIR "/") + folder;
+        QDirIterator it(root, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (it.filePath().endsWith("src/base/Platform.cpp") || !file.open(QIODevice::ReadOnly))
+                continue;
+            const auto match = system.match(QString::fromUtf8(file.readAll()));
+            EXPECT_FALSE(match.hasMatch())
+                << it.filePath().toStdString() << ": " << match.captured(0).toStdString();
+        }
+    }
+}
+
 // A cell is named in the address map and nowhere else: no image, memory or trailer is indexed
 // by a number, and no row of the image layout gives its address as one (the simulated unit's
 // stop speed once sat in a cell of its own numbering and every test passed).

@@ -3,19 +3,16 @@
 // own thread and hands the socket to a script. Every wait is bounded, so a test that goes
 // wrong fails instead of hanging.
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <future>
+#include <memory>
 #include <thread>
 #include <vector>
 
-#include "base/Posix.h"
 #include "protocol/Frames.h"
 #include "protocol/RemoteUnit.h"
 
@@ -29,37 +26,31 @@ inline std::vector<uint8_t> UnitHello(uint16_t vendor = kVendorId, uint16_t prod
     return {hello.begin(), hello.end()};
 }
 
-inline bool SendBytes(int fd, const std::vector<uint8_t>& bytes) {
-    size_t sent = 0;
-    while (sent < bytes.size()) {
-        ssize_t n = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (n <= 0) return false;
-        sent += static_cast<size_t>(n);
-    }
+// Every byte handed to the system before it returns.
+inline bool SendBytes(QTcpSocket& peer, const std::vector<uint8_t>& bytes) {
+    const auto size = static_cast<qint64>(bytes.size());
+    if (peer.write(reinterpret_cast<const char*>(bytes.data()), size) != size) return false;
+    while (peer.bytesToWrite() > 0)
+        if (!peer.waitForBytesWritten(kPeerWaitMs)) return false;
     return true;
 }
 
 // Exactly count bytes, or fewer when the other side closed or the wait ran out.
-inline std::vector<uint8_t> ReceiveBytes(int fd, size_t count, int waitMs = kPeerWaitMs) {
-    std::vector<uint8_t> got;
+inline std::vector<uint8_t> ReceiveBytes(QTcpSocket& peer, size_t count, int waitMs = kPeerWaitMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-    while (got.size() < count && std::chrono::steady_clock::now() < deadline) {
-        if (!(WaitFd(fd, POLLIN, 50) & (POLLIN | POLLHUP))) continue;
-        uint8_t chunk[256];
-        ssize_t n = ::recv(fd, chunk, std::min(sizeof chunk, count - got.size()), 0);
-        if (n <= 0) break;
-        got.insert(got.end(), chunk, chunk + n);
-    }
-    return got;
+    while (peer.bytesAvailable() < qint64(count) && std::chrono::steady_clock::now() < deadline)
+        if (!peer.waitForReadyRead(50) && peer.state() != QAbstractSocket::ConnectedState) break;
+    const QByteArray got = peer.read(qint64(count));
+    return {got.begin(), got.end()};
 }
 
 // True when the other side closes within the wait (data before the close is ignored).
-inline bool SeesEof(int fd, int waitMs = kPeerWaitMs) {
+inline bool SeesEof(QTcpSocket& peer, int waitMs = kPeerWaitMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     while (std::chrono::steady_clock::now() < deadline) {
-        if (!(WaitFd(fd, POLLIN, 50) & (POLLIN | POLLHUP))) continue;
-        uint8_t chunk[256];
-        if (::recv(fd, chunk, sizeof chunk, 0) <= 0) return true;
+        peer.waitForReadyRead(50);
+        peer.readAll();
+        if (peer.state() != QAbstractSocket::ConnectedState) return true;
     }
     return false;
 }
@@ -77,25 +68,21 @@ inline std::vector<uint8_t> NumberedReport(uint8_t seed, size_t length = kReport
 
 class LoopbackPeer {
   public:
-    using Script = std::function<void(int fd)>;
+    using Script = std::function<void(QTcpSocket& peer)>;
 
     // The script runs on the peer's thread with the accepted socket; the socket closes when
-    // the script returns.
+    // the script returns. The listener is made on that thread too, as its sockets belong to it.
     explicit LoopbackPeer(Script script) {
-        listener_ = UniqueFd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(listener_.get(), reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-        ::listen(listener_.get(), 4);
-        socklen_t len = sizeof addr;
-        ::getsockname(listener_.get(), reinterpret_cast<sockaddr*>(&addr), &len);
-        port_ = ntohs(addr.sin_port);
-        thread_ = std::thread([this, script = std::move(script)] {
-            if (!(WaitFd(listener_.get(), POLLIN, kPeerWaitMs) & POLLIN)) return;
-            UniqueFd client(::accept(listener_.get(), nullptr, nullptr));
-            if (client.valid()) script(client.get());
+        std::promise<uint16_t> bound;
+        thread_ = std::thread([&bound, script = std::move(script)] {
+            QTcpServer listener;
+            listener.listen(QHostAddress::LocalHost);
+            bound.set_value(listener.serverPort());
+            if (!listener.waitForNewConnection(kPeerWaitMs)) return;
+            std::unique_ptr<QTcpSocket> client(listener.nextPendingConnection());
+            if (client) script(*client);
         });
+        port_ = bound.get_future().get();
     }
     ~LoopbackPeer() { join(); }
 
@@ -107,21 +94,16 @@ class LoopbackPeer {
     uint16_t port() const { return port_; }
 
   private:
-    UniqueFd listener_;
     uint16_t port_ = 0;
     std::thread thread_;
 };
 
-// A port on 127.0.0.1 with nobody listening: connections to it are refused.
+// A port on 127.0.0.1 that was free a moment ago, with nobody listening: connections to it are
+// refused.
 inline uint16_t RefusingPort() {
-    UniqueFd fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd.get(), reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    socklen_t len = sizeof addr;
-    ::getsockname(fd.get(), reinterpret_cast<sockaddr*>(&addr), &len);
-    return ntohs(addr.sin_port);  // bound but never listening
+    QTcpServer listener;
+    listener.listen(QHostAddress::LocalHost);
+    return listener.serverPort();
 }
 
 }  // namespace norva::testing

@@ -1,23 +1,15 @@
 #include "link/hid/HidapiBackend.h"
 
-#include <fcntl.h>
 #include <hidapi/hidapi.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
-#include <cerrno>
 #include <filesystem>
 #include <iostream>
 #include <mutex>
 #include <vector>
 
-#include "base/Posix.h"
+#include "base/Platform.h"
 #include "protocol/Frames.h"
-
-#if defined(__linux__)
-#include <linux/hidraw.h>
-#include <sys/ioctl.h>
-#endif
 
 // Set by the build: where installing puts the rule, and the source tree's copy.
 #ifndef NORVA_UDEV_RULES_DIR
@@ -38,28 +30,9 @@ void InitHidapiOnce() {
 }
 
 std::optional<ReportDescriptorSummary> DescriptorOf(const std::string& path) {
-#if defined(__linux__)
-    UniqueFd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
-    if (!fd.valid()) fd = UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.valid()) return std::nullopt;
-    int size = 0;
-    if (::ioctl(fd.get(), HIDIOCGRDESCSIZE, &size) < 0 || size <= 0 ||
-        size > HID_MAX_DESCRIPTOR_SIZE)
-        return std::nullopt;
-    hidraw_report_descriptor descriptor{};
-    descriptor.size = static_cast<uint32_t>(size);
-    if (::ioctl(fd.get(), HIDIOCGRDESC, &descriptor) < 0) return std::nullopt;
-    return ParseReportDescriptor(std::span<const uint8_t>(descriptor.value, descriptor.size));
-#else
-    (void)path;
-    return std::nullopt;
-#endif
-}
-
-// True when the node exists but this account may not open it for reading and writing.
-bool LacksPermission(const std::string& path) {
-    UniqueFd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
-    return !fd.valid() && errno == EACCES;
+    const auto descriptor = HidrawReportDescriptor(path);
+    if (!descriptor) return std::nullopt;
+    return ParseReportDescriptor(*descriptor);
 }
 
 std::atomic<bool> permissionAdviceShown{false};
@@ -141,7 +114,7 @@ HidHandle HidapiBackend::open(const std::string& path, HidOpenMode) {
         auto it = seen_.find(path);
         bool isUnit = it != seen_.end() && it->second.vendorId == kVendorId &&
                       it->second.productId == kProductId;
-        if (isUnit && LacksPermission(path)) {
+        if (isUnit && OpenRefused(path)) {
             refused_ = path;
             ReportPermissionProblemOnce(permissionAdviceShown, std::cerr, openProblem());
         }

@@ -1,62 +1,36 @@
 #include "link/hid/TcpBackend.h"
 
-#include <netdb.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <sys/types.h>
-
+#include <QNetworkProxy>
+#include <QTcpSocket>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <memory>
 
 #include "base/Clock.h"
+#include "base/Platform.h"
 
 namespace norva {
 
 namespace {
 
-// One non-blocking connect with a bounded wait; an invalid fd when it did not succeed.
-UniqueFd ConnectTo(const addrinfo& ai, int waitMs) {
-    UniqueFd fd(::socket(ai.ai_family, ai.ai_socktype | SOCK_CLOEXEC, ai.ai_protocol));
-    if (!fd.valid() || !SetNonBlocking(fd.get())) return {};
-    // Every report goes out at once: held back for coalescing, a question would reach the
-    // unit tens of reports late and its answer come after the wait for it.
-    int one = 1;
-    ::setsockopt(fd.get(), IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-    if (::connect(fd.get(), ai.ai_addr, ai.ai_addrlen) == 0) return fd;
-    if (errno != EINPROGRESS) return {};
-    if (!(WaitFd(fd.get(), POLLOUT, waitMs) & (POLLOUT | POLLERR | POLLHUP))) return {};
-    int err = 0;
-    socklen_t len = sizeof err;
-    if (::getsockopt(fd.get(), SOL_SOCKET, SO_ERROR, &err, &len) != 0 || err != 0) return {};
-    return fd;
-}
-
 // Reads exactly the hello and not a byte more: reports may follow in the same segment.
-bool ReceiveHello(int fd, std::array<uint8_t, kHelloSize>& hello, int waitMs) {
+bool ReceiveHello(QTcpSocket& socket, std::array<uint8_t, kHelloSize>& hello, int waitMs) {
     const int64_t deadline = SteadyMs() + waitMs;
     size_t got = 0;
-    while (got < hello.size()) {
-        ssize_t n = ::recv(fd, hello.data() + got, hello.size() - got, 0);
-        if (n > 0) {
-            got += static_cast<size_t>(n);
-            continue;
-        }
-        if (n == 0) return false;
-        if (errno == EINTR) continue;
-        if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
-        int left = static_cast<int>(deadline - SteadyMs());
-        if (left <= 0 || !(WaitFd(fd, POLLIN, left) & (POLLIN | POLLHUP | POLLERR))) return false;
+    for (;;) {
+        const qint64 n =
+            socket.read(reinterpret_cast<char*>(hello.data() + got), qint64(hello.size() - got));
+        if (n < 0) return false;  // closed
+        got += static_cast<size_t>(n);
+        if (got == hello.size()) return true;
+        const int left = static_cast<int>(deadline - SteadyMs());
+        if (left <= 0 || !socket.waitForReadyRead(left)) return false;
     }
-    return true;
 }
 
 }  // namespace
 
 TcpBackend::TcpBackend(std::string host, uint16_t port) : host_(std::move(host)), port_(port) {}
+
+TcpBackend::~TcpBackend() = default;
 
 std::string TcpBackend::path() const {
     return "tcp:" + address();
@@ -68,27 +42,25 @@ std::string TcpBackend::address() const {
 
 bool TcpBackend::connectOnce() {
     dropConnection();
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    const std::string service = std::to_string(port_);
-    if (::getaddrinfo(host_.c_str(), service.c_str(), &hints, &found) != 0) return false;
-    std::unique_ptr<addrinfo, decltype(&::freeaddrinfo)> list(found, &::freeaddrinfo);
-
-    for (const addrinfo* ai = list.get(); ai; ai = ai->ai_next) {
-        UniqueFd fd = ConnectTo(*ai, kAttemptWaitMs);
-        if (!fd.valid()) continue;
-        std::array<uint8_t, kHelloSize> bytes{};
-        if (!ReceiveHello(fd.get(), bytes, kAttemptWaitMs)) return false;
-        auto hello = DecodeHello(bytes);
-        if (!hello) return false;
-        hello_ = *hello;
-        socket_ = std::move(fd);
-        ++generation_;
-        return true;
-    }
-    return false;
+    auto socket = std::make_unique<QTcpSocket>();
+    // Straight to the unit, never through a proxy that the environment names.
+    socket->setProxy(QNetworkProxy::NoProxy);
+    // Unbuffered: a read takes from the system exactly what it asks for, and nothing is read
+    // ahead into the socket behind the caller's back.
+    socket->connectToHost(QString::fromStdString(host_), port_,
+                          QIODevice::ReadWrite | QIODevice::Unbuffered);
+    if (!socket->waitForConnected(kAttemptWaitMs)) return false;
+    // Every report goes out at once: held back for coalescing, a question would reach the
+    // unit tens of reports late and its answer come after the wait for it.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    std::array<uint8_t, kHelloSize> bytes{};
+    if (!ReceiveHello(*socket, bytes, kAttemptWaitMs)) return false;
+    auto hello = DecodeHello(bytes);
+    if (!hello) return false;
+    hello_ = *hello;
+    socket_ = std::move(socket);
+    ++generation_;
+    return true;
 }
 
 void TcpBackend::dropConnection() {
@@ -98,7 +70,7 @@ void TcpBackend::dropConnection() {
 
 bool TcpBackend::live(HidHandle handle) const {
     auto it = handles_.find(handle);
-    return it != handles_.end() && it->second == generation_ && socket_.valid();
+    return it != handles_.end() && it->second == generation_ && socket_;
 }
 
 bool TcpBackend::anyLiveHandle() const {
@@ -108,7 +80,7 @@ bool TcpBackend::anyLiveHandle() const {
 
 std::vector<std::string> TcpBackend::enumerate() {
     // A unit in use stays listed without a second connection: it serves one client at a time.
-    if (socket_.valid() && anyLiveHandle()) return {path()};
+    if (socket_ && anyLiveHandle()) return {path()};
     if (!connectOnce()) return {};
     return {path()};
 }
@@ -116,7 +88,7 @@ std::vector<std::string> TcpBackend::enumerate() {
 HidHandle TcpBackend::open(const std::string& path, HidOpenMode) {
     if (path != this->path()) return kInvalidHandle;
     // Normally the connection made by enumerate(); a path kept from earlier connects anew.
-    if (!socket_.valid() && !connectOnce()) return kInvalidHandle;
+    if (!socket_ && !connectOnce()) return kInvalidHandle;
     HidHandle h = nextHandle_++;
     handles_[h] = generation_;
     return h;
@@ -134,22 +106,22 @@ std::optional<HidReportLengths> TcpBackend::reportLengths(HidHandle handle) {
 
 bool TcpBackend::sendAll(std::span<const uint8_t> bytes) {
     const int64_t deadline = SteadyMs() + kSendWaitMs;
-    size_t sent = 0;
-    while (sent < bytes.size()) {
-        ssize_t n = ::send(socket_.get(), bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (n > 0) {
-            sent += static_cast<size_t>(n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR) continue;
-        bool wouldBlock = n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
-        int left = static_cast<int>(deadline - SteadyMs());
-        if (wouldBlock && left > 0 && (WaitFd(socket_.get(), POLLOUT, left) & POLLOUT)) continue;
-        // A report cut short would shift every later one, so the connection is done for.
-        if (sent > 0 || !wouldBlock) dropConnection();
-        return false;
+    // A report the socket cannot take within the wait is dropped whole; the connection stays.
+    if (!WaitWritable(socket_->socketDescriptor(), kSendWaitMs)) return false;
+    // Unbuffered, the write goes straight to the system; what it did not take waits in the
+    // socket until it can leave.
+    const auto size = static_cast<qint64>(bytes.size());
+    const bool taken = socket_->write(reinterpret_cast<const char*>(bytes.data()), size) == size;
+    while (taken && socket_->bytesToWrite() > 0) {
+        const int left = static_cast<int>(deadline - SteadyMs());
+        if (left <= 0 || !socket_->waitForBytesWritten(left)) break;
     }
-    return true;
+    if (taken && socket_->bytesToWrite() == 0 &&
+        socket_->state() == QAbstractSocket::ConnectedState)
+        return true;
+    // A report cut short would shift every later one, so the connection is done for.
+    dropConnection();
+    return false;
 }
 
 bool TcpBackend::write(HidHandle handle, std::span<const uint8_t> report) {
@@ -164,15 +136,13 @@ HidReadResult TcpBackend::read(HidHandle handle, std::span<uint8_t> buffer) {
     // Take in only what is missing for one report, so a report is never held up behind a
     // flood and the kernel buffer keeps the rest.
     while (pending_.size() < length) {
-        uint8_t chunk[4096];
-        size_t want = std::min(sizeof chunk, length - pending_.size());
-        ssize_t n = ::recv(socket_.get(), chunk, want, MSG_DONTWAIT);
-        if (n > 0) {
-            pending_.insert(pending_.end(), chunk, chunk + n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return HidReadResult::None;
+        const size_t had = pending_.size();
+        pending_.resize(length);
+        const qint64 n =
+            socket_->read(reinterpret_cast<char*>(pending_.data() + had), qint64(length - had));
+        pending_.resize(had + static_cast<size_t>(std::max<qint64>(n, 0)));
+        if (n > 0) continue;
+        if (n == 0) return HidReadResult::None;
         dropConnection();  // closed by the peer, possibly in the middle of a report
         return HidReadResult::Failed;
     }

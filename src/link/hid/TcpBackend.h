@@ -1,16 +1,20 @@
 #pragma once
 // A unit played by another process (norva-sim or a test rig) and reached over TCP. Every
 // enumerate() is one short connection attempt, so a unit that comes and goes behaves like a
-// plugged and unplugged USB device. All handles share the one connection.
+// plugged and unplugged USB device. All handles share the one connection, a Qt socket that
+// belongs to the thread that makes the backend: every call comes from that one thread, and
+// none needs its event loop.
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "base/Posix.h"
 #include "link/hid/HidBackend.h"
 #include "protocol/RemoteUnit.h"
+
+class QTcpSocket;
 
 namespace norva {
 
@@ -23,7 +27,7 @@ class TcpBackend : public HidBackend {
     static constexpr int kSendWaitMs = 300;
 
     TcpBackend(std::string host, uint16_t port);
-    ~TcpBackend() override = default;
+    ~TcpBackend() override;
 
     std::string path() const;  // "tcp:HOST:PORT"
 
@@ -45,7 +49,8 @@ class TcpBackend : public HidBackend {
 
     std::string host_;
     uint16_t port_;
-    UniqueFd socket_;  // closed as soon as the peer goes away; handles stay until closed
+    // Closed as soon as the peer goes away; handles stay until closed.
+    std::unique_ptr<QTcpSocket> socket_;
     RemoteHello hello_{};
     std::vector<uint8_t> pending_;  // received bytes not yet handed out as a report
     // Each handle remembers the connection it was opened on, so a handle of a lost

@@ -28,9 +28,9 @@ HidReadResult ReadWithin(TcpBackend& backend, HidHandle h, std::span<uint8_t> bu
 }
 
 TEST(TcpBackendDiscovery, GoodHelloListsTheUnitWithItsIdentityAndLengths) {
-    LoopbackPeer peer([](int fd) {
-        SendBytes(fd, UnitHello());
-        SeesEof(fd);
+    LoopbackPeer peer([](QTcpSocket& unit) {
+        SendBytes(unit, UnitHello());
+        SeesEof(unit);
     });
     TcpBackend backend("127.0.0.1", peer.port());
     ASSERT_EQ(backend.enumerate(), std::vector<std::string>{PathOf(peer.port())});
@@ -61,16 +61,16 @@ TEST(TcpBackendDiscovery, BadOrMissingHellosAreNotFound) {
     std::vector<uint8_t> shortHello = UnitHello();
     shortHello.resize(7);
     const Case cases[] = {
-        {"wrong magic", [&](int fd) { SendBytes(fd, wrongMagic); }},
-        {"short hello, then close", [&](int fd) { SendBytes(fd, shortHello); }},
+        {"wrong magic", [&](QTcpSocket& unit) { SendBytes(unit, wrongMagic); }},
+        {"short hello, then close", [&](QTcpSocket& unit) { SendBytes(unit, shortHello); }},
         {"short hello, then silence",
-         [&](int fd) {
-             SendBytes(fd, shortHello);
-             SeesEof(fd);
+         [&](QTcpSocket& unit) {
+             SendBytes(unit, shortHello);
+             SeesEof(unit);
          }},
-        {"closed before the hello", [](int) {}},
+        {"closed before the hello", [](QTcpSocket&) {}},
         {"zero report length",
-         [](int fd) { SendBytes(fd, UnitHello(kVendorId, kProductId, 0, 65)); }},
+         [](QTcpSocket& unit) { SendBytes(unit, UnitHello(kVendorId, kProductId, 0, 65)); }},
     };
     for (const auto& [name, script] : cases) {
         SCOPED_TRACE(name);
@@ -87,22 +87,22 @@ TEST(TcpBackendDiscovery, BadOrMissingHellosAreNotFound) {
 TEST(TcpBackendReports, InputReportsArriveWholeAndByteExact) {
     const auto a = NumberedReport(10), b = NumberedReport(100), c = NumberedReport(200);
     const auto first = NumberedReport(1);
-    LoopbackPeer peer([&](int fd) {
+    LoopbackPeer peer([&](QTcpSocket& unit) {
         // The hello and the first report in one segment, then one report in three pieces,
         // then two reports in one segment.
         auto opening = UnitHello();
         opening.insert(opening.end(), first.begin(), first.end());
-        SendBytes(fd, opening);
+        SendBytes(unit, opening);
         Pause(20);
-        SendBytes(fd, {a.begin(), a.begin() + 1});
+        SendBytes(unit, {a.begin(), a.begin() + 1});
         Pause(20);
-        SendBytes(fd, {a.begin() + 1, a.begin() + 40});
+        SendBytes(unit, {a.begin() + 1, a.begin() + 40});
         Pause(20);
-        SendBytes(fd, {a.begin() + 40, a.end()});
+        SendBytes(unit, {a.begin() + 40, a.end()});
         auto both = b;
         both.insert(both.end(), c.begin(), c.end());
-        SendBytes(fd, both);
-        SeesEof(fd);
+        SendBytes(unit, both);
+        SeesEof(unit);
     });
     TcpBackend backend("127.0.0.1", peer.port());
     ASSERT_EQ(backend.enumerate().size(), 1u);
@@ -120,9 +120,9 @@ TEST(TcpBackendReports, InputReportsArriveWholeAndByteExact) {
 TEST(TcpBackendReports, OutputReportsLeaveWholeAndByteExact) {
     const auto a = NumberedReport(3), b = NumberedReport(77);
     std::vector<uint8_t> seen;
-    LoopbackPeer peer([&](int fd) {
-        SendBytes(fd, UnitHello());
-        seen = ReceiveBytes(fd, 2 * kReportLength);
+    LoopbackPeer peer([&](QTcpSocket& unit) {
+        SendBytes(unit, UnitHello());
+        seen = ReceiveBytes(unit, 2 * kReportLength);
     });
     TcpBackend backend("127.0.0.1", peer.port());
     ASSERT_EQ(backend.enumerate().size(), 1u);
@@ -140,11 +140,11 @@ TEST(TcpBackendReports, OutputReportsLeaveWholeAndByteExact) {
 }
 
 TEST(TcpBackendLoss, PeerClosingMidReportFailsTheRead) {
-    LoopbackPeer peer([](int fd) {
+    LoopbackPeer peer([](QTcpSocket& unit) {
         auto bytes = UnitHello();
         auto half = NumberedReport(5);
         bytes.insert(bytes.end(), half.begin(), half.begin() + 30);
-        SendBytes(fd, bytes);
+        SendBytes(unit, bytes);
     });
     TcpBackend backend("127.0.0.1", peer.port());
     ASSERT_EQ(backend.enumerate().size(), 1u);
@@ -162,10 +162,10 @@ TEST(TcpBackendLoss, PeerClosingMidReportFailsTheRead) {
 
 TEST(TcpBackendLoss, ConnectionLastsUntilTheLastHandleCloses) {
     std::atomic<bool> sawEof{false};
-    LoopbackPeer peer([&](int fd) {
-        SendBytes(fd, UnitHello());
-        SendBytes(fd, NumberedReport(9));
-        sawEof = SeesEof(fd);
+    LoopbackPeer peer([&](QTcpSocket& unit) {
+        SendBytes(unit, UnitHello());
+        SendBytes(unit, NumberedReport(9));
+        sawEof = SeesEof(unit);
     });
     TcpBackend backend("127.0.0.1", peer.port());
     ASSERT_EQ(backend.enumerate().size(), 1u);
