@@ -42,7 +42,7 @@ std::vector<CanvasOp> InColour(const RecordingCanvas& c, Kind kind, const QColor
         if (op.pen.color == colour) out.push_back(op);
     return out;
 }
-const QColor kBlue(0, 0, 255), kRed(255, 0, 0), kGreen(0, 255, 0);
+const QColor kBlue(0, 0, 255), kGreen(0, 255, 0);
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
