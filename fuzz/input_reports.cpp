@@ -2,6 +2,7 @@
 // scripted bus as from the unit, with the values the windows and the monitor then show. The
 // first byte's low bit puts the link in download mode first.
 #include <QCoreApplication>
+#include <cstdlib>
 
 #include "cli/Monitor.h"
 #include "link/Link.h"
@@ -38,6 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         link.PollTick();
         MonitorTextRow(link, now);
         MonitorCsvRow(link, now);
+        // Whatever the unit sends, the state the windows show stays in its ranges.
+        const bool sane = link.ReportText.size() == 62 && link.BackupByteCount >= 0 &&
+                          link.BackupByteCount <= 1000 && link.BackupExpectedAddress >= 0 &&
+                          link.BackupExpectedAddress <= 255 && link.StickPosition >= 0 &&
+                          link.StickPosition <= 100 && link.BackupImage[256] == 0;
+        if (!sane) std::abort();
     }
     return 0;
 }
