@@ -12,6 +12,7 @@
 #include "base/NumberText.h"
 #include "base/Platform.h"
 #include "link/Link.h"
+#include "ui/Contrast.h"
 #include "ui/Dialogs.h"
 
 namespace norva {
@@ -194,9 +195,12 @@ void PerformanceChartWindow::buildControls() {
     Label4 = new QLabel(QStringLiteral("Thrust (N)"), area);
     Label5 = new QLabel(QStringLiteral("Thrust(N)"), area);
     Text1 = new QLineEdit(area);
-    Label2->setStyleSheet(QStringLiteral("color: rgb(0,0,255);"));
-    Label3->setStyleSheet(QStringLiteral("color: rgb(255,0,0);"));
-    Label4->setStyleSheet(QStringLiteral("color: rgb(0,192,0);"));
+    // The curves' own colours, made readable on the desktop's background.
+    const QColor behind = area->palette().color(QPalette::Window);
+    for (const auto& [label, colour] : {std::pair{Label2, QColor(0, 0, 255)},
+                                        {Label3, QColor(255, 0, 0)},
+                                        {Label4, QColor(0, 192, 0)}})
+        label->setStyleSheet(QStringLiteral("color: %1;").arg(ReadableOn(colour, behind).name()));
     layout_.add(Picture1, {192, 480, 8316, 4440});
     Picture1->setAccessibleName(QStringLiteral("Performance chart"));
     Label5->setBuddy(Text1);  // names the thrust field for screen readers

@@ -6,6 +6,7 @@
 #include "base/NumberText.h"
 #include "runlog/Runs.h"
 #include "ui/Canvas.h"
+#include "ui/Contrast.h"
 
 namespace norva {
 
@@ -82,7 +83,8 @@ TimeWindow DrawTimeChart(Canvas& canvas, const std::vector<RunLogLine>& lines, d
         canvas.setFont({kSans, kChartPoints * fontScale, false});
         const char* legends[4] = {"R.P.M.x1000", "E.G.T.(\u00BAC) x10", "Throttle (%)", "Pump (%)"};
         for (int c = 0; c < 4; ++c) {
-            canvas.setForeColor(colours[c]);
+            // The curve's colour, made readable where it is too light on the page.
+            canvas.setForeColor(ReadableOn(colours[c], canvas.backColor()));
             TextAt(canvas, 250.0 * c, -26, QString::fromUtf8(legends[c]));
         }
     }

@@ -14,6 +14,7 @@
 
 #include "base/NumberText.h"
 #include "runlog/RunEvents.h"
+#include "ui/Contrast.h"
 #include "ui/Dialogs.h"
 #include "ui/PainterCanvas.h"
 
@@ -110,14 +111,20 @@ void TimeChartWindow::buildControls() {
         const char* text;
         QColor colour;
     };
+    // The curves' own colours, made readable on the desktop's background; the black curves'
+    // legends in the desktop's text colour.
     const Legend legends[] = {{"R.P.M.x1000", QColor(0, 0, 255)},
                               {"E.G.T.(\u00BAC) x10", QColor(255, 0, 0)},
-                              {"Throttle (%)", QColor(0, 0, 0)},
+                              {"Throttle (%)", QColor()},
                               {"Pump (%)", QColor(0, 192, 0)},
-                              {"Thrust(N)", QColor(0, 0, 0)}};
+                              {"Thrust(N)", QColor()}};
     for (int i = 0; i < 5; ++i) {
         auto* label = new QLabel(QString::fromUtf8(legends[i].text), area);
-        label->setStyleSheet(QStringLiteral("color: %1;").arg(legends[i].colour.name()));
+        if (legends[i].colour.isValid())
+            label->setStyleSheet(
+                QStringLiteral("color: %1;")
+                    .arg(ReadableOn(legends[i].colour, area->palette().color(QPalette::Window))
+                             .name()));
         layout_.add(label, {192 + 1700.0 * i, 120, 1650, 300}, kLegendPoints);
     }
     layout_.add(Picture1, {192, 480, 8316, 4440});

@@ -8,11 +8,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <map>
 #include <tuple>
 
 #include "app/App.h"
@@ -28,6 +30,7 @@
 #include "runlog/TimeChartWindow.h"
 #include "support/FakeBackend.h"
 #include "support/LinkFixture.h"
+#include "ui/Contrast.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
@@ -57,6 +60,37 @@ std::string UnnamedControls(QWidget* window) {
                        std::to_string(w->y()) + "\n";
     }
     return unnamed;
+}
+
+// The texts of a window that do not stand out 4.5:1 from the colour most of their control's
+// picture has, one line each.
+std::string UnreadableTexts(QWidget* window) {
+    std::string unreadable;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        // A disabled control is exempt: it says it cannot be used.
+        if (w->window() != window || !w->isVisibleTo(window) || !w->isEnabled() || w->width() < 2)
+            continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull())
+            text = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            text = button->text();
+        if (text.trimmed().isEmpty()) continue;
+        const QImage picture = w->grab().toImage();
+        std::map<QRgb, int> counts;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) ++counts[picture.pixel(x, y)];
+        const QColor behind = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                                  return a.second < b.second;
+                              })->first;
+        const QColor colour = w->palette().color(w->foregroundRole());
+        const double ratio = ContrastRatio(colour, behind);
+        if (ratio < 4.5)
+            unreadable += window->windowTitle().toStdString() + ": \"" + text.toStdString() +
+                          "\" " + colour.name().toStdString() + " on " +
+                          behind.name().toStdString() + " " + std::to_string(ratio) + "\n";
+    }
+    return unreadable;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -92,6 +126,30 @@ class MainWindowTest : public ::testing::Test {
         app = std::make_unique<App>(std::move(backend), std::move(options));
         window = app->mainWindow();
         link().pausePolling();  // the tests tick by hand
+    }
+    // Every window open, on a unit whose whole configuration came; the main window first.
+    QList<QWidget*> openEveryWindow() {
+        writeIni("[Color]\r\nActual=743\r\n");
+        open();
+        window->show();
+        auto& unit = bus->add("unit");
+        for (int a = 1; a <= 300; ++a) unit.reports.push_back(StreamReport(a % 256, 7));
+        link().PollTick();
+        Settle(link());
+        for (QAction* item : {window->Autostart, window->credit, window->Advanced, window->Rampas,
+                              window->Donw, window->TGraph, window->PGraph})
+            item->trigger();
+        QTemporaryDir files;
+        dialogs().answerSaveFile(files.filePath("all.nvc"));
+        window->Saveall->trigger();
+        Settle(link());
+        dialogs().answerOpenFile(files.filePath("all.nvc"));
+        window->Compare->trigger();
+        Settle(link());
+        QList<QWidget*> windows{window};
+        for (QWidget* w : window->findChildren<QWidget*>())
+            if (w->isWindow() && w->isVisible()) windows << w;
+        return windows;
     }
     QString iniText() {
         QFile f(ini);
@@ -366,32 +424,35 @@ TEST_F(MainWindowTest, NoUnitForAFewSecondsSaysHowToGoOn) {
 }
 
 TEST_F(MainWindowTest, EveryWindowHasTheIconAndEveryControlAName) {
-    writeIni("[Color]\r\nActual=743\r\n");
-    open();
-    window->show();
-    auto& unit = bus->add("unit");
-    for (int a = 1; a <= 300; ++a) unit.reports.push_back(StreamReport(a % 256, 7));
-    link().PollTick();
-    Settle(link());
-    for (QAction* item : {window->Autostart, window->credit, window->Advanced, window->Rampas,
-                          window->Donw, window->TGraph, window->PGraph})
-        item->trigger();
-    QTemporaryDir files;
-    dialogs().answerSaveFile(files.filePath("all.nvc"));
-    window->Saveall->trigger();
-    Settle(link());
-    dialogs().answerOpenFile(files.filePath("all.nvc"));
-    window->Compare->trigger();
-    Settle(link());
-
-    QList<QWidget*> windows{window};
-    for (QWidget* w : window->findChildren<QWidget*>())
-        if (w->isWindow() && w->isVisible()) windows << w;
+    const QList<QWidget*> windows = openEveryWindow();
     EXPECT_EQ(windows.size(), 9);
     for (QWidget* w : windows) {
         EXPECT_FALSE(w->windowIcon().pixmap(32).isNull()) << w->windowTitle().toStdString();
         EXPECT_EQ(UnnamedControls(w), "");
     }
+}
+
+// Every text of every window reads at 4.5:1 or better on what is behind it, on a light, a dark
+// and a high-contrast desktop: measured on the controls' pictures.
+TEST_F(MainWindowTest, EveryTextReadsOnLightDarkAndHighContrastDesktops) {
+    const QPalette light = QApplication::palette();
+    const auto palette = [](QColor window, QColor text, QColor base) {
+        QPalette p;
+        for (auto role : {QPalette::Window, QPalette::Button}) p.setColor(role, window);
+        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            p.setColor(role, text);
+        p.setColor(QPalette::Base, base);
+        return p;
+    };
+    for (const auto& [name, desktop] :
+         {std::pair{"light", light},
+          {"dark", palette(QColor(53, 53, 53), Qt::white, QColor(42, 42, 42))},
+          {"high contrast", palette(Qt::black, Qt::white, Qt::black)}}) {
+        QApplication::setPalette(desktop);  // the desktop's, before the windows open
+        for (QWidget* w : openEveryWindow()) EXPECT_EQ(UnreadableTexts(w), "") << name;
+        app.reset();
+    }
+    QApplication::setPalette(light);
 }
 
 TEST_F(MainWindowTest, CtrlPPrintsCtrlSSavesAndCtrlQQuitsFromAnyWindow) {

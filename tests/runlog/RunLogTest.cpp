@@ -14,6 +14,7 @@
 #include "runlog/TimeChartWindow.h"
 #include "support/LinkFixture.h"
 #include "support/OperationRig.h"
+#include "ui/Contrast.h"
 #include "ui/RecordingCanvas.h"
 
 using namespace norva;
@@ -336,6 +337,14 @@ TEST(TimeChart, WindowArithmeticLabelsAndCorrections) {
               (std::vector<QString>{"41", "42", "43", "44", "46", "47", "48", "49", "50"}));
     EXPECT_FALSE(Drawable(CorrectWindow(30, 10)));  // an end before the start draws nothing
     EXPECT_FALSE(Drawable(CorrectWindow(50, 0)));   // 50 and 1 after the correction
+}
+
+// A picture or a page names its curves in their colours, each readable on white.
+TEST(TimeChart, EveryTextOfAPageReadsOnIt) {
+    RecordingCanvas page({554, 296});
+    DrawTimeChart(page, Flat(98000), 0, 51.2, 1, std::nullopt, QStringLiteral("run.txt"));
+    for (const CanvasOp& text : page.ops(CanvasOp::Kind::Text))
+        EXPECT_GE(ContrastRatio(text.pen.color, page.backColor()), 4.5) << text.text.toStdString();
 }
 
 TEST(TimeChart, TheSpeedScaleComesFromTheFile) {
