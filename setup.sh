@@ -27,7 +27,7 @@ esac
 packages=(cmake ninja-build clang libclang-rt-14-dev g++ pkg-config qt6-base-dev libhidapi-dev
           libgtest-dev libbenchmark-dev fonts-liberation2 poppler-utils
           qt6-svg-dev libqt6sql6-sqlite dpkg-dev libcli11-dev file help2man lintian appstream
-          bash-completion)
+          bash-completion qt6-l10n-tools qt6-tools-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

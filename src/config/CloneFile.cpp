@@ -1,5 +1,7 @@
 #include "config/CloneFile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +14,13 @@
 #include "ui/Progress.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CloneFile)
+};
+}  // namespace
 
 namespace {
 
@@ -93,8 +102,7 @@ Task<OpStatus> CompareWithFile(Services s,
                                std::function<void(const QString&, const QStringList&)> show) {
     const std::optional<UnitImage> unit = CompleteImage(s.link);
     if (!unit)
-        co_return co_await Refuse(s.dialogs,
-                                  QStringLiteral("Backup data not available, please wait"),
+        co_return co_await Refuse(s.dialogs, Texts::tr("Backup data not available, please wait"),
                                   OpStatus::Stopped, MessageIcon::Information);
     const QString path = co_await s.dialogs.openFile(FileRequest(QString(), kFilter, kExtension));
     if (path.isEmpty()) co_return OpStatus::Abandoned;
@@ -112,8 +120,7 @@ Task<OpStatus> CompareWithFile(Services s,
 
 Task<OpStatus> SaveCloneFile(Services s) {
     if (s.link.BackupByteCount < Link::kImageComplete)
-        co_return co_await Refuse(s.dialogs,
-                                  QStringLiteral("Backup data not available, please wait"),
+        co_return co_await Refuse(s.dialogs, Texts::tr("Backup data not available, please wait"),
                                   OpStatus::Stopped, MessageIcon::Information);
     const FileRequest request(QString(), kFilter, kExtension, {}, true);
     const QString path = co_await s.dialogs.saveFile(request);
@@ -123,19 +130,19 @@ Task<OpStatus> SaveCloneFile(Services s) {
     const auto image = s.link.BackupImage.get();
     Outcome outcome;
     {
-        ProgressScope shown(s.progress, QStringLiteral("Saving Parameters"));
+        ProgressScope shown(s.progress, Texts::tr("Saving Parameters"));
         for (int i = params::kCloneFirstAddress; i < params::kImageSize && outcome; ++i) {
             shown.setText(PercentText("Saving Parameters", i / 2.39));
             outcome = co_await s.link.yield();
         }
     }
     if (!outcome)
-        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("saving all"),
-                                QStringLiteral("no file was written"));
+        co_return co_await Stop(s.dialogs, outcome, Texts::tr("saving all"),
+                                Texts::tr("no file was written"));
     std::string error;
     if (!WriteLines(path, params::CloneLines(image), error))
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error), OpStatus::BadInput);
-    s.dialogs.notify(QStringLiteral("The unit's configuration was saved to %1.").arg(path));
+    s.dialogs.notify(Texts::tr("The unit's configuration was saved to %1.").arg(path));
     co_return OpStatus::Done;
 }
 
@@ -164,12 +171,12 @@ Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions 
     if (!image)
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
                                   OpStatus::BadInput);
-    const QString doing = QStringLiteral("writing the clone file");
+    const QString doing = Texts::tr("writing the clone file");
     const std::optional<UnitImage> unit = co_await AwaitImage(s, doing);
     if (!unit) co_return OpStatus::Stopped;
     WritePlan plan;
-    plan.doing = QStringLiteral("programming");
-    plan.what = QStringLiteral("the clone write");
+    plan.doing = Texts::tr("programming");
+    plan.what = Texts::tr("the clone write");
     plan.file = path;
     plan.reports = Reports(ClonePlan(*image, CloneLeftOut(unit->downward, false)));
     plan.option = kWriteCountersToo;

@@ -1,5 +1,7 @@
 #include "config/Maintenance.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <vector>
 
@@ -10,6 +12,13 @@
 #include "ui/Progress.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Maintenance)
+};
+}  // namespace
 
 namespace {
 
@@ -65,13 +74,12 @@ std::optional<uint16_t> SerialNumberValue(const QString& text) {
 }
 
 Task<OpStatus> SetSerialNumber(Services s, WriteOptions options) {
-    const QString doing = QStringLiteral("setting the serial number");
+    const QString doing = Texts::tr("setting the serial number");
     const Gated gated = co_await DownwardUnit(s, doing);
     if (gated.ended) co_return *gated.ended;
     const int now = gated.unit.image[cell::kSerialHigh] * 256 + gated.unit.image[cell::kSerialLow];
-    const QString text = co_await s.dialogs.inputBox(QStringLiteral("Serial Number"),
-                                                     QStringLiteral("Set engine serial number"),
-                                                     QString::number(now));
+    const QString text = co_await s.dialogs.inputBox(
+        Texts::tr("Serial Number"), Texts::tr("Set engine serial number"), QString::number(now));
     if (text.isEmpty()) co_return OpStatus::Abandoned;
     const auto value = SerialNumberValue(text);
     if (!value)
@@ -90,13 +98,13 @@ Task<OpStatus> SetSerialNumber(Services s, WriteOptions options) {
 }
 
 Task<OpStatus> ClearServiceTimer(Services s, WriteOptions options) {
-    const QString doing = QStringLiteral("clearing the service timer");
+    const QString doing = Texts::tr("clearing the service timer");
     const Gated gated = co_await DownwardUnit(s, doing);
     if (gated.ended) co_return *gated.ended;
     const OpStatus status = co_await Write(
         s,
         Plan(doing, {Report(Zeros(cell::kServiceTimerFirst, cell::kServiceTimerCount))},
-             QStringLiteral("Clear the service timer?")),
+             Texts::tr("Clear the service timer?")),
         options, gated.unit);
     // A confirmed clear is a service: the engine's baseline starts again after it.
     if (status == OpStatus::Done && !options.dryRun)
@@ -105,7 +113,7 @@ Task<OpStatus> ClearServiceTimer(Services s, WriteOptions options) {
 }
 
 Task<OpStatus> ClearAllTimers(Services s, WriteOptions options) {
-    const QString doing = QStringLiteral("clearing the timers");
+    const QString doing = Texts::tr("clearing the timers");
     const Gated gated = co_await DownwardUnit(s, doing);
     if (gated.ended) co_return *gated.ended;
     // The question lists the counts it clears, old -> 0.

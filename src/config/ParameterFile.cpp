@@ -1,5 +1,7 @@
 #include "config/ParameterFile.h"
 
+#include <QCoreApplication>
+
 #include "base/NumberedLines.h"
 #include "link/Link.h"
 #include "protocol/AddressMap.h"
@@ -7,6 +9,13 @@
 #include "ui/Progress.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ParameterFile)
+};
+}  // namespace
 
 namespace {
 
@@ -84,7 +93,7 @@ Task<OpStatus> SaveParameterFile(Services s) {
     Outcome outcome;
     int failedAddress = 0;
     {
-        ProgressScope shown(s.progress, QStringLiteral("Saving Parameters"), true);
+        ProgressScope shown(s.progress, Texts::tr("Saving Parameters"), true);
         outcome = co_await s.link.reports(kReportsPerRead);
         for (int address : kAddresses) {
             if (!outcome) break;
@@ -96,13 +105,13 @@ Task<OpStatus> SaveParameterFile(Services s) {
         }
     }
     if (!outcome) {
-        const QString doing = QStringLiteral("reading address %1").arg(failedAddress);
+        const QString doing = Texts::tr("reading address %1").arg(failedAddress);
         co_return co_await Stop(s.dialogs, outcome, doing, ValuesRead(int(lines.size())));
     }
     std::string error;
     if (!WriteLines(path, lines, error))
         co_return co_await Refuse(s.dialogs, QString::fromStdString(error), OpStatus::BadInput);
-    s.dialogs.notify(QStringLiteral("The unit's 71 parameters were saved to %1.").arg(path));
+    s.dialogs.notify(Texts::tr("The unit's 71 parameters were saved to %1.").arg(path));
     co_return OpStatus::Done;
 }
 
@@ -114,7 +123,7 @@ Task<std::optional<int>> CheckRights(Link& link) {
 }
 
 Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
-    const QString doing = QStringLiteral("writing parameters");
+    const QString doing = Texts::tr("writing parameters");
     const std::optional<UnitImage> before = co_await AwaitImage(s, doing);
     if (!before) co_return OpStatus::Stopped;
     std::optional<int> rights;
@@ -125,12 +134,12 @@ Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
     if (!rights) {
         const Outcome why = s.link.Operation.cancelling() ? Outcome{Outcome::Cancelled}
                                                           : Outcome{Outcome::UnitLost};
-        co_return co_await Stop(s.dialogs, why, QStringLiteral("reading its access level"),
-                                QStringLiteral("nothing was written"));
+        co_return co_await Stop(s.dialogs, why, Texts::tr("reading its access level"),
+                                Texts::tr("nothing was written"));
     }
     if (*rights != cell::kFullAccessValue)
-        co_return co_await Refuse(s.dialogs, QStringLiteral("Norva Write Protected"),
-                                  OpStatus::Refused, MessageIcon::Critical);
+        co_return co_await Refuse(s.dialogs, Texts::tr("Norva Write Protected"), OpStatus::Refused,
+                                  MessageIcon::Critical);
 
     const FileRequest request(QString(), kFilter, kExtension, {}, true);
     const QString path = co_await s.dialogs.openFile(request);
@@ -142,8 +151,8 @@ Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
                                   OpStatus::BadInput);
     // One cell a report, one pass of the event loop between them, as the unit takes them.
     WritePlan plan;
-    plan.doing = QStringLiteral("programming");
-    plan.what = QStringLiteral("the parameter write");
+    plan.doing = Texts::tr("programming");
+    plan.what = Texts::tr("the parameter write");
     plan.file = path;
     plan.percent = true;
     for (int i = 0; i < kNrvCount; ++i)

@@ -1,5 +1,7 @@
 #include "config/SafetyBackup.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QStandardPaths>
 #include <QStringList>

@@ -1,5 +1,7 @@
 #include "config/WriteGate.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "compare/ImageDiff.h"
@@ -9,6 +11,13 @@
 #include "ui/Progress.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(WriteGate)
+};
+}  // namespace
 
 namespace {
 
@@ -37,7 +46,7 @@ Task<std::optional<UnitImage>> AwaitImage(Services s, QString doing) {
     {
         ProgressScope shown(s.progress);
         const auto percent = [&s] { return s.link.BackupByteCount * 100 / Link::kImageComplete; };
-        const QString text = QStringLiteral("Reading the unit's configuration %1%");
+        const QString text = Texts::tr("Reading the unit's configuration %1%");
         shown.setText(text.arg(percent()));
         Link& link = s.link;
         int lastPercent = percent();
@@ -58,7 +67,7 @@ Task<std::optional<UnitImage>> AwaitImage(Services s, QString doing) {
                                .arg(s.link.BackupByteCount);
     if (outcome.kind == Outcome::NoAnswer) {
         co_await s.dialogs.message(
-            QStringLiteral("The unit's configuration did not arrive whole while %1 (%2).")
+            Texts::tr("The unit's configuration did not arrive whole while %1 (%2).")
                 .arg(doing, howFar),
             {}, MessageIcon::Warning);
     } else {
@@ -82,7 +91,7 @@ Task<bool> BackUpBeforeWriting(Services s, WriteOptions options, UnitImage unit)
         co_return false;
     }
     s.dialogs.notify(
-        QStringLiteral("The unit's configuration before this write is kept in %1").arg(*path));
+        Texts::tr("The unit's configuration before this write is kept in %1").arg(*path));
     s.note(QStringLiteral("backup"), *path, QStringLiteral("kept before a configuration write"));
     co_return true;
 }
@@ -132,18 +141,18 @@ QStringList WriteCheck::differences(int most) const {
             ++left;
             continue;
         }
-        out << (w.seen < 0 ? QStringLiteral("address %1 did not come back").arg(w.address)
-                           : QStringLiteral("address %1 holds %2 (%3 was sent)")
+        out << (w.seen < 0 ? Texts::tr("address %1 did not come back").arg(w.address)
+                           : Texts::tr("address %1 holds %2 (%3 was sent)")
                                  .arg(w.address)
                                  .arg(w.seen)
                                  .arg(w.sent));
     }
-    if (left > 0) out << QStringLiteral("and %1 more").arg(left);
+    if (left > 0) out << Texts::tr("and %1 more").arg(left);
     return out;
 }
 
 QString WriteCheck::confirmedText() const {
-    return QStringLiteral("%1 of %2 values confirmed by the unit").arg(confirmed()).arg(total());
+    return Texts::tr("%1 of %2 values confirmed by the unit").arg(confirmed()).arg(total());
 }
 
 QString SentAndConfirmed(int sent, int total, const WriteCheck& check) {
@@ -153,27 +162,27 @@ QString SentAndConfirmed(int sent, int total, const WriteCheck& check) {
 Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing, QString file) {
     Outcome outcome;
     {
-        ProgressScope shown(s.progress, QStringLiteral("Confirming the write"));
+        ProgressScope shown(s.progress, Texts::tr("Confirming the write"));
         outcome = co_await s.link.until([&check] { return check.complete(); }, kConfirmReports);
     }
     const QString counted = check.confirmedText();
     if (outcome.kind == Outcome::Cancelled) {
         co_await s.dialogs.message(
-            QStringLiteral("Written, not confirmed: the check was cancelled (%1).").arg(counted),
-            {}, MessageIcon::Warning);
+            Texts::tr("Written, not confirmed: the check was cancelled (%1).").arg(counted), {},
+            MessageIcon::Warning);
         co_return OpStatus::Stopped;
     }
     if (outcome.kind == Outcome::UnitLost)
-        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("confirming ") + doing,
-                                QStringLiteral("everything was sent, ") + counted);
+        co_return co_await Stop(s.dialogs, outcome, Texts::tr("confirming ") + doing,
+                                Texts::tr("everything was sent, ") + counted);
     if (!check.complete())
         co_return co_await Refuse(s.dialogs,
-                                  QStringLiteral("The unit does not hold what was written: ") +
+                                  Texts::tr("The unit does not hold what was written: ") +
                                       check.differences().join(QStringLiteral(", ")) +
                                       QLatin1Char('.'),
                                   OpStatus::Refused);
     const QString confirmed =
-        QStringLiteral("Written and confirmed by the unit: %1 values").arg(check.total());
+        Texts::tr("Written and confirmed by the unit: %1 values").arg(check.total());
     s.note(QStringLiteral("config-write"), file, doing + QStringLiteral(": ") + confirmed);
     co_await s.dialogs.message(confirmed);
     co_return OpStatus::Done;
@@ -202,13 +211,12 @@ QStringList Lines(const std::vector<Difference>& changes) {
 }
 
 Task<OpStatus> AlreadyHeld(Dialogs& dialogs) {
-    co_await dialogs.message(
-        QStringLiteral("The unit already holds these values: nothing was sent."));
+    co_await dialogs.message(Texts::tr("The unit already holds these values: nothing was sent."));
     co_return OpStatus::Done;
 }
 
 QString Changes(int n) {
-    return n == 1 ? QStringLiteral("1 change") : QStringLiteral("%1 changes").arg(n);
+    return n == 1 ? Texts::tr("1 change") : Texts::tr("%1 changes").arg(n);
 }
 
 }  // namespace
@@ -239,8 +247,8 @@ Task<OpStatus> Write(Services s, WritePlan plan, WriteOptions options,
     }
     QStringList lines = Lines(changes);
     if (!extra.empty()) {
-        lines << (chosen ? QStringLiteral("Also written:")
-                         : QStringLiteral("Kept as the unit holds them, unless asked:"))
+        lines << (chosen ? Texts::tr("Also written:")
+                         : Texts::tr("Kept as the unit holds them, unless asked:"))
               << Lines(extra);
     }
     const int n = static_cast<int>(changes.size() + (chosen ? extra.size() : 0));
@@ -250,8 +258,8 @@ Task<OpStatus> Write(Services s, WritePlan plan, WriteOptions options,
         co_return OpStatus::Done;
     }
     const QString question = !plan.question.isEmpty() ? plan.question
-                             : n == 1                 ? QStringLiteral("Write this change?")
-                                      : QStringLiteral("Write these %1 changes?").arg(n);
+                             : n == 1                 ? Texts::tr("Write this change?")
+                                                      : Texts::tr("Write these %1 changes?").arg(n);
     if (!extra.empty() && !chosen) {
         const Dialogs::Choice choice =
             co_await s.dialogs.askWithOption(question, lines.join('\n'), plan.option);

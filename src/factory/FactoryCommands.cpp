@@ -1,5 +1,7 @@
 #include "factory/FactoryCommands.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -14,6 +16,13 @@
 #include "ui/Progress.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(FactoryCommands)
+};
+}  // namespace
 
 namespace {
 
@@ -45,19 +54,19 @@ class TestSends {
 
     bool send(const Slots& commands, ModePair mode) {
         ++step_;
-        progress_.setText(QStringLiteral("Hardware test: step %1 of %2").arg(step_).arg(steps_));
+        progress_.setText(Texts::tr("Hardware test: step %1 of %2").arg(step_).arg(steps_));
         if (!s_.link.send(commands, mode)) return false;
         for (const SlotBytes& c : commands)
             if (c[0] != 0) written_.push_back(QStringLiteral("%1=%2").arg(c[2]).arg(c[3]));
         return true;
     }
     QString doing() const {
-        return QStringLiteral("testing the hardware (step %1 of %2)").arg(step_).arg(steps_);
+        return Texts::tr("testing the hardware (step %1 of %2)").arg(step_).arg(steps_);
     }
     QString written() const {
         return written_.isEmpty()
-                   ? QStringLiteral("nothing was written")
-                   : QStringLiteral("the cells written so far were ") + written_.join(", ");
+                   ? Texts::tr("nothing was written")
+                   : Texts::tr("the cells written so far were ") + written_.join(", ");
     }
 
   private:
@@ -81,7 +90,7 @@ int MenuAccessAddress(bool downward) {
 
 Task<OpStatus> WriteCell(Services s, int address, uint8_t value, WriteOptions options) {
     WritePlan plan;
-    plan.doing = QStringLiteral("writing address %1").arg(address);
+    plan.doing = Texts::tr("writing address %1").arg(address);
     plan.what = plan.doing;
     plan.progress = {};
     plan.reports.push_back(PlannedReport{.commands = {Cell(address, value)}, .mode = kNormalMode});
@@ -97,11 +106,11 @@ std::optional<uint8_t> MaxSpeedValue(const QString& text) {
 
 Task<OpStatus> SetMaxSpeed(Services s, WriteOptions options) {
     // The unit's value is the one offered.
-    const auto unit = co_await AwaitImage(s, QStringLiteral("setting the maximum speed"));
+    const auto unit = co_await AwaitImage(s, Texts::tr("setting the maximum speed"));
     if (!unit) co_return OpStatus::Stopped;
     const QString text = co_await s.dialogs.inputBox(
-        QStringLiteral("Max. Authorized R.P.M."),
-        QStringLiteral("Input the desired Maximum Authorized R.P.M. value in thousands"),
+        Texts::tr("Max. Authorized R.P.M."),
+        Texts::tr("Input the desired Maximum Authorized R.P.M. value in thousands"),
         QString::number(unit->image[kMaxSpeedAddress]));
     if (text.isEmpty()) co_return OpStatus::Abandoned;
     const auto value = MaxSpeedValue(text);
@@ -123,7 +132,7 @@ CalibrationValue TemperatureCalibration(double egt, double ambient) {
 Task<OpStatus> CalibrateTemperature(Services s, QString ambient, WriteOptions options) {
     if (!EngineAtRest(s.link))
         co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
-    const QString doing = QStringLiteral("calibrating the temperature");
+    const QString doing = Texts::tr("calibrating the temperature");
     const auto unit = co_await AwaitImage(s, doing);
     if (!unit) co_return OpStatus::Stopped;
     if (!co_await BackUpBeforeWriting(s, options, *unit)) co_return OpStatus::BadInput;
@@ -159,15 +168,15 @@ Task<OpStatus> CalibrateTemperature(Services s, QString ambient, WriteOptions op
                     back + QLatin1Char('.'),
                 OpStatus::Refused);
         co_return co_await Stop(s.dialogs, outcome, doing,
-                                QStringLiteral("both calibration cells were cleared") + back);
+                                Texts::tr("both calibration cells were cleared") + back);
     }
     const double t = LeadingNumber(ambient.toStdString()).value_or(0);
     const CalibrationValue v = TemperatureCalibration(link.Egt, t);
-    if (v.error) co_await s.dialogs.message(QStringLiteral("Error"));
+    if (v.error) co_await s.dialogs.message(Texts::tr("Error"));
     if (!link.send(
             {Cell(cell::kTempCalibration1, v.value), Cell(cell::kTempCalibration2, v.value)}))
         co_return co_await Stop(s.dialogs, Outcome{Outcome::UnitLost}, doing,
-                                QStringLiteral("both calibration cells were cleared"));
+                                Texts::tr("both calibration cells were cleared"));
     s.note(QStringLiteral("config-write"), {},
            QStringLiteral("the temperature calibration: %1 at %2 C").arg(v.value).arg(t));
     // "Error" is a failed calibration, even though the cells now hold 0.
@@ -184,7 +193,7 @@ Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions
     // Its last step is the calibration: refused before a cell is written rather than after.
     if (!EngineAtRest(s.link))
         co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
-    const QString doing = QStringLiteral("programming");
+    const QString doing = Texts::tr("programming");
     const auto unit = co_await AwaitImage(s, doing);
     if (!unit) co_return OpStatus::Stopped;
     // Cell by cell, one pass of the event loop between them; never 112 or 113, and the
@@ -195,7 +204,7 @@ Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions
         for (int a = params::kCloneFirstAddress; a < params::kImageSize; ++a) {
             if (std::find(leftOut.begin(), leftOut.end(), a) != leftOut.end()) continue;
             out.push_back(PlannedReport{.commands = {Cell(a, (*image)[a])},
-                                        .progress = QStringLiteral("Programming the NORVA") +
+                                        .progress = Texts::tr("Programming the NORVA") +
                                                     N(std::floor(a / 2.39)) + QLatin1Char('%'),
                                         .passBefore = true});
         }
@@ -203,7 +212,7 @@ Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions
     };
     WritePlan plan;
     plan.doing = doing;
-    plan.what = QStringLiteral("the fast setup");
+    plan.what = Texts::tr("the fast setup");
     plan.file = path;
     plan.reports = reports(false);
     plan.option = kWriteCountersToo;
@@ -320,7 +329,7 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
                             std::function<void(const QString&)> result, WriteOptions options) {
     if (!EngineAtRest(s.link))
         co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
-    const auto unit = co_await AwaitImage(s, QStringLiteral("testing the hardware"));
+    const auto unit = co_await AwaitImage(s, Texts::tr("testing the hardware"));
     if (!unit) co_return OpStatus::Stopped;
     if (!co_await BackUpBeforeWriting(s, options, *unit)) co_return OpStatus::BadInput;
     const bool downward = unit->downward;
@@ -363,7 +372,7 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
                 QStringLiteral("The hardware test read no current at step 3; %1.")
                     .arg(putBack ? QStringLiteral("the values the unit held before the test "
                                                   "were put back")
-                                 : QStringLiteral("the unit could not be put back as it was")),
+                                 : Texts::tr("the unit could not be put back as it was")),
                 OpStatus::Refused, MessageIcon::Warning);
     }
     if (!outcome)

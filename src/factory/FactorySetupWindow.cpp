@@ -26,14 +26,14 @@ FactorySetupWindow::FactorySetupWindow(Services services, Config& settings, Clon
       handover_(handover),
       writeOptions_(std::move(writeOptions)),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
-    setWindowTitle(QStringLiteral("Factory Setup"));
+    setWindowTitle(tr("Factory Setup"));
     // Arial's metrics, the font the design's captions were sized for.
     setFont(QFont(QStringLiteral("Liberation Sans")));
     // The design's buttons are just wide enough for their captions: little padding.
     setStyleSheet(QStringLiteral("QPushButton { padding: 1px 2px; }"));
     buildControls();
     // Set when the window loads, as the design leaves it.
-    Frame10->setTitle(QStringLiteral("Max.Authorized R.P.M."));
+    Frame10->setTitle(tr("Max.Authorized R.P.M."));
     Command9->setVisible(settings_.AccessLevel == kAccessForHardwareTest);
     showHandover();
     connect(&handover_, &CloneHandover::changed, this, &FactorySetupWindow::showHandover);
@@ -42,20 +42,20 @@ FactorySetupWindow::FactorySetupWindow(Services services, Config& settings, Clon
 }
 
 void FactorySetupWindow::buildControls() {
-    Frame10 = new QGroupBox(QStringLiteral("Max. Authorized Speed"), this);
-    Command1 = new QPushButton(QStringLiteral("Set"), Frame10);
-    Command4 = new QPushButton(QStringLiteral("Cal. temp AUTO"), this);
+    Frame10 = new QGroupBox(tr("Max. Authorized Speed"), this);
+    Command1 = new QPushButton(tr("Set"), Frame10);
+    Command4 = new QPushButton(tr("Cal. temp AUTO"), this);
     Text1 = new QLineEdit(QStringLiteral("22"), this);
-    Text1->setAccessibleName(QStringLiteral("Ambient temperature (\u00B0C)"));
-    Command2 = new QPushButton(QStringLiteral("Set restricted menus"), this);
-    Command3 = new QPushButton(QStringLiteral("Set full acces menus"), this);
-    Command5 = new QPushButton(QStringLiteral("Fast setup"), this);
-    Label1 = new QLabel(QStringLiteral("No file selected"), this);
+    Text1->setAccessibleName(tr("Ambient temperature (\u00B0C)"));
+    Command2 = new QPushButton(tr("Set restricted menus"), this);
+    Command3 = new QPushButton(tr("Set full acces menus"), this);
+    Command5 = new QPushButton(tr("Fast setup"), this);
+    Label1 = new QLabel(tr("No file selected"), this);
     Label1->setAutoFillBackground(true);
-    Command6 = new QPushButton(QStringLiteral("Manual"), this);
-    Command7 = new QPushButton(QStringLiteral("Gas"), this);
-    Command8 = new QPushButton(QStringLiteral("Kero"), this);
-    Command9 = new QPushButton(QStringLiteral("TestHard"), this);
+    Command6 = new QPushButton(tr("Manual"), this);
+    Command7 = new QPushButton(tr("Gas"), this);
+    Command8 = new QPushButton(tr("Kero"), this);
+    Command9 = new QPushButton(tr("TestHard"), this);
     Label2 = new QLabel(this);
     Command5->hide();
     Label1->hide();

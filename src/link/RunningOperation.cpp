@@ -1,10 +1,19 @@
 #include "link/RunningOperation.h"
 
+#include <QCoreApplication>
+
 #include <QMetaObject>
 
 #include "link/Link.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RunningOperation)
+};
+}  // namespace
 
 RunningOperation::~RunningOperation() {
     abort();
@@ -59,7 +68,7 @@ QString RunningOperation::RefusalText(Refusal refusal) {
                 "Another operation is still running. Wait until it has finished, or cancel it "
                 "with Escape in its window.");
         case Refusal::NoUnit:
-            return QStringLiteral("No unit is connected.");
+            return Texts::tr("No unit is connected.");
         case Refusal::None:
             break;
     }

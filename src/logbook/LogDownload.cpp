@@ -1,5 +1,7 @@
 #include "logbook/LogDownload.h"
 
+#include <QCoreApplication>
+
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
@@ -9,6 +11,13 @@
 #include "ui/Dialogs.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(LogDownload)
+};
+}  // namespace
 
 namespace {
 
@@ -70,18 +79,18 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
         name = target.engineName.isEmpty() ? proposal : target.engineName;
         if (target.engineName.isEmpty() && target.ask) {
             const QString who = identity.serial
-                                    ? QStringLiteral("serial number %1").arg(*identity.serial)
-                                    : QStringLiteral("welcome text \"%1\"").arg(identity.welcome);
+                                    ? Texts::tr("serial number %1").arg(*identity.serial)
+                                    : Texts::tr("welcome text \"%1\"").arg(identity.welcome);
             name = co_await s.dialogs.inputBox(
-                QStringLiteral("Logbook"),
-                QStringLiteral("This unit (%1) is new to the logbook. The engine's name:%2")
+                Texts::tr("Logbook"),
+                Texts::tr("This unit (%1) is new to the logbook. The engine's name:%2")
                     .arg(who, known.names.isEmpty()
                                   ? QString()
-                                  : QStringLiteral("\n(known: %1)")
+                                  : Texts::tr("\n(known: %1)")
                                         .arg(known.names.join(QStringLiteral(", ")))),
                 proposal);
             if (name.trimmed().isEmpty()) {
-                s.dialogs.notify(QStringLiteral("The download was not added to the logbook."));
+                s.dialogs.notify(Texts::tr("The download was not added to the logbook."));
                 co_return;
             }
         }
@@ -104,9 +113,8 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
             chosen = book.engineNamed(named);
             if (chosen && !Ours(book, *chosen, identity)) {
                 const QString apart =
-                    identity.serial
-                        ? QStringLiteral("%1 (serial %2)").arg(named).arg(*identity.serial)
-                        : QStringLiteral("%1 (%2 unit)").arg(named, unitKind);
+                    identity.serial ? Texts::tr("%1 (serial %2)").arg(named).arg(*identity.serial)
+                                    : Texts::tr("%1 (%2 unit)").arg(named, unitKind);
                 t.told = QStringLiteral(
                              "\"%1\" is another unit's engine: this unit's downloads "
                              "go to \"%2\".")
@@ -135,7 +143,7 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
 }
 
 QString ProposedEngineName(const EngineIdentity& identity) {
-    return identity.welcome.isEmpty() ? QStringLiteral("New engine") : identity.welcome;
+    return identity.welcome.isEmpty() ? Texts::tr("New engine") : identity.welcome;
 }
 
 std::optional<Engine> EngineNamedOrNew(Logbook& book, const QString& name,

@@ -1,11 +1,20 @@
 #include "ops/OperationTools.h"
 
+#include <QCoreApplication>
+
 #include <QEvent>
 #include <QKeyEvent>
 
 #include "ui/Dialogs.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(OperationTools)
+};
+}  // namespace
 
 bool StartOperation(Link& link, Dialogs& dialogs, Task<> operation, bool needsUnit,
                     const QObject* owner) {
@@ -19,11 +28,11 @@ bool StartOperation(Link& link, Dialogs& dialogs, Task<> operation, bool needsUn
 QString StopText(Outcome outcome, const QString& doing, const QString& howFar) {
     switch (outcome.kind) {
         case Outcome::UnitLost:
-            return QStringLiteral("The unit was lost while %1: %2.").arg(doing, howFar);
+            return Texts::tr("The unit was lost while %1: %2.").arg(doing, howFar);
         case Outcome::Cancelled:
-            return QStringLiteral("Cancelled while %1: %2.").arg(doing, howFar);
+            return Texts::tr("Cancelled while %1: %2.").arg(doing, howFar);
         case Outcome::NoAnswer:
-            return QStringLiteral("The unit did not answer while %1: %2.").arg(doing, howFar);
+            return Texts::tr("The unit did not answer while %1: %2.").arg(doing, howFar);
         case Outcome::Done:
             break;
     }
@@ -31,7 +40,7 @@ QString StopText(Outcome outcome, const QString& doing, const QString& howFar) {
 }
 
 QString SentCount(int sent, int total) {
-    return QStringLiteral("%1 of %2 reports were sent").arg(sent).arg(total);
+    return Texts::tr("%1 of %2 reports were sent").arg(sent).arg(total);
 }
 
 Task<OpStatus> Stop(Dialogs& dialogs, Outcome outcome, QString doing, QString howFar) {

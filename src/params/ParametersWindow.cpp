@@ -49,7 +49,7 @@ ParametersWindow::ParametersWindow(Link& link, QWidget* parent)
     : QWidget(parent, Qt::Window),
       link_(link),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
-    setWindowTitle(QStringLiteral("Parameters"));
+    setWindowTitle(tr("Parameters"));
     setFont(QFont(kSans));
     setStyleSheet(kFrameStyle);
     buildControls();
@@ -104,7 +104,7 @@ void ParametersWindow::buildControls() {
 
     Picture1 = new CanvasWidget(frame(Frame::Pump));
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAccessibleName(QStringLiteral("Pump curve"));
+    Picture1->setAccessibleName(tr("Pump curve"));
     layout_.add(Picture1, {240, 720, 4692, 3732});
     Picture1->setFaceDrawing([this](Canvas& c) {
         c.setBackColor(Qt::white);

@@ -88,7 +88,7 @@ RampsWindow::RampsWindow(Services services, WriteOptions writeOptions, QWidget* 
       services_(services),
       writeOptions_(std::move(writeOptions)),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
-    setWindowTitle(QStringLiteral("Acceleration/Deceleration ramps"));
+    setWindowTitle(tr("Acceleration/Deceleration ramps"));
     setFont(QFont(QStringLiteral("Liberation Sans")));
     buildControls();
     labelProgress_ = std::make_unique<LabelProgress>(Label11, services_.progress);
@@ -118,24 +118,24 @@ void RampsWindow::buildControls() {
     Text51 = new QPlainTextEdit(kHelp, this);
     Text51->setReadOnly(true);
     Text51->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* fullLabel = new QLabel(QStringLiteral("Full throttle speed:"), this);
-    auto* idleLabel = new QLabel(QStringLiteral("Idle speed:"), this);
-    Frame1 = new QGroupBox(QStringLiteral("Acceleration"), this);
-    Frame2 = new QGroupBox(QStringLiteral("Deceleration"), this);
-    Label11 = new QLabel(QStringLiteral("Please Wait"), this);
+    auto* fullLabel = new QLabel(tr("Full throttle speed:"), this);
+    auto* idleLabel = new QLabel(tr("Idle speed:"), this);
+    Frame1 = new QGroupBox(tr("Acceleration"), this);
+    Frame2 = new QGroupBox(tr("Deceleration"), this);
+    Label11 = new QLabel(tr("Please Wait"), this);
     Label11->setAlignment(Qt::AlignCenter);
     Label11->hide();
-    Command1 = new QPushButton(QStringLiteral("Load File"), this);
-    Command2 = new QPushButton(QStringLiteral("Save File"), this);
-    Command3 = new QPushButton(QStringLiteral("Read NORVA"), this);
-    Command4 = new QPushButton(QStringLiteral("Write to NORVA"), this);
+    Command1 = new QPushButton(tr("Load File"), this);
+    Command2 = new QPushButton(tr("Save File"), this);
+    Command3 = new QPushButton(tr("Read NORVA"), this);
+    Command4 = new QPushButton(tr("Write to NORVA"), this);
     Command4->setEnabled(false);
     Label12 = new QLabel(kReading, this);
     Label12->setWordWrap(true);
     Command1->setShortcut(QKeySequence::Open);
     Command2->setShortcut(QKeySequence::Save);
-    Picture1->setAccessibleName(QStringLiteral("Ramp chart"));
-    Text51->setAccessibleName(QStringLiteral("How to edit the ramps"));
+    Picture1->setAccessibleName(tr("Ramp chart"));
+    Text51->setAccessibleName(tr("How to edit the ramps"));
     // The captions name their fields for screen readers.
     fullLabel->setBuddy(field(kFullThrottleField));
     idleLabel->setBuddy(field(kIdleField));
@@ -171,9 +171,8 @@ void RampsWindow::buildControls() {
 
 void RampsWindow::buildFrame(QGroupBox* frame, int firstField, int firstRelative, double width) {
     const double column = (width - 240) / 3;  // three columns with margins
-    const QString headers[] = {QStringLiteral("Relative speed:"), QStringLiteral("Absolute Speed:"),
-                               QStringLiteral("Slope Value:")};
-    auto* upTo = new QLabel(QStringLiteral("Up to:"), frame);
+    const QString headers[] = {tr("Relative speed:"), tr("Absolute Speed:"), tr("Slope Value:")};
+    auto* upTo = new QLabel(tr("Up to:"), frame);
     layout_.add(upTo, {120, 240, 2 * column, 240}, kPoints);
     for (int c = 0; c < 3; ++c) {
         auto* header = new QLabel(headers[c], frame);
@@ -185,7 +184,7 @@ void RampsWindow::buildFrame(QGroupBox* frame, int firstField, int firstRelative
                             field(firstField + 2 * r + 1)};
         for (int c = 0; c < 3; ++c) {
             row[c]->setParent(frame);
-            row[c]->setAccessibleName(QStringLiteral("%1 row %2, %3")
+            row[c]->setAccessibleName(tr("%1 row %2, %3")
                                           .arg(frame->title())
                                           .arg(r + 1)
                                           .arg(headers[c].chopped(1).toLower()));
@@ -235,7 +234,7 @@ void RampsWindow::pinta() {
             const auto number = ParseNumber(field(n)->text().toStdString());
             const auto sent = RampSentValue(field(n)->text());
             if (number && sent && (std::floor(*number) < 1 || std::floor(*number) > 255))
-                why = QStringLiteral("The unit takes 1 to 255: %1 will be sent").arg(*sent);
+                why = tr("The unit takes 1 to 255: %1 will be sent").arg(*sent);
         }
         field(n)->setStyleSheet(why.isEmpty() ? QString() : kBadField);
         field(n)->setToolTip(why);
@@ -253,10 +252,10 @@ void RampsWindow::pinta() {
 void RampsWindow::Read() {
     edited_ = false;  // asked for the unit's ramps: they come in with its image if not now
     if (services_.link.BackupByteCount < Link::kImageComplete) {
-        services_.dialogs.notify(QStringLiteral("Backup data not available, please wait"));
+        services_.dialogs.notify(tr("Backup data not available, please wait"));
         return;
     }
-    ProgressScope wait(*labelProgress_, QStringLiteral("Please Wait"));
+    ProgressScope wait(*labelProgress_, tr("Please Wait"));
     setFields(RampFieldsFromImage(services_.link.BackupImage));
 }
 

@@ -1,5 +1,7 @@
 #include "runlog/Download.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -13,6 +15,13 @@
 #include "ui/Progress.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Download)
+};
+}  // namespace
 
 namespace {
 constexpr uint8_t kDownloadValue = 1;
@@ -63,8 +72,7 @@ class RawLogFile {
 Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     Link& link = s.link;
     if (options.needsImage && link.BackupByteCount < Link::kImageComplete)
-        co_return co_await Refuse(s.dialogs,
-                                  QStringLiteral("Backup data not available, please wait"),
+        co_return co_await Refuse(s.dialogs, Texts::tr("Backup data not available, please wait"),
                                   OpStatus::Stopped, MessageIcon::Information);
     // Both working files are this download's from its start: whoever salvages a download that
     // stopped finds its own bytes, never the previous one's.
@@ -95,7 +103,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     };
     if (!ask()) outcome = Outcome{Outcome::UnitLost};
     {
-        ProgressScope shown(s.progress, QStringLiteral("Downloading"));
+        ProgressScope shown(s.progress, Texts::tr("Downloading"));
         const int64_t started = link.nowMs();
         int asks = 1;
         while (outcome) {
@@ -109,7 +117,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
                 if (pages && have >= end) break;
                 target = pages ? std::max<int64_t>(end, kDownloadBytes) : have + kStepBytes;
                 if (target > kMostRawBytes)
-                    why = QStringLiteral("The run log was not whole after %1 bytes (%2)")
+                    why = Texts::tr("The run log was not whole after %1 bytes (%2)")
                               .arg(have)
                               .arg(QString::fromStdString(missing));
             }
@@ -152,7 +160,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
                                   notWhole + QStringLiteral(", asked twice; nothing was exported."),
                                   outcome ? OpStatus::Refused : OpStatus::Stopped);
     if (!outcome)
-        co_return co_await Stop(s.dialogs, outcome, QStringLiteral("downloading"),
+        co_return co_await Stop(s.dialogs, outcome, Texts::tr("downloading"),
                                 QStringLiteral("%1 of %2 bytes were received; nothing was exported")
                                     .arg(std::min<int64_t>(received, target))
                                     .arg(target));
@@ -161,7 +169,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     // pages in the last report's bytes.
     const std::vector<uint8_t> raw = link.DownloadData;
     if (rawFile.failed())
-        s.dialogs.notify(QStringLiteral("The raw run log could not be kept in %1.")
+        s.dialogs.notify(Texts::tr("The raw run log could not be kept in %1.")
                              .arg(work.filePath(QStringLiteral("bufer.buf"))),
                          {}, MessageIcon::Warning);
     std::string why;

@@ -31,11 +31,11 @@ DownloadWindow::DownloadWindow(Services services, std::function<void(const QStri
       services_(services),
       exported_(std::move(exported)),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
-    setWindowTitle(QStringLiteral("Download measures"));
+    setWindowTitle(tr("Download measures"));
     setFont(QFont(QStringLiteral("Liberation Sans")));
     Text1 = new QPlainTextEdit(kExplanation, this);
     Text1->setReadOnly(true);
-    Text1->setAccessibleName(QStringLiteral("About the download"));
+    Text1->setAccessibleName(tr("About the download"));
     Picture1 = new CanvasWidget(this);
     Picture1->setFaceDrawing([this](Canvas& c) {
         // A red bar over the part received: 100 wide, 200 high.
@@ -45,12 +45,12 @@ DownloadWindow::DownloadWindow(Services services, std::function<void(const QStri
         c.setLineWidth(1);
         if (percent_ > 0) c.filledBox(0, 0, percent_, 200, QColor(255, 0, 0));
     });
-    Picture1->setAccessibleName(QStringLiteral("Download progress"));
+    Picture1->setAccessibleName(tr("Download progress"));
     Label2 = new QLabel(this);
-    Label1 = new QLabel(QStringLiteral("Please Wait"), this);
+    Label1 = new QLabel(tr("Please Wait"), this);
     Label1->hide();
-    Command1 = new QPushButton(QStringLiteral("Download measures and configuration"), this);
-    Download = new QPushButton(QStringLiteral("Download Measures"), this);
+    Command1 = new QPushButton(tr("Download measures and configuration"), this);
+    Download = new QPushButton(tr("Download Measures"), this);
     layout_.add(Text1, {120, 120, 6360, 1800}, kPoints);
     layout_.add(Picture1, {120, 2040, 6360, 360});
     layout_.add(Label2, {120, 2460, 4200, 300}, kPoints);
@@ -84,7 +84,7 @@ void DownloadWindow::Start(bool withConfiguration) {
     Label1->show();
     running_ = withConfiguration ? Command1 : Download;
     runningCaption_ = running_->text();
-    running_->setText(QStringLiteral("Stop"));
+    running_->setText(tr("Stop"));
     (withConfiguration ? Download : Command1)->setEnabled(false);
 }
 
@@ -102,17 +102,15 @@ void DownloadWindow::Finished(OpStatus status) {
     if (status == OpStatus::Abandoned)
         Label2->setText(QStringLiteral("Kept with the recent downloads; no file was exported."));
     else
-        Label2->setText(percent_ < 100
-                            ? QStringLiteral("The download stopped at %1%.").arg(percent_)
-                            : QStringLiteral("No file was exported."));
+        Label2->setText(percent_ < 100 ? tr("The download stopped at %1%.").arg(percent_)
+                                       : tr("No file was exported."));
 }
 
 void DownloadWindow::showReceived(int percent, int secondsLeft) {
     percent_ = percent;
-    Picture1->setAccessibleName(QStringLiteral("Download progress %1%").arg(percent));
-    Label2->setText(secondsLeft < 0
-                        ? QString()
-                        : QStringLiteral("%1% received, %2 s left").arg(percent).arg(secondsLeft));
+    Picture1->setAccessibleName(tr("Download progress %1%").arg(percent));
+    Label2->setText(secondsLeft < 0 ? QString()
+                                    : tr("%1% received, %2 s left").arg(percent).arg(secondsLeft));
     Picture1->redrawFace();
 }
 

@@ -53,14 +53,16 @@ Task<> AskAndPrint(Dialogs& dialogs, QPointer<TimeChartWindow> window,
 }
 
 Task<> AskAndSave(Dialogs& dialogs, std::function<bool(const QString&)> save) {
-    const FileRequest request(QStringLiteral("Save picture"),
-                              QStringLiteral("PNG picture(*.png)|*.png|PDF document(*.pdf)|*.pdf"),
-                              QStringLiteral("png"), {}, true);
+    const FileRequest request(
+        TimeChartWindow::tr("Save picture"),
+        TimeChartWindow::tr("PNG picture(*.png)|*.png|PDF document(*.pdf)|*.pdf"),
+        QStringLiteral("png"), {}, true);
     const QString path = co_await dialogs.saveFile(request);
     if (path.isEmpty()) co_return;
     if (!save(path))
-        co_await dialogs.message(QStringLiteral("The picture could not be written: %1").arg(path),
-                                 {}, MessageIcon::Warning);
+        co_await dialogs.message(
+            TimeChartWindow::tr("The picture could not be written: %1").arg(path), {},
+            MessageIcon::Warning);
 }
 
 }  // namespace
@@ -72,7 +74,7 @@ TimeChartWindow::TimeChartWindow(Dialogs& dialogs, QString settingsPath, QWidget
       settingsPath_(std::move(settingsPath)),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips), FontRule::Horizontal),
       library_(std::move(library)) {
-    setWindowTitle(QStringLiteral("NORVA Time Graph"));
+    setWindowTitle(tr("NORVA Time Graph"));
     buildControls();
     // The window's font is its controls'; the menus keep the system's menu font.
     centralWidget()->setFont(QFont(kSans));
@@ -102,11 +104,11 @@ void TimeChartWindow::buildControls() {
     });
     Text2 = new QLineEdit(QStringLiteral("1"), area);
     Text1 = new QLineEdit(QStringLiteral("51"), area);
-    Command1 = new QPushButton(QStringLiteral("Refresh"), area);
-    Command2 = new QPushButton(QStringLiteral("Whole run"), area);
+    Command1 = new QPushButton(tr("Refresh"), area);
+    Command2 = new QPushButton(tr("Whole run"), area);
     Readout = new QLabel(area);
-    auto* startLabel = new QLabel(QStringLiteral("Initial Time (m)"), area);
-    auto* endLabel = new QLabel(QStringLiteral("End time (m)"), area);
+    auto* startLabel = new QLabel(tr("Initial Time (m)"), area);
+    auto* endLabel = new QLabel(tr("End time (m)"), area);
     struct Legend {
         const char* text;
         QColor colour;
@@ -134,7 +136,7 @@ void TimeChartWindow::buildControls() {
     // The captions name their fields for screen readers.
     startLabel->setBuddy(Text2);
     endLabel->setBuddy(Text1);
-    Picture1->setAccessibleName(QStringLiteral("Time chart"));
+    Picture1->setAccessibleName(tr("Time chart"));
     layout_.add(startLabel, {0, 5425, 1440, 300}, kBoxPoints);
     layout_.add(Text2, {1500, 5425, 500, 300}, kBoxPoints);
     layout_.add(endLabel, {2040, 5425, 1200, 300}, kBoxPoints);
@@ -142,20 +144,20 @@ void TimeChartWindow::buildControls() {
     layout_.add(Command1, {4300, 5425, 1000, 300}, kBoxPoints);
     layout_.add(Command2, {5500, 5425, 1200, 300}, kBoxPoints);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* open = file->addAction(QStringLiteral("&Open"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* open = file->addAction(tr("&Open"));
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &TimeChartWindow::Open);
-    recent_ = file->addMenu(QStringLiteral("Recent downloads"));
+    recent_ = file->addMenu(tr("Recent downloads"));
     connect(recent_, &QMenu::aboutToShow, this, &TimeChartWindow::fillRecent);
     fillRecent();
-    QAction* print = file->addAction(QStringLiteral("&Print"));
+    QAction* print = file->addAction(tr("&Print"));
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &TimeChartWindow::Print);
-    QAction* save = file->addAction(QStringLiteral("Save picture\u2026"));
+    QAction* save = file->addAction(tr("Save picture\u2026"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &TimeChartWindow::SavePicture);
-    connect(file->addAction(QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
+    connect(file->addAction(tr("&Exit")), &QAction::triggered, this, &QWidget::close);
     connect(Command1, &QPushButton::clicked, this, &TimeChartWindow::draw);
     connect(Command2, &QPushButton::clicked, this, &TimeChartWindow::wholeRun);
     connect(Text1, &QLineEdit::returnPressed, this, &TimeChartWindow::draw);
@@ -195,11 +197,11 @@ QWidget* TimeChartWindow::buildRunList() {
     RunList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     RunList->header()->setStretchLastSection(false);
     RunList->setMinimumWidth(220);
-    RunList->setAccessibleName(QStringLiteral("Engine runs"));
+    RunList->setAccessibleName(tr("Engine runs"));
     RunNote = new QLabel;
     RunNote->setWordWrap(true);
-    ReplayRun = new QPushButton(QStringLiteral("&Replay"));
-    ReplayRun->setToolTip(QStringLiteral("Play the chosen run on the main window's dials"));
+    ReplayRun = new QPushButton(tr("&Replay"));
+    ReplayRun->setToolTip(tr("Play the chosen run on the main window's dials"));
     ReplayRun->setEnabled(false);
     connect(ReplayRun, &QPushButton::clicked, this, [this] {
         const int index = RunList->indexOfTopLevelItem(RunList->currentItem());
@@ -218,8 +220,7 @@ QWidget* TimeChartWindow::buildRunList() {
 void TimeChartWindow::fillRecent() {
     recent_->clear();
     const auto kept = KeptDownloads(library_);
-    if (kept.empty())
-        recent_->addAction(QStringLiteral("No downloads kept yet"))->setEnabled(false);
+    if (kept.empty()) recent_->addAction(tr("No downloads kept yet"))->setEnabled(false);
     for (const KeptDownload& download : kept) {
         QAction* item = recent_->addAction(download.title);
         item->setToolTip(download.path);
@@ -277,13 +278,13 @@ void TimeChartWindow::findRuns() {
         Split->setSizes({total - runs, runs});
     }
     if (runs_.empty())
-        RunNote->setText(QStringLiteral("The engine did not run."));
+        RunNote->setText(tr("The engine did not run."));
     else if (!log->idleCell)
         RunNote->setText(QStringLiteral("%1 runs. The file does not hold the unit's idle speed, "
                                         "so the starts are not measured.")
                              .arg(runs_.size()));
     else
-        RunNote->setText(QStringLiteral("%1 runs. Choose one to see it.").arg(runs_.size()));
+        RunNote->setText(tr("%1 runs. Choose one to see it.").arg(runs_.size()));
 }
 
 void TimeChartWindow::chooseRun(int index) {
@@ -301,8 +302,7 @@ void TimeChartWindow::chooseRun(int index) {
     RunList->setCurrentItem(RunList->topLevelItem(index));
     ReplayRun->setEnabled(true);
     const QString& events = runEvents_[static_cast<size_t>(index)];
-    if (!events.isEmpty())
-        RunNote->setText(QStringLiteral("Cycle %1: %2").arg(run.cycle).arg(events));
+    if (!events.isEmpty()) RunNote->setText(tr("Cycle %1: %2").arg(run.cycle).arg(events));
 }
 
 void TimeChartWindow::showFile(const QString& path, int startMinute) {
