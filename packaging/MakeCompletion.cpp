@@ -1,7 +1,8 @@
 // Writes the bash completion from the program's own table of commands, run by the build: the
-// template's @COMMANDS@, @GLOBAL_OPTIONS@, @FILE_OPTIONS@ and @VALUE_OPTIONS@ become the
-// commands, their options and arguments as the parser knows them, so the completion cannot
-// offer what the program refuses.
+// template's @COMMANDS@, @GLOBAL_OPTIONS@, @FILE_OPTIONS@, @FILE_EXTENSIONS@ and @VALUE_OPTIONS@
+// become the commands, their options and arguments as the parser knows them, so the completion
+// cannot offer what the program refuses. A file's name in the table gives the extension
+// offered: "FILE.nvc" or "OUT.png".
 #include <fstream>
 #include <iostream>
 #include <set>
@@ -16,6 +17,12 @@ std::string Joined(const std::set<std::string>& words) {
     std::string text;
     for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
     return text;
+}
+
+// "nvc" of "FILE.nvc"; empty when the name has none.
+std::string Extension(const std::string& name) {
+    const auto dot = name.rfind('.');
+    return dot == std::string::npos ? "" : name.substr(dot + 1);
 }
 
 void Replace(std::string& text, const std::string& mark, const std::string& by) {
@@ -39,17 +46,20 @@ int main(int argc, char** argv) {
         return 1;
     }
     const norva::CommandShapes shapes = norva::CommandShapesOf();
-    std::set<std::string> globals, files, values;
+    std::set<std::string> globals, files, values, extensions;
     const auto sort = [&](const norva::CommandShape::Value& option) {
         // The device has completions of its own.
         if (!option.takesValue || option.name == "--device") return;
         (option.names ? files : values).insert(option.name);
+        const std::string ext = Extension(option.type);
+        if (option.names && !ext.empty()) extensions.insert(option.name + "=" + ext);
     };
     for (const auto& option : shapes.globals) {
         globals.insert(option.name);
         sort(option);
     }
-    // One line a command and choice: words | its own options | "files" when it takes file names.
+    // One line a command and choice: words | its own options | what its arguments are: "files",
+    // "files:nvc|txt" (those and folders), or "engines" (the logbook's).
     std::string commands;
     for (const norva::CommandShape& command : shapes.commands) {
         std::set<std::string> own;
@@ -57,22 +67,35 @@ int main(int argc, char** argv) {
             own.insert(option.name);
             sort(option);
         }
-        bool takesFiles = false;
-        std::set<std::string> choices;
+        bool takesFiles = false, anyFile = false, engines = false;
+        std::set<std::string> choices, exts;
         for (const auto& argument : command.arguments) {
             takesFiles = takesFiles || argument.names;
+            if (argument.names) {
+                const std::string ext = Extension(argument.name);
+                anyFile = anyFile || ext.empty();
+                exts.insert(ext);
+            }
+            engines = engines || argument.name == "ENGINE";
             choices.insert(argument.choices.begin(), argument.choices.end());
+        }
+        std::string kind = engines ? " engines" : "";
+        if (takesFiles) {
+            kind = " files";
+            if (!anyFile)
+                for (const std::string& ext : exts) kind += (kind == " files" ? ":" : "|") + ext;
         }
         if (choices.empty()) choices.insert("");
         for (const std::string& choice : choices) {
             commands += "    \"" + command.words + (choice.empty() ? "" : " " + choice) + " | " +
-                        Joined(own) + " |" + (takesFiles ? " files" : "") + "\"\n";
+                        Joined(own) + " |" + kind + "\"\n";
         }
     }
     Replace(script, "@COMMANDS@\n", commands);
     Replace(script, "@GLOBAL_OPTIONS@", Joined(globals));
     Replace(script, "@FILE_OPTIONS@", Joined(files));
     Replace(script, "@VALUE_OPTIONS@", Joined(values));
+    Replace(script, "@FILE_EXTENSIONS@", Joined(extensions));
     std::ofstream out(argv[2], std::ios::binary);
     out << script;
     out.close();

@@ -1,9 +1,14 @@
 // norva: the ground-support program for a NORVA engine control unit.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QString>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/App.h"
 #include "app/Screenshot.h"
@@ -16,6 +21,70 @@
 #include "mainwin/MainWindow.h"
 
 namespace {
+
+// Qt's own options (QGuiApplication's, QApplication's and the X11 plugin's), given to Qt and
+// kept from the command-line parser, which would refuse them. Qt takes them with one dash or
+// two, the value next or after "=".
+constexpr std::string_view kQtValued[] = {
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry", "geometry",
+    "qwindowicon", "qwindowtitle",       "title",         "display", "session",         "style",
+    "stylesheet",  "qmljsdebugger",      "name",          "visual"};
+constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+struct SplitArgs {
+    std::vector<std::string> ours;
+    std::vector<char*> qt;  // the program's name first
+    bool platformGiven = false;
+};
+SplitArgs SplitQtArgs(int argc, char** argv) {
+    SplitArgs split;
+    split.qt.push_back(argv[0]);
+    const auto known = [](const auto& names, std::string_view name) {
+        return std::find(std::begin(names), std::end(names), name) != std::end(names);
+    };
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
+        name = name.substr(0, name.find('='));
+        const bool valued = known(kQtValued, name);
+        if (!arg.starts_with('-') || arg == "--" || (!valued && !known(kQtFlags, name))) {
+            split.ours.emplace_back(arg);
+            continue;
+        }
+        split.platformGiven = split.platformGiven || name == "platform";
+        split.qt.push_back(argv[i]);
+        if (valued && arg.find('=') == std::string_view::npos && i + 1 < argc)
+            split.qt.push_back(argv[++i]);
+    }
+    split.qt.push_back(nullptr);
+    return split;
+}
+
+// Qt's warnings read as the program's own; the one about XDG_RUNTIME_DIR (a login over ssh or
+// su) changes nothing the user sees. Debug messages are for debug builds. Qt ends the program
+// itself after a fatal message.
+#ifdef NDEBUG
+constexpr bool kDebugBuild = false;
+#else
+constexpr bool kDebugBuild = true;
+#endif
+void PrintQtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg && !kDebugBuild) return;
+    if (message.contains(QLatin1String("XDG_RUNTIME_DIR not set"))) return;
+    std::fprintf(stderr, "norva: %s\n", qPrintable(message));
+}
+
+// Without a display Qt's platform plugin aborts with a page of advice; one line says it better.
+bool NoDisplay(bool platformGiven) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !platformGiven && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    (void)platformGiven;
+    return false;
+#endif
+}
+
 int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
     if (!line.screenshot.empty()) {
         std::string error;
@@ -38,8 +107,10 @@ int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const norva::ParsedCommandLine parsed =
-        norva::ParseCommandLine({argv + 1, argv + argc}, NORVA_VERSION);
+    qInstallMessageHandler(PrintQtMessage);
+    SplitArgs args = SplitQtArgs(argc, argv);
+    int qtArgc = static_cast<int>(args.qt.size()) - 1;
+    const norva::ParsedCommandLine parsed = norva::ParseCommandLine(args.ours, NORVA_VERSION);
     if (!parsed.line) {
         std::fputs(parsed.out.c_str(), stdout);
         std::fputs(parsed.err.c_str(), stderr);
@@ -60,6 +131,10 @@ int main(int argc, char** argv) {
     }
     std::optional<norva::InterruptWatch> watch;
     if (norva::UsesUnit(line)) watch.emplace();
-    if (line.command) return norva::RunCommand(argc, argv, line);
-    return RunWindow(argc, argv, line);
+    if (line.command) return norva::RunCommand(qtArgc, args.qt.data(), line);
+    if (NoDisplay(args.platformGiven)) {
+        std::fputs("norva: no display: run with a desktop session or use a command\n", stderr);
+        return norva::exitstatus::kNoUnit;
+    }
+    return RunWindow(qtArgc, args.qt.data(), line);
 }

@@ -9,6 +9,7 @@
 #include "cli/CommandOptions.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
+#include "cli/HelpFormatter.h"
 
 namespace norva {
 
@@ -45,7 +46,11 @@ std::string Synopses(const CLI::App& app, const std::string& path = "norva") {
                 positionals += option->get_required() ? " " + name : " [" + name + "]";
             }
         }
-        return "  " + path + options + positionals + "\n";
+        // In columns as the options are, which the manual page keeps one a line too.
+        std::string line = "  " + path;
+        if (options.empty() && positionals.empty()) options = " (no options)";
+        line.resize(std::max(line.size() + 1, kHelpColumn - 1), ' ');
+        return line + options + positionals + "\n";
     }
     for (const CLI::App* command : commands)
         text += Synopses(*command, path + " " + command->get_name());
@@ -64,6 +69,7 @@ class Parser {
               "control unit: the main window, or "
               "one command without windows.",
               "norva") {
+        app_.formatter(std::make_shared<HelpFormatter>());  // the commands' too
         app_.fallthrough();  // the global options may come after the command too
         app_.require_subcommand(0, 1);
         app_.set_help_flag("-h,--help", "print this help, or a command's with COMMAND --help");
@@ -86,7 +92,6 @@ class Parser {
                                    "open the main window, wait for the unit's configuration (at "
                                    "most 15 s), save a picture of the window and exit"))
             ->type_name("PNG");
-        app_.footer(exitstatus::Table());  // every command's help ends with the table
         for (const CommandEntry& entry : Commands()) add(entry);
         app_.footer(Synopses(app_) + "\n" + exitstatus::Table());
     }
@@ -147,8 +152,11 @@ class Parser {
         }
         if (!o.seconds.empty()) {
             double number = 0;
-            if (!ToPositive(o.seconds, number))
-                throw UsageError{"--seconds needs a positive number, not '" + o.seconds + "'"};
+            // A day at most: longer ones overflowed the timer, and no run takes that long.
+            if (!ToPositive(o.seconds, number) || number > 86400)
+                throw UsageError{
+                    "--seconds takes seconds from more than 0 to 86400 (a day), not '" + o.seconds +
+                    "'"};
             line_.seconds = number;
         }
     }
@@ -168,12 +176,25 @@ class Parser {
         CLI::App* parent =
             blank == std::string::npos ? &app_ : app_.get_subcommand(words.substr(0, blank));
         CLI::App* sub = parent->add_subcommand(words.substr(blank + 1), entry.help);
+        sub->footer(globals(entry) + "\n" + exitstatus::Table());
         if (entry.isGroup()) {
             sub->require_subcommand(1);
             return;
         }
         entry.define(options_, *sub);
         sub->parse_complete_callback([this, &entry] { line_.command = &entry; });
+    }
+
+    // The program's options a command takes too: CLI11 keeps them on the program, so its help
+    // would not show them. A command that reads files only refuses --device and --unit-wait.
+    std::string globals(const CommandEntry& entry) const {
+        std::string text = "Global options (before or after the command):\n";
+        for (const char* name : {"--device", "--unit-wait", "--config", "--logbook"}) {
+            const bool unit = name == std::string("--device") || name == std::string("--unit-wait");
+            if (unit && !entry.isGroup() && entry.usesUnit == Never) continue;
+            text += HelpFormatter().make_option(app_.get_option(name), false);
+        }
+        return text;
     }
 
     CommandLine& line_;

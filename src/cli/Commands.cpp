@@ -60,6 +60,7 @@ const CommandEntry kCommands[] = {
          [](Program* p, const CommandLine& l) {
              MonitorOptions options = l.monitorOptions;
              options.seconds = l.seconds;
+             options.unitWaitSeconds = l.unitWaitSeconds;
              Monitor monitor(p->link(), options, stdout, stderr);
              return monitor.run();
          }},

@@ -10,7 +10,7 @@ namespace norva::exitstatus {
 
 constexpr int kDone = 0;
 constexpr int kDiffers = 1;       // diff: the two sides differ
-constexpr int kNoUnit = 2;        // no unit, unit lost, or no answer
+constexpr int kNoUnit = 2;        // no unit, unit lost, or no answer; the window: no display
 constexpr int kBadInput = 3;      // a bad file, entry or output path
 constexpr int kRefused = 4;       // refused by the unit, or a check that failed
 constexpr int kUsage = 64;        // a command line that cannot be run (sysexits' EX_USAGE)
@@ -38,7 +38,7 @@ inline std::string Table() {
     return "Exit status:\n"
            "  0    done\n"
            "  1    diff: the two sides differ\n"
-           "  2    no unit, the unit was lost, or it did not answer\n"
+           "  2    no unit, the unit was lost, or it did not answer; the window: no display\n"
            "  3    a bad file, entry or output path (nothing was sent)\n"
            "  4    refused by the unit, or a check failed (write protected, the other kind\n"
            "       of unit, a write the unit does not hold, a calibration that gives Error)\n"

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/NumberText.h"
+#include "cli/ExitStatus.h"
 #include "cli/Interrupt.h"
 #include "live/Gauges.h"
 
@@ -109,6 +111,14 @@ int Monitor::run() {
     const InterruptWatch watch;
     startMs_ = link_.nowMs();
     if (options_.csv) std::fprintf(out_, "%s\n", MonitorCsvHeader().c_str());
+    // Like every unit command, it gives up when no unit shows within the wait.
+    QTimer::singleShot(static_cast<int>(options_.unitWaitSeconds * 1000), this, [this] {
+        if (found_ || link_.DeviceDetected) return;
+        std::fprintf(status_, "norva: no unit was found within %s s\n",
+                     PlainNumberText(options_.unitWaitSeconds).c_str());
+        exitStatus_ = exitstatus::kNoUnit;
+        finish();
+    });
     if (options_.seconds > 0)
         QTimer::singleShot(static_cast<int>(options_.seconds * 1000), Qt::PreciseTimer, this,
                            &Monitor::finish);
@@ -117,7 +127,7 @@ int Monitor::run() {
     QCoreApplication::exec();
     link_.stop();
     std::fflush(out_);
-    return InterruptWatch::received() ? InterruptWatch::exitStatus() : 0;
+    return InterruptWatch::received() ? InterruptWatch::exitStatus() : exitStatus_;
 }
 
 void Monitor::tellState() {
@@ -131,12 +141,14 @@ void Monitor::tellState() {
 
 void Monitor::onDispatched() {
     tellState();  // the connection is told before the reports it brings
+    found_ = found_ || link_.DeviceDetected;
     if (options_.reports > 0 && lines_ >= options_.reports) return;
     const int64_t elapsed = link_.nowMs() - startMs_;
     const std::string row =
         options_.csv ? MonitorCsvRow(link_, elapsed) : MonitorTextRow(link_, elapsed);
     std::fwrite(row.data(), 1, row.size(), out_);
     std::fputc('\n', out_);
+    std::fflush(out_);  // a pipe's reader sees each line as it comes, not at the end
     ++lines_;
     if (options_.reports > 0 && lines_ >= options_.reports) finish();
 }

@@ -13,8 +13,9 @@
 namespace norva {
 
 struct MonitorOptions {
-    long long reports = 0;  // stop after this many lines; 0 = no limit
-    double seconds = 0;     // stop after this long; 0 = no limit
+    long long reports = 0;        // stop after this many lines; 0 = no limit
+    double seconds = 0;           // stop after this long; 0 = no limit
+    double unitWaitSeconds = 10;  // no unit found by then: exit 2
     bool csv = false;
 };
 
@@ -46,6 +47,8 @@ class Monitor : public QObject {
     long long lines_ = 0;
     QTimer interruptCheck_;
     LinkState told_ = LinkState::NotConnected;  // the connection state last printed
+    bool found_ = false;                        // the unit was seen at least once
+    int exitStatus_ = 0;                        // when not interrupted
 };
 
 }  // namespace norva

@@ -1,13 +1,21 @@
 #include "cli/TerminalProgress.h"
 
+#include <QtGlobal>
+
 #include "base/Platform.h"
 
 namespace norva {
 
-TerminalProgress::TerminalProgress(std::FILE* out) : out_(out), terminal_(IsTerminal(out)) {}
+bool TerminalProgress::RedrawsInPlace(std::FILE* out) {
+    return IsTerminal(out) && qEnvironmentVariable("TERM") != QLatin1String("dumb");
+}
+
+TerminalProgress::TerminalProgress(std::FILE* out) : out_(out), terminal_(RedrawsInPlace(out)) {}
 
 void TerminalProgress::show(const QString& text, bool) {
-    text_ = text.toStdString();
+    const std::string shown = text.toStdString();
+    if (shown_ && shown == text_) return;  // shown as it is: no flicker
+    text_ = shown;
     shown_ = true;
     write();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Progress on the command line: one line on standard error, rewritten in place, when that is a
-// terminal; nothing otherwise, so a script's log stays clean.
+// terminal that can do it; nothing otherwise, so a script's log stays clean. TERM=dumb (an
+// editor's shell, a serial console) understands neither the escape code nor a line redrawn.
 
 #include <cstdio>
 #include <string>
@@ -11,7 +12,9 @@ namespace norva {
 
 class TerminalProgress : public Progress {
   public:
-    // `terminal` decides whether anything is written; by default whether `out` is a terminal.
+    // Whether a line can be redrawn in place on `out`.
+    static bool RedrawsInPlace(std::FILE* out);
+    // `terminal` decides whether anything is written; by default RedrawsInPlace(out).
     explicit TerminalProgress(std::FILE* out = stderr);
     TerminalProgress(std::FILE* out, bool terminal) : out_(out), terminal_(terminal) {}
     ~TerminalProgress() override { hide(); }

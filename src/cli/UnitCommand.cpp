@@ -20,10 +20,27 @@ constexpr int kCheckMs = 20;
 Task<> Keep(Task<OpStatus> operation, OpStatus& status) {
     status = co_await std::move(operation);
 }
+
+// The unit looked for, as --device names it.
+QString DeviceName(const DeviceChoice& device) {
+    switch (device.kind) {
+        case DeviceChoice::Kind::Hid:
+            return QStringLiteral("hid");
+        case DeviceChoice::Kind::Sim:
+            return QStringLiteral("sim");
+        case DeviceChoice::Kind::Tcp:
+            return QStringLiteral("tcp:%1:%2")
+                .arg(QString::fromStdString(device.host))
+                .arg(device.port);
+        case DeviceChoice::Kind::Replay:
+            return QStringLiteral("replay:") + QString::fromStdString(device.file);
+    }
+    return {};
+}
 }  // namespace
 
 UnitCommand::UnitCommand(Program& app, CommandLine line, std::FILE* err)
-    : app_(app), line_(std::move(line)), err_(err) {
+    : app_(app), line_(std::move(line)), err_(err), waiting_(err) {
     timer_.setInterval(kCheckMs);
     connect(&timer_, &QTimer::timeout, this, &UnitCommand::check);
     // How much had come when the unit went: the loss itself breaks the stream.
@@ -72,6 +89,7 @@ void UnitCommand::check() {
     const bool interrupted = InterruptWatch::take() != 0;
     if (chart_) return checkRecording(interrupted);
     if (interrupted) {
+        waiting_.hide();                               // before what it says next
         if (started_) return link.Operation.cancel();  // it stops and says how far it got
         if (foundMs_ < 0)
             std::fprintf(err_, "norva: Cancelled while waiting for the unit.\n");
@@ -88,14 +106,23 @@ void UnitCommand::check() {
         if (link.DeviceDetected) {
             foundMs_ = now;
         } else if (now - startMs_ >= static_cast<int64_t>(line_.unitWaitSeconds * 1000)) {
+            waiting_.hide();
             std::fprintf(err_, "norva: no unit was found within %s s\n",
                          PlainNumberText(line_.unitWaitSeconds).c_str());
             return finish(exitstatus::kNoUnit);
+        } else {
+            waiting_.show(
+                QStringLiteral("Looking for the unit (%1)…").arg(DeviceName(line_.device)));
         }
         return;
     }
     const int needed = needsCompleteImage() ? Link::kImageComplete : 0;
     if (link.BackupByteCount < needed) {
+        if (link.DeviceDetected && now - foundMs_ < kImageWaitMs)
+            return waiting_.show(
+                QStringLiteral("Waiting for the unit's configuration: %1 of 256 bytes")
+                    .arg(imageBytes()));
+        waiting_.hide();
         if (!link.DeviceDetected) {
             std::fprintf(err_,
                          "norva: the unit was lost while its configuration arrived (%d of 256 "
@@ -111,6 +138,7 @@ void UnitCommand::check() {
         }
         return;
     }
+    waiting_.hide();
     startOperation();
 }
 
@@ -184,6 +212,7 @@ void UnitCommand::startOperation() {
 }
 
 void UnitCommand::finish(int status) {
+    waiting_.hide();
     // The hardware test's result, for a whole test only.
     if (!result_.isEmpty() && started_ && status == exitstatus::kDone)
         std::printf("%s\n", qPrintable(result_));

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "cli/CommandLine.h"
+#include "cli/TerminalProgress.h"
 #include "ops/OperationTools.h"
 
 namespace norva {
@@ -42,6 +43,7 @@ class UnitCommand : public QObject {
     CommandLine line_;
     std::FILE* err_;
     QTimer timer_;
+    TerminalProgress waiting_;  // what it waits for, on a terminal
     int64_t startMs_ = 0;
     int64_t foundMs_ = -1;
     bool started_ = false;

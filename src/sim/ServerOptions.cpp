@@ -1,8 +1,10 @@
 #include "sim/ServerOptions.h"
 
-#include <algorithm>
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <iterator>
+
+#include "cli/HelpFormatter.h"
 
 namespace norva::sim {
 
@@ -29,47 +31,93 @@ std::optional<std::pair<std::string, uint16_t>> ParseTcpAddress(std::string_view
     return std::pair{std::string(text.substr(0, colon)), *port};
 }
 
-std::optional<ServerOptions> ParseServerArgs(const std::vector<std::string>& args,
-                                             std::string* error) {
+namespace {
+
+struct Refusal {
+    std::string why;
+};
+
+// The unit's options by the names the program's sim: device gives them, checked by the same
+// code after parsing so that --help and --version win over a bad value.
+struct UnitOption {
+    const char* name;
+    const char* value;
+    const char* help;
+};
+constexpr UnitOption kUnitOptions[] = {
+    {"rate", "N", "input reports per second, 1 to 1000 (default 50)"},
+    {"answer", "K", "a read is answered in K reports, 1 to 4 (default 4)"},
+    {"preamble", "N", "the run log's preamble is N bytes (default 8)"},
+    {"burst", "N", "reports are handed over N at a time (default 1)"},
+    {"queue", "N", "up to N reports wait unread, never emptied (default 256)"},
+    {"silent-after", "N", "stops sending after N reports"},
+    {"unplug-after", "N", "is unplugged after N reports"},
+    {"engine", "off", "the engine stands at rest, cold"},
+    {"refuse-writes", "A,B-C", "cells it does not store"},
+};
+
+}  // namespace
+
+ParsedServerArgs ParseServerArgs(const std::vector<std::string>& args, const std::string& version) {
     ServerOptions options;
-    for (const std::string& arg : args) {
-        options.help = options.help || arg == "--help" || arg == "-h";
-        options.version = options.version || arg == "--version";
+    std::string listen;
+    bool downward = false, falling = false, showVersion = false;
+    std::vector<std::string> values(std::size(kUnitOptions));
+    CLI::App app("Serves a simulated unit over TCP until interrupted.", "norva-sim");
+    app.formatter(std::make_shared<HelpFormatter>());
+    app.set_help_flag("-h,--help", "print this help and exit");
+    app.add_flag("--version", showVersion, "print the version and exit");
+    app.add_option("--listen", listen, "where to listen (port 0: any free port)")
+        ->type_name("tcp:HOST:PORT");
+    app.add_flag("--downward", downward,
+                 "a downward unit: its configuration streams in falling address order");
+    app.add_flag("--falling", falling)->group("");  // as first spelt; not shown
+    for (size_t i = 0; i < std::size(kUnitOptions); ++i)
+        app.add_option(std::string("--") + kUnitOptions[i].name, values[i], kUnitOptions[i].help)
+            ->type_name(kUnitOptions[i].value);
+    app.footer(
+        "Exit status:\n"
+        "  1    it cannot listen on the address\n"
+        "  64   a command line that cannot be run\n"
+        "  130  ended by Ctrl-C (SIGINT); 143 by SIGTERM\n");
+    ParsedServerArgs parsed;
+    try {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 pops the back
+        app.parse(reversed);
+        if (showVersion) {
+            parsed.out = "norva-sim " + version + "\n";
+            return parsed;
+        }
+        if (listen.empty()) throw Refusal{"--listen tcp:HOST:PORT is needed: where to listen"};
+        const auto address = ParseTcpAddress(listen);
+        if (!address)
+            throw Refusal{"--listen takes tcp:HOST:PORT with a port from 0 to 65535, not '" +
+                          listen + "'"};
+        options.host = address->first;
+        options.port = address->second;
+        options.unit.downward = downward || falling;
+        for (size_t i = 0; i < std::size(kUnitOptions); ++i) {
+            std::string why;
+            if (!values[i].empty() &&
+                !SetSimOption(options.unit, std::string(kUnitOptions[i].name) + "=" + values[i],
+                              why))
+                throw Refusal{why};
+        }
+    } catch (const CLI::CallForHelp&) {
+        parsed.out = app.help();
+        return parsed;
+    } catch (const CLI::ParseError& e) {
+        parsed.err = e.what();
+    } catch (const Refusal& r) {
+        parsed.err = r.why;
     }
-    if (options.help || options.version) return options;
-    bool haveListen = false;
-    // The unit's options by the names the program's sim: device gives them.
-    static constexpr std::string_view kValued[] = {"rate",         "answer", "preamble",
-                                                   "burst",        "queue",  "silent-after",
-                                                   "unplug-after", "engine", "refuse-writes"};
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--listen" && hasValue) {
-            auto address = ParseTcpAddress(args[++i]);
-            if (!address) return std::nullopt;
-            options.host = address->first;
-            options.port = address->second;
-            haveListen = true;
-            continue;
-        }
-        if (arg == "--downward" || arg == "--falling") {  // as first spelt
-            options.unit.downward = true;
-            continue;
-        }
-        const std::string_view name = std::string_view(arg).substr(arg.rfind("--", 0) == 0 ? 2 : 0);
-        const bool valued =
-            arg.rfind("--", 0) == 0 &&
-            std::find(std::begin(kValued), std::end(kValued), name) != std::end(kValued);
-        if (!valued || !hasValue) return std::nullopt;
-        std::string why;
-        if (!SetSimOption(options.unit, std::string(name) + "=" + args[++i], why)) {
-            if (error) *error = why;
-            return std::nullopt;
-        }
+    if (!parsed.err.empty()) {
+        parsed.exitStatus = 64;  // sysexits' EX_USAGE, as norva's
+        parsed.err = "norva-sim: " + parsed.err + "\nTry 'norva-sim --help'.\n";
+        return parsed;
     }
-    if (!haveListen) return std::nullopt;
-    return options;
+    parsed.options = options;
+    return parsed;
 }
 
 }  // namespace norva::sim

@@ -156,6 +156,7 @@ void SimServer::run() {
     }
     dropClient();
     listener_->callers.clear();
+    listener_->close();  // no caller waits on a port nobody serves
 }
 
 }  // namespace norva::sim

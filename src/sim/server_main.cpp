@@ -2,6 +2,7 @@
 // speaks the same wire form.
 #include <QCoreApplication>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -17,8 +18,10 @@
 namespace {
 
 norva::sim::SimServer* runningServer = nullptr;
+volatile std::sig_atomic_t stopSignal = 0;
 
-extern "C" void OnStopSignal(int) {
+extern "C" void OnStopSignal(int signal) {
+    stopSignal = signal;
     if (runningServer) runningServer->stop();
 }
 
@@ -26,22 +29,13 @@ extern "C" void OnStopSignal(int) {
 
 int main(int argc, char** argv) {
     using namespace norva::sim;
-    std::vector<std::string> args(argv + 1, argv + argc);
-    std::string error;
-    auto options = ParseServerArgs(args, &error);
-    if (!options) {
-        if (!error.empty()) std::fprintf(stderr, "norva-sim: %s\n", error.c_str());
-        std::fprintf(stderr, "%s\n", kServerUsage);
-        return 2;
+    const ParsedServerArgs parsed = ParseServerArgs({argv + 1, argv + argc}, NORVA_VERSION);
+    if (!parsed.options) {
+        std::fputs(parsed.out.c_str(), stdout);
+        std::fputs(parsed.err.c_str(), stderr);
+        return parsed.exitStatus;
     }
-    if (options->help) {
-        std::printf("%s\n", kServerUsage);
-        return 0;
-    }
-    if (options->version) {
-        std::printf("norva-sim %s\n", NORVA_VERSION);
-        return 0;
-    }
+    const ServerOptions* options = &*parsed.options;
     // Qt Network looks a host name up through the application.
     QCoreApplication app(argc, argv);
     SimUnit unit(options->unit);
@@ -60,5 +54,6 @@ int main(int argc, char** argv) {
                  static_cast<unsigned>(server.port()));
     server.run();
     runningServer = nullptr;
-    return 0;
+    // The server has closed its socket; the signal that ended it is told as every shell expects.
+    return stopSignal ? 128 + stopSignal : 0;
 }

@@ -17,6 +17,12 @@ std::optional<CommandLine> Parse(std::vector<std::string> args, std::string* err
 std::string Words(const CommandLine& line) {
     return line.command ? line.command->words : "";
 }
+size_t Widest(const std::string& text) {
+    size_t widest = 0;
+    std::stringstream lines(text);
+    for (std::string line; std::getline(lines, line);) widest = std::max(widest, line.size());
+    return widest;
+}
 }  // namespace
 
 TEST(CommandLine, TheUsbUnitAndTheWindowByDefaultAndMonitorOptions) {
@@ -45,8 +51,10 @@ TEST(CommandLine, OptionsInAnyOrderAfterTheCommandAndAHelpForEach) {
         EXPECT_EQ(line->device.kind, DeviceChoice::Kind::Sim);
     }
     EXPECT_FALSE(Parse({"clone", "write", "unit.nvc", "--no-backup"})->backup);
-    // Every command of the table has its help, and the program's lists it.
+    // Every command of the table has its help in 80 columns, with the options of the program it
+    // takes too, and the program's lists it.
     const std::string all = ParseCommandLine({"--help"}).out;
+    EXPECT_LE(Widest(all), 80u) << all;
     for (const CommandShape& command : CommandShapesOf().commands) {
         std::vector<std::string> args;
         std::stringstream words(command.words);
@@ -55,6 +63,10 @@ TEST(CommandLine, OptionsInAnyOrderAfterTheCommandAndAHelpForEach) {
         const ParsedCommandLine help = ParseCommandLine(args);
         EXPECT_EQ(help.exitStatus, 0);
         EXPECT_NE(help.out.find("Usage: norva " + command.words), std::string::npos) << help.out;
+        EXPECT_LE(Widest(help.out), 80u) << help.out;
+        EXPECT_EQ(help.out.find("  --unit-wait SECONDS") != std::string::npos,
+                  command.entry->usesUnit != Never)
+            << help.out;
         const auto listed = all.find("  norva " + command.words);
         ASSERT_NE(listed, std::string::npos) << command.words;
         EXPECT_TRUE(std::isspace(all[listed + 8 + command.words.size()])) << command.words;

@@ -117,6 +117,7 @@ std::vector<Case> Cases() {
         {"factory menus sideways", 64, "Try 'norva factory menus --help'."},
         {"timechart x.txt", 64, "timechart needs --png OUT.png or --pdf OUT.pdf"},
         {"monitor --reports 0", 64, "--reports needs a positive whole number"},
+        {"monitor --seconds 86401", 64, "--seconds takes seconds from more than 0 to 86400"},
         // 1: the two sides differ.
         {"diff {dir}/good.nvc {dir}/other.nvc", 1, ""},
         // 2: the unit lost before its whole configuration came.
@@ -161,7 +162,8 @@ std::vector<Case> Cases() {
             cases.push_back({"--device {unit} " + Typical(command), 64, "leave out --device"});
     }
     cases.push_back({"--screenshot /nonexistent/out", 3, "/nonexistent/out: its folder does not"});
-    cases.push_back({"--device {none} summary", 2, "no unit was found within 0.2 s"});
+    for (const char* command : {"summary", "monitor"})
+        cases.push_back({"--device {none} " + std::string(command), 2, "no unit was found within"});
     return cases;
 }
 
@@ -173,6 +175,20 @@ std::string Name(const ::testing::TestParamInfo<Case>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCommand, ExitStatus, ::testing::ValuesIn(Cases()), Name);
+
+// The window without a display says so in one line; Qt's own options reach Qt, not the parser.
+TEST(ExitStatusOfTheWindow, NoDisplayUnlessQtIsGivenAPlatform) {
+    const std::vector<std::pair<QString, QString>> none = {
+        {"QT_QPA_PLATFORM", ""}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}};
+    Ran ran = RunNorva({}, 60000, none);
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(ran.err, "norva: no display: run with a desktop session or use a command\n");
+    QTemporaryDir dir;
+    ran = RunNorva({"-platform", "offscreen", "-style", "fusion", "--device", "sim:rate=1000",
+                    "--screenshot", dir.filePath("w.png")},
+                   60000, none);
+    EXPECT_EQ(ran.status, 0) << ran.err;
+}
 
 // A signal in any wait ends the command at once with one line: 130 for Ctrl-C, 143 for SIGTERM.
 TEST(ExitStatusOnASignal, EveryWaitEndsAtOnceAndSaysWhatStopped) {

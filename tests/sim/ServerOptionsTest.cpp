@@ -7,7 +7,7 @@ namespace norva::sim {
 namespace {
 
 TEST(ServerOptions, ListenAddressRateAndDirection) {
-    auto o = ParseServerArgs({"--listen", "tcp:127.0.0.1:7000"});
+    auto o = ParseServerArgs({"--listen", "tcp:127.0.0.1:7000"}).options;
     ASSERT_TRUE(o);
     EXPECT_EQ(o->host, "127.0.0.1");
     EXPECT_EQ(o->port, 7000);
@@ -17,7 +17,8 @@ TEST(ServerOptions, ListenAddressRateAndDirection) {
     // The strict unit's options, by the names the program's sim: device gives them.
     o = ParseServerArgs({"--falling", "--rate", "1000", "--listen", "tcp:localhost:0", "--answer",
                          "1", "--preamble", "525", "--burst", "8", "--silent-after", "100",
-                         "--unplug-after", "200", "--engine", "off"});
+                         "--unplug-after", "200", "--engine", "off"})
+            .options;
     ASSERT_TRUE(o);
     EXPECT_EQ(o->host, "localhost");
     EXPECT_EQ(o->port, 0);
@@ -29,36 +30,44 @@ TEST(ServerOptions, ListenAddressRateAndDirection) {
     EXPECT_EQ(o->unit.silentAfter, 100);
     EXPECT_EQ(o->unit.unplugAfter, 200);
     EXPECT_TRUE(o->unit.engineOff);
+    EXPECT_TRUE(ParseServerArgs({"--downward", "--listen", "tcp:h:1"}).options->unit.downward);
 }
 
 // Asked for help, the program answers whatever else is on the line (the manual page is made so).
 TEST(ServerOptions, HelpAndVersionNeedNoAddress) {
-    auto o = ParseServerArgs({"--help"});
-    ASSERT_TRUE(o);
-    EXPECT_TRUE(o->help);
-    o = ParseServerArgs({"--rate", "5000", "--version"});
-    ASSERT_TRUE(o);
-    EXPECT_TRUE(o->version);
-    EXPECT_FALSE(o->help);
+    const ParsedServerArgs help = ParseServerArgs({"--help"});
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_NE(help.out.find("--refuse-writes A,B-C"), std::string::npos) << help.out;
+    EXPECT_EQ(help.out.find("--falling"), std::string::npos) << help.out;
+    EXPECT_EQ(ParseServerArgs({"--rate", "5000", "--version"}, "1.2").out, "norva-sim 1.2\n");
 }
 
+// Each refusal is one line that says why, and where to find help.
 TEST(ServerOptions, UsageErrors) {
-    EXPECT_FALSE(ParseServerArgs({}));
-    EXPECT_FALSE(ParseServerArgs({"--rate", "10"}));
-    EXPECT_FALSE(ParseServerArgs({"--listen"}));
-    for (const char* address : {"127.0.0.1:7000", "tcp:127.0.0.1", "tcp::7000",
-                                "tcp:127.0.0.1:70000", "tcp:127.0.0.1:7x"})
-        EXPECT_FALSE(ParseServerArgs({"--listen", address})) << address;
-    const std::vector<std::vector<std::string>> options = {{"--rate", "0"},   {"--rate", "1001"},
-                                                           {"--rate"},        {"--loud"},
-                                                           {"--answer", "5"}, {"--engine", "cold"}};
-    for (std::vector<std::string> args : options) {
-        args.insert(args.begin(), {"--listen", "tcp:127.0.0.1:7000"});
-        EXPECT_FALSE(ParseServerArgs(args)) << ::testing::PrintToString(args);
+    const struct {
+        std::vector<std::string> args;
+        const char* says;
+    } cases[] = {
+        {{}, "--listen tcp:HOST:PORT is needed"},
+        {{"--listen"}, "--listen"},
+        {{"--listen", "127.0.0.1:7000"}, "not '127.0.0.1:7000'"},
+        {{"--listen", "tcp:127.0.0.1"}, "not 'tcp:127.0.0.1'"},
+        {{"--listen", "tcp::7000"}, "not 'tcp::7000'"},
+        {{"--listen", "tcp:127.0.0.1:70000"}, "port from 0 to 65535"},
+        {{"--listen", "tcp:h:1", "--rate", "1001"}, "'rate'"},
+        {{"--listen", "tcp:h:1", "--rate"}, "--rate"},
+        {{"--listen", "tcp:h:1", "--loud"}, "--loud"},
+        {{"--listen", "tcp:h:1", "--engine", "cold"}, "'engine=cold'"},
+        {{"--listen", "tcp:h:1", "--burst", "0"}, "'burst'"},
+    };
+    for (const auto& c : cases) {
+        const ParsedServerArgs parsed = ParseServerArgs(c.args);
+        EXPECT_FALSE(parsed.options);
+        EXPECT_EQ(parsed.exitStatus, 64);
+        EXPECT_TRUE(parsed.err.starts_with("norva-sim: ")) << parsed.err;
+        EXPECT_NE(parsed.err.find(c.says), std::string::npos) << parsed.err;
+        EXPECT_TRUE(parsed.err.ends_with("\nTry 'norva-sim --help'.\n")) << parsed.err;
     }
-    std::string error;
-    EXPECT_FALSE(ParseServerArgs({"--listen", "tcp:localhost:0", "--burst", "0"}, &error));
-    EXPECT_NE(error.find("'burst'"), std::string::npos) << error;
 }
 
 }  // namespace
