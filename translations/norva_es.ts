@@ -1,4 +1,632 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
+<context>
+    <name>CloneFile</name>
+    <message>
+        <source>Backup data not available, please wait</source>
+        <translation>Datos de copia de seguridad no disponibles, espere</translation>
+    </message>
+    <message>
+        <source>Saving Parameters</source>
+        <translation>Guardando parámetros</translation>
+    </message>
+    <message>
+        <source>saving all</source>
+        <translation>guardar todo</translation>
+    </message>
+    <message>
+        <source>no file was written</source>
+        <translation>no se escribió ningún archivo</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s configuration was saved to %1.</source>
+        <translation>La configuración de la centralita se guardó en %1.</translation>
+    </message>
+    <message>
+        <source>writing the clone file</source>
+        <translation>escribir el archivo de clonación</translation>
+    </message>
+    <message>
+        <source>programming</source>
+        <translation>programar</translation>
+    </message>
+    <message>
+        <source>the clone write</source>
+        <translation>la escritura de clonación</translation>
+    </message>
+</context>
+<context>
+    <name>Download</name>
+    <message>
+        <source>Backup data not available, please wait</source>
+        <translation>Datos de copia de seguridad no disponibles, espere</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Descargando</translation>
+    </message>
+    <message>
+        <source>The run log was not whole after %1 bytes (%2)</source>
+        <translation>El registro de funcionamiento no estaba completo tras %1 bytes (%2)</translation>
+    </message>
+    <message>
+        <source>downloading</source>
+        <translation>descargar</translation>
+    </message>
+    <message>
+        <source>The raw run log could not be kept in %1.</source>
+        <translation>No se pudo guardar el registro de funcionamiento sin procesar en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FactoryCommands</name>
+    <message>
+        <source>Hardware test: step %1 of %2</source>
+        <translation>Prueba de hardware: paso %1 de %2</translation>
+    </message>
+    <message>
+        <source>testing the hardware (step %1 of %2)</source>
+        <translation>probar el hardware (paso %1 de %2)</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>no se escribió nada</translation>
+    </message>
+    <message>
+        <source>the cells written so far were </source>
+        <translation>las celdas escritas hasta ahora fueron </translation>
+    </message>
+    <message>
+        <source>writing address %1</source>
+        <translation>escribir la dirección %1</translation>
+    </message>
+    <message>
+        <source>setting the maximum speed</source>
+        <translation>fijar la velocidad máxima</translation>
+    </message>
+    <message>
+        <source>Max. Authorized R.P.M.</source>
+        <translation>Máx. autorizado en R.P.M.</translation>
+    </message>
+    <message>
+        <source>Input the desired Maximum Authorized R.P.M. value in thousands</source>
+        <translation>Introduzca el valor deseado de R.P.M. máximas autorizadas, en miles</translation>
+    </message>
+    <message>
+        <source>calibrating the temperature</source>
+        <translation>calibrar la temperatura</translation>
+    </message>
+    <message>
+        <source>both calibration cells were cleared</source>
+        <translation>se borraron ambas celdas de calibración</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>programming</source>
+        <translation>programar</translation>
+    </message>
+    <message>
+        <source>Programming the NORVA</source>
+        <translation>Programando la NORVA</translation>
+    </message>
+    <message>
+        <source>the fast setup</source>
+        <translation>el ajuste rápido</translation>
+    </message>
+    <message>
+        <source>testing the hardware</source>
+        <translation>probar el hardware</translation>
+    </message>
+    <message>
+        <source>the unit could not be put back as it was</source>
+        <translation>no se pudo dejar la centralita como estaba</translation>
+    </message>
+</context>
+<context>
+    <name>LogDownload</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>número de serie %1</translation>
+    </message>
+    <message>
+        <source>welcome text &quot;%1&quot;</source>
+        <translation>texto de bienvenida "%1"</translation>
+    </message>
+    <message>
+        <source>Logbook</source>
+        <translation>Bitácora</translation>
+    </message>
+    <message>
+        <source>This unit (%1) is new to the logbook. The engine&apos;s name:%2</source>
+        <translation>Esta centralita (%1) es nueva en el cuaderno de bitácora. Nombre de la turbina:%2</translation>
+    </message>
+    <message>
+        <source>
+(known: %1)</source>
+        <translation>
+(conocidas: %1)</translation>
+    </message>
+    <message>
+        <source>The download was not added to the logbook.</source>
+        <translation>La descarga no se añadió al cuaderno de bitácora.</translation>
+    </message>
+    <message>
+        <source>%1 (serial %2)</source>
+        <translation>%1 (serie %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 unit)</source>
+        <translation>%1 (centralita %2)</translation>
+    </message>
+    <message>
+        <source>New engine</source>
+        <translation>Turbina nueva</translation>
+    </message>
+</context>
+<context>
+    <name>Maintenance</name>
+    <message>
+        <source>setting the serial number</source>
+        <translation>fijar el número de serie</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Set engine serial number</source>
+        <translation>Fijar n.º de serie de turbina</translation>
+    </message>
+    <message>
+        <source>clearing the service timer</source>
+        <translation>poner a cero el contador de mantenimiento</translation>
+    </message>
+    <message>
+        <source>Clear the service timer?</source>
+        <translation>¿Poner a cero el contador de mantenimiento?</translation>
+    </message>
+    <message>
+        <source>clearing the timers</source>
+        <translation>poner a cero los contadores</translation>
+    </message>
+</context>
+<context>
+    <name>OperationTools</name>
+    <message>
+        <source>The unit was lost while %1: %2.</source>
+        <translation>Se perdió la centralita al %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled while %1: %2.</source>
+        <translation>Cancelado al %1: %2.</translation>
+    </message>
+    <message>
+        <source>The unit did not answer while %1: %2.</source>
+        <translation>La centralita no respondió al %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 reports were sent</source>
+        <translation>se enviaron %1 de %2 informes</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFile</name>
+    <message>
+        <source>Saving Parameters</source>
+        <translation>Guardando parámetros</translation>
+    </message>
+    <message>
+        <source>reading address %1</source>
+        <translation>leer la dirección %1</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s 71 parameters were saved to %1.</source>
+        <translation>Los 71 parámetros de la centralita se guardaron en %1.</translation>
+    </message>
+    <message>
+        <source>writing parameters</source>
+        <translation>escribir los parámetros</translation>
+    </message>
+    <message>
+        <source>reading its access level</source>
+        <translation>leer su nivel de acceso</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>no se escribió nada</translation>
+    </message>
+    <message>
+        <source>Norva Write Protected</source>
+        <translation>Norva protegida contra escritura</translation>
+    </message>
+    <message>
+        <source>programming</source>
+        <translation>programar</translation>
+    </message>
+    <message>
+        <source>the parameter write</source>
+        <translation>la escritura de parámetros</translation>
+    </message>
+</context>
+<context>
+    <name>RunningOperation</name>
+    <message>
+        <source>No unit is connected.</source>
+        <translation>No hay ninguna centralita conectada.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteGate</name>
+    <message>
+        <source>Reading the unit&apos;s configuration %1%</source>
+        <translation>Leyendo la configuración de la centralita %1%</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s configuration did not arrive whole while %1 (%2).</source>
+        <translation>La configuración de la centralita no llegó completa al %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s configuration before this write is kept in %1</source>
+        <translation>La configuración de la centralita anterior a esta escritura se guarda en %1</translation>
+    </message>
+    <message>
+        <source>address %1 did not come back</source>
+        <translation>la dirección %1 no se devolvió</translation>
+    </message>
+    <message>
+        <source>address %1 holds %2 (%3 was sent)</source>
+        <translation>la dirección %1 contiene %2 (se envió %3)</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>%1 of %2 values confirmed by the unit</source>
+        <translation>%1 de %2 valores confirmados por la centralita</translation>
+    </message>
+    <message>
+        <source>Confirming the write</source>
+        <translation>Confirmando la escritura</translation>
+    </message>
+    <message>
+        <source>Written, not confirmed: the check was cancelled (%1).</source>
+        <translation>Escrito, sin confirmar: se canceló la comprobación (%1).</translation>
+    </message>
+    <message>
+        <source>confirming </source>
+        <translation>confirmar </translation>
+    </message>
+    <message>
+        <source>everything was sent, </source>
+        <translation>se envió todo, </translation>
+    </message>
+    <message>
+        <source>The unit does not hold what was written: </source>
+        <translation>La centralita no contiene lo que se escribió: </translation>
+    </message>
+    <message>
+        <source>Written and confirmed by the unit: %1 values</source>
+        <translation>Escrito y confirmado por la centralita: %1 valores</translation>
+    </message>
+    <message>
+        <source>The unit already holds these values: nothing was sent.</source>
+        <translation>La centralita ya contiene estos valores: no se envió nada.</translation>
+    </message>
+    <message>
+        <source>1 change</source>
+        <translation>1 cambio</translation>
+    </message>
+    <message>
+        <source>%1 changes</source>
+        <translation>%1 cambios</translation>
+    </message>
+    <message>
+        <source>Also written:</source>
+        <translation>También se escribe:</translation>
+    </message>
+    <message>
+        <source>Kept as the unit holds them, unless asked:</source>
+        <translation>Se mantienen como los tiene la centralita, salvo que se pida:</translation>
+    </message>
+    <message>
+        <source>Write this change?</source>
+        <translation>¿Escribir este cambio?</translation>
+    </message>
+    <message>
+        <source>Write these %1 changes?</source>
+        <translation>¿Escribir estos %1 cambios?</translation>
+    </message>
+</context>
+<context>
+    <name>norva::DownloadWindow</name>
+    <message>
+        <source>Download measures</source>
+        <translation>Descargar medidas</translation>
+    </message>
+    <message>
+        <source>About the download</source>
+        <translation>Acerca de la descarga</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progreso de la descarga</translation>
+    </message>
+    <message>
+        <source>Please Wait</source>
+        <translation>Espere</translation>
+    </message>
+    <message>
+        <source>Download measures and configuration</source>
+        <translation>Descargar medidas y configuración</translation>
+    </message>
+    <message>
+        <source>Download Measures</source>
+        <translation>Descargar medidas</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>The download stopped at %1%.</source>
+        <translation>La descarga se detuvo al %1%.</translation>
+    </message>
+    <message>
+        <source>No file was exported.</source>
+        <translation>No se exportó ningún archivo.</translation>
+    </message>
+    <message>
+        <source>Download progress %1%</source>
+        <translation>Progreso de la descarga %1%</translation>
+    </message>
+    <message>
+        <source>%1% received, %2 s left</source>
+        <translation>%1% recibido, quedan %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>norva::FactorySetupWindow</name>
+    <message>
+        <source>Factory Setup</source>
+        <translation>Ajuste de fábrica</translation>
+    </message>
+    <message>
+        <source>Max.Authorized R.P.M.</source>
+        <translation>Máx. autorizado en R.P.M.</translation>
+    </message>
+    <message>
+        <source>Max. Authorized Speed</source>
+        <translation>Velocidad máx. autorizada</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Fijar</translation>
+    </message>
+    <message>
+        <source>Cal. temp AUTO</source>
+        <translation>Cal. temp. AUTO</translation>
+    </message>
+    <message>
+        <source>Ambient temperature (°C)</source>
+        <translation>Temperatura ambiente (°C)</translation>
+    </message>
+    <message>
+        <source>Set restricted menus</source>
+        <translation>Fijar menús restringidos</translation>
+    </message>
+    <message>
+        <source>Set full acces menus</source>
+        <translation>Fijar acceso total a menús</translation>
+    </message>
+    <message>
+        <source>Fast setup</source>
+        <translation>Ajuste rápido</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Sin archivo elegido</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Kero</source>
+        <translation>Kero</translation>
+    </message>
+    <message>
+        <source>TestHard</source>
+        <translation>Prueba HW</translation>
+    </message>
+</context>
+<context>
+    <name>norva::RampsWindow</name>
+    <message>
+        <source>Acceleration/Deceleration ramps</source>
+        <translation>Rampas de aceleración/deceleración</translation>
+    </message>
+    <message>
+        <source>Full throttle speed:</source>
+        <translation>Vel. a pleno gas:</translation>
+    </message>
+    <message>
+        <source>Idle speed:</source>
+        <translation>Vel. de ralentí:</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Aceleración</translation>
+    </message>
+    <message>
+        <source>Deceleration</source>
+        <translation>Deceleración</translation>
+    </message>
+    <message>
+        <source>Please Wait</source>
+        <translation>Espere</translation>
+    </message>
+    <message>
+        <source>Load File</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Read NORVA</source>
+        <translation>Leer NORVA</translation>
+    </message>
+    <message>
+        <source>Write to NORVA</source>
+        <translation>Escribir en NORVA</translation>
+    </message>
+    <message>
+        <source>Ramp chart</source>
+        <translation>Gráfico de rampas</translation>
+    </message>
+    <message>
+        <source>How to edit the ramps</source>
+        <translation>Cómo editar las rampas</translation>
+    </message>
+    <message>
+        <source>Relative speed:</source>
+        <translation>Vel. relativa:</translation>
+    </message>
+    <message>
+        <source>Absolute Speed:</source>
+        <translation>Vel. absoluta:</translation>
+    </message>
+    <message>
+        <source>Slope Value:</source>
+        <translation>Pendiente:</translation>
+    </message>
+    <message>
+        <source>Up to:</source>
+        <translation>Hasta:</translation>
+    </message>
+    <message>
+        <source>%1 row %2, %3</source>
+        <translation>%1 fila %2, %3</translation>
+    </message>
+    <message>
+        <source>The unit takes 1 to 255: %1 will be sent</source>
+        <translation>La centralita admite de 1 a 255: se enviará %1</translation>
+    </message>
+    <message>
+        <source>Backup data not available, please wait</source>
+        <translation>Datos de copia de seguridad no disponibles, espere</translation>
+    </message>
+</context>
+<context>
+    <name>norva::TimeChartWindow</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>PNG picture(*.png)|*.png|PDF document(*.pdf)|*.pdf</source>
+        <translation>Imagen PNG(*.png)|*.png|Documento PDF(*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The picture could not be written: %1</source>
+        <translation>No se pudo escribir la imagen: %1</translation>
+    </message>
+    <message>
+        <source>NORVA Time Graph</source>
+        <translation>Gráfico temporal NORVA</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refrescar</translation>
+    </message>
+    <message>
+        <source>Whole run</source>
+        <translation>Ciclo entero</translation>
+    </message>
+    <message>
+        <source>Initial Time (m)</source>
+        <translation>Tiempo inicial (m)</translation>
+    </message>
+    <message>
+        <source>End time (m)</source>
+        <translation>Tiempo final (m)</translation>
+    </message>
+    <message>
+        <source>Time chart</source>
+        <translation>Gráfico temporal</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Recent downloads</source>
+        <translation>Descargas recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Guardar imagen…</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Engine runs</source>
+        <translation>Ciclos de turbina</translation>
+    </message>
+    <message>
+        <source>&amp;Replay</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>Play the chosen run on the main window&apos;s dials</source>
+        <translation>Reproducir el ciclo elegido en los indicadores de la ventana principal</translation>
+    </message>
+    <message>
+        <source>No downloads kept yet</source>
+        <translation>Aún no hay descargas guardadas</translation>
+    </message>
+    <message>
+        <source>The engine did not run.</source>
+        <translation>La turbina no funcionó.</translation>
+    </message>
+    <message>
+        <source>%1 runs. Choose one to see it.</source>
+        <translation>%1 ciclos. Elija uno para verlo.</translation>
+    </message>
+    <message>
+        <source>Cycle %1: %2</source>
+        <translation>Ciclo %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>norva::params::ParametersWindow</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <source>Pump curve</source>
+        <translation>Curva de la bomba</translation>
+    </message>
+</context>
 </TS>

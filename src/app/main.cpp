@@ -95,6 +95,7 @@ int RunWindow(int argc, char** argv, const norva::CommandLine& line) {
     }
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norva"));
+    norva::UseLanguage(line.language);
     norva::App app(norva::MakeBackend(line.device), norva::ProgramOptionsOf(line));
     app.mainWindow()->show();
     norva::Screenshot screenshot(*app.mainWindow(), app.link(),

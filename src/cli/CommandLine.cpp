@@ -87,6 +87,10 @@ class Parser {
         app_.add_option("--unit-wait", unitWait_,
                         "how long a command looks for the unit (10 s unless given)")
             ->type_name("SECONDS");
+        app_.add_option("--language", line_.language,
+                        "the language of the windows and messages, e.g. de, es or fr (the "
+                        "system's unless given; English where the program has none)")
+            ->type_name("LANG");
         options_
             .files(app_.add_option("--screenshot", line_.screenshot,
                                    "open the main window, wait for the unit's configuration (at "
@@ -189,7 +193,8 @@ class Parser {
     // would not show them. A command that reads files only refuses --device and --unit-wait.
     std::string globals(const CommandEntry& entry) const {
         std::string text = "Global options (before or after the command):\n";
-        for (const char* name : {"--device", "--unit-wait", "--config", "--logbook"}) {
+        for (const char* name :
+             {"--device", "--unit-wait", "--config", "--logbook", "--language"}) {
             const bool unit = name == std::string("--device") || name == std::string("--unit-wait");
             if (unit && !entry.isGroup() && entry.usesUnit == Never) continue;
             text += HelpFormatter().make_option(app_.get_option(name), false);

@@ -17,6 +17,7 @@ struct CommandLine {
     DeviceChoice device;
     bool deviceGiven = false;
     std::string config;           // settings file; empty = the user's norva10.ini
+    std::string language;         // "de", ...; empty = the system's
     double unitWaitSeconds = 10;  // how long a unit command looks for the unit
     std::string screenshot;       // render the main window to this PNG and exit
     MonitorOptions monitorOptions;

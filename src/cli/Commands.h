@@ -86,6 +86,9 @@ struct CommandEntry {
 
 std::span<const CommandEntry> Commands();
 
+// Installs the translation into the running application: the language asked for (said on
+// standard error when the program has none), else the system's.
+void UseLanguage(const std::string& requested);
 // Runs a parsed command (not the window) to its end; its exit status.
 int RunCommand(int argc, char** argv, const CommandLine& line);
 // The program's settings, logbook and engine as the command line names them.

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <cstdio>
+
+#include "base/Translation.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Program.h"
@@ -18,16 +21,29 @@ ProgramOptions ProgramOptionsOf(const CommandLine& line) {
     return options;
 }
 
+void UseLanguage(const std::string& requested) {
+    const QString asked = QString::fromStdString(requested);
+    const QString used = InstallTranslation(asked);
+    // English is every text's own language: asking for it needs no translation.
+    if (!asked.isEmpty() && used != asked.section(QLatin1Char('_'), 0, 0) &&
+        !asked.startsWith(QLatin1String("en")))
+        std::fprintf(stderr, "norva: no translation into '%s' (there are: %s); English is used\n",
+                     requested.c_str(),
+                     qPrintable(TranslatedLanguages().join(QStringLiteral(", "))));
+}
+
 int RunCommand(int argc, char** argv, const CommandLine& line) {
     const CommandEntry& command = *line.command;
     if (command.draws) {
         // Pictures need fonts, so a GUI application, but never a display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication qt(argc, argv);
+        UseLanguage(line.language);
         return command.run(nullptr, line);
     }
     QCoreApplication qt(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("norva"));
+    UseLanguage(line.language);
     if (!command.usesUnit(line)) return command.run(nullptr, line);
     Program program(MakeBackend(line.device), ProgramOptionsOf(line));
     if (!command.runsOnUnit()) return command.run(&program, line);

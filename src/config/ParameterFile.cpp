@@ -62,9 +62,7 @@ Task<CellReply> ReadCell(Link& link, int address) {
 }
 
 QString ValuesRead(int read) {
-    return QStringLiteral("%1 of %2 values were read; no file was written")
-        .arg(read)
-        .arg(kNrvCount);
+    return Texts::tr("%1 of %2 values were read; no file was written").arg(read).arg(kNrvCount);
 }
 
 }  // namespace

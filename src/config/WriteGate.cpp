@@ -253,8 +253,7 @@ Task<OpStatus> Write(Services s, WritePlan plan, WriteOptions options,
     }
     const int n = static_cast<int>(changes.size() + (chosen ? extra.size() : 0));
     if (options.dryRun) {
-        co_await s.dialogs.listing(lines,
-                                   Changes(n) + QStringLiteral("; nothing was sent (dry run)."));
+        co_await s.dialogs.listing(lines, Changes(n) + Texts::tr("; nothing was sent (dry run)."));
         co_return OpStatus::Done;
     }
     const QString question = !plan.question.isEmpty() ? plan.question

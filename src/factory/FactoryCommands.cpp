@@ -159,7 +159,7 @@ Task<OpStatus> CalibrateTemperature(Services s, QString ambient, WriteOptions op
             link.send({Cell(cell::kTempCalibration1, unit->image[cell::kTempCalibration1]),
                        Cell(cell::kTempCalibration2, unit->image[cell::kTempCalibration2])});
         const QString back =
-            putBack ? QStringLiteral("; the values it held before were put back") : QString();
+            putBack ? Texts::tr("; the values it held before were put back") : QString();
         if (outcome.kind == Outcome::NoAnswer)
             co_return co_await Refuse(
                 s.dialogs,
@@ -369,7 +369,7 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
         if (noCurrent)
             co_return co_await Refuse(
                 s.dialogs,
-                QStringLiteral("The hardware test read no current at step 3; %1.")
+                Texts::tr("The hardware test read no current at step 3; %1.")
                     .arg(putBack ? QStringLiteral("the values the unit held before the test "
                                                   "were put back")
                                  : Texts::tr("the unit could not be put back as it was")),
@@ -379,9 +379,8 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
         co_return co_await Stop(
             s.dialogs, outcome, sends.doing(),
             sends.written() +
-                (putBack
-                     ? QStringLiteral("; the values the unit held before the test were put back")
-                     : QString()));
+                (putBack ? Texts::tr("; the values the unit held before the test were put back")
+                         : QString()));
     s.note(QStringLiteral("hardware-test"), {}, label.simplified());
     co_return OpStatus::Done;
 }

@@ -46,7 +46,7 @@ void FactorySetupWindow::buildControls() {
     Command1 = new QPushButton(tr("Set"), Frame10);
     Command4 = new QPushButton(tr("Cal. temp AUTO"), this);
     Text1 = new QLineEdit(QStringLiteral("22"), this);
-    Text1->setAccessibleName(tr("Ambient temperature (\u00B0C)"));
+    Text1->setAccessibleName(tr("Ambient temperature (°C)"));
     Command2 = new QPushButton(tr("Set restricted menus"), this);
     Command3 = new QPushButton(tr("Set full acces menus"), this);
     Command5 = new QPushButton(tr("Fast setup"), this);

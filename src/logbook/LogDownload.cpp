@@ -69,7 +69,7 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
         return k;
     });
     if (!known.error.isEmpty()) {
-        s.dialogs.notify(known.error + QStringLiteral("; the download was not logged."), {},
+        s.dialogs.notify(known.error + Texts::tr("; the download was not logged."), {},
                          MessageIcon::Warning);
         co_return;
     }
@@ -129,7 +129,7 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
         const ImportResult result =
             chosen ? book.import(*file, chosen->id, unitKind, image) : ImportResult{};
         if (!chosen || result.status == ImportResult::Failed) {
-            t.error = book.error() + QStringLiteral("; the download was not logged.");
+            t.error = book.error() + Texts::tr("; the download was not logged.");
             return t;
         }
         // The kept folder holds a year of downloads, not every one ever made: what is older

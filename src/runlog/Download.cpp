@@ -83,7 +83,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
         !decodedFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
         co_return co_await Refuse(
             s.dialogs,
-            QStringLiteral("The run log cannot be kept in the working folder %1; nothing was sent.")
+            Texts::tr("The run log cannot be kept in the working folder %1; nothing was sent.")
                 .arg(options.workFolder),
             OpStatus::Stopped);
     decodedFile.close();
@@ -157,11 +157,11 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     // A unit that never took the request did not answer; a log that never ended failed its check.
     if (!notWhole.isEmpty() && (outcome || outcome.kind == Outcome::NoAnswer))
         co_return co_await Refuse(s.dialogs,
-                                  notWhole + QStringLiteral(", asked twice; nothing was exported."),
+                                  notWhole + Texts::tr(", asked twice; nothing was exported."),
                                   outcome ? OpStatus::Refused : OpStatus::Stopped);
     if (!outcome)
         co_return co_await Stop(s.dialogs, outcome, Texts::tr("downloading"),
-                                QStringLiteral("%1 of %2 bytes were received; nothing was exported")
+                                Texts::tr("%1 of %2 bytes were received; nothing was exported")
                                     .arg(std::min<int64_t>(received, target))
                                     .arg(target));
 
@@ -177,7 +177,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     if (!lines)
         co_return co_await Refuse(
             s.dialogs,
-            QStringLiteral("The run log could not be read: %1; nothing was exported.")
+            Texts::tr("The run log could not be read: %1; nothing was exported.")
                 .arg(QString::fromStdString(why)),
             OpStatus::Refused);
     std::vector<std::string> records;
@@ -214,7 +214,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     if (path.isEmpty()) {
         if (!kept.isEmpty())
             co_await s.dialogs.message(
-                QStringLiteral("The download was kept as %1; no file was exported.").arg(kept));
+                Texts::tr("The download was kept as %1; no file was exported.").arg(kept));
         co_return OpStatus::Abandoned;
     }
     if (!WriteLines(path, exported, error))

@@ -100,7 +100,7 @@ void DownloadWindow::Finished(OpStatus status) {
         return;
     }
     if (status == OpStatus::Abandoned)
-        Label2->setText(QStringLiteral("Kept with the recent downloads; no file was exported."));
+        Label2->setText(tr("Kept with the recent downloads; no file was exported."));
     else
         Label2->setText(percent_ < 100 ? tr("The download stopped at %1%.").arg(percent_)
                                        : tr("No file was exported."));
