@@ -69,6 +69,14 @@ elif [ "$mode" = test ]; then
     export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
     ctest --test-dir build-test --output-on-failure -j "$jobs" --timeout 300
 else
+    # The release build is dated by its last commit, not by the clock, so that one commit always
+    # gives the same package (the manual pages' date, the package's file times); outside git, by
+    # the changelog's last entry.
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null ||
+                            dpkg-parsechangelog -l packaging/changelog -S Timestamp)
+    fi
+    export SOURCE_DATE_EPOCH
     cmake -S . -B build -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build -j "$jobs"
     if [ "$mode" = package ]; then
