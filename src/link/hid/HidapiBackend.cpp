@@ -64,7 +64,8 @@ std::string PermissionHelpText(const std::string& devicePath, const UdevRule& ru
                        ", but this user may not open it (permission denied).\n";
     if (rule.installed)
         text += "The udev rule " + rule.path +
-                " lets the user at the seat open it. To put it in force, as root:\n";
+                " lets the user at the seat, and the members of group plugdev, open it.\n"
+                "To put it in force, as root:\n";
     else
         text += "To allow it, install the udev rule " + rule.path +
                 ", as root:\n"
