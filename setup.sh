@@ -6,7 +6,8 @@
 #   ./setup.sh --fuzz     build the same tree's fuzz targets and run each for 60 seconds,
 #                         keeping what they find in build-test/fuzz/corpus/
 #   ./setup.sh --package  build build/ and make the Debian package from it, checked by lintian:
-#                         build/norva_VERSION_ARCH.deb
+#                         build/norva_VERSION_ARCH.deb; then check that two release builds in
+#                         other folders give the same package byte for byte (10 minutes)
 # Safe to run again: it installs and rebuilds only what is missing or changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -81,5 +82,6 @@ else
     cmake --build build -j "$jobs"
     if [ "$mode" = package ]; then
         bash packaging/check-package.sh build build
+        bash packaging/check-reproducible.sh
     fi
 fi
