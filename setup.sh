@@ -6,7 +6,8 @@
 #   ./setup.sh --fuzz     build the same tree's fuzz targets and run each for 60 seconds,
 #                         keeping what they find in build-test/fuzz/corpus/
 #   ./setup.sh --package  build build/ and make the Debian package from it, checked by lintian:
-#                         build/norva_VERSION_ARCH.deb
+#                         build/norva_VERSION_ARCH.deb; then check that two release builds in
+#                         other folders give the same package byte for byte (10 minutes)
 # Safe to run again: it installs and rebuilds only what is missing or changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -69,9 +70,18 @@ elif [ "$mode" = test ]; then
     export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
     ctest --test-dir build-test --output-on-failure -j "$jobs" --timeout 300
 else
+    # The release build is dated by its last commit, not by the clock, so that one commit always
+    # gives the same package (the manual pages' date, the package's file times); outside git, by
+    # the changelog's last entry.
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null ||
+                            dpkg-parsechangelog -l packaging/changelog -S Timestamp)
+    fi
+    export SOURCE_DATE_EPOCH
     cmake -S . -B build -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build -j "$jobs"
     if [ "$mode" = package ]; then
         bash packaging/check-package.sh build build
+        bash packaging/check-reproducible.sh
     fi
 fi

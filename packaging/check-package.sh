@@ -2,7 +2,8 @@
 # Builds the Debian package from a build tree and checks it: it holds what an installation needs
 # (both programs with their manual pages, the desktop entry and its AppStream metadata, the
 # icons, the udev rule, the bash completion, the documentation) with its dependencies, lintian
-# finds neither an error nor a warning in it, and appstreamcli accepts its metadata.
+# finds neither an error nor a warning in it, appstreamcli accepts its metadata, and no file
+# names the folders it was built in.
 #   check-package.sh BUILD_TREE [KEEP_DIR]   KEEP_DIR: where to leave the package
 set -euo pipefail
 build=$1
@@ -46,6 +47,18 @@ lintian --fail-on error,warning --tag-display-limit 0 "$deb" || { echo "lintian:
 
 dpkg-deb -x "$deb" "$work/root"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" || status=1
+
+# No file names the folders the package was built in, which would make packages of one commit
+# differ by where they were built. The programs of a sanitized or debug build keep source paths
+# (the sanitizers' names of lambdas, assertions) and are left out here.
+source=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
+binary=$(cd "$build" && pwd)
+skip=()
+grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$build/CMakeCache.txt" || skip=(--exclude-dir=bin)
+if leaks=$(grep -r -l -a -F "${skip[@]}" -e "$source/" -e "$binary/" "$work/root"); then
+    echo "these files name the folders the package was built in:" ${leaks//$work\/root/}
+    status=1
+fi
 
 [ $status = 0 ] && echo "package $deb holds every file and passes lintian"
 exit $status

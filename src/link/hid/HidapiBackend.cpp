@@ -11,12 +11,13 @@
 #include "base/Platform.h"
 #include "protocol/Frames.h"
 
-// Set by the build: where installing puts the rule, and the source tree's copy.
+// Set by the build: where installing puts the rule, and the source tree's copy as seen from the
+// build tree's program.
 #ifndef NORVA_UDEV_RULES_DIR
 #define NORVA_UDEV_RULES_DIR "lib/udev/rules.d"
 #endif
 #ifndef NORVA_SOURCE_RULE
-#define NORVA_SOURCE_RULE "packaging/70-norva.rules"
+#define NORVA_SOURCE_RULE "../packaging/70-norva.rules"
 #endif
 
 namespace norva {
@@ -55,7 +56,7 @@ UdevRule UdevRuleFor(const std::string& programDir) {
         const bool read = folder == "/usr/lib/udev/rules.d" || folder == "/lib/udev/rules.d";
         return {(folder / "70-norva.rules").string(), read};
     }
-    return {NORVA_SOURCE_RULE, false};
+    return {(dir / NORVA_SOURCE_RULE).lexically_normal().string(), false};
 }
 
 std::string PermissionHelpText(const std::string& devicePath, const UdevRule& rule) {
@@ -63,7 +64,8 @@ std::string PermissionHelpText(const std::string& devicePath, const UdevRule& ru
                        ", but this user may not open it (permission denied).\n";
     if (rule.installed)
         text += "The udev rule " + rule.path +
-                " lets the user at the seat open it. To put it in force, as root:\n";
+                " lets the user at the seat, and the members of group plugdev, open it.\n"
+                "To put it in force, as root:\n";
     else
         text += "To allow it, install the udev rule " + rule.path +
                 ", as root:\n"

@@ -17,12 +17,16 @@ TEST(HidapiPermissionAdvice, NamesTheInstalledRuleOrInstallsTheSourceTreesAndRep
     EXPECT_NE(text.find("udevadm control --reload-rules && udevadm trigger"), std::string::npos);
     EXPECT_NE(text.find("plug it in again"), std::string::npos);
 
-    // Run from a build tree: the source tree's rule, which exists, copied into place.
-    const UdevRule source = UdevRuleFor(NORVA_SOURCE_DIR "/build");
+    // Run from a build tree: the source tree's rule, which exists, by its full path, copied
+    // into place.
+    const UdevRule source =
+        UdevRuleFor(std::filesystem::path(NORVA_PROGRAM).parent_path().string());
     EXPECT_TRUE(std::filesystem::exists(source.path));
+    EXPECT_TRUE(
+        std::filesystem::equivalent(source.path, NORVA_SOURCE_DIR "/packaging/70-norva.rules"));
     text = PermissionHelpText("/dev/hidraw3", source);
-    EXPECT_NE(text.find("cp " NORVA_SOURCE_DIR "/packaging/70-norva.rules /etc/udev/rules.d/\n"),
-              std::string::npos);
+    EXPECT_NE(text.find("cp " + source.path + " /etc/udev/rules.d/\n"), std::string::npos);
+    EXPECT_EQ(source.path.front(), '/');
     // Installed under /usr/local, where udev does not look for rules: copied from there.
     text = PermissionHelpText("/dev/hidraw3", UdevRuleFor("/usr/local/bin"));
     EXPECT_NE(text.find("cp /usr/local/lib/udev/rules.d/70-norva.rules /etc/"), std::string::npos);
