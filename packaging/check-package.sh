@@ -27,6 +27,7 @@ for f in ./usr/bin/norva ./usr/bin/norva-sim \
          ./usr/share/icons/hicolor/256x256/apps/norva.png \
          ./usr/lib/udev/rules.d/70-norva.rules \
          ./usr/share/bash-completion/completions/norva \
+         ./usr/share/norva/translations/norva_de.qm ./usr/share/norva/translations/norva_fr.qm \
          ./usr/share/doc/norva/copyright ./usr/share/doc/norva/changelog.Debian.gz \
          ./usr/share/doc/norva/README.md ./usr/share/doc/norva/docs/main-window.png; do
     grep -qx "$f" <<<"$files" || { echo "missing from the package: $f"; status=1; }

@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QTranslator>
+#include <QRegularExpression>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -15,6 +18,7 @@
 #include <QTest>
 #include <functional>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "app/App.h"
@@ -91,6 +95,42 @@ std::string UnreadableTexts(QWidget* window) {
                           behind.name().toStdString() + " " + std::to_string(ratio) + "\n";
     }
     return unreadable;
+}
+
+// Marks every text it is asked for: a text shown without the marks was never translatable.
+class MarkingTranslator : public QTranslator {
+  public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QStringLiteral("\u00AB") + QString::fromUtf8(source) + QStringLiteral("\u00BB");
+    }
+};
+
+// The texts a window shows that were not translated, one line each. Texts without a word
+// (numbers, values with their unit, R.P.M.) and the unit's own texts in `unit` need none.
+std::string UntranslatedTexts(QWidget* window, const std::set<const QWidget*>& unit) {
+    std::string missing;
+    const auto check = [&](const QString& text, const char* what) {
+        QString plain = text;
+        plain.remove(QLatin1Char('&'));
+        if (!plain.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))) ||
+            plain.contains(QChar(0x00AB)))
+            return;
+        missing += window->windowTitle().toStdString() + ": " + what + " \"" +
+                   text.toStdString() + "\"\n";
+    };
+    check(window->windowTitle(), "title");
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !w->isVisibleTo(window) || unit.count(w)) continue;
+        if (auto* label = qobject_cast<QLabel*>(w)) check(label->text(), "label");
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) check(button->text(), "button");
+        if (auto* box = qobject_cast<QGroupBox*>(w)) check(box->title(), "frame");
+        if (!w->toolTip().isEmpty()) check(w->toolTip(), "tooltip");
+        if (!w->accessibleName().isEmpty()) check(w->accessibleName(), "name");
+    }
+    for (QAction* action : window->findChildren<QAction*>())
+        if (action->isVisible() && !action->isSeparator()) check(action->text(), "menu item");
+    return missing;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -453,6 +493,18 @@ TEST_F(MainWindowTest, EveryTextReadsOnLightDarkAndHighContrastDesktops) {
         app.reset();
     }
     QApplication::setPalette(light);
+}
+
+// Every text of every window can be translated, but the unit's own: its terminal, the
+// summary's lines, its welcome text.
+TEST_F(MainWindowTest, EveryTextCanBeTranslated) {
+    MarkingTranslator marks;
+    QCoreApplication::installTranslator(&marks);
+    const QList<QWidget*> windows = openEveryWindow();
+    std::set<const QWidget*> unit{window->Label11, window->Label2};
+    for (QWidget* w : app->parametersWindow()->findChildren<QLabel*>()) unit.insert(w);
+    for (QWidget* w : windows) EXPECT_EQ(UntranslatedTexts(w, unit), "");
+    QCoreApplication::removeTranslator(&marks);
 }
 
 TEST_F(MainWindowTest, CtrlPPrintsCtrlSSavesAndCtrlQQuitsFromAnyWindow) {
