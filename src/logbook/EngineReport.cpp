@@ -1,5 +1,7 @@
 #include "logbook/EngineReport.h"
 
+#include <QCoreApplication>
+
 #include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -10,6 +12,13 @@
 #include "ui/PainterCanvas.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(EngineReport)
+};
+}  // namespace
 
 namespace {
 const QColor kTrend(200, 0, 0);
@@ -135,19 +144,19 @@ void PrintCentred(Canvas& canvas, const QString& label, double x, double top, do
 QString TrendName(TrendValue value) {
     switch (value) {
         case TrendValue::PeakStartEgt:
-            return QStringLiteral("Peak start EGT (C)");
+            return Texts::tr("Peak start EGT (C)");
         case TrendValue::TimeToIdle:
-            return QStringLiteral("Time to idle (s)");
+            return Texts::tr("Time to idle (s)");
         case TrendValue::LightToIdle:
-            return QStringLiteral("Time from light-off (s)");
+            return Texts::tr("Time from light-off (s)");
         case TrendValue::IdleEgt:
-            return QStringLiteral("Idle EGT (C)");
+            return Texts::tr("Idle EGT (C)");
         case TrendValue::IdlePump:
-            return QStringLiteral("Idle pump (%)");
+            return Texts::tr("Idle pump (%)");
         case TrendValue::FullEgt:
-            return QStringLiteral("Full-throttle EGT (C)");
+            return Texts::tr("Full-throttle EGT (C)");
         case TrendValue::FullPump:
-            return QStringLiteral("Full-throttle pump (%)");
+            return Texts::tr("Full-throttle pump (%)");
     }
     return {};
 }
@@ -228,7 +237,7 @@ void DrawTrend(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baselin
             last = std::max(last.value_or(When(r)), When(r));
             ++measured;
         }
-    QString title = TrendName(value) + QStringLiteral(" over %1 runs").arg(runs.size());
+    QString title = TrendName(value) + Texts::tr(" over %1 runs").arg(runs.size());
     if (base) title += QStringLiteral("; dotted: the baseline");
     title += QStringLiteral("; squares: flagged");
     canvas.setForeColor(Qt::black);
@@ -243,7 +252,7 @@ void DrawTrend(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baselin
         const QRectF box(area.left(), area.top() + titleHeight * 1.3, area.width(),
                          area.height() - titleHeight * 1.3);
         canvas.box(box.left(), box.top(), box.right(), box.bottom(), Qt::black);
-        const QString none = QStringLiteral("nothing measured yet");
+        const QString none = Texts::tr("nothing measured yet");
         canvas.moveTo(box.center().x() - canvas.textWidth(none) / 2, box.center().y());
         canvas.printOn(none);
         return;
@@ -357,10 +366,10 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
     canvas.setForeColor(Qt::black);
     canvas.setFont({QStringLiteral("Arial"), 16, true});
     canvas.moveTo(0, 0);
-    canvas.print(QStringLiteral("Engine report: %1").arg(engine.name));
+    canvas.print(Texts::tr("Engine report: %1").arg(engine.name));
     canvas.setFont({QStringLiteral("Arial"), 9, false});
-    QString who = engine.serial ? QStringLiteral("serial %1").arg(*engine.serial)
-                                : QStringLiteral("welcome text \"%1\"").arg(engine.welcome);
+    QString who = engine.serial ? Texts::tr("serial %1").arg(*engine.serial)
+                                : Texts::tr("welcome text \"%1\"").arg(engine.welcome);
     canvas.print(who);
     canvas.print(QString());
     canvas.print(QStringLiteral("Runs: %1    starts measured: %2    minutes of running: %3    "
@@ -371,7 +380,7 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
                      .arg(totals.flagged)
                      .arg(totals.events));
     canvas.print(
-        QStringLiteral("The unit's count: %1 cycles, %2 minutes in total (newest download)")
+        Texts::tr("The unit's count: %1 cycles, %2 minutes in total (newest download)")
             .arg(totals.unitCycles ? QString::number(*totals.unitCycles) : QStringLiteral("n/a"),
                  totals.unitTotalMinutes ? Number(*totals.unitTotalMinutes, 1)
                                          : QStringLiteral("n/a")));
@@ -380,19 +389,18 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
                          .arg(totals.lastService->toString(QStringLiteral("yyyy-MM-dd")))
                          .arg(totals.runsSinceService)
                          .arg(QString::fromStdString(MinutesText(totals.minutesSinceService))));
-    canvas.print(
-        baseline.runs
-            ? QStringLiteral("Baseline (median of the first %1 measured starts%2): peak "
-                             "start EGT %3 C, time to idle %4 s%5")
-                  .arg(baseline.runs)
-                  .arg(totals.lastService ? QStringLiteral(" since the service") : QString())
-                  .arg(Number(*baseline.peakStartEgt, 0), Number(*baseline.timeToIdleS, 1))
-                  .arg(baseline.lightToIdleS ? QStringLiteral(" (%1 s from light-off)")
-                                                   .arg(Number(*baseline.lightToIdleS, 1))
-                                             : QString())
-            : QStringLiteral("No measured start yet: no baseline."));
+    canvas.print(baseline.runs
+                     ? QStringLiteral("Baseline (median of the first %1 measured starts%2): peak "
+                                      "start EGT %3 C, time to idle %4 s%5")
+                           .arg(baseline.runs)
+                           .arg(totals.lastService ? Texts::tr(" since the service") : QString())
+                           .arg(Number(*baseline.peakStartEgt, 0), Number(*baseline.timeToIdleS, 1))
+                           .arg(baseline.lightToIdleS ? Texts::tr(" (%1 s from light-off)")
+                                                            .arg(Number(*baseline.lightToIdleS, 1))
+                                                      : QString())
+                     : Texts::tr("No measured start yet: no baseline."));
     if (!totals.shift.empty())
-        canvas.print(QStringLiteral("SHIFT: %1").arg(QString::fromStdString(totals.shift)));
+        canvas.print(Texts::tr("SHIFT: %1").arg(QString::fromStdString(totals.shift)));
     canvas.print(QStringLiteral("Flagged: a start at the unit's EGT limit, more than %1 C hotter "
                                 "than the baseline, or taking more than %2 times as long to idle.")
                      .arg(kHotStartMarginC)
@@ -406,7 +414,7 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
     canvas.setForeColor(Qt::black);
     canvas.setFont({QStringLiteral("Arial"), 11, true});
     canvas.moveTo(0, top);
-    canvas.print(QStringLiteral("Flagged runs and events"));
+    canvas.print(Texts::tr("Flagged runs and events"));
     canvas.setFont({QStringLiteral("Arial"), 8, false});
     int listed = 0;
     int toList = 0;
@@ -422,7 +430,7 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
         QString what = QString::fromStdString(r.health.flag);
         const QString events = QString::fromStdString(EventsField(r.analysis.events));
         if (!events.isEmpty()) what += (what.isEmpty() ? QString() : QStringLiteral("; ")) + events;
-        canvas.print(QStringLiteral("%1  cycle %2: %3  (%4)")
+        canvas.print(Texts::tr("%1  cycle %2: %3  (%4)")
                          .arg(r.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
                               QString::number(r.run.cycle), what,
                               QFileInfo(r.downloadFile).fileName()));

@@ -1,6 +1,7 @@
 #include "logbook/LogbookWindow.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -39,11 +40,19 @@ QString Counted(int n, const char* one, const char* many) {
     return QString::fromStdString(Count(n, one, many));
 }
 
-const QStringList kRunColumns{
-    QStringLiteral("Date"),     QStringLiteral("Cycle"),        QStringLiteral("Flag"),
-    QStringLiteral("Events"),   QStringLiteral("Download"),     QStringLiteral("Minute"),
-    QStringLiteral("Length s"), QStringLiteral("Idle after s"), QStringLiteral("Start EGT C"),
-    QStringLiteral("Max RPM"),  QStringLiteral("Max EGT C"),    QStringLiteral("Mean pump %")};
+// Translated where a header is shown.
+const char* const kRunColumns[] = {QT_TRANSLATE_NOOP("LogbookWindow", "Date"),
+                                   QT_TRANSLATE_NOOP("LogbookWindow", "Cycle"),
+                                   QT_TRANSLATE_NOOP("LogbookWindow", "Flag"),
+                                   QT_TRANSLATE_NOOP("LogbookWindow", "Events"),
+                                   QT_TRANSLATE_NOOP("LogbookWindow", "Download"),
+                                   QT_TRANSLATE_NOOP("LogbookWindow", "Minute"),
+                                   QT_TRANSLATE_NOOP("LogbookWindow", "Length s"),
+                                   QT_TRANSLATE_NOOP("LogbookWindow", "Idle after s"),
+                                   QT_TRANSLATE_NOOP("LogbookWindow", "Start EGT C"),
+                                   QT_TRANSLATE_NOOP("LogbookWindow", "Max RPM"),
+                                   QT_TRANSLATE_NOOP("LogbookWindow", "Max EGT C"),
+                                   QT_TRANSLATE_NOOP("LogbookWindow", "Mean pump %")};
 }  // namespace
 
 // The runs as the table shows them: a row's texts are made when the view paints it, so an
@@ -60,12 +69,12 @@ class RunsModel : public QAbstractTableModel {
         return parent.isValid() || !runs_ ? 0 : int(runs_->size());
     }
     int columnCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : int(kRunColumns.size());
+        return parent.isValid() ? 0 : int(std::size(kRunColumns));
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-            section < kRunColumns.size())
-            return kRunColumns[section];
+            section < int(std::size(kRunColumns)))
+            return QCoreApplication::translate("LogbookWindow", kRunColumns[section]);
         return {};
     }
     QVariant data(const QModelIndex& index, int role) const override {
@@ -125,21 +134,21 @@ Task<> AskAndPrint(Dialogs& dialogs, QPointer<LogbookWindow> window,
     auto printer = co_await dialogs.selectPrinter();
     if (!printer || !window) co_return;
     if (!print(*printer))
-        co_await dialogs.message(QStringLiteral("The report could not be printed."), {},
+        co_await dialogs.message(LogbookWindow::tr("The report could not be printed."), {},
                                  MessageIcon::Warning);
 }
 
 Task<> AskAndSave(Dialogs& dialogs, QPointer<LogbookWindow> window, QString initialName,
                   std::function<bool(QPagedPaintDevice&)> print) {
-    const FileRequest request(QStringLiteral("Save engine report"),
-                              QStringLiteral("PDF document(*.pdf)|*.pdf"), QStringLiteral("pdf"),
+    const FileRequest request(LogbookWindow::tr("Save engine report"),
+                              LogbookWindow::tr("PDF document(*.pdf)|*.pdf"), QStringLiteral("pdf"),
                               initialName, true);
     const QString path = co_await dialogs.saveFile(request);
     if (path.isEmpty() || !window) co_return;
     QPdfWriter writer(path);
     writer.setPageSize(QPageSize(QPageSize::A4));
     if (!print(writer))
-        co_await dialogs.message(QStringLiteral("The report could not be written: %1").arg(path),
+        co_await dialogs.message(LogbookWindow::tr("The report could not be written: %1").arg(path),
                                  {}, MessageIcon::Warning);
 }
 
@@ -153,21 +162,21 @@ Task<> AskName(Dialogs& dialogs, QPointer<LogbookWindow> window, QString title, 
 LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
                              std::function<void(const QString&, int)> openRun, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs), openRun_(std::move(openRun)) {
-    setWindowTitle(QStringLiteral("NORVA Logbook"));
+    setWindowTitle(tr("NORVA Logbook"));
     Engines = new QListWidget;
-    Engines->setAccessibleName(QStringLiteral("Engines"));
-    Import = new QPushButton(QStringLiteral("&Import download\u2026"));
-    Move = new QPushButton(QStringLiteral("&Move download\u2026"));
-    Rename = new QPushButton(QStringLiteral("Re&name\u2026"));
-    Service = new QPushButton(QStringLiteral("Ser&vice done\u2026"));
-    SaveCsv = new QPushButton(QStringLiteral("Runs as &CSV\u2026"));
-    Print = new QPushButton(QStringLiteral("&Print report\u2026"));
-    SavePdf = new QPushButton(QStringLiteral("Save report as P&DF\u2026"));
+    Engines->setAccessibleName(tr("Engines"));
+    Import = new QPushButton(tr("&Import download\u2026"));
+    Move = new QPushButton(tr("&Move download\u2026"));
+    Rename = new QPushButton(tr("Re&name\u2026"));
+    Service = new QPushButton(tr("Ser&vice done\u2026"));
+    SaveCsv = new QPushButton(tr("Runs as &CSV\u2026"));
+    Print = new QPushButton(tr("&Print report\u2026"));
+    SavePdf = new QPushButton(tr("Save report as P&DF\u2026"));
     Totals = new QLabel;
     Totals->setWordWrap(true);
     Totals->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Runs = new QTreeView;
-    Runs->setAccessibleName(QStringLiteral("Runs"));
+    Runs->setAccessibleName(tr("Runs"));
     Runs->setRootIsDecorated(false);
     Runs->setUniformRowHeights(true);  // the rows on the screen are all the view measures
     model_ = new RunsModel(this);
@@ -192,10 +201,10 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
         TrendChoices[k] = new QComboBox;
         for (const TrendValue v : kTrendValues) TrendChoices[k]->addItem(TrendName(v));
         TrendChoices[k]->setCurrentIndex(int(k));  // peak start EGT and time to idle at first
-        TrendChoices[k]->setAccessibleName(QStringLiteral("Trend %1 shows").arg(k + 1));
+        TrendChoices[k]->setAccessibleName(tr("Trend %1 shows").arg(k + 1));
         Trends[k] = new CanvasWidget;
         Trends[k]->setMinimumHeight(150);
-        Trends[k]->setAccessibleName(QStringLiteral("Trend %1").arg(k + 1));
+        Trends[k]->setAccessibleName(tr("Trend %1").arg(k + 1));
         Trends[k]->setFaceDrawing([this, k](Canvas& c) {
             DrawTrendOn(c, life_.runs, life_.baseline,
                         kTrendValues[size_t(std::max(0, TrendChoices[k]->currentIndex()))]);
@@ -211,7 +220,7 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
     trendGrid->setRowStretch(1, 1);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("Engines")));
+    left->addWidget(new QLabel(tr("Engines")));
     left->addWidget(Engines, 1);
     for (QPushButton* b : {Import, Move, Rename, Service, SaveCsv, Print, SavePdf})
         left->addWidget(b);
@@ -289,8 +298,7 @@ void LogbookWindow::chooseEngine(int row) {
         return;
     }
     const Engine e = engines_[size_t(row)];
-    Totals->setText(
-        QStringLiteral("<b>%1</b>: reading its runs\u2026").arg(e.name.toHtmlEscaped()));
+    Totals->setText(tr("<b>%1</b>: reading its runs\u2026").arg(e.name.toHtmlEscaped()));
     // An engine's life is read off the interface thread: a shop's engine of a hundred thousand
     // runs takes a second the live values should have. Choosing another meanwhile drops it.
     loadTask_ = readLife(e);
@@ -326,30 +334,28 @@ void LogbookWindow::showLife(const Engine& e, const QString& error) {
         const EngineTotals& t = life_.totals;
         const Baseline& baseline = life_.baseline;
         QString text =
-            QStringLiteral("<b>%1</b> (%2): %3, %4, %5 min of running, %6 flagged, %7.")
+            tr("<b>%1</b> (%2): %3, %4, %5 min of running, %6 flagged, %7.")
                 .arg(e.name.toHtmlEscaped(),
-                     e.serial
-                         ? QStringLiteral("serial %1").arg(*e.serial)
-                         : QStringLiteral("welcome text \"%1\"").arg(e.welcome.toHtmlEscaped()),
+                     e.serial ? tr("serial %1").arg(*e.serial)
+                              : tr("welcome text \"%1\"").arg(e.welcome.toHtmlEscaped()),
                      Counted(t.runs, "run", "runs"), Counted(t.starts, "start", "starts"))
                 .arg(QString::fromStdString(MinutesText(t.minutes)))
                 .arg(t.flagged)
                 .arg(Counted(t.events, "event", "events"));
         if (t.unitCycles || t.unitTotalMinutes)
-            text += QStringLiteral(" The unit counts %1 cycles and %2 min in total.")
+            text += tr(" The unit counts %1 cycles and %2 min in total.")
                         .arg(t.unitCycles ? QString::number(*t.unitCycles) : QStringLiteral("n/a"))
                         .arg(t.unitTotalMinutes ? QString::number(*t.unitTotalMinutes, 'f', 1)
                                                 : QStringLiteral("n/a"));
         // A shift is the one thing here that asks for a look before the next run.
         if (!t.shift.empty())
-            text += QStringLiteral("<br><b><span style=\"color:#c00000\">%1</span></b>")
+            text += tr("<br><b><span style=\"color:#c00000\">%1</span></b>")
                         .arg(QString::fromStdString(t.shift).toHtmlEscaped());
         if (t.lastService) {
             const qint64 days = t.lastService->date().daysTo(QDate::currentDate());
             text += QStringLiteral("<br>Last service %1 (%2); since then %3, %4 min of running.")
                         .arg(t.lastService->toString(QStringLiteral("yyyy-MM-dd hh:mm")),
-                             days <= 0 ? QStringLiteral("today")
-                                       : Counted(int(days), "day ago", "days ago"),
+                             days <= 0 ? tr("today") : Counted(int(days), "day ago", "days ago"),
                              Counted(t.runsSinceService, "run", "runs"))
                         .arg(QString::fromStdString(MinutesText(t.minutesSinceService)));
         }
@@ -359,7 +365,7 @@ void LogbookWindow::showLife(const Engine& e, const QString& error) {
                         "idle after %4 s. Flagged: more than %5 C hotter, or more "
                         "than %6 times as long.")
                         .arg(baseline.runs)
-                        .arg(t.lastService ? QStringLiteral(" since the service") : QString())
+                        .arg(t.lastService ? tr(" since the service") : QString())
                         .arg(*baseline.peakStartEgt, 0, 'f', 0)
                         .arg(*baseline.timeToIdleS, 0, 'f', 1)
                         .arg(kHotStartMarginC)
@@ -395,9 +401,8 @@ void LogbookWindow::openRun(int row) {
     if (!QFileInfo::exists(run.downloadFile)) {
         QDir().mkpath(QFileInfo(run.downloadFile).absolutePath());
         if (!book_->writeExport(run.downloadId, run.downloadFile)) {
-            dialogs_.notify(
-                QStringLiteral("%1 cannot be opened: %2").arg(run.downloadFile, book_->error()), {},
-                MessageIcon::Warning);
+            dialogs_.notify(tr("%1 cannot be opened: %2").arg(run.downloadFile, book_->error()), {},
+                            MessageIcon::Warning);
             return;
         }
     }
@@ -425,16 +430,15 @@ void LogbookWindow::SaveReport() {
 void LogbookWindow::RenameEngine() {
     const auto e = engine();
     if (!e || !dialogTask_.done()) return;
-    dialogTask_ =
-        AskName(dialogs_, this, QStringLiteral("Rename engine"),
-                QStringLiteral("The engine's new name:"), e->name, [this, e](const QString& name) {
-                    if (!book_->renameEngine(e->id, name))
-                        dialogs_.notify(QStringLiteral("The engine could not be renamed "
-                                                       "to \"%1\": %2")
-                                            .arg(name, book_->error()),
-                                        {}, MessageIcon::Warning);
-                    reload();
-                });
+    dialogTask_ = AskName(dialogs_, this, tr("Rename engine"), tr("The engine's new name:"),
+                          e->name, [this, e](const QString& name) {
+                              if (!book_->renameEngine(e->id, name))
+                                  dialogs_.notify(QStringLiteral("The engine could not be renamed "
+                                                                 "to \"%1\": %2")
+                                                      .arg(name, book_->error()),
+                                                  {}, MessageIcon::Warning);
+                              reload();
+                          });
     dialogTask_.start();
 }
 
@@ -442,7 +446,7 @@ void LogbookWindow::MoveDownload() {
     const auto e = engine();
     const int row = Runs->currentIndex().isValid() ? Runs->currentIndex().row() : -1;
     if (!e || row < 0 || size_t(row) >= life_.runs.size()) {
-        dialogs_.notify(QStringLiteral("Choose a run of the download to move first."));
+        dialogs_.notify(tr("Choose a run of the download to move first."));
         return;
     }
     if (!dialogTask_.done()) return;
@@ -455,22 +459,21 @@ Task<> LogbookWindow::moveTo(LoggedRun run, qint64 from) {
     for (const Engine& e : engines_)
         if (e.id != from) names << e.name;
     names << kNewEngine;
-    const QString chosen =
-        co_await dialogs_.choose(QStringLiteral("Move download"),
-                                 QStringLiteral("Move %1 and its runs to the engine:")
-                                     .arg(QFileInfo(run.downloadFile).fileName()),
-                                 names, 0);
+    const QString chosen = co_await dialogs_.choose(
+        tr("Move download"),
+        tr("Move %1 and its runs to the engine:").arg(QFileInfo(run.downloadFile).fileName()),
+        names, 0);
     if (chosen.isEmpty()) co_return;
     auto target = book_->engineNamed(chosen);
     if (!target && chosen == kNewEngine) {
-        const QString name = co_await dialogs_.inputBox(
-            QStringLiteral("Move download"), QStringLiteral("The new engine's name:"), QString());
+        const QString name = co_await dialogs_.inputBox(tr("Move download"),
+                                                        tr("The new engine's name:"), QString());
         if (name.trimmed().isEmpty()) co_return;
         target = EngineNamedOrNew(*book_, name.trimmed(), {});
     }
     if (!target || !book_->moveDownload(run.downloadId, target->id))
-        dialogs_.notify(QStringLiteral("The download could not be moved: %1").arg(book_->error()),
-                        {}, MessageIcon::Warning);
+        dialogs_.notify(tr("The download could not be moved: %1").arg(book_->error()), {},
+                        MessageIcon::Warning);
     reload();
 }
 
@@ -481,9 +484,8 @@ void LogbookWindow::ImportDownload() {
 }
 
 Task<> LogbookWindow::importFile() {
-    const QString path = co_await dialogs_.openFile(
-        FileRequest(QStringLiteral("Import download"),
-                    QStringLiteral("Run-log export(*.txt)|*.txt"), QStringLiteral("txt")));
+    const QString path = co_await dialogs_.openFile(FileRequest(
+        tr("Import download"), tr("Run-log export(*.txt)|*.txt"), QStringLiteral("txt")));
     if (path.isEmpty()) co_return;
     std::string error;
     const auto file = ReadLogbookExport(path.toStdString(), error);
@@ -503,18 +505,16 @@ Task<> LogbookWindow::importFile() {
     if (!engine) {
         QStringList names;
         for (const Engine& e : engines_) names << e.name;
-        const QString who =
-            file->identity.welcome.isEmpty()
-                ? QStringLiteral("without the unit's welcome text")
-                : QStringLiteral("from a unit new to the logbook (welcome text \"%1\")")
-                      .arg(file->identity.welcome);
+        const QString who = file->identity.welcome.isEmpty()
+                                ? tr("without the unit's welcome text")
+                                : tr("from a unit new to the logbook (welcome text \"%1\")")
+                                      .arg(file->identity.welcome);
         const QString answer = co_await dialogs_.inputBox(
-            QStringLiteral("Import download"),
-            QStringLiteral("%1 is %2. The engine's name:%3")
+            tr("Import download"),
+            tr("%1 is %2. The engine's name:%3")
                 .arg(name, who,
-                     names.isEmpty()
-                         ? QString()
-                         : QStringLiteral("\n(known: %1)").arg(names.join(QStringLiteral(", ")))),
+                     names.isEmpty() ? QString()
+                                     : tr("\n(known: %1)").arg(names.join(QStringLiteral(", ")))),
             ProposedEngineName(file->identity));
         if (answer.trimmed().isEmpty()) co_return;
         engine = EngineNamedOrNew(*book_, answer.trimmed(), file->identity);
@@ -522,16 +522,15 @@ Task<> LogbookWindow::importFile() {
         if (engine) book_->addIdentity(engine->id, file->identity);
     }
     if (!engine) {
-        co_await dialogs_.message(
-            QStringLiteral("%1 was not imported: %2").arg(path, book_->error()), {},
-            MessageIcon::Warning);
+        co_await dialogs_.message(tr("%1 was not imported: %2").arg(path, book_->error()), {},
+                                  MessageIcon::Warning);
         co_return;
     }
     // Without the idle speed no start is measured. Given once, it stays with the engine and
     // measures its later files too.
     if (!book_->limitsFor(*file, *engine).idleRpm) {
         const QString answer = co_await dialogs_.inputBox(
-            QStringLiteral("Idle speed"),
+            tr("Idle speed"),
             QStringLiteral("%1 holds no configuration, and the idle speed of %2 is not known "
                            "yet: without it no start is measured. Its idle speed in RPM (kept "
                            "for the engine; empty: leave it unknown):")
@@ -544,7 +543,7 @@ Task<> LogbookWindow::importFile() {
                 co_await dialogs_.message(book_->error(), {}, MessageIcon::Warning);
         } else if (!answer.trimmed().isEmpty()) {
             co_await dialogs_.message(
-                QStringLiteral("\"%1\" is not a speed in RPM: the idle speed stays unknown.")
+                tr("\"%1\" is not a speed in RPM: the idle speed stays unknown.")
                     .arg(answer.trimmed()),
                 {}, MessageIcon::Warning);
         }
@@ -552,8 +551,8 @@ Task<> LogbookWindow::importFile() {
     const ImportResult result = book_->import(*file, engine->id);
     load(engine->id);  // the engine it went to, chosen
     if (result.status == ImportResult::Failed)
-        co_await dialogs_.message(QStringLiteral("%1 was not imported: %2").arg(path, result.error),
-                                  {}, MessageIcon::Warning);
+        co_await dialogs_.message(tr("%1 was not imported: %2").arg(path, result.error), {},
+                                  MessageIcon::Warning);
     else
         co_await dialogs_.message(
             path + QStringLiteral(": ") +
@@ -569,15 +568,15 @@ void LogbookWindow::ServiceDone() {
 
 Task<> LogbookWindow::service(Engine e) {
     const QString note = co_await dialogs_.inputBox(
-        QStringLiteral("Service done"),
+        tr("Service done"),
         QStringLiteral("A service of %1, done now: its baseline and its time since service "
                        "start again. What was done (may be left empty):")
             .arg(e.name),
         QString());
     if (note.isNull()) co_return;  // cancelled; an empty note is a service all the same
     if (!book_->addService(e.id, QDateTime::currentDateTime(), note.trimmed()))
-        dialogs_.notify(QStringLiteral("The service could not be recorded: %1").arg(book_->error()),
-                        {}, MessageIcon::Warning);
+        dialogs_.notify(tr("The service could not be recorded: %1").arg(book_->error()), {},
+                        MessageIcon::Warning);
     reload();
 }
 
@@ -593,15 +592,15 @@ Task<> LogbookWindow::saveCsv(Engine e) {
     const std::string text = RunsCsv(life_.runs);
     const int runs = int(life_.runs.size());
     const QString path = co_await dialogs_.saveFile(
-        FileRequest(QStringLiteral("Save runs as CSV"), QStringLiteral("CSV file(*.csv)|*.csv"),
-                    QStringLiteral("csv"), e.name + QStringLiteral(".csv"), true));
+        FileRequest(tr("Save runs as CSV"), tr("CSV file(*.csv)|*.csv"), QStringLiteral("csv"),
+                    e.name + QStringLiteral(".csv"), true));
     if (path.isEmpty()) co_return;
     std::string error;
     if (!WriteText(path, text, error))
         co_await dialogs_.message(QString::fromStdString(error), {}, MessageIcon::Warning);
     else
         co_await dialogs_.message(
-            QStringLiteral("%1 of %2 went to %3.").arg(Counted(runs, "run", "runs"), e.name, path));
+            tr("%1 of %2 went to %3.").arg(Counted(runs, "run", "runs"), e.name, path));
 }
 
 }  // namespace norva

@@ -44,7 +44,8 @@ bool CopyFile(const QString& from, const QString& to, std::string& error) {
         const QString why =
             in.error() != QFileDevice::NoError ? in.errorString() : out.errorString();
         error =
-            (to + QStringLiteral(": the measures could not be copied there: ") + why).toStdString();
+            (to + PerformanceChartWindow::tr(": the measures could not be copied there: ") + why)
+                .toStdString();
         return false;
     }
     return true;
@@ -124,13 +125,14 @@ Task<> PrintTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
             PrintMeasurePage(*printer, window->scales(), *records, path, window->memory().prevX);
     }
     if (!printed)
-        co_await dialogs.message(QStringLiteral("The printer could not be opened."), {},
+        co_await dialogs.message(PerformanceChartWindow::tr("The printer could not be opened."), {},
                                  MessageIcon::Warning);
 }
 
 Task<> CalibrateTask(Dialogs& dialogs, Config& settings, QString settingsPath, float fullSpeed) {
     const QString answer = co_await dialogs.inputBox(
-        QStringLiteral("Thrust Calibration"), QStringLiteral("Input the correction value"),
+        PerformanceChartWindow::tr("Thrust Calibration"),
+        PerformanceChartWindow::tr("Input the correction value"),
         QString::fromStdString(PlainNumberText(settings.ThrustCalibration)));
     const auto value = ParseNumber(answer.toStdString());
     if (!value) co_return;  // cancelled, or not a number: the old value stays
@@ -151,7 +153,7 @@ PerformanceChartWindow::PerformanceChartWindow(Link& link, Dialogs& dialogs, Con
       folder_(std::move(folder)),
       run_(link, settings, workFile("present")),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
-    setWindowTitle(QStringLiteral("NORVA Graphic"));
+    setWindowTitle(tr("NORVA Graphic"));
     RemoveStaleFiles(folder_);
     buildControls();
     const Geometry g = ReadChartGeometry(settingsPath_, "Form4");
@@ -188,12 +190,11 @@ void PerformanceChartWindow::buildControls() {
     Picture1 = new CanvasWidget(area);
     Picture1->setFaceDrawing([this](Canvas& c) { Redibuixa(c); });
     Label2 = new QLabel(QStringLiteral("R.P.M.x1000"), area);
-    Label3 = new QLabel(QStringLiteral("E.G.T.(\u00BAC)"), area);
-    Label1 = new QLabel(
-        settings_.NorvaType == "P" ? QStringLiteral("Pressure (Bar)") : QStringLiteral("RPM"),
-        area);
-    Label4 = new QLabel(QStringLiteral("Thrust (N)"), area);
-    Label5 = new QLabel(QStringLiteral("Thrust(N)"), area);
+    Label3 = new QLabel(tr("E.G.T.(ºC)"), area);
+    Label1 =
+        new QLabel(settings_.NorvaType == "P" ? tr("Pressure (Bar)") : QStringLiteral("RPM"), area);
+    Label4 = new QLabel(tr("Thrust (N)"), area);
+    Label5 = new QLabel(tr("Thrust(N)"), area);
     Text1 = new QLineEdit(area);
     // The curves' own colours, made readable on the desktop's background.
     const QColor behind = area->palette().color(QPalette::Window);
@@ -202,7 +203,7 @@ void PerformanceChartWindow::buildControls() {
                                         {Label4, QColor(0, 192, 0)}})
         label->setStyleSheet(QStringLiteral("color: %1;").arg(ReadableOn(colour, behind).name()));
     layout_.add(Picture1, {192, 480, 8316, 4440});
-    Picture1->setAccessibleName(QStringLiteral("Performance chart"));
+    Picture1->setAccessibleName(tr("Performance chart"));
     Label5->setBuddy(Text1);  // names the thrust field for screen readers
     layout_.add(Label2, {48, 144, 1452, 300}, kLabelPoints);
     layout_.add(Label3, {7488, 240, 1020, 252}, kLabelPoints);
@@ -216,26 +217,26 @@ void PerformanceChartWindow::buildControls() {
         Text1->clear();
     });
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* save = file->addAction(QStringLiteral("&Save measures to file"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* save = file->addAction(tr("&Save measures to file"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &PerformanceChartWindow::SaveMeasures);
-    QAction* display = file->addAction(QStringLiteral("&Display measures from file"));
+    QAction* display = file->addAction(tr("&Display measures from file"));
     display->setShortcut(QKeySequence::Open);
     connect(display, &QAction::triggered, this, &PerformanceChartWindow::DisplayMeasures);
-    QAction* print = file->addAction(QStringLiteral("&Print measures from File"));
+    QAction* print = file->addAction(tr("&Print measures from File"));
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &PerformanceChartWindow::PrintMeasures);
-    connect(file->addAction(QStringLiteral("&Clear Graph")), &QAction::triggered, this,
+    connect(file->addAction(tr("&Clear Graph")), &QAction::triggered, this,
             &PerformanceChartWindow::ClearGraph);
-    connect(file->addAction(QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
-    QMenu* thrust = menuBar()->addMenu(QStringLiteral("&Thrust"));
+    connect(file->addAction(tr("&Exit")), &QAction::triggered, this, &QWidget::close);
+    QMenu* thrust = menuBar()->addMenu(tr("&Thrust"));
     // Present in the design, with nothing behind them: thrust is typed.
-    thrust->addAction(QStringLiteral("Manual"));
-    thrust->addAction(QStringLiteral("Auxiliar input"));
-    connect(thrust->addAction(QStringLiteral("Calibrate")), &QAction::triggered, this,
+    thrust->addAction(tr("Manual"));
+    thrust->addAction(tr("Auxiliar input"));
+    connect(thrust->addAction(tr("Calibrate")), &QAction::triggered, this,
             &PerformanceChartWindow::Calibrate);
-    connect(thrust->addAction(QStringLiteral("Zero")), &QAction::triggered, this,
+    connect(thrust->addAction(tr("Zero")), &QAction::triggered, this,
             &PerformanceChartWindow::Zero);
 }
 
