@@ -9,7 +9,7 @@
 #include "cli/CommandOptions.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
-#include "cli/HelpFormatter.h"
+#include "base/HelpFormatter.h"
 
 namespace norva {
 

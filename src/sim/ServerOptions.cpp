@@ -4,7 +4,7 @@
 #include <charconv>
 #include <iterator>
 
-#include "cli/HelpFormatter.h"
+#include "base/HelpFormatter.h"
 
 namespace norva::sim {
 
