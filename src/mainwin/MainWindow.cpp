@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <algorithm>
+#include <tuple>
 
 #include "link/Link.h"
 #include "live/GaugeGeometry.h"
@@ -211,14 +212,20 @@ void MainWindow::buildControls() {
     Command2 = new QPushButton(QStringLiteral("Menu down"), s);
     Command3 = new QPushButton(QStringLiteral("Data UP"), s);
     Command4 = new QPushButton(QStringLiteral("Data Down"), s);
-    const std::pair<QPushButton*, TerminalKey> keys[] = {{Command1, TerminalKey::MenuUp},
-                                                         {Command2, TerminalKey::MenuDown},
-                                                         {Command3, TerminalKey::DataUp},
-                                                         {Command4, TerminalKey::DataDown}};
-    for (const auto& [button, key] : keys) {
+    // F5 to F8 in the order the keys stand, left to right; Tab reaches them too, but a click
+    // leaves the focus where it was.
+    const std::tuple<QPushButton*, TerminalKey, Qt::Key> keys[] = {
+        {Command2, TerminalKey::MenuDown, Qt::Key_F5},
+        {Command1, TerminalKey::MenuUp, Qt::Key_F6},
+        {Command4, TerminalKey::DataDown, Qt::Key_F7},
+        {Command3, TerminalKey::DataUp, Qt::Key_F8}};
+    for (const auto& [button, key, shortcut] : keys) {
         button->setStyleSheet(kKeyStyle);
         button->setFont(QFont(kSans));
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setShortcut(shortcut);
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(
+            button->text(), QKeySequence(shortcut).toString(QKeySequence::NativeText)));
         connect(button, &QPushButton::clicked, this, [this, key = key] { link_.PressKey(key); });
     }
     Check1 = new QCheckBox(QStringLiteral("Norva Power from USB"), s);

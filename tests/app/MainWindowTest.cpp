@@ -144,15 +144,28 @@ TEST_F(MainWindowTest, MenusFollowTheStream) {
     EXPECT_TRUE(window->Label14->text().startsWith("Data Backup= "));
 }
 
-TEST_F(MainWindowTest, AKeySendsItsFrame) {
+TEST_F(MainWindowTest, AKeySendsItsFrameClickedOrFromTheKeyboard) {
     open();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     bus->add("unit").reports.push_back(StreamReport(0, 0));
     link().PollTick();
-    bus->writes.clear();
     // The frames themselves are the link's (its tests check them byte by byte).
-    window->Command2->click();
-    ASSERT_EQ(bus->writes.size(), 1u);
-    EXPECT_EQ(bus->writes[0][4], 68);  // Menu down
+    for (const auto& [button, key, frame, tip] :
+         {std::tuple{window->Command2, Qt::Key_F5, 68, "Menu down (F5)"},
+          {window->Command1, Qt::Key_F6, 67, "Menu UP (F6)"},
+          {window->Command4, Qt::Key_F7, 66, "Data Down (F7)"},
+          {window->Command3, Qt::Key_F8, 65, "Data UP (F8)"}}) {
+        SCOPED_TRACE(tip);
+        EXPECT_EQ(button->toolTip(), tip);
+        bus->writes.clear();
+        button->click();
+        QTest::keyClick(window, key);  // the button shows itself pressed first
+        ASSERT_TRUE(QTest::qWaitFor([&] { return bus->writes.size() == 2; }));
+        EXPECT_EQ(bus->writes[0][4], frame);
+        EXPECT_EQ(bus->writes[1][4], frame);
+    }
 }
 
 TEST_F(MainWindowTest, ExitSavesSettingsAndGeometry) {
