@@ -91,6 +91,7 @@ MainWindow::MainWindow(Link& link, Dialogs& dialogs, Config& settings, QString s
         Label1->setText(ConnectionCaption(state));
         Label1->setStyleSheet(
             QStringLiteral("color: %1; background: black;").arg(ConnectionColour(state).name()));
+        if (state == LinkState::Disconnected) ShowLiveValues();
     });
     link_.start();
 }
@@ -385,16 +386,19 @@ void MainWindow::DrawDials() {
 
 void MainWindow::ShowLiveValues() {
     if (settings_.CommPort == 0) return;  // the display stays as it was
-    speedAngle_ = SpeedNeedleAngle(link_.EngineSpeed, link_.GaugeFullSpeed);
-    temperatureAngle_ = TemperatureNeedleAngle(link_.Egt);
+    // A unit that is gone shows nothing: its last values would read as if it still ran.
+    const bool unit = link_.DeviceDetected;
+    speedAngle_ = SpeedNeedleAngle(unit ? link_.EngineSpeed.get() : 0, link_.GaugeFullSpeed);
+    temperatureAngle_ = TemperatureNeedleAngle(unit ? link_.Egt.get() : 0);
     Picture4->updateOverlay();
     Picture3->updateOverlay();
-    const LiveTexts t = MakeLiveTexts(link_);
+    const LiveTexts t = unit ? MakeLiveTexts(link_) : NoUnitTexts();
     Label5->setText(t.speed);
     Label9->setText(t.temperature);
-    shownStick_ = link_.StickPosition;
-    shownPump_ = link_.PumpPower;
-    stickColour_ = StickBarColour(link_.StickPosition, link_.BackupImage[cell::kIdleStick]);
+    const int stick = unit ? link_.StickPosition.get() : 0;
+    shownStick_ = stick;
+    shownPump_ = unit ? link_.PumpPower.get() : 0;
+    stickColour_ = StickBarColour(stick, link_.BackupImage[cell::kIdleStick]);
     Picture1->updateOverlay();
     Picture2->updateOverlay();
     Text1->setText(t.stick);

@@ -282,6 +282,21 @@ TEST_F(MainWindowTest, LiveValuesReachTheLabelsAndTheNamesAScreenReaderReads) {
     EXPECT_EQ(name(window->Picture2), "Pump power 50%");
     EXPECT_EQ(name(window->Label6), "Battery current 4.2 A");
     EXPECT_EQ(name(window->Label11), "Terminal line 1: TRIM LOW");
+    // A lost unit's values go with it: the window reads as before any unit was found.
+    const auto texts = [&] {
+        return std::vector<QString>{window->Label5->text(),  window->Label9->text(),
+                                    window->Text1->text(),   window->Text2->text(),
+                                    window->Label6->text(),  window->Label7->text(),
+                                    window->Label11->text(), window->Label2->text()};
+    };
+    bus->unplug("unit");
+    link().PollTick();
+    EXPECT_EQ(window->Label1->text(), "Disconnected");
+    const auto lost = texts();
+    open();
+    window->LayoutControls(window->centralWidget()->size());
+    EXPECT_EQ(lost, texts());
+    EXPECT_EQ(lost[0], "0");
     // Comm port 0 freezes the display.
     writeIni("[Comm]\r\nActual=0\r\n");
     open();
