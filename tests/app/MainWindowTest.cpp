@@ -483,6 +483,11 @@ TEST_F(MainWindowTest, FileMenusRunTheirOperationsAndEscapeCancelsThem) {
     EXPECT_EQ(differences->text->toPlainText().count('\n'), 1)
         << differences->text->toPlainText().toStdString();
     EXPECT_TRUE(differences->text->toPlainText().contains("(address 16)"));
+    EXPECT_TRUE(differences->text->toPlainText().startsWith("Unit -> all.nvc, 1 difference:\n"));
+    differences->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(differences));
+    QTest::keyClick(differences, Qt::Key_Escape);
+    EXPECT_FALSE(differences->isVisible());
 
     dialogs().answerOpenFile(files.filePath("all.nvc"));
     dialogs().answerQuestion(true);
