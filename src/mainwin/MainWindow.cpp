@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <algorithm>
 #include <tuple>
 
@@ -81,6 +82,7 @@ MainWindow::MainWindow(Link& link, Dialogs& dialogs, Config& settings, QString s
     centralWidget()->setFont(QFont(kSerif));
     progress_ = std::make_unique<WindowProgress>(ProgressLabel);
     buildMenus();
+    buildStatusBar();
     applyGeometry();
     applyAccessLevel();
 
@@ -114,6 +116,9 @@ void MainWindow::onDispatched() {
 
 void MainWindow::onPolled() {
     nameLiveControls();
+    const QString unit = link_.DeviceDetected ? QString::fromStdString(link_.backend().describe())
+                                              : QStringLiteral("No unit");
+    if (StatusUnit->text() != unit) StatusUnit->setText(unit);
     // A unit that stays away gets a word on how to go on, in place of the empty terminal.
     if (link_.DeviceDetected) {
         unitMissingSinceMs_ = -1;
@@ -321,6 +326,23 @@ void MainWindow::buildMenus() {
     for (QAction* a : {PGraph, TGraph, Rampas, Donw, Advanced, Compare}) a->setEnabled(false);
 }
 
+void MainWindow::buildStatusBar() {
+    StatusUnit = new QLabel(QStringLiteral("No unit"));
+    StatusEngine = new QLabel;
+    statusBar()->addWidget(StatusUnit);
+    statusBar()->addPermanentWidget(StatusEngine);
+    statusBar()->setSizeGripEnabled(false);
+}
+
+void MainWindow::showEngine(const std::optional<Engine>& engine) {
+    QString text;
+    if (engine && engine->serial)
+        text = QStringLiteral("%1, serial %2").arg(engine->name).arg(*engine->serial);
+    else if (engine)
+        text = engine->name;
+    StatusEngine->setText(text);
+}
+
 void MainWindow::applyAccessLevel() {
     const int level = settings_.AccessLevel;
     manu->menuAction()->setVisible(level >= 741 && level <= 743);
@@ -331,8 +353,9 @@ void MainWindow::applyAccessLevel() {
 void MainWindow::applyGeometry() {
     readGeometry_ = ReadMainGeometry(settingsPath_);
     const Geometry& g = readGeometry_;
+    statusHeight_ = statusBar()->sizeHint().height();
     appliedPixels_ = QRect(TwipsToPixels(g.Left), TwipsToPixels(g.Top), TwipsToPixels(g.Width),
-                           TwipsToPixels(g.Height));
+                           TwipsToPixels(g.Height) + statusHeight_);
     resize(appliedPixels_.size());
     move(appliedPixels_.topLeft());
 }
@@ -345,7 +368,10 @@ bool MainWindow::saveGeometry(std::string* error) {
     const Geometry& r = readGeometry_;
     return WriteGeometry(
         settingsPath_, "Form1",
-        Geometry{twips(width(), a.width(), r.Width), twips(height(), a.height(), r.Height),
+        Geometry{twips(width(), a.width(), r.Width),
+                 height() == a.height()
+                     ? r.Height
+                     : static_cast<int>((height() - statusHeight_) * kTwipsPerPixel),
                  twips(x(), a.x(), r.Left), twips(y(), a.y(), r.Top)},
         error);
 }

@@ -19,7 +19,9 @@
 #include "base/NumberedLines.h"
 #include "compare/DifferencesWindow.h"
 #include "link/Link.h"
+#include "link/hid/SimBackend.h"
 #include "link/hid/TcpBackend.h"
+#include "logbook/Logbook.h"
 #include "mainwin/MainWindow.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
@@ -86,6 +88,7 @@ class MainWindowTest : public ::testing::Test {
         }
         AppOptions options;
         options.settingsPath = ini;
+        options.logbookPath = dir.filePath("logbook.sqlite");
         options.dialogs = std::make_unique<ScriptedDialogs>();
         options.clock = [this] { return now; };
         options.backupFolder = dir.filePath("backups");
@@ -168,6 +171,25 @@ TEST_F(MainWindowTest, AKeySendsItsFrameClickedOrFromTheKeyboard) {
     }
 }
 
+TEST_F(MainWindowTest, TheStatusBarNamesTheConnectionAndTheUnitsEngine) {
+    std::array<uint8_t, 257> image{};
+    image.fill('N');  // as the stream below leaves it: welcome text "NNNN…"
+    Logbook(dir.filePath("logbook.sqlite")).addEngine("Demo engine", IdentityOf(image, false));
+    open();
+    EXPECT_EQ(window->StatusUnit->text(), "No unit");
+    auto& unit = bus->add("unit");
+    for (int a = 1; a <= 300; ++a) unit.reports.push_back(StreamReport(a % 256, 'N'));
+    link().PollTick();
+    EXPECT_EQ(window->StatusUnit->text(), "USB unit");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->StatusEngine->text() == "Demo engine"; }));
+    bus->unplug("unit");
+    link().PollTick();
+    EXPECT_EQ(window->StatusUnit->text(), "No unit");
+    EXPECT_EQ(window->StatusEngine->text(), "");
+    EXPECT_EQ(TcpBackend("127.0.0.1", 1).describe(), "tcp:127.0.0.1:1");
+    EXPECT_EQ(SimBackend().describe(), "Simulated unit");
+}
+
 TEST_F(MainWindowTest, ExitSavesSettingsAndGeometry) {
     open();
     app->Exit();
@@ -245,7 +267,8 @@ TEST_F(MainWindowTest, ARunReplaysUntilTheUnitIsTakenBackAndTheTimeChartReopensO
     link().PollTick();
     EXPECT_EQ(link().TerminalLine(0).trimmed(), "REPLAY cycle 7");
     EXPECT_EQ(link().EngineSpeed, 90.0f);  // the run's first sample, not the file's
-    now += 1000;                           // two samples later, and the last one held
+    EXPECT_EQ(window->StatusUnit->text(), "Replay of run.txt at x1");
+    now += 1000;  // two samples later, and the last one held
     link().PollTick();
     EXPECT_EQ(link().EngineSpeed, 100.0f);
     window->StopReplay->trigger();
