@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QToolButton>
 #include <algorithm>
 #include <tuple>
 
@@ -309,8 +310,10 @@ void MainWindow::buildMenus() {
     SerNum = manu->addAction(QStringLiteral("Set Serial Number"));
     Advanced = manu->addAction(QStringLiteral("&Advanced"));
     Versio = bar->addAction(QStringLiteral("V1.1"));
-    StopReplay = bar->addAction(QStringLiteral("&Stop replay"));
+    // In the status bar rather than at the menu bar's end, where the bar's overflow hides it.
+    StopReplay = new QAction(QStringLiteral("&Stop replay"), this);
     StopReplay->setVisible(false);
+    addAction(StopReplay);
 
     // The keys every desktop program takes; Ctrl+Q from any of the program's windows, as
     // "&Exit" quits them all.
@@ -330,6 +333,13 @@ void MainWindow::buildStatusBar() {
     StatusUnit = new QLabel(QStringLiteral("No unit"));
     StatusEngine = new QLabel;
     statusBar()->addWidget(StatusUnit);
+    StopReplayButton = new QToolButton;
+    StopReplayButton->setDefaultAction(StopReplay);
+    StopReplayButton->hide();
+    // A tool button shows its action but does not follow its visibility.
+    connect(StopReplay, &QAction::changed, StopReplayButton,
+            [this] { StopReplayButton->setVisible(StopReplay->isVisible()); });
+    statusBar()->addWidget(StopReplayButton);
     statusBar()->addPermanentWidget(StatusEngine);
     statusBar()->setSizeGripEnabled(false);
 }

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <memory>
 
 #include "base/Settings.h"
@@ -63,6 +64,7 @@ class MainWindow : public QMainWindow {
     QLabel* NoUnitHint;     // over the terminal lines while no unit has been found for a while
     QLabel* StatusUnit;     // in the status bar: what the window is connected to, or "No unit"
     QLabel* StatusEngine;   // in the status bar: the unit's engine in the logbook, when known
+    QToolButton* StopReplayButton;  // in the status bar: "&Stop replay" while a replay plays
 
     QMenu *File, *Grafic, *manu;
     QAction *Save, *WriteP, *exit, *PGraph, *TGraph, *Autostart, *Rampas, *credit, *Donw;

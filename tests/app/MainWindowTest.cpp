@@ -268,6 +268,7 @@ TEST_F(MainWindowTest, ARunReplaysUntilTheUnitIsTakenBackAndTheTimeChartReopensO
     EXPECT_EQ(link().TerminalLine(0).trimmed(), "REPLAY cycle 7");
     EXPECT_EQ(link().EngineSpeed, 90.0f);  // the run's first sample, not the file's
     EXPECT_EQ(window->StatusUnit->text(), "Replay of run.txt at x1");
+    EXPECT_TRUE(window->StopReplayButton->isVisibleTo(window));
     now += 1000;  // two samples later, and the last one held
     link().PollTick();
     EXPECT_EQ(link().EngineSpeed, 100.0f);
