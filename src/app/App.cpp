@@ -1,9 +1,11 @@
 #include "app/App.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <cstdio>
 
+#include "base/OffThread.h"
 #include "cli/Replay.h"
 #include "compare/DifferencesWindow.h"
 #include "config/Maintenance.h"
@@ -56,6 +58,34 @@ App::App(std::unique_ptr<HidBackend> backend, AppOptions options)
     bindMenus();
     new CancelWithWindow(*link_, mainWindow_.get());
     connect(mainWindow_.get(), &MainWindow::closing, this, &App::onMainWindowClosing);
+    connect(link_.get(), &Link::polled, this, &App::followEngine);
+}
+
+void App::followEngine() {
+    const Link& l = *link_;
+    std::optional<EngineIdentity> unit;
+    if (l.DeviceDetected && l.BackupByteCount >= Link::kImageComplete)
+        unit = IdentityOf(l.BackupImage.get(), l.BackupDownward);
+    const auto same = [](const std::optional<EngineIdentity>& a,
+                         const std::optional<EngineIdentity>& b) {
+        return a.has_value() == b.has_value() &&
+               (!a || (a->serial == b->serial && a->welcome == b->welcome));
+    };
+    if (same(unit, engineOf_)) return;
+    engineOf_ = unit;
+    mainWindow_->showEngine(std::nullopt);
+    engineLookup_ = unit ? ShowEngine(*unit).started() : Task<>();
+}
+
+Task<> App::ShowEngine(EngineIdentity identity) {
+    // Only a logbook that is there is asked: the status bar makes none.
+    if (!QFileInfo::exists(logbookPath_)) co_return;
+    // Off the interface thread, as the downloads' own look-up: the database may be held.
+    const auto engine = co_await OffThread([path = logbookPath_, identity] {
+        Logbook book(path);
+        return book.isOpen() ? KnownEngine(book, identity) : std::nullopt;
+    });
+    mainWindow_->showEngine(engine);
 }
 
 App::~App() {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "cli/Program.h"
+#include "logbook/Logbook.h"
 
 namespace norva {
 
@@ -82,6 +83,9 @@ class App : public Program {
     void onMainWindowClosing();
     void finishExit();
     Task<> TellThenExit(QString text);
+    // The status bar's engine follows the unit: looked up once its image is complete.
+    void followEngine();
+    Task<> ShowEngine(EngineIdentity identity);
 
     std::unique_ptr<MainWindow> mainWindow_;
     WelcomeTextWindow* welcomeWindow_ = nullptr;   // a child window of the main window
@@ -99,6 +103,9 @@ class App : public Program {
     QString lastDownload_;  // the last export: a newly built time chart draws it
     std::unique_ptr<HidBackend>
         startedWith_;  // the program's own way to its unit, while a replay plays
+    // The unit whose engine the status bar shows (or is being looked up), none while no unit.
+    std::optional<EngineIdentity> engineOf_;
+    Task<> engineLookup_;
 };
 
 }  // namespace norva

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace norva {
@@ -27,16 +28,22 @@ DifferencesWindow::DifferencesWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     layout->addWidget(text);
     layout->addLayout(buttons);
     resize(720, 420);
+    // A list to read and leave: Escape closes it, as a message box.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
 void DifferencesWindow::show(const QString& file, const QStringList& lines) {
     const QString name = QFileInfo(file).fileName();
     setWindowTitle(QStringLiteral("Compare with file: %1").arg(name));
-    text->setPlainText(
-        lines.isEmpty()
-            ? QStringLiteral("The unit holds every value of %1.").arg(name)
-            : QStringLiteral("Unit -> %1, %2 differences:\n").arg(name).arg(lines.size()) +
-                  lines.join('\n'));
+    text->setPlainText(lines.isEmpty()
+                           ? QStringLiteral("The unit holds every value of %1.").arg(name)
+                           : QStringLiteral("Unit -> %1, %2 %3:\n")
+                                     .arg(name)
+                                     .arg(lines.size())
+                                     .arg(lines.size() == 1 ? QStringLiteral("difference")
+                                                            : QStringLiteral("differences")) +
+                                 lines.join('\n'));
     QWidget::show();
     raise();
     activateWindow();

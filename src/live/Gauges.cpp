@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/NumberText.h"
+#include "base/Windows1252.h"
 #include "live/GaugeGeometry.h"
 
 namespace norva {
@@ -73,17 +74,44 @@ QColor StickBarColour(int stickPosition, uint8_t idlePositionByte) {
     return idlePositionByte / 2.55 <= stickPosition ? kRed : kPaleYellow;
 }
 
-LiveTexts MakeLiveTexts(const Link& link) {
+namespace {
+// The values the labels show, whether a unit's or none.
+struct LiveValues {
+    float speed = 0;
+    float egt = 0;
+    int stick = 0;
+    float pump = 0;
+    int current = 0;
+    float voltage = 0;
+    QString line1, line2;
+};
+
+LiveTexts TextsOf(const LiveValues& v) {
     LiveTexts t;
-    t.speed = FromStd(FormatNumber(link.EngineSpeed * 1000.0f, "###,##0"));
-    t.temperature = FromStd(FormatNumber(link.Egt, "###")) + QStringLiteral("ºC");
-    t.stick = FromStd(Str(link.StickPosition.get())) + QLatin1Char('%');
-    t.pump = FromStd(Str(link.PumpPower.get())) + QLatin1Char('%');
-    t.current = FromStd(FormatNumber(link.BatteryCurrent / 10.0, "#0.0")) + QLatin1Char('A');
-    t.voltage = FromStd(FormatNumber(link.BatteryVoltage, "##.0")) + QLatin1Char('V');
-    t.line1 = link.TerminalLine(0);
-    t.line2 = link.TerminalLine(1);
+    t.speed = FromStd(FormatNumber(v.speed * 1000.0f, "###,##0"));
+    t.temperature = FromStd(FormatNumber(v.egt, "###")) + QStringLiteral("ºC");
+    t.stick = FromStd(Str(v.stick)) + QLatin1Char('%');
+    t.pump = FromStd(Str(v.pump)) + QLatin1Char('%');
+    t.current = FromStd(FormatNumber(v.current / 10.0, "#0.0")) + QLatin1Char('A');
+    t.voltage = FromStd(FormatNumber(v.voltage, "##.0")) + QLatin1Char('V');
+    t.line1 = v.line1;
+    t.line2 = v.line2;
     return t;
+}
+}  // namespace
+
+LiveTexts MakeLiveTexts(const Link& link) {
+    return TextsOf({link.EngineSpeed, link.Egt, link.StickPosition, link.PumpPower,
+                    link.BatteryCurrent, link.BatteryVoltage, link.TerminalLine(0),
+                    link.TerminalLine(1)});
+}
+
+LiveTexts NoUnitTexts() {
+    const std::string text = Link::NotFoundText();
+    const auto line = [&](int n) {
+        return AnsiText({reinterpret_cast<const uint8_t*>(text.data()) + n * 16, 16});
+    };
+    return TextsOf({.line1 = line(0), .line2 = line(1)});
 }
 
 LiveTexts MakeLiveNames(const LiveTexts& shown) {

@@ -35,6 +35,9 @@ struct LiveTexts {
     QString line2;        // Label2
 };
 LiveTexts MakeLiveTexts(const Link& link);
+// As the labels read before any unit has been found: the values nought, the terminal saying
+// none is there.
+LiveTexts NoUnitTexts();
 
 // What a screen reader says for each dial, bar and value label: what it shows, then the value
 // the texts show ("Engine speed 120,000 RPM"); the caption alone for empty texts.

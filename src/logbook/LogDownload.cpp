@@ -62,8 +62,7 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
             k.error = book.error();
             return k;
         }
-        k.engine = book.engineFor(identity);
-        if (k.engine && !Ours(book, *k.engine, identity)) k.engine.reset();
+        k.engine = KnownEngine(book, identity);
         if (!k.engine)
             for (const Engine& e : book.engines()) k.names << e.name;
         return k;
@@ -140,6 +139,12 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
     });
     if (!taken.told.isEmpty()) s.dialogs.notify(taken.told);
     if (!taken.error.isEmpty()) s.dialogs.notify(taken.error, {}, MessageIcon::Warning);
+}
+
+std::optional<Engine> KnownEngine(Logbook& book, const EngineIdentity& identity) {
+    auto engine = book.engineFor(identity);
+    if (engine && !Ours(book, *engine, identity)) engine.reset();
+    return engine;
 }
 
 QString ProposedEngineName(const EngineIdentity& identity) {

@@ -31,6 +31,9 @@ struct LogbookTarget {
 Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIdentity identity,
                    QString unitKind, std::vector<uint8_t> image);
 
+// The engine the unit's downloads go to, when the logbook knows one: by its serial number or
+// welcome text, never another unit's engine.
+std::optional<Engine> KnownEngine(Logbook& book, const EngineIdentity& identity);
 // The name a new engine is proposed under: the unit's welcome text, else "New engine".
 QString ProposedEngineName(const EngineIdentity& identity);
 // The engine named so, else a new one known by `identity`; nothing (the logbook's error() says

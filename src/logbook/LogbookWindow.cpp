@@ -10,6 +10,7 @@
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QPointer>
+#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <cmath>
@@ -233,7 +234,10 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
     auto* all = new QHBoxLayout(this);
     all->addLayout(left, 1);
     all->addLayout(right, 4);
-    resize(1100, 650);
+    // Never larger than the screen: at a large scale factor its buttons would be out of reach.
+    const QSize wanted(1100, 650);
+    const QScreen* screen = this->screen();
+    resize(screen ? wanted.boundedTo(screen->availableGeometry().size()) : wanted);
 
     connect(Engines, &QListWidget::currentRowChanged, this, &LogbookWindow::chooseEngine);
     connect(Runs, &QTreeView::activated, this,

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QToolButton>
 #include <algorithm>
+#include <tuple>
 
 #include "link/Link.h"
 #include "live/GaugeGeometry.h"
@@ -80,6 +83,7 @@ MainWindow::MainWindow(Link& link, Dialogs& dialogs, Config& settings, QString s
     centralWidget()->setFont(QFont(kSerif));
     progress_ = std::make_unique<WindowProgress>(ProgressLabel);
     buildMenus();
+    buildStatusBar();
     applyGeometry();
     applyAccessLevel();
 
@@ -90,6 +94,7 @@ MainWindow::MainWindow(Link& link, Dialogs& dialogs, Config& settings, QString s
         Label1->setText(ConnectionCaption(state));
         Label1->setStyleSheet(
             QStringLiteral("color: %1; background: black;").arg(ConnectionColour(state).name()));
+        if (state == LinkState::Disconnected) ShowLiveValues();
     });
     link_.start();
 }
@@ -112,6 +117,9 @@ void MainWindow::onDispatched() {
 
 void MainWindow::onPolled() {
     nameLiveControls();
+    const QString unit = link_.DeviceDetected ? QString::fromStdString(link_.backend().describe())
+                                              : QStringLiteral("No unit");
+    if (StatusUnit->text() != unit) StatusUnit->setText(unit);
     // A unit that stays away gets a word on how to go on, in place of the empty terminal.
     if (link_.DeviceDetected) {
         unitMissingSinceMs_ = -1;
@@ -211,14 +219,20 @@ void MainWindow::buildControls() {
     Command2 = new QPushButton(QStringLiteral("Menu down"), s);
     Command3 = new QPushButton(QStringLiteral("Data UP"), s);
     Command4 = new QPushButton(QStringLiteral("Data Down"), s);
-    const std::pair<QPushButton*, TerminalKey> keys[] = {{Command1, TerminalKey::MenuUp},
-                                                         {Command2, TerminalKey::MenuDown},
-                                                         {Command3, TerminalKey::DataUp},
-                                                         {Command4, TerminalKey::DataDown}};
-    for (const auto& [button, key] : keys) {
+    // F5 to F8 in the order the keys stand, left to right; Tab reaches them too, but a click
+    // leaves the focus where it was.
+    const std::tuple<QPushButton*, TerminalKey, Qt::Key> keys[] = {
+        {Command2, TerminalKey::MenuDown, Qt::Key_F5},
+        {Command1, TerminalKey::MenuUp, Qt::Key_F6},
+        {Command4, TerminalKey::DataDown, Qt::Key_F7},
+        {Command3, TerminalKey::DataUp, Qt::Key_F8}};
+    for (const auto& [button, key, shortcut] : keys) {
         button->setStyleSheet(kKeyStyle);
         button->setFont(QFont(kSans));
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setShortcut(shortcut);
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(
+            button->text(), QKeySequence(shortcut).toString(QKeySequence::NativeText)));
         connect(button, &QPushButton::clicked, this, [this, key = key] { link_.PressKey(key); });
     }
     Check1 = new QCheckBox(QStringLiteral("Norva Power from USB"), s);
@@ -296,8 +310,10 @@ void MainWindow::buildMenus() {
     SerNum = manu->addAction(QStringLiteral("Set Serial Number"));
     Advanced = manu->addAction(QStringLiteral("&Advanced"));
     Versio = bar->addAction(QStringLiteral("V1.1"));
-    StopReplay = bar->addAction(QStringLiteral("&Stop replay"));
+    // In the status bar rather than at the menu bar's end, where the bar's overflow hides it.
+    StopReplay = new QAction(QStringLiteral("&Stop replay"), this);
     StopReplay->setVisible(false);
+    addAction(StopReplay);
 
     // The keys every desktop program takes; Ctrl+Q from any of the program's windows, as
     // "&Exit" quits them all.
@@ -313,6 +329,30 @@ void MainWindow::buildMenus() {
     for (QAction* a : {PGraph, TGraph, Rampas, Donw, Advanced, Compare}) a->setEnabled(false);
 }
 
+void MainWindow::buildStatusBar() {
+    StatusUnit = new QLabel(QStringLiteral("No unit"));
+    StatusEngine = new QLabel;
+    statusBar()->addWidget(StatusUnit);
+    StopReplayButton = new QToolButton;
+    StopReplayButton->setDefaultAction(StopReplay);
+    StopReplayButton->hide();
+    // A tool button shows its action but does not follow its visibility.
+    connect(StopReplay, &QAction::changed, StopReplayButton,
+            [this] { StopReplayButton->setVisible(StopReplay->isVisible()); });
+    statusBar()->addWidget(StopReplayButton);
+    statusBar()->addPermanentWidget(StatusEngine);
+    statusBar()->setSizeGripEnabled(false);
+}
+
+void MainWindow::showEngine(const std::optional<Engine>& engine) {
+    QString text;
+    if (engine && engine->serial)
+        text = QStringLiteral("%1, serial %2").arg(engine->name).arg(*engine->serial);
+    else if (engine)
+        text = engine->name;
+    StatusEngine->setText(text);
+}
+
 void MainWindow::applyAccessLevel() {
     const int level = settings_.AccessLevel;
     manu->menuAction()->setVisible(level >= 741 && level <= 743);
@@ -323,8 +363,9 @@ void MainWindow::applyAccessLevel() {
 void MainWindow::applyGeometry() {
     readGeometry_ = ReadMainGeometry(settingsPath_);
     const Geometry& g = readGeometry_;
+    statusHeight_ = statusBar()->sizeHint().height();
     appliedPixels_ = QRect(TwipsToPixels(g.Left), TwipsToPixels(g.Top), TwipsToPixels(g.Width),
-                           TwipsToPixels(g.Height));
+                           TwipsToPixels(g.Height) + statusHeight_);
     resize(appliedPixels_.size());
     move(appliedPixels_.topLeft());
 }
@@ -337,7 +378,10 @@ bool MainWindow::saveGeometry(std::string* error) {
     const Geometry& r = readGeometry_;
     return WriteGeometry(
         settingsPath_, "Form1",
-        Geometry{twips(width(), a.width(), r.Width), twips(height(), a.height(), r.Height),
+        Geometry{twips(width(), a.width(), r.Width),
+                 height() == a.height()
+                     ? r.Height
+                     : static_cast<int>((height() - statusHeight_) * kTwipsPerPixel),
                  twips(x(), a.x(), r.Left), twips(y(), a.y(), r.Top)},
         error);
 }
@@ -378,16 +422,19 @@ void MainWindow::DrawDials() {
 
 void MainWindow::ShowLiveValues() {
     if (settings_.CommPort == 0) return;  // the display stays as it was
-    speedAngle_ = SpeedNeedleAngle(link_.EngineSpeed, link_.GaugeFullSpeed);
-    temperatureAngle_ = TemperatureNeedleAngle(link_.Egt);
+    // A unit that is gone shows nothing: its last values would read as if it still ran.
+    const bool unit = link_.DeviceDetected;
+    speedAngle_ = SpeedNeedleAngle(unit ? link_.EngineSpeed.get() : 0, link_.GaugeFullSpeed);
+    temperatureAngle_ = TemperatureNeedleAngle(unit ? link_.Egt.get() : 0);
     Picture4->updateOverlay();
     Picture3->updateOverlay();
-    const LiveTexts t = MakeLiveTexts(link_);
+    const LiveTexts t = unit ? MakeLiveTexts(link_) : NoUnitTexts();
     Label5->setText(t.speed);
     Label9->setText(t.temperature);
-    shownStick_ = link_.StickPosition;
-    shownPump_ = link_.PumpPower;
-    stickColour_ = StickBarColour(link_.StickPosition, link_.BackupImage[cell::kIdleStick]);
+    const int stick = unit ? link_.StickPosition.get() : 0;
+    shownStick_ = stick;
+    shownPump_ = unit ? link_.PumpPower.get() : 0;
+    stickColour_ = StickBarColour(stick, link_.BackupImage[cell::kIdleStick]);
     Picture1->updateOverlay();
     Picture2->updateOverlay();
     Text1->setText(t.stick);

@@ -10,10 +10,12 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <memory>
 
 #include "base/Settings.h"
 #include "live/Gauges.h"
+#include "logbook/Logbook.h"
 #include "mainwin/WindowProgress.h"
 #include "ui/CanvasWidget.h"
 #include "ui/TwipLayout.h"
@@ -60,6 +62,9 @@ class MainWindow : public QMainWindow {
     QCheckBox* Check1;
     QLabel* ProgressLabel;  // Label16
     QLabel* NoUnitHint;     // over the terminal lines while no unit has been found for a while
+    QLabel* StatusUnit;     // in the status bar: what the window is connected to, or "No unit"
+    QLabel* StatusEngine;   // in the status bar: the unit's engine in the logbook, when known
+    QToolButton* StopReplayButton;  // in the status bar: "&Stop replay" while a replay plays
 
     QMenu *File, *Grafic, *manu;
     QAction *Save, *WriteP, *exit, *PGraph, *TGraph, *Autostart, *Rampas, *credit, *Donw;
@@ -77,6 +82,8 @@ class MainWindow : public QMainWindow {
     bool saveGeometry(std::string* error = nullptr);
     // Closes the window without a second shut-down ("&Exit" has done it).
     void closeForExit();
+    // The status bar's engine: its name and serial number, or nothing when none is known.
+    void showEngine(const std::optional<Engine>& engine);
 
   signals:
     // The window is being closed by the user: the program ends.
@@ -88,6 +95,7 @@ class MainWindow : public QMainWindow {
   private:
     void buildControls();
     void buildMenus();
+    void buildStatusBar();
     void applyAccessLevel();
     void applyGeometry();
     void FitCheckBox(QSize inner);
@@ -117,6 +125,9 @@ class MainWindow : public QMainWindow {
     // rather than its size rounded to whole pixels.
     Geometry readGeometry_;
     QRect appliedPixels_;
+    // The status bar's height, added to the window so the controls keep the size they were
+    // given room for.
+    int statusHeight_ = 0;
 };
 
 }  // namespace norva

@@ -1,5 +1,8 @@
 #include "params/WelcomeTextWindow.h"
 
+#include <QFontMetrics>
+#include <QStringList>
+
 #include "link/Link.h"
 #include "ops/OperationTools.h"
 #include "params/WelcomeText.h"
@@ -23,6 +26,22 @@ Task<> WriteOperation(Services s, WelcomeBytes bytes, WriteOptions options,
     const OpStatus status = co_await WriteWelcome(s, bytes, options);
     if (window) window->WriteFinished(status == OpStatus::Done);
 }
+
+// As much of `text` as fits in `room`, cut between words ("Confirming…", never
+// "Confirmi…") and keeping a closing percentage ("Reading… 40%"); cut within the first word
+// only when not even that fits.
+QString Shortened(const QString& text, const QFontMetrics& metrics, int room) {
+    if (metrics.horizontalAdvance(text) <= room) return text;
+    QStringList words = text.split(QLatin1Char(' '));
+    const QString percent =
+        words.size() > 1 && words.last().endsWith(QLatin1Char('%')) ? words.takeLast() : QString();
+    const QString tail = QStringLiteral("\u2026") + (percent.isEmpty() ? QString() : ' ' + percent);
+    for (qsizetype n = words.size() - 1; n >= 1; --n) {
+        const QString shown = QStringList(words.mid(0, n)).join(' ') + tail;
+        if (metrics.horizontalAdvance(shown) <= room) return shown;
+    }
+    return metrics.elidedText(text, Qt::ElideRight, room);
+}
 }  // namespace
 
 // The write's progress on the window itself, on the Write button; the busy pointer is the
@@ -36,7 +55,7 @@ class WelcomeTextWindow::ButtonProgress : public Progress {
     void show(const QString& text, bool) override {
         QPushButton* b = window_.Command2;
         const int room = b->contentsRect().width() - 8;
-        const QString shown = b->fontMetrics().elidedText(text, Qt::ElideRight, room);
+        const QString shown = Shortened(text, b->fontMetrics(), room);
         b->setText(shown);
         b->setToolTip(shown == text ? QString() : text);
     }

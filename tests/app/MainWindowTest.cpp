@@ -25,7 +25,9 @@
 #include "base/NumberedLines.h"
 #include "compare/DifferencesWindow.h"
 #include "link/Link.h"
+#include "link/hid/SimBackend.h"
 #include "link/hid/TcpBackend.h"
+#include "logbook/Logbook.h"
 #include "mainwin/MainWindow.h"
 #include "params/ParametersWindow.h"
 #include "params/WelcomeTextWindow.h"
@@ -160,6 +162,7 @@ class MainWindowTest : public ::testing::Test {
         }
         AppOptions options;
         options.settingsPath = ini;
+        options.logbookPath = dir.filePath("logbook.sqlite");
         options.dialogs = std::make_unique<ScriptedDialogs>();
         options.clock = [this] { return now; };
         options.backupFolder = dir.filePath("backups");
@@ -242,15 +245,47 @@ TEST_F(MainWindowTest, MenusFollowTheStream) {
     EXPECT_TRUE(window->Label14->text().startsWith("Data Backup= "));
 }
 
-TEST_F(MainWindowTest, AKeySendsItsFrame) {
+TEST_F(MainWindowTest, AKeySendsItsFrameClickedOrFromTheKeyboard) {
     open();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     bus->add("unit").reports.push_back(StreamReport(0, 0));
     link().PollTick();
-    bus->writes.clear();
     // The frames themselves are the link's (its tests check them byte by byte).
-    window->Command2->click();
-    ASSERT_EQ(bus->writes.size(), 1u);
-    EXPECT_EQ(bus->writes[0][4], 68);  // Menu down
+    for (const auto& [button, key, frame, tip] :
+         {std::tuple{window->Command2, Qt::Key_F5, 68, "Menu down (F5)"},
+          {window->Command1, Qt::Key_F6, 67, "Menu UP (F6)"},
+          {window->Command4, Qt::Key_F7, 66, "Data Down (F7)"},
+          {window->Command3, Qt::Key_F8, 65, "Data UP (F8)"}}) {
+        SCOPED_TRACE(tip);
+        EXPECT_EQ(button->toolTip(), tip);
+        bus->writes.clear();
+        button->click();
+        QTest::keyClick(window, key);  // the button shows itself pressed first
+        ASSERT_TRUE(QTest::qWaitFor([&] { return bus->writes.size() == 2; }));
+        EXPECT_EQ(bus->writes[0][4], frame);
+        EXPECT_EQ(bus->writes[1][4], frame);
+    }
+}
+
+TEST_F(MainWindowTest, TheStatusBarNamesTheConnectionAndTheUnitsEngine) {
+    std::array<uint8_t, 257> image{};
+    image.fill('N');  // as the stream below leaves it: welcome text "NNNN…"
+    Logbook(dir.filePath("logbook.sqlite")).addEngine("Demo engine", IdentityOf(image, false));
+    open();
+    EXPECT_EQ(window->StatusUnit->text(), "No unit");
+    auto& unit = bus->add("unit");
+    for (int a = 1; a <= 300; ++a) unit.reports.push_back(StreamReport(a % 256, 'N'));
+    link().PollTick();
+    EXPECT_EQ(window->StatusUnit->text(), "USB unit");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->StatusEngine->text() == "Demo engine"; }));
+    bus->unplug("unit");
+    link().PollTick();
+    EXPECT_EQ(window->StatusUnit->text(), "No unit");
+    EXPECT_EQ(window->StatusEngine->text(), "");
+    EXPECT_EQ(TcpBackend("127.0.0.1", 1).describe(), "tcp:127.0.0.1:1");
+    EXPECT_EQ(SimBackend().describe(), "Simulated unit");
 }
 
 TEST_F(MainWindowTest, ExitSavesSettingsAndGeometry) {
@@ -330,7 +365,9 @@ TEST_F(MainWindowTest, ARunReplaysUntilTheUnitIsTakenBackAndTheTimeChartReopensO
     link().PollTick();
     EXPECT_EQ(link().TerminalLine(0).trimmed(), "REPLAY cycle 7");
     EXPECT_EQ(link().EngineSpeed, 90.0f);  // the run's first sample, not the file's
-    now += 1000;                           // two samples later, and the last one held
+    EXPECT_EQ(window->StatusUnit->text(), "Replay of run.txt at x1");
+    EXPECT_TRUE(window->StopReplayButton->isVisibleTo(window));
+    now += 1000;  // two samples later, and the last one held
     link().PollTick();
     EXPECT_EQ(link().EngineSpeed, 100.0f);
     window->StopReplay->trigger();
@@ -367,6 +404,21 @@ TEST_F(MainWindowTest, LiveValuesReachTheLabelsAndTheNamesAScreenReaderReads) {
     EXPECT_EQ(name(window->Picture2), "Pump power 50%");
     EXPECT_EQ(name(window->Label6), "Battery current 4.2 A");
     EXPECT_EQ(name(window->Label11), "Terminal line 1: TRIM LOW");
+    // A lost unit's values go with it: the window reads as before any unit was found.
+    const auto texts = [&] {
+        return std::vector<QString>{window->Label5->text(),  window->Label9->text(),
+                                    window->Text1->text(),   window->Text2->text(),
+                                    window->Label6->text(),  window->Label7->text(),
+                                    window->Label11->text(), window->Label2->text()};
+    };
+    bus->unplug("unit");
+    link().PollTick();
+    EXPECT_EQ(window->Label1->text(), "Disconnected");
+    const auto lost = texts();
+    open();
+    window->LayoutControls(window->centralWidget()->size());
+    EXPECT_EQ(lost, texts());
+    EXPECT_EQ(lost[0], "0");
     // Comm port 0 freezes the display.
     writeIni("[Comm]\r\nActual=0\r\n");
     open();
@@ -568,6 +620,11 @@ TEST_F(MainWindowTest, FileMenusRunTheirOperationsAndEscapeCancelsThem) {
     EXPECT_EQ(differences->text->toPlainText().count('\n'), 1)
         << differences->text->toPlainText().toStdString();
     EXPECT_TRUE(differences->text->toPlainText().contains("(address 16)"));
+    EXPECT_TRUE(differences->text->toPlainText().startsWith("Unit -> all.nvc, 1 difference:\n"));
+    differences->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(differences));
+    QTest::keyClick(differences, Qt::Key_Escape);
+    EXPECT_FALSE(differences->isVisible());
 
     dialogs().answerOpenFile(files.filePath("all.nvc"));
     dialogs().answerQuestion(true);

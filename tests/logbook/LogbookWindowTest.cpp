@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "base/NumberedLines.h"
@@ -28,6 +29,8 @@ TEST(LogbookWindow, DoesWhatTheCommandLineDoes) {
     ASSERT_TRUE(WriteLines(b, BareExport({{3, 6, 710}}, "2026-11-20 10:00:00"), error));
     ScriptedDialogs dialogs;
     LogbookWindow window(book, dialogs, {});
+    // The test screen (800 x 600) is smaller than the size the window wants.
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(QRect({}, window.size())));
     // No trailer, so no welcome text to know the unit by: its engine is named each time, the
     // idle speed given once.
     for (const QString& file : {a, b}) {

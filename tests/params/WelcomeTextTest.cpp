@@ -82,6 +82,8 @@ TEST_F(WelcomeWrite, SixPacedReportsByteForByte) {
     EXPECT_EQ(window.Command2->text(), "Writing 2 of 6");
     for (int r = 0; r < 5; ++r) feedStream(4 + 2 * r, 2);
     ASSERT_EQ(bus.writes.size(), 6u);
+    EXPECT_EQ(window.Command2->text(), "Confirming\u2026");  // cut between words, not in one
+    EXPECT_EQ(window.Command2->toolTip(), "Confirming the write");
     EXPECT_EQ(link.BackupByteCount, 0);  // the image is assembled afresh
     EXPECT_TRUE(dialogs.messages().empty());
     feedStream(176, 32);  // the stream brings the text back

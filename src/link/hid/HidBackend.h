@@ -48,6 +48,9 @@ class HidBackend {
     virtual std::string openProblem() const { return {}; }
     // A recording plays the unit: nothing written reaches an engine.
     virtual bool replaying() const { return false; }
+    // What the window's status bar says it is connected to: "USB unit", "Simulated unit",
+    // "tcp:HOST:PORT", "Replay of FILE at x4".
+    virtual std::string describe() const { return "USB unit"; }
 };
 
 // Passes every call on to another backend: the base of those that watch some of them.
@@ -73,6 +76,7 @@ class ForwardingBackend : public HidBackend {
     std::string address() const override { return inner_.address(); }
     std::string openProblem() const override { return inner_.openProblem(); }
     bool replaying() const override { return inner_.replaying(); }
+    std::string describe() const override { return inner_.describe(); }
 
   protected:
     HidBackend& inner_;

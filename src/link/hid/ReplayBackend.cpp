@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 namespace norva {
 
@@ -125,6 +126,12 @@ ReplayBackend::Report ReplayBackend::makeReport(int64_t index) {
 
 void ReplayBackend::close(HidHandle handle) {
     open_.erase(handle);
+}
+
+std::string ReplayBackend::describe() const {
+    // The file's name alone: its folder would crowd the status bar.
+    return "Replay of " + std::filesystem::path(recording_->file).filename().string() + " at x" +
+           std::to_string(speed_);
 }
 
 }  // namespace norva

@@ -50,6 +50,7 @@ class ReplayBackend : public HidBackend {
     HidReadResult read(HidHandle handle, std::span<uint8_t> buffer) override;
     void close(HidHandle handle) override;
     std::string address() const override { return recording_->file; }
+    std::string describe() const override;
 
   private:
     using Report = std::array<uint8_t, kReportLength>;

@@ -27,6 +27,7 @@ class SimBackend : public HidBackend {
     bool write(HidHandle handle, std::span<const uint8_t> report) override;
     HidReadResult read(HidHandle handle, std::span<uint8_t> buffer) override;
     void close(HidHandle handle) override;
+    std::string describe() const override { return "Simulated unit"; }
 
   private:
     bool isOpen(HidHandle handle) const { return open_.count(handle) != 0; }

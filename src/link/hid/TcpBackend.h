@@ -39,6 +39,7 @@ class TcpBackend : public HidBackend {
     HidReadResult read(HidHandle handle, std::span<uint8_t> buffer) override;
     void close(HidHandle handle) override;
     std::string address() const override;  // "HOST:PORT"
+    std::string describe() const override { return path(); }
 
   private:
     bool connectOnce();
