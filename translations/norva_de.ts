@@ -58,6 +58,105 @@
         <source>The raw run log could not be kept in %1.</source>
         <translation>Das Roh-Laufprotokoll konnte nicht in %1 gespeichert werden.</translation>
     </message>
+    <message>
+        <source>The run log cannot be kept in the working folder %1; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, asked twice; nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes were received; nothing was exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run log could not be read: %1; nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download was kept as %1; no file was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EngineReport</name>
+    <message>
+        <source>Peak start EGT (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time to idle (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time from light-off (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle EGT (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle pump (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full-throttle EGT (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full-throttle pump (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> over %1 runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing measured yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine report: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>welcome text &quot;%1&quot;</source>
+        <translation type="unfinished">Begrüßungstext „%1“</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s count: %1 cycles, %2 minutes in total (newest download)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> since the service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1 s from light-off)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No measured start yet: no baseline.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHIFT: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flagged runs and events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  cycle %2: %3  (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FactoryCommands</name>
@@ -125,6 +224,96 @@
         <source>the unit could not be put back as it was</source>
         <translation>das Steuergerät konnte nicht in den vorherigen Zustand zurückversetzt werden</translation>
     </message>
+    <message>
+        <source>; the values it held before were put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hardware test read no current at step 3; %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the values the unit held before the test were put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Gauges</name>
+    <message>
+        <source>Engine speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> RPM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exhaust gas temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stick position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terminal line 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terminal line 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation type="unfinished">Download läuft</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Backup= 100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Backup= </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HidBackend</name>
+    <message>
+        <source>USB unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay of %1 at x%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulated unit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LogDownload</name>
@@ -165,6 +354,61 @@
     <message>
         <source>New engine</source>
         <translation>Neues Triebwerk</translation>
+    </message>
+    <message>
+        <source>; the download was not logged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogbookWindow</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle after s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start EGT C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max RPM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max EGT C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean pump %</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -251,12 +495,23 @@
         <source>the parameter write</source>
         <translation>des Parameter-Schreibvorgangs</translation>
     </message>
+    <message>
+        <source>%1 of %2 values were read; no file was written</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunningOperation</name>
     <message>
         <source>No unit is connected.</source>
         <translation>Es ist kein Steuergerät verbunden.</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeTextWindow</name>
+    <message>
+        <source>Write NORVA</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -341,6 +596,53 @@
         <source>Write these %1 changes?</source>
         <translation>Diese %1 Änderungen schreiben?</translation>
     </message>
+    <message>
+        <source>; nothing was sent (dry run).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::App</name>
+    <message>
+        <source>The settings could not be saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::DifferencesWindow</name>
+    <message>
+        <source>Compare with file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit holds every value of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit -&gt; %1, %2 %3:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differences</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>norva::DownloadWindow</name>
@@ -387,6 +689,10 @@
     <message>
         <source>%1% received, %2 s left</source>
         <translation>%1% empfangen, noch %2 s</translation>
+    </message>
+    <message>
+        <source>Kept with the recent downloads; no file was exported.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -446,6 +752,437 @@
     <message>
         <source>TestHard</source>
         <translation>HW-Test</translation>
+    </message>
+</context>
+<context>
+    <name>norva::LogbookWindow</name>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save engine report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document(*.pdf)|*.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NORVA Logbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import download…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move download…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ser&amp;vice done…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs as &amp;CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report as P&amp;DF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend %1 shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: reading its runs…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; (%2): %3, %4, %5 min of running, %6 flagged, %7.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>welcome text &quot;%1&quot;</source>
+        <translation type="unfinished">Begrüßungstext „%1“</translation>
+    </message>
+    <message>
+        <source> The unit counts %1 cycles and %2 min in total.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;&lt;b&gt;&lt;span style=&quot;color:#c00000&quot;&gt;%1&lt;/span&gt;&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> since the service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The engine&apos;s new name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a run of the download to move first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %1 and its runs to the engine:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new engine&apos;s name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download could not be moved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run-log export(*.txt)|*.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without the unit&apos;s welcome text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from a unit new to the logbook (welcome text &quot;%1&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2. The engine&apos;s name:%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+(known: %1)</source>
+        <translation type="unfinished">
+(bekannt: %1)</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a speed in RPM: the idle speed stays unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service could not be recorded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save runs as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV file(*.csv)|*.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 went to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::MainWindow</name>
+    <message>
+        <source>No unit found. Plug the NORVA unit in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (on Linux it needs the udev rule described in the README)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, or start the program with --device sim to try it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NORVA System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stick position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery Amperage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery Voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Norva Power from USB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving Parameters</source>
+        <translation type="unfinished">Parameter speichern</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Save parameters to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write parameters from a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation type="unfinished">&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Charts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Performance Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ramps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Download </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Logbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Manufacturer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write all (clone)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear all timers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Service Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, serial %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::PerformanceChartWindow</name>
+    <message>
+        <source>: the measures could not be copied there: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thrust Calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input the correction value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NORVA Graphic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E.G.T.(ºC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressure (Bar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thrust (N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thrust(N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Performance chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save measures to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Display measures from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print measures from File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation type="unfinished">&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Thrust</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished">Manuell</translation>
+    </message>
+    <message>
+        <source>Auxiliar input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -616,6 +1353,49 @@
     <message>
         <source>Cycle %1: %2</source>
         <translation>Zyklus %1: %2</translation>
+    </message>
+    <message>
+        <source>R.P.M.x1000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E.G.T.(ºC) x10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Throttle (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thrust(N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::WelcomeTextWindow</name>
+    <message>
+        <source>Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome text line 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome text line 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read NORVA</source>
+        <translation type="unfinished">NORVA lesen</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -58,12 +58,111 @@
         <source>The raw run log could not be kept in %1.</source>
         <translation>Le journal de fonctionnement brut n&apos;a pas pu être conservé dans %1.</translation>
     </message>
+    <message>
+        <source>The run log cannot be kept in the working folder %1; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, asked twice; nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes were received; nothing was exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run log could not be read: %1; nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download was kept as %1; no file was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EngineReport</name>
+    <message>
+        <source>Peak start EGT (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time to idle (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time from light-off (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle EGT (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle pump (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full-throttle EGT (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full-throttle pump (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> over %1 runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing measured yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine report: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>welcome text &quot;%1&quot;</source>
+        <translation type="unfinished">texte d&apos;accueil «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s count: %1 cycles, %2 minutes in total (newest download)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> since the service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1 s from light-off)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No measured start yet: no baseline.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHIFT: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flagged runs and events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  cycle %2: %3  (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FactoryCommands</name>
     <message>
         <source>Hardware test: step %1 of %2</source>
-        <translation>Test du matériel : étape %1 sur %2</translation>
+        <translation>Test du matériel&#xa0;: étape %1 sur %2</translation>
     </message>
     <message>
         <source>testing the hardware (step %1 of %2)</source>
@@ -125,6 +224,96 @@
         <source>the unit could not be put back as it was</source>
         <translation>le boîtier n&apos;a pas pu être remis dans son état initial</translation>
     </message>
+    <message>
+        <source>; the values it held before were put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hardware test read no current at step 3; %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the values the unit held before the test were put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Gauges</name>
+    <message>
+        <source>Engine speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> RPM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exhaust gas temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stick position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terminal line 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terminal line 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation type="unfinished">Téléchargement</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Backup= 100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Backup= </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HidBackend</name>
+    <message>
+        <source>USB unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay of %1 at x%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulated unit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LogDownload</name>
@@ -134,7 +323,7 @@
     </message>
     <message>
         <source>welcome text &quot;%1&quot;</source>
-        <translation>texte d&apos;accueil « %1 »</translation>
+        <translation>texte d&apos;accueil «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Logbook</source>
@@ -142,13 +331,13 @@
     </message>
     <message>
         <source>This unit (%1) is new to the logbook. The engine&apos;s name:%2</source>
-        <translation>Ce boîtier (%1) est nouveau dans le carnet de bord. Nom de la turbine :%2</translation>
+        <translation>Ce boîtier (%1) est nouveau dans le carnet de bord. Nom de la turbine&#xa0;:%2</translation>
     </message>
     <message>
         <source>
 (known: %1)</source>
         <translation>
-(connues : %1)</translation>
+(connues&#xa0;: %1)</translation>
     </message>
     <message>
         <source>The download was not added to the logbook.</source>
@@ -165,6 +354,61 @@
     <message>
         <source>New engine</source>
         <translation>Nouvelle turbine</translation>
+    </message>
+    <message>
+        <source>; the download was not logged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogbookWindow</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle after s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start EGT C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max RPM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max EGT C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean pump %</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -187,7 +431,7 @@
     </message>
     <message>
         <source>Clear the service timer?</source>
-        <translation>Remettre à zéro le compteur d&apos;entretien ?</translation>
+        <translation>Remettre à zéro le compteur d&apos;entretien&#xa0;?</translation>
     </message>
     <message>
         <source>clearing the timers</source>
@@ -198,15 +442,15 @@
     <name>OperationTools</name>
     <message>
         <source>The unit was lost while %1: %2.</source>
-        <translation>Le boîtier a été perdu pendant %1 : %2.</translation>
+        <translation>Le boîtier a été perdu pendant %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cancelled while %1: %2.</source>
-        <translation>Annulé pendant %1 : %2.</translation>
+        <translation>Annulé pendant %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The unit did not answer while %1: %2.</source>
-        <translation>Le boîtier n&apos;a pas répondu pendant %1 : %2.</translation>
+        <translation>Le boîtier n&apos;a pas répondu pendant %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 of %2 reports were sent</source>
@@ -251,12 +495,23 @@
         <source>the parameter write</source>
         <translation>l&apos;écriture des paramètres</translation>
     </message>
+    <message>
+        <source>%1 of %2 values were read; no file was written</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunningOperation</name>
     <message>
         <source>No unit is connected.</source>
         <translation>Aucun boîtier n&apos;est connecté.</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeTextWindow</name>
+    <message>
+        <source>Write NORVA</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -295,7 +550,7 @@
     </message>
     <message>
         <source>Written, not confirmed: the check was cancelled (%1).</source>
-        <translation>Écrit, non confirmé : la vérification a été annulée (%1).</translation>
+        <translation>Écrit, non confirmé&#xa0;: la vérification a été annulée (%1).</translation>
     </message>
     <message>
         <source>confirming </source>
@@ -307,15 +562,15 @@
     </message>
     <message>
         <source>The unit does not hold what was written: </source>
-        <translation>Le boîtier ne contient pas ce qui a été écrit : </translation>
+        <translation>Le boîtier ne contient pas ce qui a été écrit&#xa0;: </translation>
     </message>
     <message>
         <source>Written and confirmed by the unit: %1 values</source>
-        <translation>Écrit et confirmé par le boîtier : %1 valeurs</translation>
+        <translation>Écrit et confirmé par le boîtier&#xa0;: %1 valeurs</translation>
     </message>
     <message>
         <source>The unit already holds these values: nothing was sent.</source>
-        <translation>Le boîtier contient déjà ces valeurs : rien n&apos;a été envoyé.</translation>
+        <translation>Le boîtier contient déjà ces valeurs&#xa0;: rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>1 change</source>
@@ -327,19 +582,66 @@
     </message>
     <message>
         <source>Also written:</source>
-        <translation>Également écrits :</translation>
+        <translation>Également écrits&#xa0;:</translation>
     </message>
     <message>
         <source>Kept as the unit holds them, unless asked:</source>
-        <translation>Conservés tels que dans le boîtier, sauf demande :</translation>
+        <translation>Conservés tels que dans le boîtier, sauf demande&#xa0;:</translation>
     </message>
     <message>
         <source>Write this change?</source>
-        <translation>Écrire cette modification ?</translation>
+        <translation>Écrire cette modification&#xa0;?</translation>
     </message>
     <message>
         <source>Write these %1 changes?</source>
-        <translation>Écrire ces %1 modifications ?</translation>
+        <translation>Écrire ces %1 modifications&#xa0;?</translation>
+    </message>
+    <message>
+        <source>; nothing was sent (dry run).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::App</name>
+    <message>
+        <source>The settings could not be saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::DifferencesWindow</name>
+    <message>
+        <source>Compare with file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit holds every value of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit -&gt; %1, %2 %3:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differences</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -387,6 +689,10 @@
     <message>
         <source>%1% received, %2 s left</source>
         <translation>%1% reçus, %2 s restantes</translation>
+    </message>
+    <message>
+        <source>Kept with the recent downloads; no file was exported.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -449,6 +755,437 @@
     </message>
 </context>
 <context>
+    <name>norva::LogbookWindow</name>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save engine report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document(*.pdf)|*.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NORVA Logbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import download…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move download…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ser&amp;vice done…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs as &amp;CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report as P&amp;DF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend %1 shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: reading its runs…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; (%2): %3, %4, %5 min of running, %6 flagged, %7.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>welcome text &quot;%1&quot;</source>
+        <translation type="unfinished">texte d&apos;accueil «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source> The unit counts %1 cycles and %2 min in total.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;&lt;b&gt;&lt;span style=&quot;color:#c00000&quot;&gt;%1&lt;/span&gt;&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> since the service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The engine&apos;s new name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a run of the download to move first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %1 and its runs to the engine:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new engine&apos;s name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download could not be moved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run-log export(*.txt)|*.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without the unit&apos;s welcome text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from a unit new to the logbook (welcome text &quot;%1&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2. The engine&apos;s name:%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+(known: %1)</source>
+        <translation type="unfinished">
+(connues&#xa0;: %1)</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a speed in RPM: the idle speed stays unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service could not be recorded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save runs as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV file(*.csv)|*.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 went to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::MainWindow</name>
+    <message>
+        <source>No unit found. Plug the NORVA unit in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (on Linux it needs the udev rule described in the README)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, or start the program with --device sim to try it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NORVA System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stick position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery Amperage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery Voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Norva Power from USB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving Parameters</source>
+        <translation type="unfinished">Sauvegarde des paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Save parameters to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write parameters from a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation type="unfinished">&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Charts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Performance Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ramps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Download </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Logbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Manufacturer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write all (clone)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear all timers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Service Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Serial Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, serial %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::PerformanceChartWindow</name>
+    <message>
+        <source>: the measures could not be copied there: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thrust Calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input the correction value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NORVA Graphic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E.G.T.(ºC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressure (Bar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thrust (N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thrust(N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Performance chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save measures to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Display measures from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print measures from File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation type="unfinished">&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Thrust</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished">Manuel</translation>
+    </message>
+    <message>
+        <source>Auxiliar input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>norva::RampsWindow</name>
     <message>
         <source>Acceleration/Deceleration ramps</source>
@@ -456,11 +1193,11 @@
     </message>
     <message>
         <source>Full throttle speed:</source>
-        <translation>Vitesse plein gaz :</translation>
+        <translation>Vitesse plein gaz&#xa0;:</translation>
     </message>
     <message>
         <source>Idle speed:</source>
-        <translation>Ralenti :</translation>
+        <translation>Ralenti&#xa0;:</translation>
     </message>
     <message>
         <source>Acceleration</source>
@@ -500,19 +1237,19 @@
     </message>
     <message>
         <source>Relative speed:</source>
-        <translation>Vitesse relative :</translation>
+        <translation>Vitesse relative&#xa0;:</translation>
     </message>
     <message>
         <source>Absolute Speed:</source>
-        <translation>Vitesse absolue :</translation>
+        <translation>Vitesse absolue&#xa0;:</translation>
     </message>
     <message>
         <source>Slope Value:</source>
-        <translation>Pente :</translation>
+        <translation>Pente&#xa0;:</translation>
     </message>
     <message>
         <source>Up to:</source>
-        <translation>Jusqu&apos;à :</translation>
+        <translation>Jusqu&apos;à&#xa0;:</translation>
     </message>
     <message>
         <source>%1 row %2, %3</source>
@@ -520,7 +1257,7 @@
     </message>
     <message>
         <source>The unit takes 1 to 255: %1 will be sent</source>
-        <translation>Le boîtier accepte de 1 à 255 : %1 sera envoyé</translation>
+        <translation>Le boîtier accepte de 1 à 255&#xa0;: %1 sera envoyé</translation>
     </message>
     <message>
         <source>Backup data not available, please wait</source>
@@ -539,7 +1276,7 @@
     </message>
     <message>
         <source>The picture could not be written: %1</source>
-        <translation>L&apos;image n&apos;a pas pu être écrite : %1</translation>
+        <translation>L&apos;image n&apos;a pas pu être écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>NORVA Time Graph</source>
@@ -615,7 +1352,50 @@
     </message>
     <message>
         <source>Cycle %1: %2</source>
-        <translation>Cycle %1 : %2</translation>
+        <translation>Cycle %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>R.P.M.x1000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E.G.T.(ºC) x10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Throttle (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thrust(N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::WelcomeTextWindow</name>
+    <message>
+        <source>Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome text line 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome text line 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read NORVA</source>
+        <translation type="unfinished">Lire NORVA</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -300,9 +300,9 @@ void App::Exit() {
     if (saved && mainWindow_) saved = mainWindow_->saveGeometry(&error);
     link_->stop();
     if (saved) return finishExit();
-    exiting_ = TellThenExit(QStringLiteral("The settings could not be saved: %1.")
-                                .arg(QString::fromStdString(error)))
-                   .started();
+    exiting_ =
+        TellThenExit(tr("The settings could not be saved: %1.").arg(QString::fromStdString(error)))
+            .started();
 }
 
 Task<> App::TellThenExit(QString text) {

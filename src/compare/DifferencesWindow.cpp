@@ -12,13 +12,13 @@
 namespace norva {
 
 DifferencesWindow::DifferencesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Compare with file"));
+    setWindowTitle(tr("Compare with file"));
     text = new QPlainTextEdit(this);
     text->setReadOnly(true);
-    text->setAccessibleName(QStringLiteral("Differences"));
+    text->setAccessibleName(tr("Differences"));
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    copy = new QPushButton(QStringLiteral("&Copy"), this);
+    copy = new QPushButton(tr("&Copy"), this);
     connect(copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(text->toPlainText()); });
     auto* buttons = new QHBoxLayout;
@@ -35,15 +35,14 @@ DifferencesWindow::DifferencesWindow(QWidget* parent) : QWidget(parent, Qt::Wind
 
 void DifferencesWindow::show(const QString& file, const QStringList& lines) {
     const QString name = QFileInfo(file).fileName();
-    setWindowTitle(QStringLiteral("Compare with file: %1").arg(name));
-    text->setPlainText(lines.isEmpty()
-                           ? QStringLiteral("The unit holds every value of %1.").arg(name)
-                           : QStringLiteral("Unit -> %1, %2 %3:\n")
-                                     .arg(name)
-                                     .arg(lines.size())
-                                     .arg(lines.size() == 1 ? QStringLiteral("difference")
-                                                            : QStringLiteral("differences")) +
-                                 lines.join('\n'));
+    setWindowTitle(tr("Compare with file: %1").arg(name));
+    text->setPlainText(
+        lines.isEmpty() ? tr("The unit holds every value of %1.").arg(name)
+                        : tr("Unit -> %1, %2 %3:\n")
+                                  .arg(name)
+                                  .arg(lines.size())
+                                  .arg(lines.size() == 1 ? tr("difference") : tr("differences")) +
+                              lines.join('\n'));
     QWidget::show();
     raise();
     activateWindow();

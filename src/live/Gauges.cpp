@@ -1,5 +1,7 @@
 #include "live/Gauges.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "base/NumberText.h"
@@ -7,6 +9,13 @@
 #include "live/GaugeGeometry.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Gauges)
+};
+}  // namespace
 
 namespace {
 const QColor kGrey(128, 128, 128);
@@ -122,30 +131,30 @@ LiveTexts MakeLiveNames(const LiveTexts& shown) {
         return value.isEmpty() ? caption : caption + QLatin1Char(' ') + value + unit;
     };
     LiveTexts n;
-    n.speed = name(QStringLiteral("Engine speed"), shown.speed, 0, QStringLiteral(" RPM"));
-    n.temperature = name(QStringLiteral("Exhaust gas temperature"), shown.temperature, 2,
+    n.speed = name(Texts::tr("Engine speed"), shown.speed, 0, Texts::tr(" RPM"));
+    n.temperature = name(Texts::tr("Exhaust gas temperature"), shown.temperature, 2,
                          QStringLiteral(" \u00B0C"));
-    n.stick = name(QStringLiteral("Stick position"), shown.stick, 0, {});
-    n.pump = name(QStringLiteral("Pump power"), shown.pump, 0, {});
-    n.current = name(QStringLiteral("Battery current"), shown.current, 1, QStringLiteral(" A"));
-    n.voltage = name(QStringLiteral("Battery voltage"), shown.voltage, 1, QStringLiteral(" V"));
-    n.line1 = name(QStringLiteral("Terminal line 1:"), shown.line1, 0, {});
-    n.line2 = name(QStringLiteral("Terminal line 2:"), shown.line2, 0, {});
+    n.stick = name(Texts::tr("Stick position"), shown.stick, 0, {});
+    n.pump = name(Texts::tr("Pump power"), shown.pump, 0, {});
+    n.current = name(Texts::tr("Battery current"), shown.current, 1, QStringLiteral(" A"));
+    n.voltage = name(Texts::tr("Battery voltage"), shown.voltage, 1, QStringLiteral(" V"));
+    n.line1 = name(Texts::tr("Terminal line 1:"), shown.line1, 0, {});
+    n.line2 = name(Texts::tr("Terminal line 2:"), shown.line2, 0, {});
     return n;
 }
 
 QString ConnectionCaption(LinkState state) {
     switch (state) {
         case LinkState::Disconnected:
-            return QStringLiteral("Disconnected");
+            return Texts::tr("Disconnected");
         case LinkState::Connected:
-            return QStringLiteral("Connected");
+            return Texts::tr("Connected");
         case LinkState::Downloading:
-            return QStringLiteral("Downloading");
+            return Texts::tr("Downloading");
         case LinkState::NotConnected:
             break;
     }
-    return QStringLiteral("Not connected");
+    return Texts::tr("Not connected");
 }
 
 QColor ConnectionColour(LinkState state) {
@@ -162,8 +171,8 @@ QColor ConnectionColour(LinkState state) {
 }
 
 QString BackupProgressText(int backupByteCount) {
-    if (backupByteCount >= 256) return QStringLiteral("Data Backup= 100%");
-    return QStringLiteral("Data Backup= ") + FromStd(Str(backupByteCount * 100 / 255)) +
+    if (backupByteCount >= 256) return Texts::tr("Data Backup= 100%");
+    return Texts::tr("Data Backup= ") + FromStd(Str(backupByteCount * 100 / 255)) +
            QLatin1Char('%');
 }
 

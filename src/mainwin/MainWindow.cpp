@@ -53,11 +53,11 @@ QString NoUnitHintText(const HidBackend& backend) {
                    "Nothing answers at %1. Start the unit's server there (norva-sim --listen "
                    "tcp:%1), or start the program with --device sim to try it.")
             .arg(address);
-    QString text = QStringLiteral("No unit found. Plug the NORVA unit in");
+    QString text = MainWindow::tr("No unit found. Plug the NORVA unit in");
 #ifdef Q_OS_LINUX
-    text += QStringLiteral(" (on Linux it needs the udev rule described in the README)");
+    text += MainWindow::tr(" (on Linux it needs the udev rule described in the README)");
 #endif
-    return text + QStringLiteral(", or start the program with --device sim to try it.");
+    return text + MainWindow::tr(", or start the program with --device sim to try it.");
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& style,
@@ -77,7 +77,7 @@ MainWindow::MainWindow(Link& link, Dialogs& dialogs, Config& settings, QString s
       settings_(settings),
       settingsPath_(std::move(settingsPath)),
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
-    setWindowTitle(QStringLiteral("NORVA System"));
+    setWindowTitle(tr("NORVA System"));
     buildControls();
     // The window's font is its controls'; the menus keep the system's menu font.
     centralWidget()->setFont(QFont(kSerif));
@@ -117,8 +117,8 @@ void MainWindow::onDispatched() {
 
 void MainWindow::onPolled() {
     nameLiveControls();
-    const QString unit = link_.DeviceDetected ? QString::fromStdString(link_.backend().describe())
-                                              : QStringLiteral("No unit");
+    const QString unit =
+        link_.DeviceDetected ? QString::fromStdString(link_.backend().describe()) : tr("No unit");
     if (StatusUnit->text() != unit) StatusUnit->setText(unit);
     // A unit that stays away gets a word on how to go on, in place of the empty terminal.
     if (link_.DeviceDetected) {
@@ -195,15 +195,15 @@ void MainWindow::buildControls() {
         t->setAlignment(Qt::AlignCenter);
         t->setStyleSheet(QStringLiteral("background: white; color: black;"));
     }
-    Label12 = MakeLabel(s, QStringLiteral("Stick position"), kTitleStyle);
-    Label13 = MakeLabel(s, QStringLiteral("Pump Power"), kTitleStyle);
+    Label12 = MakeLabel(s, tr("Stick position"), kTitleStyle);
+    Label13 = MakeLabel(s, tr("Pump Power"), kTitleStyle);
     for (QLabel* l : {Label12, Label13}) {
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         l->setWordWrap(true);
     }
-    Frame1 = new QGroupBox(QStringLiteral("Battery Amperage"), s);
-    Frame2 = new QGroupBox(QStringLiteral("Battery Voltage"), s);
-    Frame3 = new QGroupBox(QStringLiteral("USB Connection"), s);
+    Frame1 = new QGroupBox(tr("Battery Amperage"), s);
+    Frame2 = new QGroupBox(tr("Battery Voltage"), s);
+    Frame3 = new QGroupBox(tr("USB Connection"), s);
     for (QGroupBox* f : {Frame1, Frame2, Frame3}) {
         f->setStyleSheet(kFrameStyle);
         f->setFont(QFont(kSans));
@@ -215,10 +215,10 @@ void MainWindow::buildControls() {
     Label11 = MakeLabel(s, QStringLiteral("1234567890123456"), kValueStyle, kMono);
     Label2 = MakeLabel(s, QStringLiteral("1234567890123456"), kValueStyle, kMono);
 
-    Command1 = new QPushButton(QStringLiteral("Menu UP"), s);
-    Command2 = new QPushButton(QStringLiteral("Menu down"), s);
-    Command3 = new QPushButton(QStringLiteral("Data UP"), s);
-    Command4 = new QPushButton(QStringLiteral("Data Down"), s);
+    Command1 = new QPushButton(tr("Menu UP"), s);
+    Command2 = new QPushButton(tr("Menu down"), s);
+    Command3 = new QPushButton(tr("Data UP"), s);
+    Command4 = new QPushButton(tr("Data Down"), s);
     // F5 to F8 in the order the keys stand, left to right; Tab reaches them too, but a click
     // leaves the focus where it was.
     const std::tuple<QPushButton*, TerminalKey, Qt::Key> keys[] = {
@@ -235,7 +235,7 @@ void MainWindow::buildControls() {
             button->text(), QKeySequence(shortcut).toString(QKeySequence::NativeText)));
         connect(button, &QPushButton::clicked, this, [this, key = key] { link_.PressKey(key); });
     }
-    Check1 = new QCheckBox(QStringLiteral("Norva Power from USB"), s);
+    Check1 = new QCheckBox(tr("Norva Power from USB"), s);
     // A box that shows on the black window in both states: a yellow outline, filled when on.
     Check1->setStyleSheet(QStringLiteral(
         "QCheckBox { color: rgb(255,255,0); background: black; spacing: 0.4em; }"
@@ -245,7 +245,7 @@ void MainWindow::buildControls() {
     Check1->setFont(QFont(kSans));
     connect(Check1, &QCheckBox::clicked, this, [this](bool on) { link_.SetUsbPower(on); });
     Label14 = MakeLabel(s, QString(), kTitleStyle);
-    Label16 = MakeLabel(s, QStringLiteral("Saving Parameters"),
+    Label16 = MakeLabel(s, tr("Saving Parameters"),
                         QStringLiteral("color: rgb(255,0,0); background: rgb(255,255,192);"));
     Label16->setAlignment(Qt::AlignCenter);
     Label16->hide();  // shown by the file operations while they run
@@ -288,30 +288,30 @@ void MainWindow::buildControls() {
 
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
-    File = bar->addMenu(QStringLiteral("&File"));
+    File = bar->addMenu(tr("&File"));
     File->setObjectName(QStringLiteral("File"));
-    Save = File->addAction(QStringLiteral("Save parameters to a file"));
-    WriteP = File->addAction(QStringLiteral("&Write parameters from a file"));
-    exit = File->addAction(QStringLiteral("&Exit"));
-    Grafic = bar->addMenu(QStringLiteral("&Charts"));
-    PGraph = Grafic->addAction(QStringLiteral("&Performance Graph"));
-    TGraph = Grafic->addAction(QStringLiteral("&Time Graph"));
-    Autostart = bar->addAction(QStringLiteral("&Parameters"));
-    Rampas = bar->addAction(QStringLiteral("&Ramps"));
-    credit = bar->addAction(QStringLiteral("&Credits"));
-    Donw = bar->addAction(QStringLiteral("&Download "));
-    Logbook = bar->addAction(QStringLiteral("&Logbook"));
-    manu = bar->addMenu(QStringLiteral("&Manufacturer"));
-    Saveall = manu->addAction(QStringLiteral("Save all"));
-    Writeall = manu->addAction(QStringLiteral("Write all (clone)"));
-    Compare = manu->addAction(QStringLiteral("Compare with file\u2026"));
-    Cleartimer = manu->addAction(QStringLiteral("Clear all timers"));
-    ClearService = manu->addAction(QStringLiteral("Clear Service Timer"));
-    SerNum = manu->addAction(QStringLiteral("Set Serial Number"));
-    Advanced = manu->addAction(QStringLiteral("&Advanced"));
+    Save = File->addAction(tr("Save parameters to a file"));
+    WriteP = File->addAction(tr("&Write parameters from a file"));
+    exit = File->addAction(tr("&Exit"));
+    Grafic = bar->addMenu(tr("&Charts"));
+    PGraph = Grafic->addAction(tr("&Performance Graph"));
+    TGraph = Grafic->addAction(tr("&Time Graph"));
+    Autostart = bar->addAction(tr("&Parameters"));
+    Rampas = bar->addAction(tr("&Ramps"));
+    credit = bar->addAction(tr("&Credits"));
+    Donw = bar->addAction(tr("&Download "));
+    Logbook = bar->addAction(tr("&Logbook"));
+    manu = bar->addMenu(tr("&Manufacturer"));
+    Saveall = manu->addAction(tr("Save all"));
+    Writeall = manu->addAction(tr("Write all (clone)"));
+    Compare = manu->addAction(tr("Compare with file\u2026"));
+    Cleartimer = manu->addAction(tr("Clear all timers"));
+    ClearService = manu->addAction(tr("Clear Service Timer"));
+    SerNum = manu->addAction(tr("Set Serial Number"));
+    Advanced = manu->addAction(tr("&Advanced"));
     Versio = bar->addAction(QStringLiteral("V1.1"));
     // In the status bar rather than at the menu bar's end, where the bar's overflow hides it.
-    StopReplay = new QAction(QStringLiteral("&Stop replay"), this);
+    StopReplay = new QAction(tr("&Stop replay"), this);
     StopReplay->setVisible(false);
     addAction(StopReplay);
 
@@ -330,7 +330,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildStatusBar() {
-    StatusUnit = new QLabel(QStringLiteral("No unit"));
+    StatusUnit = new QLabel(tr("No unit"));
     StatusEngine = new QLabel;
     statusBar()->addWidget(StatusUnit);
     StopReplayButton = new QToolButton;
@@ -347,7 +347,7 @@ void MainWindow::buildStatusBar() {
 void MainWindow::showEngine(const std::optional<Engine>& engine) {
     QString text;
     if (engine && engine->serial)
-        text = QStringLiteral("%1, serial %2").arg(engine->name).arg(*engine->serial);
+        text = tr("%1, serial %2").arg(engine->name).arg(*engine->serial);
     else if (engine)
         text = engine->name;
     StatusEngine->setText(text);

@@ -14,7 +14,8 @@ namespace norva {
 
 namespace {
 const QString kNotAvailable = QStringLiteral("Backup data not available, please wait");
-const QString kWriteCaption = QStringLiteral("Write NORVA");
+// Translated where it is shown.
+const char* const kWriteCaption = QT_TRANSLATE_NOOP("WelcomeTextWindow", "Write NORVA");
 const QString kReading = QStringLiteral("Reading the unit's configuration…");
 constexpr int kWrittenShownMs = 3000;
 // The design's size with a line below the buttons for why Write waits.
@@ -76,19 +77,19 @@ WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& pro
       progress_(progress),
       writeOptions_(std::move(writeOptions)),
       layout_(QSizeF(kWidthTwips, kHeightTwips)) {
-    setWindowTitle(QStringLiteral("Credits"));
+    setWindowTitle(tr("Credits"));
     QFont mono(QStringLiteral("Liberation Mono"));  // Courier New's stand-in
     mono.setBold(true);
     Text1 = new QLineEdit(this);
     Text2 = new QLineEdit(this);
-    Text1->setAccessibleName(QStringLiteral("Welcome text line 1"));
-    Text2->setAccessibleName(QStringLiteral("Welcome text line 2"));
+    Text1->setAccessibleName(tr("Welcome text line 1"));
+    Text2->setAccessibleName(tr("Welcome text line 2"));
     for (QLineEdit* t : {Text1, Text2}) {
         t->setMaxLength(16);
         t->setFont(mono);
     }
-    Command1 = new QPushButton(QStringLiteral("Read NORVA"), this);
-    Command2 = new QPushButton(kWriteCaption, this);
+    Command1 = new QPushButton(tr("Read NORVA"), this);
+    Command2 = new QPushButton(tr(kWriteCaption), this);
     Command2->setEnabled(false);
     Label1 = new QLabel(kReading, this);
     Label1->setWordWrap(true);
@@ -107,7 +108,8 @@ WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& pro
     buttonProgress_ = std::make_unique<ButtonProgress>(*this, progress_);
     restoreCaption_.setSingleShot(true);
     restoreCaption_.setInterval(kWrittenShownMs);
-    connect(&restoreCaption_, &QTimer::timeout, this, [this] { Command2->setText(kWriteCaption); });
+    connect(&restoreCaption_, &QTimer::timeout, this,
+            [this] { Command2->setText(tr(kWriteCaption)); });
     // The design size, like every other window; a larger window scales the layout.
     resize(TwipsToPixels(kWidthTwips), TwipsToPixels(kHeightTwips));
     followImage();
@@ -174,7 +176,7 @@ void WelcomeTextWindow::WriteFinished(bool written) {
     Command2->setToolTip(QString());
     Command1->setEnabled(true);
     Command2->setEnabled(imageComplete_);
-    Command2->setText(written ? QStringLiteral("Written") : kWriteCaption);
+    Command2->setText(written ? tr("Written") : tr(kWriteCaption));
     if (written) restoreCaption_.start();
 }
 

@@ -115,13 +115,13 @@ void TimeChartWindow::buildControls() {
     };
     // The curves' own colours, made readable on the desktop's background; the black curves'
     // legends in the desktop's text colour.
-    const Legend legends[] = {{"R.P.M.x1000", QColor(0, 0, 255)},
-                              {"E.G.T.(\u00BAC) x10", QColor(255, 0, 0)},
-                              {"Throttle (%)", QColor()},
-                              {"Pump (%)", QColor(0, 192, 0)},
-                              {"Thrust(N)", QColor()}};
+    const Legend legends[] = {{QT_TR_NOOP("R.P.M.x1000"), QColor(0, 0, 255)},
+                              {QT_TR_NOOP("E.G.T.(ºC) x10"), QColor(255, 0, 0)},
+                              {QT_TR_NOOP("Throttle (%)"), QColor()},
+                              {QT_TR_NOOP("Pump (%)"), QColor(0, 192, 0)},
+                              {QT_TR_NOOP("Thrust(N)"), QColor()}};
     for (int i = 0; i < 5; ++i) {
-        auto* label = new QLabel(QString::fromUtf8(legends[i].text), area);
+        auto* label = new QLabel(tr(legends[i].text), area);
         if (legends[i].colour.isValid())
             label->setStyleSheet(
                 QStringLiteral("color: %1;")

@@ -548,13 +548,13 @@ TEST_F(MainWindowTest, EveryTextReadsOnLightDarkAndHighContrastDesktops) {
 }
 
 // Every text of every window can be translated, but the unit's own: its terminal, the
-// summary's lines, its welcome text.
+// summary's frames and lines, its welcome text.
 TEST_F(MainWindowTest, EveryTextCanBeTranslated) {
     MarkingTranslator marks;
     QCoreApplication::installTranslator(&marks);
     const QList<QWidget*> windows = openEveryWindow();
     std::set<const QWidget*> unit{window->Label11, window->Label2};
-    for (QWidget* w : app->parametersWindow()->findChildren<QLabel*>()) unit.insert(w);
+    for (QWidget* w : app->parametersWindow()->findChildren<QWidget*>()) unit.insert(w);
     for (QWidget* w : windows) EXPECT_EQ(UntranslatedTexts(w, unit), "");
     QCoreApplication::removeTranslator(&marks);
 }

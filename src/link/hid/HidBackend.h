@@ -1,6 +1,7 @@
 #pragma once
 // How bytes reach a unit: the few HID operations the session needs, whatever carries them.
 
+#include <QCoreApplication>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -50,7 +51,9 @@ class HidBackend {
     virtual bool replaying() const { return false; }
     // What the window's status bar says it is connected to: "USB unit", "Simulated unit",
     // "tcp:HOST:PORT", "Replay of FILE at x4".
-    virtual std::string describe() const { return "USB unit"; }
+    virtual std::string describe() const {
+        return QCoreApplication::translate("HidBackend", "USB unit").toStdString();
+    }
 };
 
 // Passes every call on to another backend: the base of those that watch some of them.

@@ -1,5 +1,6 @@
 #include "link/hid/ReplayBackend.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -130,8 +131,10 @@ void ReplayBackend::close(HidHandle handle) {
 
 std::string ReplayBackend::describe() const {
     // The file's name alone: its folder would crowd the status bar.
-    return "Replay of " + std::filesystem::path(recording_->file).filename().string() + " at x" +
-           std::to_string(speed_);
+    return QCoreApplication::translate("HidBackend", "Replay of %1 at x%2")
+        .arg(QString::fromStdString(std::filesystem::path(recording_->file).filename().string()))
+        .arg(speed_)
+        .toStdString();
 }
 
 }  // namespace norva

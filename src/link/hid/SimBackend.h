@@ -27,7 +27,9 @@ class SimBackend : public HidBackend {
     bool write(HidHandle handle, std::span<const uint8_t> report) override;
     HidReadResult read(HidHandle handle, std::span<uint8_t> buffer) override;
     void close(HidHandle handle) override;
-    std::string describe() const override { return "Simulated unit"; }
+    std::string describe() const override {
+        return QCoreApplication::translate("HidBackend", "Simulated unit").toStdString();
+    }
 
   private:
     bool isOpen(HidHandle handle) const { return open_.count(handle) != 0; }
