@@ -40,3 +40,26 @@ TEST(Program, AFileThatCannotBeReadIsNamedWithTheReasonAndNoRawBytes) {
     EXPECT_NE(ran.err.find("'\\x1B[2J\\xFF\\xFE\\x07'"), std::string::npos) << ran.err;
     for (char c : ran.err) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << int(c);
 }
+
+// The system's language, or the one asked for; English where the program has none.
+TEST(Program, SpeaksTheSystemsLanguageOrTheOneAskedFor) {
+    const struct {
+        const char* lang;
+        QStringList asked;
+        const char* says;
+    } cases[] = {
+        {"de_DE.UTF-8", {}, "norva: 1 Änderung;"},
+        {"es_ES.UTF-8", {}, "norva: 1 cambio;"},
+        {"fr_FR.UTF-8", {}, "norva: 1 modification"},
+        {"C", {}, "norva: 1 change;"},
+        {"de_DE.UTF-8", {"--language", "en"}, "norva: 1 change;"},
+        {"C", {"--language", "fr"}, "norva: 1 modification"},
+    };
+    for (const auto& c : cases) {
+        const Ran ran = RunNorva(c.asked + QStringList{"--device", "sim:rate=1000:engine=off",
+                                                       "factory", "max-rpm", "120", "--dry-run"},
+                                 60000, {{"LANG", c.lang}, {"LC_ALL", ""}, {"LANGUAGE", ""}});
+        EXPECT_EQ(ran.status, 0) << ran.err;
+        EXPECT_NE(ran.err.find(c.says), std::string::npos) << c.lang << ": " << ran.err;
+    }
+}
