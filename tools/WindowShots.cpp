@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/App.h"
+#include "base/Translation.h"
 #include "compare/DifferencesWindow.h"
 #include "factory/FactorySetupWindow.h"
 #include "link/hid/SimBackend.h"
@@ -224,6 +225,9 @@ int main(int argc, char** argv) {
         qputenv(name, home.path().toLocal8Bit() + '/' + name);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qt(argc, argv);
+    // The README's pictures are English; NORVA_SHOTS_LANGUAGE=de takes them in another language
+    // to look for texts that do not fit.
+    norva::InstallTranslation(qEnvironmentVariable("NORVA_SHOTS_LANGUAGE", QStringLiteral("en")));
     if (!QDir().mkpath(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "norva-shots: cannot make the folder %s\n", argv[1]);
         return 1;

@@ -60,102 +60,110 @@
     </message>
     <message>
         <source>The run log cannot be kept in the working folder %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll kann nicht im Arbeitsordner %1 gespeichert werden; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>, asked twice; nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>, zweimal angefordert; es wurde nichts exportiert.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were received; nothing was exported</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Bytes wurden empfangen; es wurde nichts exportiert</translation>
     </message>
     <message>
         <source>The run log could not be read: %1; nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll konnte nicht gelesen werden: %1; es wurde nichts exportiert.</translation>
     </message>
     <message>
         <source>The download was kept as %1; no file was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download wurde als %1 gespeichert; es wurde keine Datei exportiert.</translation>
     </message>
 </context>
 <context>
     <name>EngineReport</name>
     <message>
         <source>Peak start EGT (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitzen-EGT beim Start (C)</translation>
     </message>
     <message>
         <source>Time to idle (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit bis Leerlauf (s)</translation>
     </message>
     <message>
         <source>Time from light-off (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit ab Zündung (s)</translation>
     </message>
     <message>
         <source>Idle EGT (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerlauf-EGT (C)</translation>
     </message>
     <message>
         <source>Idle pump (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pumpe im Leerlauf (%)</translation>
     </message>
     <message>
         <source>Full-throttle EGT (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollgas-EGT (C)</translation>
     </message>
     <message>
         <source>Full-throttle pump (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pumpe bei Vollgas (%)</translation>
     </message>
     <message>
         <source> over %1 runs</source>
-        <translation type="unfinished"></translation>
+        <translation> über %1 Läufe</translation>
     </message>
     <message>
         <source>nothing measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nichts gemessen</translation>
     </message>
     <message>
         <source>Engine report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Triebwerksbericht: %1</translation>
     </message>
     <message>
         <source>serial %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennr. %1</translation>
     </message>
     <message>
         <source>welcome text &quot;%1&quot;</source>
-        <translation type="unfinished">Begrüßungstext „%1“</translation>
+        <translation>Begrüßungstext „%1“</translation>
     </message>
     <message>
         <source>The unit&apos;s count: %1 cycles, %2 minutes in total (newest download)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerstand des Steuergeräts: insgesamt %1 Zyklen, %2 Minuten (neuester Download)</translation>
     </message>
     <message>
         <source> since the service</source>
-        <translation type="unfinished"></translation>
+        <translation> seit der Wartung</translation>
     </message>
     <message>
         <source> (%1 s from light-off)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s ab Zündung)</translation>
     </message>
     <message>
         <source>No measured start yet: no baseline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein gemessener Start: keine Referenz.</translation>
     </message>
     <message>
         <source>SHIFT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ABWEICHUNG: %1</translation>
     </message>
     <message>
         <source>Flagged runs and events</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Läufe und Ereignisse</translation>
     </message>
     <message>
         <source>%1  cycle %2: %3  (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  Zyklus %2: %3  (%4)</translation>
+    </message>
+    <message>
+        <source>; dotted: the baseline</source>
+        <translation>; gepunktet: die Referenz</translation>
+    </message>
+    <message>
+        <source>; squares: flagged</source>
+        <translation>; Quadrate: markiert</translation>
     </message>
 </context>
 <context>
@@ -226,93 +234,93 @@
     </message>
     <message>
         <source>; the values it held before were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>; die zuvor enthaltenen Werte wurden wiederhergestellt</translation>
     </message>
     <message>
         <source>The hardware test read no current at step 3; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Hardwaretest hat bei Schritt 3 keinen Strom gemessen; %1.</translation>
     </message>
     <message>
         <source>; the values the unit held before the test were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>; die Werte, die das Steuergerät vor dem Test enthielt, wurden wiederhergestellt</translation>
     </message>
 </context>
 <context>
     <name>Gauges</name>
     <message>
         <source>Engine speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Triebwerksdrehzahl</translation>
     </message>
     <message>
         <source> RPM</source>
-        <translation type="unfinished"></translation>
+        <translation> RPM</translation>
     </message>
     <message>
         <source>Exhaust gas temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgastemperatur</translation>
     </message>
     <message>
         <source>Stick position</source>
-        <translation type="unfinished"></translation>
+        <translation>Gashebel</translation>
     </message>
     <message>
         <source>Pump power</source>
-        <translation type="unfinished"></translation>
+        <translation>Pumpenleistung</translation>
     </message>
     <message>
         <source>Battery current</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriestrom</translation>
     </message>
     <message>
         <source>Battery voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriespannung</translation>
     </message>
     <message>
         <source>Terminal line 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminalzeile 1:</translation>
     </message>
     <message>
         <source>Terminal line 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminalzeile 2:</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrennt</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">Download läuft</translation>
+        <translation>Download läuft</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden</translation>
     </message>
     <message>
         <source>Data Backup= 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensicherung= 100%</translation>
     </message>
     <message>
         <source>Data Backup= </source>
-        <translation type="unfinished"></translation>
+        <translation>Datensicherung= </translation>
     </message>
 </context>
 <context>
     <name>HidBackend</name>
     <message>
         <source>USB unit</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Steuergerät</translation>
     </message>
     <message>
         <source>Replay of %1 at x%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe von %1 mit x%2</translation>
     </message>
     <message>
         <source>Simulated unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Simuliertes Steuergerät</translation>
     </message>
 </context>
 <context>
@@ -357,58 +365,58 @@
     </message>
     <message>
         <source>; the download was not logged.</source>
-        <translation type="unfinished"></translation>
+        <translation>; der Download wurde nicht in das Logbuch aufgenommen.</translation>
     </message>
 </context>
 <context>
     <name>LogbookWindow</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Zyklus</translation>
     </message>
     <message>
         <source>Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierung</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>Length s</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer s</translation>
     </message>
     <message>
         <source>Idle after s</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerlauf nach s</translation>
     </message>
     <message>
         <source>Start EGT C</source>
-        <translation type="unfinished"></translation>
+        <translation>Start-EGT C</translation>
     </message>
     <message>
         <source>Max RPM</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. RPM</translation>
     </message>
     <message>
         <source>Max EGT C</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. EGT C</translation>
     </message>
     <message>
         <source>Mean pump %</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittl. Pumpe %</translation>
     </message>
 </context>
 <context>
@@ -427,11 +435,11 @@
     </message>
     <message>
         <source>clearing the service timer</source>
-        <translation>Zurücksetzen des Service-Timers</translation>
+        <translation>Zurücksetzen des Wartungstimers</translation>
     </message>
     <message>
         <source>Clear the service timer?</source>
-        <translation>Service-Timer zurücksetzen?</translation>
+        <translation>Wartungstimer zurücksetzen?</translation>
     </message>
     <message>
         <source>clearing the timers</source>
@@ -497,7 +505,7 @@
     </message>
     <message>
         <source>%1 of %2 values were read; no file was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Werten wurden gelesen; es wurde keine Datei geschrieben</translation>
     </message>
 </context>
 <context>
@@ -505,13 +513,6 @@
     <message>
         <source>No unit is connected.</source>
         <translation>Es ist kein Steuergerät verbunden.</translation>
-    </message>
-</context>
-<context>
-    <name>WelcomeTextWindow</name>
-    <message>
-        <source>Write NORVA</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -598,50 +599,51 @@
     </message>
     <message>
         <source>; nothing was sent (dry run).</source>
-        <translation type="unfinished"></translation>
+        <translation>; es wurde nichts gesendet (Testmodus).</translation>
     </message>
 </context>
 <context>
     <name>norva::App</name>
     <message>
         <source>The settings could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>norva::DifferencesWindow</name>
     <message>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Datei vergleichen</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Compare with file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich mit Datei: %1</translation>
     </message>
     <message>
         <source>The unit holds every value of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Steuergerät enthält alle Werte aus %1.</translation>
     </message>
     <message>
         <source>Unit -&gt; %1, %2 %3:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Steuergerät -&gt; %1, %2 %3:
+</translation>
     </message>
     <message>
         <source>difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschied</translation>
     </message>
     <message>
         <source>differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede</translation>
     </message>
 </context>
 <context>
@@ -692,7 +694,11 @@
     </message>
     <message>
         <source>Kept with the recent downloads; no file was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei den letzten Downloads gespeichert; es wurde keine Datei exportiert.</translation>
+    </message>
+    <message>
+        <source> To initiate the download of the last 51 minutes of engine run stored in the NORVA memory, it should be recently reseted and with the trim and throttle low. In the terminal the reading TRIM LOW must be displayed. The output is a text file, and each line are the values recorded each 0,5s. You can open it later using Notepad or import directly to Excel</source>
+        <translation> Um die letzten 51 Minuten Triebwerkslauf aus dem Speicher der NORVA herunterzuladen, sollte sie kurz zuvor zurückgesetzt sein, Trimmung und Gashebel unten. Im Terminal muss TRIM LOW stehen. Das Ergebnis ist eine Textdatei; jede Zeile enthält die alle 0,5 s aufgezeichneten Werte. Sie lässt sich später mit einem Texteditor öffnen oder direkt in eine Tabellenkalkulation einlesen</translation>
     </message>
 </context>
 <context>
@@ -758,431 +764,487 @@
     <name>norva::LogbookWindow</name>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>Save engine report</source>
-        <translation type="unfinished"></translation>
+        <translation>Triebwerksbericht speichern</translation>
     </message>
     <message>
         <source>PDF document(*.pdf)|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument(*.pdf)|*.pdf</translation>
     </message>
     <message>
         <source>The report could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>NORVA Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVA-Logbuch</translation>
     </message>
     <message>
         <source>Engines</source>
-        <translation type="unfinished"></translation>
+        <translation>Triebwerke</translation>
     </message>
     <message>
         <source>&amp;Import download…</source>
-        <translation type="unfinished"></translation>
+        <translation>Download &amp;importieren…</translation>
     </message>
     <message>
         <source>&amp;Move download…</source>
-        <translation type="unfinished"></translation>
+        <translation>Download &amp;verschieben…</translation>
     </message>
     <message>
         <source>Re&amp;name…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen…</translation>
     </message>
     <message>
         <source>Ser&amp;vice done…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wartung erledigt…</translation>
     </message>
     <message>
         <source>Runs as &amp;CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Läufe als &amp;CSV…</translation>
     </message>
     <message>
         <source>&amp;Print report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht &amp;drucken…</translation>
     </message>
     <message>
         <source>Save report as P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht als &amp;PDF speichern…</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Läufe</translation>
     </message>
     <message>
         <source>Trend %1 shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend %1 zeigt</translation>
     </message>
     <message>
         <source>Trend %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: reading its runs…</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: Läufe werden gelesen…</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; (%2): %3, %4, %5 min of running, %6 flagged, %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; (%2): %3, %4, %5 min Laufzeit, %6 markiert, %7.</translation>
     </message>
     <message>
         <source>serial %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennr. %1</translation>
     </message>
     <message>
         <source>welcome text &quot;%1&quot;</source>
-        <translation type="unfinished">Begrüßungstext „%1“</translation>
+        <translation>Begrüßungstext „%1“</translation>
     </message>
     <message>
         <source> The unit counts %1 cycles and %2 min in total.</source>
-        <translation type="unfinished"></translation>
+        <translation> Das Steuergerät zählt insgesamt %1 Zyklen und %2 min.</translation>
     </message>
     <message>
         <source>&lt;br&gt;&lt;b&gt;&lt;span style=&quot;color:#c00000&quot;&gt;%1&lt;/span&gt;&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;&lt;b&gt;&lt;span style=&quot;color:#c00000&quot;&gt;%1&lt;/span&gt;&lt;/b&gt;</translation>
     </message>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>heute</translation>
     </message>
     <message>
         <source> since the service</source>
-        <translation type="unfinished"></translation>
+        <translation> seit der Wartung</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Rename engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Triebwerk umbenennen</translation>
     </message>
     <message>
         <source>The engine&apos;s new name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name des Triebwerks:</translation>
     </message>
     <message>
         <source>Choose a run of the download to move first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst einen Lauf des zu verschiebenden Downloads aus.</translation>
     </message>
     <message>
         <source>Move download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download verschieben</translation>
     </message>
     <message>
         <source>Move %1 and its runs to the engine:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und seine Läufe zu folgendem Triebwerk verschieben:</translation>
     </message>
     <message>
         <source>The new engine&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des neuen Triebwerks:</translation>
     </message>
     <message>
         <source>The download could not be moved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download konnte nicht verschoben werden: %1</translation>
     </message>
     <message>
         <source>Import download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download importieren</translation>
     </message>
     <message>
         <source>Run-log export(*.txt)|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufprotokoll-Export(*.txt)|*.txt</translation>
     </message>
     <message>
         <source>without the unit&apos;s welcome text</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne den Begrüßungstext des Steuergeräts</translation>
     </message>
     <message>
         <source>from a unit new to the logbook (welcome text &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>von einem Steuergerät, das neu im Logbuch ist (Begrüßungstext „%1“)</translation>
     </message>
     <message>
         <source>%1 is %2. The engine&apos;s name:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2. Name des Triebwerks:%3</translation>
     </message>
     <message>
         <source>
 (known: %1)</source>
-        <translation type="unfinished">
+        <translation>
 (bekannt: %1)</translation>
     </message>
     <message>
         <source>%1 was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht importiert: %2</translation>
     </message>
     <message>
         <source>Idle speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerlaufdrehzahl</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a speed in RPM: the idle speed stays unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Drehzahl in RPM: Die Leerlaufdrehzahl bleibt unbekannt.</translation>
     </message>
     <message>
         <source>Service done</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartung erledigt</translation>
     </message>
     <message>
         <source>The service could not be recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wartung konnte nicht erfasst werden: %1</translation>
     </message>
     <message>
         <source>Save runs as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Läufe als CSV speichern</translation>
     </message>
     <message>
         <source>CSV file(*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Datei(*.csv)|*.csv</translation>
     </message>
     <message>
         <source>%1 of %2 went to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 wurden in %3 gespeichert.</translation>
+    </message>
+    <message>
+        <source>1 run</source>
+        <translation>1 Lauf</translation>
+    </message>
+    <message>
+        <source>%1 runs</source>
+        <translation>%1 Läufe</translation>
+    </message>
+    <message>
+        <source>1 start</source>
+        <translation>1 Start</translation>
+    </message>
+    <message>
+        <source>%1 starts</source>
+        <translation>%1 Starts</translation>
+    </message>
+    <message>
+        <source>1 event</source>
+        <translation>1 Ereignis</translation>
+    </message>
+    <message>
+        <source>%1 events</source>
+        <translation>%1 Ereignisse</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Last service %1 (%2); since then %3, %4 min of running.</source>
+        <translation>&lt;br&gt;Letzte Wartung %1 (%2); seither %3, %4 min Laufzeit.</translation>
+    </message>
+    <message>
+        <source>1 day ago</source>
+        <translation>vor 1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>vor %1 Tagen</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Baseline of its first %1 measured starts%2: %3 C at start, idle after %4 s. Flagged: more than %5 C hotter, or more than %6 times as long.</source>
+        <translation>&lt;br&gt;Referenz aus den ersten %1 gemessenen Starts%2: %3 C beim Start, Leerlauf nach %4 s. Markiert: mehr als %5 C heißer oder mehr als %6-mal so lang.</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No measured start since the service: its baseline is taken from the next ones.</source>
+        <translation>&lt;br&gt;Kein gemessener Start seit der Wartung: die Referenz wird aus den nächsten gebildet.</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;%1 recorded; the last: %2 on %3%4.</source>
+        <translation>&lt;br&gt;%1 aufgezeichnet; zuletzt: %2 am %3%4.</translation>
+    </message>
+    <message>
+        <source>1 operation</source>
+        <translation>1 Vorgang</translation>
+    </message>
+    <message>
+        <source>%1 operations</source>
+        <translation>%1 Vorgänge</translation>
     </message>
 </context>
 <context>
     <name>norva::MainWindow</name>
     <message>
         <source>No unit found. Plug the NORVA unit in</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Steuergerät gefunden. Schließen Sie das NORVA-Steuergerät an</translation>
     </message>
     <message>
         <source> (on Linux it needs the udev rule described in the README)</source>
-        <translation type="unfinished"></translation>
+        <translation> (unter Linux ist dazu die in der README beschriebene udev-Regel nötig)</translation>
     </message>
     <message>
         <source>, or start the program with --device sim to try it.</source>
-        <translation type="unfinished"></translation>
+        <translation>, oder starten Sie das Programm zum Ausprobieren mit --device sim.</translation>
     </message>
     <message>
         <source>NORVA System</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVA System</translation>
     </message>
     <message>
         <source>No unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Steuergerät</translation>
     </message>
     <message>
         <source>Stick position</source>
-        <translation type="unfinished"></translation>
+        <translation>Gashebel</translation>
     </message>
     <message>
         <source>Pump Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Pumpe</translation>
     </message>
     <message>
         <source>Battery Amperage</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriestrom</translation>
     </message>
     <message>
         <source>Battery Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriespannung</translation>
     </message>
     <message>
         <source>USB Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Verbindung</translation>
     </message>
     <message>
         <source>Menu UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü AUF</translation>
     </message>
     <message>
         <source>Menu down</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü AB</translation>
     </message>
     <message>
         <source>Data UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten AUF</translation>
     </message>
     <message>
         <source>Data Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten AB</translation>
     </message>
     <message>
         <source>Norva Power from USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Norva-Versorgung über USB</translation>
     </message>
     <message>
         <source>Saving Parameters</source>
-        <translation type="unfinished">Parameter speichern</translation>
+        <translation>Parameter speichern</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Save parameters to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter in Datei speichern</translation>
     </message>
     <message>
         <source>&amp;Write parameters from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter aus Datei &amp;schreiben</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia&amp;gramme</translation>
     </message>
     <message>
         <source>&amp;Performance Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leistungsdiagramm</translation>
     </message>
     <message>
         <source>&amp;Time Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitdiagramm</translation>
     </message>
     <message>
         <source>&amp;Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parameter</translation>
     </message>
     <message>
         <source>&amp;Ramps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rampen</translation>
     </message>
     <message>
         <source>&amp;Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Credits</translation>
     </message>
     <message>
         <source>&amp;Download </source>
-        <translation type="unfinished"></translation>
+        <translation>Do&amp;wnload </translation>
     </message>
     <message>
         <source>&amp;Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Logbuch</translation>
     </message>
     <message>
         <source>&amp;Manufacturer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hersteller</translation>
     </message>
     <message>
         <source>Save all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles speichern</translation>
     </message>
     <message>
         <source>Write all (clone)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles schreiben (Klon)</translation>
     </message>
     <message>
         <source>Compare with file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Datei vergleichen…</translation>
     </message>
     <message>
         <source>Clear all timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Timer löschen</translation>
     </message>
     <message>
         <source>Clear Service Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartungstimer löschen</translation>
     </message>
     <message>
         <source>Set Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer setzen</translation>
     </message>
     <message>
         <source>&amp;Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erweitert</translation>
     </message>
     <message>
         <source>&amp;Stop replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe &amp;aus</translation>
     </message>
     <message>
         <source>%1, serial %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Seriennr. %2</translation>
     </message>
 </context>
 <context>
     <name>norva::PerformanceChartWindow</name>
     <message>
         <source>: the measures could not be copied there: </source>
-        <translation type="unfinished"></translation>
+        <translation>: Die Messdaten konnten nicht dorthin kopiert werden: </translation>
     </message>
     <message>
         <source>The printer could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Thrust Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Schubkalibrierung</translation>
     </message>
     <message>
         <source>Input the correction value</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrekturwert eingeben</translation>
     </message>
     <message>
         <source>NORVA Graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVA-Grafik</translation>
     </message>
     <message>
         <source>E.G.T.(ºC)</source>
-        <translation type="unfinished"></translation>
+        <translation>E.G.T.(ºC)</translation>
     </message>
     <message>
         <source>Pressure (Bar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck (Bar)</translation>
     </message>
     <message>
         <source>Thrust (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schub (N)</translation>
     </message>
     <message>
         <source>Thrust(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schub(N)</translation>
     </message>
     <message>
         <source>Performance chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistungsdiagramm</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Save measures to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Messdaten in Datei &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Display measures from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Messdaten aus Datei &amp;anzeigen</translation>
     </message>
     <message>
         <source>&amp;Print measures from File</source>
-        <translation type="unfinished"></translation>
+        <translation>Messdaten aus Datei &amp;drucken</translation>
     </message>
     <message>
         <source>&amp;Clear Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafik &amp;leeren</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished">&amp;Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Thrust</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schub</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished">Manuell</translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Auxiliar input</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfseingang</translation>
     </message>
     <message>
         <source>Calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrieren</translation>
     </message>
     <message>
         <source>Zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Nullen</translation>
     </message>
 </context>
 <context>
@@ -1197,7 +1259,7 @@
     </message>
     <message>
         <source>Idle speed:</source>
-        <translation>Leerlaufdrehzahl:</translation>
+        <translation>Leerlauf:</translation>
     </message>
     <message>
         <source>Acceleration</source>
@@ -1237,11 +1299,11 @@
     </message>
     <message>
         <source>Relative speed:</source>
-        <translation>Relative Drehzahl:</translation>
+        <translation>Rel. Drehzahl:</translation>
     </message>
     <message>
         <source>Absolute Speed:</source>
-        <translation>Absolute Drehzahl:</translation>
+        <translation>Abs. Drehzahl:</translation>
     </message>
     <message>
         <source>Slope Value:</source>
@@ -1262,6 +1324,14 @@
     <message>
         <source>Backup data not available, please wait</source>
         <translation>Sicherungsdaten nicht verfügbar, bitte warten</translation>
+    </message>
+    <message>
+        <source>-Enter the absolute speed value from 0 to 255. 0 is idle and 255 is full power. If you fill the above fields whit the real idle and full power rpm, you will see the real rpm in to the relative speed column.  The slope values should be between 1 and 32, and the last value on the acceleration ramp should be of low value to avoid the posibility to overspeed the engine in accelerations close to max power.</source>
+        <translation>-Geben Sie die absolute Drehzahl von 0 bis 255 ein: 0 ist Leerlauf, 255 Vollgas. Tragen Sie oben die tatsächlichen Leerlauf- und Vollgasdrehzahlen ein, so erscheint in der Spalte der relativen Drehzahl die wirkliche Drehzahl. Die Steigungen sollten zwischen 1 und 32 liegen, und der letzte Wert der Beschleunigungsrampe sollte klein sein, damit das Triebwerk beim Beschleunigen nahe der Höchstleistung nicht überdreht.</translation>
+    </message>
+    <message>
+        <source>Norva ramp(*.rmp)|*.rmp</source>
+        <translation>Norva-Rampe(*.rmp)|*.rmp</translation>
     </message>
 </context>
 <context>
@@ -1284,7 +1354,7 @@
     </message>
     <message>
         <source>Refresh</source>
-        <translation>Aktualisieren</translation>
+        <translation>Zeichnen</translation>
     </message>
     <message>
         <source>Whole run</source>
@@ -1356,46 +1426,50 @@
     </message>
     <message>
         <source>R.P.M.x1000</source>
-        <translation type="unfinished"></translation>
+        <translation>R.P.M.x1000</translation>
     </message>
     <message>
         <source>E.G.T.(ºC) x10</source>
-        <translation type="unfinished"></translation>
+        <translation>E.G.T.(ºC) x10</translation>
     </message>
     <message>
         <source>Throttle (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gashebel (%)</translation>
     </message>
     <message>
         <source>Pump (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pumpe (%)</translation>
     </message>
     <message>
         <source>Thrust(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schub(N)</translation>
     </message>
 </context>
 <context>
     <name>norva::WelcomeTextWindow</name>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Credits</translation>
     </message>
     <message>
         <source>Welcome text line 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrüßungstext Zeile 1</translation>
     </message>
     <message>
         <source>Welcome text line 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrüßungstext Zeile 2</translation>
     </message>
     <message>
         <source>Read NORVA</source>
-        <translation type="unfinished">NORVA lesen</translation>
+        <translation>NORVA lesen</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Write NORVA</source>
+        <translation>NORVA schreiben</translation>
     </message>
 </context>
 <context>

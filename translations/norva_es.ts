@@ -60,102 +60,110 @@
     </message>
     <message>
         <source>The run log cannot be kept in the working folder %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de funcionamiento no se puede guardar en la carpeta de trabajo %1; no se envió nada.</translation>
     </message>
     <message>
         <source>, asked twice; nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>, solicitado dos veces; no se exportó nada.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were received; nothing was exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Se recibieron %1 de %2 bytes; no se exportó nada</translation>
     </message>
     <message>
         <source>The run log could not be read: %1; nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el registro de funcionamiento: %1; no se exportó nada.</translation>
     </message>
     <message>
         <source>The download was kept as %1; no file was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>La descarga se guardó como %1; no se exportó ningún archivo.</translation>
     </message>
 </context>
 <context>
     <name>EngineReport</name>
     <message>
         <source>Peak start EGT (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>EGT máx. de arranque (C)</translation>
     </message>
     <message>
         <source>Time to idle (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo hasta ralentí (s)</translation>
     </message>
     <message>
         <source>Time from light-off (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo desde encendido (s)</translation>
     </message>
     <message>
         <source>Idle EGT (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>EGT en ralentí (C)</translation>
     </message>
     <message>
         <source>Idle pump (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bomba en ralentí (%)</translation>
     </message>
     <message>
         <source>Full-throttle EGT (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>EGT a plena potencia (C)</translation>
     </message>
     <message>
         <source>Full-throttle pump (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bomba a plena potencia (%)</translation>
     </message>
     <message>
         <source> over %1 runs</source>
-        <translation type="unfinished"></translation>
+        <translation> en %1 ciclos</translation>
     </message>
     <message>
         <source>nothing measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aún sin medidas</translation>
     </message>
     <message>
         <source>Engine report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de turbina: %1</translation>
     </message>
     <message>
         <source>serial %1</source>
-        <translation type="unfinished"></translation>
+        <translation>serie %1</translation>
     </message>
     <message>
         <source>welcome text &quot;%1&quot;</source>
-        <translation type="unfinished">texto de bienvenida &quot;%1&quot;</translation>
+        <translation>texto de bienvenida &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The unit&apos;s count: %1 cycles, %2 minutes in total (newest download)</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuento de la centralita: %1 ciclos, %2 minutos en total (última descarga)</translation>
     </message>
     <message>
         <source> since the service</source>
-        <translation type="unfinished"></translation>
+        <translation> desde el mantenimiento</translation>
     </message>
     <message>
         <source> (%1 s from light-off)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s desde el encendido)</translation>
     </message>
     <message>
         <source>No measured start yet: no baseline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay arranques medidos: sin referencia.</translation>
     </message>
     <message>
         <source>SHIFT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DESVIACIÓN: %1</translation>
     </message>
     <message>
         <source>Flagged runs and events</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclos marcados y eventos</translation>
     </message>
     <message>
         <source>%1  cycle %2: %3  (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  ciclo %2: %3  (%4)</translation>
+    </message>
+    <message>
+        <source>; dotted: the baseline</source>
+        <translation>; punteado: la referencia</translation>
+    </message>
+    <message>
+        <source>; squares: flagged</source>
+        <translation>; cuadrados: marcados</translation>
     </message>
 </context>
 <context>
@@ -226,93 +234,93 @@
     </message>
     <message>
         <source>; the values it held before were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>; se restauraron los valores que tenía antes</translation>
     </message>
     <message>
         <source>The hardware test read no current at step 3; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prueba de hardware no midió corriente en el paso 3; %1.</translation>
     </message>
     <message>
         <source>; the values the unit held before the test were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>; se restauraron los valores que tenía la centralita antes de la prueba</translation>
     </message>
 </context>
 <context>
     <name>Gauges</name>
     <message>
         <source>Engine speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de la turbina</translation>
     </message>
     <message>
         <source> RPM</source>
-        <translation type="unfinished"></translation>
+        <translation> RPM</translation>
     </message>
     <message>
         <source>Exhaust gas temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura de gases de escape</translation>
     </message>
     <message>
         <source>Stick position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de la palanca</translation>
     </message>
     <message>
         <source>Pump power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de la bomba</translation>
     </message>
     <message>
         <source>Battery current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente de la batería</translation>
     </message>
     <message>
         <source>Battery voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de la batería</translation>
     </message>
     <message>
         <source>Terminal line 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea del terminal 1:</translation>
     </message>
     <message>
         <source>Terminal line 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea del terminal 2:</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">Descargando</translation>
+        <translation>Descargando</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <source>Data Backup= 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>Respaldo= 100%</translation>
     </message>
     <message>
         <source>Data Backup= </source>
-        <translation type="unfinished"></translation>
+        <translation>Respaldo= </translation>
     </message>
 </context>
 <context>
     <name>HidBackend</name>
     <message>
         <source>USB unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Centralita USB</translation>
     </message>
     <message>
         <source>Replay of %1 at x%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducción de %1 a x%2</translation>
     </message>
     <message>
         <source>Simulated unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Centralita simulada</translation>
     </message>
 </context>
 <context>
@@ -331,7 +339,7 @@
     </message>
     <message>
         <source>This unit (%1) is new to the logbook. The engine&apos;s name:%2</source>
-        <translation>Esta centralita (%1) es nueva en el cuaderno de bitácora. Nombre de la turbina:%2</translation>
+        <translation>Esta centralita (%1) es nueva en el bitácora. Nombre de la turbina:%2</translation>
     </message>
     <message>
         <source>
@@ -341,7 +349,7 @@
     </message>
     <message>
         <source>The download was not added to the logbook.</source>
-        <translation>La descarga no se añadió al cuaderno de bitácora.</translation>
+        <translation>La descarga no se añadió al bitácora.</translation>
     </message>
     <message>
         <source>%1 (serial %2)</source>
@@ -357,58 +365,58 @@
     </message>
     <message>
         <source>; the download was not logged.</source>
-        <translation type="unfinished"></translation>
+        <translation>; la descarga no se registró en la bitácora.</translation>
     </message>
 </context>
 <context>
     <name>LogbookWindow</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo</translation>
     </message>
     <message>
         <source>Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto</translation>
     </message>
     <message>
         <source>Length s</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración s</translation>
     </message>
     <message>
         <source>Idle after s</source>
-        <translation type="unfinished"></translation>
+        <translation>Ralentí tras s</translation>
     </message>
     <message>
         <source>Start EGT C</source>
-        <translation type="unfinished"></translation>
+        <translation>EGT arranque C</translation>
     </message>
     <message>
         <source>Max RPM</source>
-        <translation type="unfinished"></translation>
+        <translation>RPM máx.</translation>
     </message>
     <message>
         <source>Max EGT C</source>
-        <translation type="unfinished"></translation>
+        <translation>EGT máx. C</translation>
     </message>
     <message>
         <source>Mean pump %</source>
-        <translation type="unfinished"></translation>
+        <translation>Bomba media %</translation>
     </message>
 </context>
 <context>
@@ -497,7 +505,7 @@
     </message>
     <message>
         <source>%1 of %2 values were read; no file was written</source>
-        <translation type="unfinished"></translation>
+        <translation>Se leyeron %1 de %2 valores; no se escribió ningún archivo</translation>
     </message>
 </context>
 <context>
@@ -505,13 +513,6 @@
     <message>
         <source>No unit is connected.</source>
         <translation>No hay ninguna centralita conectada.</translation>
-    </message>
-</context>
-<context>
-    <name>WelcomeTextWindow</name>
-    <message>
-        <source>Write NORVA</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -598,50 +599,51 @@
     </message>
     <message>
         <source>; nothing was sent (dry run).</source>
-        <translation type="unfinished"></translation>
+        <translation>; no se envió nada (modo de prueba).</translation>
     </message>
 </context>
 <context>
     <name>norva::App</name>
     <message>
         <source>The settings could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los ajustes: %1.</translation>
     </message>
 </context>
 <context>
     <name>norva::DifferencesWindow</name>
     <message>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con archivo</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencias</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Compare with file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con archivo: %1</translation>
     </message>
     <message>
         <source>The unit holds every value of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La centralita contiene todos los valores de %1.</translation>
     </message>
     <message>
         <source>Unit -&gt; %1, %2 %3:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Centralita -&gt; %1, %2 %3:
+</translation>
     </message>
     <message>
         <source>difference</source>
-        <translation type="unfinished"></translation>
+        <translation>diferencia</translation>
     </message>
     <message>
         <source>differences</source>
-        <translation type="unfinished"></translation>
+        <translation>diferencias</translation>
     </message>
 </context>
 <context>
@@ -692,7 +694,11 @@
     </message>
     <message>
         <source>Kept with the recent downloads; no file was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada con las descargas recientes; no se exportó ningún archivo.</translation>
+    </message>
+    <message>
+        <source> To initiate the download of the last 51 minutes of engine run stored in the NORVA memory, it should be recently reseted and with the trim and throttle low. In the terminal the reading TRIM LOW must be displayed. The output is a text file, and each line are the values recorded each 0,5s. You can open it later using Notepad or import directly to Excel</source>
+        <translation> Para descargar los últimos 51 minutos de funcionamiento guardados en la memoria de la NORVA, debe haberse reiniciado hace poco y tener el trim y el acelerador abajo. En el terminal debe verse TRIM LOW. El resultado es un archivo de texto; cada línea contiene los valores registrados cada 0,5 s. Puede abrirse después con un editor de texto o importarse directamente en una hoja de cálculo</translation>
     </message>
 </context>
 <context>
@@ -723,7 +729,7 @@
     </message>
     <message>
         <source>Set restricted menus</source>
-        <translation>Fijar menús restringidos</translation>
+        <translation>Menús restringidos</translation>
     </message>
     <message>
         <source>Set full acces menus</source>
@@ -758,431 +764,487 @@
     <name>norva::LogbookWindow</name>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir el informe.</translation>
     </message>
     <message>
         <source>Save engine report</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe de turbina</translation>
     </message>
     <message>
         <source>PDF document(*.pdf)|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF(*.pdf)|*.pdf</translation>
     </message>
     <message>
         <source>The report could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el informe: %1</translation>
     </message>
     <message>
         <source>NORVA Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitácora NORVA</translation>
     </message>
     <message>
         <source>Engines</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbinas</translation>
     </message>
     <message>
         <source>&amp;Import download…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar descarga…</translation>
     </message>
     <message>
         <source>&amp;Move download…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover descarga…</translation>
     </message>
     <message>
         <source>Re&amp;name…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;nombre…</translation>
     </message>
     <message>
         <source>Ser&amp;vice done…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento &amp;realizado…</translation>
     </message>
     <message>
         <source>Runs as &amp;CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclos como &amp;CSV…</translation>
     </message>
     <message>
         <source>&amp;Print report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir informe…</translation>
     </message>
     <message>
         <source>Save report as P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe como P&amp;DF…</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclos</translation>
     </message>
     <message>
         <source>Trend %1 shows</source>
-        <translation type="unfinished"></translation>
+        <translation>La tendencia %1 muestra</translation>
     </message>
     <message>
         <source>Trend %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendencia %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: reading its runs…</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: leyendo sus ciclos…</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; (%2): %3, %4, %5 min of running, %6 flagged, %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; (%2): %3, %4, %5 min de funcionamiento, %6 marcados, %7.</translation>
     </message>
     <message>
         <source>serial %1</source>
-        <translation type="unfinished"></translation>
+        <translation>serie %1</translation>
     </message>
     <message>
         <source>welcome text &quot;%1&quot;</source>
-        <translation type="unfinished">texto de bienvenida &quot;%1&quot;</translation>
+        <translation>texto de bienvenida &quot;%1&quot;</translation>
     </message>
     <message>
         <source> The unit counts %1 cycles and %2 min in total.</source>
-        <translation type="unfinished"></translation>
+        <translation> La centralita cuenta %1 ciclos y %2 min en total.</translation>
     </message>
     <message>
         <source>&lt;br&gt;&lt;b&gt;&lt;span style=&quot;color:#c00000&quot;&gt;%1&lt;/span&gt;&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;&lt;b&gt;&lt;span style=&quot;color:#c00000&quot;&gt;%1&lt;/span&gt;&lt;/b&gt;</translation>
     </message>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>hoy</translation>
     </message>
     <message>
         <source> since the service</source>
-        <translation type="unfinished"></translation>
+        <translation> desde el mantenimiento</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>Rename engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre de turbina</translation>
     </message>
     <message>
         <source>The engine&apos;s new name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre de la turbina:</translation>
     </message>
     <message>
         <source>Choose a run of the download to move first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero un ciclo de la descarga que desea mover.</translation>
     </message>
     <message>
         <source>Move download</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover descarga</translation>
     </message>
     <message>
         <source>Move %1 and its runs to the engine:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover %1 y sus ciclos a la turbina:</translation>
     </message>
     <message>
         <source>The new engine&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la turbina nueva:</translation>
     </message>
     <message>
         <source>The download could not be moved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mover la descarga: %1</translation>
     </message>
     <message>
         <source>Import download</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar descarga</translation>
     </message>
     <message>
         <source>Run-log export(*.txt)|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de funcionamiento exportado(*.txt)|*.txt</translation>
     </message>
     <message>
         <source>without the unit&apos;s welcome text</source>
-        <translation type="unfinished"></translation>
+        <translation>sin el texto de bienvenida de la centralita</translation>
     </message>
     <message>
         <source>from a unit new to the logbook (welcome text &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>de una centralita nueva en la bitácora (texto de bienvenida &quot;%1&quot;)</translation>
     </message>
     <message>
         <source>%1 is %2. The engine&apos;s name:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 viene %2. Nombre de la turbina:%3</translation>
     </message>
     <message>
         <source>
 (known: %1)</source>
-        <translation type="unfinished">
+        <translation>
 (conocidas: %1)</translation>
     </message>
     <message>
         <source>%1 was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó %1: %2</translation>
     </message>
     <message>
         <source>Idle speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de ralentí</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a speed in RPM: the idle speed stays unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una velocidad en RPM: la velocidad de ralentí sigue siendo desconocida.</translation>
     </message>
     <message>
         <source>Service done</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento realizado</translation>
     </message>
     <message>
         <source>The service could not be recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo registrar el mantenimiento: %1</translation>
     </message>
     <message>
         <source>Save runs as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar ciclos como CSV</translation>
     </message>
     <message>
         <source>CSV file(*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV(*.csv)|*.csv</translation>
     </message>
     <message>
         <source>%1 of %2 went to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 se escribieron en %3.</translation>
+    </message>
+    <message>
+        <source>1 run</source>
+        <translation>1 ciclo</translation>
+    </message>
+    <message>
+        <source>%1 runs</source>
+        <translation>%1 ciclos</translation>
+    </message>
+    <message>
+        <source>1 start</source>
+        <translation>1 arranque</translation>
+    </message>
+    <message>
+        <source>%1 starts</source>
+        <translation>%1 arranques</translation>
+    </message>
+    <message>
+        <source>1 event</source>
+        <translation>1 evento</translation>
+    </message>
+    <message>
+        <source>%1 events</source>
+        <translation>%1 eventos</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Last service %1 (%2); since then %3, %4 min of running.</source>
+        <translation>&lt;br&gt;Último mantenimiento %1 (%2); desde entonces %3, %4 min de funcionamiento.</translation>
+    </message>
+    <message>
+        <source>1 day ago</source>
+        <translation>hace 1 día</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>hace %1 días</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Baseline of its first %1 measured starts%2: %3 C at start, idle after %4 s. Flagged: more than %5 C hotter, or more than %6 times as long.</source>
+        <translation>&lt;br&gt;Referencia de sus primeros %1 arranques medidos%2: %3 C en el arranque, ralentí a los %4 s. Marcado: más de %5 C más caliente, o más de %6 veces más largo.</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No measured start since the service: its baseline is taken from the next ones.</source>
+        <translation>&lt;br&gt;Ningún arranque medido desde el mantenimiento: su referencia se toma de los siguientes.</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;%1 recorded; the last: %2 on %3%4.</source>
+        <translation>&lt;br&gt;%1 registradas; la última: %2 el %3%4.</translation>
+    </message>
+    <message>
+        <source>1 operation</source>
+        <translation>1 operación</translation>
+    </message>
+    <message>
+        <source>%1 operations</source>
+        <translation>%1 operaciones</translation>
     </message>
 </context>
 <context>
     <name>norva::MainWindow</name>
     <message>
         <source>No unit found. Plug the NORVA unit in</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna centralita. Conecte la centralita NORVA</translation>
     </message>
     <message>
         <source> (on Linux it needs the udev rule described in the README)</source>
-        <translation type="unfinished"></translation>
+        <translation> (en Linux necesita la regla udev descrita en el README)</translation>
     </message>
     <message>
         <source>, or start the program with --device sim to try it.</source>
-        <translation type="unfinished"></translation>
+        <translation>, o inicie el programa con --device sim para probarlo.</translation>
     </message>
     <message>
         <source>NORVA System</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVA System</translation>
     </message>
     <message>
         <source>No unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin centralita</translation>
     </message>
     <message>
         <source>Stick position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de la palanca</translation>
     </message>
     <message>
         <source>Pump Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de la bomba</translation>
     </message>
     <message>
         <source>Battery Amperage</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente de la batería</translation>
     </message>
     <message>
         <source>Battery Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de la batería</translation>
     </message>
     <message>
         <source>USB Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión USB</translation>
     </message>
     <message>
         <source>Menu UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú SUBE</translation>
     </message>
     <message>
         <source>Menu down</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú BAJA</translation>
     </message>
     <message>
         <source>Data UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato SUBE</translation>
     </message>
     <message>
         <source>Data Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato BAJA</translation>
     </message>
     <message>
         <source>Norva Power from USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Norva alimentada por USB</translation>
     </message>
     <message>
         <source>Saving Parameters</source>
-        <translation type="unfinished">Guardando parámetros</translation>
+        <translation>Guardando parámetros</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Archivo</translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Save parameters to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar parámetros en un archivo</translation>
     </message>
     <message>
         <source>&amp;Write parameters from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir parámetros desde un archivo</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished">&amp;Salir</translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráficos</translation>
     </message>
     <message>
         <source>&amp;Performance Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de &amp;rendimiento</translation>
     </message>
     <message>
         <source>&amp;Time Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico &amp;temporal</translation>
     </message>
     <message>
         <source>&amp;Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parámetros</translation>
     </message>
     <message>
         <source>&amp;Ramps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rampas</translation>
     </message>
     <message>
         <source>&amp;Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créditos</translation>
     </message>
     <message>
         <source>&amp;Download </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descarga </translation>
     </message>
     <message>
         <source>&amp;Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bitácora</translation>
     </message>
     <message>
         <source>&amp;Manufacturer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fabricante</translation>
     </message>
     <message>
         <source>Save all</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar todo</translation>
     </message>
     <message>
         <source>Write all (clone)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir todo (clonar)</translation>
     </message>
     <message>
         <source>Compare with file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con archivo…</translation>
     </message>
     <message>
         <source>Clear all timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar contadores</translation>
     </message>
     <message>
         <source>Clear Service Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar mantenimiento</translation>
     </message>
     <message>
         <source>Set Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar número de serie</translation>
     </message>
     <message>
         <source>&amp;Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avanzado</translation>
     </message>
     <message>
         <source>&amp;Stop replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Dete&amp;ner reproducción</translation>
     </message>
     <message>
         <source>%1, serial %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, serie %2</translation>
     </message>
 </context>
 <context>
     <name>norva::PerformanceChartWindow</name>
     <message>
         <source>: the measures could not be copied there: </source>
-        <translation type="unfinished"></translation>
+        <translation>: no se pudieron copiar allí las medidas: </translation>
     </message>
     <message>
         <source>The printer could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la impresora.</translation>
     </message>
     <message>
         <source>Thrust Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibración del empuje</translation>
     </message>
     <message>
         <source>Input the correction value</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el valor de corrección</translation>
     </message>
     <message>
         <source>NORVA Graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico NORVA</translation>
     </message>
     <message>
         <source>E.G.T.(ºC)</source>
-        <translation type="unfinished"></translation>
+        <translation>E.G.T.(ºC)</translation>
     </message>
     <message>
         <source>Pressure (Bar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión (Bar)</translation>
     </message>
     <message>
         <source>Thrust (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Empuje (N)</translation>
     </message>
     <message>
         <source>Thrust(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Empuje(N)</translation>
     </message>
     <message>
         <source>Performance chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de rendimiento</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Archivo</translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Save measures to file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar medidas en archivo</translation>
     </message>
     <message>
         <source>&amp;Display measures from file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar medidas de archivo</translation>
     </message>
     <message>
         <source>&amp;Print measures from File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir medidas de archivo</translation>
     </message>
     <message>
         <source>&amp;Clear Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar gráfico</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished">&amp;Salir</translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Thrust</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empuje</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished">Manual</translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Auxiliar input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada auxiliar</translation>
     </message>
     <message>
         <source>Calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrar</translation>
     </message>
     <message>
         <source>Zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Cero</translation>
     </message>
 </context>
 <context>
@@ -1193,11 +1255,11 @@
     </message>
     <message>
         <source>Full throttle speed:</source>
-        <translation>Vel. a pleno gas:</translation>
+        <translation>Plena potencia:</translation>
     </message>
     <message>
         <source>Idle speed:</source>
-        <translation>Vel. de ralentí:</translation>
+        <translation>Ralentí:</translation>
     </message>
     <message>
         <source>Acceleration</source>
@@ -1245,7 +1307,7 @@
     </message>
     <message>
         <source>Slope Value:</source>
-        <translation>Pendiente:</translation>
+        <translation>Pend.:</translation>
     </message>
     <message>
         <source>Up to:</source>
@@ -1262,6 +1324,14 @@
     <message>
         <source>Backup data not available, please wait</source>
         <translation>Datos de copia de seguridad no disponibles, espere</translation>
+    </message>
+    <message>
+        <source>-Enter the absolute speed value from 0 to 255. 0 is idle and 255 is full power. If you fill the above fields whit the real idle and full power rpm, you will see the real rpm in to the relative speed column.  The slope values should be between 1 and 32, and the last value on the acceleration ramp should be of low value to avoid the posibility to overspeed the engine in accelerations close to max power.</source>
+        <translation>-Introduzca la velocidad absoluta de 0 a 255: 0 es ralentí y 255 plena potencia. Si rellena arriba las velocidades reales de ralentí y de plena potencia, verá las RPM reales en la columna de velocidad relativa. Las pendientes deben estar entre 1 y 32, y el último valor de la rampa de aceleración debe ser bajo para evitar que la turbina se embale al acelerar cerca de la potencia máxima.</translation>
+    </message>
+    <message>
+        <source>Norva ramp(*.rmp)|*.rmp</source>
+        <translation>Rampa Norva(*.rmp)|*.rmp</translation>
     </message>
 </context>
 <context>
@@ -1292,11 +1362,11 @@
     </message>
     <message>
         <source>Initial Time (m)</source>
-        <translation>Tiempo inicial (m)</translation>
+        <translation>Inicio (m)</translation>
     </message>
     <message>
         <source>End time (m)</source>
-        <translation>Tiempo final (m)</translation>
+        <translation>Fin (m)</translation>
     </message>
     <message>
         <source>Time chart</source>
@@ -1356,46 +1426,50 @@
     </message>
     <message>
         <source>R.P.M.x1000</source>
-        <translation type="unfinished"></translation>
+        <translation>R.P.M.x1000</translation>
     </message>
     <message>
         <source>E.G.T.(ºC) x10</source>
-        <translation type="unfinished"></translation>
+        <translation>E.G.T.(ºC) x10</translation>
     </message>
     <message>
         <source>Throttle (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Acelerador (%)</translation>
     </message>
     <message>
         <source>Pump (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bomba (%)</translation>
     </message>
     <message>
         <source>Thrust(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Empuje(N)</translation>
     </message>
 </context>
 <context>
     <name>norva::WelcomeTextWindow</name>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos</translation>
     </message>
     <message>
         <source>Welcome text line 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de bienvenida, línea 1</translation>
     </message>
     <message>
         <source>Welcome text line 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de bienvenida, línea 2</translation>
     </message>
     <message>
         <source>Read NORVA</source>
-        <translation type="unfinished">Leer NORVA</translation>
+        <translation>Leer NORVA</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <source>Write NORVA</source>
+        <translation>Escribir NORVA</translation>
     </message>
 </context>
 <context>

@@ -60,102 +60,110 @@
     </message>
     <message>
         <source>The run log cannot be kept in the working folder %1; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal de fonctionnement ne peut pas être conservé dans le dossier de travail %1&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>, asked twice; nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>, demandé deux fois&#xa0;; rien n&apos;a été exporté.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were received; nothing was exported</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets sur %2 ont été reçus&#xa0;; rien n&apos;a été exporté</translation>
     </message>
     <message>
         <source>The run log could not be read: %1; nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal de fonctionnement n&apos;a pas pu être lu&#xa0;: %1&#xa0;; rien n&apos;a été exporté.</translation>
     </message>
     <message>
         <source>The download was kept as %1; no file was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement a été conservé sous %1&#xa0;; aucun fichier n&apos;a été exporté.</translation>
     </message>
 </context>
 <context>
     <name>EngineReport</name>
     <message>
         <source>Peak start EGT (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>EGT max. démarrage (C)</translation>
     </message>
     <message>
         <source>Time to idle (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Montée au ralenti (s)</translation>
     </message>
     <message>
         <source>Time from light-off (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps depuis l&apos;allumage (s)</translation>
     </message>
     <message>
         <source>Idle EGT (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>EGT ralenti (C)</translation>
     </message>
     <message>
         <source>Idle pump (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe ralenti (%)</translation>
     </message>
     <message>
         <source>Full-throttle EGT (C)</source>
-        <translation type="unfinished"></translation>
+        <translation>EGT plein gaz (C)</translation>
     </message>
     <message>
         <source>Full-throttle pump (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe plein gaz (%)</translation>
     </message>
     <message>
         <source> over %1 runs</source>
-        <translation type="unfinished"></translation>
+        <translation> sur %1 marches</translation>
     </message>
     <message>
         <source>nothing measured yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune mesure pour l&apos;instant</translation>
     </message>
     <message>
         <source>Engine report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport turbine&#xa0;: %1</translation>
     </message>
     <message>
         <source>serial %1</source>
-        <translation type="unfinished"></translation>
+        <translation>n° de série %1</translation>
     </message>
     <message>
         <source>welcome text &quot;%1&quot;</source>
-        <translation type="unfinished">texte d&apos;accueil «&#xa0;%1&#xa0;»</translation>
+        <translation>texte d&apos;accueil «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The unit&apos;s count: %1 cycles, %2 minutes in total (newest download)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur du boîtier&#xa0;: %1 cycles, %2 minutes au total (dernier téléchargement)</translation>
     </message>
     <message>
         <source> since the service</source>
-        <translation type="unfinished"></translation>
+        <translation> depuis l&apos;entretien</translation>
     </message>
     <message>
         <source> (%1 s from light-off)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s après l&apos;allumage)</translation>
     </message>
     <message>
         <source>No measured start yet: no baseline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun démarrage mesuré pour l&apos;instant&#xa0;: pas de référence.</translation>
     </message>
     <message>
         <source>SHIFT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉRIVE&#xa0;: %1</translation>
     </message>
     <message>
         <source>Flagged runs and events</source>
-        <translation type="unfinished"></translation>
+        <translation>Marches signalées et événements</translation>
     </message>
     <message>
         <source>%1  cycle %2: %3  (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  cycle %2&#xa0;: %3  (%4)</translation>
+    </message>
+    <message>
+        <source>; dotted: the baseline</source>
+        <translation>; pointillés : la référence</translation>
+    </message>
+    <message>
+        <source>; squares: flagged</source>
+        <translation>; carrés : signalé</translation>
     </message>
 </context>
 <context>
@@ -226,93 +234,93 @@
     </message>
     <message>
         <source>; the values it held before were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>; les valeurs qu&apos;il contenait auparavant ont été rétablies</translation>
     </message>
     <message>
         <source>The hardware test read no current at step 3; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le test du matériel n&apos;a lu aucun courant à l&apos;étape 3&#xa0;; %1.</translation>
     </message>
     <message>
         <source>; the values the unit held before the test were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>; les valeurs que le boîtier contenait avant le test ont été rétablies</translation>
     </message>
 </context>
 <context>
     <name>Gauges</name>
     <message>
         <source>Engine speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Régime turbine</translation>
     </message>
     <message>
         <source> RPM</source>
-        <translation type="unfinished"></translation>
+        <translation> RPM</translation>
     </message>
     <message>
         <source>Exhaust gas temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température d&apos;échappement</translation>
     </message>
     <message>
         <source>Stick position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position du manche</translation>
     </message>
     <message>
         <source>Pump power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance pompe</translation>
     </message>
     <message>
         <source>Battery current</source>
-        <translation type="unfinished"></translation>
+        <translation>Courant batterie</translation>
     </message>
     <message>
         <source>Battery voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension batterie</translation>
     </message>
     <message>
         <source>Terminal line 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne 1 du terminal&#xa0;:</translation>
     </message>
     <message>
         <source>Terminal line 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne 2 du terminal&#xa0;:</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished">Téléchargement</translation>
+        <translation>Téléchargement</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>Data Backup= 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde= 100%</translation>
     </message>
     <message>
         <source>Data Backup= </source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde= </translation>
     </message>
 </context>
 <context>
     <name>HidBackend</name>
     <message>
         <source>USB unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Boîtier USB</translation>
     </message>
     <message>
         <source>Replay of %1 at x%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejeu de %1 à x%2</translation>
     </message>
     <message>
         <source>Simulated unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Boîtier simulé</translation>
     </message>
 </context>
 <context>
@@ -357,58 +365,58 @@
     </message>
     <message>
         <source>; the download was not logged.</source>
-        <translation type="unfinished"></translation>
+        <translation>; le téléchargement n&apos;a pas été inscrit au carnet de bord.</translation>
     </message>
 </context>
 <context>
     <name>LogbookWindow</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle</translation>
     </message>
     <message>
         <source>Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalé</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>Length s</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée s</translation>
     </message>
     <message>
         <source>Idle after s</source>
-        <translation type="unfinished"></translation>
+        <translation>Ralenti après s</translation>
     </message>
     <message>
         <source>Start EGT C</source>
-        <translation type="unfinished"></translation>
+        <translation>EGT démarrage C</translation>
     </message>
     <message>
         <source>Max RPM</source>
-        <translation type="unfinished"></translation>
+        <translation>RPM max</translation>
     </message>
     <message>
         <source>Max EGT C</source>
-        <translation type="unfinished"></translation>
+        <translation>EGT max C</translation>
     </message>
     <message>
         <source>Mean pump %</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe moy. %</translation>
     </message>
 </context>
 <context>
@@ -497,7 +505,7 @@
     </message>
     <message>
         <source>%1 of %2 values were read; no file was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valeurs sur %2 ont été lues&#xa0;; aucun fichier n&apos;a été écrit</translation>
     </message>
 </context>
 <context>
@@ -505,13 +513,6 @@
     <message>
         <source>No unit is connected.</source>
         <translation>Aucun boîtier n&apos;est connecté.</translation>
-    </message>
-</context>
-<context>
-    <name>WelcomeTextWindow</name>
-    <message>
-        <source>Write NORVA</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -598,50 +599,51 @@
     </message>
     <message>
         <source>; nothing was sent (dry run).</source>
-        <translation type="unfinished"></translation>
+        <translation>; rien n&apos;a été envoyé (essai à blanc).</translation>
     </message>
 </context>
 <context>
     <name>norva::App</name>
     <message>
         <source>The settings could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>norva::DifferencesWindow</name>
     <message>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer à un fichier</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Compare with file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer à un fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>The unit holds every value of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le boîtier contient toutes les valeurs de %1.</translation>
     </message>
     <message>
         <source>Unit -&gt; %1, %2 %3:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Boîtier -&gt; %1, %2 %3&#xa0;:
+</translation>
     </message>
     <message>
         <source>difference</source>
-        <translation type="unfinished"></translation>
+        <translation>différence</translation>
     </message>
     <message>
         <source>differences</source>
-        <translation type="unfinished"></translation>
+        <translation>différences</translation>
     </message>
 </context>
 <context>
@@ -692,7 +694,11 @@
     </message>
     <message>
         <source>Kept with the recent downloads; no file was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservé avec les téléchargements récents&#xa0;; aucun fichier n&apos;a été exporté.</translation>
+    </message>
+    <message>
+        <source> To initiate the download of the last 51 minutes of engine run stored in the NORVA memory, it should be recently reseted and with the trim and throttle low. In the terminal the reading TRIM LOW must be displayed. The output is a text file, and each line are the values recorded each 0,5s. You can open it later using Notepad or import directly to Excel</source>
+        <translation> Pour télécharger les 51 dernières minutes de fonctionnement enregistrées dans la mémoire du NORVA, celui-ci doit avoir été réinitialisé récemment, trim et manche en bas. Le terminal doit afficher TRIM LOW. Le résultat est un fichier texte ; chaque ligne contient les valeurs enregistrées toutes les 0,5 s. Il peut être ouvert ensuite dans un éditeur de texte ou importé directement dans un tableur</translation>
     </message>
 </context>
 <context>
@@ -723,11 +729,11 @@
     </message>
     <message>
         <source>Set restricted menus</source>
-        <translation>Activer menus restreints</translation>
+        <translation>Menus restreints</translation>
     </message>
     <message>
         <source>Set full acces menus</source>
-        <translation>Activer menus complets</translation>
+        <translation>Menus complets</translation>
     </message>
     <message>
         <source>Fast setup</source>
@@ -758,431 +764,487 @@
     <name>norva::LogbookWindow</name>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas pu être imprimé.</translation>
     </message>
     <message>
         <source>Save engine report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport</translation>
     </message>
     <message>
         <source>PDF document(*.pdf)|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF(*.pdf)|*.pdf</translation>
     </message>
     <message>
         <source>The report could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas pu être écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>NORVA Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnet de bord NORVA</translation>
     </message>
     <message>
         <source>Engines</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbines</translation>
     </message>
     <message>
         <source>&amp;Import download…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer téléchargement…</translation>
     </message>
     <message>
         <source>&amp;Move download…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déplacer téléchargement…</translation>
     </message>
     <message>
         <source>Re&amp;name…</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;nommer…</translation>
     </message>
     <message>
         <source>Ser&amp;vice done…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entretien fait…</translation>
     </message>
     <message>
         <source>Runs as &amp;CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Marches en &amp;CSV…</translation>
     </message>
     <message>
         <source>&amp;Print report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer rapport…</translation>
     </message>
     <message>
         <source>Save report as P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapport en PDF…</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Marches</translation>
     </message>
     <message>
         <source>Trend %1 shows</source>
-        <translation type="unfinished"></translation>
+        <translation>La tendance %1 indique</translation>
     </message>
     <message>
         <source>Trend %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendance %1</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: reading its runs…</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&#xa0;: lecture de ses marches…</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; (%2): %3, %4, %5 min of running, %6 flagged, %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; (%2)&#xa0;: %3, %4, %5 min de fonctionnement, signalées&#xa0;: %6, %7.</translation>
     </message>
     <message>
         <source>serial %1</source>
-        <translation type="unfinished"></translation>
+        <translation>n° de série %1</translation>
     </message>
     <message>
         <source>welcome text &quot;%1&quot;</source>
-        <translation type="unfinished">texte d&apos;accueil «&#xa0;%1&#xa0;»</translation>
+        <translation>texte d&apos;accueil «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source> The unit counts %1 cycles and %2 min in total.</source>
-        <translation type="unfinished"></translation>
+        <translation> Le boîtier compte %1 cycles et %2 min au total.</translation>
     </message>
     <message>
         <source>&lt;br&gt;&lt;b&gt;&lt;span style=&quot;color:#c00000&quot;&gt;%1&lt;/span&gt;&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;&lt;b&gt;&lt;span style=&quot;color:#c00000&quot;&gt;%1&lt;/span&gt;&lt;/b&gt;</translation>
     </message>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>aujourd&apos;hui</translation>
     </message>
     <message>
         <source> since the service</source>
-        <translation type="unfinished"></translation>
+        <translation> depuis l&apos;entretien</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <source>Rename engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la turbine</translation>
     </message>
     <message>
         <source>The engine&apos;s new name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom de la turbine&#xa0;:</translation>
     </message>
     <message>
         <source>Choose a run of the download to move first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord une marche du téléchargement à déplacer.</translation>
     </message>
     <message>
         <source>Move download</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le téléchargement</translation>
     </message>
     <message>
         <source>Move %1 and its runs to the engine:</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer %1 et ses marches vers la turbine&#xa0;:</translation>
     </message>
     <message>
         <source>The new engine&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la nouvelle turbine&#xa0;:</translation>
     </message>
     <message>
         <source>The download could not be moved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement n&apos;a pas pu être déplacé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Import download</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un téléchargement</translation>
     </message>
     <message>
         <source>Run-log export(*.txt)|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Export du journal de fonctionnement(*.txt)|*.txt</translation>
     </message>
     <message>
         <source>without the unit&apos;s welcome text</source>
-        <translation type="unfinished"></translation>
+        <translation>dépourvu du texte d&apos;accueil du boîtier</translation>
     </message>
     <message>
         <source>from a unit new to the logbook (welcome text &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>issu d&apos;un boîtier nouveau dans le carnet de bord (texte d&apos;accueil «&#xa0;%1&#xa0;»)</translation>
     </message>
     <message>
         <source>%1 is %2. The engine&apos;s name:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est %2. Nom de la turbine&#xa0;:%3</translation>
     </message>
     <message>
         <source>
 (known: %1)</source>
-        <translation type="unfinished">
+        <translation>
 (connues&#xa0;: %1)</translation>
     </message>
     <message>
         <source>%1 was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été importé&#xa0;: %2</translation>
     </message>
     <message>
         <source>Idle speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ralenti</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a speed in RPM: the idle speed stays unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un régime en RPM&#xa0;: le ralenti reste inconnu.</translation>
     </message>
     <message>
         <source>Service done</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien effectué</translation>
     </message>
     <message>
         <source>The service could not be recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entretien n&apos;a pas pu être enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Save runs as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les marches en CSV</translation>
     </message>
     <message>
         <source>CSV file(*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier CSV(*.csv)|*.csv</translation>
     </message>
     <message>
         <source>%1 of %2 went to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%3 a reçu %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>1 run</source>
+        <translation>1 marche</translation>
+    </message>
+    <message>
+        <source>%1 runs</source>
+        <translation>%1 marches</translation>
+    </message>
+    <message>
+        <source>1 start</source>
+        <translation>1 démarrage</translation>
+    </message>
+    <message>
+        <source>%1 starts</source>
+        <translation>%1 démarrages</translation>
+    </message>
+    <message>
+        <source>1 event</source>
+        <translation>1 événement</translation>
+    </message>
+    <message>
+        <source>%1 events</source>
+        <translation>%1 événements</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Last service %1 (%2); since then %3, %4 min of running.</source>
+        <translation>&lt;br&gt;Dernier entretien %1 (%2) ; depuis, %3, %4 min de fonctionnement.</translation>
+    </message>
+    <message>
+        <source>1 day ago</source>
+        <translation>il y a 1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <translation>il y a %1 jours</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Baseline of its first %1 measured starts%2: %3 C at start, idle after %4 s. Flagged: more than %5 C hotter, or more than %6 times as long.</source>
+        <translation>&lt;br&gt;Référence de ses %1 premiers démarrages mesurés%2 : %3 C au démarrage, ralenti après %4 s. Signalé : plus de %5 C plus chaud, ou plus de %6 fois plus long.</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;No measured start since the service: its baseline is taken from the next ones.</source>
+        <translation>&lt;br&gt;Aucun démarrage mesuré depuis l&apos;entretien : sa référence sera prise sur les suivants.</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;%1 recorded; the last: %2 on %3%4.</source>
+        <translation>&lt;br&gt;%1 enregistrées ; la dernière : %2 le %3%4.</translation>
+    </message>
+    <message>
+        <source>1 operation</source>
+        <translation>1 opération</translation>
+    </message>
+    <message>
+        <source>%1 operations</source>
+        <translation>%1 opérations</translation>
     </message>
 </context>
 <context>
     <name>norva::MainWindow</name>
     <message>
         <source>No unit found. Plug the NORVA unit in</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun boîtier trouvé. Branchez le boîtier NORVA</translation>
     </message>
     <message>
         <source> (on Linux it needs the udev rule described in the README)</source>
-        <translation type="unfinished"></translation>
+        <translation> (sous Linux, la règle udev décrite dans le README est nécessaire)</translation>
     </message>
     <message>
         <source>, or start the program with --device sim to try it.</source>
-        <translation type="unfinished"></translation>
+        <translation>, ou lancez le programme avec --device sim pour l&apos;essayer.</translation>
     </message>
     <message>
         <source>NORVA System</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVA System</translation>
     </message>
     <message>
         <source>No unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun boîtier</translation>
     </message>
     <message>
         <source>Stick position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position du manche</translation>
     </message>
     <message>
         <source>Pump Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance pompe</translation>
     </message>
     <message>
         <source>Battery Amperage</source>
-        <translation type="unfinished"></translation>
+        <translation>Courant batterie</translation>
     </message>
     <message>
         <source>Battery Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension batterie</translation>
     </message>
     <message>
         <source>USB Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion USB</translation>
     </message>
     <message>
         <source>Menu UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu HAUT</translation>
     </message>
     <message>
         <source>Menu down</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu bas</translation>
     </message>
     <message>
         <source>Data UP</source>
-        <translation type="unfinished"></translation>
+        <translation>Donn. HAUT</translation>
     </message>
     <message>
         <source>Data Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnée bas</translation>
     </message>
     <message>
         <source>Norva Power from USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Norva alimenté par USB</translation>
     </message>
     <message>
         <source>Saving Parameters</source>
-        <translation type="unfinished">Sauvegarde des paramètres</translation>
+        <translation>Sauvegarde des paramètres</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Fichier</translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Save parameters to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres</translation>
     </message>
     <message>
         <source>&amp;Write parameters from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Écrire les paramètres d&apos;un fichier</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished">&amp;Quitter</translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graphiques</translation>
     </message>
     <message>
         <source>&amp;Performance Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe de &amp;performance</translation>
     </message>
     <message>
         <source>&amp;Time Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chronogramme</translation>
     </message>
     <message>
         <source>&amp;Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <source>&amp;Ramps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rampes</translation>
     </message>
     <message>
         <source>&amp;Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crédits</translation>
     </message>
     <message>
         <source>&amp;Download </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Télécharger </translation>
     </message>
     <message>
         <source>&amp;Logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnet de &amp;bord</translation>
     </message>
     <message>
         <source>&amp;Manufacturer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabrica&amp;nt</translation>
     </message>
     <message>
         <source>Save all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sauvegarder</translation>
     </message>
     <message>
         <source>Write all (clone)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout écrire (clonage)</translation>
     </message>
     <message>
         <source>Compare with file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer à un fichier…</translation>
     </message>
     <message>
         <source>Clear all timers</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ des compteurs</translation>
     </message>
     <message>
         <source>Clear Service Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ compteur d&apos;entretien</translation>
     </message>
     <message>
         <source>Set Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le n° de série</translation>
     </message>
     <message>
         <source>&amp;Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avancé</translation>
     </message>
     <message>
         <source>&amp;Stop replay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter le rejeu</translation>
     </message>
     <message>
         <source>%1, serial %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, n° de série %2</translation>
     </message>
 </context>
 <context>
     <name>norva::PerformanceChartWindow</name>
     <message>
         <source>: the measures could not be copied there: </source>
-        <translation type="unfinished"></translation>
+        <translation>: les mesures n&apos;ont pas pu y être copiées&#xa0;: </translation>
     </message>
     <message>
         <source>The printer could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante n&apos;a pas pu être ouverte.</translation>
     </message>
     <message>
         <source>Thrust Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage de la poussée</translation>
     </message>
     <message>
         <source>Input the correction value</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la valeur de correction</translation>
     </message>
     <message>
         <source>NORVA Graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique NORVA</translation>
     </message>
     <message>
         <source>E.G.T.(ºC)</source>
-        <translation type="unfinished"></translation>
+        <translation>E.G.T.(ºC)</translation>
     </message>
     <message>
         <source>Pressure (Bar)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression (Bar)</translation>
     </message>
     <message>
         <source>Thrust (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Poussée (N)</translation>
     </message>
     <message>
         <source>Thrust(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Poussée(N)</translation>
     </message>
     <message>
         <source>Performance chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe de performance</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished">&amp;Fichier</translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Save measures to file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les mesures</translation>
     </message>
     <message>
         <source>&amp;Display measures from file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher un fichier de mesures</translation>
     </message>
     <message>
         <source>&amp;Print measures from File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer un fichier de mesures</translation>
     </message>
     <message>
         <source>&amp;Clear Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Effa&amp;cer graphe</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished">&amp;Quitter</translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Thrust</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poussée</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished">Manuel</translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Auxiliar input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée auxiliaire</translation>
     </message>
     <message>
         <source>Calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonner</translation>
     </message>
     <message>
         <source>Zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Zéro</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1325,14 @@
         <source>Backup data not available, please wait</source>
         <translation>Données de sauvegarde indisponibles, veuillez patienter</translation>
     </message>
+    <message>
+        <source>-Enter the absolute speed value from 0 to 255. 0 is idle and 255 is full power. If you fill the above fields whit the real idle and full power rpm, you will see the real rpm in to the relative speed column.  The slope values should be between 1 and 32, and the last value on the acceleration ramp should be of low value to avoid the posibility to overspeed the engine in accelerations close to max power.</source>
+        <translation>-Saisissez la vitesse absolue de 0 à 255 : 0 est le ralenti et 255 la pleine puissance. Si vous renseignez ci-dessus les vitesses réelles de ralenti et de pleine puissance, la colonne de vitesse relative montre les tr/min réels. Les pentes doivent être comprises entre 1 et 32, et la dernière valeur de la rampe d&apos;accélération doit être faible pour éviter de faire survitesser la turbine en accélérant près de la puissance maximale.</translation>
+    </message>
+    <message>
+        <source>Norva ramp(*.rmp)|*.rmp</source>
+        <translation>Rampe Norva(*.rmp)|*.rmp</translation>
+    </message>
 </context>
 <context>
     <name>norva::TimeChartWindow</name>
@@ -1292,11 +1362,11 @@
     </message>
     <message>
         <source>Initial Time (m)</source>
-        <translation>Temps initial (m)</translation>
+        <translation>Début (m)</translation>
     </message>
     <message>
         <source>End time (m)</source>
-        <translation>Temps final (m)</translation>
+        <translation>Fin (m)</translation>
     </message>
     <message>
         <source>Time chart</source>
@@ -1356,46 +1426,50 @@
     </message>
     <message>
         <source>R.P.M.x1000</source>
-        <translation type="unfinished"></translation>
+        <translation>R.P.M.x1000</translation>
     </message>
     <message>
         <source>E.G.T.(ºC) x10</source>
-        <translation type="unfinished"></translation>
+        <translation>E.G.T.(ºC) x10</translation>
     </message>
     <message>
         <source>Throttle (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz (%)</translation>
     </message>
     <message>
         <source>Pump (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe (%)</translation>
     </message>
     <message>
         <source>Thrust(N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Poussée(N)</translation>
     </message>
 </context>
 <context>
     <name>norva::WelcomeTextWindow</name>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits</translation>
     </message>
     <message>
         <source>Welcome text line 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte d&apos;accueil ligne 1</translation>
     </message>
     <message>
         <source>Welcome text line 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte d&apos;accueil ligne 2</translation>
     </message>
     <message>
         <source>Read NORVA</source>
-        <translation type="unfinished">Lire NORVA</translation>
+        <translation>Lire NORVA</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit</translation>
+    </message>
+    <message>
+        <source>Write NORVA</source>
+        <translation>Écrire NORVA</translation>
     </message>
 </context>
 <context>

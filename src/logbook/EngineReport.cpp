@@ -238,8 +238,8 @@ void DrawTrend(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baselin
             ++measured;
         }
     QString title = TrendName(value) + Texts::tr(" over %1 runs").arg(runs.size());
-    if (base) title += QStringLiteral("; dotted: the baseline");
-    title += QStringLiteral("; squares: flagged");
+    if (base) title += Texts::tr("; dotted: the baseline");
+    title += Texts::tr("; squares: flagged");
     canvas.setForeColor(Qt::black);
     canvas.setFont({QStringLiteral("Arial"), 9, true});
     const double titleHeight = canvas.textHeight(title);

@@ -37,8 +37,9 @@ void DrawTrendOn(Canvas& canvas, const std::vector<LoggedRun>& runs, const Basel
     DrawTrend(canvas, runs, base, value, QRectF(6, 4, size.width() - 12, size.height() - 8));
 }
 
-QString Counted(int n, const char* one, const char* many) {
-    return QString::fromStdString(Count(n, one, many));
+// "1 run", "3 runs": both forms given translated, "%1" standing for the number.
+QString Counted(int n, const QString& one, const QString& many) {
+    return n == 1 ? one : many.arg(n);
 }
 
 // Translated where a header is shown.
@@ -337,15 +338,15 @@ void LogbookWindow::showLife(const Engine& e, const QString& error) {
     {
         const EngineTotals& t = life_.totals;
         const Baseline& baseline = life_.baseline;
-        QString text =
-            tr("<b>%1</b> (%2): %3, %4, %5 min of running, %6 flagged, %7.")
-                .arg(e.name.toHtmlEscaped(),
-                     e.serial ? tr("serial %1").arg(*e.serial)
-                              : tr("welcome text \"%1\"").arg(e.welcome.toHtmlEscaped()),
-                     Counted(t.runs, "run", "runs"), Counted(t.starts, "start", "starts"))
-                .arg(QString::fromStdString(MinutesText(t.minutes)))
-                .arg(t.flagged)
-                .arg(Counted(t.events, "event", "events"));
+        QString text = tr("<b>%1</b> (%2): %3, %4, %5 min of running, %6 flagged, %7.")
+                           .arg(e.name.toHtmlEscaped(),
+                                e.serial ? tr("serial %1").arg(*e.serial)
+                                         : tr("welcome text \"%1\"").arg(e.welcome.toHtmlEscaped()),
+                                Counted(t.runs, tr("1 run"), tr("%1 runs")),
+                                Counted(t.starts, tr("1 start"), tr("%1 starts")))
+                           .arg(QString::fromStdString(MinutesText(t.minutes)))
+                           .arg(t.flagged)
+                           .arg(Counted(t.events, tr("1 event"), tr("%1 events")));
         if (t.unitCycles || t.unitTotalMinutes)
             text += tr(" The unit counts %1 cycles and %2 min in total.")
                         .arg(t.unitCycles ? QString::number(*t.unitCycles) : QStringLiteral("n/a"))
@@ -357,17 +358,17 @@ void LogbookWindow::showLife(const Engine& e, const QString& error) {
                         .arg(QString::fromStdString(t.shift).toHtmlEscaped());
         if (t.lastService) {
             const qint64 days = t.lastService->date().daysTo(QDate::currentDate());
-            text += QStringLiteral("<br>Last service %1 (%2); since then %3, %4 min of running.")
+            text += tr("<br>Last service %1 (%2); since then %3, %4 min of running.")
                         .arg(t.lastService->toString(QStringLiteral("yyyy-MM-dd hh:mm")),
-                             days <= 0 ? tr("today") : Counted(int(days), "day ago", "days ago"),
-                             Counted(t.runsSinceService, "run", "runs"))
+                             days <= 0 ? tr("today")
+                                       : Counted(int(days), tr("1 day ago"), tr("%1 days ago")),
+                             Counted(t.runsSinceService, tr("1 run"), tr("%1 runs")))
                         .arg(QString::fromStdString(MinutesText(t.minutesSinceService)));
         }
         if (baseline.runs)
-            text += QStringLiteral(
-                        "<br>Baseline of its first %1 measured starts%2: %3 C at start, "
-                        "idle after %4 s. Flagged: more than %5 C hotter, or more "
-                        "than %6 times as long.")
+            text += tr("<br>Baseline of its first %1 measured starts%2: %3 C at start, "
+                       "idle after %4 s. Flagged: more than %5 C hotter, or more "
+                       "than %6 times as long.")
                         .arg(baseline.runs)
                         .arg(t.lastService ? tr(" since the service") : QString())
                         .arg(*baseline.peakStartEgt, 0, 'f', 0)
@@ -375,15 +376,15 @@ void LogbookWindow::showLife(const Engine& e, const QString& error) {
                         .arg(kHotStartMarginC)
                         .arg(kSlowStartFactor);
         else if (baseline.since.isValid())
-            text += QStringLiteral(
-                "<br>No measured start since the service: its baseline is "
-                "taken from the next ones.");
+            text +=
+                tr("<br>No measured start since the service: its baseline is "
+                   "taken from the next ones.");
         const auto& events = events_;
         if (!events.empty()) {
             const LogbookEvent& last = events.back();
             const QString about = !last.file.isEmpty() ? last.file : last.detail;
-            text += QStringLiteral("<br>%1 recorded; the last: %2 on %3%4.")
-                        .arg(Counted(int(events.size()), "operation", "operations"),
+            text += tr("<br>%1 recorded; the last: %2 on %3%4.")
+                        .arg(Counted(int(events.size()), tr("1 operation"), tr("%1 operations")),
                              last.kind.toHtmlEscaped(),
                              last.moment.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
                              about.isEmpty() ? QString()
@@ -604,7 +605,8 @@ Task<> LogbookWindow::saveCsv(Engine e) {
         co_await dialogs_.message(QString::fromStdString(error), {}, MessageIcon::Warning);
     else
         co_await dialogs_.message(
-            tr("%1 of %2 went to %3.").arg(Counted(runs, "run", "runs"), e.name, path));
+            tr("%1 of %2 went to %3.")
+                .arg(Counted(runs, tr("1 run"), tr("%1 runs")), e.name, path));
 }
 
 }  // namespace norva

@@ -15,7 +15,7 @@ namespace norva {
 namespace {
 const QString kNotAvailable = QStringLiteral("Backup data not available, please wait");
 // Translated where it is shown.
-const char* const kWriteCaption = QT_TRANSLATE_NOOP("WelcomeTextWindow", "Write NORVA");
+const char* const kWriteCaption = QT_TRANSLATE_NOOP("norva::WelcomeTextWindow", "Write NORVA");
 const QString kReading = QStringLiteral("Reading the unit's configuration…");
 constexpr int kWrittenShownMs = 3000;
 // The design's size with a line below the buttons for why Write waits.

@@ -15,13 +15,15 @@ namespace norva {
 
 namespace {
 
-const QString kHelp = QStringLiteral(
+// Translated where they are shown.
+const char* const kHelp = QT_TRANSLATE_NOOP(
+    "norva::RampsWindow",
     "-Enter the absolute speed value from 0 to 255. 0 is idle and 255 is full power. If you "
     "fill the above fields whit the real idle and full power rpm, you will see the real rpm in "
     "to the relative speed column.  The slope values should be between 1 and 32, and the last "
     "value on the acceleration ramp should be of low value to avoid the posibility to "
     "overspeed the engine in accelerations close to max power.");
-const QString kFilter = QStringLiteral("Norva ramp(*.rmp)|*.rmp");
+const char* const kFilter = QT_TRANSLATE_NOOP("norva::RampsWindow", "Norva ramp(*.rmp)|*.rmp");
 const QString kExtension = QStringLiteral("rmp");
 const QString kBadField = QStringLiteral("QLineEdit { border: 2px solid rgb(255,0,0); }");
 const QString kReading = QStringLiteral("Reading the unit's configuration…");
@@ -35,7 +37,7 @@ Task<> Ended(Task<OpStatus> operation) {
 }
 
 Task<> LoadFile(Dialogs& dialogs, QPointer<RampsWindow> window) {
-    const FileRequest request(QString(), kFilter, kExtension);
+    const FileRequest request(QString(), RampsWindow::tr(kFilter), kExtension);
     const QString path = co_await dialogs.openFile(request);
     if (path.isEmpty() || !window) co_return;
     std::string error;
@@ -56,7 +58,7 @@ Task<> SaveFile(Dialogs& dialogs, RampFields fields) {
                                  MessageIcon::Warning);
         co_return;
     }
-    const FileRequest request(QString(), kFilter, kExtension, {}, true);
+    const FileRequest request(QString(), RampsWindow::tr(kFilter), kExtension, {}, true);
     const QString path = co_await dialogs.saveFile(request);
     if (path.isEmpty()) co_return;
     if (!WriteLines(path, *lines, error))
@@ -115,7 +117,7 @@ void RampsWindow::buildControls() {
         else
             c.clear();
     });
-    Text51 = new QPlainTextEdit(kHelp, this);
+    Text51 = new QPlainTextEdit(tr(kHelp), this);
     Text51->setReadOnly(true);
     Text51->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* fullLabel = new QLabel(tr("Full throttle speed:"), this);

@@ -10,7 +10,9 @@ namespace norva {
 
 namespace {
 
-const QString kExplanation = QStringLiteral(
+// Translated where it is shown.
+const char* const kExplanation = QT_TRANSLATE_NOOP(
+    "norva::DownloadWindow",
     " To initiate the download of the last 51 minutes of engine run stored in the NORVA "
     "memory, it should be recently reseted and with the trim and throttle low. In the terminal "
     "the reading TRIM LOW must be displayed. The output is a text file, and each line are the "
@@ -33,7 +35,7 @@ DownloadWindow::DownloadWindow(Services services, std::function<void(const QStri
       layout_(QSizeF(kDesignWidthTwips, kDesignHeightTwips)) {
     setWindowTitle(tr("Download measures"));
     setFont(QFont(QStringLiteral("Liberation Sans")));
-    Text1 = new QPlainTextEdit(kExplanation, this);
+    Text1 = new QPlainTextEdit(tr(kExplanation), this);
     Text1->setReadOnly(true);
     Text1->setAccessibleName(tr("About the download"));
     Picture1 = new CanvasWidget(this);

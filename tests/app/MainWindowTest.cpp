@@ -7,15 +7,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QTranslator>
-#include <QRegularExpression>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <functional>
 #include <map>
 #include <set>
@@ -118,8 +118,8 @@ std::string UntranslatedTexts(QWidget* window, const std::set<const QWidget*>& u
         if (!plain.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))) ||
             plain.contains(QChar(0x00AB)))
             return;
-        missing += window->windowTitle().toStdString() + ": " + what + " \"" +
-                   text.toStdString() + "\"\n";
+        missing +=
+            window->windowTitle().toStdString() + ": " + what + " \"" + text.toStdString() + "\"\n";
     };
     check(window->windowTitle(), "title");
     for (QWidget* w : window->findChildren<QWidget*>()) {
