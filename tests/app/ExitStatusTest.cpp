@@ -214,6 +214,9 @@ TEST(ExitStatusOnASignal, EveryWaitEndsAtOnceAndSaysWhatStopped) {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_DATA_HOME", dir.filePath("data"));
+        env.insert("LANG", "C.UTF-8");  // what it says is read in English
+        env.remove("LC_ALL");
+        env.remove("LANGUAGE");
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(NORVA_PROGRAM), c.args);
         ASSERT_TRUE(process.waitForStarted());

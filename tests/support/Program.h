@@ -37,6 +37,9 @@ inline Ran RunNorva(const QStringList& args, int timeoutMs = 60000,
     env.insert("XDG_DATA_HOME", home.filePath("data"));
     env.insert("XDG_CACHE_HOME", home.filePath("cache"));
     env.insert("ASAN_OPTIONS", "detect_leaks=1:abort_on_error=1");
+    // English whatever the machine's language: the tests read what the program says.
+    env.insert("LANG", "C.UTF-8");
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) env.remove(name);
     for (const auto& [name, value] : extra) env.insert(name, value);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(NORVA_PROGRAM), args);
