@@ -59,6 +59,9 @@ App::App(std::unique_ptr<HidBackend> backend, AppOptions options)
     new CancelWithWindow(*link_, mainWindow_.get());
     connect(mainWindow_.get(), &MainWindow::closing, this, &App::onMainWindowClosing);
     connect(link_.get(), &Link::polled, this, &App::followEngine);
+    // An operation may have put the unit's engine into the logbook (a download does): look
+    // again at the next poll.
+    connect(&link_->Operation, &RunningOperation::finished, this, [this] { engineStale_ = true; });
 }
 
 void App::followEngine() {
@@ -71,9 +74,11 @@ void App::followEngine() {
         return a.has_value() == b.has_value() &&
                (!a || (a->serial == b->serial && a->welcome == b->welcome));
     };
-    if (same(unit, engineOf_)) return;
+    const bool changed = !same(unit, engineOf_);
+    if (!changed && !engineStale_) return;
+    engineStale_ = false;
     engineOf_ = unit;
-    mainWindow_->showEngine(std::nullopt);
+    if (changed) mainWindow_->showEngine(std::nullopt);
     engineLookup_ = unit ? ShowEngine(*unit).started() : Task<>();
 }
 

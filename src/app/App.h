@@ -105,6 +105,7 @@ class App : public Program {
         startedWith_;  // the program's own way to its unit, while a replay plays
     // The unit whose engine the status bar shows (or is being looked up), none while no unit.
     std::optional<EngineIdentity> engineOf_;
+    bool engineStale_ = false;  // the logbook may know the unit's engine now
     Task<> engineLookup_;
 };
 

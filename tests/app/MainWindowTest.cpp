@@ -272,13 +272,21 @@ TEST_F(MainWindowTest, AKeySendsItsFrameClickedOrFromTheKeyboard) {
 TEST_F(MainWindowTest, TheStatusBarNamesTheConnectionAndTheUnitsEngine) {
     std::array<uint8_t, 257> image{};
     image.fill('N');  // as the stream below leaves it: welcome text "NNNN…"
-    Logbook(dir.filePath("logbook.sqlite")).addEngine("Demo engine", IdentityOf(image, false));
+    Logbook(dir.filePath("logbook.sqlite")).addEngine("Other engine", {});
     open();
     EXPECT_EQ(window->StatusUnit->text(), "No unit");
     auto& unit = bus->add("unit");
     for (int a = 1; a <= 300; ++a) unit.reports.push_back(StreamReport(a % 256, 'N'));
     link().PollTick();
     EXPECT_EQ(window->StatusUnit->text(), "USB unit");
+    QTest::qWait(300);  // the first look-up found no engine
+    EXPECT_EQ(window->StatusEngine->text(), "");
+    // A unit the logbook learns of by an operation (a download) is named after it.
+    Logbook(dir.filePath("logbook.sqlite")).addEngine("Demo engine", IdentityOf(image, false));
+    ASSERT_EQ(link().Operation.start([]() -> Task<> { co_return; }()),
+              RunningOperation::Refusal::None);
+    QCoreApplication::processEvents();  // it has ended
+    link().PollTick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->StatusEngine->text() == "Demo engine"; }));
     bus->unplug("unit");
     link().PollTick();
