@@ -60,6 +60,8 @@ void PageText(Canvas& canvas, double x, double y, const QString& text) {
     canvas.print(text);
 }
 
+constexpr double kThrustLabelX = 272;
+
 // The scale arithmetic keeps the unit's single-precision steps where its values are single, so
 // labels and points land where they always have (the first thrust label reads 10, not 11).
 double ThrustLabel(const ChartScales& s, int k) {
@@ -80,6 +82,15 @@ double PressureUnits(const ChartScales& s, float pressure, float times) {
 void IniciaGrafic(Canvas& canvas, const ChartScales& scales, PlotMemory& memory) {
     canvas.clear();
     canvas.scale(-20, -10, 300, 300);
+    // The widest thrust label ("137") ends inside the picture: the scale reaches as far right
+    // as it needs (the chart narrows a little), measured twice since the text's width in the
+    // scale's units follows the scale.
+    for (int pass = 0; pass < 2; ++pass) {
+        const double right =
+            kThrustLabelX + canvas.textWidth(Format(ThrustLabel(scales, 13), "#0")) + 1;
+        if (right > canvas.userScale().left + canvas.userScale().width)
+            canvas.scale(-20, -10, right + 20, 300);
+    }
     canvas.setForeColor(Qt::black);
     canvas.setLineStyle(LineStyle::Solid);
     canvas.setLineWidth(2);
@@ -98,7 +109,7 @@ void IniciaGrafic(Canvas& canvas, const ChartScales& scales, PlotMemory& memory)
         const int l = kBottom - kStep * k;
         TextAt(canvas, -13, l - 7, Format(10 * k, "#0"));
         TextAt(canvas, 258, l - 7, Format(400 + 30 * k, "#0"));
-        TextAt(canvas, 272, l - 7, Format(ThrustLabel(scales, k), "#0"));
+        TextAt(canvas, kThrustLabelX, l - 7, Format(ThrustLabel(scales, k), "#0"));
         canvas.line(0, l - kStep, 254, l - kStep);
     }
     TextAt(canvas, 254, 22, Format(ThrustLabel(scales, 14), "#0"));

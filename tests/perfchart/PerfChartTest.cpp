@@ -74,6 +74,8 @@ TEST(PerformanceChart, ScalesAndLabels) {
     IniciaGrafic(other, s, m);
     EXPECT_EQ(TextAt(other, {14, 265}), "10");  // 150 / 15 a line
     EXPECT_EQ(TextsAt(other, 272).back(), "137");
+    const UserScale& scale = other.userScale();  // and it stands whole inside the picture
+    EXPECT_LE(272 + other.textWidth(QStringLiteral("137")), scale.left + scale.width);
     other.forget();
     PintaPunt(other, s, m, {0, 75, 1e9f, 500});
     EXPECT_LT(InColour(other, Kind::Point, kGreen).at(0).a.y(), -1000);
