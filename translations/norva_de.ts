@@ -246,6 +246,68 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>%1: the engine did not run</source>
+        <translation>%1: das Triebwerk lief nicht</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>too large for this kind of file (more than %1 bytes)</source>
+        <translation>zu groß für diese Art Datei (mehr als %1 Bytes)</translation>
+    </message>
+    <message>
+        <source>more than %1 values; this file holds %1</source>
+        <translation>mehr als %1 Werte; diese Datei enthält %1</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 values; it must hold %2</source>
+        <translation>die Datei endet nach %1 Werten; sie muss %2 enthalten</translation>
+    </message>
+    <message>
+        <source>an output file needs a name</source>
+        <translation>eine Ausgabedatei braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>no permission to write it</source>
+        <translation>keine Berechtigung, sie zu schreiben</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>ihr Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>its folder is not a folder</source>
+        <translation>ihr Ordner ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>no permission to write in its folder</source>
+        <translation>keine Berechtigung, in ihren Ordner zu schreiben</translation>
+    </message>
+</context>
+<context>
     <name>Gauges</name>
     <message>
         <source>Engine speed</source>
@@ -366,6 +428,25 @@
     <message>
         <source>; the download was not logged.</source>
         <translation>; der Download wurde nicht in das Logbuch aufgenommen.</translation>
+    </message>
+</context>
+<context>
+    <name>LogbookCommands</name>
+    <message>
+        <source>no engine named &quot;%1&quot; in the logbook %2</source>
+        <translation>kein Triebwerk namens „%1“ im Logbuch %2</translation>
+    </message>
+    <message>
+        <source>--engine needs a name, not blanks</source>
+        <translation>--engine braucht einen Namen, keine Leerzeichen</translation>
+    </message>
+    <message>
+        <source>%1; the file was not imported</source>
+        <translation>%1; die Datei wurde nicht importiert</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -509,10 +590,44 @@
     </message>
 </context>
 <context>
+    <name>RunCommand</name>
+    <message>
+        <source>no translation into &apos;%1&apos; (there are: %2); English is used</source>
+        <translation>keine Übersetzung nach „%1“ (vorhanden: %2); Englisch wird verwendet</translation>
+    </message>
+</context>
+<context>
     <name>RunningOperation</name>
     <message>
         <source>No unit is connected.</source>
         <translation>Es ist kein Steuergerät verbunden.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>%1 of 256 bytes</source>
+        <translation>%1 von 256 Bytes</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1).</source>
+        <translation>Abgebrochen beim Warten auf die Konfiguration des Steuergeräts (%1).</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the unit.</source>
+        <translation>Abgebrochen beim Warten auf das Steuergerät.</translation>
+    </message>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>innerhalb von %1 s wurde kein Steuergerät gefunden</translation>
+    </message>
+    <message>
+        <source>the unit was lost while its configuration arrived (%1)</source>
+        <translation>die Verbindung zum Steuergerät ging verloren, während seine Konfiguration ankam (%1)</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s configuration did not arrive within %1 s (%2; %3)</source>
+        <translation>die Konfiguration des Steuergeräts kam nicht innerhalb von %1 s an (%2; %3)</translation>
     </message>
 </context>
 <context>
@@ -600,6 +715,13 @@
     <message>
         <source>; nothing was sent (dry run).</source>
         <translation>; es wurde nichts gesendet (Testmodus).</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>no display: run with a desktop session or use a command</source>
+        <translation>keine Anzeige: in einer Desktop-Sitzung starten oder einen Befehl verwenden</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1283,13 @@
     </message>
 </context>
 <context>
+    <name>norva::Monitor</name>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>innerhalb von %1 s wurde kein Steuergerät gefunden</translation>
+    </message>
+</context>
+<context>
     <name>norva::PerformanceChartWindow</name>
     <message>
         <source>: the measures could not be copied there: </source>
@@ -1335,6 +1464,25 @@
     </message>
 </context>
 <context>
+    <name>norva::Screenshot</name>
+    <message>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes); no picture was saved.</source>
+        <translation>Abgebrochen beim Warten auf die Konfiguration des Steuergeräts (%1 von 256 Bytes); es wurde kein Bild gespeichert.</translation>
+    </message>
+    <message>
+        <source>no unit was reached within %1 s; no picture was saved</source>
+        <translation>innerhalb von %1 s wurde kein Steuergerät erreicht; es wurde kein Bild gespeichert</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s configuration was still incomplete (%1 of 256)</source>
+        <translation>die Konfiguration des Steuergeräts war noch unvollständig (%1 von 256)</translation>
+    </message>
+    <message>
+        <source>cannot write the picture %1</source>
+        <translation>das Bild %1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>norva::TimeChartWindow</name>
     <message>
         <source>Save picture</source>
@@ -1443,6 +1591,45 @@
     <message>
         <source>Thrust(N)</source>
         <translation>Schub(N)</translation>
+    </message>
+</context>
+<context>
+    <name>norva::UnitCommand</name>
+    <message>
+        <source>Cancelled while waiting for the unit.</source>
+        <translation>Abgebrochen beim Warten auf das Steuergerät.</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes).</source>
+        <translation>Abgebrochen beim Warten auf die Konfiguration des Steuergeräts (%1 von 256 Bytes).</translation>
+    </message>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>innerhalb von %1 s wurde kein Steuergerät gefunden</translation>
+    </message>
+    <message>
+        <source>Looking for the unit (%1)…</source>
+        <translation>Suche das Steuergerät (%1)…</translation>
+    </message>
+    <message>
+        <source>Waiting for the unit&apos;s configuration: %1 of 256 bytes</source>
+        <translation>Warte auf die Konfiguration des Steuergeräts: %1 von 256 Bytes</translation>
+    </message>
+    <message>
+        <source>the unit was lost while its configuration arrived (%1 of 256 bytes)</source>
+        <translation>die Verbindung zum Steuergerät ging verloren, während seine Konfiguration ankam (%1 von 256 Bytes)</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s configuration did not arrive within %1 s (%2 of 256 bytes)</source>
+        <translation>die Konfiguration des Steuergeräts kam nicht innerhalb von %1 s an (%2 von 256 Bytes)</translation>
+    </message>
+    <message>
+        <source>the unit was lost while recording the chart: </source>
+        <translation>die Verbindung zum Steuergerät ging während der Aufzeichnung verloren: </translation>
+    </message>
+    <message>
+        <source>%1 points recorded in %2</source>
+        <translation>%1 Punkte in %2 aufgezeichnet</translation>
     </message>
 </context>
 <context>

@@ -246,6 +246,68 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>%1: the engine did not run</source>
+        <translation>%1: la turbina no funcionó</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>no such file</source>
+        <translation>no existe el archivo</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>too large for this kind of file (more than %1 bytes)</source>
+        <translation>demasiado grande para este tipo de archivo (más de %1 bytes)</translation>
+    </message>
+    <message>
+        <source>more than %1 values; this file holds %1</source>
+        <translation>más de %1 valores; este archivo contiene %1</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 values; it must hold %2</source>
+        <translation>el archivo termina tras %1 valores; debe contener %2</translation>
+    </message>
+    <message>
+        <source>an output file needs a name</source>
+        <translation>un archivo de salida necesita un nombre</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>no permission to write it</source>
+        <translation>sin permiso para escribirlo</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>su carpeta no existe</translation>
+    </message>
+    <message>
+        <source>its folder is not a folder</source>
+        <translation>su carpeta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>no permission to write in its folder</source>
+        <translation>sin permiso para escribir en su carpeta</translation>
+    </message>
+</context>
+<context>
     <name>Gauges</name>
     <message>
         <source>Engine speed</source>
@@ -366,6 +428,25 @@
     <message>
         <source>; the download was not logged.</source>
         <translation>; la descarga no se registró en la bitácora.</translation>
+    </message>
+</context>
+<context>
+    <name>LogbookCommands</name>
+    <message>
+        <source>no engine named &quot;%1&quot; in the logbook %2</source>
+        <translation>ninguna turbina llamada "%1" en la bitácora %2</translation>
+    </message>
+    <message>
+        <source>--engine needs a name, not blanks</source>
+        <translation>--engine necesita un nombre, no espacios</translation>
+    </message>
+    <message>
+        <source>%1; the file was not imported</source>
+        <translation>%1; el archivo no se importó</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
     </message>
 </context>
 <context>
@@ -509,10 +590,44 @@
     </message>
 </context>
 <context>
+    <name>RunCommand</name>
+    <message>
+        <source>no translation into &apos;%1&apos; (there are: %2); English is used</source>
+        <translation>no hay traducción a &apos;%1&apos; (hay: %2); se usa el inglés</translation>
+    </message>
+</context>
+<context>
     <name>RunningOperation</name>
     <message>
         <source>No unit is connected.</source>
         <translation>No hay ninguna centralita conectada.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>%1 of 256 bytes</source>
+        <translation>%1 de 256 bytes</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1).</source>
+        <translation>Cancelado al esperar la configuración de la centralita (%1).</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the unit.</source>
+        <translation>Cancelado al esperar la centralita.</translation>
+    </message>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>no se encontró ninguna centralita en %1 s</translation>
+    </message>
+    <message>
+        <source>the unit was lost while its configuration arrived (%1)</source>
+        <translation>se perdió la centralita mientras llegaba su configuración (%1)</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s configuration did not arrive within %1 s (%2; %3)</source>
+        <translation>la configuración de la centralita no llegó en %1 s (%2; %3)</translation>
     </message>
 </context>
 <context>
@@ -600,6 +715,13 @@
     <message>
         <source>; nothing was sent (dry run).</source>
         <translation>; no se envió nada (modo de prueba).</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>no display: run with a desktop session or use a command</source>
+        <translation>sin pantalla: ejecútelo en una sesión de escritorio o use una orden</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1283,13 @@
     </message>
 </context>
 <context>
+    <name>norva::Monitor</name>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>no se encontró ninguna centralita en %1 s</translation>
+    </message>
+</context>
+<context>
     <name>norva::PerformanceChartWindow</name>
     <message>
         <source>: the measures could not be copied there: </source>
@@ -1335,6 +1464,25 @@
     </message>
 </context>
 <context>
+    <name>norva::Screenshot</name>
+    <message>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes); no picture was saved.</source>
+        <translation>Cancelado al esperar la configuración de la centralita (%1 de 256 bytes); no se guardó ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>no unit was reached within %1 s; no picture was saved</source>
+        <translation>no se alcanzó ninguna centralita en %1 s; no se guardó ninguna imagen</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s configuration was still incomplete (%1 of 256)</source>
+        <translation>la configuración de la centralita aún estaba incompleta (%1 de 256)</translation>
+    </message>
+    <message>
+        <source>cannot write the picture %1</source>
+        <translation>no se puede escribir la imagen %1</translation>
+    </message>
+</context>
+<context>
     <name>norva::TimeChartWindow</name>
     <message>
         <source>Save picture</source>
@@ -1443,6 +1591,45 @@
     <message>
         <source>Thrust(N)</source>
         <translation>Empuje(N)</translation>
+    </message>
+</context>
+<context>
+    <name>norva::UnitCommand</name>
+    <message>
+        <source>Cancelled while waiting for the unit.</source>
+        <translation>Cancelado al esperar la centralita.</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes).</source>
+        <translation>Cancelado al esperar la configuración de la centralita (%1 de 256 bytes).</translation>
+    </message>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>no se encontró ninguna centralita en %1 s</translation>
+    </message>
+    <message>
+        <source>Looking for the unit (%1)…</source>
+        <translation>Buscando la centralita (%1)…</translation>
+    </message>
+    <message>
+        <source>Waiting for the unit&apos;s configuration: %1 of 256 bytes</source>
+        <translation>Esperando la configuración de la centralita: %1 de 256 bytes</translation>
+    </message>
+    <message>
+        <source>the unit was lost while its configuration arrived (%1 of 256 bytes)</source>
+        <translation>se perdió la centralita mientras llegaba su configuración (%1 de 256 bytes)</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s configuration did not arrive within %1 s (%2 of 256 bytes)</source>
+        <translation>la configuración de la centralita no llegó en %1 s (%2 de 256 bytes)</translation>
+    </message>
+    <message>
+        <source>the unit was lost while recording the chart: </source>
+        <translation>se perdió la centralita al registrar el gráfico: </translation>
+    </message>
+    <message>
+        <source>%1 points recorded in %2</source>
+        <translation>%1 puntos registrados en %2</translation>
     </message>
 </context>
 <context>

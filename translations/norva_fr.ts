@@ -246,6 +246,68 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>%1: the engine did not run</source>
+        <translation>%1 : la turbine n&apos;a pas tourné</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>est un dossier</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>too large for this kind of file (more than %1 bytes)</source>
+        <translation>trop grand pour ce type de fichier (plus de %1 octets)</translation>
+    </message>
+    <message>
+        <source>more than %1 values; this file holds %1</source>
+        <translation>plus de %1 valeurs ; ce fichier en contient %1</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 values; it must hold %2</source>
+        <translation>le fichier s&apos;arrête après %1 valeurs ; il doit en contenir %2</translation>
+    </message>
+    <message>
+        <source>an output file needs a name</source>
+        <translation>un fichier de sortie doit avoir un nom</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>est un dossier</translation>
+    </message>
+    <message>
+        <source>no permission to write it</source>
+        <translation>pas le droit de l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>son dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>its folder is not a folder</source>
+        <translation>son dossier n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>no permission to write in its folder</source>
+        <translation>pas le droit d&apos;écrire dans son dossier</translation>
+    </message>
+</context>
+<context>
     <name>Gauges</name>
     <message>
         <source>Engine speed</source>
@@ -366,6 +428,25 @@
     <message>
         <source>; the download was not logged.</source>
         <translation>; le téléchargement n&apos;a pas été inscrit au carnet de bord.</translation>
+    </message>
+</context>
+<context>
+    <name>LogbookCommands</name>
+    <message>
+        <source>no engine named &quot;%1&quot; in the logbook %2</source>
+        <translation>aucune turbine nommée « %1 » dans le carnet de bord %2</translation>
+    </message>
+    <message>
+        <source>--engine needs a name, not blanks</source>
+        <translation>--engine veut un nom, pas des espaces</translation>
+    </message>
+    <message>
+        <source>%1; the file was not imported</source>
+        <translation>%1 ; le fichier n&apos;a pas été importé</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d&apos;écrire %1</translation>
     </message>
 </context>
 <context>
@@ -509,10 +590,44 @@
     </message>
 </context>
 <context>
+    <name>RunCommand</name>
+    <message>
+        <source>no translation into &apos;%1&apos; (there are: %2); English is used</source>
+        <translation>pas de traduction en « %1 » (disponibles : %2) ; l&apos;anglais est utilisé</translation>
+    </message>
+</context>
+<context>
     <name>RunningOperation</name>
     <message>
         <source>No unit is connected.</source>
         <translation>Aucun boîtier n&apos;est connecté.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>%1 of 256 bytes</source>
+        <translation>%1 octets sur 256</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1).</source>
+        <translation>Annulé pendant l&apos;attente de la configuration du boîtier (%1).</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the unit.</source>
+        <translation>Annulé pendant l&apos;attente du boîtier.</translation>
+    </message>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>aucun boîtier trouvé en %1 s</translation>
+    </message>
+    <message>
+        <source>the unit was lost while its configuration arrived (%1)</source>
+        <translation>le boîtier a été perdu pendant l&apos;arrivée de sa configuration (%1)</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s configuration did not arrive within %1 s (%2; %3)</source>
+        <translation>la configuration du boîtier n&apos;est pas arrivée en %1 s (%2 ; %3)</translation>
     </message>
 </context>
 <context>
@@ -600,6 +715,13 @@
     <message>
         <source>; nothing was sent (dry run).</source>
         <translation>; rien n&apos;a été envoyé (essai à blanc).</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>no display: run with a desktop session or use a command</source>
+        <translation>pas d&apos;affichage : lancez-le dans une session de bureau ou utilisez une commande</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1283,13 @@
     </message>
 </context>
 <context>
+    <name>norva::Monitor</name>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>aucun boîtier trouvé en %1 s</translation>
+    </message>
+</context>
+<context>
     <name>norva::PerformanceChartWindow</name>
     <message>
         <source>: the measures could not be copied there: </source>
@@ -1335,6 +1464,25 @@
     </message>
 </context>
 <context>
+    <name>norva::Screenshot</name>
+    <message>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes); no picture was saved.</source>
+        <translation>Annulé pendant l&apos;attente de la configuration du boîtier (%1 octets sur 256) ; aucune image n&apos;a été enregistrée.</translation>
+    </message>
+    <message>
+        <source>no unit was reached within %1 s; no picture was saved</source>
+        <translation>aucun boîtier atteint en %1 s ; aucune image n&apos;a été enregistrée</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s configuration was still incomplete (%1 of 256)</source>
+        <translation>la configuration du boîtier était encore incomplète (%1 sur 256)</translation>
+    </message>
+    <message>
+        <source>cannot write the picture %1</source>
+        <translation>impossible d&apos;écrire l&apos;image %1</translation>
+    </message>
+</context>
+<context>
     <name>norva::TimeChartWindow</name>
     <message>
         <source>Save picture</source>
@@ -1443,6 +1591,45 @@
     <message>
         <source>Thrust(N)</source>
         <translation>Poussée(N)</translation>
+    </message>
+</context>
+<context>
+    <name>norva::UnitCommand</name>
+    <message>
+        <source>Cancelled while waiting for the unit.</source>
+        <translation>Annulé pendant l&apos;attente du boîtier.</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes).</source>
+        <translation>Annulé pendant l&apos;attente de la configuration du boîtier (%1 octets sur 256).</translation>
+    </message>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>aucun boîtier trouvé en %1 s</translation>
+    </message>
+    <message>
+        <source>Looking for the unit (%1)…</source>
+        <translation>Recherche du boîtier (%1)…</translation>
+    </message>
+    <message>
+        <source>Waiting for the unit&apos;s configuration: %1 of 256 bytes</source>
+        <translation>Attente de la configuration du boîtier : %1 octets sur 256</translation>
+    </message>
+    <message>
+        <source>the unit was lost while its configuration arrived (%1 of 256 bytes)</source>
+        <translation>le boîtier a été perdu pendant l&apos;arrivée de sa configuration (%1 octets sur 256)</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s configuration did not arrive within %1 s (%2 of 256 bytes)</source>
+        <translation>la configuration du boîtier n&apos;est pas arrivée en %1 s (%2 octets sur 256)</translation>
+    </message>
+    <message>
+        <source>the unit was lost while recording the chart: </source>
+        <translation>le boîtier a été perdu pendant l&apos;enregistrement de la courbe : </translation>
+    </message>
+    <message>
+        <source>%1 points recorded in %2</source>
+        <translation>%1 points enregistrés dans %2</translation>
     </message>
 </context>
 <context>

@@ -28,28 +28,30 @@ void Screenshot::start() {
     timer_.start();
 }
 
+void Screenshot::say(const QString& text) {
+    std::fprintf(err_, "norva: %s\n", qPrintable(text));
+}
+
 void Screenshot::check() {
     if (InterruptWatch::take()) {
         timer_.stop();
-        std::fprintf(err_,
-                     "norva: Cancelled while waiting for the unit's configuration (%d of "
-                     "256 bytes); no picture was saved.\n",
-                     std::min<int>(link_.BackupByteCount, 256));
+        say(tr("Cancelled while waiting for the unit's configuration (%1 of 256 bytes); no "
+               "picture was saved.")
+                .arg(std::min<int>(link_.BackupByteCount, 256)));
         return finish(InterruptWatch::exitStatus());
     }
     const bool complete = link_.BackupByteCount >= kCompleteCount;
     if (!complete && link_.nowMs() - startMs_ < kWaitMs) return;
     timer_.stop();
     if (link_.ConnectionNumber == 0) {
-        std::fprintf(err_, "norva: no unit was reached within %d s; no picture was saved\n",
-                     kWaitMs / 1000);
+        say(tr("no unit was reached within %1 s; no picture was saved").arg(kWaitMs / 1000));
         return finish(exitstatus::kNoUnit);
     }
     if (!complete)
-        std::fprintf(err_, "norva: the unit's configuration was still incomplete (%d of 256)\n",
-                     link_.BackupByteCount.get());
+        say(tr("the unit's configuration was still incomplete (%1 of 256)")
+                .arg(link_.BackupByteCount.get()));
     if (!window_.grab().save(path_, "PNG")) {
-        std::fprintf(err_, "norva: cannot write the picture %s\n", qPrintable(path_));
+        say(tr("cannot write the picture %1").arg(path_));
         return finish(exitstatus::kBadInput);
     }
     finish(exitstatus::kDone);

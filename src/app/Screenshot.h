@@ -27,6 +27,7 @@ class Screenshot : public QObject {
     void check();
 
   private:
+    void say(const QString& text);  // one line on standard error
     void finish(int status);
 
     QWidget& window_;

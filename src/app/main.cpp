@@ -134,7 +134,12 @@ int main(int argc, char** argv) {
     if (norva::UsesUnit(line)) watch.emplace();
     if (line.command) return norva::RunCommand(qtArgc, args.qt.data(), line);
     if (NoDisplay(args.platformGiven)) {
-        std::fputs("norva: no display: run with a desktop session or use a command\n", stderr);
+        // No window can open, but the message speaks the user's language.
+        QCoreApplication qt(qtArgc, args.qt.data());
+        norva::UseLanguage(line.language);
+        std::fprintf(stderr, "norva: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "main", "no display: run with a desktop session or use a command")));
         return norva::exitstatus::kNoUnit;
     }
     return RunWindow(qtArgc, args.qt.data(), line);

@@ -1,5 +1,6 @@
 #include "base/NumberedLines.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
@@ -20,16 +21,21 @@ std::string Where(const std::string& name, std::size_t line) {
 }
 
 namespace {
+// A text of this file's, marked where it stands, in the user's language.
+std::string Tr(const char* text) {
+    return QCoreApplication::translate("Files", text).toStdString();
+}
+
 // Why a file could not be read, as a user would say it.
 std::string Reason(int number) {
     switch (number) {
         case ENOENT:
-            return "no such file";
+            return Tr(QT_TRANSLATE_NOOP("Files", "no such file"));
         case EACCES:
         case EPERM:
-            return "permission denied";
+            return Tr(QT_TRANSLATE_NOOP("Files", "permission denied"));
         case EISDIR:
-            return "is a directory";
+            return Tr(QT_TRANSLATE_NOOP("Files", "is a directory"));
         default:
             break;
     }
@@ -51,11 +57,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& e
     const auto status = std::filesystem::status(path, code);
     if (code) return fail(Reason(code.default_error_condition().value()));
     if (std::filesystem::is_directory(status)) return fail(Reason(EISDIR));
-    if (!std::filesystem::is_regular_file(status)) return fail("not a regular file");
+    if (!std::filesystem::is_regular_file(status))
+        return fail(Tr(QT_TRANSLATE_NOOP("Files", "not a regular file")));
     const std::uintmax_t size = std::filesystem::file_size(path, code);
     if (code) return fail(Reason(code.default_error_condition().value()));
     const std::string tooLarge =
-        "too large for this kind of file (more than " + std::to_string(maxBytes) + " bytes)";
+        QCoreApplication::translate("Files", "too large for this kind of file (more than %1 bytes)")
+            .arg(maxBytes)
+            .toStdString();
     if (size > maxBytes) return fail(tooLarge);
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                                &std::fclose);
@@ -139,8 +148,10 @@ std::optional<std::vector<long>> ParseNumberLines(std::string_view text, const s
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i >= shape.count) {
             if (lines[i].empty()) continue;
-            error = Where(name, i + 1) + "more than " + std::to_string(shape.count) +
-                    " values; this file holds " + std::to_string(shape.count);
+            error = Where(name, i + 1) +
+                    QCoreApplication::translate("Files", "more than %1 values; this file holds %1")
+                        .arg(shape.count)
+                        .toStdString();
             return std::nullopt;
         }
         const auto value = WholeNumber(lines[i], shape.min < 0);
@@ -152,9 +163,12 @@ std::optional<std::vector<long>> ParseNumberLines(std::string_view text, const s
         values.push_back(*value);
     }
     if (values.size() < shape.count) {
-        error = Where(name, lines.size() + 1) + "the file ends after " +
-                std::to_string(values.size()) + " values; it must hold " +
-                std::to_string(shape.count);
+        error =
+            Where(name, lines.size() + 1) +
+            QCoreApplication::translate("Files", "the file ends after %1 values; it must hold %2")
+                .arg(values.size())
+                .arg(shape.count)
+                .toStdString();
         return std::nullopt;
     }
     return values;

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <sstream>
 
+#include "base/HelpFormatter.h"
 #include "base/NumberText.h"
 #include "cli/CommandOptions.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
-#include "base/HelpFormatter.h"
 
 namespace norva {
 

@@ -1,5 +1,6 @@
 #include "cli/FileCommands.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QImage>
@@ -19,6 +20,13 @@
 #include "ui/PainterCanvas.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+};
+}  // namespace
 
 namespace {
 // Three pixels for every pixel of the editor's chart (2796 x 1332 twips).
@@ -158,7 +166,10 @@ int PrintRuns(const std::string& file, std::optional<int> idleRpm, bool csv, std
     if (csv) std::fprintf(out, "%s\n", kRunsCsvHeader);
     for (const EngineRun& run : runs)
         std::fprintf(out, "%s\n", (csv ? RunCsvLine(run) : RunText(run)).c_str());
-    if (runs.empty()) std::fprintf(err, "norva: %s: the engine did not run\n", file.c_str());
+    if (runs.empty())
+        std::fprintf(
+            err, "norva: %s\n",
+            qPrintable(Texts::tr("%1: the engine did not run").arg(QString::fromStdString(file))));
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/LogbookCommands.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -16,6 +17,13 @@
 #include "runlog/Library.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(LogbookCommands)
+};
+}  // namespace
 
 namespace {
 
@@ -53,9 +61,11 @@ bool Damaged(const Logbook& book, std::FILE* err) {
 std::optional<Engine> Named(Logbook& book, const std::string& name, std::FILE* err) {
     auto engine = book.engineNamed(QString::fromStdString(name));
     if (!engine && !Damaged(book, err))
-        std::fprintf(err, "norva: no engine named \"%s\" in the logbook %s\n",
-                     Printable(QString::fromStdString(name)).c_str(),
-                     book.path().toLocal8Bit().constData());
+        std::fprintf(
+            err, "norva: %s\n",
+            qPrintable(Texts::tr("no engine named \"%1\" in the logbook %2")
+                           .arg(QString::fromStdString(Printable(QString::fromStdString(name))),
+                                book.path())));
     return engine;
 }
 
@@ -113,7 +123,8 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
                   const std::string& engine, const EngineLimits& limits, std::FILE* out,
                   std::FILE* err) {
     if (!engine.empty() && QString::fromStdString(engine).trimmed().isEmpty()) {
-        std::fprintf(err, "norva: --engine needs a name, not blanks\n");
+        std::fprintf(err, "norva: %s\n",
+                     qPrintable(Texts::tr("--engine needs a name, not blanks")));
         return exitstatus::kBadInput;
     }
     const auto book = Opened(logbook, err);
@@ -127,7 +138,10 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
         std::string error;
         const auto read = ReadLogbookExport(path, error);
         if (!read) {
-            std::fprintf(err, "norva: %s; the file was not imported\n", error.c_str());
+            std::fprintf(
+                err, "norva: %s\n",
+                qPrintable(
+                    Texts::tr("%1; the file was not imported").arg(QString::fromStdString(error))));
             status = exitstatus::kBadInput;
             continue;
         }
@@ -239,7 +253,8 @@ int LogbookReport(const QString& logbook, const std::string& engine, const std::
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setTitle(QStringLiteral("Engine report: %1").arg(e->name));
     if (!PrintEngineReport(writer, *e, life)) {
-        std::fprintf(err, "norva: cannot write %s\n", pdf.c_str());
+        std::fprintf(err, "norva: %s\n",
+                     qPrintable(Texts::tr("cannot write %1").arg(QString::fromStdString(pdf))));
         return exitstatus::kBadInput;
     }
     return exitstatus::kDone;

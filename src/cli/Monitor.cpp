@@ -114,8 +114,10 @@ int Monitor::run() {
     // Like every unit command, it gives up when no unit shows within the wait.
     QTimer::singleShot(static_cast<int>(options_.unitWaitSeconds * 1000), this, [this] {
         if (found_ || link_.DeviceDetected) return;
-        std::fprintf(status_, "norva: no unit was found within %s s\n",
-                     PlainNumberText(options_.unitWaitSeconds).c_str());
+        std::fprintf(status_, "norva: %s\n",
+                     qPrintable(tr("no unit was found within %1 s")
+                                    .arg(QString::fromStdString(
+                                        PlainNumberText(options_.unitWaitSeconds)))));
         exitStatus_ = exitstatus::kNoUnit;
         finish();
     });

@@ -27,9 +27,11 @@ void UseLanguage(const std::string& requested) {
     // English is every text's own language: asking for it needs no translation.
     if (!asked.isEmpty() && used != asked.section(QLatin1Char('_'), 0, 0) &&
         !asked.startsWith(QLatin1String("en")))
-        std::fprintf(stderr, "norva: no translation into '%s' (there are: %s); English is used\n",
-                     requested.c_str(),
-                     qPrintable(TranslatedLanguages().join(QStringLiteral(", "))));
+        std::fprintf(stderr, "norva: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "RunCommand",
+                                    "no translation into '%1' (there are: %2); English is used")
+                                    .arg(asked, TranslatedLanguages().join(QStringLiteral(", ")))));
 }
 
 int RunCommand(int argc, char** argv, const CommandLine& line) {

@@ -14,6 +14,13 @@
 namespace norva {
 
 namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SummaryCommand)
+};
+}  // namespace
+
+namespace {
 
 void Write(std::FILE* out, const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), out);
@@ -65,8 +72,11 @@ int RunSummary(Link& link, std::FILE* out, std::FILE* err, int timeoutMs, int un
         QCoreApplication::exec();
         link.pausePolling();
     }
-    const std::string howFar =
-        std::to_string(std::min<int>(link.BackupByteCount, 256)) + " of 256 bytes";
+    const QString howFar =
+        Texts::tr("%1 of 256 bytes").arg(std::min<int>(link.BackupByteCount, 256));
+    const auto say = [err](const QString& text) {
+        Write(err, "norva: " + text.toStdString() + "\n");
+    };
     int status = exitstatus::kNoUnit;
     switch (end) {
         case End::Complete:
@@ -74,23 +84,22 @@ int RunSummary(Link& link, std::FILE* out, std::FILE* err, int timeoutMs, int un
             status = exitstatus::kDone;
             break;
         case End::Interrupted:
-            Write(err, found ? "norva: Cancelled while waiting for the unit's configuration (" +
-                                   howFar + ").\n"
-                             : std::string("norva: Cancelled while waiting for the unit.\n"));
+            say(found ? Texts::tr("Cancelled while waiting for the unit's configuration (%1).")
+                            .arg(howFar)
+                      : Texts::tr("Cancelled while waiting for the unit."));
             status = InterruptWatch::exitStatus();
             break;
         case End::NoUnit:
-            Write(err, "norva: no unit was found within " +
-                           FormatNumber(unitWaitMs / 1000.0, "0.###") + " s\n");
+            say(Texts::tr("no unit was found within %1 s")
+                    .arg(QString::fromStdString(FormatNumber(unitWaitMs / 1000.0, "0.###"))));
             break;
         case End::Lost:
-            Write(err,
-                  "norva: the unit was lost while its configuration arrived (" + howFar + ")\n");
+            say(Texts::tr("the unit was lost while its configuration arrived (%1)").arg(howFar));
             break;
         case End::TimedOut:
-            Write(err, "norva: the unit's configuration did not arrive within " +
-                           FormatNumber(timeoutMs / 1000.0, "0.###") + " s (" + howFar + "; " +
-                           ConnectionCaption(link.State).toStdString() + ")\n");
+            say(Texts::tr("the unit's configuration did not arrive within %1 s (%2; %3)")
+                    .arg(QString::fromStdString(FormatNumber(timeoutMs / 1000.0, "0.###")), howFar,
+                         ConnectionCaption(link.State)));
             break;
     }
     link.stop();

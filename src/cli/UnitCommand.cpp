@@ -92,12 +92,10 @@ void UnitCommand::check() {
         waiting_.hide();                               // before what it says next
         if (started_) return link.Operation.cancel();  // it stops and says how far it got
         if (foundMs_ < 0)
-            std::fprintf(err_, "norva: Cancelled while waiting for the unit.\n");
+            say(tr("Cancelled while waiting for the unit."));
         else
-            std::fprintf(err_,
-                         "norva: Cancelled while waiting for the unit's configuration (%d of "
-                         "256 bytes).\n",
-                         imageBytes());
+            say(tr("Cancelled while waiting for the unit's configuration (%1 of 256 bytes).")
+                    .arg(imageBytes()));
         return finish(InterruptWatch::exitStatus());
     }
     if (started_) return;
@@ -107,12 +105,11 @@ void UnitCommand::check() {
             foundMs_ = now;
         } else if (now - startMs_ >= static_cast<int64_t>(line_.unitWaitSeconds * 1000)) {
             waiting_.hide();
-            std::fprintf(err_, "norva: no unit was found within %s s\n",
-                         PlainNumberText(line_.unitWaitSeconds).c_str());
+            say(tr("no unit was found within %1 s")
+                    .arg(QString::fromStdString(PlainNumberText(line_.unitWaitSeconds))));
             return finish(exitstatus::kNoUnit);
         } else {
-            waiting_.show(
-                QStringLiteral("Looking for the unit (%1)…").arg(DeviceName(line_.device)));
+            waiting_.show(tr("Looking for the unit (%1)…").arg(DeviceName(line_.device)));
         }
         return;
     }
@@ -120,20 +117,16 @@ void UnitCommand::check() {
     if (link.BackupByteCount < needed) {
         if (link.DeviceDetected && now - foundMs_ < kImageWaitMs)
             return waiting_.show(
-                QStringLiteral("Waiting for the unit's configuration: %1 of 256 bytes")
-                    .arg(imageBytes()));
+                tr("Waiting for the unit's configuration: %1 of 256 bytes").arg(imageBytes()));
         waiting_.hide();
         if (!link.DeviceDetected) {
-            std::fprintf(err_,
-                         "norva: the unit was lost while its configuration arrived (%d of 256 "
-                         "bytes)\n",
-                         imageBytesSeen_);
+            say(tr("the unit was lost while its configuration arrived (%1 of 256 bytes)")
+                    .arg(imageBytesSeen_));
             finish(exitstatus::kNoUnit);
         } else if (now - foundMs_ >= kImageWaitMs) {
-            std::fprintf(err_,
-                         "norva: the unit's configuration did not arrive within %d s (%d of 256 "
-                         "bytes)\n",
-                         kImageWaitMs / 1000, imageBytes());
+            say(tr("the unit's configuration did not arrive within %1 s (%2 of 256 bytes)")
+                    .arg(kImageWaitMs / 1000)
+                    .arg(imageBytes()));
             finish(exitstatus::kNoUnit);
         }
         return;
@@ -175,9 +168,10 @@ void UnitCommand::checkRecording(bool interrupted) {
     if (!lost && !interrupted && (recordEndMs_ < 0 || app_.link().nowMs() < recordEndMs_)) return;
     chart_->stop();
     chart_->closeFile();
-    std::fprintf(err_, "norva: %s%lld points recorded in %s\n",
-                 lost ? "the unit was lost while recording the chart: " : "",
-                 static_cast<long long>(chart_->recorded()), line_.file.c_str());
+    say((lost ? tr("the unit was lost while recording the chart: ") : QString()) +
+        tr("%1 points recorded in %2")
+            .arg(chart_->recorded())
+            .arg(QString::fromStdString(line_.file)));
     finish(lost          ? exitstatus::kNoUnit
            : interrupted ? InterruptWatch::exitStatus()
                          : exitstatus::kDone);
@@ -209,6 +203,10 @@ void UnitCommand::startOperation() {
         std::fprintf(err_, "norva: %s\n", qPrintable(RunningOperation::RefusalText(refusal)));
         finish(exitstatus::kNoUnit);
     }
+}
+
+void UnitCommand::say(const QString& text) {
+    std::fprintf(err_, "norva: %s\n", qPrintable(text));
 }
 
 void UnitCommand::finish(int status) {

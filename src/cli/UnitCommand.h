@@ -35,6 +35,7 @@ class UnitCommand : public QObject {
     void startRecording();
     void checkRecording(bool interrupted);
     void finish(int status);
+    void say(const QString& text);  // one line on standard error
     bool needsCompleteImage() const;
     int imageBytes() const;
     int imageBytesSeen_ = 0;  // before the unit was lost
