@@ -237,11 +237,14 @@ void DrawTrend(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baselin
             last = std::max(last.value_or(When(r)), When(r));
             ++measured;
         }
-    QString title = TrendName(value) + Texts::tr(" over %1 runs").arg(runs.size());
+    const QString name = TrendName(value) + Texts::tr(" over %1 runs").arg(runs.size());
+    QString title = name;
     if (base) title += Texts::tr("; dotted: the baseline");
     title += Texts::tr("; squares: flagged");
     canvas.setForeColor(Qt::black);
     canvas.setFont({QStringLiteral("Arial"), 9, true});
+    // The key to the marks gives way where the title would run off the chart.
+    if (canvas.textWidth(title) > area.width()) title = name;
     const double titleHeight = canvas.textHeight(title);
     canvas.moveTo(area.left(), area.top());
     canvas.printOn(title);

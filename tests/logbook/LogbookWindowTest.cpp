@@ -14,6 +14,7 @@
 #include "support/CraftedLog.h"
 #include "support/LinkFixture.h"
 #include "support/Program.h"
+#include "ui/RecordingCanvas.h"
 #include "ui/ScriptedDialogs.h"
 
 using namespace norva;
@@ -102,5 +103,18 @@ TEST(LogbookWindow, TrendAxesTickAtRoundSteps) {
         EXPECT_EQ(labels, c.labels);
         EXPECT_EQ(c.axis.low, c.axis.ticks.front().at);
         EXPECT_EQ(c.axis.high, c.axis.ticks.back().at);
+    }
+}
+
+// A trend's title stays inside its chart: the key to its marks gives way first.
+TEST(LogbookWindow, ATrendsTitleStaysInsideItsChart) {
+    for (const double width : {260.0, 700.0}) {
+        RecordingCanvas c({width, 200});
+        const QRectF area(0, 0, width, 200);
+        DrawTrend(c, {}, Baseline{.runs = 10}, TrendValue::PeakStartEgt, area);
+        for (const CanvasOp& text : c.ops(CanvasOp::Kind::Text)) {
+            c.setFont(text.font);
+            EXPECT_LE(text.a.x() + c.textWidth(text.text), area.right()) << text.text.toStdString();
+        }
     }
 }
