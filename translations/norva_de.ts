@@ -1592,6 +1592,70 @@
         <source>Thrust(N)</source>
         <translation>Schub(N)</translation>
     </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Zyklus</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s cycle number</source>
+        <translation>Die Zyklusnummer des Steuergeräts</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Minute of the log the run starts at</source>
+        <translation>Minute des Protokolls, zu der der Lauf beginnt</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Seconds the engine turned</source>
+        <translation>Sekunden, die das Triebwerk drehte</translation>
+    </message>
+    <message>
+        <source>To idle</source>
+        <translation>Bis Leerlauf</translation>
+    </message>
+    <message>
+        <source>Seconds from the first turn to idle speed</source>
+        <translation>Sekunden von der ersten Drehung bis zur Leerlaufdrehzahl</translation>
+    </message>
+    <message>
+        <source>Start EGT</source>
+        <translation>Start-EGT</translation>
+    </message>
+    <message>
+        <source>Hottest EGT of the start, up to idle (ºC)</source>
+        <translation>Höchste EGT des Starts bis zum Leerlauf (ºC)</translation>
+    </message>
+    <message>
+        <source>Max RPM</source>
+        <translation>Max. RPM</translation>
+    </message>
+    <message>
+        <source>Largest speed of the run</source>
+        <translation>Höchste Drehzahl des Laufs</translation>
+    </message>
+    <message>
+        <source>Max EGT</source>
+        <translation>Max. EGT</translation>
+    </message>
+    <message>
+        <source>Largest EGT of the run (ºC)</source>
+        <translation>Höchste EGT des Laufs (ºC)</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pumpe</translation>
+    </message>
+    <message>
+        <source>Mean pump at or above idle (tenths of a percent)</source>
+        <translation>Mittlere Pumpe ab Leerlauf (Zehntelprozent)</translation>
+    </message>
 </context>
 <context>
     <name>norva::UnitCommand</name>

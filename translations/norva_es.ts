@@ -434,7 +434,7 @@
     <name>LogbookCommands</name>
     <message>
         <source>no engine named &quot;%1&quot; in the logbook %2</source>
-        <translation>ninguna turbina llamada "%1" en la bitácora %2</translation>
+        <translation>ninguna turbina llamada &quot;%1&quot; en la bitácora %2</translation>
     </message>
     <message>
         <source>--engine needs a name, not blanks</source>
@@ -1591,6 +1591,70 @@
     <message>
         <source>Thrust(N)</source>
         <translation>Empuje(N)</translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Ciclo</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s cycle number</source>
+        <translation>El número de ciclo de la centralita</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Minute of the log the run starts at</source>
+        <translation>Minuto del registro en que empieza el ciclo</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Seconds the engine turned</source>
+        <translation>Segundos que giró la turbina</translation>
+    </message>
+    <message>
+        <source>To idle</source>
+        <translation>Hasta ralentí</translation>
+    </message>
+    <message>
+        <source>Seconds from the first turn to idle speed</source>
+        <translation>Segundos desde el primer giro hasta el ralentí</translation>
+    </message>
+    <message>
+        <source>Start EGT</source>
+        <translation>EGT arranque</translation>
+    </message>
+    <message>
+        <source>Hottest EGT of the start, up to idle (ºC)</source>
+        <translation>EGT máxima del arranque, hasta el ralentí (ºC)</translation>
+    </message>
+    <message>
+        <source>Max RPM</source>
+        <translation>RPM máx.</translation>
+    </message>
+    <message>
+        <source>Largest speed of the run</source>
+        <translation>Velocidad máxima del ciclo</translation>
+    </message>
+    <message>
+        <source>Max EGT</source>
+        <translation>EGT máx.</translation>
+    </message>
+    <message>
+        <source>Largest EGT of the run (ºC)</source>
+        <translation>EGT máxima del ciclo (ºC)</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Mean pump at or above idle (tenths of a percent)</source>
+        <translation>Bomba media en ralentí o más (décimas de porcentaje)</translation>
     </message>
 </context>
 <context>

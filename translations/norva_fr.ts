@@ -1592,6 +1592,70 @@
         <source>Thrust(N)</source>
         <translation>Poussée(N)</translation>
     </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s cycle number</source>
+        <translation>Le numéro de cycle du boîtier</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Minute of the log the run starts at</source>
+        <translation>Minute du journal où la marche commence</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Seconds the engine turned</source>
+        <translation>Secondes de rotation de la turbine</translation>
+    </message>
+    <message>
+        <source>To idle</source>
+        <translation>Au ralenti</translation>
+    </message>
+    <message>
+        <source>Seconds from the first turn to idle speed</source>
+        <translation>Secondes du premier tour au régime de ralenti</translation>
+    </message>
+    <message>
+        <source>Start EGT</source>
+        <translation>EGT démarrage</translation>
+    </message>
+    <message>
+        <source>Hottest EGT of the start, up to idle (ºC)</source>
+        <translation>EGT la plus chaude du démarrage, jusqu&apos;au ralenti (ºC)</translation>
+    </message>
+    <message>
+        <source>Max RPM</source>
+        <translation>RPM max.</translation>
+    </message>
+    <message>
+        <source>Largest speed of the run</source>
+        <translation>Vitesse maximale de la marche</translation>
+    </message>
+    <message>
+        <source>Max EGT</source>
+        <translation>EGT max.</translation>
+    </message>
+    <message>
+        <source>Largest EGT of the run (ºC)</source>
+        <translation>EGT maximale de la marche (ºC)</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pompe</translation>
+    </message>
+    <message>
+        <source>Mean pump at or above idle (tenths of a percent)</source>
+        <translation>Pompe moyenne au ralenti ou au-delà (dixièmes de pour cent)</translation>
+    </message>
 </context>
 <context>
     <name>norva::UnitCommand</name>

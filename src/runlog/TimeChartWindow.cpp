@@ -180,18 +180,19 @@ QWidget* TimeChartWindow::buildRunList() {
     RunList->setRootIsDecorated(false);
     RunList->setUniformRowHeights(true);
     RunList->setAllColumnsShowFocus(true);
-    const char* headers[][2] = {{"Cycle", "The unit's cycle number"},
-                                {"Start", "Minute of the log the run starts at"},
-                                {"Length", "Seconds the engine turned"},
-                                {"To idle", "Seconds from the first turn to idle speed"},
-                                {"Start EGT", "Hottest EGT of the start, up to idle (\u00BAC)"},
-                                {"Max RPM", "Largest speed of the run"},
-                                {"Max EGT", "Largest EGT of the run (\u00BAC)"},
-                                {"Pump", "Mean pump at or above idle (tenths of a percent)"}};
+    const char* headers[][2] = {
+        {QT_TR_NOOP("Cycle"), QT_TR_NOOP("The unit's cycle number")},
+        {QT_TR_NOOP("Start"), QT_TR_NOOP("Minute of the log the run starts at")},
+        {QT_TR_NOOP("Length"), QT_TR_NOOP("Seconds the engine turned")},
+        {QT_TR_NOOP("To idle"), QT_TR_NOOP("Seconds from the first turn to idle speed")},
+        {QT_TR_NOOP("Start EGT"), QT_TR_NOOP("Hottest EGT of the start, up to idle (ºC)")},
+        {QT_TR_NOOP("Max RPM"), QT_TR_NOOP("Largest speed of the run")},
+        {QT_TR_NOOP("Max EGT"), QT_TR_NOOP("Largest EGT of the run (ºC)")},
+        {QT_TR_NOOP("Pump"), QT_TR_NOOP("Mean pump at or above idle (tenths of a percent)")}};
     auto* header = new QTreeWidgetItem;
     for (int c = 0; c < 8; ++c) {
-        header->setText(c, QString::fromUtf8(headers[c][0]));
-        header->setToolTip(c, QString::fromUtf8(headers[c][1]));
+        header->setText(c, tr(headers[c][0]));
+        header->setToolTip(c, tr(headers[c][1]));
     }
     RunList->setHeaderItem(header);
     RunList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
