@@ -43,12 +43,19 @@ using namespace norva;
 using namespace norva::testing;
 
 namespace {
+// The controls a window shows itself, not those of the windows it opened.
+QList<QWidget*> Shown(QWidget* window) {
+    QList<QWidget*> shown;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (w->window() == window && w->isVisibleTo(window)) shown << w;
+    return shown;
+}
+
 // The controls of a window that a screen reader cannot name, one line each. The parts of a
 // compound control (scroll bars, viewports, headers) go by the control's name.
 std::string UnnamedControls(QWidget* window) {
     std::string unnamed;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->window() != window || !w->isVisibleTo(window)) continue;
+    for (QWidget* w : Shown(window)) {
         if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLineEdit*>(w) &&
             !qobject_cast<QAbstractScrollArea*>(w) && !qobject_cast<QComboBox*>(w) &&
             !qobject_cast<QAbstractSpinBox*>(w) && !qobject_cast<QAbstractSlider*>(w) &&
@@ -72,10 +79,8 @@ std::string UnnamedControls(QWidget* window) {
 // picture has, one line each.
 std::string UnreadableTexts(QWidget* window) {
     std::string unreadable;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        // A disabled control is exempt: it says it cannot be used.
-        if (w->window() != window || !w->isVisibleTo(window) || !w->isEnabled() || w->width() < 2)
-            continue;
+    for (QWidget* w : Shown(window)) {
+        if (!w->isEnabled() || w->width() < 2) continue;  // a disabled one says it cannot be used
         QString text;
         if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull())
             text = label->text();
@@ -90,11 +95,10 @@ std::string UnreadableTexts(QWidget* window) {
                                   return a.second < b.second;
                               })->first;
         const QColor colour = w->palette().color(w->foregroundRole());
-        const double ratio = ContrastRatio(colour, behind);
-        if (ratio < 4.5)
+        if (ContrastRatio(colour, behind) < 4.5)
             unreadable += window->windowTitle().toStdString() + ": \"" + text.toStdString() +
                           "\" " + colour.name().toStdString() + " on " +
-                          behind.name().toStdString() + " " + std::to_string(ratio) + "\n";
+                          behind.name().toStdString() + "\n";
     }
     return unreadable;
 }
@@ -122,8 +126,8 @@ std::string UntranslatedTexts(QWidget* window, const std::set<const QWidget*>& u
             window->windowTitle().toStdString() + ": " + what + " \"" + text.toStdString() + "\"\n";
     };
     check(window->windowTitle(), "title");
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->window() != window || !w->isVisibleTo(window) || unit.count(w)) continue;
+    for (QWidget* w : Shown(window)) {
+        if (unit.count(w)) continue;
         if (auto* label = qobject_cast<QLabel*>(w)) check(label->text(), "label");
         if (auto* button = qobject_cast<QAbstractButton*>(w)) check(button->text(), "button");
         if (auto* box = qobject_cast<QGroupBox*>(w)) check(box->title(), "frame");

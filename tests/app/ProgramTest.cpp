@@ -1,26 +1,12 @@
 // The program run from the outside, as a user at a terminal runs it.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "support/Program.h"
 
 using namespace norva::testing;
-
-TEST(Program, AWrongArgumentGetsOneLineAndAPointerToHelp) {
-    const Ran ran = RunNorva({"--bogus"});
-    EXPECT_EQ(ran.status, 64);
-    EXPECT_EQ(ran.err,
-              "norva: The following argument was not expected: --bogus\nTry 'norva --help'.\n");
-    EXPECT_EQ(ran.out, "");
-    const Ran help = RunNorva({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("Usage: norva"), std::string::npos);
-    EXPECT_NE(help.out.find("  64   a command line that cannot be run"), std::string::npos);
-    EXPECT_EQ(RunNorva({"--version"}).out, "norva 0.1\n");
-}
 
 TEST(Program, AFileThatCannotBeReadIsNamedWithTheReasonAndNoRawBytes) {
     QTemporaryDir dir;

@@ -22,44 +22,6 @@ int LineCount(const std::string& text) {
 }
 }  // namespace
 
-TEST(UnitCommand, RampsShowRunLogConvertAndTimeChart) {
-    QTemporaryDir dir;
-    const QString ramps = dir.filePath("r.rmp");
-    Ran ran = RunNorva({"--device", "sim:rate=1000", "ramps", "read", ramps});
-    ASSERT_EQ(ran.status, 0) << ran.err;
-    ran = RunNorva({"ramps", "show", ramps, "--png", dir.filePath("r.png")});
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_NE(ran.out.find("  8             120             255      4\n"), std::string::npos)
-        << ran.out;
-    EXPECT_TRUE(QFile::exists(dir.filePath("r.png")));
-
-    // A raw log captured elsewhere, one byte a line, blanks around it.
-    QFile raw(dir.filePath("bufer.buf"));
-    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
-    raw.write(" 5 \r\n");
-    for (int i = 0; i < 10; ++i) raw.write(" 0 \r\n");
-    raw.write("252\r\n253\r\n");
-    for (int p = 0; p < 1024; ++p) {
-        raw.write(p < 100 ? "7\r\n" : "3\r\n");
-        raw.write(QByteArray::number(p % 256) + "\r\n");
-        for (int j = 0; j < 30; ++j) raw.write("128\r\n");
-    }
-    raw.close();
-    const QString log = dir.filePath("out.txt");
-    ran = RunNorva({"runlog", "convert", raw.fileName(), log});
-    ASSERT_EQ(ran.status, 0) << ran.err;
-    const std::string out = Read(log);
-    EXPECT_EQ(out.substr(out.find("\r\n") + 2, 24), "3,100,128,512,128000,501");
-    EXPECT_EQ(LineCount(out), 6145);
-    ran =
-        RunNorva({"timechart", log, "--png", dir.filePath("c.png"), "--from", "10", "--to", "12"});
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_GT(QFile(dir.filePath("c.png")).size(), 1000);
-    ran = RunNorva({"timechart", log, "--pdf", dir.filePath("c.pdf")});
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_EQ(Read(dir.filePath("c.pdf")).rfind("%PDF", 0), 0u);
-}
-
 TEST(UnitCommand, OverTcpFromStrictUnitsWhoseReportsQueue) {
     // norva-sim as another process: every report and every question must leave at once, or
     // the answers come tens of reports late, behind the wait for them; and what waited in the

@@ -57,14 +57,3 @@ TEST(IniFile, WritingTouchesOnlyItsOwnLine) {
     EXPECT_EQ(ini.Text(), "[A]\nx=10\nz=3\n\n; note\n[B]\ny=2\nw=4\n[C]\nv=5\n");
 }
 
-TEST(IniFile, SavesWholeAndLoadsBack) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("sub/t.ini");
-    auto ini = IniFile::Load(path);
-    ASSERT_TRUE(ini);
-    EXPECT_EQ(ini->Text(), "");
-    ini->Set("S", "k", "v");
-    ASSERT_TRUE(ini->Save(path));
-    EXPECT_EQ(IniFile::Load(path)->Get("s", "K"), "v");
-    EXPECT_EQ(IniFile::Load(path)->Text(), "[S]\r\nk=v\r\n");
-}

@@ -7,7 +7,7 @@
 
 using namespace norva;
 
-TEST(StatusCodes, TheTwoRenderingsAgreeOnOneToTwentyNineOnly) {
+TEST(StatusCodes, TheTwoRenderingsAgreeOnOneToTwentyNineOnlyAndNameNothingElse) {
     for (int code = 1; code <= 29; ++code) {
         EXPECT_EQ(EtiqNrv(static_cast<int16_t>(code)), ShutdownCauseText(code)) << code;
         EXPECT_EQ(ShutdownCauseText(code).size(), 8u) << code;  // trailing blanks included
@@ -17,9 +17,7 @@ TEST(StatusCodes, TheTwoRenderingsAgreeOnOneToTwentyNineOnly) {
     // Code 0: the summary names it, the run log does not.
     EXPECT_EQ(ShutdownCauseText(0), "TempHigh");
     EXPECT_EQ(EtiqNrv(0), "");
-}
-
-TEST(StatusCodes, OutsideTheTable) {
+    // Outside the table.
     for (int code : {30, 31}) EXPECT_EQ(EtiqNrv(static_cast<int16_t>(code)), "Unknown ") << code;
     for (int code : {32, 255, 256, -1, -32768, 32767})
         EXPECT_EQ(EtiqNrv(static_cast<int16_t>(code)), "") << code;

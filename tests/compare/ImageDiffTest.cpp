@@ -1,15 +1,11 @@
 // Comparing configurations: one line a setting, named as the parameters window names it.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
 
 #include "compare/ImageDiff.h"
 #include "config/CloneImage.h"
-#include "support/Program.h"
 
 using namespace norva;
-using namespace norva::testing;
 using params::UnitKind;
 
 namespace {
@@ -59,26 +55,3 @@ TEST(ImageDiff, OneLineASettingForBothKinds) {
     EXPECT_EQ(CompareImages(a, b, UnitKind::Upward, only).size(), 1u);
 }
 
-// Against the unit: the command line is the only way in. (Between two files, and the exit
-// statuses of a missing file: ExitStatusTest.)
-TEST(ImageDiff, TheCommandLineAgainstTheUnit) {
-    QTemporaryDir dir;
-    const QString unit = dir.filePath("unit.nvc");
-    Ran ran = RunNorva({"--device", "sim:rate=1000", "clone", "save", unit});
-    ASSERT_EQ(ran.status, 0) << ran.err;
-    ran = RunNorva({"--device", "sim:rate=1000", "diff", unit});
-    EXPECT_EQ(ran.status, 0) << ran.err << ran.out;
-    EXPECT_EQ(ran.out, "");
-
-    std::string error;
-    params::Image image = *params::ReadCloneFile(unit.toStdString(), error);
-    image[50] = uint8_t(image[50] + 2);
-    QFile f(unit);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    for (const std::string& line : params::CloneLines(image)) f.write((line + "\r\n").c_str());
-    f.close();
-    ran = RunNorva({"--device", "sim:rate=1000", "diff", unit});
-    EXPECT_EQ(ran.status, 1) << ran.err;
-    EXPECT_EQ(ran.out.rfind("Idle RPM: ", 0), 0u) << ran.out;
-    EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 1);
-}

@@ -253,35 +253,6 @@ TEST_F(Factory, HardwareTestOfAnUpwardUnitStepByStep) {
     EXPECT_EQ(rig.progress.texts.back(), "Hardware test: step 9 of 9");
 }
 
-TEST_F(Factory, HardwareTestOfADownwardUnitAndItsClamps) {
-    downward();
-    settings.CalIntFactor = 17;
-    QString noted;  // what the test notes for the engine logbook
-    ASSERT_TRUE(rig.start([&](Services s) {
-        s.journal = [&](const QString& kind, const QString&, const QString& detail) {
-            noted = kind + ": " + detail;
-        };
-        return HardwareTest(s, settings, {});
-    }));
-    ASSERT_EQ(bus.writes.size(), 1u);
-    EXPECT_EQ(SlotAt(last(), 0), kNoSlot);
-    EXPECT_EQ(SlotAt(last(), 2), Slot(241, 0, 242));
-    stream(10, 100);  // 100 + 1 is clamped to 80
-    ASSERT_EQ(bus.writes.size(), 2u);
-    EXPECT_EQ(SlotAt(last(), 0), Slot(241, 80, 66));
-    EXPECT_EQ(SlotAt(last(), 2), Slot(79, 2, 81));
-    stream(25, 10);  // 25 x 256 / 10 - 256 = 384, clamped to 81
-    ASSERT_EQ(bus.writes.size(), 3u);
-    EXPECT_EQ(SlotsOf(last(), 2), (Slots{Slot(242, 81, 68), Slot(79, 3, 82)}));
-    EXPECT_EQ(last()[31], 0);  // no mode change from here on
-    EXPECT_EQ(settings.CalIntFactor, 25);
-    stream(15);
-    ASSERT_EQ(bus.writes.size(), 4u);
-    EXPECT_EQ(SlotAt(last(), 1), Slot(79, 255, 78));
-    EXPECT_EQ(rig.status, OpStatus::Done);
-    EXPECT_EQ(noted, "hardware-test: offset= 80 Factor= 81");
-}
-
 TEST_F(Factory, AnEarlyEndPutsBackWhatTheUnitHeldAndALostUnitNamesWhatWasWritten) {
     const auto held = [this](std::initializer_list<int> cells) {
         for (int a : cells) EXPECT_EQ(bus.memory[a], a ^ 0x5A) << a;  // as the unit held it

@@ -57,16 +57,6 @@ TEST_F(FrameTest, TerminalKeysCarryTheirCodeAndModePair) {
     EXPECT_EQ(bus.writes.size(), 4u);
 }
 
-TEST_F(FrameTest, ReportIsIdZeroThenTheFirst64BytesOfTheBuffer) {
-    for (int i = 0; i < kReportLength; ++i)
-        Writable(link.OutputReportData)[i] = static_cast<uint8_t>(i + 1);
-    EXPECT_TRUE(link.sendKeeping({}));
-    const auto w = lastWrite();
-    ASSERT_EQ(w.size(), 65u);
-    EXPECT_EQ(w[0], 0);
-    for (int i = 0; i < 64; ++i) EXPECT_EQ(w[i + 1], i + 1);
-}
-
 TEST_F(FrameTest, ModeFramesAndUsbPower) {
     link.Mode0();
     EXPECT_EQ(lastWrite(), ZerosBut({{31, 1}}));

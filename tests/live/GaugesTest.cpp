@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "link/Link.h"
 #include "live/Gauges.h"
-#include "support/FakeBackend.h"
-#include "support/UnitStateAccess.h"
 #include "ui/RecordingCanvas.h"
 
 using namespace norva;
-using norva::testing::Writable;
 using Kind = CanvasOp::Kind;
 
 TEST(Gauges, SpeedScaleFollowsTheUnitsFullSpeed) {
@@ -38,17 +34,3 @@ TEST(Gauges, BarsFillFromTheBottomInTheirColour) {
     EXPECT_EQ(StickBarColour(0, 0), QColor(255, 0, 0));
 }
 
-// The common values on the labels: MainWindowTest. Here what a blank unit shows.
-TEST(Gauges, LiveTextsOfZerosAndNoUnit) {
-    norva::testing::FakeBackend bus;
-    Link link(bus);
-    Writable(link.Egt) = 0;
-    Writable(link.BatteryCurrent) = 5;
-    Writable(link.BatteryVoltage) = 0.5f;
-    const LiveTexts t = MakeLiveTexts(link);
-    EXPECT_EQ(t.temperature, "ºC");  // "###" prints nothing for 0
-    EXPECT_EQ(t.current, "0.5A");
-    EXPECT_EQ(t.voltage, ".5V");
-    EXPECT_EQ(t.line1, "NORVA NOT FOUND ");
-    EXPECT_EQ(t.line2, QString(16, ' '));
-}

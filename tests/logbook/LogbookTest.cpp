@@ -494,49 +494,6 @@ TEST(Logbook, AServiceRestartsTheBaselineAndAShiftIsSeen) {
     EXPECT_EQ(book.events(e.id, QStringLiteral("service")).at(0).detail, "bearings");
 }
 
-// A download with a hung start, an over-temperature and a flame-out (the unit's limits in its
-// trailer: idle 20000, full 150000, 800 C): the runs command names each, on its run.
-TEST(Logbook, TheEventsOfARunAreNamed) {
-    QTemporaryDir dir;
-    std::vector<std::string> lines;
-    // n samples of one cycle, EGT and RPM changing by dTemp and dRpm a sample.
-    const auto add = [&](int cycle, int n, int temp, int rpm, int stick, int pump, int dTemp = 0,
-                         int dRpm = 0) {
-        for (int k = 0; k < n; ++k)
-            lines.push_back(
-                RunLogRecord({cycle, 0, 0, temp + k * dTemp, rpm + k * dRpm, stick, pump}));
-    };
-    const auto start = [&](int cycle) {
-        add(cycle, 2, 20, 0, 0, 0);
-        add(cycle, 4, 100, 5000, 0, 0);
-        add(cycle, 7, 650, 15000, 0, 100, 0, 1000);
-    };
-    add(1, 2, 20, 0, 0, 0);
-    add(1, 2, 100, 5000, 0, 0);
-    add(1, 8, 500, 12000, 0, 100, 20);  // stuck at 12000 RPM, hotter each sample
-    add(1, 10, 600, 30000, 0, 300);
-    start(2);
-    add(2, 4, 850, 30000, 0, 300, 20);  // above 800 C for 2 s
-    add(2, 6, 600, 30000, 0, 300);
-    start(3);
-    add(3, 6, 700, 140000, 1000, 800);
-    add(3, 3, 600, 100000, 1000, 800, -100, -20000);  // the speed collapses, stick and pump up
-    add(3, 2, 300, 45000, 1000, 0, -50, -10000);
-    add(3, 2, 20, 0, 0, 0);
-    const QString file = Export(dir, "events.txt", lines, "2026-12-06 10:00:00", 40,
-                                {{cell::kFullSpeed, 150}, {cell::kMaxEgt, 200}});
-    const QString book = dir.filePath("l.sqlite");
-    ASSERT_EQ(Book(book, {"import", file}).status, 0);
-    const Ran ran = Book(book, {"runs", "BENCH ENGINE NUMBER 2"});
-    const auto runs = QString::fromStdString(ran.out).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(runs.size(), 3) << ran.out;
-    EXPECT_TRUE(runs[0].contains("EVENTS: hung start at 12000 RPM for 4.0 s")) << ran.out;
-    EXPECT_TRUE(runs[1].contains("EVENTS: over-temperature 910 C for 2.0 s")) << ran.out;
-    EXPECT_TRUE(runs[2].contains("EVENTS: flame-out at 140000 RPM")) << ran.out;
-    EXPECT_EQ(Book(book, {"engines"}).out,
-              "BENCH ENGINE NUMBER 2  3 runs  0.5 min  0 flagged  3 events\n");
-}
-
 // The logbook keeps each download itself: a kept copy it holds may go, and is made again byte
 // for byte; vacuum removes those and the kept ones older than a year, and says so.
 TEST(Logbook, TheLogbookKeepsTheDownloadItselfAndVacuumSaysWhatItFreed) {

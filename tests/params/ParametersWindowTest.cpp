@@ -18,7 +18,6 @@ using namespace norva::testing;
 namespace {
 const QColor kGreen(0, 255, 0);
 const QColor kYellow(255, 255, 0);
-const QColor kBlue(0, 0, 255);
 
 // The ten lines the reduced layout hides.
 const char* const kReducedHides[] = {"Label8",  "Label12", "Label18", "Label24", "Label28",
@@ -104,13 +103,3 @@ TEST_F(ParametersWindowTest, LayoutFollowsTheUnitsKindBothWaysAtEveryRefresh) {
         EXPECT_FALSE(window->label(control)->isHidden()) << control;
 }
 
-TEST_F(ParametersWindowTest, ChartShowsTheBlueCurve) {
-    Writable(link.BackupImage)[80] = 255;
-    for (int k = 0; k < 32; ++k) Writable(link.BackupImage)[208 + k] = 128;
-    open(256);
-    const QImage face = window->Picture1->faceImage();
-    int blue = 0;
-    for (int y = 0; y < face.height(); ++y)
-        for (int x = 0; x < face.width(); ++x) blue += face.pixelColor(x, y) == kBlue;
-    EXPECT_GT(blue, face.width() / 2);
-}

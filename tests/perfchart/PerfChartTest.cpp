@@ -13,7 +13,6 @@
 #include "perfchart/PerfChart.h"
 #include "perfchart/PerformanceChartWindow.h"
 #include "support/FakeBackend.h"
-#include "support/Program.h"
 #include "support/UnitStateAccess.h"
 #include "ui/PainterCanvas.h"
 #include "ui/RecordingCanvas.h"
@@ -277,23 +276,3 @@ TEST_F(ChartWindowTest, ThrustMenuTypedThrustAndPrinting) {
     EXPECT_FALSE(window.run().RecordingEnabled);
 }
 
-TEST(ChartCommands, ShowPrintAndRecordOnTheSimulatedUnit) {
-    QTemporaryDir dir;
-    const QString nvm = dir.filePath("bench.nvm");
-    Ran ran = RunNorva({"--device", "sim:rate=1000", "chart", "record", nvm, "--seconds", "4"});
-    ASSERT_EQ(ran.status, 0) << ran.err;
-    EXPECT_NE(ran.err.find("points recorded in"), std::string::npos) << ran.err;
-    std::string error;
-    const auto records = ReadMeasureFile(nvm.toStdString(), error);
-    ASSERT_TRUE(records) << error;
-    for (const MeasureRecord& r : *records) EXPECT_GT(r.egt, 100);
-
-    // A file of our own, drawn and printed.
-    WriteFile(nvm, "1,60,0,600\r\n1.1,62,40,610\r\n");
-    ran = RunNorva({"chart", "show", nvm, "--png", dir.filePath("c.png")});
-    ASSERT_EQ(ran.status, 0) << ran.err;
-    EXPECT_EQ(QImage(dir.filePath("c.png")).size(), QSize(554, 296));
-    ran = RunNorva({"chart", "print", nvm, "--pdf", dir.filePath("c.pdf")});
-    ASSERT_EQ(ran.status, 0) << ran.err;
-    EXPECT_TRUE(ReadFile(dir.filePath("c.pdf")).startsWith("%PDF"));
-}

@@ -146,37 +146,6 @@ class DownloadTest : public LinkTest {
 };
 }  // namespace
 
-TEST_F(DownloadTest, TheStartFrameThe1041ReportsAndTheExport) {
-    rig.dialogs.answerSaveFile(rig.path("run"));
-    ASSERT_TRUE(start());
-    ASSERT_EQ(bus.writes.size(), 1u);
-    const auto& frame = bus.writes[0];
-    for (int i = 1; i <= 25; ++i) EXPECT_EQ(frame[i], 0) << i;
-    EXPECT_EQ(std::vector<uint8_t>(frame.begin() + 26, frame.begin() + 33),
-              (std::vector<uint8_t>{222, 223, 79, 1, 80, 1, 1}));
-    EXPECT_EQ(link.DownloadActive, 1);
-    const auto raw = Raw({5}, SevenThenThree);
-    now += 3980;  // half the log in 4.5 s of the unit's time: 4 s left, rounded down
-    send(raw, 0, 520);
-    ASSERT_FALSE(secondsLeft.empty());
-    EXPECT_EQ(secondsLeft.back(), 4);
-    send(raw, 520, 520);
-    EXPECT_EQ(link.State, LinkState::Downloading);
-    EXPECT_FALSE(rig.status);
-    send(raw, 1040, 1);
-    ASSERT_EQ(rig.status, OpStatus::Done);
-    EXPECT_EQ(link.DownloadActive, 0);
-    // Normal mode after the log, and again at the end of the export.
-    ASSERT_EQ(bus.writes.size(), 3u);
-    EXPECT_EQ(std::pair(bus.writes[1][31], bus.writes[1][32]), (std::pair<uint8_t, uint8_t>(1, 0)));
-    EXPECT_EQ(exported, rig.path("run.txt"));
-    const std::string text = rig.file("run.txt");
-    EXPECT_NE(text.find("\r\n3,100,1,720,98000,392,501\r\n"), std::string::npos);
-    EXPECT_NE(text.find("Last Shutdown Cause:"), std::string::npos);  // the image is complete
-    EXPECT_TRUE(QFile::exists(rig.path("work/bufer1.buf")));
-    EXPECT_EQ(rig.progress.percents.back(), 100);
-}
-
 TEST_F(DownloadTest, ALostOrSilentUnitEndsItAndTheUnitIsPutBackInNormalMode) {
     ASSERT_TRUE(start());
     send(Raw({5}, SevenThenThree), 0, 500);
@@ -210,6 +179,10 @@ TEST_F(DownloadTest, ALostOrSilentUnitEndsItAndTheUnitIsPutBackInNormalMode) {
 TEST_F(DownloadTest, APreambleBeyondTheReportsTakesOneMore) {
     rig.dialogs.answerSaveFile(rig.path("run.txt"));
     ASSERT_TRUE(start());
+    // The request: cell 79 set to 1 in slot 5, with download mode.
+    ASSERT_EQ(bus.writes.size(), 1u);
+    EXPECT_EQ(std::vector<uint8_t>(bus.writes[0].begin() + 26, bus.writes[0].begin() + 33),
+              (std::vector<uint8_t>{222, 223, 79, 1, 80, 1, 1}));
     const auto raw = Raw(std::vector<uint8_t>(544, 5), SevenThenThree);
     send(raw, 0, 1041);
     EXPECT_FALSE(rig.status);

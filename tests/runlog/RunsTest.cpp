@@ -185,12 +185,6 @@ TEST(Runs, TheCommandPrintsOneLinePerRun) {
               "max EGT 780 C  mean pump 27.2 %");
     EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 2);
 
-    const QString stopped = Export(dir, Lines({{40, 1, 20, 0, 0}}), 0x23, "stopped.txt");
-    ran = RunNorva({"runlog", "runs", stopped, "--csv"});
-    EXPECT_EQ(ran.status, 0);
-    EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 1);  // the header only
-    EXPECT_NE(ran.err.find("the engine did not run"), std::string::npos);
-    EXPECT_EQ(RunNorva({"runlog", "runs", bare, "--idle", "fast"}).status, 64);
 }
 
 TEST(Runs, TheLibraryKeepsEveryDownloadAndOffersTheNewestFirst) {

@@ -28,33 +28,6 @@ std::vector<uint8_t> Download(SimUnit& unit) {
 
 }  // namespace
 
-TEST(SimDownload, TheSystemsQueueHoldsNormalReportsAheadOfTheLog) {
-    SimUnit unit(SimOptions{.rate = 1000, .queue = 64});
-    unit.advanceTo(0);
-    unit.advanceTo(2000);  // a full queue of normal reports nobody read
-    ASSERT_EQ(unit.pendingReports(), 64u);
-    Report r;
-    for (int k = 0; k < 10; ++k) unit.takeReport(r);
-    unit.receive(
-        Frame({{}, {}, {}, {}, {}, CommandSlot(79, 1)}, kModeOperating, kOperatingDownload));
-    const auto reports = Next(unit, 55);
-    for (int k = 1; k < 54; ++k)
-        ASSERT_EQ(StreamAddress(reports[k]), (StreamAddress(reports[k - 1]) + 1) % 256) << k;
-    EXPECT_EQ(reports[54][1], 'N');  // the log's preamble
-}
-
-TEST(SimDemoCycle, SameSeedSameUnit) {
-    SimUnit a(SimOptions{.seed = 9});
-    SimUnit b(SimOptions{.seed = 9});
-    SimUnit c(SimOptions{.seed = 10});
-    a.advanceTo(0);
-    b.advanceTo(0);
-    a.advanceTo(30000);
-    b.advanceTo(30000);
-    EXPECT_EQ(Drain(a), Drain(b));
-    EXPECT_NE(a.runLogPage(5), c.runLogPage(5));
-}
-
 TEST(SimDownload, ThePreambleIsAsLongAsTheOptionSaysAndNormalReportsFollow) {
     for (const int preamble : {0, 525}) {
         SimUnit unit(SimOptions{.rate = 1000, .preamble = preamble});

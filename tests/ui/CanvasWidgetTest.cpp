@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <cmath>
 
 #include "ui/CanvasWidget.h"
 
@@ -29,36 +28,6 @@ struct Dial {
 };
 
 }  // namespace
-
-TEST(CanvasWidget, FaceIsDrawnOnceForEachSizeAndNeedlesOnTop) {
-    Dial dial;
-    CanvasWidget w;
-    w.resize(200, 200);
-    w.setFaceDrawing([&](Canvas& c) { dial.face(c); });
-    w.setOverlayDrawing([&](Canvas& c) { dial.needle(c); });
-    const int draws = dial.faceDraws;
-    EXPECT_GE(draws, 1);
-
-    QImage shown = w.snapshot();
-    EXPECT_EQ(shown.pixelColor(100 + 50, 100), QColor(Qt::red));  // needle pointing right
-    EXPECT_EQ(shown.pixelColor(100, 100 - 50), QColor(Qt::black));
-    EXPECT_EQ(shown.pixelColor(100, 197), QColor(Qt::yellow));
-
-    // Moving the needle repaints the overlay only.
-    dial.needleAngle = 90;
-    w.updateOverlay();
-    shown = w.snapshot();
-    EXPECT_EQ(dial.faceDraws, draws);
-    EXPECT_EQ(shown.pixelColor(100, 100 - 50), QColor(Qt::red));
-    EXPECT_EQ(shown.pixelColor(100 + 50, 100), QColor(Qt::black));
-    EXPECT_EQ(w.faceImage().pixelColor(100, 50), QColor(Qt::black));  // the face is untouched
-
-    // A hidden widget gets its new face when it is next looked at.
-    w.resize(300, 100);
-    EXPECT_EQ(w.faceImage().size(), QSize(300, 100) * w.devicePixelRatioF());
-    EXPECT_EQ(w.snapshot().pixelColor(150, 97), QColor(Qt::yellow));
-    EXPECT_EQ(dial.faceDraws, draws + 1);
-}
 
 TEST(CanvasWidget, PiecesDrawnOnTheFaceStay) {
     CanvasWidget w;

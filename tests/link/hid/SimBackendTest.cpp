@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 
 #include "link/hid/SimBackend.h"
 #include "protocol/Frames.h"
@@ -22,25 +21,6 @@ struct Fixture {
 };
 
 }  // namespace
-
-TEST(SimBackend, ReadsFollowTheClockAndNeverBlock) {
-    Fixture f;
-    const HidHandle h = f.backend.open("sim:rising", HidOpenMode::Read);
-    std::array<uint8_t, kReportLength> buffer{};
-    EXPECT_EQ(f.backend.read(h, buffer), HidReadResult::Report);  // due at time zero
-    EXPECT_EQ(buffer[36], 0);
-    EXPECT_EQ(f.backend.read(h, buffer), HidReadResult::None);
-    *f.now += 19;
-    EXPECT_EQ(f.backend.read(h, buffer), HidReadResult::None);
-    *f.now += 1;
-    EXPECT_EQ(f.backend.read(h, buffer), HidReadResult::Report);
-    EXPECT_EQ(buffer[0], 0);
-    EXPECT_EQ(buffer[36], 1);  // the stream goes on
-    *f.now += 1000;
-    int count = 0;
-    while (f.backend.read(h, buffer) == HidReadResult::Report) ++count;
-    EXPECT_EQ(count, 50);
-}
 
 TEST(SimBackend, UnpluggedOrClosedHandlesFail) {
     Fixture f;
