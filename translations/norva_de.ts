@@ -610,24 +610,27 @@
         <translation>%1 von 256 Bytes</translation>
     </message>
     <message>
-        <source>Cancelled while waiting for the unit&apos;s configuration (%1).</source>
-        <translation>Abgebrochen beim Warten auf die Konfiguration des Steuergeräts (%1).</translation>
+        <source>the unit&apos;s configuration did not arrive within %1 s (%2; %3)</source>
+        <translation>die Konfiguration des Steuergeräts kam nicht innerhalb von %1 s an (%2; %3)</translation>
+    </message>
+</context>
+<context>
+    <name>WaitTexts</name>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>innerhalb von %1 s wurde kein Steuergerät gefunden</translation>
     </message>
     <message>
         <source>Cancelled while waiting for the unit.</source>
         <translation>Abgebrochen beim Warten auf das Steuergerät.</translation>
     </message>
     <message>
-        <source>no unit was found within %1 s</source>
-        <translation>innerhalb von %1 s wurde kein Steuergerät gefunden</translation>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes).</source>
+        <translation>Abgebrochen beim Warten auf die Konfiguration des Steuergeräts (%1 von 256 Bytes).</translation>
     </message>
     <message>
-        <source>the unit was lost while its configuration arrived (%1)</source>
-        <translation>die Verbindung zum Steuergerät ging verloren, während seine Konfiguration ankam (%1)</translation>
-    </message>
-    <message>
-        <source>the unit&apos;s configuration did not arrive within %1 s (%2; %3)</source>
-        <translation>die Konfiguration des Steuergeräts kam nicht innerhalb von %1 s an (%2; %3)</translation>
+        <source>the unit was lost while its configuration arrived (%1 of 256 bytes)</source>
+        <translation>die Verbindung zum Steuergerät ging verloren, während seine Konfiguration ankam (%1 von 256 Bytes)</translation>
     </message>
 </context>
 <context>
@@ -1283,13 +1286,6 @@
     </message>
 </context>
 <context>
-    <name>norva::Monitor</name>
-    <message>
-        <source>no unit was found within %1 s</source>
-        <translation>innerhalb von %1 s wurde kein Steuergerät gefunden</translation>
-    </message>
-</context>
-<context>
     <name>norva::PerformanceChartWindow</name>
     <message>
         <source>: the measures could not be copied there: </source>
@@ -1660,28 +1656,12 @@
 <context>
     <name>norva::UnitCommand</name>
     <message>
-        <source>Cancelled while waiting for the unit.</source>
-        <translation>Abgebrochen beim Warten auf das Steuergerät.</translation>
-    </message>
-    <message>
-        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes).</source>
-        <translation>Abgebrochen beim Warten auf die Konfiguration des Steuergeräts (%1 von 256 Bytes).</translation>
-    </message>
-    <message>
-        <source>no unit was found within %1 s</source>
-        <translation>innerhalb von %1 s wurde kein Steuergerät gefunden</translation>
-    </message>
-    <message>
         <source>Looking for the unit (%1)…</source>
         <translation>Suche das Steuergerät (%1)…</translation>
     </message>
     <message>
         <source>Waiting for the unit&apos;s configuration: %1 of 256 bytes</source>
         <translation>Warte auf die Konfiguration des Steuergeräts: %1 von 256 Bytes</translation>
-    </message>
-    <message>
-        <source>the unit was lost while its configuration arrived (%1 of 256 bytes)</source>
-        <translation>die Verbindung zum Steuergerät ging verloren, während seine Konfiguration ankam (%1 von 256 Bytes)</translation>
     </message>
     <message>
         <source>the unit&apos;s configuration did not arrive within %1 s (%2 of 256 bytes)</source>

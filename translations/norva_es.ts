@@ -610,24 +610,27 @@
         <translation>%1 de 256 bytes</translation>
     </message>
     <message>
-        <source>Cancelled while waiting for the unit&apos;s configuration (%1).</source>
-        <translation>Cancelado al esperar la configuración de la centralita (%1).</translation>
+        <source>the unit&apos;s configuration did not arrive within %1 s (%2; %3)</source>
+        <translation>la configuración de la centralita no llegó en %1 s (%2; %3)</translation>
+    </message>
+</context>
+<context>
+    <name>WaitTexts</name>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>no se encontró ninguna centralita en %1 s</translation>
     </message>
     <message>
         <source>Cancelled while waiting for the unit.</source>
         <translation>Cancelado al esperar la centralita.</translation>
     </message>
     <message>
-        <source>no unit was found within %1 s</source>
-        <translation>no se encontró ninguna centralita en %1 s</translation>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes).</source>
+        <translation>Cancelado al esperar la configuración de la centralita (%1 de 256 bytes).</translation>
     </message>
     <message>
-        <source>the unit was lost while its configuration arrived (%1)</source>
-        <translation>se perdió la centralita mientras llegaba su configuración (%1)</translation>
-    </message>
-    <message>
-        <source>the unit&apos;s configuration did not arrive within %1 s (%2; %3)</source>
-        <translation>la configuración de la centralita no llegó en %1 s (%2; %3)</translation>
+        <source>the unit was lost while its configuration arrived (%1 of 256 bytes)</source>
+        <translation>se perdió la centralita mientras llegaba su configuración (%1 de 256 bytes)</translation>
     </message>
 </context>
 <context>
@@ -1283,13 +1286,6 @@
     </message>
 </context>
 <context>
-    <name>norva::Monitor</name>
-    <message>
-        <source>no unit was found within %1 s</source>
-        <translation>no se encontró ninguna centralita en %1 s</translation>
-    </message>
-</context>
-<context>
     <name>norva::PerformanceChartWindow</name>
     <message>
         <source>: the measures could not be copied there: </source>
@@ -1660,28 +1656,12 @@
 <context>
     <name>norva::UnitCommand</name>
     <message>
-        <source>Cancelled while waiting for the unit.</source>
-        <translation>Cancelado al esperar la centralita.</translation>
-    </message>
-    <message>
-        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes).</source>
-        <translation>Cancelado al esperar la configuración de la centralita (%1 de 256 bytes).</translation>
-    </message>
-    <message>
-        <source>no unit was found within %1 s</source>
-        <translation>no se encontró ninguna centralita en %1 s</translation>
-    </message>
-    <message>
         <source>Looking for the unit (%1)…</source>
         <translation>Buscando la centralita (%1)…</translation>
     </message>
     <message>
         <source>Waiting for the unit&apos;s configuration: %1 of 256 bytes</source>
         <translation>Esperando la configuración de la centralita: %1 de 256 bytes</translation>
-    </message>
-    <message>
-        <source>the unit was lost while its configuration arrived (%1 of 256 bytes)</source>
-        <translation>se perdió la centralita mientras llegaba su configuración (%1 de 256 bytes)</translation>
     </message>
     <message>
         <source>the unit&apos;s configuration did not arrive within %1 s (%2 of 256 bytes)</source>

@@ -610,24 +610,27 @@
         <translation>%1 octets sur 256</translation>
     </message>
     <message>
-        <source>Cancelled while waiting for the unit&apos;s configuration (%1).</source>
-        <translation>Annulé pendant l&apos;attente de la configuration du boîtier (%1).</translation>
+        <source>the unit&apos;s configuration did not arrive within %1 s (%2; %3)</source>
+        <translation>la configuration du boîtier n&apos;est pas arrivée en %1 s (%2 ; %3)</translation>
+    </message>
+</context>
+<context>
+    <name>WaitTexts</name>
+    <message>
+        <source>no unit was found within %1 s</source>
+        <translation>aucun boîtier trouvé en %1 s</translation>
     </message>
     <message>
         <source>Cancelled while waiting for the unit.</source>
         <translation>Annulé pendant l&apos;attente du boîtier.</translation>
     </message>
     <message>
-        <source>no unit was found within %1 s</source>
-        <translation>aucun boîtier trouvé en %1 s</translation>
+        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes).</source>
+        <translation>Annulé pendant l&apos;attente de la configuration du boîtier (%1 octets sur 256).</translation>
     </message>
     <message>
-        <source>the unit was lost while its configuration arrived (%1)</source>
-        <translation>le boîtier a été perdu pendant l&apos;arrivée de sa configuration (%1)</translation>
-    </message>
-    <message>
-        <source>the unit&apos;s configuration did not arrive within %1 s (%2; %3)</source>
-        <translation>la configuration du boîtier n&apos;est pas arrivée en %1 s (%2 ; %3)</translation>
+        <source>the unit was lost while its configuration arrived (%1 of 256 bytes)</source>
+        <translation>le boîtier a été perdu pendant l&apos;arrivée de sa configuration (%1 octets sur 256)</translation>
     </message>
 </context>
 <context>
@@ -1283,13 +1286,6 @@
     </message>
 </context>
 <context>
-    <name>norva::Monitor</name>
-    <message>
-        <source>no unit was found within %1 s</source>
-        <translation>aucun boîtier trouvé en %1 s</translation>
-    </message>
-</context>
-<context>
     <name>norva::PerformanceChartWindow</name>
     <message>
         <source>: the measures could not be copied there: </source>
@@ -1660,28 +1656,12 @@
 <context>
     <name>norva::UnitCommand</name>
     <message>
-        <source>Cancelled while waiting for the unit.</source>
-        <translation>Annulé pendant l&apos;attente du boîtier.</translation>
-    </message>
-    <message>
-        <source>Cancelled while waiting for the unit&apos;s configuration (%1 of 256 bytes).</source>
-        <translation>Annulé pendant l&apos;attente de la configuration du boîtier (%1 octets sur 256).</translation>
-    </message>
-    <message>
-        <source>no unit was found within %1 s</source>
-        <translation>aucun boîtier trouvé en %1 s</translation>
-    </message>
-    <message>
         <source>Looking for the unit (%1)…</source>
         <translation>Recherche du boîtier (%1)…</translation>
     </message>
     <message>
         <source>Waiting for the unit&apos;s configuration: %1 of 256 bytes</source>
         <translation>Attente de la configuration du boîtier : %1 octets sur 256</translation>
-    </message>
-    <message>
-        <source>the unit was lost while its configuration arrived (%1 of 256 bytes)</source>
-        <translation>le boîtier a été perdu pendant l&apos;arrivée de sa configuration (%1 octets sur 256)</translation>
     </message>
     <message>
         <source>the unit&apos;s configuration did not arrive within %1 s (%2 of 256 bytes)</source>

@@ -9,6 +9,7 @@
 #include "base/NumberText.h"
 #include "cli/ExitStatus.h"
 #include "cli/Interrupt.h"
+#include "cli/WaitTexts.h"
 #include "live/Gauges.h"
 
 namespace norva {
@@ -115,9 +116,7 @@ int Monitor::run() {
     QTimer::singleShot(static_cast<int>(options_.unitWaitSeconds * 1000), this, [this] {
         if (found_ || link_.DeviceDetected) return;
         std::fprintf(status_, "norva: %s\n",
-                     qPrintable(tr("no unit was found within %1 s")
-                                    .arg(QString::fromStdString(
-                                        PlainNumberText(options_.unitWaitSeconds)))));
+                     qPrintable(waittext::NoUnitWithin(options_.unitWaitSeconds)));
         exitStatus_ = exitstatus::kNoUnit;
         finish();
     });

@@ -7,6 +7,7 @@
 #include "base/NumberText.h"
 #include "cli/ExitStatus.h"
 #include "cli/Interrupt.h"
+#include "cli/WaitTexts.h"
 #include "config/CloneImage.h"
 #include "link/Link.h"
 #include "live/Gauges.h"
@@ -72,8 +73,8 @@ int RunSummary(Link& link, std::FILE* out, std::FILE* err, int timeoutMs, int un
         QCoreApplication::exec();
         link.pausePolling();
     }
-    const QString howFar =
-        Texts::tr("%1 of 256 bytes").arg(std::min<int>(link.BackupByteCount, 256));
+    const int bytes = std::min<int>(link.BackupByteCount, 256);
+    const QString howFar = Texts::tr("%1 of 256 bytes").arg(bytes);
     const auto say = [err](const QString& text) {
         Write(err, "norva: " + text.toStdString() + "\n");
     };
@@ -84,17 +85,14 @@ int RunSummary(Link& link, std::FILE* out, std::FILE* err, int timeoutMs, int un
             status = exitstatus::kDone;
             break;
         case End::Interrupted:
-            say(found ? Texts::tr("Cancelled while waiting for the unit's configuration (%1).")
-                            .arg(howFar)
-                      : Texts::tr("Cancelled while waiting for the unit."));
+            say(found ? waittext::CancelledForImage(bytes) : waittext::Cancelled());
             status = InterruptWatch::exitStatus();
             break;
         case End::NoUnit:
-            say(Texts::tr("no unit was found within %1 s")
-                    .arg(QString::fromStdString(FormatNumber(unitWaitMs / 1000.0, "0.###"))));
+            say(waittext::NoUnitWithin(unitWaitMs / 1000.0));
             break;
         case End::Lost:
-            say(Texts::tr("the unit was lost while its configuration arrived (%1)").arg(howFar));
+            say(waittext::LostWhileImage(bytes));
             break;
         case End::TimedOut:
             say(Texts::tr("the unit's configuration did not arrive within %1 s (%2; %3)")

@@ -9,6 +9,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/Interrupt.h"
 #include "cli/Program.h"
+#include "cli/WaitTexts.h"
 #include "perfchart/ChartRun.h"
 #include "ui/ScriptedDialogs.h"
 
@@ -92,10 +93,9 @@ void UnitCommand::check() {
         waiting_.hide();                               // before what it says next
         if (started_) return link.Operation.cancel();  // it stops and says how far it got
         if (foundMs_ < 0)
-            say(tr("Cancelled while waiting for the unit."));
+            say(waittext::Cancelled());
         else
-            say(tr("Cancelled while waiting for the unit's configuration (%1 of 256 bytes).")
-                    .arg(imageBytes()));
+            say(waittext::CancelledForImage(imageBytes()));
         return finish(InterruptWatch::exitStatus());
     }
     if (started_) return;
@@ -105,8 +105,7 @@ void UnitCommand::check() {
             foundMs_ = now;
         } else if (now - startMs_ >= static_cast<int64_t>(line_.unitWaitSeconds * 1000)) {
             waiting_.hide();
-            say(tr("no unit was found within %1 s")
-                    .arg(QString::fromStdString(PlainNumberText(line_.unitWaitSeconds))));
+            say(waittext::NoUnitWithin(line_.unitWaitSeconds));
             return finish(exitstatus::kNoUnit);
         } else {
             waiting_.show(tr("Looking for the unit (%1)…").arg(DeviceName(line_.device)));
@@ -120,8 +119,7 @@ void UnitCommand::check() {
                 tr("Waiting for the unit's configuration: %1 of 256 bytes").arg(imageBytes()));
         waiting_.hide();
         if (!link.DeviceDetected) {
-            say(tr("the unit was lost while its configuration arrived (%1 of 256 bytes)")
-                    .arg(imageBytesSeen_));
+            say(waittext::LostWhileImage(imageBytesSeen_));
             finish(exitstatus::kNoUnit);
         } else if (now - foundMs_ >= kImageWaitMs) {
             say(tr("the unit's configuration did not arrive within %1 s (%2 of 256 bytes)")
