@@ -113,9 +113,14 @@ int main(int argc, char** argv) {
     int qtArgc = static_cast<int>(args.qt.size()) - 1;
     const norva::ParsedCommandLine parsed = norva::ParseCommandLine(args.ours, NORVA_VERSION);
     if (!parsed.line) {
-        std::fputs(parsed.out.c_str(), stdout);
-        std::fputs(parsed.err.c_str(), stderr);
-        return parsed.exitStatus;
+        // The help or the refusal in the user's language: the parser's texts are translated as
+        // it is made, so it is made again once the translation is there.
+        QCoreApplication qt(qtArgc, args.qt.data());
+        norva::UseLanguage(parsed.language);
+        const norva::ParsedCommandLine said = norva::ParseCommandLine(args.ours, NORVA_VERSION);
+        std::fputs(said.out.c_str(), stdout);
+        std::fputs(said.err.c_str(), stderr);
+        return said.exitStatus;
     }
     // What waits for a unit (a command, or the main window's picture) ends at Ctrl-C with a
     // word, from the start: a signal that comes while it sets up is seen at its first wait.

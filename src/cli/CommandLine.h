@@ -47,12 +47,15 @@ struct CommandLine {
 };
 
 // A command line to run, or what to print and the status to exit with (--help, --version, or
-// a usage error: one line and where to find help).
+// a usage error: one line and where to find help). The texts are in the language of the running
+// application's translation, English before it exists: the program parses once to learn what to
+// run, and again with its translation installed to say what is printed.
 struct ParsedCommandLine {
     std::optional<CommandLine> line;
     int exitStatus = 0;
     std::string out;
     std::string err;
+    std::string language;  // --language as given
 };
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args,
                                    const std::string& version = "");

@@ -5,6 +5,8 @@
 // here which values are file names.
 
 #include <CLI/CLI.hpp>
+#include <QCoreApplication>
+#include <QString>
 #include <set>
 #include <string>
 
@@ -14,10 +16,15 @@ namespace norva {
 
 // A command line that cannot be run: one line saying why.
 struct UsageError {
+    explicit UsageError(std::string why) : what(std::move(why)) {}
+    explicit UsageError(const QString& why) : what(why.toStdString()) {}
     std::string what;
 };
 
+// The descriptions given here are marked for the translators; the parser translates them.
 class CommandOptions {
+    Q_DECLARE_TR_FUNCTIONS(norva::CommandLine)
+
   public:
     explicit CommandOptions(CommandLine& line) : line(line) {}
 
@@ -42,23 +49,25 @@ class CommandOptions {
         sub->add_option("--engine", line.engine, help)->type_name("NAME");
     }
     void csv(CLI::App* sub) {
-        sub->add_flag("--csv", line.csv, "comma-separated values with a header line");
+        sub->add_flag("--csv", line.csv, QT_TR_NOOP("comma-separated values with a header line"));
     }
     void noBackupFlag(CLI::App* sub) {
         sub->add_flag("--no-backup", noBackup,
-                      "write without first keeping the unit's configuration in "
-                      "~/.local/share/norva/backups");
+                      QT_TR_NOOP("write without first keeping the unit's configuration in "
+                                 "~/.local/share/norva/backups"));
     }
     void writeFlags(CLI::App* sub) {
         noBackupFlag(sub);
-        sub->add_flag("--dry-run", line.dryRun,
-                      "list what the write would change in the unit (on standard output), "
-                      "send nothing");
+        sub->add_flag(
+            "--dry-run", line.dryRun,
+            QT_TR_NOOP("list what the write would change in the unit (on standard output), "
+                       "send nothing"));
     }
     void withCounters(CLI::App* sub) {
-        sub->add_flag("--with-counters", line.withCounters,
-                      "also write the file's engine counters (cycle count, total time): only to "
-                      "restore this unit's own backup");
+        sub->add_flag(
+            "--with-counters", line.withCounters,
+            QT_TR_NOOP("also write the file's engine counters (cycle count, total time): only to "
+                       "restore this unit's own backup"));
     }
     bool namesFiles(const CLI::Option* option) const { return fileOptions_.count(option) > 0; }
 

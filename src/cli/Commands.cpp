@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include <QCoreApplication>
+
 #include "base/NumberText.h"
 #include "base/Settings.h"
 #include "cli/CommandOptions.h"
@@ -45,15 +47,25 @@ StartMode ModeNamed(const std::string& name) {
 using Options = CommandOptions;
 using App = CLI::App;
 
-const CommandEntry kCommands[] = {
+// The table's texts are marked for the translators here and translated where the parser shows
+// them; its refusals are translated as they are made.
+class CommandTable {
+    Q_DECLARE_TR_FUNCTIONS(norva::CommandLine)
+
+  public:
+    static const CommandEntry kEntries[];
+};
+
+const CommandEntry CommandTable::kEntries[] = {
     {.words = "monitor",
-     .help = "print one line per report from the unit, without windows",
+     .help = QT_TR_NOOP("print one line per report from the unit, without windows"),
      .define =
          [](Options& o, App& c) {
-             c.add_option("--reports", o.reports, "stop after N lines")->type_name("N");
-             c.add_option("--seconds", o.seconds, "stop after S seconds")->type_name("S");
+             c.add_option("--reports", o.reports, QT_TR_NOOP("stop after N lines"))->type_name("N");
+             c.add_option("--seconds", o.seconds, QT_TR_NOOP("stop after S seconds"))
+                 ->type_name("S");
              c.add_flag("--csv", o.line.monitorOptions.csv,
-                        "comma-separated values with a header line");
+                        QT_TR_NOOP("comma-separated values with a header line"));
          },
      .usesUnit = Always,
      .run =
@@ -65,19 +77,21 @@ const CommandEntry kCommands[] = {
              return monitor.run();
          }},
     {.words = "summary",
-     .help = "wait for the unit's configuration (at most 30 s) and print the parameter summary, "
-             "frame by frame",
+     .help = QT_TR_NOOP(
+         "wait for the unit's configuration (at most 30 s) and print the parameter summary, "
+         "frame by frame"),
      .define =
          [](Options& o, App& c) {
              o.files(c.add_option("--image", o.line.summaryImage,
-                                  "summarise a clone file instead of a unit"))
+                                  QT_TR_NOOP("summarise a clone file instead of a unit")))
                  ->type_name("FILE.nvc");
          },
      .usesUnit = [](const CommandLine& l) { return l.summaryImage.empty(); },
      .check =
          [](const CommandLine& l) {
              if (!l.summaryImage.empty() && l.deviceGiven)
-                 throw UsageError{"summary --image reads a file, not a unit: leave out --device"};
+                 throw UsageError{
+                     tr("summary --image reads a file, not a unit: leave out --device")};
          },
      .run =
          [](Program* p, const CommandLine& l) {
@@ -86,21 +100,22 @@ const CommandEntry kCommands[] = {
                                static_cast<int>(l.unitWaitSeconds * 1000));
          }},
 
-    {.words = "clone", .help = "the unit's whole configuration (addresses 16..255)"},
-    {.words = "clone save",
-     .help = "save the unit's configuration to a clone file",
-     .define = [](Options& o, App& c) { o.file(&c, "FILE.nvc", "the clone file to write"); },
+    {.words = "clone", .help = QT_TR_NOOP("the unit's whole configuration (addresses 16..255)")},
+    {.words = QT_TR_NOOP("clone save"),
+     .help = QT_TR_NOOP("save the unit's configuration to a clone file"),
+     .define = [](Options& o,
+                  App& c) { o.file(&c, "FILE.nvc", QT_TR_NOOP("the clone file to write")); },
      .usesUnit = Always,
      .operation = [](OperationStart o) { return SaveCloneFile(o.services); },
      .wait = UnitWait::Image,
      .answers = {.fileToSave = true},
      .fromImage = true,
      .output = &CommandLine::file},
-    {.words = "clone write",
-     .help = "write a clone file into the unit",
+    {.words = QT_TR_NOOP("clone write"),
+     .help = QT_TR_NOOP("write a clone file into the unit"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "FILE.nvc", "the clone file to read");
+             o.file(&c, "FILE.nvc", QT_TR_NOOP("the clone file to read"));
              o.writeFlags(&c);
              o.withCounters(&c);
          },
@@ -112,19 +127,20 @@ const CommandEntry kCommands[] = {
      .wait = UnitWait::Image,
      .answers = {.fileToOpen = true, .write = true}},
 
-    {.words = "params", .help = "the unit's 71 parameters"},
-    {.words = "params save",
-     .help = "save the unit's parameters to a file",
-     .define = [](Options& o, App& c) { o.file(&c, "FILE.nrv", "the parameter file to write"); },
+    {.words = "params", .help = QT_TR_NOOP("the unit's 71 parameters")},
+    {.words = QT_TR_NOOP("params save"),
+     .help = QT_TR_NOOP("save the unit's parameters to a file"),
+     .define = [](Options& o,
+                  App& c) { o.file(&c, "FILE.nrv", QT_TR_NOOP("the parameter file to write")); },
      .usesUnit = Always,
      .operation = [](OperationStart o) { return SaveParameterFile(o.services); },
      .answers = {.fileToSave = true},
      .output = &CommandLine::file},
-    {.words = "params write",
-     .help = "write a parameter file into the unit",
+    {.words = QT_TR_NOOP("params write"),
+     .help = QT_TR_NOOP("write a parameter file into the unit"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "FILE.nrv", "the parameter file to read");
+             o.file(&c, "FILE.nrv", QT_TR_NOOP("the parameter file to read"));
              o.writeFlags(&c);
          },
      .usesUnit = Always,
@@ -133,10 +149,10 @@ const CommandEntry kCommands[] = {
      .answers = {.fileToOpen = true, .write = true}},
 
     {.words = "serial",
-     .help = "set the engine serial number (downward units)",
+     .help = QT_TR_NOOP("set the engine serial number (downward units)"),
      .define =
          [](Options& o, App& c) {
-             o.argument(&c, "N", "the serial number, 0 to 65535");
+             o.argument(&c, "N", QT_TR_NOOP("the serial number, 0 to 65535"));
              o.writeFlags(&c);
          },
      .usesUnit = Always,
@@ -144,39 +160,39 @@ const CommandEntry kCommands[] = {
      .wait = UnitWait::Image,
      .answers = {.number = true, .write = true}},
 
-    {.words = "timers", .help = "clear the unit's timers (downward units)"},
-    {.words = "timers clear-all",
-     .help = "clear every timer, the cycle count and the engine time",
+    {.words = "timers", .help = QT_TR_NOOP("clear the unit's timers (downward units)")},
+    {.words = QT_TR_NOOP("timers clear-all"),
+     .help = QT_TR_NOOP("clear every timer, the cycle count and the engine time"),
      .define = [](Options& o, App& c) { o.writeFlags(&c); },
      .usesUnit = Always,
      .operation = [](OperationStart o) { return ClearAllTimers(o.services, o.options); },
      .wait = UnitWait::Image,
      .answers = {.write = true}},
-    {.words = "timers clear-service",
-     .help = "clear the service timer",
+    {.words = QT_TR_NOOP("timers clear-service"),
+     .help = QT_TR_NOOP("clear the service timer"),
      .define = [](Options& o, App& c) { o.writeFlags(&c); },
      .usesUnit = Always,
      .operation = [](OperationStart o) { return ClearServiceTimer(o.services, o.options); },
      .wait = UnitWait::Image,
      .answers = {.write = true}},
 
-    {.words = "factory", .help = "the factory's commands"},
-    {.words = "factory max-rpm",
-     .help = "set the maximum authorized speed",
+    {.words = "factory", .help = QT_TR_NOOP("the factory's commands")},
+    {.words = QT_TR_NOOP("factory max-rpm"),
+     .help = QT_TR_NOOP("set the maximum authorized speed"),
      .define =
          [](Options& o, App& c) {
-             o.argument(&c, "N", "thousands of RPM, 0 to 255");
+             o.argument(&c, "N", QT_TR_NOOP("thousands of RPM, 0 to 255"));
              o.writeFlags(&c);
          },
      .usesUnit = Always,
      .operation = [](OperationStart o) { return SetMaxSpeed(o.services, o.options); },
      .wait = UnitWait::Image,
      .answers = {.number = true, .write = true}},
-    {.words = "factory menus",
-     .help = "set the terminal's menu access",
+    {.words = QT_TR_NOOP("factory menus"),
+     .help = QT_TR_NOOP("set the terminal's menu access"),
      .define =
          [](Options& o, App& c) {
-             o.argument(&c, "ACCESS", "restricted or full")
+             o.argument(&c, "ACCESS", QT_TR_NOOP("restricted or full"))
                  ->check(CLI::IsMember({"restricted", "full"}))
                  ->type_name("TEXT");
              o.writeFlags(&c);
@@ -189,11 +205,11 @@ const CommandEntry kCommands[] = {
          },
      .wait = UnitWait::Image,
      .answers = {.write = true}},
-    {.words = "factory start-mode",
-     .help = "set the start mode",
+    {.words = QT_TR_NOOP("factory start-mode"),
+     .help = QT_TR_NOOP("set the start mode"),
      .define =
          [](Options& o, App& c) {
-             o.argument(&c, "MODE", "manual, gas or kero")
+             o.argument(&c, "MODE", QT_TR_NOOP("manual, gas or kero"))
                  ->check(CLI::IsMember({"manual", "gas", "kero"}))
                  ->type_name("TEXT");
              o.writeFlags(&c);
@@ -206,11 +222,12 @@ const CommandEntry kCommands[] = {
          },
      .wait = UnitWait::Image,
      .answers = {.write = true}},
-    {.words = "factory cal-temp",
-     .help = "calibrate the temperature at the ambient given",
+    {.words = QT_TR_NOOP("factory cal-temp"),
+     .help = QT_TR_NOOP("calibrate the temperature at the ambient given"),
      .define =
          [](Options& o, App& c) {
-             c.add_option("AMBIENT", o.line.file, "the ambient temperature in C (22 unless given)");
+             c.add_option("AMBIENT", o.line.file,
+                          QT_TR_NOOP("the ambient temperature in C (22 unless given)"));
              o.noBackupFlag(&c);
          },
      .usesUnit = Always,
@@ -223,13 +240,15 @@ const CommandEntry kCommands[] = {
      .badEntry =
          [](const CommandLine& l) {
              if (l.file.empty() || ParseNumber(l.file)) return std::string();
-             return "cal-temp needs the ambient temperature in C, not '" + l.file + "'";
+             return tr("cal-temp needs the ambient temperature in C, not '%1'")
+                 .arg(QString::fromStdString(l.file))
+                 .toStdString();
          }},
-    {.words = "factory fast-setup",
-     .help = "write a clone file into the unit, then calibrate",
+    {.words = QT_TR_NOOP("factory fast-setup"),
+     .help = QT_TR_NOOP("write a clone file into the unit, then calibrate"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "FILE.nvc", "the clone file to read");
+             o.file(&c, "FILE.nvc", QT_TR_NOOP("the clone file to read"));
              o.writeFlags(&c);
              o.withCounters(&c);
          },
@@ -240,8 +259,8 @@ const CommandEntry kCommands[] = {
          },
      .wait = UnitWait::Image,
      .answers = {.write = true}},
-    {.words = "factory hardware-test",
-     .help = "run the hardware test and print its result",
+    {.words = QT_TR_NOOP("factory hardware-test"),
+     .help = QT_TR_NOOP("run the hardware test and print its result"),
      .define = [](Options& o, App& c) { o.noBackupFlag(&c); },
      .usesUnit = Always,
      .operation =
@@ -250,32 +269,33 @@ const CommandEntry kCommands[] = {
          },
      .wait = UnitWait::Image},
 
-    {.words = "ramps", .help = "the acceleration and deceleration ramps"},
-    {.words = "ramps read",
-     .help = "save the unit's ramps to a file",
-     .define = [](Options& o, App& c) { o.file(&c, "FILE.rmp", "the ramp file to write"); },
+    {.words = "ramps", .help = QT_TR_NOOP("the acceleration and deceleration ramps")},
+    {.words = QT_TR_NOOP("ramps read"),
+     .help = QT_TR_NOOP("save the unit's ramps to a file"),
+     .define = [](Options& o,
+                  App& c) { o.file(&c, "FILE.rmp", QT_TR_NOOP("the ramp file to write")); },
      .usesUnit = Always,
      .operation = [](OperationStart o) { return SaveRampsFromImage(o.services, o.file); },
      .wait = UnitWait::Image,
      .fromImage = true,
      .output = &CommandLine::file},
-    {.words = "ramps write",
-     .help = "write a ramp file into the unit, checked afterwards",
+    {.words = QT_TR_NOOP("ramps write"),
+     .help = QT_TR_NOOP("write a ramp file into the unit, checked afterwards"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "FILE.rmp", "the ramp file to read");
+             o.file(&c, "FILE.rmp", QT_TR_NOOP("the ramp file to read"));
              o.writeFlags(&c);
          },
      .usesUnit = Always,
      .operation = [](OperationStart o) { return WriteRampFile(o.services, o.file, o.options); },
      .wait = UnitWait::Image,
      .answers = {.write = true}},
-    {.words = "ramps show",
-     .help = "print a ramp file's table with its relative speeds, without a unit",
+    {.words = QT_TR_NOOP("ramps show"),
+     .help = QT_TR_NOOP("print a ramp file's table with its relative speeds, without a unit"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "FILE.rmp", "the ramp file to read");
-             o.files(c.add_option("--png", o.line.png, "and its chart as a picture"))
+             o.file(&c, "FILE.rmp", QT_TR_NOOP("the ramp file to read"));
+             o.files(c.add_option("--png", o.line.png, QT_TR_NOOP("and its chart as a picture")))
                  ->type_name("OUT.png");
          },
      .draws = true,
@@ -283,14 +303,16 @@ const CommandEntry kCommands[] = {
                const CommandLine& l) { return ShowRampFile(l.file, l.png, stdout, stderr); }},
 
     {.words = "download",
-     .help = "the unit's run log (the last 51 minutes) to a text file, with its configuration at "
-             "the end; kept in the engine logbook too",
+     .help = QT_TR_NOOP(
+         "the unit's run log (the last 51 minutes) to a text file, with its configuration at "
+         "the end; kept in the engine logbook too"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "OUT.txt", "the export file to write");
-             o.engine(&c,
-                      "the logbook's engine (the unit's own when known, else one named with "
-                      "its welcome text)");
+             o.file(&c, "OUT.txt", QT_TR_NOOP("the export file to write"));
+             o.engine(
+                 &c,
+                 QT_TR_NOOP("the logbook's engine (the unit's own when known, else one named with "
+                            "its welcome text)"));
          },
      .usesUnit = Always,
      .operation =
@@ -306,23 +328,23 @@ const CommandEntry kCommands[] = {
      .output = &CommandLine::file},
 
     {.words = "timechart",
-     .help = "draw an exported run log as a picture or a PDF page",
+     .help = QT_TR_NOOP("draw an exported run log as a picture or a PDF page"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "FILE.txt", "the export file to read");
-             o.files(c.add_option("--png", o.line.png, "the chart as a picture"))
+             o.file(&c, "FILE.txt", QT_TR_NOOP("the export file to read"));
+             o.files(c.add_option("--png", o.line.png, QT_TR_NOOP("the chart as a picture")))
                  ->type_name("OUT.png");
-             o.files(c.add_option("--pdf", o.line.pdf, "the chart as a PDF page"))
+             o.files(c.add_option("--pdf", o.line.pdf, QT_TR_NOOP("the chart as a PDF page")))
                  ->type_name("OUT.pdf");
-             c.add_option("--from", o.from, "the first minute drawn (0 unless given)")
+             c.add_option("--from", o.from, QT_TR_NOOP("the first minute drawn (0 unless given)"))
                  ->type_name("MIN");
-             c.add_option("--to", o.to, "the last minute drawn (51.2 unless given)")
+             c.add_option("--to", o.to, QT_TR_NOOP("the last minute drawn (51.2 unless given)"))
                  ->type_name("MIN");
          },
      .check =
          [](const CommandLine& l) {
              if (l.png.empty() == l.pdf.empty())
-                 throw UsageError{"timechart needs --png OUT.png or --pdf OUT.pdf"};
+                 throw UsageError{tr("timechart needs --png OUT.png or --pdf OUT.pdf")};
          },
      .draws = true,
      .run =
@@ -330,67 +352,72 @@ const CommandEntry kCommands[] = {
              return DrawTimeChartFile(l.file, l.png, l.pdf, l.from, l.to, stderr);
          }},
 
-    {.words = "runlog", .help = "run logs"},
-    {.words = "runlog convert",
-     .help = "a raw run log (one byte a line) to an export file",
+    {.words = "runlog", .help = QT_TR_NOOP("run logs")},
+    {.words = QT_TR_NOOP("runlog convert"),
+     .help = QT_TR_NOOP("a raw run log (one byte a line) to an export file"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "RAW", "the raw run log to read");
-             o.files(c.add_option("OUT.txt", o.line.out, "the export file to write")->required());
+             o.file(&c, "RAW", QT_TR_NOOP("the raw run log to read"));
+             o.files(c.add_option("OUT.txt", o.line.out, QT_TR_NOOP("the export file to write"))
+                         ->required());
          },
      .run = [](Program*, const CommandLine& l) { return ConvertRawLog(l.file, l.out, stderr); }},
-    {.words = "runlog runs",
-     .help = "the engine runs of an export file, one line each: cycle, start minute, seconds, "
-             "time to idle, peak start EGT, largest RPM and EGT, mean pump at or above idle",
+    {.words = QT_TR_NOOP("runlog runs"),
+     .help = QT_TR_NOOP(
+         "the engine runs of an export file, one line each: cycle, start minute, seconds, "
+         "time to idle, peak start EGT, largest RPM and EGT, mean pump at or above idle"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "FILE.txt", "the export file to read");
+             o.file(&c, "FILE.txt", QT_TR_NOOP("the export file to read"));
              c.add_option("--idle", o.idle,
-                          "the idle speed, for a file without the unit's configuration")
+                          QT_TR_NOOP("the idle speed, for a file without the unit's configuration"))
                  ->type_name("RPM");
              o.csv(&c);
          },
      .run = [](Program*,
                const CommandLine& l) { return PrintRuns(l.file, l.idle, l.csv, stdout, stderr); }},
 
-    {.words = "logbook", .help = "the engine logbook: every download kept per engine"},
-    {.words = "logbook engines",
-     .help = "one line per engine: name, runs, minutes of running, flagged runs",
+    {.words = "logbook", .help = QT_TR_NOOP("the engine logbook: every download kept per engine")},
+    {.words = QT_TR_NOOP("logbook engines"),
+     .help = QT_TR_NOOP("one line per engine: name, runs, minutes of running, flagged runs"),
      .define = [](Options& o, App& c) { o.csv(&c); },
      .run =
          [](Program*, const CommandLine& l) {
              return LogbookEngines(LogbookOf(l), l.csv, stdout, stderr);
          }},
-    {.words = "logbook runs",
-     .help = "an engine's runs in time order: the download's date and file, the values of runlog "
-             "runs, and the run's flag",
+    {.words = QT_TR_NOOP("logbook runs"),
+     .help = QT_TR_NOOP(
+         "an engine's runs in time order: the download's date and file, the values of runlog "
+         "runs, and the run's flag"),
      .define =
          [](Options& o, App& c) {
-             c.add_option("ENGINE", o.line.engine, "the engine's name")->required();
+             c.add_option("ENGINE", o.line.engine, QT_TR_NOOP("the engine's name"))->required();
              o.csv(&c);
          },
      .run =
          [](Program*, const CommandLine& l) {
              return LogbookRuns(LogbookOf(l), l.engine, l.csv, stdout, stderr);
          }},
-    {.words = "logbook import",
-     .help = "add export files made before (a file already there adds nothing)",
+    {.words = QT_TR_NOOP("logbook import"),
+     .help = QT_TR_NOOP("add export files made before (a file already there adds nothing)"),
      .define =
          [](Options& o, App& c) {
-             o.files(
-                 c.add_option("FILE.txt", o.line.files, "the export files to read")->required());
+             o.files(c.add_option("FILE.txt", o.line.files, QT_TR_NOOP("the export files to read"))
+                         ->required());
              o.engine(&c,
-                      "the engine they belong to (else the one their welcome text is known as, "
-                      "or a new one named with it)");
-             c.add_option("--idle", o.idle,
-                          "the unit's idle speed, for files without the unit's configuration "
-                          "(kept for the engine; its runs measured again)")
+                      QT_TR_NOOP(
+                          "the engine they belong to (else the one their welcome text is known as, "
+                          "or a new one named with it)"));
+             c.add_option(
+                  "--idle", o.idle,
+                  QT_TR_NOOP("the unit's idle speed, for files without the unit's configuration "
+                             "(kept for the engine; its runs measured again)"))
                  ->type_name("RPM");
              c.add_option("--full-speed", o.fullSpeed,
-                          "the unit's full speed, kept for the engine likewise")
+                          QT_TR_NOOP("the unit's full speed, kept for the engine likewise"))
                  ->type_name("RPM");
              c.add_option("--max-egt", o.maxEgt,
-                          "the unit's maximum EGT, kept for the engine likewise")
+                          QT_TR_NOOP("the unit's maximum EGT, kept for the engine likewise"))
                  ->type_name("C");
          },
      .run =
@@ -399,32 +426,34 @@ const CommandEntry kCommands[] = {
                                   {.idleRpm = l.idle, .fullRpm = l.fullSpeed, .maxEgtC = l.maxEgt},
                                   stdout, stderr);
          }},
-    {.words = "logbook service",
-     .help = "record a service of the engine: its baseline and time since service start again",
+    {.words = QT_TR_NOOP("logbook service"),
+     .help = QT_TR_NOOP(
+         "record a service of the engine: its baseline and time since service start again"),
      .define =
          [](Options& o, App& c) {
-             c.add_option("ENGINE", o.line.engine, "the engine's name")->required();
-             c.add_option("--note", o.line.note, "what was done")->type_name("TEXT");
+             c.add_option("ENGINE", o.line.engine, QT_TR_NOOP("the engine's name"))->required();
+             c.add_option("--note", o.line.note, QT_TR_NOOP("what was done"))->type_name("TEXT");
          },
      .run =
          [](Program*, const CommandLine& l) {
              return LogbookService(LogbookOf(l), l.engine, l.note, stdout, stderr);
          }},
-    {.words = "logbook vacuum",
-     .help = "free the space of kept downloads the logbook holds (it makes them again when one is "
-             "opened) and of older ones, and compact the logbook; says what it freed",
+    {.words = QT_TR_NOOP("logbook vacuum"),
+     .help = QT_TR_NOOP(
+         "free the space of kept downloads the logbook holds (it makes them again when one is "
+         "opened) and of older ones, and compact the logbook; says what it freed"),
      .define = [](Options&, App&) {},
      .run =
          [](Program*, const CommandLine& l) {
              return LogbookVacuum(LogbookOf(l), DefaultLibraryFolder(), SettingsOf(l).KeepDays,
                                   stdout, stderr);
          }},
-    {.words = "logbook report",
-     .help = "an engine's report as a PDF page",
+    {.words = QT_TR_NOOP("logbook report"),
+     .help = QT_TR_NOOP("an engine's report as a PDF page"),
      .define =
          [](Options& o, App& c) {
-             c.add_option("ENGINE", o.line.engine, "the engine's name")->required();
-             o.files(c.add_option("--pdf", o.line.pdf, "the page to write")->required())
+             c.add_option("ENGINE", o.line.engine, QT_TR_NOOP("the engine's name"))->required();
+             o.files(c.add_option("--pdf", o.line.pdf, QT_TR_NOOP("the page to write"))->required())
                  ->type_name("OUT.pdf");
          },
      .draws = true,
@@ -433,23 +462,24 @@ const CommandEntry kCommands[] = {
              return LogbookReport(LogbookOf(l), l.engine, l.pdf, stderr);
          }},
 
-    {.words = "chart", .help = "the performance chart"},
-    {.words = "chart print",
-     .help = "a measure file's printed page, as a PDF",
+    {.words = "chart", .help = QT_TR_NOOP("the performance chart")},
+    {.words = QT_TR_NOOP("chart print"),
+     .help = QT_TR_NOOP("a measure file's printed page, as a PDF"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "FILE.nvm", "the measure file to read");
-             o.files(c.add_option("--pdf", o.line.pdf, "the page to write")->required())
+             o.file(&c, "FILE.nvm", QT_TR_NOOP("the measure file to read"));
+             o.files(c.add_option("--pdf", o.line.pdf, QT_TR_NOOP("the page to write"))->required())
                  ->type_name("OUT.pdf");
          },
      .draws = true,
      .run = [](Program*, const CommandLine& l) { return PrintMeasureFile(l.file, l.pdf, stderr); }},
-    {.words = "chart show",
-     .help = "a measure file drawn on the chart, as a picture",
+    {.words = QT_TR_NOOP("chart show"),
+     .help = QT_TR_NOOP("a measure file drawn on the chart, as a picture"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "FILE.nvm", "the measure file to read");
-             o.files(c.add_option("--png", o.line.png, "the picture to write")->required())
+             o.file(&c, "FILE.nvm", QT_TR_NOOP("the measure file to read"));
+             o.files(
+                  c.add_option("--png", o.line.png, QT_TR_NOOP("the picture to write"))->required())
                  ->type_name("OUT.png");
          },
      .draws = true,
@@ -458,35 +488,38 @@ const CommandEntry kCommands[] = {
              // The unit type of the settings chooses the x axis, as in the window.
              return ShowMeasureFile(l.file, l.png, SettingsOf(l).NorvaType == "P", stderr);
          }},
-    {.words = "chart record",
-     .help = "record the chart's points while the engine is hot (above 100 C), as the chart "
-             "window does, until Ctrl-C",
+    {.words = QT_TR_NOOP("chart record"),
+     .help =
+         QT_TR_NOOP("record the chart's points while the engine is hot (above 100 C), as the chart "
+                    "window does, until Ctrl-C"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "OUT.nvm", "the measure file to write");
-             c.add_option("--seconds", o.seconds, "or for S seconds")->type_name("S");
+             o.file(&c, "OUT.nvm", QT_TR_NOOP("the measure file to write"));
+             c.add_option("--seconds", o.seconds, QT_TR_NOOP("or for S seconds"))->type_name("S");
          },
      .usesUnit = Always,
      .recordsChart = true,
      .output = &CommandLine::file},
 
     {.words = "diff",
-     .help = "what differs between two clone files, or between the unit and a clone file, one "
-             "line a setting",
+     .help = QT_TR_NOOP(
+         "what differs between two clone files, or between the unit and a clone file, one "
+         "line a setting"),
      .define =
          [](Options& o, App& c) {
-             o.file(&c, "A.nvc", "a clone file");
-             o.files(
-                 c.add_option("B.nvc", o.line.out, "a second clone file; the unit when left out"));
-             c.add_flag("--downward", o.line.downward, "the files come from a downward unit");
+             o.file(&c, "A.nvc", QT_TR_NOOP("a clone file"));
+             o.files(c.add_option("B.nvc", o.line.out,
+                                  QT_TR_NOOP("a second clone file; the unit when left out")));
+             c.add_flag("--downward", o.line.downward,
+                        QT_TR_NOOP("the files come from a downward unit"));
          },
      .usesUnit = [](const CommandLine& l) { return l.out.empty(); },
      .check =
          [](const CommandLine& l) {
              if (!l.out.empty() && l.deviceGiven)
-                 throw UsageError{"diff of two files reads no unit: leave out --device"};
+                 throw UsageError{tr("diff of two files reads no unit: leave out --device")};
              if (l.out.empty() && l.downward)
-                 throw UsageError{"--downward is for two files; the unit says its own kind"};
+                 throw UsageError{tr("--downward is for two files; the unit says its own kind")};
          },
      .run =
          [](Program*, const CommandLine& l) {
@@ -508,7 +541,7 @@ const CommandEntry kCommands[] = {
 }  // namespace
 
 std::span<const CommandEntry> Commands() {
-    return kCommands;
+    return CommandTable::kEntries;
 }
 
 }  // namespace norva

@@ -2,8 +2,6 @@
 // One table of exit statuses for every command: the same cause gives the same status, so a
 // script can tell a missing unit from a bad file from a refusal.
 
-#include <string>
-
 #include "ops/OperationTools.h"
 
 namespace norva::exitstatus {
@@ -31,19 +29,6 @@ inline int ExitCode(OpStatus status) {
             return kRefused;
     }
     return kNoUnit;
-}
-
-// The table as --help and the README give it.
-inline std::string Table() {
-    return "Exit status:\n"
-           "  0    done\n"
-           "  1    diff: the two sides differ\n"
-           "  2    no unit, the unit was lost, or it did not answer; the window: no display\n"
-           "  3    a bad file, entry or output path (nothing was sent)\n"
-           "  4    refused by the unit, or a check failed (write protected, the other kind\n"
-           "       of unit, a write the unit does not hold, a calibration that gives Error)\n"
-           "  64   a command line that cannot be run\n"
-           "  130  interrupted by Ctrl-C (SIGINT); 143 by SIGTERM\n";
 }
 
 }  // namespace norva::exitstatus

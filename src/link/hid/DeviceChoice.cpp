@@ -1,5 +1,6 @@
 #include "link/hid/DeviceChoice.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <sstream>
 #include <vector>
@@ -11,6 +12,13 @@
 namespace norva {
 
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(norva::DeviceChoice)
+};
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 std::optional<long> ToNumber(const std::string& text) {
     long value = 0;
     const char* end = text.data() + text.size();
@@ -30,7 +38,7 @@ std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& er
         while (std::getline(rest, part, ':')) {
             std::string why;
             if (!sim::SetSimOption(choice.sim, part, why)) {
-                error = "device " + text + ": " + why;
+                error = Texts::tr("device %1: %2").arg(Q(text), Q(why)).toStdString();
                 return std::nullopt;
             }
         }
@@ -42,7 +50,9 @@ std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& er
         const auto port =
             colon == std::string::npos ? std::nullopt : ToNumber(rest.substr(colon + 1));
         if (colon == 0 || !port || *port < 1 || *port > 65535) {
-            error = "device " + text + ": expected tcp:HOST:PORT with a port of 1 to 65535";
+            error = Texts::tr("device %1: expected tcp:HOST:PORT with a port of 1 to 65535")
+                        .arg(Q(text))
+                        .toStdString();
             return std::nullopt;
         }
         choice.kind = DeviceChoice::Kind::Tcp;
@@ -58,20 +68,27 @@ std::optional<DeviceChoice> ParseDevice(const std::string& text, std::string& er
         if (option != std::string::npos) {
             const auto speed = ToNumber(choice.file.substr(option + 7));
             if (!speed || *speed < 1 || *speed > ReplayBackend::kMaxSpeed) {
-                error = "device " + text + ": speed takes 1 to 32 (times real time)";
+                error = Texts::tr("device %1: speed takes 1 to 32 (times real time)")
+                            .arg(Q(text))
+                            .toStdString();
                 return std::nullopt;
             }
             choice.speed = static_cast<int>(*speed);
             choice.file.resize(option);
         }
         if (choice.file.empty()) {
-            error = "device " + text + ": expected replay:FILE.txt[:speed=N]";
+            error = Texts::tr("device %1: expected replay:FILE.txt[:speed=N]")
+                        .arg(Q(text))
+                        .toStdString();
             return std::nullopt;
         }
         return choice;
     }
-    error = "unknown device '" + text +
-            "': use hid, sim, sim:downward, tcp:HOST:PORT or replay:FILE.txt";
+    error = Texts::tr(
+                "unknown device '%1': use hid, sim, sim:downward, tcp:HOST:PORT or "
+                "replay:FILE.txt")
+                .arg(Q(text))
+                .toStdString();
     return std::nullopt;
 }
 
