@@ -158,19 +158,19 @@ class Parser {
         const CommandOptions& o = options_;
         if (!o.from.empty()) line_.from = minutes("--from", o.from);
         if (!o.to.empty()) line_.to = minutes("--to", o.to);
-        const auto whole = [](const char* option, const std::string& text, const QString& what) {
+        // `refusal`: "%1 needs …, a whole number, not '%2'"
+        const auto whole = [](const char* option, const std::string& text, const QString& refusal) {
             double number = 0;
             if (!ToPositive(text, number) || number != std::floor(number) || number > 1e6)
-                throw UsageError{
-                    tr("%1 needs %2, a whole number, not '%3'")
-                        .arg(QLatin1String(option), what, QString::fromStdString(text))};
+                throw UsageError{refusal.arg(QLatin1String(option), QString::fromStdString(text))};
             return static_cast<int>(number);
         };
-        if (!o.idle.empty()) line_.idle = whole("--idle", o.idle, tr("a speed in RPM"));
-        if (!o.fullSpeed.empty())
-            line_.fullSpeed = whole("--full-speed", o.fullSpeed, tr("a speed in RPM"));
+        const QString speed = tr("%1 needs a speed in RPM, a whole number, not '%2'");
+        if (!o.idle.empty()) line_.idle = whole("--idle", o.idle, speed);
+        if (!o.fullSpeed.empty()) line_.fullSpeed = whole("--full-speed", o.fullSpeed, speed);
         if (!o.maxEgt.empty())
-            line_.maxEgt = whole("--max-egt", o.maxEgt, tr("a temperature in C"));
+            line_.maxEgt = whole("--max-egt", o.maxEgt,
+                                 tr("%1 needs a temperature in C, a whole number, not '%2'"));
         if (!o.reports.empty() && !o.seconds.empty())
             throw UsageError{tr("give either --reports or --seconds, not both")};
         if (!o.reports.empty()) {

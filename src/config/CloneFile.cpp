@@ -36,9 +36,9 @@ bool Skipped(int a) {
 }
 
 // "Saving Parameters 6%": the label text and Str's leading blank.
-QString PercentText(const char* caption, double share) {
-    return QString::fromLatin1(caption) +
-           QString::fromStdString(Str(static_cast<int>(std::floor(share)))) + QLatin1Char('%');
+QString PercentText(const QString& caption, double share) {
+    return caption + QString::fromStdString(Str(static_cast<int>(std::floor(share)))) +
+           QLatin1Char('%');
 }
 
 }  // namespace
@@ -132,7 +132,7 @@ Task<OpStatus> SaveCloneFile(Services s) {
     {
         ProgressScope shown(s.progress, Texts::tr("Saving Parameters"));
         for (int i = params::kCloneFirstAddress; i < params::kImageSize && outcome; ++i) {
-            shown.setText(PercentText("Saving Parameters", i / 2.39));
+            shown.setText(PercentText(Texts::tr("Saving Parameters"), i / 2.39));
             outcome = co_await s.link.yield();
         }
     }
@@ -150,17 +150,19 @@ namespace {
 std::vector<PlannedReport> Reports(const std::vector<CloneReport>& plan) {
     std::vector<PlannedReport> reports;
     for (const CloneReport& r : plan)
-        reports.push_back(
-            PlannedReport{.commands = {r.commands.begin(), r.commands.end()},
-                          .reportsBefore = kReportsWaited,
-                          .progress = PercentText("Programming the NORVA", r.firstAddress / 2.55)});
+        reports.push_back(PlannedReport{
+            .commands = {r.commands.begin(), r.commands.end()},
+            .reportsBefore = kReportsWaited,
+            .progress = PercentText(Texts::tr("Programming the NORVA"), r.firstAddress / 2.55)});
     return reports;
 }
 }  // namespace
 
-const QString kWriteCountersToo = QStringLiteral(
-    "Also write the engine's counters (cycle count, total time): only to restore this unit's "
-    "own backup");
+QString WriteCountersToo() {
+    return Texts::tr(
+        "Also write the engine's counters (cycle count, total time): only to restore this "
+        "unit's own backup");
+}
 
 Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions options) {
     const FileRequest request(QString(), kFilter, kExtension, {}, true);
@@ -168,9 +170,7 @@ Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions 
     if (path.isEmpty()) co_return OpStatus::Abandoned;
     std::string error;
     const auto image = params::ReadCloneFile(path.toStdString(), error);
-    if (!image)
-        co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
-                                  OpStatus::BadInput);
+    if (!image) co_return co_await RefuseFile(s.dialogs, error);
     const QString doing = Texts::tr("writing the clone file");
     const std::optional<UnitImage> unit = co_await AwaitImage(s, doing);
     if (!unit) co_return OpStatus::Stopped;
@@ -179,7 +179,7 @@ Task<OpStatus> WriteCloneFile(Services s, CloneHandover& handover, WriteOptions 
     plan.what = Texts::tr("the clone write");
     plan.file = path;
     plan.reports = Reports(ClonePlan(*image, CloneLeftOut(unit->downward, false)));
-    plan.option = kWriteCountersToo;
+    plan.option = WriteCountersToo();
     plan.optionReports = Reports(ClonePlan(*image, CloneLeftOut(unit->downward, true)));
     const OpStatus status = co_await Write(s, plan, options, unit);
     // The unit holds the file (or already did): the fast setup may replay it.

@@ -47,7 +47,7 @@ std::vector<int> CounterCells(bool downward);
 // (113), which are functions of the unit, not cells, and the counters unless `withCounters`.
 std::vector<int> CloneLeftOut(bool downward, bool withCounters);
 // What the fast setup and the window's question offer for the counters.
-extern const QString kWriteCountersToo;
+QString WriteCountersToo();
 
 // The reports a complete image takes: six cells to a report from address 16, never 79, 88, 255
 // nor those `leftOut`; the last report's slots it does not fill repeat the report before (40

@@ -40,9 +40,8 @@ Task<Gated> DownwardUnit(Services s, QString doing) {
     if (!image->downward)
         co_return Gated{
             co_await Refuse(s.dialogs,
-                            QStringLiteral("This unit keeps no serial number or timers: "
-                                           "only units whose configuration streams "
-                                           "downwards do."),
+                            Texts::tr("This unit keeps no serial number or timers: only units "
+                                      "whose configuration streams downwards do."),
                             OpStatus::Refused, MessageIcon::Information),
             {}};
     co_return Gated{std::nullopt, *image};
@@ -84,8 +83,8 @@ Task<OpStatus> SetSerialNumber(Services s, WriteOptions options) {
     const auto value = SerialNumberValue(text);
     if (!value)
         co_return co_await Refuse(s.dialogs,
-                                  QStringLiteral("\"%1\" is no serial number: give a whole number "
-                                                 "from 0 to 65535. Nothing was sent.")
+                                  Texts::tr("\"%1\" is no serial number: give a whole number "
+                                            "from 0 to 65535. Nothing was sent.")
                                       .arg(text),
                                   OpStatus::BadInput);
     const auto high = static_cast<uint8_t>(*value / 256);
@@ -122,8 +121,7 @@ Task<OpStatus> ClearAllTimers(Services s, WriteOptions options) {
         Plan(doing,
              {Report(Zeros(cell::kTimersFirst, 6)), Report(Zeros(cell::kTimersFirst + 6, 6)),
               Report(Zeros(cell::kRunTimersFirst, cell::kRunTimersCount))},
-             QStringLiteral(
-                 "Clear all timers? The cycle count and the total engine time become 0.")),
+             Texts::tr("Clear all timers? The cycle count and the total engine time become 0.")),
         options, gated.unit);
 }
 

@@ -144,9 +144,7 @@ Task<OpStatus> WriteParameterFile(Services s, WriteOptions options) {
     if (path.isEmpty()) co_return OpStatus::Abandoned;
     std::string error;
     const auto values = ReadParameterFile(path.toStdString(), error);
-    if (!values)
-        co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
-                                  OpStatus::BadInput);
+    if (!values) co_return co_await RefuseFile(s.dialogs, error);
     // One cell a report, one pass of the event loop between them, as the unit takes them.
     WritePlan plan;
     plan.doing = Texts::tr("programming");

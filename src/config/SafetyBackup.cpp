@@ -23,7 +23,8 @@ std::optional<QString> SaveSafetyBackup(std::span<const uint8_t> image, bool dow
                                         std::string& error) {
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral("."))) {
-        error = folder.toStdString() + ": the folder cannot be made";
+        error = folder.toStdString() + ": " +
+                QCoreApplication::translate("Files", "the folder cannot be made").toStdString();
         return std::nullopt;
     }
     QString name = when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));

@@ -61,10 +61,9 @@ Task<std::optional<UnitImage>> AwaitImage(Services s, QString doing) {
             kImageWaitReports);
     }
     if (outcome) co_return CompleteImage(s.link);
-    const QString howFar = QStringLiteral(
-                               "%1 of 255 bytes of its configuration had come; "
-                               "nothing was written")
-                               .arg(s.link.BackupByteCount);
+    const QString howFar =
+        Texts::tr("%1 of 255 bytes of its configuration had come; nothing was written")
+            .arg(s.link.BackupByteCount);
     if (outcome.kind == Outcome::NoAnswer) {
         co_await s.dialogs.message(
             Texts::tr("The unit's configuration did not arrive whole while %1 (%2).")
@@ -84,8 +83,8 @@ Task<bool> BackUpBeforeWriting(Services s, WriteOptions options, UnitImage unit)
     if (!path) {
         // Said as the file system said it ("…: No space left on device: nothing was sent.").
         co_await s.dialogs.message(
-            QStringLiteral("The unit's configuration could not be kept before writing: %1: "
-                           "nothing was sent.")
+            Texts::tr("The unit's configuration could not be kept before writing: %1: nothing "
+                      "was sent.")
                 .arg(QString::fromStdString(error)),
             {}, MessageIcon::Warning);
         co_return false;
@@ -224,11 +223,14 @@ QString Changes(int n) {
 Task<OpStatus> Write(Services s, WritePlan plan, WriteOptions options,
                      std::optional<UnitImage> unit) {
     if (s.link.backend().replaying())
-        co_return co_await Refuse(s.dialogs, kReplayPlaying, OpStatus::Refused);
+        co_return co_await Refuse(s.dialogs,
+                                  Texts::tr("A replay is playing: stop it to write to a unit."),
+                                  OpStatus::Refused);
     if (!unit) unit = co_await AwaitImage(s, plan.doing);
     if (!unit) co_return OpStatus::Stopped;
     if (s.link.EngineSpeed > 0)
-        co_return co_await Refuse(s.dialogs, kStopTheEngine, OpStatus::Refused);
+        co_return co_await Refuse(s.dialogs, Texts::tr("Stop the engine first."),
+                                  OpStatus::Refused);
 
     // Old -> new for every cell the write changes; the option's own cells apart.
     const auto kind = params::KindOf(unit->downward);

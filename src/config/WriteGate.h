@@ -9,6 +9,7 @@
 //   6. Confirm: every written cell must come back from the unit with the value sent.
 // The unit is the judge of a write, not the socket that took the reports.
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -51,7 +52,7 @@ struct WritePlan {
     QString doing;  // "writing the ramps": what was under way, when it stopped
     QString what;   // "the ramp write": what is confirmed
     QString file;   // the file the values come from, for the engine's journal
-    QString progress = QStringLiteral("Programming the NORVA");
+    QString progress = QCoreApplication::translate("norva::WriteGate", "Programming the NORVA");
     bool percent = false;       // the share sent shown after the progress text
     QString question;           // asked instead of "Write these N changes?"
     bool restartImage = false;  // the image is assembled afresh once everything went out
@@ -127,10 +128,6 @@ QString SentAndConfirmed(int sent, int total, const WriteCheck& check);
 // lives in the calling operation's frame, which awaits this to its end.
 // A confirmed write is noted in the journal with `file`, the file it came from (if any).
 Task<OpStatus> Confirm(Services s, const WriteCheck& check, QString doing, QString file = {});
-
-inline const QString kStopTheEngine = QStringLiteral("Stop the engine first.");
-inline const QString kReplayPlaying =
-    QStringLiteral("A replay is playing: stop it to write to a unit.");
 
 // The only sender of configuration cells. Done once the unit confirmed every cell (or already
 // held them, or a dry run listed them); Abandoned on No; Refused on a turning engine, a replay,

@@ -22,6 +22,10 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(FactoryCommands)
 };
+
+QString StopAndCoolFirst() {
+    return Texts::tr("Stop the engine and let it cool below 100 °C first.");
+}
 }  // namespace
 
 namespace {
@@ -116,8 +120,8 @@ Task<OpStatus> SetMaxSpeed(Services s, WriteOptions options) {
     const auto value = MaxSpeedValue(text);
     if (!value)
         co_return co_await Refuse(s.dialogs,
-                                  QStringLiteral("\"%1\" is no speed: give the thousands of RPM "
-                                                 "as a number from 0 to 255. Nothing was sent.")
+                                  Texts::tr("\"%1\" is no speed: give the thousands of RPM "
+                                            "as a number from 0 to 255. Nothing was sent.")
                                       .arg(text),
                                   OpStatus::BadInput);
     co_return co_await WriteCell(s, kMaxSpeedAddress, *value, options);
@@ -131,7 +135,7 @@ CalibrationValue TemperatureCalibration(double egt, double ambient) {
 
 Task<OpStatus> CalibrateTemperature(Services s, QString ambient, WriteOptions options) {
     if (!EngineAtRest(s.link))
-        co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
+        co_return co_await Refuse(s.dialogs, StopAndCoolFirst(), OpStatus::Refused);
     const QString doing = Texts::tr("calibrating the temperature");
     const auto unit = co_await AwaitImage(s, doing);
     if (!unit) co_return OpStatus::Stopped;
@@ -163,9 +167,9 @@ Task<OpStatus> CalibrateTemperature(Services s, QString ambient, WriteOptions op
         if (outcome.kind == Outcome::NoAnswer)
             co_return co_await Refuse(
                 s.dialogs,
-                QStringLiteral("The unit did not clear its temperature calibration, so nothing "
-                               "was calibrated") +
-                    back + QLatin1Char('.'),
+                Texts::tr("The unit did not clear its temperature calibration, so nothing was "
+                          "calibrated%1.")
+                    .arg(back),
                 OpStatus::Refused);
         co_return co_await Stop(s.dialogs, outcome, doing,
                                 Texts::tr("both calibration cells were cleared") + back);
@@ -187,12 +191,10 @@ Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions
                          std::function<void(bool)> running) {
     std::string error;
     const auto image = params::ReadCloneFile(path.toStdString(), error);
-    if (!image)
-        co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
-                                  OpStatus::BadInput);
+    if (!image) co_return co_await RefuseFile(s.dialogs, error);
     // Its last step is the calibration: refused before a cell is written rather than after.
     if (!EngineAtRest(s.link))
-        co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
+        co_return co_await Refuse(s.dialogs, StopAndCoolFirst(), OpStatus::Refused);
     const QString doing = Texts::tr("programming");
     const auto unit = co_await AwaitImage(s, doing);
     if (!unit) co_return OpStatus::Stopped;
@@ -215,7 +217,7 @@ Task<OpStatus> FastSetup(Services s, QString path, QString ambient, WriteOptions
     plan.what = Texts::tr("the fast setup");
     plan.file = path;
     plan.reports = reports(false);
-    plan.option = kWriteCountersToo;
+    plan.option = WriteCountersToo();
     plan.optionReports = reports(true);
     if (running) running(true);
     OpStatus status = co_await Write(s, plan, options, unit);
@@ -328,7 +330,7 @@ Task<TestSteps> DownwardTestSteps(Services s, TestSends& sends, Config& settings
 Task<OpStatus> HardwareTest(Services s, Config& settings,
                             std::function<void(const QString&)> result, WriteOptions options) {
     if (!EngineAtRest(s.link))
-        co_return co_await Refuse(s.dialogs, kStopTheEngineFirst, OpStatus::Refused);
+        co_return co_await Refuse(s.dialogs, StopAndCoolFirst(), OpStatus::Refused);
     const auto unit = co_await AwaitImage(s, Texts::tr("testing the hardware"));
     if (!unit) co_return OpStatus::Stopped;
     if (!co_await BackUpBeforeWriting(s, options, *unit)) co_return OpStatus::BadInput;
@@ -370,8 +372,8 @@ Task<OpStatus> HardwareTest(Services s, Config& settings,
             co_return co_await Refuse(
                 s.dialogs,
                 Texts::tr("The hardware test read no current at step 3; %1.")
-                    .arg(putBack ? QStringLiteral("the values the unit held before the test "
-                                                  "were put back")
+                    .arg(putBack ? Texts::tr("the values the unit held before the test were put "
+                                             "back")
                                  : Texts::tr("the unit could not be put back as it was")),
                 OpStatus::Refused, MessageIcon::Warning);
     }

@@ -37,8 +37,6 @@ Task<OpStatus> SetMaxSpeed(Services s, WriteOptions options = {});
 // The calibration and the hardware test drive the unit's outputs and read its sensors: never on
 // an engine that turns or is hot (speed above 0, EGT above 100 °C).
 bool EngineAtRest(const Link& link);
-inline const QString kStopTheEngineFirst =
-    QStringLiteral("Stop the engine and let it cool below 100 °C first.");
 
 // V = E/2 - floor(|T|/2), at most 255; below 0 it is 0 and `error` is set.
 struct CalibrationValue {

@@ -64,7 +64,7 @@ void RunningOperation::abort() {
 QString RunningOperation::RefusalText(Refusal refusal) {
     switch (refusal) {
         case Refusal::Busy:
-            return QStringLiteral(
+            return Texts::tr(
                 "Another operation is still running. Wait until it has finished, or cancel it "
                 "with Escape in its window.");
         case Refusal::NoUnit:

@@ -1,6 +1,7 @@
 // Finding the unit, opening it twice (writes and reads), and noticing when it is gone.
 #include "link/Link.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
 
@@ -31,10 +32,19 @@ bool Link::FindTheHid() {
             }
             // Said once a path: the enumeration repeats every tick.
             if (skippedPaths_.insert(path).second)
-                std::cerr << "norva: skipped a unit with vendor " << Hex4(id->vendorId)
-                          << " and product " << Hex4(id->productId) << " at " << path
-                          << ": its reports are " << InputReportByteLength << " and "
-                          << OutputReportByteLength << " bytes long, not " << kReportLength << ".\n"
+                std::cerr << "norva: "
+                          << QCoreApplication::translate(
+                                 "norva::Session",
+                                 "skipped a unit with vendor %1 and product %2 at %3: its reports "
+                                 "are %4 and %5 bytes long, not %6.")
+                                 .arg(QString::fromStdString(Hex4(id->vendorId)),
+                                      QString::fromStdString(Hex4(id->productId)),
+                                      QString::fromStdString(path))
+                                 .arg(InputReportByteLength)
+                                 .arg(OutputReportByteLength)
+                                 .arg(kReportLength)
+                                 .toStdString()
+                          << "\n"
                           << std::flush;
         }
         backend_->close(HIDHandle);

@@ -49,7 +49,7 @@ QString NoUnitHintText(const HidBackend& backend) {
     if (!problem.empty()) return QString::fromStdString(problem).trimmed();
     const QString address = QString::fromStdString(backend.address());
     if (!address.isEmpty())
-        return QStringLiteral(
+        return MainWindow::tr(
                    "Nothing answers at %1. Start the unit's server there (norva-sim --listen "
                    "tcp:%1), or start the program with --device sim to try it.")
             .arg(address);

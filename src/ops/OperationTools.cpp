@@ -54,6 +54,11 @@ Task<OpStatus> Refuse(Dialogs& dialogs, QString text, OpStatus status, MessageIc
     co_return status;
 }
 
+Task<OpStatus> RefuseFile(Dialogs& dialogs, const std::string& error) {
+    return Refuse(dialogs, Texts::tr("%1. Nothing was sent.").arg(QString::fromStdString(error)),
+                  OpStatus::BadInput);
+}
+
 CancelWithWindow::CancelWithWindow(Link& link, QObject* window) : QObject(window), link_(link) {
     window->installEventFilter(this);
 }

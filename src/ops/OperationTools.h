@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "base/Task.h"
 #include "link/Link.h"
@@ -56,6 +57,8 @@ Task<OpStatus> Stop(Dialogs& dialogs, Outcome outcome, QString doing, QString ho
 // Tells the user why nothing was done; the status given.
 Task<OpStatus> Refuse(Dialogs& dialogs, QString text, OpStatus status,
                       MessageIcon icon = MessageIcon::Warning);
+// A file that could not be read, and so nothing was sent: "FILE:3: …. Nothing was sent."
+Task<OpStatus> RefuseFile(Dialogs& dialogs, const std::string& error);
 
 // Watches a window: Escape in it, or closing it, cancels the operation it runs.
 class CancelWithWindow : public QObject {

@@ -1,5 +1,6 @@
 #include "params/WelcomeText.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 #include "base/Windows1252.h"
@@ -12,6 +13,9 @@ namespace norva {
 
 namespace {
 constexpr int kReportsWaited = 2;
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(norva::WelcomeText)
+};
 
 }  // namespace
 
@@ -38,17 +42,17 @@ std::optional<WelcomeBytes> EncodeWelcome(const QString& line1, const QString& l
 
 QString CannotShowText(char32_t c) {
     const QString code = QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
-    return QStringLiteral(
-               "The unit cannot show the character \"%1\" (U+%2); nothing was sent. "
-               "Use letters, digits and common signs.")
+    return Texts::tr(
+               "The unit cannot show the character \"%1\" (U+%2); nothing was sent. Use "
+               "letters, digits and common signs.")
         .arg(QString::fromUcs4(&c, 1), code);
 }
 
 Task<OpStatus> WriteWelcome(Services s, WelcomeBytes bytes, WriteOptions options) {
     constexpr int kReports = (kWelcomeLength + kSlotCount - 1) / kSlotCount;
     WritePlan plan;
-    plan.doing = QStringLiteral("writing the welcome text");
-    plan.what = QStringLiteral("the welcome text");
+    plan.doing = Texts::tr("writing the welcome text");
+    plan.what = Texts::tr("the welcome text");
     plan.progress = {};
     plan.restartImage = true;
     for (int first = 0, n = 1; first < kWelcomeLength; first += kSlotCount, ++n) {

@@ -13,10 +13,8 @@
 namespace norva {
 
 namespace {
-const QString kNotAvailable = QStringLiteral("Backup data not available, please wait");
 // Translated where it is shown.
 const char* const kWriteCaption = QT_TRANSLATE_NOOP("norva::WelcomeTextWindow", "Write NORVA");
-const QString kReading = QStringLiteral("Reading the unit's configuration…");
 constexpr int kWrittenShownMs = 3000;
 // The design's size with a line below the buttons for why Write waits.
 constexpr double kWidthTwips = 2676;
@@ -91,7 +89,7 @@ WelcomeTextWindow::WelcomeTextWindow(Link& link, Dialogs& dialogs, Progress& pro
     Command1 = new QPushButton(tr("Read NORVA"), this);
     Command2 = new QPushButton(tr(kWriteCaption), this);
     Command2->setEnabled(false);
-    Label1 = new QLabel(kReading, this);
+    Label1 = new QLabel(tr("Reading the unit's configuration…"), this);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignCenter);
     layout_.add(Text1, {120, 120, 2412, 396}, 12);
@@ -126,7 +124,7 @@ void WelcomeTextWindow::Read() {
     Text2->clear();
     edited_ = false;  // asked for the unit's text: it comes in with the image if not now
     if (link_.BackupByteCount < Link::kImageComplete) {
-        dialogs_.notify(kNotAvailable);
+        dialogs_.notify(tr("Backup data not available, please wait"));
         return;
     }
     showUnitText();

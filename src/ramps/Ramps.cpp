@@ -1,5 +1,6 @@
 #include "ramps/Ramps.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -16,6 +17,9 @@
 namespace norva {
 
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(norva::Ramps)
+};
 
 constexpr int kRow8Acceleration = 15;  // 1-based fields of row 8's speed
 constexpr int kRow8Deceleration = 31;
@@ -53,13 +57,15 @@ RampFields DefaultRampFields() {
 }
 
 QString RampFieldName(int field) {
-    if (field == kFullThrottleField) return QStringLiteral("Full throttle speed");
-    if (field == kIdleField) return QStringLiteral("Idle speed");
+    if (field == kFullThrottleField) return Texts::tr("Full throttle speed");
+    if (field == kIdleField) return Texts::tr("Idle speed");
     const int i = field - 1;
-    return QStringLiteral("%1 row %2 %3")
-        .arg(i < 16 ? QStringLiteral("Acceleration") : QStringLiteral("Deceleration"))
-        .arg(i % 16 / 2 + 1)
-        .arg(i % 2 == 0 ? QStringLiteral("absolute speed") : QStringLiteral("slope"));
+    const bool absolute = i % 2 == 0;
+    const QString name = i < 16     ? absolute ? Texts::tr("Acceleration row %1 absolute speed")
+                                               : Texts::tr("Acceleration row %1 slope")
+                             : absolute ? Texts::tr("Deceleration row %1 absolute speed")
+                                    : Texts::tr("Deceleration row %1 slope");
+    return name.arg(i % 16 / 2 + 1);
 }
 
 std::optional<RampView> Pinta(RampFields fields, int* bad) {
@@ -122,7 +128,8 @@ std::optional<std::vector<std::string>> RampFileLines(const RampFields& fields,
     for (int i = 0; i < kRampFields; ++i) {
         const auto value = ParseNumber(fields[i].toStdString());
         if (!value || !std::isfinite(*value)) {
-            error = (RampFieldName(i + 1) + QStringLiteral(" is not a number: '%1'").arg(fields[i]))
+            error = Texts::tr("%1 is not a number: '%2'")
+                        .arg(RampFieldName(i + 1), fields[i])
                         .toStdString();
             return std::nullopt;
         }
@@ -139,8 +146,10 @@ std::optional<RampFields> ReadRampFile(const std::string& path, std::string& err
     const auto values = ParseValues(*text, path, error);
     if (!values) return std::nullopt;
     if (values->size() < static_cast<std::size_t>(kRampFields)) {
-        error =
-            path + ": holds " + std::to_string(values->size()) + " values; a ramp file holds 34";
+        error = Texts::tr("%1: holds %2 values; a ramp file holds 34")
+                    .arg(QString::fromStdString(path))
+                    .arg(values->size())
+                    .toStdString();
         return std::nullopt;
     }
     RampFields fields;
@@ -165,7 +174,8 @@ std::optional<std::array<RampReport, 6>> RampWritePlan(const RampFields& fields,
     for (int i = 0; i < kRampWriteFields; ++i) {
         const auto value = RampSentValue(fields[i]);
         if (!value) {
-            error = (RampFieldName(i + 1) + QStringLiteral(" is not a number: '%1'").arg(fields[i]))
+            error = Texts::tr("%1 is not a number: '%2'")
+                        .arg(RampFieldName(i + 1), fields[i])
                         .toStdString();
             return std::nullopt;
         }
@@ -194,13 +204,11 @@ Task<OpStatus> WriteRamps(Services s, RampFields fields, WriteOptions options,
                           std::function<void(const RampFields&)> sent) {
     std::string error;
     const auto ramp = RampWritePlan(fields, error);
-    if (!ramp)
-        co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
-                                  OpStatus::BadInput);
+    if (!ramp) co_return co_await RefuseFile(s.dialogs, error);
     WritePlan plan;
-    plan.doing = QStringLiteral("writing the ramps");
-    plan.what = QStringLiteral("the ramp write");
-    plan.progress = QStringLiteral("Please Wait");
+    plan.doing = Texts::tr("writing the ramps");
+    plan.what = Texts::tr("the ramp write");
+    plan.progress = Texts::tr("Please Wait");
     for (const RampReport& report : *ramp)
         plan.reports.push_back(PlannedReport{.commands = report.commands,
                                              .reportsBefore = report.waitBefore ? 1 : 0,
@@ -219,8 +227,7 @@ Task<OpStatus> WriteRamps(Services s, RampFields fields, WriteOptions options,
 
 Task<OpStatus> SaveRampsFromImage(Services s, QString path) {
     if (s.link.BackupByteCount < Link::kImageComplete)
-        co_return co_await Refuse(s.dialogs,
-                                  QStringLiteral("Backup data not available, please wait"),
+        co_return co_await Refuse(s.dialogs, Texts::tr("Backup data not available, please wait"),
                                   OpStatus::Stopped, MessageIcon::Information);
     std::string error;
     const auto view = Pinta(RampFieldsFromImage(s.link.BackupImage));
@@ -236,10 +243,8 @@ Task<OpStatus> WriteRampFile(Services s, QString path, WriteOptions options) {
     int bad = 0;
     const auto view = fields ? Pinta(*fields, &bad) : std::nullopt;
     if (fields && !view)
-        error = (RampFieldName(bad) + QStringLiteral(" is not a number")).toStdString();
-    if (!view)
-        co_return co_await Refuse(s.dialogs, QString::fromStdString(error) + ". Nothing was sent.",
-                                  OpStatus::BadInput);
+        error = Texts::tr("%1 is not a number").arg(RampFieldName(bad)).toStdString();
+    if (!view) co_return co_await RefuseFile(s.dialogs, error);
     co_return co_await WriteRamps(s, view->fields, options);
 }
 

@@ -26,7 +26,6 @@ const char* const kHelp = QT_TRANSLATE_NOOP(
 const char* const kFilter = QT_TRANSLATE_NOOP("norva::RampsWindow", "Norva ramp(*.rmp)|*.rmp");
 const QString kExtension = QStringLiteral("rmp");
 const QString kBadField = QStringLiteral("QLineEdit { border: 2px solid rgb(255,0,0); }");
-const QString kReading = QStringLiteral("Reading the unit's configuration…");
 constexpr double kPoints = 8;
 constexpr double kRowTop = 960;
 constexpr double kRowPitch = 360;
@@ -54,8 +53,9 @@ Task<> SaveFile(Dialogs& dialogs, RampFields fields) {
     std::string error;
     const auto lines = RampFileLines(fields, error);
     if (!lines) {
-        co_await dialogs.message(QString::fromStdString(error) + ". Nothing was saved.", {},
-                                 MessageIcon::Warning);
+        co_await dialogs.message(
+            RampsWindow::tr("%1. Nothing was saved.").arg(QString::fromStdString(error)), {},
+            MessageIcon::Warning);
         co_return;
     }
     const FileRequest request(QString(), RampsWindow::tr(kFilter), kExtension, {}, true);
@@ -132,7 +132,7 @@ void RampsWindow::buildControls() {
     Command3 = new QPushButton(tr("Read NORVA"), this);
     Command4 = new QPushButton(tr("Write to NORVA"), this);
     Command4->setEnabled(false);
-    Label12 = new QLabel(kReading, this);
+    Label12 = new QLabel(tr("Reading the unit's configuration…"), this);
     Label12->setWordWrap(true);
     Command1->setShortcut(QKeySequence::Open);
     Command2->setShortcut(QKeySequence::Save);
@@ -230,8 +230,7 @@ void RampsWindow::pinta() {
     for (int n = 1; n <= kRampFields; ++n) {
         QString why;
         if (n == bad) {
-            why = QStringLiteral(
-                "Not a number: the relative speeds and the chart wait for a number here");
+            why = tr("Not a number: the relative speeds and the chart wait for a number here");
         } else if (n <= kRampWriteFields) {
             const auto number = ParseNumber(field(n)->text().toStdString());
             const auto sent = RampSentValue(field(n)->text());

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+#include <set>
 #include <sstream>
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "support/MarkingTranslator.h"
 
 using namespace norva;
 
@@ -16,6 +19,28 @@ std::optional<CommandLine> Parse(std::vector<std::string> args, std::string* err
 }
 std::string Words(const CommandLine& line) {
     return line.command ? line.command->words : "";
+}
+std::vector<std::string> Split(const std::string& words) {
+    std::vector<std::string> args;
+    std::stringstream in(words);
+    for (std::string word; in >> word;) args.push_back(word);
+    return args;
+}
+// The words of a help or a refusal left once the marked (translated) texts are taken out, but
+// names: the program's, the commands', options and placeholders.
+std::string Unmarked(const std::string& text, const std::set<QString>& names) {
+    QString rest = QString::fromStdString(text);
+    rest.remove(QRegularExpression(QStringLiteral("\u00AB[^\u00BB]*\u00BB")));
+    std::string left;
+    for (QString token :
+         rest.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        token.remove(QRegularExpression(QStringLiteral("^[\\[(]+|[\\]),.:]+$")));
+        if (token.isEmpty() || token.startsWith('-') || token[0].isUpper() || names.count(token) ||
+            !token.contains(QRegularExpression(QStringLiteral("[a-z]{2}"))))
+            continue;
+        left += token.toStdString() + " ";
+    }
+    return left;
 }
 size_t Widest(const std::string& text) {
     size_t widest = 0;
@@ -56,9 +81,7 @@ TEST(CommandLine, OptionsInAnyOrderAfterTheCommandAndAHelpForEach) {
     const std::string all = ParseCommandLine({"--help"}).out;
     EXPECT_LE(Widest(all), 80u) << all;
     for (const CommandShape& command : CommandShapesOf().commands) {
-        std::vector<std::string> args;
-        std::stringstream words(command.words);
-        for (std::string word; words >> word;) args.push_back(word);
+        std::vector<std::string> args = Split(command.words);
         args.push_back("--help");
         const ParsedCommandLine help = ParseCommandLine(args);
         EXPECT_EQ(help.exitStatus, 0);
@@ -76,6 +99,49 @@ TEST(CommandLine, OptionsInAnyOrderAfterTheCommandAndAHelpForEach) {
     EXPECT_NE(error.find("Try 'norva factory menus --help'."), std::string::npos) << error;
     EXPECT_FALSE(Parse({"ramps", "show", "r.rmp", "--dry-run"}, &error));
     EXPECT_EQ(ParseCommandLine({"--version"}, "1.2").out, "norva 1.2\n");
+}
+
+TEST(CommandLine, HelpAndRefusalsCanBeTranslated) {
+    const MarkingTranslator marks;
+    std::set<QString> names = {"norva"};
+    std::vector<std::vector<std::string>> helps = {{"--help"}};
+    for (const CommandShape& command : CommandShapesOf().commands) {
+        std::vector<std::string> args = Split(command.words);
+        for (const std::string& word : args) names.insert(QString::fromStdString(word));
+        if (args.size() > 1) helps.push_back({args[0], "--help"});
+        args.push_back("--help");
+        helps.push_back(args);
+    }
+    for (const auto& args : helps) {
+        const std::string help = ParseCommandLine(args).out;
+        EXPECT_EQ(Unmarked(help, names), "") << help;
+    }
+    for (const char* line : {"bogus",
+                             "clone",
+                             "clone save",
+                             "timechart --png",
+                             "factory menus all",
+                             "monitor --csv=x",
+                             "--device bad:x monitor",
+                             "--device tcp:x monitor",
+                             "--device replay: monitor",
+                             "--device replay:f.txt:speed=99 monitor",
+                             "--unit-wait 0 monitor",
+                             "monitor --reports x",
+                             "monitor --seconds x",
+                             "monitor --reports 1 --seconds 1",
+                             "timechart f.txt --png a.png --from x",
+                             "logbook import f.txt --idle x",
+                             "timechart f.txt",
+                             "summary --image a.nvc --device sim",
+                             "diff a.nvc b.nvc --device sim",
+                             "diff a.nvc --downward",
+                             "--screenshot a.png monitor",
+                             "ramps show r.rmp --device sim"}) {
+        const ParsedCommandLine refused = ParseCommandLine(Split(line));
+        EXPECT_EQ(refused.exitStatus, 64) << line;
+        EXPECT_EQ(Unmarked(refused.err, names), "") << refused.err;
+    }
 }
 
 TEST(DeviceChoice, AllThreeWaysToReachAUnit) {

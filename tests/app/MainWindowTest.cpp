@@ -36,6 +36,7 @@
 #include "runlog/TimeChartWindow.h"
 #include "support/FakeBackend.h"
 #include "support/LinkFixture.h"
+#include "support/MarkingTranslator.h"
 #include "ui/Contrast.h"
 #include "ui/ScriptedDialogs.h"
 
@@ -102,15 +103,6 @@ std::string UnreadableTexts(QWidget* window) {
     }
     return unreadable;
 }
-
-// Marks every text it is asked for: a text shown without the marks was never translatable.
-class MarkingTranslator : public QTranslator {
-  public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* source, const char*, int) const override {
-        return QStringLiteral("\u00AB") + QString::fromUtf8(source) + QStringLiteral("\u00BB");
-    }
-};
 
 // The texts a window shows that were not translated, one line each. Texts without a word
 // (numbers, values with their unit, R.P.M.) and the unit's own texts in `unit` need none.
@@ -563,12 +555,10 @@ TEST_F(MainWindowTest, EveryTextReadsOnLightDarkAndHighContrastDesktops) {
 // summary's frames and lines, its welcome text.
 TEST_F(MainWindowTest, EveryTextCanBeTranslated) {
     MarkingTranslator marks;
-    QCoreApplication::installTranslator(&marks);
     const QList<QWidget*> windows = openEveryWindow();
     std::set<const QWidget*> unit{window->Label11, window->Label2};
     for (QWidget* w : app->parametersWindow()->findChildren<QWidget*>()) unit.insert(w);
     for (QWidget* w : windows) EXPECT_EQ(UntranslatedTexts(w, unit), "");
-    QCoreApplication::removeTranslator(&marks);
 }
 
 TEST_F(MainWindowTest, CtrlPPrintsCtrlSSavesAndCtrlQQuitsFromAnyWindow) {

@@ -60,20 +60,27 @@ UdevRule UdevRuleFor(const std::string& programDir) {
 }
 
 std::string PermissionHelpText(const std::string& devicePath, const UdevRule& rule) {
-    std::string text = "NORVA unit found at " + devicePath +
-                       ", but this user may not open it (permission denied).\n";
+    const auto line = [](const QString& text) { return text.toStdString() + "\n"; };
+    const QString device = QString::fromStdString(devicePath);
+    const QString path = QString::fromStdString(rule.path);
+    std::string text = line(QCoreApplication::translate("norva::HidapiBackend",
+                                                        "NORVA unit found at %1, but this user may "
+                                                        "not open it (permission denied).")
+                                .arg(device));
     if (rule.installed)
-        text += "The udev rule " + rule.path +
-                " lets the user at the seat, and the members of group plugdev, open it.\n"
-                "To put it in force, as root:\n";
+        text += line(QCoreApplication::translate("norva::HidapiBackend",
+                                                 "The udev rule %1 lets the user at the seat, and "
+                                                 "the members of group plugdev, open it.\nTo put "
+                                                 "it in force, as root:")
+                         .arg(path));
     else
-        text += "To allow it, install the udev rule " + rule.path +
-                ", as root:\n"
-                "  cp " +
-                rule.path + " /etc/udev/rules.d/\n";
-    return text +
-           "  udevadm control --reload-rules && udevadm trigger\n"
-           "then unplug the unit and plug it in again.\n";
+        text += line(QCoreApplication::translate("norva::HidapiBackend",
+                                                 "To allow it, install the udev rule %1, as root:")
+                         .arg(path)) +
+                "  cp " + rule.path + " /etc/udev/rules.d/\n";
+    return text + "  udevadm control --reload-rules && udevadm trigger\n" +
+           line(QCoreApplication::translate("norva::HidapiBackend",
+                                            "then unplug the unit and plug it in again."));
 }
 
 bool ReportPermissionProblemOnce(std::atomic<bool>& alreadyShown, std::ostream& out,
