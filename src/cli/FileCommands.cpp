@@ -77,7 +77,9 @@ int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out
 
 int DrawTimeChartFile(const std::string& path, const std::string& png, const std::string& pdf,
                       double from, double to, std::FILE* err) {
-    if (!Drawable(CorrectWindow(from, to))) return BadInput(kEndBeforeStart, err);
+    if (!Drawable(CorrectWindow(from, to)))
+        return BadInput(
+            QCoreApplication::translate("norva::TimeChart", kEndBeforeStart).toStdString(), err);
     if (!Writable(png.empty() ? pdf : png, err)) return exitstatus::kBadInput;
     std::string error;
     const auto lines = ReadExportFile(path, error);
