@@ -71,7 +71,9 @@ int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out
     canvas.setBackColor(Qt::white);
     DrawRamps(canvas, *view);
     if (!canvas.image().save(QString::fromStdString(png), "PNG"))
-        return BadInput("cannot write the picture " + png, err);
+        return BadInput(
+            Texts::tr("cannot write the picture %1").arg(QString::fromStdString(png)).toStdString(),
+            err);
     return 0;
 }
 
