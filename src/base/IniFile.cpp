@@ -1,5 +1,6 @@
 #include "base/IniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,13 @@
 #include "base/Platform.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(norva::IniFile)
+};
+}  // namespace
 
 namespace {
 
@@ -153,11 +161,10 @@ bool IniFile::Save(const QString& path, std::string* error) const {
         return false;
     };
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
-        return fail(QStringLiteral("the folder cannot be made"));
+    if (!QDir().mkpath(info.absolutePath())) return fail(Texts::tr("the folder cannot be made"));
     constexpr auto kWritable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (info.exists() && (!info.isWritable() || !(info.permissions() & kWritable)))
-        return fail(QStringLiteral("the file is read-only"));
+        return fail(Texts::tr("the file is read-only"));
     const bool existed = info.exists();
     const uint owner = info.ownerId(), group = info.groupId();
     QSaveFile file(path);

@@ -140,10 +140,6 @@ std::optional<long> WholeNumber(std::string_view line, bool negative) {
 std::optional<std::vector<long>> ParseNumberLines(std::string_view text, const std::string& name,
                                                   const NumberLines& shape, std::string& error) {
     const std::vector<std::string_view> lines = SplitLines(text);
-    const auto range = [&] {
-        return "a whole number from " + std::to_string(shape.min) + " to " +
-               std::to_string(shape.max);
-    };
     std::vector<long> values;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i >= shape.count) {
@@ -156,8 +152,14 @@ std::optional<std::vector<long>> ParseNumberLines(std::string_view text, const s
         }
         const auto value = WholeNumber(lines[i], shape.min < 0);
         if (!value || *value < shape.min || *value > shape.max) {
-            error = Where(name, i + 1) + "expected " + range() + " for " + shape.meaning(i) +
-                    ", found " + Quoted(lines[i]);
+            error = Where(name, i + 1) +
+                    QCoreApplication::translate("Files",
+                                                "expected a whole number from %1 to %2 for %3, "
+                                                "found %4")
+                        .arg(QString::number(shape.min), QString::number(shape.max),
+                             QString::fromStdString(shape.meaning(i)),
+                             QString::fromStdString(Quoted(lines[i])))
+                        .toStdString();
             return std::nullopt;
         }
         values.push_back(*value);
@@ -186,7 +188,10 @@ std::optional<std::vector<LineValue>> ParseValues(std::string_view text, const s
             const std::string_view field = rest.substr(0, comma);
             const auto value = ParseNumber(field);
             if (!value) {
-                error = Where(name, i + 1) + "expected a number, found " + Quoted(field);
+                error = Where(name, i + 1) +
+                        QCoreApplication::translate("Files", "expected a number, found %1")
+                            .arg(QString::fromStdString(Quoted(field)))
+                            .toStdString();
                 return std::nullopt;
             }
             values.push_back({*value, i + 1});
@@ -212,17 +217,20 @@ bool WriteText(const QString& path, const std::string& text, std::string& error)
     // flush went unnoticed and an empty file replaced the old one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(QStringLiteral("cannot be written: ") + file.errorString());
+        return failed(
+            QCoreApplication::translate("Files", "cannot be written: %1").arg(file.errorString()));
     if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
         const QString why = file.errorString();
         file.cancelWriting();
         return failed(why);
     }
-    if (!file.commit()) return failed(QStringLiteral("cannot be written: ") + file.errorString());
+    if (!file.commit())
+        return failed(
+            QCoreApplication::translate("Files", "cannot be written: %1").arg(file.errorString()));
     // What is on the disk is what was meant: read back.
     QFile back(path);
     if (!back.open(QIODevice::ReadOnly) || back.readAll() != QByteArray::fromStdString(text))
-        return failed(QStringLiteral("what was written does not read back"));
+        return failed(QCoreApplication::translate("Files", "what was written does not read back"));
     return true;
 }
 

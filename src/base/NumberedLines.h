@@ -28,7 +28,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& e
 std::vector<std::string_view> SplitLines(std::string_view text);
 
 // Exactly `count` lines of one whole number from min to max each (empty lines after the last
-// are allowed). `meaning(i)` says what line i (0-based) holds, for the message: "address 17".
+// are allowed). `meaning(i)` says what line i (0-based) holds, for the message and in its
+// language: "address 17".
 // nullopt with "NAME:LINE: why" in error.
 struct NumberLines {
     std::size_t count;

@@ -71,13 +71,17 @@ int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out
     canvas.setBackColor(Qt::white);
     DrawRamps(canvas, *view);
     if (!canvas.image().save(QString::fromStdString(png), "PNG"))
-        return BadInput("cannot write the picture " + png, err);
+        return BadInput(
+            Texts::tr("cannot write the picture %1").arg(QString::fromStdString(png)).toStdString(),
+            err);
     return 0;
 }
 
 int DrawTimeChartFile(const std::string& path, const std::string& png, const std::string& pdf,
                       double from, double to, std::FILE* err) {
-    if (!Drawable(CorrectWindow(from, to))) return BadInput(kEndBeforeStart, err);
+    if (!Drawable(CorrectWindow(from, to)))
+        return BadInput(
+            QCoreApplication::translate("norva::TimeChart", kEndBeforeStart).toStdString(), err);
     if (!Writable(png.empty() ? pdf : png, err)) return exitstatus::kBadInput;
     std::string error;
     const auto lines = ReadExportFile(path, error);

@@ -22,7 +22,10 @@ Program::Program(std::unique_ptr<HidBackend> backend, ProgramOptions options)
     std::string problem;
     settings_ = ReadConfig(settingsPath_, &problem);
     if (!problem.empty())
-        std::fprintf(stderr, "norva: %s; the default settings are used\n", problem.c_str());
+        std::fprintf(
+            stderr, "norva: %s\n",
+            qPrintable(
+                tr("%1; the default settings are used").arg(QString::fromStdString(problem))));
     link_ = std::make_unique<Link>(*backend_, options.clock);
     link_->setPressureFactor(settings_.PressureFactor);
 }

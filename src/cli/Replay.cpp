@@ -1,5 +1,6 @@
 #include "cli/Replay.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "protocol/AddressMap.h"
@@ -7,12 +8,21 @@
 
 namespace norva {
 
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(norva::Replay)
+};
+}  // namespace
+
 std::shared_ptr<const ReplayRecording> ReadReplay(const std::string& path, std::string& error) {
     const auto file = ReadRunLogExport(path, error);
     if (!file) return nullptr;
     // Nothing to play would be a unit that never comes.
     if (file->lines.empty()) {
-        error = path + ": the export holds no samples to replay";
+        error = Texts::tr("%1: the export holds no samples to replay")
+                    .arg(QString::fromStdString(path))
+                    .toStdString();
         return nullptr;
     }
     auto recording = std::make_shared<ReplayRecording>();

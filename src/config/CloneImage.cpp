@@ -1,15 +1,26 @@
 #include "config/CloneImage.h"
 
+#include <QCoreApplication>
+
 #include "base/NumberedLines.h"
 
 namespace norva::params {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(norva::CloneImage)
+};
+}  // namespace
 
 std::optional<Image> ParseCloneText(std::string_view text, const std::string& name,
                                     std::string& error) {
     const auto values = ParseNumberLines(
         text, name,
         {kCloneLines, 0, 255,
-         [](std::size_t i) { return "address " + std::to_string(kCloneFirstAddress + i); }},
+         [](std::size_t i) {
+             return Texts::tr("address %1").arg(kCloneFirstAddress + i).toStdString();
+         }},
         error);
     if (!values) return std::nullopt;
     Image image{};

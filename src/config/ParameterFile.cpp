@@ -78,7 +78,7 @@ std::optional<std::vector<long>> ReadParameterFile(const std::string& path, std:
     return ParseNumberLines(
         *text, path,
         {kNrvCount, 0, 255,
-         [](std::size_t i) { return "address " + std::to_string(kAddresses[i]); }},
+         [](std::size_t i) { return Texts::tr("address %1").arg(kAddresses[i]).toStdString(); }},
         error);
 }
 

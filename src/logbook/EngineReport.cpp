@@ -375,8 +375,8 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
                                 : Texts::tr("welcome text \"%1\"").arg(engine.welcome);
     canvas.print(who);
     canvas.print(QString());
-    canvas.print(QStringLiteral("Runs: %1    starts measured: %2    minutes of running: %3    "
-                                "flagged runs: %4    events: %5")
+    canvas.print(Texts::tr("Runs: %1    starts measured: %2    minutes of running: %3    "
+                           "flagged runs: %4    events: %5")
                      .arg(totals.runs)
                      .arg(totals.starts)
                      .arg(QString::fromStdString(MinutesText(totals.minutes)))
@@ -388,13 +388,13 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
                  totals.unitTotalMinutes ? Number(*totals.unitTotalMinutes, 1)
                                          : QStringLiteral("n/a")));
     if (totals.lastService)
-        canvas.print(QStringLiteral("Last service: %1; since then %2 runs, %3 minutes of running")
+        canvas.print(Texts::tr("Last service: %1; since then %2 runs, %3 minutes of running")
                          .arg(totals.lastService->toString(QStringLiteral("yyyy-MM-dd")))
                          .arg(totals.runsSinceService)
                          .arg(QString::fromStdString(MinutesText(totals.minutesSinceService))));
     canvas.print(baseline.runs
-                     ? QStringLiteral("Baseline (median of the first %1 measured starts%2): peak "
-                                      "start EGT %3 C, time to idle %4 s%5")
+                     ? Texts::tr("Baseline (median of the first %1 measured starts%2): peak "
+                                 "start EGT %3 C, time to idle %4 s%5")
                            .arg(baseline.runs)
                            .arg(totals.lastService ? Texts::tr(" since the service") : QString())
                            .arg(Number(*baseline.peakStartEgt, 0), Number(*baseline.timeToIdleS, 1))
@@ -404,8 +404,8 @@ bool PrintEngineReport(QPagedPaintDevice& device, const Engine& engine, const En
                      : Texts::tr("No measured start yet: no baseline."));
     if (!totals.shift.empty())
         canvas.print(Texts::tr("SHIFT: %1").arg(QString::fromStdString(totals.shift)));
-    canvas.print(QStringLiteral("Flagged: a start at the unit's EGT limit, more than %1 C hotter "
-                                "than the baseline, or taking more than %2 times as long to idle.")
+    canvas.print(Texts::tr("Flagged: a start at the unit's EGT limit, more than %1 C hotter than "
+                           "the baseline, or taking more than %2 times as long to idle.")
                      .arg(kHotStartMarginC)
                      .arg(kSlowStartFactor));
     double top = canvas.currentPosition().y() + 20;

@@ -114,9 +114,9 @@ Task<> LogDownload(Services s, LogbookTarget target, QString keptPath, EngineIde
                 const QString apart =
                     identity.serial ? Texts::tr("%1 (serial %2)").arg(named).arg(*identity.serial)
                                     : Texts::tr("%1 (%2 unit)").arg(named, unitKind);
-                t.told = QStringLiteral(
-                             "\"%1\" is another unit's engine: this unit's downloads "
-                             "go to \"%2\".")
+                t.told = Texts::tr(
+                             "\"%1\" is another unit's engine: this unit's downloads go "
+                             "to \"%2\".")
                              .arg(named, apart);
                 named = apart;
                 chosen = book.engineNamed(named);

@@ -41,8 +41,9 @@ QString ProposedEngineName(const EngineIdentity& identity);
 // first (Logbook::engineFor); this is for one without, or one the user names.
 std::optional<Engine> EngineNamedOrNew(Logbook& book, const QString& name,
                                        const EngineIdentity& identity);
-// What an import did, said after the file's name: "already in the logbook", or "ENGINE, 3 runs
-// added, 0 replaced, 1 already there".
+// What an import did, said after the file's name on standard output, in English for the
+// scripts that read it: "already in the logbook", or "ENGINE, 3 runs added, 0 replaced,
+// 1 already there".
 std::string ImportOutcome(const ImportResult& result, const std::string& engineName);
 
 // What an operation did to the unit (a configuration write, a backup, a hardware test's

@@ -1,5 +1,6 @@
 #include "logbook/Logbook.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,6 +23,13 @@
 #include "protocol/AddressMap.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(norva::Logbook)
+};
+}  // namespace
 
 QString DefaultLogbookPath() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
@@ -347,7 +355,7 @@ struct Logbook::Impl {
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
 
     bool fail(const QString& why) {
-        error = QStringLiteral("The logbook %1 cannot be used: %2").arg(path, why);
+        error = Texts::tr("The logbook %1 cannot be used: %2").arg(path, why);
         return false;
     }
     // Runs one statement; false with the reason in error.
@@ -365,7 +373,7 @@ struct Logbook::Impl {
     // named, never taken for fewer rows.
     bool readAll(QSqlQuery& q) {
         if (q.lastError().type() == QSqlError::NoError) return true;
-        error = QStringLiteral("The logbook %1 is damaged (SQLite: %2): nothing was read")
+        error = Texts::tr("The logbook %1 is damaged (SQLite: %2): nothing was read")
                     .arg(path, q.lastError().databaseText());
         return false;
     }
@@ -536,13 +544,13 @@ struct Logbook::Impl {
         q.finish();
         bool ok = true;
         if (version > kLogbookSchemaVersion)
-            ok = fail(QStringLiteral("it was written by a newer program (schema %1)").arg(version));
+            ok = fail(Texts::tr("it was written by a newer program (schema %1)").arg(version));
         // Every table must be readable: a damaged file says so here, not at the first import.
         if (ok && version > 0) {
             QSqlQuery check(db());
             ok = check.exec(QStringLiteral("SELECT COUNT(*) FROM downloads")) && check.next();
             if (!ok)
-                error = QStringLiteral("The logbook %1 is damaged (SQLite: %2): nothing was read")
+                error = Texts::tr("The logbook %1 is damaged (SQLite: %2): nothing was read")
                             .arg(path, check.lastError().databaseText());
         }
         if (ok && version < 1)
@@ -568,7 +576,7 @@ Logbook::Logbook(const QString& path) : d_(std::make_unique<Impl>()) {
     d_->path = path;
     d_->connection = QStringLiteral("norva-logbook-%1").arg(++serial);
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        d_->fail(QStringLiteral("Qt's SQLite driver is not installed (libqt6sql6-sqlite)"));
+        d_->fail(Texts::tr("Qt's SQLite driver is not installed (libqt6sql6-sqlite)"));
         return;
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -672,7 +680,7 @@ std::optional<Engine> Logbook::addEngine(const QString& name, const EngineIdenti
 bool Logbook::renameEngine(qint64 engineId, const QString& newName) {
     if (!d_->open || newName.trimmed().isEmpty()) return false;
     if (const auto other = engineNamed(newName.trimmed()); other && other->id != engineId) {
-        d_->error = QStringLiteral("another engine is named so");
+        d_->error = Texts::tr("another engine is named so");
         return false;
     }
     QSqlQuery q(d_->db());
@@ -748,7 +756,7 @@ ImportResult Logbook::import(const LogbookExport& file, qint64 engineId, const Q
     q.prepare(kEngineColumns + QStringLiteral("WHERE id = ?"));
     q.addBindValue(engineId);
     if (!q.exec()) return failed(q.lastError().text());
-    if (!q.next()) return failed(QStringLiteral("no engine %1").arg(engineId));
+    if (!q.next()) return failed(Texts::tr("no engine %1").arg(engineId));
     const Engine engine = EngineFrom(q);
     q.finish();
     const EngineLimits limits = Merged(own, engine.limits);
@@ -959,7 +967,7 @@ bool Logbook::writeExport(qint64 downloadId, const QString& path) {
     q.addBindValue(downloadId);
     if (!d_->exec(q)) return false;
     if (!q.next() || q.value(0).isNull()) {
-        d_->error = QStringLiteral("the logbook %1 holds no copy of that download").arg(d_->path);
+        d_->error = Texts::tr("the logbook %1 holds no copy of that download").arg(d_->path);
         return false;
     }
     const QByteArray text = qUncompress(q.value(0).toByteArray());

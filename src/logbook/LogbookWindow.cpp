@@ -27,7 +27,8 @@ namespace norva {
 namespace {
 const QColor kFlagged(255, 215, 215);
 const QColor kWithEvents(255, 236, 190);
-const QString kNewEngine = QStringLiteral("A new engine\u2026");
+// Offered among the engines' names, translated where it is shown.
+const char* const kNewEngine = QT_TRANSLATE_NOOP("norva::LogbookWindow", "A new engine…");
 
 // The trend fills its widget, a margin kept.
 void DrawTrendOn(Canvas& canvas, const std::vector<LoggedRun>& runs, const Baseline& base,
@@ -35,6 +36,16 @@ void DrawTrendOn(Canvas& canvas, const std::vector<LoggedRun>& runs, const Basel
     canvas.clear();
     const QSizeF size = canvas.areaPixels();
     DrawTrend(canvas, runs, base, value, QRectF(6, 4, size.width() - 12, size.height() - 8));
+}
+
+// What an import did, after the file's name: ImportOutcome's words, in the user's language
+// (the command line's stay English for the scripts that read them).
+QString ImportSaid(const QString& path, const ImportResult& result, const QString& engineName) {
+    if (result.status == ImportResult::AlreadyThere)
+        return LogbookWindow::tr("%1: already in the logbook").arg(path);
+    return LogbookWindow::tr("%1: %2, %3 runs added, %4 replaced, %5 already there")
+        .arg(path, engineName, QString::number(result.runsAdded),
+             QString::number(result.runsReplaced), QString::number(result.runsKnown));
 }
 
 // "1 run", "3 runs": both forms given translated, "%1" standing for the number.
@@ -297,9 +308,9 @@ void LogbookWindow::chooseEngine(int row) {
     for (CanvasWidget* trend : Trends) trend->redrawFace();
     if (!any) {
         loadTask_ = {};
-        Totals->setText(book_->isOpen() ? QStringLiteral("No engine in the logbook yet: every "
-                                                         "download goes in by itself.")
-                                        : book_->error());
+        Totals->setText(book_->isOpen()
+                            ? tr("No engine in the logbook yet: every download goes in by itself.")
+                            : book_->error());
         return;
     }
     const Engine e = engines_[size_t(row)];
@@ -435,15 +446,15 @@ void LogbookWindow::SaveReport() {
 void LogbookWindow::RenameEngine() {
     const auto e = engine();
     if (!e || !dialogTask_.done()) return;
-    dialogTask_ = AskName(dialogs_, this, tr("Rename engine"), tr("The engine's new name:"),
-                          e->name, [this, e](const QString& name) {
-                              if (!book_->renameEngine(e->id, name))
-                                  dialogs_.notify(QStringLiteral("The engine could not be renamed "
-                                                                 "to \"%1\": %2")
-                                                      .arg(name, book_->error()),
-                                                  {}, MessageIcon::Warning);
-                              reload();
-                          });
+    dialogTask_ = AskName(
+        dialogs_, this, tr("Rename engine"), tr("The engine's new name:"), e->name,
+        [this, e](const QString& name) {
+            if (!book_->renameEngine(e->id, name))
+                dialogs_.notify(
+                    tr("The engine could not be renamed to \"%1\": %2").arg(name, book_->error()),
+                    {}, MessageIcon::Warning);
+            reload();
+        });
     dialogTask_.start();
 }
 
@@ -463,14 +474,15 @@ Task<> LogbookWindow::moveTo(LoggedRun run, qint64 from) {
     QStringList names;
     for (const Engine& e : engines_)
         if (e.id != from) names << e.name;
-    names << kNewEngine;
+    const QString newEngine = QCoreApplication::translate("norva::LogbookWindow", kNewEngine);
+    names << newEngine;
     const QString chosen = co_await dialogs_.choose(
         tr("Move download"),
         tr("Move %1 and its runs to the engine:").arg(QFileInfo(run.downloadFile).fileName()),
         names, 0);
     if (chosen.isEmpty()) co_return;
     auto target = book_->engineNamed(chosen);
-    if (!target && chosen == kNewEngine) {
+    if (!target && chosen == newEngine) {
         const QString name = co_await dialogs_.inputBox(tr("Move download"),
                                                         tr("The new engine's name:"), QString());
         if (name.trimmed().isEmpty()) co_return;
@@ -502,8 +514,7 @@ Task<> LogbookWindow::importFile() {
     if (book_->holds(*file)) {
         ImportResult known;
         known.status = ImportResult::AlreadyThere;
-        co_await dialogs_.message(path + QStringLiteral(": ") +
-                                  QString::fromStdString(ImportOutcome(known, {})));
+        co_await dialogs_.message(ImportSaid(path, known, {}));
         co_return;
     }
     auto engine = book_->engineFor(file->identity);
@@ -536,9 +547,9 @@ Task<> LogbookWindow::importFile() {
     if (!book_->limitsFor(*file, *engine).idleRpm) {
         const QString answer = co_await dialogs_.inputBox(
             tr("Idle speed"),
-            QStringLiteral("%1 holds no configuration, and the idle speed of %2 is not known "
-                           "yet: without it no start is measured. Its idle speed in RPM (kept "
-                           "for the engine; empty: leave it unknown):")
+            tr("%1 holds no configuration, and the idle speed of %2 is not known yet: without "
+               "it no start is measured. Its idle speed in RPM (kept for the engine; empty: "
+               "leave it unknown):")
                 .arg(name, engine->name),
             QString());
         const auto rpm = ParseNumber(answer.trimmed().toStdString());
@@ -559,9 +570,7 @@ Task<> LogbookWindow::importFile() {
         co_await dialogs_.message(tr("%1 was not imported: %2").arg(path, result.error), {},
                                   MessageIcon::Warning);
     else
-        co_await dialogs_.message(
-            path + QStringLiteral(": ") +
-            QString::fromStdString(ImportOutcome(result, engine->name.toStdString())));
+        co_await dialogs_.message(ImportSaid(path, result, engine->name));
 }
 
 void LogbookWindow::ServiceDone() {
@@ -574,8 +583,8 @@ void LogbookWindow::ServiceDone() {
 Task<> LogbookWindow::service(Engine e) {
     const QString note = co_await dialogs_.inputBox(
         tr("Service done"),
-        QStringLiteral("A service of %1, done now: its baseline and its time since service "
-                       "start again. What was done (may be left empty):")
+        tr("A service of %1, done now: its baseline and its time since service start again. "
+           "What was done (may be left empty):")
             .arg(e.name),
         QString());
     if (note.isNull()) co_return;  // cancelled; an empty note is a service all the same

@@ -34,8 +34,7 @@ bool ChartRun::newRun(std::string& error) {
     QDir().mkpath(QFileInfo(present_).absolutePath());
     file_.setFileName(present_);
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error =
-            present_.toStdString() + ": cannot be written: " + file_.errorString().toStdString();
+        error = tr("%1: cannot be written: %2").arg(present_, file_.errorString()).toStdString();
         return false;
     }
     RecordingEnabled = true;
@@ -52,8 +51,7 @@ bool ChartRun::reopen(std::string& error) {
     closeFile();
     file_.setFileName(present_);
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        error =
-            present_.toStdString() + ": cannot be written: " + file_.errorString().toStdString();
+        error = tr("%1: cannot be written: %2").arg(present_, file_.errorString()).toStdString();
         return false;
     }
     RecordingEnabled = true;
@@ -71,8 +69,8 @@ void ChartRun::tick() {
         const std::string line = MeasureLine(point) + "\r\n";
         // Flushed at once: a run cut short keeps what was recorded.
         if (file_.write(line.data(), static_cast<qint64>(line.size())) < 0 || !file_.flush()) {
-            const QString error = present_ + QStringLiteral(": the point could not be recorded: ") +
-                                  file_.errorString();
+            const QString error =
+                tr("%1: the point could not be recorded: %2").arg(present_, file_.errorString());
             closeFile();
             emit recordFailed(error);
         } else {

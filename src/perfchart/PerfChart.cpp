@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include "base/NumberText.h"
@@ -12,6 +13,13 @@
 #include "ui/PainterCanvas.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(norva::PerfChart)
+};
+}  // namespace
 
 namespace {
 
@@ -256,8 +264,9 @@ std::optional<std::vector<MeasureRecord>> ReadMeasureFile(const std::string& pat
     if (!values) return std::nullopt;
     if (values->size() % 4 != 0) {
         error = Where(path, values->back().line) +
-                "the file ends inside a record: " + std::to_string(values->size()) +
-                " values, four to a record";
+                Texts::tr("the file ends inside a record: %1 values, four to a record")
+                    .arg(values->size())
+                    .toStdString();
         return std::nullopt;
     }
     std::vector<MeasureRecord> records;

@@ -73,8 +73,8 @@ Task<> SaveTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
 }
 
 // The measure file the user chooses and its records, read whole; no records when cancelled or
-// refused (told, with what `refused` says was not done). `dialogs` is the program's and lives
-// as long as it.
+// refused (told by `refused`, the sentence of what was not done with the reason as its %1).
+// `dialogs` is the program's and lives as long as it.
 struct ChosenMeasures {
     QString path;
     std::optional<std::vector<MeasureRecord>> records;
@@ -86,14 +86,15 @@ Task<ChosenMeasures> ChooseMeasureFile(Dialogs& dialogs, QString refused) {
     std::string error;
     chosen.records = ReadMeasureFile(chosen.path.toStdString(), error);
     if (!chosen.records)
-        co_await dialogs.message(QString::fromStdString(error) + refused, {}, MessageIcon::Warning);
+        co_await dialogs.message(refused.arg(QString::fromStdString(error)), {},
+                                 MessageIcon::Warning);
     co_return chosen;
 }
 
 Task<> DisplayTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
     window->run().closeFile();  // recording stays off, even when the dialog is cancelled
-    const ChosenMeasures chosen =
-        co_await ChooseMeasureFile(dialogs, QStringLiteral(". Nothing of it was drawn."));
+    const ChosenMeasures chosen = co_await ChooseMeasureFile(
+        dialogs, PerformanceChartWindow::tr("%1. Nothing of it was drawn."));
     const auto& records = chosen.records;
     if (!records || !window) co_return;
     PlotMemory& m = window->memory();
@@ -114,7 +115,7 @@ Task<> PrintTask(Dialogs& dialogs, QPointer<PerformanceChartWindow> window) {
     if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     window->run().closeFile();
     const ChosenMeasures chosen =
-        co_await ChooseMeasureFile(dialogs, QStringLiteral(". Nothing was printed."));
+        co_await ChooseMeasureFile(dialogs, PerformanceChartWindow::tr("%1. Nothing was printed."));
     const auto& records = chosen.records;
     const QString& path = chosen.path;
     if (!records || !window) co_return;

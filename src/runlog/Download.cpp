@@ -124,7 +124,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
             if (why.isEmpty()) {
                 outcome = co_await link.downloaded(std::min(target, have + kStepBytes));
                 if (outcome.kind == Outcome::NoAnswer)
-                    why = QStringLiteral(
+                    why = Texts::tr(
                               "The unit stayed in normal mode for %1 s after the "
                               "download command")
                               .arg(asks * Link::kDownloadSignMs / 1000);
@@ -201,8 +201,7 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
     const QString kept =
         KeepDownload(options.libraryFolder, KeptName(moment, serial), exported, error);
     if (kept.isEmpty())
-        s.dialogs.notify(QStringLiteral("The download could not be kept with the recent "
-                                        "downloads: %1")
+        s.dialogs.notify(Texts::tr("The download could not be kept with the recent downloads: %1")
                              .arg(QString::fromStdString(error)),
                          {}, MessageIcon::Warning);
     else if (options.kept)
@@ -218,12 +217,11 @@ Task<OpStatus> DownloadRunLog(Services s, DownloadOptions options) {
         co_return OpStatus::Abandoned;
     }
     if (!WriteLines(path, exported, error))
-        co_return co_await Refuse(
-            s.dialogs,
-            QString::fromStdString(error) +
-                (kept.isEmpty() ? QString()
-                                : QStringLiteral(". The download was kept as %1.").arg(kept)),
-            OpStatus::BadInput);
+        co_return co_await Refuse(s.dialogs,
+                                  kept.isEmpty() ? QString::fromStdString(error)
+                                                 : Texts::tr("%1. The download was kept as %2.")
+                                                       .arg(QString::fromStdString(error), kept),
+                                  OpStatus::BadInput);
     link.Mode0();
     if (options.exported) options.exported(path);
     co_return OpStatus::Done;

@@ -1,5 +1,6 @@
 #include "runlog/Library.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,11 @@
 namespace norva {
 
 namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(norva::Library)
+};
+
 const QString kMomentFormat = QStringLiteral("yyyy-MM-dd_hh-mm-ss");
 }  // namespace
 
@@ -31,7 +37,7 @@ QString KeepDownload(const QString& folder, const QString& name,
                      const std::vector<std::string>& lines, std::string& error) {
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral("."))) {
-        error = folder.toStdString() + ": cannot make the folder";
+        error = Texts::tr("%1: cannot make the folder").arg(folder).toStdString();
         return {};
     }
     // Two downloads in one second keep both.

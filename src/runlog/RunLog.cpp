@@ -1,5 +1,6 @@
 #include "runlog/RunLog.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdio>
 
@@ -9,6 +10,13 @@
 #include "protocol/AddressMap.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(norva::RunLog)
+};
+}  // namespace
 
 namespace {
 
@@ -25,8 +33,8 @@ int Tenths(uint8_t b) {
 }  // namespace
 
 std::optional<size_t> RunLogPagesAt(std::span<const uint8_t> raw, std::string* why) {
-    const auto fail = [&](std::string text) {
-        if (why) *why = std::move(text);
+    const auto fail = [&](const QString& text) {
+        if (why) *why = text.toStdString();
         return std::nullopt;
     };
     size_t i = 0;
@@ -49,14 +57,15 @@ std::optional<size_t> RunLogPagesAt(std::span<const uint8_t> raw, std::string* w
                 ++zeros;
             }
         }
-        if (zeros < kMarkZeros) return fail("no ten zeros in a row after the preamble");
+        if (zeros < kMarkZeros) return fail(Texts::tr("no ten zeros in a row after the preamble"));
         while (i < raw.size() && raw[i] != kMarkEnd) ++i;
-        if (i == raw.size()) return fail("no 252 after the ten zeros");
+        if (i == raw.size()) return fail(Texts::tr("no 252 after the ten zeros"));
         ++i;  // the 252
     }
-    if (i >= raw.size()) return fail("the log ends after the 252, where the 253 should follow");
+    if (i >= raw.size())
+        return fail(Texts::tr("the log ends after the 252, where the 253 should follow"));
     if (raw[i] != kPagesFollow)
-        return fail("the 253 after the 252 is missing (found " + std::to_string(raw[i]) + ")");
+        return fail(Texts::tr("the 253 after the 252 is missing (found %1)").arg(int(raw[i])));
     return i + 1;
 }
 
@@ -67,8 +76,10 @@ std::optional<std::vector<RunLogLine>> ConvertRunLog(std::span<const uint8_t> ra
     size_t i = *start;
     if (raw.size() - i < kRunLogPagesBytes) {
         if (why)
-            *why = "the log ends after " + std::to_string((raw.size() - i) / kRunLogPageBytes) +
-                   " of its " + std::to_string(kRunLogPages) + " pages";
+            *why = Texts::tr("the log ends after %1 of its %2 pages")
+                       .arg((raw.size() - i) / kRunLogPageBytes)
+                       .arg(kRunLogPages)
+                       .toStdString();
         return std::nullopt;
     }
     std::vector<RunLogLine> lines;
@@ -181,8 +192,9 @@ std::optional<std::vector<uint8_t>> ReadRawLog(const std::string& path, std::str
         const auto value = ParseNumber(lines[k]);
         if (Trimmed(lines[k]).empty()) continue;
         if (!value || *value != std::floor(*value) || *value < 0 || *value > 255) {
-            error = Where(path, k + 1) + "expected a byte value from 0 to 255, found " +
-                    Quoted(lines[k]);
+            error = Where(path, k + 1) + Texts::tr("expected a byte value from 0 to 255, found %1")
+                                             .arg(QString::fromStdString(Quoted(lines[k])))
+                                             .toStdString();
             return std::nullopt;
         }
         raw.push_back(static_cast<uint8_t>(*value));

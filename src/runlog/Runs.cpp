@@ -1,5 +1,6 @@
 #include "runlog/Runs.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -10,6 +11,13 @@
 #include "protocol/AddressMap.h"
 
 namespace norva {
+
+namespace {
+// The texts of this file, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(norva::Runs)
+};
+}  // namespace
 
 namespace {
 
@@ -77,8 +85,10 @@ std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::strin
     if (!text) return std::nullopt;
     const auto all = SplitLines(*text);
     if (all.empty() || all[0].substr(0, kRunLogColumns.size()) != kRunLogColumns) {
-        error = Where(path, 1) + "not a run-log export: the first line is not the header " +
-                std::string(kRunLogColumns);
+        error = Where(path, 1) +
+                Texts::tr("not a run-log export: the first line is not the header %1")
+                    .arg(QString::fromUtf8(kRunLogColumns.data(), qsizetype(kRunLogColumns.size())))
+                    .toStdString();
         return std::nullopt;
     }
     RunLogExport file;
@@ -86,10 +96,11 @@ std::optional<RunLogExport> ReadRunLogExport(const std::string& path, std::strin
     for (; k < all.size() && !Trimmed(all[k]).empty(); ++k) {
         const auto line = DataLine(all[k]);
         if (!line) {
-            error = Where(path, k + 1) +
-                    "expected seven whole numbers (Cycle,Page,Aux,Temp,RPM,Throttle,Pump), "
-                    "found " +
-                    Quoted(all[k]);
+            const QString why = Texts::tr(
+                                    "expected seven whole numbers (Cycle,Page,Aux,Temp,"
+                                    "RPM,Throttle,Pump), found %1")
+                                    .arg(QString::fromStdString(Quoted(all[k])));
+            error = Where(path, k + 1) + why.toStdString();
             return std::nullopt;
         }
         file.lines.push_back(*line);

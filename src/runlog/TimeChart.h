@@ -30,8 +30,10 @@ struct TimeWindow {
     int count = 0;
 };
 TimeWindow CorrectWindow(double start, double end);
-// What is said when the corrected end does not come after the corrected start.
-inline const char* const kEndBeforeStart = "The end must come after the start.";
+// What is said when the corrected end does not come after the corrected start; translated
+// where it is said.
+inline const char* const kEndBeforeStart =
+    QT_TRANSLATE_NOOP("norva::TimeChart", "The end must come after the start.");
 // True when the corrected window has something to draw.
 inline bool Drawable(const TimeWindow& w) {
     return w.end > w.start;

@@ -1,6 +1,7 @@
 #include "runlog/TimeChartWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenuBar>
@@ -281,8 +282,8 @@ void TimeChartWindow::findRuns() {
     if (runs_.empty())
         RunNote->setText(tr("The engine did not run."));
     else if (!log->idleCell)
-        RunNote->setText(QStringLiteral("%1 runs. The file does not hold the unit's idle speed, "
-                                        "so the starts are not measured.")
+        RunNote->setText(tr("%1 runs. The file does not hold the unit's idle speed, so the "
+                            "starts are not measured.")
                              .arg(runs_.size()));
     else
         RunNote->setText(tr("%1 runs. Choose one to see it.").arg(runs_.size()));
@@ -318,7 +319,8 @@ void TimeChartWindow::draw() {
     const double start = Minutes(Text2->text());
     const double end = Minutes(Text1->text());
     if (!Drawable(CorrectWindow(start, end))) {
-        dialogs_.notify(QString::fromLatin1(kEndBeforeStart), {}, MessageIcon::Warning);
+        dialogs_.notify(QCoreApplication::translate("norva::TimeChart", kEndBeforeStart), {},
+                        MessageIcon::Warning);
         return;
     }
     std::string error;
