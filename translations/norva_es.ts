@@ -35,6 +35,14 @@
         <source>the clone write</source>
         <translation>la escritura de clonación</translation>
     </message>
+    <message>
+        <source>Programming the NORVA</source>
+        <translation type="unfinished">Programando la NORVA</translation>
+    </message>
+    <message>
+        <source>Also write the engine&apos;s counters (cycle count, total time): only to restore this unit&apos;s own backup</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Download</name>
@@ -77,6 +85,18 @@
     <message>
         <source>The download was kept as %1; no file was exported.</source>
         <translation>La descarga se guardó como %1; no se exportó ningún archivo.</translation>
+    </message>
+    <message>
+        <source>The unit stayed in normal mode for %1 s after the download command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download could not be kept with the recent downloads: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. The download was kept as %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -165,6 +185,22 @@
         <source>; squares: flagged</source>
         <translation>; cuadrados: marcados</translation>
     </message>
+    <message>
+        <source>Runs: %1    starts measured: %2    minutes of running: %3    flagged runs: %4    events: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last service: %1; since then %2 runs, %3 minutes of running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baseline (median of the first %1 measured starts%2): peak start EGT %3 C, time to idle %4 s%5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flagged: a start at the unit&apos;s EGT limit, more than %1 C hotter than the baseline, or taking more than %2 times as long to idle.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FactoryCommands</name>
@@ -244,12 +280,32 @@
         <source>; the values the unit held before the test were put back</source>
         <translation>; se restauraron los valores que tenía la centralita antes de la prueba</translation>
     </message>
+    <message>
+        <source>Stop the engine and let it cool below 100 °C first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no speed: give the thousands of RPM as a number from 0 to 255. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit did not clear its temperature calibration, so nothing was calibrated%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the values the unit held before the test were put back</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>%1: the engine did not run</source>
         <translation>%1: la turbina no funcionó</translation>
+    </message>
+    <message>
+        <source>cannot write the picture %1</source>
+        <translation type="unfinished">no se puede escribir la imagen %1</translation>
     </message>
 </context>
 <context>
@@ -305,6 +361,26 @@
     <message>
         <source>no permission to write in its folder</source>
         <translation>sin permiso para escribir en su carpeta</translation>
+    </message>
+    <message>
+        <source>expected a whole number from %1 to %2 for %3, found %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a number, found %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>what was written does not read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -429,6 +505,10 @@
         <source>; the download was not logged.</source>
         <translation>; la descarga no se registró en la bitácora.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is another unit&apos;s engine: this unit&apos;s downloads go to &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LogbookCommands</name>
@@ -526,6 +606,18 @@
         <source>clearing the timers</source>
         <translation>poner a cero los contadores</translation>
     </message>
+    <message>
+        <source>This unit keeps no serial number or timers: only units whose configuration streams downwards do.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no serial number: give a whole number from 0 to 65535. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear all timers? The cycle count and the total engine time become 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OperationTools</name>
@@ -544,6 +636,10 @@
     <message>
         <source>%1 of %2 reports were sent</source>
         <translation>se enviaron %1 de %2 informes</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -588,6 +684,10 @@
         <source>%1 of %2 values were read; no file was written</source>
         <translation>Se leyeron %1 de %2 valores; no se escribió ningún archivo</translation>
     </message>
+    <message>
+        <source>address %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunCommand</name>
@@ -601,6 +701,10 @@
     <message>
         <source>No unit is connected.</source>
         <translation>No hay ninguna centralita conectada.</translation>
+    </message>
+    <message>
+        <source>Another operation is still running. Wait until it has finished, or cancel it with Escape in its window.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -719,6 +823,22 @@
         <source>; nothing was sent (dry run).</source>
         <translation>; no se envió nada (modo de prueba).</translation>
     </message>
+    <message>
+        <source>%1 of 255 bytes of its configuration had come; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit&apos;s configuration could not be kept before writing: %1: nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A replay is playing: stop it to write to a unit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the engine first.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -732,6 +852,663 @@
     <message>
         <source>The settings could not be saved: %1.</source>
         <translation>No se pudieron guardar los ajustes: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>norva::ChartRun</name>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the point could not be recorded: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::CloneImage</name>
+    <message>
+        <source>address %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::CommandLine</name>
+    <message>
+        <source>Ground support for the NORVA engine control unit: the main window, or one command without windows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print this help, or a command&apos;s with COMMAND --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hid (default), sim[:OPTION]..., tcp:HOST:PORT or replay:FILE.txt[:speed=N]; the simulated unit&apos;s options: downward, rate=N, answer=K, burst=N, queue=N, preamble=N, silent-after=N, refuse-writes=A,B-C, unplug-after=N, engine=off; a replay plays an exported run log N times real time (1 to 32)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>settings file instead of the user&apos;s norva10.ini</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the engine logbook&apos;s database instead of the user&apos;s logbook.sqlite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>how long a command looks for the unit (10 s unless given)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the language of the windows and messages, e.g. de, es or fr (the system&apos;s unless given; English where the program has none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open the main window, wait for the unit&apos;s configuration (at most 15 s), save a picture of the window and exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--unit-wait takes seconds from more than 0 to 3600, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--screenshot is for the main window only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this command reads files, not a unit: leave out --device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a speed in RPM, a whole number, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a temperature in C, a whole number, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give either --reports or --seconds, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--reports needs a positive whole number, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--seconds takes seconds from more than 0 to 86400 (a day), not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a number of minutes, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SUBCOMMAND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SUBCOMMANDS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comma-separated values with a header line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write without first keeping the unit&apos;s configuration in ~/.local/share/norva/backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list what the write would change in the unit (on standard output), send nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>also write the file&apos;s engine counters (cycle count, total time): only to restore this unit&apos;s own backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print one line per report from the unit, without windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop after N lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop after S seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wait for the unit&apos;s configuration (at most 30 s) and print the parameter summary, frame by frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>summarise a clone file instead of a unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>summary --image reads a file, not a unit: leave out --device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s whole configuration (addresses 16..255)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clone save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save the unit&apos;s configuration to a clone file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clone file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clone write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write a clone file into the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clone file to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s 71 parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>params save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save the unit&apos;s parameters to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the parameter file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>params write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write a parameter file into the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the parameter file to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set the engine serial number (downward units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the serial number, 0 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clear the unit&apos;s timers (downward units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>timers clear-all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clear every timer, the cycle count and the engine time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>timers clear-service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clear the service timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the factory&apos;s commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>factory max-rpm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set the maximum authorized speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thousands of RPM, 0 to 255</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>factory menus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set the terminal&apos;s menu access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restricted or full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>factory start-mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set the start mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>manual, gas or kero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>factory cal-temp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calibrate the temperature at the ambient given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ambient temperature in C (22 unless given)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cal-temp needs the ambient temperature in C, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>factory fast-setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write a clone file into the unit, then calibrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>factory hardware-test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>run the hardware test and print its result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the acceleration and deceleration ramps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ramps read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save the unit&apos;s ramps to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ramp file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ramps write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write a ramp file into the unit, checked afterwards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ramp file to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ramps show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print a ramp file&apos;s table with its relative speeds, without a unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and its chart as a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s run log (the last 51 minutes) to a text file, with its configuration at the end; kept in the engine logbook too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the export file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the logbook&apos;s engine (the unit&apos;s own when known, else one named with its welcome text)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draw an exported run log as a picture or a PDF page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the export file to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chart as a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chart as a PDF page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first minute drawn (0 unless given)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the last minute drawn (51.2 unless given)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>timechart needs --png OUT.png or --pdf OUT.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>run logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>runlog convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a raw run log (one byte a line) to an export file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the raw run log to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>runlog runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the engine runs of an export file, one line each: cycle, start minute, seconds, time to idle, peak start EGT, largest RPM and EGT, mean pump at or above idle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the idle speed, for a file without the unit&apos;s configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the engine logbook: every download kept per engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logbook engines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one line per engine: name, runs, minutes of running, flagged runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logbook runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an engine&apos;s runs in time order: the download&apos;s date and file, the values of runlog runs, and the run&apos;s flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the engine&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logbook import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add export files made before (a file already there adds nothing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the export files to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the engine they belong to (else the one their welcome text is known as, or a new one named with it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s idle speed, for files without the unit&apos;s configuration (kept for the engine; its runs measured again)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s full speed, kept for the engine likewise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s maximum EGT, kept for the engine likewise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logbook service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>record a service of the engine: its baseline and time since service start again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>what was done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logbook vacuum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>free the space of kept downloads the logbook holds (it makes them again when one is opened) and of older ones, and compact the logbook; says what it freed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logbook report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an engine&apos;s report as a PDF page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the performance chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chart print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a measure file&apos;s printed page, as a PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the measure file to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chart show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a measure file drawn on the chart, as a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chart record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>record the chart&apos;s points while the engine is hot (above 100 C), as the chart window does, until Ctrl-C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the measure file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or for S seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>what differs between two clone files, or between the unit and a clone file, one line a setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a clone file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a second clone file; the unit when left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the files come from a downward unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diff of two files reads no unit: leave out --device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--downward is for two files; the unit says its own kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no options)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0    done
+  1    diff: the two sides differ
+  2    no unit, the unit was lost, or it did not answer; the window: no display
+  3    a bad file, entry or output path (nothing was sent)
+  4    refused by the unit, or a check failed (write protected, the other kind
+       of unit, a write the unit does not hold, a calibration that gives Error)
+  64   a command line that cannot be run
+  130  interrupted by Ctrl-C (SIGINT); 143 by SIGTERM
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Global options (before or after the command):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not expected here: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs its value %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is one of %2, not &apos;%3&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no value, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::DeviceChoice</name>
+    <message>
+        <source>device %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device %1: expected tcp:HOST:PORT with a port of 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device %1: speed takes 1 to 32 (times real time)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device %1: expected replay:FILE.txt[:speed=N]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown device &apos;%1&apos;: use hid, sim, sim:downward, tcp:HOST:PORT or replay:FILE.txt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -883,6 +1660,75 @@
     <message>
         <source>TestHard</source>
         <translation>Prueba HW</translation>
+    </message>
+</context>
+<context>
+    <name>norva::HidapiBackend</name>
+    <message>
+        <source>NORVA unit found at %1, but this user may not open it (permission denied).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The udev rule %1 lets the user at the seat, and the members of group plugdev, open it.
+To put it in force, as root:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To allow it, install the udev rule %1, as root:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>then unplug the unit and plug it in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::IniFile</name>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::Library</name>
+    <message>
+        <source>%1: cannot make the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::Logbook</name>
+    <message>
+        <source>The logbook %1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logbook %1 is damaged (SQLite: %2): nothing was read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written by a newer program (schema %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed (libqt6sql6-sqlite)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another engine is named so</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no engine %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the logbook %1 holds no copy of that download</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1129,6 +1975,34 @@
         <source>%1 operations</source>
         <translation>%1 operaciones</translation>
     </message>
+    <message>
+        <source>A new engine…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: already in the logbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 runs added, %4 replaced, %5 already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No engine in the logbook yet: every download goes in by itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The engine could not be renamed to &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no configuration, and the idle speed of %2 is not known yet: without it no start is measured. Its idle speed in RPM (kept for the engine; empty: leave it unknown):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A service of %1, done now: its baseline and its time since service start again. What was done (may be left empty):</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>norva::MainWindow</name>
@@ -1284,6 +2158,17 @@
         <source>%1, serial %2</source>
         <translation>%1, serie %2</translation>
     </message>
+    <message>
+        <source>Nothing answers at %1. Start the unit&apos;s server there (norva-sim --listen tcp:%1), or start the program with --device sim to try it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::PerfChart</name>
+    <message>
+        <source>the file ends inside a record: %1 values, four to a record</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>norva::PerformanceChartWindow</name>
@@ -1370,6 +2255,76 @@
     <message>
         <source>Zero</source>
         <translation>Cero</translation>
+    </message>
+    <message>
+        <source>%1. Nothing of it was drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::Program</name>
+    <message>
+        <source>%1; the default settings are used</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::Ramps</name>
+    <message>
+        <source>Full throttle speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle speed</source>
+        <translation type="unfinished">Velocidad de ralentí</translation>
+    </message>
+    <message>
+        <source>Acceleration row %1 absolute speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration row %1 slope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deceleration row %1 absolute speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deceleration row %1 slope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: holds %2 values; a ramp file holds 34</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>writing the ramps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ramp write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Wait</source>
+        <translation type="unfinished">Espere</translation>
+    </message>
+    <message>
+        <source>Backup data not available, please wait</source>
+        <translation type="unfinished">Datos de copia de seguridad no disponibles, espere</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1458,6 +2413,63 @@
         <source>Norva ramp(*.rmp)|*.rmp</source>
         <translation>Rampa Norva(*.rmp)|*.rmp</translation>
     </message>
+    <message>
+        <source>%1. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the unit&apos;s configuration…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a number: the relative speeds and the chart wait for a number here</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::Replay</name>
+    <message>
+        <source>%1: the export holds no samples to replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::RunLog</name>
+    <message>
+        <source>no ten zeros in a row after the preamble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no 252 after the ten zeros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the log ends after the 252, where the 253 should follow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the 253 after the 252 is missing (found %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the log ends after %1 of its %2 pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a byte value from 0 to 255, found %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::Runs</name>
+    <message>
+        <source>not a run-log export: the first line is not the header %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected seven whole numbers (Cycle,Page,Aux,Temp,RPM,Throttle,Pump), found %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>norva::Screenshot</name>
@@ -1476,6 +2488,20 @@
     <message>
         <source>cannot write the picture %1</source>
         <translation>no se puede escribir la imagen %1</translation>
+    </message>
+</context>
+<context>
+    <name>norva::Session</name>
+    <message>
+        <source>skipped a unit with vendor %1 and product %2 at %3: its reports are %4 and %5 bytes long, not %6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>norva::TimeChart</name>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1652,6 +2678,10 @@
         <source>Mean pump at or above idle (tenths of a percent)</source>
         <translation>Bomba media en ralentí o más (décimas de porcentaje)</translation>
     </message>
+    <message>
+        <source>%1 runs. The file does not hold the unit&apos;s idle speed, so the starts are not measured.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>norva::UnitCommand</name>
@@ -1674,6 +2704,21 @@
     <message>
         <source>%1 points recorded in %2</source>
         <translation>%1 puntos registrados en %2</translation>
+    </message>
+</context>
+<context>
+    <name>norva::WelcomeText</name>
+    <message>
+        <source>The unit cannot show the character &quot;%1&quot; (U+%2); nothing was sent. Use letters, digits and common signs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>writing the welcome text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the welcome text</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1701,6 +2746,21 @@
     <message>
         <source>Write NORVA</source>
         <translation>Escribir NORVA</translation>
+    </message>
+    <message>
+        <source>Reading the unit&apos;s configuration…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup data not available, please wait</source>
+        <translation type="unfinished">Datos de copia de seguridad no disponibles, espere</translation>
+    </message>
+</context>
+<context>
+    <name>norva::WriteGate</name>
+    <message>
+        <source>Programming the NORVA</source>
+        <translation type="unfinished">Programando la NORVA</translation>
     </message>
 </context>
 <context>

@@ -24,10 +24,6 @@ bool ToPositive(const std::string& text, double& out) {
     return !text.empty() && ec == std::errc() && ptr == end && std::isfinite(out) && out > 0;
 }
 
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(norva::CommandLine)
-};
-
 // A text of the table or of its options in the user's language. Before the application exists
 // (the first parse, which only looks for a command to run) it stays as written.
 std::string Translated(const std::string& english) {
@@ -37,7 +33,10 @@ std::string Translated(const std::string& english) {
 // One line a command, from what the parser knows of it: "norva clone write [--no-backup]
 // [--dry-run] FILE.nvc". The command's own help says what each part means.
 std::string Synopses(const CLI::App& app, const std::string& path = "norva") {
-    std::string text = path == "norva" ? Texts::tr("Commands:").toStdString() + "\n" : "";
+    std::string text =
+        path == "norva"
+            ? QCoreApplication::translate("norva::CommandLine", "Commands:").toStdString() + "\n"
+            : "";
     const auto commands = app.get_subcommands([](const CLI::App*) { return true; });
     if (commands.empty() && path != "norva") {
         std::string options, positionals;
@@ -56,7 +55,9 @@ std::string Synopses(const CLI::App& app, const std::string& path = "norva") {
         // In columns as the options are, which the manual page keeps one a line too.
         std::string line = "  " + path;
         if (options.empty() && positionals.empty())
-            options = " " + Texts::tr("(no options)").toStdString();
+            options =
+                " " +
+                QCoreApplication::translate("norva::CommandLine", "(no options)").toStdString();
         line.resize(std::max(line.size() + 1, kHelpColumn - 1), ' ');
         return line + options + positionals + "\n";
     }
@@ -215,17 +216,20 @@ class Parser {
 
     // The table as --help and the README give it.
     static std::string exitTable() {
-        return tr("Exit status:\n"
-                  "  0    done\n"
-                  "  1    diff: the two sides differ\n"
-                  "  2    no unit, the unit was lost, or it did not answer; the window: no "
-                  "display\n"
-                  "  3    a bad file, entry or output path (nothing was sent)\n"
-                  "  4    refused by the unit, or a check failed (write protected, the other kind\n"
-                  "       of unit, a write the unit does not hold, a calibration that gives "
-                  "Error)\n"
-                  "  64   a command line that cannot be run\n"
-                  "  130  interrupted by Ctrl-C (SIGINT); 143 by SIGTERM\n")
+        return QCoreApplication::translate(
+                   "norva::CommandLine",
+                   "Exit status:\n"
+                   "  0    done\n"
+                   "  1    diff: the two sides differ\n"
+                   "  2    no unit, the unit was lost, or it did not answer; the window: no "
+                   "display\n"
+                   "  3    a bad file, entry or output path (nothing was sent)\n"
+                   "  4    refused by the unit, or a check failed (write protected, the other "
+                   "kind\n"
+                   "       of unit, a write the unit does not hold, a calibration that gives "
+                   "Error)\n"
+                   "  64   a command line that cannot be run\n"
+                   "  130  interrupted by Ctrl-C (SIGINT); 143 by SIGTERM\n")
             .toStdString();
     }
 
@@ -252,7 +256,11 @@ class Parser {
     // The program's options a command takes too: CLI11 keeps them on the program, so its help
     // would not show them. A command that reads files only refuses --device and --unit-wait.
     std::string globals(const CommandEntry& entry) const {
-        std::string text = tr("Global options (before or after the command):").toStdString() + "\n";
+        std::string text =
+            QCoreApplication::translate("norva::CommandLine",
+                                        "Global options (before or after the command):")
+                .toStdString() +
+            "\n";
         for (const char* name :
              {"--device", "--unit-wait", "--config", "--logbook", "--language"}) {
             const bool unit = name == std::string("--device") || name == std::string("--unit-wait");
@@ -288,7 +296,7 @@ std::string MissingCommand(CLI::App* group) {
         if (i > 0) choices += i + 1 == commands.size() ? " or " : ", ";
         choices += commands[i]->get_name();
     }
-    return Texts::tr("%1 needs %2")
+    return QCoreApplication::translate("norva::CommandLine", "%1 needs %2")
         .arg(QString::fromStdString(CommandPath(group).substr(std::string("norva ").size())),
              QString::fromStdString(choices))
         .toStdString();
@@ -314,17 +322,21 @@ std::string CliRefusal(const CLI::ParseError& error) {
     QString said;
     if (const auto m = shaped("^The following arguments? (?:was|were) not expected: (.*)$");
         m.hasMatch())
-        said = Texts::tr("not expected here: %1").arg(m.captured(1));
+        said = QCoreApplication::translate("norva::CommandLine", "not expected here: %1")
+                   .arg(m.captured(1));
     else if (const auto m = shaped("^(\\S+) is required$"); m.hasMatch())
-        said = Texts::tr("%1 is required").arg(m.captured(1));
+        said =
+            QCoreApplication::translate("norva::CommandLine", "%1 is required").arg(m.captured(1));
     else if (const auto m = shaped("^(\\S+): \\d+ required (\\S+) missing$"); m.hasMatch())
-        said = Texts::tr("%1 needs its value %2").arg(m.captured(1), m.captured(2));
+        said = QCoreApplication::translate("norva::CommandLine", "%1 needs its value %2")
+                   .arg(m.captured(1), m.captured(2));
     else if (const auto m = shaped("^(\\S+): (.*) not in \\{(.*)\\}$"); m.hasMatch())
-        said = Texts::tr("%1 is one of %2, not '%3'")
+        said = QCoreApplication::translate("norva::CommandLine", "%1 is one of %2, not '%3'")
                    .arg(m.captured(1), m.captured(3).replace(QLatin1Char(','), QLatin1String(", ")),
                         m.captured(2));
     else if (const auto m = shaped("^Could not convert: (\\S+) = (.*)$"); m.hasMatch())
-        said = Texts::tr("%1 takes no value, not '%2'").arg(m.captured(1), m.captured(2));
+        said = QCoreApplication::translate("norva::CommandLine", "%1 takes no value, not '%2'")
+                   .arg(m.captured(1), m.captured(2));
     else
         said = what;
     return said.toStdString();
@@ -342,7 +354,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args,
         // One line that says what is wrong, not the whole usage under it.
         parsed.exitStatus = exitstatus::kUsage;
         parsed.err = "norva: " + what + "\n" +
-                     Texts::tr("Try '%1 --help'.")
+                     QCoreApplication::translate("norva::CommandLine", "Try '%1 --help'.")
                          .arg(QString::fromStdString(CommandPath(Deepest(parser.app()))))
                          .toStdString() +
                      "\n";
