@@ -146,10 +146,9 @@ std::optional<RampFields> ReadRampFile(const std::string& path, std::string& err
     const auto values = ParseValues(*text, path, error);
     if (!values) return std::nullopt;
     if (values->size() < static_cast<std::size_t>(kRampFields)) {
-        error = Texts::tr("%1: holds %2 values; a ramp file holds 34")
-                    .arg(QString::fromStdString(path))
-                    .arg(values->size())
-                    .toStdString();
+        error =
+            path + ": " +
+            Texts::tr("holds %1 values; a ramp file holds 34").arg(values->size()).toStdString();
         return std::nullopt;
     }
     RampFields fields;

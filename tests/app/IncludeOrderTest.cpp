@@ -200,3 +200,51 @@ TEST(SourceRules, CellsAreNamedInTheAddressMapOnly) {
         }
     }
 }
+
+// Every sentence the program says can be translated: a text of words stands in tr(),
+// translate() or a translation marker. Kept as they are: the simulated unit and the unit's own
+// texts (protocol/), style sheets, SQL, and the few below.
+TEST(SourceRules, EverySentenceCanBeTranslated) {
+    const std::set<QString> kept = {
+        "XDG_RUNTIME_DIR not set",  // Qt's message, recognised
+        // Results on standard output, which scripts read: ramps show's table, diff's lines,
+        // runlog runs' and the logbook commands' lines and the events and shifts they list.
+        "Full throttle speed: ", "Idle stick position", "Pump curve point %1", "idle not reached  ",
+        "idle speed unknown  ", "hung start at ", "already in the logbook",
+        "shift: start EGT %+.0f C over the last %d starts",
+        "shift: idle after %+.0f %% over the last %d starts",
+        "%s: the idle speed is not known (the file has no configuration): ",
+        "Freed %s MB: %d kept downloads the logbook holds (made again when opened), %d ",
+        "%s: service recorded on %s; its baseline starts again\\n",
+        // Stored: journal notes, and the export's trailer, a file format.
+        "service timer cleared", "the temperature calibration: %1 at %2 C",
+        "Last Run RX Errors and time:"};
+    // Literals and comments, read from the left: a quote in a comment starts no literal.
+    const QRegularExpression token(
+        QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)"|'(?:[^'\\\n]|\\.)+'|//[^\n]*|/\*.*?\*/)re"),
+        QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression sentence(QStringLiteral("[A-Za-z]{2,}[,:]? [a-z]{2,} [a-z]{2,}"));
+    const QRegularExpression marked(QStringLiteral(
+        R"re((\btr|translate|QT_TRANSLATE_NOOP|QT_TR_NOOP)\s*\(\s*("[^"]*"\s*,\s*)?$)re"));
+    QDirIterator it(kSource, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = QDir(kSource).relativeFilePath(it.next());
+        QFile file(it.filePath());
+        if (path.startsWith("sim/") || path.startsWith("protocol/") ||
+            !file.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (auto m = token.globalMatch(text); m.hasNext();) {
+            const auto found = m.next();
+            const QString said = found.captured(1);
+            const QString before = text.left(found.capturedStart()).right(200).trimmed();
+            // Style sheets, SQL and patterns are no sentences; a literal after a literal goes on
+            // the one before.
+            if (!said.contains(sentence) || said.contains('{') || said.contains("SELECT ") ||
+                said.startsWith('^') || before.endsWith('"') || before.contains(marked) ||
+                kept.count(said))
+                continue;
+            ADD_FAILURE() << path.toStdString() << ": \"" << said.toStdString() << "\"";
+        }
+    }
+}

@@ -2,8 +2,6 @@
 // refused in general is NumberedLines' test; here, what a clone file adds to it.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QTranslator>
 #include <string>
 
 #include "config/CloneImage.h"
@@ -50,29 +48,4 @@ TEST(CloneImage, RefusalsNameTheFileTheLineAndTheAddress) {
     EXPECT_NE(error.find("239 values"), std::string::npos) << error;
     EXPECT_EQ(Refusal(text + "7\r\n").rfind("unit.nvc:241: ", 0), 0u);
     EXPECT_EQ(Refusal(" " + text).rfind("unit.nvc:1: ", 0), 0u);  // no blank before a number
-}
-
-namespace {
-// A translator that marks every text it is asked for.
-class MarkingTranslator : public QTranslator {
-  public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* source, const char*, int) const override {
-        return QStringLiteral("\u00AB") + QString::fromUtf8(source) + QStringLiteral("\u00BB");
-    }
-};
-}  // namespace
-
-// The translator gets the refusal as one sentence, the address translated within it; the
-// file's name and line stay as they are.
-TEST(CloneImage, ARefusalIsOneSentenceToTranslate) {
-    std::string bad = CloneText();
-    bad.replace(bad.find("\r\n32\r\n") + 2, 2, "3x");
-    MarkingTranslator marking;
-    QCoreApplication::installTranslator(&marking);
-    const std::string error = Refusal(bad);
-    QCoreApplication::removeTranslator(&marking);
-    EXPECT_EQ(error,
-              "unit.nvc:17: \u00ABexpected a whole number from 0 to 255 for \u00ABaddress "
-              "32\u00BB, found '3x'\u00BB");
 }
