@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>Programming the NORVA</source>
-        <translation type="unfinished">NORVA wird programmiert</translation>
+        <translation>NORVA wird programmiert</translation>
     </message>
     <message>
         <source>Also write the engine&apos;s counters (cycle count, total time): only to restore this unit&apos;s own backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch die Zähler des Triebwerks schreiben (Zyklenzahl, Gesamtzeit): nur zum Wiederherstellen der eigenen Sicherung dieses Steuergeräts</translation>
     </message>
 </context>
 <context>
@@ -88,15 +88,15 @@
     </message>
     <message>
         <source>The unit stayed in normal mode for %1 s after the download command</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Steuergerät blieb nach dem Download-Befehl %1 s lang im Normalbetrieb</translation>
     </message>
     <message>
         <source>The download could not be kept with the recent downloads: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download konnte nicht bei den letzten Downloads gespeichert werden: %1</translation>
     </message>
     <message>
         <source>%1. The download was kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Der Download wurde als %2 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -187,19 +187,19 @@
     </message>
     <message>
         <source>Runs: %1    starts measured: %2    minutes of running: %3    flagged runs: %4    events: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Läufe: %1    gemessene Starts: %2    Minuten Laufzeit: %3    markierte Läufe: %4    Ereignisse: %5</translation>
     </message>
     <message>
         <source>Last service: %1; since then %2 runs, %3 minutes of running</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Wartung: %1; seither %2 Läufe, %3 Minuten Laufzeit</translation>
     </message>
     <message>
         <source>Baseline (median of the first %1 measured starts%2): peak start EGT %3 C, time to idle %4 s%5</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz (Median der ersten %1 gemessenen Starts%2): Spitzen-EGT beim Start %3 C, Zeit bis Leerlauf %4 s%5</translation>
     </message>
     <message>
         <source>Flagged: a start at the unit&apos;s EGT limit, more than %1 C hotter than the baseline, or taking more than %2 times as long to idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert: ein Start an der EGT-Grenze des Steuergeräts, mehr als %1 C heißer als die Referenz oder mit mehr als %2-mal so langer Zeit bis zum Leerlauf.</translation>
     </message>
 </context>
 <context>
@@ -282,19 +282,19 @@
     </message>
     <message>
         <source>Stop the engine and let it cool below 100 °C first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie zuerst das Triebwerk ab und lassen Sie es unter 100 °C abkühlen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no speed: give the thousands of RPM as a number from 0 to 255. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Drehzahl: Geben Sie die Drehzahl in Tausend RPM als Zahl von 0 bis 255 an. Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The unit did not clear its temperature calibration, so nothing was calibrated%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Steuergerät hat seine Temperaturkalibrierung nicht gelöscht, daher wurde nichts kalibriert%1.</translation>
     </message>
     <message>
         <source>the values the unit held before the test were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>die Werte, die das Steuergerät vor dem Test enthielt, wurden wiederhergestellt</translation>
     </message>
 </context>
 <context>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>cannot write the picture %1</source>
-        <translation type="unfinished">das Bild %1 kann nicht geschrieben werden</translation>
+        <translation>das Bild %1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -364,23 +364,23 @@
     </message>
     <message>
         <source>expected a whole number from %1 to %2 for %3, found %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ganze Zahl von %1 bis %2 für %3 erwartet, gefunden: %4</translation>
     </message>
     <message>
         <source>expected a number, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl erwartet, gefunden: %1</translation>
     </message>
     <message>
         <source>cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>what was written does not read back</source>
-        <translation type="unfinished"></translation>
+        <translation>das Geschriebene lässt sich nicht unverändert zurücklesen</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is another unit&apos;s engine: this unit&apos;s downloads go to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist das Triebwerk eines anderen Steuergeräts: Die Downloads dieses Steuergeräts gehören zu „%2“.</translation>
     </message>
 </context>
 <context>
@@ -608,15 +608,15 @@
     </message>
     <message>
         <source>This unit keeps no serial number or timers: only units whose configuration streams downwards do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Steuergerät speichert weder Seriennummer noch Timer: Das tun nur Steuergeräte, deren Konfiguration abwärts übertragen wird.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no serial number: give a whole number from 0 to 65535. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Seriennummer: Geben Sie eine ganze Zahl von 0 bis 65535 an. Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Clear all timers? The cycle count and the total engine time become 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Timer löschen? Zyklenzahl und Gesamtlaufzeit des Triebwerks werden auf 0 gesetzt.</translation>
     </message>
 </context>
 <context>
@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>%1. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Es wurde nichts gesendet.</translation>
     </message>
 </context>
 <context>
@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>address %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse %1</translation>
     </message>
 </context>
 <context>
@@ -704,7 +704,7 @@
     </message>
     <message>
         <source>Another operation is still running. Wait until it has finished, or cancel it with Escape in its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Vorgang läuft noch. Warten Sie, bis er beendet ist, oder brechen Sie ihn in seinem Fenster mit Escape ab.</translation>
     </message>
 </context>
 <context>
@@ -825,19 +825,19 @@
     </message>
     <message>
         <source>%1 of 255 bytes of its configuration had come; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von 255 Bytes der Konfiguration waren angekommen; es wurde nichts geschrieben</translation>
     </message>
     <message>
         <source>The unit&apos;s configuration could not be kept before writing: %1: nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration des Steuergeräts konnte vor dem Schreiben nicht gesichert werden: %1; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>A replay is playing: stop it to write to a unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Wiedergabe läuft: Beenden Sie sie, um in ein Steuergerät zu schreiben.</translation>
     </message>
     <message>
         <source>Stop the engine first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie zuerst das Triebwerk ab.</translation>
     </message>
 </context>
 <context>
@@ -858,593 +858,593 @@
     <name>norva::ChartRun</name>
     <message>
         <source>%1: cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1: the point could not be recorded: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der Punkt konnte nicht aufgezeichnet werden: %2</translation>
     </message>
 </context>
 <context>
     <name>norva::CloneImage</name>
     <message>
         <source>address %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse %1</translation>
     </message>
 </context>
 <context>
     <name>norva::CommandLine</name>
     <message>
         <source>Ground support for the NORVA engine control unit: the main window, or one command without windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bodenunterstützung für das NORVA-Triebwerkssteuergerät: das Hauptfenster oder ein einzelner Befehl ohne Fenster.</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>print this help, or a command&apos;s with COMMAND --help</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe ausgeben, oder die eines Befehls mit COMMAND --help</translation>
     </message>
     <message>
         <source>print the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>die Programmversion ausgeben</translation>
     </message>
     <message>
         <source>hid (default), sim[:OPTION]..., tcp:HOST:PORT or replay:FILE.txt[:speed=N]; the simulated unit&apos;s options: downward, rate=N, answer=K, burst=N, queue=N, preamble=N, silent-after=N, refuse-writes=A,B-C, unplug-after=N, engine=off; a replay plays an exported run log N times real time (1 to 32)</source>
-        <translation type="unfinished"></translation>
+        <translation>hid (Standard), sim[:OPTION]..., tcp:HOST:PORT oder replay:FILE.txt[:speed=N]; Optionen des simulierten Steuergeräts: downward, rate=N, answer=K, burst=N, queue=N, preamble=N, silent-after=N, refuse-writes=A,B-C, unplug-after=N, engine=off; eine Wiedergabe spielt ein exportiertes Laufprotokoll mit N-facher Echtzeit ab (1 bis 32)</translation>
     </message>
     <message>
         <source>settings file instead of the user&apos;s norva10.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsdatei statt der norva10.ini des Benutzers</translation>
     </message>
     <message>
         <source>the engine logbook&apos;s database instead of the user&apos;s logbook.sqlite</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank des Triebwerkslogbuchs statt der logbook.sqlite des Benutzers</translation>
     </message>
     <message>
         <source>how long a command looks for the unit (10 s unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>wie lange ein Befehl nach dem Steuergerät sucht (ohne Angabe 10 s)</translation>
     </message>
     <message>
         <source>the language of the windows and messages, e.g. de, es or fr (the system&apos;s unless given; English where the program has none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Fenster und Meldungen, z. B. de, es oder fr (ohne Angabe die des Systems; Englisch, wo das Programm keine hat)</translation>
     </message>
     <message>
         <source>open the main window, wait for the unit&apos;s configuration (at most 15 s), save a picture of the window and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster öffnen, auf die Konfiguration des Steuergeräts warten (höchstens 15 s), ein Bild des Fensters speichern und beenden</translation>
     </message>
     <message>
         <source>--unit-wait takes seconds from more than 0 to 3600, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--unit-wait erwartet Sekunden von über 0 bis 3600, nicht „%1“</translation>
     </message>
     <message>
         <source>--screenshot is for the main window only</source>
-        <translation type="unfinished"></translation>
+        <translation>--screenshot gilt nur für das Hauptfenster</translation>
     </message>
     <message>
         <source>this command reads files, not a unit: leave out --device</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Befehl liest Dateien, kein Steuergerät: --device weglassen</translation>
     </message>
     <message>
         <source>%1 needs a speed in RPM, a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine Drehzahl in RPM als ganze Zahl, nicht „%2“</translation>
     </message>
     <message>
         <source>%1 needs a temperature in C, a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine Temperatur in C als ganze Zahl, nicht „%2“</translation>
     </message>
     <message>
         <source>give either --reports or --seconds, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>entweder --reports oder --seconds angeben, nicht beides</translation>
     </message>
     <message>
         <source>--reports needs a positive whole number, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--reports erwartet eine positive ganze Zahl, nicht „%1“</translation>
     </message>
     <message>
         <source>--seconds takes seconds from more than 0 to 86400 (a day), not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds erwartet Sekunden von über 0 bis 86400 (ein Tag), nicht „%1“</translation>
     </message>
     <message>
         <source>%1 needs a number of minutes, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine Anzahl Minuten, nicht „%2“</translation>
     </message>
     <message>
         <source>Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf</translation>
     </message>
     <message>
         <source>OPTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPTIONEN</translation>
     </message>
     <message>
         <source>SUBCOMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>BEFEHL</translation>
     </message>
     <message>
         <source>SUBCOMMANDS</source>
-        <translation type="unfinished"></translation>
+        <translation>BEFEHLE</translation>
     </message>
     <message>
         <source>Positionals</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumente</translation>
     </message>
     <message>
         <source>REQUIRED</source>
-        <translation type="unfinished"></translation>
+        <translation>PFLICHT</translation>
     </message>
     <message>
         <source>Subcommands</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe „%1 --help“.</translation>
     </message>
     <message>
         <source>comma-separated values with a header line</source>
-        <translation type="unfinished"></translation>
+        <translation>kommagetrennte Werte mit Kopfzeile</translation>
     </message>
     <message>
         <source>write without first keeping the unit&apos;s configuration in ~/.local/share/norva/backups</source>
-        <translation type="unfinished"></translation>
+        <translation>schreiben, ohne zuvor die Konfiguration des Steuergeräts in ~/.local/share/norva/backups zu sichern</translation>
     </message>
     <message>
         <source>list what the write would change in the unit (on standard output), send nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>auflisten, was das Schreiben im Steuergerät ändern würde (auf der Standardausgabe), nichts senden</translation>
     </message>
     <message>
         <source>also write the file&apos;s engine counters (cycle count, total time): only to restore this unit&apos;s own backup</source>
-        <translation type="unfinished"></translation>
+        <translation>auch die Triebwerkszähler der Datei schreiben (Zyklenzahl, Gesamtzeit): nur zum Wiederherstellen der eigenen Sicherung dieses Steuergeräts</translation>
     </message>
     <message>
         <source>print one line per report from the unit, without windows</source>
-        <translation type="unfinished"></translation>
+        <translation>je Datenpaket des Steuergeräts eine Zeile ausgeben, ohne Fenster</translation>
     </message>
     <message>
         <source>stop after N lines</source>
-        <translation type="unfinished"></translation>
+        <translation>nach N Zeilen aufhören</translation>
     </message>
     <message>
         <source>stop after S seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>nach S Sekunden aufhören</translation>
     </message>
     <message>
         <source>wait for the unit&apos;s configuration (at most 30 s) and print the parameter summary, frame by frame</source>
-        <translation type="unfinished"></translation>
+        <translation>auf die Konfiguration des Steuergeräts warten (höchstens 30 s) und die Parameterübersicht Abschnitt für Abschnitt ausgeben</translation>
     </message>
     <message>
         <source>summarise a clone file instead of a unit</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Klondatei statt eines Steuergeräts zusammenfassen</translation>
     </message>
     <message>
         <source>summary --image reads a file, not a unit: leave out --device</source>
-        <translation type="unfinished"></translation>
+        <translation>summary --image liest eine Datei, kein Steuergerät: --device weglassen</translation>
     </message>
     <message>
         <source>the unit&apos;s whole configuration (addresses 16..255)</source>
-        <translation type="unfinished"></translation>
+        <translation>die gesamte Konfiguration des Steuergeräts (Adressen 16..255)</translation>
     </message>
     <message>
         <source>clone save</source>
-        <translation type="unfinished"></translation>
+        <translation>clone save</translation>
     </message>
     <message>
         <source>save the unit&apos;s configuration to a clone file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration des Steuergeräts in einer Klondatei speichern</translation>
     </message>
     <message>
         <source>the clone file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu schreibende Klondatei</translation>
     </message>
     <message>
         <source>clone write</source>
-        <translation type="unfinished"></translation>
+        <translation>clone write</translation>
     </message>
     <message>
         <source>write a clone file into the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Klondatei in das Steuergerät schreiben</translation>
     </message>
     <message>
         <source>the clone file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu lesende Klondatei</translation>
     </message>
     <message>
         <source>the unit&apos;s 71 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>die 71 Parameter des Steuergeräts</translation>
     </message>
     <message>
         <source>params save</source>
-        <translation type="unfinished"></translation>
+        <translation>params save</translation>
     </message>
     <message>
         <source>save the unit&apos;s parameters to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter des Steuergeräts in einer Datei speichern</translation>
     </message>
     <message>
         <source>the parameter file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu schreibende Parameterdatei</translation>
     </message>
     <message>
         <source>params write</source>
-        <translation type="unfinished"></translation>
+        <translation>params write</translation>
     </message>
     <message>
         <source>write a parameter file into the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Parameterdatei in das Steuergerät schreiben</translation>
     </message>
     <message>
         <source>the parameter file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu lesende Parameterdatei</translation>
     </message>
     <message>
         <source>set the engine serial number (downward units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer des Triebwerks setzen (downward-Steuergeräte)</translation>
     </message>
     <message>
         <source>the serial number, 0 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummer, 0 bis 65535</translation>
     </message>
     <message>
         <source>clear the unit&apos;s timers (downward units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer des Steuergeräts löschen (downward-Steuergeräte)</translation>
     </message>
     <message>
         <source>timers clear-all</source>
-        <translation type="unfinished"></translation>
+        <translation>timers clear-all</translation>
     </message>
     <message>
         <source>clear every timer, the cycle count and the engine time</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Timer, die Zyklenzahl und die Triebwerkszeit löschen</translation>
     </message>
     <message>
         <source>timers clear-service</source>
-        <translation type="unfinished"></translation>
+        <translation>timers clear-service</translation>
     </message>
     <message>
         <source>clear the service timer</source>
-        <translation type="unfinished"></translation>
+        <translation>den Wartungstimer löschen</translation>
     </message>
     <message>
         <source>the factory&apos;s commands</source>
-        <translation type="unfinished"></translation>
+        <translation>die Werksbefehle</translation>
     </message>
     <message>
         <source>factory max-rpm</source>
-        <translation type="unfinished"></translation>
+        <translation>factory max-rpm</translation>
     </message>
     <message>
         <source>set the maximum authorized speed</source>
-        <translation type="unfinished"></translation>
+        <translation>die maximal zulässige Drehzahl setzen</translation>
     </message>
     <message>
         <source>thousands of RPM, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Tausend RPM, 0 bis 255</translation>
     </message>
     <message>
         <source>factory menus</source>
-        <translation type="unfinished"></translation>
+        <translation>factory menus</translation>
     </message>
     <message>
         <source>set the terminal&apos;s menu access</source>
-        <translation type="unfinished"></translation>
+        <translation>den Menüzugang des Terminals setzen</translation>
     </message>
     <message>
         <source>restricted or full</source>
-        <translation type="unfinished"></translation>
+        <translation>restricted oder full</translation>
     </message>
     <message>
         <source>factory start-mode</source>
-        <translation type="unfinished"></translation>
+        <translation>factory start-mode</translation>
     </message>
     <message>
         <source>set the start mode</source>
-        <translation type="unfinished"></translation>
+        <translation>den Startmodus setzen</translation>
     </message>
     <message>
         <source>manual, gas or kero</source>
-        <translation type="unfinished"></translation>
+        <translation>manual, gas oder kero</translation>
     </message>
     <message>
         <source>factory cal-temp</source>
-        <translation type="unfinished"></translation>
+        <translation>factory cal-temp</translation>
     </message>
     <message>
         <source>calibrate the temperature at the ambient given</source>
-        <translation type="unfinished"></translation>
+        <translation>die Temperatur bei der angegebenen Umgebungstemperatur kalibrieren</translation>
     </message>
     <message>
         <source>the ambient temperature in C (22 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Umgebungstemperatur in C (ohne Angabe 22)</translation>
     </message>
     <message>
         <source>cal-temp needs the ambient temperature in C, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>cal-temp erwartet die Umgebungstemperatur in C, nicht „%1“</translation>
     </message>
     <message>
         <source>factory fast-setup</source>
-        <translation type="unfinished"></translation>
+        <translation>factory fast-setup</translation>
     </message>
     <message>
         <source>write a clone file into the unit, then calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Klondatei in das Steuergerät schreiben, dann kalibrieren</translation>
     </message>
     <message>
         <source>factory hardware-test</source>
-        <translation type="unfinished"></translation>
+        <translation>factory hardware-test</translation>
     </message>
     <message>
         <source>run the hardware test and print its result</source>
-        <translation type="unfinished"></translation>
+        <translation>den Hardwaretest ausführen und sein Ergebnis ausgeben</translation>
     </message>
     <message>
         <source>the acceleration and deceleration ramps</source>
-        <translation type="unfinished"></translation>
+        <translation>die Beschleunigungs- und Verzögerungsrampen</translation>
     </message>
     <message>
         <source>ramps read</source>
-        <translation type="unfinished"></translation>
+        <translation>ramps read</translation>
     </message>
     <message>
         <source>save the unit&apos;s ramps to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Rampen des Steuergeräts in einer Datei speichern</translation>
     </message>
     <message>
         <source>the ramp file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu schreibende Rampendatei</translation>
     </message>
     <message>
         <source>ramps write</source>
-        <translation type="unfinished"></translation>
+        <translation>ramps write</translation>
     </message>
     <message>
         <source>write a ramp file into the unit, checked afterwards</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Rampendatei in das Steuergerät schreiben und danach prüfen</translation>
     </message>
     <message>
         <source>the ramp file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu lesende Rampendatei</translation>
     </message>
     <message>
         <source>ramps show</source>
-        <translation type="unfinished"></translation>
+        <translation>ramps show</translation>
     </message>
     <message>
         <source>print a ramp file&apos;s table with its relative speeds, without a unit</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tabelle einer Rampendatei mit ihren relativen Drehzahlen ausgeben, ohne Steuergerät</translation>
     </message>
     <message>
         <source>and its chart as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>und ihren Verlauf als Bild</translation>
     </message>
     <message>
         <source>the unit&apos;s run log (the last 51 minutes) to a text file, with its configuration at the end; kept in the engine logbook too</source>
-        <translation type="unfinished"></translation>
+        <translation>das Laufprotokoll des Steuergeräts (die letzten 51 Minuten) in eine Textdatei, mit seiner Konfiguration am Ende; auch im Triebwerkslogbuch abgelegt</translation>
     </message>
     <message>
         <source>the export file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu schreibende Exportdatei</translation>
     </message>
     <message>
         <source>the logbook&apos;s engine (the unit&apos;s own when known, else one named with its welcome text)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Triebwerk im Logbuch (das des Steuergeräts, wenn bekannt, sonst eines, das nach seinem Begrüßungstext benannt wird)</translation>
     </message>
     <message>
         <source>draw an exported run log as a picture or a PDF page</source>
-        <translation type="unfinished"></translation>
+        <translation>ein exportiertes Laufprotokoll als Bild oder PDF-Seite zeichnen</translation>
     </message>
     <message>
         <source>the export file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu lesende Exportdatei</translation>
     </message>
     <message>
         <source>the chart as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>das Diagramm als Bild</translation>
     </message>
     <message>
         <source>the chart as a PDF page</source>
-        <translation type="unfinished"></translation>
+        <translation>das Diagramm als PDF-Seite</translation>
     </message>
     <message>
         <source>the first minute drawn (0 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>die erste gezeichnete Minute (ohne Angabe 0)</translation>
     </message>
     <message>
         <source>the last minute drawn (51.2 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>die letzte gezeichnete Minute (ohne Angabe 51.2)</translation>
     </message>
     <message>
         <source>timechart needs --png OUT.png or --pdf OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>timechart erwartet --png OUT.png oder --pdf OUT.pdf</translation>
     </message>
     <message>
         <source>run logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufprotokolle</translation>
     </message>
     <message>
         <source>runlog convert</source>
-        <translation type="unfinished"></translation>
+        <translation>runlog convert</translation>
     </message>
     <message>
         <source>a raw run log (one byte a line) to an export file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Roh-Laufprotokoll (ein Byte pro Zeile) in eine Exportdatei</translation>
     </message>
     <message>
         <source>the raw run log to read</source>
-        <translation type="unfinished"></translation>
+        <translation>das zu lesende Roh-Laufprotokoll</translation>
     </message>
     <message>
         <source>runlog runs</source>
-        <translation type="unfinished"></translation>
+        <translation>runlog runs</translation>
     </message>
     <message>
         <source>the engine runs of an export file, one line each: cycle, start minute, seconds, time to idle, peak start EGT, largest RPM and EGT, mean pump at or above idle</source>
-        <translation type="unfinished"></translation>
+        <translation>die Triebwerksläufe einer Exportdatei, je eine Zeile: Zyklus, Startminute, Sekunden, Zeit bis Leerlauf, Spitzen-EGT beim Start, höchste RPM und EGT, mittlere Pumpe ab Leerlauf</translation>
     </message>
     <message>
         <source>the idle speed, for a file without the unit&apos;s configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>die Leerlaufdrehzahl, für eine Datei ohne Konfiguration des Steuergeräts</translation>
     </message>
     <message>
         <source>the engine logbook: every download kept per engine</source>
-        <translation type="unfinished"></translation>
+        <translation>das Triebwerkslogbuch: alle Downloads je Triebwerk gespeichert</translation>
     </message>
     <message>
         <source>logbook engines</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook engines</translation>
     </message>
     <message>
         <source>one line per engine: name, runs, minutes of running, flagged runs</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeile je Triebwerk: Name, Läufe, Minuten Laufzeit, markierte Läufe</translation>
     </message>
     <message>
         <source>logbook runs</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook runs</translation>
     </message>
     <message>
         <source>an engine&apos;s runs in time order: the download&apos;s date and file, the values of runlog runs, and the run&apos;s flag</source>
-        <translation type="unfinished"></translation>
+        <translation>die Läufe eines Triebwerks in zeitlicher Reihenfolge: Datum und Datei des Downloads, die Werte von runlog runs und die Markierung des Laufs</translation>
     </message>
     <message>
         <source>the engine&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name des Triebwerks</translation>
     </message>
     <message>
         <source>logbook import</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook import</translation>
     </message>
     <message>
         <source>add export files made before (a file already there adds nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>früher erstellte Exportdateien hinzufügen (eine bereits vorhandene Datei fügt nichts hinzu)</translation>
     </message>
     <message>
         <source>the export files to read</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu lesenden Exportdateien</translation>
     </message>
     <message>
         <source>the engine they belong to (else the one their welcome text is known as, or a new one named with it)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Triebwerk, zu dem sie gehören (sonst das, unter dem ihr Begrüßungstext bekannt ist, oder ein neues, nach ihm benanntes)</translation>
     </message>
     <message>
         <source>the unit&apos;s idle speed, for files without the unit&apos;s configuration (kept for the engine; its runs measured again)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Leerlaufdrehzahl des Steuergeräts, für Dateien ohne seine Konfiguration (wird beim Triebwerk gespeichert; seine Läufe werden neu vermessen)</translation>
     </message>
     <message>
         <source>the unit&apos;s full speed, kept for the engine likewise</source>
-        <translation type="unfinished"></translation>
+        <translation>die Vollgasdrehzahl des Steuergeräts, ebenso beim Triebwerk gespeichert</translation>
     </message>
     <message>
         <source>the unit&apos;s maximum EGT, kept for the engine likewise</source>
-        <translation type="unfinished"></translation>
+        <translation>die maximale EGT des Steuergeräts, ebenso beim Triebwerk gespeichert</translation>
     </message>
     <message>
         <source>logbook service</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook service</translation>
     </message>
     <message>
         <source>record a service of the engine: its baseline and time since service start again</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Wartung des Triebwerks erfassen: Referenz und Zeit seit der Wartung beginnen neu</translation>
     </message>
     <message>
         <source>what was done</source>
-        <translation type="unfinished"></translation>
+        <translation>was gemacht wurde</translation>
     </message>
     <message>
         <source>logbook vacuum</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook vacuum</translation>
     </message>
     <message>
         <source>free the space of kept downloads the logbook holds (it makes them again when one is opened) and of older ones, and compact the logbook; says what it freed</source>
-        <translation type="unfinished"></translation>
+        <translation>den Platz gespeicherter Downloads, die das Logbuch enthält (sie werden beim Öffnen neu erzeugt), und älterer Downloads freigeben und das Logbuch verdichten; meldet, was frei wurde</translation>
     </message>
     <message>
         <source>logbook report</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook report</translation>
     </message>
     <message>
         <source>an engine&apos;s report as a PDF page</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bericht eines Triebwerks als PDF-Seite</translation>
     </message>
     <message>
         <source>the page to write</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu schreibende Seite</translation>
     </message>
     <message>
         <source>the performance chart</source>
-        <translation type="unfinished"></translation>
+        <translation>das Leistungsdiagramm</translation>
     </message>
     <message>
         <source>chart print</source>
-        <translation type="unfinished"></translation>
+        <translation>chart print</translation>
     </message>
     <message>
         <source>a measure file&apos;s printed page, as a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>die Druckseite einer Messdatei, als PDF</translation>
     </message>
     <message>
         <source>the measure file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu lesende Messdatei</translation>
     </message>
     <message>
         <source>chart show</source>
-        <translation type="unfinished"></translation>
+        <translation>chart show</translation>
     </message>
     <message>
         <source>a measure file drawn on the chart, as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Messdatei, im Diagramm gezeichnet, als Bild</translation>
     </message>
     <message>
         <source>the picture to write</source>
-        <translation type="unfinished"></translation>
+        <translation>das zu schreibende Bild</translation>
     </message>
     <message>
         <source>chart record</source>
-        <translation type="unfinished"></translation>
+        <translation>chart record</translation>
     </message>
     <message>
         <source>record the chart&apos;s points while the engine is hot (above 100 C), as the chart window does, until Ctrl-C</source>
-        <translation type="unfinished"></translation>
+        <translation>die Punkte des Diagramms aufzeichnen, solange das Triebwerk heiß ist (über 100 C), wie im Diagrammfenster, bis Ctrl-C</translation>
     </message>
     <message>
         <source>the measure file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu schreibende Messdatei</translation>
     </message>
     <message>
         <source>or for S seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>oder S Sekunden lang</translation>
     </message>
     <message>
         <source>what differs between two clone files, or between the unit and a clone file, one line a setting</source>
-        <translation type="unfinished"></translation>
+        <translation>was sich zwischen zwei Klondateien oder zwischen Steuergerät und Klondatei unterscheidet, eine Zeile je Einstellung</translation>
     </message>
     <message>
         <source>a clone file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Klondatei</translation>
     </message>
     <message>
         <source>a second clone file; the unit when left out</source>
-        <translation type="unfinished"></translation>
+        <translation>eine zweite Klondatei; ohne Angabe das Steuergerät</translation>
     </message>
     <message>
         <source>the files come from a downward unit</source>
-        <translation type="unfinished"></translation>
+        <translation>die Dateien stammen von einem downward-Steuergerät</translation>
     </message>
     <message>
         <source>diff of two files reads no unit: leave out --device</source>
-        <translation type="unfinished"></translation>
+        <translation>diff zweier Dateien liest kein Steuergerät: --device weglassen</translation>
     </message>
     <message>
         <source>--downward is for two files; the unit says its own kind</source>
-        <translation type="unfinished"></translation>
+        <translation>--downward gilt für zwei Dateien; das Steuergerät meldet seine Art selbst</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle:</translation>
     </message>
     <message>
         <source>(no options)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Optionen)</translation>
     </message>
     <message>
         <source>Exit status:
@@ -1457,58 +1457,67 @@
   64   a command line that cannot be run
   130  interrupted by Ctrl-C (SIGINT); 143 by SIGTERM
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Status:
+  0    erledigt
+  1    diff: die beiden Seiten unterscheiden sich
+  2    kein Steuergerät, getrennt oder keine Antwort; Fenster: keine Anzeige
+  3    fehlerhafte Datei, Eingabe oder Ausgabepfad (es wurde nichts gesendet)
+  4    vom Steuergerät abgelehnt oder Prüfung misslungen (schreibgeschützt,
+       andere Steuergeräteart, nicht übernommene Werte, Kalibrierung: Fehler)
+  64   Befehlszeile, die nicht ausgeführt werden kann
+  130  durch Ctrl-C abgebrochen (SIGINT); 143 durch SIGTERM
+</translation>
     </message>
     <message>
         <source>Global options (before or after the command):</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Optionen (vor oder nach dem Befehl):</translation>
     </message>
     <message>
         <source>%1 needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet %2</translation>
     </message>
     <message>
         <source>not expected here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hier nicht erwartet: %1</translation>
     </message>
     <message>
         <source>%1 is required</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist erforderlich</translation>
     </message>
     <message>
         <source>%1 needs its value %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet den Wert %2</translation>
     </message>
     <message>
         <source>%1 is one of %2, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: erlaubt sind %2, nicht „%3“</translation>
     </message>
     <message>
         <source>%1 takes no value, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet keinen Wert, nicht „%2“</translation>
     </message>
 </context>
 <context>
     <name>norva::DeviceChoice</name>
     <message>
         <source>device %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät %1: %2</translation>
     </message>
     <message>
         <source>device %1: expected tcp:HOST:PORT with a port of 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät %1: tcp:HOST:PORT mit einem Port von 1 bis 65535 erwartet</translation>
     </message>
     <message>
         <source>device %1: speed takes 1 to 32 (times real time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät %1: speed erwartet 1 bis 32 (Vielfaches der Echtzeit)</translation>
     </message>
     <message>
         <source>device %1: expected replay:FILE.txt[:speed=N]</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät %1: replay:FILE.txt[:speed=N] erwartet</translation>
     </message>
     <message>
         <source>unknown device &apos;%1&apos;: use hid, sim, sim:downward, tcp:HOST:PORT or replay:FILE.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Gerät „%1“: hid, sim, sim:downward, tcp:HOST:PORT oder replay:FILE.txt verwenden</translation>
     </message>
 </context>
 <context>
@@ -1666,69 +1675,70 @@
     <name>norva::HidapiBackend</name>
     <message>
         <source>NORVA unit found at %1, but this user may not open it (permission denied).</source>
-        <translation type="unfinished"></translation>
+        <translation>NORVA-Steuergerät an %1 gefunden, aber dieser Benutzer darf es nicht öffnen (keine Berechtigung).</translation>
     </message>
     <message>
         <source>The udev rule %1 lets the user at the seat, and the members of group plugdev, open it.
 To put it in force, as root:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die udev-Regel %1 erlaubt dem am Rechner angemeldeten Benutzer und den Mitgliedern der Gruppe plugdev, es zu öffnen.
+Zum Aktivieren als root:</translation>
     </message>
     <message>
         <source>To allow it, install the udev rule %1, as root:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Erlauben die udev-Regel %1 als root installieren:</translation>
     </message>
     <message>
         <source>then unplug the unit and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>dann das Steuergerät abziehen und wieder anstecken.</translation>
     </message>
 </context>
 <context>
     <name>norva::IniFile</name>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist schreibgeschützt</translation>
     </message>
 </context>
 <context>
     <name>norva::Library</name>
     <message>
         <source>%1: cannot make the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der Ordner kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
     <name>norva::Logbook</name>
     <message>
         <source>The logbook %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Logbuch %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
         <source>The logbook %1 is damaged (SQLite: %2): nothing was read</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Logbuch %1 ist beschädigt (SQLite: %2): es wurde nichts gelesen</translation>
     </message>
     <message>
         <source>it was written by a newer program (schema %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde von einer neueren Programmversion geschrieben (Schema %1)</translation>
     </message>
     <message>
         <source>Qt&apos;s SQLite driver is not installed (libqt6sql6-sqlite)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt-Treiber für SQLite nicht installiert (libqt6sql6-sqlite)</translation>
     </message>
     <message>
         <source>another engine is named so</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Triebwerk heißt bereits so</translation>
     </message>
     <message>
         <source>no engine %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Triebwerk %1</translation>
     </message>
     <message>
         <source>the logbook %1 holds no copy of that download</source>
-        <translation type="unfinished"></translation>
+        <translation>das Logbuch %1 enthält keine Kopie dieses Downloads</translation>
     </message>
 </context>
 <context>
@@ -1977,31 +1987,31 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>A new engine…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Triebwerk…</translation>
     </message>
     <message>
         <source>%1: already in the logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: bereits im Logbuch</translation>
     </message>
     <message>
         <source>%1: %2, %3 runs added, %4 replaced, %5 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3 Läufe hinzugefügt, %4 ersetzt, %5 bereits vorhanden</translation>
     </message>
     <message>
         <source>No engine in the logbook yet: every download goes in by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Triebwerk im Logbuch: Jeder Download wird automatisch aufgenommen.</translation>
     </message>
     <message>
         <source>The engine could not be renamed to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Triebwerk konnte nicht in „%1“ umbenannt werden: %2</translation>
     </message>
     <message>
         <source>%1 holds no configuration, and the idle speed of %2 is not known yet: without it no start is measured. Its idle speed in RPM (kept for the engine; empty: leave it unknown):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Konfiguration, und die Leerlaufdrehzahl von %2 ist noch nicht bekannt: Ohne sie wird kein Start gemessen. Leerlaufdrehzahl des Triebwerks in RPM (wird beim Triebwerk gespeichert; leer: bleibt unbekannt):</translation>
     </message>
     <message>
         <source>A service of %1, done now: its baseline and its time since service start again. What was done (may be left empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Wartung von %1, jetzt erledigt: Referenz und Zeit seit der Wartung beginnen neu. Was gemacht wurde (darf leer bleiben):</translation>
     </message>
 </context>
 <context>
@@ -2160,14 +2170,14 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>Nothing answers at %1. Start the unit&apos;s server there (norva-sim --listen tcp:%1), or start the program with --device sim to try it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter %1 antwortet nichts. Starten Sie dort den Server des Steuergeräts (norva-sim --listen tcp:%1), oder starten Sie das Programm zum Ausprobieren mit --device sim.</translation>
     </message>
 </context>
 <context>
     <name>norva::PerfChart</name>
     <message>
         <source>the file ends inside a record: %1 values, four to a record</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet mitten in einem Datensatz: %1 Werte, vier je Datensatz</translation>
     </message>
 </context>
 <context>
@@ -2258,73 +2268,73 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>%1. Nothing of it was drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Davon wurde nichts gezeichnet.</translation>
     </message>
     <message>
         <source>%1. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Es wurde nichts gedruckt.</translation>
     </message>
 </context>
 <context>
     <name>norva::Program</name>
     <message>
         <source>%1; the default settings are used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; es werden die Standardeinstellungen verwendet</translation>
     </message>
 </context>
 <context>
     <name>norva::Ramps</name>
     <message>
         <source>Full throttle speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollgasdrehzahl</translation>
     </message>
     <message>
         <source>Idle speed</source>
-        <translation type="unfinished">Leerlaufdrehzahl</translation>
+        <translation>Leerlaufdrehzahl</translation>
     </message>
     <message>
         <source>Acceleration row %1 absolute speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschleunigung, Zeile %1, absolute Drehzahl</translation>
     </message>
     <message>
         <source>Acceleration row %1 slope</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschleunigung, Zeile %1, Steigung</translation>
     </message>
     <message>
         <source>Deceleration row %1 absolute speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung, Zeile %1, absolute Drehzahl</translation>
     </message>
     <message>
         <source>Deceleration row %1 slope</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung, Zeile %1, Steigung</translation>
     </message>
     <message>
         <source>%1 is not a number: &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl: „%2“</translation>
     </message>
     <message>
         <source>%1: holds %2 values; a ramp file holds 34</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: enthält %2 Werte; eine Rampendatei enthält 34</translation>
     </message>
     <message>
         <source>writing the ramps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben der Rampen</translation>
     </message>
     <message>
         <source>the ramp write</source>
-        <translation type="unfinished"></translation>
+        <translation>des Rampen-Schreibvorgangs</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished">Bitte warten</translation>
+        <translation>Bitte warten</translation>
     </message>
     <message>
         <source>Backup data not available, please wait</source>
-        <translation type="unfinished">Sicherungsdaten nicht verfügbar, bitte warten</translation>
+        <translation>Sicherungsdaten nicht verfügbar, bitte warten</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl</translation>
     </message>
 </context>
 <context>
@@ -2415,60 +2425,60 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>%1. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Reading the unit&apos;s configuration…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Konfiguration des Steuergeräts…</translation>
     </message>
     <message>
         <source>Not a number: the relative speeds and the chart wait for a number here</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zahl: Relative Drehzahlen und Verlauf warten hier auf eine Zahl</translation>
     </message>
 </context>
 <context>
     <name>norva::Replay</name>
     <message>
         <source>%1: the export holds no samples to replay</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der Export enthält keine Messwerte zum Abspielen</translation>
     </message>
 </context>
 <context>
     <name>norva::RunLog</name>
     <message>
         <source>no ten zeros in a row after the preamble</source>
-        <translation type="unfinished"></translation>
+        <translation>keine zehn Nullen in Folge nach der Präambel</translation>
     </message>
     <message>
         <source>no 252 after the ten zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>keine 252 nach den zehn Nullen</translation>
     </message>
     <message>
         <source>the log ends after the 252, where the 253 should follow</source>
-        <translation type="unfinished"></translation>
+        <translation>das Protokoll endet nach der 252, wo die 253 folgen sollte</translation>
     </message>
     <message>
         <source>the 253 after the 252 is missing (found %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die 253 nach der 252 fehlt (gefunden: %1)</translation>
     </message>
     <message>
         <source>the log ends after %1 of its %2 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>das Protokoll endet nach %1 von %2 Seiten</translation>
     </message>
     <message>
         <source>expected a byte value from 0 to 255, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytewert von 0 bis 255 erwartet, gefunden: %1</translation>
     </message>
 </context>
 <context>
     <name>norva::Runs</name>
     <message>
         <source>not a run-log export: the first line is not the header %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Laufprotokoll-Export: die erste Zeile ist nicht die Kopfzeile %1</translation>
     </message>
     <message>
         <source>expected seven whole numbers (Cycle,Page,Aux,Temp,RPM,Throttle,Pump), found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sieben ganze Zahlen erwartet (Cycle,Page,Aux,Temp,RPM,Throttle,Pump), gefunden: %1</translation>
     </message>
 </context>
 <context>
@@ -2494,14 +2504,14 @@ To put it in force, as root:</source>
     <name>norva::Session</name>
     <message>
         <source>skipped a unit with vendor %1 and product %2 at %3: its reports are %4 and %5 bytes long, not %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuergerät mit Hersteller-ID %1 und Produkt-ID %2 an %3 übersprungen: seine Datenpakete sind %4 und %5 Bytes lang, nicht %6.</translation>
     </message>
 </context>
 <context>
     <name>norva::TimeChart</name>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ende muss nach dem Anfang liegen.</translation>
     </message>
 </context>
 <context>
@@ -2680,7 +2690,7 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>%1 runs. The file does not hold the unit&apos;s idle speed, so the starts are not measured.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Läufe. Die Datei enthält nicht die Leerlaufdrehzahl des Steuergeräts, daher werden die Starts nicht gemessen.</translation>
     </message>
 </context>
 <context>
@@ -2710,15 +2720,15 @@ To put it in force, as root:</source>
     <name>norva::WelcomeText</name>
     <message>
         <source>The unit cannot show the character &quot;%1&quot; (U+%2); nothing was sent. Use letters, digits and common signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Steuergerät kann das Zeichen „%1“ (U+%2) nicht anzeigen; es wurde nichts gesendet. Verwenden Sie Buchstaben, Ziffern und gängige Zeichen.</translation>
     </message>
     <message>
         <source>writing the welcome text</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben des Begrüßungstexts</translation>
     </message>
     <message>
         <source>the welcome text</source>
-        <translation type="unfinished"></translation>
+        <translation>des Begrüßungstexts</translation>
     </message>
 </context>
 <context>
@@ -2749,18 +2759,18 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>Reading the unit&apos;s configuration…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Konfiguration des Steuergeräts…</translation>
     </message>
     <message>
         <source>Backup data not available, please wait</source>
-        <translation type="unfinished">Sicherungsdaten nicht verfügbar, bitte warten</translation>
+        <translation>Sicherungsdaten nicht verfügbar, bitte warten</translation>
     </message>
 </context>
 <context>
     <name>norva::WriteGate</name>
     <message>
         <source>Programming the NORVA</source>
-        <translation type="unfinished">NORVA wird programmiert</translation>
+        <translation>NORVA wird programmiert</translation>
     </message>
 </context>
 <context>

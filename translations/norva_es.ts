@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>Programming the NORVA</source>
-        <translation type="unfinished">Programando la NORVA</translation>
+        <translation>Programando la NORVA</translation>
     </message>
     <message>
         <source>Also write the engine&apos;s counters (cycle count, total time): only to restore this unit&apos;s own backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir también los contadores de la turbina (número de ciclos, tiempo total): solo para restaurar la copia de seguridad de esta misma centralita</translation>
     </message>
 </context>
 <context>
@@ -88,15 +88,15 @@
     </message>
     <message>
         <source>The unit stayed in normal mode for %1 s after the download command</source>
-        <translation type="unfinished"></translation>
+        <translation>La centralita siguió en modo normal durante %1 s tras la orden de descarga</translation>
     </message>
     <message>
         <source>The download could not be kept with the recent downloads: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la descarga con las descargas recientes: %1</translation>
     </message>
     <message>
         <source>%1. The download was kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. La descarga se guardó como %2.</translation>
     </message>
 </context>
 <context>
@@ -187,19 +187,19 @@
     </message>
     <message>
         <source>Runs: %1    starts measured: %2    minutes of running: %3    flagged runs: %4    events: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclos: %1    arranques medidos: %2    minutos de funcionamiento: %3    ciclos marcados: %4    eventos: %5</translation>
     </message>
     <message>
         <source>Last service: %1; since then %2 runs, %3 minutes of running</source>
-        <translation type="unfinished"></translation>
+        <translation>Último mantenimiento: %1; desde entonces %2 ciclos, %3 minutos de funcionamiento</translation>
     </message>
     <message>
         <source>Baseline (median of the first %1 measured starts%2): peak start EGT %3 C, time to idle %4 s%5</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencia (mediana de los primeros %1 arranques medidos%2): EGT máx. de arranque %3 C, tiempo hasta ralentí %4 s%5</translation>
     </message>
     <message>
         <source>Flagged: a start at the unit&apos;s EGT limit, more than %1 C hotter than the baseline, or taking more than %2 times as long to idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado: un arranque en el límite de EGT de la centralita, más de %1 C más caliente que la referencia, o que tarda en llegar al ralentí más de %2 veces lo que la referencia.</translation>
     </message>
 </context>
 <context>
@@ -282,19 +282,19 @@
     </message>
     <message>
         <source>Stop the engine and let it cool below 100 °C first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pare primero la turbina y deje que se enfríe por debajo de 100 °C.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no speed: give the thousands of RPM as a number from 0 to 255. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una velocidad: indique los miles de RPM como un número de 0 a 255. No se envió nada.</translation>
     </message>
     <message>
         <source>The unit did not clear its temperature calibration, so nothing was calibrated%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La centralita no borró su calibración de temperatura, así que no se calibró nada%1.</translation>
     </message>
     <message>
         <source>the values the unit held before the test were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>se restauraron los valores que tenía la centralita antes de la prueba</translation>
     </message>
 </context>
 <context>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>cannot write the picture %1</source>
-        <translation type="unfinished">no se puede escribir la imagen %1</translation>
+        <translation>no se puede escribir la imagen %1</translation>
     </message>
 </context>
 <context>
@@ -364,23 +364,23 @@
     </message>
     <message>
         <source>expected a whole number from %1 to %2 for %3, found %4</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un número entero de %1 a %2 para %3; se encontró %4</translation>
     </message>
     <message>
         <source>expected a number, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un número; se encontró %1</translation>
     </message>
     <message>
         <source>cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir: %1</translation>
     </message>
     <message>
         <source>what was written does not read back</source>
-        <translation type="unfinished"></translation>
+        <translation>lo escrito no coincide al volver a leerlo</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta</translation>
     </message>
 </context>
 <context>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is another unit&apos;s engine: this unit&apos;s downloads go to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; es la turbina de otra centralita: las descargas de esta centralita van a &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>
@@ -608,15 +608,15 @@
     </message>
     <message>
         <source>This unit keeps no serial number or timers: only units whose configuration streams downwards do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta centralita no guarda número de serie ni contadores: solo lo hacen las centralitas que envían su configuración en orden descendente.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no serial number: give a whole number from 0 to 65535. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un número de serie: indique un número entero de 0 a 65535. No se envió nada.</translation>
     </message>
     <message>
         <source>Clear all timers? The cycle count and the total engine time become 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Poner a cero todos los contadores? El número de ciclos y el tiempo total de la turbina pasan a 0.</translation>
     </message>
 </context>
 <context>
@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>%1. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. No se envió nada.</translation>
     </message>
 </context>
 <context>
@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>address %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección %1</translation>
     </message>
 </context>
 <context>
@@ -704,7 +704,7 @@
     </message>
     <message>
         <source>Another operation is still running. Wait until it has finished, or cancel it with Escape in its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún hay otra operación en curso. Espere a que termine o cancélela con Escape en su ventana.</translation>
     </message>
 </context>
 <context>
@@ -825,19 +825,19 @@
     </message>
     <message>
         <source>%1 of 255 bytes of its configuration had come; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>habían llegado %1 de 255 bytes de su configuración; no se escribió nada</translation>
     </message>
     <message>
         <source>The unit&apos;s configuration could not be kept before writing: %1: nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración de la centralita antes de escribir: %1: no se envió nada.</translation>
     </message>
     <message>
         <source>A replay is playing: stop it to write to a unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una reproducción en curso: deténgala para escribir en una centralita.</translation>
     </message>
     <message>
         <source>Stop the engine first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pare primero la turbina.</translation>
     </message>
 </context>
 <context>
@@ -858,593 +858,593 @@
     <name>norva::ChartRun</name>
     <message>
         <source>%1: cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede escribir: %2</translation>
     </message>
     <message>
         <source>%1: the point could not be recorded: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se pudo registrar el punto: %2</translation>
     </message>
 </context>
 <context>
     <name>norva::CloneImage</name>
     <message>
         <source>address %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección %1</translation>
     </message>
 </context>
 <context>
     <name>norva::CommandLine</name>
     <message>
         <source>Ground support for the NORVA engine control unit: the main window, or one command without windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistencia en tierra para la centralita de control de turbina NORVA: la ventana principal, o una orden sin ventanas.</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>print this help, or a command&apos;s with COMMAND --help</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar esta ayuda, o la de una orden con COMMAND --help</translation>
     </message>
     <message>
         <source>print the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar la versión del programa</translation>
     </message>
     <message>
         <source>hid (default), sim[:OPTION]..., tcp:HOST:PORT or replay:FILE.txt[:speed=N]; the simulated unit&apos;s options: downward, rate=N, answer=K, burst=N, queue=N, preamble=N, silent-after=N, refuse-writes=A,B-C, unplug-after=N, engine=off; a replay plays an exported run log N times real time (1 to 32)</source>
-        <translation type="unfinished"></translation>
+        <translation>hid (predeterminado), sim[:OPTION]..., tcp:HOST:PORT o replay:FILE.txt[:speed=N]; opciones de la centralita simulada: downward, rate=N, answer=K, burst=N, queue=N, preamble=N, silent-after=N, refuse-writes=A,B-C, unplug-after=N, engine=off; replay reproduce un registro de funcionamiento exportado a N veces el tiempo real (de 1 a 32)</translation>
     </message>
     <message>
         <source>settings file instead of the user&apos;s norva10.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo de ajustes en lugar del norva10.ini del usuario</translation>
     </message>
     <message>
         <source>the engine logbook&apos;s database instead of the user&apos;s logbook.sqlite</source>
-        <translation type="unfinished"></translation>
+        <translation>base de datos de la bitácora de turbinas en lugar del logbook.sqlite del usuario</translation>
     </message>
     <message>
         <source>how long a command looks for the unit (10 s unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>cuánto tiempo busca una orden la centralita (10 s si no se indica)</translation>
     </message>
     <message>
         <source>the language of the windows and messages, e.g. de, es or fr (the system&apos;s unless given; English where the program has none)</source>
-        <translation type="unfinished"></translation>
+        <translation>idioma de las ventanas y mensajes, p. ej. de, es o fr (el del sistema si no se indica; inglés si el programa no lo tiene)</translation>
     </message>
     <message>
         <source>open the main window, wait for the unit&apos;s configuration (at most 15 s), save a picture of the window and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>abrir la ventana principal, esperar la configuración de la centralita (15 s como máximo), guardar una imagen de la ventana y salir</translation>
     </message>
     <message>
         <source>--unit-wait takes seconds from more than 0 to 3600, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--unit-wait admite segundos de más de 0 a 3600, no &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--screenshot is for the main window only</source>
-        <translation type="unfinished"></translation>
+        <translation>--screenshot solo sirve para la ventana principal</translation>
     </message>
     <message>
         <source>this command reads files, not a unit: leave out --device</source>
-        <translation type="unfinished"></translation>
+        <translation>esta orden lee archivos, no una centralita: omita --device</translation>
     </message>
     <message>
         <source>%1 needs a speed in RPM, a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una velocidad en RPM, un número entero, no &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1 needs a temperature in C, a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una temperatura en C, un número entero, no &apos;%2&apos;</translation>
     </message>
     <message>
         <source>give either --reports or --seconds, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indique --reports o --seconds, no ambos</translation>
     </message>
     <message>
         <source>--reports needs a positive whole number, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--reports necesita un número entero positivo, no &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--seconds takes seconds from more than 0 to 86400 (a day), not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds admite segundos de más de 0 a 86400 (un día), no &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1 needs a number of minutes, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un número de minutos, no &apos;%2&apos;</translation>
     </message>
     <message>
         <source>Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso</translation>
     </message>
     <message>
         <source>OPTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPCIONES</translation>
     </message>
     <message>
         <source>SUBCOMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>ORDEN</translation>
     </message>
     <message>
         <source>SUBCOMMANDS</source>
-        <translation type="unfinished"></translation>
+        <translation>ÓRDENES</translation>
     </message>
     <message>
         <source>Positionals</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumentos</translation>
     </message>
     <message>
         <source>REQUIRED</source>
-        <translation type="unfinished"></translation>
+        <translation>OBLIGATORIO</translation>
     </message>
     <message>
         <source>Subcommands</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;%1 --help&apos;.</translation>
     </message>
     <message>
         <source>comma-separated values with a header line</source>
-        <translation type="unfinished"></translation>
+        <translation>valores separados por comas con una línea de cabecera</translation>
     </message>
     <message>
         <source>write without first keeping the unit&apos;s configuration in ~/.local/share/norva/backups</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir sin guardar antes la configuración de la centralita en ~/.local/share/norva/backups</translation>
     </message>
     <message>
         <source>list what the write would change in the unit (on standard output), send nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>listar lo que la escritura cambiaría en la centralita (en la salida estándar), sin enviar nada</translation>
     </message>
     <message>
         <source>also write the file&apos;s engine counters (cycle count, total time): only to restore this unit&apos;s own backup</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir también los contadores de turbina del archivo (número de ciclos, tiempo total): solo para restaurar la copia de seguridad de esta misma centralita</translation>
     </message>
     <message>
         <source>print one line per report from the unit, without windows</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar una línea por cada informe de la centralita, sin ventanas</translation>
     </message>
     <message>
         <source>stop after N lines</source>
-        <translation type="unfinished"></translation>
+        <translation>parar tras N líneas</translation>
     </message>
     <message>
         <source>stop after S seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>parar tras S segundos</translation>
     </message>
     <message>
         <source>wait for the unit&apos;s configuration (at most 30 s) and print the parameter summary, frame by frame</source>
-        <translation type="unfinished"></translation>
+        <translation>esperar la configuración de la centralita (30 s como máximo) y mostrar el resumen de parámetros, trama a trama</translation>
     </message>
     <message>
         <source>summarise a clone file instead of a unit</source>
-        <translation type="unfinished"></translation>
+        <translation>resumir un archivo de clonación en lugar de una centralita</translation>
     </message>
     <message>
         <source>summary --image reads a file, not a unit: leave out --device</source>
-        <translation type="unfinished"></translation>
+        <translation>summary --image lee un archivo, no una centralita: omita --device</translation>
     </message>
     <message>
         <source>the unit&apos;s whole configuration (addresses 16..255)</source>
-        <translation type="unfinished"></translation>
+        <translation>toda la configuración de la centralita (direcciones 16..255)</translation>
     </message>
     <message>
         <source>clone save</source>
-        <translation type="unfinished"></translation>
+        <translation>clone save</translation>
     </message>
     <message>
         <source>save the unit&apos;s configuration to a clone file</source>
-        <translation type="unfinished"></translation>
+        <translation>guardar la configuración de la centralita en un archivo de clonación</translation>
     </message>
     <message>
         <source>the clone file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de clonación que se escribe</translation>
     </message>
     <message>
         <source>clone write</source>
-        <translation type="unfinished"></translation>
+        <translation>clone write</translation>
     </message>
     <message>
         <source>write a clone file into the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir un archivo de clonación en la centralita</translation>
     </message>
     <message>
         <source>the clone file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de clonación que se lee</translation>
     </message>
     <message>
         <source>the unit&apos;s 71 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>los 71 parámetros de la centralita</translation>
     </message>
     <message>
         <source>params save</source>
-        <translation type="unfinished"></translation>
+        <translation>params save</translation>
     </message>
     <message>
         <source>save the unit&apos;s parameters to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>guardar los parámetros de la centralita en un archivo</translation>
     </message>
     <message>
         <source>the parameter file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de parámetros que se escribe</translation>
     </message>
     <message>
         <source>params write</source>
-        <translation type="unfinished"></translation>
+        <translation>params write</translation>
     </message>
     <message>
         <source>write a parameter file into the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir un archivo de parámetros en la centralita</translation>
     </message>
     <message>
         <source>the parameter file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de parámetros que se lee</translation>
     </message>
     <message>
         <source>set the engine serial number (downward units)</source>
-        <translation type="unfinished"></translation>
+        <translation>fijar el número de serie de la turbina (centralitas downward)</translation>
     </message>
     <message>
         <source>the serial number, 0 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie, de 0 a 65535</translation>
     </message>
     <message>
         <source>clear the unit&apos;s timers (downward units)</source>
-        <translation type="unfinished"></translation>
+        <translation>poner a cero los contadores de la centralita (centralitas downward)</translation>
     </message>
     <message>
         <source>timers clear-all</source>
-        <translation type="unfinished"></translation>
+        <translation>timers clear-all</translation>
     </message>
     <message>
         <source>clear every timer, the cycle count and the engine time</source>
-        <translation type="unfinished"></translation>
+        <translation>poner a cero todos los contadores, el número de ciclos y el tiempo de la turbina</translation>
     </message>
     <message>
         <source>timers clear-service</source>
-        <translation type="unfinished"></translation>
+        <translation>timers clear-service</translation>
     </message>
     <message>
         <source>clear the service timer</source>
-        <translation type="unfinished"></translation>
+        <translation>poner a cero el contador de mantenimiento</translation>
     </message>
     <message>
         <source>the factory&apos;s commands</source>
-        <translation type="unfinished"></translation>
+        <translation>las órdenes de fábrica</translation>
     </message>
     <message>
         <source>factory max-rpm</source>
-        <translation type="unfinished"></translation>
+        <translation>factory max-rpm</translation>
     </message>
     <message>
         <source>set the maximum authorized speed</source>
-        <translation type="unfinished"></translation>
+        <translation>fijar la velocidad máxima autorizada</translation>
     </message>
     <message>
         <source>thousands of RPM, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>miles de RPM, de 0 a 255</translation>
     </message>
     <message>
         <source>factory menus</source>
-        <translation type="unfinished"></translation>
+        <translation>factory menus</translation>
     </message>
     <message>
         <source>set the terminal&apos;s menu access</source>
-        <translation type="unfinished"></translation>
+        <translation>fijar el acceso a los menús del terminal</translation>
     </message>
     <message>
         <source>restricted or full</source>
-        <translation type="unfinished"></translation>
+        <translation>restricted o full</translation>
     </message>
     <message>
         <source>factory start-mode</source>
-        <translation type="unfinished"></translation>
+        <translation>factory start-mode</translation>
     </message>
     <message>
         <source>set the start mode</source>
-        <translation type="unfinished"></translation>
+        <translation>fijar el modo de arranque</translation>
     </message>
     <message>
         <source>manual, gas or kero</source>
-        <translation type="unfinished"></translation>
+        <translation>manual, gas o kero</translation>
     </message>
     <message>
         <source>factory cal-temp</source>
-        <translation type="unfinished"></translation>
+        <translation>factory cal-temp</translation>
     </message>
     <message>
         <source>calibrate the temperature at the ambient given</source>
-        <translation type="unfinished"></translation>
+        <translation>calibrar la temperatura con la temperatura ambiente indicada</translation>
     </message>
     <message>
         <source>the ambient temperature in C (22 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>la temperatura ambiente en C (22 si no se indica)</translation>
     </message>
     <message>
         <source>cal-temp needs the ambient temperature in C, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>cal-temp necesita la temperatura ambiente en C, no &apos;%1&apos;</translation>
     </message>
     <message>
         <source>factory fast-setup</source>
-        <translation type="unfinished"></translation>
+        <translation>factory fast-setup</translation>
     </message>
     <message>
         <source>write a clone file into the unit, then calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir un archivo de clonación en la centralita y luego calibrar</translation>
     </message>
     <message>
         <source>factory hardware-test</source>
-        <translation type="unfinished"></translation>
+        <translation>factory hardware-test</translation>
     </message>
     <message>
         <source>run the hardware test and print its result</source>
-        <translation type="unfinished"></translation>
+        <translation>ejecutar la prueba de hardware y mostrar su resultado</translation>
     </message>
     <message>
         <source>the acceleration and deceleration ramps</source>
-        <translation type="unfinished"></translation>
+        <translation>las rampas de aceleración y deceleración</translation>
     </message>
     <message>
         <source>ramps read</source>
-        <translation type="unfinished"></translation>
+        <translation>ramps read</translation>
     </message>
     <message>
         <source>save the unit&apos;s ramps to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>guardar las rampas de la centralita en un archivo</translation>
     </message>
     <message>
         <source>the ramp file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de rampas que se escribe</translation>
     </message>
     <message>
         <source>ramps write</source>
-        <translation type="unfinished"></translation>
+        <translation>ramps write</translation>
     </message>
     <message>
         <source>write a ramp file into the unit, checked afterwards</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir un archivo de rampas en la centralita, con comprobación posterior</translation>
     </message>
     <message>
         <source>the ramp file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de rampas que se lee</translation>
     </message>
     <message>
         <source>ramps show</source>
-        <translation type="unfinished"></translation>
+        <translation>ramps show</translation>
     </message>
     <message>
         <source>print a ramp file&apos;s table with its relative speeds, without a unit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar la tabla de un archivo de rampas con sus velocidades relativas, sin centralita</translation>
     </message>
     <message>
         <source>and its chart as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>y su gráfico como imagen</translation>
     </message>
     <message>
         <source>the unit&apos;s run log (the last 51 minutes) to a text file, with its configuration at the end; kept in the engine logbook too</source>
-        <translation type="unfinished"></translation>
+        <translation>descargar el registro de funcionamiento de la centralita (los últimos 51 minutos) en un archivo de texto, con su configuración al final; se guarda también en la bitácora de turbinas</translation>
     </message>
     <message>
         <source>the export file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de exportación que se escribe</translation>
     </message>
     <message>
         <source>the logbook&apos;s engine (the unit&apos;s own when known, else one named with its welcome text)</source>
-        <translation type="unfinished"></translation>
+        <translation>la turbina de la bitácora (la de la centralita si se conoce; si no, una con el nombre de su texto de bienvenida)</translation>
     </message>
     <message>
         <source>draw an exported run log as a picture or a PDF page</source>
-        <translation type="unfinished"></translation>
+        <translation>dibujar un registro de funcionamiento exportado como imagen o página PDF</translation>
     </message>
     <message>
         <source>the export file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de exportación que se lee</translation>
     </message>
     <message>
         <source>the chart as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>el gráfico como imagen</translation>
     </message>
     <message>
         <source>the chart as a PDF page</source>
-        <translation type="unfinished"></translation>
+        <translation>el gráfico como página PDF</translation>
     </message>
     <message>
         <source>the first minute drawn (0 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>el primer minuto dibujado (0 si no se indica)</translation>
     </message>
     <message>
         <source>the last minute drawn (51.2 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>el último minuto dibujado (51.2 si no se indica)</translation>
     </message>
     <message>
         <source>timechart needs --png OUT.png or --pdf OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>timechart necesita --png OUT.png o --pdf OUT.pdf</translation>
     </message>
     <message>
         <source>run logs</source>
-        <translation type="unfinished"></translation>
+        <translation>registros de funcionamiento</translation>
     </message>
     <message>
         <source>runlog convert</source>
-        <translation type="unfinished"></translation>
+        <translation>runlog convert</translation>
     </message>
     <message>
         <source>a raw run log (one byte a line) to an export file</source>
-        <translation type="unfinished"></translation>
+        <translation>convertir un registro de funcionamiento sin procesar (un byte por línea) en un archivo de exportación</translation>
     </message>
     <message>
         <source>the raw run log to read</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro de funcionamiento sin procesar que se lee</translation>
     </message>
     <message>
         <source>runlog runs</source>
-        <translation type="unfinished"></translation>
+        <translation>runlog runs</translation>
     </message>
     <message>
         <source>the engine runs of an export file, one line each: cycle, start minute, seconds, time to idle, peak start EGT, largest RPM and EGT, mean pump at or above idle</source>
-        <translation type="unfinished"></translation>
+        <translation>los ciclos de turbina de un archivo de exportación, una línea por ciclo: ciclo, minuto de inicio, segundos, tiempo hasta ralentí, EGT máx. de arranque, RPM y EGT máximas, bomba media en ralentí o más</translation>
     </message>
     <message>
         <source>the idle speed, for a file without the unit&apos;s configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>la velocidad de ralentí, para un archivo sin la configuración de la centralita</translation>
     </message>
     <message>
         <source>the engine logbook: every download kept per engine</source>
-        <translation type="unfinished"></translation>
+        <translation>la bitácora de turbinas: cada descarga guardada por turbina</translation>
     </message>
     <message>
         <source>logbook engines</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook engines</translation>
     </message>
     <message>
         <source>one line per engine: name, runs, minutes of running, flagged runs</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea por turbina: nombre, ciclos, minutos de funcionamiento, ciclos marcados</translation>
     </message>
     <message>
         <source>logbook runs</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook runs</translation>
     </message>
     <message>
         <source>an engine&apos;s runs in time order: the download&apos;s date and file, the values of runlog runs, and the run&apos;s flag</source>
-        <translation type="unfinished"></translation>
+        <translation>los ciclos de una turbina en orden cronológico: fecha y archivo de la descarga, los valores de runlog runs y la marca del ciclo</translation>
     </message>
     <message>
         <source>the engine&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de la turbina</translation>
     </message>
     <message>
         <source>logbook import</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook import</translation>
     </message>
     <message>
         <source>add export files made before (a file already there adds nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>añadir archivos de exportación hechos antes (un archivo ya presente no añade nada)</translation>
     </message>
     <message>
         <source>the export files to read</source>
-        <translation type="unfinished"></translation>
+        <translation>los archivos de exportación que se leen</translation>
     </message>
     <message>
         <source>the engine they belong to (else the one their welcome text is known as, or a new one named with it)</source>
-        <translation type="unfinished"></translation>
+        <translation>la turbina a la que pertenecen (si no, la conocida por su texto de bienvenida, o una nueva con ese nombre)</translation>
     </message>
     <message>
         <source>the unit&apos;s idle speed, for files without the unit&apos;s configuration (kept for the engine; its runs measured again)</source>
-        <translation type="unfinished"></translation>
+        <translation>la velocidad de ralentí de la centralita, para archivos sin su configuración (se guarda para la turbina; sus ciclos se miden de nuevo)</translation>
     </message>
     <message>
         <source>the unit&apos;s full speed, kept for the engine likewise</source>
-        <translation type="unfinished"></translation>
+        <translation>la velocidad de plena potencia de la centralita, guardada igualmente para la turbina</translation>
     </message>
     <message>
         <source>the unit&apos;s maximum EGT, kept for the engine likewise</source>
-        <translation type="unfinished"></translation>
+        <translation>la EGT máxima de la centralita, guardada igualmente para la turbina</translation>
     </message>
     <message>
         <source>logbook service</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook service</translation>
     </message>
     <message>
         <source>record a service of the engine: its baseline and time since service start again</source>
-        <translation type="unfinished"></translation>
+        <translation>registrar un mantenimiento de la turbina: su referencia y el tiempo desde el mantenimiento empiezan de nuevo</translation>
     </message>
     <message>
         <source>what was done</source>
-        <translation type="unfinished"></translation>
+        <translation>lo que se hizo</translation>
     </message>
     <message>
         <source>logbook vacuum</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook vacuum</translation>
     </message>
     <message>
         <source>free the space of kept downloads the logbook holds (it makes them again when one is opened) and of older ones, and compact the logbook; says what it freed</source>
-        <translation type="unfinished"></translation>
+        <translation>liberar el espacio de las descargas guardadas de las que la bitácora tiene copia (las rehace al abrir una) y de las más antiguas, y compactar la bitácora; indica lo que ha liberado</translation>
     </message>
     <message>
         <source>logbook report</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook report</translation>
     </message>
     <message>
         <source>an engine&apos;s report as a PDF page</source>
-        <translation type="unfinished"></translation>
+        <translation>el informe de una turbina como página PDF</translation>
     </message>
     <message>
         <source>the page to write</source>
-        <translation type="unfinished"></translation>
+        <translation>la página que se escribe</translation>
     </message>
     <message>
         <source>the performance chart</source>
-        <translation type="unfinished"></translation>
+        <translation>el gráfico de rendimiento</translation>
     </message>
     <message>
         <source>chart print</source>
-        <translation type="unfinished"></translation>
+        <translation>chart print</translation>
     </message>
     <message>
         <source>a measure file&apos;s printed page, as a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>la página impresa de un archivo de medidas, como PDF</translation>
     </message>
     <message>
         <source>the measure file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de medidas que se lee</translation>
     </message>
     <message>
         <source>chart show</source>
-        <translation type="unfinished"></translation>
+        <translation>chart show</translation>
     </message>
     <message>
         <source>a measure file drawn on the chart, as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo de medidas dibujado en el gráfico, como imagen</translation>
     </message>
     <message>
         <source>the picture to write</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen que se escribe</translation>
     </message>
     <message>
         <source>chart record</source>
-        <translation type="unfinished"></translation>
+        <translation>chart record</translation>
     </message>
     <message>
         <source>record the chart&apos;s points while the engine is hot (above 100 C), as the chart window does, until Ctrl-C</source>
-        <translation type="unfinished"></translation>
+        <translation>registrar los puntos del gráfico mientras la turbina está caliente (más de 100 C), como hace la ventana del gráfico, hasta Ctrl-C</translation>
     </message>
     <message>
         <source>the measure file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de medidas que se escribe</translation>
     </message>
     <message>
         <source>or for S seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>o durante S segundos</translation>
     </message>
     <message>
         <source>what differs between two clone files, or between the unit and a clone file, one line a setting</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar lo que difiere entre dos archivos de clonación, o entre la centralita y un archivo de clonación, una línea por ajuste</translation>
     </message>
     <message>
         <source>a clone file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo de clonación</translation>
     </message>
     <message>
         <source>a second clone file; the unit when left out</source>
-        <translation type="unfinished"></translation>
+        <translation>un segundo archivo de clonación; la centralita si se omite</translation>
     </message>
     <message>
         <source>the files come from a downward unit</source>
-        <translation type="unfinished"></translation>
+        <translation>los archivos vienen de una centralita downward</translation>
     </message>
     <message>
         <source>diff of two files reads no unit: leave out --device</source>
-        <translation type="unfinished"></translation>
+        <translation>diff de dos archivos no lee ninguna centralita: omita --device</translation>
     </message>
     <message>
         <source>--downward is for two files; the unit says its own kind</source>
-        <translation type="unfinished"></translation>
+        <translation>--downward es para dos archivos; la centralita indica su propio tipo</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes:</translation>
     </message>
     <message>
         <source>(no options)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin opciones)</translation>
     </message>
     <message>
         <source>Exit status:
@@ -1457,58 +1457,67 @@
   64   a command line that cannot be run
   130  interrupted by Ctrl-C (SIGINT); 143 by SIGTERM
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de salida:
+  0    hecho
+  1    diff: los dos lados difieren
+  2    sin centralita, se perdió o no respondió; la ventana: sin pantalla
+  3    un archivo, dato o ruta de salida incorrectos (no se envió nada)
+  4    rechazo de la centralita o comprobación fallida (escritura protegida,
+       otro tipo de centralita, escritura no retenida, calibración con Error)
+  64   una línea de órdenes que no se puede ejecutar
+  130  interrumpido con Ctrl-C (SIGINT); 143 con SIGTERM
+</translation>
     </message>
     <message>
         <source>Global options (before or after the command):</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones generales (antes o después de la orden):</translation>
     </message>
     <message>
         <source>%1 needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita %2</translation>
     </message>
     <message>
         <source>not expected here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se esperaba aquí: %1</translation>
     </message>
     <message>
         <source>%1 is required</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es obligatorio</translation>
     </message>
     <message>
         <source>%1 needs its value %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita su valor %2</translation>
     </message>
     <message>
         <source>%1 is one of %2, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe ser uno de %2, no &apos;%3&apos;</translation>
     </message>
     <message>
         <source>%1 takes no value, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite ningún valor: &apos;%2&apos;</translation>
     </message>
 </context>
 <context>
     <name>norva::DeviceChoice</name>
     <message>
         <source>device %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dispositivo %1: %2</translation>
     </message>
     <message>
         <source>device %1: expected tcp:HOST:PORT with a port of 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>dispositivo %1: se esperaba tcp:HOST:PORT con un puerto de 1 a 65535</translation>
     </message>
     <message>
         <source>device %1: speed takes 1 to 32 (times real time)</source>
-        <translation type="unfinished"></translation>
+        <translation>dispositivo %1: speed admite de 1 a 32 (veces el tiempo real)</translation>
     </message>
     <message>
         <source>device %1: expected replay:FILE.txt[:speed=N]</source>
-        <translation type="unfinished"></translation>
+        <translation>dispositivo %1: se esperaba replay:FILE.txt[:speed=N]</translation>
     </message>
     <message>
         <source>unknown device &apos;%1&apos;: use hid, sim, sim:downward, tcp:HOST:PORT or replay:FILE.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>dispositivo desconocido &apos;%1&apos;: use hid, sim, sim:downward, tcp:HOST:PORT o replay:FILE.txt</translation>
     </message>
 </context>
 <context>
@@ -1666,69 +1675,70 @@
     <name>norva::HidapiBackend</name>
     <message>
         <source>NORVA unit found at %1, but this user may not open it (permission denied).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontró una centralita NORVA en %1, pero este usuario no puede abrirla (permiso denegado).</translation>
     </message>
     <message>
         <source>The udev rule %1 lets the user at the seat, and the members of group plugdev, open it.
 To put it in force, as root:</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla udev %1 permite abrirla al usuario del puesto y a los miembros del grupo plugdev.
+Para aplicarla, como root:</translation>
     </message>
     <message>
         <source>To allow it, install the udev rule %1, as root:</source>
-        <translation type="unfinished"></translation>
+        <translation>Para permitirlo, instale la regla udev %1, como root:</translation>
     </message>
     <message>
         <source>then unplug the unit and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>después desconecte la centralita y vuelva a conectarla.</translation>
     </message>
 </context>
 <context>
     <name>norva::IniFile</name>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es de solo lectura</translation>
     </message>
 </context>
 <context>
     <name>norva::Library</name>
     <message>
         <source>%1: cannot make the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede crear la carpeta</translation>
     </message>
 </context>
 <context>
     <name>norva::Logbook</name>
     <message>
         <source>The logbook %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la bitácora %1: %2</translation>
     </message>
     <message>
         <source>The logbook %1 is damaged (SQLite: %2): nothing was read</source>
-        <translation type="unfinished"></translation>
+        <translation>La bitácora %1 está dañada (SQLite: %2): no se leyó nada</translation>
     </message>
     <message>
         <source>it was written by a newer program (schema %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la escribió un programa más reciente (esquema %1)</translation>
     </message>
     <message>
         <source>Qt&apos;s SQLite driver is not installed (libqt6sql6-sqlite)</source>
-        <translation type="unfinished"></translation>
+        <translation>el controlador SQLite de Qt no está instalado (libqt6sql6-sqlite)</translation>
     </message>
     <message>
         <source>another engine is named so</source>
-        <translation type="unfinished"></translation>
+        <translation>otra turbina ya tiene ese nombre</translation>
     </message>
     <message>
         <source>no engine %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna turbina %1</translation>
     </message>
     <message>
         <source>the logbook %1 holds no copy of that download</source>
-        <translation type="unfinished"></translation>
+        <translation>la bitácora %1 no contiene ninguna copia de esa descarga</translation>
     </message>
 </context>
 <context>
@@ -1977,31 +1987,31 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>A new engine…</source>
-        <translation type="unfinished"></translation>
+        <translation>Una turbina nueva…</translation>
     </message>
     <message>
         <source>%1: already in the logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ya está en la bitácora</translation>
     </message>
     <message>
         <source>%1: %2, %3 runs added, %4 replaced, %5 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3 ciclos añadidos, %4 sustituidos, %5 ya presentes</translation>
     </message>
     <message>
         <source>No engine in the logbook yet: every download goes in by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay turbinas en la bitácora: cada descarga entra por sí sola.</translation>
     </message>
     <message>
         <source>The engine could not be renamed to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar el nombre de la turbina a &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>%1 holds no configuration, and the idle speed of %2 is not known yet: without it no start is measured. Its idle speed in RPM (kept for the engine; empty: leave it unknown):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene configuración y aún no se conoce la velocidad de ralentí de %2: sin ella no se mide ningún arranque. Su velocidad de ralentí en RPM (se guarda para la turbina; vacío: dejarla desconocida):</translation>
     </message>
     <message>
         <source>A service of %1, done now: its baseline and its time since service start again. What was done (may be left empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento de %1, realizado ahora: su referencia y su tiempo desde el mantenimiento empiezan de nuevo. Lo que se hizo (puede dejarse vacío):</translation>
     </message>
 </context>
 <context>
@@ -2160,14 +2170,14 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>Nothing answers at %1. Start the unit&apos;s server there (norva-sim --listen tcp:%1), or start the program with --device sim to try it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada responde en %1. Inicie allí el servidor de la centralita (norva-sim --listen tcp:%1), o inicie el programa con --device sim para probarlo.</translation>
     </message>
 </context>
 <context>
     <name>norva::PerfChart</name>
     <message>
         <source>the file ends inside a record: %1 values, four to a record</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina a mitad de un registro: %1 valores, cuatro por registro</translation>
     </message>
 </context>
 <context>
@@ -2258,73 +2268,73 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>%1. Nothing of it was drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. No se dibujó nada.</translation>
     </message>
     <message>
         <source>%1. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. No se imprimió nada.</translation>
     </message>
 </context>
 <context>
     <name>norva::Program</name>
     <message>
         <source>%1; the default settings are used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; se usan los ajustes predeterminados</translation>
     </message>
 </context>
 <context>
     <name>norva::Ramps</name>
     <message>
         <source>Full throttle speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de plena potencia</translation>
     </message>
     <message>
         <source>Idle speed</source>
-        <translation type="unfinished">Velocidad de ralentí</translation>
+        <translation>Velocidad de ralentí</translation>
     </message>
     <message>
         <source>Acceleration row %1 absolute speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad absoluta de la fila %1 de aceleración</translation>
     </message>
     <message>
         <source>Acceleration row %1 slope</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendiente de la fila %1 de aceleración</translation>
     </message>
     <message>
         <source>Deceleration row %1 absolute speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad absoluta de la fila %1 de deceleración</translation>
     </message>
     <message>
         <source>Deceleration row %1 slope</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendiente de la fila %1 de deceleración</translation>
     </message>
     <message>
         <source>%1 is not a number: &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número: &apos;%2&apos;</translation>
     </message>
     <message>
         <source>%1: holds %2 values; a ramp file holds 34</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: contiene %2 valores; un archivo de rampas contiene 34</translation>
     </message>
     <message>
         <source>writing the ramps</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir las rampas</translation>
     </message>
     <message>
         <source>the ramp write</source>
-        <translation type="unfinished"></translation>
+        <translation>la escritura de rampas</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished">Espere</translation>
+        <translation>Espere</translation>
     </message>
     <message>
         <source>Backup data not available, please wait</source>
-        <translation type="unfinished">Datos de copia de seguridad no disponibles, espere</translation>
+        <translation>Datos de copia de seguridad no disponibles, espere</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número</translation>
     </message>
 </context>
 <context>
@@ -2415,60 +2425,60 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>%1. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. No se guardó nada.</translation>
     </message>
     <message>
         <source>Reading the unit&apos;s configuration…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo la configuración de la centralita…</translation>
     </message>
     <message>
         <source>Not a number: the relative speeds and the chart wait for a number here</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un número: las velocidades relativas y el gráfico esperan aquí un número</translation>
     </message>
 </context>
 <context>
     <name>norva::Replay</name>
     <message>
         <source>%1: the export holds no samples to replay</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la exportación no contiene muestras que reproducir</translation>
     </message>
 </context>
 <context>
     <name>norva::RunLog</name>
     <message>
         <source>no ten zeros in a row after the preamble</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay diez ceros seguidos tras el preámbulo</translation>
     </message>
     <message>
         <source>no 252 after the ten zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay un 252 tras los diez ceros</translation>
     </message>
     <message>
         <source>the log ends after the 252, where the 253 should follow</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro termina tras el 252, donde debería seguir el 253</translation>
     </message>
     <message>
         <source>the 253 after the 252 is missing (found %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el 253 tras el 252 (se encontró %1)</translation>
     </message>
     <message>
         <source>the log ends after %1 of its %2 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro termina tras %1 de sus %2 páginas</translation>
     </message>
     <message>
         <source>expected a byte value from 0 to 255, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un valor de byte de 0 a 255; se encontró %1</translation>
     </message>
 </context>
 <context>
     <name>norva::Runs</name>
     <message>
         <source>not a run-log export: the first line is not the header %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una exportación del registro de funcionamiento: la primera línea no es la cabecera %1</translation>
     </message>
     <message>
         <source>expected seven whole numbers (Cycle,Page,Aux,Temp,RPM,Throttle,Pump), found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban siete números enteros (Cycle,Page,Aux,Temp,RPM,Throttle,Pump); se encontró %1</translation>
     </message>
 </context>
 <context>
@@ -2494,14 +2504,14 @@ To put it in force, as root:</source>
     <name>norva::Session</name>
     <message>
         <source>skipped a unit with vendor %1 and product %2 at %3: its reports are %4 and %5 bytes long, not %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>se omitió una centralita con fabricante %1 y producto %2 en %3: sus informes miden %4 y %5 bytes, no %6.</translation>
     </message>
 </context>
 <context>
     <name>norva::TimeChart</name>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>El final debe ser posterior al inicio.</translation>
     </message>
 </context>
 <context>
@@ -2680,7 +2690,7 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>%1 runs. The file does not hold the unit&apos;s idle speed, so the starts are not measured.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ciclos. El archivo no contiene la velocidad de ralentí de la centralita, así que no se miden los arranques.</translation>
     </message>
 </context>
 <context>
@@ -2710,15 +2720,15 @@ To put it in force, as root:</source>
     <name>norva::WelcomeText</name>
     <message>
         <source>The unit cannot show the character &quot;%1&quot; (U+%2); nothing was sent. Use letters, digits and common signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>La centralita no puede mostrar el carácter &quot;%1&quot; (U+%2); no se envió nada. Use letras, cifras y signos comunes.</translation>
     </message>
     <message>
         <source>writing the welcome text</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir el texto de bienvenida</translation>
     </message>
     <message>
         <source>the welcome text</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto de bienvenida</translation>
     </message>
 </context>
 <context>
@@ -2749,18 +2759,18 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>Reading the unit&apos;s configuration…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo la configuración de la centralita…</translation>
     </message>
     <message>
         <source>Backup data not available, please wait</source>
-        <translation type="unfinished">Datos de copia de seguridad no disponibles, espere</translation>
+        <translation>Datos de copia de seguridad no disponibles, espere</translation>
     </message>
 </context>
 <context>
     <name>norva::WriteGate</name>
     <message>
         <source>Programming the NORVA</source>
-        <translation type="unfinished">Programando la NORVA</translation>
+        <translation>Programando la NORVA</translation>
     </message>
 </context>
 <context>

@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>Programming the NORVA</source>
-        <translation type="unfinished">Programmation du NORVA</translation>
+        <translation>Programmation du NORVA</translation>
     </message>
     <message>
         <source>Also write the engine&apos;s counters (cycle count, total time): only to restore this unit&apos;s own backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire aussi les compteurs de la turbine (nombre de cycles, temps total)&#xa0;: seulement pour restaurer une sauvegarde de ce même boîtier</translation>
     </message>
 </context>
 <context>
@@ -88,15 +88,15 @@
     </message>
     <message>
         <source>The unit stayed in normal mode for %1 s after the download command</source>
-        <translation type="unfinished"></translation>
+        <translation>Le boîtier est resté en mode normal pendant %1 s après la commande de téléchargement</translation>
     </message>
     <message>
         <source>The download could not be kept with the recent downloads: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement n&apos;a pas pu être conservé avec les téléchargements récents&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1. The download was kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Le téléchargement a été conservé sous %2.</translation>
     </message>
 </context>
 <context>
@@ -187,19 +187,19 @@
     </message>
     <message>
         <source>Runs: %1    starts measured: %2    minutes of running: %3    flagged runs: %4    events: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Marches&#xa0;: %1    démarrages mesurés&#xa0;: %2    minutes de fonctionnement&#xa0;: %3    marches signalées&#xa0;: %4    événements&#xa0;: %5</translation>
     </message>
     <message>
         <source>Last service: %1; since then %2 runs, %3 minutes of running</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier entretien&#xa0;: %1&#xa0;; depuis, %2 marches, %3 minutes de fonctionnement</translation>
     </message>
     <message>
         <source>Baseline (median of the first %1 measured starts%2): peak start EGT %3 C, time to idle %4 s%5</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence (médiane des %1 premiers démarrages mesurés%2)&#xa0;: EGT max. démarrage %3 C, montée au ralenti %4 s%5</translation>
     </message>
     <message>
         <source>Flagged: a start at the unit&apos;s EGT limit, more than %1 C hotter than the baseline, or taking more than %2 times as long to idle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalé&#xa0;: un démarrage à la limite d&apos;EGT du boîtier, de plus de %1 C plus chaud que la référence, ou mettant plus de %2 fois plus longtemps à atteindre le ralenti.</translation>
     </message>
 </context>
 <context>
@@ -282,19 +282,19 @@
     </message>
     <message>
         <source>Stop the engine and let it cool below 100 °C first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêtez d&apos;abord la turbine et laissez-la refroidir sous 100 °C.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no speed: give the thousands of RPM as a number from 0 to 255. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une vitesse&#xa0;: indiquez les milliers de RPM par un nombre de 0 à 255. Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>The unit did not clear its temperature calibration, so nothing was calibrated%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le boîtier n&apos;a pas effacé son étalonnage de température, donc rien n&apos;a été étalonné%1.</translation>
     </message>
     <message>
         <source>the values the unit held before the test were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>les valeurs que le boîtier contenait avant le test ont été rétablies</translation>
     </message>
 </context>
 <context>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>cannot write the picture %1</source>
-        <translation type="unfinished">impossible d&apos;écrire l&apos;image %1</translation>
+        <translation>impossible d&apos;écrire l&apos;image %1</translation>
     </message>
 </context>
 <context>
@@ -364,23 +364,23 @@
     </message>
     <message>
         <source>expected a whole number from %1 to %2 for %3, found %4</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre entier de %1 à %2 attendu pour %3, au lieu de %4</translation>
     </message>
     <message>
         <source>expected a number, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre attendu, au lieu de %1</translation>
     </message>
     <message>
         <source>cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être écrit : %1</translation>
     </message>
     <message>
         <source>what was written does not read back</source>
-        <translation type="unfinished"></translation>
+        <translation>ce qui a été écrit ne se relit pas tel quel</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne peut pas être créé</translation>
     </message>
 </context>
 <context>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is another unit&apos;s engine: this unit&apos;s downloads go to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est la turbine d&apos;un autre boîtier&#xa0;: les téléchargements de ce boîtier vont dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -608,15 +608,15 @@
     </message>
     <message>
         <source>This unit keeps no serial number or timers: only units whose configuration streams downwards do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce boîtier ne garde ni numéro de série ni compteurs&#xa0;: seuls les boîtiers dont la configuration arrive en ordre descendant en ont.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no serial number: give a whole number from 0 to 65535. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un numéro de série&#xa0;: indiquez un nombre entier de 0 à 65535. Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Clear all timers? The cycle count and the total engine time become 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre à zéro tous les compteurs&#xa0;? Le nombre de cycles et le temps total de la turbine passent à 0.</translation>
     </message>
 </context>
 <context>
@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>%1. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Rien n&apos;a été envoyé.</translation>
     </message>
 </context>
 <context>
@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>address %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse %1</translation>
     </message>
 </context>
 <context>
@@ -704,7 +704,7 @@
     </message>
     <message>
         <source>Another operation is still running. Wait until it has finished, or cancel it with Escape in its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre opération est encore en cours. Attendez qu&apos;elle se termine, ou annulez-la avec Escape dans sa fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -825,19 +825,19 @@
     </message>
     <message>
         <source>%1 of 255 bytes of its configuration had come; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets sur 255 de sa configuration étaient arrivés&#xa0;; rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>The unit&apos;s configuration could not be kept before writing: %1: nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration du boîtier n&apos;a pas pu être conservée avant l&apos;écriture&#xa0;: %1&#xa0;: rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>A replay is playing: stop it to write to a unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un rejeu est en cours&#xa0;: arrêtez-le pour écrire dans un boîtier.</translation>
     </message>
     <message>
         <source>Stop the engine first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêtez d&apos;abord la turbine.</translation>
     </message>
 </context>
 <context>
@@ -858,593 +858,593 @@
     <name>norva::ChartRun</name>
     <message>
         <source>%1: cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ne peut pas être écrit : %2</translation>
     </message>
     <message>
         <source>%1: the point could not be recorded: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le point n&apos;a pas pu être enregistré : %2</translation>
     </message>
 </context>
 <context>
     <name>norva::CloneImage</name>
     <message>
         <source>address %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse %1</translation>
     </message>
 </context>
 <context>
     <name>norva::CommandLine</name>
     <message>
         <source>Ground support for the NORVA engine control unit: the main window, or one command without windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme au sol pour le boîtier de commande de turbine NORVA : la fenêtre principale, ou une seule commande sans fenêtre.</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>print this help, or a command&apos;s with COMMAND --help</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher cette aide, ou celle d&apos;une commande avec COMMAND --help</translation>
     </message>
     <message>
         <source>print the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher la version du programme</translation>
     </message>
     <message>
         <source>hid (default), sim[:OPTION]..., tcp:HOST:PORT or replay:FILE.txt[:speed=N]; the simulated unit&apos;s options: downward, rate=N, answer=K, burst=N, queue=N, preamble=N, silent-after=N, refuse-writes=A,B-C, unplug-after=N, engine=off; a replay plays an exported run log N times real time (1 to 32)</source>
-        <translation type="unfinished"></translation>
+        <translation>hid (par défaut), sim[:OPTION]..., tcp:HOST:PORT ou replay:FILE.txt[:speed=N] ; options du boîtier simulé : downward, rate=N, answer=K, burst=N, queue=N, preamble=N, silent-after=N, refuse-writes=A,B-C, unplug-after=N, engine=off ; un rejeu lit un journal de fonctionnement exporté à N fois le temps réel (1 à 32)</translation>
     </message>
     <message>
         <source>settings file instead of the user&apos;s norva10.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier de réglages à la place du norva10.ini de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>the engine logbook&apos;s database instead of the user&apos;s logbook.sqlite</source>
-        <translation type="unfinished"></translation>
+        <translation>base de données du carnet de bord à la place du logbook.sqlite de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>how long a command looks for the unit (10 s unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>durée de recherche du boîtier par une commande (10 s par défaut)</translation>
     </message>
     <message>
         <source>the language of the windows and messages, e.g. de, es or fr (the system&apos;s unless given; English where the program has none)</source>
-        <translation type="unfinished"></translation>
+        <translation>langue des fenêtres et des messages, p. ex. de, es ou fr (celle du système par défaut ; l&apos;anglais si le programme n&apos;a pas cette langue)</translation>
     </message>
     <message>
         <source>open the main window, wait for the unit&apos;s configuration (at most 15 s), save a picture of the window and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvrir la fenêtre principale, attendre la configuration du boîtier (15 s au plus), enregistrer une image de la fenêtre et quitter</translation>
     </message>
     <message>
         <source>--unit-wait takes seconds from more than 0 to 3600, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--unit-wait prend des secondes, de plus de 0 à 3600, pas « %1 »</translation>
     </message>
     <message>
         <source>--screenshot is for the main window only</source>
-        <translation type="unfinished"></translation>
+        <translation>--screenshot ne vaut que pour la fenêtre principale</translation>
     </message>
     <message>
         <source>this command reads files, not a unit: leave out --device</source>
-        <translation type="unfinished"></translation>
+        <translation>cette commande lit des fichiers, pas un boîtier : omettez --device</translation>
     </message>
     <message>
         <source>%1 needs a speed in RPM, a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend une vitesse en RPM, un nombre entier, pas « %2 »</translation>
     </message>
     <message>
         <source>%1 needs a temperature in C, a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend une température en C, un nombre entier, pas « %2 »</translation>
     </message>
     <message>
         <source>give either --reports or --seconds, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez --reports ou --seconds, pas les deux</translation>
     </message>
     <message>
         <source>--reports needs a positive whole number, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--reports attend un nombre entier positif, pas « %1 »</translation>
     </message>
     <message>
         <source>--seconds takes seconds from more than 0 to 86400 (a day), not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds prend des secondes, de plus de 0 à 86400 (un jour), pas « %1 »</translation>
     </message>
     <message>
         <source>%1 needs a number of minutes, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un nombre de minutes, pas « %2 »</translation>
     </message>
     <message>
         <source>Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage</translation>
     </message>
     <message>
         <source>OPTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPTIONS</translation>
     </message>
     <message>
         <source>SUBCOMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>COMMANDE</translation>
     </message>
     <message>
         <source>SUBCOMMANDS</source>
-        <translation type="unfinished"></translation>
+        <translation>COMMANDES</translation>
     </message>
     <message>
         <source>Positionals</source>
-        <translation type="unfinished"></translation>
+        <translation>Arguments</translation>
     </message>
     <message>
         <source>REQUIRED</source>
-        <translation type="unfinished"></translation>
+        <translation>OBLIGATOIRE</translation>
     </message>
     <message>
         <source>Subcommands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « %1 --help ».</translation>
     </message>
     <message>
         <source>comma-separated values with a header line</source>
-        <translation type="unfinished"></translation>
+        <translation>valeurs séparées par des virgules, avec une ligne d&apos;en-tête</translation>
     </message>
     <message>
         <source>write without first keeping the unit&apos;s configuration in ~/.local/share/norva/backups</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire sans conserver d&apos;abord la configuration du boîtier dans ~/.local/share/norva/backups</translation>
     </message>
     <message>
         <source>list what the write would change in the unit (on standard output), send nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>lister ce que l&apos;écriture changerait dans le boîtier (sur la sortie standard), sans rien envoyer</translation>
     </message>
     <message>
         <source>also write the file&apos;s engine counters (cycle count, total time): only to restore this unit&apos;s own backup</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire aussi les compteurs de turbine du fichier (nombre de cycles, temps total) : seulement pour restaurer une sauvegarde de ce même boîtier</translation>
     </message>
     <message>
         <source>print one line per report from the unit, without windows</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher une ligne par rapport reçu du boîtier, sans fenêtre</translation>
     </message>
     <message>
         <source>stop after N lines</source>
-        <translation type="unfinished"></translation>
+        <translation>s&apos;arrêter après N lignes</translation>
     </message>
     <message>
         <source>stop after S seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>s&apos;arrêter après S secondes</translation>
     </message>
     <message>
         <source>wait for the unit&apos;s configuration (at most 30 s) and print the parameter summary, frame by frame</source>
-        <translation type="unfinished"></translation>
+        <translation>attendre la configuration du boîtier (30 s au plus) et afficher le résumé des paramètres, trame par trame</translation>
     </message>
     <message>
         <source>summarise a clone file instead of a unit</source>
-        <translation type="unfinished"></translation>
+        <translation>résumer un fichier de clonage au lieu d&apos;un boîtier</translation>
     </message>
     <message>
         <source>summary --image reads a file, not a unit: leave out --device</source>
-        <translation type="unfinished"></translation>
+        <translation>summary --image lit un fichier, pas un boîtier : omettez --device</translation>
     </message>
     <message>
         <source>the unit&apos;s whole configuration (addresses 16..255)</source>
-        <translation type="unfinished"></translation>
+        <translation>la configuration complète du boîtier (adresses 16..255)</translation>
     </message>
     <message>
         <source>clone save</source>
-        <translation type="unfinished"></translation>
+        <translation>clone save</translation>
     </message>
     <message>
         <source>save the unit&apos;s configuration to a clone file</source>
-        <translation type="unfinished"></translation>
+        <translation>sauvegarder la configuration du boîtier dans un fichier de clonage</translation>
     </message>
     <message>
         <source>the clone file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de clonage à écrire</translation>
     </message>
     <message>
         <source>clone write</source>
-        <translation type="unfinished"></translation>
+        <translation>clone write</translation>
     </message>
     <message>
         <source>write a clone file into the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire un fichier de clonage dans le boîtier</translation>
     </message>
     <message>
         <source>the clone file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de clonage à lire</translation>
     </message>
     <message>
         <source>the unit&apos;s 71 parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>les 71 paramètres du boîtier</translation>
     </message>
     <message>
         <source>params save</source>
-        <translation type="unfinished"></translation>
+        <translation>params save</translation>
     </message>
     <message>
         <source>save the unit&apos;s parameters to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>sauvegarder les paramètres du boîtier dans un fichier</translation>
     </message>
     <message>
         <source>the parameter file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres à écrire</translation>
     </message>
     <message>
         <source>params write</source>
-        <translation type="unfinished"></translation>
+        <translation>params write</translation>
     </message>
     <message>
         <source>write a parameter file into the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire un fichier de paramètres dans le boîtier</translation>
     </message>
     <message>
         <source>the parameter file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres à lire</translation>
     </message>
     <message>
         <source>set the engine serial number (downward units)</source>
-        <translation type="unfinished"></translation>
+        <translation>définir le numéro de série de la turbine (boîtiers de type downward)</translation>
     </message>
     <message>
         <source>the serial number, 0 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro de série, de 0 à 65535</translation>
     </message>
     <message>
         <source>clear the unit&apos;s timers (downward units)</source>
-        <translation type="unfinished"></translation>
+        <translation>remettre à zéro les compteurs du boîtier (boîtiers de type downward)</translation>
     </message>
     <message>
         <source>timers clear-all</source>
-        <translation type="unfinished"></translation>
+        <translation>timers clear-all</translation>
     </message>
     <message>
         <source>clear every timer, the cycle count and the engine time</source>
-        <translation type="unfinished"></translation>
+        <translation>remettre à zéro tous les compteurs, le nombre de cycles et le temps de la turbine</translation>
     </message>
     <message>
         <source>timers clear-service</source>
-        <translation type="unfinished"></translation>
+        <translation>timers clear-service</translation>
     </message>
     <message>
         <source>clear the service timer</source>
-        <translation type="unfinished"></translation>
+        <translation>remettre à zéro le compteur d&apos;entretien</translation>
     </message>
     <message>
         <source>the factory&apos;s commands</source>
-        <translation type="unfinished"></translation>
+        <translation>les commandes d&apos;usine</translation>
     </message>
     <message>
         <source>factory max-rpm</source>
-        <translation type="unfinished"></translation>
+        <translation>factory max-rpm</translation>
     </message>
     <message>
         <source>set the maximum authorized speed</source>
-        <translation type="unfinished"></translation>
+        <translation>définir la vitesse maximale autorisée</translation>
     </message>
     <message>
         <source>thousands of RPM, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>milliers de RPM, de 0 à 255</translation>
     </message>
     <message>
         <source>factory menus</source>
-        <translation type="unfinished"></translation>
+        <translation>factory menus</translation>
     </message>
     <message>
         <source>set the terminal&apos;s menu access</source>
-        <translation type="unfinished"></translation>
+        <translation>définir l&apos;accès aux menus du terminal</translation>
     </message>
     <message>
         <source>restricted or full</source>
-        <translation type="unfinished"></translation>
+        <translation>restricted ou full</translation>
     </message>
     <message>
         <source>factory start-mode</source>
-        <translation type="unfinished"></translation>
+        <translation>factory start-mode</translation>
     </message>
     <message>
         <source>set the start mode</source>
-        <translation type="unfinished"></translation>
+        <translation>définir le mode de démarrage</translation>
     </message>
     <message>
         <source>manual, gas or kero</source>
-        <translation type="unfinished"></translation>
+        <translation>manual, gas ou kero</translation>
     </message>
     <message>
         <source>factory cal-temp</source>
-        <translation type="unfinished"></translation>
+        <translation>factory cal-temp</translation>
     </message>
     <message>
         <source>calibrate the temperature at the ambient given</source>
-        <translation type="unfinished"></translation>
+        <translation>étalonner la température sur l&apos;ambiante indiquée</translation>
     </message>
     <message>
         <source>the ambient temperature in C (22 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>la température ambiante en C (22 par défaut)</translation>
     </message>
     <message>
         <source>cal-temp needs the ambient temperature in C, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>cal-temp attend la température ambiante en C, pas « %1 »</translation>
     </message>
     <message>
         <source>factory fast-setup</source>
-        <translation type="unfinished"></translation>
+        <translation>factory fast-setup</translation>
     </message>
     <message>
         <source>write a clone file into the unit, then calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire un fichier de clonage dans le boîtier, puis étalonner</translation>
     </message>
     <message>
         <source>factory hardware-test</source>
-        <translation type="unfinished"></translation>
+        <translation>factory hardware-test</translation>
     </message>
     <message>
         <source>run the hardware test and print its result</source>
-        <translation type="unfinished"></translation>
+        <translation>lancer le test du matériel et afficher son résultat</translation>
     </message>
     <message>
         <source>the acceleration and deceleration ramps</source>
-        <translation type="unfinished"></translation>
+        <translation>les rampes d&apos;accélération et de décélération</translation>
     </message>
     <message>
         <source>ramps read</source>
-        <translation type="unfinished"></translation>
+        <translation>ramps read</translation>
     </message>
     <message>
         <source>save the unit&apos;s ramps to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>sauvegarder les rampes du boîtier dans un fichier</translation>
     </message>
     <message>
         <source>the ramp file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de rampes à écrire</translation>
     </message>
     <message>
         <source>ramps write</source>
-        <translation type="unfinished"></translation>
+        <translation>ramps write</translation>
     </message>
     <message>
         <source>write a ramp file into the unit, checked afterwards</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire un fichier de rampes dans le boîtier, avec vérification ensuite</translation>
     </message>
     <message>
         <source>the ramp file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de rampes à lire</translation>
     </message>
     <message>
         <source>ramps show</source>
-        <translation type="unfinished"></translation>
+        <translation>ramps show</translation>
     </message>
     <message>
         <source>print a ramp file&apos;s table with its relative speeds, without a unit</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher le tableau d&apos;un fichier de rampes avec ses vitesses relatives, sans boîtier</translation>
     </message>
     <message>
         <source>and its chart as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>et sa courbe en image</translation>
     </message>
     <message>
         <source>the unit&apos;s run log (the last 51 minutes) to a text file, with its configuration at the end; kept in the engine logbook too</source>
-        <translation type="unfinished"></translation>
+        <translation>le journal de fonctionnement du boîtier (les 51 dernières minutes) dans un fichier texte, avec sa configuration à la fin ; conservé aussi dans le carnet de bord</translation>
     </message>
     <message>
         <source>the export file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier d&apos;export à écrire</translation>
     </message>
     <message>
         <source>the logbook&apos;s engine (the unit&apos;s own when known, else one named with its welcome text)</source>
-        <translation type="unfinished"></translation>
+        <translation>la turbine du carnet de bord (celle du boîtier si elle est connue, sinon une turbine nommée d&apos;après son texte d&apos;accueil)</translation>
     </message>
     <message>
         <source>draw an exported run log as a picture or a PDF page</source>
-        <translation type="unfinished"></translation>
+        <translation>dessiner un journal de fonctionnement exporté en image ou en page PDF</translation>
     </message>
     <message>
         <source>the export file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier d&apos;export à lire</translation>
     </message>
     <message>
         <source>the chart as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>le graphique en image</translation>
     </message>
     <message>
         <source>the chart as a PDF page</source>
-        <translation type="unfinished"></translation>
+        <translation>le graphique en page PDF</translation>
     </message>
     <message>
         <source>the first minute drawn (0 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>la première minute dessinée (0 par défaut)</translation>
     </message>
     <message>
         <source>the last minute drawn (51.2 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>la dernière minute dessinée (51.2 par défaut)</translation>
     </message>
     <message>
         <source>timechart needs --png OUT.png or --pdf OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>timechart attend --png OUT.png ou --pdf OUT.pdf</translation>
     </message>
     <message>
         <source>run logs</source>
-        <translation type="unfinished"></translation>
+        <translation>journaux de fonctionnement</translation>
     </message>
     <message>
         <source>runlog convert</source>
-        <translation type="unfinished"></translation>
+        <translation>runlog convert</translation>
     </message>
     <message>
         <source>a raw run log (one byte a line) to an export file</source>
-        <translation type="unfinished"></translation>
+        <translation>un journal de fonctionnement brut (un octet par ligne) vers un fichier d&apos;export</translation>
     </message>
     <message>
         <source>the raw run log to read</source>
-        <translation type="unfinished"></translation>
+        <translation>le journal de fonctionnement brut à lire</translation>
     </message>
     <message>
         <source>runlog runs</source>
-        <translation type="unfinished"></translation>
+        <translation>runlog runs</translation>
     </message>
     <message>
         <source>the engine runs of an export file, one line each: cycle, start minute, seconds, time to idle, peak start EGT, largest RPM and EGT, mean pump at or above idle</source>
-        <translation type="unfinished"></translation>
+        <translation>les marches de la turbine d&apos;un fichier d&apos;export, une ligne chacune : cycle, minute de début, secondes, montée au ralenti, EGT max. démarrage, RPM et EGT maximaux, pompe moyenne au ralenti ou au-delà</translation>
     </message>
     <message>
         <source>the idle speed, for a file without the unit&apos;s configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>le ralenti, pour un fichier sans la configuration du boîtier</translation>
     </message>
     <message>
         <source>the engine logbook: every download kept per engine</source>
-        <translation type="unfinished"></translation>
+        <translation>le carnet de bord : chaque téléchargement conservé par turbine</translation>
     </message>
     <message>
         <source>logbook engines</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook engines</translation>
     </message>
     <message>
         <source>one line per engine: name, runs, minutes of running, flagged runs</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne par turbine : nom, marches, minutes de fonctionnement, marches signalées</translation>
     </message>
     <message>
         <source>logbook runs</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook runs</translation>
     </message>
     <message>
         <source>an engine&apos;s runs in time order: the download&apos;s date and file, the values of runlog runs, and the run&apos;s flag</source>
-        <translation type="unfinished"></translation>
+        <translation>les marches d&apos;une turbine par ordre chronologique : date et fichier du téléchargement, valeurs de runlog runs et signalement de la marche</translation>
     </message>
     <message>
         <source>the engine&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de la turbine</translation>
     </message>
     <message>
         <source>logbook import</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook import</translation>
     </message>
     <message>
         <source>add export files made before (a file already there adds nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>ajouter des fichiers d&apos;export faits auparavant (un fichier déjà présent n&apos;ajoute rien)</translation>
     </message>
     <message>
         <source>the export files to read</source>
-        <translation type="unfinished"></translation>
+        <translation>les fichiers d&apos;export à lire</translation>
     </message>
     <message>
         <source>the engine they belong to (else the one their welcome text is known as, or a new one named with it)</source>
-        <translation type="unfinished"></translation>
+        <translation>la turbine à laquelle ils appartiennent (sinon celle connue sous leur texte d&apos;accueil, ou une nouvelle nommée d&apos;après lui)</translation>
     </message>
     <message>
         <source>the unit&apos;s idle speed, for files without the unit&apos;s configuration (kept for the engine; its runs measured again)</source>
-        <translation type="unfinished"></translation>
+        <translation>le ralenti du boîtier, pour les fichiers sans la configuration du boîtier (conservé pour la turbine ; ses marches sont remesurées)</translation>
     </message>
     <message>
         <source>the unit&apos;s full speed, kept for the engine likewise</source>
-        <translation type="unfinished"></translation>
+        <translation>le régime plein gaz du boîtier, conservé de même pour la turbine</translation>
     </message>
     <message>
         <source>the unit&apos;s maximum EGT, kept for the engine likewise</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;EGT maximale du boîtier, conservée de même pour la turbine</translation>
     </message>
     <message>
         <source>logbook service</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook service</translation>
     </message>
     <message>
         <source>record a service of the engine: its baseline and time since service start again</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrer un entretien de la turbine : sa référence et son temps depuis l&apos;entretien repartent de zéro</translation>
     </message>
     <message>
         <source>what was done</source>
-        <translation type="unfinished"></translation>
+        <translation>ce qui a été fait</translation>
     </message>
     <message>
         <source>logbook vacuum</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook vacuum</translation>
     </message>
     <message>
         <source>free the space of kept downloads the logbook holds (it makes them again when one is opened) and of older ones, and compact the logbook; says what it freed</source>
-        <translation type="unfinished"></translation>
+        <translation>libérer l&apos;espace des téléchargements conservés dont le carnet de bord a une copie (il les recrée quand on en ouvre un) et des plus anciens, et compacter le carnet de bord ; indique ce qui a été libéré</translation>
     </message>
     <message>
         <source>logbook report</source>
-        <translation type="unfinished"></translation>
+        <translation>logbook report</translation>
     </message>
     <message>
         <source>an engine&apos;s report as a PDF page</source>
-        <translation type="unfinished"></translation>
+        <translation>le rapport d&apos;une turbine en page PDF</translation>
     </message>
     <message>
         <source>the page to write</source>
-        <translation type="unfinished"></translation>
+        <translation>la page à écrire</translation>
     </message>
     <message>
         <source>the performance chart</source>
-        <translation type="unfinished"></translation>
+        <translation>la courbe de performance</translation>
     </message>
     <message>
         <source>chart print</source>
-        <translation type="unfinished"></translation>
+        <translation>chart print</translation>
     </message>
     <message>
         <source>a measure file&apos;s printed page, as a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>la page imprimée d&apos;un fichier de mesures, en PDF</translation>
     </message>
     <message>
         <source>the measure file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de mesures à lire</translation>
     </message>
     <message>
         <source>chart show</source>
-        <translation type="unfinished"></translation>
+        <translation>chart show</translation>
     </message>
     <message>
         <source>a measure file drawn on the chart, as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de mesures tracé sur la courbe, en image</translation>
     </message>
     <message>
         <source>the picture to write</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image à écrire</translation>
     </message>
     <message>
         <source>chart record</source>
-        <translation type="unfinished"></translation>
+        <translation>chart record</translation>
     </message>
     <message>
         <source>record the chart&apos;s points while the engine is hot (above 100 C), as the chart window does, until Ctrl-C</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrer les points de la courbe tant que la turbine est chaude (plus de 100 C), comme la fenêtre de la courbe, jusqu&apos;à Ctrl-C</translation>
     </message>
     <message>
         <source>the measure file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de mesures à écrire</translation>
     </message>
     <message>
         <source>or for S seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>ou pendant S secondes</translation>
     </message>
     <message>
         <source>what differs between two clone files, or between the unit and a clone file, one line a setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ce qui diffère entre deux fichiers de clonage, ou entre le boîtier et un fichier de clonage, une ligne par réglage</translation>
     </message>
     <message>
         <source>a clone file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de clonage</translation>
     </message>
     <message>
         <source>a second clone file; the unit when left out</source>
-        <translation type="unfinished"></translation>
+        <translation>un second fichier de clonage ; le boîtier s&apos;il est omis</translation>
     </message>
     <message>
         <source>the files come from a downward unit</source>
-        <translation type="unfinished"></translation>
+        <translation>les fichiers viennent d&apos;un boîtier de type downward</translation>
     </message>
     <message>
         <source>diff of two files reads no unit: leave out --device</source>
-        <translation type="unfinished"></translation>
+        <translation>diff de deux fichiers ne lit aucun boîtier : omettez --device</translation>
     </message>
     <message>
         <source>--downward is for two files; the unit says its own kind</source>
-        <translation type="unfinished"></translation>
+        <translation>--downward vaut pour deux fichiers ; le boîtier indique lui-même son type</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes :</translation>
     </message>
     <message>
         <source>(no options)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune option)</translation>
     </message>
     <message>
         <source>Exit status:
@@ -1457,58 +1457,67 @@
   64   a command line that cannot be run
   130  interrupted by Ctrl-C (SIGINT); 143 by SIGTERM
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Codes de sortie :
+  0    terminé
+  1    diff : les deux côtés diffèrent
+  2    boîtier absent, perdu ou sans réponse ; la fenêtre : pas d&apos;affichage
+  3    fichier, saisie ou chemin de sortie incorrect (rien n&apos;a été envoyé)
+  4    refusé par le boîtier ou vérification échouée (protégé en écriture,
+       autre type de boîtier, écriture non retrouvée, étalonnage en Erreur)
+  64   ligne de commande impossible à exécuter
+  130  interrompu par Ctrl-C (SIGINT) ; 143 par SIGTERM
+</translation>
     </message>
     <message>
         <source>Global options (before or after the command):</source>
-        <translation type="unfinished"></translation>
+        <translation>Options générales (avant ou après la commande) :</translation>
     </message>
     <message>
         <source>%1 needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend %2</translation>
     </message>
     <message>
         <source>not expected here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>inattendu ici : %1</translation>
     </message>
     <message>
         <source>%1 is required</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est obligatoire</translation>
     </message>
     <message>
         <source>%1 needs its value %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend sa valeur %2</translation>
     </message>
     <message>
         <source>%1 is one of %2, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 prend l&apos;une des valeurs %2, pas « %3 »</translation>
     </message>
     <message>
         <source>%1 takes no value, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne prend aucune valeur : « %2 » est de trop</translation>
     </message>
 </context>
 <context>
     <name>norva::DeviceChoice</name>
     <message>
         <source>device %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>périphérique %1 : %2</translation>
     </message>
     <message>
         <source>device %1: expected tcp:HOST:PORT with a port of 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>périphérique %1 : tcp:HOST:PORT attendu, avec un port de 1 à 65535</translation>
     </message>
     <message>
         <source>device %1: speed takes 1 to 32 (times real time)</source>
-        <translation type="unfinished"></translation>
+        <translation>périphérique %1 : speed va de 1 à 32 (fois le temps réel)</translation>
     </message>
     <message>
         <source>device %1: expected replay:FILE.txt[:speed=N]</source>
-        <translation type="unfinished"></translation>
+        <translation>périphérique %1 : replay:FILE.txt[:speed=N] attendu</translation>
     </message>
     <message>
         <source>unknown device &apos;%1&apos;: use hid, sim, sim:downward, tcp:HOST:PORT or replay:FILE.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>périphérique « %1 » inconnu : utilisez hid, sim, sim:downward, tcp:HOST:PORT ou replay:FILE.txt</translation>
     </message>
 </context>
 <context>
@@ -1666,69 +1675,70 @@
     <name>norva::HidapiBackend</name>
     <message>
         <source>NORVA unit found at %1, but this user may not open it (permission denied).</source>
-        <translation type="unfinished"></translation>
+        <translation>Boîtier NORVA trouvé sur %1, mais cet utilisateur n&apos;a pas le droit de l&apos;ouvrir (permission refusée).</translation>
     </message>
     <message>
         <source>The udev rule %1 lets the user at the seat, and the members of group plugdev, open it.
 To put it in force, as root:</source>
-        <translation type="unfinished"></translation>
+        <translation>La règle udev %1 permet à l&apos;utilisateur présent au poste et aux membres du groupe plugdev de l&apos;ouvrir.
+Pour l&apos;appliquer, en tant que root :</translation>
     </message>
     <message>
         <source>To allow it, install the udev rule %1, as root:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour l&apos;autoriser, installez la règle udev %1, en tant que root :</translation>
     </message>
     <message>
         <source>then unplug the unit and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>puis débranchez le boîtier et rebranchez-le.</translation>
     </message>
 </context>
 <context>
     <name>norva::IniFile</name>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne peut pas être créé</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est en lecture seule</translation>
     </message>
 </context>
 <context>
     <name>norva::Library</name>
     <message>
         <source>%1: cannot make the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : impossible de créer le dossier</translation>
     </message>
 </context>
 <context>
     <name>norva::Logbook</name>
     <message>
         <source>The logbook %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet de bord %1 est inutilisable : %2</translation>
     </message>
     <message>
         <source>The logbook %1 is damaged (SQLite: %2): nothing was read</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet de bord %1 est endommagé (SQLite : %2) : rien n&apos;a été lu</translation>
     </message>
     <message>
         <source>it was written by a newer program (schema %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été écrit par un programme plus récent (schéma %1)</translation>
     </message>
     <message>
         <source>Qt&apos;s SQLite driver is not installed (libqt6sql6-sqlite)</source>
-        <translation type="unfinished"></translation>
+        <translation>le pilote SQLite de Qt n&apos;est pas installé (libqt6sql6-sqlite)</translation>
     </message>
     <message>
         <source>another engine is named so</source>
-        <translation type="unfinished"></translation>
+        <translation>une autre turbine porte ce nom</translation>
     </message>
     <message>
         <source>no engine %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune turbine %1</translation>
     </message>
     <message>
         <source>the logbook %1 holds no copy of that download</source>
-        <translation type="unfinished"></translation>
+        <translation>le carnet de bord %1 ne contient aucune copie de ce téléchargement</translation>
     </message>
 </context>
 <context>
@@ -1977,31 +1987,31 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>A new engine…</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle turbine…</translation>
     </message>
     <message>
         <source>%1: already in the logbook</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: déjà dans le carnet de bord</translation>
     </message>
     <message>
         <source>%1: %2, %3 runs added, %4 replaced, %5 already there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, %3 marches ajoutées, %4 remplacées, %5 déjà présentes</translation>
     </message>
     <message>
         <source>No engine in the logbook yet: every download goes in by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune turbine dans le carnet de bord pour l&apos;instant&#xa0;: chaque téléchargement y entre de lui-même.</translation>
     </message>
     <message>
         <source>The engine could not be renamed to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La turbine n&apos;a pas pu être renommée en «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 holds no configuration, and the idle speed of %2 is not known yet: without it no start is measured. Its idle speed in RPM (kept for the engine; empty: leave it unknown):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucune configuration, et le ralenti de %2 n&apos;est pas encore connu&#xa0;: sans lui, aucun démarrage n&apos;est mesuré. Son ralenti en RPM (conservé pour la turbine&#xa0;; vide&#xa0;: le laisser inconnu)&#xa0;:</translation>
     </message>
     <message>
         <source>A service of %1, done now: its baseline and its time since service start again. What was done (may be left empty):</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien de %1, effectué maintenant&#xa0;: sa référence et son temps depuis l&apos;entretien repartent de zéro. Ce qui a été fait (peut rester vide)&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2160,14 +2170,14 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>Nothing answers at %1. Start the unit&apos;s server there (norva-sim --listen tcp:%1), or start the program with --device sim to try it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ne répond à %1. Lancez-y le serveur du boîtier (norva-sim --listen tcp:%1), ou lancez le programme avec --device sim pour l&apos;essayer.</translation>
     </message>
 </context>
 <context>
     <name>norva::PerfChart</name>
     <message>
         <source>the file ends inside a record: %1 values, four to a record</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s&apos;arrête au milieu d&apos;un enregistrement : %1 valeurs, quatre par enregistrement</translation>
     </message>
 </context>
 <context>
@@ -2258,73 +2268,73 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>%1. Nothing of it was drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Rien n&apos;en a été tracé.</translation>
     </message>
     <message>
         <source>%1. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Rien n&apos;a été imprimé.</translation>
     </message>
 </context>
 <context>
     <name>norva::Program</name>
     <message>
         <source>%1; the default settings are used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; les réglages par défaut sont utilisés</translation>
     </message>
 </context>
 <context>
     <name>norva::Ramps</name>
     <message>
         <source>Full throttle speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse plein gaz</translation>
     </message>
     <message>
         <source>Idle speed</source>
-        <translation type="unfinished">Ralenti</translation>
+        <translation>Ralenti</translation>
     </message>
     <message>
         <source>Acceleration row %1 absolute speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse absolue de la ligne %1 d&apos;accélération</translation>
     </message>
     <message>
         <source>Acceleration row %1 slope</source>
-        <translation type="unfinished"></translation>
+        <translation>Pente de la ligne %1 d&apos;accélération</translation>
     </message>
     <message>
         <source>Deceleration row %1 absolute speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse absolue de la ligne %1 de décélération</translation>
     </message>
     <message>
         <source>Deceleration row %1 slope</source>
-        <translation type="unfinished"></translation>
+        <translation>Pente de la ligne %1 de décélération</translation>
     </message>
     <message>
         <source>%1 is not a number: &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nombre : « %2 »</translation>
     </message>
     <message>
         <source>%1: holds %2 values; a ramp file holds 34</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : contient %2 valeurs ; un fichier de rampes en contient 34</translation>
     </message>
     <message>
         <source>writing the ramps</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;écriture des rampes</translation>
     </message>
     <message>
         <source>the ramp write</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;écriture des rampes dans le boîtier</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished">Veuillez patienter</translation>
+        <translation>Veuillez patienter</translation>
     </message>
     <message>
         <source>Backup data not available, please wait</source>
-        <translation type="unfinished">Données de sauvegarde indisponibles, veuillez patienter</translation>
+        <translation>Données de sauvegarde indisponibles, veuillez patienter</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nombre</translation>
     </message>
 </context>
 <context>
@@ -2415,60 +2425,60 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>%1. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Reading the unit&apos;s configuration…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la configuration du boîtier…</translation>
     </message>
     <message>
         <source>Not a number: the relative speeds and the chart wait for a number here</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un nombre&#xa0;: les vitesses relatives et la courbe attendent un nombre ici</translation>
     </message>
 </context>
 <context>
     <name>norva::Replay</name>
     <message>
         <source>%1: the export holds no samples to replay</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;export ne contient aucun échantillon à rejouer</translation>
     </message>
 </context>
 <context>
     <name>norva::RunLog</name>
     <message>
         <source>no ten zeros in a row after the preamble</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de dix zéros consécutifs après le préambule</translation>
     </message>
     <message>
         <source>no 252 after the ten zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de 252 après les dix zéros</translation>
     </message>
     <message>
         <source>the log ends after the 252, where the 253 should follow</source>
-        <translation type="unfinished"></translation>
+        <translation>le journal s&apos;arrête après le 252, là où le 253 devrait suivre</translation>
     </message>
     <message>
         <source>the 253 after the 252 is missing (found %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le 253 manque après le 252 (trouvé : %1)</translation>
     </message>
     <message>
         <source>the log ends after %1 of its %2 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>le journal s&apos;arrête après %1 de ses %2 pages</translation>
     </message>
     <message>
         <source>expected a byte value from 0 to 255, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur d&apos;octet de 0 à 255 attendue, au lieu de %1</translation>
     </message>
 </context>
 <context>
     <name>norva::Runs</name>
     <message>
         <source>not a run-log export: the first line is not the header %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un export de journal de fonctionnement : la première ligne n&apos;est pas l&apos;en-tête %1</translation>
     </message>
     <message>
         <source>expected seven whole numbers (Cycle,Page,Aux,Temp,RPM,Throttle,Pump), found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sept nombres entiers attendus (Cycle,Page,Aux,Temp,RPM,Throttle,Pump), au lieu de %1</translation>
     </message>
 </context>
 <context>
@@ -2494,14 +2504,14 @@ To put it in force, as root:</source>
     <name>norva::Session</name>
     <message>
         <source>skipped a unit with vendor %1 and product %2 at %3: its reports are %4 and %5 bytes long, not %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>boîtier ignoré (fabricant %1, produit %2) sur %3 : ses rapports font %4 et %5 octets, et non %6.</translation>
     </message>
 </context>
 <context>
     <name>norva::TimeChart</name>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin doit venir après le début.</translation>
     </message>
 </context>
 <context>
@@ -2680,7 +2690,7 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>%1 runs. The file does not hold the unit&apos;s idle speed, so the starts are not measured.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 marches. Le fichier ne contient pas le ralenti du boîtier, donc les démarrages ne sont pas mesurés.</translation>
     </message>
 </context>
 <context>
@@ -2710,15 +2720,15 @@ To put it in force, as root:</source>
     <name>norva::WelcomeText</name>
     <message>
         <source>The unit cannot show the character &quot;%1&quot; (U+%2); nothing was sent. Use letters, digits and common signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le boîtier ne peut pas afficher le caractère «&#xa0;%1&#xa0;» (U+%2)&#xa0;; rien n&apos;a été envoyé. Utilisez des lettres, des chiffres et des signes courants.</translation>
     </message>
     <message>
         <source>writing the welcome text</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;écriture du texte d&apos;accueil</translation>
     </message>
     <message>
         <source>the welcome text</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte d&apos;accueil</translation>
     </message>
 </context>
 <context>
@@ -2749,18 +2759,18 @@ To put it in force, as root:</source>
     </message>
     <message>
         <source>Reading the unit&apos;s configuration…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la configuration du boîtier…</translation>
     </message>
     <message>
         <source>Backup data not available, please wait</source>
-        <translation type="unfinished">Données de sauvegarde indisponibles, veuillez patienter</translation>
+        <translation>Données de sauvegarde indisponibles, veuillez patienter</translation>
     </message>
 </context>
 <context>
     <name>norva::WriteGate</name>
     <message>
         <source>Programming the NORVA</source>
-        <translation type="unfinished">Programmation du NORVA</translation>
+        <translation>Programmation du NORVA</translation>
     </message>
 </context>
 <context>
