@@ -2755,7 +2755,7 @@ Zum Aktivieren als root:</translation>
     </message>
     <message>
         <source>Write NORVA</source>
-        <translation>NORVA schreiben</translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Reading the unit&apos;s configuration…</source>

@@ -2755,7 +2755,7 @@ Para aplicarla, como root:</translation>
     </message>
     <message>
         <source>Write NORVA</source>
-        <translation>Escribir NORVA</translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <source>Reading the unit&apos;s configuration…</source>

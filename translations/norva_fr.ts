@@ -2755,7 +2755,7 @@ Pour l&apos;appliquer, en tant que root :</translation>
     </message>
     <message>
         <source>Write NORVA</source>
-        <translation>Écrire NORVA</translation>
+        <translation>Écrire</translation>
     </message>
     <message>
         <source>Reading the unit&apos;s configuration…</source>
