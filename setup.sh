@@ -29,6 +29,11 @@ packages=(cmake ninja-build clang libclang-rt-14-dev g++ pkg-config qt6-base-dev
           libgtest-dev libbenchmark-dev fonts-liberation2 poppler-utils
           qt6-svg-dev libqt6sql6-sqlite dpkg-dev libcli11-dev file help2man lintian appstream
           bash-completion qt6-l10n-tools qt6-tools-dev)
+# The tests run the logbook on a throwaway PostgreSQL server as well as on SQLite, through Qt
+# SQL's PostgreSQL driver, libqt6sql6-psql.
+if [ "$mode" = test ]; then
+    packages+=(postgresql libqt6sql6-psql)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
