@@ -44,10 +44,14 @@ SplitArgs SplitQtArgs(int argc, char** argv) {
     };
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
+        if (!arg.starts_with('-')) {  // a file or a name, empty ones too
+            split.ours.emplace_back(arg);
+            continue;
+        }
         std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
         name = name.substr(0, name.find('='));
         const bool valued = known(kQtValued, name);
-        if (!arg.starts_with('-') || arg == "--" || (!valued && !known(kQtFlags, name))) {
+        if (arg == "--" || (!valued && !known(kQtFlags, name))) {
             split.ours.emplace_back(arg);
             continue;
         }
