@@ -101,7 +101,7 @@ const CommandEntry CommandTable::kEntries[] = {
          }},
 
     {.words = "clone", .help = QT_TR_NOOP("the unit's whole configuration (addresses 16..255)")},
-    {.words = QT_TR_NOOP("clone save"),
+    {.words = "clone save",
      .help = QT_TR_NOOP("save the unit's configuration to a clone file"),
      .define = [](Options& o,
                   App& c) { o.file(&c, "FILE.nvc", QT_TR_NOOP("the clone file to write")); },
@@ -111,7 +111,7 @@ const CommandEntry CommandTable::kEntries[] = {
      .answers = {.fileToSave = true},
      .fromImage = true,
      .output = &CommandLine::file},
-    {.words = QT_TR_NOOP("clone write"),
+    {.words = "clone write",
      .help = QT_TR_NOOP("write a clone file into the unit"),
      .define =
          [](Options& o, App& c) {
@@ -128,7 +128,7 @@ const CommandEntry CommandTable::kEntries[] = {
      .answers = {.fileToOpen = true, .write = true}},
 
     {.words = "params", .help = QT_TR_NOOP("the unit's 71 parameters")},
-    {.words = QT_TR_NOOP("params save"),
+    {.words = "params save",
      .help = QT_TR_NOOP("save the unit's parameters to a file"),
      .define = [](Options& o,
                   App& c) { o.file(&c, "FILE.nrv", QT_TR_NOOP("the parameter file to write")); },
@@ -136,7 +136,7 @@ const CommandEntry CommandTable::kEntries[] = {
      .operation = [](OperationStart o) { return SaveParameterFile(o.services); },
      .answers = {.fileToSave = true},
      .output = &CommandLine::file},
-    {.words = QT_TR_NOOP("params write"),
+    {.words = "params write",
      .help = QT_TR_NOOP("write a parameter file into the unit"),
      .define =
          [](Options& o, App& c) {
@@ -161,14 +161,14 @@ const CommandEntry CommandTable::kEntries[] = {
      .answers = {.number = true, .write = true}},
 
     {.words = "timers", .help = QT_TR_NOOP("clear the unit's timers (downward units)")},
-    {.words = QT_TR_NOOP("timers clear-all"),
+    {.words = "timers clear-all",
      .help = QT_TR_NOOP("clear every timer, the cycle count and the engine time"),
      .define = [](Options& o, App& c) { o.writeFlags(&c); },
      .usesUnit = Always,
      .operation = [](OperationStart o) { return ClearAllTimers(o.services, o.options); },
      .wait = UnitWait::Image,
      .answers = {.write = true}},
-    {.words = QT_TR_NOOP("timers clear-service"),
+    {.words = "timers clear-service",
      .help = QT_TR_NOOP("clear the service timer"),
      .define = [](Options& o, App& c) { o.writeFlags(&c); },
      .usesUnit = Always,
@@ -177,7 +177,7 @@ const CommandEntry CommandTable::kEntries[] = {
      .answers = {.write = true}},
 
     {.words = "factory", .help = QT_TR_NOOP("the factory's commands")},
-    {.words = QT_TR_NOOP("factory max-rpm"),
+    {.words = "factory max-rpm",
      .help = QT_TR_NOOP("set the maximum authorized speed"),
      .define =
          [](Options& o, App& c) {
@@ -188,7 +188,7 @@ const CommandEntry CommandTable::kEntries[] = {
      .operation = [](OperationStart o) { return SetMaxSpeed(o.services, o.options); },
      .wait = UnitWait::Image,
      .answers = {.number = true, .write = true}},
-    {.words = QT_TR_NOOP("factory menus"),
+    {.words = "factory menus",
      .help = QT_TR_NOOP("set the terminal's menu access"),
      .define =
          [](Options& o, App& c) {
@@ -205,7 +205,7 @@ const CommandEntry CommandTable::kEntries[] = {
          },
      .wait = UnitWait::Image,
      .answers = {.write = true}},
-    {.words = QT_TR_NOOP("factory start-mode"),
+    {.words = "factory start-mode",
      .help = QT_TR_NOOP("set the start mode"),
      .define =
          [](Options& o, App& c) {
@@ -222,7 +222,7 @@ const CommandEntry CommandTable::kEntries[] = {
          },
      .wait = UnitWait::Image,
      .answers = {.write = true}},
-    {.words = QT_TR_NOOP("factory cal-temp"),
+    {.words = "factory cal-temp",
      .help = QT_TR_NOOP("calibrate the temperature at the ambient given"),
      .define =
          [](Options& o, App& c) {
@@ -244,7 +244,7 @@ const CommandEntry CommandTable::kEntries[] = {
                  .arg(QString::fromStdString(l.file))
                  .toStdString();
          }},
-    {.words = QT_TR_NOOP("factory fast-setup"),
+    {.words = "factory fast-setup",
      .help = QT_TR_NOOP("write a clone file into the unit, then calibrate"),
      .define =
          [](Options& o, App& c) {
@@ -259,7 +259,7 @@ const CommandEntry CommandTable::kEntries[] = {
          },
      .wait = UnitWait::Image,
      .answers = {.write = true}},
-    {.words = QT_TR_NOOP("factory hardware-test"),
+    {.words = "factory hardware-test",
      .help = QT_TR_NOOP("run the hardware test and print its result"),
      .define = [](Options& o, App& c) { o.noBackupFlag(&c); },
      .usesUnit = Always,
@@ -270,7 +270,7 @@ const CommandEntry CommandTable::kEntries[] = {
      .wait = UnitWait::Image},
 
     {.words = "ramps", .help = QT_TR_NOOP("the acceleration and deceleration ramps")},
-    {.words = QT_TR_NOOP("ramps read"),
+    {.words = "ramps read",
      .help = QT_TR_NOOP("save the unit's ramps to a file"),
      .define = [](Options& o,
                   App& c) { o.file(&c, "FILE.rmp", QT_TR_NOOP("the ramp file to write")); },
@@ -279,7 +279,7 @@ const CommandEntry CommandTable::kEntries[] = {
      .wait = UnitWait::Image,
      .fromImage = true,
      .output = &CommandLine::file},
-    {.words = QT_TR_NOOP("ramps write"),
+    {.words = "ramps write",
      .help = QT_TR_NOOP("write a ramp file into the unit, checked afterwards"),
      .define =
          [](Options& o, App& c) {
@@ -290,7 +290,7 @@ const CommandEntry CommandTable::kEntries[] = {
      .operation = [](OperationStart o) { return WriteRampFile(o.services, o.file, o.options); },
      .wait = UnitWait::Image,
      .answers = {.write = true}},
-    {.words = QT_TR_NOOP("ramps show"),
+    {.words = "ramps show",
      .help = QT_TR_NOOP("print a ramp file's table with its relative speeds, without a unit"),
      .define =
          [](Options& o, App& c) {
@@ -353,7 +353,7 @@ const CommandEntry CommandTable::kEntries[] = {
          }},
 
     {.words = "runlog", .help = QT_TR_NOOP("run logs")},
-    {.words = QT_TR_NOOP("runlog convert"),
+    {.words = "runlog convert",
      .help = QT_TR_NOOP("a raw run log (one byte a line) to an export file"),
      .define =
          [](Options& o, App& c) {
@@ -362,7 +362,7 @@ const CommandEntry CommandTable::kEntries[] = {
                          ->required());
          },
      .run = [](Program*, const CommandLine& l) { return ConvertRawLog(l.file, l.out, stderr); }},
-    {.words = QT_TR_NOOP("runlog runs"),
+    {.words = "runlog runs",
      .help = QT_TR_NOOP(
          "the engine runs of an export file, one line each: cycle, start minute, seconds, "
          "time to idle, peak start EGT, largest RPM and EGT, mean pump at or above idle"),
@@ -378,14 +378,14 @@ const CommandEntry CommandTable::kEntries[] = {
                const CommandLine& l) { return PrintRuns(l.file, l.idle, l.csv, stdout, stderr); }},
 
     {.words = "logbook", .help = QT_TR_NOOP("the engine logbook: every download kept per engine")},
-    {.words = QT_TR_NOOP("logbook engines"),
+    {.words = "logbook engines",
      .help = QT_TR_NOOP("one line per engine: name, runs, minutes of running, flagged runs"),
      .define = [](Options& o, App& c) { o.csv(&c); },
      .run =
          [](Program*, const CommandLine& l) {
              return LogbookEngines(LogbookOf(l), l.csv, stdout, stderr);
          }},
-    {.words = QT_TR_NOOP("logbook runs"),
+    {.words = "logbook runs",
      .help = QT_TR_NOOP(
          "an engine's runs in time order: the download's date and file, the values of runlog "
          "runs, and the run's flag"),
@@ -398,7 +398,7 @@ const CommandEntry CommandTable::kEntries[] = {
          [](Program*, const CommandLine& l) {
              return LogbookRuns(LogbookOf(l), l.engine, l.csv, stdout, stderr);
          }},
-    {.words = QT_TR_NOOP("logbook import"),
+    {.words = "logbook import",
      .help = QT_TR_NOOP("add export files made before (a file already there adds nothing)"),
      .define =
          [](Options& o, App& c) {
@@ -426,7 +426,7 @@ const CommandEntry CommandTable::kEntries[] = {
                                   {.idleRpm = l.idle, .fullRpm = l.fullSpeed, .maxEgtC = l.maxEgt},
                                   stdout, stderr);
          }},
-    {.words = QT_TR_NOOP("logbook service"),
+    {.words = "logbook service",
      .help = QT_TR_NOOP(
          "record a service of the engine: its baseline and time since service start again"),
      .define =
@@ -438,7 +438,7 @@ const CommandEntry CommandTable::kEntries[] = {
          [](Program*, const CommandLine& l) {
              return LogbookService(LogbookOf(l), l.engine, l.note, stdout, stderr);
          }},
-    {.words = QT_TR_NOOP("logbook vacuum"),
+    {.words = "logbook vacuum",
      .help = QT_TR_NOOP(
          "free the space of kept downloads the logbook holds (it makes them again when one is "
          "opened) and of older ones, and compact the logbook; says what it freed"),
@@ -448,7 +448,7 @@ const CommandEntry CommandTable::kEntries[] = {
              return LogbookVacuum(LogbookOf(l), DefaultLibraryFolder(), SettingsOf(l).KeepDays,
                                   stdout, stderr);
          }},
-    {.words = QT_TR_NOOP("logbook report"),
+    {.words = "logbook report",
      .help = QT_TR_NOOP("an engine's report as a PDF page"),
      .define =
          [](Options& o, App& c) {
@@ -463,7 +463,7 @@ const CommandEntry CommandTable::kEntries[] = {
          }},
 
     {.words = "chart", .help = QT_TR_NOOP("the performance chart")},
-    {.words = QT_TR_NOOP("chart print"),
+    {.words = "chart print",
      .help = QT_TR_NOOP("a measure file's printed page, as a PDF"),
      .define =
          [](Options& o, App& c) {
@@ -473,7 +473,7 @@ const CommandEntry CommandTable::kEntries[] = {
          },
      .draws = true,
      .run = [](Program*, const CommandLine& l) { return PrintMeasureFile(l.file, l.pdf, stderr); }},
-    {.words = QT_TR_NOOP("chart show"),
+    {.words = "chart show",
      .help = QT_TR_NOOP("a measure file drawn on the chart, as a picture"),
      .define =
          [](Options& o, App& c) {
@@ -488,7 +488,7 @@ const CommandEntry CommandTable::kEntries[] = {
              // The unit type of the settings chooses the x axis, as in the window.
              return ShowMeasureFile(l.file, l.png, SettingsOf(l).NorvaType == "P", stderr);
          }},
-    {.words = QT_TR_NOOP("chart record"),
+    {.words = "chart record",
      .help =
          QT_TR_NOOP("record the chart's points while the engine is hot (above 100 C), as the chart "
                     "window does, until Ctrl-C"),
