@@ -12,6 +12,7 @@
 #include "config/ParameterFile.h"
 #include "factory/FactorySetupWindow.h"
 #include "logbook/LogDownload.h"
+#include "logbook/LogbookLocation.h"
 #include "logbook/LogbookWindow.h"
 #include "mainwin/MainWindow.h"
 #include "ops/OperationTools.h"
@@ -84,7 +85,7 @@ void App::followEngine() {
 
 Task<> App::ShowEngine(EngineIdentity identity) {
     // Only a logbook that is there is asked: the status bar makes none.
-    if (!QFileInfo::exists(logbookPath_)) co_return;
+    if (!LogbookExists(logbookPath_)) co_return;
     // Off the interface thread, as the downloads' own look-up: the database may be held.
     const auto engine = co_await OffThread([path = logbookPath_, identity] {
         Logbook book(path);

@@ -126,6 +126,7 @@ Config ReadConfig(const QString& path, std::string* problem) {
     c.NorvaType = profile.Text("Norva_type", "Type", "P");
     c.ChartRefresh = profile.Single("Graphic", "Refresh", "250");
     c.KeepDays = std::max<int>(1, profile.Integer("Logbook", "KeepDays", "365"));
+    c.LogbookUrl = profile.Text("Logbook", "Url", "");
     return c;
 }
 

@@ -38,6 +38,10 @@ struct Config {
     // [Logbook] KeepDays: kept downloads older than this are removed (those the logbook holds it
     // makes again on demand); read only.
     int KeepDays = 365;
+    // [Logbook] Url: the logbook when --logbook is not given, a file or a shop's server
+    // (postgresql://USER@HOST[:PORT]/DB, never with its password); empty: the user's own file.
+    // Read only.
+    std::string LogbookUrl;
 };
 
 // Window geometry in twips.

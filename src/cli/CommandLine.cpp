@@ -102,9 +102,12 @@ class Parser {
         options_
             .files(app_.add_option(
                 "--logbook", line_.logbook,
-                tr("the engine logbook's database instead of the user's logbook.sqlite")
+                tr("the engine logbook: a file, or a shop's server as "
+                   "postgresql://USER@HOST[:PORT]/DB[?sslmode=require] (its password in "
+                   "~/.pgpass or PGPASSWORD); the settings' [Logbook] Url, else the user's "
+                   "logbook.sqlite, unless given")
                     .toStdString()))
-            ->type_name("FILE");
+            ->type_name("LOGBOOK");
         app_.add_option(
                 "--unit-wait", unitWait_,
                 tr("how long a command looks for the unit (10 s unless given)").toStdString())

@@ -42,6 +42,7 @@ struct CommandLine {
     std::string note;              // logbook service: what was done
     bool csv = false;              // runlog runs, logbook engines and runs: comma-separated values
     std::string logbook;           // the logbook database; empty = the user's logbook.sqlite
+    std::string copyTo, copyFrom;  // logbook copy: the other logbook (a file or a server's URL)
     std::string engine;  // download, logbook import: the engine's name; logbook runs, report
     std::vector<std::string> files;  // logbook import: the export files
 };

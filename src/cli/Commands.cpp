@@ -31,12 +31,15 @@ bool Never(const CommandLine&) {
 
 namespace {
 
-QString LogbookOf(const CommandLine& line) {
-    return line.logbook.empty() ? DefaultLogbookPath() : QString::fromStdString(line.logbook);
-}
 Config SettingsOf(const CommandLine& line) {
     return ReadConfig(line.config.empty() ? DefaultConfigPath()
                                           : QString::fromStdString(line.config));
+}
+// --logbook, else the settings' [Logbook] Url, else the user's own file.
+QString LogbookOf(const CommandLine& line) {
+    if (!line.logbook.empty()) return QString::fromStdString(line.logbook);
+    const std::string url = SettingsOf(line).LogbookUrl;
+    return url.empty() ? DefaultLogbookPath() : QString::fromStdString(url);
 }
 StartMode ModeNamed(const std::string& name) {
     if (name == "gas") return StartMode::Gas;
@@ -447,6 +450,31 @@ const CommandEntry CommandTable::kEntries[] = {
          [](Program*, const CommandLine& l) {
              return LogbookVacuum(LogbookOf(l), DefaultLibraryFolder(), SettingsOf(l).KeepDays,
                                   stdout, stderr);
+         }},
+    {.words = "logbook copy",
+     .help = QT_TR_NOOP("copy this logbook to another, or another into it, as a shop moves its "
+                        "logbook to a server: what the other holds already is not copied again"),
+     .define =
+         [](Options& o, App& c) {
+             c.add_option("--to", o.line.copyTo,
+                          QT_TR_NOOP("the logbook to copy into: a file or "
+                                     "postgresql://USER@HOST[:PORT]/DB"))
+                 ->type_name("LOGBOOK");
+             c.add_option("--from", o.line.copyFrom,
+                          QT_TR_NOOP("the logbook to copy from, into this one"))
+                 ->type_name("LOGBOOK");
+         },
+     .check =
+         [](const CommandLine& l) {
+             if (l.copyTo.empty() == l.copyFrom.empty())
+                 throw UsageError{tr("logbook copy needs --to LOGBOOK or --from LOGBOOK")};
+         },
+     .run =
+         [](Program*, const CommandLine& l) {
+             const QString here = LogbookOf(l);
+             return l.copyTo.empty()
+                        ? LogbookCopy(QString::fromStdString(l.copyFrom), here, stdout, stderr)
+                        : LogbookCopy(here, QString::fromStdString(l.copyTo), stdout, stderr);
          }},
     {.words = "logbook report",
      .help = QT_TR_NOOP("an engine's report as a PDF page"),

@@ -65,7 +65,7 @@ std::optional<Engine> Named(Logbook& book, const std::string& name, std::FILE* e
             err, "norva: %s\n",
             qPrintable(Texts::tr("no engine named \"%1\" in the logbook %2")
                            .arg(QString::fromStdString(Printable(QString::fromStdString(name))),
-                                book.path())));
+                                book.name())));
     return engine;
 }
 
@@ -129,6 +129,10 @@ int LogbookImport(const QString& logbook, const std::vector<std::string>& files,
     }
     const auto book = Opened(logbook, err);
     if (!book) return exitstatus::kBadInput;
+    if (const QString refused = book->importRefusal(); !refused.isEmpty()) {
+        std::fprintf(err, "norva: %s\n", refused.toLocal8Bit().constData());
+        return exitstatus::kBadInput;
+    }
     const bool limitsGiven = limits.idleRpm || limits.fullRpm || limits.maxEgtC;
     std::vector<qint64> limited;  // engines given the limits already
     // One file at a time, read, added and let go: a shop's thousand files never sit in memory
@@ -214,8 +218,27 @@ int LogbookVacuum(const QString& logbook, const QString& libraryFolder, int keep
                  "Freed %s MB: %d kept downloads the logbook holds (made again when opened), %d "
                  "older than %d days; the logbook %s went from %s MB to %s MB\n",
                  mb(pruned.bytes + sizes->first - sizes->second).c_str(), pruned.held, pruned.old,
-                 keepDays, logbook.toLocal8Bit().constData(), mb(sizes->first).c_str(),
+                 keepDays, book->name().toLocal8Bit().constData(), mb(sizes->first).c_str(),
                  mb(sizes->second).c_str());
+    return exitstatus::kDone;
+}
+
+int LogbookCopy(const QString& from, const QString& to, std::FILE* out, std::FILE* err) {
+    const auto source = Opened(from, err);
+    if (!source) return exitstatus::kBadInput;
+    const auto target = Opened(to, err);
+    if (!target) return exitstatus::kBadInput;
+    const auto copied = source->copyTo(*target);
+    if (!copied) {
+        std::fprintf(err, "norva: %s\n", source->error().toLocal8Bit().constData());
+        return exitstatus::kBadInput;
+    }
+    std::fprintf(out,
+                 "Copied %s to %s: %d engines, %d downloads with %d runs, %d events; %d downloads "
+                 "were there already\n",
+                 source->name().toLocal8Bit().constData(), target->name().toLocal8Bit().constData(),
+                 copied->engines, copied->downloads, copied->runs, copied->events,
+                 copied->downloadsThere);
     return exitstatus::kDone;
 }
 

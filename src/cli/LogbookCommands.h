@@ -28,6 +28,9 @@ int LogbookVacuum(const QString& logbook, const QString& libraryFolder, int keep
                   std::FILE* out, std::FILE* err);
 int LogbookService(const QString& logbook, const std::string& engine, const std::string& note,
                    std::FILE* out, std::FILE* err);
+// Copies the logbook `from` into `to` (a file or a server's URL each), adding what `to` does
+// not hold yet, and says what it added.
+int LogbookCopy(const QString& from, const QString& to, std::FILE* out, std::FILE* err);
 int LogbookReport(const QString& logbook, const std::string& engine, const std::string& pdf,
                   std::FILE* err);
 

@@ -26,6 +26,9 @@ Program::Program(std::unique_ptr<HidBackend> backend, ProgramOptions options)
             stderr, "norva: %s\n",
             qPrintable(
                 tr("%1; the default settings are used").arg(QString::fromStdString(problem))));
+    // A shop's PCs name their shared logbook once, in the settings.
+    if (options.logbookPath.isEmpty() && !settings_.LogbookUrl.empty())
+        logbookPath_ = QString::fromStdString(settings_.LogbookUrl);
     link_ = std::make_unique<Link>(*backend_, options.clock);
     link_->setPressureFactor(settings_.PressureFactor);
 }

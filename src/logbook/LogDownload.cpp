@@ -1,12 +1,12 @@
 #include "logbook/LogDownload.h"
 
 #include <QCoreApplication>
-
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 
 #include "base/OffThread.h"
+#include "logbook/LogbookLocation.h"
 #include "runlog/Library.h"
 #include "ui/Dialogs.h"
 
@@ -168,7 +168,7 @@ std::string ImportOutcome(const ImportResult& result, const std::string& engineN
 
 void RecordEvent(const QString& logbookPath, std::span<const uint8_t> image, bool downward,
                  const QString& kind, const QString& file, const QString& detail) {
-    if (!QFileInfo::exists(logbookPath)) return;
+    if (!LogbookExists(logbookPath)) return;
     Logbook book(logbookPath);
     if (const auto engine = book.engineFor(IdentityOf(image, downward)))
         book.addEvent(engine->id, {kind, QDateTime::currentDateTime(), file, detail});

@@ -141,8 +141,10 @@ struct LogbookEvent {
 
 class Logbook {
   public:
-    // Opens (creating or migrating) the database. A locked or corrupt file leaves the logbook
-    // closed, with one message naming the file in error(); the program goes on without it.
+    // Opens (creating or migrating) the database: an SQLite file, or a server's database named
+    // by a postgresql:// URL. A locked or corrupt file, or a server that cannot be reached,
+    // leaves the logbook closed, with one message naming it in error(); the program goes on
+    // without it.
     explicit Logbook(const QString& path = DefaultLogbookPath());
     ~Logbook();
     Logbook(const Logbook&) = delete;
@@ -150,7 +152,15 @@ class Logbook {
 
     bool isOpen() const;
     QString error() const;  // the last failure, "FILE: why"
-    QString path() const;
+    QString path() const;   // as given: a file, or a server's URL
+    QString name() const;   // as messages say it: the file, or "HOST/DB"
+    // A server's role that may read but not write: every change is refused, said in error().
+    bool readOnly() const;
+    // The server asked for a password that neither ~/.pgpass nor PGPASSWORD gave.
+    bool needsPassword() const;
+    // Why nothing can be imported (a role that may only read), said before any file is read;
+    // empty when imports may go in.
+    QString importRefusal() const;
 
     // Engines by name order.
     std::vector<Engine> engines();
@@ -206,6 +216,14 @@ class Logbook {
 
     // A service of the engine: its baseline and time since service start again after it.
     bool addService(qint64 engineId, const QDateTime& moment, const QString& note);
+
+    // Everything this logbook holds put into `target` in one transaction, as it is kept here:
+    // engines (by name), downloads with their runs (by the file's SHA-256), events and services.
+    // What the target holds already is left as it is, so that a second copy adds nothing.
+    struct Copied {
+        int engines = 0, downloads = 0, downloadsThere = 0, runs = 0, events = 0;
+    };
+    std::optional<Copied> copyTo(Logbook& target);
 
   private:
     struct Impl;

@@ -20,6 +20,7 @@
 #include "base/OffThread.h"
 #include "logbook/EngineReport.h"
 #include "logbook/LogDownload.h"
+#include "logbook/LogbookLocation.h"
 #include "logbook/RunsTable.h"
 
 namespace norva {
@@ -263,8 +264,30 @@ LogbookWindow::LogbookWindow(const QString& path, Dialogs& dialogs,
     connect(SaveCsv, &QPushButton::clicked, this, &LogbookWindow::SaveRunsCsv);
 
     book_ = std::make_unique<Logbook>(path);
+    if (book_->needsPassword())
+        dialogTask_ = askPassword(path).started();
+    else if (!book_->isOpen())
+        dialogs_.notify(book_->error(), {}, MessageIcon::Warning);
+    Import->setEnabled(book_->isOpen() && book_->importRefusal().isEmpty());
+    Import->setToolTip(book_->importRefusal());
+    reload();
+}
+
+// A shop's server that wants a password neither ~/.pgpass nor PGPASSWORD gave: asked once, and
+// kept in memory for the rest of the session (never written anywhere).
+Task<> LogbookWindow::askPassword(QString path) {
+    QPointer<LogbookWindow> self(this);
+    QString why;
+    const auto at = LocationOf(path, why);
+    const QString typed = co_await dialogs_.password(
+        tr("Logbook"), tr("The password of %1 for the logbook at %2:").arg(at->user, at->name()));
+    if (!self) co_return;
+    if (!typed.isEmpty()) {
+        RememberLogbookPassword(*at, typed);
+        book_ = std::make_unique<Logbook>(path);
+    }
     if (!book_->isOpen()) dialogs_.notify(book_->error(), {}, MessageIcon::Warning);
-    Import->setEnabled(book_->isOpen());
+    Import->setEnabled(book_->isOpen() && book_->importRefusal().isEmpty());
     reload();
 }
 

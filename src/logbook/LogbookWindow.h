@@ -81,6 +81,7 @@ class LogbookWindow : public QWidget {
     Task<> service(Engine e);
     Task<> saveCsv(Engine e);
     Task<> readLife(Engine e);
+    Task<> askPassword(QString path);
     void showLife(const Engine& e, const QString& error);
 
     std::unique_ptr<Logbook> book_;

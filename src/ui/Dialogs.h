@@ -48,6 +48,10 @@ class Dialogs {
     // empty but not null, for the few questions an empty answer means something to (a service
     // without a note); elsewhere any empty answer is taken as a cancel.
     virtual Task<QString> inputBox(QString title, QString prompt, QString defaultText) = 0;
+    // A password: as inputBox, but what is typed is not shown.
+    virtual Task<QString> password(QString title, QString prompt) {
+        return inputBox(std::move(title), std::move(prompt), {});
+    }
     // One of `items`, item `current` chosen at first, or empty when the user cancelled. Where a
     // name must be one already known, typing it would only invite a slip.
     virtual Task<QString> choose(QString title, QString prompt, QStringList items, int current) = 0;

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -113,6 +114,16 @@ Task<QString> QtDialogs::inputBox(QString title, QString prompt, QString default
     // An empty text accepted stays apart from a cancel.
     const QString text = dialog->textValue();
     co_return text.isNull() ? QStringLiteral("") : text;
+}
+
+Task<QString> QtDialogs::password(QString title, QString prompt) {
+    Owned<QInputDialog> dialog(new QInputDialog(owner()));
+    dialog->setWindowTitle(title.isEmpty() ? kProgramTitle : title);
+    dialog->setLabelText(prompt);
+    dialog->setTextEchoMode(QLineEdit::Password);
+    NormalPointer pointer;
+    const int result = co_await Finished(dialog.dialog);
+    co_return dialog.dialog&& result == QDialog::Accepted ? dialog->textValue() : QString();
 }
 
 Task<QString> QtDialogs::choose(QString title, QString prompt, QStringList items, int current) {

@@ -19,6 +19,7 @@ class QtDialogs : public Dialogs {
     Task<QString> openFile(FileRequest request) override;
     Task<QString> saveFile(FileRequest request) override;
     Task<QString> inputBox(QString title, QString prompt, QString defaultText) override;
+    Task<QString> password(QString title, QString prompt) override;
     Task<QString> choose(QString title, QString prompt, QStringList items, int current) override;
     Task<> message(QString text, QString title = {},
                    MessageIcon icon = MessageIcon::Information) override;

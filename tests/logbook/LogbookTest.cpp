@@ -17,6 +17,7 @@
 #include "runlog/Library.h"
 #include "support/CraftedLog.h"
 #include "support/OperationRig.h"
+#include "support/Postgres.h"
 #include "support/Program.h"
 #include "support/SimRig.h"
 
@@ -96,17 +97,36 @@ void DownloadInto(SimRig& sim, OperationRig& rig, const LogbookTarget& target) {
     });
 }
 
+// Each test of the logbook's keeping runs on an SQLite file and on a PostgreSQL server.
+enum class Store { File, Server };
+class Logbooks : public ::testing::TestWithParam<Store> {
+  protected:
+    // A new logbook: a file in the test's folder, or a database of its own on the server.
+    QString at(const char* name) {
+        if (GetParam() == Store::File) return dir.filePath(QString::fromLatin1(name) + ".sqlite");
+        const auto& db = databases.emplace_back(std::make_unique<PostgresDatabase>());
+        EXPECT_TRUE(db->ok());
+        return db->ownerUrl();
+    }
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<PostgresDatabase>> databases;
+};
+INSTANTIATE_TEST_SUITE_P(Stores, Logbooks, ::testing::Values(Store::File, Store::Server),
+                         [](const auto& store) {
+                             return store.param == Store::File ? "SQLite" : "PostgreSQL";
+                         });
+
 }  // namespace
 
 // A downward unit is known by its serial number, an upward one by its welcome text; the window
 // asks for a new unit's engine name once, and the next download of the same unit goes to it
 // with the runs both downloads hold counted once, measured with the image held (a downward
 // unit's trailer lists no idle speed); a backup is recorded to it.
-TEST(Logbook, DownloadsGoToTheUnitsEngine) {
+TEST_P(Logbooks, DownloadsGoToTheUnitsEngine) {
     for (const bool downward : {false, true}) {
         SimRig sim(downward);
         OperationRig rig(sim.link);
-        const QString book = rig.path("logbook.sqlite");
+        const QString book = at(downward ? "downward" : "upward");
         sim.run(1000);
         rig.dialogs.answerInput(QStringLiteral("Bench engine"));
         for (const char* name : {"one", "two"}) {
@@ -144,9 +164,8 @@ TEST(Logbook, DownloadsGoToTheUnitsEngine) {
 
 // The same file twice adds nothing; a run in two downloads counts once, the longer copy kept,
 // whichever came first.
-TEST(Logbook, ImportsAddEachFileAndEachRunOnce) {
-    QTemporaryDir dir;
-    Logbook book(dir.filePath("l.sqlite"));
+TEST_P(Logbooks, ImportsAddEachFileAndEachRunOnce) {
+    Logbook book(at("l"));
     ASSERT_TRUE(book.isOpen()) << book.error().toStdString();
     const auto engine = book.addEngine(QStringLiteral("E"), {});
     ASSERT_TRUE(engine);
@@ -171,7 +190,7 @@ TEST(Logbook, ImportsAddEachFileAndEachRunOnce) {
         std::pair(std::optional(40), std::optional(363.5)));
     EXPECT_EQ(book.downloads(engine->id)[1].totals.shutdownPump, 121);
     // The other way round: the longer copy of run 3 replaces the newer's, run 4 is known.
-    Logbook reverse(dir.filePath("r.sqlite"));
+    Logbook reverse(at("r"));
     const qint64 g = reverse.addEngine(QStringLiteral("E"), {})->id;
     EXPECT_EQ(Counts(reverse.import(b, g)), std::tuple(3, 0, 0));
     EXPECT_EQ(Counts(reverse.import(a, g)), std::tuple(0, 1, 1));
@@ -182,9 +201,8 @@ TEST(Logbook, ImportsAddEachFileAndEachRunOnce) {
 
 // The commands on a crafted life, byte for byte: the baseline of the first ten measured
 // starts, a hot start and a slow one flagged, a run without a measured start not.
-TEST(Logbook, CommandsPrintTheEnginesLife) {
-    QTemporaryDir dir;
-    const QString book = dir.filePath("l.sqlite");
+TEST_P(Logbooks, CommandsPrintTheEnginesLife) {
+    const QString book = at("l");
     const QString file = Export(dir, "life.txt", Lines(Life()));
     Ran ran = Book(book, {"import", file});
     ASSERT_EQ(ran.status, 0) << ran.err;
@@ -223,6 +241,7 @@ TEST(Logbook, CommandsPrintTheEnginesLife) {
     EXPECT_EQ(ran.status, 3);
     EXPECT_NE(ran.err.find("bad.txt:2: "), std::string::npos) << ran.err;
     EXPECT_EQ(Book(book, {"runs", "nobody"}).status, 3);
+    EXPECT_EQ(Book(book, {"runs", ""}).status, 3);
 }
 
 // A logbook another connection holds locked, or a damaged file, is named in one message; the
@@ -307,32 +326,34 @@ TEST(Logbook, MigratesFromTheFirstSchema) {
     EXPECT_EQ(book.events(1).size(), 1u);
 }
 
-// Two programs importing into one logbook at once, a new one too: the second waits for the
-// first and both imports land.
-TEST(Logbook, TwoProgramsImportAtOnce) {
-    QTemporaryDir dir;
-    const QString a = Export(dir, "a.txt", Lines({{1, 6, 700}}));
-    const QString b = Export(dir, "b.txt", Lines({{2, 6, 700}}), "2026-12-06 11:00:00");
+// Four programs importing into one logbook at once, a new one too: each waits for the one
+// before it where they write the same engine, and every import lands; the same file imported
+// by two of them counts once.
+TEST_P(Logbooks, FourProgramsImportAtOnce) {
+    QStringList files;
+    for (int k = 0; k < 3; ++k)
+        files << Export(dir, QStringLiteral("%1.txt").arg(k).toLatin1(), Lines({{k + 1, 6, 700}}),
+                        QStringLiteral("2026-12-06 1%1:00:00").arg(k).toLatin1());
+    files << files[0];
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    for (int pair = 0; pair < 4; ++pair) {
-        const QString book = dir.filePath(QStringLiteral("shared%1.sqlite").arg(pair));
-        QProcess program[2];
-        for (int k : {0, 1}) {
-            program[k].setProcessEnvironment(env);
-            program[k].start(QStringLiteral(NORVA_PROGRAM),
-                             {"--logbook", book, "logbook", "import", k ? b : a});
-        }
-        for (QProcess& p : program) {
-            ASSERT_TRUE(p.waitForFinished(60000));
-            EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-        }
-        Logbook shared(book);
-        ASSERT_TRUE(shared.isOpen()) << shared.error().toStdString();
-        const auto engines = shared.engines();
-        ASSERT_EQ(engines.size(), 1u);
-        EXPECT_EQ(shared.downloads(engines[0].id).size(), 2u) << pair;
+    const QString book = at("shared");
+    QProcess program[4];
+    for (int k = 0; k < 4; ++k) {
+        program[k].setProcessEnvironment(env);
+        program[k].start(QStringLiteral(NORVA_PROGRAM),
+                         {"--logbook", book, "logbook", "import", files[k]});
     }
+    for (QProcess& p : program) {
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    }
+    Logbook shared(book);
+    ASSERT_TRUE(shared.isOpen()) << shared.error().toStdString();
+    const auto engines = shared.engines();
+    ASSERT_EQ(engines.size(), 1u);
+    EXPECT_EQ(shared.downloads(engines[0].id).size(), 3u);
+    EXPECT_EQ(shared.runs(engines[0].id).size(), 3u);
 }
 
 // A page overwritten in the middle of the file: every command names the damage and exits 3,
@@ -376,9 +397,8 @@ TEST(Logbook, DamageIsNamedNeverReadAsEmpty) {
 
 // Units whose welcome texts match are still told apart: another serial number, or the other
 // kind of unit, gets an engine of its own, never merged into the first.
-TEST(Logbook, AnotherUnitWithTheSameWelcomeTextGetsItsOwnEngine) {
-    QTemporaryDir dir;
-    const QString book = dir.filePath("l.sqlite");
+TEST_P(Logbooks, AnotherUnitWithTheSameWelcomeTextGetsItsOwnEngine) {
+    const QString book = at("l");
     const QString file = Export(dir, "life.txt", Lines(Life()));
     FakeBackend bus;
     Link link(bus);
@@ -412,9 +432,8 @@ TEST(Logbook, AnotherUnitWithTheSameWelcomeTextGetsItsOwnEngine) {
 // unit's trailer lists no idle speed), else the engine's, given once and kept; runs logged
 // without them are measured again when they come. At the unit's own EGT limit a start is hot
 // whatever the baseline.
-TEST(Logbook, EveryUnitIsMeasuredWithTheLimitsItHad) {
-    QTemporaryDir dir;
-    Logbook book(dir.filePath("l.sqlite"));
+TEST_P(Logbooks, EveryUnitIsMeasuredWithTheLimitsItHad) {
+    Logbook book(at("l"));
     const auto engine = book.addEngine(QStringLiteral("E"), {.serial = 7, .welcome = {}});
     ASSERT_TRUE(engine);
     // Exports without a trailer, as a downward unit's list no idle speed.
@@ -448,9 +467,8 @@ TEST(Logbook, EveryUnitIsMeasuredWithTheLimitsItHad) {
 
 // After cycle 255 comes 0: the newest runs stand first in the file, yet they are the newest,
 // whole, and the oldest run (its start overwritten) is the one cut.
-TEST(Logbook, ACycleCountThatWrappedKeepsTimeOrder) {
-    QTemporaryDir dir;
-    Logbook book(dir.filePath("l.sqlite"));
+TEST_P(Logbooks, ACycleCountThatWrappedKeepsTimeOrder) {
+    Logbook book(at("l"));
     const auto engine = book.addEngine(QStringLiteral("E"), {});
     // The ring as the export lays it out: cycles 0 and 1 (newest), then 254 (cut) and 255.
     auto lines = Lines({{0, 6, 700}, {1, 6, 700}});
@@ -467,9 +485,8 @@ TEST(Logbook, ACycleCountThatWrappedKeepsTimeOrder) {
 
 // A service starts the baseline again: starts that would stand out against the old normal are
 // the new normal. Five starts in a row drifting from it raise a shift, each alone too small.
-TEST(Logbook, AServiceRestartsTheBaselineAndAShiftIsSeen) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("l.sqlite");
+TEST_P(Logbooks, AServiceRestartsTheBaselineAndAShiftIsSeen) {
+    const QString path = at("l");
     std::vector<Crafted> before, after;
     for (int c = 1; c <= 10; ++c) before.push_back({c, 6, 700});
     for (int c = 11; c <= 15; ++c) before.push_back({c, 6, 760});  // +60 C: a shift, no flag
@@ -496,7 +513,7 @@ TEST(Logbook, AServiceRestartsTheBaselineAndAShiftIsSeen) {
 
 // The logbook keeps each download itself: a kept copy it holds may go, and is made again byte
 // for byte; vacuum removes those and the kept ones older than a year, and says so.
-TEST(Logbook, TheLogbookKeepsTheDownloadItselfAndVacuumSaysWhatItFreed) {
+TEST_P(Logbooks, TheLogbookKeepsTheDownloadItselfAndVacuumSaysWhatItFreed) {
     const QString library = NorvaHome().filePath(QStringLiteral("data/norva/runlogs"));
     QDir(library).removeRecursively();
     ASSERT_TRUE(QDir().mkpath(library));
@@ -510,14 +527,13 @@ TEST(Logbook, TheLogbookKeepsTheDownloadItselfAndVacuumSaysWhatItFreed) {
     const QString old = write("2025-01-01_10-00-00.txt", 2);
     const QString recent = write("2026-12-02_10-00-00.txt", 3);
     const QByteArray bytes = Bytes(held);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("l.sqlite");
+    const QString path = at("l");
     ASSERT_EQ(Book(path, {"import", held}).status, 0);
     const Ran ran = Book(path, {"vacuum"});
     EXPECT_EQ(ran.status, 0) << ran.err;
     EXPECT_NE(ran.out.find(": 1 kept downloads the logbook holds (made again when opened), 1 older "
                            "than 365 days; the logbook " +
-                           path.toStdString() + " went from "),
+                           Logbook(path).name().toStdString() + " went from "),
               std::string::npos)
         << ran.out;
     EXPECT_EQ(std::tuple(QFile::exists(held), QFile::exists(old), QFile::exists(recent)),
@@ -526,4 +542,60 @@ TEST(Logbook, TheLogbookKeepsTheDownloadItselfAndVacuumSaysWhatItFreed) {
     const auto download = book.downloads(book.engines().at(0).id).at(0);
     ASSERT_TRUE(book.writeExport(download.id, held)) << book.error().toStdString();
     EXPECT_EQ(Bytes(held), bytes);
+}
+
+// A shop's server: a role that may only read lists, and is refused an import in one sentence;
+// a password is never taken in the URL nor echoed, and one nowhere to be found is said; sslmode
+// is honoured; a server that does not answer is named by host and database.
+TEST(LogbookServer, ReadOnlyRolesPasswordsAndServersAway) {
+    PostgresDatabase db;
+    ASSERT_TRUE(db.ok());
+    QTemporaryDir dir;
+    const QString file = Export(dir, "life.txt", Lines(Life()));
+    ASSERT_EQ(Book(db.ownerUrl(), {"import", file}).status, 0);
+    const Ran listed = Book(db.readerUrl(), {"engines"});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    const std::string at = "127.0.0.1/" + db.name().toStdString();
+    const Ran refused = Book(db.readerUrl(), {"import", file});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_EQ(refused.err, "norva: The logbook at " + at +
+                               " is read-only for norva_reader: nothing was imported.\n");
+    QString withPassword = db.ownerUrl();
+    withPassword.replace("norva_owner@", "norva_owner:owner-pw@");
+    const auto logbook = [](const QString& url, QString passwords = {}) {
+        return RunNorva({"--logbook", url, "logbook", "engines"}, 60000,
+                        {{"PGPASSFILE", passwords.isEmpty() ? qgetenv("PGPASSFILE") : passwords}});
+    };
+    for (const Ran& ran : {logbook(withPassword), logbook(db.ownerUrl(), "/nonexistent"),
+                           logbook(db.ownerUrl() + "?sslmode=require"),
+                           logbook("postgresql://norva_owner@127.0.0.1:1/away")}) {
+        EXPECT_EQ(ran.status, 3);
+        EXPECT_EQ(ran.err.find("owner-pw"), std::string::npos) << ran.err;
+        EXPECT_EQ(ran.out, "");
+    }
+    EXPECT_NE(logbook(db.ownerUrl(), "/nonexistent").err.find("no password supplied"),
+              std::string::npos);
+    EXPECT_NE(logbook(db.ownerUrl() + "?sslmode=require").err.find("SSL"), std::string::npos);
+    EXPECT_NE(logbook("postgresql://norva_owner@127.0.0.1:1/away")
+                  .err.find("norva: The logbook 127.0.0.1/away cannot be used: "),
+              std::string::npos);
+}
+
+// A logbook copied to the server and back lists the same engines and runs; copied again, it
+// adds nothing.
+TEST(LogbookServer, CopyToTheServerAndBackKeepsEverything) {
+    PostgresDatabase db;
+    ASSERT_TRUE(db.ok());
+    QTemporaryDir dir;
+    const QString here = dir.filePath("here.sqlite"), back = dir.filePath("back.sqlite");
+    ASSERT_EQ(Book(here, {"import", Export(dir, "life.txt", Lines(Life()))}).status, 0);
+    ASSERT_EQ(Book(here, {"service", "BENCH ENGINE NUMBER 2"}).status, 0);
+    const std::string to = ": 1 engines, 1 downloads with 13 runs, 1 events; 0 downloads";
+    EXPECT_NE(Book(here, {"copy", "--to", db.ownerUrl()}).out.find(to), std::string::npos);
+    const std::string again = ": 0 engines, 0 downloads with 0 runs, 0 events; 1 downloads";
+    EXPECT_NE(Book(here, {"copy", "--to", db.ownerUrl()}).out.find(again), std::string::npos);
+    ASSERT_EQ(Book(back, {"copy", "--from", db.ownerUrl()}).status, 0);
+    for (const QStringList& args :
+         {QStringList{"engines", "--csv"}, QStringList{"runs", "BENCH ENGINE NUMBER 2", "--csv"}})
+        EXPECT_EQ(Book(back, args).out, Book(here, args).out);
 }
