@@ -28,11 +28,11 @@ esac
 packages=(cmake ninja-build clang libclang-rt-14-dev g++ pkg-config qt6-base-dev libhidapi-dev
           libgtest-dev libbenchmark-dev fonts-liberation2 poppler-utils
           qt6-svg-dev libqt6sql6-sqlite dpkg-dev libcli11-dev file help2man lintian appstream
-          bash-completion qt6-l10n-tools qt6-tools-dev)
-# The tests run the logbook on a throwaway PostgreSQL server as well as on SQLite, through Qt
-# SQL's PostgreSQL driver, libqt6sql6-psql.
+          bash-completion qt6-l10n-tools qt6-tools-dev libqt6sql6-psql)
+# libqt6sql6-psql is Qt SQL's PostgreSQL driver, for a shop's logbook on a server. The tests run
+# the logbook on a throwaway PostgreSQL server as well as on SQLite.
 if [ "$mode" = test ]; then
-    packages+=(postgresql libqt6sql6-psql)
+    packages+=(postgresql)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -1,16 +1,19 @@
 // The engine logbook: importing one full export and a thousand of them (each run measured, its
 // events found), listing an engine of ten thousand runs with their flags and events, and its
-// report as a PDF page.
+// report as a PDF page; the same on a shop's PostgreSQL server, with four programs at once.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPdfWriter>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
+#include <optional>
 
 #include "base/NumberedLines.h"
 #include "base/Platform.h"
@@ -246,3 +249,149 @@ BENCHMARK(BM_LogbookWindowOpens100000Runs)
     ->Iterations(2)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+namespace {
+// A shop's server for the benchmarks below: NORVA_BENCH_POSTGRES=postgresql://USER@HOST:PORT
+// names it (a role that may make databases, its password in ~/.pgpass or PGPASSFILE), e.g. the
+// tests' throwaway one: tests/support/postgres.sh start /tmp/pg.state, then
+// NORVA_BENCH_POSTGRES=postgresql://norva_owner@127.0.0.1:PORT and PGPASSFILE from the state.
+// Each benchmark gets a new database of its own, dropped after it.
+class ServerDatabase {
+  public:
+    explicit ServerDatabase(benchmark::State& state) {
+        const QString server = qEnvironmentVariable("NORVA_BENCH_POSTGRES");
+        if (server.isEmpty()) {
+            state.SkipWithError("NORVA_BENCH_POSTGRES names no server");
+            return;
+        }
+        static int made = 0;
+        name_ =
+            QStringLiteral("norva_bench_%1_%2").arg(QCoreApplication::applicationPid()).arg(++made);
+        url_ = server + QLatin1Char('/') + name_;
+        if (!admin(server, QStringLiteral("CREATE DATABASE ") + name_)) {
+            state.SkipWithError("the server does not answer or may not make a database");
+            url_.clear();
+        }
+    }
+    ~ServerDatabase() {
+        if (!url_.isEmpty())
+            admin(qEnvironmentVariable("NORVA_BENCH_POSTGRES"),
+                  QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(name_));
+    }
+    const QString& url() const { return url_; }
+
+  private:
+    static bool admin(const QString& server, const QString& sql) {
+        const QUrl at(server);
+        bool done = false;
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("bench"));
+            db.setHostName(at.host());
+            db.setPort(at.port(5432));
+            db.setUserName(at.userName());
+            db.setDatabaseName(QStringLiteral("postgres"));
+            done = db.open() && QSqlQuery(db).exec(sql);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("bench"));
+        return done;
+    }
+    QString name_, url_;
+};
+}  // namespace
+
+namespace {
+// A server's logbook of one engine, `downloads` full exports in it.
+struct ServerEngine {
+    ServerDatabase db;
+    QTemporaryDir dir;
+    std::optional<Logbook> book;
+    qint64 engine = 0;
+    ServerEngine(benchmark::State& state, int downloads) : db(state) {
+        if (db.url().isEmpty()) return;
+        book.emplace(db.url());
+        engine = book->addEngine(QStringLiteral("E"), {})->id;
+        for (int n = 0; n < downloads; ++n) book->import(Written(dir, n), engine);
+    }
+};
+}  // namespace
+
+// Reading the file and adding it, into a server's logbook of twenty before it.
+static void BM_ServerLogbookImportOneFullExport(benchmark::State& state) {
+    ServerEngine server(state, 20);
+    if (!server.book) return;
+    Logbook& book = *server.book;
+    const qint64 engine = server.engine;
+    const QTemporaryDir& dir = server.dir;
+    int n = 20;
+    std::string error;
+    const std::string path = dir.filePath(QStringLiteral("export.txt")).toStdString();
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteLines(QString::fromStdString(path), FullExport(n++), error);
+        state.ResumeTiming();
+        if (book.import(*ReadLogbookExport(path, error), engine).status != ImportResult::Added)
+            state.SkipWithError("not added");
+    }
+}
+BENCHMARK(BM_ServerLogbookImportOneFullExport)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(30)
+    ->UseRealTime();
+
+// Four bench PCs at once, each a `logbook import` of 100 exports of its own engine, against one
+// such program alone: the wall time of both, and four's over one's.
+static void BM_ServerLogbookFourProgramsImport100Each(benchmark::State& state) {
+    const ServerDatabase db(state);
+    if (db.url().isEmpty()) return;
+    QTemporaryDir dir;
+    std::string error;
+    const auto files = [&](int pc) {
+        QStringList args{"--logbook", db.url(),   "logbook",
+                         "import",    "--engine", QStringLiteral("PC %1").arg(pc)};
+        for (int n = 0; n < 100; ++n) {
+            const QString path = dir.filePath(QStringLiteral("pc%1-%2.txt").arg(pc).arg(n));
+            WriteLines(path, FullExport(pc * 100 + n), error);
+            args << path;
+        }
+        return args;
+    };
+    const QString norva = QCoreApplication::applicationDirPath() + QStringLiteral("/norva");
+    const auto importing = [&](std::vector<QStringList> programs) {
+        QElapsedTimer took;
+        took.start();
+        std::vector<std::unique_ptr<QProcess>> running;
+        for (const QStringList& args : programs) {
+            running.push_back(std::make_unique<QProcess>());
+            running.back()->start(norva, args);
+        }
+        bool ok = true;
+        for (auto& p : running) ok = p->waitForFinished(600000) && p->exitCode() == 0 && ok;
+        return ok ? took.elapsed() / 1000.0 : -1;
+    };
+    const std::vector<QStringList> alone{files(0)}, four{files(1), files(2), files(3), files(4)};
+    for (auto _ : state) {
+        const double one = importing(alone);
+        const double all = importing(four);
+        if (one < 0 || all < 0) state.SkipWithError("an import failed");
+        state.counters["one_s"] = one;
+        state.counters["four_s"] = all;
+        state.counters["four_over_one"] = all / one;
+    }
+}
+BENCHMARK(BM_ServerLogbookFourProgramsImport100Each)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->UseRealTime();
+
+// An engine of 10,000 runs (400 exports of 25) on the server, its runs read with their flags.
+static void BM_ServerLogbookListEngineOf10000Runs(benchmark::State& state) {
+    ServerEngine server(state, 400);
+    if (!server.book) return;
+    for (auto _ : state) {
+        const auto runs = server.book->runs(server.engine);
+        if (runs.size() != 10000) state.SkipWithError("not 10,000 runs");
+        benchmark::DoNotOptimize(runs);
+    }
+}
+BENCHMARK(BM_ServerLogbookListEngineOf10000Runs)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -899,10 +899,6 @@
         <translation>Einstellungsdatei statt der norva10.ini des Benutzers</translation>
     </message>
     <message>
-        <source>the engine logbook&apos;s database instead of the user&apos;s logbook.sqlite</source>
-        <translation>Datenbank des Triebwerkslogbuchs statt der logbook.sqlite des Benutzers</translation>
-    </message>
-    <message>
         <source>how long a command looks for the unit (10 s unless given)</source>
         <translation>wie lange ein Befehl nach dem Steuergerät sucht (ohne Angabe 10 s)</translation>
     </message>
@@ -1027,20 +1023,12 @@
         <translation>die gesamte Konfiguration des Steuergeräts (Adressen 16..255)</translation>
     </message>
     <message>
-        <source>clone save</source>
-        <translation>clone save</translation>
-    </message>
-    <message>
         <source>save the unit&apos;s configuration to a clone file</source>
         <translation>Konfiguration des Steuergeräts in einer Klondatei speichern</translation>
     </message>
     <message>
         <source>the clone file to write</source>
         <translation>die zu schreibende Klondatei</translation>
-    </message>
-    <message>
-        <source>clone write</source>
-        <translation>clone write</translation>
     </message>
     <message>
         <source>write a clone file into the unit</source>
@@ -1055,20 +1043,12 @@
         <translation>die 71 Parameter des Steuergeräts</translation>
     </message>
     <message>
-        <source>params save</source>
-        <translation>params save</translation>
-    </message>
-    <message>
         <source>save the unit&apos;s parameters to a file</source>
         <translation>Parameter des Steuergeräts in einer Datei speichern</translation>
     </message>
     <message>
         <source>the parameter file to write</source>
         <translation>die zu schreibende Parameterdatei</translation>
-    </message>
-    <message>
-        <source>params write</source>
-        <translation>params write</translation>
     </message>
     <message>
         <source>write a parameter file into the unit</source>
@@ -1091,16 +1071,8 @@
         <translation>Timer des Steuergeräts löschen (downward-Steuergeräte)</translation>
     </message>
     <message>
-        <source>timers clear-all</source>
-        <translation>timers clear-all</translation>
-    </message>
-    <message>
         <source>clear every timer, the cycle count and the engine time</source>
         <translation>alle Timer, die Zyklenzahl und die Triebwerkszeit löschen</translation>
-    </message>
-    <message>
-        <source>timers clear-service</source>
-        <translation>timers clear-service</translation>
     </message>
     <message>
         <source>clear the service timer</source>
@@ -1111,20 +1083,12 @@
         <translation>die Werksbefehle</translation>
     </message>
     <message>
-        <source>factory max-rpm</source>
-        <translation>factory max-rpm</translation>
-    </message>
-    <message>
         <source>set the maximum authorized speed</source>
         <translation>die maximal zulässige Drehzahl setzen</translation>
     </message>
     <message>
         <source>thousands of RPM, 0 to 255</source>
         <translation>Tausend RPM, 0 bis 255</translation>
-    </message>
-    <message>
-        <source>factory menus</source>
-        <translation>factory menus</translation>
     </message>
     <message>
         <source>set the terminal&apos;s menu access</source>
@@ -1135,20 +1099,12 @@
         <translation>restricted oder full</translation>
     </message>
     <message>
-        <source>factory start-mode</source>
-        <translation>factory start-mode</translation>
-    </message>
-    <message>
         <source>set the start mode</source>
         <translation>den Startmodus setzen</translation>
     </message>
     <message>
         <source>manual, gas or kero</source>
         <translation>manual, gas oder kero</translation>
-    </message>
-    <message>
-        <source>factory cal-temp</source>
-        <translation>factory cal-temp</translation>
     </message>
     <message>
         <source>calibrate the temperature at the ambient given</source>
@@ -1163,16 +1119,8 @@
         <translation>cal-temp erwartet die Umgebungstemperatur in C, nicht „%1“</translation>
     </message>
     <message>
-        <source>factory fast-setup</source>
-        <translation>factory fast-setup</translation>
-    </message>
-    <message>
         <source>write a clone file into the unit, then calibrate</source>
         <translation>eine Klondatei in das Steuergerät schreiben, dann kalibrieren</translation>
-    </message>
-    <message>
-        <source>factory hardware-test</source>
-        <translation>factory hardware-test</translation>
     </message>
     <message>
         <source>run the hardware test and print its result</source>
@@ -1183,10 +1131,6 @@
         <translation>die Beschleunigungs- und Verzögerungsrampen</translation>
     </message>
     <message>
-        <source>ramps read</source>
-        <translation>ramps read</translation>
-    </message>
-    <message>
         <source>save the unit&apos;s ramps to a file</source>
         <translation>die Rampen des Steuergeräts in einer Datei speichern</translation>
     </message>
@@ -1195,20 +1139,12 @@
         <translation>die zu schreibende Rampendatei</translation>
     </message>
     <message>
-        <source>ramps write</source>
-        <translation>ramps write</translation>
-    </message>
-    <message>
         <source>write a ramp file into the unit, checked afterwards</source>
         <translation>eine Rampendatei in das Steuergerät schreiben und danach prüfen</translation>
     </message>
     <message>
         <source>the ramp file to read</source>
         <translation>die zu lesende Rampendatei</translation>
-    </message>
-    <message>
-        <source>ramps show</source>
-        <translation>ramps show</translation>
     </message>
     <message>
         <source>print a ramp file&apos;s table with its relative speeds, without a unit</source>
@@ -1263,20 +1199,12 @@
         <translation>Laufprotokolle</translation>
     </message>
     <message>
-        <source>runlog convert</source>
-        <translation>runlog convert</translation>
-    </message>
-    <message>
         <source>a raw run log (one byte a line) to an export file</source>
         <translation>ein Roh-Laufprotokoll (ein Byte pro Zeile) in eine Exportdatei</translation>
     </message>
     <message>
         <source>the raw run log to read</source>
         <translation>das zu lesende Roh-Laufprotokoll</translation>
-    </message>
-    <message>
-        <source>runlog runs</source>
-        <translation>runlog runs</translation>
     </message>
     <message>
         <source>the engine runs of an export file, one line each: cycle, start minute, seconds, time to idle, peak start EGT, largest RPM and EGT, mean pump at or above idle</source>
@@ -1291,16 +1219,8 @@
         <translation>das Triebwerkslogbuch: alle Downloads je Triebwerk gespeichert</translation>
     </message>
     <message>
-        <source>logbook engines</source>
-        <translation>logbook engines</translation>
-    </message>
-    <message>
         <source>one line per engine: name, runs, minutes of running, flagged runs</source>
         <translation>eine Zeile je Triebwerk: Name, Läufe, Minuten Laufzeit, markierte Läufe</translation>
-    </message>
-    <message>
-        <source>logbook runs</source>
-        <translation>logbook runs</translation>
     </message>
     <message>
         <source>an engine&apos;s runs in time order: the download&apos;s date and file, the values of runlog runs, and the run&apos;s flag</source>
@@ -1309,10 +1229,6 @@
     <message>
         <source>the engine&apos;s name</source>
         <translation>der Name des Triebwerks</translation>
-    </message>
-    <message>
-        <source>logbook import</source>
-        <translation>logbook import</translation>
     </message>
     <message>
         <source>add export files made before (a file already there adds nothing)</source>
@@ -1339,10 +1255,6 @@
         <translation>die maximale EGT des Steuergeräts, ebenso beim Triebwerk gespeichert</translation>
     </message>
     <message>
-        <source>logbook service</source>
-        <translation>logbook service</translation>
-    </message>
-    <message>
         <source>record a service of the engine: its baseline and time since service start again</source>
         <translation>eine Wartung des Triebwerks erfassen: Referenz und Zeit seit der Wartung beginnen neu</translation>
     </message>
@@ -1351,16 +1263,8 @@
         <translation>was gemacht wurde</translation>
     </message>
     <message>
-        <source>logbook vacuum</source>
-        <translation>logbook vacuum</translation>
-    </message>
-    <message>
         <source>free the space of kept downloads the logbook holds (it makes them again when one is opened) and of older ones, and compact the logbook; says what it freed</source>
         <translation>den Platz gespeicherter Downloads, die das Logbuch enthält (sie werden beim Öffnen neu erzeugt), und älterer Downloads freigeben und das Logbuch verdichten; meldet, was frei wurde</translation>
-    </message>
-    <message>
-        <source>logbook report</source>
-        <translation>logbook report</translation>
     </message>
     <message>
         <source>an engine&apos;s report as a PDF page</source>
@@ -1375,10 +1279,6 @@
         <translation>das Leistungsdiagramm</translation>
     </message>
     <message>
-        <source>chart print</source>
-        <translation>chart print</translation>
-    </message>
-    <message>
         <source>a measure file&apos;s printed page, as a PDF</source>
         <translation>die Druckseite einer Messdatei, als PDF</translation>
     </message>
@@ -1387,20 +1287,12 @@
         <translation>die zu lesende Messdatei</translation>
     </message>
     <message>
-        <source>chart show</source>
-        <translation>chart show</translation>
-    </message>
-    <message>
         <source>a measure file drawn on the chart, as a picture</source>
         <translation>eine Messdatei, im Diagramm gezeichnet, als Bild</translation>
     </message>
     <message>
         <source>the picture to write</source>
         <translation>das zu schreibende Bild</translation>
-    </message>
-    <message>
-        <source>chart record</source>
-        <translation>chart record</translation>
     </message>
     <message>
         <source>record the chart&apos;s points while the engine is hot (above 100 C), as the chart window does, until Ctrl-C</source>
@@ -1495,6 +1387,26 @@
     <message>
         <source>%1 takes no value, not &apos;%2&apos;</source>
         <translation>%1 erwartet keinen Wert, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>the engine logbook: a file, or a shop&apos;s server as postgresql://USER@HOST[:PORT]/DB[?sslmode=require] (its password in ~/.pgpass or PGPASSWORD); the settings&apos; [Logbook] Url, else the user&apos;s logbook.sqlite, unless given</source>
+        <translation>das Triebwerkslogbuch: eine Datei oder der Server einer Werkstatt als postgresql://USER@HOST[:PORT]/DB[?sslmode=require] (sein Passwort in ~/.pgpass oder PGPASSWORD); ohne Angabe [Logbook] Url der Einstellungen, sonst die logbook.sqlite des Benutzers</translation>
+    </message>
+    <message>
+        <source>copy this logbook to another, or another into it, as a shop moves its logbook to a server: what the other holds already is not copied again</source>
+        <translation>dieses Logbuch in ein anderes kopieren oder ein anderes in dieses, etwa wenn eine Werkstatt ihr Logbuch auf einen Server bringt: was das andere schon enthält, wird nicht erneut kopiert</translation>
+    </message>
+    <message>
+        <source>the logbook to copy into: a file or postgresql://USER@HOST[:PORT]/DB</source>
+        <translation>das Logbuch, in das kopiert wird: eine Datei oder postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>the logbook to copy from, into this one</source>
+        <translation>das Logbuch, aus dem in dieses kopiert wird</translation>
+    </message>
+    <message>
+        <source>logbook copy needs --to LOGBOOK or --from LOGBOOK</source>
+        <translation>logbook copy erwartet --to LOGBOOK oder --from LOGBOOK</translation>
     </message>
 </context>
 <context>
@@ -1739,6 +1651,37 @@ Zum Aktivieren als root:</translation>
     <message>
         <source>the logbook %1 holds no copy of that download</source>
         <translation>das Logbuch %1 enthält keine Kopie dieses Downloads</translation>
+    </message>
+    <message>
+        <source>The logbook at %1 is read-only for %2: nothing was changed.</source>
+        <translation>Das Logbuch auf %1 ist für %2 schreibgeschützt: nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed (libqt6sql6-psql)</source>
+        <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>The logbook at %1 is read-only for %2: nothing was imported.</source>
+        <translation>Das Logbuch auf %1 ist für %2 schreibgeschützt: nichts wurde importiert.</translation>
+    </message>
+</context>
+<context>
+    <name>norva::LogbookLocation</name>
+    <message>
+        <source>the logbook&apos;s URL is not postgresql://USER@HOST[:PORT]/DB</source>
+        <translation>die URL des Logbuchs hat nicht die Form postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>the logbook&apos;s URL holds a password: put it in ~/.pgpass or PGPASSWORD instead, where no other user can read it</source>
+        <translation>die URL des Logbuchs enthält ein Passwort: tragen Sie es stattdessen in ~/.pgpass oder PGPASSWORD ein, wo kein anderer Benutzer es lesen kann</translation>
+    </message>
+    <message>
+        <source>the logbook&apos;s URL needs a user and a database: postgresql://USER@HOST[:PORT]/DB</source>
+        <translation>die URL des Logbuchs braucht einen Benutzer und eine Datenbank: postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>the logbook&apos;s URL takes only ?sslmode=%1</source>
+        <translation>die URL des Logbuchs erlaubt nur ?sslmode=%1</translation>
     </message>
 </context>
 <context>
@@ -2012,6 +1955,14 @@ Zum Aktivieren als root:</translation>
     <message>
         <source>A service of %1, done now: its baseline and its time since service start again. What was done (may be left empty):</source>
         <translation>Eine Wartung von %1, jetzt erledigt: Referenz und Zeit seit der Wartung beginnen neu. Was gemacht wurde (darf leer bleiben):</translation>
+    </message>
+    <message>
+        <source>Logbook</source>
+        <translation>Logbuch</translation>
+    </message>
+    <message>
+        <source>The password of %1 for the logbook at %2:</source>
+        <translation>Das Passwort von %1 für das Logbuch auf %2:</translation>
     </message>
 </context>
 <context>
@@ -2313,10 +2264,6 @@ Zum Aktivieren als root:</translation>
         <translation>%1 ist keine Zahl: „%2“</translation>
     </message>
     <message>
-        <source>%1: holds %2 values; a ramp file holds 34</source>
-        <translation>%1: enthält %2 Werte; eine Rampendatei enthält 34</translation>
-    </message>
-    <message>
         <source>writing the ramps</source>
         <translation>Schreiben der Rampen</translation>
     </message>
@@ -2335,6 +2282,10 @@ Zum Aktivieren als root:</translation>
     <message>
         <source>%1 is not a number</source>
         <translation>%1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>holds %1 values; a ramp file holds 34</source>
+        <translation>enthält %1 Werte; eine Rampendatei enthält 34</translation>
     </message>
 </context>
 <context>

@@ -899,10 +899,6 @@
         <translation>archivo de ajustes en lugar del norva10.ini del usuario</translation>
     </message>
     <message>
-        <source>the engine logbook&apos;s database instead of the user&apos;s logbook.sqlite</source>
-        <translation>base de datos de la bitácora de turbinas en lugar del logbook.sqlite del usuario</translation>
-    </message>
-    <message>
         <source>how long a command looks for the unit (10 s unless given)</source>
         <translation>cuánto tiempo busca una orden la centralita (10 s si no se indica)</translation>
     </message>
@@ -1027,20 +1023,12 @@
         <translation>toda la configuración de la centralita (direcciones 16..255)</translation>
     </message>
     <message>
-        <source>clone save</source>
-        <translation>clone save</translation>
-    </message>
-    <message>
         <source>save the unit&apos;s configuration to a clone file</source>
         <translation>guardar la configuración de la centralita en un archivo de clonación</translation>
     </message>
     <message>
         <source>the clone file to write</source>
         <translation>el archivo de clonación que se escribe</translation>
-    </message>
-    <message>
-        <source>clone write</source>
-        <translation>clone write</translation>
     </message>
     <message>
         <source>write a clone file into the unit</source>
@@ -1055,20 +1043,12 @@
         <translation>los 71 parámetros de la centralita</translation>
     </message>
     <message>
-        <source>params save</source>
-        <translation>params save</translation>
-    </message>
-    <message>
         <source>save the unit&apos;s parameters to a file</source>
         <translation>guardar los parámetros de la centralita en un archivo</translation>
     </message>
     <message>
         <source>the parameter file to write</source>
         <translation>el archivo de parámetros que se escribe</translation>
-    </message>
-    <message>
-        <source>params write</source>
-        <translation>params write</translation>
     </message>
     <message>
         <source>write a parameter file into the unit</source>
@@ -1091,16 +1071,8 @@
         <translation>poner a cero los contadores de la centralita (centralitas downward)</translation>
     </message>
     <message>
-        <source>timers clear-all</source>
-        <translation>timers clear-all</translation>
-    </message>
-    <message>
         <source>clear every timer, the cycle count and the engine time</source>
         <translation>poner a cero todos los contadores, el número de ciclos y el tiempo de la turbina</translation>
-    </message>
-    <message>
-        <source>timers clear-service</source>
-        <translation>timers clear-service</translation>
     </message>
     <message>
         <source>clear the service timer</source>
@@ -1111,20 +1083,12 @@
         <translation>las órdenes de fábrica</translation>
     </message>
     <message>
-        <source>factory max-rpm</source>
-        <translation>factory max-rpm</translation>
-    </message>
-    <message>
         <source>set the maximum authorized speed</source>
         <translation>fijar la velocidad máxima autorizada</translation>
     </message>
     <message>
         <source>thousands of RPM, 0 to 255</source>
         <translation>miles de RPM, de 0 a 255</translation>
-    </message>
-    <message>
-        <source>factory menus</source>
-        <translation>factory menus</translation>
     </message>
     <message>
         <source>set the terminal&apos;s menu access</source>
@@ -1135,20 +1099,12 @@
         <translation>restricted o full</translation>
     </message>
     <message>
-        <source>factory start-mode</source>
-        <translation>factory start-mode</translation>
-    </message>
-    <message>
         <source>set the start mode</source>
         <translation>fijar el modo de arranque</translation>
     </message>
     <message>
         <source>manual, gas or kero</source>
         <translation>manual, gas o kero</translation>
-    </message>
-    <message>
-        <source>factory cal-temp</source>
-        <translation>factory cal-temp</translation>
     </message>
     <message>
         <source>calibrate the temperature at the ambient given</source>
@@ -1163,16 +1119,8 @@
         <translation>cal-temp necesita la temperatura ambiente en C, no &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>factory fast-setup</source>
-        <translation>factory fast-setup</translation>
-    </message>
-    <message>
         <source>write a clone file into the unit, then calibrate</source>
         <translation>escribir un archivo de clonación en la centralita y luego calibrar</translation>
-    </message>
-    <message>
-        <source>factory hardware-test</source>
-        <translation>factory hardware-test</translation>
     </message>
     <message>
         <source>run the hardware test and print its result</source>
@@ -1183,10 +1131,6 @@
         <translation>las rampas de aceleración y deceleración</translation>
     </message>
     <message>
-        <source>ramps read</source>
-        <translation>ramps read</translation>
-    </message>
-    <message>
         <source>save the unit&apos;s ramps to a file</source>
         <translation>guardar las rampas de la centralita en un archivo</translation>
     </message>
@@ -1195,20 +1139,12 @@
         <translation>el archivo de rampas que se escribe</translation>
     </message>
     <message>
-        <source>ramps write</source>
-        <translation>ramps write</translation>
-    </message>
-    <message>
         <source>write a ramp file into the unit, checked afterwards</source>
         <translation>escribir un archivo de rampas en la centralita, con comprobación posterior</translation>
     </message>
     <message>
         <source>the ramp file to read</source>
         <translation>el archivo de rampas que se lee</translation>
-    </message>
-    <message>
-        <source>ramps show</source>
-        <translation>ramps show</translation>
     </message>
     <message>
         <source>print a ramp file&apos;s table with its relative speeds, without a unit</source>
@@ -1263,20 +1199,12 @@
         <translation>registros de funcionamiento</translation>
     </message>
     <message>
-        <source>runlog convert</source>
-        <translation>runlog convert</translation>
-    </message>
-    <message>
         <source>a raw run log (one byte a line) to an export file</source>
         <translation>convertir un registro de funcionamiento sin procesar (un byte por línea) en un archivo de exportación</translation>
     </message>
     <message>
         <source>the raw run log to read</source>
         <translation>el registro de funcionamiento sin procesar que se lee</translation>
-    </message>
-    <message>
-        <source>runlog runs</source>
-        <translation>runlog runs</translation>
     </message>
     <message>
         <source>the engine runs of an export file, one line each: cycle, start minute, seconds, time to idle, peak start EGT, largest RPM and EGT, mean pump at or above idle</source>
@@ -1291,16 +1219,8 @@
         <translation>la bitácora de turbinas: cada descarga guardada por turbina</translation>
     </message>
     <message>
-        <source>logbook engines</source>
-        <translation>logbook engines</translation>
-    </message>
-    <message>
         <source>one line per engine: name, runs, minutes of running, flagged runs</source>
         <translation>una línea por turbina: nombre, ciclos, minutos de funcionamiento, ciclos marcados</translation>
-    </message>
-    <message>
-        <source>logbook runs</source>
-        <translation>logbook runs</translation>
     </message>
     <message>
         <source>an engine&apos;s runs in time order: the download&apos;s date and file, the values of runlog runs, and the run&apos;s flag</source>
@@ -1309,10 +1229,6 @@
     <message>
         <source>the engine&apos;s name</source>
         <translation>el nombre de la turbina</translation>
-    </message>
-    <message>
-        <source>logbook import</source>
-        <translation>logbook import</translation>
     </message>
     <message>
         <source>add export files made before (a file already there adds nothing)</source>
@@ -1339,10 +1255,6 @@
         <translation>la EGT máxima de la centralita, guardada igualmente para la turbina</translation>
     </message>
     <message>
-        <source>logbook service</source>
-        <translation>logbook service</translation>
-    </message>
-    <message>
         <source>record a service of the engine: its baseline and time since service start again</source>
         <translation>registrar un mantenimiento de la turbina: su referencia y el tiempo desde el mantenimiento empiezan de nuevo</translation>
     </message>
@@ -1351,16 +1263,8 @@
         <translation>lo que se hizo</translation>
     </message>
     <message>
-        <source>logbook vacuum</source>
-        <translation>logbook vacuum</translation>
-    </message>
-    <message>
         <source>free the space of kept downloads the logbook holds (it makes them again when one is opened) and of older ones, and compact the logbook; says what it freed</source>
         <translation>liberar el espacio de las descargas guardadas de las que la bitácora tiene copia (las rehace al abrir una) y de las más antiguas, y compactar la bitácora; indica lo que ha liberado</translation>
-    </message>
-    <message>
-        <source>logbook report</source>
-        <translation>logbook report</translation>
     </message>
     <message>
         <source>an engine&apos;s report as a PDF page</source>
@@ -1375,10 +1279,6 @@
         <translation>el gráfico de rendimiento</translation>
     </message>
     <message>
-        <source>chart print</source>
-        <translation>chart print</translation>
-    </message>
-    <message>
         <source>a measure file&apos;s printed page, as a PDF</source>
         <translation>la página impresa de un archivo de medidas, como PDF</translation>
     </message>
@@ -1387,20 +1287,12 @@
         <translation>el archivo de medidas que se lee</translation>
     </message>
     <message>
-        <source>chart show</source>
-        <translation>chart show</translation>
-    </message>
-    <message>
         <source>a measure file drawn on the chart, as a picture</source>
         <translation>un archivo de medidas dibujado en el gráfico, como imagen</translation>
     </message>
     <message>
         <source>the picture to write</source>
         <translation>la imagen que se escribe</translation>
-    </message>
-    <message>
-        <source>chart record</source>
-        <translation>chart record</translation>
     </message>
     <message>
         <source>record the chart&apos;s points while the engine is hot (above 100 C), as the chart window does, until Ctrl-C</source>
@@ -1495,6 +1387,26 @@
     <message>
         <source>%1 takes no value, not &apos;%2&apos;</source>
         <translation>%1 no admite ningún valor: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>the engine logbook: a file, or a shop&apos;s server as postgresql://USER@HOST[:PORT]/DB[?sslmode=require] (its password in ~/.pgpass or PGPASSWORD); the settings&apos; [Logbook] Url, else the user&apos;s logbook.sqlite, unless given</source>
+        <translation>la bitácora de la turbina: un archivo, o el servidor de un taller como postgresql://USER@HOST[:PORT]/DB[?sslmode=require] (su contraseña en ~/.pgpass o PGPASSWORD); si no se indica, [Logbook] Url de la configuración, o el logbook.sqlite del usuario</translation>
+    </message>
+    <message>
+        <source>copy this logbook to another, or another into it, as a shop moves its logbook to a server: what the other holds already is not copied again</source>
+        <translation>copiar esta bitácora a otra, u otra a esta, como cuando un taller lleva su bitácora a un servidor: lo que la otra ya contiene no se copia de nuevo</translation>
+    </message>
+    <message>
+        <source>the logbook to copy into: a file or postgresql://USER@HOST[:PORT]/DB</source>
+        <translation>la bitácora de destino: un archivo o postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>the logbook to copy from, into this one</source>
+        <translation>la bitácora de la que se copia a esta</translation>
+    </message>
+    <message>
+        <source>logbook copy needs --to LOGBOOK or --from LOGBOOK</source>
+        <translation>logbook copy necesita --to LOGBOOK o --from LOGBOOK</translation>
     </message>
 </context>
 <context>
@@ -1739,6 +1651,37 @@ Para aplicarla, como root:</translation>
     <message>
         <source>the logbook %1 holds no copy of that download</source>
         <translation>la bitácora %1 no contiene ninguna copia de esa descarga</translation>
+    </message>
+    <message>
+        <source>The logbook at %1 is read-only for %2: nothing was changed.</source>
+        <translation>La bitácora en %1 es de solo lectura para %2: no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed (libqt6sql6-psql)</source>
+        <translation>El controlador PostgreSQL de Qt no está instalado (libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>The logbook at %1 is read-only for %2: nothing was imported.</source>
+        <translation>La bitácora en %1 es de solo lectura para %2: no se importó nada.</translation>
+    </message>
+</context>
+<context>
+    <name>norva::LogbookLocation</name>
+    <message>
+        <source>the logbook&apos;s URL is not postgresql://USER@HOST[:PORT]/DB</source>
+        <translation>la URL de la bitácora no es postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>the logbook&apos;s URL holds a password: put it in ~/.pgpass or PGPASSWORD instead, where no other user can read it</source>
+        <translation>la URL de la bitácora contiene una contraseña: póngala en ~/.pgpass o en PGPASSWORD, donde ningún otro usuario pueda leerla</translation>
+    </message>
+    <message>
+        <source>the logbook&apos;s URL needs a user and a database: postgresql://USER@HOST[:PORT]/DB</source>
+        <translation>la URL de la bitácora necesita un usuario y una base de datos: postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>the logbook&apos;s URL takes only ?sslmode=%1</source>
+        <translation>la URL de la bitácora solo admite ?sslmode=%1</translation>
     </message>
 </context>
 <context>
@@ -2012,6 +1955,14 @@ Para aplicarla, como root:</translation>
     <message>
         <source>A service of %1, done now: its baseline and its time since service start again. What was done (may be left empty):</source>
         <translation>Mantenimiento de %1, realizado ahora: su referencia y su tiempo desde el mantenimiento empiezan de nuevo. Lo que se hizo (puede dejarse vacío):</translation>
+    </message>
+    <message>
+        <source>Logbook</source>
+        <translation>Bitácora</translation>
+    </message>
+    <message>
+        <source>The password of %1 for the logbook at %2:</source>
+        <translation>La contraseña de %1 para la bitácora en %2:</translation>
     </message>
 </context>
 <context>
@@ -2313,10 +2264,6 @@ Para aplicarla, como root:</translation>
         <translation>%1 no es un número: &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>%1: holds %2 values; a ramp file holds 34</source>
-        <translation>%1: contiene %2 valores; un archivo de rampas contiene 34</translation>
-    </message>
-    <message>
         <source>writing the ramps</source>
         <translation>escribir las rampas</translation>
     </message>
@@ -2335,6 +2282,10 @@ Para aplicarla, como root:</translation>
     <message>
         <source>%1 is not a number</source>
         <translation>%1 no es un número</translation>
+    </message>
+    <message>
+        <source>holds %1 values; a ramp file holds 34</source>
+        <translation>contiene %1 valores; un archivo de rampas contiene 34</translation>
     </message>
 </context>
 <context>

@@ -899,10 +899,6 @@
         <translation>fichier de réglages à la place du norva10.ini de l&apos;utilisateur</translation>
     </message>
     <message>
-        <source>the engine logbook&apos;s database instead of the user&apos;s logbook.sqlite</source>
-        <translation>base de données du carnet de bord à la place du logbook.sqlite de l&apos;utilisateur</translation>
-    </message>
-    <message>
         <source>how long a command looks for the unit (10 s unless given)</source>
         <translation>durée de recherche du boîtier par une commande (10 s par défaut)</translation>
     </message>
@@ -1027,20 +1023,12 @@
         <translation>la configuration complète du boîtier (adresses 16..255)</translation>
     </message>
     <message>
-        <source>clone save</source>
-        <translation>clone save</translation>
-    </message>
-    <message>
         <source>save the unit&apos;s configuration to a clone file</source>
         <translation>sauvegarder la configuration du boîtier dans un fichier de clonage</translation>
     </message>
     <message>
         <source>the clone file to write</source>
         <translation>le fichier de clonage à écrire</translation>
-    </message>
-    <message>
-        <source>clone write</source>
-        <translation>clone write</translation>
     </message>
     <message>
         <source>write a clone file into the unit</source>
@@ -1055,20 +1043,12 @@
         <translation>les 71 paramètres du boîtier</translation>
     </message>
     <message>
-        <source>params save</source>
-        <translation>params save</translation>
-    </message>
-    <message>
         <source>save the unit&apos;s parameters to a file</source>
         <translation>sauvegarder les paramètres du boîtier dans un fichier</translation>
     </message>
     <message>
         <source>the parameter file to write</source>
         <translation>le fichier de paramètres à écrire</translation>
-    </message>
-    <message>
-        <source>params write</source>
-        <translation>params write</translation>
     </message>
     <message>
         <source>write a parameter file into the unit</source>
@@ -1091,16 +1071,8 @@
         <translation>remettre à zéro les compteurs du boîtier (boîtiers de type downward)</translation>
     </message>
     <message>
-        <source>timers clear-all</source>
-        <translation>timers clear-all</translation>
-    </message>
-    <message>
         <source>clear every timer, the cycle count and the engine time</source>
         <translation>remettre à zéro tous les compteurs, le nombre de cycles et le temps de la turbine</translation>
-    </message>
-    <message>
-        <source>timers clear-service</source>
-        <translation>timers clear-service</translation>
     </message>
     <message>
         <source>clear the service timer</source>
@@ -1111,20 +1083,12 @@
         <translation>les commandes d&apos;usine</translation>
     </message>
     <message>
-        <source>factory max-rpm</source>
-        <translation>factory max-rpm</translation>
-    </message>
-    <message>
         <source>set the maximum authorized speed</source>
         <translation>définir la vitesse maximale autorisée</translation>
     </message>
     <message>
         <source>thousands of RPM, 0 to 255</source>
         <translation>milliers de RPM, de 0 à 255</translation>
-    </message>
-    <message>
-        <source>factory menus</source>
-        <translation>factory menus</translation>
     </message>
     <message>
         <source>set the terminal&apos;s menu access</source>
@@ -1135,20 +1099,12 @@
         <translation>restricted ou full</translation>
     </message>
     <message>
-        <source>factory start-mode</source>
-        <translation>factory start-mode</translation>
-    </message>
-    <message>
         <source>set the start mode</source>
         <translation>définir le mode de démarrage</translation>
     </message>
     <message>
         <source>manual, gas or kero</source>
         <translation>manual, gas ou kero</translation>
-    </message>
-    <message>
-        <source>factory cal-temp</source>
-        <translation>factory cal-temp</translation>
     </message>
     <message>
         <source>calibrate the temperature at the ambient given</source>
@@ -1163,16 +1119,8 @@
         <translation>cal-temp attend la température ambiante en C, pas « %1 »</translation>
     </message>
     <message>
-        <source>factory fast-setup</source>
-        <translation>factory fast-setup</translation>
-    </message>
-    <message>
         <source>write a clone file into the unit, then calibrate</source>
         <translation>écrire un fichier de clonage dans le boîtier, puis étalonner</translation>
-    </message>
-    <message>
-        <source>factory hardware-test</source>
-        <translation>factory hardware-test</translation>
     </message>
     <message>
         <source>run the hardware test and print its result</source>
@@ -1183,10 +1131,6 @@
         <translation>les rampes d&apos;accélération et de décélération</translation>
     </message>
     <message>
-        <source>ramps read</source>
-        <translation>ramps read</translation>
-    </message>
-    <message>
         <source>save the unit&apos;s ramps to a file</source>
         <translation>sauvegarder les rampes du boîtier dans un fichier</translation>
     </message>
@@ -1195,20 +1139,12 @@
         <translation>le fichier de rampes à écrire</translation>
     </message>
     <message>
-        <source>ramps write</source>
-        <translation>ramps write</translation>
-    </message>
-    <message>
         <source>write a ramp file into the unit, checked afterwards</source>
         <translation>écrire un fichier de rampes dans le boîtier, avec vérification ensuite</translation>
     </message>
     <message>
         <source>the ramp file to read</source>
         <translation>le fichier de rampes à lire</translation>
-    </message>
-    <message>
-        <source>ramps show</source>
-        <translation>ramps show</translation>
     </message>
     <message>
         <source>print a ramp file&apos;s table with its relative speeds, without a unit</source>
@@ -1263,20 +1199,12 @@
         <translation>journaux de fonctionnement</translation>
     </message>
     <message>
-        <source>runlog convert</source>
-        <translation>runlog convert</translation>
-    </message>
-    <message>
         <source>a raw run log (one byte a line) to an export file</source>
         <translation>un journal de fonctionnement brut (un octet par ligne) vers un fichier d&apos;export</translation>
     </message>
     <message>
         <source>the raw run log to read</source>
         <translation>le journal de fonctionnement brut à lire</translation>
-    </message>
-    <message>
-        <source>runlog runs</source>
-        <translation>runlog runs</translation>
     </message>
     <message>
         <source>the engine runs of an export file, one line each: cycle, start minute, seconds, time to idle, peak start EGT, largest RPM and EGT, mean pump at or above idle</source>
@@ -1291,16 +1219,8 @@
         <translation>le carnet de bord : chaque téléchargement conservé par turbine</translation>
     </message>
     <message>
-        <source>logbook engines</source>
-        <translation>logbook engines</translation>
-    </message>
-    <message>
         <source>one line per engine: name, runs, minutes of running, flagged runs</source>
         <translation>une ligne par turbine : nom, marches, minutes de fonctionnement, marches signalées</translation>
-    </message>
-    <message>
-        <source>logbook runs</source>
-        <translation>logbook runs</translation>
     </message>
     <message>
         <source>an engine&apos;s runs in time order: the download&apos;s date and file, the values of runlog runs, and the run&apos;s flag</source>
@@ -1309,10 +1229,6 @@
     <message>
         <source>the engine&apos;s name</source>
         <translation>le nom de la turbine</translation>
-    </message>
-    <message>
-        <source>logbook import</source>
-        <translation>logbook import</translation>
     </message>
     <message>
         <source>add export files made before (a file already there adds nothing)</source>
@@ -1339,10 +1255,6 @@
         <translation>l&apos;EGT maximale du boîtier, conservée de même pour la turbine</translation>
     </message>
     <message>
-        <source>logbook service</source>
-        <translation>logbook service</translation>
-    </message>
-    <message>
         <source>record a service of the engine: its baseline and time since service start again</source>
         <translation>enregistrer un entretien de la turbine : sa référence et son temps depuis l&apos;entretien repartent de zéro</translation>
     </message>
@@ -1351,16 +1263,8 @@
         <translation>ce qui a été fait</translation>
     </message>
     <message>
-        <source>logbook vacuum</source>
-        <translation>logbook vacuum</translation>
-    </message>
-    <message>
         <source>free the space of kept downloads the logbook holds (it makes them again when one is opened) and of older ones, and compact the logbook; says what it freed</source>
         <translation>libérer l&apos;espace des téléchargements conservés dont le carnet de bord a une copie (il les recrée quand on en ouvre un) et des plus anciens, et compacter le carnet de bord ; indique ce qui a été libéré</translation>
-    </message>
-    <message>
-        <source>logbook report</source>
-        <translation>logbook report</translation>
     </message>
     <message>
         <source>an engine&apos;s report as a PDF page</source>
@@ -1375,10 +1279,6 @@
         <translation>la courbe de performance</translation>
     </message>
     <message>
-        <source>chart print</source>
-        <translation>chart print</translation>
-    </message>
-    <message>
         <source>a measure file&apos;s printed page, as a PDF</source>
         <translation>la page imprimée d&apos;un fichier de mesures, en PDF</translation>
     </message>
@@ -1387,20 +1287,12 @@
         <translation>le fichier de mesures à lire</translation>
     </message>
     <message>
-        <source>chart show</source>
-        <translation>chart show</translation>
-    </message>
-    <message>
         <source>a measure file drawn on the chart, as a picture</source>
         <translation>un fichier de mesures tracé sur la courbe, en image</translation>
     </message>
     <message>
         <source>the picture to write</source>
         <translation>l&apos;image à écrire</translation>
-    </message>
-    <message>
-        <source>chart record</source>
-        <translation>chart record</translation>
     </message>
     <message>
         <source>record the chart&apos;s points while the engine is hot (above 100 C), as the chart window does, until Ctrl-C</source>
@@ -1495,6 +1387,26 @@
     <message>
         <source>%1 takes no value, not &apos;%2&apos;</source>
         <translation>%1 ne prend aucune valeur : « %2 » est de trop</translation>
+    </message>
+    <message>
+        <source>the engine logbook: a file, or a shop&apos;s server as postgresql://USER@HOST[:PORT]/DB[?sslmode=require] (its password in ~/.pgpass or PGPASSWORD); the settings&apos; [Logbook] Url, else the user&apos;s logbook.sqlite, unless given</source>
+        <translation>le carnet de bord de la turbine : un fichier, ou le serveur d&apos;un atelier sous la forme postgresql://USER@HOST[:PORT]/DB[?sslmode=require] (son mot de passe dans ~/.pgpass ou PGPASSWORD) ; à défaut, [Logbook] Url des réglages, sinon le logbook.sqlite de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>copy this logbook to another, or another into it, as a shop moves its logbook to a server: what the other holds already is not copied again</source>
+        <translation>copier ce carnet de bord dans un autre, ou un autre dans celui-ci, comme un atelier qui place son carnet sur un serveur : ce que l&apos;autre contient déjà n&apos;est pas recopié</translation>
+    </message>
+    <message>
+        <source>the logbook to copy into: a file or postgresql://USER@HOST[:PORT]/DB</source>
+        <translation>le carnet de destination : un fichier ou postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>the logbook to copy from, into this one</source>
+        <translation>le carnet à copier dans celui-ci</translation>
+    </message>
+    <message>
+        <source>logbook copy needs --to LOGBOOK or --from LOGBOOK</source>
+        <translation>logbook copy attend --to LOGBOOK ou --from LOGBOOK</translation>
     </message>
 </context>
 <context>
@@ -1739,6 +1651,37 @@ Pour l&apos;appliquer, en tant que root :</translation>
     <message>
         <source>the logbook %1 holds no copy of that download</source>
         <translation>le carnet de bord %1 ne contient aucune copie de ce téléchargement</translation>
+    </message>
+    <message>
+        <source>The logbook at %1 is read-only for %2: nothing was changed.</source>
+        <translation>Le carnet de bord sur %1 est en lecture seule pour %2 : rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed (libqt6sql6-psql)</source>
+        <translation>Le pilote PostgreSQL de Qt n&apos;est pas installé (libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>The logbook at %1 is read-only for %2: nothing was imported.</source>
+        <translation>Le carnet de bord sur %1 est en lecture seule pour %2 : rien n&apos;a été importé.</translation>
+    </message>
+</context>
+<context>
+    <name>norva::LogbookLocation</name>
+    <message>
+        <source>the logbook&apos;s URL is not postgresql://USER@HOST[:PORT]/DB</source>
+        <translation>l&apos;URL du carnet de bord n&apos;est pas de la forme postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>the logbook&apos;s URL holds a password: put it in ~/.pgpass or PGPASSWORD instead, where no other user can read it</source>
+        <translation>l&apos;URL du carnet de bord contient un mot de passe : mettez-le plutôt dans ~/.pgpass ou PGPASSWORD, où aucun autre utilisateur ne peut le lire</translation>
+    </message>
+    <message>
+        <source>the logbook&apos;s URL needs a user and a database: postgresql://USER@HOST[:PORT]/DB</source>
+        <translation>l&apos;URL du carnet de bord doit nommer un utilisateur et une base : postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>the logbook&apos;s URL takes only ?sslmode=%1</source>
+        <translation>l&apos;URL du carnet de bord n&apos;accepte que ?sslmode=%1</translation>
     </message>
 </context>
 <context>
@@ -2012,6 +1955,14 @@ Pour l&apos;appliquer, en tant que root :</translation>
     <message>
         <source>A service of %1, done now: its baseline and its time since service start again. What was done (may be left empty):</source>
         <translation>Entretien de %1, effectué maintenant&#xa0;: sa référence et son temps depuis l&apos;entretien repartent de zéro. Ce qui a été fait (peut rester vide)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Logbook</source>
+        <translation>Carnet de bord</translation>
+    </message>
+    <message>
+        <source>The password of %1 for the logbook at %2:</source>
+        <translation>Le mot de passe de %1 pour le carnet de bord sur %2 :</translation>
     </message>
 </context>
 <context>
@@ -2313,10 +2264,6 @@ Pour l&apos;appliquer, en tant que root :</translation>
         <translation>%1 n&apos;est pas un nombre : « %2 »</translation>
     </message>
     <message>
-        <source>%1: holds %2 values; a ramp file holds 34</source>
-        <translation>%1 : contient %2 valeurs ; un fichier de rampes en contient 34</translation>
-    </message>
-    <message>
         <source>writing the ramps</source>
         <translation>l&apos;écriture des rampes</translation>
     </message>
@@ -2335,6 +2282,10 @@ Pour l&apos;appliquer, en tant que root :</translation>
     <message>
         <source>%1 is not a number</source>
         <translation>%1 n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>holds %1 values; a ramp file holds 34</source>
+        <translation>contient %1 valeurs ; un fichier de rampes en contient 34</translation>
     </message>
 </context>
 <context>

@@ -116,30 +116,18 @@ TEST(CommandLine, HelpAndRefusalsCanBeTranslated) {
         const std::string help = ParseCommandLine(args).out;
         EXPECT_EQ(Unmarked(help, names), "") << help;
     }
-    for (const char* line : {"bogus",
-                             "clone",
-                             "clone save",
-                             "timechart --png",
-                             "factory menus all",
-                             "monitor --csv=x",
-                             "--device bad:x monitor",
-                             "--device tcp:x monitor",
-                             "--device replay: monitor",
-                             "--device replay:f.txt:speed=99 monitor",
-                             "--unit-wait 0 monitor",
-                             "monitor --reports x",
-                             "monitor --seconds x",
-                             "monitor --reports 1 --seconds 1",
-                             "timechart f.txt --png a.png --from x",
-                             "logbook import f.txt --idle x",
-                             "timechart f.txt",
-                             "summary --image a.nvc --device sim",
-                             "diff a.nvc b.nvc --device sim",
-                             "diff a.nvc --downward",
-                             "--screenshot a.png monitor",
-                             "ramps show r.rmp --device sim"}) {
-        const ParsedCommandLine refused = ParseCommandLine(Split(line));
-        EXPECT_EQ(refused.exitStatus, 64) << line;
+    const QString refusals = QStringLiteral(
+        "bogus; clone; clone save; timechart --png; factory menus all; monitor --csv=x; "
+        "--device bad:x monitor; --device tcp:x monitor; --device replay: monitor; "
+        "--device replay:f.txt:speed=99 monitor; --unit-wait 0 monitor; monitor --reports x; "
+        "monitor --seconds x; monitor --reports 1 --seconds 1; logbook import f.txt --idle x; "
+        "timechart f.txt --png a.png --from x; timechart f.txt; summary --image a.nvc --device "
+        "sim; "
+        "diff a.nvc b.nvc --device sim; diff a.nvc --downward; --screenshot a.png monitor; "
+        "ramps show r.rmp --device sim; logbook copy");
+    for (const QString& line : refusals.split(QStringLiteral("; "))) {
+        const ParsedCommandLine refused = ParseCommandLine(Split(line.toStdString()));
+        EXPECT_EQ(refused.exitStatus, 64) << line.toStdString();
         EXPECT_EQ(Unmarked(refused.err, names), "") << refused.err;
     }
 }
