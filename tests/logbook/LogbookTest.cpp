@@ -553,20 +553,17 @@ TEST(LogbookServer, ReadOnlyRolesPasswordsAndServersAway) {
     QTemporaryDir dir;
     const QString file = Export(dir, "life.txt", Lines(Life()));
     ASSERT_EQ(Book(db.ownerUrl(), {"import", file}).status, 0);
-    const Ran listed = Book(db.readerUrl(), {"engines"});
-    EXPECT_EQ(listed.status, 0) << listed.err;
-    const std::string at = "127.0.0.1/" + db.name().toStdString();
+    EXPECT_EQ(Book(db.readerUrl(), {"engines"}).status, 0);
     const Ran refused = Book(db.readerUrl(), {"import", file});
-    EXPECT_EQ(refused.status, 3);
-    EXPECT_EQ(refused.err, "norva: The logbook at " + at +
+    EXPECT_EQ(refused.err, "norva: The logbook at 127.0.0.1/" + db.name().toStdString() +
                                " is read-only for norva_reader: nothing was imported.\n");
-    QString withPassword = db.ownerUrl();
-    withPassword.replace("norva_owner@", "norva_owner:owner-pw@");
+    const QString withPassword = QString(db.ownerUrl()).replace("owner@", "owner:owner-pw@");
     const auto logbook = [](const QString& url, QString passwords = {}) {
         return RunNorva({"--logbook", url, "logbook", "engines"}, 60000,
                         {{"PGPASSFILE", passwords.isEmpty() ? qgetenv("PGPASSFILE") : passwords}});
     };
     const std::pair<Ran, const char*> refusals[] = {
+        {refused, "read-only"},
         {logbook(withPassword), "URL holds a password"},
         {logbook(db.ownerUrl(), "/nonexistent"), "no password supplied"},
         {logbook(db.ownerUrl() + "?sslmode=require"), "SSL"},

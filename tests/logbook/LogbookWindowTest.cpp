@@ -13,6 +13,7 @@
 #include "logbook/LogbookWindow.h"
 #include "support/CraftedLog.h"
 #include "support/LinkFixture.h"
+#include "support/Postgres.h"
 #include "support/Program.h"
 #include "ui/RecordingCanvas.h"
 #include "ui/ScriptedDialogs.h"
@@ -117,4 +118,19 @@ TEST(LogbookWindow, ATrendsTitleStaysInsideItsChart) {
             EXPECT_LE(text.a.x() + c.textWidth(text.text), area.right()) << text.text.toStdString();
         }
     }
+}
+
+// A server's password that libpq finds nowhere is asked once, and the logbook opens with it.
+TEST(LogbookWindow, AsksAServersPasswordLibpqFindsNowhere) {
+    PostgresDatabase db;
+    ASSERT_TRUE(db.ok() && Logbook(db.ownerUrl()).isOpen());
+    const QByteArray passwords = qgetenv("PGPASSFILE");
+    qputenv("PGPASSFILE", "/nonexistent");
+    ScriptedDialogs dialogs;
+    dialogs.answerInput(QStringLiteral("owner-pw"));
+    LogbookWindow window(db.ownerUrl(), dialogs, {});
+    EXPECT_TRUE(WaitReally([&] { return !window.loading() && window.Import->isEnabled(); }));
+    qputenv("PGPASSFILE", passwords);
+    EXPECT_EQ(dialogs.calls(DialogCall::Kind::Input).at(0).text,
+              "The password of norva_owner for the logbook at 127.0.0.1/" + db.name() + ":");
 }

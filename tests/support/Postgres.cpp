@@ -57,23 +57,15 @@ QString AsAdmin(const QString& database, const QStringList& statements) {
     return error;
 }
 
-QString Url(const char* role, const QString& database) {
-    return QStringLiteral("postgresql://%1@%2:%3/%4")
-        .arg(Server().at(role), Server().at("HOST"), Server().at("PORT"), database);
-}
-
 }  // namespace
 
 PostgresDatabase::PostgresDatabase() {
     if (!Server().count("PORT")) {
-        ADD_FAILURE() << "no test PostgreSQL server: run the tests through ctest "
-                         "(NORVA_TEST_POSTGRES names no state file)";
+        ADD_FAILURE() << "no test PostgreSQL server: NORVA_TEST_POSTGRES (ctest) names none";
         return;
     }
-    // Its process and a count: parallel test processes never meet.
-    static std::atomic<int> serial{0};
-    const QString name =
-        QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(++serial);
+    static std::atomic<int> serial{0};  // with the process: parallel tests never meet
+    const QString name = QStringLiteral("t%1_%2").arg(qApp->applicationPid()).arg(++serial);
     const QString owner = Server().at("OWNER_USER"), reader = Server().at("READER_USER");
     QString error = AsAdmin("postgres", {"CREATE DATABASE " + name + " OWNER " + owner});
     if (error.isEmpty()) name_ = name;  // dropped at the end, whatever fails next
@@ -92,11 +84,9 @@ PostgresDatabase::~PostgresDatabase() {
     if (ok()) EXPECT_EQ(AsAdmin("postgres", {"DROP DATABASE " + name_ + " WITH (FORCE)"}), "");
 }
 
-QString PostgresDatabase::ownerUrl() const {
-    return Url("OWNER_USER", name_);
-}
-QString PostgresDatabase::readerUrl() const {
-    return Url("READER_USER", name_);
+QString PostgresDatabase::url(const char* role) const {
+    return QStringLiteral("postgresql://%1@%2:%3/%4")
+        .arg(Server().at(role), Server().at("HOST"), Server().at("PORT"), name_);
 }
 
 }  // namespace norva::testing

@@ -17,10 +17,12 @@ class PostgresDatabase {
 
     bool ok() const { return !name_.isEmpty(); }
     QString name() const { return name_; }
-    QString ownerUrl() const;   // postgresql://norva_owner@127.0.0.1:PORT/NAME
-    QString readerUrl() const;  // postgresql://norva_reader@127.0.0.1:PORT/NAME
+    // postgresql://norva_owner@127.0.0.1:PORT/NAME, and norva_reader's
+    QString ownerUrl() const { return url("OWNER_USER"); }
+    QString readerUrl() const { return url("READER_USER"); }
 
   private:
+    QString url(const char* role) const;
     QString name_;
 };
 
