@@ -408,6 +408,7 @@ struct Logbook::Impl {
     // named, never taken for fewer rows.
     bool readAll(QSqlQuery& q) {
         if (q.lastError().type() == QSqlError::NoError) return true;
+        if (server()) return fail(q.lastError().text());  // the server went away, most likely
         error = Texts::tr("The logbook %1 is damaged (SQLite: %2): nothing was read")
                     .arg(at.name(), q.lastError().databaseText());
         return false;
@@ -714,7 +715,10 @@ QString Logbook::path() const {
     return d_->path;
 }
 QString Logbook::name() const {
-    return d_->at.file.isEmpty() && d_->at.host.isEmpty() ? d_->path : d_->at.name();
+    // A URL not taken is not repeated: it may hold the password it was refused for.
+    if (d_->at.file.isEmpty() && d_->at.host.isEmpty())
+        return IsServerUrl(d_->path) ? "" : d_->path;
+    return d_->at.name();
 }
 bool Logbook::readOnly() const {
     return d_->readOnly;
