@@ -1,5 +1,5 @@
 // The run log's own work: converting and exporting a full log, drawing all 51 minutes, and
-// finding the runs of an export.
+// finding the runs of an export; the workbench's redraw at a zoom and its cursors' readout.
 #include <benchmark/benchmark.h>
 
 #include <QDateTime>
@@ -8,6 +8,7 @@
 #include "base/NumberedLines.h"
 #include "runlog/RunLog.h"
 #include "runlog/Runs.h"
+#include "runlog/SpanStats.h"
 #include "runlog/TimeChart.h"
 #include "ui/PainterCanvas.h"
 
@@ -67,3 +68,34 @@ static void BM_RunsOfAFullExport(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RunsOfAFullExport)->Unit(benchmark::kMillisecond);
+
+// The chart redrawn at a zoom of the whole log, 10 minutes and 1 minute, with the unit's limits,
+// an event and a run laid over it, on the window's canvas.
+static void BM_TimeChartRedrawZoomed(benchmark::State& state) {
+    const auto lines = *ConvertRunLog(FullRawLog());
+    ChartMarks marks{.roundMinutes = true,
+                     .maxEgtC = 750,
+                     .fullRpm = 120000,
+                     .idleRpm = 35000,
+                     .events = {{3000, QStringLiteral("over-temperature")}},
+                     .overlay = std::vector<RunLogLine>(lines.begin() + 100, lines.begin() + 900),
+                     .overlayAt = 2000,
+                     .overlayLegend = QStringLiteral("b.txt, cycle 9")};
+    const double minutes = state.range(0) / 10.0;
+    ImageCanvas canvas(QSize(554, 296));
+    canvas.setBackColor(Qt::white);
+    for (auto _ : state) {
+        DrawTimeChart(canvas, lines, 20 - minutes / 2, 20 + minutes / 2, 1, std::nullopt, {},
+                      marks);
+        benchmark::DoNotOptimize(canvas.image());
+    }
+}
+BENCHMARK(BM_TimeChartRedrawZoomed)->Arg(512)->Arg(100)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// What the cursors' readout computes as the mouse moves: the span of the whole log.
+static void BM_SpanReadoutWholeLog(benchmark::State& state) {
+    const auto lines = *ConvertRunLog(FullRawLog());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(StatsText(StatsBetween(lines, 0, int(lines.size()) - 1), false));
+}
+BENCHMARK(BM_SpanReadoutWholeLog)->Unit(benchmark::kMicrosecond);

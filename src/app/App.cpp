@@ -224,6 +224,19 @@ void App::ShowTimeChart(const QString& file) {
         // A new window draws the last export when it opens, as after the download itself.
         if (file.isEmpty() && !lastDownload_.isEmpty()) timeChart_->showFile(lastDownload_);
         connect(timeChart_, &TimeChartWindow::replayRequested, this, &App::StartReplay);
+        timeChart_->setNormalStart(
+            [this](
+                const QString& file) -> std::optional<std::pair<QString, std::vector<RunLogLine>>> {
+                std::string error;
+                const auto read = ReadLogbookExport(file.toStdString(), error);
+                if (!read || !LogbookExists(logbookPath_)) return std::nullopt;
+                Logbook book(logbookPath_);
+                const auto engine = book.engineFor(read->identity);
+                if (!engine) return std::nullopt;
+                auto normal = book.normalStart(engine->id);
+                if (normal.empty()) return std::nullopt;
+                return std::pair(engine->name, std::move(normal));
+            });
     }
     if (!file.isEmpty()) timeChart_->showFile(file);
     timeChart_->show();

@@ -343,16 +343,25 @@ const CommandEntry CommandTable::kEntries[] = {
                  ->type_name("MIN");
              c.add_option("--to", o.to, QT_TR_NOOP("the last minute drawn (51.2 unless given)"))
                  ->type_name("MIN");
+             c.add_option("--overlay", o.line.overlay,
+                          QT_TR_NOOP("another export's run of that cycle, dotted over the chart "
+                                     "from the first run drawn"))
+                 ->type_name("FILE.txt:CYCLE");
          },
      .check =
          [](const CommandLine& l) {
              if (l.png.empty() == l.pdf.empty())
                  throw UsageError{tr("timechart needs --png OUT.png or --pdf OUT.pdf")};
+             const auto colon = l.overlay.rfind(':');
+             if (!l.overlay.empty() && (colon == std::string::npos || colon == 0 ||
+                                        !ParseNumber(l.overlay.substr(colon + 1))))
+                 throw UsageError{tr("--overlay takes FILE.txt:CYCLE, not '%1'")
+                                      .arg(QString::fromStdString(l.overlay))};
          },
      .draws = true,
      .run =
          [](Program*, const CommandLine& l) {
-             return DrawTimeChartFile(l.file, l.png, l.pdf, l.from, l.to, stderr);
+             return DrawTimeChartFile(l.file, l.png, l.pdf, l.from, l.to, l.overlay, stderr);
          }},
 
     {.words = "runlog", .help = QT_TR_NOOP("run logs")},

@@ -78,7 +78,7 @@ int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out
 }
 
 int DrawTimeChartFile(const std::string& path, const std::string& png, const std::string& pdf,
-                      double from, double to, std::FILE* err) {
+                      double from, double to, const std::string& overlay, std::FILE* err) {
     if (!Drawable(CorrectWindow(from, to)))
         return BadInput(
             QCoreApplication::translate("norva::TimeChart", kEndBeforeStart).toStdString(), err);
@@ -86,12 +86,23 @@ int DrawTimeChartFile(const std::string& path, const std::string& png, const std
     std::string error;
     const auto lines = ReadExportFile(path, error);
     if (!lines) return BadInput(error, err);
+    ChartMarks marks;
+    if (!overlay.empty()) {
+        const size_t colon = overlay.rfind(':');
+        const std::string other = overlay.substr(0, colon);
+        const int cycle = std::atoi(overlay.c_str() + colon + 1);
+        auto run = RunOfCycle(other, cycle, error);
+        if (!run) return BadInput(error, err);
+        marks.overlay = std::move(*run);
+        marks.overlayAt = OverlayStart(*lines, CorrectWindow(from, to));
+        marks.overlayLegend = OverlayLegend(QString::fromStdString(other), cycle);
+    }
     bool written = false;
     const QString heading = QFileInfo(QString::fromStdString(path)).fileName();
     if (!png.empty()) {
         ImageCanvas canvas(kTimeChartSize);
         canvas.setBackColor(Qt::white);
-        DrawTimeChart(canvas, *lines, from, to, 1, std::nullopt, heading);
+        DrawTimeChart(canvas, *lines, from, to, 1, std::nullopt, heading, marks);
         written = canvas.image().save(QString::fromStdString(png), "PNG");
     } else {
         QPdfWriter printer(QString::fromStdString(pdf));
@@ -100,7 +111,7 @@ int DrawTimeChartFile(const std::string& path, const std::string& png, const std
         if (painter.begin(&printer)) {
             PainterCanvas canvas(painter);
             canvas.setBackColor(Qt::white);
-            DrawTimeChart(canvas, *lines, from, to, 1, std::nullopt, heading);
+            DrawTimeChart(canvas, *lines, from, to, 1, std::nullopt, heading, marks);
             written = painter.end();
         }
     }

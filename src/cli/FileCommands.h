@@ -17,7 +17,7 @@ int ShowRampFile(const std::string& path, const std::string& png, std::FILE* out
 // PDF page. Exit status 0, 3 for a file that cannot be read, 1 when the output cannot be
 // written.
 int DrawTimeChartFile(const std::string& path, const std::string& png, const std::string& pdf,
-                      double from, double to, std::FILE* err);
+                      double from, double to, const std::string& overlay, std::FILE* err);
 
 // norva chart print: the measure file's printed page as a PDF. norva chart show: the file
 // replayed on the performance chart at its design size, as a PNG picture; `pressureAxis`

@@ -1195,6 +1195,49 @@ void Finish(EngineLife& life, const std::vector<QDateTime>& serviced) {
 }
 }  // namespace
 
+std::vector<RunLogLine> Logbook::normalStart(qint64 engineId) {
+    const EngineLife life = this->life(engineId);
+    std::vector<std::vector<RunLogLine>> starts;  // each from its light-off
+    QSqlQuery q(d_->db());
+    q.prepare(QStringLiteral(
+        "SELECT download_id, first_line, line_count, samples FROM runs WHERE id = ?"));
+    for (const LoggedRun& r : life.runs) {
+        const bool sinceService = !life.totals.lastService || r.started > *life.totals.lastService;
+        if (!sinceService || !r.health.measured || !r.analysis.lightLine) continue;
+        q.addBindValue(r.id);
+        if (!d_->exec(q) || !q.next()) return {};
+        const auto lines = LinesOf(d_->samplesOf(q.value(0).toLongLong(), q.value(1).toInt(),
+                                                 q.value(2).toInt(), q.value(3).toByteArray()));
+        q.finish();
+        const size_t light = size_t(*r.analysis.lightLine - r.run.firstLine);
+        if (light < lines.size()) starts.emplace_back(lines.begin() + long(light), lines.end());
+        if (starts.size() == size_t(kBaselineRuns)) break;
+    }
+    std::vector<RunLogLine> normal;
+    for (size_t k = 0;; ++k) {
+        std::vector<int> values[4];
+        for (const auto& start : starts) {
+            if (k >= start.size() || start[k].rpm >= kNoDataRpm) continue;
+            const RunLogLine& l = start[k];
+            for (const auto& [field, value] :
+                 {std::pair(0, l.rpm), {1, l.temp}, {2, l.throttle}, {3, l.pump}})
+                values[field].push_back(value);
+        }
+        if (values[0].empty() || values[0].size() * 2 < starts.size()) return normal;
+        const auto median = [](std::vector<int>& v) {
+            std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
+            return v[v.size() / 2];
+        };
+        normal.push_back({.cycle = 0,
+                          .page = 0,
+                          .aux = 0,
+                          .temp = median(values[1]),
+                          .rpm = median(values[0]),
+                          .throttle = median(values[2]),
+                          .pump = median(values[3])});
+    }
+}
+
 std::map<qint64, EngineLife> Logbook::lives(std::optional<qint64> engineId) {
     std::map<qint64, EngineLife> lives;
     if (!d_->open) return lives;

@@ -204,6 +204,10 @@ class Logbook {
     // Every engine's (by id), read in one pass: a shop's thousand engines cost no thousand reads.
     std::map<qint64, EngineLife> lives(std::optional<qint64> engineId = std::nullopt);
     std::vector<LoggedRun> runs(qint64 engineId);
+    // The engine's normal start, to lay over a run: the median of its baseline's starts (the
+    // first measured ones since its last service), sample by sample from light-off, for as long
+    // as half of them last; empty when none is measured from light-off.
+    std::vector<RunLogLine> normalStart(qint64 engineId);
     EngineTotals totals(qint64 engineId);
 
     bool addEvent(qint64 engineId, const LogbookEvent& event);

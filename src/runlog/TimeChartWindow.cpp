@@ -11,9 +11,12 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "base/NumberText.h"
+#include "base/NumberedLines.h"
 #include "runlog/RunEvents.h"
 #include "ui/Contrast.h"
 #include "ui/Dialogs.h"
@@ -51,6 +54,18 @@ Task<> AskAndPrint(Dialogs& dialogs, QPointer<TimeChartWindow> window,
     printer->setPageOrientation(QPageLayout::Landscape);
     QPainter painter(printer.get());
     paint(painter);
+}
+
+// The cursors' span as a CSV file.
+Task<> AskAndSaveText(Dialogs& dialogs, QString text) {
+    const FileRequest request(TimeChartWindow::tr("Save span as CSV"),
+                              TimeChartWindow::tr("CSV file(*.csv)|*.csv"), QStringLiteral("csv"),
+                              {}, true);
+    const QString path = co_await dialogs.saveFile(request);
+    if (path.isEmpty()) co_return;
+    std::string error;
+    if (!WriteText(path, text.toStdString(), error))
+        co_await dialogs.message(QString::fromStdString(error), {}, MessageIcon::Warning);
 }
 
 Task<> AskAndSave(Dialogs& dialogs, std::function<bool(const QString&)> save) {
@@ -96,12 +111,22 @@ void TimeChartWindow::buildControls() {
     Split->addWidget(area);
     Picture1 = new CanvasWidget(area);
     Picture1->setMouseTracking(true);
+    Picture1->setFocusPolicy(Qt::ClickFocus);  // Home returns to the whole log
     Picture1->installEventFilter(this);
     Picture1->setFaceDrawing([this](Canvas& c) { drawOn(c, layout_.factors().kf); });
     Picture1->setOverlayDrawing([this](Canvas& c) {
-        if (!cursor_) return;
         c.setLineWidth(1);
-        c.line(*cursor_, 5, *cursor_, 260, QColor(128, 128, 128));
+        if (cursor_) c.line(*cursor_, 5, *cursor_, 260, QColor(128, 128, 128));
+        // The cursors, with their letters.
+        for (const auto& [line, name] : {std::pair(cursorA_, "A"), std::pair(cursorB_, "B")}) {
+            if (!line) continue;
+            const double x = ChartXOfLine(drawn_, *line);
+            if (x < 0 || x > 1000) continue;
+            c.line(x, 5, x, 260, QColor(128, 0, 128));
+            c.setForeColor(QColor(128, 0, 128));
+            c.moveTo(x + 3, 240);
+            c.print(QString::fromLatin1(name));
+        }
     });
     Text2 = new QLineEdit(QStringLiteral("1"), area);
     Text1 = new QLineEdit(QStringLiteral("51"), area);
@@ -210,9 +235,25 @@ QWidget* TimeChartWindow::buildRunList() {
         if (index >= 0 && static_cast<size_t>(index) < runs_.size())
             emit replayRequested(path_, runs_[static_cast<size_t>(index)].firstLine);
     });
+    SpanReadout = new QLabel(tr("Click the chart twice to read the span between cursors A and B."));
+    SpanReadout->setWordWrap(true);
+    SpanReadout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Compare = new QPushButton(tr("Compare with\u2026"));
+    Compare->setToolTip(tr("Lay a run of another export over this log, dotted"));
+    SaveSpanCsv = new QPushButton(tr("Save span as CSV\u2026"));
+    SaveSpanCsv->setEnabled(false);
+    connect(Compare, &QPushButton::clicked, this, [this] {
+        if (dialogTask_.done()) dialogTask_ = askCompare().started();
+    });
+    connect(SaveSpanCsv, &QPushButton::clicked, this, &TimeChartWindow::SaveSpan);
     column->addWidget(RunList);
     column->addWidget(RunNote);
     column->addWidget(ReplayRun, 0, Qt::AlignRight);
+    column->addWidget(SpanReadout);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Compare);
+    buttons->addWidget(SaveSpanCsv);
+    column->addLayout(buttons);
     connect(RunList, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item) chooseRun(RunList->indexOfTopLevelItem(item));
     });
@@ -234,6 +275,10 @@ void TimeChartWindow::fillRecent() {
 void TimeChartWindow::findRuns() {
     runs_.clear();
     shaded_.reset();
+    marks_ = {};
+    cursorA_.reset();
+    cursorB_.reset();
+    showSpan();
     const QSignalBlocker quiet(RunList);
     RunList->clear();
     RunNote->clear();
@@ -247,13 +292,20 @@ void TimeChartWindow::findRuns() {
     }
     runs_ = FindRuns(log->lines, IdleRpm(*log, std::nullopt));
     const EngineLimits limits = LimitsOf(std::span<const std::optional<uint8_t>>(log->cells));
+    // The download's own limits and its runs' events are marked on the chart.
+    marks_.maxEgtC = limits.maxEgtC;
+    marks_.fullRpm = limits.fullRpm;
+    marks_.idleRpm = limits.idleRpm;
     runEvents_.clear();
     for (const EngineRun& run : runs_) {
         auto* item = new QTreeWidgetItem(RunList);
         const auto fields = RunFields(run);
-        // What went wrong in the run: on its row's tooltip, the row in dark red.
-        runEvents_.push_back(
-            QString::fromStdString(EventsField(AnalyseRun(log->lines, run, limits).events)));
+        // What went wrong in the run: on its row's tooltip, the row in dark red, and flagged
+        // on the chart where it began.
+        const auto events = AnalyseRun(log->lines, run, limits).events;
+        for (const RunEvent& e : events)
+            marks_.events.push_back({e.line - 1, QString::fromStdString(EventText(e))});
+        runEvents_.push_back(QString::fromStdString(EventsField(events)));
         for (int c = 0; c < 8; ++c) {
             const std::string& field = fields[static_cast<size_t>(c)];
             // A value the log does not hold is shown as not measured.
@@ -332,6 +384,14 @@ void TimeChartWindow::draw() {
 }
 
 void TimeChartWindow::redraw() {
+    // Minutes typed, a run chosen or the whole log: the labels as they always were.
+    marks_.roundMinutes = false;
+    setView(typedStart_, typedEnd_);
+}
+
+void TimeChartWindow::setView(double start, double end) {
+    typedStart_ = start;
+    typedEnd_ = end;
     drawn_ = CorrectWindow(typedStart_, typedEnd_);
     cursor_.reset();
     Readout->clear();
@@ -345,7 +405,8 @@ void TimeChartWindow::drawOn(Canvas& canvas, double fontScale, bool headed) {
     canvas.setBackColor(Qt::white);
     // A page or a picture stands on its own: it names its file and its curves.
     const QString heading = headed ? QFileInfo(path_).fileName() : QString();
-    drawn_ = DrawTimeChart(canvas, lines_, typedStart_, typedEnd_, fontScale, shaded_, heading);
+    drawn_ =
+        DrawTimeChart(canvas, lines_, typedStart_, typedEnd_, fontScale, shaded_, heading, marks_);
 }
 
 void TimeChartWindow::wholeRun() {
@@ -364,9 +425,163 @@ void TimeChartWindow::zoom(double x1, double x2) {
     if (!Drawable(CorrectWindow(start, end))) return;
     Text2->setText(MinutesText(start));
     Text1->setText(MinutesText(end));
-    typedStart_ = start;
-    typedEnd_ = end;
-    redraw();
+    marks_.roundMinutes = true;
+    setView(start, end);
+}
+
+void TimeChartWindow::zoomAround(double x, double steps) {
+    constexpr double kLog = 51.2, kNarrowest = 0.05;  // minutes: a few seconds at the most
+    const double span = drawn_.end - drawn_.start;
+    const double at = std::clamp(x, 0.0, 1000.0) / 1000;
+    const double wanted = std::clamp(span * std::pow(0.8, steps), kNarrowest, kLog);
+    // The minute under the mouse stays under it.
+    const double start = std::clamp(drawn_.start + at * span - at * wanted, 0.0, kLog - wanted);
+    Text2->setText(MinutesText(start));
+    Text1->setText(MinutesText(start + wanted));
+    marks_.roundMinutes = true;
+    setView(start, start + wanted);
+}
+
+void TimeChartWindow::pan(double dx) {
+    const double span = drawn_.end - drawn_.start;
+    const double start = std::clamp(drawn_.start + dx / 1000 * span, 0.0, 51.2 - span);
+    Text2->setText(MinutesText(start));
+    Text1->setText(MinutesText(start + span));
+    marks_.roundMinutes = true;
+    setView(start, start + span);
+}
+
+void TimeChartWindow::placeCursor(double x) {
+    const auto line = LineAt(lines_, drawn_, x);
+    if (!line) return;
+    if (!cursorA_ || cursorB_) {
+        cursorA_ = line;
+        cursorB_.reset();
+    } else {
+        cursorB_ = line;
+    }
+    showSpan();
+    Picture1->updateOverlay();
+}
+
+std::optional<SpanStats> TimeChartWindow::span() const {
+    if (!cursorA_ || !cursorB_) return std::nullopt;
+    return StatsBetween(lines_, *cursorA_, *cursorB_);
+}
+
+void TimeChartWindow::showSpan() {
+    const auto stats = span();
+    SaveSpanCsv->setEnabled(stats.has_value());
+    if (!stats) {
+        SpanReadout->setText(
+            cursorA_ ? tr("Cursor A at minute %1: click again for B.")
+                           .arg(QString::fromStdString(
+                               FormatNumber(double(*cursorA_) / kLinesPerMinute, "0.00")))
+                     : tr("Click the chart twice to read the span between cursors A and B."));
+        return;
+    }
+    const auto number = [](const std::optional<double>& v, const char* picture) {
+        return v ? QString::fromStdString(FormatNumber(*v, picture)) : QStringLiteral("\u2013");
+    };
+    const char* names[4] = {QT_TR_NOOP("Speed (RPM)"), QT_TR_NOOP("EGT (ºC)"),
+                            QT_TR_NOOP("Stick (%)"), QT_TR_NOOP("Pump (%)")};
+    const char* pictures[4] = {"0", "0", "0.0", "0.0"};
+    QString rows = QStringLiteral(
+                       "<tr><th></th><th>A</th><th>B</th><th>B\u2212A</th><th>%1</th>"
+                       "<th>%2</th><th>%3</th></tr>")
+                       .arg(tr("min"), tr("max"), tr("mean"));
+    for (int c = 0; c < 4; ++c) {
+        const ChannelStats& s = stats->channels[size_t(c)];
+        const char* p = pictures[c];
+        rows += QStringLiteral(
+                    "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
+                    "<td>%6</td><td>%7</td></tr>")
+                    .arg(tr(names[c]), number(s.atA, p), number(s.atB, p), number(s.difference, p),
+                         number(s.minimum, p), number(s.maximum, p),
+                         number(s.mean, c < 2 ? "0.0" : "0.00"));
+    }
+    QString said =
+        tr("\u0394t %1 s, %2 samples").arg(number(stats->seconds, "0.0")).arg(stats->samples);
+    if (stats->noData > 0) said += tr("; %1 without data, left out").arg(stats->noData);
+    SpanReadout->setText(QStringLiteral("<table cellspacing=\"2\">%1</table>%2").arg(rows, said));
+}
+
+bool TimeChartWindow::compareWith(const QString& path, int cycle) {
+    std::string error;
+    auto run = RunOfCycle(path.toStdString(), cycle, error);
+    if (!run) return false;
+    marks_.overlay = std::move(*run);
+    // Aligned at the start: on the run chosen here, else on the first run of the view.
+    const int chosen = RunList->indexOfTopLevelItem(RunList->currentItem());
+    marks_.overlayAt = chosen >= 0 && size_t(chosen) < runs_.size()
+                           ? runs_[size_t(chosen)].firstLine - 1
+                           : OverlayStart(lines_, drawn_);
+    marks_.overlayLegend = OverlayLegend(path, cycle);
+    Picture1->redrawFace();
+    return true;
+}
+
+bool TimeChartWindow::compareWithNormal() {
+    const auto normal = normalStartOf_ ? normalStartOf_(path_) : std::nullopt;
+    if (!normal) return false;
+    marks_.overlay = normal->second;
+    // From light-off, as the normal is: of the run chosen, else of the first run in view.
+    const int chosen = RunList->indexOfTopLevelItem(RunList->currentItem());
+    const int start = chosen >= 0 && size_t(chosen) < runs_.size()
+                          ? runs_[size_t(chosen)].firstLine - 1
+                          : OverlayStart(lines_, drawn_);
+    marks_.overlayAt = start;
+    for (const EngineRun& run : runs_)
+        if (run.firstLine - 1 == start)
+            if (const auto light = AnalyseRun(lines_, run, {}).lightLine)
+                marks_.overlayAt = *light - 1;
+    marks_.overlayLegend = tr("normal start of %1").arg(normal->first);
+    Picture1->redrawFace();
+    return true;
+}
+
+Task<> TimeChartWindow::askCompare() {
+    QPointer<TimeChartWindow> self(this);
+    if (normalStartOf_) {
+        const QString another = tr("A run of another export");
+        const QString which = co_await dialogs_.choose(
+            tr("Compare with"), tr("Lay over the log:"),
+            {another, tr("The engine's normal start, from the logbook")}, 0);
+        if (which.isEmpty() || !self) co_return;
+        if (which != another) {
+            if (!compareWithNormal())
+                co_await dialogs_.message(tr("The logbook knows no normal start of this engine."),
+                                          {}, MessageIcon::Information);
+            co_return;
+        }
+    }
+    const QString path =
+        co_await dialogs_.openFile(FileRequest(QString(), kFilter, QStringLiteral("txt")));
+    if (path.isEmpty() || !self) co_return;
+    std::string error;
+    const auto other = ReadRunLogExport(path.toStdString(), error);
+    if (!other) {
+        co_await dialogs_.message(QString::fromStdString(error), {}, MessageIcon::Warning);
+        co_return;
+    }
+    QStringList cycles;
+    for (const EngineRun& run : FindRuns(other->lines, IdleRpm(*other, std::nullopt)))
+        cycles << QString::number(run.cycle);
+    if (cycles.isEmpty()) {
+        co_await dialogs_.message(tr("%1 holds no engine run.").arg(path), {},
+                                  MessageIcon::Information);
+        co_return;
+    }
+    const QString cycle =
+        co_await dialogs_.choose(tr("Compare with"), tr("The run of cycle:"), cycles, 0);
+    if (!cycle.isEmpty() && self) compareWith(path, cycle.toInt());
+}
+
+void TimeChartWindow::SaveSpan() {
+    const auto stats = span();
+    if (!stats || !dialogTask_.done()) return;
+    dialogTask_ =
+        AskAndSaveText(dialogs_, QString::fromStdString(SpanCsv(lines_, *stats))).started();
 }
 
 double TimeChartWindow::chartX(double pixelX) const {
@@ -400,20 +615,64 @@ bool TimeChartWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != Picture1) return false;
     const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
     switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (mouse()->button() == Qt::LeftButton) dragFrom_ = mouse()->position().x();
+        case QEvent::MouseButtonPress: {
+            const bool panning = mouse()->button() == Qt::RightButton ||
+                                 (mouse()->button() == Qt::LeftButton &&
+                                  mouse()->modifiers().testFlag(Qt::ShiftModifier));
+            if (panning)
+                panFrom_ = chartX(mouse()->position().x());
+            else if (mouse()->button() == Qt::LeftButton)
+                dragFrom_ = mouse()->position().x();
             return true;
+        }
         case QEvent::MouseMove: {
             const double x = chartX(mouse()->position().x());
+            if (panFrom_) {
+                // The minute taken follows the mouse.
+                pan(*panFrom_ - x);
+                panFrom_ = x;
+                return true;
+            }
             cursor_ = x;
             showReadout(x);
             Picture1->updateOverlay();
+            // An event's flag says what happened there.
+            const double y = -10 + mouse()->position().y() / std::max(1, Picture1->height()) * 300;
+            const auto flag =
+                std::find_if(marks_.events.begin(), marks_.events.end(), [&](auto& e) {
+                    return y < 25 && std::abs(ChartXOfLine(drawn_, e.line) + 4 - x) < 8;
+                });
+            if (flag != marks_.events.end())
+                QToolTip::showText(mouse()->globalPosition().toPoint(), flag->text, Picture1);
+            else
+                QToolTip::hideText();
             return true;
         }
         case QEvent::MouseButtonRelease:
-            if (dragFrom_ && std::abs(mouse()->position().x() - *dragFrom_) >= kMinimumDragPixels)
-                zoom(chartX(*dragFrom_), chartX(mouse()->position().x()));
+            if (panFrom_) {
+                panFrom_.reset();
+            } else if (dragFrom_) {
+                if (std::abs(mouse()->position().x() - *dragFrom_) >= kMinimumDragPixels)
+                    zoom(chartX(*dragFrom_), chartX(mouse()->position().x()));
+                else
+                    placeCursor(chartX(mouse()->position().x()));
+            }
             dragFrom_.reset();
+            return true;
+        case QEvent::MouseButtonDblClick:
+            cursorA_.reset();
+            cursorB_.reset();
+            showSpan();
+            wholeRun();
+            return true;
+        case QEvent::Wheel: {
+            auto* wheel = static_cast<QWheelEvent*>(event);
+            zoomAround(chartX(wheel->position().x()), wheel->angleDelta().y() / 120.0);
+            return true;
+        }
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Home) return false;
+            wholeRun();
             return true;
         case QEvent::Leave:
             cursor_.reset();

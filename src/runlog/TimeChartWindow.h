@@ -2,7 +2,10 @@
 // "NORVA Time Graph": an exported run log as four curves over the minutes chosen, with zoom by
 // dragging over the chart, a cursor that reads out the values under it, printing and saving
 // the chart as a picture; beside it the engine runs of the file, and in "&File" the recent
-// downloads.
+// downloads. A workbench besides: the wheel zooms around the mouse, the right button (or
+// Shift) pans, Home or a double-click shows the whole log; two clicks place cursors A and B,
+// whose span is read out beside the chart and saved as CSV; the unit's limits and the runs'
+// events are marked; another run can be laid over the log.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +13,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTreeWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -17,6 +21,7 @@
 #include "base/Task.h"
 #include "runlog/Library.h"
 #include "runlog/Runs.h"
+#include "runlog/SpanStats.h"
 #include "runlog/TimeChart.h"
 #include "ui/CanvasWidget.h"
 #include "ui/TwipLayout.h"
@@ -46,6 +51,25 @@ class TimeChartWindow : public QMainWindow {
     void wholeRun();
     // Zoom to the minutes under two chart x (0..1000) of the window drawn.
     void zoom(double x1, double x2);
+    // The wheel: `steps` notches in (positive) or out around chart x.
+    void zoomAround(double x, double steps);
+    // The view moved by a chart x distance (positive: later minutes).
+    void pan(double dx);
+    // A click at chart x: cursor A, then B, then A again.
+    void placeCursor(double x);
+    // "Compare with…": another export's run of `cycle` laid over this log, its first line on
+    // the first line of the run chosen here (else of the view).
+    bool compareWith(const QString& path, int cycle);
+    // Where "Compare with…" finds the engine's normal start for a file: the engine's name and
+    // the start from its light-off; nothing when the logbook does not know one. The
+    // application gives it: the logbook is not the chart's to read.
+    using NormalStartOf = std::function<std::optional<std::pair<QString, std::vector<RunLogLine>>>(
+        const QString& file)>;
+    void setNormalStart(NormalStartOf find) { normalStartOf_ = std::move(find); }
+    // The engine's normal start laid over the log, from the light-off of the run chosen (else
+    // of the first run in view).
+    bool compareWithNormal();
+    void SaveSpan();  // "Save span as CSV…"
     // A run of the list: its minutes with half a minute either side, its start phase shaded.
     void chooseRun(int index);
     void Open();   // "&Open"
@@ -56,6 +80,9 @@ class TimeChartWindow : public QMainWindow {
     const TimeWindow& drawn() const { return drawn_; }
     const QString& file() const { return path_; }
     const std::vector<EngineRun>& runs() const { return runs_; }
+    const ChartMarks& marks() const { return marks_; }
+    // The cursors' span, when both stand.
+    std::optional<SpanStats> span() const;
     // "Recent downloads", as the menu offers them now.
     QMenu* recentMenu() const { return recent_; }
 
@@ -69,6 +96,9 @@ class TimeChartWindow : public QMainWindow {
     QLabel* RunNote = nullptr;         // how many runs, or why there are none
     QSplitter* Split = nullptr;        // the chart's area, then the runs
     QPushButton* ReplayRun = nullptr;  // "Replay": the chosen run on the main window's dials
+    QLabel* SpanReadout = nullptr;     // cursors A and B: the values and those between
+    QPushButton* Compare = nullptr;    // "Compare with…"
+    QPushButton* SaveSpanCsv = nullptr;
 
   signals:
     // "Replay": play `file` from its data line `firstLine` (1-based) as a unit would.
@@ -88,6 +118,9 @@ class TimeChartWindow : public QMainWindow {
     void drawOn(Canvas& canvas, double fontScale, bool headed = false);
     double chartX(double pixelX) const;
     void showReadout(double x);
+    void showSpan();
+    void setView(double start, double end);
+    Task<> askCompare();
 
     Dialogs& dialogs_;
     QString settingsPath_;
@@ -103,8 +136,12 @@ class TimeChartWindow : public QMainWindow {
     TimeWindow drawn_;
     double typedStart_ = 1;
     double typedEnd_ = 51;
-    std::optional<double> dragFrom_;  // chart x where a zoom drag began
-    std::optional<double> cursor_;    // chart x of the cursor line
+    std::optional<double> dragFrom_;        // chart x where a zoom drag began
+    std::optional<double> panFrom_;         // chart x where a pan began
+    std::optional<int> cursorA_, cursorB_;  // lines (0-based) the cursors stand on
+    ChartMarks marks_;                      // limits, events, overlay; round minutes when zoomed
+    NormalStartOf normalStartOf_;
+    std::optional<double> cursor_;  // chart x of the cursor line
     Task<> dialogTask_;
 };
 

@@ -50,6 +50,12 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor& colo
     doLine({x1, y1}, current_, pen(color));
 }
 
+void Canvas::polyline(const std::vector<QPointF>& points, const QColor& color) {
+    if (points.empty()) return;
+    current_ = points.back();
+    doPolyline(points, pen(color));
+}
+
 void Canvas::lineTo(double x, double y, const QColor& color) {
     const QPointF from = current_;
     current_ = {x, y};

@@ -21,6 +21,7 @@
 #include <QSizeF>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace norva {
 
@@ -63,6 +64,8 @@ class Canvas {
     void point(double x, double y, const QColor& color);
     void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, fore_); }
     void line(double x1, double y1, double x2, double y2, const QColor& color);
+    // Lines through the points, drawn at once: a curve of thousands of points costs one call.
+    void polyline(const std::vector<QPointF>& points, const QColor& color);
     void lineTo(double x, double y) { lineTo(x, y, fore_); }
     void lineTo(double x, double y, const QColor& color);
     void box(double x1, double y1, double x2, double y2) { box(x1, y1, x2, y2, fore_); }
@@ -114,6 +117,10 @@ class Canvas {
     virtual void doClear(const QColor& back) = 0;
     virtual void doPoint(QPointF p, const CanvasPen& pen) = 0;
     virtual void doLine(QPointF a, QPointF b, const CanvasPen& pen) = 0;
+    // As many lines, one after the other, unless the back end draws them faster at once.
+    virtual void doPolyline(const std::vector<QPointF>& points, const CanvasPen& pen) {
+        for (size_t k = 1; k < points.size(); ++k) doLine(points[k - 1], points[k], pen);
+    }
     virtual void doBox(QPointF a, QPointF b, const CanvasPen& pen) = 0;
     virtual void doFilledBox(QPointF a, QPointF b, const QColor& fill) = 0;
     virtual void doText(QPointF topLeft, const QString& text, const CanvasFont& font,

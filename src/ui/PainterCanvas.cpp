@@ -107,6 +107,15 @@ void PainterCanvas::doLine(QPointF a, QPointF b, const CanvasPen& pen) {
     painter.drawLine(device(a), device(b));
 }
 
+void PainterCanvas::doPolyline(const std::vector<QPointF>& points, const CanvasPen& pen) {
+    QPainter& painter = clipped();
+    painter.setPen(qpen(pen));
+    std::vector<QPointF> onDevice;
+    onDevice.reserve(points.size());
+    for (const QPointF& p : points) onDevice.push_back(device(p));
+    painter.drawPolyline(onDevice.data(), int(onDevice.size()));
+}
+
 void PainterCanvas::doBox(QPointF a, QPointF b, const CanvasPen& pen) {
     QPainter& painter = clipped();
     painter.setPen(qpen(pen));

@@ -36,6 +36,7 @@ class PainterCanvas : public Canvas {
     void doClear(const QColor& back) override;
     void doPoint(QPointF p, const CanvasPen& pen) override;
     void doLine(QPointF a, QPointF b, const CanvasPen& pen) override;
+    void doPolyline(const std::vector<QPointF>& points, const CanvasPen& pen) override;
     void doBox(QPointF a, QPointF b, const CanvasPen& pen) override;
     void doFilledBox(QPointF a, QPointF b, const QColor& fill) override;
     void doText(QPointF topLeft, const QString& text, const CanvasFont& font,

@@ -326,6 +326,18 @@ TEST(Logbook, MigratesFromTheFirstSchema) {
     EXPECT_EQ(book.events(1).size(), 1u);
 }
 
+// The normal start: sample by sample from light-off, the median of the baseline's starts.
+TEST_P(Logbooks, TheNormalStartIsTheMedianOfTheBaselinesStarts) {
+    Logbook book(at("l"));
+    const qint64 id = book.addEngine(QStringLiteral("E"), {})->id;
+    const auto file = Read(Export(dir, "n.txt", Lines({{1, 6, 700}, {2, 6, 760}, {3, 6, 720}})));
+    ASSERT_EQ(book.import(file, id).status, ImportResult::Added);
+    const auto normal = book.normalStart(id);
+    ASSERT_EQ(normal.size(), 11u);  // 5 samples to idle, 6 running
+    EXPECT_EQ(std::tuple(normal[0].temp, normal[5].rpm, normal.back().pump),
+              std::tuple(720, 60000, 405));
+}
+
 // Four programs importing into one logbook at once, a new one too: each waits for the one
 // before it where they write the same engine, and every import lands; the same file imported
 // by two of them counts once.

@@ -2,6 +2,7 @@
 // scripted unit, and the time chart's arithmetic and drawing.
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,9 +13,11 @@
 #include "runlog/RunLog.h"
 #include "runlog/TimeChart.h"
 #include "runlog/TimeChartWindow.h"
+#include "support/CraftedLog.h"
 #include "support/LinkFixture.h"
 #include "support/OperationRig.h"
 #include "ui/Contrast.h"
+#include "ui/PainterCanvas.h"
 #include "ui/RecordingCanvas.h"
 
 using namespace norva;
@@ -312,6 +315,29 @@ TEST(TimeChart, WindowArithmeticLabelsAndCorrections) {
     EXPECT_FALSE(Drawable(CorrectWindow(50, 0)));   // 50 and 1 after the correction
 }
 
+// The default views look exactly as they always did, whatever the chart learned since: the
+// pictures' digests were taken before it could zoom, read between cursors or mark limits.
+TEST(TimeChart, TheDefaultViewsAreThePicturesTheyWere) {
+    std::vector<RunLogLine> lines;
+    for (const std::string& record : Lines({{3, 6, 700}, {4, 12, 760}, {5, 4, 700, 0}}))
+        lines.push_back(*RunLogRecordLine(record));
+    lines.resize(kRunLogLines, RunLogLine{5, 0, 0, 20, 0, 0, 0});
+    for (const auto& [start, end, digest] :
+         {std::tuple(0.0, 51.2, "624483e7f84e019c"), std::tuple(1.0, 51.0, "e153af0e1bd01e03")}) {
+        ImageCanvas canvas({1100, 300});
+        canvas.setBackColor(Qt::white);
+        DrawTimeChart(canvas, lines, start, end, 1, std::nullopt, QStringLiteral("run.txt"));
+        const QImage& image = canvas.image();
+        EXPECT_EQ(QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()),
+                                           QCryptographicHash::Sha256)
+                      .toHex()
+                      .left(16)
+                      .toStdString(),
+                  digest)
+            << start;
+    }
+}
+
 // A picture or a page names its curves in their colours, each readable on white.
 TEST(TimeChart, EveryTextOfAPageReadsOnIt) {
     RecordingCanvas page({554, 296});
@@ -347,4 +373,41 @@ TEST(TimeChart, TheWindowCorrectsAndZooms) {
     EXPECT_EQ(window.Text1->text(), "26.1");  // the middle half
     window.wholeRun();
     EXPECT_EQ(window.drawn().count, 6144);
+    // The wheel zooms around the minute under the mouse, a pan keeps the span (up to the log's
+    // start), two clicks read the span between A and B; the whole log takes back the labels.
+    window.zoomAround(500, 2);
+    EXPECT_NEAR(window.drawn().start + window.drawn().end, 51.2, 0.1);
+    EXPECT_NEAR(window.drawn().end - window.drawn().start, 51.2 * 0.64, 0.02);
+    EXPECT_TRUE(window.marks().roundMinutes);
+    window.pan(-1000);
+    EXPECT_EQ(window.drawn().start, 0);
+    EXPECT_NEAR(window.drawn().end, 51.2 * 0.64, 0.02);
+    window.placeCursor(300);
+    window.placeCursor(100);
+    ASSERT_TRUE(window.span());
+    EXPECT_EQ(window.span()->b, *LineAt(window.lines(), window.drawn(), 100));
+    EXPECT_LT(window.span()->seconds, 0);
+    EXPECT_TRUE(window.SaveSpanCsv->isEnabled());
+    window.wholeRun();
+    EXPECT_FALSE(window.marks().roundMinutes);
+}
+
+// A run laid over the chart starts where it is aligned, dotted, and is named; a zoomed view's
+// minutes stand at round steps.
+TEST(TimeChart, AnOverlayStartsWhereItIsAlignedAndZoomedMinutesAreRound) {
+    ChartMarks marks{.roundMinutes = true,
+                     .overlay = {20, RunLogLine{9, 0, 0, 600, 50000, 500, 300}},
+                     .overlayAt = 1300,
+                     .overlayLegend = QStringLiteral("b.txt, cycle 9")};
+    RecordingCanvas canvas({554, 296});
+    const TimeWindow w = DrawTimeChart(canvas, Flat(98000), 10, 12, 1, std::nullopt, {}, marks);
+    std::vector<double> dotted;
+    for (const CanvasOp& op : canvas.ops(CanvasOp::Kind::Line))
+        if (op.pen.style == LineStyle::Dot && op.pen.color == QColor(0, 0, 255))
+            dotted.push_back(op.a.x());
+    ASSERT_EQ(dotted.size(), 19u);
+    EXPECT_DOUBLE_EQ(dotted.front(), ChartXOfLine(w, 1300));
+    EXPECT_EQ(TextsAtY(canvas, 262), (std::vector<QString>{"10.5", "11", "11.5"}));
+    EXPECT_EQ(TextsAtY(canvas, 21),
+              (std::vector<QString>{QStringLiteral("\u2026 b.txt, cycle 9")}));
 }
