@@ -35,18 +35,18 @@ TEST(SpanStats, MatchesAPlainCountOverTheSpan) {
             double sum = 0;
             int count = 0, none = 0;
             for (int k = std::min(ca, cb); k <= std::max(ca, cb); ++k) {
-                const auto v = Value(kLog[k], c);
-                none += !v;
-                if (!v) continue;
-                lo = std::min(lo.value_or(*v), *v), hi = std::max(hi.value_or(*v), *v);
-                sum += *v, ++count;
+                if (const auto v = Value(kLog[k], c)) {
+                    lo = std::min(lo.value_or(*v), *v), hi = std::max(hi.value_or(*v), *v);
+                    sum += *v, ++count;
+                } else {
+                    ++none;
+                }
             }
             const ChannelStats& got = s.channels[c];
-            EXPECT_EQ(std::tuple(s.samples, s.noData), std::tuple(count, none));
-            EXPECT_EQ(std::tuple(got.atA, got.atB, got.minimum, got.maximum),
-                      std::tuple(at, bt, lo, hi));
-            EXPECT_EQ(got.difference, at && bt ? std::optional(*bt - *at) : std::nullopt);
-            EXPECT_EQ(got.mean, count ? std::optional(sum / count) : std::nullopt);
+            EXPECT_EQ(std::tuple(got.atA, got.atB, got.difference, got.minimum, got.maximum,
+                                 got.mean, s.samples, s.noData),
+                      std::tuple(at, bt, at && bt ? std::optional(*bt - *at) : std::nullopt, lo, hi,
+                                 count ? std::optional(sum / count) : std::nullopt, count, none));
         }
     }
 }
