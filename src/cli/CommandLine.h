@@ -32,7 +32,7 @@ struct CommandLine {
     std::string pdf;            // timechart, chart print: the chart as a PDF page
     std::string out;            // runlog convert: the export file; diff: the second file
     std::string overlay;        // timechart: FILE.txt:CYCLE, a run laid over the chart
-    double from = 0;            // timechart: the minutes drawn
+    double from = 0;            // timechart: the minutes drawn; runlog stats: A and B
     double to = 51.2;
     double seconds = 0;       // chart record and monitor: how long; 0 until Ctrl-C
     bool downward = false;    // diff of two files: they come from a downward unit

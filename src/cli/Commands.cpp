@@ -388,6 +388,23 @@ const CommandEntry CommandTable::kEntries[] = {
          },
      .run = [](Program*,
                const CommandLine& l) { return PrintRuns(l.file, l.idle, l.csv, stdout, stderr); }},
+    {.words = "runlog stats",
+     .help = QT_TR_NOOP(
+         "speed, EGT, stick and pump of an export file at two minutes, their difference, and "
+         "the minimum, maximum and mean between them"),
+     .define =
+         [](Options& o, App& c) {
+             o.file(&c, "FILE.txt", QT_TR_NOOP("the export file to read"));
+             c.add_option("--from", o.from, QT_TR_NOOP("the first minute, A (0 unless given)"))
+                 ->type_name("MIN");
+             c.add_option("--to", o.to, QT_TR_NOOP("the second minute, B (51.2 unless given)"))
+                 ->type_name("MIN");
+             o.csv(&c);
+         },
+     .run =
+         [](Program*, const CommandLine& l) {
+             return PrintSpanStats(l.file, l.from, l.to, l.csv, stdout, stderr);
+         }},
 
     {.words = "logbook", .help = QT_TR_NOOP("the engine logbook: every download kept per engine")},
     {.words = "logbook engines",

@@ -16,6 +16,7 @@
 #include "ramps/Ramps.h"
 #include "runlog/RunLog.h"
 #include "runlog/Runs.h"
+#include "runlog/SpanStats.h"
 #include "runlog/TimeChart.h"
 #include "ui/PainterCanvas.h"
 
@@ -185,6 +186,16 @@ int PrintRuns(const std::string& file, std::optional<int> idleRpm, bool csv, std
         std::fprintf(
             err, "norva: %s\n",
             qPrintable(Texts::tr("%1: the engine did not run").arg(QString::fromStdString(file))));
+    return 0;
+}
+
+int PrintSpanStats(const std::string& file, double from, double to, bool csv, std::FILE* out,
+                   std::FILE* err) {
+    std::string error;
+    const auto lines = ReadExportFile(file, error);
+    if (!lines) return BadInput(error, err);
+    const auto stats = StatsBetween(*lines, LineOfMinute(*lines, from), LineOfMinute(*lines, to));
+    std::fputs(StatsText(stats, csv).c_str(), out);
     return 0;
 }
 

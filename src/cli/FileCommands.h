@@ -43,4 +43,10 @@ int ConvertRawLog(const std::string& raw, const std::string& out, std::FILE* err
 int PrintRuns(const std::string& file, std::optional<int> idleRpm, bool csv, std::FILE* out,
               std::FILE* err);
 
+// norva runlog stats: the four channels of an export file at minute `from` (A) and `to` (B),
+// and from one to the other, as StatsText prints them. Exit status 0, 3 for a file that is
+// not an export.
+int PrintSpanStats(const std::string& file, double from, double to, bool csv, std::FILE* out,
+                   std::FILE* err);
+
 }  // namespace norva

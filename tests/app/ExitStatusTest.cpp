@@ -137,6 +137,7 @@ std::vector<Case> Cases() {
         {"chart print {dir}/none.nvm --pdf {dir}/c.pdf", 3, "{dir}/none.nvm"},
         {"chart show {dir}/none.nvm --png {dir}/c.png", 3, "{dir}/none.nvm"},
         {"runlog runs {dir}/none.txt", 3, "{dir}/none.txt"},
+        {"runlog stats {dir}/none.txt", 3, "{dir}/none.txt"},
         {"diff {dir}/none.nvc {dir}/good.nvc", 3, "{dir}/none.nvc"},
         // 4: refused by the unit, or a check that failed.
         {"--device {down} params write {dir}/good.nrv", 4, "Norva Write Protected"},
