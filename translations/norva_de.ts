@@ -1408,6 +1408,26 @@
         <source>logbook copy needs --to LOGBOOK or --from LOGBOOK</source>
         <translation>logbook copy erwartet --to LOGBOOK oder --from LOGBOOK</translation>
     </message>
+    <message>
+        <source>another export&apos;s run of that cycle, dotted over the chart from the first run drawn</source>
+        <translation>der Lauf dieses Zyklus aus einer anderen Exportdatei, gepunktet über dem Diagramm ab dem ersten gezeichneten Lauf</translation>
+    </message>
+    <message>
+        <source>--overlay takes FILE.txt:CYCLE, not &apos;%1&apos;</source>
+        <translation>--overlay erwartet FILE.txt:CYCLE, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>speed, EGT, stick and pump of an export file at two minutes, their difference, and the minimum, maximum and mean between them</source>
+        <translation>Drehzahl, EGT, Knüppel und Pumpe einer Exportdatei zu zwei Minuten, ihre Differenz und Minimum, Maximum und Mittel dazwischen</translation>
+    </message>
+    <message>
+        <source>the first minute, A (0 unless given)</source>
+        <translation>die erste Minute, A (ohne Angabe 0)</translation>
+    </message>
+    <message>
+        <source>the second minute, B (51.2 unless given)</source>
+        <translation>die zweite Minute, B (ohne Angabe 51.2)</translation>
+    </message>
 </context>
 <context>
     <name>norva::DeviceChoice</name>
@@ -2464,6 +2484,14 @@ Zum Aktivieren als root:</translation>
         <source>The end must come after the start.</source>
         <translation>Das Ende muss nach dem Anfang liegen.</translation>
     </message>
+    <message>
+        <source>no engine run of cycle %1</source>
+        <translation>kein Triebwerkslauf im Zyklus %1</translation>
+    </message>
+    <message>
+        <source>%1, cycle %2</source>
+        <translation>%1, Zyklus %2</translation>
+    </message>
 </context>
 <context>
     <name>norva::TimeChartWindow</name>
@@ -2642,6 +2670,98 @@ Zum Aktivieren als root:</translation>
     <message>
         <source>%1 runs. The file does not hold the unit&apos;s idle speed, so the starts are not measured.</source>
         <translation>%1 Läufe. Die Datei enthält nicht die Leerlaufdrehzahl des Steuergeräts, daher werden die Starts nicht gemessen.</translation>
+    </message>
+    <message>
+        <source>Save span as CSV</source>
+        <translation>Abschnitt als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV file(*.csv)|*.csv</source>
+        <translation>CSV-Datei(*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Click the chart twice to read the span between cursors A and B.</source>
+        <translation>Zweimal in das Diagramm klicken, um den Abschnitt zwischen den Cursorn A und B zu lesen.</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>Lay a run of another export over this log, dotted</source>
+        <translation>Einen Lauf einer anderen Exportdatei gepunktet über dieses Protokoll legen</translation>
+    </message>
+    <message>
+        <source>Save span as CSV…</source>
+        <translation>Abschnitt als CSV…</translation>
+    </message>
+    <message>
+        <source>Cursor A at minute %1: click again for B.</source>
+        <translation>Cursor A bei Minute %1: erneut klicken für B.</translation>
+    </message>
+    <message>
+        <source>Speed (RPM)</source>
+        <translation>Drehzahl (RPM)</translation>
+    </message>
+    <message>
+        <source>EGT (ºC)</source>
+        <translation>EGT (ºC)</translation>
+    </message>
+    <message>
+        <source>Stick (%)</source>
+        <translation>Knüppel (%)</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Δt %1 s, %2 samples</source>
+        <translation>Δt %1 s, %2 Werte</translation>
+    </message>
+    <message>
+        <source>normal start of %1</source>
+        <translation>Normalstart von %1</translation>
+    </message>
+    <message>
+        <source>A run of another export</source>
+        <translation>Ein Lauf einer anderen Exportdatei</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>Lay over the log:</source>
+        <translation>Über das Protokoll legen:</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s normal start, from the logbook</source>
+        <translation>Der Normalstart des Triebwerks, aus dem Logbuch</translation>
+    </message>
+    <message>
+        <source>The logbook knows no normal start of this engine.</source>
+        <translation>Das Logbuch kennt keinen Normalstart dieses Triebwerks.</translation>
+    </message>
+    <message>
+        <source>%1 holds no engine run.</source>
+        <translation>%1 enthält keinen Triebwerkslauf.</translation>
+    </message>
+    <message>
+        <source>The run of cycle:</source>
+        <translation>Der Lauf des Zyklus:</translation>
+    </message>
+    <message>
+        <source>Δt %1 s, %2 samples; %3 without data, left out</source>
+        <translation>Δt %1 s, %2 Werte; %3 ohne Daten, ausgelassen</translation>
     </message>
 </context>
 <context>

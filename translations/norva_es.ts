@@ -1408,6 +1408,26 @@
         <source>logbook copy needs --to LOGBOOK or --from LOGBOOK</source>
         <translation>logbook copy necesita --to LOGBOOK o --from LOGBOOK</translation>
     </message>
+    <message>
+        <source>another export&apos;s run of that cycle, dotted over the chart from the first run drawn</source>
+        <translation>el ciclo de ese número de otro archivo exportado, punteado sobre el gráfico desde el primer ciclo dibujado</translation>
+    </message>
+    <message>
+        <source>--overlay takes FILE.txt:CYCLE, not &apos;%1&apos;</source>
+        <translation>--overlay admite FILE.txt:CYCLE, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>speed, EGT, stick and pump of an export file at two minutes, their difference, and the minimum, maximum and mean between them</source>
+        <translation>velocidad, EGT, palanca y bomba de un archivo exportado en dos minutos, su diferencia, y el mínimo, el máximo y la media entre ellos</translation>
+    </message>
+    <message>
+        <source>the first minute, A (0 unless given)</source>
+        <translation>el primer minuto, A (0 si no se indica)</translation>
+    </message>
+    <message>
+        <source>the second minute, B (51.2 unless given)</source>
+        <translation>el segundo minuto, B (51.2 si no se indica)</translation>
+    </message>
 </context>
 <context>
     <name>norva::DeviceChoice</name>
@@ -2464,6 +2484,14 @@ Para aplicarla, como root:</translation>
         <source>The end must come after the start.</source>
         <translation>El final debe ser posterior al inicio.</translation>
     </message>
+    <message>
+        <source>no engine run of cycle %1</source>
+        <translation>ningún ciclo de turbina con el número %1</translation>
+    </message>
+    <message>
+        <source>%1, cycle %2</source>
+        <translation>%1, ciclo %2</translation>
+    </message>
 </context>
 <context>
     <name>norva::TimeChartWindow</name>
@@ -2642,6 +2670,98 @@ Para aplicarla, como root:</translation>
     <message>
         <source>%1 runs. The file does not hold the unit&apos;s idle speed, so the starts are not measured.</source>
         <translation>%1 ciclos. El archivo no contiene la velocidad de ralentí de la centralita, así que no se miden los arranques.</translation>
+    </message>
+    <message>
+        <source>Save span as CSV</source>
+        <translation>Guardar el tramo como CSV</translation>
+    </message>
+    <message>
+        <source>CSV file(*.csv)|*.csv</source>
+        <translation>Archivo CSV(*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Click the chart twice to read the span between cursors A and B.</source>
+        <translation>Pulse dos veces en el gráfico para leer el tramo entre los cursores A y B.</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparar con…</translation>
+    </message>
+    <message>
+        <source>Lay a run of another export over this log, dotted</source>
+        <translation>Superponer punteado un ciclo de otro archivo exportado a este registro</translation>
+    </message>
+    <message>
+        <source>Save span as CSV…</source>
+        <translation>Tramo como CSV…</translation>
+    </message>
+    <message>
+        <source>Cursor A at minute %1: click again for B.</source>
+        <translation>Cursor A en el minuto %1: pulse otra vez para B.</translation>
+    </message>
+    <message>
+        <source>Speed (RPM)</source>
+        <translation>Velocidad (RPM)</translation>
+    </message>
+    <message>
+        <source>EGT (ºC)</source>
+        <translation>EGT (ºC)</translation>
+    </message>
+    <message>
+        <source>Stick (%)</source>
+        <translation>Palanca (%)</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>mín</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>máx</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>media</translation>
+    </message>
+    <message>
+        <source>Δt %1 s, %2 samples</source>
+        <translation>Δt %1 s, %2 muestras</translation>
+    </message>
+    <message>
+        <source>normal start of %1</source>
+        <translation>arranque normal de %1</translation>
+    </message>
+    <message>
+        <source>A run of another export</source>
+        <translation>Un ciclo de otro archivo exportado</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Comparar con</translation>
+    </message>
+    <message>
+        <source>Lay over the log:</source>
+        <translation>Superponer al registro:</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s normal start, from the logbook</source>
+        <translation>El arranque normal de la turbina, de la bitácora</translation>
+    </message>
+    <message>
+        <source>The logbook knows no normal start of this engine.</source>
+        <translation>La bitácora no conoce ningún arranque normal de esta turbina.</translation>
+    </message>
+    <message>
+        <source>%1 holds no engine run.</source>
+        <translation>%1 no contiene ningún ciclo de turbina.</translation>
+    </message>
+    <message>
+        <source>The run of cycle:</source>
+        <translation>El ciclo número:</translation>
+    </message>
+    <message>
+        <source>Δt %1 s, %2 samples; %3 without data, left out</source>
+        <translation>Δt %1 s, %2 muestras; %3 sin datos, omitidas</translation>
     </message>
 </context>
 <context>

@@ -1408,6 +1408,26 @@
         <source>logbook copy needs --to LOGBOOK or --from LOGBOOK</source>
         <translation>logbook copy attend --to LOGBOOK ou --from LOGBOOK</translation>
     </message>
+    <message>
+        <source>another export&apos;s run of that cycle, dotted over the chart from the first run drawn</source>
+        <translation>la marche de ce cycle d&apos;un autre export, en pointillés sur le graphique à partir de la première marche tracée</translation>
+    </message>
+    <message>
+        <source>--overlay takes FILE.txt:CYCLE, not &apos;%1&apos;</source>
+        <translation>--overlay attend FILE.txt:CYCLE, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>speed, EGT, stick and pump of an export file at two minutes, their difference, and the minimum, maximum and mean between them</source>
+        <translation>vitesse, EGT, manche et pompe d&apos;un export à deux minutes, leur écart, et le minimum, le maximum et la moyenne entre elles</translation>
+    </message>
+    <message>
+        <source>the first minute, A (0 unless given)</source>
+        <translation>la première minute, A (0 par défaut)</translation>
+    </message>
+    <message>
+        <source>the second minute, B (51.2 unless given)</source>
+        <translation>la seconde minute, B (51.2 par défaut)</translation>
+    </message>
 </context>
 <context>
     <name>norva::DeviceChoice</name>
@@ -2464,6 +2484,14 @@ Pour l&apos;appliquer, en tant que root :</translation>
         <source>The end must come after the start.</source>
         <translation>La fin doit venir après le début.</translation>
     </message>
+    <message>
+        <source>no engine run of cycle %1</source>
+        <translation>aucune marche de la turbine au cycle %1</translation>
+    </message>
+    <message>
+        <source>%1, cycle %2</source>
+        <translation>%1, cycle %2</translation>
+    </message>
 </context>
 <context>
     <name>norva::TimeChartWindow</name>
@@ -2642,6 +2670,98 @@ Pour l&apos;appliquer, en tant que root :</translation>
     <message>
         <source>%1 runs. The file does not hold the unit&apos;s idle speed, so the starts are not measured.</source>
         <translation>%1 marches. Le fichier ne contient pas le ralenti du boîtier, donc les démarrages ne sont pas mesurés.</translation>
+    </message>
+    <message>
+        <source>Save span as CSV</source>
+        <translation>Enregistrer l&apos;intervalle en CSV</translation>
+    </message>
+    <message>
+        <source>CSV file(*.csv)|*.csv</source>
+        <translation>Fichier CSV(*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Click the chart twice to read the span between cursors A and B.</source>
+        <translation>Cliquez deux fois sur le graphique pour lire l&apos;intervalle entre les curseurs A et B.</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparer avec…</translation>
+    </message>
+    <message>
+        <source>Lay a run of another export over this log, dotted</source>
+        <translation>Superposer en pointillés une marche d&apos;un autre export à ce journal</translation>
+    </message>
+    <message>
+        <source>Save span as CSV…</source>
+        <translation>Intervalle en CSV…</translation>
+    </message>
+    <message>
+        <source>Cursor A at minute %1: click again for B.</source>
+        <translation>Curseur A à la minute %1 : cliquez encore pour B.</translation>
+    </message>
+    <message>
+        <source>Speed (RPM)</source>
+        <translation>Vitesse (RPM)</translation>
+    </message>
+    <message>
+        <source>EGT (ºC)</source>
+        <translation>EGT (ºC)</translation>
+    </message>
+    <message>
+        <source>Stick (%)</source>
+        <translation>Manche (%)</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>moyenne</translation>
+    </message>
+    <message>
+        <source>Δt %1 s, %2 samples</source>
+        <translation>Δt %1 s, %2 échantillons</translation>
+    </message>
+    <message>
+        <source>normal start of %1</source>
+        <translation>démarrage normal de %1</translation>
+    </message>
+    <message>
+        <source>A run of another export</source>
+        <translation>Une marche d&apos;un autre export</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Comparer avec</translation>
+    </message>
+    <message>
+        <source>Lay over the log:</source>
+        <translation>Superposer au journal :</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s normal start, from the logbook</source>
+        <translation>Le démarrage normal de la turbine, du carnet de bord</translation>
+    </message>
+    <message>
+        <source>The logbook knows no normal start of this engine.</source>
+        <translation>Le carnet de bord ne connaît aucun démarrage normal de cette turbine.</translation>
+    </message>
+    <message>
+        <source>%1 holds no engine run.</source>
+        <translation>%1 ne contient aucune marche de la turbine.</translation>
+    </message>
+    <message>
+        <source>The run of cycle:</source>
+        <translation>La marche du cycle :</translation>
+    </message>
+    <message>
+        <source>Δt %1 s, %2 samples; %3 without data, left out</source>
+        <translation>Δt %1 s, %2 échantillons ; %3 sans données, écartés</translation>
     </message>
 </context>
 <context>

@@ -500,9 +500,13 @@ void TimeChartWindow::showSpan() {
                          number(s.minimum, p), number(s.maximum, p),
                          number(s.mean, c < 2 ? "0.0" : "0.00"));
     }
-    QString said =
-        tr("\u0394t %1 s, %2 samples").arg(number(stats->seconds, "0.0")).arg(stats->samples);
-    if (stats->noData > 0) said += tr("; %1 without data, left out").arg(stats->noData);
+    const QString seconds = number(stats->seconds, "0.0");
+    const QString said = stats->noData > 0
+                             ? tr("\u0394t %1 s, %2 samples; %3 without data, left out")
+                                   .arg(seconds)
+                                   .arg(stats->samples)
+                                   .arg(stats->noData)
+                             : tr("\u0394t %1 s, %2 samples").arg(seconds).arg(stats->samples);
     SpanReadout->setText(QStringLiteral("<table cellspacing=\"2\">%1</table>%2").arg(rows, said));
 }
 
