@@ -667,7 +667,7 @@ bool TimeChartWindow::eventFilter(QObject* watched, QEvent* event) {
             cursorA_.reset();
             cursorB_.reset();
             showSpan();
-            wholeRun();
+            zoomAround(0, -100);  // out to the whole log, as quickly as any zoom
             return true;
         case QEvent::Wheel: {
             auto* wheel = static_cast<QWheelEvent*>(event);
@@ -676,7 +676,7 @@ bool TimeChartWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::KeyPress:
             if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Home) return false;
-            wholeRun();
+            zoomAround(0, -100);
             return true;
         case QEvent::Leave:
             cursor_.reset();

@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 
 #include "base/NumberedLines.h"
@@ -388,6 +389,9 @@ TEST(TimeChart, TheWindowCorrectsAndZooms) {
     EXPECT_EQ(window.span()->b, *LineAt(window.lines(), window.drawn(), 100));
     EXPECT_LT(window.span()->seconds, 0);
     EXPECT_TRUE(window.SaveSpanCsv->isEnabled());
+    QKeyEvent home(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.Picture1, &home);
+    EXPECT_EQ(std::pair(window.drawn().start, window.drawn().end), std::pair(0.0, 51.2));
     window.wholeRun();
     EXPECT_FALSE(window.marks().roundMinutes);
 }
