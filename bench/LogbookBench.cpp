@@ -48,6 +48,20 @@ std::vector<std::string> FullExport(int n) {
     return out;
 }
 
+// Each iteration writes a new full export (its samples and cycles from `n` on) and imports it.
+void ImportNewExports(benchmark::State& state, Logbook& book, qint64 engine,
+                      const QTemporaryDir& dir, int n) {
+    std::string error;
+    const std::string path = dir.filePath(QStringLiteral("export.txt")).toStdString();
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteLines(QString::fromStdString(path), FullExport(n++), error);
+        state.ResumeTiming();
+        if (book.import(*ReadLogbookExport(path, error), engine).status != ImportResult::Added)
+            state.SkipWithError("not added");
+    }
+}
+
 LogbookExport Written(const QTemporaryDir& dir, int n) {
     std::string error;
     const QString path = dir.filePath(QStringLiteral("export.txt"));
@@ -62,15 +76,7 @@ static void BM_LogbookImportOneFullExport(benchmark::State& state) {
     Logbook book(dir.filePath(QStringLiteral("l.sqlite")));
     const qint64 engine = book.addEngine(QStringLiteral("E"), {})->id;
     for (int n = 0; n < 100; ++n) book.import(Written(dir, n), engine);
-    int n = 100;
-    std::string error;
-    const std::string path = dir.filePath(QStringLiteral("export.txt")).toStdString();
-    for (auto _ : state) {
-        state.PauseTiming();
-        WriteLines(QString::fromStdString(path), FullExport(n++), error);
-        state.ResumeTiming();
-        book.import(*ReadLogbookExport(path, error), engine);
-    }
+    ImportNewExports(state, book, engine, dir, 100);
 }
 BENCHMARK(BM_LogbookImportOneFullExport)->Unit(benchmark::kMillisecond)->Iterations(50);
 
@@ -320,19 +326,7 @@ struct ServerEngine {
 static void BM_ServerLogbookImportOneFullExport(benchmark::State& state) {
     ServerEngine server(state, 20);
     if (!server.book) return;
-    Logbook& book = *server.book;
-    const qint64 engine = server.engine;
-    const QTemporaryDir& dir = server.dir;
-    int n = 20;
-    std::string error;
-    const std::string path = dir.filePath(QStringLiteral("export.txt")).toStdString();
-    for (auto _ : state) {
-        state.PauseTiming();
-        WriteLines(QString::fromStdString(path), FullExport(n++), error);
-        state.ResumeTiming();
-        if (book.import(*ReadLogbookExport(path, error), engine).status != ImportResult::Added)
-            state.SkipWithError("not added");
-    }
+    ImportNewExports(state, *server.book, server.engine, server.dir, 20);
 }
 BENCHMARK(BM_ServerLogbookImportOneFullExport)
     ->Unit(benchmark::kMillisecond)
