@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
@@ -15,5 +16,12 @@ int main(int argc, char** argv) {
     setenv("XDG_CACHE_HOME", qPrintable(scratch.filePath("cache")), 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int failed = RUN_ALL_TESTS();
+    // Ended as the program ends: work still running off the interface thread finishes (it
+    // waits on aboutToQuit), and its threads are deleted rather than left for the leak check.
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    QApplication::exec();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return failed;
 }
