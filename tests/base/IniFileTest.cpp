@@ -56,4 +56,3 @@ TEST(IniFile, WritingTouchesOnlyItsOwnLine) {
     ini.Set("C", "v", "5\r\nInjected=1");
     EXPECT_EQ(ini.Text(), "[A]\nx=10\nz=3\n\n; note\n[B]\ny=2\nw=4\n[C]\nv=5\n");
 }
-

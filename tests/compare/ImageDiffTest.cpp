@@ -1,7 +1,6 @@
 // Comparing configurations: one line a setting, named as the parameters window names it.
 #include <gtest/gtest.h>
 
-
 #include "compare/ImageDiff.h"
 #include "config/CloneImage.h"
 
@@ -54,4 +53,3 @@ TEST(ImageDiff, OneLineASettingForBothKinds) {
     const int only[] = {50};
     EXPECT_EQ(CompareImages(a, b, UnitKind::Upward, only).size(), 1u);
 }
-

@@ -33,4 +33,3 @@ TEST(Gauges, BarsFillFromTheBottomInTheirColour) {
     EXPECT_EQ(StickBarColour(19, 51), QColor(255, 255, 128));
     EXPECT_EQ(StickBarColour(0, 0), QColor(255, 0, 0));
 }
-

@@ -102,4 +102,3 @@ TEST_F(ParametersWindowTest, LayoutFollowsTheUnitsKindBothWaysAtEveryRefresh) {
     for (const char* control : kReducedHides)
         EXPECT_FALSE(window->label(control)->isHidden()) << control;
 }
-

@@ -275,4 +275,3 @@ TEST_F(ChartWindowTest, ThrustMenuTypedThrustAndPrinting) {
     EXPECT_TRUE(ReadFile(pdf).startsWith("%PDF"));
     EXPECT_FALSE(window.run().RecordingEnabled);
 }
-

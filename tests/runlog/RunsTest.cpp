@@ -184,7 +184,6 @@ TEST(Runs, TheCommandPrintsOneLinePerRun) {
               "cycle 3  minute 0.0  10.0 s  idle after \u2013  start EGT \u2013  max 120000 RPM  "
               "max EGT 780 C  mean pump 27.2 %");
     EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 2);
-
 }
 
 TEST(Runs, TheLibraryKeepsEveryDownloadAndOffersTheNewestFirst) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "ui/TwipLayout.h"
 
 using namespace norva;
@@ -18,4 +17,3 @@ TEST(TwipLayoutArithmetic, KeysThatMeetAtDesignStillMeetWhenScaled) {
         }
     }
 }
-
