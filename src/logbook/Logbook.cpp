@@ -1420,19 +1420,27 @@ std::optional<Logbook::Copied> Logbook::copyTo(Logbook& target) {
         return std::nullopt;
     };
     if (!to.begin(kSchemaLock)) return d_->error = to.error, std::nullopt;
-    QSqlQuery from(d_->db());
-    QSqlQuery look(to.db());
+    // Each statement prepared once: a shop's logbook has thousands of rows to copy.
+    QSqlQuery from(d_->db()), runs(d_->db());
+    QSqlQuery engineNamed(to.db()), downloadHeld(to.db()), eventHeld(to.db());
+    engineNamed.prepare(QStringLiteral("SELECT id FROM engines WHERE name = ?"));
+    downloadHeld.prepare(QStringLiteral("SELECT 1 FROM downloads WHERE sha256 = ?"));
+    // Ids count from 1: 0 stands for an event of no engine.
+    eventHeld.prepare(QStringLiteral(
+        "SELECT 1 FROM events WHERE COALESCE(engine_id, 0) = ? AND kind = ? AND moment = ?"
+        " AND file = ? AND detail = ?"));
+    runs.prepare(QStringLiteral("SELECT * FROM runs WHERE download_id = ? ORDER BY id"));
     // Engines by name: one already there keeps what it has.
     QHash<qint64, qint64> engines;
     if (!from.exec(QStringLiteral("SELECT * FROM engines ORDER BY id"))) return failed(from);
     std::optional<RowCopy> engineRow;
     while (from.next()) {
         const QSqlRecord row = from.record();
-        look.prepare(QStringLiteral("SELECT id FROM engines WHERE name = ?"));
-        look.addBindValue(row.value(QStringLiteral("name")));
-        if (!look.exec()) return failed(look);
-        if (look.next()) {
-            engines.insert(row.value(0).toLongLong(), look.value(0).toLongLong());
+        engineNamed.addBindValue(row.value(QStringLiteral("name")));
+        if (!engineNamed.exec()) return failed(engineNamed);
+        if (engineNamed.next()) {
+            engines.insert(row.value(QStringLiteral("id")).toLongLong(),
+                           engineNamed.value(0).toLongLong());
             continue;
         }
         if (!engineRow) engineRow.emplace(row, QStringLiteral("engines"), to.db());
@@ -1444,13 +1452,11 @@ std::optional<Logbook::Copied> Logbook::copyTo(Logbook& target) {
     // Downloads by their file's SHA-256, each with its runs.
     if (!from.exec(QStringLiteral("SELECT * FROM downloads ORDER BY id"))) return failed(from);
     std::optional<RowCopy> downloadRow, runRow;
-    QSqlQuery runs(d_->db());
     while (from.next()) {
         const QSqlRecord row = from.record();
-        look.prepare(QStringLiteral("SELECT 1 FROM downloads WHERE sha256 = ?"));
-        look.addBindValue(row.value(QStringLiteral("sha256")));
-        if (!look.exec()) return failed(look);
-        if (look.next()) {
+        downloadHeld.addBindValue(row.value(QStringLiteral("sha256")));
+        if (!downloadHeld.exec()) return failed(downloadHeld);
+        if (downloadHeld.next()) {
             ++copied.downloadsThere;
             continue;
         }
@@ -1460,7 +1466,6 @@ std::optional<Logbook::Copied> Logbook::copyTo(Logbook& target) {
                    engines.value(row.value(QStringLiteral("engine_id")).toLongLong())}});
         if (!id) return failed(downloadRow->insert);
         ++copied.downloads;
-        runs.prepare(QStringLiteral("SELECT * FROM runs WHERE download_id = ? ORDER BY id"));
         runs.addBindValue(row.value(QStringLiteral("id")));
         if (!runs.exec()) return failed(runs);
         while (runs.next()) {
@@ -1475,21 +1480,17 @@ std::optional<Logbook::Copied> Logbook::copyTo(Logbook& target) {
     std::optional<RowCopy> eventRow;
     while (from.next()) {
         const QSqlRecord row = from.record();
-        // Ids count from 1: 0 stands for an event of no engine.
         const qint64 engine =
             row.isNull(QStringLiteral("engine_id"))
                 ? 0
                 : engines.value(row.value(QStringLiteral("engine_id")).toLongLong());
-        look.prepare(QStringLiteral(
-            "SELECT 1 FROM events WHERE COALESCE(engine_id, 0) = ? AND kind = ? AND moment = ?"
-            " AND file = ? AND detail = ?"));
         for (const QVariant& v :
              {QVariant(engine), row.value(QStringLiteral("kind")),
               row.value(QStringLiteral("moment")), row.value(QStringLiteral("file")),
               row.value(QStringLiteral("detail"))})
-            look.addBindValue(v);
-        if (!look.exec()) return failed(look);
-        if (look.next()) continue;
+            eventHeld.addBindValue(v);
+        if (!eventHeld.exec()) return failed(eventHeld);
+        if (eventHeld.next()) continue;
         if (!eventRow) eventRow.emplace(row, QStringLiteral("events"), to.db());
         if (!eventRow->put(row,
                            {{QStringLiteral("engine_id"), engine ? QVariant(engine) : QVariant()}}))
