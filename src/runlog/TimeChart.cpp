@@ -213,10 +213,8 @@ TimeWindow DrawTimeChart(Canvas& canvas, const std::vector<RunLogLine>& lines, d
         }
     }
     if (shaded && w.count > 0) {
-        // Line skip + k is drawn at the x of k - 1.
         const auto x = [&](int index) {
-            return std::clamp(std::floor(double(index - w.skip - 1) / w.count * kWidth), 0.0,
-                              double(kWidth));
+            return std::clamp(std::floor(ChartXOfLine(w, index)), 0.0, double(kWidth));
         };
         const double from = x(shaded->first);
         const double to = x(shaded->last);
